@@ -1,0 +1,62 @@
+#include "dateedit.h"
+
+#include <QFocusEvent>
+
+#include <limits>
+
+DateEdit::DateEdit(QWidget* parent)
+    : QLineEdit(parent)
+{
+    // Dates may be as long as the user likes; the reader copes with any text.
+    setMaxLength(std::numeric_limits<int>::max());
+    // A text set from elsewhere leaves the caret at its end, nothing selected.
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!hasFocus())
+            keepSelection();
+    });
+}
+
+QString DateEdit::keptSelectedText() const
+{
+    if (hasFocus())
+        return selectedText();
+    return text().mid(keptStart, keptLength);
+}
+
+void DateEdit::replaceKeptSelection(const QString& replacement)
+{
+    if (hasFocus()) {
+        insert(replacement);
+        return;
+    }
+    const int start = keptStart;
+    QString replaced = text();
+    replaced.replace(start, keptLength, replacement);
+    setText(replaced);
+    keptStart = start + replacement.size();
+    keptLength = 0;
+}
+
+void DateEdit::focusOutEvent(QFocusEvent* event)
+{
+    if (event->reason() == Qt::MenuBarFocusReason) {
+        // The menu bar takes the focus only while the user picks an item, and
+        // the item acts on this field's selection: keep it, as for a popup.
+        QFocusEvent popupFocusOut(QEvent::FocusOut, Qt::PopupFocusReason);
+        QLineEdit::focusOutEvent(&popupFocusOut);
+        return;
+    }
+    keepSelection();
+    QLineEdit::focusOutEvent(event);
+}
+
+void DateEdit::keepSelection()
+{
+    if (hasSelectedText()) {
+        keptStart = selectionStart();
+        keptLength = selectedText().size();
+    } else {
+        keptStart = cursorPosition();
+        keptLength = 0;
+    }
+}

@@ -1,0 +1,243 @@
+#include "frmdatepage.h"
+
+#include "dateedit.h"
+#include "platform/fonts.h"
+#include "platform/twips.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <limits>
+
+namespace {
+
+QIcon wristwatchIcon()
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/wristwatch-32.xpm"));
+    icon.addFile(QStringLiteral(":/icons/wristwatch-16.xpm"));
+    return icon;
+}
+
+// A label at its place, at least as wide and high as its caption needs.
+QLabel* addLabel(QWidget* client, const QString& name, const QString& caption, QRect area)
+{
+    auto* label = new QLabel(caption, client);
+    label->setObjectName(name);
+    const QSize needed = label->sizeHint();
+    area.setWidth(std::max(area.width(), needed.width()));
+    area.setHeight(std::max(area.height(), needed.height()));
+    label->setGeometry(area);
+    return label;
+}
+
+QPushButton* addButton(QWidget* client, const QString& name, const QString& caption, QRect area)
+{
+    auto* button = new QPushButton(caption, client);
+    button->setObjectName(name);
+    button->setGeometry(area);
+    return button;
+}
+
+} // namespace
+
+frmDatePage::frmDatePage(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmDatePage"));
+    setWindowTitle(tr("Spanwright '95"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setWindowIcon(wristwatchIcon());
+    setFont(fonts::controls());
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(twips::toPixels(4095), twips::toPixels(2835));
+    QPalette grey = client->palette();
+    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    client->setPalette(grey);
+    client->setAutoFillBackground(true);
+
+    createMenus();
+    createControls(client);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(client);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    loadSettings();
+    txtBirth->setFocus();
+}
+
+void frmDatePage::createMenus()
+{
+    menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+
+    mnuEdit = menuBar->addMenu(tr("&Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuEditItem[0] = mnuEdit->addAction(tr("C&opy"));
+    mnuEditItem[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnuEditItem[1] = mnuEdit->addAction(tr("&Paste"));
+    mnuEditItem[1]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    mnuEditItem[2] = mnuEdit->addAction(tr("Clear &All"));
+    mnuEditItem[3] = mnuEdit->addSeparator();
+    mnuEditItem[4] = mnuEdit->addAction(tr("E&xit"));
+    for (int index = 0; index < int(mnuEditItem.size()); ++index) {
+        mnuEditItem[index]->setObjectName(QStringLiteral("mnuEditItem%1").arg(index));
+        connect(mnuEditItem[index], &QAction::triggered, this,
+                [this, index] { editMenuItemChosen(index); });
+    }
+
+    mnuHelp = menuBar->addMenu(tr("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpItem[0] = mnuHelp->addAction(tr("&About"));
+    mnuHelpItem[1] = mnuHelp->addAction(tr("Help on &Formats"));
+    mnuHelpItem[1]->setShortcut(QKeySequence(Qt::Key_F1));
+    mnuHelpItem[2] = mnuHelp->addAction(tr("&Tips && Tricks"));
+    for (int index = 0; index < int(mnuHelpItem.size()); ++index) {
+        mnuHelpItem[index]->setObjectName(QStringLiteral("mnuHelpItem%1").arg(index));
+        connect(mnuHelpItem[index], &QAction::triggered, this,
+                [this, index] { helpMenuItemChosen(index); });
+    }
+}
+
+void frmDatePage::createControls(QWidget* client)
+{
+    using twips::rect;
+
+    lblBirth = addLabel(client, QStringLiteral("lblBirth"), tr("&Birth (Begin) Date"),
+                        rect(240, 120, 1335, 255));
+    txtBirth = new DateEdit(client);
+    txtBirth->setObjectName(QStringLiteral("txtBirth"));
+    txtBirth->setGeometry(rect(480, 360, 2055, 285));
+    lblBirth->setBuddy(txtBirth);
+
+    lblDeath = addLabel(client, QStringLiteral("lblDeath"), tr("&Death (End) Date"),
+                        rect(240, 720, 1575, 255));
+    txtDeath = new DateEdit(client);
+    txtDeath->setObjectName(QStringLiteral("txtDeath"));
+    txtDeath->setGeometry(rect(480, 960, 2055, 285));
+    lblDeath->setBuddy(txtDeath);
+
+    cmdCalculate = addButton(client, QStringLiteral("cmdCalculate"), tr("&Calculate"),
+                             rect(2880, 960, 975, 375));
+    cmdCalculate->setDefault(true);
+
+    lblDiff = addLabel(client, QStringLiteral("lblDiff"), tr("Di&fference Date"),
+                       rect(240, 1560, 1695, 255));
+    cboAge = new QComboBox(client);
+    cboAge->setObjectName(QStringLiteral("cboAge"));
+    cboAge->setGeometry(rect(480, 1800, 2892, 315));
+    cboAge->setEditable(true);
+    // The list holds only the result entries: typing never adds one, nor
+    // completes from them.
+    cboAge->setInsertPolicy(QComboBox::NoInsert);
+    cboAge->setCompleter(nullptr);
+    cboAge->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    lblDiff->setBuddy(cboAge);
+
+    cmdDone = addButton(client, QStringLiteral("cmdDone"), tr("E&xit"), rect(2880, 360, 975, 375));
+    cmdClear = addButton(client, QStringLiteral("cmdClear"), tr("Clear All"),
+                         rect(2760, 2280, 975, 375));
+    cmdCopy = addButton(client, QStringLiteral("cmdCopy"), tr("C&opy"), rect(240, 2280, 975, 375));
+    cmdPaste = addButton(client, QStringLiteral("cmdPaste"), tr("&Paste"),
+                         rect(1560, 2280, 975, 375));
+
+    Lin1 = new QFrame(client);
+    Lin1->setObjectName(QStringLiteral("Lin1"));
+    Lin1->setFrameShape(QFrame::HLine);
+    Lin1->setFrameShadow(QFrame::Sunken);
+    const QPoint lineStart = rect(240, 1440, 0, 0).topLeft();
+    const QPoint lineEnd = rect(3480, 1440, 0, 0).topLeft();
+    Lin1->setGeometry(lineStart.x(), lineStart.y() - 1, lineEnd.x() - lineStart.x() + 1, 2);
+
+    setTabOrder(txtBirth, txtDeath);
+    setTabOrder(txtDeath, cmdCalculate);
+    setTabOrder(cmdCalculate, cboAge);
+    setTabOrder(cboAge, cmdDone);
+    setTabOrder(cmdDone, cmdClear);
+    setTabOrder(cmdClear, cmdCopy);
+    setTabOrder(cmdCopy, cmdPaste);
+
+    setClearEnabled(false);
+    setCopyEnabled(false);
+
+    connect(cmdCalculate, &QPushButton::clicked, this, &frmDatePage::calculate);
+    connect(cmdCopy, &QPushButton::clicked, this, &frmDatePage::copyButtonClicked);
+    connect(cmdPaste, &QPushButton::clicked, this, &frmDatePage::pasteButtonClicked);
+    connect(cmdClear, &QPushButton::clicked, this, &frmDatePage::clearAll);
+    connect(cmdDone, &QPushButton::clicked, this, &QWidget::close);
+
+    for (DateEdit* field : {txtBirth, txtDeath}) {
+        connect(field, &QLineEdit::textChanged, this, [this, field] { dateFieldChanged(field); });
+        field->installEventFilter(this);
+    }
+    connect(cboAge, qOverload<int>(&QComboBox::activated), this, &frmDatePage::resultEntryChosen);
+    cboAge->installEventFilter(this);
+    cboAge->lineEdit()->installEventFilter(this);
+    for (QPushButton* button : {cmdCalculate, cmdDone, cmdClear, cmdCopy, cmdPaste})
+        button->installEventFilter(this);
+}
+
+void frmDatePage::setCopyEnabled(bool enabled)
+{
+    cmdCopy->setEnabled(enabled);
+    mnuEditItem[0]->setEnabled(enabled);
+}
+
+void frmDatePage::setClearEnabled(bool enabled)
+{
+    cmdClear->setEnabled(enabled);
+    mnuEditItem[2]->setEnabled(enabled);
+}
+
+bool frmDatePage::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        return fieldFocusEvent(watched, event);
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+        if (watched == txtDeath && event->type() == QEvent::KeyPress
+            && endDateKeyPressed(static_cast<QKeyEvent*>(event)))
+            return true;
+        return editShortcutEvent(event);
+    case QEvent::Shortcut:
+        // A button's access key presses it and, as a click does, gives it the
+        // focus first: the field being left records itself as the target of
+        // the Copy and Paste buttons.
+        if (auto* button = qobject_cast<QPushButton*>(watched); button && button->isEnabled())
+            button->setFocus(Qt::ShortcutFocusReason);
+        return false;
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+}
+
+void frmDatePage::reject()
+{
+    // Esc: the Exit button is the cancel button.
+    close();
+}
+
+void frmDatePage::closeEvent(QCloseEvent* event)
+{
+    saveSettings();
+    event->accept();
+    platform::endProgram();
+}

@@ -1,0 +1,124 @@
+// How the date fields and the result list react to editing, the focus and keys.
+#include "frmdatepage.h"
+
+#include "dateedit.h"
+#include "platform/platform.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// Focus moves that are not the user going to another control: a menu or
+// popup opening, or the whole window being activated or deactivated.
+bool movesWithinWindow(const QFocusEvent* event)
+{
+    switch (event->reason()) {
+    case Qt::PopupFocusReason:
+    case Qt::MenuBarFocusReason:
+        return false;
+    case Qt::ActiveWindowFocusReason:
+        // Coming back to the window gives the field the focus again; leaving
+        // it (for another program or a dialog) does not leave the field.
+        return event->gotFocus();
+    default:
+        return true;
+    }
+}
+
+// Today as month/day/year without leading zeros and with a four-digit year,
+// joined by the locale's date separator when the date reader accepts it.
+QString todayText()
+{
+    QString separator = platform::localeDateSeparator();
+    if (separator != QLatin1String("/") && separator != QLatin1String("-")
+        && separator != QLatin1String("."))
+        separator = QStringLiteral("/");
+    const QDate date = platform::today();
+    return QString::number(date.month()) + separator + QString::number(date.day()) + separator
+         + QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+void frmDatePage::dateFieldChanged(DateEdit* field)
+{
+    // Never disables Calculate: only a successful calculation does.
+    const DateEdit* other = field == txtBirth ? txtDeath : txtBirth;
+    if (!field->text().isEmpty() && !other->text().isEmpty())
+        cmdCalculate->setEnabled(true);
+}
+
+void frmDatePage::dateFieldFocusGained(DateEdit* field)
+{
+    if (field->text().isEmpty())
+        return;
+    field->setSelection(0, field->text().size());
+    setCopyEnabled(true);
+}
+
+void frmDatePage::dateFieldFocusLost(DateEdit* field)
+{
+    if (cboAge->currentText().isEmpty())
+        setCopyEnabled(false);
+    Last_Focus = field == txtBirth ? QStringLiteral("Birth") : QStringLiteral("Death");
+}
+
+void frmDatePage::resultListFocusLost()
+{
+    Last_Focus = QStringLiteral("Diff");
+}
+
+void frmDatePage::resultEntryChosen(int index)
+{
+    Diff_Index = index + 1;
+}
+
+bool frmDatePage::endDateKeyPressed(QKeyEvent* event)
+{
+    // Ctrl+T types today's date over the whole field.
+    if (event->key() != Qt::Key_T || event->modifiers() != Qt::ControlModifier)
+        return false;
+    txtDeath->setText(todayText());
+    return true;
+}
+
+bool frmDatePage::fieldFocusEvent(QObject* watched, QEvent* event)
+{
+    const auto* focusEvent = static_cast<QFocusEvent*>(event);
+    if (!movesWithinWindow(focusEvent))
+        return false;
+    const bool gained = event->type() == QEvent::FocusIn;
+    if (watched == txtBirth || watched == txtDeath) {
+        auto* field = static_cast<DateEdit*>(watched);
+        if (gained)
+            dateFieldFocusGained(field);
+        else
+            dateFieldFocusLost(field);
+    } else if (watched == cboAge && !gained) {
+        resultListFocusLost();
+    }
+    return false;
+}
+
+bool frmDatePage::editShortcutEvent(QEvent* event)
+{
+    // The fields would copy and paste by themselves; the Edit menu's Copy and
+    // Paste do it instead, and only while they are enabled.
+    auto* keyEvent = static_cast<QKeyEvent*>(event);
+    QAction* action = nullptr;
+    if (keyEvent->matches(QKeySequence::Copy))
+        action = mnuEditItem[0];
+    else if (keyEvent->matches(QKeySequence::Paste))
+        action = mnuEditItem[1];
+    if (!action)
+        return false;
+    event->accept();
+    if (event->type() == QEvent::KeyPress && action->isEnabled())
+        action->trigger();
+    return true;
+}

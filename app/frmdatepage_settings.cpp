@@ -1,0 +1,61 @@
+// The result notation and the window's position, kept between runs.
+#include "frmdatepage.h"
+
+#include "platform/platform.h"
+#include "platform/twips.h"
+
+#include "leadingnumber.h"
+
+#include <cmath>
+
+namespace {
+
+const QString Application = QStringLiteral("Spanwright");
+const QString Section = QStringLiteral("Startup");
+const QString OutputFormatKey = QStringLiteral("Output Format");
+const QString LeftKey = QStringLiteral("Left");
+const QString TopKey = QStringLiteral("Top");
+
+double storedNumber(const QString& key)
+{
+    return leadingNumberValue(platform::readSetting(Application, Section, key).toStdString());
+}
+
+// A position in twips as pixels; nothing for one no screen could reach.
+std::optional<int> screenPixels(double twips)
+{
+    constexpr double Farthest = 1e8; // some seventeen hundred metres
+    if (!(std::fabs(twips) < Farthest))
+        return std::nullopt;
+    return twips::toPixels(twips);
+}
+
+} // namespace
+
+void frmDatePage::loadSettings()
+{
+    // The notation is one of the four entries of the result list; anything
+    // else, as from a store edited by hand, gives the worded one.
+    const double format = storedNumber(OutputFormatKey);
+    const bool isEntry = format >= 1 && format <= 4 && std::trunc(format) == format;
+    Diff_Index = isEntry ? static_cast<int>(format) : 4;
+
+    // A stored place off every screen (a monitor since unplugged, a store
+    // edited by hand) would start the program invisible: use the corner.
+    const std::optional<int> left = screenPixels(storedNumber(LeftKey));
+    const std::optional<int> top = screenPixels(storedNumber(TopKey));
+    QPoint place = platform::primaryScreenGeometry().topLeft();
+    if (left && top && platform::isOnSomeScreen(QRect(QPoint(*left, *top), sizeHint())))
+        place = QPoint(*left, *top);
+    move(place);
+}
+
+void frmDatePage::saveSettings()
+{
+    const auto save = [](const QString& key, double value) {
+        platform::writeSetting(Application, Section, key, QString::number(value, 'f', 0));
+    };
+    save(OutputFormatKey, Diff_Index);
+    save(LeftKey, twips::fromPixels(pos().x()));
+    save(TopKey, twips::fromPixels(pos().y()));
+}

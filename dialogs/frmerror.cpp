@@ -1,0 +1,61 @@
+#include "frmerror.h"
+
+#include "frmabout.h"
+#include "platform/fonts.h"
+#include "platform/platform.h"
+#include "platform/twips.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+frmError::frmError(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(tr("Format Error"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFont(fonts::controls());
+
+    // Always at the same place on the screen, not relative to the main window.
+    const QRect screen = platform::primaryScreenGeometry();
+    setFixedSize(twips::toPixels(2505), twips::toPixels(1530));
+    setGeometry(QRect(screen.topLeft() + QPoint(twips::toPixels(4590), twips::toPixels(3555)),
+                      size()));
+
+    cmdOK = new QPushButton(tr("&OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(twips::rect(360, 960, 615, 375));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    Label1 = new QLabel(tr("Wrong Date Format!!!"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(fonts::serif());
+    QRect labelArea = twips::rect(240, 240, 2055, 255);
+    // Room for the whole message in whatever serif font the system has.
+    labelArea.setWidth(std::max(labelArea.width(), Label1->sizeHint().width()));
+    labelArea.setHeight(std::max(labelArea.height(), Label1->sizeHint().height()));
+    Label1->setGeometry(labelArea);
+
+    cmdHelp = new QPushButton(tr("&Help"), this);
+    cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
+    cmdHelp->setGeometry(twips::rect(1440, 960, 615, 375));
+    connect(cmdHelp, &QPushButton::clicked, this, [this] {
+        frmAbout::showFile(this, QStringLiteral("Formats.txt"), tr("Help on Formats"));
+        accept();
+    });
+
+    setTabOrder(cmdOK, cmdHelp);
+    cmdOK->setFocus();
+}
+
+void frmError::keyPressEvent(QKeyEvent* event)
+{
+    // No cancel button: Esc leaves the dialog open.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

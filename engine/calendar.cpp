@@ -1,0 +1,29 @@
+#include "calendar.h"
+
+#include <cmath>
+
+bool isLeapYear(double year)
+{
+    if (!std::isfinite(year) || std::trunc(year) != year)
+        return false;
+    if (std::fmod(year, 4) != 0)
+        return false;
+    return std::fmod(year, 100) != 0 || std::fmod(year, 400) == 0;
+}
+
+int monthLength(double month, double year)
+{
+    if (!(month >= 1 && month <= 12) || std::trunc(month) != month)
+        return 0;
+    switch (static_cast<int>(month)) {
+    case 2:
+        return isLeapYear(year) ? 29 : 28;
+    case 4:
+    case 6:
+    case 9:
+    case 11:
+        return 30;
+    default:
+        return 31;
+    }
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "datetext.h"
+
+// Elapsed time between two dates in whole calendar units, the way an age is
+// stated: the begin date plus Years and Months (a day past the end of the
+// month falling back to the month's last day) plus Days gives the end date.
+struct Span
+{
+    double Years = 0;
+    double Months = 0;
+    double Days = 0;
+};
+
+// True when the end date lies before the begin date. Equal dates are in order.
+bool endsBefore(const DateFields& end, const DateFields& begin);
+
+// The span from begin to end, field by field with borrowing. When the end day
+// is less than the begin day, a month is borrowed: the length of the month
+// before the end month, a begin day beyond that month's last day counting as
+// its last day. Meant for dates in order (see endsBefore).
+Span elapsedSpan(const DateFields& begin, const DateFields& end);

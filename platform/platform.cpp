@@ -1,0 +1,170 @@
+#include "platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSettings>
+
+#include <memory>
+
+namespace platform {
+
+namespace {
+
+const Hooks* installedHooks = nullptr;
+
+// The hook for a service when a test has installed one.
+template <typename Member>
+const Member* hook(Member Hooks::*member)
+{
+    if (installedHooks && (installedHooks->*member))
+        return &(installedHooks->*member);
+    return nullptr;
+}
+
+// The program keeps one store, named after the application.
+std::unique_ptr<QSettings> openStore(const QString& application)
+{
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       application, application);
+}
+
+} // namespace
+
+void setHooks(const Hooks* hooks)
+{
+    installedHooks = hooks;
+}
+
+void messageBox(QWidget* parent, const QString& text, const QString& title, MessageIcon icon)
+{
+    QMessageBox box(icon == MessageIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    title, text, QMessageBox::Ok, parent);
+    showModal(box);
+}
+
+void showModal(QDialog& dialog)
+{
+    if (auto* replacement = hook(&Hooks::showModal))
+        (*replacement)(dialog);
+    else
+        dialog.exec();
+}
+
+void beep()
+{
+    if (auto* replacement = hook(&Hooks::beep))
+        (*replacement)();
+    else
+        QApplication::beep();
+}
+
+void endProgram()
+{
+    if (auto* replacement = hook(&Hooks::endProgram))
+        (*replacement)();
+    else
+        QCoreApplication::exit(0);
+}
+
+void clearClipboard()
+{
+    QGuiApplication::clipboard()->clear();
+}
+
+void setClipboardText(const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
+QString clipboardText()
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+QString readSetting(const QString& application, const QString& section, const QString& key)
+{
+    const auto store = openStore(application);
+    if (store->status() != QSettings::NoError)
+        return QString();
+    return store->value(section + QLatin1Char('/') + key).toString();
+}
+
+void writeSetting(const QString& application, const QString& section, const QString& key,
+                  const QString& value)
+{
+    const auto store = openStore(application);
+    store->setValue(section + QLatin1Char('/') + key, value);
+    store->sync();
+}
+
+QString programDirectory()
+{
+    if (auto* replacement = hook(&Hooks::programDirectory))
+        return (*replacement)();
+    return QCoreApplication::applicationDirPath();
+}
+
+std::optional<QString> readTextFile(const QString& path)
+{
+    if (QFileInfo(path).isDir())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return QString::fromLocal8Bit(content);
+}
+
+QDate today()
+{
+    if (auto* replacement = hook(&Hooks::today))
+        return (*replacement)();
+    return QDate::currentDate();
+}
+
+QString localeDateSeparator()
+{
+    if (auto* replacement = hook(&Hooks::localeDateSeparator))
+        return (*replacement)();
+    // The first character between the day, month and year fields of the
+    // short format ("M/d/yy" gives "/", "dd.MM.yyyy" gives ".").
+    const QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
+    for (const QChar c : format) {
+        if (!c.isLetter() && c != QLatin1Char('\''))
+            return QString(c);
+    }
+    return QStringLiteral("/");
+}
+
+double screenDpi()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInch() : 96.0;
+}
+
+QRect primaryScreenGeometry()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect();
+}
+
+bool isOnSomeScreen(const QRect& frame)
+{
+    const auto screens = QGuiApplication::screens();
+    for (const QScreen* screen : screens) {
+        if (screen->availableGeometry().intersects(frame))
+            return true;
+    }
+    return false;
+}
+
+} // namespace platform

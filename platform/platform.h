@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QDialog;
+class QRect;
+class QWidget;
+
+// The thin layer over the desktop system that the windows use: message boxes,
+// beep, clipboard, settings store, files, today's date and the screen.
+namespace platform {
+
+// --- Modal windows and sound ---
+
+enum class MessageIcon { None, Exclamation };
+
+// Shows a modal message box with a single OK button and returns once it is closed.
+void messageBox(QWidget* parent, const QString& text, const QString& title, MessageIcon icon);
+
+// Runs the dialog modally and returns once the user has closed it.
+void showModal(QDialog& dialog);
+
+void beep();
+
+// Ends the program's event loop at once.
+void endProgram();
+
+// --- Clipboard, plain text only ---
+
+void clearClipboard();
+void setClipboardText(const QString& text);
+// "" when the clipboard holds no text.
+QString clipboardText();
+
+// --- Per-user settings store: text values by application, section and key ---
+
+// "" when the key does not exist or the store cannot be read.
+QString readSetting(const QString& application, const QString& section, const QString& key);
+// Failures to write are silent: a store that cannot be written must never keep
+// the program from going on or ending.
+void writeSetting(const QString& application, const QString& section, const QString& key,
+                  const QString& value);
+
+// --- Files ---
+
+// The directory that holds the running program.
+QString programDirectory();
+// The whole content of a file in the platform's 8-bit character set, or
+// nothing when it cannot be read (missing, a directory, no permission).
+std::optional<QString> readTextFile(const QString& path);
+
+// --- Date and screen ---
+
+QDate today();
+// The date separator of the user's locale, taken from its short date format.
+QString localeDateSeparator();
+
+// Logical dots per inch of the primary screen (96 on a standard display).
+double screenDpi();
+QRect primaryScreenGeometry();
+// True when the rectangle overlaps the available area of some screen.
+bool isOnSomeScreen(const QRect& frame);
+
+// --- Test seam ---
+
+// Tests replace single platform services; a hook left empty keeps the real one.
+struct Hooks
+{
+    std::function<void(QDialog&)> showModal;
+    std::function<void()> beep;
+    std::function<void()> endProgram;
+    std::function<QDate()> today;
+    std::function<QString()> localeDateSeparator;
+    std::function<QString()> programDirectory;
+};
+
+// Installs hooks (nullptr removes them). The hooks object must outlive its use.
+void setHooks(const Hooks* hooks);
+
+} // namespace platform
