@@ -39,6 +39,7 @@ void DateEdit::replaceKeptSelection(const QString& replacement)
 
 void DateEdit::focusOutEvent(QFocusEvent* event)
 {
+    lostWithWindow = event->reason() == Qt::ActiveWindowFocusReason;
     if (event->reason() == Qt::MenuBarFocusReason) {
         // The menu bar takes the focus only while the user picks an item, and
         // the item acts on this field's selection: keep it, as for a popup.

@@ -17,6 +17,9 @@ public:
     QString keptSelectedText() const;
     // Replaces that selection (with nothing selected, inserts at the caret).
     void replaceKeptSelection(const QString& replacement);
+    // The field lost the focus last because its window did (to a dialog or
+    // another program), not to another control.
+    bool leftWithWindow() const { return lostWithWindow; }
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
@@ -26,4 +29,5 @@ private:
 
     int keptStart = 0;
     int keptLength = 0;
+    bool lostWithWindow = false;
 };

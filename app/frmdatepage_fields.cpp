@@ -5,29 +5,46 @@
 #include "platform/platform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace {
 
 // Focus moves that are not the user going to another control: a menu or
 // popup opening, or the whole window being activated or deactivated.
-bool movesWithinWindow(const QFocusEvent* event)
+bool movesWithinWindow(const QObject* watched, const QFocusEvent* event)
 {
     switch (event->reason()) {
     case Qt::PopupFocusReason:
     case Qt::MenuBarFocusReason:
         return false;
-    case Qt::ActiveWindowFocusReason:
-        // Coming back to the window gives the field the focus again; leaving
-        // it (for another program or a dialog) does not leave the field.
-        return event->gotFocus();
+    case Qt::ActiveWindowFocusReason: {
+        // Leaving for another window (a dialog, another program) does not
+        // leave the field, nor does coming back to it. A date field that was
+        // given the focus while the window was inactive is entered, though.
+        if (!event->gotFocus())
+            return false;
+        const auto* field = qobject_cast<const DateEdit*>(watched);
+        return field && !field->leftWithWindow();
+    }
     default:
         return true;
     }
+}
+
+// QComboBox chooses the entry that matches the typed text when its line
+// edit reports the end of an edit (Enter, leaving the list, opening it).
+// Here only a click in the list or the arrow keys choose an entry: the
+// result list handles such events with its line edit kept quiet.
+void deliverWithoutChoosing(QComboBox* list, QEvent* event)
+{
+    const QSignalBlocker quiet(list->lineEdit());
+    static_cast<QObject*>(list)->event(event);
 }
 
 // Today as month/day/year without leading zeros and with a four-digit year,
@@ -84,23 +101,28 @@ bool frmDatePage::endDateKeyPressed(QKeyEvent* event)
     if (event->key() != Qt::Key_T || event->modifiers() != Qt::ControlModifier)
         return false;
     txtDeath->setText(todayText());
+    // Also when the field held today's date already (setText is silent then).
+    dateFieldChanged(txtDeath);
     return true;
 }
 
 bool frmDatePage::fieldFocusEvent(QObject* watched, QEvent* event)
 {
     const auto* focusEvent = static_cast<QFocusEvent*>(event);
-    if (!movesWithinWindow(focusEvent))
-        return false;
+    const bool moves = movesWithinWindow(watched, focusEvent);
     const bool gained = event->type() == QEvent::FocusIn;
-    if (watched == txtBirth || watched == txtDeath) {
+    if (watched == cboAge && !gained) {
+        deliverWithoutChoosing(cboAge, event);
+        if (moves)
+            resultListFocusLost();
+        return true;
+    }
+    if (moves && (watched == txtBirth || watched == txtDeath)) {
         auto* field = static_cast<DateEdit*>(watched);
         if (gained)
             dateFieldFocusGained(field);
         else
             dateFieldFocusLost(field);
-    } else if (watched == cboAge && !gained) {
-        resultListFocusLost();
     }
     return false;
 }
@@ -110,6 +132,15 @@ bool frmDatePage::editShortcutEvent(QEvent* event)
     // The fields would copy and paste by themselves; the Edit menu's Copy and
     // Paste do it instead, and only while they are enabled.
     auto* keyEvent = static_cast<QKeyEvent*>(event);
+    if (event->type() == QEvent::KeyPress && QApplication::focusWidget() == cboAge
+        && (keyEvent->key() == Qt::Key_Return || keyEvent->key() == Qt::Key_Enter)) {
+        // Enter in the result list does what it does in the window (the
+        // default button) and chooses no entry.
+        deliverWithoutChoosing(cboAge, event);
+        if (!event->isAccepted())
+            keyPressEvent(keyEvent);
+        return true;
+    }
     QAction* action = nullptr;
     if (keyEvent->matches(QKeySequence::Copy))
         action = mnuEditItem[0];

@@ -61,11 +61,23 @@ frmAbout::frmAbout(QWidget* parent)
 
     setTabOrder(cmdOK, txtWindow);
     cmdOK->setFocus();
+    centreOnScreen();
+}
 
-    // Centred on the screen, whatever window it is opened over.
+void frmAbout::centreOnScreen()
+{
+    // Centred on the screen, whatever window it is opened over. The frame's
+    // size is known only once the window exists, so this runs again then.
     const QRect screen = platform::primaryScreenGeometry();
-    move(screen.x() + screen.width() / 2 - width() / 2,
-         screen.y() + screen.height() / 2 - height() / 2);
+    const QSize outer = frameGeometry().size();
+    move(screen.x() + screen.width() / 2 - outer.width() / 2,
+         screen.y() + screen.height() / 2 - outer.height() / 2);
+}
+
+void frmAbout::showEvent(QShowEvent* event)
+{
+    centreOnScreen();
+    QDialog::showEvent(event);
 }
 
 void frmAbout::OpenFile(const QString& Filename)

@@ -30,4 +30,10 @@ public:
 
     QPushButton* cmdOK;
     QPlainTextEdit* txtWindow;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void centreOnScreen();
 };

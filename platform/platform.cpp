@@ -55,6 +55,10 @@ void showModal(QDialog& dialog)
         (*replacement)(dialog);
     else
         dialog.exec();
+    // Give the window below the keyboard back, as the window system does not
+    // always do by itself.
+    if (QWidget* below = dialog.parentWidget(); below && below->window()->isVisible())
+        below->window()->activateWindow();
 }
 
 void beep()
