@@ -4,7 +4,6 @@
 #include "leadingnumber.h"
 
 #include <array>
-#include <string>
 
 namespace {
 
@@ -51,10 +50,11 @@ bool readDateText(std::string_view text, DateFields& fields)
     size_t p2;
     if (sep == ' ') {
         p2 = text.find(", ", p1 + 1);
-        std::string name(text.substr(0, 3));
-        for (char& c : name)
-            c = upperAscii(c);
-        const int month = monthFromName(name);
+        char name[3];
+        const size_t nameLength = text.size() < 3 ? text.size() : 3;
+        for (size_t i = 0; i < nameLength; ++i)
+            name[i] = upperAscii(text[i]);
+        const int month = monthFromName(std::string_view(name, nameLength));
         if (month == 0)
             return reject(fields);
         fields.Months = month;

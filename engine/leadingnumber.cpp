@@ -13,87 +13,95 @@ bool isSkipped(char c)
 
 bool isDigit(char c)
 {
-    return c >= '0' && c <= '9';
+    return static_cast<unsigned char>(c - '0') < 10;
 }
 
-} // namespace
-
-LeadingNumber readLeadingNumber(std::string_view text)
+LeadingNumber signedNumber(bool negative, double magnitude)
 {
-    const size_t n = text.size();
-    size_t i = 0;
-    auto skipBlanks = [&] {
-        while (i < n && isSkipped(text[i]))
-            ++i;
-    };
+    return {negative ? -magnitude : magnitude, false};
+}
 
-    skipBlanks();
-    bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-
-    // Gather the digits and the decimal point; blanks inside the number are
-    // dropped, so the number is copied only when it has some.
-    const size_t start = i;
-    bool hasBlanksInside = false;
-    bool hasDigits = false;
-    bool nonZeroWholePart = false;
+// Any number: blanks between the digits are dropped, and the digits are
+// read by the standard library, however many there are.
+LeadingNumber readLongNumber(const char* p, const char* end, bool negative)
+{
+    std::string number;
     bool seenPoint = false;
-    size_t end = i;
-    for (;;) {
-        const size_t beforeBlanks = i;
-        skipBlanks();
-        if (i >= n)
-            break;
-        const char c = text[i];
+    bool nonZeroWholePart = false;
+    for (; p != end; ++p) {
+        const char c = *p;
         if (isDigit(c)) {
-            hasDigits = true;
-            if (!seenPoint && c != '0')
-                nonZeroWholePart = true;
+            nonZeroWholePart |= !seenPoint && c != '0';
         } else if (c == '.' && !seenPoint) {
             seenPoint = true;
+        } else if (isSkipped(c)) {
+            continue;
         } else {
             break;
         }
-        if (i != beforeBlanks && beforeBlanks != start)
-            hasBlanksInside = true;
-        ++i;
-        end = i;
+        number.push_back(c);
     }
-    if (!hasDigits)
-        return {};
 
-    std::string compact;
-    std::string_view number = text.substr(start, end - start);
-    if (hasBlanksInside) {
-        compact.reserve(number.size());
-        for (char c : number) {
-            if (!isSkipped(c))
-                compact.push_back(c);
-        }
-        number = compact;
-    }
-    // Leading blanks between the sign and the first digit.
-    while (!number.empty() && isSkipped(number.front()))
-        number.remove_prefix(1);
-
-    double value = 0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
+    double magnitude = 0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), magnitude,
                                         std::chars_format::fixed);
     if (result.ec == std::errc::result_out_of_range) {
         // Out of range with a whole part above zero is an overflow; otherwise
         // the value is too small to tell from zero.
         if (nonZeroWholePart)
             return {0, true};
-        value = 0;
+        magnitude = 0;
     } else if (result.ec != std::errc()) {
-        return {};
+        return {}; // no digits at all, as in "." or "-"
     }
-    if (std::fabs(value) >= LargestNumberMagnitude)
+    if (magnitude >= LargestNumberMagnitude)
         return {0, true};
-    return {negative ? -value : value, false};
+    return signedNumber(negative, magnitude);
+}
+
+} // namespace
+
+LeadingNumber readLeadingNumber(std::string_view text)
+{
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p != end && isSkipped(*p))
+        ++p;
+    bool negative = false;
+    if (p != end && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
+    }
+
+    // Most numbers are a few digits with perhaps a point: read them here.
+    // Up to 15 digits make an exact whole number, and with an exact power of
+    // ten one division rounds as any correct decimal reading does.
+    static constexpr double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const char* const start = p;
+    unsigned long long digits = 0;
+    int digitCount = 0;
+    int fractionDigits = 0;
+    bool seenPoint = false;
+    for (; p != end; ++p) {
+        const char c = *p;
+        if (isDigit(c)) {
+            if (++digitCount > 15)
+                return readLongNumber(start, end, negative);
+            digits = digits * 10 + static_cast<unsigned>(c - '0');
+            fractionDigits += seenPoint;
+        } else if (c == '.' && !seenPoint) {
+            seenPoint = true;
+        } else if (isSkipped(c)) {
+            // Blanks may stand between digits: let the general reading decide.
+            return readLongNumber(start, end, negative);
+        } else {
+            break;
+        }
+    }
+    if (digitCount == 0)
+        return {};
+    return signedNumber(negative, static_cast<double>(digits) / powersOfTen[fractionDigits]);
 }
 
 double leadingNumberValue(std::string_view text)

@@ -3,45 +3,58 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <initializer_list>
+#include <string_view>
 
 namespace {
 
-// Plain decimal digits of a finite, non-negative number, never in exponent
-// form. Counts beyond 15 significant digits are rounded there, so that the
-// binary noise of a fraction (4.199999999999999) does not show.
-std::string plainDecimal(double value)
+// Appends the decimal digits of a finite number above zero that is not a
+// small whole number, never in exponent form. Beyond 15 significant digits
+// the number is rounded, so that the binary noise of a fraction
+// (4.199999999999999) does not show.
+void appendDecimal(std::string& text, double value)
 {
-    if (value < 1e15 && std::trunc(value) == value) {
-        char digits[24];
-        const auto end = std::to_chars(digits, digits + sizeof digits,
-                                       static_cast<long long>(value)).ptr;
-        return std::string(digits, end);
+    // As printf's %.15g: plain for ordinary magnitudes, d.ddde-x below 1e-4
+    // and d.ddde+x from 1e15 on, where all the digits stand before the point.
+    char digits[32];
+    char* end = std::to_chars(digits, digits + sizeof digits, value,
+                              std::chars_format::general, 15).ptr;
+    char* exponentMark = std::find(digits, end, 'e');
+    if (exponentMark == end) {
+        text.append(digits, end);
+        return;
     }
-    char rounded[32];
-    const auto roundedEnd = std::to_chars(rounded, rounded + sizeof rounded, value,
-                                          std::chars_format::general, 15).ptr;
-    double shown = value;
-    std::from_chars(rounded, roundedEnd, shown);
-    // The shortest digits of the rounded number, written out with zeros
-    // instead of an exponent. (Fixed notation would show the exact binary
-    // value of a large number: 1e299 as 10000000000000000525...)
-    char scientific[32];
-    char* scientificEnd = std::to_chars(scientific, scientific + sizeof scientific, shown,
-                                        std::chars_format::scientific).ptr;
-    char* exponentMark = std::find(scientific, scientificEnd, 'e');
-    std::string digits(scientific, 1);
-    if (exponentMark - scientific > 2)
-        digits.append(scientific + 2, exponentMark); // after "d."
-    const std::string exponent(exponentMark + 1, scientificEnd);
-    const long wholeDigits = std::strtol(exponent.c_str(), nullptr, 10) + 1;
-    const long digitCount = static_cast<long>(digits.size());
-    if (wholeDigits <= 0)
-        return "0." + std::string(static_cast<size_t>(-wholeDigits), '0') + digits;
-    if (wholeDigits >= digitCount)
-        return digits + std::string(static_cast<size_t>(wholeDigits - digitCount), '0');
-    return digits.substr(0, static_cast<size_t>(wholeDigits)) + "."
-        + digits.substr(static_cast<size_t>(wholeDigits));
+    std::string significant(1, digits[0]);
+    if (exponentMark - digits > 2)
+        significant.append(digits + 2, exponentMark); // after "d."
+    const char* exponentStart = exponentMark + 1;
+    if (*exponentStart == '+')
+        ++exponentStart;
+    int exponent = 0;
+    std::from_chars(exponentStart, end, exponent);
+
+    if (exponent < 0) {
+        text.append("0.").append(static_cast<size_t>(-exponent - 1), '0').append(significant);
+    } else {
+        text.append(significant);
+        text.append(static_cast<size_t>(exponent + 1) - significant.size(), '0');
+    }
+}
+
+// The pieces one after another, in a text sized once. The pieces are short:
+// copying them a character at a time beats a library call for each.
+std::string joined(std::initializer_list<std::string_view> pieces)
+{
+    size_t size = 0;
+    for (std::string_view piece : pieces)
+        size += piece.size();
+    std::string text(size, '\0');
+    char* out = text.data();
+    for (std::string_view piece : pieces) {
+        for (char c : piece)
+            *out++ = c;
+    }
+    return text;
 }
 
 } // namespace
@@ -50,9 +63,18 @@ std::string countText(double count)
 {
     if (count == 0)
         return " 0"; // also for -0
-    if (count < 0)
-        return "-" + plainDecimal(-count);
-    return " " + plainDecimal(count);
+    const char sign = count < 0 ? '-' : ' ';
+    const double magnitude = std::fabs(count);
+    if (magnitude < 1e15 && std::trunc(magnitude) == magnitude) {
+        // The usual case, a whole count: written in one go.
+        char text[24] = {sign};
+        char* end = std::to_chars(text + 1, text + sizeof text,
+                                        static_cast<long long>(magnitude)).ptr;
+        return std::string(text, end);
+    }
+    std::string text(1, sign);
+    appendDecimal(text, magnitude);
+    return text;
 }
 
 void stripLeadingBlanks(std::string& text)
@@ -63,11 +85,11 @@ void stripLeadingBlanks(std::string& text)
 std::string numericEntry(const std::string& months, const std::string& days,
                          const std::string& years, const std::string& separator)
 {
-    return months + separator + days + separator + years;
+    return joined({months, separator, days, separator, years});
 }
 
 std::string wordedEntry(const std::string& months, const std::string& days,
                         const std::string& years)
 {
-    return years + " Year(s), " + months + " month(s), " + days + " day(s)";
+    return joined({years, " Year(s), ", months, " month(s), ", days, " day(s)"});
 }
