@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QPointer>
+#include <QSettings>
 #include <QTimer>
 
 #include <functional>
@@ -90,6 +91,23 @@ inline void whenModalShows(std::function<void(QWidget*)> action, int timeoutMs =
     });
     timer->start(20);
 }
+
+// Points the settings store at an empty temporary directory for the
+// lifetime of the object, so that windows closed by one test (which save
+// their settings) do not hand their notation or position to the next.
+class TemporarySettingsStore
+{
+public:
+    TemporarySettingsStore()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, directory.path());
+    }
+    bool isValid() const { return directory.isValid(); }
+    QString path() const { return directory.path(); }
+
+private:
+    QTemporaryDir directory;
+};
 
 template <typename T>
 T* childNamed(QWidget* parent, const char* name)

@@ -37,14 +37,14 @@ private:
     void enterDates(const QString& birth, const QString& death);
     QStringList entries() const;
 
+    TemporarySettingsStore settingsStore;
     std::unique_ptr<WatchedPlatform> watched;
     std::unique_ptr<frmDatePage> window;
-    QStringList answered; // captions of the modal windows answered by OK
 };
 
 void tst_Calculate::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(settingsStore.isValid());
 }
 
 void tst_Calculate::init()

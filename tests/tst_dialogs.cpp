@@ -60,13 +60,14 @@ private slots:
     void errorHelpWithoutFormatsFile();
 
 private:
+    TemporarySettingsStore settingsStore;
     std::unique_ptr<WatchedPlatform> watched;
     QTemporaryDir programDir;
 };
 
 void tst_Dialogs::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(settingsStore.isValid());
     QVERIFY(programDir.isValid());
 }
 

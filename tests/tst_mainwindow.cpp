@@ -43,13 +43,14 @@ private slots:
     void resultListNeverTakesTypedText();
 
 private:
+    TemporarySettingsStore settingsStore;
     std::unique_ptr<WatchedPlatform> watched;
     std::unique_ptr<frmDatePage> window;
 };
 
 void tst_MainWindow::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(settingsStore.isValid());
     if (platform::screenDpi() != 96)
         QSKIP("the layout figures below are pixels at 96 DPI");
 }
