@@ -147,6 +147,10 @@ void frmDatePage::createControls(QWidget* client)
     // completes from them.
     cboAge->setInsertPolicy(QComboBox::NoInsert);
     cboAge->setCompleter(nullptr);
+    // Nor does typing choose an entry: QComboBox would pick the one that
+    // matches the typed text once the edit ends (Enter, leaving the field).
+    QObject::disconnect(cboAge->lineEdit(), &QLineEdit::returnPressed, cboAge, nullptr);
+    QObject::disconnect(cboAge->lineEdit(), &QLineEdit::editingFinished, cboAge, nullptr);
     cboAge->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     lblDiff->setBuddy(cboAge);
 

@@ -5,13 +5,11 @@
 #include "platform/platform.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 namespace {
 
@@ -35,16 +33,6 @@ bool movesWithinWindow(const QObject* watched, const QFocusEvent* event)
     default:
         return true;
     }
-}
-
-// QComboBox chooses the entry that matches the typed text when its line
-// edit reports the end of an edit (Enter, leaving the list, opening it).
-// Here only a click in the list or the arrow keys choose an entry: the
-// result list handles such events with its line edit kept quiet.
-void deliverWithoutChoosing(QComboBox* list, QEvent* event)
-{
-    const QSignalBlocker quiet(list->lineEdit());
-    static_cast<QObject*>(list)->event(event);
 }
 
 // Today as month/day/year without leading zeros and with a four-digit year,
@@ -108,16 +96,12 @@ bool frmDatePage::endDateKeyPressed(QKeyEvent* event)
 
 bool frmDatePage::fieldFocusEvent(QObject* watched, QEvent* event)
 {
-    const auto* focusEvent = static_cast<QFocusEvent*>(event);
-    const bool moves = movesWithinWindow(watched, focusEvent);
+    if (!movesWithinWindow(watched, static_cast<QFocusEvent*>(event)))
+        return false;
     const bool gained = event->type() == QEvent::FocusIn;
     if (watched == cboAge && !gained) {
-        deliverWithoutChoosing(cboAge, event);
-        if (moves)
-            resultListFocusLost();
-        return true;
-    }
-    if (moves && (watched == txtBirth || watched == txtDeath)) {
+        resultListFocusLost();
+    } else if (watched == txtBirth || watched == txtDeath) {
         auto* field = static_cast<DateEdit*>(watched);
         if (gained)
             dateFieldFocusGained(field);
@@ -132,15 +116,6 @@ bool frmDatePage::editShortcutEvent(QEvent* event)
     // The fields would copy and paste by themselves; the Edit menu's Copy and
     // Paste do it instead, and only while they are enabled.
     auto* keyEvent = static_cast<QKeyEvent*>(event);
-    if (event->type() == QEvent::KeyPress && QApplication::focusWidget() == cboAge
-        && (keyEvent->key() == Qt::Key_Return || keyEvent->key() == Qt::Key_Enter)) {
-        // Enter in the result list does what it does in the window (the
-        // default button) and chooses no entry.
-        deliverWithoutChoosing(cboAge, event);
-        if (!event->isAccepted())
-            keyPressEvent(keyEvent);
-        return true;
-    }
     QAction* action = nullptr;
     if (keyEvent->matches(QKeySequence::Copy))
         action = mnuEditItem[0];

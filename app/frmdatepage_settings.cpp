@@ -16,18 +16,19 @@ const QString OutputFormatKey = QStringLiteral("Output Format");
 const QString LeftKey = QStringLiteral("Left");
 const QString TopKey = QStringLiteral("Top");
 
-double storedNumber(const QString& key)
+LeadingNumber storedNumber(const QString& key)
 {
-    return leadingNumberValue(platform::readSetting(Application, Section, key).toStdString());
+    return readLeadingNumber(platform::readSetting(Application, Section, key).toStdString());
 }
 
-// A position in twips as pixels; nothing for one no screen could reach.
-std::optional<int> screenPixels(double twips)
+// A stored position in twips as pixels; nothing for one no screen could
+// reach, a number too large to read among them.
+std::optional<int> screenPixels(const LeadingNumber& twips)
 {
     constexpr double Farthest = 1e8; // some seventeen hundred metres
-    if (!(std::fabs(twips) < Farthest))
+    if (twips.tooLarge || !(std::fabs(twips.value) < Farthest))
         return std::nullopt;
-    return twips::toPixels(twips);
+    return twips::toPixels(twips.value);
 }
 
 } // namespace
@@ -36,7 +37,7 @@ void frmDatePage::loadSettings()
 {
     // The notation is one of the four entries of the result list; anything
     // else, as from a store edited by hand, gives the worded one.
-    const double format = storedNumber(OutputFormatKey);
+    const double format = storedNumber(OutputFormatKey).value;
     const bool isEntry = format >= 1 && format <= 4 && std::trunc(format) == format;
     Diff_Index = isEntry ? static_cast<int>(format) : 4;
 
