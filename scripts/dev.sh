@@ -11,8 +11,11 @@ case "$action" in start|test) ;; *) usage ;; esac
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build"
 
-# What the build, the program and its tests need from the distribution.
+# What the build and the program need from the distribution; the tests also
+# start the installed program under an X server of their own and validate
+# the desktop entry and the AppStream metainfo.
 packages=(g++ cmake make qt6-base-dev fonts-liberation2)
+[ "$action" = test ] && packages+=(xvfb xdotool desktop-file-utils appstream)
 
 missing=()
 for package in "${packages[@]}"; do
