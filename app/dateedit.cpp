@@ -25,16 +25,10 @@ QString DateEdit::keptSelectedText() const
 
 void DateEdit::replaceKeptSelection(const QString& replacement)
 {
-    if (hasFocus()) {
-        insert(replacement);
-        return;
-    }
-    const int start = keptStart;
-    QString replaced = text();
-    replaced.replace(start, keptLength, replacement);
-    setText(replaced);
-    keptStart = start + replacement.size();
-    keptLength = 0;
+    // Through the selection rather than setText, so that undo still works.
+    if (!hasFocus())
+        setSelection(keptStart, keptLength);
+    insert(replacement);
 }
 
 void DateEdit::focusOutEvent(QFocusEvent* event)

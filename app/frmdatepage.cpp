@@ -1,6 +1,7 @@
 #include "frmdatepage.h"
 
 #include "dateedit.h"
+#include "resultlist.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
 
@@ -14,8 +15,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <limits>
 
 namespace {
 
@@ -139,19 +138,9 @@ void frmDatePage::createControls(QWidget* client)
 
     lblDiff = addLabel(client, QStringLiteral("lblDiff"), tr("Di&fference Date"),
                        rect(240, 1560, 1695, 255));
-    cboAge = new QComboBox(client);
+    cboAge = new ResultList(client);
     cboAge->setObjectName(QStringLiteral("cboAge"));
     cboAge->setGeometry(rect(480, 1800, 2892, 315));
-    cboAge->setEditable(true);
-    // The list holds only the result entries: typing never adds one, nor
-    // completes from them.
-    cboAge->setInsertPolicy(QComboBox::NoInsert);
-    cboAge->setCompleter(nullptr);
-    // Nor does typing choose an entry: QComboBox would pick the one that
-    // matches the typed text once the edit ends (Enter, leaving the field).
-    QObject::disconnect(cboAge->lineEdit(), &QLineEdit::returnPressed, cboAge, nullptr);
-    QObject::disconnect(cboAge->lineEdit(), &QLineEdit::editingFinished, cboAge, nullptr);
-    cboAge->lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     lblDiff->setBuddy(cboAge);
 
     cmdDone = addButton(client, QStringLiteral("cmdDone"), tr("E&xit"), rect(2880, 360, 975, 375));
@@ -190,7 +179,7 @@ void frmDatePage::createControls(QWidget* client)
         connect(field, &QLineEdit::textChanged, this, [this, field] { dateFieldChanged(field); });
         field->installEventFilter(this);
     }
-    connect(cboAge, qOverload<int>(&QComboBox::activated), this, &frmDatePage::resultEntryChosen);
+    connect(cboAge, &QComboBox::activated, this, &frmDatePage::resultEntryChosen);
     cboAge->installEventFilter(this);
     cboAge->lineEdit()->installEventFilter(this);
     for (QPushButton* button : {cmdCalculate, cmdDone, cmdClear, cmdCopy, cmdPaste})

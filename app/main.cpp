@@ -6,7 +6,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Spanwright"));
-    QApplication::setApplicationVersion(QStringLiteral(SPANWRIGHT_VERSION));
 
     frmDatePage window;
     window.show();

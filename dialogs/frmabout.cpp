@@ -66,8 +66,10 @@ frmAbout::frmAbout(QWidget* parent)
 
 void frmAbout::centreOnScreen()
 {
-    // Centred on the screen, whatever window it is opened over. The frame's
-    // size is known only once the window exists, so this runs again then.
+    // Centred on the screen, whatever window it is opened over, by its outer
+    // size. The frame is known only once the window exists, so this runs
+    // again when it is shown; a window manager that adds its frame later
+    // still leaves the viewer within half a frame of the centre.
     const QRect screen = platform::primaryScreenGeometry();
     const QSize outer = frameGeometry().size();
     move(screen.x() + screen.width() / 2 - outer.width() / 2,

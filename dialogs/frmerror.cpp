@@ -5,8 +5,10 @@
 #include "platform/platform.h"
 #include "platform/twips.h"
 
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 
 frmError::frmError(QWidget* parent)
@@ -16,6 +18,10 @@ frmError::frmError(QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(fonts::controls());
+    // No icon of its own; a null icon would show the main window's.
+    QPixmap noIcon(16, 16);
+    noIcon.fill(Qt::transparent);
+    setWindowIcon(QIcon(noIcon));
 
     // Always at the same place on the screen, not relative to the main window.
     const QRect screen = platform::primaryScreenGeometry();

@@ -23,5 +23,5 @@ struct DateFields
 // false with Months set to 0 when it is not: no separator, an unknown month
 // name, no second separator, a month outside 1 to 12 or not whole, a day past
 // the end of the month, a year of 0, or a number too large to calculate with.
-// The other fields are unspecified after a rejection.
+// The other fields are left part-way after a rejection: read only Months.
 bool readDateText(std::string_view text, DateFields& fields);

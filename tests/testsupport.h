@@ -56,6 +56,10 @@ private:
     platform::Hooks hooks;
 };
 
+// How many modal windows a test left open, closed by whenModalShows after a
+// while so that the test does not hang; a test's cleanup checks it is 0.
+inline int modalWindowsLeftOpen = 0;
+
 // Runs action on the next modal window that becomes active, from a timer,
 // while the code under test waits inside that window's loop. Chains of
 // windows are answered by calling it again from inside the action.
@@ -67,7 +71,7 @@ inline void whenModalShows(std::function<void(QWidget*)> action, int timeoutMs =
     QObject::connect(timer, &QTimer::timeout, [timer, elapsed, before, action, timeoutMs] {
         QWidget* modal = QApplication::activeModalWidget();
         *elapsed += timer->interval();
-        if (modal && modal != before && modal->isVisible()) {
+        if (modal && modal != before && modal->isVisible() && modal->isActiveWindow()) {
             timer->stop();
             timer->deleteLater();
             delete elapsed;
@@ -77,6 +81,7 @@ inline void whenModalShows(std::function<void(QWidget*)> action, int timeoutMs =
             QPointer<QWidget> left(modal);
             QTimer::singleShot(3000, [left] {
                 if (left && left->isVisible()) {
+                    ++modalWindowsLeftOpen;
                     qWarning("closing a modal window the test left open: %s",
                              qPrintable(left->windowTitle()));
                     left->close();
@@ -86,6 +91,7 @@ inline void whenModalShows(std::function<void(QWidget*)> action, int timeoutMs =
             timer->stop();
             timer->deleteLater();
             delete elapsed;
+            ++modalWindowsLeftOpen;
             qWarning("no modal window showed up");
         }
     });

@@ -59,6 +59,7 @@ void tst_Calculate::init()
 
 void tst_Calculate::cleanup()
 {
+    QCOMPARE(std::exchange(modalWindowsLeftOpen, 0), 0);
     window.reset();
     watched.reset();
 }

@@ -81,6 +81,7 @@ void tst_Dialogs::init()
 
 void tst_Dialogs::cleanup()
 {
+    QCOMPARE(std::exchange(modalWindowsLeftOpen, 0), 0);
     watched.reset();
     QDir(programDir.path()).removeRecursively();
     QDir().mkpath(programDir.path());
