@@ -38,12 +38,18 @@ QLabel* addLabel(QWidget* client, const QString& name, const QString& caption, Q
     return label;
 }
 
+// A control with its name and place.
+template <typename Control>
+Control* placed(Control* control, const QString& name, const QRect& area)
+{
+    control->setObjectName(name);
+    control->setGeometry(area);
+    return control;
+}
+
 QPushButton* addButton(QWidget* client, const QString& name, const QString& caption, QRect area)
 {
-    auto* button = new QPushButton(caption, client);
-    button->setObjectName(name);
-    button->setGeometry(area);
-    return button;
+    return placed(new QPushButton(caption, client), name, area);
 }
 
 } // namespace
@@ -120,16 +126,12 @@ void frmDatePage::createControls(QWidget* client)
 
     lblBirth = addLabel(client, QStringLiteral("lblBirth"), tr("&Birth (Begin) Date"),
                         rect(240, 120, 1335, 255));
-    txtBirth = new DateEdit(client);
-    txtBirth->setObjectName(QStringLiteral("txtBirth"));
-    txtBirth->setGeometry(rect(480, 360, 2055, 285));
+    txtBirth = placed(new DateEdit(client), QStringLiteral("txtBirth"), rect(480, 360, 2055, 285));
     lblBirth->setBuddy(txtBirth);
 
     lblDeath = addLabel(client, QStringLiteral("lblDeath"), tr("&Death (End) Date"),
                         rect(240, 720, 1575, 255));
-    txtDeath = new DateEdit(client);
-    txtDeath->setObjectName(QStringLiteral("txtDeath"));
-    txtDeath->setGeometry(rect(480, 960, 2055, 285));
+    txtDeath = placed(new DateEdit(client), QStringLiteral("txtDeath"), rect(480, 960, 2055, 285));
     lblDeath->setBuddy(txtDeath);
 
     cmdCalculate = addButton(client, QStringLiteral("cmdCalculate"), tr("&Calculate"),
@@ -138,9 +140,7 @@ void frmDatePage::createControls(QWidget* client)
 
     lblDiff = addLabel(client, QStringLiteral("lblDiff"), tr("Di&fference Date"),
                        rect(240, 1560, 1695, 255));
-    cboAge = new ResultList(client);
-    cboAge->setObjectName(QStringLiteral("cboAge"));
-    cboAge->setGeometry(rect(480, 1800, 2892, 315));
+    cboAge = placed(new ResultList(client), QStringLiteral("cboAge"), rect(480, 1800, 2892, 315));
     lblDiff->setBuddy(cboAge);
 
     cmdDone = addButton(client, QStringLiteral("cmdDone"), tr("E&xit"), rect(2880, 360, 975, 375));
