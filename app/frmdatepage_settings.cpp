@@ -53,10 +53,9 @@ void frmDatePage::loadSettings()
 
 void frmDatePage::saveSettings()
 {
-    const auto save = [](const QString& key, double value) {
-        platform::writeSetting(Application, Section, key, QString::number(value, 'f', 0));
-    };
-    save(OutputFormatKey, Diff_Index);
-    save(LeftKey, twips::fromPixels(pos().x()));
-    save(TopKey, twips::fromPixels(pos().y()));
+    const auto decimal = [](double value) { return QString::number(value, 'f', 0); };
+    platform::writeSettings(Application, Section,
+                            {{OutputFormatKey, decimal(Diff_Index)},
+                             {LeftKey, decimal(twips::fromPixels(pos().x()))},
+                             {TopKey, decimal(twips::fromPixels(pos().y()))}});
 }

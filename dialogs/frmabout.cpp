@@ -18,6 +18,28 @@ QIcon booksIcon()
     return icon;
 }
 
+// Qt takes time growing with the square of a line's length to wrap a line
+// with no blanks in it: a file of one endless line (a binary file, say)
+// would freeze the viewer. Such lines are cut into pieces of this length.
+constexpr int LongestLine = 1024;
+
+QString withShortLines(const QString& text)
+{
+    QString result;
+    result.reserve(text.size() + text.size() / LongestLine);
+    int lineLength = 0;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\n')) {
+            lineLength = 0;
+        } else if (++lineLength > LongestLine) {
+            result += QLatin1Char('\n');
+            lineLength = 1;
+        }
+        result += c;
+    }
+    return result;
+}
+
 } // namespace
 
 frmAbout::frmAbout(QWidget* parent)
@@ -98,7 +120,7 @@ void frmAbout::setText(const QString& text)
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    txtWindow->setPlainText(lines);
+    txtWindow->setPlainText(withShortLines(lines));
 }
 
 QString frmAbout::text() const

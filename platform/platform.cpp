@@ -100,11 +100,12 @@ QString readSetting(const QString& application, const QString& section, const QS
     return store->value(section + QLatin1Char('/') + key).toString();
 }
 
-void writeSetting(const QString& application, const QString& section, const QString& key,
-                  const QString& value)
+void writeSettings(const QString& application, const QString& section,
+                   const QList<std::pair<QString, QString>>& values)
 {
     const auto store = openStore(application);
-    store->setValue(section + QLatin1Char('/') + key, value);
+    for (const auto& [key, value] : values)
+        store->setValue(section + QLatin1Char('/') + key, value);
     store->sync();
 }
 
@@ -117,7 +118,8 @@ QString programDirectory()
 
 std::optional<QString> readTextFile(const QString& path)
 {
-    if (QFileInfo(path).isDir())
+    // Only a regular file: a pipe would block and a device never end.
+    if (!QFileInfo(path).isFile())
         return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QDate>
+#include <QList>
 #include <QString>
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 class QDialog;
 class QRect;
@@ -40,17 +42,18 @@ QString clipboardText();
 
 // "" when the key does not exist or the store cannot be read.
 QString readSetting(const QString& application, const QString& section, const QString& key);
-// Failures to write are silent: a store that cannot be written must never keep
-// the program from going on or ending.
-void writeSetting(const QString& application, const QString& section, const QString& key,
-                  const QString& value);
+// Writes the (key, value) pairs in one go. Failures to write are silent: a
+// store that cannot be written must never keep the program from ending.
+void writeSettings(const QString& application, const QString& section,
+                   const QList<std::pair<QString, QString>>& values);
 
 // --- Files ---
 
 // The directory that holds the running program.
 QString programDirectory();
 // The whole content of a file in the platform's 8-bit character set, or
-// nothing when it cannot be read (missing, a directory, no permission).
+// nothing when it cannot be read (missing, a directory or anything else
+// that is not a regular file, no permission).
 std::optional<QString> readTextFile(const QString& path);
 
 // --- Date and screen ---

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Sets up a Debian or Ubuntu machine for Spanwright, builds it, and then
-# starts it (`start`) or runs the whole test suite headless (`test`).
+# starts it (`start`) or runs the whole test suite headless (`test`): the
+# tests, the same tests built with AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the engine's fuzz targets for a bounded
+# time each (SPANWRIGHT_FUZZ_SECONDS, 30 under CI and 10 otherwise).
 set -euo pipefail
 
 usage() { echo "usage: $0 start|test" >&2; exit 2; }
@@ -9,36 +12,38 @@ action=$1
 case "$action" in start|test) ;; *) usage ;; esac
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build="$root/build"
+# shellcheck source=scripts/packages.sh
+source "$root/scripts/packages.sh"
 
 # What the build and the program need from the distribution; the tests also
 # start the installed program under an X server of their own and validate
 # the desktop entry and the AppStream metainfo.
 packages=(g++ cmake make qt6-base-dev fonts-liberation2)
 [ "$action" = test ] && packages+=(xvfb xdotool desktop-file-utils appstream)
+install_missing "${packages[@]}"
 
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
-        || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing ${missing[*]}" >&2
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
-fi
+build() { # DIRECTORY [CMAKE OPTION...]
+    local directory=$1
+    shift
+    cmake -S "$root" -B "$directory" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$directory" --parallel "$(nproc)"
+}
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --parallel "$(nproc)"
+run_tests() { # DIRECTORY
+    (cd "$1" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)")
+}
 
+build "$root/build"
 case "$action" in
 start)
-    exec "$build/bin/spanwright"
+    exec "$root/build/bin/spanwright"
     ;;
 test)
-    cd "$build"
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
+    run_tests "$root/build"
+    echo "== The tests again, built with the sanitizers" >&2
+    build "$root/build-asan" -DSPANWRIGHT_SANITIZE=ON
+    run_tests "$root/build-asan"
+    echo "== The fuzz targets" >&2
+    "$root/scripts/fuzz.sh" "${SPANWRIGHT_FUZZ_SECONDS:-$([ -n "${CI:-}" ] && echo 30 || echo 10)}"
     ;;
 esac

@@ -15,22 +15,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build-fuzz"
 targets=(fuzz_datetext fuzz_leadingnumber)
 
-installed() {
-    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
-}
-
-install_missing() {
-    local missing=() package
-    for package in "$@"; do
-        installed "$package" || missing+=("$package")
-    done
-    [ ${#missing[@]} -gt 0 ] || return 0
-    echo "Installing ${missing[*]}" >&2
-    local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
-}
+# shellcheck source=scripts/packages.sh
+source "$root/scripts/packages.sh"
 
 # clang with its libFuzzer runtime, and what configuring the project needs
 # (the same as scripts/dev.sh installs for a build).
@@ -38,7 +24,7 @@ install_missing clang cmake make qt6-base-dev
 clang_major=$(clang++ -dumpversion | cut -d. -f1)
 # Debian 12 and newer ship libFuzzer in libclang-rt-N-dev; older releases
 # have it in libclang-common-N-dev, which clang already pulls in.
-if ! installed "libclang-rt-$clang_major-dev" \
+if ! package_installed "libclang-rt-$clang_major-dev" \
     && apt-cache show "libclang-rt-$clang_major-dev" >/dev/null 2>&1; then
     install_missing "libclang-rt-$clang_major-dev"
 fi

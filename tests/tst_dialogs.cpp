@@ -15,6 +15,10 @@
 #include <QPushButton>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 QString viewerText(QWidget* viewer)
@@ -47,6 +51,8 @@ private slots:
     void unreadableHelpFile();
     void emptyHelpFileGivesNoMessage();
     void lineBreaksOfTheFileAreKept();
+    void endlessLineOpensQuickly();
+    void pipeIsNotRead();
     void viewerLayout();
     void viewerIsCentredAtEachOpening();
     void viewerClosesByKey_data();
@@ -194,6 +200,39 @@ void tst_Dialogs::lineBreaksOfTheFileAreKept()
     viewer.OpenFile("Formats.txt");
     QCOMPARE(viewer.txtWindow->document()->blockCount(), 4);
     QCOMPARE(viewer.text(), QStringLiteral("first\nsecond\n\nfourth"));
+}
+
+void tst_Dialogs::endlessLineOpensQuickly()
+{
+    // One line with no blank to wrap at, as in a binary file: wrapping it
+    // whole would take the viewer minutes.
+    const QByteArray line(300 * 1024, 'x');
+    writeFile(programDir.filePath("Formats.txt"), line);
+    frmAbout viewer;
+    QElapsedTimer timer;
+    timer.start();
+    viewer.OpenFile("Formats.txt");
+    viewer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(viewer.text().remove('\n'), QString::fromLatin1(line));
+}
+
+void tst_Dialogs::pipeIsNotRead()
+{
+#ifdef Q_OS_UNIX
+    // Opening a pipe for reading would wait for a writer for ever.
+    const QByteArray path = QFile::encodeName(programDir.filePath("Formats.txt"));
+    QFile::remove(programDir.filePath("Formats.txt"));
+    QCOMPARE(mkfifo(path.constData(), 0600), 0);
+    watched->answerModal = [](QDialog&) {}; // OK
+    frmAbout viewer;
+    viewer.OpenFile("Formats.txt");
+    QCOMPARE(watched->modalCaptions, QStringList{"Text Editor"});
+    QCOMPARE(viewer.text(), QString());
+#else
+    QSKIP("pipes in the file system are a Unix matter");
+#endif
 }
 
 void tst_Dialogs::viewerLayout()
