@@ -41,8 +41,7 @@ void appendDecimal(std::string& text, double value)
     }
 }
 
-// The pieces one after another, in a text sized once. The pieces are short:
-// copying them a character at a time beats a library call for each.
+// The pieces one after another, in a text sized once.
 std::string joined(std::initializer_list<std::string_view> pieces)
 {
     size_t size = 0;
@@ -50,10 +49,8 @@ std::string joined(std::initializer_list<std::string_view> pieces)
         size += piece.size();
     std::string text(size, '\0');
     char* out = text.data();
-    for (std::string_view piece : pieces) {
-        for (char c : piece)
-            *out++ = c;
-    }
+    for (std::string_view piece : pieces)
+        out = std::copy(piece.begin(), piece.end(), out);
     return text;
 }
 
@@ -82,14 +79,14 @@ void stripLeadingBlanks(std::string& text)
     text.erase(0, text.find_first_not_of(' '));
 }
 
-std::string numericEntry(const std::string& months, const std::string& days,
-                         const std::string& years, const std::string& separator)
+std::string numericEntry(std::string_view months, std::string_view days,
+                         std::string_view years, std::string_view separator)
 {
     return joined({months, separator, days, separator, years});
 }
 
-std::string wordedEntry(const std::string& months, const std::string& days,
-                        const std::string& years)
+std::string wordedEntry(std::string_view months, std::string_view days,
+                        std::string_view years)
 {
     return joined({years, " Year(s), ", months, " month(s), ", days, " day(s)"});
 }

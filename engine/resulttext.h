@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 // Text form of an elapsed count: one leading blank before a number that is
 // not negative, a minus sign before a negative one. Whole numbers have no
@@ -12,9 +13,9 @@ std::string countText(double count);
 void stripLeadingBlanks(std::string& text);
 
 // months, sep, days, sep, years: "9/22/39".
-std::string numericEntry(const std::string& months, const std::string& days,
-                         const std::string& years, const std::string& separator);
+std::string numericEntry(std::string_view months, std::string_view days,
+                         std::string_view years, std::string_view separator);
 
 // "39 Year(s), 9 month(s), 22 day(s)".
-std::string wordedEntry(const std::string& months, const std::string& days,
-                        const std::string& years);
+std::string wordedEntry(std::string_view months, std::string_view days,
+                        std::string_view years);

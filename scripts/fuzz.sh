@@ -70,8 +70,8 @@ for target in "${targets[@]}"; do
     fi
 done
 
+echo "fuzz: $((${#targets[@]} - ${#failed[@]})) passed, ${#failed[@]} failed"
 if [ ${#failed[@]} -gt 0 ]; then
     echo "Findings in: ${failed[*]} (inputs in $findings)" >&2
     exit 1
 fi
-echo "No findings." >&2
