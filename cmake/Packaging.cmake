@@ -36,6 +36,8 @@ install(FILES packaging/icons/spanwright.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${SPANWRIGHT_APP_ID}.svg)
 
+install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/spanwright)
+
 # cpack -G DEB: the dependencies are worked out from the shared libraries.
 set(CPACK_PACKAGE_NAME spanwright)
 set(CPACK_PACKAGE_VENDOR "The Spanwright team")

@@ -18,22 +18,23 @@ QIcon booksIcon()
     return icon;
 }
 
-// Qt takes time growing with the square of a line's length to wrap a line
-// with no blanks in it: a file of one endless line (a binary file, say)
-// would freeze the viewer. Such lines are cut into pieces of this length.
-constexpr int LongestLine = 1024;
+// Qt takes time growing with the square of a line's length to wrap a run of
+// characters with no blank in it: a file of one endless word (a binary
+// file, say) would freeze the viewer. Such runs are cut into pieces of this
+// length; text with blanks is left as it is.
+constexpr int LongestRun = 1024;
 
-QString withShortLines(const QString& text)
+QString withShortRuns(const QString& text)
 {
     QString result;
-    result.reserve(text.size() + text.size() / LongestLine);
-    int lineLength = 0;
+    result.reserve(text.size() + text.size() / LongestRun);
+    int runLength = 0;
     for (const QChar c : text) {
-        if (c == QLatin1Char('\n')) {
-            lineLength = 0;
-        } else if (++lineLength > LongestLine) {
+        if (c.isSpace()) {
+            runLength = 0;
+        } else if (++runLength > LongestRun && !c.isLowSurrogate()) {
             result += QLatin1Char('\n');
-            lineLength = 1;
+            runLength = 1;
         }
         result += c;
     }
@@ -120,7 +121,7 @@ void frmAbout::setText(const QString& text)
     QString lines = text;
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    txtWindow->setPlainText(withShortLines(lines));
+    txtWindow->setPlainText(withShortRuns(lines));
 }
 
 QString frmAbout::text() const

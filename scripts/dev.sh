@@ -44,6 +44,6 @@ test)
     build "$root/build-asan" -DSPANWRIGHT_SANITIZE=ON
     run_tests "$root/build-asan"
     echo "== The fuzz targets" >&2
-    "$root/scripts/fuzz.sh" "${SPANWRIGHT_FUZZ_SECONDS:-$([ -n "${CI:-}" ] && echo 30 || echo 10)}"
+    "$root/scripts/fuzz.sh" "${SPANWRIGHT_FUZZ_SECONDS:-$([ "${CI:-false}" != false ] && echo 30 || echo 10)}"
     ;;
 esac

@@ -65,8 +65,9 @@ for target in "${targets[@]}"; do
     if [ "$status" -ne 0 ]; then
         failed+=("$target")
         echo "   FINDING (exit $status):" >&2
-        grep -E 'property does not hold|runtime error|ERROR: (Address|Leak|libFuzzer)|SUMMARY|Test unit written' \
-            "$log" | head -n 20 >&2 || tail -n 30 "$log" >&2
+        # The input itself too, as base64: a CI workspace keeps no files.
+        grep -E 'property does not hold|runtime error|ERROR: (Address|Leak|libFuzzer)|SUMMARY|Test unit written|^Base64:' \
+            "$log" >&2 || tail -n 30 "$log" >&2
     fi
 done
 

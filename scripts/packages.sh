@@ -14,7 +14,13 @@ install_missing() {
     [ ${#missing[@]} -gt 0 ] || return 0
     echo "Installing ${missing[*]}" >&2
     local sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || {
+            echo "Please install ${missing[*]} as root (sudo is not available)" >&2
+            return 1
+        }
+        sudo=(sudo)
+    fi
     "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }

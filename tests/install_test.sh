@@ -27,7 +27,9 @@ cmake --install "$build" --prefix "$work/prefix" >/dev/null
 
 # A private X server on the first free display.
 exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: the server would otherwise reset when the first run's clients leave,
+# refusing the second run meanwhile.
+Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xserver=$!
 read -r -t 10 display <&"$displayfd"
 export DISPLAY=":$display"
@@ -51,13 +53,14 @@ run_f1() {
     (cd / && HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
         "$work/prefix/bin/spanwright" >"$work/log" 2>&1) &
     program=$!
-    main=$(wait_for_window "Spanwright '95")
+    main=$(wait_for_window "Spanwright '95") || { cat "$work/log" >&2; return 1; }
     xdotool windowfocus --sync "$main"
     xdotool key F1
-    first=$(wait_for_window "Help on Formats|Text Editor")
+    first=$(wait_for_window "Help on Formats|Text Editor") || return 1
     case "$(xdotool getwindowname "$first")" in
     "Help on Formats") echo viewer ;;
-    *) echo message ;;
+    "Text Editor") echo message ;;
+    *) echo none ;;
     esac
     # Close whatever is open, then the main window with Esc.
     while id=$(xdotool search --onlyvisible --name "Help on Formats|Text Editor" | head -n 1) \
@@ -66,10 +69,14 @@ run_f1() {
         sleep 0.2
     done
     xdotool windowfocus --sync "$main" key Escape
-    wait "$program"
-    status=$?
+    status=0
+    wait "$program" || status=$?
     program=
-    [ "$status" -eq 0 ] || { echo "the program ended with status $status" >&2; return 1; }
+    [ "$status" -eq 0 ] || {
+        echo "the program ended with status $status" >&2
+        cat "$work/log" >&2
+        return 1
+    }
 }
 
 [ -L "$work/prefix/bin/spanwright" ] || { echo "bin/spanwright is not a link"; exit 1; }

@@ -216,6 +216,14 @@ void tst_Dialogs::endlessLineOpensQuickly()
     QVERIFY(QTest::qWaitForWindowExposed(&viewer));
     QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(viewer.text().remove('\n'), QString::fromLatin1(line));
+
+    // A long line of words is shown as it is.
+    QByteArray words;
+    while (words.size() < 5000)
+        words += "month first, ";
+    writeFile(programDir.filePath("Formats.txt"), words);
+    viewer.OpenFile("Formats.txt");
+    QCOMPARE(viewer.text(), QString::fromLatin1(words));
 }
 
 void tst_Dialogs::pipeIsNotRead()

@@ -5,8 +5,9 @@
 #
 # usage: bench/startup/measure.sh [BUILD_DIR] [PAIRS]
 #   BUILD_DIR  the build holding bin/spanwright and bin/bare_dialog (default:
-#              build/ in the repository); when one is missing, the build is
-#              configured with -DSPANWRIGHT_BENCHMARKS=ON and built
+#              build-bench/ in the repository, apart from build/ so that the
+#              benchmark option does not stay there); when one is missing,
+#              the build is configured with -DSPANWRIGHT_BENCHMARKS=ON and built
 #   PAIRS      runs of each program, alternating (default 9, at least 9)
 #
 # An X server of its own is started (Xvfb, on a free display number) unless
@@ -16,7 +17,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-build=$(realpath -m "${1:-$root/build}")
+build=$(realpath -m "${1:-$root/build-bench}")
 pairs=${2:-9}
 settle=0.3 # seconds between the visible window and the memory reading
 
@@ -29,7 +30,7 @@ fi
 # libbenchmark-dev).
 # shellcheck source=scripts/packages.sh
 source "$root/scripts/packages.sh"
-install_missing xvfb xdotool x11-utils libbenchmark-dev
+install_missing g++ cmake make qt6-base-dev xvfb xdotool x11-utils libbenchmark-dev
 
 if [ ! -x "$build/bin/spanwright" ] || [ ! -x "$build/bin/bare_dialog" ]; then
     echo "Building $build with the benchmarks" >&2
