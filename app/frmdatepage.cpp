@@ -27,14 +27,12 @@ QIcon wristwatchIcon()
 }
 
 // A label at its place, at least as wide and high as its caption needs.
-QLabel* addLabel(QWidget* client, const QString& name, const QString& caption, QRect area)
+QLabel* addLabel(QWidget* client, const QString& name, const QString& caption,
+                 const QRect& area)
 {
     auto* label = new QLabel(caption, client);
     label->setObjectName(name);
-    const QSize needed = label->sizeHint();
-    area.setWidth(std::max(area.width(), needed.width()));
-    area.setHeight(std::max(area.height(), needed.height()));
-    label->setGeometry(area);
+    label->setGeometry(twips::grownTo(area, label->sizeHint()));
     return label;
 }
 

@@ -38,11 +38,8 @@ frmError::frmError(QWidget* parent)
     Label1 = new QLabel(tr("Wrong Date Format!!!"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(fonts::serif());
-    QRect labelArea = twips::rect(240, 240, 2055, 255);
     // Room for the whole message in whatever serif font the system has.
-    labelArea.setWidth(std::max(labelArea.width(), Label1->sizeHint().width()));
-    labelArea.setHeight(std::max(labelArea.height(), Label1->sizeHint().height()));
-    Label1->setGeometry(labelArea);
+    Label1->setGeometry(twips::grownTo(twips::rect(240, 240, 2055, 255), Label1->sizeHint()));
 
     cmdHelp = new QPushButton(tr("&Help"), this);
     cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
