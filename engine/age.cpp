@@ -1,0 +1,248 @@
+#include "age.h"
+
+#include <array>
+#include <cmath>
+
+namespace {
+
+enum class Part { Years, Months, Days };
+
+struct UnitWord
+{
+    std::string_view word;
+    Part part;
+};
+
+// Unit words after lower-casing; "(s)" and a final period are taken off first.
+constexpr std::array<UnitWord, 19> UnitWords = {{
+    {"y", Part::Years},   {"yr", Part::Years},    {"yrs", Part::Years},    {"year", Part::Years},
+    {"years", Part::Years},
+    {"m", Part::Months},  {"mo", Part::Months},   {"mos", Part::Months},   {"mon", Part::Months},
+    {"mth", Part::Months}, {"mths", Part::Months}, {"month", Part::Months}, {"months", Part::Months},
+    {"d", Part::Days},    {"ds", Part::Days},     {"dy", Part::Days},      {"dys", Part::Days},
+    {"day", Part::Days},  {"days", Part::Days},
+}};
+
+constexpr std::array<std::string_view, 2> AgePrefixes = {"aged", "age"};
+constexpr std::string_view PluralMark = "(s)";
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string lowered(std::string_view text)
+{
+    std::string result(text);
+    for (char& c : result)
+        c = lowerAscii(c);
+    return result;
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+AgeReading refused(std::string problem)
+{
+    AgeReading reading;
+    reading.problem = std::move(problem);
+    return reading;
+}
+
+std::string quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
+
+// A run of digits as a whole number; false when it is larger than an age part
+// may be.
+bool readWhole(std::string_view digits, long long& value)
+{
+    value = 0;
+    for (char c : digits) {
+        value = value * 10 + (c - '0');
+        if (value > LargestAgePart)
+            return false;
+    }
+    return true;
+}
+
+// Tells the kind of a number that is not a plain run of digits at pos (a
+// sign, a decimal point) for the refusal, or "" when there is none.
+std::string_view notWholeReason(std::string_view text, size_t pos, size_t end)
+{
+    if (pos > 0 && (text[pos - 1] == '-' || text[pos - 1] == '+'))
+        return "a sign";
+    if (end + 1 < text.size() && (text[end] == '.' || text[end] == ',') && isDigit(text[end + 1]))
+        return "a fraction";
+    return {};
+}
+
+// "9/19/39": months, days and years with one separator twice.
+bool looksNumeric(std::string_view text, char& separator)
+{
+    for (char candidate : {'/', '-', '.'}) {
+        const size_t first = text.find(candidate);
+        if (first == std::string_view::npos)
+            continue;
+        for (char c : text) {
+            if (!isDigit(c) && c != candidate)
+                return false;
+        }
+        separator = candidate;
+        return true;
+    }
+    return false;
+}
+
+AgeReading readNumericAge(std::string_view text, char separator)
+{
+    std::array<long long, 3> parts{};
+    size_t start = 0;
+    for (size_t i = 0; i < parts.size(); ++i) {
+        const size_t end = i + 1 < parts.size() ? text.find(separator, start) : text.size();
+        if (end == std::string_view::npos || end == start)
+            return refused(quoted(text) + " is not months" + separator + "days" + separator + "years");
+        if (!readWhole(text.substr(start, end - start), parts[i]))
+            return refused(quoted(text) + ": a part is larger than " + std::to_string(LargestAgePart));
+        start = end + 1;
+    }
+    if (start <= text.size())
+        return refused(quoted(text) + " is not months" + separator + "days" + separator + "years");
+    AgeReading reading;
+    reading.ok = true;
+    reading.age = {parts[2], parts[0], parts[1]};
+    return reading;
+}
+
+// The part a unit word names; false when it names none.
+bool unitPart(std::string word, Part& part)
+{
+    if (word.size() > PluralMark.size() && word.compare(word.size() - PluralMark.size(), PluralMark.size(), PluralMark) == 0)
+        word.resize(word.size() - PluralMark.size());
+    if (!word.empty() && word.back() == '.')
+        word.pop_back();
+    for (const UnitWord& unit : UnitWords) {
+        if (unit.word == word) {
+            part = unit.part;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string_view partName(Part part)
+{
+    switch (part) {
+    case Part::Years: return "years";
+    case Part::Months: return "months";
+    case Part::Days: return "days";
+    }
+    return {};
+}
+
+} // namespace
+
+AgeReading readAgeText(std::string_view original)
+{
+    const std::string lower = lowered(trimmed(original));
+    std::string_view text = lower;
+    for (std::string_view prefix : AgePrefixes) {
+        if (text.substr(0, prefix.size()) == prefix && text.size() > prefix.size()
+            && (isBlank(text[prefix.size()]) || text[prefix.size()] == ':')) {
+            text = trimmed(text.substr(prefix.size() + 1));
+            break;
+        }
+    }
+    if (text.empty())
+        return refused("no age given");
+
+    char separator = 0;
+    if (looksNumeric(text, separator))
+        return readNumericAge(text, separator);
+
+    std::array<bool, 3> seen{};
+    AgeReading reading;
+    long long* parts[] = {&reading.age.years, &reading.age.months, &reading.age.days};
+    size_t pos = 0;
+    int numbers = 0;
+    bool bareNumber = false;
+    while (pos < text.size()) {
+        const char c = text[pos];
+        if (isBlank(c) || c == ',') {
+            ++pos;
+            continue;
+        }
+        if (text.substr(pos, 4) == "and " && numbers > 0) {
+            pos += 4;
+            continue;
+        }
+        if (!isDigit(c)) {
+            if (c == '-' || c == '+')
+                return refused(quoted(original) + ": whole numbers only, without a sign");
+            return refused(quoted(original) + ": expected a number at " + quoted(text.substr(pos)));
+        }
+        size_t end = pos;
+        while (end < text.size() && isDigit(text[end]))
+            ++end;
+        const std::string_view reason = notWholeReason(text, pos, end);
+        if (!reason.empty())
+            return refused(quoted(original) + ": whole numbers only, not " + std::string(reason));
+        long long value = 0;
+        if (!readWhole(text.substr(pos, end - pos), value))
+            return refused(quoted(original) + ": a number larger than " + std::to_string(LargestAgePart));
+        ++numbers;
+
+        size_t wordStart = end;
+        while (wordStart < text.size() && isBlank(text[wordStart]))
+            ++wordStart;
+        size_t wordEnd = wordStart;
+        while (wordEnd < text.size() && (isLetter(text[wordEnd]) || text[wordEnd] == '(' || text[wordEnd] == ')' || text[wordEnd] == '.'))
+            ++wordEnd;
+        if (wordEnd == wordStart) {
+            bareNumber = true;
+            reading.age.years = value;
+            pos = end;
+            continue;
+        }
+        Part part;
+        const std::string_view word = text.substr(wordStart, wordEnd - wordStart);
+        if (!unitPart(std::string(word), part))
+            return refused(quoted(original) + ": " + quoted(word) + " is not years, months or days");
+        const size_t index = static_cast<size_t>(part);
+        if (seen[index])
+            return refused(quoted(original) + ": " + std::string(partName(part)) + " given twice");
+        seen[index] = true;
+        *parts[index] = value;
+        pos = wordEnd;
+    }
+    // A lone number, as in "aged 79", counts in years.
+    if (bareNumber && numbers > 1)
+        return refused(quoted(original) + ": a number without a unit (years, months or days)");
+    reading.ok = true;
+    return reading;
+}
+
+int compareAge(const Age& a, const Age& b)
+{
+    constexpr long long MonthsPerYear = 12;
+    const long long monthsA = a.years * MonthsPerYear + a.months;
+    const long long monthsB = b.years * MonthsPerYear + b.months;
+    if (monthsA != monthsB)
+        return monthsA < monthsB ? -1 : 1;
+    if (a.days != b.days)
+        return a.days < b.days ? -1 : 1;
+    return 0;
+}
+
+Age ageOf(const Span& span)
+{
+    return {static_cast<long long>(span.Years), static_cast<long long>(span.Months),
+            static_cast<long long>(span.Days)};
+}

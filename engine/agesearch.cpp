@@ -1,0 +1,92 @@
+#include "agesearch.h"
+
+namespace {
+
+// The search rests on one property of the span arithmetic: with one end
+// fixed, moving the other date later never lets the span go the other way.
+// A later begin date never gives a longer span (equal spans come only from
+// begin days clamped to the end of a short month), and a later end date
+// always gives a longer one. So the dates that give one age form a single
+// run, found by bisection over day numbers, and the days on either side of
+// the run are the nearest dates that give another age.
+
+// The first day in [low, high] for which isPast holds, or high + 1 when none
+// does; isPast must be false up to some day and true from it on.
+template <typename Predicate>
+long long firstDayWhere(long long low, long long high, Predicate isPast)
+{
+    long long count = high - low + 1;
+    while (count > 0) {
+        const long long half = count / 2;
+        if (isPast(low + half)) {
+            count = half;
+        } else {
+            low += half + 1;
+            count -= half + 1;
+        }
+    }
+    return low;
+}
+
+int compareSpanWithAge(const Span& span, const Age& age)
+{
+    return compareAge(ageOf(span), age);
+}
+
+std::optional<NearestDate> nearest(long long dayNumber, long long low, long long high,
+                                   const CalendarDate& fixed, bool fixedIsEnd)
+{
+    if (dayNumber < low || dayNumber > high)
+        return std::nullopt;
+    const CalendarDate date = dateOfDayNumber(dayNumber);
+    return NearestDate{date, fixedIsEnd ? spanBetween(date, fixed) : spanBetween(fixed, date)};
+}
+
+} // namespace
+
+Span spanBetween(const CalendarDate& begin, const CalendarDate& end)
+{
+    return elapsedSpan(dateFieldsOf(begin), dateFieldsOf(end));
+}
+
+AgeMatches beginDatesFor(const CalendarDate& end, const Age& age)
+{
+    // Begin dates run from the calendar's first day to the end date itself;
+    // the span to end shrinks (or stays) as the begin date moves later.
+    const long long low = firstCalendarDay();
+    const long long high = dayNumberOf(end);
+    const auto spanFrom = [&](long long day) { return spanBetween(dateOfDayNumber(day), end); };
+    const long long firstNotLonger = firstDayWhere(low, high, [&](long long day) {
+        return compareSpanWithAge(spanFrom(day), age) <= 0;
+    });
+    const long long firstShorter = firstDayWhere(firstNotLonger, high, [&](long long day) {
+        return compareSpanWithAge(spanFrom(day), age) < 0;
+    });
+    AgeMatches matches;
+    matches.firstDay = firstNotLonger;
+    matches.count = firstShorter - firstNotLonger;
+    matches.before = nearest(firstNotLonger - 1, low, high, end, true);
+    matches.after = nearest(firstShorter, low, high, end, true);
+    return matches;
+}
+
+AgeMatches endDatesFor(const CalendarDate& begin, const Age& age)
+{
+    // End dates run from the begin date itself to the calendar's last day;
+    // the span from begin grows as the end date moves later.
+    const long long low = dayNumberOf(begin);
+    const long long high = lastCalendarDay();
+    const auto spanTo = [&](long long day) { return spanBetween(begin, dateOfDayNumber(day)); };
+    const long long firstNotShorter = firstDayWhere(low, high, [&](long long day) {
+        return compareSpanWithAge(spanTo(day), age) >= 0;
+    });
+    const long long firstLonger = firstDayWhere(firstNotShorter, high, [&](long long day) {
+        return compareSpanWithAge(spanTo(day), age) > 0;
+    });
+    AgeMatches matches;
+    matches.firstDay = firstNotShorter;
+    matches.count = firstLonger - firstNotShorter;
+    matches.before = nearest(firstNotShorter - 1, low, high, begin, false);
+    matches.after = nearest(firstLonger, low, high, begin, false);
+    return matches;
+}

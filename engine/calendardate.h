@@ -1,0 +1,49 @@
+#pragma once
+
+#include "datetext.h"
+
+#include <optional>
+#include <string>
+
+// A real day of the Gregorian calendar (extended backwards to year 1), with
+// whole numbers: the dates that the age searches and day counts work on.
+struct CalendarDate
+{
+    long long year = 1;
+    int month = 1;
+    int day = 1;
+
+    friend bool operator==(const CalendarDate& a, const CalendarDate& b)
+    {
+        return a.year == b.year && a.month == b.month && a.day == b.day;
+    }
+    friend bool operator!=(const CalendarDate& a, const CalendarDate& b) { return !(a == b); }
+};
+
+// The years a CalendarDate may have. The date reader accepts far larger
+// years, but day counts are kept in 64-bit integers and a genealogist never
+// needs more.
+constexpr long long FirstCalendarYear = 1;
+constexpr long long LastCalendarYear = 999'999;
+
+// The calendar date that read date fields name, or nothing when they are not
+// one: a day or year that is not whole, a day below 1, or a year outside
+// FirstCalendarYear to LastCalendarYear. (The month and the day's upper bound
+// are already checked by the date reader.)
+std::optional<CalendarDate> calendarDateOf(const DateFields& fields);
+
+// The date fields of a calendar date, as the date reader would fill them.
+DateFields dateFieldsOf(const CalendarDate& date);
+
+// Days since 1 January of year 1 (which is day 0), and back. dateOfDayNumber
+// takes any day number; the result may lie outside the calendar's years.
+long long dayNumberOf(const CalendarDate& date);
+CalendarDate dateOfDayNumber(long long dayNumber);
+
+// The first and last days of the calendar.
+long long firstCalendarDay();
+long long lastCalendarDay();
+
+// "M/D/YYYY": month and day without leading zeros, the year with at least
+// four digits, so that a year such as 90 cannot be taken for 1990.
+std::string calendarDateText(const CalendarDate& date);
