@@ -1,0 +1,40 @@
+#include "agematchtext.h"
+
+#include "resultentries.h"
+
+namespace {
+
+std::string wordedSpan(const Span& span)
+{
+    ResultEntries entries;
+    entries.compose(span);
+    return std::string(entries.entry(Notation::Worded));
+}
+
+std::string nearestText(const std::optional<NearestDate>& nearest, std::string_view side)
+{
+    if (!nearest)
+        return "no date " + std::string(side);
+    return calendarDateText(nearest->date) + " gives " + wordedSpan(nearest->span);
+}
+
+} // namespace
+
+std::string wordedAge(const Age& age)
+{
+    return wordedSpan(Span{double(age.years), double(age.months), double(age.days)});
+}
+
+std::string matchRangeText(const AgeMatches& matches)
+{
+    return calendarDateText(matches.first()) + " through " + calendarDateText(matches.last()) + " ("
+        + std::to_string(matches.count) + (matches.count == 1 ? " date)" : " dates)");
+}
+
+std::string noMatchText(const Age& age, const AgeMatches& matches, std::string_view relation,
+                        std::string_view fixedDate)
+{
+    return "no date lies exactly " + wordedAge(age) + " " + std::string(relation) + " "
+        + std::string(fixedDate) + "; nearest: " + nearestText(matches.before, "earlier") + ", "
+        + nearestText(matches.after, "later");
+}

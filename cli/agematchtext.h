@@ -1,0 +1,20 @@
+#pragma once
+
+#include "age.h"
+#include "agesearch.h"
+
+#include <string>
+#include <string_view>
+
+// The worded entry of the result list for an age: "79 Year(s), 9 month(s), 29 day(s)".
+std::string wordedAge(const Age& age);
+
+// "M/D/YYYY through M/D/YYYY (N dates)".
+std::string matchRangeText(const AgeMatches& matches);
+
+// Why no date gives the age, with the nearest dates on each side:
+// "no date lies exactly 0 Year(s), 1 month(s), 0 day(s) after 1/31/1990;
+// nearest: 2/28/1990 gives 0 Year(s), 0 month(s), 28 day(s), 3/1/1990 gives
+// 0 Year(s), 1 month(s), 1 day(s)". relation is "before" or "after".
+std::string noMatchText(const Age& age, const AgeMatches& matches, std::string_view relation,
+                        std::string_view fixedDate);

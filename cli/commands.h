@@ -1,0 +1,10 @@
+#pragma once
+
+namespace CLI {
+class App;
+}
+
+// Each subcommand adds its options, help text and action to the program.
+void addSpanCommand(CLI::App& app);
+void addAgeCommands(CLI::App& app); // born and died
+void addDaysCommand(CLI::App& app);

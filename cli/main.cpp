@@ -1,0 +1,30 @@
+// spanwright-cli: the spans of the window's engine from the command line.
+#include "commands.h"
+#include "exitstatus.h"
+
+#include <CLI/App.hpp>
+#include <CLI/Config.hpp>
+#include <CLI/Formatter.hpp>
+
+int main(int argc, char** argv)
+{
+    CLI::App app{"Spans between dates in years, months and days, as an age is stated, "
+                 "and the dates that a stated age allows.",
+                 "spanwright-cli"};
+    app.require_subcommand(1, 1);
+    app.set_version_flag("--version", SPANWRIGHT_VERSION);
+    addSpanCommand(app);
+    addAgeCommands(app);
+    addDaysCommand(app);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::RuntimeError& error) {
+        // A subcommand's own end, already explained on standard error.
+        return error.get_exit_code();
+    } catch (const CLI::ParseError& error) {
+        const int status = app.exit(error); // prints the help or the mistake
+        return status == 0 ? ExitSuccess : ExitUsage;
+    }
+    return ExitSuccess;
+}

@@ -1,0 +1,25 @@
+#include "notationoption.h"
+
+#include "resultentries.h"
+
+#include <CLI/App.hpp>
+
+void addNotationOption(CLI::App& command, std::string& choice)
+{
+    command.add_option("-n,--notation", choice,
+                       "Which entry of the result list: 1 months/days/years, 2 months-days-years, "
+                       "3 months.days.years, 4 worded (the default), or all four")
+        ->check(CLI::IsMember({"1", "2", "3", "4", AllNotationsChoice}))
+        ->capture_default_str();
+}
+
+std::vector<int> notationPositions(const std::string& choice)
+{
+    if (choice == AllNotationsChoice) {
+        std::vector<int> all;
+        for (int position = 1; position <= NotationCount; ++position)
+            all.push_back(position);
+        return all;
+    }
+    return {std::stoi(choice)};
+}
