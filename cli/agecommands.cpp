@@ -32,7 +32,7 @@ void run(Direction direction, const Arguments& arguments)
     if (problem.empty())
         problem = readAgeFor("AGE", arguments.age, age);
     if (!problem.empty()) {
-        std::cerr << "spanwright-cli: " << problem << '\n';
+        std::cerr << "spanwright-cli: " << argumentProblemMessage(problem) << '\n';
         throw exitWith(ExitUsage);
     }
 

@@ -9,12 +9,20 @@ std::string quotedText(std::string_view text)
 
 } // namespace
 
+std::string argumentProblemMessage(const std::string& problem)
+{
+    constexpr std::string_view NotADate = "is not a date";
+    if (problem.size() >= NotADate.size()
+        && problem.compare(problem.size() - NotADate.size(), NotADate.size(), NotADate) == 0)
+        return problem + " (" + std::string(AcceptedDateForms) + ")";
+    return problem;
+}
+
 std::string readDateFor(std::string_view role, std::string_view text, DateFields& fields)
 {
     if (readDateText(text, fields))
         return {};
-    return "the " + std::string(role) + " " + quotedText(text) + " is not a date ("
-        + std::string(AcceptedDateForms) + ")";
+    return "the " + std::string(role) + " " + quotedText(text) + " is not a date";
 }
 
 std::string readCalendarDateFor(std::string_view role, std::string_view text, CalendarDate& date)

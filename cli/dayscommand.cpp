@@ -32,7 +32,7 @@ void addDaysCommand(CLI::App& app)
         if (problem.empty())
             problem = readCalendarDateFor("END date", arguments->end, end);
         if (!problem.empty()) {
-            std::cerr << "spanwright-cli: " << problem << '\n';
+            std::cerr << "spanwright-cli: " << argumentProblemMessage(problem) << '\n';
             throw exitWith(ExitUsage);
         }
         std::cout << dayNumberOf(end) - dayNumberOf(begin) << '\n';

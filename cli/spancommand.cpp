@@ -1,5 +1,6 @@
 // spanwright-cli span BEGIN END: the entry the window's result list shows.
 #include "commands.h"
+#include "datereading.h"
 #include "exitstatus.h"
 #include "notationoption.h"
 #include "spancalculation.h"
@@ -38,7 +39,7 @@ void addSpanCommand(CLI::App& app)
     command->callback([arguments] {
         const SpanCalculation calculation = calculateSpan(arguments->begin, arguments->end);
         if (calculation.status != ExitSuccess) {
-            std::cerr << "spanwright-cli: " << calculation.problem << '\n';
+            std::cerr << "spanwright-cli: " << argumentProblemMessage(calculation.problem) << '\n';
             throw exitWith(calculation.status);
         }
         ResultEntries entries;
