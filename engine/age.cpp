@@ -103,18 +103,20 @@ bool looksNumeric(std::string_view text, char& separator)
 
 AgeReading readNumericAge(std::string_view text, char separator)
 {
+    const std::string notNumeric = quoted(text) + " is not months" + separator + "days" + separator + "years";
+    const size_t first = text.find(separator);
+    const size_t second = text.find(separator, first + 1);
+    if (second == std::string_view::npos || text.find(separator, second + 1) != std::string_view::npos)
+        return refused(notNumeric);
+    const std::array<std::string_view, 3> pieces = {
+        text.substr(0, first), text.substr(first + 1, second - first - 1), text.substr(second + 1)};
     std::array<long long, 3> parts{};
-    size_t start = 0;
-    for (size_t i = 0; i < parts.size(); ++i) {
-        const size_t end = i + 1 < parts.size() ? text.find(separator, start) : text.size();
-        if (end == std::string_view::npos || end == start)
-            return refused(quoted(text) + " is not months" + separator + "days" + separator + "years");
-        if (!readWhole(text.substr(start, end - start), parts[i]))
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        if (pieces[i].empty())
+            return refused(notNumeric);
+        if (!readWhole(pieces[i], parts[i]))
             return refused(quoted(text) + ": a part is larger than " + std::to_string(LargestAgePart));
-        start = end + 1;
     }
-    if (start <= text.size())
-        return refused(quoted(text) + " is not months" + separator + "days" + separator + "years");
     AgeReading reading;
     reading.ok = true;
     reading.age = {parts[2], parts[0], parts[1]};
