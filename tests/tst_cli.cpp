@@ -1,0 +1,160 @@
+// Runs the command-line program as a user does: arguments and standard input
+// in, standard output, standard error and the exit status out.
+
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    QByteArray out;
+    QByteArray err;
+    int status = -1;
+};
+
+Run runProgram(const QStringList& arguments, const QByteArray& input = {})
+{
+    QProcess process;
+    process.start(QStringLiteral(SPANWRIGHT_CLI_PATH), arguments);
+    if (!process.waitForStarted())
+        return {};
+    process.write(input);
+    process.closeWriteChannel();
+    constexpr int TimeoutMs = 60000;
+    if (!process.waitForFinished(TimeoutMs))
+        return {};
+    return {process.readAllStandardOutput(), process.readAllStandardError(),
+            process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1};
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void commands_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("errContains");
+        const auto row = [](const char* name, const QStringList& arguments, const char* out, int status,
+                            const char* err = "") {
+            QTest::newRow(name) << arguments << QByteArray(out) << status << QByteArray(err);
+        };
+        row("span worded by default", {"span", "5/10/1950", "3/1/1990"}, "39 Year(s), 9 month(s), 19 day(s)\n", 0);
+        row("span month names", {"span", "May 10, 1950", "Mar 1, 1990", "-n", "1"}, "9/19/39\n", 0);
+        row("span all four", {"span", "5/10/1950", "3/1/1990", "--notation", "all"},
+            "9/19/39\n9-19-39\n9.19.39\n39 Year(s), 9 month(s), 19 day(s)\n", 0);
+        row("span fraction of a day", {"span", "5/5.5/1990", "5/10/1990", "-n", "3"}, "0.4.5.0\n", 0);
+        row("span begin not a date", {"span", "13/1/1990", "3/1/1990"}, "", 2, "begin date \"13/1/1990\" is not a date (accepted");
+        row("span end read first", {"span", "x", "y"}, "", 2, "end date \"y\"");
+        row("span end before begin", {"span", "3/2/1990", "3/1/1990"}, "", 1, "Error - Death Date Before Birth date");
+        row("span unknown notation", {"span", "1/1/1990", "1/2/1990", "-n", "5"}, "", 2, "--notation");
+        row("born several dates", {"born", "3/1/1990", "1 month(s), 1 day(s)"},
+            "1/28/1990\n1/29/1990\n1/30/1990\n1/31/1990\n", 0);
+        row("born as a range", {"born", "3/1/1990", "1m 1d", "--range"}, "1/28/1990 through 1/31/1990 (4 dates)\n", 0);
+        row("born tombstone", {"born", "August 3, 1904", "aged 79 years, 9 months, 29 days"}, "10/5/1824\n", 0);
+        row("born small year", {"born", "3/1/90", "1y"}, "3/1/0089\n", 0);
+        row("born bad age", {"born", "3/1/1990", "39.5 years"}, "", 2, "whole numbers only");
+        row("born not a calendar day", {"born", "3/0/1990", "1y"}, "", 2, "not a calendar day");
+        row("died unreachable age", {"died", "1/31/1990", "1 month"}, "", 1,
+            "nearest: 2/28/1990 gives 0 Year(s), 0 month(s), 28 day(s), 3/1/1990 gives 0 Year(s), 1 month(s), 1 day(s)");
+        row("died", {"died", "5/10/1950", "9/19/39"}, "3/1/1990\n", 0);
+        row("days", {"days", "1/1/1900", "1/1/2000"}, "36524\n", 0);
+        row("no command", {}, "", 2, "subcommand");
+    }
+
+    void commands()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, out);
+        QFETCH(int, status);
+        QFETCH(QByteArray, errContains);
+        const Run run = runProgram(arguments);
+        QCOMPARE(run.out, out);
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.err.contains(errContains), run.err.constData());
+    }
+
+    void batch_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<int>("status");
+        const auto row = [](const char* name, const QStringList& arguments, const char* input, const char* out,
+                            int status) {
+            QTest::newRow(name) << (QStringList{"batch"} + arguments) << QByteArray(input) << QByteArray(out)
+                                << status;
+        };
+        row("spans by header names", {"--begin", "born", "--end", "died"},
+            "name,born,died\nA,5/10/1950,3/1/1990\n",
+            "name,born,died,years,months,days,span,error\nA,5/10/1950,3/1/1990,39,9,19,\"39 Year(s), 9 month(s), 19 day(s)\",\n",
+            0);
+        row("positions and a notation", {"-b", "1", "-e", "2", "-n", "2"}, "b,e\n1/1/1990,1/2/1990\n",
+            "b,e,years,months,days,span,error\n1/1/1990,1/2/1990,0,0,1,0-1-0,\n", 0);
+        row("quoting, CR LF, BOM and empty lines kept", {"--begin", "2", "--end", "3"},
+            "\xEF\xBB\xBF" "who,b,e\r\n\"Smith, \"\"J\"\"\", 1/1/1990,1/2/1990\r\n\r\nB,1/2/1990,1/1/1990\r\n",
+            "\xEF\xBB\xBF" "who,b,e,years,months,days,span,error\r\n\"Smith, \"\"J\"\"\", 1/1/1990,1/2/1990,0,0,1,\"0 Year(s), 0 month(s), 1 day(s)\",\r\n"
+            "\r\nB,1/2/1990,1/1/1990,,,,,Error - Death Date Before Birth date\r\n",
+            1);
+        row("errors go on to the next row", {"--begin", "b", "--end", "e"}, "b,e\nnope,1/1/1990\nshort\n1/1/1990,1/1/1991",
+            "b,e,years,months,days,span,error\nnope,1/1/1990,,,,,\"the begin date \"\"nope\"\" is not a date\"\n"
+            "short,,,,,,\"the row has 1 field(s), 2 needed\"\n1/1/1990,1/1/1991,1,0,0,\"1 Year(s), 0 month(s), 0 day(s)\",\n",
+            1);
+        row("birth dates", {"--end", "d", "--age", "a"}, "d,a\n3/1/1990,1m 1d\n1/31/1990,1 day\n",
+            "d,a,born_earliest,born_latest,born_count,error\n3/1/1990,1m 1d,1/28/1990,1/31/1990,4,\n"
+            "1/31/1990,1 day,1/30/1990,1/30/1990,1,\n",
+            0);
+        row("no birth date gives the age", {"--end", "d", "--age", "a"}, "d,a\n3/15/1990,45 days\n",
+            "d,a,born_earliest,born_latest,born_count,error\n3/15/1990,45 days,,,0,\"no date lies exactly 0 Year(s), 0 month(s), 45 day(s) "
+            "before 3/15/1990; nearest: 2/15/1990 gives 0 Year(s), 1 month(s), 0 day(s), 2/16/1990 gives 0 Year(s), 0 month(s), 27 day(s)\"\n",
+            1);
+        row("end dates", {"--begin", "1", "--age", "2"}, "b,a\n1/31/1990,0/1/0\n",
+            "b,a,died_earliest,died_latest,died_count,error\n1/31/1990,0/1/0,2/1/1990,2/1/1990,1,\n", 0);
+        row("unknown column", {"--begin", "x", "--end", "2"}, "a,b\n", "", 2);
+        row("three columns given", {"--begin", "1", "--end", "2", "--age", "3"}, "a,b,c\n", "", 2);
+    }
+
+    void batch()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, out);
+        QFETCH(int, status);
+        const Run run = runProgram(arguments, input);
+        QCOMPARE(run.out, out);
+        QCOMPARE(run.status, status);
+    }
+
+    void batchFileThatCannotBeRead()
+    {
+        const Run run = runProgram({"batch", "/nonexistent/file.csv", "-b", "1", "-e", "2"});
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.err.contains("/nonexistent/file.csv"));
+    }
+
+    // Rows larger than the reader's chunks and many rows come through whole.
+    void batchLargeInput()
+    {
+        constexpr int Rows = 20000;
+        QByteArray input = "b,e,note\n";
+        QByteArray expected = "b,e,note,years,months,days,span,error\n";
+        const QByteArray longNote(100000, 'x');
+        for (int i = 0; i < Rows; ++i) {
+            const QByteArray note = i == Rows / 2 ? longNote : QByteArray::number(i);
+            input += "1/1/1900,1/1/2000," + note + "\n";
+            expected += "1/1/1900,1/1/2000," + note + ",100,0,0,\"100 Year(s), 0 month(s), 0 day(s)\",\n";
+        }
+        const Run run = runProgram({"batch", "-b", "b", "-e", "e"}, input);
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.out == expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
