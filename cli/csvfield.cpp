@@ -1,8 +1,22 @@
 #include "csvfield.h"
 
+namespace {
+
+bool needsQuotes(std::string_view field)
+{
+    // One pass over the field: this runs for every field of every row.
+    for (char c : field) {
+        if (c == ',' || c == '"' || c == '\r' || c == '\n')
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 void appendCsvField(std::string& row, std::string_view field)
 {
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+    if (!needsQuotes(field)) {
         row.append(field);
         return;
     }

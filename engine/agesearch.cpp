@@ -1,5 +1,7 @@
 #include "agesearch.h"
 
+#include <algorithm>
+
 namespace {
 
 // The search rests on one property of the span arithmetic: with one end
@@ -9,6 +11,55 @@ namespace {
 // always gives a longer one. So the dates that give one age form a single
 // run, found by bisection over day numbers, and the days on either side of
 // the run are the nearest dates that give another age.
+//
+// The bisection need not cover the whole calendar. The whole months of a
+// span are the months between the two dates' months, less one when a month
+// is borrowed for the days. So the dates that give an age of T whole months
+// lie in the month T months from the fixed date's month or in the one
+// beyond it (seen from the fixed date); every date of the month before those
+// two gives fewer whole months, and every date of the month after them more.
+// So the bisection over those two months finds both ends of the run, and the
+// nearest dates are the days just outside it.
+
+constexpr long long MonthsPerYear = 12;
+
+long long monthIndexOf(const CalendarDate& date)
+{
+    return date.year * MonthsPerYear + (date.month - 1);
+}
+
+long long firstDayOfMonth(long long monthIndex)
+{
+    const long long year = monthIndex >= 0 ? monthIndex / MonthsPerYear
+                                           : (monthIndex - MonthsPerYear + 1) / MonthsPerYear;
+    const int month = static_cast<int>(monthIndex - year * MonthsPerYear) + 1;
+    return dayNumberOf({year, month, 1});
+}
+
+long long wholeMonths(const Age& age)
+{
+    return age.years * MonthsPerYear + age.months;
+}
+
+// The days to bisect: the months from firstMonth to lastMonth, within the
+// dates [low, high] there are. Where those months lie wholly outside, an
+// empty range at the side of the dates that they lie beyond.
+struct Window
+{
+    long long low;
+    long long high;
+};
+
+Window searchWindow(long long firstMonth, long long lastMonth, long long low, long long high)
+{
+    const long long windowLow = std::max(low, firstDayOfMonth(firstMonth));
+    const long long windowHigh = std::min(high, firstDayOfMonth(lastMonth + 1) - 1);
+    if (windowLow <= windowHigh)
+        return {windowLow, windowHigh};
+    if (windowHigh < low)
+        return {low, low - 1};
+    return {high + 1, high};
+}
 
 // The first day in [low, high] for which isPast holds, or high + 1 when none
 // does; isPast must be false up to some day and true from it on.
@@ -55,11 +106,13 @@ AgeMatches beginDatesFor(const CalendarDate& end, const Age& age)
     // the span to end shrinks (or stays) as the begin date moves later.
     const long long low = firstCalendarDay();
     const long long high = dayNumberOf(end);
+    const long long month = monthIndexOf(end) - wholeMonths(age);
+    const Window window = searchWindow(month - 1, month, low, high);
     const auto spanFrom = [&](long long day) { return spanBetween(dateOfDayNumber(day), end); };
-    const long long firstNotLonger = firstDayWhere(low, high, [&](long long day) {
+    const long long firstNotLonger = firstDayWhere(window.low, window.high, [&](long long day) {
         return compareSpanWithAge(spanFrom(day), age) <= 0;
     });
-    const long long firstShorter = firstDayWhere(firstNotLonger, high, [&](long long day) {
+    const long long firstShorter = firstDayWhere(firstNotLonger, window.high, [&](long long day) {
         return compareSpanWithAge(spanFrom(day), age) < 0;
     });
     AgeMatches matches;
@@ -76,11 +129,13 @@ AgeMatches endDatesFor(const CalendarDate& begin, const Age& age)
     // the span from begin grows as the end date moves later.
     const long long low = dayNumberOf(begin);
     const long long high = lastCalendarDay();
+    const long long month = monthIndexOf(begin) + wholeMonths(age);
+    const Window window = searchWindow(month, month + 1, low, high);
     const auto spanTo = [&](long long day) { return spanBetween(begin, dateOfDayNumber(day)); };
-    const long long firstNotShorter = firstDayWhere(low, high, [&](long long day) {
+    const long long firstNotShorter = firstDayWhere(window.low, window.high, [&](long long day) {
         return compareSpanWithAge(spanTo(day), age) >= 0;
     });
-    const long long firstLonger = firstDayWhere(firstNotShorter, high, [&](long long day) {
+    const long long firstLonger = firstDayWhere(firstNotShorter, window.high, [&](long long day) {
         return compareSpanWithAge(spanTo(day), age) > 0;
     });
     AgeMatches matches;

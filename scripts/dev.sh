@@ -18,7 +18,7 @@ source "$root/scripts/packages.sh"
 # What the build and the program need from the distribution; the tests also
 # start the installed program under an X server of their own and validate
 # the desktop entry and the AppStream metainfo.
-packages=(g++ cmake make qt6-base-dev fonts-liberation2)
+packages=(g++ cmake make qt6-base-dev fonts-liberation2 libcli11-dev libcsv-dev)
 [ "$action" = test ] && packages+=(xvfb xdotool desktop-file-utils appstream)
 install_missing "${packages[@]}"
 

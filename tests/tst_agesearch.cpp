@@ -257,6 +257,8 @@ private slots:
         row("14 months is 1 year 2 months", true, "3/15/1990", "14 months", "1/15/1989", 1, "1/14/1989", "1/16/1989");
         row("days no span reaches", true, "3/15/1990", "45 days", "", 0, "2/15/1990", "2/16/1990");
         row("before the first year", true, "6/1/1", "1y", "", 0, "", "1/1/0001");
+        row("far before the first year", true, "6/1/2000", "99999999y", "", 0, "", "1/1/0001");
+        row("after the last year", false, "12/1/999999", "1y", "", 0, "12/31/999999", "");
     }
 
     void searchCases()

@@ -1,0 +1,29 @@
+# Writes ROWS random CSV rows for the batch benchmark (awk -v rows=N -v kind=K):
+#   kind=span       begin,end         two M/D/YYYY dates, years 1 to 9999, in order
+#   kind=tombstone  death,age         a death date and an age "Ny Nm Nd"
+# The same rows every time (fixed seed).
+function monthLength(m, y) {
+    if (m == 2)
+        return (y % 4 == 0 && (y % 100 != 0 || y % 400 == 0)) ? 29 : 28
+    return (m == 4 || m == 6 || m == 9 || m == 11) ? 30 : 31
+}
+function randomDate(lowYear, highYear,    y, m) {
+    y = lowYear + int(rand() * (highYear - lowYear + 1))
+    m = 1 + int(rand() * 12)
+    dateYear = y; dateMonth = m; dateDay = 1 + int(rand() * monthLength(m, y))
+    return m "/" dateDay "/" y
+}
+BEGIN {
+    srand(20261209)
+    if (kind == "span") {
+        print "begin,end"
+        for (i = 0; i < rows; i++) {
+            begin = randomDate(1, 9899)
+            print begin "," randomDate(dateYear + 1, dateYear + 100)
+        }
+    } else {
+        print "death,age"
+        for (i = 0; i < rows; i++)
+            print randomDate(1000, 9999) "," int(rand() * 100) "y " int(rand() * 12) "m " int(rand() * 31) "d"
+    }
+}

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The batch benchmark: ROWS (default 1,000,000) random rows of begin and end
+# dates through `spanwright-cli batch --begin --end`, as many tombstone rows
+# through `batch --end --age`, and the span rows through a java.time program
+# doing the same span work (bench/batch/SpanBatch.java). Prints rows per
+# second and peak memory (maximum resident set) of each, the best of RUNS
+# runs (default 3), and the peak memory of a tenth of the span rows, which
+# must be the same when the input is streamed.
+#
+#   bench/batch/measure.sh [ROWS [RUNS]]
+set -euo pipefail
+
+rows=${1:-1000000}
+runs=${2:-3}
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+# shellcheck source=scripts/packages.sh
+source "$root/scripts/packages.sh"
+install_missing g++ cmake make qt6-base-dev libcli11-dev libcsv-dev default-jdk-headless time gawk
+
+build="$root/build-release"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build" --parallel "$(nproc)" --target spanwright-cli >/dev/null
+cli="$build/bin/spanwright-cli"
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/spanwright-batch.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+javac -d "$work" "$root/bench/batch/SpanBatch.java"
+gawk -v rows="$rows" -v kind=span -f "$root/bench/batch/generate.awk" > "$work/spans.csv"
+gawk -v rows="$rows" -v kind=tombstone -f "$root/bench/batch/generate.awk" > "$work/stones.csv"
+head -n $((rows / 10 + 1)) "$work/spans.csv" > "$work/spans-tenth.csv"
+
+# best NAME COMMAND...: runs the command RUNS times with the input on
+# standard input ($input) and the output to a file; prints the best wall time
+# in seconds and the largest peak memory in KiB.
+best() {
+    local name=$1 best_time= peak=0 t kib
+    shift
+    for _ in $(seq "$runs"); do
+        /usr/bin/time -f '%e %M' -o "$work/time" "$@" < "$input" > "$work/out.csv" || [ $? -le 1 ]
+        read -r t kib < <(tail -n 1 "$work/time")
+        if [ -z "$best_time" ] || awk -v a="$t" -v b="$best_time" 'BEGIN { exit !(a < b) }'; then
+            best_time=$t
+        fi
+        [ "$kib" -gt "$peak" ] && peak=$kib
+    done
+    awk -v name="$name" -v t="$best_time" -v rows="$rows_in" -v kib="$peak" \
+        'BEGIN { printf "%-34s %9.3f s %12.0f rows/s %9d KiB\n", name, t, rows / t, kib }'
+    eval "${name//[^a-z]/_}_time=$best_time"
+}
+
+echo "$rows rows, best of $runs runs ($(nproc) cores)"
+input="$work/spans.csv" rows_in=$rows best "spanwright-cli batch (spans)" "$cli" batch --begin 1 --end 2
+input="$work/stones.csv" rows_in=$rows best "spanwright-cli batch (tombstones)" "$cli" batch --end 1 --age 2
+input="$work/spans-tenth.csv" rows_in=$((rows / 10)) best "spanwright-cli batch (tenth, spans)" "$cli" batch --begin 1 --end 2
+input="$work/spans.csv" rows_in=$rows best "java.time (spans)" java -cp "$work" SpanBatch
+awk -v a="$spanwright_cli_batch__spans__time" -v b="$java_time__spans__time" \
+    'BEGIN { printf "spanwright-cli is %.1f times as fast as java.time on the span rows\n", b / a }'
