@@ -79,18 +79,28 @@ long long firstDayWhere(long long low, long long high, Predicate isPast)
     return low;
 }
 
-int compareSpanWithAge(const Span& span, const Age& age)
+// The run of days in [low, high] whose span gives age, found within
+// window. direction is 1 where later days give longer spans, -1 where they
+// give shorter ones; spanOf gives the span for a day number.
+template <typename SpanOf>
+AgeMatches findRun(const Age& age, long long low, long long high, Window window, int direction,
+                   SpanOf spanOf)
 {
-    return compareAge(ageOf(span), age);
-}
-
-std::optional<NearestDate> nearest(long long dayNumber, long long low, long long high,
-                                   const CalendarDate& fixed, bool fixedIsEnd)
-{
-    if (dayNumber < low || dayNumber > high)
-        return std::nullopt;
-    const CalendarDate date = dateOfDayNumber(dayNumber);
-    return NearestDate{date, fixedIsEnd ? spanBetween(date, fixed) : spanBetween(fixed, date)};
+    // Below 0 before the run, 0 in it, above 0 after it.
+    const auto order = [&](long long day) { return direction * compareAge(ageOf(spanOf(day)), age); };
+    const long long first = firstDayWhere(window.low, window.high, [&](long long day) { return order(day) >= 0; });
+    const long long past = firstDayWhere(first, window.high, [&](long long day) { return order(day) > 0; });
+    const auto nearestAt = [&](long long day) -> std::optional<NearestDate> {
+        if (day < low || day > high)
+            return std::nullopt;
+        return NearestDate{dateOfDayNumber(day), spanOf(day)};
+    };
+    AgeMatches matches;
+    matches.firstDay = first;
+    matches.count = past - first;
+    matches.before = nearestAt(first - 1);
+    matches.after = nearestAt(past);
+    return matches;
 }
 
 } // namespace
@@ -107,20 +117,8 @@ AgeMatches beginDatesFor(const CalendarDate& end, const Age& age)
     const long long low = firstCalendarDay();
     const long long high = dayNumberOf(end);
     const long long month = monthIndexOf(end) - wholeMonths(age);
-    const Window window = searchWindow(month - 1, month, low, high);
-    const auto spanFrom = [&](long long day) { return spanBetween(dateOfDayNumber(day), end); };
-    const long long firstNotLonger = firstDayWhere(window.low, window.high, [&](long long day) {
-        return compareSpanWithAge(spanFrom(day), age) <= 0;
-    });
-    const long long firstShorter = firstDayWhere(firstNotLonger, window.high, [&](long long day) {
-        return compareSpanWithAge(spanFrom(day), age) < 0;
-    });
-    AgeMatches matches;
-    matches.firstDay = firstNotLonger;
-    matches.count = firstShorter - firstNotLonger;
-    matches.before = nearest(firstNotLonger - 1, low, high, end, true);
-    matches.after = nearest(firstShorter, low, high, end, true);
-    return matches;
+    return findRun(age, low, high, searchWindow(month - 1, month, low, high), -1,
+                   [&](long long day) { return spanBetween(dateOfDayNumber(day), end); });
 }
 
 AgeMatches endDatesFor(const CalendarDate& begin, const Age& age)
@@ -130,18 +128,6 @@ AgeMatches endDatesFor(const CalendarDate& begin, const Age& age)
     const long long low = dayNumberOf(begin);
     const long long high = lastCalendarDay();
     const long long month = monthIndexOf(begin) + wholeMonths(age);
-    const Window window = searchWindow(month, month + 1, low, high);
-    const auto spanTo = [&](long long day) { return spanBetween(begin, dateOfDayNumber(day)); };
-    const long long firstNotShorter = firstDayWhere(window.low, window.high, [&](long long day) {
-        return compareSpanWithAge(spanTo(day), age) >= 0;
-    });
-    const long long firstLonger = firstDayWhere(firstNotShorter, window.high, [&](long long day) {
-        return compareSpanWithAge(spanTo(day), age) > 0;
-    });
-    AgeMatches matches;
-    matches.firstDay = firstNotShorter;
-    matches.count = firstLonger - firstNotShorter;
-    matches.before = nearest(firstNotShorter - 1, low, high, begin, false);
-    matches.after = nearest(firstLonger, low, high, begin, false);
-    return matches;
+    return findRun(age, low, high, searchWindow(month, month + 1, low, high), 1,
+                   [&](long long day) { return spanBetween(begin, dateOfDayNumber(day)); });
 }
