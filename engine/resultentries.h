@@ -26,7 +26,9 @@ class ResultEntries
 public:
     void compose(const Span& span); // writes all four entries
     std::string_view entry(Notation notation) const;
-    std::string_view entry(int position) const; // 1-based position in the list, 1..4
+    // 1-based position in the list, 1..4; any other position is a caller's
+    // fault: asserted, and an empty view where asserts are off.
+    std::string_view entry(int position) const;
 
     // The counts as the entries show them: "39", "-2", "4.5".
     std::string_view years() const;
