@@ -33,7 +33,7 @@ public:
     double Days = 0;
     double Years = 0;
     double Max_Days = 0;
-    // Text forms of the elapsed counts.
+    // Text forms of the elapsed counts, as the result list shows them.
     std::string Months_Str;
     std::string Days_Str;
     std::string Years_Str;
@@ -46,8 +46,6 @@ public:
     // not a date sounds the beep, shows the format error dialog and leaves
     // Months at 0.
     void ParseDateText(const QString& text);
-    // Appends the elapsed time, months first, joined by the separator.
-    void AddNumericResult(const std::string& separator);
 
     QMenuBar* menuBar;
     QMenu* mnuEdit;

@@ -6,7 +6,7 @@
 #include "platform/platform.h"
 
 #include "datetext.h"
-#include "resulttext.h"
+#include "resultentries.h"
 #include "span.h"
 
 #include <QAction>
@@ -28,14 +28,6 @@ void frmDatePage::ParseDateText(const QString& text)
     frmError dialog(this);
     platform::showModal(dialog);
     Months = 0;
-}
-
-void frmDatePage::AddNumericResult(const std::string& separator)
-{
-    stripLeadingBlanks(Months_Str);
-    stripLeadingBlanks(Days_Str);
-    stripLeadingBlanks(Years_Str);
-    cboAge->addItem(QString::fromStdString(numericEntry(Months_Str, Days_Str, Years_Str, separator)));
 }
 
 void frmDatePage::calculate()
@@ -85,14 +77,15 @@ void frmDatePage::calculate()
     Days = span.Days;
     Months = span.Months;
     Years = span.Years;
-    Months_Str = countText(Months);
-    Days_Str = countText(Days);
-    Years_Str = countText(Years);
-
-    AddNumericResult("/");
-    AddNumericResult("-");
-    AddNumericResult(".");
-    cboAge->addItem(QString::fromStdString(wordedEntry(Months_Str, Days_Str, Years_Str)));
+    ResultEntries entries;
+    entries.compose(span);
+    Months_Str = entries.months();
+    Days_Str = entries.days();
+    Years_Str = entries.years();
+    for (int position = 1; position <= NotationCount; ++position) {
+        const std::string_view entry = entries.entry(position);
+        cboAge->addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+    }
 
     // A notation outside the list (only a hand-edited setting gives one)
     // shows the worded entry.

@@ -4,7 +4,6 @@
 #include "agesearch.h"
 #include "csvfield.h"
 #include "datereading.h"
-#include "resulttext.h"
 #include "spancalculation.h"
 
 #include <algorithm>
@@ -15,13 +14,6 @@ void appendField(std::string& row, std::string_view field)
 {
     row.push_back(',');
     appendCsvField(row, field);
-}
-
-void appendCount(std::string& row, double count)
-{
-    std::string text = countText(count);
-    stripLeadingBlanks(text);
-    appendField(row, text);
 }
 
 // Empty result fields, then the error.
@@ -92,10 +84,10 @@ bool BatchRowCalculator::appendSpan(std::string_view begin, std::string_view end
     const SpanCalculation calculation = calculateSpan(begin, end);
     if (calculation.status != ExitSuccess)
         return appendError(row, SpanResultFields, calculation.problem);
-    appendCount(row, calculation.span.Years);
-    appendCount(row, calculation.span.Months);
-    appendCount(row, calculation.span.Days);
     entries_.compose(calculation.span);
+    appendField(row, entries_.years());
+    appendField(row, entries_.months());
+    appendField(row, entries_.days());
     appendField(row, entries_.entry(notation_));
     row.push_back(','); // no error
     return true;

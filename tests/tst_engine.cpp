@@ -4,6 +4,7 @@
 #include "calendar.h"
 #include "datetext.h"
 #include "leadingnumber.h"
+#include "resultentries.h"
 #include "resulttext.h"
 #include "span.h"
 
@@ -104,20 +105,23 @@ QString faultText(long long beginNumber, long long endNumber, const Span& s, con
 
 struct Entries { QByteArray slash, dash, dot, worded; };
 
-// The result entries as the program shows them: count texts without their
-// leading blank, in the three numeric notations and in words.
+QByteArray bytes(std::string_view text)
+{
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Entries entriesOf(const ResultEntries& entries)
+{
+    return {bytes(entries.entry(Notation::Slash)), bytes(entries.entry(Notation::Dash)),
+            bytes(entries.entry(Notation::Dot)), bytes(entries.entry(Notation::Worded))};
+}
+
+// The result entries as the program shows them.
 Entries entriesOf(const Span& s)
 {
-    const auto shown = [](double count) {
-        std::string text = countText(count);
-        stripLeadingBlanks(text);
-        return text;
-    };
-    const std::string years = shown(s.Years), months = shown(s.Months), days = shown(s.Days);
-    return {QByteArray::fromStdString(numericEntry(months, days, years, "/")),
-            QByteArray::fromStdString(numericEntry(months, days, years, "-")),
-            QByteArray::fromStdString(numericEntry(months, days, years, ".")),
-            QByteArray::fromStdString(wordedEntry(months, days, years))};
+    ResultEntries entries;
+    entries.compose(s);
+    return entriesOf(entries);
 }
 
 void numberRow(const char* name, const QByteArray& text, double value, bool tooLarge = false)
@@ -141,16 +145,17 @@ void spanRow(const char* name, const char* begin, const char* end, double y, dou
     QTest::newRow(name) << QByteArray(begin) << QByteArray(end) << y << m << d << QByteArray(worded);
 }
 
-void entryRow(const char* name, double y, double m, double d, const char* slash, const char* dash,
-              const char* dot, const char* worded)
+void entryRow(const char* name, double y, double m, double d, const QByteArray& slash,
+              const QByteArray& dash, const QByteArray& dot, const QByteArray& worded)
 {
-    QTest::newRow(name) << y << m << d << QByteArray(slash) << QByteArray(dash) << QByteArray(dot)
-                        << QByteArray(worded);
+    QTest::newRow(name) << y << m << d << slash << dash << dot << worded;
 }
 
 const QByteArray digits400(400, '9');
 
 } // namespace
+
+Q_DECLARE_METATYPE(Span)
 
 class TestEngine : public QObject
 {
@@ -448,32 +453,22 @@ private slots:
         QTest::newRow("beyond exact doubles") << 1234567890123456789.0 << QByteArray(" 1234567890123460000");
         QTest::newRow("huge") << 1e299 << (" 1" + QByteArray(299, '0'));
         QTest::newRow("huge negative") << -2.5e299 << ("-25" + QByteArray(298, '0'));
+        QTest::newRow("quarter") << 0.25 << QByteArray(" 0.25");
+        QTest::newRow("negative quarter") << -0.25 << QByteArray("-0.25");
+        QTest::newRow("zero after the point") << 1.05 << QByteArray(" 1.05");
+        QTest::newRow("zeros after the point") << 0.007 << QByteArray(" 0.007");
+        QTest::newRow("six decimals") << 1.015625 << QByteArray(" 1.015625");
+        QTest::newRow("seven decimals") << 1.0078125 << QByteArray(" 1.0078125");
+        QTest::newRow("15 digits with a half") << 99999999999999.5 << QByteArray(" 99999999999999.5");
+        QTest::newRow("16 digits with a half") << 999999999999999.5 << QByteArray(" 1000000000000000");
+        QTest::newRow("noise above a whole") << 5 + std::ldexp(1.0, -50) << QByteArray(" 5");
+        QTest::newRow("noise below a fraction") << std::nextafter(0.7, 0.0) << QByteArray(" 0.7");
     }
 
     void countText()
     {
         QFETCH(double, count);
         QTEST(QByteArray::fromStdString(::countText(count)), "text");
-    }
-
-    void stripBlanks_data()
-    {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<QByteArray>("stripped");
-        QTest::newRow("one blank") << QByteArray(" 39") << QByteArray("39");
-        QTest::newRow("several blanks") << QByteArray("   5 x ") << QByteArray("5 x ");
-        QTest::newRow("minus kept") << QByteArray("-2") << QByteArray("-2");
-        QTest::newRow("tab kept") << QByteArray("\t5") << QByteArray("\t5");
-        QTest::newRow("blanks only") << QByteArray("   ") << QByteArray();
-        QTest::newRow("empty") << QByteArray() << QByteArray();
-    }
-
-    void stripBlanks()
-    {
-        QFETCH(QByteArray, text);
-        std::string s = text.toStdString();
-        stripLeadingBlanks(s);
-        QTEST(QByteArray::fromStdString(s), "stripped");
     }
 
     void entries_data()
@@ -491,6 +486,14 @@ private slots:
         entryRow("two-digit counts", 39, 11, 30, "11/30/39", "11-30-39", "11.30.39",
                  "39 Year(s), 11 month(s), 30 day(s)");
         entryRow("fraction days", 0, 0, 4.5, "0/4.5/0", "0-4.5-0", "0.4.5.0", "0 Year(s), 0 month(s), 4.5 day(s)");
+        entryRow("negative fraction", 0, 0, -0.5, "0/-0.5/0", "0--0.5-0", "0.-0.5.0",
+                 "0 Year(s), 0 month(s), -0.5 day(s)");
+        const QByteArray huge = "1" + QByteArray(299, '0');
+        entryRow("huge years", 1e299, 11, 30, "11/30/" + huge, "11-30-" + huge, "11.30." + huge,
+                 huge + " Year(s), 11 month(s), 30 day(s)");
+        const QByteArray tiny = "0." + QByteArray(19, '0') + "1";
+        entryRow("tiny days", 1, 2, 1e-20, "2/" + tiny + "/1", "2-" + tiny + "-1", "2." + tiny + ".1",
+                 "1 Year(s), 2 month(s), " + tiny + " day(s)");
     }
 
     void entries()
@@ -498,11 +501,50 @@ private slots:
         QFETCH(double, years);
         QFETCH(double, months);
         QFETCH(double, days);
-        const Entries got = entriesOf({years, months, days});
-        QTEST(got.slash, "slash");
+        QFETCH(QByteArray, slash);
+        ResultEntries entries;
+        entries.compose({years, months, days});
+        const Entries got = entriesOf(entries);
+        QCOMPARE(got.slash, slash);
         QTEST(got.dash, "dash");
         QTEST(got.dot, "dot");
         QTEST(got.worded, "worded");
+        // The same entries by their place in the list.
+        const QByteArray inListOrder[] = {got.slash, got.dash, got.dot, got.worded};
+        for (int position = 1; position <= NotationCount; ++position)
+            QCOMPARE(bytes(entries.entry(position)), inListOrder[position - 1]);
+        // The counts as the entries show them.
+        QCOMPARE(bytes(entries.months()) + '/' + bytes(entries.days()) + '/' + bytes(entries.years()),
+                 slash);
+    }
+
+    void entriesReused_data()
+    {
+        QTest::addColumn<Span>("first");
+        QTest::addColumn<Span>("second");
+        QTest::newRow("long then short") << Span{1e299, 11, 30} << Span{0, 0, 1};
+        QTest::newRow("fractions then whole") << Span{123456, 5.25, -0.5} << Span{1, 1, 1};
+        QTest::newRow("negative then positive") << Span{0, 0, -2} << Span{0, 0, 2};
+        QTest::newRow("short then long") << Span{0, 0, 0} << Span{39, 9, 19};
+    }
+
+    void entriesReused()
+    {
+        QFETCH(Span, first);
+        QFETCH(Span, second);
+        ResultEntries reused;
+        for (int position = 1; position <= NotationCount; ++position)
+            QVERIFY(reused.entry(position).empty());
+        reused.compose(first);
+        reused.compose(second);
+        const Entries got = entriesOf(reused);
+        const Entries fresh = entriesOf(second);
+        QCOMPARE(got.slash, fresh.slash);
+        QCOMPARE(got.dash, fresh.dash);
+        QCOMPARE(got.dot, fresh.dot);
+        QCOMPARE(got.worded, fresh.worded);
+        QCOMPARE(bytes(reused.months()) + '/' + bytes(reused.days()) + '/' + bytes(reused.years()),
+                 fresh.slash);
     }
 
     void badInput_data()
