@@ -30,6 +30,10 @@ endfunction()
 
 install(TARGETS spanwright RUNTIME DESTINATION ${SPANWRIGHT_PROGRAM_DIR})
 spanwright_strip_notes(${SPANWRIGHT_PROGRAM_DIR}/spanwright)
+if(EXISTS ${PROJECT_SOURCE_DIR}/cli/CMakeLists.txt AND NOT TARGET spanwright-cli)
+    message(WARNING "No spanwright-cli target yet: add_subdirectory(cli) must come "
+        "before include(cmake/Packaging.cmake) for it to be installed and packaged")
+endif()
 if(TARGET spanwright-cli)
     install(TARGETS spanwright-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     spanwright_strip_notes(${CMAKE_INSTALL_BINDIR}/spanwright-cli)
