@@ -31,18 +31,23 @@ root="$work/root"
 dpkg-deb -x "$deb" "$root"
 echo "Checking $(basename "$deb")"
 
-# lintian warns when run as root and unpacks into TMPDIR: as root (as under
-# CI), it runs as nobody on a copy that nobody can read.
-lintian=(lintian -i -I -E --pedantic --fail-on error,warning,info,pedantic,experimental)
+# lintian warns when run as root: as root (as under CI), it runs as nobody
+# on a copy of the package, unpacking into a directory of nobody's, where
+# nobody can reach it (TMPDIR might lie in root's home).
+checks=(lintian -i -I -E --pedantic --fail-on error,warning,info,pedantic,experimental)
+lintian=(env TMPDIR="$work" "${checks[@]}") # it leaves files in TMPDIR
 if [ "$(id -u)" -eq 0 ] && id nobody >/dev/null 2>&1 && command -v setpriv >/dev/null; then
     lintianHome="$work/lintian"
     mkdir "$lintianHome"
     cp "$deb" "$lintianHome/"
-    deb="$lintianHome/$(basename "$deb")"
     chmod 755 "$work"
     chown -R nobody "$lintianHome"
-    lintian=(env HOME="$lintianHome" TMPDIR="$lintianHome"
-             setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups "${lintian[@]}")
+    asNobody=(env HOME="$lintianHome" TMPDIR="$lintianHome"
+              setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups)
+    if "${asNobody[@]}" test -r "$lintianHome/$(basename "$deb")"; then
+        deb="$lintianHome/$(basename "$deb")"
+        lintian=("${asNobody[@]}" "${checks[@]}")
+    fi
 fi
 status=0
 "${lintian[@]}" "$deb" >"$work/lintian.log" 2>&1 || status=$?
@@ -90,10 +95,13 @@ done < <(find "$root/usr/bin" "$root/usr/lib/spanwright" -type f -print0)
 
 for page in "$root"/usr/share/man/man*/*.gz; do
     name=$(basename "$page")
-    zcat "$page" >"$work/page"
-    messages=$(groff -man -ww -z "$work/page" 2>&1) || messages+=" (groff failed)"
+    # Under its own name: mandoc compares the section in it with the page's.
+    source="$work/man/${name%.gz}"
+    mkdir -p "$work/man"
+    zcat "$page" >"$source"
+    messages=$(groff -man -ww -z "$source" 2>&1) || messages+=" (groff failed)"
     if command -v mandoc >/dev/null; then
-        messages+=$'\n'$(mandoc -T lint "$work/page" 2>&1 | sed "s|$work/page|$name|") || true
+        messages+=$'\n'$(mandoc -T lint "$source" 2>&1) || true
     fi
     if [ -n "${messages//$'\n'/}" ]; then
         echo "$messages"
