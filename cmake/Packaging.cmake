@@ -67,6 +67,8 @@ install(FILES packaging/icons/spanwright.svg
 # The manual pages and the changelog, compressed as Debian wants them (-n: no
 # name or time stamp, so that the package is reproducible). The changelog's
 # newest entry takes its version from project(); older entries keep theirs.
+# For a new version, write the old entry's version out in full and start a
+# new entry above it with "spanwright (@PROJECT_VERSION@)".
 set(SPANWRIGHT_MAN_PAGES spanwright.1)
 if(TARGET spanwright-cli)
     list(APPEND SPANWRIGHT_MAN_PAGES spanwright-cli.1)
