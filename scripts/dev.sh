@@ -21,6 +21,11 @@ source "$root/scripts/packages.sh"
 packages=(g++ cmake make qt6-base-dev fonts-liberation2 libcli11-dev libcsv-dev)
 [ "$action" = test ] && packages+=(xvfb xdotool desktop-file-utils appstream)
 install_missing "${packages[@]}"
+# The package test: lintian, hardening-check (devscripts), dpkg-shlibdeps
+# (dpkg-dev) and the manual page checkers, without their many recommends.
+if [ "$action" = test ]; then
+    install_missing --no-install-recommends lintian devscripts dpkg-dev groff-base mandoc
+fi
 
 build() { # DIRECTORY [CMAKE OPTION...]
     local directory=$1

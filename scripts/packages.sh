@@ -1,13 +1,18 @@
-# Sourced by the scripts here: install_missing PACKAGE... installs, with
-# apt-get (through sudo when not root), those of the Debian packages that are
-# not installed yet; it does nothing, quickly, when all are.
+# Sourced by the scripts here: install_missing [--no-install-recommends]
+# PACKAGE... installs, with apt-get (through sudo when not root), those of the
+# Debian packages that are not installed yet; it does nothing, quickly, when
+# all are.
 
 package_installed() {
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
 }
 
 install_missing() {
-    local missing=() package
+    local options=() missing=() package
+    if [ "${1:-}" = --no-install-recommends ]; then
+        options+=("$1")
+        shift
+    fi
     for package in "$@"; do
         package_installed "$package" || missing+=("$package")
     done
@@ -22,5 +27,5 @@ install_missing() {
         sudo=(sudo)
     fi
     "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${options[@]}" "${missing[@]}"
 }
