@@ -28,11 +28,11 @@ void run(Direction direction, const Arguments& arguments)
     const bool born = direction == Direction::Born;
     CalendarDate date;
     Age age;
-    std::string problem = readCalendarDateFor(born ? "END date" : "BEGIN date", arguments.date, date);
+    std::string problem = readCalendarDateFor(born ? "end date" : "begin date", arguments.date, date);
     if (problem.empty())
-        problem = readAgeFor("AGE", arguments.age, age);
+        problem = readAgeFor("age", arguments.age, age);
     if (!problem.empty()) {
-        std::cerr << "spanwright-cli: " << argumentProblemMessage(problem) << '\n';
+        std::cerr << "spanwright-cli: " << problem << '\n';
         throw exitWith(ExitUsage);
     }
 
@@ -63,7 +63,8 @@ void addAgeCommand(CLI::App& app, Direction direction)
                         born ? "The death (end) date, month first" : "The birth (begin) date, month first")
         ->required();
     command->add_option("AGE", arguments->age,
-                        "The age: 79 years, 9 months, 29 days / 79y 9m 29d / 9/29/79 (months/days/years)")
+                        "The age: 79 years, 9 months, 29 days / 79y 9m 29d / 9/29/79 (months/days/years); "
+                        "12 months count as a year")
         ->required();
     command->add_flag("-r,--range", arguments->range,
                       "Print \"M/D/YYYY through M/D/YYYY (N dates)\" instead of one date per line");
@@ -83,7 +84,9 @@ void addAgeCommand(CLI::App& app, Direction direction)
                "  spanwright-cli died 5/10/1950 '39 Year(s), 9 month(s), 19 day(s)'\n"
                "      3/1/1990\n"
                "  spanwright-cli died 1/31/1990 '1 month'\n"
-               "      no date: 2/28/1990 gives 0 Year(s), 0 month(s), 28 day(s), ...");
+               "      (status 1) spanwright-cli: no date lies exactly 0 Year(s), 1 month(s),\n"
+               "      0 day(s) after 1/31/1990; nearest: 2/28/1990 gives 0 Year(s), 0 month(s),\n"
+               "      28 day(s), 3/1/1990 gives 0 Year(s), 1 month(s), 1 day(s)");
     command->callback([direction, arguments] { run(direction, *arguments); });
 }
 

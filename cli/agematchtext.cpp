@@ -34,7 +34,13 @@ std::string matchRangeText(const AgeMatches& matches)
 std::string noMatchText(const Age& age, const AgeMatches& matches, std::string_view relation,
                         std::string_view fixedDate)
 {
-    return "no date lies exactly " + wordedAge(age) + " " + std::string(relation) + " "
+    // The days of a span are what is left after whole months: never more
+    // than 30, so "45 days" for an infant is reached by no date.
+    constexpr long long MostDaysOfASpan = 30;
+    std::string text = "no date lies exactly " + wordedAge(age) + " " + std::string(relation) + " "
         + std::string(fixedDate) + "; nearest: " + nearestText(matches.before, "earlier") + ", "
         + nearestText(matches.after, "later");
+    if (age.days > MostDaysOfASpan)
+        text += " (a span has at most 30 days; more are counted as months)";
+    return text;
 }

@@ -4,6 +4,7 @@
 #include "csvfield.h"
 #include "csvreader.h"
 #include "exitstatus.h"
+#include "notationoption.h"
 #include "progress.h"
 
 #include <CLI/App.hpp>
@@ -25,16 +26,20 @@ struct Arguments
     std::optional<std::string> begin;
     std::optional<std::string> end;
     std::optional<std::string> age;
-    std::string notation = "4";
+    std::string notation = DefaultNotationChoice;
 };
 
 constexpr size_t OutputFlushSize = 1 << 16;
-constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// What went wrong with the command itself, said on standard error.
+struct UsageError
+{
+    std::string message;
+};
 
 [[noreturn]] void fail(const std::string& message)
 {
-    std::cerr << "spanwright-cli: " << message << '\n';
-    throw exitWith(ExitUsage);
+    throw UsageError{message};
 }
 
 BatchMode modeOf(const Arguments& arguments)
@@ -49,7 +54,7 @@ BatchMode modeOf(const Arguments& arguments)
          "--age for birth dates, --begin with --age for end dates");
 }
 
-// Writes the output in large pieces; a write error ends the run.
+// Writes the output in large pieces.
 class Output
 {
 public:
@@ -76,79 +81,135 @@ private:
     std::string buffer_;
 };
 
+// One run over the input: the header first, then every row.
+class BatchRun
+{
+public:
+    explicit BatchRun(const Arguments& arguments) : arguments_(arguments), mode_(modeOf(arguments)) {}
+
+    int run(std::FILE* input, const std::string& inputName, unsigned long long totalBytes)
+    {
+        Progress progress(totalBytes);
+        const CsvReader::Outcome outcome = reader_.read(
+            input, [this](const CsvReader::Row& row) { return onRow(row); },
+            [&](unsigned long long bytes) { progress.update(bytes, rows_); });
+        progress.finish(rows_);
+        switch (outcome) {
+        case CsvReader::Outcome::Stopped:
+            fail(failure_);
+        case CsvReader::Outcome::ReadError:
+            fail("cannot read " + inputName + ": " + std::strerror(errno));
+        case CsvReader::Outcome::Malformed:
+            output_.finish();
+            fail(inputName + ": " + reader_.malformedReason());
+        case CsvReader::Outcome::Done:
+            break;
+        }
+        if (!calculator_)
+            fail(inputName + " has no header row");
+        output_.finish();
+        return someFailed_ ? ExitNoAnswer : ExitSuccess;
+    }
+
+private:
+    // Returns false, with failure_ set, to stop the reading.
+    bool onRow(const CsvReader::Row& csvRow)
+    {
+        row_.clear();
+        if (!csvRow.emptyLine) {
+            if (!calculator_) {
+                if (!startWith(csvRow.fields))
+                    return false;
+            } else {
+                appendRow(csvRow.fields);
+            }
+        }
+        row_.append(reader_.lineBreak());
+        try {
+            output_.add(row_);
+        } catch (const UsageError& error) {
+            failure_ = error.message;
+            return false;
+        }
+        return true;
+    }
+
+    // The header: finds the columns and names the new ones.
+    bool startWith(const std::vector<std::string>& header)
+    {
+        const bool born = mode_ == BatchMode::Born;
+        const bool span = mode_ == BatchMode::Span;
+        BatchColumns columns;
+        if (!findColumn(header, born ? "--end" : "--begin", born ? *arguments_.end : *arguments_.begin, columns.first)
+            || !findColumn(header, span ? "--end" : "--age", span ? *arguments_.end : *arguments_.age, columns.second))
+            return false;
+        calculator_.emplace(mode_, columns, static_cast<Notation>(std::stoi(arguments_.notation)));
+        headerFields_ = header.size();
+        if (reader_.hadByteOrderMark())
+            output_.add(Utf8ByteOrderMark);
+        appendFields(header);
+        for (std::string_view name : appendedColumnNames(mode_)) {
+            row_.push_back(',');
+            row_.append(name);
+        }
+        return true;
+    }
+
+    bool findColumn(const std::vector<std::string>& header, const char* option, const std::string& name,
+                    size_t& position)
+    {
+        if (::findColumn(header, name, position))
+            return true;
+        failure_ = std::string(option) + " " + name + ": the header has no such column (it has "
+            + std::to_string(header.size()) + ")";
+        return false;
+    }
+
+    void appendRow(const std::vector<std::string>& fields)
+    {
+        appendFields(fields);
+        // A short row is filled up, so that the results stand under their
+        // names. (A long row keeps its extra fields; its results follow them.)
+        if (fields.size() < headerFields_)
+            row_.append(headerFields_ - fields.size(), ',');
+        someFailed_ |= !calculator_->appendResults(fields, row_);
+        ++rows_;
+    }
+
+    void appendFields(const std::vector<std::string>& fields)
+    {
+        for (size_t i = 0; i < fields.size(); ++i) {
+            if (i > 0)
+                row_.push_back(',');
+            appendCsvField(row_, fields[i]);
+        }
+    }
+
+    const Arguments& arguments_;
+    const BatchMode mode_;
+    CsvReader reader_;
+    Output output_;
+    std::optional<BatchRowCalculator> calculator_;
+    std::string row_;
+    std::string failure_;
+    size_t headerFields_ = 0;
+    unsigned long long rows_ = 0;
+    bool someFailed_ = false;
+};
+
 int runBatch(const Arguments& arguments)
 {
-    const BatchMode mode = modeOf(arguments);
     const bool fromStandardInput = arguments.file.empty() || arguments.file == "-";
+    const std::string inputName = fromStandardInput ? "standard input" : arguments.file;
+    BatchRun batch(arguments);
     std::FILE* input = fromStandardInput ? stdin : std::fopen(arguments.file.c_str(), "rb");
     if (!input)
         fail("cannot open " + arguments.file + ": " + std::strerror(errno));
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(fromStandardInput ? nullptr : input, std::fclose);
-
     struct stat status {};
     const unsigned long long totalBytes =
         fstat(fileno(input), &status) == 0 && S_ISREG(status.st_mode) ? status.st_size : 0;
-    Progress progress(totalBytes);
-
-    CsvReader reader;
-    Output output;
-    std::optional<BatchRowCalculator> calculator;
-    std::string row;
-    size_t headerFields = 0;
-    unsigned long long rows = 0;
-    bool someFailed = false;
-
-    const auto onRow = [&](const CsvReader::Row& csvRow) {
-        row.clear();
-        if (!calculator && !csvRow.emptyLine) {
-            // The header: find the columns, name the new ones.
-            const std::vector<std::string>& header = csvRow.fields;
-            const auto column = [&](const std::optional<std::string>& name, const char* option) {
-                size_t position = 0;
-                if (!findColumn(header, *name, position))
-                    fail(std::string(option) + " " + *name + ": no such column in the header");
-                return position;
-            };
-            BatchColumns columns;
-            columns.first = column(mode == BatchMode::Born ? arguments.end : arguments.begin,
-                                   mode == BatchMode::Born ? "--end" : "--begin");
-            columns.second = column(mode == BatchMode::Span ? arguments.end : arguments.age,
-                                    mode == BatchMode::Span ? "--end" : "--age");
-            calculator.emplace(mode, columns, static_cast<Notation>(std::stoi(arguments.notation)));
-            headerFields = header.size();
-            if (reader.hadByteOrderMark())
-                output.add(Utf8ByteOrderMark);
-            for (size_t i = 0; i < header.size(); ++i) {
-                if (i > 0)
-                    row.push_back(',');
-                appendCsvField(row, header[i]);
-            }
-            for (std::string_view name : appendedColumnNames(mode)) {
-                row.push_back(',');
-                row.append(name);
-            }
-        } else if (!csvRow.emptyLine) {
-            for (size_t i = 0; i < csvRow.fields.size(); ++i) {
-                if (i > 0)
-                    row.push_back(',');
-                appendCsvField(row, csvRow.fields[i]);
-            }
-            // A short row is filled up, so that the results stand under
-            // their names.
-            if (csvRow.fields.size() < headerFields)
-                row.append(headerFields - csvRow.fields.size(), ',');
-            someFailed |= !calculator->appendResults(csvRow.fields, row);
-            ++rows;
-        }
-        row.append(reader.lineBreak());
-        output.add(row);
-    };
-    const bool read = reader.read(input, onRow, [&](unsigned long long bytes) { progress.update(bytes, rows); });
-    if (!read)
-        fail("cannot read " + (fromStandardInput ? std::string("standard input") : arguments.file) + ": "
-             + std::strerror(errno));
-    output.finish();
-    return someFailed ? ExitNoAnswer : ExitSuccess;
+    return batch.run(input, inputName, totalBytes);
 }
 
 } // namespace
@@ -162,23 +223,27 @@ void addBatchCommand(CLI::App& app)
     command->add_option("-b,--begin", arguments->begin, "The begin (birth) date column: a header name or a 1-based position");
     command->add_option("-e,--end", arguments->end, "The end (death) date column");
     command->add_option("-a,--age", arguments->age, "The stated age column");
-    command->add_option("-n,--notation", arguments->notation,
-                        "The span column's notation: 1 m/d/y, 2 m-d-y, 3 m.d.y, 4 worded (the default)")
-        ->check(CLI::IsMember({"1", "2", "3", "4"}))
-        ->capture_default_str();
+    addNotationOption(*command, arguments->notation, false);
     command->footer(
         "Every input row gives one output row: its fields unchanged, then the result\n"
         "columns and an error column, empty where the row was calculated.\n"
         "  --begin with --end appends years,months,days,span,error\n"
         "  --end with --age   appends born_earliest,born_latest,born_count,error\n"
         "  --begin with --age appends died_earliest,died_latest,died_count,error\n"
-        "Exit status: 0 every row calculated, 1 some rows hold errors, 2 usage or I/O error.\n\n"
+        "Exit status: 0 every row calculated, 1 some rows hold errors, 2 a mistake in\n"
+        "the command, a file that cannot be read or written, or a quote out of place.\n\n"
         "Examples:\n"
         "  spanwright-cli batch people.csv --begin Born --end Died > spans.csv\n"
         "  spanwright-cli batch stones.csv --end 3 --age 4 > births.csv\n"
-        "  cut -d, -f2,5 register.csv | spanwright-cli batch --begin 1 --end 2 -n 1");
+        "  xzcat register.csv.xz | spanwright-cli batch --begin Baptised --end Buried -n 1");
     command->callback([arguments] {
-        const int status = runBatch(*arguments);
+        int status = ExitSuccess;
+        try {
+            status = runBatch(*arguments);
+        } catch (const UsageError& error) {
+            std::cerr << "spanwright-cli: " << error.message << '\n';
+            throw exitWith(ExitUsage);
+        }
         if (status != ExitSuccess)
             throw exitWith(static_cast<ExitStatus>(status));
     });

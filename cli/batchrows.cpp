@@ -49,11 +49,13 @@ bool findColumn(const std::vector<std::string>& header, std::string_view column,
         position = static_cast<size_t>(named - header.begin());
         return true;
     }
-    if (column.empty() || column.size() > 9
+    // Positions of up to nine digits; longer numbers name no column.
+    constexpr size_t MostPositionDigits = 9;
+    if (column.empty() || column.size() > MostPositionDigits
         || !std::all_of(column.begin(), column.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return false;
     const size_t number = std::stoul(std::string(column));
-    if (number < 1)
+    if (number < 1 || number > header.size())
         return false;
     position = number - 1;
     return true;

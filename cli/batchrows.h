@@ -24,7 +24,8 @@ struct BatchColumns
 std::vector<std::string_view> appendedColumnNames(BatchMode mode);
 
 // The position of the column COL names in the header: a header name as
-// written, else a 1-based position. False when it names none.
+// written, else a 1-based position within the header. False when it names
+// none.
 bool findColumn(const std::vector<std::string>& header, std::string_view column, size_t& position);
 
 // Works out one row and appends its result fields, the error column last,

@@ -3,14 +3,14 @@
 #include <csv.h>
 
 #include <array>
-#include <cerrno>
-#include <cstring>
 #include <new>
 
 namespace {
 
 constexpr size_t ChunkSize = 1 << 16;
-constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+// How far libcsv grows a field's buffer at a time; its default of 128 bytes
+// makes long fields slow.
+constexpr size_t FieldBufferStep = 1 << 12;
 constexpr int EndOfInput = -1;
 
 // Blanks around unquoted fields are part of the field.
@@ -23,10 +23,12 @@ int noBlankIsSpace(unsigned char)
 
 CsvReader::CsvReader() : parser_(new csv_parser)
 {
-    // Every line break ends a row, so that empty lines are seen.
-    if (csv_init(parser_, CSV_REPALL_NL) != 0)
+    // Every line break ends a row, so that empty lines are seen; quotes
+    // that break the rules are errors rather than guesses.
+    if (csv_init(parser_, CSV_REPALL_NL | CSV_STRICT | CSV_STRICT_FINI) != 0)
         throw std::bad_alloc();
     csv_set_space_func(parser_, noBlankIsSpace);
+    csv_set_blk_size(parser_, FieldBufferStep);
 }
 
 CsvReader::~CsvReader()
@@ -35,9 +37,20 @@ CsvReader::~CsvReader()
     delete parser_;
 }
 
+std::string CsvReader::malformedReason() const
+{
+    const std::string row = std::to_string(rowsRead_ + 1);
+    if (unclosedQuote_)
+        return "the quoted field of row " + row + " is never closed";
+    return "row " + row + " has a quote out of place (a quoted field must be quoted as a whole, "
+        "with quotes inside it doubled)";
+}
+
 void CsvReader::fieldEnded(void* text, size_t size, void* self)
 {
     auto& reader = *static_cast<CsvReader*>(self);
+    if (reader.stopped_)
+        return;
     if (reader.fieldCount_ == reader.fields_.size())
         reader.fields_.emplace_back();
     std::string& field = reader.fields_[reader.fieldCount_++];
@@ -53,6 +66,8 @@ void CsvReader::rowEnded(int terminator, void* self)
     const bool noFields = reader.fieldCount_ == 0;
     const int previous = reader.lastTerminator_;
     reader.lastTerminator_ = terminator;
+    if (reader.stopped_)
+        return;
     // The LF of a CR LF pair is reported as a row end of its own.
     if (noFields && terminator == '\n' && previous == '\r')
         return;
@@ -64,11 +79,12 @@ void CsvReader::rowEnded(int terminator, void* self)
         reader.lineBreak_ = terminator == '\r' ? "\r\n" : "\n";
     }
     reader.fields_.resize(reader.fieldCount_);
-    (*reader.onRow_)(Row{reader.fields_, noFields});
     reader.fieldCount_ = 0;
+    ++reader.rowsRead_;
+    reader.stopped_ = !(*reader.onRow_)(Row{reader.fields_, noFields});
 }
 
-bool CsvReader::read(std::FILE* file, const RowHandler& onRow, const ProgressHandler& onProgress)
+CsvReader::Outcome CsvReader::read(std::FILE* file, const RowHandler& onRow, const ProgressHandler& onProgress)
 {
     onRow_ = &onRow;
     std::array<char, ChunkSize> chunk;
@@ -85,12 +101,19 @@ bool CsvReader::read(std::FILE* file, const RowHandler& onRow, const ProgressHan
         }
         first = false;
         bytesRead += size;
-        csv_parse(parser_, data.data(), data.size(), fieldEnded, rowEnded, this);
+        const size_t parsed = csv_parse(parser_, data.data(), data.size(), fieldEnded, rowEnded, this);
+        if (stopped_)
+            return Outcome::Stopped;
+        if (parsed != data.size())
+            return Outcome::Malformed;
         if (onProgress)
             onProgress(bytesRead);
     }
     if (std::ferror(file))
-        return false;
-    csv_fini(parser_, fieldEnded, rowEnded, this);
-    return true;
+        return Outcome::ReadError;
+    if (csv_fini(parser_, fieldEnded, rowEnded, this) != 0) {
+        unclosedQuote_ = true;
+        return Outcome::Malformed;
+    }
+    return stopped_ ? Outcome::Stopped : Outcome::Done;
 }

@@ -8,10 +8,16 @@
 
 struct csv_parser;
 
+// The UTF-8 byte order mark that may open a CSV file.
+constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+
 // Reads CSV (RFC 4180) from a file in chunks, one row at a time, with the
 // fields exactly as written: no blanks trimmed, quotes taken off and doubled
 // quotes made single. A UTF-8 byte order mark at the start is taken off and
 // noted; CR LF and LF both end a row, and an empty line is a row of its own.
+// A quote that does not follow the rules (one left open, or one inside an
+// unquoted field) ends the reading: read on, the rest of the file would be
+// taken as one field.
 class CsvReader
 {
 public:
@@ -20,21 +26,28 @@ public:
         const std::vector<std::string>& fields;
         bool emptyLine; // a line with nothing on it (fields is empty)
     };
-    using RowHandler = std::function<void(const Row&)>;
+    // Returns false to stop reading.
+    using RowHandler = std::function<bool(const Row&)>;
     // Called after each chunk with the bytes read so far.
     using ProgressHandler = std::function<void(unsigned long long bytesRead)>;
+
+    enum class Outcome { Done, Stopped, ReadError, Malformed };
 
     CsvReader();
     ~CsvReader();
     CsvReader(const CsvReader&) = delete;
     CsvReader& operator=(const CsvReader&) = delete;
 
-    // Reads the whole file; false on a read error (errno tells which).
-    bool read(std::FILE* file, const RowHandler& onRow, const ProgressHandler& onProgress = {});
+    // Reads the whole file (a read error leaves errno set).
+    Outcome read(std::FILE* file, const RowHandler& onRow, const ProgressHandler& onProgress = {});
 
     bool hadByteOrderMark() const { return byteOrderMark_; }
     // The line break of the first row: "\r\n" or "\n".
     std::string_view lineBreak() const { return lineBreak_; }
+    // Rows handed on so far, empty lines included.
+    unsigned long long rowsRead() const { return rowsRead_; }
+    // Why the reading was Malformed.
+    std::string malformedReason() const;
 
 private:
     static void fieldEnded(void* text, size_t size, void* self);
@@ -46,6 +59,9 @@ private:
     int lastTerminator_ = 0;
     bool byteOrderMark_ = false;
     bool firstRowSeen_ = false;
+    bool stopped_ = false;
+    bool unclosedQuote_ = false;
+    unsigned long long rowsRead_ = 0;
     std::string_view lineBreak_ = "\n";
     const RowHandler* onRow_ = nullptr;
 };

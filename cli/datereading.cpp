@@ -1,28 +1,13 @@
 #include "datereading.h"
 
-namespace {
-
-std::string quotedText(std::string_view text)
-{
-    return "\"" + std::string(text) + "\"";
-}
-
-} // namespace
-
-std::string argumentProblemMessage(const std::string& problem)
-{
-    constexpr std::string_view NotADate = "is not a date";
-    if (problem.size() >= NotADate.size()
-        && problem.compare(problem.size() - NotADate.size(), NotADate.size(), NotADate) == 0)
-        return problem + " (" + std::string(AcceptedDateForms) + ")";
-    return problem;
-}
+#include "quotedtext.h"
 
 std::string readDateFor(std::string_view role, std::string_view text, DateFields& fields)
 {
     if (readDateText(text, fields))
         return {};
-    return "the " + std::string(role) + " " + quotedText(text) + " is not a date";
+    return "the " + std::string(role) + " " + quotedExcerpt(text) + " is not a date ("
+        + std::string(AcceptedDateForms) + ")";
 }
 
 std::string readCalendarDateFor(std::string_view role, std::string_view text, CalendarDate& date)
@@ -35,7 +20,7 @@ std::string readCalendarDateFor(std::string_view role, std::string_view text, Ca
         date = *calendarDate;
         return {};
     }
-    return "the " + std::string(role) + " " + quotedText(text)
+    return "the " + std::string(role) + " " + quotedExcerpt(text)
         + " is not a calendar day (whole day from 1 on, year " + std::to_string(FirstCalendarYear)
         + " to " + std::to_string(LastCalendarYear) + ")";
 }
@@ -47,5 +32,5 @@ std::string readAgeFor(std::string_view role, std::string_view text, Age& age)
         age = reading.age;
         return {};
     }
-    return "the " + std::string(role) + " is not an age: " + reading.problem;
+    return "the " + std::string(role) + " " + reading.problem;
 }

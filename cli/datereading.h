@@ -7,19 +7,15 @@
 #include <string>
 #include <string_view>
 
-// The date forms the reader takes, for a command's message.
+// The date forms the reader takes, named in its message.
 constexpr std::string_view AcceptedDateForms =
     "accepted forms, month first: 5/17/1990, 5-17-1990, 5.17.1990, May 17, 1990";
-
-// A command's message for a problem with its arguments: the problem, with the
-// accepted date forms where a date was not understood.
-std::string argumentProblemMessage(const std::string& problem);
 
 // Reading the texts of a command or a row. Each returns "" when the text was
 // read, and otherwise why not, naming the text by its role ("begin date",
 // "END date", "age"...).
 
-// A date as the window reads it.
+// A date as the window reads it. The message names the accepted forms.
 std::string readDateFor(std::string_view role, std::string_view text, DateFields& fields);
 
 // A real calendar date: whole day, month and year, from 1/1/0001 on.

@@ -28,11 +28,11 @@ void addDaysCommand(CLI::App& app)
     command->callback([arguments] {
         CalendarDate begin;
         CalendarDate end;
-        std::string problem = readCalendarDateFor("BEGIN date", arguments->begin, begin);
+        std::string problem = readCalendarDateFor("begin date", arguments->begin, begin);
         if (problem.empty())
-            problem = readCalendarDateFor("END date", arguments->end, end);
+            problem = readCalendarDateFor("end date", arguments->end, end);
         if (!problem.empty()) {
-            std::cerr << "spanwright-cli: " << argumentProblemMessage(problem) << '\n';
+            std::cerr << "spanwright-cli: " << problem << '\n';
             throw exitWith(ExitUsage);
         }
         std::cout << dayNumberOf(end) - dayNumberOf(begin) << '\n';

@@ -6,6 +6,10 @@
 #include <CLI/Config.hpp>
 #include <CLI/Formatter.hpp>
 
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+
 int main(int argc, char** argv)
 {
     CLI::App app{"Spans between dates in years, months and days, as an age is stated, "
@@ -26,6 +30,15 @@ int main(int argc, char** argv)
     } catch (const CLI::ParseError& error) {
         const int status = app.exit(error); // prints the help or the mistake
         return status == 0 ? ExitSuccess : ExitUsage;
+    } catch (const std::exception& error) {
+        std::cerr << "spanwright-cli: " << error.what() << '\n';
+        return ExitUsage;
+    }
+    // An answer that did not reach its reader is no answer.
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "spanwright-cli: cannot write the output: " << std::strerror(errno) << '\n';
+        return ExitUsage;
     }
     return ExitSuccess;
 }

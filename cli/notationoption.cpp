@@ -4,13 +4,16 @@
 
 #include <CLI/App.hpp>
 
-void addNotationOption(CLI::App& command, std::string& choice)
+void addNotationOption(CLI::App& command, std::string& choice, bool withAll)
 {
-    command.add_option("-n,--notation", choice,
-                       "Which entry of the result list: 1 months/days/years, 2 months-days-years, "
-                       "3 months.days.years, 4 worded (the default), or all four")
-        ->check(CLI::IsMember({"1", "2", "3", "4", AllNotationsChoice}))
-        ->capture_default_str();
+    std::vector<std::string> choices = {"1", "2", "3", "4"};
+    std::string help = "Which entry of the result list: 1 months/days/years, 2 months-days-years, "
+                       "3 months.days.years, 4 worded (the default)";
+    if (withAll) {
+        choices.push_back(AllNotationsChoice);
+        help += ", or all four";
+    }
+    command.add_option("-n,--notation", choice, help)->check(CLI::IsMember(choices))->capture_default_str();
 }
 
 std::vector<int> notationPositions(const std::string& choice)

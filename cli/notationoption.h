@@ -11,7 +11,8 @@ class App;
 constexpr const char* DefaultNotationChoice = "4";
 constexpr const char* AllNotationsChoice = "all";
 
-void addNotationOption(CLI::App& command, std::string& choice);
+// withAll: "all" may be chosen too.
+void addNotationOption(CLI::App& command, std::string& choice, bool withAll);
 
 // The 1-based entry positions a checked choice names, in the list's order.
 std::vector<int> notationPositions(const std::string& choice);

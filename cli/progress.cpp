@@ -16,14 +16,17 @@ Progress::Progress(unsigned long long totalBytes)
 {
 }
 
-Progress::~Progress()
+void Progress::finish(unsigned long long rows)
 {
-    if (shown_)
-        std::fputc('\n', stderr);
+    if (!shown_)
+        return;
+    show(rows);
+    std::fputc('\n', stderr);
 }
 
 void Progress::update(unsigned long long bytesRead, unsigned long long rows)
 {
+    bytesRead_ = bytesRead;
     if (!enabled_ || bytesRead < ShownFromBytes)
         return;
     const auto now = std::chrono::steady_clock::now();
@@ -31,11 +34,16 @@ void Progress::update(unsigned long long bytesRead, unsigned long long rows)
         return;
     lastShown_ = now;
     shown_ = true;
+    show(rows);
+}
+
+void Progress::show(unsigned long long rows)
+{
     if (totalBytes_ > 0)
         std::fprintf(stderr, "\rspanwright-cli: %llu rows, %.0f of %.0f MB (%.0f%%)", rows,
-                     bytesRead / BytesPerMegabyte, totalBytes_ / BytesPerMegabyte,
-                     100.0 * bytesRead / totalBytes_);
+                     bytesRead_ / BytesPerMegabyte, totalBytes_ / BytesPerMegabyte,
+                     100.0 * bytesRead_ / totalBytes_);
     else
-        std::fprintf(stderr, "\rspanwright-cli: %llu rows, %.0f MB", rows, bytesRead / BytesPerMegabyte);
+        std::fprintf(stderr, "\rspanwright-cli: %llu rows, %.0f MB", rows, bytesRead_ / BytesPerMegabyte);
     std::fflush(stderr);
 }

@@ -11,13 +11,17 @@ class Progress
 public:
     // totalBytes is 0 when the size is not known (a pipe).
     explicit Progress(unsigned long long totalBytes);
-    ~Progress();
 
     void update(unsigned long long bytesRead, unsigned long long rows);
+    // The final count, where the line was shown.
+    void finish(unsigned long long rows);
 
 private:
+    void show(unsigned long long rows);
+
     bool enabled_;
     bool shown_ = false;
     unsigned long long totalBytes_;
+    unsigned long long bytesRead_ = 0;
     std::chrono::steady_clock::time_point lastShown_;
 };

@@ -25,7 +25,7 @@ void addSpanCommand(CLI::App& app)
         "span", "The span from BEGIN to END in years, months and days, as the window shows it.");
     command->add_option("BEGIN", arguments->begin, "The begin (birth) date, month first")->required();
     command->add_option("END", arguments->end, "The end (death) date, month first")->required();
-    addNotationOption(*command, arguments->notation);
+    addNotationOption(*command, arguments->notation, true);
     command->footer(
         "Dates are read as the window reads them: 5/17/1990, 5-17-1990, 5.17.1990 or\n"
         "May 17, 1990; years are taken as written (90 is the year 90).\n\n"
@@ -39,7 +39,7 @@ void addSpanCommand(CLI::App& app)
     command->callback([arguments] {
         const SpanCalculation calculation = calculateSpan(arguments->begin, arguments->end);
         if (calculation.status != ExitSuccess) {
-            std::cerr << "spanwright-cli: " << argumentProblemMessage(calculation.problem) << '\n';
+            std::cerr << "spanwright-cli: " << calculation.problem << '\n';
             throw exitWith(calculation.status);
         }
         ResultEntries entries;

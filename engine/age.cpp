@@ -1,5 +1,7 @@
 #include "age.h"
 
+#include "quotedtext.h"
+
 #include <array>
 #include <cmath>
 
@@ -31,11 +33,21 @@ bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
+// The text in lower case, with each no-break space (U+00A0 in UTF-8) made
+// a plain blank, as word processors put one between a number and its unit.
 std::string lowered(std::string_view text)
 {
-    std::string result(text);
-    for (char& c : result)
-        c = lowerAscii(c);
+    constexpr std::string_view NoBreakSpace = "\xC2\xA0";
+    std::string result;
+    result.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text.substr(i, NoBreakSpace.size()) == NoBreakSpace) {
+            result.push_back(' ');
+            ++i;
+        } else {
+            result.push_back(lowerAscii(text[i]));
+        }
+    }
     return result;
 }
 
@@ -53,11 +65,6 @@ AgeReading refused(std::string problem)
     AgeReading reading;
     reading.problem = std::move(problem);
     return reading;
-}
-
-std::string quoted(std::string_view text)
-{
-    return "\"" + std::string(text) + "\"";
 }
 
 // A run of digits as a whole number; false when it is larger than an age part
@@ -103,9 +110,11 @@ bool looksNumeric(std::string_view text, char& separator)
 
 AgeReading readNumericAge(std::string_view text, char separator)
 {
-    const std::string notNumeric = quoted(text) + " is not months" + separator + "days" + separator + "years";
+    const std::string notNumeric = quotedExcerpt(text) + " is not months" + separator + "days" + separator + "years";
     const size_t first = text.find(separator);
     const size_t second = text.find(separator, first + 1);
+    if (second == std::string_view::npos && separator == '.')
+        return refused(quotedExcerpt(text) + ": whole numbers only, not a fraction");
     if (second == std::string_view::npos || text.find(separator, second + 1) != std::string_view::npos)
         return refused(notNumeric);
     const std::array<std::string_view, 3> pieces = {
@@ -115,7 +124,7 @@ AgeReading readNumericAge(std::string_view text, char separator)
         if (pieces[i].empty())
             return refused(notNumeric);
         if (!readWhole(pieces[i], parts[i]))
-            return refused(quoted(text) + ": a part is larger than " + std::to_string(LargestAgePart));
+            return refused(quotedExcerpt(text) + ": a part is larger than " + std::to_string(LargestAgePart));
     }
     AgeReading reading;
     reading.ok = true;
@@ -163,7 +172,7 @@ AgeReading readAgeText(std::string_view original)
         }
     }
     if (text.empty())
-        return refused("no age given");
+        return refused(quotedExcerpt(original) + ": no age given");
 
     char separator = 0;
     if (looksNumeric(text, separator))
@@ -187,18 +196,18 @@ AgeReading readAgeText(std::string_view original)
         }
         if (!isDigit(c)) {
             if (c == '-' || c == '+')
-                return refused(quoted(original) + ": whole numbers only, without a sign");
-            return refused(quoted(original) + ": expected a number at " + quoted(text.substr(pos)));
+                return refused(quotedExcerpt(original) + ": whole numbers only, without a sign");
+            return refused(quotedExcerpt(original) + ": expected a number at " + quotedExcerpt(text.substr(pos)));
         }
         size_t end = pos;
         while (end < text.size() && isDigit(text[end]))
             ++end;
         const std::string_view reason = notWholeReason(text, pos, end);
         if (!reason.empty())
-            return refused(quoted(original) + ": whole numbers only, not " + std::string(reason));
+            return refused(quotedExcerpt(original) + ": whole numbers only, not " + std::string(reason));
         long long value = 0;
         if (!readWhole(text.substr(pos, end - pos), value))
-            return refused(quoted(original) + ": a number larger than " + std::to_string(LargestAgePart));
+            return refused(quotedExcerpt(original) + ": a number larger than " + std::to_string(LargestAgePart));
         ++numbers;
 
         size_t wordStart = end;
@@ -216,26 +225,30 @@ AgeReading readAgeText(std::string_view original)
         Part part;
         const std::string_view word = text.substr(wordStart, wordEnd - wordStart);
         if (!unitPart(std::string(word), part))
-            return refused(quoted(original) + ": " + quoted(word) + " is not years, months or days");
+            return refused(quotedExcerpt(original) + ": " + quotedExcerpt(word) + " is not years, months or days");
         const size_t index = static_cast<size_t>(part);
         if (seen[index])
-            return refused(quoted(original) + ": " + std::string(partName(part)) + " given twice");
+            return refused(quotedExcerpt(original) + ": " + std::string(partName(part)) + " given twice");
         seen[index] = true;
         *parts[index] = value;
         pos = wordEnd;
     }
     // A lone number, as in "aged 79", counts in years.
     if (bareNumber && numbers > 1)
-        return refused(quoted(original) + ": a number without a unit (years, months or days)");
+        return refused(quotedExcerpt(original) + ": a number without a unit (years, months or days)");
     reading.ok = true;
     return reading;
 }
 
+long long wholeMonths(const Age& age)
+{
+    return age.years * MonthsPerYear + age.months;
+}
+
 int compareAge(const Age& a, const Age& b)
 {
-    constexpr long long MonthsPerYear = 12;
-    const long long monthsA = a.years * MonthsPerYear + a.months;
-    const long long monthsB = b.years * MonthsPerYear + b.months;
+    const long long monthsA = wholeMonths(a);
+    const long long monthsB = wholeMonths(b);
     if (monthsA != monthsB)
         return monthsA < monthsB ? -1 : 1;
     if (a.days != b.days)

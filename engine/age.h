@@ -24,7 +24,7 @@ struct AgeReading
 {
     bool ok = false;
     Age age;
-    std::string problem; // set when !ok
+    std::string problem; // when !ok: the text in quotes, a colon, and why
 };
 
 // Reads an age in the forms people write and the forms the result list
@@ -36,6 +36,11 @@ struct AgeReading
 //   entries of the result list are written).
 // Whole numbers only.
 AgeReading readAgeText(std::string_view text);
+
+constexpr long long MonthsPerYear = 12;
+
+// Years and months together, in months.
+long long wholeMonths(const Age& age);
 
 // Orders ages as the span arithmetic does: by whole months (years and
 // months together), then by days. Negative, zero or positive.

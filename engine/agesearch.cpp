@@ -21,8 +21,6 @@ namespace {
 // So the bisection over those two months finds both ends of the run, and the
 // nearest dates are the days just outside it.
 
-constexpr long long MonthsPerYear = 12;
-
 long long monthIndexOf(const CalendarDate& date)
 {
     return date.year * MonthsPerYear + (date.month - 1);
@@ -34,11 +32,6 @@ long long firstDayOfMonth(long long monthIndex)
                                            : (monthIndex - MonthsPerYear + 1) / MonthsPerYear;
     const int month = static_cast<int>(monthIndex - year * MonthsPerYear) + 1;
     return dayNumberOf({year, month, 1});
-}
-
-long long wholeMonths(const Age& age)
-{
-    return age.years * MonthsPerYear + age.months;
 }
 
 // The days to bisect: the months from firstMonth to lastMonth, within the

@@ -13,6 +13,19 @@
 
 namespace {
 
+// Where a span stands against an age, counted here without the engine's own
+// comparison: the years and months of the age may hold more than 11 months.
+int orderOfSpan(const Span& span, const Age& age)
+{
+    const long long spanMonths = static_cast<long long>(span.Years) * 12 + static_cast<long long>(span.Months);
+    const long long ageMonths = age.years * 12 + age.months;
+    if (spanMonths != ageMonths)
+        return spanMonths < ageMonths ? -1 : 1;
+    if (span.Days != age.days)
+        return span.Days < age.days ? -1 : 1;
+    return 0;
+}
+
 // Every date of the scan window whose span gives age exactly, and the
 // nearest dates on each side, found by looking at each day in turn.
 struct Scan
@@ -32,7 +45,7 @@ Scan scan(bool born, long long fixed, long long low, long long high, const Age& 
     for (long long day = low; day <= high; ++day) {
         const CalendarDate date = dateOfDayNumber(day);
         const Span span = born ? spanBetween(date, fixedDate) : spanBetween(fixedDate, date);
-        const int order = compareAge(ageOf(span), age) * (born ? -1 : 1);
+        const int order = orderOfSpan(span, age) * (born ? -1 : 1);
         if (order == 0)
             result.days.push_back(day);
         else if (order < 0)
@@ -100,10 +113,12 @@ private slots:
         age("dot entry", "9.19.39", 39, 9, 19);
         age("zero", "0/0/0", 0, 0, 0);
         age("blanks around", "  5y  ", 5, 0, 0);
+        age("no-break space before the unit", "1\xC2\xA0year", 1, 0, 0);
         refused("empty", "");
         refused("aged alone", "aged");
         refused("fraction", "39.5 years");
         refused("comma fraction", "39,5 years");
+        refused("fraction alone", "1.5");
         refused("negative", "-3 years");
         refused("unknown unit", "3 weeks");
         refused("years twice", "3 years 4 years");
@@ -229,9 +244,9 @@ private slots:
             if (expected.after && *expected.after < high)
                 QVERIFY2(found.after && dayNumberOf(found.after->date) == *expected.after, qPrintable(where));
             if (found.before)
-                QVERIFY2(compareAge(ageOf(found.before->span), age) != 0, qPrintable(where));
+                QVERIFY2(orderOfSpan(found.before->span, age) != 0, qPrintable(where));
             if (found.after)
-                QVERIFY2(compareAge(ageOf(found.after->span), age) != 0, qPrintable(where));
+                QVERIFY2(orderOfSpan(found.after->span, age) != 0, qPrintable(where));
         }
     }
 
@@ -279,10 +294,8 @@ private slots:
         QCOMPARE(matches.count, count);
         if (count > 0)
             QCOMPARE(text(matches.first()), first);
-        else {
-            QCOMPARE(matches.before ? text(matches.before->date) : QString(), before);
-            QCOMPARE(matches.after ? text(matches.after->date) : QString(), after);
-        }
+        QCOMPARE(matches.before ? text(matches.before->date) : QString(), before);
+        QCOMPARE(matches.after ? text(matches.after->date) : QString(), after);
     }
 };
 

@@ -103,7 +103,7 @@ private slots:
             "\r\nB,1/2/1990,1/1/1990,,,,,Error - Death Date Before Birth date\r\n",
             1);
         row("errors go on to the next row", {"--begin", "b", "--end", "e"}, "b,e\nnope,1/1/1990\nshort\n1/1/1990,1/1/1991",
-            "b,e,years,months,days,span,error\nnope,1/1/1990,,,,,\"the begin date \"\"nope\"\" is not a date\"\n"
+            "b,e,years,months,days,span,error\nnope,1/1/1990,,,,,\"the begin date \"\"nope\"\" is not a date (accepted forms, month first: 5/17/1990, 5-17-1990, 5.17.1990, May 17, 1990)\"\n"
             "short,,,,,,\"the row has 1 field(s), 2 needed\"\n1/1/1990,1/1/1991,1,0,0,\"1 Year(s), 0 month(s), 0 day(s)\",\n",
             1);
         row("birth dates", {"--end", "d", "--age", "a"}, "d,a\n3/1/1990,1m 1d\n1/31/1990,1 day\n",
@@ -112,11 +112,23 @@ private slots:
             0);
         row("no birth date gives the age", {"--end", "d", "--age", "a"}, "d,a\n3/15/1990,45 days\n",
             "d,a,born_earliest,born_latest,born_count,error\n3/15/1990,45 days,,,0,\"no date lies exactly 0 Year(s), 0 month(s), 45 day(s) "
-            "before 3/15/1990; nearest: 2/15/1990 gives 0 Year(s), 1 month(s), 0 day(s), 2/16/1990 gives 0 Year(s), 0 month(s), 27 day(s)\"\n",
+            "before 3/15/1990; nearest: 2/15/1990 gives 0 Year(s), 1 month(s), 0 day(s), 2/16/1990 gives 0 Year(s), 0 month(s), 27 day(s) (a span has at most 30 days; more are counted as months)\"\n",
             1);
         row("end dates", {"--begin", "1", "--age", "2"}, "b,a\n1/31/1990,0/1/0\n",
             "b,a,died_earliest,died_latest,died_count,error\n1/31/1990,0/1/0,2/1/1990,2/1/1990,1,\n", 0);
+        row("quoted line break kept", {"-b", "2", "-e", "3"}, "n,b,e\n\"two\nlines\",1/1/1990,1/1/1990\n",
+            "n,b,e,years,months,days,span,error\n\"two\nlines\",1/1/1990,1/1/1990,0,0,0,\"0 Year(s), 0 month(s), 0 day(s)\",\n", 0);
+        row("a row longer than the header keeps its fields", {"-b", "1", "-e", "2"}, "b,e\n1/1/1990,1/2/1990,x\n",
+            "b,e,years,months,days,span,error\n1/1/1990,1/2/1990,x,0,0,1,\"0 Year(s), 0 month(s), 1 day(s)\",\n", 0);
+        row("header only", {"-b", "1", "-e", "2"}, "b,e\n", "b,e,years,months,days,span,error\n", 0);
+        row("unclosed quote stops the run", {"-b", "1", "-e", "2"}, "b,e\n1/1/1990,1/2/1990\n\"1/1/1990,1/2/1990\n1/1/1990,1/2/1990\n",
+            "b,e,years,months,days,span,error\n1/1/1990,1/2/1990,0,0,1,\"0 Year(s), 0 month(s), 1 day(s)\",\n", 2);
+        row("quote inside a field stops the run", {"-b", "1", "-e", "2"}, "b,e\n\"1/1/1990\"x,1/2/1990\n",
+            "b,e,years,months,days,span,error\n", 2);
         row("unknown column", {"--begin", "x", "--end", "2"}, "a,b\n", "", 2);
+        row("position beyond the header", {"--begin", "1", "--end", "3"}, "a,b\n1/1/1990,1/2/1990\n", "", 2);
+        row("no header row", {"--begin", "1", "--end", "2"}, "", "", 2);
+        row("byte order mark only", {"--begin", "1", "--end", "2"}, "\xEF\xBB\xBF", "", 2);
         row("three columns given", {"--begin", "1", "--end", "2", "--age", "3"}, "a,b,c\n", "", 2);
     }
 
@@ -129,6 +141,29 @@ private slots:
         const Run run = runProgram(arguments, input);
         QCOMPARE(run.out, out);
         QCOMPARE(run.status, status);
+    }
+
+    // An answer that cannot be written is a failure, not a success.
+    void outputThatCannotBeWritten_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("span") << QStringList{"span", "1/1/1990", "1/2/1990"};
+        QTest::newRow("born") << QStringList{"born", "3/1/1990", "1m 1d"};
+        QTest::newRow("batch") << QStringList{"batch", "-b", "1", "-e", "2"};
+    }
+
+    void outputThatCannotBeWritten()
+    {
+        QFETCH(QStringList, arguments);
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(SPANWRIGHT_CLI_PATH), arguments);
+        QVERIFY(process.waitForStarted());
+        process.write("b,e\n1/1/1990,1/2/1990\n");
+        process.closeWriteChannel();
+        QVERIFY(process.waitForFinished());
+        QCOMPARE(process.exitCode(), 2);
+        QVERIFY(process.readAllStandardError().contains("cannot write the output"));
     }
 
     void batchFileThatCannotBeRead()
