@@ -8,3 +8,4 @@ class App;
 void addSpanCommand(CLI::App& app);
 void addAgeCommands(CLI::App& app); // born and died
 void addDaysCommand(CLI::App& app);
+void addGedcomCommand(CLI::App& app);

@@ -16,6 +16,7 @@ int main(int argc, char** argv)
     addSpanCommand(app);
     addAgeCommands(app);
     addDaysCommand(app);
+    addGedcomCommand(app);
 
     try {
         app.parse(argc, argv);
