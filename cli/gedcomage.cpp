@@ -30,6 +30,11 @@ bool equalsIgnoringCase(std::string_view text, std::string_view upperWord)
     return true;
 }
 
+bool inDaysAlone(const Age& age)
+{
+    return age.years == 0 && age.months == 0;
+}
+
 StatedAge under(long long years)
 {
     StatedAge stated;
@@ -77,16 +82,29 @@ StatedAge readStatedAge(std::string_view original)
     return stated;
 }
 
-int compareWithStatedAge(const Span& span, const StatedAge& stated)
+bool StatedAge::meetable() const
 {
-    const Age age = ageOf(span);
+    for (const std::optional<Age>& bound : {least, greatest}) {
+        if (bound && !inDaysAlone(*bound) && bound->days > LongestSpanDays)
+            return false;
+    }
+    return true;
+}
+
+int compareWithStatedAge(const Span& span, long long elapsedDays, const StatedAge& stated)
+{
+    const auto compare = [&](const Age& bound) {
+        if (inDaysAlone(bound))
+            return elapsedDays < bound.days ? -1 : elapsedDays > bound.days ? 1 : 0;
+        return compareAge(ageOf(span), bound);
+    };
     if (stated.least) {
-        const int order = compareAge(age, *stated.least);
+        const int order = compare(*stated.least);
         if (order < 0 || (order == 0 && stated.leastExcluded))
             return -1;
     }
     if (stated.greatest) {
-        const int order = compareAge(age, *stated.greatest);
+        const int order = compare(*stated.greatest);
         if (order > 0 || (order == 0 && stated.greatestExcluded))
             return 1;
     }

@@ -21,6 +21,12 @@ struct StatedAge
     std::optional<Age> greatest;
     bool greatestExcluded = false;
 
+    // An age in days alone ("45d") counts the days from birth to death; any
+    // other age is compared with the span in years, months and days, whose
+    // days never exceed LongestSpanDays. An age with more days beside years
+    // or months ("1y 45d") is therefore never met.
+    bool meetable() const;
+
     // One age: "79y 9m 29d".
     bool exact() const
     {
@@ -34,6 +40,11 @@ struct StatedAge
 // (0 days), and every form readAgeText takes ("79 years, 9 months").
 StatedAge readStatedAge(std::string_view text);
 
-// Where a span lies against the stated ages: negative when it is shorter
-// than every one of them, positive when longer, 0 when it is one of them.
-int compareWithStatedAge(const Span& span, const StatedAge& stated);
+// The most days a span has beside its years and months.
+constexpr long long LongestSpanDays = 30;
+
+// Where the time from a birth to a death lies against the stated ages:
+// negative when it is shorter than every one of them, positive when longer,
+// 0 when it is one of them. span is the span between the two days and
+// elapsedDays the number of days between them.
+int compareWithStatedAge(const Span& span, long long elapsedDays, const StatedAge& stated);

@@ -39,7 +39,7 @@ struct Comparison
     {
         if (birth > death)
             return -1;
-        return compareWithStatedAge(calendar.span(birth, death), stated);
+        return compareWithStatedAge(calendar.span(birth, death), death - birth, stated);
     }
 };
 
@@ -139,7 +139,7 @@ AgeCheck checkStatedAge(const GedcomDate& birth, const GedcomDate& death, const 
 BirthDays birthDaysFor(long long deathDay, const StatedAge& stated, const GedcomSpanCalendar& calendar)
 {
     BirthDays days;
-    if (!calendar.julian() && stated.exact()) {
+    if (!calendar.julian() && stated.exact() && (stated.least->years != 0 || stated.least->months != 0)) {
         const AgeMatches matches = beginDatesFor(dateOfDayNumber(deathDay), *stated.least);
         days.first = matches.firstDay;
         days.count = matches.count;

@@ -24,7 +24,9 @@ struct AgeBounds
 };
 AgeBounds ageBounds(const GedcomDate& birth, const GedcomDate& death, const GedcomSpanCalendar& calendar);
 
-// How a stated age fits the dates.
+// How a stated age fits the dates. A birth day "gives" a stated age at a
+// death day when compareWithStatedAge puts the two days among the stated
+// ages (an age in days alone counts days; see StatedAge::meetable).
 //
 // For a pair of birth and death days, the distance of the stated age is the
 // number of days the birth day must move (the death day staying) to give one
@@ -50,7 +52,8 @@ AgeCheck checkStatedAge(const GedcomDate& birth, const GedcomDate& death, const 
                         const GedcomSpanCalendar& calendar);
 
 // The birth days that give one of the stated ages at an exact death day: one
-// unbroken run, empty when count is 0. fromCalendarStart when the stated age
+// unbroken run, empty when count is 0. For one Gregorian age in years or
+// months this is beginDatesFor. fromCalendarStart when the stated age
 // has no upper bound ("> 70y"), so that the run begins with the calendar.
 struct BirthDays
 {

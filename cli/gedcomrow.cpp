@@ -83,7 +83,10 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
     }
 
     // The birth dates from the stated age need only the death date.
-    if (stated.ok && death.exact()) {
+    if (stated.ok && !stated.meetable())
+        cannotCheck(row, "no span has more than " + std::to_string(LongestSpanDays)
+                             + " days beside years or months");
+    if (stated.ok && stated.meetable() && death.exact()) {
         const GedcomSpanCalendar calendar(death.calendar == GedcomDate::Calendar::Julian);
         row.bornFromStatedAge = birthDaysText(birthDaysFor(*death.earliest, stated, calendar), calendar);
     }
