@@ -227,6 +227,7 @@ private slots:
         QTest::newRow("numeric") << QByteArray("9/19/39") << QByteArray("39/9/19 39/9/19");
         QTest::newRow("bare number") << QByteArray("23") << QByteArray("23/0/0 23/0/0");
         QTest::newRow("words") << QByteArray("about eighty") << QByteArray("!");
+        QTest::newRow("four numeric parts") << QByteArray("1.2.3.4") << QByteArray("!");
         QTest::newRow("fraction") << QByteArray("1.5y") << QByteArray("!");
         QTest::newRow("sign") << QByteArray("-5y") << QByteArray("!");
         QTest::newRow("bound alone") << QByteArray("<") << QByteArray("!");
