@@ -199,19 +199,15 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
     while (reader.next(text)) {
         if (trimmed(text).empty())
             continue;
-        const std::string where = reader.cut() || !splitGedcomLine(text, line)
-            ? "line " + std::to_string(reader.lineNumber())
-            : std::string();
-        if (!where.empty()) {
-            const std::string problem = where
+        if (reader.cut() || !splitGedcomLine(text, line)) {
+            const std::string problem = "line " + std::to_string(reader.lineNumber())
                 + (reader.cut() ? ": longer than " + std::to_string(GedcomLineReader::LongestLine)
                         + " characters, not read"
                                 : std::string(": not a GEDCOM line"));
-            if (inPerson) {
+            if (inPerson)
                 person.addProblem(problem);
-            } else if (strayLines++ == 0) {
+            else if (strayLines++ == 0)
                 firstStrayLine = reader.lineNumber();
-            }
             continue;
         }
         if (line.level == 0) {
