@@ -20,8 +20,15 @@ struct Days
 
 Days daysOf(const GedcomDate& birth, const GedcomDate& death, const GedcomSpanCalendar& calendar)
 {
-    Days days{birth.earliest.value_or(calendar.firstDay()), birth.latest.value_or(calendar.lastDay()),
-              death.earliest.value_or(calendar.firstDay()), death.latest.value_or(calendar.lastDay())};
+    // An open side reaches to the calendar's end, or no further than the
+    // date itself where that lies beyond (AFT the calendar's last day).
+    const auto first = [&](const GedcomDate& date) {
+        return date.earliest.value_or(std::min(calendar.firstDay(), date.latest.value_or(calendar.firstDay())));
+    };
+    const auto last = [&](const GedcomDate& date) {
+        return date.latest.value_or(std::max(calendar.lastDay(), date.earliest.value_or(calendar.lastDay())));
+    };
+    Days days{first(birth), last(birth), first(death), last(death)};
     days.birthLast = std::min(days.birthLast, days.deathLast);
     days.deathFirst = std::max(days.deathFirst, days.birthFirst);
     return days;
