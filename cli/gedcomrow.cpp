@@ -21,7 +21,8 @@ void addError(GedcomRow& row, std::string_view error)
     row.error.append(error);
 }
 
-// The first reason stays.
+// A row with a stated age starts as Agrees until the check or a reason
+// settles it; the first reason stays.
 void cannotCheck(GedcomRow& row, std::string_view reason)
 {
     if (row.check != GedcomRow::Check::Agrees)
@@ -75,7 +76,6 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
             addError(row, "death: " + death.problem);
     }
     if (statedText) {
-        // Settled below: every path ends in a check or a reason.
         row.check = GedcomRow::Check::Agrees;
         stated = readStatedAge(*statedText);
         if (!stated.ok)
