@@ -9,3 +9,4 @@ void addSpanCommand(CLI::App& app);
 void addAgeCommands(CLI::App& app); // born and died
 void addDaysCommand(CLI::App& app);
 void addBatchCommand(CLI::App& app);
+void addGedcomCommand(CLI::App& app);

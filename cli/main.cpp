@@ -21,6 +21,7 @@ int main(int argc, char** argv)
     addAgeCommands(app);
     addDaysCommand(app);
     addBatchCommand(app);
+    addGedcomCommand(app);
 
     try {
         app.parse(argc, argv);

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "age.h"
+#include "span.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// A stated age at an event, as the AGE line of a GEDCOM file gives it: one
+// age, or the ages below or above a bound.
+struct StatedAge
+{
+    bool ok = false;
+    std::string problem; // why the text is not an age, when !ok
+
+    // The least and the greatest age meant; a bound is left out ("> 70y" has
+    // no greatest) or excluded ("< 1y" means less than one year).
+    std::optional<Age> least;
+    bool leastExcluded = false;
+    std::optional<Age> greatest;
+    bool greatestExcluded = false;
+
+    // An age in days alone ("45d") counts the days from birth to death; any
+    // other age is compared with the span in years, months and days, whose
+    // days never exceed LongestSpanDays. An age with more days beside years
+    // or months ("1y 45d") is therefore never met.
+    bool meetable() const;
+
+    // One age: "79y 9m 29d".
+    bool exact() const
+    {
+        return ok && least && greatest && !leastExcluded && !greatestExcluded
+            && compareAge(*least, *greatest) == 0;
+    }
+};
+
+// Reads an age by the GEDCOM age grammar: "79y 9m 29d", "79y", "9m 2d",
+// "< 1y", "> 70y", CHILD (under 8 years), INFANT (under 1 year), STILLBORN
+// (0 days), and every form readAgeText takes ("79 years, 9 months").
+StatedAge readStatedAge(std::string_view text);
+
+// The most days a span has beside its years and months.
+constexpr long long LongestSpanDays = 30;
+
+// Where the time from a birth to a death lies against the stated ages:
+// negative when it is shorter than every one of them, positive when longer,
+// 0 when it is one of them. span is the span between the two days and
+// elapsedDays the number of days between them.
+int compareWithStatedAge(const Span& span, long long elapsedDays, const StatedAge& stated);

@@ -1,0 +1,166 @@
+#include "gedcomagecheck.h"
+
+#include "agesearch.h"
+#include "gedcomdaysearch.h"
+
+#include <algorithm>
+
+namespace {
+
+// The days the two dates allow, clamped to the calendar and to each other: a
+// birth after the last death day or a death before the first birth day is
+// no pair.
+struct Days
+{
+    long long birthFirst;
+    long long birthLast;
+    long long deathFirst;
+    long long deathLast;
+};
+
+Days daysOf(const GedcomDate& birth, const GedcomDate& death, const GedcomSpanCalendar& calendar)
+{
+    // An open side reaches to the calendar's end, or no further than the
+    // date itself where that lies beyond (AFT the calendar's last day).
+    const auto first = [&](const GedcomDate& date) {
+        return date.earliest.value_or(std::min(calendar.firstDay(), date.latest.value_or(calendar.firstDay())));
+    };
+    const auto last = [&](const GedcomDate& date) {
+        return date.latest.value_or(std::max(calendar.lastDay(), date.earliest.value_or(calendar.lastDay())));
+    };
+    Days days{first(birth), last(birth), first(death), last(death)};
+    days.birthLast = std::min(days.birthLast, days.deathLast);
+    days.deathFirst = std::max(days.deathFirst, days.birthFirst);
+    return days;
+}
+
+// Where the span from birth to death lies against the stated ages; a birth
+// after the death is shorter than any age. Never shorter as the death moves
+// later, never longer as the birth does.
+struct Comparison
+{
+    const StatedAge& stated;
+    const GedcomSpanCalendar& calendar;
+
+    int operator()(long long birth, long long death) const
+    {
+        if (birth > death)
+            return -1;
+        return compareWithStatedAge(calendar.span(birth, death), death - birth, stated);
+    }
+};
+
+// Days the birth must move later for the stated age at death, from birthLast.
+long long daysLater(const Comparison& compare, long long birthLast, long long death)
+{
+    // The day after the death gives no age at all, so the search ends there.
+    const long long reached = firstDayNear(birthLast + 1, death + 1, [&](long long birth) {
+        return compare(birth, death) <= 0;
+    });
+    return reached - birthLast;
+}
+
+// Days the birth must move earlier for the stated age at death, from
+// birthFirst; none when no day of the calendar is early enough.
+std::optional<long long> daysEarlier(const Comparison& compare, long long birthFirst, long long death)
+{
+    const long long reached = lastDayNear(compare.calendar.firstDay(), birthFirst - 1, [&](long long birth) {
+        return compare(birth, death) >= 0;
+    });
+    if (reached < compare.calendar.firstDay())
+        return std::nullopt;
+    return birthFirst - reached;
+}
+
+AgeCheck disagrees(long long days)
+{
+    return {AgeCheck::Outcome::Disagrees, days};
+}
+
+} // namespace
+
+bool deathBeforeBirth(const GedcomDate& birth, const GedcomDate& death)
+{
+    return birth.earliest && death.latest && *death.latest < *birth.earliest;
+}
+
+AgeBounds ageBounds(const GedcomDate& birth, const GedcomDate& death, const GedcomSpanCalendar& calendar)
+{
+    const Days days = daysOf(birth, death, calendar);
+    AgeBounds bounds;
+    // The span never grows as the birth moves later or the death earlier.
+    if (days.birthLast <= days.deathFirst)
+        bounds.least = calendar.span(days.birthLast, days.deathFirst);
+    if (birth.earliest && death.latest)
+        bounds.greatest = calendar.span(days.birthFirst, days.deathLast);
+    return bounds;
+}
+
+AgeCheck checkStatedAge(const GedcomDate& birth, const GedcomDate& death, const StatedAge& stated,
+                        const GedcomSpanCalendar& calendar)
+{
+    const Days days = daysOf(birth, death, calendar);
+    const Comparison compare{stated, calendar};
+
+    // Even the longest span the dates allow is too short: the birth must move
+    // earlier, at the latest death.
+    if (compare(days.birthFirst, days.deathLast) < 0) {
+        const std::optional<long long> earlier = daysEarlier(compare, days.birthFirst, days.deathLast);
+        return earlier ? disagrees(*earlier) : AgeCheck{AgeCheck::Outcome::Unreachable, 0};
+    }
+    // Even the shortest is too long: the birth must move later, at the
+    // earliest death.
+    if (compare(days.birthLast, days.deathFirst) > 0)
+        return disagrees(daysLater(compare, days.birthLast, days.deathFirst));
+
+    // Between: the death days at which the earliest birth is not too short
+    // begin at firstLong; those at which the latest birth is not too long end
+    // at lastShort. Death days outside [firstLong, lastShort] give spans
+    // wholly too short or too long over the birth days.
+    const long long firstLong = firstDayWhere(days.deathFirst, days.deathLast, [&](long long death) {
+        return compare(days.birthFirst, death) >= 0;
+    });
+    const long long lastShort = firstDayWhere(days.deathFirst, days.deathLast, [&](long long death) {
+        return compare(days.birthLast, death) > 0;
+    }) - 1;
+    if (firstLong <= lastShort) {
+        // At each of these death days the birth days run from too long to
+        // too short; the stated age is met unless it falls between two days.
+        for (long long death = firstLong; death <= lastShort; ++death) {
+            const long long birth = firstDayWhere(days.birthFirst, days.birthLast, [&](long long day) {
+                return compare(day, death) <= 0;
+            });
+            if (compare(birth, death) == 0)
+                return {};
+        }
+        return disagrees(1);
+    }
+    // lastShort is the day before firstLong: there the spans are all too
+    // short, from firstLong on all too long; the nearest are on these two.
+    long long least = daysLater(compare, days.birthLast, firstLong);
+    if (const std::optional<long long> earlier = daysEarlier(compare, days.birthFirst, lastShort))
+        least = std::min(least, *earlier);
+    return disagrees(least);
+}
+
+BirthDays birthDaysFor(long long deathDay, const StatedAge& stated, const GedcomSpanCalendar& calendar)
+{
+    BirthDays days;
+    if (!calendar.julian() && stated.exact() && (stated.least->years != 0 || stated.least->months != 0)) {
+        const AgeMatches matches = beginDatesFor(dateOfDayNumber(deathDay), *stated.least);
+        days.first = matches.firstDay;
+        days.count = matches.count;
+        return days;
+    }
+    const Comparison compare{stated, calendar};
+    const long long first = firstDayWhere(calendar.firstDay(), deathDay + 1, [&](long long birth) {
+        return compare(birth, deathDay) <= 0;
+    });
+    const long long last = lastDayNear(calendar.firstDay(), deathDay, [&](long long birth) {
+        return compare(birth, deathDay) >= 0;
+    });
+    days.first = first;
+    days.count = std::max(0LL, last - first + 1);
+    days.fromCalendarStart = !stated.greatest && days.count > 0;
+    return days;
+}

@@ -1,0 +1,53 @@
+#include "gedcomline.h"
+
+namespace {
+
+// Levels run from 0 to 99 in the standard.
+constexpr size_t MostLevelDigits = 2;
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+void skipBlanks(std::string_view text, size_t& pos)
+{
+    while (pos < text.size() && isBlank(text[pos]))
+        ++pos;
+}
+
+} // namespace
+
+bool splitGedcomLine(std::string_view text, GedcomLine& line)
+{
+    size_t pos = 0;
+    skipBlanks(text, pos);
+    const size_t levelStart = pos;
+    line.level = 0;
+    while (pos < text.size() && isDigit(text[pos])) {
+        line.level = line.level * 10 + (text[pos] - '0');
+        ++pos;
+    }
+    if (pos == levelStart || pos - levelStart > MostLevelDigits || pos == text.size() || !isBlank(text[pos]))
+        return false;
+    skipBlanks(text, pos);
+
+    line.xref = {};
+    if (pos < text.size() && text[pos] == '@') {
+        const size_t close = text.find('@', pos + 1);
+        if (close == std::string_view::npos || close == pos + 1)
+            return false;
+        line.xref = text.substr(pos + 1, close - pos - 1);
+        pos = close + 1;
+        if (pos == text.size() || !isBlank(text[pos]))
+            return false;
+        skipBlanks(text, pos);
+    }
+
+    const size_t tagStart = pos;
+    while (pos < text.size() && !isBlank(text[pos]))
+        ++pos;
+    if (pos == tagStart)
+        return false;
+    line.tag = text.substr(tagStart, pos - tagStart);
+    line.value = pos < text.size() ? text.substr(pos + 1) : std::string_view();
+    return true;
+}

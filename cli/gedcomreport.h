@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdio>
+#include <ostream>
+#include <string_view>
+
+// What a report found, for --summary.
+struct GedcomSummary
+{
+    long long individuals = 0;
+    long long agesComputed = 0;
+    long long agree = 0;
+    long long disagree = 0;
+    long long cannotCheck = 0;
+    long long rowsWithErrors = 0;
+};
+
+// The CSV header of the report.
+constexpr std::string_view GedcomReportHeader =
+    "id,name,birth,death,age_at_death,stated_age,stated_age_check,born_from_stated_age,error";
+
+// Reads a GEDCOM file from in and writes the report to out, one row per INDI
+// record in file order, holding only the record being read. Warnings (the
+// character set, lines outside records that cannot be read) go to warnings,
+// naming the file as fileName. Returns the exit status: ExitUsage when the
+// file is not GEDCOM (no 0 HEAD) or cannot be read or written, ExitNoAnswer
+// when some rows hold errors, ExitSuccess otherwise.
+int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, std::ostream& warnings,
+                      GedcomSummary& summary);

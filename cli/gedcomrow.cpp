@@ -1,0 +1,138 @@
+#include "gedcomrow.h"
+
+#include "agematchtext.h"
+#include "gedcomagecheck.h"
+
+namespace {
+
+constexpr std::string_view AboutMark = "about: ";
+constexpr std::string_view MixedCalendarsNote = " (Julian date converted to the Gregorian calendar)";
+constexpr std::string_view JulianMark = " (Julian)";
+
+std::string worded(const Span& span)
+{
+    return wordedAge(ageOf(span));
+}
+
+void addError(GedcomRow& row, std::string_view error)
+{
+    if (!row.error.empty())
+        row.error.append("; ");
+    row.error.append(error);
+}
+
+// A row with a stated age starts as Agrees until the check or a reason
+// settles it; the first reason stays.
+void cannotCheck(GedcomRow& row, std::string_view reason)
+{
+    if (row.check != GedcomRow::Check::Agrees)
+        return;
+    row.check = GedcomRow::Check::CannotCheck;
+    row.statedAgeCheck = "cannot check: " + std::string(reason);
+}
+
+std::string ageText(const AgeBounds& bounds, bool approximate)
+{
+    std::string text(approximate ? AboutMark : std::string_view());
+    if (bounds.greatest && compareAge(ageOf(*bounds.greatest), ageOf(bounds.least)) == 0)
+        return text + worded(bounds.least);
+    text += "at least " + worded(bounds.least);
+    if (bounds.greatest)
+        text += ", at most " + worded(*bounds.greatest);
+    return text;
+}
+
+std::string birthDaysText(const BirthDays& days, const GedcomSpanCalendar& calendar)
+{
+    if (days.count == 0)
+        return "none";
+    const std::string last = calendarDateText(calendar.dateOf(days.first + days.count - 1));
+    std::string text = days.fromCalendarStart
+        ? "on or before " + last
+        : calendarDateText(calendar.dateOf(days.first)) + " through " + last;
+    if (calendar.julian())
+        text.append(JulianMark);
+    return text;
+}
+
+} // namespace
+
+GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
+                             std::optional<std::string_view> deathText,
+                             std::optional<std::string_view> statedText)
+{
+    GedcomRow row;
+    GedcomDate birth;
+    GedcomDate death;
+    StatedAge stated;
+    if (birthText) {
+        birth = readGedcomDate(*birthText);
+        if (!birth.ok)
+            addError(row, "birth: " + birth.problem);
+    }
+    if (deathText) {
+        death = readGedcomDate(*deathText);
+        if (!death.ok)
+            addError(row, "death: " + death.problem);
+    }
+    if (statedText) {
+        row.check = GedcomRow::Check::Agrees;
+        stated = readStatedAge(*statedText);
+        if (!stated.ok)
+            addError(row, "stated age: " + stated.problem);
+    }
+
+    // The birth dates from the stated age need only the death date.
+    if (stated.ok && !stated.meetable())
+        cannotCheck(row, "no span has more than " + std::to_string(LongestSpanDays)
+                             + " days beside years or months");
+    if (stated.ok && stated.meetable() && death.exact()) {
+        const GedcomSpanCalendar calendar(death.calendar == GedcomDate::Calendar::Julian);
+        row.bornFromStatedAge = birthDaysText(birthDaysFor(*death.earliest, stated, calendar), calendar);
+    }
+
+    if (!stated.ok)
+        cannotCheck(row, "the stated age cannot be read");
+    if (!birth.ok || !death.ok) {
+        cannotCheck(row, !birthText ? "no birth date"
+                       : !birth.ok  ? "the birth date cannot be read"
+                       : !deathText ? "no death date"
+                                    : "the death date cannot be read");
+        return row;
+    }
+    if (deathBeforeBirth(birth, death)) {
+        addError(row, "the death date lies before the birth date");
+        cannotCheck(row, "the death date lies before the birth date");
+        return row;
+    }
+
+    using Calendar = GedcomDate::Calendar;
+    const bool julian = birth.calendar == Calendar::Julian && death.calendar == Calendar::Julian;
+    const bool mixed = !julian && (birth.calendar != Calendar::Gregorian || death.calendar != Calendar::Gregorian);
+    const GedcomSpanCalendar calendar(julian);
+    row.ageAtDeath = ageText(ageBounds(birth, death, calendar), birth.approximate || death.approximate);
+    if (mixed)
+        row.ageAtDeath.append(MixedCalendarsNote);
+
+    if (row.check != GedcomRow::Check::Agrees)
+        return row;
+    if (birth.approximate || death.approximate) {
+        cannotCheck(row, birth.approximate ? "the birth date is approximate" : "the death date is approximate");
+        return row;
+    }
+    const AgeCheck check = checkStatedAge(birth, death, stated, calendar);
+    switch (check.outcome) {
+    case AgeCheck::Outcome::Agrees:
+        row.check = GedcomRow::Check::Agrees;
+        row.statedAgeCheck = "agrees";
+        break;
+    case AgeCheck::Outcome::Disagrees:
+        row.check = GedcomRow::Check::Disagrees;
+        row.statedAgeCheck = "disagrees by " + std::to_string(check.days) + " day(s)";
+        break;
+    case AgeCheck::Outcome::Unreachable:
+        cannotCheck(row, "no birth date in the calendar gives the stated age");
+        break;
+    }
+    return row;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The calculated columns of one report row, from the texts of the birth
+// date, the death date and the stated age (each absent when the record has
+// none).
+struct GedcomRow
+{
+    enum class Check { NoStatedAge, Agrees, Disagrees, CannotCheck };
+
+    std::string ageAtDeath;
+    std::string statedAgeCheck;
+    std::string bornFromStatedAge;
+    std::string error; // reasons, joined by "; "
+    Check check = Check::NoStatedAge;
+};
+
+GedcomRow calculateGedcomRow(std::optional<std::string_view> birth, std::optional<std::string_view> death,
+                             std::optional<std::string_view> statedAge);

@@ -1,0 +1,93 @@
+// Fuzz target for the GEDCOM date reader of spanwright-cli gedcom.
+//
+// The whole input is read as a date value: a refusal gives a reason, an
+// accepted date allows an unbroken run of days inside the calendars, an
+// exact date allows one day, and the same text in lower case reads the same
+// (keywords and months are case-insensitive). Then the input cut at its
+// first two line feeds is a birth date, a death date and a stated age for
+// one report row, whose check must agree with the span arithmetic.
+#include "agesearch.h"
+#include "gedcomage.h"
+#include "gedcomdate.h"
+#include "gedcomrow.h"
+#include "juliancalendar.h"
+
+#include "fuzzcheck.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace {
+
+bool sameDate(const GedcomDate& a, const GedcomDate& b)
+{
+    return a.ok == b.ok && a.earliest == b.earliest && a.latest == b.latest && a.approximate == b.approximate
+        && a.calendar == b.calendar;
+}
+
+void checkDate(std::string_view text)
+{
+    const GedcomDate date = readGedcomDate(text);
+    FUZZ_CHECK(date.ok == date.problem.empty());
+    if (!date.ok)
+        return;
+    // BEF the first day of the Julian calendar (two days before the
+    // Gregorian one), AFT its last (some days after the Gregorian one).
+    constexpr int December = 12;
+    constexpr int LastDay = 31;
+    const long long lowest = julianDayNumberOf({FirstCalendarYear, 1, 1}) - 1;
+    const long long highest = julianDayNumberOf({LastCalendarYear, December, LastDay}) + 1;
+    FUZZ_CHECK(date.earliest || date.latest);
+    if (date.earliest)
+        FUZZ_CHECK(*date.earliest >= lowest && *date.earliest <= highest);
+    if (date.latest)
+        FUZZ_CHECK(*date.latest >= lowest && *date.latest <= highest);
+    if (date.earliest && date.latest)
+        FUZZ_CHECK(*date.earliest <= *date.latest);
+
+    std::string lower(text);
+    for (char& c : lower)
+        c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    FUZZ_CHECK(sameDate(readGedcomDate(lower), date));
+}
+
+void checkRow(std::string_view birth, std::string_view death, std::string_view age)
+{
+    const GedcomRow row = calculateGedcomRow(birth, death, age);
+    FUZZ_CHECK(row.check != GedcomRow::Check::NoStatedAge);
+    FUZZ_CHECK((row.check == GedcomRow::Check::Disagrees) == (row.statedAgeCheck.rfind("disagrees by ", 0) == 0));
+    FUZZ_CHECK(row.statedAgeCheck.rfind("disagrees by 0 ", 0) != 0);
+
+    const GedcomDate birthDate = readGedcomDate(birth);
+    const GedcomDate deathDate = readGedcomDate(death);
+    const StatedAge stated = readStatedAge(age);
+    FUZZ_CHECK(row.bornFromStatedAge.empty() || (deathDate.exact() && stated.ok));
+    // Two exact Gregorian days and one age in years and months: the check is
+    // the span arithmetic itself.
+    const bool gregorian = birthDate.calendar == GedcomDate::Calendar::Gregorian
+        && deathDate.calendar == GedcomDate::Calendar::Gregorian;
+    if (birthDate.exact() && deathDate.exact() && gregorian && stated.exact() && stated.meetable()
+        && (stated.least->years != 0 || stated.least->months != 0) && *birthDate.earliest <= *deathDate.earliest) {
+        const Span span = spanBetween(dateOfDayNumber(*birthDate.earliest), dateOfDayNumber(*deathDate.earliest));
+        const bool equal = compareAge(ageOf(span), *stated.least) == 0;
+        FUZZ_CHECK(equal == (row.check == GedcomRow::Check::Agrees));
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    checkDate(input);
+    const size_t first = input.find('\n');
+    if (first == std::string_view::npos)
+        return 0;
+    const size_t second = input.find('\n', first + 1);
+    if (second == std::string_view::npos)
+        return 0;
+    checkRow(input.substr(0, first), input.substr(first + 1, second - first - 1), input.substr(second + 1));
+    return 0;
+}
