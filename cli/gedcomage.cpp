@@ -35,25 +35,6 @@ bool inDaysAlone(const Age& age)
     return age.years == 0 && age.months == 0;
 }
 
-// True for a numeric age ("9/19/39") of more than three parts. readAgeText
-// takes the digits and separators after the second separator as one part
-// and reads "1.2.3.4" as 284 years; such a text is no age.
-bool tooManyNumericParts(std::string_view text)
-{
-    constexpr int NumericParts = 3;
-    for (char separator : {'/', '-', '.'}) {
-        int parts = 1;
-        bool numeric = !text.empty();
-        for (char c : text) {
-            parts += c == separator ? 1 : 0;
-            numeric = numeric && (c == separator || (c >= '0' && c <= '9'));
-        }
-        if (numeric && parts > NumericParts)
-            return true;
-    }
-    return false;
-}
-
 StatedAge under(long long years)
 {
     StatedAge stated;
@@ -82,10 +63,6 @@ StatedAge readStatedAge(std::string_view original)
     const char bound = text.empty() ? '\0' : text.front();
     if (bound == '<' || bound == '>')
         text = trimmed(text.substr(1));
-    if (tooManyNumericParts(text)) {
-        stated.problem = "\"" + std::string(text) + "\" is not months, days and years";
-        return stated;
-    }
     const AgeReading reading = readAgeText(text);
     if (!reading.ok) {
         stated.problem = reading.problem;
