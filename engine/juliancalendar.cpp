@@ -1,7 +1,6 @@
 #include "juliancalendar.h"
 
 #include "calendar.h"
-#include "spanrule.h"
 
 namespace {
 
@@ -59,5 +58,7 @@ CalendarDate julianDateOfDayNumber(long long dayNumber)
 
 Span elapsedJulianSpan(const CalendarDate& begin, const CalendarDate& end)
 {
-    return spanWithMonthLengths(begin, end, julianMonthLength);
+    return elapsedSpanWith(dateFieldsOf(begin), dateFieldsOf(end), [](double month, double year) {
+        return julianMonthLength(static_cast<int>(month), static_cast<long long>(year));
+    });
 }
