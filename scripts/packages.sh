@@ -40,7 +40,14 @@ fetch_gedcom_samples() {
     [ -s "$target/sample.ged" ] && [ -s "$target/royal.ged" ] && return 0
     work=$(mktemp -d "${TMPDIR:-/tmp}/spanwright-gedcom.XXXXXX")
     chmod 755 "$work" # apt-get download writes as the _apt user where it can
-    if ! (cd "$work" && apt-get download gramps libgedcom-perl >"$work/log" 2>&1); then
+    download() { (cd "$work" && apt-get download gramps libgedcom-perl >>"$work/log" 2>&1); }
+    # A machine whose package lists were never fetched knows no packages:
+    # fetch them once (as root, or through sudo without a password) and try
+    # again.
+    refresh_lists() {
+        if [ "$(id -u)" -eq 0 ]; then apt-get update -qq; else sudo -n apt-get update -qq; fi
+    } >>"$work/log" 2>&1
+    if ! download && ! { refresh_lists && download; }; then
         echo "The GEDCOM sample files cannot be downloaded; their tests skip:" >&2
         tail -n 3 "$work/log" >&2
         rm -rf "$work"
