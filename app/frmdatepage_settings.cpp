@@ -1,6 +1,7 @@
 // The result notation and the window's position, kept between runs.
 #include "frmdatepage.h"
 
+#include "platform/frameplacement.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 
@@ -38,8 +39,8 @@ void frmDatePage::loadSettings()
     // The notation is one of the four entries of the result list; anything
     // else, as from a store edited by hand, gives the worded one.
     const double format = storedNumber(OutputFormatKey).value;
-    const bool isEntry = format >= 1 && format <= 4 && std::trunc(format) == format;
-    Diff_Index = isEntry ? static_cast<int>(format) : 4;
+    const bool isEntry = format >= 1 && format <= WordedEntry && std::trunc(format) == format;
+    Diff_Index = isEntry ? static_cast<int>(format) : WordedEntry;
 
     // A stored place off every screen (a monitor since unplugged, a store
     // edited by hand) would start the program invisible: use the corner.
@@ -48,7 +49,9 @@ void frmDatePage::loadSettings()
     QPoint place = platform::primaryScreenGeometry().topLeft();
     if (left && top && platform::isOnSomeScreen(QRect(QPoint(*left, *top), sizeHint())))
         place = QPoint(*left, *top);
-    move(place);
+    // Placed and saved by the outer frame, so that a run that moves nothing
+    // stores the very numbers it read.
+    FramePlacement::place(this, [place](const QSize&) { return place; });
 }
 
 void frmDatePage::saveSettings()
@@ -56,6 +59,6 @@ void frmDatePage::saveSettings()
     const auto decimal = [](double value) { return QString::number(value, 'f', 0); };
     platform::writeSettings(Application, Section,
                             {{OutputFormatKey, decimal(Diff_Index)},
-                             {LeftKey, decimal(twips::fromPixels(pos().x()))},
-                             {TopKey, decimal(twips::fromPixels(pos().y()))}});
+                             {LeftKey, decimal(twips::fromPixels(frameGeometry().x()))},
+                             {TopKey, decimal(twips::fromPixels(frameGeometry().y()))}});
 }

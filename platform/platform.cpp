@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
@@ -33,6 +34,34 @@ std::unique_ptr<QSettings> openStore(const QString& application)
 {
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                        application, application);
+}
+
+// How long the exit waits for another program's lock on the store, well
+// under the second that a user waits for a window to close.
+constexpr int LockWaitMs = 300;
+
+// Whether the store can be written now. A lock file left empty by a program
+// that died while taking it names no owner and is held by nobody, yet Qt
+// waits half a minute before treating it as stale: remove it. A lock that
+// another live program holds for longer than the wait keeps this write out.
+bool storeLockFree(const QString& storeFile)
+{
+    QLockFile lock(storeFile + QStringLiteral(".lock"));
+    if (lock.tryLock(LockWaitMs)) {
+        lock.unlock();
+        return true;
+    }
+    // No lock can be made at all (no directory yet, no permission): the
+    // store's own write fails or succeeds as quickly.
+    if (lock.error() != QLockFile::LockFailedError)
+        return true;
+    qint64 owner = 0;
+    QString host;
+    QString application;
+    if (lock.getLockInfo(&owner, &host, &application))
+        return false;
+    // Removal fails while some process holds the lock for real.
+    return lock.removeStaleLockFile() && lock.tryLock(0);
 }
 
 } // namespace
@@ -104,6 +133,8 @@ void writeSettings(const QString& application, const QString& section,
                    const QList<std::pair<QString, QString>>& values)
 {
     const auto store = openStore(application);
+    if (!storeLockFree(store->fileName()))
+        return;
     for (const auto& [key, value] : values)
         store->setValue(section + QLatin1Char('/') + key, value);
     store->sync();

@@ -5,6 +5,7 @@
 #include "testsupport.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -39,7 +40,10 @@ private slots:
     void escapeEndsTheProgram();
     void closeBoxEndsTheProgram();
     void f1ShowsHelpOnFormats();
-    void disabledButtonIgnoresItsAccessKey();
+    void accessKeysNeverType_data();
+    void accessKeysNeverType();
+    void keyboardEditMenuOnResultSelection_data();
+    void keyboardEditMenuOnResultSelection();
     void resultListNeverTakesTypedText();
     void wheelDoesNotChooseAnEntry();
 
@@ -288,14 +292,74 @@ void tst_MainWindow::f1ShowsHelpOnFormats()
     QVERIFY(window->isVisible());
 }
 
-void tst_MainWindow::disabledButtonIgnoresItsAccessKey()
+void tst_MainWindow::accessKeysNeverType_data()
 {
-    QVERIFY(!window->cmdCopy->isEnabled());
+    QTest::addColumn<bool>("withResult");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::newRow("Alt+C, Calculate disabled") << true << "txtBirth" << Qt::Key_C;
+    QTest::newRow("Alt+C in the result") << true << "cboAge" << Qt::Key_C;
+    QTest::newRow("Alt+O, Copy disabled") << false << "txtBirth" << Qt::Key_O;
+    QTest::newRow("Alt+A, nobody's") << false << "txtDeath" << Qt::Key_A;
+    QTest::newRow("Alt+Z, nobody's") << true << "cboAge" << Qt::Key_Z;
+}
+
+// An access key that no enabled control takes changes no field and
+// presses nothing.
+void tst_MainWindow::accessKeysNeverType()
+{
+    QFETCH(bool, withResult);
+    QFETCH(QString, field);
+    QFETCH(Qt::Key, key);
+    window->txtDeath->setText("3/1/1990");
+    if (withResult) {
+        window->txtBirth->setText("5/10/1950");
+        window->cmdCalculate->click();
+    }
+    const QStringList before = {window->txtBirth->text(), window->txtDeath->text(),
+                                window->cboAge->currentText()};
+    const bool calculateOn = window->cmdCalculate->isEnabled();
     QSignalSpy copied(window->cmdCopy, &QPushButton::clicked);
-    QTest::keyClick(window->txtBirth, Qt::Key_O, Qt::AltModifier);
-    QTest::qWait(200);
+    QWidget* const target = childNamed<QWidget>(window.get(), field.toLatin1().constData());
+    target->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(target, key, Qt::AltModifier);
+    QCOMPARE((QStringList{window->txtBirth->text(), window->txtDeath->text(),
+                          window->cboAge->currentText()}),
+             before);
+    QCOMPARE(window->cmdCalculate->isEnabled(), calculateOn);
     QCOMPARE(copied.count(), 0);
-    QCOMPARE(QApplication::focusWidget(), window->txtBirth);
+    QCOMPARE(QApplication::focusWidget(), target);
+}
+
+void tst_MainWindow::keyboardEditMenuOnResultSelection_data()
+{
+    QTest::addColumn<Qt::Key>("item");
+    QTest::addColumn<QString>("clip");
+    QTest::addColumn<QString>("result");
+    const QString shown = QStringLiteral("39 Year(s), 9 month(s), 19 day(s)");
+    QTest::newRow("Copy") << Qt::Key_O << shown << shown;
+    QTest::newRow("Paste") << Qt::Key_P << "pasted" << "pasted";
+}
+
+// Alt+E and an item's key act on the selection of the result list, as the
+// mouse does.
+void tst_MainWindow::keyboardEditMenuOnResultSelection()
+{
+    QFETCH(Qt::Key, item);
+    QFETCH(QString, clip);
+    QFETCH(QString, result);
+    window->txtBirth->setText("5/10/1950");
+    window->txtDeath->setText("3/1/1990");
+    window->cmdCalculate->click();
+    QTest::keyClick(window->cboAge, Qt::Key_Home);
+    QTest::keyClick(window->cboAge, Qt::Key_End, Qt::ShiftModifier);
+    QGuiApplication::clipboard()->setText(item == Qt::Key_P ? clip : QStringLiteral("old"));
+    QTest::keyClick(window->cboAge, Qt::Key_E, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), item);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(QGuiApplication::clipboard()->text(), clip);
+    QCOMPARE(window->cboAge->currentText(), result);
 }
 
 void tst_MainWindow::resultListNeverTakesTypedText()
