@@ -57,8 +57,9 @@ void frmDatePage::loadSettings()
 void frmDatePage::saveSettings()
 {
     const auto decimal = [](double value) { return QString::number(value, 'f', 0); };
+    const QPoint frame = FramePlacement::framePosition(this);
     platform::writeSettings(Application, Section,
                             {{OutputFormatKey, decimal(Diff_Index)},
-                             {LeftKey, decimal(twips::fromPixels(frameGeometry().x()))},
-                             {TopKey, decimal(twips::fromPixels(frameGeometry().y()))}});
+                             {LeftKey, decimal(twips::fromPixels(frame.x()))},
+                             {TopKey, decimal(twips::fromPixels(frame.y()))}});
 }

@@ -30,6 +30,22 @@ void FramePlacement::apply()
     window->move(target(window->frameGeometry().size()));
 }
 
+void FramePlacement::placeFramed()
+{
+    // The native window's own geometry and margins: those of the widget may
+    // still hold the frame as it was before the window manager added it.
+    QWindow* native = window->windowHandle();
+    const QMargins frame = native->frameMargins();
+    const QPoint corner = target(native->frameGeometry().size());
+    native->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), native->geometry().size()));
+}
+
+QPoint FramePlacement::framePosition(const QWidget* window)
+{
+    const QWindow* native = window->windowHandle();
+    return native ? native->framePosition() : window->frameGeometry().topLeft();
+}
+
 bool FramePlacement::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == window && event->type() == QEvent::Show) {
@@ -39,7 +55,7 @@ bool FramePlacement::eventFilter(QObject* watched, QEvent* event)
         window->windowHandle()->installEventFilter(this);
     } else if (event->type() == QEvent::Expose && window->windowHandle()->isExposed()) {
         watched->removeEventFilter(this);
-        apply();
+        placeFramed();
     }
     return false;
 }

@@ -12,9 +12,9 @@ class QWidget;
 // Places a top-level window by its outer frame, title bar included. Before
 // the window is shown the frame's size is not known and Qt places the frame
 // where asked; a window manager that adds its frame later leaves Qt's idea
-// of the position behind the real one (off by the frame), so the place is
-// set again once the window is first exposed, when the frame exists. Saving
-// the frame position then gives back the very place that was set.
+// of the position and frame behind the real ones, so the place is set again
+// once the window is first exposed, when the frame exists. Saving
+// framePosition() then gives back the very place that was set.
 class FramePlacement : public QObject
 {
     Q_OBJECT
@@ -26,6 +26,9 @@ public:
     // Places window now and again at its first exposure; owned by window.
     static void place(QWidget* window, Target target);
 
+    // Where the window's frame is now, as the window system has it.
+    static QPoint framePosition(const QWidget* window);
+
     // The top-left corner that centres a frame of that size on the screen.
     static QPoint centred(const QRect& screen, const QSize& frameSize);
 
@@ -35,6 +38,7 @@ protected:
 private:
     FramePlacement(QWidget* window, Target target);
     void apply();
+    void placeFramed();
 
     QWidget* window;
     Target target;

@@ -3,9 +3,6 @@
 #include <QApplication>
 #include <QStyle>
 
-#include <algorithm>
-#include <cmath>
-
 namespace look {
 
 namespace {
@@ -14,15 +11,6 @@ namespace {
 // black of enabled captions, so that a disabled button still looks disabled.
 const QColor DisabledText(76, 76, 76);
 const QColor Highlight(0, 0, 128); // classic navy selection
-
-double relativeLuminance(const QColor& colour)
-{
-    const auto channel = [](double value) {
-        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF())
-         + 0.0722 * channel(colour.blueF());
-}
 
 } // namespace
 
@@ -59,13 +47,6 @@ QIcon windowIcon(const QString& name)
     for (const char* size : {"32", "16"})
         icon.addFile(QStringLiteral(":/icons/%1-%2.xpm").arg(name, QLatin1String(size)));
     return icon;
-}
-
-double contrastRatio(const QColor& first, const QColor& second)
-{
-    const double a = relativeLuminance(first);
-    const double b = relativeLuminance(second);
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 } // namespace look

@@ -33,8 +33,4 @@ QPalette classicPalette();
 // (":/icons/NAME-32.xpm" and ":/icons/NAME-16.xpm").
 QIcon windowIcon(const QString& name);
 
-// The contrast ratio of two colours as accessibility guidelines define it:
-// 1 for equal colours up to 21 for black on white.
-double contrastRatio(const QColor& first, const QColor& second);
-
 } // namespace look

@@ -17,9 +17,11 @@ source "$root/scripts/packages.sh"
 
 # What the build and the program need from the distribution; the tests also
 # start the installed program under an X server of their own and validate
-# the desktop entry and the AppStream metainfo.
+# the desktop entry and the AppStream metainfo; the desktop test runs the
+# program under the openbox window manager, also with a dark style.
 packages=(g++ cmake make qt6-base-dev fonts-liberation2)
 [ "$action" = test ] && packages+=(xvfb xdotool desktop-file-utils appstream)
+[ "$action" = test ] && packages+=(openbox x11-utils adwaita-qt6)
 install_missing "${packages[@]}"
 
 build() { # DIRECTORY [CMAKE OPTION...]
