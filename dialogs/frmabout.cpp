@@ -96,10 +96,8 @@ void frmAbout::OpenFile(const QString& Filename)
 
 void frmAbout::setText(const QString& text)
 {
-    QString lines = text;
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    txtWindow->setPlainText(withShortRuns(lines));
+    // The text box takes CR LF and a lone CR as line breaks by itself.
+    txtWindow->setPlainText(withShortRuns(text));
 }
 
 QString frmAbout::text() const

@@ -1,5 +1,7 @@
 #include "platform.h"
 
+#include "textrules.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -121,12 +123,17 @@ QString clipboardText()
     return QGuiApplication::clipboard()->text();
 }
 
-QString readSetting(const QString& application, const QString& section, const QString& key)
+QStringList readSettings(const QString& application, const QString& section,
+                         const QStringList& keys)
 {
+    // One store object for all keys: Qt reports a broken file only to the
+    // first object that parses it, later ones see the values it kept.
     const auto store = openStore(application);
-    if (store->status() != QSettings::NoError)
-        return QString();
-    return store->value(section + QLatin1Char('/') + key).toString();
+    const bool readable = store->status() == QSettings::NoError;
+    QStringList values;
+    for (const QString& key : keys)
+        values << (readable ? store->value(section + QLatin1Char('/') + key).toString() : QString());
+    return values;
 }
 
 void writeSettings(const QString& application, const QString& section,
@@ -172,14 +179,7 @@ QString localeDateSeparator()
 {
     if (auto* replacement = hook(&Hooks::localeDateSeparator))
         return (*replacement)();
-    // The first character between the day, month and year fields of the
-    // short format ("M/d/yy" gives "/", "dd.MM.yyyy" gives ".").
-    const QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
-    for (const QChar c : format) {
-        if (!c.isLetter() && c != QLatin1Char('\''))
-            return QString(c);
-    }
-    return QStringLiteral("/");
+    return textrules::dateSeparatorOf(QLocale::system().dateFormat(QLocale::ShortFormat));
 }
 
 double screenDpi()

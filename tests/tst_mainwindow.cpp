@@ -36,6 +36,7 @@ private slots:
     void accessKeysMoveFocus();
     void tabOrderSkipsDisabledButtons();
     void enterRunsCalculate();
+    void enterOnAnotherButtonPressesThatButton_data();
     void enterOnAnotherButtonPressesThatButton();
     void escapeEndsTheProgram();
     void closeBoxEndsTheProgram();
@@ -256,14 +257,37 @@ void tst_MainWindow::enterRunsCalculate()
     QVERIFY(!window->cmdCalculate->isEnabled());
 }
 
+void tst_MainWindow::enterOnAnotherButtonPressesThatButton_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("birthAfter");
+    QTest::addColumn<int>("programEnds");
+    QTest::newRow("Paste") << "cmdPaste" << "5/10/1950pasted" << 0;
+    QTest::newRow("Clear All") << "cmdClear" << "" << 0;
+    QTest::newRow("Exit") << "cmdDone" << "5/10/1950" << 1;
+}
+
+// Enter on a button other than Calculate runs that button's command, not
+// Calculate.
 void tst_MainWindow::enterOnAnotherButtonPressesThatButton()
 {
-    QSignalSpy pasted(window->cmdPaste, &QPushButton::clicked);
-    QSignalSpy calculated(window->cmdCalculate, &QPushButton::clicked);
-    window->cmdPaste->setFocus();
-    QTest::keyClick(window->cmdPaste, Qt::Key_Return);
-    QCOMPARE(pasted.count(), 1);
-    QCOMPARE(calculated.count(), 0);
+    QFETCH(QString, button);
+    QFETCH(QString, birthAfter);
+    QFETCH(int, programEnds);
+    QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
+    window->txtDeath->setText("3/1/1990");
+    window->txtBirth->setText("5/10/1950");
+    window->cmdCalculate->click();
+    window->txtDeath->setText("3/1/1991"); // Calculate enabled again
+    window->txtBirth->setFocus(Qt::MouseFocusReason);
+    window->txtBirth->end(false);
+    auto* const pressed = childNamed<QPushButton>(window.get(), button.toLatin1().constData());
+    pressed->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(pressed, Qt::Key_Return);
+    QCOMPARE(window->txtBirth->text(), birthAfter);
+    QCOMPARE(watched->programEnds, programEnds);
+    QCOMPARE(window->cboAge->currentText().isEmpty(), button == QLatin1String("cmdClear"));
+    QVERIFY(window->cmdCalculate->isEnabled()); // not run
 }
 
 void tst_MainWindow::escapeEndsTheProgram()

@@ -241,6 +241,10 @@ private slots:
         QTest::newRow("broken sections") << QByteArray(broken, sizeof broken - 1);
         QTest::newRow("only text") << QByteArray(100000, 'x');
         QTest::newRow("directory instead") << QByteArray();
+        // Qt reads the values before the broken section, yet reports the
+        // file as broken: nothing of it is trusted.
+        QTest::newRow("values, then a broken section")
+            << QByteArray("[Startup]\nOutput%20Format=2\nLeft=1500\nTop=1500\n[Startup\n");
     }
 
     void unreadableStore()
