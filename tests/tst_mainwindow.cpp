@@ -1,9 +1,11 @@
 // The main window as the user first meets it: its controls, menus, keys.
 #include "app/dateedit.h"
 #include "app/frmdatepage.h"
+#include "dialogs/frmabout.h"
 #include "platform/platform.h"
 #include "testsupport.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -45,6 +47,8 @@ private slots:
     void accessKeysNeverType();
     void keyboardEditMenuOnResultSelection_data();
     void keyboardEditMenuOnResultSelection();
+    void fieldsHaveAccessibleNames_data();
+    void fieldsHaveAccessibleNames();
     void resultListNeverTakesTypedText();
     void wheelDoesNotChooseAnEntry();
 
@@ -384,6 +388,32 @@ void tst_MainWindow::keyboardEditMenuOnResultSelection()
     QTRY_VERIFY(!QApplication::activePopupWidget());
     QCOMPARE(QGuiApplication::clipboard()->text(), clip);
     QCOMPARE(window->cboAge->currentText(), result);
+}
+
+void tst_MainWindow::fieldsHaveAccessibleNames_data()
+{
+    QTest::addColumn<std::function<QWidget*(frmDatePage&, frmAbout&)>>("field");
+    QTest::addColumn<QString>("name");
+    using Field = std::function<QWidget*(frmDatePage&, frmAbout&)>;
+    QTest::newRow("begin") << Field([](frmDatePage& w, frmAbout&) { return w.txtBirth; })
+                           << "Birth (Begin) Date";
+    QTest::newRow("result's own field")
+        << Field([](frmDatePage& w, frmAbout&) { return w.cboAge->lineEdit(); })
+        << "Difference Date";
+    QTest::newRow("viewer's text")
+        << Field([](frmDatePage&, frmAbout& viewer) { return viewer.txtWindow; }) << "Text";
+}
+
+// What a screen reader announces for each field that takes typing or reading.
+void tst_MainWindow::fieldsHaveAccessibleNames()
+{
+    QFETCH(std::function<QWidget*(frmDatePage&, frmAbout&)>, field);
+    QFETCH(QString, name);
+    frmAbout viewer;
+    QAccessibleInterface* const announced =
+        QAccessible::queryAccessibleInterface(field(*window, viewer));
+    QVERIFY(announced);
+    QCOMPARE(announced->text(QAccessible::Name), name);
 }
 
 void tst_MainWindow::resultListNeverTakesTypedText()
