@@ -85,38 +85,36 @@ QString windowNamed(const QString& caption, int timeoutMs = WaitMs)
     return QString();
 }
 
-// The window's outer frame, title bar included; null until it is framed.
-QRect frameOf(const QString& window)
+// The window's client area and, around it, its outer frame with the title
+// bar; the frame is null until the window manager has framed the window.
+struct Placement
+{
+    QRect client;
+    QRect frame;
+};
+
+Placement placementOf(const QString& window)
 {
     const QString info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), window});
-    const QString extents = run(QStringLiteral("xprop"), {QStringLiteral("-id"), window,
-                                                          QStringLiteral("_NET_FRAME_EXTENTS")});
     const auto number = [&info](const char* label) {
         const QRegularExpression pattern(QLatin1String(label) + QStringLiteral(":\\s*(-?\\d+)"));
         return pattern.match(info).captured(1).toInt();
     };
-    const QRegularExpression four(QStringLiteral("= (\\d+), (\\d+), (\\d+), (\\d+)"));
-    const QRegularExpressionMatch frame = four.match(extents);
-    if (!frame.hasMatch())
-        return QRect();
-    const int left = frame.captured(1).toInt();
-    const int top = frame.captured(3).toInt();
-    return QRect(number("Absolute upper-left X") - left, number("Absolute upper-left Y") - top,
-                 number("Width") + left + frame.captured(2).toInt(),
-                 number("Height") + top + frame.captured(4).toInt());
+    const QRect client(number("Absolute upper-left X"), number("Absolute upper-left Y"),
+                       number("Width"), number("Height"));
+    const QRegularExpressionMatch extents =
+        QRegularExpression(QStringLiteral("= (\\d+), (\\d+), (\\d+), (\\d+)"))
+            .match(run(QStringLiteral("xprop"),
+                       {QStringLiteral("-id"), window, QStringLiteral("_NET_FRAME_EXTENTS")}));
+    if (!extents.hasMatch())
+        return {client, QRect()};
+    const auto side = [&extents](int index) { return extents.captured(index).toInt(); };
+    return {client, client.adjusted(-side(1), -side(3), side(2), side(4))};
 }
 
-// The client area's rectangle on the screen.
-QRect clientOf(const QString& window)
+QRect frameOf(const QString& window)
 {
-    const QRect frame = frameOf(window);
-    const QString extents = run(QStringLiteral("xprop"), {QStringLiteral("-id"), window,
-                                                          QStringLiteral("_NET_FRAME_EXTENTS")});
-    const QStringList sides = extents.section(QLatin1Char('='), 1).split(QLatin1Char(','));
-    if (frame.isNull() || sides.size() != 4)
-        return QRect();
-    return frame.adjusted(sides[0].toInt(), sides[2].toInt(), -sides[1].toInt(),
-                          -sides[3].toInt());
+    return placementOf(window).frame;
 }
 
 // Drags with the left button from the point by the offset, in steps, as a
@@ -431,8 +429,8 @@ private slots:
         Program program(home->path(), {QStringLiteral("QT_STYLE_OVERRIDE=Adwaita-Dark")});
         QVERIFY(!program.window.isEmpty());
         QVERIFY(keysHandled()); // painted by now
-        const QRect client = clientOf(program.window);
-        QVERIFY(!client.isNull());
+        const QRect client = placementOf(program.window).client;
+        QVERIFY(!client.isEmpty());
         // The labels' places in twips, below the menu bar.
         const int menuBar = client.height() - 2835 / TwipsPerPixel;
         const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
