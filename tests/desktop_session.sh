@@ -11,9 +11,11 @@ done
 
 xserver=
 windowManager=
+session=
 cleanup() {
     [ -n "$windowManager" ] && kill "$windowManager" 2>/dev/null || true
     [ -n "$xserver" ] && kill "$xserver" 2>/dev/null || true
+    [ -n "$session" ] && rm -rf "$session"
 }
 trap cleanup EXIT
 
@@ -39,7 +41,4 @@ xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' \
     || { echo "openbox did not start" >&2; exit 1; }
 
 unset QT_QPA_PLATFORM # the real X server, not the offscreen one of the other tests
-status=0
-"$@" || status=$?
-rm -rf "$session"
-exit "$status"
+"$@"
