@@ -2,13 +2,9 @@
 
 #include <QFocusEvent>
 
-#include <limits>
-
 DateEdit::DateEdit(QWidget* parent)
-    : QLineEdit(parent)
+    : FieldEdit(parent)
 {
-    // Dates may be as long as the user likes; the reader copes with any text.
-    setMaxLength(std::numeric_limits<int>::max());
     // A text set from elsewhere leaves the caret at its end, nothing selected.
     connect(this, &QLineEdit::textChanged, this, [this] {
         if (!hasFocus())
@@ -34,15 +30,11 @@ void DateEdit::replaceKeptSelection(const QString& replacement)
 void DateEdit::focusOutEvent(QFocusEvent* event)
 {
     lostWithWindow = event->reason() == Qt::ActiveWindowFocusReason;
-    if (event->reason() == Qt::MenuBarFocusReason) {
-        // The menu bar takes the focus only while the user picks an item, and
-        // the item acts on this field's selection: keep it, as for a popup.
-        QFocusEvent popupFocusOut(QEvent::FocusOut, Qt::PopupFocusReason);
-        QLineEdit::focusOutEvent(&popupFocusOut);
-        return;
-    }
-    keepSelection();
-    QLineEdit::focusOutEvent(event);
+    // The menu bar takes the focus only while the user picks an item, which
+    // acts on the selection as it stands.
+    if (event->reason() != Qt::MenuBarFocusReason)
+        keepSelection();
+    FieldEdit::focusOutEvent(event);
 }
 
 void DateEdit::keepSelection()

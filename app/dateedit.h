@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QLineEdit>
+#include "fieldedit.h"
 
 // A date field that remembers its selection when it loses the focus to
 // another control, so that the Copy and Paste buttons can act on what was
 // selected when the user left the field. Opening a menu does not count as
-// leaving: the selection stays as it is.
-class DateEdit : public QLineEdit
+// leaving: the selection stays as it is (FieldEdit).
+class DateEdit : public FieldEdit
 {
     Q_OBJECT
 

@@ -3,6 +3,7 @@
 #include "dateedit.h"
 #include "resultlist.h"
 #include "platform/fonts.h"
+#include "platform/look.h"
 #include "platform/twips.h"
 
 #include <QAction>
@@ -17,14 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QIcon wristwatchIcon()
-{
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/wristwatch-32.xpm"));
-    icon.addFile(QStringLiteral(":/icons/wristwatch-16.xpm"));
-    return icon;
-}
 
 // A label at its place, at least as wide and high as its caption needs.
 QLabel* addLabel(QWidget* client, const QString& name, const QString& caption,
@@ -60,15 +53,14 @@ frmDatePage::frmDatePage(QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    setWindowIcon(wristwatchIcon());
+    setWindowIcon(look::windowIcon(QStringLiteral("wristwatch")));
     setFont(fonts::controls());
+    // Dark text on the grey whatever the desktop's colour scheme.
+    setPalette(look::classicPalette());
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
     client->setFixedSize(twips::toPixels(4095), twips::toPixels(2835));
-    QPalette grey = client->palette();
-    grey.setColor(QPalette::Window, QColor(192, 192, 192));
-    client->setPalette(grey);
     client->setAutoFillBackground(true);
 
     createMenus();
@@ -92,13 +84,13 @@ void frmDatePage::createMenus()
 
     mnuEdit = menuBar->addMenu(tr("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    mnuEditItem[0] = mnuEdit->addAction(tr("C&opy"));
-    mnuEditItem[0]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    mnuEditItem[1] = mnuEdit->addAction(tr("&Paste"));
-    mnuEditItem[1]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-    mnuEditItem[2] = mnuEdit->addAction(tr("Clear &All"));
-    mnuEditItem[3] = mnuEdit->addSeparator();
-    mnuEditItem[4] = mnuEdit->addAction(tr("E&xit"));
+    mnuEditItem[EditCopy] = mnuEdit->addAction(tr("C&opy"));
+    mnuEditItem[EditCopy]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnuEditItem[EditPaste] = mnuEdit->addAction(tr("&Paste"));
+    mnuEditItem[EditPaste]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    mnuEditItem[EditClearAll] = mnuEdit->addAction(tr("Clear &All"));
+    mnuEditItem[EditSeparator] = mnuEdit->addSeparator();
+    mnuEditItem[EditExit] = mnuEdit->addAction(tr("E&xit"));
     for (int index = 0; index < int(mnuEditItem.size()); ++index) {
         mnuEditItem[index]->setObjectName(QStringLiteral("mnuEditItem%1").arg(index));
         connect(mnuEditItem[index], &QAction::triggered, this,
@@ -126,11 +118,13 @@ void frmDatePage::createControls(QWidget* client)
                         rect(240, 120, 1335, 255));
     txtBirth = placed(new DateEdit(client), QStringLiteral("txtBirth"), rect(480, 360, 2055, 285));
     lblBirth->setBuddy(txtBirth);
+    txtBirth->setAccessibleName(tr("Birth (Begin) Date"));
 
     lblDeath = addLabel(client, QStringLiteral("lblDeath"), tr("&Death (End) Date"),
                         rect(240, 720, 1575, 255));
     txtDeath = placed(new DateEdit(client), QStringLiteral("txtDeath"), rect(480, 960, 2055, 285));
     lblDeath->setBuddy(txtDeath);
+    txtDeath->setAccessibleName(tr("Death (End) Date"));
 
     cmdCalculate = addButton(client, QStringLiteral("cmdCalculate"), tr("&Calculate"),
                              rect(2880, 960, 975, 375));
@@ -140,6 +134,8 @@ void frmDatePage::createControls(QWidget* client)
                        rect(240, 1560, 1695, 255));
     cboAge = placed(new ResultList(client), QStringLiteral("cboAge"), rect(480, 1800, 2892, 315));
     lblDiff->setBuddy(cboAge);
+    // Screen readers name the field inside the list by itself.
+    cboAge->lineEdit()->setAccessibleName(tr("Difference Date"));
 
     cmdDone = addButton(client, QStringLiteral("cmdDone"), tr("E&xit"), rect(2880, 360, 975, 375));
     cmdClear = addButton(client, QStringLiteral("cmdClear"), tr("Clear All"),
@@ -187,37 +183,44 @@ void frmDatePage::createControls(QWidget* client)
 void frmDatePage::setCopyEnabled(bool enabled)
 {
     cmdCopy->setEnabled(enabled);
-    mnuEditItem[0]->setEnabled(enabled);
+    mnuEditItem[EditCopy]->setEnabled(enabled);
 }
 
 void frmDatePage::setClearEnabled(bool enabled)
 {
     cmdClear->setEnabled(enabled);
-    mnuEditItem[2]->setEnabled(enabled);
+    mnuEditItem[EditClearAll]->setEnabled(enabled);
 }
 
+// Each event goes to the handler of its concern: the focus and Ctrl+T to the
+// fields, Ctrl+C and Ctrl+V to the edit commands, access keys to the buttons.
 bool frmDatePage::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::FocusIn:
     case QEvent::FocusOut:
         return fieldFocusEvent(watched, event);
-    case QEvent::ShortcutOverride:
     case QEvent::KeyPress:
-        if (watched == txtDeath && event->type() == QEvent::KeyPress
-            && endDateKeyPressed(static_cast<QKeyEvent*>(event)))
+        if (watched == txtDeath && endDateKeyPressed(static_cast<QKeyEvent*>(event)))
             return true;
         return editShortcutEvent(event);
+    case QEvent::ShortcutOverride:
+        return editShortcutEvent(event);
     case QEvent::Shortcut:
-        // A button's access key presses it and, as a click does, gives it the
-        // focus first: the field being left records itself as the target of
-        // the Copy and Paste buttons.
-        if (auto* button = qobject_cast<QPushButton*>(watched); button && button->isEnabled())
-            button->setFocus(Qt::ShortcutFocusReason);
-        return false;
+        return accessKeyEvent(watched);
     default:
         return QDialog::eventFilter(watched, event);
     }
+}
+
+bool frmDatePage::accessKeyEvent(QObject* watched)
+{
+    // A button's access key presses it and, as a click does, gives it the
+    // focus first: the field being left records itself as the target of the
+    // Copy and Paste buttons.
+    if (auto* button = qobject_cast<QPushButton*>(watched); button && button->isEnabled())
+        button->setFocus(Qt::ShortcutFocusReason);
+    return false;
 }
 
 void frmDatePage::reject()

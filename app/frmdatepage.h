@@ -37,10 +37,19 @@ public:
     std::string Months_Str;
     std::string Days_Str;
     std::string Years_Str;
+    // The result list's entries by 1-based position: the three numeric
+    // notations, then the worded one, shown when nothing else is chosen.
+    static constexpr int WordedEntry = 4;
     // The chosen result notation: the 1-based position of the entry shown.
-    int Diff_Index = 4;
-    // "Birth", "Death" or "Diff": the field that last lost the focus.
+    int Diff_Index = WordedEntry;
+    // The field that last lost the focus: one of the three names below.
     QString Last_Focus;
+    static inline const QString BirthField = QStringLiteral("Birth");
+    static inline const QString DeathField = QStringLiteral("Death");
+    static inline const QString DiffField = QStringLiteral("Diff");
+
+    // Positions of the items of the Edit menu.
+    enum EditItem { EditCopy, EditPaste, EditClearAll, EditSeparator, EditExit, EditItems };
 
     // Reads a date text into Months, Days, Years and Max_Days. A text that is
     // not a date sounds the beep, shows the format error dialog and leaves
@@ -49,7 +58,7 @@ public:
 
     QMenuBar* menuBar;
     QMenu* mnuEdit;
-    std::array<QAction*, 5> mnuEditItem; // Copy, Paste, Clear All, separator, Exit
+    std::array<QAction*, EditItems> mnuEditItem;
     QMenu* mnuHelp;
     std::array<QAction*, 3> mnuHelpItem; // About, Help on Formats, Tips & Tricks
 
@@ -92,14 +101,18 @@ private:
     void resultEntryChosen(int index);
     bool endDateKeyPressed(QKeyEvent* event);
     bool fieldFocusEvent(QObject* watched, QEvent* event);
+
+    // Edit commands; the keys that run them from a field.
     bool editShortcutEvent(QEvent* event);
 
-    // Edit commands.
     void copyButtonClicked();
     void pasteButtonClicked();
     void clearAll();
     void editMenuItemChosen(int index);
     void helpMenuItemChosen(int index);
+
+    // Buttons pressed by their access keys take the focus first.
+    bool accessKeyEvent(QObject* watched);
 
     // Remembered settings.
     void loadSettings();

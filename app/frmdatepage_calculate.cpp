@@ -89,11 +89,13 @@ void frmDatePage::calculate()
 
     // A notation outside the list (only a hand-edited setting gives one)
     // shows the worded entry.
-    const int shown = Diff_Index >= 1 && Diff_Index <= cboAge->count() ? Diff_Index : 4;
+    const int shown = Diff_Index >= 1 && Diff_Index <= cboAge->count() ? Diff_Index : WordedEntry;
     cboAge->setCurrentIndex(shown - 1);
-    // Show the start of the entry, where the years are.
-    cboAge->lineEdit()->setCursorPosition(0);
 
     cmdCalculate->setEnabled(false);
     cboAge->setFocus();
+    // However Calculate was run: the whole entry selected, ready for Ctrl+C,
+    // with the caret at its start so that the years stay in view.
+    const int length = static_cast<int>(cboAge->currentText().size());
+    cboAge->lineEdit()->setSelection(length, -length);
 }

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -31,22 +32,22 @@ QLineEdit* focusedLineEdit()
 void frmDatePage::copyButtonClicked()
 {
     platform::clearClipboard();
-    if (Last_Focus == QLatin1String("Birth"))
+    if (Last_Focus == BirthField)
         platform::setClipboardText(txtBirth->keptSelectedText());
-    else if (Last_Focus == QLatin1String("Death"))
+    else if (Last_Focus == DeathField)
         platform::setClipboardText(txtDeath->keptSelectedText());
-    else if (Last_Focus == QLatin1String("Diff"))
+    else if (Last_Focus == DiffField)
         platform::setClipboardText(cboAge->currentText());
 }
 
 void frmDatePage::pasteButtonClicked()
 {
     const QString pasted = platform::clipboardText();
-    if (Last_Focus == QLatin1String("Birth"))
+    if (Last_Focus == BirthField)
         txtBirth->replaceKeptSelection(pasted);
-    else if (Last_Focus == QLatin1String("Death"))
+    else if (Last_Focus == DeathField)
         txtDeath->replaceKeptSelection(pasted);
-    else if (Last_Focus == QLatin1String("Diff"))
+    else if (Last_Focus == DiffField)
         cboAge->setEditText(pasted);
 }
 
@@ -65,25 +66,43 @@ void frmDatePage::clearAll()
 void frmDatePage::editMenuItemChosen(int index)
 {
     switch (index) {
-    case 0: {
+    case EditCopy: {
         platform::clearClipboard();
         if (const QLineEdit* edit = focusedLineEdit(); edit && edit->hasSelectedText())
             platform::setClipboardText(edit->selectedText());
         break;
     }
-    case 1:
+    case EditPaste:
         if (QLineEdit* edit = focusedLineEdit())
             edit->insert(platform::clipboardText());
         break;
-    case 2:
+    case EditClearAll:
         clearAll();
         break;
-    case 4:
+    case EditExit:
         close();
         break;
     default:
         break;
     }
+}
+
+bool frmDatePage::editShortcutEvent(QEvent* event)
+{
+    // The fields would copy and paste by themselves; the Edit menu's Copy and
+    // Paste do it instead, and only while they are enabled.
+    auto* keyEvent = static_cast<QKeyEvent*>(event);
+    QAction* action = nullptr;
+    if (keyEvent->matches(QKeySequence::Copy))
+        action = mnuEditItem[EditCopy];
+    else if (keyEvent->matches(QKeySequence::Paste))
+        action = mnuEditItem[EditPaste];
+    if (!action)
+        return false;
+    event->accept();
+    if (event->type() == QEvent::KeyPress && action->isEnabled())
+        action->trigger();
+    return true;
 }
 
 void frmDatePage::helpMenuItemChosen(int index)
@@ -93,7 +112,7 @@ void frmDatePage::helpMenuItemChosen(int index)
         frmAbout::showText(this, aboutText(), tr("About Spanwright"));
         break;
     case 1:
-        frmAbout::showFile(this, QStringLiteral("Formats.txt"), tr("Help on Formats"));
+        frmAbout::showFormatsHelp(this);
         break;
     case 2:
         frmAbout::showFile(this, QStringLiteral("Tips.txt"), tr("Tips And Tricks"));

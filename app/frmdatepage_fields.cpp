@@ -4,7 +4,6 @@
 #include "dateedit.h"
 #include "platform/platform.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -56,6 +55,10 @@ void frmDatePage::dateFieldChanged(DateEdit* field)
     const DateEdit* other = field == txtBirth ? txtDeath : txtBirth;
     if (!field->text().isEmpty() && !other->text().isEmpty())
         cmdCalculate->setEnabled(true);
+    // Text typed into the focused field can be copied at once, as it could
+    // had the field been entered with that text.
+    if (field->hasFocus() && !field->text().isEmpty())
+        setCopyEnabled(true);
 }
 
 void frmDatePage::dateFieldFocusGained(DateEdit* field)
@@ -70,12 +73,12 @@ void frmDatePage::dateFieldFocusLost(DateEdit* field)
 {
     if (cboAge->currentText().isEmpty())
         setCopyEnabled(false);
-    Last_Focus = field == txtBirth ? QStringLiteral("Birth") : QStringLiteral("Death");
+    Last_Focus = field == txtBirth ? BirthField : DeathField;
 }
 
 void frmDatePage::resultListFocusLost()
 {
-    Last_Focus = QStringLiteral("Diff");
+    Last_Focus = DiffField;
 }
 
 void frmDatePage::resultEntryChosen(int index)
@@ -109,22 +112,4 @@ bool frmDatePage::fieldFocusEvent(QObject* watched, QEvent* event)
             dateFieldFocusLost(field);
     }
     return false;
-}
-
-bool frmDatePage::editShortcutEvent(QEvent* event)
-{
-    // The fields would copy and paste by themselves; the Edit menu's Copy and
-    // Paste do it instead, and only while they are enabled.
-    auto* keyEvent = static_cast<QKeyEvent*>(event);
-    QAction* action = nullptr;
-    if (keyEvent->matches(QKeySequence::Copy))
-        action = mnuEditItem[0];
-    else if (keyEvent->matches(QKeySequence::Paste))
-        action = mnuEditItem[1];
-    if (!action)
-        return false;
-    event->accept();
-    if (event->type() == QEvent::KeyPress && action->isEnabled())
-        action->trigger();
-    return true;
 }

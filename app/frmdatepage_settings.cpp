@@ -1,6 +1,7 @@
 // The result notation and the window's position, kept between runs.
 #include "frmdatepage.h"
 
+#include "platform/frameplacement.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 
@@ -16,9 +17,9 @@ const QString OutputFormatKey = QStringLiteral("Output Format");
 const QString LeftKey = QStringLiteral("Left");
 const QString TopKey = QStringLiteral("Top");
 
-LeadingNumber storedNumber(const QString& key)
+LeadingNumber number(const QString& text)
 {
-    return readLeadingNumber(platform::readSetting(Application, Section, key).toStdString());
+    return readLeadingNumber(text.toStdString());
 }
 
 // A stored position in twips as pixels; nothing for one no screen could
@@ -35,27 +36,32 @@ std::optional<int> screenPixels(const LeadingNumber& twips)
 
 void frmDatePage::loadSettings()
 {
+    const QStringList stored = platform::readSettings(Application, Section,
+                                                      {OutputFormatKey, LeftKey, TopKey});
     // The notation is one of the four entries of the result list; anything
     // else, as from a store edited by hand, gives the worded one.
-    const double format = storedNumber(OutputFormatKey).value;
-    const bool isEntry = format >= 1 && format <= 4 && std::trunc(format) == format;
-    Diff_Index = isEntry ? static_cast<int>(format) : 4;
+    const double format = number(stored[0]).value;
+    const bool isEntry = format >= 1 && format <= WordedEntry && std::trunc(format) == format;
+    Diff_Index = isEntry ? static_cast<int>(format) : WordedEntry;
 
     // A stored place off every screen (a monitor since unplugged, a store
     // edited by hand) would start the program invisible: use the corner.
-    const std::optional<int> left = screenPixels(storedNumber(LeftKey));
-    const std::optional<int> top = screenPixels(storedNumber(TopKey));
+    const std::optional<int> left = screenPixels(number(stored[1]));
+    const std::optional<int> top = screenPixels(number(stored[2]));
     QPoint place = platform::primaryScreenGeometry().topLeft();
     if (left && top && platform::isOnSomeScreen(QRect(QPoint(*left, *top), sizeHint())))
         place = QPoint(*left, *top);
-    move(place);
+    // Placed and saved by the outer frame, so that a run that moves nothing
+    // stores the very numbers it read.
+    FramePlacement::place(this, [place](const QSize&) { return place; });
 }
 
 void frmDatePage::saveSettings()
 {
     const auto decimal = [](double value) { return QString::number(value, 'f', 0); };
+    const QPoint frame = FramePlacement::framePosition(this);
     platform::writeSettings(Application, Section,
                             {{OutputFormatKey, decimal(Diff_Index)},
-                             {LeftKey, decimal(twips::fromPixels(pos().x()))},
-                             {TopKey, decimal(twips::fromPixels(pos().y()))}});
+                             {LeftKey, decimal(twips::fromPixels(frame.x()))},
+                             {TopKey, decimal(twips::fromPixels(frame.y()))}});
 }

@@ -1,4 +1,5 @@
 #include "app/frmdatepage.h"
+#include "platform/look.h"
 
 #include <QApplication>
 
@@ -6,6 +7,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Spanwright"));
+    look::pinStyle();
     // Ties the window to its desktop entry (the Wayland app id), so that docks
     // and task bars group it with its launcher and show its icon.
     QApplication::setDesktopFileName(QStringLiteral(SPANWRIGHT_APP_ID));

@@ -1,17 +1,16 @@
 #include "resultlist.h"
 
-#include <QLineEdit>
-#include <QWheelEvent>
+#include "fieldedit.h"
 
-#include <limits>
+#include <QWheelEvent>
 
 ResultList::ResultList(QWidget* parent)
     : QComboBox(parent)
 {
     setEditable(true);
+    setLineEdit(new FieldEdit(this));
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
-    lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     // QComboBox chooses the entry that matches the typed text once an edit
     // ends (Enter, leaving the field); its field reports that through these
     // two signals, which nothing else here listens to.

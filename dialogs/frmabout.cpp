@@ -1,6 +1,8 @@
 #include "frmabout.h"
 
 #include "platform/fonts.h"
+#include "platform/frameplacement.h"
+#include "platform/look.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 
@@ -9,14 +11,6 @@
 #include <QPushButton>
 
 namespace {
-
-QIcon booksIcon()
-{
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/books-32.xpm"));
-    icon.addFile(QStringLiteral(":/icons/books-16.xpm"));
-    return icon;
-}
 
 // Qt takes time growing with the square of a line's length to wrap a run of
 // characters with no blank in it: a file of one endless word (a binary
@@ -47,13 +41,10 @@ frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("About"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(booksIcon());
+    setWindowFlags(look::DialogFrame);
+    setWindowIcon(look::windowIcon(QStringLiteral("books")));
     setFont(fonts::fixedPitch());
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(grey);
+    setPalette(look::classicPalette());
     setAutoFillBackground(true);
 
     const QSize client(twips::toPixels(7170), twips::toPixels(4800));
@@ -70,6 +61,7 @@ frmAbout::frmAbout(QWidget* parent)
 
     txtWindow = new QPlainTextEdit(this);
     txtWindow->setObjectName(QStringLiteral("txtWindow"));
+    txtWindow->setAccessibleName(tr("Text"));
     // 7215 twips wide in the layout, a few pixels more than the window: kept
     // within it so that the scroll bar is not cut off.
     QRect textArea = twips::rect(0, 0, 7215, 3855);
@@ -84,25 +76,11 @@ frmAbout::frmAbout(QWidget* parent)
 
     setTabOrder(cmdOK, txtWindow);
     cmdOK->setFocus();
-    centreOnScreen();
-}
-
-void frmAbout::centreOnScreen()
-{
-    // Centred on the screen, whatever window it is opened over, by its outer
-    // size. The frame is known only once the window exists, so this runs
-    // again when it is shown; a window manager that adds its frame later
-    // still leaves the viewer within half a frame of the centre.
-    const QRect screen = platform::primaryScreenGeometry();
-    const QSize outer = frameGeometry().size();
-    move(screen.x() + screen.width() / 2 - outer.width() / 2,
-         screen.y() + screen.height() / 2 - outer.height() / 2);
-}
-
-void frmAbout::showEvent(QShowEvent* event)
-{
-    centreOnScreen();
-    QDialog::showEvent(event);
+    // Centred on the screen by its outer frame, whatever window it is
+    // opened over.
+    FramePlacement::place(this, [](const QSize& frameSize) {
+        return FramePlacement::centred(platform::primaryScreenGeometry(), frameSize);
+    });
 }
 
 void frmAbout::OpenFile(const QString& Filename)
@@ -118,10 +96,8 @@ void frmAbout::OpenFile(const QString& Filename)
 
 void frmAbout::setText(const QString& text)
 {
-    QString lines = text;
-    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    txtWindow->setPlainText(withShortRuns(lines));
+    // The text box takes CR LF and a lone CR as line breaks by itself.
+    txtWindow->setPlainText(withShortRuns(text));
 }
 
 QString frmAbout::text() const
@@ -135,6 +111,11 @@ void frmAbout::showFile(QWidget* parent, const QString& fileName, const QString&
     viewer.OpenFile(fileName);
     viewer.setWindowTitle(caption);
     platform::showModal(viewer);
+}
+
+void frmAbout::showFormatsHelp(QWidget* parent)
+{
+    showFile(parent, QStringLiteral("Formats.txt"), tr("Help on Formats"));
 }
 
 void frmAbout::showText(QWidget* parent, const QString& text, const QString& caption)

@@ -27,13 +27,10 @@ public:
     // Shows a help file, or a composed text, under the caption, modally.
     static void showFile(QWidget* parent, const QString& fileName, const QString& caption);
     static void showText(QWidget* parent, const QString& text, const QString& caption);
+    // The help text on the accepted date formats, from the Help menu and
+    // from the format error dialog.
+    static void showFormatsHelp(QWidget* parent);
 
     QPushButton* cmdOK;
     QPlainTextEdit* txtWindow;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    void centreOnScreen();
 };

@@ -2,6 +2,7 @@
 
 #include "frmabout.h"
 #include "platform/fonts.h"
+#include "platform/look.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 
@@ -15,8 +16,7 @@ frmError::frmError(QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("Format Error"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(look::DialogFrame);
     setFont(fonts::controls());
     // No icon of its own; a null icon would show the main window's.
     QPixmap noIcon(16, 16);
@@ -45,7 +45,7 @@ frmError::frmError(QWidget* parent)
     cmdHelp->setObjectName(QStringLiteral("cmdHelp"));
     cmdHelp->setGeometry(twips::rect(1440, 960, 615, 375));
     connect(cmdHelp, &QPushButton::clicked, this, [this] {
-        frmAbout::showFile(this, QStringLiteral("Formats.txt"), tr("Help on Formats"));
+        frmAbout::showFormatsHelp(this);
         accept();
     });
 

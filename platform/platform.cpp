@@ -1,5 +1,7 @@
 #include "platform.h"
 
+#include "textrules.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -7,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QLockFile>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
@@ -33,6 +36,34 @@ std::unique_ptr<QSettings> openStore(const QString& application)
 {
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                        application, application);
+}
+
+// How long the exit waits for another program's lock on the store, well
+// under the second that a user waits for a window to close.
+constexpr int LockWaitMs = 300;
+
+// Whether the store can be written now. A lock file left empty by a program
+// that died while taking it names no owner and is held by nobody, yet Qt
+// waits half a minute before treating it as stale: remove it. A lock that
+// another live program holds for longer than the wait keeps this write out.
+bool storeLockFree(const QString& storeFile)
+{
+    QLockFile lock(storeFile + QStringLiteral(".lock"));
+    if (lock.tryLock(LockWaitMs)) {
+        lock.unlock();
+        return true;
+    }
+    // No lock can be made at all (no directory yet, no permission): the
+    // store's own write fails or succeeds as quickly.
+    if (lock.error() != QLockFile::LockFailedError)
+        return true;
+    qint64 owner = 0;
+    QString host;
+    QString application;
+    if (lock.getLockInfo(&owner, &host, &application))
+        return false;
+    // Removal fails while some process holds the lock for real.
+    return lock.removeStaleLockFile() && lock.tryLock(0);
 }
 
 } // namespace
@@ -92,18 +123,25 @@ QString clipboardText()
     return QGuiApplication::clipboard()->text();
 }
 
-QString readSetting(const QString& application, const QString& section, const QString& key)
+QStringList readSettings(const QString& application, const QString& section,
+                         const QStringList& keys)
 {
+    // One store object for all keys: Qt reports a broken file only to the
+    // first object that parses it, later ones see the values it kept.
     const auto store = openStore(application);
-    if (store->status() != QSettings::NoError)
-        return QString();
-    return store->value(section + QLatin1Char('/') + key).toString();
+    const bool readable = store->status() == QSettings::NoError;
+    QStringList values;
+    for (const QString& key : keys)
+        values << (readable ? store->value(section + QLatin1Char('/') + key).toString() : QString());
+    return values;
 }
 
 void writeSettings(const QString& application, const QString& section,
                    const QList<std::pair<QString, QString>>& values)
 {
     const auto store = openStore(application);
+    if (!storeLockFree(store->fileName()))
+        return;
     for (const auto& [key, value] : values)
         store->setValue(section + QLatin1Char('/') + key, value);
     store->sync();
@@ -141,14 +179,7 @@ QString localeDateSeparator()
 {
     if (auto* replacement = hook(&Hooks::localeDateSeparator))
         return (*replacement)();
-    // The first character between the day, month and year fields of the
-    // short format ("M/d/yy" gives "/", "dd.MM.yyyy" gives ".").
-    const QString format = QLocale::system().dateFormat(QLocale::ShortFormat);
-    for (const QChar c : format) {
-        if (!c.isLetter() && c != QLatin1Char('\''))
-            return QString(c);
-    }
-    return QStringLiteral("/");
+    return textrules::dateSeparatorOf(QLocale::system().dateFormat(QLocale::ShortFormat));
 }
 
 double screenDpi()

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QStringList>
 #include <QString>
 
 #include <functional>
@@ -40,8 +41,10 @@ QString clipboardText();
 
 // --- Per-user settings store: text values by application, section and key ---
 
-// "" when the key does not exist or the store cannot be read.
-QString readSetting(const QString& application, const QString& section, const QString& key);
+// The values of the keys, read in one go; a key that does not exist reads
+// as "", and so does every key of a store that cannot be read as a whole.
+QStringList readSettings(const QString& application, const QString& section,
+                         const QStringList& keys);
 // Writes the (key, value) pairs in one go. Failures to write are silent: a
 // store that cannot be written must never keep the program from ending.
 void writeSettings(const QString& application, const QString& section,

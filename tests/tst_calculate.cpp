@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
@@ -32,6 +33,8 @@ private slots:
     void enterAgainDoesNothing();
     void secondCalculationReplacesTheList();
     void hugeTextIsRejectedQuickly();
+    void resultIsSelectedForCopy_data();
+    void resultIsSelectedForCopy();
 
 private:
     void enterDates(const QString& birth, const QString& death);
@@ -292,6 +295,37 @@ void tst_Calculate::hugeTextIsRejectedQuickly()
     enterDates("5/10/1950", QString(1 << 20, '/'));
     window->cmdCalculate->click();
     QCOMPARE(watched->modalCaptions.size(), 2);
+}
+
+void tst_Calculate::resultIsSelectedForCopy_data()
+{
+    QTest::addColumn<std::function<void(frmDatePage&)>>("run");
+    QTest::newRow("Enter in the end date")
+        << std::function([](frmDatePage& w) { QTest::keyClick(w.txtDeath, Qt::Key_Return); });
+    QTest::newRow("Enter in the begin date")
+        << std::function([](frmDatePage& w) { QTest::keyClick(w.txtBirth, Qt::Key_Return); });
+    QTest::newRow("click")
+        << std::function([](frmDatePage& w) { QTest::mouseClick(w.cmdCalculate, Qt::LeftButton); });
+    QTest::newRow("access key") << std::function(
+        [](frmDatePage& w) { QTest::keyClick(w.txtDeath, Qt::Key_C, Qt::AltModifier); });
+}
+
+// However Calculate runs, Ctrl+C right after it copies the whole result,
+// and the start of the result is in view.
+void tst_Calculate::resultIsSelectedForCopy()
+{
+    QFETCH(std::function<void(frmDatePage&)>, run);
+    enterDates("5/10/1950", "3/1/1990");
+    window->txtDeath->setFocus();
+    run(*window);
+    const QString result = QStringLiteral("39 Year(s), 9 month(s), 19 day(s)");
+    QTRY_COMPARE(window->cboAge->currentText(), result);
+    QTRY_COMPARE(QApplication::focusWidget(), window->cboAge);
+    QCOMPARE(window->cboAge->lineEdit()->selectedText(), result);
+    QCOMPARE(window->cboAge->lineEdit()->cursorPosition(), 0);
+    QGuiApplication::clipboard()->setText(QStringLiteral("old"));
+    QTest::keyClick(window->cboAge, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), result);
 }
 
 QTEST_MAIN(tst_Calculate)

@@ -249,7 +249,6 @@ private slots:
         QCOMPARE(w.Last_Focus, QString());
         QCOMPARE(field->selectedText(), movedToEnd ? Death : QString());
         QCOMPARE(w.txtBirth->cursorPosition(), 3);
-        COMPARE_COPY_ENABLED(w, movedToEnd);
     }
 
     // Only a click in the list or the arrow keys choose the notation shown
@@ -492,14 +491,43 @@ private slots:
         QVERIFY(w.cmdPaste->isEnabled() && w.mnuEditItem[1]->isEnabled());
         QVERIFY(w.cmdDone->isEnabled() && w.mnuEditItem[4]->isEnabled());
         QCOMPARE(w.Last_Focus, QString());
-        QTest::keyClicks(w.txtBirth, Birth);
-        w.txtBirth->selectAll();
         COMPARE_COPY_ENABLED(w, false);
         setClipboard(QStringLiteral("old"));
         key(Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(clipboard(), QStringLiteral("old"));
         key(Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(w.txtBirth->text(), QStringLiteral("old"));
+    }
+
+    // A date typed into the focused field can be copied right away, in a
+    // window that has no result and in one that has.
+    void typedDateCanBeCopied_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("withResult");
+        QTest::newRow("begin") << "txtBirth" << false;
+        QTest::newRow("end") << "txtDeath" << false;
+        QTest::newRow("begin, after a result") << "txtBirth" << true;
+    }
+
+    void typedDateCanBeCopied()
+    {
+        QFETCH(QString, field);
+        QFETCH(bool, withResult);
+        OPEN_WINDOW(w);
+        if (withResult) {
+            calculated(w);
+            w.mnuEditItem[2]->trigger(); // Clear All: Copy off again
+        }
+        auto* const edit = childNamed<DateEdit>(&w, field.toLatin1().constData());
+        edit->setFocus(Qt::MouseFocusReason);
+        COMPARE_COPY_ENABLED(w, false);
+        QTest::keyClicks(edit, Birth);
+        COMPARE_COPY_ENABLED(w, true);
+        setClipboard(QStringLiteral("old"));
+        key(Qt::Key_A, Qt::ControlModifier);
+        key(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard(), Birth);
     }
 
     void clearAll_data()

@@ -1,10 +1,13 @@
 // The main window as the user first meets it: its controls, menus, keys.
 #include "app/dateedit.h"
 #include "app/frmdatepage.h"
+#include "dialogs/frmabout.h"
 #include "platform/platform.h"
 #include "testsupport.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -35,11 +38,17 @@ private slots:
     void accessKeysMoveFocus();
     void tabOrderSkipsDisabledButtons();
     void enterRunsCalculate();
+    void enterOnAnotherButtonPressesThatButton_data();
     void enterOnAnotherButtonPressesThatButton();
     void escapeEndsTheProgram();
     void closeBoxEndsTheProgram();
     void f1ShowsHelpOnFormats();
-    void disabledButtonIgnoresItsAccessKey();
+    void accessKeysNeverType_data();
+    void accessKeysNeverType();
+    void keyboardEditMenuOnResultSelection_data();
+    void keyboardEditMenuOnResultSelection();
+    void fieldsHaveAccessibleNames_data();
+    void fieldsHaveAccessibleNames();
     void resultListNeverTakesTypedText();
     void wheelDoesNotChooseAnEntry();
 
@@ -252,14 +261,37 @@ void tst_MainWindow::enterRunsCalculate()
     QVERIFY(!window->cmdCalculate->isEnabled());
 }
 
+void tst_MainWindow::enterOnAnotherButtonPressesThatButton_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("birthAfter");
+    QTest::addColumn<int>("programEnds");
+    QTest::newRow("Paste") << "cmdPaste" << "5/10/1950pasted" << 0;
+    QTest::newRow("Clear All") << "cmdClear" << "" << 0;
+    QTest::newRow("Exit") << "cmdDone" << "5/10/1950" << 1;
+}
+
+// Enter on a button other than Calculate runs that button's command, not
+// Calculate.
 void tst_MainWindow::enterOnAnotherButtonPressesThatButton()
 {
-    QSignalSpy pasted(window->cmdPaste, &QPushButton::clicked);
-    QSignalSpy calculated(window->cmdCalculate, &QPushButton::clicked);
-    window->cmdPaste->setFocus();
-    QTest::keyClick(window->cmdPaste, Qt::Key_Return);
-    QCOMPARE(pasted.count(), 1);
-    QCOMPARE(calculated.count(), 0);
+    QFETCH(QString, button);
+    QFETCH(QString, birthAfter);
+    QFETCH(int, programEnds);
+    QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
+    window->txtDeath->setText("3/1/1990");
+    window->txtBirth->setText("5/10/1950");
+    window->cmdCalculate->click();
+    window->txtDeath->setText("3/1/1991"); // Calculate enabled again
+    window->txtBirth->setFocus(Qt::MouseFocusReason);
+    window->txtBirth->end(false);
+    auto* const pressed = childNamed<QPushButton>(window.get(), button.toLatin1().constData());
+    pressed->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(pressed, Qt::Key_Return);
+    QCOMPARE(window->txtBirth->text(), birthAfter);
+    QCOMPARE(watched->programEnds, programEnds);
+    QCOMPARE(window->cboAge->currentText().isEmpty(), button == QLatin1String("cmdClear"));
+    QVERIFY(window->cmdCalculate->isEnabled()); // not run
 }
 
 void tst_MainWindow::escapeEndsTheProgram()
@@ -288,14 +320,100 @@ void tst_MainWindow::f1ShowsHelpOnFormats()
     QVERIFY(window->isVisible());
 }
 
-void tst_MainWindow::disabledButtonIgnoresItsAccessKey()
+void tst_MainWindow::accessKeysNeverType_data()
 {
-    QVERIFY(!window->cmdCopy->isEnabled());
+    QTest::addColumn<bool>("withResult");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::newRow("Alt+C, Calculate disabled") << true << "txtBirth" << Qt::Key_C;
+    QTest::newRow("Alt+C in the result") << true << "cboAge" << Qt::Key_C;
+    QTest::newRow("Alt+O, Copy disabled") << false << "txtBirth" << Qt::Key_O;
+    QTest::newRow("Alt+A, nobody's") << false << "txtDeath" << Qt::Key_A;
+    QTest::newRow("Alt+Z, nobody's") << true << "cboAge" << Qt::Key_Z;
+}
+
+// An access key that no enabled control takes changes no field and
+// presses nothing.
+void tst_MainWindow::accessKeysNeverType()
+{
+    QFETCH(bool, withResult);
+    QFETCH(QString, field);
+    QFETCH(Qt::Key, key);
+    window->txtDeath->setText("3/1/1990");
+    if (withResult) {
+        window->txtBirth->setText("5/10/1950");
+        window->cmdCalculate->click();
+    }
+    const QStringList before = {window->txtBirth->text(), window->txtDeath->text(),
+                                window->cboAge->currentText()};
+    const bool calculateOn = window->cmdCalculate->isEnabled();
     QSignalSpy copied(window->cmdCopy, &QPushButton::clicked);
-    QTest::keyClick(window->txtBirth, Qt::Key_O, Qt::AltModifier);
-    QTest::qWait(200);
+    QWidget* const target = childNamed<QWidget>(window.get(), field.toLatin1().constData());
+    target->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(target, key, Qt::AltModifier);
+    QCOMPARE((QStringList{window->txtBirth->text(), window->txtDeath->text(),
+                          window->cboAge->currentText()}),
+             before);
+    QCOMPARE(window->cmdCalculate->isEnabled(), calculateOn);
     QCOMPARE(copied.count(), 0);
-    QCOMPARE(QApplication::focusWidget(), window->txtBirth);
+    QCOMPARE(QApplication::focusWidget(), target);
+}
+
+void tst_MainWindow::keyboardEditMenuOnResultSelection_data()
+{
+    QTest::addColumn<Qt::Key>("item");
+    QTest::addColumn<QString>("clip");
+    QTest::addColumn<QString>("result");
+    const QString shown = QStringLiteral("39 Year(s), 9 month(s), 19 day(s)");
+    QTest::newRow("Copy") << Qt::Key_O << shown << shown;
+    QTest::newRow("Paste") << Qt::Key_P << "pasted" << "pasted";
+}
+
+// Alt+E and an item's key act on the selection of the result list, as the
+// mouse does.
+void tst_MainWindow::keyboardEditMenuOnResultSelection()
+{
+    QFETCH(Qt::Key, item);
+    QFETCH(QString, clip);
+    QFETCH(QString, result);
+    window->txtBirth->setText("5/10/1950");
+    window->txtDeath->setText("3/1/1990");
+    window->cmdCalculate->click();
+    QTest::keyClick(window->cboAge, Qt::Key_Home);
+    QTest::keyClick(window->cboAge, Qt::Key_End, Qt::ShiftModifier);
+    QGuiApplication::clipboard()->setText(item == Qt::Key_P ? clip : QStringLiteral("old"));
+    QTest::keyClick(window->cboAge, Qt::Key_E, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), item);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(QGuiApplication::clipboard()->text(), clip);
+    QCOMPARE(window->cboAge->currentText(), result);
+}
+
+void tst_MainWindow::fieldsHaveAccessibleNames_data()
+{
+    QTest::addColumn<std::function<QWidget*(frmDatePage&, frmAbout&)>>("field");
+    QTest::addColumn<QString>("name");
+    using Field = std::function<QWidget*(frmDatePage&, frmAbout&)>;
+    QTest::newRow("begin") << Field([](frmDatePage& w, frmAbout&) { return w.txtBirth; })
+                           << "Birth (Begin) Date";
+    QTest::newRow("result's own field")
+        << Field([](frmDatePage& w, frmAbout&) { return w.cboAge->lineEdit(); })
+        << "Difference Date";
+    QTest::newRow("viewer's text")
+        << Field([](frmDatePage&, frmAbout& viewer) { return viewer.txtWindow; }) << "Text";
+}
+
+// What a screen reader announces for each field that takes typing or reading.
+void tst_MainWindow::fieldsHaveAccessibleNames()
+{
+    QFETCH(std::function<QWidget*(frmDatePage&, frmAbout&)>, field);
+    QFETCH(QString, name);
+    frmAbout viewer;
+    QAccessibleInterface* const announced =
+        QAccessible::queryAccessibleInterface(field(*window, viewer));
+    QVERIFY(announced);
+    QCOMPARE(announced->text(QAccessible::Name), name);
 }
 
 void tst_MainWindow::resultListNeverTakesTypedText()

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
@@ -240,6 +241,10 @@ private slots:
         QTest::newRow("broken sections") << QByteArray(broken, sizeof broken - 1);
         QTest::newRow("only text") << QByteArray(100000, 'x');
         QTest::newRow("directory instead") << QByteArray();
+        // Qt reads the values before the broken section, yet reports the
+        // file as broken: nothing of it is trusted.
+        QTest::newRow("values, then a broken section")
+            << QByteArray("[Startup]\nOutput%20Format=2\nLeft=1500\nTop=1500\n[Startup\n");
     }
 
     void unreadableStore()
@@ -263,6 +268,37 @@ private slots:
         w.close();
         QCOMPARE(watched.programEnds, 1);
         QVERIFY(!w.isVisible());
+    }
+
+    // A lock on the store that its owner left behind does not hold up the
+    // exit, and the store keeps what it held.
+    void staleLockFile_data()
+    {
+        QTest::addColumn<QByteArray>("lockContent");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("half written") << QByteArray("4");
+    }
+
+    void staleLockFile()
+    {
+        QFETCH(QByteArray, lockContent);
+        setStored(QStringLiteral("Kept"), QStringLiteral("yes"));
+        QFile lock(store()->fileName() + QStringLiteral(".lock"));
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        QCOMPARE(lock.write(lockContent), lockContent.size());
+        lock.close();
+        WatchedPlatform watched;
+        frmDatePage w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.Diff_Index = 2;
+        QElapsedTimer exit;
+        exit.start();
+        QTest::keyClick(w.txtBirth, Qt::Key_Escape);
+        QVERIFY2(exit.elapsed() < 1000, qPrintable(QString::number(exit.elapsed())));
+        QCOMPARE(watched.programEnds, 1);
+        QCOMPARE(stored(QStringLiteral("Output Format")), QStringLiteral("2"));
+        QCOMPARE(stored(QStringLiteral("Kept")), QStringLiteral("yes"));
     }
 
     // A store that cannot be written does not keep the window from closing.
