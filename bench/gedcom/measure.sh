@@ -2,7 +2,7 @@
 # Measures spanwright-cli gedcom on generated files: wall time and peak
 # memory for COUNT individuals (default 100000), and for four times as many
 # to show that memory does not grow with the file. Builds the program
-# optimised (Release) in build-bench-gedcom/; the files live in a temporary
+# optimised (Release) in build-release/; the files live in a temporary
 # directory and are removed.
 #
 #   bench/gedcom/measure.sh [COUNT]
@@ -11,11 +11,11 @@ set -euo pipefail
 count=${1:-100000}
 [[ "$count" =~ ^[1-9][0-9]*$ ]] || { echo "usage: $0 [count]" >&2; exit 2; }
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-build="$root/build-bench-gedcom"
+build="$root/build-release"
 
 # shellcheck source=scripts/packages.sh
 source "$root/scripts/packages.sh"
-install_missing g++ cmake make qt6-base-dev libcli11-dev time
+install_missing g++ cmake make qt6-base-dev libcli11-dev libcsv-dev time
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --parallel 2 --target spanwright-cli >/dev/null
