@@ -17,6 +17,9 @@ const QColor Highlight(0, 0, 128); // classic navy selection
 void pinStyle()
 {
     QApplication::setStyle(PinnedStyle);
+    // The whole program in the one palette: menus, message boxes and the
+    // format error dialog too, not only the windows that set it themselves.
+    QApplication::setPalette(classicPalette());
 }
 
 QPalette classicPalette()

@@ -21,7 +21,8 @@ constexpr Qt::WindowFlags DialogFrame = Qt::Dialog | Qt::CustomizeWindowHint
 // The style the layouts are measured in, used whatever the desktop sets:
 // the layouts place every control in fixed twips, and a desktop style with
 // other margins or arrows cuts texts and hides the result list's arrow.
-// Fusion ships with Qt itself, so it is there on every system.
+// Fusion ships with Qt itself, so it is there on every system. The classic
+// palette goes with it, for every window of the program.
 inline const QString PinnedStyle = QStringLiteral("Fusion");
 void pinStyle();
 
