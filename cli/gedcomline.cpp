@@ -1,12 +1,11 @@
 #include "gedcomline.h"
 
+#include "asciitext.h"
+
 namespace {
 
 // Levels run from 0 to 99 in the standard.
 constexpr size_t MostLevelDigits = 2;
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 void skipBlanks(std::string_view text, size_t& pos)
 {
