@@ -22,10 +22,12 @@ bool splitGedcomLine(std::string_view text, GedcomLine& line)
     const size_t levelStart = pos;
     line.level = 0;
     while (pos < text.size() && isDigit(text[pos])) {
+        if (pos - levelStart == MostLevelDigits)
+            return false; // before the level overflows
         line.level = line.level * 10 + (text[pos] - '0');
         ++pos;
     }
-    if (pos == levelStart || pos - levelStart > MostLevelDigits || pos == text.size() || !isBlank(text[pos]))
+    if (pos == levelStart || pos == text.size() || !isBlank(text[pos]))
         return false;
     skipBlanks(text, pos);
 

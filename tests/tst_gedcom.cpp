@@ -545,6 +545,7 @@ private slots:
         for (int i = 0; i < 1000; ++i)
             manyLines += "nonsense\n";
         QTest::newRow("not a line") << QByteArray("nonsense\n") << QByteArray("line 3: not a GEDCOM line");
+        QTest::newRow("level of many digits") << QByteArray("88888888888 NOTE\n") << QByteArray("line 3: not a GEDCOM line");
         QTest::newRow("long note") << "1 NOTE " + longValue + "\n2 CONC " + longValue + "\n" << QByteArray();
         QTest::newRow("long date") << "1 BIRT\n2 DATE " + longValue + "\n"
                                    << QByteArray("\"line 4: longer than 65536 characters, not read; birth: no date given\"");
