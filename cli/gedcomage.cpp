@@ -1,34 +1,12 @@
 #include "gedcomage.h"
 
+#include "asciitext.h"
+
 namespace {
 
 // The ages the GEDCOM keywords stand for.
 constexpr long long ChildYears = 8;
 constexpr long long InfantYears = 1;
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-bool equalsIgnoringCase(std::string_view text, std::string_view upperWord)
-{
-    if (text.size() != upperWord.size())
-        return false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        const char upper = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-        if (upper != upperWord[i])
-            return false;
-    }
-    return true;
-}
 
 bool inDaysAlone(const Age& age)
 {

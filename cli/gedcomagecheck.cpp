@@ -101,6 +101,14 @@ AgeCheck checkStatedAge(const GedcomDate& birth, const GedcomDate& death, const 
 {
     const Days days = daysOf(birth, death, calendar);
     const Comparison compare{stated, calendar};
+    const bool openEnded = !birth.earliest || !death.latest;
+
+    // Even the shortest span the dates allow is too long: the birth must
+    // move later, at the earliest death.
+    if (compare(days.birthLast, days.deathFirst) > 0)
+        return disagrees(daysLater(compare, days.birthLast, days.deathFirst));
+    if (openEnded)
+        return {AgeCheck::Outcome::OpenEnded, 0};
 
     // Even the longest span the dates allow is too short: the birth must move
     // earlier, at the latest death.
@@ -108,10 +116,6 @@ AgeCheck checkStatedAge(const GedcomDate& birth, const GedcomDate& death, const 
         const std::optional<long long> earlier = daysEarlier(compare, days.birthFirst, days.deathLast);
         return earlier ? disagrees(*earlier) : AgeCheck{AgeCheck::Outcome::Unreachable, 0};
     }
-    // Even the shortest is too long: the birth must move later, at the
-    // earliest death.
-    if (compare(days.birthLast, days.deathFirst) > 0)
-        return disagrees(daysLater(compare, days.birthLast, days.deathFirst));
 
     // Between: the death days at which the earliest birth is not too short
     // begin at firstLong; those at which the latest birth is not too long end

@@ -36,6 +36,11 @@ AgeBounds ageBounds(const GedcomDate& birth, const GedcomDate& death, const Gedc
 // to the first birth day past the stated age, so at least 1. The distance of
 // a stated age from the dates is the least distance over all pairs they
 // allow (birth not after death). Disagrees with days = 0 never happens.
+//
+// A birth date with no earliest day (BEF, TO) or a death date with no latest
+// (AFT, FROM) allows ages without end, even of centuries: such dates are
+// checked only for a stated age shorter than every span they allow, and
+// are OpenEnded otherwise.
 struct AgeCheck
 {
     enum class Outcome {
@@ -44,6 +49,8 @@ struct AgeCheck
         // No birth day in the calendar gives the stated age at the death
         // days (an age longer than the calendar).
         Unreachable,
+        // The dates set no greatest age, and the stated age is not too short.
+        OpenEnded,
     };
     Outcome outcome = Outcome::Agrees;
     long long days = 0; // when Disagrees

@@ -1,8 +1,10 @@
 #include "gedcomdate.h"
 
+#include "asciitext.h"
 #include "calendar.h"
 #include "calendardate.h"
 #include "juliancalendar.h"
+#include "quotedtext.h"
 
 #include <array>
 #include <vector>
@@ -12,8 +14,6 @@ namespace {
 constexpr int MonthsPerYear = 12;
 constexpr int DaysPerWeek = 7;
 
-constexpr std::array<std::string_view, MonthsPerYear> MonthCodes = {
-    "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
 constexpr std::array<std::string_view, MonthsPerYear> MonthNames = {
     "JANUARY", "FEBRUARY", "MARCH", "APRIL", "MAY", "JUNE",
     "JULY", "AUGUST", "SEPTEMBER", "OCTOBER", "NOVEMBER", "DECEMBER"};
@@ -22,14 +22,13 @@ constexpr std::array<std::string_view, DaysPerWeek> WeekdayNames = {
     "MONDAY", "TUESDAY", "WEDNESDAY", "THURSDAY", "FRIDAY", "SATURDAY", "SUNDAY"};
 constexpr std::array<std::string_view, 4> OrdinalSuffixes = {"ST", "ND", "RD", "TH"};
 constexpr std::array<std::string_view, 3> BeforeChrist = {"B.C.", "BC", "BCE"};
+// The words that qualify or join dates; a calendar escape goes after them.
+constexpr std::array<std::string_view, 10> Keywords = {"ABT", "CAL", "EST", "BEF", "AFT", "BET", "AND",
+                                                       "FROM", "TO", "INT"};
 constexpr std::string_view EscapeStart = "@#D";
 constexpr size_t WeekdayCodeLength = 3;
 constexpr size_t DualYearDigits = 2;
 constexpr int Hundred = 100;
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 bool allDigits(std::string_view text)
 {
@@ -114,15 +113,10 @@ std::string titleCase(std::string_view word)
     return result;
 }
 
-std::string quoted(std::string_view text)
-{
-    return "\"" + std::string(text) + "\"";
-}
-
 int monthNumber(std::string_view token)
 {
     for (size_t i = 0; i < MonthsPerYear; ++i) {
-        if (token == MonthCodes[i] || token == MonthNames[i])
+        if (token == UpperMonthAbbreviations[i] || token == MonthNames[i])
             return static_cast<int>(i) + 1;
     }
     return 0;
@@ -178,39 +172,44 @@ std::string readOneDate(Tokens parts, OneDate& date, const Source& source)
         if (escape == "@#DJULIAN@")
             date.julian = true;
         else if (escape != "@#DGREGORIAN@")
-            return "the calendar " + quoted(source.written(escape)) + " is not supported (only Gregorian and Julian)";
+            return "the calendar " + quotedExcerpt(source.written(escape)) + " is not supported (only Gregorian and Julian)";
         parts.erase(parts.begin());
+        for (std::string_view keyword : Keywords) {
+            if (!parts.empty() && parts.front() == keyword)
+                return quotedExcerpt(written) + ": the calendar escape goes after " + std::string(keyword) + " ("
+                    + std::string(keyword) + " " + std::string(source.written(escape)) + " ...)";
+        }
     }
     int weekday = -1;
     if (!parts.empty() && parts.front().size() > 1 && parts.front().back() == ',') {
         weekday = weekdayNumber(parts.front().substr(0, parts.front().size() - 1));
         if (weekday < 0)
-            return quoted(written) + " is not a date";
+            return quotedExcerpt(written) + " is not a date";
         parts.erase(parts.begin());
     }
     if (!parts.empty()) {
         for (std::string_view era : BeforeChrist) {
             if (parts.back() == era)
-                return quoted(written) + ": years B.C. are not supported";
+                return quotedExcerpt(written) + ": years B.C. are not supported";
         }
     }
     constexpr size_t MostParts = 3;
     if (parts.empty() || parts.size() > MostParts)
-        return quoted(written) + " is not a date (D MON YYYY, MON YYYY or YYYY)";
+        return quotedExcerpt(written) + " is not a date (D MON YYYY, MON YYYY or YYYY)";
 
     long long year = 0;
     std::string problem = readYear(parts.back(), year);
     if (!problem.empty())
-        return quoted(written) + ": " + quoted(source.written(parts.back())) + " is " + problem;
+        return quotedExcerpt(written) + ": " + quotedExcerpt(source.written(parts.back())) + " is " + problem;
     if (year < FirstCalendarYear || year > LastCalendarYear)
-        return quoted(written) + ": the year is not from " + std::to_string(FirstCalendarYear) + " to "
+        return quotedExcerpt(written) + ": the year is not from " + std::to_string(FirstCalendarYear) + " to "
             + std::to_string(LastCalendarYear);
     int month = 0;
     long long day = 0;
     if (parts.size() >= 2) {
         month = monthNumber(parts[parts.size() - 2]);
         if (month == 0)
-            return quoted(written) + ": " + quoted(source.written(parts[parts.size() - 2])) + " is not a month";
+            return quotedExcerpt(written) + ": " + quotedExcerpt(source.written(parts[parts.size() - 2])) + " is not a month";
     }
     const auto lengthOf = [&](int m) {
         return date.julian ? julianMonthLength(m, year) : monthLength(m, double(year));
@@ -221,9 +220,9 @@ std::string readOneDate(Tokens parts, OneDate& date, const Source& source)
     };
     if (parts.size() == MostParts) {
         if (!readDay(parts[0], day))
-            return quoted(written) + ": " + quoted(source.written(parts[0])) + " is not a day";
+            return quotedExcerpt(written) + ": " + quotedExcerpt(source.written(parts[0])) + " is not a day";
         if (day < 1 || day > lengthOf(month))
-            return quoted(written) + ": " + std::string(MonthCodes[size_t(month - 1)])
+            return quotedExcerpt(written) + ": " + std::string(UpperMonthAbbreviations[size_t(month - 1)])
                 + " " + std::to_string(year) + " has " + std::to_string(lengthOf(month)) + " days";
         date.first = date.last = dayNumber(month, static_cast<int>(day));
     } else if (month != 0) {
@@ -235,10 +234,10 @@ std::string readOneDate(Tokens parts, OneDate& date, const Source& source)
     }
     if (weekday >= 0) {
         if (day == 0)
-            return quoted(written) + ": a weekday without a day";
+            return quotedExcerpt(written) + ": a weekday without a day";
         const long long actual = ((date.first % DaysPerWeek) + DaysPerWeek) % DaysPerWeek;
         if (actual != weekday)
-            return quoted(written) + ": that day was a " + titleCase(WeekdayNames[size_t(actual)]);
+            return quotedExcerpt(written) + ": that day was a " + titleCase(WeekdayNames[size_t(actual)]);
     }
     return {};
 }
@@ -273,7 +272,7 @@ GedcomDate readTwoDates(const Tokens& parts, std::string_view joiner, const Sour
     const std::string_view written = source.original;
     const size_t join = indexOf(parts, joiner);
     if (join == parts.size())
-        return refused(quoted(written) + ": " + std::string(parts.front()) + " without "
+        return refused(quotedExcerpt(written) + ": " + std::string(parts.front()) + " without "
                        + std::string(joiner));
     OneDate first;
     OneDate second;
@@ -283,7 +282,7 @@ GedcomDate readTwoDates(const Tokens& parts, std::string_view joiner, const Sour
     if (!problem.empty())
         return refused(problem);
     if (second.last < first.first)
-        return refused(quoted(written) + ": the second date lies before the first");
+        return refused(quotedExcerpt(written) + ": the second date lies before the first");
     GedcomDate date;
     date.ok = true;
     date.earliest = first.first;
@@ -310,10 +309,10 @@ GedcomDate readGedcomDate(std::string_view original)
         parts = tokens(text.substr(0, phrase));
         parts.erase(parts.begin());
     } else if (phrase != std::string_view::npos) {
-        return refused(quoted(original) + " is a date phrase, not a date");
+        return refused(quotedExcerpt(original) + " is a date phrase, not a date");
     }
     if (parts.empty())
-        return refused(quoted(original) + " is not a date");
+        return refused(quotedExcerpt(original) + " is not a date");
 
     const std::string_view keyword = parts.front();
     if (keyword == "BET")

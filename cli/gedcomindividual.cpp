@@ -7,40 +7,79 @@ namespace {
 constexpr int EventLevel = 1;
 constexpr int DetailLevel = 2;
 
+void clear(GedcomIndividual::Value& value)
+{
+    value.text.clear();
+    value.present = false;
+    value.tag = {};
+}
+
+void copy(GedcomIndividual::Value& to, const GedcomIndividual::Value& from)
+{
+    to.text.assign(from.text);
+    to.tag = from.tag;
+    to.present = from.present;
+}
+
 } // namespace
 
 void GedcomIndividual::begin(std::string_view xref)
 {
     id_.assign(xref);
-    for (Value* value : {&name_, &birth_, &christening_, &death_, &burial_, &deathAge_, &burialAge_}) {
-        value->text.clear();
-        value->present = false;
-        value->tag = {};
-    }
+    for (Value* value : {&name_, &birth_, &christening_, &death_.date, &death_.dateAge, &death_.firstAge,
+                         &burial_.date, &burial_.dateAge, &burial_.firstAge, &eventAge_})
+        clear(*value);
+    eventDated_ = false;
     problems_.clear();
+    problemCount_ = 0;
     event_ = Event::Other;
     continued_ = nullptr;
 }
 
-void GedcomIndividual::keep(Value& value, std::string_view tag, std::string_view text, int level)
+GedcomIndividual::Ending* GedcomIndividual::ending()
 {
-    value.text.assign(text);
+    return event_ == Event::Death ? &death_ : event_ == Event::Burial ? &burial_ : nullptr;
+}
+
+void GedcomIndividual::keep(Value& value, std::string_view tag, std::string_view text, int level, bool cut)
+{
+    value.text.assign(cut ? std::string_view() : text);
     value.tag = tag;
     value.present = true;
     continued_ = &value;
     continuedLevel_ = level;
 }
 
-void GedcomIndividual::add(const GedcomLine& line)
+void GedcomIndividual::endEvent()
+{
+    if (Ending* current = ending(); current != nullptr && eventAge_.present) {
+        if (eventDated_)
+            copy(current->dateAge, eventAge_);
+        if (!current->firstAge.present)
+            copy(current->firstAge, eventAge_);
+    }
+    clear(eventAge_);
+    eventDated_ = false;
+    event_ = Event::Other;
+}
+
+void GedcomIndividual::end()
+{
+    endEvent();
+    continued_ = nullptr;
+}
+
+bool GedcomIndividual::add(const GedcomLine& line, bool cut)
 {
     const bool continuation = line.tag == "CONC" || line.tag == "CONT";
     if (continuation) {
-        if (continued_ != nullptr && line.level == continuedLevel_ + 1) {
-            if (line.tag == "CONT")
-                continued_->text.push_back('\n');
+        if (continued_ == nullptr || line.level != continuedLevel_ + 1)
+            return false;
+        if (line.tag == "CONT")
+            continued_->text.push_back('\n');
+        if (!cut)
             continued_->text.append(line.value);
-        }
-        return;
+        return true;
     }
     continued_ = nullptr;
 
@@ -52,40 +91,62 @@ void GedcomIndividual::add(const GedcomLine& line)
             {"DEAT", Event::Death},
             {"BURI", Event::Burial},
         }};
-        event_ = Event::Other;
+        endEvent();
         for (const auto& [tag, event] : Events) {
             if (line.tag == tag) {
                 event_ = event;
                 eventTag_ = tag;
             }
         }
-        if (line.tag == "NAME" && !name_.present)
-            keep(name_, "NAME", line.value, line.level);
-        return;
+        if (line.tag != "NAME" || name_.present)
+            return false;
+        keep(name_, "NAME", line.value, line.level, cut);
+        return true;
     }
     if (line.level != DetailLevel || event_ == Event::Other)
-        return;
+        return false;
+    Ending* current = ending();
     if (line.tag == "DATE") {
-        Value* slot = nullptr;
-        switch (event_) {
-        case Event::Birth: slot = &birth_; break;
-        case Event::Christening: slot = &christening_; break;
-        case Event::Death: slot = &death_; break;
-        case Event::Burial: slot = &burial_; break;
-        case Event::Other: break;
-        }
-        if (slot != nullptr && !slot->present)
-            keep(*slot, eventTag_, line.value, line.level);
-    } else if (line.tag == "AGE") {
-        Value* slot = event_ == Event::Death ? &deathAge_ : event_ == Event::Burial ? &burialAge_ : nullptr;
-        if (slot != nullptr && !slot->present)
-            keep(*slot, eventTag_, line.value, line.level);
+        Value* slot = event_ == Event::Birth ? &birth_ : event_ == Event::Christening ? &christening_ : &current->date;
+        if (slot->present)
+            return false;
+        keep(*slot, eventTag_, line.value, line.level, cut);
+        eventDated_ = current != nullptr;
+        return true;
     }
+    if (line.tag == "AGE" && current != nullptr && !eventAge_.present) {
+        keep(eventAge_, eventTag_, line.value, line.level, cut);
+        return true;
+    }
+    return false;
+}
+
+const GedcomIndividual::Value& GedcomIndividual::statedAge() const
+{
+    const Ending& used = deathOrBurial();
+    if (used.date.present && used.dateAge.present)
+        return used.dateAge;
+    return death_.firstAge.present ? death_.firstAge : burial_.firstAge;
+}
+
+bool GedcomIndividual::statedAgeElsewhere() const
+{
+    const Ending& used = deathOrBurial();
+    return used.date.present && !used.dateAge.present && statedAge().present;
 }
 
 void GedcomIndividual::addProblem(std::string_view problem)
 {
+    if (++problemCount_ > MostProblemsKept)
+        return;
     if (!problems_.empty())
         problems_.append("; ");
     problems_.append(problem);
+}
+
+std::string GedcomIndividual::problems() const
+{
+    if (problemCount_ <= MostProblemsKept)
+        return problems_;
+    return problems_ + "; and " + std::to_string(problemCount_ - MostProblemsKept) + " more lines not read";
 }

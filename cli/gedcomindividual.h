@@ -7,9 +7,9 @@
 
 // The parts of one INDI record that the report uses, gathered line by line:
 // the first NAME; the DATE of the first BIRT, CHR or BAPM, DEAT and BURI
-// events that have one; the AGE under the first DEAT and BURI that have
-// one; CONC and CONT continuations of these. The strings keep their
-// storage from record to record.
+// events that have one; the AGE under the death and burial events; CONC and
+// CONT continuations of these. The strings keep their storage from record to
+// record.
 class GedcomIndividual
 {
 public:
@@ -21,36 +21,61 @@ public:
         bool present = false;
     };
 
+    // The reasons kept in full; beyond them only a count is kept, so that a
+    // record followed by a damaged tail does not fill the memory.
+    static constexpr long long MostProblemsKept = 3;
+
     void begin(std::string_view xref);
-    // A line of the record below its level 0 line.
-    void add(const GedcomLine& line);
-    // A reason that part of the record could not be read.
+    // A line of the record below its level 0 line. True when the report
+    // uses the line's value; a cut line (see GedcomLineReader) then
+    // leaves the value empty, since what was kept is not what was written.
+    bool add(const GedcomLine& line, bool cut = false);
+    // A reason that a line of the record could not be read.
     void addProblem(std::string_view problem);
+    // After the record's last line.
+    void end();
 
     const std::string& id() const { return id_; }
     const std::string& name() const { return name_.text; }
     // BIRT, else CHR or BAPM.
     const Value& birth() const { return birth_.present ? birth_ : christening_; }
     // DEAT, else BURI.
-    const Value& death() const { return death_.present ? death_ : burial_; }
-    // The AGE under the death, else under the burial.
-    const Value& statedAge() const { return deathAge_.present ? deathAge_ : burialAge_; }
-    const std::string& problems() const { return problems_; }
+    const Value& death() const { return deathOrBurial().date; }
+    // The AGE under the event whose date is the death; where that has none,
+    // the first AGE under a DEAT, else under a BURI (see statedAgeElsewhere).
+    const Value& statedAge() const;
+    // There is a death date and a stated age, but not under the same event.
+    bool statedAgeElsewhere() const;
+    // The reasons joined by "; ", those beyond MostProblemsKept counted.
+    std::string problems() const;
 
 private:
     enum class Event { Other, Birth, Christening, Death, Burial };
 
-    void keep(Value& value, std::string_view tag, std::string_view text, int level);
+    // The date and ages of the DEAT or of the BURI events.
+    struct Ending
+    {
+        Value date;     // of the first event that has one
+        Value dateAge;  // the AGE under that event
+        Value firstAge; // the first AGE under any of them
+    };
+
+    const Ending& deathOrBurial() const { return death_.date.present ? death_ : burial_; }
+    Ending* ending();
+    void keep(Value& value, std::string_view tag, std::string_view text, int level, bool cut);
+    // Settles the AGE of the event that ends with the line before.
+    void endEvent();
 
     std::string id_;
     Value name_;
     Value birth_;
     Value christening_;
-    Value death_;
-    Value burial_;
-    Value deathAge_;
-    Value burialAge_;
+    Ending death_;
+    Ending burial_;
+    Value eventAge_; // the first AGE under the current event
+    bool eventDated_ = false; // the current event gave its Ending's date
     std::string problems_;
+    long long problemCount_ = 0;
     Event event_ = Event::Other;
     std::string_view eventTag_;
     // The value that CONC and CONT lines one level deeper go on.

@@ -1,12 +1,11 @@
 #include "gedcomline.h"
 
+#include "asciitext.h"
+
 namespace {
 
 // Levels run from 0 to 99 in the standard.
 constexpr size_t MostLevelDigits = 2;
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 void skipBlanks(std::string_view text, size_t& pos)
 {
@@ -23,10 +22,12 @@ bool splitGedcomLine(std::string_view text, GedcomLine& line)
     const size_t levelStart = pos;
     line.level = 0;
     while (pos < text.size() && isDigit(text[pos])) {
+        if (pos - levelStart == MostLevelDigits)
+            return false; // before the level overflows
         line.level = line.level * 10 + (text[pos] - '0');
         ++pos;
     }
-    if (pos == levelStart || pos - levelStart > MostLevelDigits || pos == text.size() || !isBlank(text[pos]))
+    if (pos == levelStart || pos == text.size() || !isBlank(text[pos]))
         return false;
     skipBlanks(text, pos);
 

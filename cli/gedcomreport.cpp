@@ -1,5 +1,6 @@
 #include "gedcomreport.h"
 
+#include "asciitext.h"
 #include "csvfield.h"
 #include "exitstatus.h"
 #include "gedcomindividual.h"
@@ -18,27 +19,6 @@ constexpr std::string_view Utf16LittleEndianMark = "\xFF\xFE";
 constexpr std::string_view Utf16BigEndianMark = "\xFE\xFF";
 // Rows are written in blocks of about this size.
 constexpr size_t OutputBlock = 1 << 16;
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
 
 // Writes the rows of one file.
 class ReportWriter
@@ -67,8 +47,16 @@ public:
                 return std::nullopt;
             return trimmed(value.text);
         };
+        std::string ageElsewhere;
+        if (person.statedAgeElsewhere()) {
+            const std::string_view ageTag = person.statedAge().tag;
+            const std::string_view dateTag = person.death().tag;
+            ageElsewhere = ageTag == dateTag
+                ? "the age is stated under another " + std::string(ageTag) + " than the date"
+                : "the age is stated under " + std::string(ageTag) + ", the date under " + std::string(dateTag);
+        }
         const GedcomRow row = calculateGedcomRow(valueOf(person.birth()), valueOf(person.death()),
-                                                 valueOf(person.statedAge()));
+                                                 valueOf(person.statedAge()), ageElsewhere);
         ++summary_.individuals;
         summary_.agesComputed += row.ageAtDeath.empty() ? 0 : 1;
         summary_.agree += row.check == GedcomRow::Check::Agrees ? 1 : 0;
@@ -199,20 +187,18 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
     while (reader.next(text)) {
         if (trimmed(text).empty())
             continue;
-        if (reader.cut() || !splitGedcomLine(text, line)) {
-            const std::string problem = "line " + std::to_string(reader.lineNumber())
-                + (reader.cut() ? ": longer than " + std::to_string(GedcomLineReader::LongestLine)
-                        + " characters, not read"
-                                : std::string(": not a GEDCOM line"));
+        if (!splitGedcomLine(text, line)) {
             if (inPerson)
-                person.addProblem(problem);
+                person.addProblem("line " + std::to_string(reader.lineNumber()) + ": not a GEDCOM line");
             else if (strayLines++ == 0)
                 firstStrayLine = reader.lineNumber();
             continue;
         }
         if (line.level == 0) {
-            if (inPerson)
+            if (inPerson) {
+                person.end();
                 writer.write(person);
+            }
             inHeader = false;
             inPerson = line.tag == "INDI";
             if (inPerson)
@@ -223,11 +209,17 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
         }
         if (inHeader && line.level == 1 && line.tag == "CHAR" && !byteOrderMark)
             writer.setCharacterSet(line.value);
-        if (inPerson)
-            person.add(line);
+        // A cut line matters only where its value is used (a long NOTE is
+        // of no concern); its level and tag are in the part kept.
+        if (inPerson && person.add(line, reader.cut()) && reader.cut()) {
+            person.addProblem("line " + std::to_string(reader.lineNumber()) + ": longer than "
+                              + std::to_string(GedcomLineReader::LongestLine) + " characters, not read");
+        }
     }
-    if (inPerson)
+    if (inPerson) {
+        person.end();
         writer.write(person);
+    }
     if (strayLines > 0)
         warnings << "spanwright-cli: " << name << ": " << strayLines
                  << " line(s) outside individual records could not be read (the first is line "

@@ -8,6 +8,7 @@ namespace {
 constexpr std::string_view AboutMark = "about: ";
 constexpr std::string_view MixedCalendarsNote = " (Julian date converted to the Gregorian calendar)";
 constexpr std::string_view JulianMark = " (Julian)";
+constexpr std::string_view GregorianMark = " (Gregorian)";
 
 std::string worded(const Span& span)
 {
@@ -42,7 +43,8 @@ std::string ageText(const AgeBounds& bounds, bool approximate)
     return text;
 }
 
-std::string birthDaysText(const BirthDays& days, const GedcomSpanCalendar& calendar)
+// The birth dates, marked with their calendar where a row has a Julian date.
+std::string birthDaysText(const BirthDays& days, const GedcomSpanCalendar& calendar, bool mixed)
 {
     if (days.count == 0)
         return "none";
@@ -52,6 +54,8 @@ std::string birthDaysText(const BirthDays& days, const GedcomSpanCalendar& calen
         : calendarDateText(calendar.dateOf(days.first)) + " through " + last;
     if (calendar.julian())
         text.append(JulianMark);
+    else if (mixed)
+        text.append(GregorianMark);
     return text;
 }
 
@@ -59,7 +63,7 @@ std::string birthDaysText(const BirthDays& days, const GedcomSpanCalendar& calen
 
 GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
                              std::optional<std::string_view> deathText,
-                             std::optional<std::string_view> statedText)
+                             std::optional<std::string_view> statedText, std::string_view ageElsewhere)
 {
     GedcomRow row;
     GedcomDate birth;
@@ -82,13 +86,26 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
             addError(row, "stated age: " + stated.problem);
     }
 
-    // The birth dates from the stated age need only the death date.
+    if (statedText && !ageElsewhere.empty())
+        cannotCheck(row, ageElsewhere);
     if (stated.ok && !stated.meetable())
         cannotCheck(row, "no span has more than " + std::to_string(LongestSpanDays)
                              + " days beside years or months");
-    if (stated.ok && stated.meetable() && death.exact()) {
-        const GedcomSpanCalendar calendar(death.calendar == GedcomDate::Calendar::Julian);
-        row.bornFromStatedAge = birthDaysText(birthDaysFor(*death.earliest, stated, calendar), calendar);
+
+    // Two Julian dates are spanned in the Julian calendar; a Julian date
+    // beside a Gregorian one is converted, and the birth dates from the
+    // stated age are then Gregorian too, as the check sees them.
+    using Calendar = GedcomDate::Calendar;
+    const bool julian = death.calendar == Calendar::Julian && (!birth.ok || birth.calendar == Calendar::Julian);
+    const bool mixed = !julian
+        && (death.calendar != Calendar::Gregorian || (birth.ok && birth.calendar != Calendar::Gregorian));
+    const GedcomSpanCalendar calendar(julian);
+
+    // The birth dates from the stated age need only the death date.
+    if (stated.ok && ageElsewhere.empty() && death.exact()) {
+        row.bornFromStatedAge = stated.meetable()
+            ? birthDaysText(birthDaysFor(*death.earliest, stated, calendar), calendar, mixed)
+            : "none";
     }
 
     if (!stated.ok)
@@ -106,10 +123,6 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
         return row;
     }
 
-    using Calendar = GedcomDate::Calendar;
-    const bool julian = birth.calendar == Calendar::Julian && death.calendar == Calendar::Julian;
-    const bool mixed = !julian && (birth.calendar != Calendar::Gregorian || death.calendar != Calendar::Gregorian);
-    const GedcomSpanCalendar calendar(julian);
     row.ageAtDeath = ageText(ageBounds(birth, death, calendar), birth.approximate || death.approximate);
     if (mixed)
         row.ageAtDeath.append(MixedCalendarsNote);
@@ -132,6 +145,9 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
         break;
     case AgeCheck::Outcome::Unreachable:
         cannotCheck(row, "no birth date in the calendar gives the stated age");
+        break;
+    case AgeCheck::Outcome::OpenEnded:
+        cannotCheck(row, !birth.earliest ? "the birth date is open-ended" : "the death date is open-ended");
         break;
     }
     return row;

@@ -6,7 +6,9 @@
 
 // The calculated columns of one report row, from the texts of the birth
 // date, the death date and the stated age (each absent when the record has
-// none).
+// none). ageElsewhere, when not empty, says why the stated age is not the
+// age at the death date (it is stated under another event); it is then
+// neither checked nor used for the birth dates.
 struct GedcomRow
 {
     enum class Check { NoStatedAge, Agrees, Disagrees, CannotCheck };
@@ -19,4 +21,4 @@ struct GedcomRow
 };
 
 GedcomRow calculateGedcomRow(std::optional<std::string_view> birth, std::optional<std::string_view> death,
-                             std::optional<std::string_view> statedAge);
+                             std::optional<std::string_view> statedAge, std::string_view ageElsewhere = {});

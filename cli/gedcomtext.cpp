@@ -1,5 +1,7 @@
 #include "gedcomtext.h"
 
+#include "asciitext.h"
+
 namespace {
 
 constexpr std::string_view ReplacementCharacter = "\xEF\xBF\xBD"; // U+FFFD
@@ -72,7 +74,7 @@ std::string_view nameWithoutSlashes(std::string_view name, std::string& buffer)
     bool blankPending = false;
     for (char c : name) {
         // A slash parts words as a blank does: "John/Smith/" is two words.
-        if (c == '/' || c == ' ' || c == '\t') {
+        if (c == '/' || isBlank(c)) {
             blankPending = !buffer.empty();
             continue;
         }

@@ -1,5 +1,6 @@
 #include "age.h"
 
+#include "asciitext.h"
 #include "quotedtext.h"
 
 #include <array>
@@ -28,10 +29,9 @@ constexpr std::array<UnitWord, 19> UnitWords = {{
 constexpr std::array<std::string_view, 2> AgePrefixes = {"aged", "age"};
 constexpr std::string_view PluralMark = "(s)";
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+// An age pasted from a text may carry line ends; they part words as blanks do.
+bool isSpace(char c) { return isBlank(c) || isLineEnd(c); }
 
 // The text in lower case, with each no-break space (U+00A0 in UTF-8) made
 // a plain blank, as word processors put one between a number and its unit.
@@ -49,15 +49,6 @@ std::string lowered(std::string_view text)
         }
     }
     return result;
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 AgeReading refused(std::string problem)
@@ -162,12 +153,12 @@ std::string_view partName(Part part)
 
 AgeReading readAgeText(std::string_view original)
 {
-    const std::string lower = lowered(trimmed(original));
+    const std::string lower = lowered(trimmed(original, isSpace));
     std::string_view text = lower;
     for (std::string_view prefix : AgePrefixes) {
         if (text.substr(0, prefix.size()) == prefix && text.size() > prefix.size()
-            && (isBlank(text[prefix.size()]) || text[prefix.size()] == ':')) {
-            text = trimmed(text.substr(prefix.size() + 1));
+            && (isSpace(text[prefix.size()]) || text[prefix.size()] == ':')) {
+            text = trimmed(text.substr(prefix.size() + 1), isSpace);
             break;
         }
     }
@@ -186,7 +177,7 @@ AgeReading readAgeText(std::string_view original)
     bool bareNumber = false;
     while (pos < text.size()) {
         const char c = text[pos];
-        if (isBlank(c) || c == ',') {
+        if (isSpace(c) || c == ',') {
             ++pos;
             continue;
         }
@@ -211,7 +202,7 @@ AgeReading readAgeText(std::string_view original)
         ++numbers;
 
         size_t wordStart = end;
-        while (wordStart < text.size() && isBlank(text[wordStart]))
+        while (wordStart < text.size() && isSpace(text[wordStart]))
             ++wordStart;
         size_t wordEnd = wordStart;
         while (wordEnd < text.size() && (isLetter(text[wordEnd]) || text[wordEnd] == '(' || text[wordEnd] == ')' || text[wordEnd] == '.'))

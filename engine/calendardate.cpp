@@ -13,11 +13,6 @@ constexpr long long YearsPerEra = 400;
 // Day number (from 1 March of year 0) of 1 January of year 1.
 constexpr long long FirstJanuaryOfYearOne = 306;
 
-long long floorDivide(long long a, long long b)
-{
-    return a >= 0 ? a / b : (a - b + 1) / b;
-}
-
 bool isWhole(double value)
 {
     return std::trunc(value) == value;

@@ -20,6 +20,12 @@ struct CalendarDate
     friend bool operator!=(const CalendarDate& a, const CalendarDate& b) { return !(a == b); }
 };
 
+// a / b rounded down, for b > 0: the day arithmetic of dates before year 1.
+constexpr long long floorDivide(long long a, long long b)
+{
+    return a >= 0 ? a / b : (a - b + 1) / b;
+}
+
 // The years a CalendarDate may have. The date reader accepts far larger
 // years, but day counts are kept in 64-bit integers and a genealogist never
 // needs more.

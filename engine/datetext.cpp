@@ -1,27 +1,19 @@
 #include "datetext.h"
 
+#include "asciitext.h"
 #include "calendar.h"
 #include "leadingnumber.h"
-
-#include <array>
 
 namespace {
 
 // 1-based month number of a three-letter month name in upper case, 0 if none.
 int monthFromName(std::string_view name)
 {
-    static constexpr std::array<std::string_view, 12> names = {
-        "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
-    for (size_t i = 0; i < names.size(); ++i) {
-        if (names[i] == name)
+    for (size_t i = 0; i < UpperMonthAbbreviations.size(); ++i) {
+        if (UpperMonthAbbreviations[i] == name)
             return static_cast<int>(i) + 1;
     }
     return 0;
-}
-
-char upperAscii(char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 bool reject(DateFields& fields)

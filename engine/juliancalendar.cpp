@@ -13,11 +13,6 @@ constexpr long long JulianDayOfMarchFirstYearZero = 1721118;
 constexpr long long DaysPerFourYears = 1461;
 constexpr int JulianLeapCycle = 4;
 
-long long floorDivide(long long a, long long b)
-{
-    return a >= 0 ? a / b : (a - b + 1) / b;
-}
-
 } // namespace
 
 bool isJulianLeapYear(long long year)

@@ -7,6 +7,7 @@
 // first two line feeds is a birth date, a death date and a stated age for
 // one report row, whose check must agree with the span arithmetic.
 #include "agesearch.h"
+#include "asciitext.h"
 #include "gedcomage.h"
 #include "gedcomdate.h"
 #include "gedcomrow.h"
@@ -49,7 +50,7 @@ void checkDate(std::string_view text)
 
     std::string lower(text);
     for (char& c : lower)
-        c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        c = lowerAscii(c);
     FUZZ_CHECK(sameDate(readGedcomDate(lower), date));
 }
 
