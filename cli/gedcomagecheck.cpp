@@ -1,7 +1,7 @@
 #include "gedcomagecheck.h"
 
 #include "agesearch.h"
-#include "gedcomdaysearch.h"
+#include "daysearch.h"
 
 #include <algorithm>
 

@@ -1,5 +1,7 @@
 #include "agesearch.h"
 
+#include "daysearch.h"
+
 #include <algorithm>
 
 namespace {
@@ -52,24 +54,6 @@ Window searchWindow(long long firstMonth, long long lastMonth, long long low, lo
     if (windowHigh < low)
         return {low, low - 1};
     return {high + 1, high};
-}
-
-// The first day in [low, high] for which isPast holds, or high + 1 when none
-// does; isPast must be false up to some day and true from it on.
-template <typename Predicate>
-long long firstDayWhere(long long low, long long high, Predicate isPast)
-{
-    long long count = high - low + 1;
-    while (count > 0) {
-        const long long half = count / 2;
-        if (isPast(low + half)) {
-            count = half;
-        } else {
-            low += half + 1;
-            count -= half + 1;
-        }
-    }
-    return low;
 }
 
 // The run of days in [low, high] whose span gives age, found within
