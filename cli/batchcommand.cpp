@@ -6,6 +6,7 @@
 #include "exitstatus.h"
 #include "notationoption.h"
 #include "progress.h"
+#include "textbuffer.h"
 
 #include <CLI/App.hpp>
 
@@ -54,21 +55,16 @@ BatchMode modeOf(const Arguments& arguments)
          "--age for birth dates, --begin with --age for end dates");
 }
 
-// Writes the output in large pieces.
+// The output, written in large pieces: rows are built at its end, and it
+// goes out once it has grown past a flush size.
 class Output
 {
 public:
-    void add(std::string_view text)
+    TextBuffer& text() { return text_; }
+    void flushWhenFull()
     {
-        buffer_.append(text);
-        if (buffer_.size() >= OutputFlushSize)
+        if (text_.size() >= OutputFlushSize)
             flush();
-    }
-    void flush()
-    {
-        if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), stdout) != buffer_.size())
-            fail(std::string("cannot write the output: ") + std::strerror(errno));
-        buffer_.clear();
     }
     void finish()
     {
@@ -78,7 +74,15 @@ public:
     }
 
 private:
-    std::string buffer_;
+    void flush()
+    {
+        const std::string_view text = text_.view();
+        if (!text.empty() && std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
+            fail(std::string("cannot write the output: ") + std::strerror(errno));
+        text_.clear();
+    }
+
+    TextBuffer text_;
 };
 
 // One run over the input: the header first, then every row.
@@ -115,7 +119,6 @@ private:
     // Returns false, with failure_ set, to stop the reading.
     bool onRow(const CsvReader::Row& csvRow)
     {
-        row_.clear();
         if (!csvRow.emptyLine) {
             if (!calculator_) {
                 if (!startWith(csvRow.fields))
@@ -124,9 +127,9 @@ private:
                 appendRow(csvRow.fields);
             }
         }
-        row_.append(reader_.lineBreak());
+        row().append(reader_.lineBreak());
         try {
-            output_.add(row_);
+            output_.flushWhenFull();
         } catch (const UsageError& error) {
             failure_ = error.message;
             return false;
@@ -146,11 +149,11 @@ private:
         calculator_.emplace(mode_, columns, static_cast<Notation>(std::stoi(arguments_.notation)));
         headerFields_ = header.size();
         if (reader_.hadByteOrderMark())
-            output_.add(Utf8ByteOrderMark);
+            row().append(Utf8ByteOrderMark);
         appendFields(header);
         for (std::string_view name : appendedColumnNames(mode_)) {
-            row_.push_back(',');
-            row_.append(name);
+            row().push_back(',');
+            row().append(name);
         }
         return true;
     }
@@ -171,8 +174,8 @@ private:
         // A short row is filled up, so that the results stand under their
         // names. (A long row keeps its extra fields; its results follow them.)
         if (fields.size() < headerFields_)
-            row_.append(headerFields_ - fields.size(), ',');
-        someFailed_ |= !calculator_->appendResults(fields, row_);
+            row().append(headerFields_ - fields.size(), ',');
+        someFailed_ |= !calculator_->appendResults(fields, row());
         ++rows_;
     }
 
@@ -180,17 +183,19 @@ private:
     {
         for (size_t i = 0; i < fields.size(); ++i) {
             if (i > 0)
-                row_.push_back(',');
-            appendCsvField(row_, fields[i]);
+                row().push_back(',');
+            appendCsvField(row(), fields[i]);
         }
     }
+
+    // Rows are written straight into the output.
+    TextBuffer& row() { return output_.text(); }
 
     const Arguments& arguments_;
     const BatchMode mode_;
     CsvReader reader_;
     Output output_;
     std::optional<BatchRowCalculator> calculator_;
-    std::string row_;
     std::string failure_;
     size_t headerFields_ = 0;
     unsigned long long rows_ = 0;

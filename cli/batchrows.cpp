@@ -10,14 +10,29 @@
 
 namespace {
 
-void appendField(std::string& row, std::string_view field)
+// A text the engine wrote: digits, signs, points, separators and in the
+// worded entry commas and blanks, never a quote or a line break. It needs
+// quotes exactly when it holds a comma. (These texts are short: a loop finds
+// the comma sooner than a call to memchr would.)
+void appendResultField(TextBuffer& row, std::string_view text)
+{
+    row.push_back(',');
+    const bool quoted = std::find(text.begin(), text.end(), ',') != text.end();
+    if (quoted)
+        row.push_back('"');
+    row.append(text);
+    if (quoted)
+        row.push_back('"');
+}
+
+void appendField(TextBuffer& row, std::string_view field)
 {
     row.push_back(',');
     appendCsvField(row, field);
 }
 
 // Empty result fields, then the error.
-bool appendError(std::string& row, size_t resultFields, std::string_view error)
+bool appendError(TextBuffer& row, size_t resultFields, std::string_view error)
 {
     row.append(resultFields, ',');
     appendField(row, error);
@@ -66,7 +81,7 @@ BatchRowCalculator::BatchRowCalculator(BatchMode mode, BatchColumns columns, Not
 {
 }
 
-bool BatchRowCalculator::appendResults(const std::vector<std::string>& fields, std::string& row)
+bool BatchRowCalculator::appendResults(const std::vector<std::string>& fields, TextBuffer& row)
 {
     const size_t resultFields = mode_ == BatchMode::Span ? SpanResultFields : DatesResultFields;
     const size_t needed = std::max(columns_.first, columns_.second) + 1;
@@ -81,21 +96,21 @@ bool BatchRowCalculator::appendResults(const std::vector<std::string>& fields, s
     return appendDates(first, second, row);
 }
 
-bool BatchRowCalculator::appendSpan(std::string_view begin, std::string_view end, std::string& row)
+bool BatchRowCalculator::appendSpan(std::string_view begin, std::string_view end, TextBuffer& row)
 {
     const SpanCalculation calculation = calculateSpan(begin, end);
     if (calculation.status != ExitSuccess)
         return appendError(row, SpanResultFields, calculation.problem);
     entries_.compose(calculation.span);
-    appendField(row, entries_.years());
-    appendField(row, entries_.months());
-    appendField(row, entries_.days());
-    appendField(row, entries_.entry(notation_));
+    appendResultField(row, entries_.years());
+    appendResultField(row, entries_.months());
+    appendResultField(row, entries_.days());
+    appendResultField(row, entries_.entry(notation_));
     row.push_back(','); // no error
     return true;
 }
 
-bool BatchRowCalculator::appendDates(std::string_view dateText, std::string_view ageText, std::string& row)
+bool BatchRowCalculator::appendDates(std::string_view dateText, std::string_view ageText, TextBuffer& row)
 {
     const bool born = mode_ == BatchMode::Born;
     CalendarDate date;
@@ -112,9 +127,9 @@ bool BatchRowCalculator::appendDates(std::string_view dateText, std::string_view
         appendField(row, noMatchText(age, matches, born ? "before" : "after", calendarDateText(date)));
         return false;
     }
-    appendField(row, calendarDateText(matches.first()));
-    appendField(row, calendarDateText(matches.last()));
-    appendField(row, std::to_string(matches.count));
+    appendResultField(row, calendarDateText(matches.first()));
+    appendResultField(row, calendarDateText(matches.last()));
+    appendResultField(row, std::to_string(matches.count));
     row.push_back(',');
     return true;
 }

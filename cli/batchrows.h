@@ -1,6 +1,7 @@
 #pragma once
 
 #include "resultentries.h"
+#include "textbuffer.h"
 
 #include <string>
 #include <string_view>
@@ -35,11 +36,11 @@ class BatchRowCalculator
 {
 public:
     BatchRowCalculator(BatchMode mode, BatchColumns columns, Notation notation);
-    bool appendResults(const std::vector<std::string>& fields, std::string& row);
+    bool appendResults(const std::vector<std::string>& fields, TextBuffer& row);
 
 private:
-    bool appendSpan(std::string_view begin, std::string_view end, std::string& row);
-    bool appendDates(std::string_view date, std::string_view age, std::string& row);
+    bool appendSpan(std::string_view begin, std::string_view end, TextBuffer& row);
+    bool appendDates(std::string_view date, std::string_view age, TextBuffer& row);
 
     BatchMode mode_;
     BatchColumns columns_;

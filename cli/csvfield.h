@@ -1,8 +1,49 @@
 #pragma once
 
-#include <string>
+#include <array>
 #include <string_view>
 
-// Appends one CSV field to a row, quoted as RFC 4180 asks when it holds a
-// comma, a quote or a line break (quotes doubled), as it stands otherwise.
-void appendCsvField(std::string& row, std::string_view field);
+namespace csvfield {
+
+// The characters that make a field need quotes, marked in a table: this
+// runs for every character of every field.
+constexpr std::array<bool, 256> quotedCharacters()
+{
+    std::array<bool, 256> table{};
+    for (unsigned char c : {',', '"', '\r', '\n'})
+        table[c] = true;
+    return table;
+}
+inline constexpr std::array<bool, 256> NeedsQuotes = quotedCharacters();
+
+inline bool needsQuotes(std::string_view field)
+{
+    bool found = false;
+    for (char c : field)
+        found |= NeedsQuotes[static_cast<unsigned char>(c)];
+    return found;
+}
+
+} // namespace csvfield
+
+// Appends one CSV field to a row (a std::string or a TextBuffer), quoted as
+// RFC 4180 asks when it holds a comma, a quote or a line break (quotes
+// doubled), as it stands otherwise.
+template <typename Text>
+void appendCsvField(Text& row, std::string_view field)
+{
+    if (!csvfield::needsQuotes(field)) {
+        row.append(field);
+        return;
+    }
+    row.push_back('"');
+    // Each quote is doubled: the field is copied up to and with each quote,
+    // and the quote once more.
+    for (size_t quote = field.find('"'); quote != std::string_view::npos; quote = field.find('"')) {
+        row.append(field.substr(0, quote + 1));
+        row.push_back('"');
+        field.remove_prefix(quote + 1);
+    }
+    row.append(field);
+    row.push_back('"');
+}

@@ -1,41 +1,27 @@
 #include "csvreader.h"
 
-#include <csv.h>
-
 #include <array>
-#include <new>
+#include <cstring>
 
 namespace {
 
 constexpr size_t ChunkSize = 1 << 16;
-// How far libcsv grows a field's buffer at a time; its default of 128 bytes
-// makes long fields slow.
-constexpr size_t FieldBufferStep = 1 << 12;
-constexpr int EndOfInput = -1;
 
-// Blanks around unquoted fields are part of the field.
-int noBlankIsSpace(unsigned char)
+// The length of the run at the start of data that holds none of the
+// characters that end an unquoted field or are not allowed in it.
+size_t plainRun(std::string_view data)
 {
-    return 0;
+    size_t length = 0;
+    while (length < data.size()) {
+        const char c = data[length];
+        if (c == ',' || c == '\n' || c == '\r' || c == '"')
+            break;
+        ++length;
+    }
+    return length;
 }
 
 } // namespace
-
-CsvReader::CsvReader() : parser_(new csv_parser)
-{
-    // Every line break ends a row, so that empty lines are seen; quotes
-    // that break the rules are errors rather than guesses.
-    if (csv_init(parser_, CSV_REPALL_NL | CSV_STRICT | CSV_STRICT_FINI) != 0)
-        throw std::bad_alloc();
-    csv_set_space_func(parser_, noBlankIsSpace);
-    csv_set_blk_size(parser_, FieldBufferStep);
-}
-
-CsvReader::~CsvReader()
-{
-    csv_free(parser_);
-    delete parser_;
-}
 
 std::string CsvReader::malformedReason() const
 {
@@ -46,42 +32,105 @@ std::string CsvReader::malformedReason() const
         "with quotes inside it doubled)";
 }
 
-void CsvReader::fieldEnded(void* text, size_t size, void* self)
+std::string& CsvReader::field()
 {
-    auto& reader = *static_cast<CsvReader*>(self);
-    if (reader.stopped_)
-        return;
-    if (reader.fieldCount_ == reader.fields_.size())
-        reader.fields_.emplace_back();
-    std::string& field = reader.fields_[reader.fieldCount_++];
-    if (text)
-        field.assign(static_cast<const char*>(text), size);
-    else
-        field.clear();
+    if (!fieldStarted_) {
+        if (fieldCount_ == fields_.size())
+            fields_.emplace_back();
+        fields_[fieldCount_].clear();
+        fieldStarted_ = true;
+    }
+    return fields_[fieldCount_];
 }
 
-void CsvReader::rowEnded(int terminator, void* self)
+void CsvReader::endField()
 {
-    auto& reader = *static_cast<CsvReader*>(self);
-    const bool noFields = reader.fieldCount_ == 0;
-    const int previous = reader.lastTerminator_;
-    reader.lastTerminator_ = terminator;
-    if (reader.stopped_)
-        return;
-    // The LF of a CR LF pair is reported as a row end of its own.
-    if (noFields && terminator == '\n' && previous == '\r')
-        return;
-    // The end of input after a final line break ends no row.
-    if (noFields && terminator == EndOfInput)
-        return;
-    if (!reader.firstRowSeen_) {
-        reader.firstRowSeen_ = true;
-        reader.lineBreak_ = terminator == '\r' ? "\r\n" : "\n";
+    field(); // an empty field is a field too
+    ++fieldCount_;
+    fieldStarted_ = false;
+    state_ = State::FieldStart;
+}
+
+void CsvReader::endRow(bool byLineBreak, char lineBreak)
+{
+    if (!firstRowSeen_) {
+        firstRowSeen_ = true;
+        lineBreak_ = byLineBreak && lineBreak == '\r' ? "\r\n" : "\n";
     }
-    reader.fields_.resize(reader.fieldCount_);
-    reader.fieldCount_ = 0;
-    ++reader.rowsRead_;
-    reader.stopped_ = !(*reader.onRow_)(Row{reader.fields_, noFields});
+    const bool emptyLine = fieldCount_ == 0;
+    fields_.resize(fieldCount_);
+    fieldCount_ = 0;
+    state_ = State::FieldStart;
+    ++rowsRead_;
+    stopped_ = !(*onRow_)(Row{fields_, emptyLine});
+}
+
+bool CsvReader::parse(std::string_view data)
+{
+    size_t i = 0;
+    while (i < data.size() && !stopped_) {
+        const char c = data[i];
+        if (skipLineFeed_) {
+            skipLineFeed_ = false;
+            if (c == '\n') {
+                ++i;
+                continue;
+            }
+        }
+        switch (state_) {
+        case State::FieldStart:
+        case State::Unquoted:
+            if (c == ',') {
+                endField();
+            } else if (c == '\n' || c == '\r') {
+                // A line break after a comma ends an empty last field; on an
+                // empty line it ends a row without fields.
+                if (state_ == State::Unquoted || fieldCount_ > 0)
+                    endField();
+                skipLineFeed_ = c == '\r';
+                endRow(true, c);
+            } else if (c == '"') {
+                if (state_ == State::Unquoted)
+                    return false;
+                field();
+                state_ = State::Quoted;
+            } else {
+                const size_t run = plainRun(data.substr(i));
+                field().append(data.data() + i, run);
+                state_ = State::Unquoted;
+                i += run;
+                continue;
+            }
+            break;
+        case State::Quoted: {
+            const void* quote = std::memchr(data.data() + i, '"', data.size() - i);
+            const size_t run = quote ? static_cast<const char*>(quote) - (data.data() + i) : data.size() - i;
+            field().append(data.data() + i, run);
+            i += run;
+            if (quote) {
+                state_ = State::QuoteInQuoted;
+                ++i;
+            }
+            continue;
+        }
+        case State::QuoteInQuoted:
+            if (c == '"') {
+                field().push_back('"');
+                state_ = State::Quoted;
+            } else if (c == ',') {
+                endField();
+            } else if (c == '\n' || c == '\r') {
+                endField();
+                skipLineFeed_ = c == '\r';
+                endRow(true, c);
+            } else {
+                return false;
+            }
+            break;
+        }
+        ++i;
+    }
+    return true;
 }
 
 CsvReader::Outcome CsvReader::read(std::FILE* file, const RowHandler& onRow, const ProgressHandler& onProgress)
@@ -101,19 +150,32 @@ CsvReader::Outcome CsvReader::read(std::FILE* file, const RowHandler& onRow, con
         }
         first = false;
         bytesRead += size;
-        const size_t parsed = csv_parse(parser_, data.data(), data.size(), fieldEnded, rowEnded, this);
+        const bool wellFormed = parse(data);
         if (stopped_)
             return Outcome::Stopped;
-        if (parsed != data.size())
+        if (!wellFormed)
             return Outcome::Malformed;
         if (onProgress)
             onProgress(bytesRead);
     }
     if (std::ferror(file))
         return Outcome::ReadError;
-    if (csv_fini(parser_, fieldEnded, rowEnded, this) != 0) {
+    // The last row may end without a line break.
+    switch (state_) {
+    case State::Quoted:
         unclosedQuote_ = true;
         return Outcome::Malformed;
+    case State::Unquoted:
+    case State::QuoteInQuoted:
+        endField();
+        endRow(false);
+        break;
+    case State::FieldStart:
+        if (fieldCount_ > 0) { // "a," at the very end
+            endField();
+            endRow(false);
+        }
+        break;
     }
     return stopped_ ? Outcome::Stopped : Outcome::Done;
 }

@@ -6,8 +6,6 @@
 #include <string_view>
 #include <vector>
 
-struct csv_parser;
-
 // The UTF-8 byte order mark that may open a CSV file.
 constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
@@ -33,11 +31,6 @@ public:
 
     enum class Outcome { Done, Stopped, ReadError, Malformed };
 
-    CsvReader();
-    ~CsvReader();
-    CsvReader(const CsvReader&) = delete;
-    CsvReader& operator=(const CsvReader&) = delete;
-
     // Reads the whole file (a read error leaves errno set).
     Outcome read(std::FILE* file, const RowHandler& onRow, const ProgressHandler& onProgress = {});
 
@@ -50,13 +43,28 @@ public:
     std::string malformedReason() const;
 
 private:
-    static void fieldEnded(void* text, size_t size, void* self);
-    static void rowEnded(int terminator, void* self);
+    // Where the reading stands between two characters.
+    enum class State {
+        FieldStart,   // before a field: at the start of a row or after a comma
+        Unquoted,     // inside a field written without quotes
+        Quoted,       // inside a quoted field
+        QuoteInQuoted // just after a quote inside a quoted field
+    };
 
-    csv_parser* parser_;
+    // Reads one chunk; false when it holds a quote out of place.
+    bool parse(std::string_view data);
+    // The current field is complete.
+    void endField();
+    // The current row is complete, ended by a line break, or by the end of
+    // the input (no line break).
+    void endRow(bool byLineBreak, char lineBreak = '\n');
+    std::string& field();
+
+    State state_ = State::FieldStart;
     std::vector<std::string> fields_;
-    size_t fieldCount_ = 0;
-    int lastTerminator_ = 0;
+    size_t fieldCount_ = 0; // fields of the current row so far
+    bool fieldStarted_ = false;
+    bool skipLineFeed_ = false; // a CR ended the row: an LF right after it belongs to it
     bool byteOrderMark_ = false;
     bool firstRowSeen_ = false;
     bool stopped_ = false;
