@@ -1,4 +1,5 @@
 // spanwright-cli batch [FILE]: a whole spreadsheet of dates in one run.
+#include "batchpipeline.h"
 #include "batchrows.h"
 #include "commands.h"
 #include "csvfield.h"
@@ -85,6 +86,45 @@ private:
     TextBuffer text_;
 };
 
+void appendFields(const std::vector<std::string_view>& fields, TextBuffer& out)
+{
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out.push_back(',');
+        appendCsvField(out, fields[i]);
+    }
+}
+
+// What the header decides about every row that follows.
+struct RowLayout
+{
+    BatchMode mode;
+    BatchColumns columns;
+    Notation notation;
+    size_t headerFields;
+    std::string_view lineBreak;
+};
+
+// Writes a row: its fields as they came, then the results.
+BatchPipeline::RowWriter rowWriter(const RowLayout& layout)
+{
+    auto calculator = std::make_shared<BatchRowCalculator>(layout.mode, layout.columns, layout.notation);
+    return [layout, calculator](const BatchPipeline::Fields& fields, bool emptyLine, TextBuffer& out) {
+        bool calculated = true;
+        if (!emptyLine) {
+            appendFields(fields, out);
+            // A short row is filled up, so that the results stand under
+            // their names. (A long row keeps its extra fields; its results
+            // follow them.)
+            if (fields.size() < layout.headerFields)
+                out.append(layout.headerFields - fields.size(), ',');
+            calculated = calculator->appendResults(fields, out);
+        }
+        out.append(layout.lineBreak);
+        return calculated;
+    };
+}
+
 // One run over the input: the header first, then every row.
 class BatchRun
 {
@@ -104,31 +144,34 @@ public:
         case CsvReader::Outcome::ReadError:
             fail("cannot read " + inputName + ": " + std::strerror(errno));
         case CsvReader::Outcome::Malformed:
+            // The rows before the fault are written.
+            if (pipeline_)
+                pipeline_->finish();
             output_.finish();
             fail(inputName + ": " + reader_.malformedReason());
         case CsvReader::Outcome::Done:
             break;
         }
-        if (!calculator_)
+        if (!pipeline_)
             fail(inputName + " has no header row");
+        pipeline_->finish();
         output_.finish();
-        return someFailed_ ? ExitNoAnswer : ExitSuccess;
+        return pipeline_->someFailed() ? ExitNoAnswer : ExitSuccess;
     }
 
 private:
     // Returns false, with failure_ set, to stop the reading.
     bool onRow(const CsvReader::Row& csvRow)
     {
-        if (!csvRow.emptyLine) {
-            if (!calculator_) {
-                if (!startWith(csvRow.fields))
-                    return false;
-            } else {
-                appendRow(csvRow.fields);
-            }
-        }
-        row().append(reader_.lineBreak());
         try {
+            if (pipeline_) {
+                pipeline_->addRow(csvRow.fields, csvRow.emptyLine);
+                rows_ += csvRow.emptyLine ? 0 : 1;
+                return true;
+            }
+            if (!csvRow.emptyLine && !startWith(csvRow.fields))
+                return false;
+            output_.text().append(reader_.lineBreak());
             output_.flushWhenFull();
         } catch (const UsageError& error) {
             failure_ = error.message;
@@ -146,15 +189,21 @@ private:
         if (!findColumn(header, born ? "--end" : "--begin", born ? *arguments_.end : *arguments_.begin, columns.first)
             || !findColumn(header, span ? "--end" : "--age", span ? *arguments_.end : *arguments_.age, columns.second))
             return false;
-        calculator_.emplace(mode_, columns, static_cast<Notation>(std::stoi(arguments_.notation)));
-        headerFields_ = header.size();
+        TextBuffer& out = output_.text();
         if (reader_.hadByteOrderMark())
-            row().append(Utf8ByteOrderMark);
-        appendFields(header);
+            out.append(Utf8ByteOrderMark);
+        appendFields(std::vector<std::string_view>(header.begin(), header.end()), out);
         for (std::string_view name : appendedColumnNames(mode_)) {
-            row().push_back(',');
-            row().append(name);
+            out.push_back(',');
+            out.append(name);
         }
+        const RowLayout layout{mode_, columns, static_cast<Notation>(std::stoi(arguments_.notation)),
+                               header.size(), reader_.lineBreak()};
+        pipeline_.emplace([layout] { return rowWriter(layout); },
+                          [this](std::string_view text) {
+                              output_.text().append(text);
+                              output_.flushWhenFull();
+                          });
         return true;
     }
 
@@ -168,38 +217,13 @@ private:
         return false;
     }
 
-    void appendRow(const std::vector<std::string>& fields)
-    {
-        appendFields(fields);
-        // A short row is filled up, so that the results stand under their
-        // names. (A long row keeps its extra fields; its results follow them.)
-        if (fields.size() < headerFields_)
-            row().append(headerFields_ - fields.size(), ',');
-        someFailed_ |= !calculator_->appendResults(fields, row());
-        ++rows_;
-    }
-
-    void appendFields(const std::vector<std::string>& fields)
-    {
-        for (size_t i = 0; i < fields.size(); ++i) {
-            if (i > 0)
-                row().push_back(',');
-            appendCsvField(row(), fields[i]);
-        }
-    }
-
-    // Rows are written straight into the output.
-    TextBuffer& row() { return output_.text(); }
-
     const Arguments& arguments_;
     const BatchMode mode_;
     CsvReader reader_;
     Output output_;
-    std::optional<BatchRowCalculator> calculator_;
+    std::optional<BatchPipeline> pipeline_; // from the header on
     std::string failure_;
-    size_t headerFields_ = 0;
     unsigned long long rows_ = 0;
-    bool someFailed_ = false;
 };
 
 int runBatch(const Arguments& arguments)

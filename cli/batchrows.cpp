@@ -81,7 +81,7 @@ BatchRowCalculator::BatchRowCalculator(BatchMode mode, BatchColumns columns, Not
 {
 }
 
-bool BatchRowCalculator::appendResults(const std::vector<std::string>& fields, TextBuffer& row)
+bool BatchRowCalculator::appendResults(const std::vector<std::string_view>& fields, TextBuffer& row)
 {
     const size_t resultFields = mode_ == BatchMode::Span ? SpanResultFields : DatesResultFields;
     const size_t needed = std::max(columns_.first, columns_.second) + 1;
@@ -89,8 +89,8 @@ bool BatchRowCalculator::appendResults(const std::vector<std::string>& fields, T
         return appendError(row, resultFields,
                            "the row has " + std::to_string(fields.size()) + " field(s), "
                                + std::to_string(needed) + " needed");
-    const std::string& first = fields[columns_.first];
-    const std::string& second = fields[columns_.second];
+    const std::string_view first = fields[columns_.first];
+    const std::string_view second = fields[columns_.second];
     if (mode_ == BatchMode::Span)
         return appendSpan(first, second, row);
     return appendDates(first, second, row);

@@ -36,7 +36,7 @@ class BatchRowCalculator
 {
 public:
     BatchRowCalculator(BatchMode mode, BatchColumns columns, Notation notation);
-    bool appendResults(const std::vector<std::string>& fields, TextBuffer& row);
+    bool appendResults(const std::vector<std::string_view>& fields, TextBuffer& row);
 
 private:
     bool appendSpan(std::string_view begin, std::string_view end, TextBuffer& row);

@@ -16,6 +16,10 @@ constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 // A quote that does not follow the rules (one left open, or one inside an
 // unquoted field) ends the reading: read on, the rest of the file would be
 // taken as one field.
+//
+// A reader of the program's own rather than libcsv, which calls back for
+// every character and every field: its reading took a quarter of a batch's
+// time.
 class CsvReader
 {
 public:

@@ -13,14 +13,14 @@ seconds=${1:-30}
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build-fuzz"
-targets=(fuzz_datetext fuzz_leadingnumber fuzz_agetext fuzz_gedcomdate fuzz_gedcomfile)
+targets=(fuzz_datetext fuzz_leadingnumber fuzz_agetext fuzz_gedcomdate fuzz_gedcomfile fuzz_csvreader)
 
 # shellcheck source=scripts/packages.sh
 source "$root/scripts/packages.sh"
 
 # clang with its libFuzzer runtime, and what configuring the project needs
 # (the same as scripts/dev.sh installs for a build).
-install_missing clang cmake make qt6-base-dev libcli11-dev libcsv-dev
+install_missing clang cmake make qt6-base-dev libcli11-dev
 clang_major=$(clang++ -dumpversion | cut -d. -f1)
 # Debian 12 and newer ship libFuzzer in libclang-rt-N-dev; older releases
 # have it in libclang-common-N-dev, which clang already pulls in.

@@ -15,7 +15,7 @@ runs=${2:-3}
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # shellcheck source=scripts/packages.sh
 source "$root/scripts/packages.sh"
-install_missing g++ cmake make qt6-base-dev libcli11-dev libcsv-dev default-jdk-headless time gawk
+install_missing g++ cmake make qt6-base-dev libcli11-dev default-jdk-headless time gawk
 
 build="$root/build-release"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null

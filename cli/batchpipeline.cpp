@@ -1,0 +1,142 @@
+#include "batchpipeline.h"
+
+#include <algorithm>
+
+namespace {
+
+// Rows per block: large enough that handing a block over costs little
+// beside its rows, small enough that a few blocks take little memory.
+constexpr size_t RowsPerBlock = 4096;
+// Blocks held at once for each worker, waiting or finished but not sent.
+constexpr size_t BlocksPerWorker = 2;
+
+size_t workerCount()
+{
+    return std::max(1u, std::thread::hardware_concurrency());
+}
+
+} // namespace
+
+BatchPipeline::BatchPipeline(std::function<RowWriter()> makeRowWriter, Sink sink)
+    : makeRowWriter_(std::move(makeRowWriter)), sink_(std::move(sink)), current_(std::make_unique<Block>())
+{
+}
+
+BatchPipeline::~BatchPipeline()
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_all();
+    for (std::thread& worker : workers_)
+        worker.join();
+}
+
+void BatchPipeline::addRow(const std::vector<std::string>& fields, bool emptyLine)
+{
+    Block& block = *current_;
+    for (const std::string& field : fields) {
+        block.text.append(field);
+        block.fieldEnds.push_back(block.text.size());
+    }
+    block.rows.push_back({block.fieldEnds.size(), emptyLine});
+    if (block.rows.size() == RowsPerBlock)
+        submit();
+}
+
+void BatchPipeline::writeRows(Block& block, const RowWriter& writeRow)
+{
+    Fields fields;
+    size_t field = 0;
+    for (const RowMark& row : block.rows) {
+        fields.clear();
+        for (; field < row.fieldsEnd; ++field) {
+            const size_t start = field == 0 ? 0 : block.fieldEnds[field - 1];
+            fields.push_back(std::string_view(block.text).substr(start, block.fieldEnds[field] - start));
+        }
+        block.failed |= !writeRow(fields, row.emptyLine, block.output);
+    }
+}
+
+void BatchPipeline::submit()
+{
+    if (workers_.empty()) {
+        // The workers start with the first full block: a small input is
+        // written by the reading thread alone, without starting any.
+        for (size_t i = 0; i < workerCount(); ++i)
+            workers_.emplace_back([this] { work(); });
+    }
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        waiting_.push_back(current_.get());
+        inOrder_.push_back(std::move(current_));
+    }
+    changed_.notify_all();
+    current_ = std::make_unique<Block>();
+    sendFinished(false);
+    while (inOrder_.size() > BlocksPerWorker * workers_.size())
+        sendFinished(true);
+}
+
+void BatchPipeline::work()
+{
+    const RowWriter writeRow = makeRowWriter_();
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] { return stopping_ || !waiting_.empty(); });
+        if (stopping_)
+            return; // the run ends early: what waits is not wanted
+        Block& block = *waiting_.front();
+        waiting_.pop_front();
+        lock.unlock();
+        try {
+            writeRows(block, writeRow);
+        } catch (...) {
+            block.error = std::current_exception();
+        }
+        lock.lock();
+        block.done = true;
+        changed_.notify_all();
+    }
+}
+
+void BatchPipeline::sendFinished(bool wait)
+{
+    for (;;) {
+        std::unique_ptr<Block> block;
+        {
+            std::unique_lock<std::mutex> lock(mutex_);
+            if (wait)
+                changed_.wait(lock, [this] { return inOrder_.empty() || inOrder_.front()->done; });
+            if (inOrder_.empty() || !inOrder_.front()->done)
+                return;
+            block = std::move(inOrder_.front());
+            inOrder_.pop_front();
+        }
+        wait = false;
+        send(*block);
+    }
+}
+
+void BatchPipeline::send(Block& block)
+{
+    if (block.error)
+        std::rethrow_exception(block.error);
+    someFailed_ |= block.failed;
+    sink_(block.output.view());
+}
+
+void BatchPipeline::finish()
+{
+    if (workers_.empty()) {
+        writeRows(*current_, makeRowWriter_());
+        send(*current_);
+        current_ = std::make_unique<Block>();
+        return;
+    }
+    if (!current_->rows.empty())
+        submit();
+    while (!inOrder_.empty())
+        sendFinished(true);
+}

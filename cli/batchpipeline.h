@@ -1,0 +1,78 @@
+#pragma once
+
+#include "textbuffer.h"
+
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+// The rows of a batch, worked out on every core: the reading thread packs
+// rows into blocks, worker threads write each block's output, and the
+// blocks go out in the order of the input. At most a few blocks are held at
+// once, so memory stays flat however long the input is.
+class BatchPipeline
+{
+public:
+    using Fields = std::vector<std::string_view>;
+    // Writes one row (its fields, or an empty line) at the end of out;
+    // returns false where the row holds an error. One per worker.
+    using RowWriter = std::function<bool(const Fields& fields, bool emptyLine, TextBuffer& out)>;
+    // Sends a finished block's output on, in order; may throw.
+    using Sink = std::function<void(std::string_view text)>;
+
+    BatchPipeline(std::function<RowWriter()> makeRowWriter, Sink sink);
+    ~BatchPipeline();
+    BatchPipeline(const BatchPipeline&) = delete;
+    BatchPipeline& operator=(const BatchPipeline&) = delete;
+
+    void addRow(const std::vector<std::string>& fields, bool emptyLine);
+    // Writes what is left, and waits for it.
+    void finish();
+    // Some row held an error.
+    bool someFailed() const { return someFailed_; }
+
+private:
+    struct RowMark
+    {
+        size_t fieldsEnd; // index into fieldEnds past the row's last field
+        bool emptyLine;
+    };
+    struct Block
+    {
+        std::string text; // the fields one after another
+        std::vector<size_t> fieldEnds;
+        std::vector<RowMark> rows;
+        TextBuffer output;
+        bool failed = false;
+        bool done = false;
+        std::exception_ptr error;
+    };
+
+    void submit();
+    static void writeRows(Block& block, const RowWriter& writeRow);
+    void work();
+    // Sends on the finished blocks at the front; with wait, first waits
+    // until the front block is finished.
+    void sendFinished(bool wait);
+    void send(Block& block);
+
+    std::function<RowWriter()> makeRowWriter_;
+    Sink sink_;
+    std::unique_ptr<Block> current_;
+    bool someFailed_ = false;
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<Block*> waiting_;                 // for a worker
+    std::deque<std::unique_ptr<Block>> inOrder_; // every block not sent yet
+    bool stopping_ = false;
+    std::vector<std::thread> workers_;
+};
