@@ -13,12 +13,16 @@ class TextBuffer
 public:
     void append(std::string_view text)
     {
+        if (text.empty())
+            return; // its data may be null, which memcpy must not be given
         reserveMore(text.size());
         std::memcpy(data_.get() + size_, text.data(), text.size());
         size_ += text.size();
     }
     void append(size_t count, char c)
     {
+        if (count == 0)
+            return;
         reserveMore(count);
         std::memset(data_.get() + size_, c, count);
         size_ += count;
