@@ -142,24 +142,29 @@ public:
         case CsvReader::Outcome::Stopped:
             fail(failure_);
         case CsvReader::Outcome::ReadError:
-            fail("cannot read " + inputName + ": " + std::strerror(errno));
-        case CsvReader::Outcome::Malformed:
             // The rows before the fault are written.
-            if (pipeline_)
-                pipeline_->finish();
-            output_.finish();
+            finishOutput();
+            fail("cannot read " + inputName + ": " + std::strerror(reader_.readError()));
+        case CsvReader::Outcome::Malformed:
+            finishOutput();
             fail(inputName + ": " + reader_.malformedReason());
         case CsvReader::Outcome::Done:
             break;
         }
         if (!pipeline_)
             fail(inputName + " has no header row");
-        pipeline_->finish();
-        output_.finish();
+        finishOutput();
         return pipeline_->someFailed() ? ExitNoAnswer : ExitSuccess;
     }
 
 private:
+    void finishOutput()
+    {
+        if (pipeline_)
+            pipeline_->finish();
+        output_.finish();
+    }
+
     // Returns false, with failure_ set, to stop the reading.
     bool onRow(const CsvReader::Row& csvRow)
     {

@@ -1,18 +1,25 @@
 #include "batchpipeline.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace {
 
-// Rows per block: large enough that handing a block over costs little
-// beside its rows, small enough that a few blocks take little memory.
+// A block is handed over at so many rows or so many bytes of fields,
+// whichever comes first: large enough that handing it over costs little
+// beside its rows, small enough that a few blocks take little memory
+// however wide the rows are.
 constexpr size_t RowsPerBlock = 4096;
+constexpr size_t BytesPerBlock = 256 << 10;
 // Blocks held at once for each worker, waiting or finished but not sent.
 constexpr size_t BlocksPerWorker = 2;
+// More workers than this gain nothing: the reading thread cannot keep
+// them busy.
+constexpr unsigned MostWorkers = 8;
 
-size_t workerCount()
+unsigned workerCount()
 {
-    return std::max(1u, std::thread::hardware_concurrency());
+    return std::clamp(std::thread::hardware_concurrency(), 1u, MostWorkers);
 }
 
 } // namespace
@@ -41,7 +48,7 @@ void BatchPipeline::addRow(const std::vector<std::string>& fields, bool emptyLin
         block.fieldEnds.push_back(block.text.size());
     }
     block.rows.push_back({block.fieldEnds.size(), emptyLine});
-    if (block.rows.size() == RowsPerBlock)
+    if (block.rows.size() == RowsPerBlock || block.text.size() >= BytesPerBlock)
         submit();
 }
 
@@ -61,22 +68,50 @@ void BatchPipeline::writeRows(Block& block, const RowWriter& writeRow)
 
 void BatchPipeline::submit()
 {
-    if (workers_.empty()) {
-        // The workers start with the first full block: a small input is
-        // written by the reading thread alone, without starting any.
-        for (size_t i = 0; i < workerCount(); ++i)
-            workers_.emplace_back([this] { work(); });
-    }
     {
         std::lock_guard<std::mutex> lock(mutex_);
         waiting_.push_back(current_.get());
         inOrder_.push_back(std::move(current_));
     }
-    changed_.notify_all();
     current_ = std::make_unique<Block>();
+    if (workers_.empty()) {
+        // The workers start with the second block: an input of one block is
+        // written by the reading thread alone, without starting any.
+        if (inOrder_.size() < 2)
+            return;
+        startWorkers();
+        if (workers_.empty()) {
+            writeHere();
+            return;
+        }
+    }
+    changed_.notify_all();
     sendFinished(false);
     while (inOrder_.size() > BlocksPerWorker * workers_.size())
         sendFinished(true);
+}
+
+void BatchPipeline::writeHere()
+{
+    const RowWriter writeRow = makeRowWriter_();
+    while (!inOrder_.empty()) {
+        std::unique_ptr<Block> block = std::move(inOrder_.front());
+        inOrder_.pop_front();
+        waiting_.pop_front();
+        writeRows(*block, writeRow);
+        send(*block);
+    }
+}
+
+void BatchPipeline::startWorkers()
+{
+    try {
+        for (unsigned i = 0; i < workerCount(); ++i)
+            workers_.emplace_back([this] { work(); });
+    } catch (const std::system_error&) {
+        // No more threads to be had: those started do the work; with none,
+        // the reading thread writes every block itself.
+    }
 }
 
 void BatchPipeline::work()
@@ -129,14 +164,12 @@ void BatchPipeline::send(Block& block)
 
 void BatchPipeline::finish()
 {
-    if (workers_.empty()) {
-        writeRows(*current_, makeRowWriter_());
-        send(*current_);
-        current_ = std::make_unique<Block>();
-        return;
-    }
     if (!current_->rows.empty())
         submit();
+    if (workers_.empty()) {
+        writeHere();
+        return;
+    }
     while (!inOrder_.empty())
         sendFinished(true);
 }

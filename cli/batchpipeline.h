@@ -57,6 +57,9 @@ private:
     };
 
     void submit();
+    void startWorkers();
+    // Writes every block held on this thread, for when no worker runs.
+    void writeHere();
     static void writeRows(Block& block, const RowWriter& writeRow);
     void work();
     // Sends on the finished blocks at the front; with wait, first waits

@@ -1,23 +1,21 @@
 #include "csvreader.h"
 
-#include <array>
+#include "csvfield.h"
+
+#include <cerrno>
 #include <cstring>
+#include <memory>
 
 namespace {
 
-constexpr size_t ChunkSize = 1 << 16;
-
 // The length of the run at the start of data that holds none of the
-// characters that end an unquoted field or are not allowed in it.
+// characters that end an unquoted field or are not allowed in it: those
+// that make a field need quotes when it is written.
 size_t plainRun(std::string_view data)
 {
     size_t length = 0;
-    while (length < data.size()) {
-        const char c = data[length];
-        if (c == ',' || c == '\n' || c == '\r' || c == '"')
-            break;
+    while (length < data.size() && !csvfield::NeedsQuotes[static_cast<unsigned char>(data[length])])
         ++length;
-    }
     return length;
 }
 
@@ -26,6 +24,9 @@ size_t plainRun(std::string_view data)
 std::string CsvReader::malformedReason() const
 {
     const std::string row = std::to_string(rowsRead_ + 1);
+    if (fieldTooLong_)
+        return "a field of row " + row + " is longer than " + std::to_string(LongestField >> 20)
+            + " MiB (is a quote left open?)";
     if (unclosedQuote_)
         return "the quoted field of row " + row + " is never closed";
     return "row " + row + " has a quote out of place (a quoted field must be quoted as a whole, "
@@ -99,6 +100,10 @@ bool CsvReader::parse(std::string_view data)
                 field().append(data.data() + i, run);
                 state_ = State::Unquoted;
                 i += run;
+                if (field().size() > LongestField) {
+                    fieldTooLong_ = true;
+                    return false;
+                }
                 continue;
             }
             break;
@@ -107,6 +112,10 @@ bool CsvReader::parse(std::string_view data)
             const size_t run = quote ? static_cast<const char*>(quote) - (data.data() + i) : data.size() - i;
             field().append(data.data() + i, run);
             i += run;
+            if (field().size() > LongestField) {
+                fieldTooLong_ = true;
+                return false;
+            }
             if (quote) {
                 state_ = State::QuoteInQuoted;
                 ++i;
@@ -136,30 +145,36 @@ bool CsvReader::parse(std::string_view data)
 CsvReader::Outcome CsvReader::read(std::FILE* file, const RowHandler& onRow, const ProgressHandler& onProgress)
 {
     onRow_ = &onRow;
-    std::array<char, ChunkSize> chunk;
+    const std::unique_ptr<char[]> chunk(new char[chunkSize_]);
     unsigned long long bytesRead = 0;
-    bool first = true;
+    // A byte order mark is looked for in the first bytes on their own, as a
+    // chunk may be shorter than the mark.
+    char start[Utf8ByteOrderMark.size()];
+    const size_t startSize = std::fread(start, 1, sizeof start, file);
+    std::string_view pending(start, startSize);
+    if (pending == Utf8ByteOrderMark) {
+        byteOrderMark_ = true;
+        pending = {};
+    }
+    bytesRead += startSize;
     for (;;) {
-        const size_t size = std::fread(chunk.data(), 1, chunk.size(), file);
-        if (size == 0)
-            break;
-        std::string_view data(chunk.data(), size);
-        if (first && data.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark) {
-            byteOrderMark_ = true;
-            data.remove_prefix(Utf8ByteOrderMark.size());
-        }
-        first = false;
-        bytesRead += size;
-        const bool wellFormed = parse(data);
+        const bool wellFormed = parse(pending);
         if (stopped_)
             return Outcome::Stopped;
         if (!wellFormed)
             return Outcome::Malformed;
-        if (onProgress)
+        if (onProgress && !pending.empty())
             onProgress(bytesRead);
+        const size_t size = std::fread(chunk.get(), 1, chunkSize_, file);
+        if (size == 0)
+            break;
+        bytesRead += size;
+        pending = std::string_view(chunk.get(), size);
     }
-    if (std::ferror(file))
+    if (std::ferror(file)) {
+        readError_ = errno;
         return Outcome::ReadError;
+    }
     // The last row may end without a line break.
     switch (state_) {
     case State::Quoted:

@@ -35,8 +35,18 @@ public:
 
     enum class Outcome { Done, Stopped, ReadError, Malformed };
 
-    // Reads the whole file (a read error leaves errno set).
+    // How much is read at a time.
+    static constexpr size_t DefaultChunkSize = 1 << 16;
+    // The longest field: a quote left open would otherwise take in the rest
+    // of the file.
+    static constexpr size_t LongestField = 16 << 20;
+
+    explicit CsvReader(size_t chunkSize = DefaultChunkSize) : chunkSize_(chunkSize) {}
+
+    // Reads the whole file.
     Outcome read(std::FILE* file, const RowHandler& onRow, const ProgressHandler& onProgress = {});
+    // After a ReadError: the errno of the failed read.
+    int readError() const { return readError_; }
 
     bool hadByteOrderMark() const { return byteOrderMark_; }
     // The line break of the first row: "\r\n" or "\n".
@@ -64,7 +74,10 @@ private:
     void endRow(bool byLineBreak, char lineBreak = '\n');
     std::string& field();
 
+    const size_t chunkSize_;
     State state_ = State::FieldStart;
+    int readError_ = 0;
+    bool fieldTooLong_ = false;
     std::vector<std::string> fields_;
     size_t fieldCount_ = 0; // fields of the current row so far
     bool fieldStarted_ = false;

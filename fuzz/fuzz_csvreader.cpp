@@ -5,7 +5,8 @@
 // reading of the rules, one character at a time, reads (the reader skips
 // through runs with its own loops and memchr). Where it is done, the rows
 // written back as CSV (quoted as the batch writes them) read back as the
-// same rows.
+// same rows. The input is read once more in chunks of a few bytes, so that
+// every place where a chunk can end is tried, and must read the same.
 #include "csvfield.h"
 #include "csvreader.h"
 
@@ -25,13 +26,13 @@ struct Reading
     std::vector<std::vector<std::string>> rows; // an empty line as no fields
 };
 
-Reading readAll(const std::string& text)
+Reading readAll(const std::string& text, size_t chunkSize = CsvReader::DefaultChunkSize)
 {
     Reading reading;
     std::FILE* file = fmemopen(const_cast<char*>(text.data()), text.size(), "rb");
     if (!file) // fmemopen refuses an empty buffer on some systems
         file = std::tmpfile();
-    CsvReader reader;
+    CsvReader reader(chunkSize);
     reading.outcome = reader.read(file, [&](const CsvReader::Row& row) {
         FUZZ_CHECK(!row.emptyLine || row.fields.empty());
         reading.rows.push_back(row.fields);
@@ -133,6 +134,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
     const std::string input(reinterpret_cast<const char*>(data), size);
     const Reading first = readAll(input);
+    constexpr size_t MostBytesPerChunk = 7;
+    const size_t smallChunk = size == 0 ? 1 : 1 + data[0] % MostBytesPerChunk;
+    const Reading inPieces = readAll(input, smallChunk);
+    FUZZ_CHECK(inPieces.outcome == first.outcome);
+    FUZZ_CHECK(inPieces.rows == first.rows);
     FUZZ_CHECK(first.outcome == CsvReader::Outcome::Done || first.outcome == CsvReader::Outcome::Malformed);
     const Reading plain = plainReading(input);
     FUZZ_CHECK(first.outcome == plain.outcome);
