@@ -4,13 +4,6 @@
 
 namespace {
 
-std::string wordedSpan(const Span& span)
-{
-    ResultEntries entries;
-    entries.compose(span);
-    return std::string(entries.entry(Notation::Worded));
-}
-
 std::string nearestText(const std::optional<NearestDate>& nearest, std::string_view side)
 {
     if (!nearest)
@@ -19,6 +12,13 @@ std::string nearestText(const std::optional<NearestDate>& nearest, std::string_v
 }
 
 } // namespace
+
+std::string wordedSpan(const Span& span)
+{
+    ResultEntries entries;
+    entries.compose(span);
+    return std::string(entries.entry(Notation::Worded));
+}
 
 std::string wordedAge(const Age& age)
 {

@@ -6,7 +6,9 @@
 #include <string>
 #include <string_view>
 
-// The worded entry of the result list for an age: "79 Year(s), 9 month(s), 29 day(s)".
+// The worded entry of the result list for a span or an age:
+// "79 Year(s), 9 month(s), 29 day(s)".
+std::string wordedSpan(const Span& span);
 std::string wordedAge(const Age& age);
 
 // "M/D/YYYY through M/D/YYYY (N dates)".

@@ -2,6 +2,7 @@
 
 #include "agematchtext.h"
 #include "agesearch.h"
+#include "asciitext.h"
 #include "csvfield.h"
 #include "datereading.h"
 #include "spancalculation.h"
@@ -67,7 +68,7 @@ bool findColumn(const std::vector<std::string>& header, std::string_view column,
     // Positions of up to nine digits; longer numbers name no column.
     constexpr size_t MostPositionDigits = 9;
     if (column.empty() || column.size() > MostPositionDigits
-        || !std::all_of(column.begin(), column.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        || !std::all_of(column.begin(), column.end(), isDigit))
         return false;
     const size_t number = std::stoul(std::string(column));
     if (number < 1 || number > header.size())

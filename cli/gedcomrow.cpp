@@ -10,11 +10,6 @@ constexpr std::string_view MixedCalendarsNote = " (Julian date converted to the 
 constexpr std::string_view JulianMark = " (Julian)";
 constexpr std::string_view GregorianMark = " (Gregorian)";
 
-std::string worded(const Span& span)
-{
-    return wordedAge(ageOf(span));
-}
-
 void addError(GedcomRow& row, std::string_view error)
 {
     if (!row.error.empty())
@@ -36,10 +31,10 @@ std::string ageText(const AgeBounds& bounds, bool approximate)
 {
     std::string text(approximate ? AboutMark : std::string_view());
     if (bounds.greatest && compareAge(ageOf(*bounds.greatest), ageOf(bounds.least)) == 0)
-        return text + worded(bounds.least);
-    text += "at least " + worded(bounds.least);
+        return text + wordedSpan(bounds.least);
+    text += "at least " + wordedSpan(bounds.least);
     if (bounds.greatest)
-        text += ", at most " + worded(*bounds.greatest);
+        text += ", at most " + wordedSpan(*bounds.greatest);
     return text;
 }
 

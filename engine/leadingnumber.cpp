@@ -1,5 +1,7 @@
 #include "leadingnumber.h"
 
+#include "asciitext.h"
+
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -9,11 +11,6 @@ namespace {
 bool isSkipped(char c)
 {
     return c == ' ' || c == '\t' || c == '\n';
-}
-
-bool isDigit(char c)
-{
-    return static_cast<unsigned char>(c - '0') < 10;
 }
 
 LeadingNumber signedNumber(bool negative, double magnitude)
