@@ -14,6 +14,10 @@
 
 namespace {
 
+static_assert(int(GedcomReportClean) == int(ExitSuccess) && int(GedcomReportRowErrors) == int(ExitNoAnswer)
+                  && int(GedcomReportUnreadable) == int(ExitUsage),
+              "the report's statuses are the program's exit statuses");
+
 struct Arguments
 {
     std::string file;
@@ -30,13 +34,13 @@ void run(const Arguments& arguments)
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(in, &std::fclose);
     GedcomSummary summary;
     const int status = writeGedcomReport(in, stdout, arguments.file, std::cerr, summary);
-    if (arguments.summary && status != ExitUsage) {
+    if (arguments.summary && status != GedcomReportUnreadable) {
         std::cerr << arguments.file << ": " << summary.individuals << " individuals, " << summary.agesComputed
                   << " ages at death computed; stated ages: " << summary.agree << " agree, "
                   << summary.disagree << " disagree, " << summary.cannotCheck << " cannot be checked; "
                   << summary.rowsWithErrors << " rows with errors\n";
     }
-    if (status != ExitSuccess)
+    if (status != GedcomReportClean)
         throw exitWith(static_cast<ExitStatus>(status));
 }
 

@@ -2,7 +2,6 @@
 
 #include "asciitext.h"
 #include "csvfield.h"
-#include "exitstatus.h"
 #include "gedcomindividual.h"
 #include "gedcomline.h"
 #include "gedcomlinereader.h"
@@ -156,7 +155,7 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
         if (reader.lineNumber() == 1) {
             if (text.substr(0, 2) == Utf16LittleEndianMark || text.substr(0, 2) == Utf16BigEndianMark) {
                 warnings << "spanwright-cli: " << name << " is UTF-16 text; save it as UTF-8 to read it\n";
-                return ExitUsage;
+                return GedcomReportUnreadable;
             }
             if (text.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark) {
                 text.remove_prefix(Utf8ByteOrderMark.size());
@@ -173,7 +172,7 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
         warnings << "spanwright-cli: " << name
                  << (reader.failed() ? " cannot be read" : " is not a GEDCOM file (it does not begin with 0 HEAD)")
                  << '\n';
-        return ExitUsage;
+        return GedcomReportUnreadable;
     }
 
     ReportWriter writer(out, fileName, warnings, summary);
@@ -228,7 +227,7 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
     if (reader.failed() || !written) {
         warnings << "spanwright-cli: " << name << (reader.failed() ? ": read error" : ": the report could not be written")
                  << '\n';
-        return ExitUsage;
+        return GedcomReportUnreadable;
     }
-    return summary.rowsWithErrors > 0 ? ExitNoAnswer : ExitSuccess;
+    return summary.rowsWithErrors > 0 ? GedcomReportRowErrors : GedcomReportClean;
 }

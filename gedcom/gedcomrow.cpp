@@ -1,7 +1,7 @@
 #include "gedcomrow.h"
 
-#include "agematchtext.h"
 #include "gedcomagecheck.h"
+#include "resultentries.h"
 
 namespace {
 
@@ -25,6 +25,14 @@ void cannotCheck(GedcomRow& row, std::string_view reason)
         return;
     row.check = GedcomRow::Check::CannotCheck;
     row.statedAgeCheck = "cannot check: " + std::string(reason);
+}
+
+// "79 Year(s), 9 month(s), 29 day(s)".
+std::string wordedSpan(const Span& span)
+{
+    ResultEntries entries;
+    entries.compose(span);
+    return std::string(entries.entry(Notation::Worded));
 }
 
 std::string ageText(const AgeBounds& bounds, bool approximate)
