@@ -1,0 +1,50 @@
+#include "familytree.h"
+
+#include "asciitext.h"
+
+GedcomDate TreeDate::gedcomDate() const
+{
+    GedcomDate date;
+    date.ok = present;
+    if (hasEarliest)
+        date.earliest = earliest;
+    if (hasLatest)
+        date.latest = latest;
+    date.approximate = approximate;
+    date.calendar = julian ? GedcomDate::Calendar::Julian : GedcomDate::Calendar::Gregorian;
+    return date;
+}
+
+TreeText FamilyTree::addText(std::string_view text)
+{
+    TreeText ref{texts_.size(), static_cast<std::uint32_t>(text.size())};
+    texts_.append(text);
+    return ref;
+}
+
+std::size_t FamilyTree::bytesHeld() const
+{
+    return people.capacity() * sizeof(TreePerson) + families.capacity() * sizeof(TreeFamily)
+        + (children.capacity() + parentFamilyStart.capacity() + parentFamilies.capacity()) * sizeof(std::uint32_t)
+        + texts_.capacity();
+}
+
+TreeDate treeDateOf(FamilyTree& tree, std::string_view value)
+{
+    TreeDate date;
+    const std::string_view written = trimmed(value);
+    const GedcomDate read = readGedcomDate(written);
+    if (!read.ok)
+        return date;
+    date.present = true;
+    date.hasEarliest = read.earliest.has_value();
+    date.hasLatest = read.latest.has_value();
+    date.earliest = read.earliest.value_or(0);
+    date.latest = read.latest.value_or(0);
+    date.approximate = read.approximate;
+    // A value with a Julian and a Gregorian date is spanned in the
+    // Gregorian calendar, as the report does.
+    date.julian = read.calendar == GedcomDate::Calendar::Julian;
+    date.text = tree.addText(written);
+    return date;
+}

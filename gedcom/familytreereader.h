@@ -1,0 +1,65 @@
+#pragma once
+
+#include "familytree.h"
+#include "gedcomindividual.h"
+#include "gedcomline.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Builds a FamilyTree from the lines of a GEDCOM file: INDI records give
+// people (the first dated BIRT, CHR or BAPM, DEAT and BURI, the SEX, FAMS
+// and FAMC links), FAM records families (HUSB, WIFE, CHIL, the first dated
+// MARR). Links are matched once the whole file is read, since records refer
+// forward; a link that only one side of a pair states counts as well, and
+// one to a record that does not exist is dropped. A family's own HUSB and
+// WIFE come first; a FAMS link fills the role of the person's sex where the
+// family names nobody in it.
+class FamilyTreeBuilder
+{
+public:
+    // Called at the end of each INDI record with the person's index and the
+    // record as the report gathers it (its birth, death and stated age).
+    using PersonHook = std::function<void(std::uint32_t, const GedcomIndividual&)>;
+
+    explicit FamilyTreeBuilder(FamilyTree& tree, PersonHook hook = {});
+
+    void add(const GedcomLine& line, bool cut);
+    // After the last line: ends the record and links the tree.
+    void finish();
+
+private:
+    enum class Record { Other, Person, Family };
+    enum class Link : std::uint8_t { Spouse, Child, Husband, Wife, FamilyChild };
+    struct PendingLink
+    {
+        std::uint32_t from;
+        Link kind;
+        TreeText target;
+    };
+
+    void endRecord();
+    void addPersonLine(const GedcomLine& line);
+    void addFamilyLine(const GedcomLine& line);
+    void link();
+
+    FamilyTree& tree_;
+    PersonHook hook_;
+    GedcomIndividual individual_;
+    Record record_ = Record::Other;
+    // The event of the current level 1 line, whose first DATE is kept.
+    TreeDate* event_ = nullptr;
+    bool christening_ = false;
+    std::vector<PendingLink> links_;
+    std::string linkTexts_; // the targets' ids, until linked
+};
+
+// Reads a GEDCOM file into tree. Problems (not GEDCOM, UTF-16, a read error)
+// go to warnings with the file's name; false then.
+bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warnings, FamilyTree& tree,
+                    const FamilyTreeBuilder::PersonHook& hook = {});

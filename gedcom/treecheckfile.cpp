@@ -1,0 +1,44 @@
+#include "treecheckfile.h"
+
+#include "familytreereader.h"
+
+long long TreeCheckSummary::total() const
+{
+    long long sum = 0;
+    for (const auto& byCertainty : findings)
+        sum += byCertainty[0] + byCertainty[1];
+    return sum;
+}
+
+void TreeCheckSummary::count(const TreeFinding& finding)
+{
+    ++findings[static_cast<std::size_t>(finding.rule)][finding.certainty == Certainty::Certain ? 1 : 0];
+}
+
+bool checkGedcomTree(std::FILE* in, std::string_view fileName, const TreeCheckOptions& options,
+                     std::ostream& warnings, const TreeFindingSink& sink, TreeCheckSummary& summary)
+{
+    FamilyTree tree;
+    // The stated ages are checked as each record ends, since the report's
+    // reading of a record is not kept.
+    std::vector<TreeFinding> statedAges;
+    std::vector<std::uint32_t> statedAgePeople;
+    const auto checkStatedAge = [&](std::uint32_t person, const GedcomIndividual& individual) {
+        if (!options.uses(TreeRule::StatedAge))
+            return;
+        if (std::optional<TreeFinding> finding = statedAgeFinding(individual)) {
+            statedAges.push_back(std::move(*finding));
+            statedAgePeople.push_back(person);
+        }
+    };
+    if (!readFamilyTree(in, fileName, warnings, tree, checkStatedAge))
+        return false;
+    summary.people = static_cast<long long>(tree.people.size());
+    summary.families = static_cast<long long>(tree.families.size());
+    summary.bytesHeld = tree.bytesHeld();
+    checkTree(tree, options, statedAges, statedAgePeople, [&](const TreeFinding& finding) {
+        summary.count(finding);
+        sink(finding);
+    });
+    return true;
+}
