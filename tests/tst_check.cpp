@@ -304,6 +304,8 @@ private slots:
                                          << QByteArray("- - : I3 : F1");
         QTest::newRow("two families") << people + "0 @F2@ FAM\n1 CHIL @I3@\n0 @F1@ FAM\n1 WIFE @I2@\n1 CHIL @I3@\n"
                                       << QByteArray("- I2 : I3 : F2 F1");
+        QTest::newRow("two husbands, the first") << people + "0 @F1@ FAM\n1 HUSB @I1@\n1 HUSB @I3@\n"
+                                                 << QByteArray("I1 - :  : ");
         QTest::newRow("pointer with blanks") << people + "0 @F1@ FAM\n1 HUSB  @I1@ \n"
                                              << QByteArray("I1 - :  : ");
     }
