@@ -81,7 +81,9 @@ TreeCheckOptions optionsOf(const Arguments& arguments)
 void writeSummary(const std::string& file, const TreeCheckSummary& summary)
 {
     std::cerr << file << ": " << summary.people << " people, " << summary.families << " families, "
-              << summary.total() << " findings";
+              << summary.total() << " findings; the tree held in " << summary.bytesHeld << " bytes";
+    if (summary.people > 0)
+        std::cerr << " (" << summary.bytesHeld / std::size_t(summary.people) << " per person)";
     for (std::size_t rule = 0; rule < TreeRuleCount; ++rule) {
         const auto& counts = summary.findings[rule];
         if (counts[0] + counts[1] == 0)

@@ -2,6 +2,8 @@
 
 #include "asciitext.h"
 
+#include <stdexcept>
+
 GedcomDate TreeDate::gedcomDate() const
 {
     GedcomDate date;
@@ -17,7 +19,9 @@ GedcomDate TreeDate::gedcomDate() const
 
 TreeText FamilyTree::addText(std::string_view text)
 {
-    TreeText ref{texts_.size(), static_cast<std::uint32_t>(text.size())};
+    if (text.size() > UINT32_MAX - texts_.size())
+        throw std::length_error("the tree's texts are longer than 4 GiB");
+    TreeText ref{static_cast<std::uint32_t>(texts_.size()), static_cast<std::uint32_t>(text.size())};
     texts_.append(text);
     return ref;
 }
@@ -39,8 +43,8 @@ TreeDate treeDateOf(FamilyTree& tree, std::string_view value)
     date.present = true;
     date.hasEarliest = read.earliest.has_value();
     date.hasLatest = read.latest.has_value();
-    date.earliest = read.earliest.value_or(0);
-    date.latest = read.latest.value_or(0);
+    date.earliest = static_cast<std::int32_t>(read.earliest.value_or(0));
+    date.latest = static_cast<std::int32_t>(read.latest.value_or(0));
     date.approximate = read.approximate;
     // A value with a Julian and a Gregorian date is spanned in the
     // Gregorian calendar, as the report does.

@@ -12,18 +12,19 @@
 // families, held compactly: a tree must be held whole to link families, so
 // each person costs a fixed number of bytes and the texts share one store.
 
-// A place in the tree's text store.
+// A place in the tree's text store, which holds at most 4 GiB.
 struct TreeText
 {
-    std::uint64_t offset = 0;
+    std::uint32_t offset = 0;
     std::uint32_t size = 0;
 };
 
 // An event's date as the days it allows (see GedcomDate), with its text.
 struct TreeDate
 {
-    long long earliest = 0;
-    long long latest = 0;
+    // Day numbers of the calendar's years fit in 32 bits.
+    std::int32_t earliest = 0;
+    std::int32_t latest = 0;
     bool present = false; // the event has a date that could be read
     bool hasEarliest = false;
     bool hasLatest = false;
@@ -69,6 +70,7 @@ public:
     std::vector<std::uint32_t> children; // person indices, by family
 
     std::string_view text(TreeText ref) const { return std::string_view(texts_).substr(ref.offset, ref.size); }
+    // Throws std::length_error where the store would pass 4 GiB.
     TreeText addText(std::string_view text);
     // The families a person is a child in: parentFamilies[firstParentFamily[i] ...).
     std::vector<std::uint32_t> parentFamilyStart; // people.size() + 1 entries

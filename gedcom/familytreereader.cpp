@@ -4,12 +4,15 @@
 #include "gedcomlinereader.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <array>
 #include <tuple>
 
 namespace {
 
 constexpr int EventLevel = 1;
+// Records are counted in 32 bits, NoOne standing for none.
+constexpr std::size_t MostRecords = NoOne - 1;
 constexpr int DetailLevel = 2;
 constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view Utf16LittleEndianMark = "\xFF\xFE";
@@ -87,6 +90,8 @@ void FamilyTreeBuilder::add(const GedcomLine& line, bool cut)
 {
     if (line.level == 0) {
         endRecord();
+        if (std::max(tree_.people.size(), tree_.families.size()) >= MostRecords)
+            throw std::length_error("more than " + std::to_string(MostRecords) + " records of one kind");
         if (line.tag == "INDI") {
             record_ = Record::Person;
             tree_.people.emplace_back().id = tree_.addText(line.xref);
@@ -130,10 +135,14 @@ void FamilyTreeBuilder::addPersonLine(const GedcomLine& line)
         person.sex = sex == "M" ? TreePerson::Sex::Male : sex == "F" ? TreePerson::Sex::Female : TreePerson::Sex::Unknown;
     } else if (line.tag == "FAMS" || line.tag == "FAMC") {
         const std::string_view target = pointerTarget(line.value);
-        links_.push_back({index, line.tag == "FAMS" ? Link::Spouse : Link::Child,
-                          {linkTexts_.size(), static_cast<std::uint32_t>(target.size())}});
-        linkTexts_.append(target);
+        addLink(index, line.tag == "FAMS" ? Link::Spouse : Link::Child, target);
     }
+}
+
+void FamilyTreeBuilder::addLink(std::uint32_t from, Link kind, std::string_view target)
+{
+    links_.push_back({from, kind, target.size(), linkTexts_.size()});
+    linkTexts_.append(target);
 }
 
 void FamilyTreeBuilder::addFamilyLine(const GedcomLine& line)
@@ -153,9 +162,7 @@ void FamilyTreeBuilder::addFamilyLine(const GedcomLine& line)
     }
     for (const auto& [tag, kind] : Members) {
         if (line.tag == tag) {
-            const std::string_view target = pointerTarget(line.value);
-            links_.push_back({index, kind, {linkTexts_.size(), static_cast<std::uint32_t>(target.size())}});
-            linkTexts_.append(target);
+            addLink(index, kind, pointerTarget(line.value));
         }
     }
 }
@@ -171,7 +178,7 @@ void FamilyTreeBuilder::link()
     const IdIndex peopleById(tree_, tree_.people);
     const IdIndex familiesById(tree_, tree_.families);
     const auto targetOf = [&](const PendingLink& link) {
-        return std::string_view(linkTexts_).substr(link.target.offset, link.target.size);
+        return std::string_view(linkTexts_).substr(link.targetOffset, link.targetSize);
     };
     std::vector<ChildLink> childLinks;
     // The families' own statements first, so that their HUSB and WIFE win.

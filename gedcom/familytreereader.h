@@ -40,8 +40,10 @@ private:
     {
         std::uint32_t from;
         Link kind;
-        TreeText target;
+        std::size_t targetSize;
+        std::size_t targetOffset; // in linkTexts_
     };
+    void addLink(std::uint32_t from, Link kind, std::string_view target);
 
     void endRecord();
     void addPersonLine(const GedcomLine& line);

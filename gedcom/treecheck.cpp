@@ -181,21 +181,23 @@ std::string treeThresholdNames()
 TreeChecker::TreeChecker(const FamilyTree& tree, const TreeCheckOptions& options, const TreeFindingSink& sink)
     : tree_(tree), options_(options), sink_(sink)
 {
-    today_.date.ok = true;
-    today_.date.earliest = today_.date.latest = options.today;
-    today_.text = gedcomDayText(options.today);
+    today_.ok = true;
+    today_.earliest = today_.latest = options.today;
+    todayText_ = gedcomDayText(options.today);
 }
 
 TreeChecker::Event TreeChecker::eventOf(const TreeDate& date, std::string_view tag) const
 {
-    Event event;
-    event.date = date.gedcomDate();
-    if (date.present) {
-        event.text = std::string(tree_.text(date.text));
-        if (!tag.empty())
-            event.text.append(" (").append(tag).append(")");
-    }
-    return event;
+    return Event{date.gedcomDate(), date.text, tag, false};
+}
+
+std::string TreeChecker::textOf(const Event& event) const
+{
+    std::string text(event.onOrBefore ? "on or before " : "");
+    text.append(tree_.text(event.written));
+    if (!event.tag.empty())
+        text.append(" (").append(event.tag).append(")");
+    return text;
 }
 
 // The BIRT date; without one, a christening puts the birth on or before
@@ -207,7 +209,7 @@ TreeChecker::Event TreeChecker::birthOf(const TreePerson& person) const
     Event event = eventOf(person.christening, person.baptism ? "BAPM" : "CHR");
     event.date.earliest.reset();
     event.date.ok = event.date.latest.has_value();
-    event.text = "on or before " + event.text;
+    event.onOrBefore = true;
     return event;
 }
 
@@ -225,9 +227,9 @@ void TreeChecker::checkFuture(const Event& event, std::string_view what, std::st
 {
     if (!options_.uses(TreeRule::FutureDate))
         return;
-    report(TreeRule::FutureDate, laterByMoreThan(event.date, today_.date, 0), individual, family, [&] {
-        return std::string(what) + " (" + event.text + ") " + spanText(today_.date, event.date) + " after today ("
-            + today_.text + ")";
+    report(TreeRule::FutureDate, laterByMoreThan(event.date, today_, 0), individual, family, [&] {
+        return std::string(what) + " (" + textOf(event) + ") " + spanText(today_, event.date) + " after today ("
+            + todayText_ + ")";
     });
 }
 
@@ -244,8 +246,8 @@ void TreeChecker::checkPerson(std::uint32_t index)
     const auto before = [&](TreeRule rule, const Event& early, std::string_view earlyName, const Event& late,
                             std::string_view lateName) {
         report(rule, laterByMoreThan(late.date, early.date, 0), id, {}, [&] {
-            return std::string(earlyName) + " (" + early.text + ") " + spanText(early.date, late.date) + " before "
-                + std::string(lateName) + " (" + late.text + ")";
+            return std::string(earlyName) + " (" + textOf(early) + ") " + spanText(early.date, late.date) + " before "
+                + std::string(lateName) + " (" + textOf(late) + ")";
         });
     };
     before(TreeRule::DeathBeforeBirth, death, "death", birth, "birth");
@@ -269,7 +271,7 @@ void TreeChecker::checkPerson(std::uint32_t index)
         const GedcomSpanCalendar calendar = spanCalendarOf(birth.date, end.date);
         report(TreeRule::OldAge, olderThan(birth.date, end.date, options_.thresholds.oldAge, calendar), id, {}, [&] {
             return "aged " + spanText(birth.date, end.date) + " at " + (person.death.present ? "death" : "burial")
-                + " (" + end.text + "), born " + birth.text;
+                + " (" + textOf(end) + "), born " + textOf(birth);
         });
     }
 }
@@ -288,8 +290,8 @@ void TreeChecker::checkParent(const TreeFamily& family, std::uint32_t parentInde
 
     const Certainty unborn = laterByMoreThan(parentBirth.date, born.date, 0);
     report(TreeRule::UnbornParent, unborn, childId, familyId, [&] {
-        return role() + " born (" + parentBirth.text + ") " + spanText(born.date, parentBirth.date)
-            + " after the birth of " + std::string(childId) + " (" + born.text + ")";
+        return role() + " born (" + textOf(parentBirth) + ") " + spanText(born.date, parentBirth.date)
+            + " after the birth of " + std::string(childId) + " (" + textOf(born) + ")";
     });
 
     const TreeRule afterDeath = mother ? TreeRule::BirthAfterMotherDeath : TreeRule::BirthAfterFatherDeath;
@@ -298,7 +300,7 @@ void TreeChecker::checkParent(const TreeFamily& family, std::uint32_t parentInde
         std::string span = spanText(parentDeath.date, born.date);
         if (!mother)
             span += " (" + daysText(parentDeath.date, born.date) + ")";
-        return "born (" + born.text + ") " + span + " after the death of the " + role() + " (" + parentDeath.text + ")";
+        return "born (" + textOf(born) + ") " + span + " after the death of the " + role() + " (" + textOf(parentDeath) + ")";
     });
 
     // The parent's age at the birth; not where the parent was certainly
@@ -311,7 +313,7 @@ void TreeChecker::checkParent(const TreeFamily& family, std::uint32_t parentInde
     const TreeThresholds& limits = options_.thresholds;
     const auto detail = [&] {
         return std::string(mother ? "mother" : "father") + " aged " + spanText(parentBirth.date, born.date)
-            + " at the birth of " + std::string(childId) + " (" + born.text + ")";
+            + " at the birth of " + std::string(childId) + " (" + textOf(born) + ")";
     };
     report(young, youngerThan(parentBirth.date, born.date, mother ? limits.youngMother : limits.youngFather, calendar),
            tree_.text(parent.id), familyId, detail);
@@ -330,18 +332,18 @@ void TreeChecker::checkSpouse(const TreeFamily& family, std::uint32_t spouseInde
 
     const Certainty unborn = laterByMoreThan(birth.date, married.date, 0);
     report(TreeRule::MarriageBeforeBirth, unborn, id, familyId, [&] {
-        return "married (" + married.text + ") " + spanText(married.date, birth.date) + " before birth (" + birth.text
+        return "married (" + textOf(married) + ") " + spanText(married.date, birth.date) + " before birth (" + textOf(birth)
             + ")";
     });
     report(TreeRule::MarriageAfterDeath, laterByMoreThan(married.date, death.date, 0), id, familyId, [&] {
-        return "married (" + married.text + ") " + spanText(death.date, married.date) + " after death (" + death.text
+        return "married (" + textOf(married) + ") " + spanText(death.date, married.date) + " after death (" + textOf(death)
             + ")";
     });
     if (unborn == Certainty::Certain)
         return;
     const GedcomSpanCalendar calendar = spanCalendarOf(birth.date, married.date);
     const auto detail = [&] {
-        return "aged " + spanText(birth.date, married.date) + " at marriage (" + married.text + "), born " + birth.text;
+        return "aged " + spanText(birth.date, married.date) + " at marriage (" + textOf(married) + "), born " + textOf(birth);
     };
     report(TreeRule::EarlyMarriage, youngerThan(birth.date, married.date, options_.thresholds.earlyMarriage, calendar),
            id, familyId, detail);
@@ -384,8 +386,8 @@ void TreeChecker::checkSpacing(const TreeFamily& family) const
             continue;
         const std::string_view earlierId = tree_.text(tree_.people[earlier.person].id);
         report(TreeRule::ChildSpacing, found, tree_.text(tree_.people[later.person].id), tree_.text(family.id), [&] {
-            return "born (" + later.birth.text + ") " + daysText(earlier.birth.date, later.birth.date)
-                + " after the birth of " + std::string(earlierId) + " (" + earlier.birth.text + ")";
+            return "born (" + textOf(later.birth) + ") " + daysText(earlier.birth.date, later.birth.date)
+                + " after the birth of " + std::string(earlierId) + " (" + textOf(earlier.birth) + ")";
         });
     }
 }

@@ -104,8 +104,12 @@ private:
     struct Event
     {
         GedcomDate date;
-        std::string text; // as written, with the tag where it matters
+        TreeText written;
+        std::string_view tag; // shown after the date where it matters
+        bool onOrBefore;      // a christening standing for the birth
     };
+    // The date as written, for a finding's detail.
+    std::string textOf(const Event& event) const;
     Event birthOf(const TreePerson& person) const;
     Event eventOf(const TreeDate& date, std::string_view tag = {}) const;
     // The detail is worded only for a finding that is reported.
@@ -121,7 +125,8 @@ private:
     const FamilyTree& tree_;
     const TreeCheckOptions& options_;
     const TreeFindingSink& sink_;
-    Event today_;
+    GedcomDate today_;
+    std::string todayText_;
 };
 
 // The stated-age finding of a person as the report gathers the record (its

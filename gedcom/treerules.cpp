@@ -104,13 +104,15 @@ Certainty statedAgeContradicted(const GedcomDate& birth, const GedcomDate& death
 {
     if (!birth.ok || !death.ok || !stated.ok || !stated.meetable() || !eventCanFollow(birth, death))
         return Certainty::None;
-    if (checkStatedAge(birth, death, stated, calendar).outcome == AgeCheck::Outcome::Disagrees)
+    const AgeCheck check = checkStatedAge(birth, death, stated, calendar);
+    if (check.outcome == AgeCheck::Outcome::Disagrees)
         return capped(Certainty::Certain, birth, death);
     const GedcomDate b = closedAtBound(birth);
     const GedcomDate d = closedAtBound(death);
     if (!eventCanFollow(b, d))
         return Certainty::None;
-    const AgeCheck closed = checkStatedAge(b, d, stated, calendar);
+    const bool open = !birth.earliest || !birth.latest || !death.earliest || !death.latest;
+    const AgeCheck closed = open ? checkStatedAge(b, d, stated, calendar) : check;
     if (closed.outcome == AgeCheck::Outcome::Disagrees)
         return Certainty::Possible;
     if (closed.outcome != AgeCheck::Outcome::Agrees)
