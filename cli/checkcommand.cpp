@@ -3,14 +3,13 @@
 #include "commands.h"
 #include "datereading.h"
 #include "exitstatus.h"
+#include "gedzip.h"
 #include "treecheckfile.h"
 #include "treefindingtext.h"
 
 #include <CLI/App.hpp>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
 #include <iostream>
 #include <memory>
@@ -97,9 +96,10 @@ void writeSummary(const std::string& file, const TreeCheckSummary& summary)
 void run(const Arguments& arguments)
 {
     const TreeCheckOptions options = optionsOf(arguments);
-    std::FILE* in = std::fopen(arguments.file.c_str(), "rb");
+    std::string error;
+    std::FILE* in = openGedcomFile(arguments.file, error);
     if (in == nullptr) {
-        std::cerr << "spanwright-cli: " << arguments.file << ": " << std::strerror(errno) << '\n';
+        std::cerr << "spanwright-cli: " << arguments.file << ": " << error << '\n';
         throw exitWith(ExitUsage);
     }
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(in, &std::fclose);
@@ -151,7 +151,7 @@ void addCheckCommand(CLI::App& app)
         "check", "Checks a GEDCOM family tree for dates that cannot be true (a death before the birth, a "
                  "child born after its mother's death...) and ages that are unusual, each marked certain or "
                  "possible.");
-    command->add_option("FILE", arguments->file, "The GEDCOM file")->required();
+    command->add_option("FILE", arguments->file, "The GEDCOM file, or a GEDZIP archive")->required();
     command->add_option("--format", arguments->format, "csv (the default) or json")
         ->check(CLI::IsMember({"csv", "json"}));
     command->add_option("--rule", arguments->thresholds,

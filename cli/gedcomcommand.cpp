@@ -3,12 +3,11 @@
 #include "commands.h"
 #include "exitstatus.h"
 #include "gedcomreport.h"
+#include "gedzip.h"
 
 #include <CLI/App.hpp>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <memory>
 
@@ -26,9 +25,10 @@ struct Arguments
 
 void run(const Arguments& arguments)
 {
-    std::FILE* in = std::fopen(arguments.file.c_str(), "rb");
+    std::string error;
+    std::FILE* in = openGedcomFile(arguments.file, error);
     if (in == nullptr) {
-        std::cerr << "spanwright-cli: " << arguments.file << ": " << std::strerror(errno) << '\n';
+        std::cerr << "spanwright-cli: " << arguments.file << ": " << error << '\n';
         throw exitWith(ExitUsage);
     }
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(in, &std::fclose);

@@ -33,11 +33,10 @@ std::size_t FamilyTree::bytesHeld() const
         + texts_.capacity();
 }
 
-TreeDate treeDateOf(FamilyTree& tree, std::string_view value)
+TreeDate treeDateOf(std::string_view value, TreeText shown)
 {
     TreeDate date;
-    const std::string_view written = trimmed(value);
-    const GedcomDate read = readGedcomDate(written);
+    const GedcomDate read = readGedcomDate(trimmed(value));
     if (!read.ok)
         return date;
     date.present = true;
@@ -49,6 +48,6 @@ TreeDate treeDateOf(FamilyTree& tree, std::string_view value)
     // A value with a Julian and a Gregorian date is spanned in the
     // Gregorian calendar, as the report does.
     date.julian = read.calendar == GedcomDate::Calendar::Julian;
-    date.text = tree.addText(written);
+    date.text = shown;
     return date;
 }

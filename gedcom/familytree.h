@@ -83,6 +83,6 @@ private:
     std::string texts_;
 };
 
-// Reads a date value into the tree (its text kept, its days from
-// readGedcomDate); a value that is not a date leaves the event undated.
-TreeDate treeDateOf(FamilyTree& tree, std::string_view value);
+// Reads a date value (its days from readGedcomDate); a value that is not a
+// date leaves the event undated. shown is the text kept for the findings.
+TreeDate treeDateOf(std::string_view value, TreeText shown);

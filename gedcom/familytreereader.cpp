@@ -15,8 +15,6 @@ constexpr int EventLevel = 1;
 constexpr std::size_t MostRecords = NoOne - 1;
 constexpr int DetailLevel = 2;
 constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view Utf16LittleEndianMark = "\xFF\xFE";
-constexpr std::string_view Utf16BigEndianMark = "\xFE\xFF";
 
 // "@I1@" is I1.
 std::string_view pointerTarget(std::string_view value)
@@ -80,7 +78,7 @@ void FamilyTreeBuilder::endRecord()
     if (record_ == Record::Person) {
         individual_.end();
         if (hook_)
-            hook_(static_cast<std::uint32_t>(tree_.people.size() - 1), individual_);
+            hook_(static_cast<std::uint32_t>(tree_.people.size() - 1), individual_, encoding_);
     }
     record_ = Record::Other;
     event_ = nullptr;
@@ -94,11 +92,11 @@ void FamilyTreeBuilder::add(const GedcomLine& line, bool cut)
             throw std::length_error("more than " + std::to_string(MostRecords) + " records of one kind");
         if (line.tag == "INDI") {
             record_ = Record::Person;
-            tree_.people.emplace_back().id = tree_.addText(line.xref);
+            tree_.people.emplace_back().id = store(line.xref);
             individual_.begin(line.xref);
         } else if (line.tag == "FAM") {
             record_ = Record::Family;
-            tree_.families.emplace_back().id = tree_.addText(line.xref);
+            tree_.families.emplace_back().id = store(line.xref);
         }
         return;
     }
@@ -109,8 +107,20 @@ void FamilyTreeBuilder::add(const GedcomLine& line, bool cut)
         addFamilyLine(line);
     }
     // The value of a cut line is not what was written; its date is not used.
-    if (line.level == DetailLevel && line.tag == "DATE" && event_ != nullptr && !event_->present && !cut)
-        *event_ = treeDateOf(tree_, line.value);
+    if (line.level == DetailLevel && line.tag == "DATE" && event_ != nullptr && !event_->present && !cut) {
+        *event_ = treeDateOf(line.value, {});
+        if (event_->present)
+            event_->text = store(trimmed(line.value));
+    }
+}
+
+TreeText FamilyTreeBuilder::store(std::string_view text)
+{
+    if (encoding_.kind() == GedcomEncoding::Kind::Utf8)
+        return tree_.addText(text);
+    decoded_.clear();
+    encoding_.decode(text, decoded_);
+    return tree_.addText(decoded_);
 }
 
 void FamilyTreeBuilder::addPersonLine(const GedcomLine& line)
@@ -257,14 +267,11 @@ bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warn
     std::string_view text;
     GedcomLine line;
     bool started = false;
+    bool byteOrderMark = false;
     while (!started && reader.next(text)) {
-        if (reader.lineNumber() == 1) {
-            if (text.substr(0, 2) == Utf16LittleEndianMark || text.substr(0, 2) == Utf16BigEndianMark) {
-                warnings << "spanwright-cli: " << fileName << " is UTF-16 text; save it as UTF-8 to read it\n";
-                return false;
-            }
-            if (text.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark)
-                text.remove_prefix(Utf8ByteOrderMark.size());
+        if (reader.lineNumber() == 1 && text.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark) {
+            text.remove_prefix(Utf8ByteOrderMark.size());
+            byteOrderMark = true;
         }
         if (trimmed(text).empty())
             continue;
@@ -272,24 +279,35 @@ bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warn
         if (!started)
             break;
     }
-    if (!started) {
-        warnings << "spanwright-cli: " << fileName
-                 << (reader.failed() ? " cannot be read" : " is not a GEDCOM file (it does not begin with 0 HEAD)")
-                 << '\n';
+    const auto refused = [&](std::string_view why) {
+        warnings << "spanwright-cli: " << fileName << why << '\n';
         return false;
-    }
+    };
+    if (reader.tooLong())
+        return refused(": a line is longer than 1 MiB; not a GEDCOM file");
+    if (!started)
+        return refused(reader.failed() ? " cannot be read" : " is not a GEDCOM file (it does not begin with 0 HEAD)");
+
+    // A byte order mark or UTF-16 decides the character set, whatever CHAR
+    // says.
+    const bool decided = byteOrderMark || reader.utf16();
+    bool inHeader = true;
     FamilyTreeBuilder builder(tree, hook);
     while (reader.next(text)) {
         if (!splitGedcomLine(text, line))
             continue;
+        if (line.level == 0)
+            inHeader = false;
         if (line.level == 0 && line.tag == "TRLR")
             break;
+        if (inHeader && line.level == 1 && line.tag == "CHAR" && !decided)
+            builder.setEncoding(GedcomEncoding(trimmed(line.value)));
         builder.add(line, reader.cut());
     }
     builder.finish();
-    if (reader.failed()) {
-        warnings << "spanwright-cli: " << fileName << ": read error\n";
-        return false;
-    }
+    if (reader.tooLong())
+        return refused(": a line is longer than 1 MiB; not a GEDCOM file");
+    if (reader.failed())
+        return refused(": read error");
     return true;
 }

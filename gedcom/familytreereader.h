@@ -1,6 +1,7 @@
 #pragma once
 
 #include "familytree.h"
+#include "gedcomencoding.h"
 #include "gedcomindividual.h"
 #include "gedcomline.h"
 
@@ -23,12 +24,16 @@
 class FamilyTreeBuilder
 {
 public:
-    // Called at the end of each INDI record with the person's index and the
-    // record as the report gathers it (its birth, death and stated age).
-    using PersonHook = std::function<void(std::uint32_t, const GedcomIndividual&)>;
+    // Called at the end of each INDI record with the person's index, the
+    // record as the report gathers it (its birth, death and stated age, in
+    // the file's character set) and that character set.
+    using PersonHook = std::function<void(std::uint32_t, const GedcomIndividual&, const GedcomEncoding&)>;
 
     explicit FamilyTreeBuilder(FamilyTree& tree, PersonHook hook = {});
 
+    // The file's character set, from its CHAR line: ids and dates are kept
+    // in UTF-8.
+    void setEncoding(const GedcomEncoding& encoding) { encoding_ = encoding; }
     void add(const GedcomLine& line, bool cut);
     // After the last line: ends the record and links the tree.
     void finish();
@@ -49,10 +54,14 @@ private:
     void addPersonLine(const GedcomLine& line);
     void addFamilyLine(const GedcomLine& line);
     void link();
+    // The text in UTF-8, in the tree's store.
+    TreeText store(std::string_view text);
 
     FamilyTree& tree_;
     PersonHook hook_;
     GedcomIndividual individual_;
+    GedcomEncoding encoding_;
+    std::string decoded_;
     Record record_ = Record::Other;
     // The event of the current level 1 line, whose first DATE is kept.
     TreeDate* event_ = nullptr;
@@ -61,7 +70,8 @@ private:
     std::string linkTexts_; // the targets' ids, until linked
 };
 
-// Reads a GEDCOM file into tree. Problems (not GEDCOM, UTF-16, a read error)
-// go to warnings with the file's name; false then.
+// Reads a GEDCOM file into tree, in any character set the report reads.
+// Problems (not GEDCOM, a line too long for one, a read error) go to
+// warnings with the file's name; false then.
 bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warnings, FamilyTree& tree,
                     const FamilyTreeBuilder::PersonHook& hook = {});

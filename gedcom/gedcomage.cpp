@@ -7,6 +7,7 @@ namespace {
 // The ages the GEDCOM keywords stand for.
 constexpr long long ChildYears = 8;
 constexpr long long InfantYears = 1;
+constexpr long long DaysPerWeek = 7;
 
 bool inDaysAlone(const Age& age)
 {
@@ -21,6 +22,90 @@ StatedAge under(long long years)
     stated.greatest = Age{years, 0, 0};
     stated.greatestExcluded = true;
     return stated;
+}
+
+enum class Unit { Years, Months, Weeks, Days };
+
+// An age as stated, with its smallest stated unit.
+struct StatedParts
+{
+    long long years = 0;
+    long long months = 0;
+    long long weeks = 0;
+    long long days = 0;
+    Unit smallest = Unit::Years;
+};
+
+// "75y 9m 2w 3d" (parts in this order, each at most once, any case) or a
+// bare number of years; false for anything else.
+bool readAgeGrammar(std::string_view text, StatedParts& parts)
+{
+    constexpr std::string_view Units = "ymwd";
+    constexpr size_t MostDigits = 8; // LargestAgePart
+    size_t nextUnit = 0;
+    bool any = false;
+    while (!text.empty()) {
+        size_t digits = 0;
+        long long value = 0;
+        while (digits < text.size() && isDigit(text[digits])) {
+            if (digits == MostDigits)
+                return false;
+            value = value * 10 + (text[digits] - '0');
+            ++digits;
+        }
+        if (digits == 0)
+            return false;
+        if (digits == text.size() && !any) {
+            parts.years = value; // a bare number: years
+            return true;
+        }
+        const size_t unit = Units.find(lowerAscii(text[digits]), nextUnit);
+        if (unit == std::string_view::npos)
+            return false;
+        long long* const fields[] = {&parts.years, &parts.months, &parts.weeks, &parts.days};
+        *fields[unit] = value;
+        parts.smallest = static_cast<Unit>(unit);
+        nextUnit = unit + 1;
+        any = true;
+        text = text.substr(digits + 1);
+        if (!text.empty() && !isBlank(text.front()))
+            return false;
+        text = trimmed(text);
+    }
+    return any;
+}
+
+// The parts of an age read from other wordings: its smallest unit is the
+// last one that is not 0.
+StatedParts partsOf(const Age& age)
+{
+    StatedParts parts;
+    parts.years = age.years;
+    parts.months = age.months;
+    parts.days = age.days;
+    parts.smallest = age.days != 0 ? Unit::Days : age.months != 0 ? Unit::Months : Unit::Years;
+    return parts;
+}
+
+// The age one smallest unit later: the first age the stated one, rounded
+// down, does not cover.
+Age nextAge(const Age& age, Unit smallest)
+{
+    Age next = age;
+    switch (smallest) {
+    case Unit::Years:
+        ++next.years;
+        break;
+    case Unit::Months:
+        ++next.months;
+        break;
+    case Unit::Weeks:
+        next.days += DaysPerWeek;
+        break;
+    case Unit::Days:
+        break;
+    }
+    return next;
 }
 
 } // namespace
@@ -38,24 +123,35 @@ StatedAge readStatedAge(std::string_view original)
         stated.least = stated.greatest = Age{};
         return stated;
     }
+    if (!text.empty() && text.front() == '(') {
+        stated.phrase = true;
+        return stated;
+    }
     const char bound = text.empty() ? '\0' : text.front();
     if (bound == '<' || bound == '>')
         text = trimmed(text.substr(1));
-    const AgeReading reading = readAgeText(text);
-    if (!reading.ok) {
-        stated.problem = reading.problem;
-        return stated;
+    StatedParts parts;
+    if (!readAgeGrammar(text, parts)) {
+        const AgeReading reading = readAgeText(text);
+        if (!reading.ok) {
+            stated.problem = reading.problem;
+            return stated;
+        }
+        parts = partsOf(reading.age);
     }
     stated.ok = true;
+    const Age age{parts.years, parts.months, parts.weeks * DaysPerWeek + parts.days};
     if (bound == '<') {
         stated.least = Age{};
-        stated.greatest = reading.age;
+        stated.greatest = age;
         stated.greatestExcluded = true;
     } else if (bound == '>') {
-        stated.least = reading.age;
+        stated.least = age;
         stated.leastExcluded = true;
     } else {
-        stated.least = stated.greatest = reading.age;
+        stated.least = age;
+        stated.greatest = nextAge(age, parts.smallest);
+        stated.greatestExcluded = parts.smallest != Unit::Days;
     }
     return stated;
 }

@@ -23,10 +23,20 @@ bool checkGedcomTree(std::FILE* in, std::string_view fileName, const TreeCheckOp
     // reading of a record is not kept.
     std::vector<TreeFinding> statedAges;
     std::vector<std::uint32_t> statedAgePeople;
-    const auto checkStatedAge = [&](std::uint32_t person, const GedcomIndividual& individual) {
+    const auto checkStatedAge = [&](std::uint32_t person, const GedcomIndividual& individual,
+                                    const GedcomEncoding& encoding) {
         if (!options.uses(TreeRule::StatedAge))
             return;
         if (std::optional<TreeFinding> finding = statedAgeFinding(individual)) {
+            // The record's texts are in the file's character set; the
+            // detail's own words are ASCII, the same in each.
+            if (encoding.kind() != GedcomEncoding::Kind::Utf8) {
+                for (std::string* text : {&finding->individual, &finding->detail}) {
+                    std::string decoded;
+                    encoding.decode(*text, decoded);
+                    *text = std::move(decoded);
+                }
+            }
             statedAges.push_back(std::move(*finding));
             statedAgePeople.push_back(person);
         }

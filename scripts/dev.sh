@@ -19,7 +19,7 @@ source "$root/scripts/packages.sh"
 # start the installed program under an X server of their own and validate
 # the desktop entry and the AppStream metainfo; the desktop test runs the
 # program under the openbox window manager, also with a dark style.
-packages=(g++ cmake make qt6-base-dev fonts-liberation2 libcli11-dev)
+packages=(g++ cmake make qt6-base-dev fonts-liberation2 libcli11-dev libzip-dev pkg-config)
 [ "$action" = test ] && packages+=(xvfb xdotool desktop-file-utils appstream)
 [ "$action" = test ] && packages+=(openbox x11-utils adwaita-qt6)
 install_missing "${packages[@]}"
