@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <zip.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <sstream>
@@ -281,6 +283,36 @@ private slots:
         QVERIFY2(csv.split('\n').contains(row), csv.constData());
     }
 
+    // The file's character set decides how its texts read in the findings.
+    void texts_data()
+    {
+        QTest::addColumn<QByteArray>("characterSet");
+        QTest::addColumn<QByteArray>("death");
+        QTest::addColumn<QByteArray>("shown");
+        QTest::newRow("UTF-8") << QByteArray("UTF-8") << QByteArray("INT 31 DEC 1819 (d\xC3\xA9" "c\xC3\xA8s)")
+                               << QByteArray("death (INT 31 DEC 1819 (d\xC3\xA9" "c\xC3\xA8s))");
+        QTest::newRow("Windows-1252") << QByteArray("ANSI") << QByteArray("INT 31 DEC 1819 (d\xE9" "c\xE8s)")
+                                      << QByteArray("death (INT 31 DEC 1819 (d\xC3\xA9" "c\xC3\xA8s))");
+        QTest::newRow("ANSEL") << QByteArray("ANSEL") << QByteArray("INT 31 DEC 1819 (d\xE2" "ec\xE1" "es)")
+                               << QByteArray("death (INT 31 DEC 1819 (de\xCC\x81" "ce\xCC\x80s))");
+        QTest::newRow("not UTF-8") << QByteArray("UTF-8") << QByteArray("INT 31 DEC 1819 (d\xE9" "c\xE8s)")
+                                   << QByteArray("death (INT 31 DEC 1819 (d\xEF\xBF\xBD" "c\xEF\xBF\xBDs))");
+    }
+
+    void texts()
+    {
+        QFETCH(QByteArray, characterSet);
+        QFETCH(QByteArray, death);
+        QFETCH(QByteArray, shown);
+        QByteArray text = family("I1.DEAT=" + death);
+        text.replace("1 CHAR UTF-8", "1 CHAR " + characterSet);
+        TreeCheckOptions options;
+        options.enabled.fill(false);
+        options.enabled[size_t(TreeRule::DeathBeforeBirth)] = true;
+        const QByteArray csv = csvOf(check(text, options).findings);
+        QVERIFY2(csv.contains(shown), csv.constData());
+    }
+
     // How the people and families are linked when the file states a link
     // on one side only, twice, or to nobody.
     void links_data()
@@ -458,6 +490,57 @@ private slots:
         QCOMPARE(run.status, status);
         QCOMPARE(run.out, out);
         QVERIFY2(run.err.contains(errContains), run.err.constData());
+    }
+
+    // A GEDZIP archive is checked as its gedcom.ged.
+    void archive()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QByteArray path = dir.filePath("tree.gdz").toLocal8Bit();
+        const QByteArray tree = family("I1.DEAT=31 DEC 1819");
+        int error = 0;
+        zip_t* archive = zip_open(path.constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+        QVERIFY(archive != nullptr);
+        zip_source_t* source = zip_source_buffer(archive, tree.constData(), zip_uint64_t(tree.size()), 0);
+        QVERIFY(source != nullptr);
+        QVERIFY(zip_file_add(archive, "gedcom.ged", source, ZIP_FL_ENC_UTF_8) >= 0);
+        QCOMPARE(zip_close(archive), 0);
+        const Run run = runProgram({"check", QString::fromLocal8Bit(path), "--today", "12/9/2026", "--only",
+                                    "death_before_birth"});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.out.contains("\ndeath_before_birth,certain,error,I1,,"), run.out.constData());
+    }
+
+    // The sample trees Debian ships (fetched by the gedcom_samples_fetch
+    // test): the findings by rule, certain then possible.
+    void samples_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("counts");
+        QTest::newRow("royal.ged") << QStringLiteral(SPANWRIGHT_GEDCOM_SAMPLES "/royal.ged")
+                                   << QByteArray("old_age 0 1; late_marriage 2 0; child_spacing 0 1");
+        QTest::newRow("sample.ged") << QStringLiteral(SPANWRIGHT_GEDCOM_SAMPLES "/sample.ged")
+                                    << QByteArray("early_marriage 0 2; child_spacing 0 1");
+    }
+
+    void samples()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, counts);
+        QFile sample(file);
+        if (!sample.open(QIODevice::ReadOnly))
+            QSKIP("The Debian sample files could not be fetched (see the gedcom_samples_fetch test)");
+        const Checked checked = check(sample.readAll());
+        QVERIFY(checked.read);
+        QByteArrayList found;
+        for (std::size_t rule = 0; rule < TreeRuleCount; ++rule) {
+            const auto& byCertainty = checked.summary.findings[rule];
+            if (byCertainty[0] + byCertainty[1] > 0)
+                found << QByteArray(treeRuleName(TreeRule(rule)).data()) + ' ' + QByteArray::number(byCertainty[1])
+                        + ' ' + QByteArray::number(byCertainty[0]);
+        }
+        QCOMPARE(found.join("; "), counts);
     }
 
     void missingFile()
