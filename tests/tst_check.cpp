@@ -265,6 +265,14 @@ private slots:
                                        << QByteArray("birth_after_father_death,certain,error,I3,F1,\"born (1 MAR 1850) 0 "
                                                      "Year(s), 9 month(s), 19 day(s) (295 day(s)) after the death of the "
                                                      "father I1 (10 MAY 1849)\"");
+        QTest::newRow("father's days, possibly") << QByteArray("I1.DEAT=MAY 1849")
+                                                 << QByteArray("birth_after_father_death,possible,error,I3,F1,\"born (1 MAR "
+                                                               "1850) 0 Year(s), 9 month(s), 19 day(s) to 0 Year(s), 10 "
+                                                               "month(s), 0 day(s) (295 to 304 day(s)) after the death of "
+                                                               "the father I1 (MAY 1849)\"");
+        QTest::newRow("open at its bound") << QByteArray("I1.DEAT=AFT 1810; I1.BIRT=2 JAN 1811")
+                                           << QByteArray("death_before_birth,possible,error,I1,,\"death (AFT 1810) 0 "
+                                                         "Year(s), 0 month(s), 1 day(s) before birth (2 JAN 1811)\"");
         QTest::newRow("stated age") << QByteArray("I1.AGE=69y")
                                     << QByteArray("stated_age,certain,error,I1,,\"stated age 69y at death (1 JAN 1890), "
                                                   "but aged 70 Year(s), 0 month(s), 0 day(s) from birth (1 JAN 1820)\"");
