@@ -105,6 +105,26 @@ std::string daysText(const GedcomDate& from, const GedcomDate& to)
     return std::to_string(least) + " to " + std::to_string(most) + " day(s)";
 }
 
+// The readings of two dates in which later lies more than days after
+// earlier: all of them for a certain finding, else those of the dates closed
+// at their bounds that break the rule, from the nearest pair (later days +
+// 1 after earlier, or as near as the dates allow) to the farthest.
+struct Readings
+{
+    GedcomDate earlier;
+    GedcomDate later;
+};
+
+Readings breakingReadings(const GedcomDate& earlier, const GedcomDate& later, long long days, Certainty certainty)
+{
+    if (certainty == Certainty::Certain)
+        return {earlier, later};
+    Readings readings{closedAtBound(earlier), closedAtBound(later)};
+    readings.earlier.latest = std::min(*readings.earlier.latest, *readings.later.latest - days - 1);
+    readings.later.earliest = std::max(*readings.later.earliest, *readings.earlier.latest + days + 1);
+    return readings;
+}
+
 // "9 DEC 2026".
 std::string gedcomDayText(long long day)
 {
@@ -227,9 +247,11 @@ void TreeChecker::checkFuture(const Event& event, std::string_view what, std::st
 {
     if (!options_.uses(TreeRule::FutureDate))
         return;
-    report(TreeRule::FutureDate, laterByMoreThan(event.date, today_, 0), individual, family, [&] {
-        return std::string(what) + " (" + textOf(event) + ") " + spanText(today_, event.date) + " after today ("
-            + todayText_ + ")";
+    const Certainty found = laterByMoreThan(event.date, today_, 0);
+    report(TreeRule::FutureDate, found, individual, family, [&] {
+        const Readings readings = breakingReadings(today_, event.date, 0, found);
+        return std::string(what) + " (" + textOf(event) + ") " + spanText(readings.earlier, readings.later)
+            + " after today (" + todayText_ + ")";
     });
 }
 
@@ -245,9 +267,11 @@ void TreeChecker::checkPerson(std::uint32_t index)
 
     const auto before = [&](TreeRule rule, const Event& early, std::string_view earlyName, const Event& late,
                             std::string_view lateName) {
-        report(rule, laterByMoreThan(late.date, early.date, 0), id, {}, [&] {
-            return std::string(earlyName) + " (" + textOf(early) + ") " + spanText(early.date, late.date) + " before "
-                + std::string(lateName) + " (" + textOf(late) + ")";
+        const Certainty found = laterByMoreThan(late.date, early.date, 0);
+        report(rule, found, id, {}, [&] {
+            const Readings readings = breakingReadings(early.date, late.date, 0, found);
+            return std::string(earlyName) + " (" + textOf(early) + ") " + spanText(readings.earlier, readings.later)
+                + " before " + std::string(lateName) + " (" + textOf(late) + ")";
         });
     };
     before(TreeRule::DeathBeforeBirth, death, "death", birth, "birth");
@@ -290,16 +314,19 @@ void TreeChecker::checkParent(const TreeFamily& family, std::uint32_t parentInde
 
     const Certainty unborn = laterByMoreThan(parentBirth.date, born.date, 0);
     report(TreeRule::UnbornParent, unborn, childId, familyId, [&] {
-        return role() + " born (" + textOf(parentBirth) + ") " + spanText(born.date, parentBirth.date)
+        const Readings readings = breakingReadings(born.date, parentBirth.date, 0, unborn);
+        return role() + " born (" + textOf(parentBirth) + ") " + spanText(readings.earlier, readings.later)
             + " after the birth of " + std::string(childId) + " (" + textOf(born) + ")";
     });
 
     const TreeRule afterDeath = mother ? TreeRule::BirthAfterMotherDeath : TreeRule::BirthAfterFatherDeath;
     const long long allowed = mother ? 0 : options_.thresholds.fatherDeathDays;
-    report(afterDeath, laterByMoreThan(born.date, parentDeath.date, allowed), childId, familyId, [&] {
-        std::string span = spanText(parentDeath.date, born.date);
+    const Certainty posthumous = laterByMoreThan(born.date, parentDeath.date, allowed);
+    report(afterDeath, posthumous, childId, familyId, [&] {
+        const Readings readings = breakingReadings(parentDeath.date, born.date, allowed, posthumous);
+        std::string span = spanText(readings.earlier, readings.later);
         if (!mother)
-            span += " (" + daysText(parentDeath.date, born.date) + ")";
+            span += " (" + daysText(readings.earlier, readings.later) + ")";
         return "born (" + textOf(born) + ") " + span + " after the death of the " + role() + " (" + textOf(parentDeath) + ")";
     });
 
@@ -332,12 +359,15 @@ void TreeChecker::checkSpouse(const TreeFamily& family, std::uint32_t spouseInde
 
     const Certainty unborn = laterByMoreThan(birth.date, married.date, 0);
     report(TreeRule::MarriageBeforeBirth, unborn, id, familyId, [&] {
-        return "married (" + textOf(married) + ") " + spanText(married.date, birth.date) + " before birth (" + textOf(birth)
-            + ")";
+        const Readings readings = breakingReadings(married.date, birth.date, 0, unborn);
+        return "married (" + textOf(married) + ") " + spanText(readings.earlier, readings.later) + " before birth ("
+            + textOf(birth) + ")";
     });
-    report(TreeRule::MarriageAfterDeath, laterByMoreThan(married.date, death.date, 0), id, familyId, [&] {
-        return "married (" + textOf(married) + ") " + spanText(death.date, married.date) + " after death (" + textOf(death)
-            + ")";
+    const Certainty widowed = laterByMoreThan(married.date, death.date, 0);
+    report(TreeRule::MarriageAfterDeath, widowed, id, familyId, [&] {
+        const Readings readings = breakingReadings(death.date, married.date, 0, widowed);
+        return "married (" + textOf(married) + ") " + spanText(readings.earlier, readings.later) + " after death ("
+            + textOf(death) + ")";
     });
     if (unborn == Certainty::Certain)
         return;
