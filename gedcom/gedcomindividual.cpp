@@ -91,6 +91,13 @@ bool GedcomIndividual::add(const GedcomLine& line, bool cut)
         return true;
     }
     continued_ = nullptr;
+    if (line.tag == "PHRASE" && phraseTarget_ != nullptr && line.level == PhraseLevel) {
+        if (!cut)
+            phraseTarget_->text.append("(").append(trimmed(line.value)).append(")");
+        phraseTarget_ = nullptr;
+        return true;
+    }
+    phraseTarget_ = nullptr;
 
     if (line.level == EventLevel) {
         static constexpr std::array<std::pair<std::string_view, Event>, 5> Events = {{
