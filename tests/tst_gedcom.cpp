@@ -332,6 +332,7 @@ private slots:
         QTest::newRow("less than weeks") << QByteArray("< 5w") << QByteArray("0/0/0 0/0/35)");
         QTest::newRow("worded years") << QByteArray("aged 79 years") << QByteArray("79/0/0 80/0/0)");
         QTest::newRow("unit twice") << QByteArray("5w 2w") << QByteArray("!");
+        QTest::newRow("number without its unit last") << QByteArray("39y 9m 100") << QByteArray("!"); // read past its end once
         QTest::newRow("less than") << QByteArray("< 1y") << QByteArray("0/0/0 1/0/0)");
         QTest::newRow("less than, no blank") << QByteArray("<1y") << QByteArray("0/0/0 1/0/0)");
         QTest::newRow("more than") << QByteArray("> 70y") << QByteArray("(70/0/0 -");
