@@ -1,8 +1,26 @@
 #include "frameplacement.h"
 
+#include "platform.h"
+
+#include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
 #include <QWindow>
+
+#include <algorithm>
+
+#if __has_include(<xcb/xproto.h>)
+#include <xcb/xproto.h>
+#define SPANWRIGHT_HAS_XCB 1
+#endif
+
+namespace {
+
+// A strip of the frame that must stay on the screen even where the window
+// manager draws no title bar: the top edge of the window.
+constexpr int LeastVisibleStrip = 1;
+
+} // namespace
 
 FramePlacement::FramePlacement(QWidget* window, Target target)
     : QObject(window)
@@ -11,10 +29,19 @@ FramePlacement::FramePlacement(QWidget* window, Target target)
 {
 }
 
+FramePlacement::~FramePlacement()
+{
+    if (QCoreApplication* application = QCoreApplication::instance())
+        application->removeNativeEventFilter(this);
+}
+
 void FramePlacement::place(QWidget* window, Target target)
 {
+    if (!platform::windowPlacesKnown())
+        return;
     auto* placement = new FramePlacement(window, std::move(target));
-    placement->apply();
+    // QWidget::move places a top-level window by its frame; none is known yet.
+    window->move(placement->target(window->frameGeometry().size(), QMargins()));
     window->installEventFilter(placement);
 }
 
@@ -24,38 +51,114 @@ QPoint FramePlacement::centred(const QRect& screen, const QSize& frameSize)
             screen.y() + screen.height() / 2 - frameSize.height() / 2};
 }
 
-void FramePlacement::apply()
+QPoint FramePlacement::titleBarOnScreen(const QPoint& corner, const QSize& frameSize,
+                                        int titleBarHeight, const QList<QRect>& screenAreas)
 {
-    // QWidget::move places a top-level window by its frame.
-    window->move(target(window->frameGeometry().size()));
+    const int strip = std::max(titleBarHeight, LeastVisibleStrip);
+    std::optional<QPoint> nearest;
+    qint64 nearestDistance = 0;
+    for (const QRect& area : screenAreas) {
+        if (area.isEmpty())
+            continue;
+        // A frame wider (a title bar higher) than the area starts at its edge.
+        const int right = std::max(area.left(), area.x() + area.width() - frameSize.width());
+        const int bottom = std::max(area.top(), area.y() + area.height() - strip);
+        const QPoint moved(std::clamp(corner.x(), area.left(), right),
+                           std::clamp(corner.y(), area.top(), bottom));
+        const qint64 dx = qint64(moved.x()) - corner.x();
+        const qint64 dy = qint64(moved.y()) - corner.y();
+        const qint64 distance = dx * dx + dy * dy;
+        if (!nearest || distance < nearestDistance) {
+            nearest = moved;
+            nearestDistance = distance;
+        }
+    }
+    return nearest.value_or(corner);
 }
 
-void FramePlacement::placeFramed()
+std::optional<QPoint> FramePlacement::framePosition(const QWidget* window)
 {
-    // The native window's own geometry and margins: those of the widget may
-    // still hold the frame as it was before the window manager added it.
-    QWindow* native = window->windowHandle();
-    const QMargins frame = native->frameMargins();
-    const QPoint corner = target(native->frameGeometry().size());
-    native->setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), native->geometry().size()));
-}
-
-QPoint FramePlacement::framePosition(const QWidget* window)
-{
+    if (!platform::windowPlacesKnown())
+        return std::nullopt;
     const QWindow* native = window->windowHandle();
     return native ? native->framePosition() : window->frameGeometry().topLeft();
 }
 
+void FramePlacement::settle(bool moved)
+{
+    // The native window's own geometry and margins: those of the widget may
+    // still hold the frame as it was before the window manager added it.
+    QWindow* native = window->windowHandle();
+    if (!native || !native->isExposed())
+        return;
+    const QMargins margins = native->frameMargins();
+    const QPoint frame = native->framePosition();
+    const QPoint wanted = target(native->frameGeometry().size(), margins);
+    if (!placedWith || margins != *placedWith) {
+        // Mapped, or framed anew: place the frame by the margins it has now.
+        placedWith = margins;
+        corrections = 0;
+        request(wanted + QPoint(margins.left(), margins.top()));
+    } else if (moved && pending) {
+        // The answer to the last request. A window manager that takes the
+        // asked corner for another one than the frame's is off by the same
+        // amount each time: ask again, that much further.
+        pending = false;
+        if (frame != wanted && corrections < MostCorrections) {
+            ++corrections;
+            request(lastRequest + (wanted - frame));
+        }
+    } else if (moved && frame != wanted) {
+        // Moved by the user or the window manager: the frame stays where it
+        // is now, also when it changes later.
+        target = [frame](const QSize&, const QMargins&) { return frame; };
+    }
+}
+
+void FramePlacement::request(const QPoint& clientCorner)
+{
+    QWindow* native = window->windowHandle();
+    lastRequest = clientCorner;
+    // Asking for the place the window has brings no answer.
+    pending = clientCorner != native->position();
+    if (pending)
+        native->setGeometry(QRect(clientCorner, native->geometry().size()));
+}
+
 bool FramePlacement::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == window && event->type() == QEvent::Show) {
-        // The native window exists now; its first exposure comes after the
-        // window manager has framed it.
-        window->removeEventFilter(this);
+    if (watched == window && event->type() == QEvent::Show && !watchingNative) {
+        // The native window exists now.
+        watchingNative = true;
         window->windowHandle()->installEventFilter(this);
-    } else if (event->type() == QEvent::Expose && window->windowHandle()->isExposed()) {
-        watched->removeEventFilter(this);
-        placeFramed();
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    } else if (watched != window && event->type() == QEvent::Expose) {
+        settle(false);
+    } else if (watched != window && event->type() == QEvent::Move) {
+        settle(true);
     }
+    return false;
+}
+
+bool FramePlacement::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
+{
+#ifdef SPANWRIGHT_HAS_XCB
+    // A window manager may report the frame (_NET_FRAME_EXTENTS) after the
+    // window is mapped and drawn, with no move or exposure to follow. Qt
+    // reads the property anew once it has handled the change.
+    constexpr uint8_t SentByClient = 0x80;
+    if (eventType != "xcb_generic_event_t")
+        return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & ~SentByClient) != XCB_PROPERTY_NOTIFY)
+        return false;
+    const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
+    const QWindow* native = window->windowHandle();
+    if (native && native->handle() && change->window == native->winId())
+        QMetaObject::invokeMethod(this, [this] { settle(false); }, Qt::QueuedConnection);
+#else
+    Q_UNUSED(eventType);
+    Q_UNUSED(message);
+#endif
     return false;
 }
