@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLayout>
 #include <QWidget>
 #include <QWindow>
 
@@ -40,6 +41,9 @@ void FramePlacement::place(QWidget* window, Target target)
     if (!platform::windowPlacesKnown())
         return;
     auto* placement = new FramePlacement(window, std::move(target));
+    // The size that the window's layout gives it, before it is first shown.
+    if (QLayout* layout = window->layout())
+        layout->activate();
     // QWidget::move places a top-level window by its frame; none is known yet.
     window->move(placement->target(window->frameGeometry().size(), QMargins()));
     window->installEventFilter(placement);
@@ -84,45 +88,23 @@ std::optional<QPoint> FramePlacement::framePosition(const QWidget* window)
     return native ? native->framePosition() : window->frameGeometry().topLeft();
 }
 
-void FramePlacement::settle(bool moved)
+void FramePlacement::settle()
 {
-    // The native window's own geometry and margins: those of the widget may
-    // still hold the frame as it was before the window manager added it.
+    // The native window's own margins, read from the window system once
+    // they have changed; those of the widget may still hold the frame as it
+    // was before the window manager added it.
     QWindow* native = window->windowHandle();
     if (!native || !native->isExposed())
         return;
     const QMargins margins = native->frameMargins();
-    const QPoint frame = native->framePosition();
-    const QPoint wanted = target(native->frameGeometry().size(), margins);
-    if (!placedWith || margins != *placedWith) {
-        // Mapped, or framed anew: place the frame by the margins it has now.
-        placedWith = margins;
-        corrections = 0;
-        request(wanted + QPoint(margins.left(), margins.top()));
-    } else if (moved && pending) {
-        // The answer to the last request. A window manager that takes the
-        // asked corner for another one than the frame's is off by the same
-        // amount each time: ask again, that much further.
-        pending = false;
-        if (frame != wanted && corrections < MostCorrections) {
-            ++corrections;
-            request(lastRequest + (wanted - frame));
-        }
-    } else if (moved && frame != wanted) {
-        // Moved by the user or the window manager: the frame stays where it
-        // is now, also when it changes later.
-        target = [frame](const QSize&, const QMargins&) { return frame; };
-    }
-}
-
-void FramePlacement::request(const QPoint& clientCorner)
-{
-    QWindow* native = window->windowHandle();
-    lastRequest = clientCorner;
-    // Asking for the place the window has brings no answer.
-    pending = clientCorner != native->position();
-    if (pending)
-        native->setGeometry(QRect(clientCorner, native->geometry().size()));
+    if (placedWith && margins == *placedWith)
+        return;
+    // Mapped, or framed anew: place the frame by the margins it has now.
+    // The window's reported position may lag behind the requests made so
+    // far, so the request goes out whatever it reports.
+    placedWith = margins;
+    const QPoint corner = target(native->frameGeometry().size(), margins);
+    native->setGeometry(QRect(corner + QPoint(margins.left(), margins.top()), native->geometry().size()));
 }
 
 bool FramePlacement::eventFilter(QObject* watched, QEvent* event)
@@ -132,10 +114,9 @@ bool FramePlacement::eventFilter(QObject* watched, QEvent* event)
         watchingNative = true;
         window->windowHandle()->installEventFilter(this);
         QCoreApplication::instance()->installNativeEventFilter(this);
-    } else if (watched != window && event->type() == QEvent::Expose) {
-        settle(false);
-    } else if (watched != window && event->type() == QEvent::Move) {
-        settle(true);
+    } else if (watched != window
+               && (event->type() == QEvent::Expose || event->type() == QEvent::Move)) {
+        settle();
     }
     return false;
 }
@@ -155,7 +136,7 @@ bool FramePlacement::nativeEventFilter(const QByteArray& eventType, void* messag
     const auto* change = static_cast<const xcb_property_notify_event_t*>(message);
     const QWindow* native = window->windowHandle();
     if (native && native->handle() && change->window == native->winId())
-        QMetaObject::invokeMethod(this, [this] { settle(false); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this] { settle(); }, Qt::QueuedConnection);
 #else
     Q_UNUSED(eventType);
     Q_UNUSED(message);

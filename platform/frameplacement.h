@@ -18,9 +18,8 @@ class QWidget;
 // size is known only once the window manager reports it, and each one does
 // so at its own moment: before the window is mapped (openbox, icewm), or
 // only after it has been mapped and drawn (fluxbox). So the place is set
-// again whenever the reported frame changes, and corrected once more when a
-// window manager puts the frame elsewhere than asked. Saving
-// framePosition() then gives back the very place that was set.
+// again whenever the reported frame changes. Saving framePosition() then
+// gives back the very place that was set.
 //
 // Where the platform can neither tell nor set a window's place (Wayland),
 // nothing is placed and the compositor places the window.
@@ -58,14 +57,8 @@ protected:
 
 private:
     FramePlacement(QWidget* window, Target target);
-    // Places the frame again when its margins have changed; moved tells
-    // that the window system has moved the window.
-    void settle(bool moved);
-    void request(const QPoint& clientCorner);
-
-    // A window manager that moves the frame by other than the asked offset
-    // gets this many corrections after each change of the frame.
-    static constexpr int MostCorrections = 2;
+    // Places the frame again when its margins have changed.
+    void settle();
 
     QWidget* window;
     Target target;
@@ -73,8 +66,4 @@ private:
     // The frame's margins when it was last placed; nothing before the
     // window is first exposed.
     std::optional<QMargins> placedWith;
-    // The client corner last asked for, and whether its answer is awaited.
-    QPoint lastRequest;
-    bool pending = false;
-    int corrections = 0;
 };
