@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLayout>
+#include <QRegion>
 #include <QWidget>
 #include <QWindow>
 
@@ -59,6 +60,12 @@ QPoint FramePlacement::titleBarOnScreen(const QPoint& corner, const QSize& frame
                                         int titleBarHeight, const QList<QRect>& screenAreas)
 {
     const int strip = std::max(titleBarHeight, LeastVisibleStrip);
+    // Whole on the screens together, as across two side by side: kept.
+    QRegion hidden(QRect(corner, QSize(frameSize.width(), strip)));
+    for (const QRect& area : screenAreas)
+        hidden -= area;
+    if (hidden.isEmpty())
+        return corner;
     std::optional<QPoint> nearest;
     qint64 nearestDistance = 0;
     for (const QRect& area : screenAreas) {

@@ -43,8 +43,9 @@ public:
     static QPoint centred(const QRect& screen, const QSize& frameSize);
 
     // The corner nearest to corner at which the whole title bar (the top
-    // titleBarHeight pixels of the frame) lies on one of the screen areas;
-    // corner itself when it already does. Without areas, corner.
+    // titleBarHeight pixels of the frame, at least one) lies on one of the
+    // screen areas; corner itself when it already lies on them. Without
+    // areas, corner.
     static QPoint titleBarOnScreen(const QPoint& corner, const QSize& frameSize,
                                    int titleBarHeight, const QList<QRect>& screenAreas);
 
