@@ -51,7 +51,8 @@ void frmDatePage::loadSettings()
     // unplugged.
     const std::optional<int> left = screenPixels(number(stored[1]));
     const std::optional<int> top = screenPixels(number(stored[2]));
-    const QPoint place = left && top ? QPoint(*left, *top) : platform::primaryScreenGeometry().topLeft();
+    const QPoint place =
+        left && top ? QPoint(*left, *top) : platform::primaryScreenGeometry().topLeft();
     // Placed and saved by the outer frame, so that a run that moves nothing
     // stores the very numbers it read.
     FramePlacement::place(this, [place](const QSize& frameSize, const QMargins& frame) {

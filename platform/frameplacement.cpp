@@ -111,7 +111,8 @@ void FramePlacement::settle()
     // far, so the request goes out whatever it reports.
     placedWith = margins;
     const QPoint corner = target(native->frameGeometry().size(), margins);
-    native->setGeometry(QRect(corner + QPoint(margins.left(), margins.top()), native->geometry().size()));
+    const QPoint client = corner + QPoint(margins.left(), margins.top());
+    native->setGeometry(QRect(client, native->geometry().size()));
 }
 
 bool FramePlacement::eventFilter(QObject* watched, QEvent* event)

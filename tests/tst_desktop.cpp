@@ -177,7 +177,8 @@ private:
     static QString runningName()
     {
         const QString check = run(QStringLiteral("xprop"),
-                                  {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
+                                  QStringList{QStringLiteral("-root")}
+                                      << QStringLiteral("_NET_SUPPORTING_WM_CHECK"));
         const QString window = QRegularExpression(QStringLiteral("window id # (0x[0-9a-f]+)"))
                                    .match(check).captured(1);
         if (window.isEmpty())
@@ -470,13 +471,15 @@ private slots:
         weston.setStandardOutputFile(QProcess::nullDevice());
         weston.setStandardErrorFile(QProcess::nullDevice());
         weston.start(QStringLiteral("weston"),
-                     {QStringLiteral("--backend=x11-backend.so"), QStringLiteral("--socket=") + socket,
-                      QStringLiteral("--width=800"), QStringLiteral("--height=600")});
+                     {QStringLiteral("--backend=x11-backend.so"),
+                      QStringLiteral("--socket=") + socket, QStringLiteral("--width=800"),
+                      QStringLiteral("--height=600")});
         const auto stopWeston = qScopeGuard([&weston] {
             weston.terminate();
             weston.waitForFinished(WaitMs);
         });
-        const QString socketFile = qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') + socket;
+        const QString socketFile =
+            qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') + socket;
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socketFile), WaitMs);
 
         store(QStringLiteral("Left"), QStringLiteral("3000"));
@@ -489,8 +492,8 @@ private slots:
                         Program::Elsewhere);
         // Once the window is up, Esc through the compositor's window, which
         // passes the keys on to the window with the keyboard.
-        QVERIFY2(program.wroteError(QRegularExpression(QStringLiteral("xdg_toplevel@\\d+\\.configure\\("))),
-                 qPrintable(program.errors.right(2000)));
+        const QRegularExpression configured(QStringLiteral("xdg_toplevel@\\d+\\.configure\\("));
+        QVERIFY2(program.wroteError(configured), qPrintable(program.errors.right(2000)));
         const QString compositor =
             run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--class"),
                                             QStringLiteral("weston")})
@@ -498,8 +501,8 @@ private slots:
         QVERIFY(!compositor.isEmpty());
         run(QStringLiteral("xdotool"),
             {QStringLiteral("windowactivate"), QStringLiteral("--sync"), compositor});
-        QVERIFY2(program.wroteError(QRegularExpression(QStringLiteral("wl_keyboard@\\d+\\.enter\\("))),
-                 qPrintable(program.errors.right(2000)));
+        const QRegularExpression keyboardOurs(QStringLiteral("wl_keyboard@\\d+\\.enter\\("));
+        QVERIFY2(program.wroteError(keyboardOurs), qPrintable(program.errors.right(2000)));
         program.exit();
         QVERIFY(program.ended());
         QCOMPARE(program.process.exitStatus(), QProcess::NormalExit);
@@ -519,7 +522,8 @@ private slots:
         QTest::addColumn<bool>("hasIcon");
         QTest::newRow("main window") << QString() << QString() << MainCaption << QString() << true;
         QTest::newRow("text viewer") << QString() << "F1" << ViewerCaption << "Escape" << true;
-        QTest::newRow("format error dialog") << "abc" << "Return" << ErrorCaption << "Return" << false;
+        QTest::newRow("format error dialog")
+            << "abc" << "Return" << ErrorCaption << "Return" << false;
     }
 
     void windowIcons()

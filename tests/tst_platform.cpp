@@ -42,34 +42,30 @@ private slots:
         QTest::addColumn<int>("titleBar");
         QTest::addColumn<QList<QRect>>("screens");
         QTest::addColumn<QPoint>("opens");
-        const QSize frame(275, 231);
         const QList<QRect> one{QRect(0, 0, 1024, 768)};
         const QList<QRect> two{QRect(0, 0, 1024, 768), QRect(1024, 0, 1280, 1024)};
-        QTest::newRow("on the screen") << QPoint(100, 100) << frame << 21 << one << QPoint(100, 100);
-        QTest::newRow("at the far corner") << QPoint(749, 747) << frame << 21 << one << QPoint(749, 747);
-        QTest::newRow("above") << QPoint(100, -300) << frame << 21 << one << QPoint(100, 0);
-        QTest::newRow("title bar partly above") << QPoint(100, -1) << frame << 21 << one << QPoint(100, 0);
-        QTest::newRow("partly left") << QPoint(-1, 100) << frame << 21 << one << QPoint(0, 100);
-        QTest::newRow("partly right") << QPoint(750, 100) << frame << 21 << one << QPoint(749, 100);
-        QTest::newRow("title bar partly below") << QPoint(100, 748) << frame << 21 << one << QPoint(100, 747);
-        QTest::newRow("far up and left") << QPoint(-5000, -5000) << frame << 21 << one << QPoint(0, 0);
-        QTest::newRow("wider than the screen") << QPoint(50, 50) << QSize(1100, 200) << 21 << one
-                                               << QPoint(0, 50);
-        QTest::newRow("below a top panel") << QPoint(100, 10) << frame << 21
-                                           << QList<QRect>{QRect(0, 30, 1024, 738)} << QPoint(100, 30);
-        QTest::newRow("no title bar: the top edge") << QPoint(100, 767) << frame << 0 << one
-                                                    << QPoint(100, 767);
-        QTest::newRow("no title bar, below") << QPoint(100, 768) << frame << 0 << one << QPoint(100, 767);
-        QTest::newRow("on the second screen") << QPoint(1500, 900) << frame << 21 << two
-                                              << QPoint(1500, 900);
-        QTest::newRow("across both screens") << QPoint(900, 100) << frame << 21 << two
-                                             << QPoint(900, 100);
-        QTest::newRow("below the first, nearest to it") << QPoint(100, 800) << frame << 21 << two
-                                                        << QPoint(100, 747);
-        QTest::newRow("below both, nearest to the second") << QPoint(1000, 1100) << frame << 21 << two
-                                                           << QPoint(1024, 1003);
-        QTest::newRow("no screens") << QPoint(-300, -300) << frame << 21 << QList<QRect>()
-                                    << QPoint(-300, -300);
+        // Frame corner, where it opens, the screens, the title bar and frame.
+        const auto add = [&](const char* name, QPoint corner, QPoint opens,
+                             const QList<QRect>& screens, int titleBar = 21, QSize size = {275, 231}) {
+            QTest::newRow(name) << corner << size << titleBar << screens << opens;
+        };
+        add("on the screen", {100, 100}, {100, 100}, one);
+        add("at the far corner", {749, 747}, {749, 747}, one);
+        add("above", {100, -300}, {100, 0}, one);
+        add("title bar partly above", {100, -1}, {100, 0}, one);
+        add("partly left", {-1, 100}, {0, 100}, one);
+        add("partly right", {750, 100}, {749, 100}, one);
+        add("title bar partly below", {100, 748}, {100, 747}, one);
+        add("far up and left", {-5000, -5000}, {0, 0}, one);
+        add("wider than the screen", {50, 50}, {0, 50}, one, 21, QSize(1100, 200));
+        add("below a top panel", {100, 10}, {100, 30}, {QRect(0, 30, 1024, 738)});
+        add("no title bar: the top edge", {100, 767}, {100, 767}, one, 0);
+        add("no title bar, below", {100, 768}, {100, 767}, one, 0);
+        add("on the second screen", {1500, 900}, {1500, 900}, two);
+        add("across both screens", {900, 100}, {900, 100}, two);
+        add("below the first, nearest to it", {100, 800}, {100, 747}, two);
+        add("below both, nearest to the second", {1000, 1100}, {1024, 1003}, two);
+        add("no screens", {-300, -300}, {-300, -300}, {});
     }
 
     void titleBarOnScreen()
