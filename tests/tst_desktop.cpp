@@ -141,7 +141,7 @@ public:
         stop();
         if (QStandardPaths::findExecutable(program).isEmpty())
             return false;
-        const QStringList arguments = program == QLatin1String("openbox")
+        const QStringList arguments = program == Openbox
                                           ? QStringList{QStringLiteral("--sm-disable")}
                                           : QStringList();
         process.setStandardOutputFile(QProcess::nullDevice());
@@ -155,7 +155,7 @@ public:
                 return true;
             }
             QTest::qWait(50);
-        } while (waited.elapsed() < WaitMs && process.state() == QProcess::Running);
+        } while (waited.elapsed() < WaitMs && process.state() != QProcess::NotRunning);
         stop();
         return false;
     }
