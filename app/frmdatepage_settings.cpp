@@ -44,24 +44,32 @@ void frmDatePage::loadSettings()
     const bool isEntry = format >= 1 && format <= WordedEntry && std::trunc(format) == format;
     Diff_Index = isEntry ? static_cast<int>(format) : WordedEntry;
 
-    // A stored place off every screen (a monitor since unplugged, a store
-    // edited by hand) would start the program invisible: use the corner.
+    // A place too far for any screen gives the corner. Any other place is
+    // kept, moved only as little as it takes to show the whole title bar on
+    // a screen, where the window can be dragged: the store may have been
+    // written by hand, under another desktop or with a monitor since
+    // unplugged.
     const std::optional<int> left = screenPixels(number(stored[1]));
     const std::optional<int> top = screenPixels(number(stored[2]));
-    QPoint place = platform::primaryScreenGeometry().topLeft();
-    if (left && top && platform::isOnSomeScreen(QRect(QPoint(*left, *top), sizeHint())))
-        place = QPoint(*left, *top);
+    const QPoint place =
+        left && top ? QPoint(*left, *top) : platform::primaryScreenGeometry().topLeft();
     // Placed and saved by the outer frame, so that a run that moves nothing
     // stores the very numbers it read.
-    FramePlacement::place(this, [place](const QSize&) { return place; });
+    FramePlacement::place(this, [place](const QSize& frameSize, const QMargins& frame) {
+        return FramePlacement::titleBarOnScreen(place, frameSize, frame.top(),
+                                                platform::availableScreenAreas());
+    });
 }
 
 void frmDatePage::saveSettings()
 {
     const auto decimal = [](double value) { return QString::number(value, 'f', 0); };
-    const QPoint frame = FramePlacement::framePosition(this);
-    platform::writeSettings(Application, Section,
-                            {{OutputFormatKey, decimal(Diff_Index)},
-                             {LeftKey, decimal(twips::fromPixels(frame.x()))},
-                             {TopKey, decimal(twips::fromPixels(frame.y()))}});
+    QList<std::pair<QString, QString>> values{{OutputFormatKey, decimal(Diff_Index)}};
+    // Where the platform cannot tell the window's place, the stored one is
+    // kept for the next run where it can.
+    if (const std::optional<QPoint> frame = FramePlacement::framePosition(this)) {
+        values.append({LeftKey, decimal(twips::fromPixels(frame->x()))});
+        values.append({TopKey, decimal(twips::fromPixels(frame->y()))});
+    }
+    platform::writeSettings(Application, Section, values);
 }

@@ -78,7 +78,7 @@ frmAbout::frmAbout(QWidget* parent)
     cmdOK->setFocus();
     // Centred on the screen by its outer frame, whatever window it is
     // opened over.
-    FramePlacement::place(this, [](const QSize& frameSize) {
+    FramePlacement::place(this, [](const QSize& frameSize, const QMargins&) {
         return FramePlacement::centred(platform::primaryScreenGeometry(), frameSize);
     });
 }

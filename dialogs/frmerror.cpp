@@ -9,8 +9,8 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
+#include <QWindow>
 
 frmError::frmError(QWidget* parent)
     : QDialog(parent)
@@ -18,10 +18,12 @@ frmError::frmError(QWidget* parent)
     setWindowTitle(tr("Format Error"));
     setWindowFlags(look::DialogFrame);
     setFont(fonts::controls());
-    // No icon of its own; a null icon would show the main window's.
-    QPixmap noIcon(16, 16);
-    noIcon.fill(Qt::transparent);
-    setWindowIcon(QIcon(noIcon));
+    // No icon of its own, so that the window manager shows its default or
+    // none. A widget without an icon passes on its parent's, the main
+    // window's wristwatch, and an image of nothing is drawn as a black
+    // square by some window managers: the native window gets no icon.
+    create();
+    windowHandle()->setIcon(QIcon());
 
     // Always at the same place on the screen, not relative to the main window.
     const QRect screen = platform::primaryScreenGeometry();

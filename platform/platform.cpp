@@ -194,14 +194,19 @@ QRect primaryScreenGeometry()
     return screen ? screen->geometry() : QRect();
 }
 
-bool isOnSomeScreen(const QRect& frame)
+QList<QRect> availableScreenAreas()
 {
+    QList<QRect> areas;
     const auto screens = QGuiApplication::screens();
-    for (const QScreen* screen : screens) {
-        if (screen->availableGeometry().intersects(frame))
-            return true;
-    }
-    return false;
+    for (const QScreen* screen : screens)
+        areas.append(screen->availableGeometry());
+    return areas;
+}
+
+bool windowPlacesKnown()
+{
+    // Qt's platforms "wayland" and "wayland-egl".
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 } // namespace platform

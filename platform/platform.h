@@ -68,8 +68,11 @@ QString localeDateSeparator();
 // Logical dots per inch of the primary screen (96 on a standard display).
 double screenDpi();
 QRect primaryScreenGeometry();
-// True when the rectangle overlaps the available area of some screen.
-bool isOnSomeScreen(const QRect& frame);
+// The areas of the screens that windows may use (without panels and docks).
+QList<QRect> availableScreenAreas();
+// Whether the program can tell and set where its windows stand on the
+// screen; not under Wayland, where the compositor alone places them.
+bool windowPlacesKnown();
 
 // --- Test seam ---
 

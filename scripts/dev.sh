@@ -18,10 +18,11 @@ source "$root/scripts/packages.sh"
 # What the build and the program need from the distribution; the tests also
 # start the installed program under an X server of their own and validate
 # the desktop entry and the AppStream metainfo; the desktop test runs the
-# program under the openbox window manager, also with a dark style.
+# program under the openbox, fluxbox and icewm window managers and under
+# weston (Wayland), also with a dark style.
 packages=(g++ cmake make qt6-base-dev fonts-liberation2 libcli11-dev libzip-dev pkg-config)
 [ "$action" = test ] && packages+=(xvfb xdotool desktop-file-utils appstream)
-[ "$action" = test ] && packages+=(openbox x11-utils adwaita-qt6)
+[ "$action" = test ] && packages+=(openbox fluxbox icewm weston qt6-wayland x11-utils adwaita-qt6)
 install_missing "${packages[@]}"
 # The package test: lintian, hardening-check (devscripts), dpkg-shlibdeps
 # (dpkg-dev) and the manual page checkers, without their many recommends.

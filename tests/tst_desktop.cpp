@@ -1,9 +1,10 @@
-// The real program on a desktop with a window manager (run by
+// The real program on a desktop with a window manager (on the X server of
 // desktop_session.sh), driven through the X server's keyboard and mouse:
-// where its window opens and is saved, access keys, the Edit menu opened by
-// keyboard, the viewer's place, the exit with a stale store lock and the
-// label colours under a dark scheme. Field texts are read through the
-// clipboard, by the program's own Copy.
+// where its window opens and is saved under openbox, fluxbox and icewm and
+// under Wayland (weston), access keys, the Edit menu opened by keyboard, the
+// viewer's place, the format error dialog's icon, the exit with a stale
+// store lock and the label colours under a dark scheme. Field texts are read
+// through the clipboard, by the program's own Copy.
 
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -16,6 +17,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -34,6 +36,12 @@ const QString Birth = QStringLiteral("5/10/1950");
 const QString Death = QStringLiteral("3/1/1990");
 const QString Worded = QStringLiteral("39 Year(s), 9 month(s), 19 day(s)");
 const QString Sentinel = QStringLiteral("(nothing copied)");
+const QString ErrorCaption = QStringLiteral("Format Error");
+const QString Openbox = QStringLiteral("openbox");
+const QString Fluxbox = QStringLiteral("fluxbox");
+const QString IceWM = QStringLiteral("icewm");
+// An expected left edge: the frame's right edge on the screen's.
+constexpr int AgainstRightEdge = -1000000;
 
 QString run(const QString& program, const QStringList& arguments)
 {
@@ -117,6 +125,73 @@ QRect frameOf(const QString& window)
     return placementOf(window).frame;
 }
 
+// The X server's window manager, one at a time, started on demand.
+class WindowManagers
+{
+public:
+    ~WindowManagers() { stop(); }
+
+    // Runs the window manager of that program name, ready once it names
+    // itself on the root window; false when it is not installed or did not
+    // come up.
+    bool use(const QString& program)
+    {
+        if (program == current)
+            return true;
+        stop();
+        if (QStandardPaths::findExecutable(program).isEmpty())
+            return false;
+        const QStringList arguments = program == Openbox
+                                          ? QStringList{QStringLiteral("--sm-disable")}
+                                          : QStringList();
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.setStandardErrorFile(QProcess::nullDevice());
+        process.start(program, arguments);
+        QElapsedTimer waited;
+        waited.start();
+        do {
+            if (runningName().startsWith(program, Qt::CaseInsensitive)) {
+                current = program;
+                return true;
+            }
+            QTest::qWait(50);
+        } while (waited.elapsed() < WaitMs && process.state() != QProcess::NotRunning);
+        stop();
+        return false;
+    }
+
+private:
+    void stop()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.terminate();
+            if (!process.waitForFinished(WaitMs)) {
+                process.kill();
+                process.waitForFinished(WaitMs);
+            }
+        }
+        current.clear();
+    }
+
+    // The name of the window manager that has set its check window, "" for none.
+    static QString runningName()
+    {
+        const QString check = run(QStringLiteral("xprop"),
+                                  QStringList{QStringLiteral("-root")}
+                                      << QStringLiteral("_NET_SUPPORTING_WM_CHECK"));
+        const QString window = QRegularExpression(QStringLiteral("window id # (0x[0-9a-f]+)"))
+                                   .match(check).captured(1);
+        if (window.isEmpty())
+            return QString();
+        const QString name = run(QStringLiteral("xprop"),
+                                 {QStringLiteral("-id"), window, QStringLiteral("_NET_WM_NAME")});
+        return QRegularExpression(QStringLiteral("= \"(.*)\"")).match(name).captured(1);
+    }
+
+    QProcess process;
+    QString current;
+};
+
 // Drags with the left button from the point by the offset, in steps, as a
 // hand does: the window manager moves a window only on motion after the press.
 void dragBy(const QPoint& from, const QPoint& offset)
@@ -171,11 +246,15 @@ double textContrast(const QImage& image)
     return strongest;
 }
 
-// One run of the program with a settings store of its own.
+// One run of the program with a settings store of its own; its window is
+// looked for on the X server unless it runs on another display server.
 class Program
 {
 public:
-    Program(const QString& configHome, const QStringList& environment = {})
+    enum Display { OnX, Elsewhere };
+
+    Program(const QString& configHome, const QStringList& environment = {},
+            Display display = OnX)
     {
         QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
         variables.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
@@ -186,8 +265,11 @@ public:
             variables.insert(setting.section(QLatin1Char('='), 0, 0),
                              setting.section(QLatin1Char('='), 1));
         process.setProcessEnvironment(variables);
-        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.setProcessChannelMode(display == OnX ? QProcess::ForwardedErrorChannel
+                                                     : QProcess::SeparateChannels);
         process.start(qEnvironmentVariable("SPANWRIGHT_PROGRAM"), QStringList());
+        if (display != OnX)
+            return;
         window = windowNamed(MainCaption);
         if (!window.isEmpty())
             run(QStringLiteral("xdotool"),
@@ -215,8 +297,24 @@ public:
 
     bool ended() const { return process.state() == QProcess::NotRunning; }
 
+    // Waits until the program has written a match of the pattern to its
+    // error output.
+    bool wroteError(const QRegularExpression& pattern)
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (!errors.contains(pattern) && waited.elapsed() < WaitMs
+               && process.state() != QProcess::NotRunning) {
+            process.waitForReadyRead(50);
+            errors += QString::fromLocal8Bit(process.readAllStandardError());
+        }
+        errors += QString::fromLocal8Bit(process.readAllStandardError());
+        return errors.contains(pattern);
+    }
+
     QProcess process;
     QString window;
+    QString errors;
 };
 
 // Waits until the program has handled every key sent so far: F1 opens the
@@ -254,6 +352,7 @@ class DesktopTest : public QObject
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> home;
+    WindowManagers windowManagers;
 
     QString storeFile() const { return home->filePath(QStringLiteral("Spanwright/Spanwright.conf")); }
     QVariant stored(const QString& key) const
@@ -286,32 +385,59 @@ private slots:
 
     void init() { home = std::make_unique<QTemporaryDir>(); }
 
-    // Runs that move nothing store the very place they read; a dragged
-    // window is stored where it was left and opens there again.
+    // Runs that move nothing store the very place they read, whenever the
+    // window manager reports the frame; a dragged window is stored where it
+    // was left and opens there again; a stored place that would hide the
+    // title bar opens moved just enough to show all of it, and is kept so.
     void position_data()
     {
-        QTest::addColumn<QPoint>("storedPixels"); // (-1, -1): nothing stored
+        QTest::addColumn<QString>("windowManager");
+        QTest::addColumn<bool>("stored");
+        QTest::addColumn<QPoint>("storedPixels");
+        QTest::addColumn<QPoint>("opens"); // where the frame's corner is
         QTest::addColumn<QPoint>("drag");
         QTest::addColumn<int>("runs");
-        QTest::newRow("three runs that move nothing") << QPoint(200, 200) << QPoint() << 3;
-        QTest::newRow("first run, nothing stored") << QPoint(-1, -1) << QPoint() << 1;
-        QTest::newRow("dragged, then one run more") << QPoint(100, 100) << QPoint(150, 90) << 2;
+        const QPoint somewhere(200, 200);
+        for (const QString& manager : {Openbox, Fluxbox, IceWM})
+            QTest::addRow("%s, three runs that move nothing", qPrintable(manager))
+                << manager << true << somewhere << somewhere << QPoint() << 3;
+        QTest::newRow("fluxbox, one inch in")
+            << Fluxbox << true << QPoint(96, 96) << QPoint(96, 96) << QPoint() << 2;
+        QTest::newRow("openbox, first run, nothing stored")
+            << Openbox << false << QPoint() << QPoint(0, 0) << QPoint() << 1;
+        QTest::newRow("openbox, dragged, then one run more")
+            << Openbox << true << QPoint(100, 100) << QPoint(100, 100) << QPoint(150, 90) << 2;
+        QTest::newRow("openbox, above the screen")
+            << Openbox << true << QPoint(200, -300) << QPoint(200, 0) << QPoint() << 2;
+        QTest::newRow("icewm, title bar partly above the screen")
+            << IceWM << true << QPoint(300, -12) << QPoint(300, 0) << QPoint() << 1;
+        QTest::newRow("fluxbox, beyond the right edge")
+            << Fluxbox << true << QPoint(2000, 150) << QPoint(AgainstRightEdge, 150) << QPoint()
+            << 2;
     }
 
     void position()
     {
+        QFETCH(QString, windowManager);
+        QFETCH(bool, stored);
         QFETCH(QPoint, storedPixels);
+        QFETCH(QPoint, opens);
         QFETCH(QPoint, drag);
         QFETCH(int, runs);
-        QPoint place(0, 0);
-        if (storedPixels.x() >= 0) {
+        if (!windowManagers.use(windowManager))
+            QSKIP(qPrintable(windowManager + QStringLiteral(" is not installed or did not start")));
+        if (stored) {
             store(QStringLiteral("Left"), storedPixels.x() * TwipsPerPixel);
             store(QStringLiteral("Top"), storedPixels.y() * TwipsPerPixel);
-            place = storedPixels;
         }
+        QPoint place = opens;
         for (int number = 0; number < runs; ++number) {
             Program program(home->path());
             QVERIFY(!program.window.isEmpty());
+            QTRY_VERIFY_WITH_TIMEOUT(!frameOf(program.window).isNull(), WaitMs);
+            if (place.x() == AgainstRightEdge)
+                place.setX(QGuiApplication::primaryScreen()->geometry().width()
+                           - frameOf(program.window).width());
             QTRY_COMPARE_WITH_TIMEOUT(frameOf(program.window).topLeft(), place, WaitMs);
             if (number == 0 && !drag.isNull()) {
                 dragBy(place + QPoint(60, 8), drag);
@@ -320,11 +446,114 @@ private slots:
             }
             program.exit();
             QVERIFY(program.ended());
-            QCOMPARE(stored(QStringLiteral("Left")).toString(),
+            QCOMPARE(this->stored(QStringLiteral("Left")).toString(),
                      QString::number(place.x() * TwipsPerPixel));
-            QCOMPARE(stored(QStringLiteral("Top")).toString(),
+            QCOMPARE(this->stored(QStringLiteral("Top")).toString(),
                      QString::number(place.y() * TwipsPerPixel));
         }
+    }
+
+    // Under Wayland, where no program can tell or set its window's place,
+    // the stored place is kept as it was, for the next run under X11; the
+    // notation is written as always.
+    void waylandKeepsStoredPlace()
+    {
+        QVERIFY(windowManagers.use(Openbox));
+        if (QStandardPaths::findExecutable(QStringLiteral("weston")).isEmpty())
+            QSKIP("weston is not installed");
+        const QString plugins = QLibraryInfo::path(QLibraryInfo::PluginsPath);
+        if (!QFileInfo::exists(plugins + QStringLiteral("/platforms/libqwayland-generic.so")))
+            QSKIP("Qt's Wayland platform (qt6-wayland) is not installed");
+        // A compositor in a window of the test's X server.
+        const QString socket =
+            QStringLiteral("spanwright-test-%1").arg(QCoreApplication::applicationPid());
+        QProcess weston;
+        weston.setStandardOutputFile(QProcess::nullDevice());
+        weston.setStandardErrorFile(QProcess::nullDevice());
+        weston.start(QStringLiteral("weston"),
+                     {QStringLiteral("--backend=x11-backend.so"),
+                      QStringLiteral("--socket=") + socket, QStringLiteral("--width=800"),
+                      QStringLiteral("--height=600")});
+        const auto stopWeston = qScopeGuard([&weston] {
+            weston.terminate();
+            weston.waitForFinished(WaitMs);
+        });
+        const QString socketFile =
+            qEnvironmentVariable("XDG_RUNTIME_DIR") + QLatin1Char('/') + socket;
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socketFile), WaitMs);
+
+        store(QStringLiteral("Left"), QStringLiteral("3000"));
+        store(QStringLiteral("Top"), QStringLiteral("4500"));
+        store(QStringLiteral("Output Format"), QStringLiteral("0")); // read as 4
+        Program program(home->path(),
+                        {QStringLiteral("QT_QPA_PLATFORM=wayland"),
+                         QStringLiteral("WAYLAND_DISPLAY=") + socket,
+                         QStringLiteral("WAYLAND_DEBUG=1")}, // tells when the keyboard is ours
+                        Program::Elsewhere);
+        // Once the window is up, Esc through the compositor's window, which
+        // passes the keys on to the window with the keyboard.
+        const QRegularExpression configured(QStringLiteral("xdg_toplevel@\\d+\\.configure\\("));
+        QVERIFY2(program.wroteError(configured), qPrintable(program.errors.right(2000)));
+        const QString compositor =
+            run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--class"),
+                                            QStringLiteral("weston")})
+                .section(QLatin1Char('\n'), 0, 0);
+        QVERIFY(!compositor.isEmpty());
+        run(QStringLiteral("xdotool"),
+            {QStringLiteral("windowactivate"), QStringLiteral("--sync"), compositor});
+        const QRegularExpression keyboardOurs(QStringLiteral("wl_keyboard@\\d+\\.enter\\("));
+        QVERIFY2(program.wroteError(keyboardOurs), qPrintable(program.errors.right(2000)));
+        program.exit();
+        QVERIFY(program.ended());
+        QCOMPARE(program.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(stored(QStringLiteral("Left")).toString(), QStringLiteral("3000"));
+        QCOMPARE(stored(QStringLiteral("Top")).toString(), QStringLiteral("4500"));
+        QCOMPARE(stored(QStringLiteral("Output Format")).toString(), QStringLiteral("4"));
+    }
+
+    // The window manager shows the program's icons, and its own default for
+    // the format error dialog, which has none.
+    void windowIcons_data()
+    {
+        QTest::addColumn<QString>("typed");  // into both date fields
+        QTest::addColumn<QString>("opening"); // the keys that open the window
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("closing");
+        QTest::addColumn<bool>("hasIcon");
+        QTest::newRow("main window") << QString() << QString() << MainCaption << QString() << true;
+        QTest::newRow("text viewer") << QString() << "F1" << ViewerCaption << "Escape" << true;
+        QTest::newRow("format error dialog")
+            << "abc" << "Return" << ErrorCaption << "Return" << false;
+    }
+
+    void windowIcons()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, opening);
+        QFETCH(QString, caption);
+        QFETCH(QString, closing);
+        QFETCH(bool, hasIcon);
+        QVERIFY(windowManagers.use(Openbox));
+        Program program(home->path());
+        QVERIFY(!program.window.isEmpty());
+        if (!typed.isEmpty()) {
+            type(typed);
+            keys(QStringLiteral("Tab"));
+            type(typed);
+        }
+        if (!opening.isEmpty())
+            keys(opening);
+        const QString window = windowNamed(caption);
+        QVERIFY(!window.isEmpty());
+        const QString icon = run(QStringLiteral("xprop"),
+                                 {QStringLiteral("-id"), window, QStringLiteral("_NET_WM_ICON")});
+        QCOMPARE(!icon.contains(QLatin1String("not found")), hasIcon);
+        if (!closing.isEmpty()) {
+            keys(closing);
+            QTRY_VERIFY_WITH_TIMEOUT(windowNamed(caption, 0).isEmpty(), WaitMs);
+        }
+        program.exit();
+        QVERIFY(program.ended());
     }
 
     // Alt with the access key of a disabled button, or with a letter that
@@ -344,6 +573,7 @@ private slots:
 
     void accessKeysChangeNoField()
     {
+        QVERIFY(windowManagers.use(Openbox));
         QFETCH(QString, birth);
         QFETCH(bool, calculated);
         QFETCH(QString, field);
@@ -371,6 +601,7 @@ private slots:
 
     void keyboardEditMenuOnResult()
     {
+        QVERIFY(windowManagers.use(Openbox));
         QFETCH(QString, item);
         QFETCH(QString, clipboardBefore);
         QFETCH(QString, clipboardAfter);
@@ -387,9 +618,20 @@ private slots:
         program.exit();
     }
 
-    // The viewer's outer frame, title bar included, is centred on the screen.
+    // The viewer's outer frame, title bar included, is centred on the
+    // screen, whenever the window manager reports the frame.
+    void viewerFrameCentred_data()
+    {
+        QTest::addColumn<QString>("windowManager");
+        for (const QString& manager : {Openbox, Fluxbox, IceWM})
+            QTest::newRow(qPrintable(manager)) << manager;
+    }
+
     void viewerFrameCentred()
     {
+        QFETCH(QString, windowManager);
+        if (!windowManagers.use(windowManager))
+            QSKIP(qPrintable(windowManager + QStringLiteral(" is not installed or did not start")));
         Program program(home->path());
         QVERIFY(!program.window.isEmpty());
         keys(QStringLiteral("F1"));
@@ -406,6 +648,7 @@ private slots:
     // second, and the store keeps what it held.
     void exitWithStaleLock()
     {
+        QVERIFY(windowManagers.use(Openbox));
         store(QStringLiteral("Kept"), QStringLiteral("yes"));
         QFile lock(storeFile() + QStringLiteral(".lock"));
         QVERIFY(lock.open(QIODevice::WriteOnly));
@@ -423,6 +666,7 @@ private slots:
     // Under a dark style the labels keep dark text on the grey.
     void labelsReadableUnderDarkStyle()
     {
+        QVERIFY(windowManagers.use(Openbox));
         const QString plugins = QLibraryInfo::path(QLibraryInfo::PluginsPath);
         if (!QFileInfo::exists(plugins + QStringLiteral("/styles/adwaita.so")))
             QSKIP("the Adwaita styles (adwaita-qt6) are not installed");

@@ -29,6 +29,8 @@ const QStringList Entries = {QStringLiteral("9/19/39"), QStringLiteral("9-19-39"
                              QStringLiteral("9.19.39"),
                              QStringLiteral("39 Year(s), 9 month(s), 19 day(s)")};
 const QString HugeNumber = QStringLiteral("1") + QString(400, QLatin1Char('0'));
+// An expected coordinate that puts the window against the screen's far edge.
+constexpr int FarEdge = -1000000;
 
 // The program's store, where the test has put it.
 std::unique_ptr<QSettings> store()
@@ -131,40 +133,50 @@ private slots:
         QCOMPARE(w.cboAge->count(), 4);
     }
 
+    // A stored place is kept where the whole title bar (here, with no
+    // window manager, the window's top edge) is on the screen, and moved the
+    // least distance that puts it there otherwise; a number too large for
+    // any screen gives the corner.
     void position_data()
     {
         QTest::addColumn<QString>("left");
         QTest::addColumn<QString>("top");
-        QTest::addColumn<bool>("kept");
-        QTest::newRow("one inch in") << "1440" << "1440" << true;
-        QTest::newRow("odd place") << "2250" << "1125" << true;
-        QTest::newRow("absent") << QString() << QString() << true;
-        QTest::newRow("partly off the screen") << "-1500" << "-750" << true;
-        QTest::newRow("far left") << "-99999999" << "1440" << false;
-        QTest::newRow("far down") << "1440" << "99999999" << false;
-        QTest::newRow("beyond the right edge") << "999999" << "0" << false;
-        QTest::newRow("huge left") << HugeNumber << "1440" << false;
-        QTest::newRow("huge negative top") << "1440" << "-" + HugeNumber << false;
+        QTest::addColumn<QPoint>("expected"); // FarEdge: against the screen's far edge
+        QTest::newRow("one inch in") << "1440" << "1440" << QPoint(pixels(1440), pixels(1440));
+        QTest::newRow("odd place") << "2250" << "1125" << QPoint(pixels(2250), pixels(1125));
+        QTest::newRow("absent") << QString() << QString() << QPoint(0, 0);
+        QTest::newRow("partly above and left of the screen") << "-1500" << "-750" << QPoint(0, 0);
+        QTest::newRow("above the screen") << "1440" << "-9000" << QPoint(pixels(1440), 0);
+        QTest::newRow("far left") << "-99999999" << "1440" << QPoint(0, pixels(1440));
+        QTest::newRow("far down") << "1440" << "99999999" << QPoint(pixels(1440), FarEdge);
+        QTest::newRow("beyond the right edge") << "999999" << "0" << QPoint(FarEdge, 0);
+        QTest::newRow("huge left") << HugeNumber << "1440" << QPoint(0, 0);
+        QTest::newRow("huge negative top") << "1440" << "-" + HugeNumber << QPoint(0, 0);
     }
 
     void position()
     {
         QFETCH(QString, left);
         QFETCH(QString, top);
-        QFETCH(bool, kept);
+        QFETCH(QPoint, expected);
         setStored(QStringLiteral("Left"), left);
         setStored(QStringLiteral("Top"), top);
         WatchedPlatform watched;
         frmDatePage w;
-        const QPoint expected = kept ? QPoint(pixels(left.toDouble()), pixels(top.toDouble()))
-                                     : platform::primaryScreenGeometry().topLeft();
-        QCOMPARE(w.pos(), expected);
+        // The far edges by the frame as it is: none before the window is
+        // shown, the offscreen platform's own after.
+        const auto resolved = [&w, expected] {
+            const QRect screen = platform::primaryScreenGeometry();
+            const QRect frame = w.frameGeometry();
+            const int titleBar = std::max(1, w.geometry().top() - frame.top());
+            return screen.topLeft()
+                 + QPoint(expected.x() == FarEdge ? screen.width() - frame.width() : expected.x(),
+                          expected.y() == FarEdge ? screen.height() - titleBar : expected.y());
+        };
+        QCOMPARE(w.pos(), resolved());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        // The offscreen platform nudges a frame that starts above or left of
-        // the screen; elsewhere the frame stands where it was put.
-        if (expected.x() >= 0 && expected.y() >= 0)
-            QCOMPARE(w.frameGeometry().topLeft(), expected);
+        QTRY_COMPARE(w.frameGeometry().topLeft(), resolved());
     }
 
     // Exit, Esc, the Edit menu's Exit and the close box all write the
