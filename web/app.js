@@ -154,15 +154,18 @@ async function chooseBatchFile(file) {
         header = answer.fields;
     } catch (error) {
         header = [];
-        $("batch-status").textContent = error.message;
     }
     for (const select of columnSelects) {
         select.replaceChildren(new Option("(none)", ""),
             ...header.map((name, i) => new Option(`${i + 1}: ${name}`, String(i))));
     }
-    if (header.length)
+    if (header.length) {
         $("batch-status").textContent = `${file.name}: ${header.length} columns.`;
-    updateRun();
+        updateRun();
+    } else {
+        $("batch-run").disabled = true;
+        $("batch-status").textContent = `${file.name} has no header row.`;
+    }
 }
 
 $("batch-file").addEventListener("change", () => {
@@ -336,4 +339,5 @@ $("tree-file").addEventListener("change", async () => {
     }
 });
 
+document.documentElement.dataset.readyAt = String(Math.round(performance.now()));
 document.documentElement.dataset.ready = "true";
