@@ -150,7 +150,10 @@ Days betweenDates(std::string_view text, DateOrder order)
 DateReading refused(std::string_view text, const Days& days)
 {
     DateReading reading;
-    reading.problem = quotedExcerpt(text) + " is not a date: " + days.reason + " (" + std::string(DateFormsRead) + ")";
+    // Where another order reads the text, that says more than the forms.
+    reading.problem = quotedExcerpt(text) + " is not a date: " + days.reason;
+    if (!days.readsInOrder)
+        reading.problem += " (" + std::string(DateFormsRead) + ")";
     reading.readsInOrder = days.readsInOrder;
     return reading;
 }

@@ -37,7 +37,8 @@ struct DateReading
 {
     bool ok = false;
     // When !ok: the text in quotes, what was not understood and the forms
-    // read, e.g. "\"5/17/1990x\" is not a date: ..."; empty when ok.
+    // read, e.g. "\"5/17/1990x\" is not a date: ..."; empty when ok. Where
+    // another order reads it, that is said in place of the forms.
     std::string problem;
     // When !ok: an order under which the text is a numeric date, so that a
     // front end can say how to choose it.

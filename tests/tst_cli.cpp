@@ -49,8 +49,11 @@ private slots:
         row("span month names", {"span", "May 10, 1950", "Mar 1, 1990", "-n", "1"}, "9/19/39\n", 0);
         row("span all four", {"span", "5/10/1950", "3/1/1990", "--notation", "all"},
             "9/19/39\n9-19-39\n9.19.39\n39 Year(s), 9 month(s), 19 day(s)\n", 0);
-        row("span fraction of a day", {"span", "5/5.5/1990", "5/10/1990", "-n", "3"}, "0.4.5.0\n", 0);
-        row("span begin not a date", {"span", "13/1/1990", "3/1/1990"}, "", 2, "begin date \"13/1/1990\" is not a date (accepted");
+        row("span fraction of a day", {"span", "5/5.5/1990", "5/10/1990", "-n", "3"}, "", 2,
+            "\"5/5.5/1990\" is not a date: 5/5.5/1990 mixes the separators / and . (read are 5/17/1990");
+        row("span begin not a date", {"span", "13/1/1990", "3/1/1990"}, "", 2,
+            "begin date \"13/1/1990\" is not a date: 13 is not a month (1 to 12); it reads as a date day first: "
+            "give --date-order dmy\n");
         row("span end read first", {"span", "x", "y"}, "", 2, "end date \"y\"");
         row("span end before begin", {"span", "3/2/1990", "3/1/1990"}, "", 1, "Error - Death Date Before Birth date");
         row("span unknown notation", {"span", "1/1/1990", "1/2/1990", "-n", "5"}, "", 2, "--notation");
@@ -60,7 +63,7 @@ private slots:
         row("born tombstone", {"born", "August 3, 1904", "aged 79 years, 9 months, 29 days"}, "10/5/1824\n", 0);
         row("born small year", {"born", "3/1/90", "1y"}, "3/1/0089\n", 0);
         row("born bad age", {"born", "3/1/1990", "39.5 years"}, "", 2, "whole numbers only");
-        row("born not a calendar day", {"born", "3/0/1990", "1y"}, "", 2, "not a calendar day");
+        row("born not a calendar day", {"born", "3/0/1990", "1y"}, "", 2, "0 is not a day (1 to 31)");
         row("died unreachable age", {"died", "1/31/1990", "1 month"}, "", 1,
             "nearest: 2/28/1990 gives 0 Year(s), 0 month(s), 28 day(s), 3/1/1990 gives 0 Year(s), 1 month(s), 1 day(s)");
         row("died", {"died", "5/10/1950", "9/19/39"}, "3/1/1990\n", 0);
@@ -103,7 +106,9 @@ private slots:
             "\r\nB,1/2/1990,1/1/1990,,,,,Error - Death Date Before Birth date\r\n",
             1);
         row("errors go on to the next row", {"--begin", "b", "--end", "e"}, "b,e\nnope,1/1/1990\nshort\n1/1/1990,1/1/1991",
-            "b,e,years,months,days,span,error\nnope,1/1/1990,,,,,\"the begin date \"\"nope\"\" is not a date (accepted forms, month first: 5/17/1990, 5-17-1990, 5.17.1990, May 17, 1990)\"\n"
+            "b,e,years,months,days,span,error\nnope,1/1/1990,,,,,\"the begin date \"\"nope\"\" is not a date: \"\"nope\"\" is not "
+            "understood (read are 5/17/1990 (or in the chosen date order), 1990-05-17, 17 May 1990, May 17, 1990, May 1850, "
+            "1850, 1728/9, about 1850, before 1850, after 1850, between 1850 and 1860, 1850-1860)\"\n"
             "short,,,,,,\"the row has 1 field(s), 2 needed\"\n1/1/1990,1/1/1991,1,0,0,\"1 Year(s), 0 month(s), 0 day(s)\",\n",
             1);
         row("birth dates", {"--end", "d", "--age", "a"}, "d,a\n3/1/1990,1m 1d\n1/31/1990,1 day\n",
