@@ -86,14 +86,12 @@ std::optional<DateOrder> BatchDateNotes::orderOf(size_t column) const
 
 // A text the engine wrote: digits, signs, points, separators and in the
 // worded entry commas and blanks, never a quote or a line break. It needs
-// quotes exactly when it holds the delimiter or a comma. (These texts are
-// short: a loop finds the comma sooner than a call to memchr would.)
+// quotes exactly when it holds the delimiter. (These texts are short: a
+// loop finds it sooner than a call to memchr would.)
 void BatchRowCalculator::appendResultField(TextBuffer& row, std::string_view text) const
 {
     row.push_back(delimiter_);
-    const bool quoted = std::find_if(text.begin(), text.end(), [this](char c) {
-                            return c == ',' || c == delimiter_;
-                        }) != text.end();
+    const bool quoted = std::find(text.begin(), text.end(), delimiter_) != text.end();
     if (quoted)
         row.push_back('"');
     row.append(text);

@@ -17,20 +17,25 @@ constexpr std::array<bool, 256> quotedCharacters()
 inline constexpr std::array<bool, 256> NeedsQuotes = quotedCharacters();
 
 // A field separated by delimiter (a comma, a semicolon or a tab) needs
-// quotes when it holds a comma, a quote, a line break or the delimiter.
+// quotes when it holds the delimiter, a quote or a line break.
 inline bool needsQuotes(std::string_view field, char delimiter = ',')
 {
     bool found = false;
+    if (delimiter == ',') {
+        for (char c : field)
+            found |= NeedsQuotes[static_cast<unsigned char>(c)];
+        return found;
+    }
     for (char c : field)
-        found |= NeedsQuotes[static_cast<unsigned char>(c)] | (c == delimiter);
+        found |= c == delimiter || (c != ',' && NeedsQuotes[static_cast<unsigned char>(c)]);
     return found;
 }
 
 } // namespace csvfield
 
 // Appends one CSV field to a row (a std::string or a TextBuffer), quoted as
-// RFC 4180 asks when it holds a comma, a quote or a line break, or the
-// delimiter (quotes doubled), as it stands otherwise.
+// RFC 4180 asks when it holds the delimiter, a quote or a line break (quotes
+// doubled), as it stands otherwise.
 template <typename Text>
 void appendCsvField(Text& row, std::string_view field, char delimiter = ',')
 {
