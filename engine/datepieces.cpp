@@ -72,17 +72,21 @@ Days monthDays(long long year, long long month)
 
 Days dayDays(long long year, long long month, long long day)
 {
-    Days days = monthDays(year, month);
-    if (!days.ok)
-        return days;
-    const long long length = days.latest - days.earliest + 1;
+    // Checked without monthDays: this runs for every row of a batch.
     constexpr long long LongestMonth = 31;
+    if (month < 1 || month > MonthsPerYear)
+        return refusal(std::to_string(month) + " is not a month (1 to 12)");
+    if (year < FirstCalendarYear || year > LastCalendarYear)
+        return refusal(yearNote(year));
     if (day < 1 || day > LongestMonth)
         return refusal(std::to_string(day) + " is not a day (1 to 31)");
+    const int length = monthLength(double(month), double(year));
     if (day > length)
         return refusal("day " + std::to_string(day) + " is not in " + std::string(fullMonthName(int(month)))
                        + " " + std::to_string(year) + " (1 to " + std::to_string(length) + ")");
-    days.earliest += day - 1;
+    Days days;
+    days.ok = true;
+    days.earliest = dayNumberOf({year, int(month), int(day)});
     days.latest = days.earliest;
     return days;
 }

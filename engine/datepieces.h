@@ -39,6 +39,10 @@ std::optional<long long> dualYear(long long year, std::string_view tail);
 
 // "5/17/1990", "1990-05-17", with a time of day after it.
 Days numericDate(std::string_view text, DateOrder order);
+// The common case of numericDate in one pass, for the rows of a batch: three
+// numbers and one separator, nothing else, a real day. False for anything
+// else, which numericDate then reads (or refuses, with the reason).
+bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumber);
 // "17 May 1990", "May 17, 1990", "May 1850", "the 12th day of June 1741"...
 Days wordedDate(std::string_view text);
 

@@ -185,6 +185,14 @@ std::string boundText(long long dayNumber, bool opening)
 DateReading readDate(std::string_view written, DateOrder order)
 {
     std::string_view text = trimmed(written);
+    DateReading reading;
+    long long day = 0;
+    if (!text.empty() && isDigit(text.front()) && plainNumericDate(text, order, day)) {
+        reading.ok = true;
+        reading.earliest = day;
+        reading.latest = day;
+        return reading;
+    }
     if (text.empty())
         return refused(written, refusal("it is empty"));
     const Qualifier qualifier = takeQualifier(text);
@@ -194,7 +202,6 @@ DateReading readDate(std::string_view written, DateOrder order)
     if (!days.ok)
         return refused(written, days);
 
-    DateReading reading;
     reading.ok = true;
     reading.approximate = qualifier == Qualifier::About;
     reading.earliest = days.earliest;

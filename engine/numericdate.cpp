@@ -3,6 +3,8 @@
 #include "datepieces.h"
 
 #include "asciitext.h"
+#include "calendar.h"
+#include "calendardate.h"
 
 #include <array>
 
@@ -140,24 +142,28 @@ Days numericDate(std::string_view text, DateOrder order)
                            + std::string(date) + " is not understood");
     }
 
-    const char separator = date[std::min(date.find_first_not_of("0123456789"), date.size() - 1)];
+    // One pass over the date: its numbers, and the one separator between them.
+    char separator = 0;
     Pieces pieces;
     size_t start = 0;
-    for (;;) {
-        const size_t next = date.find_first_of("/-.", start);
-        const std::string_view piece = date.substr(start, next == std::string_view::npos ? next : next - start);
+    for (size_t i = 0; i <= date.size(); ++i) {
+        if (i < date.size() && isDigit(date[i]))
+            continue;
+        const std::string_view piece = date.substr(start, i - start);
         if (piece.empty())
             return refusal("a number is missing in " + std::string(date));
-        if (!isNumber(piece))
+        if (piece.size() > MostDigits)
             return refusal(std::string(piece) + " is too long a number");
         if (pieces.count == MostPieces)
             return refusal(std::string(date) + " has too many numbers");
         pieces.piece[pieces.count++] = piece;
-        if (next == std::string_view::npos)
+        if (i == date.size())
             break;
-        if (date[next] != separator)
-            return refusal(std::string(date) + " mixes the separators " + separator + " and " + date[next]);
-        start = next + 1;
+        if (separator == 0)
+            separator = date[i];
+        else if (date[i] != separator)
+            return refusal(std::string(date) + " mixes the separators " + separator + " and " + date[i]);
+        start = i + 1;
     }
     if (pieces.count < MostPieces - 1)
         return refusal(std::string(date) + " has no year");
@@ -185,6 +191,51 @@ Days numericDate(std::string_view text, DateOrder order)
         }
     }
     return days;
+}
+
+bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumber)
+{
+    constexpr size_t Numbers = 3;
+    long long values[Numbers];
+    size_t lengths[Numbers];
+    char separator = 0;
+    size_t i = 0;
+    for (size_t number = 0; number < Numbers; ++number) {
+        const size_t start = i;
+        long long value = 0;
+        while (i < text.size() && isDigit(text[i]) && i - start < MostDigits)
+            value = value * 10 + (text[i++] - '0');
+        if (i == start)
+            return false;
+        values[number] = value;
+        lengths[number] = i - start;
+        if (number + 1 == Numbers)
+            break;
+        if (i == text.size() || !isDateSeparator(text[i]) || (separator != 0 && text[i] != separator))
+            return false;
+        separator = text[i++];
+    }
+    if (i != text.size())
+        return false;
+    if (separator == '-' && lengths[0] >= IsoYearDigits)
+        order = DateOrder::YearFirst;
+    long long year = values[2];
+    long long month = values[0];
+    long long day = values[1];
+    if (order == DateOrder::DayFirst) {
+        day = values[0];
+        month = values[1];
+    } else if (order == DateOrder::YearFirst) {
+        year = values[0];
+        month = values[1];
+        day = values[2];
+    }
+    constexpr long long LastMonth = 12;
+    if (month < 1 || month > LastMonth || year < FirstCalendarYear || year > LastCalendarYear || day < 1
+        || day > monthLength(double(month), double(year)))
+        return false;
+    dayNumber = dayNumberOf({year, int(month), int(day)});
+    return true;
 }
 
 } // namespace datepieces

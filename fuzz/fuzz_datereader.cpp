@@ -6,7 +6,9 @@
 // (dateReadingText), it reads as the same days with the same mark; and
 // nothing is left over: the text with a letter or a sign after it that no
 // date ends with is refused. A text that is refused says so, naming it.
+// The one-pass reading of plain numeric dates gives what the full one does.
 #include "calendardate.h"
+#include "datepieces.h"
 #include "datereader.h"
 
 #include "fuzzcheck.h"
@@ -49,12 +51,24 @@ void checkReading(std::string_view text, DateOrder order)
         FUZZ_CHECK(!readDate(std::string(text) + leftOver, order).ok);
 }
 
+void checkPlainNumeric(std::string_view text, DateOrder order)
+{
+    long long day = 0;
+    if (!datepieces::plainNumericDate(text, order, day))
+        return;
+    const datepieces::Days days = datepieces::numericDate(text, order);
+    FUZZ_CHECK(days.ok);
+    FUZZ_CHECK(days.earliest == day && days.latest == day);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    for (DateOrder order : {DateOrder::MonthFirst, DateOrder::DayFirst, DateOrder::YearFirst})
+    for (DateOrder order : {DateOrder::MonthFirst, DateOrder::DayFirst, DateOrder::YearFirst}) {
         checkReading(text, order);
+        checkPlainNumeric(text, order);
+    }
     return 0;
 }
