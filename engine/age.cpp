@@ -65,12 +65,13 @@ AgeReading refused(std::string problem)
     return reading;
 }
 
-// "9/19/39": months, days and years with one separator twice.
+// "9/19/39": months, days and years with one separator twice. ("27." is a
+// number with a full stop.)
 bool looksNumeric(std::string_view text, char& separator)
 {
     for (char candidate : {'/', '-', '.'}) {
         const size_t first = text.find(candidate);
-        if (first == std::string_view::npos)
+        if (first == std::string_view::npos || text.back() == candidate)
             continue;
         for (char c : text) {
             if (!isDigit(c) && c != candidate)
@@ -372,7 +373,8 @@ private:
         while (pos_ < tokens_.size()) {
             const size_t beforeSeparator = pos_;
             if (count > 0 && (accept(AgeTokenKind::Comma) || accept(AgeTokenKind::Ampersand) || acceptWord("and"))) {
-                accept(AgeTokenKind::Comma); // ", and"
+                if (!acceptWord("and")) // ", and"
+                    accept(AgeTokenKind::Comma);
                 if (!atNumber()) {
                     pos_ = beforeSeparator;
                     break;
