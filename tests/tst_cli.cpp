@@ -1,7 +1,9 @@
 // Runs the command-line program as a user does: arguments and standard input
 // in, standard output, standard error and the exit status out.
 
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -49,8 +51,11 @@ private slots:
         row("span month names", {"span", "May 10, 1950", "Mar 1, 1990", "-n", "1"}, "9/19/39\n", 0);
         row("span all four", {"span", "5/10/1950", "3/1/1990", "--notation", "all"},
             "9/19/39\n9-19-39\n9.19.39\n39 Year(s), 9 month(s), 19 day(s)\n", 0);
-        row("span fraction of a day", {"span", "5/5.5/1990", "5/10/1990", "-n", "3"}, "0.4.5.0\n", 0);
-        row("span begin not a date", {"span", "13/1/1990", "3/1/1990"}, "", 2, "begin date \"13/1/1990\" is not a date (accepted");
+        row("span fraction of a day", {"span", "5/5.5/1990", "5/10/1990", "-n", "3"}, "", 2,
+            "\"5/5.5/1990\" is not a date: 5/5.5/1990 mixes the separators / and . (read are 5/17/1990");
+        row("span begin not a date", {"span", "13/1/1990", "3/1/1990"}, "", 2,
+            "begin date \"13/1/1990\" is not a date: 13 is not a month (1 to 12); it reads as a date day first: "
+            "give --date-order dmy\n");
         row("span end read first", {"span", "x", "y"}, "", 2, "end date \"y\"");
         row("span end before begin", {"span", "3/2/1990", "3/1/1990"}, "", 1, "Error - Death Date Before Birth date");
         row("span unknown notation", {"span", "1/1/1990", "1/2/1990", "-n", "5"}, "", 2, "--notation");
@@ -60,12 +65,39 @@ private slots:
         row("born tombstone", {"born", "August 3, 1904", "aged 79 years, 9 months, 29 days"}, "10/5/1824\n", 0);
         row("born small year", {"born", "3/1/90", "1y"}, "3/1/0089\n", 0);
         row("born bad age", {"born", "3/1/1990", "39.5 years"}, "", 2, "whole numbers only");
-        row("born not a calendar day", {"born", "3/0/1990", "1y"}, "", 2, "not a calendar day");
+        row("born not a calendar day", {"born", "3/0/1990", "1y"}, "", 2, "0 is not a day (1 to 31)");
         row("died unreachable age", {"died", "1/31/1990", "1 month"}, "", 1,
             "nearest: 2/28/1990 gives 0 Year(s), 0 month(s), 28 day(s), 3/1/1990 gives 0 Year(s), 1 month(s), 1 day(s)");
         row("died", {"died", "5/10/1950", "9/19/39"}, "3/1/1990\n", 0);
         row("days", {"days", "1/1/1900", "1/1/2000"}, "36524\n", 0);
         row("no command", {}, "", 2, "subcommand");
+
+        // The reading layer: every form, whole or refused.
+        const char* spanOf1950 = "39 Year(s), 9 month(s), 19 day(s)\n";
+        row("span ISO", {"span", "1950-05-10", "1990-03-01"}, spanOf1950, 0);
+        row("span worded", {"span", "the 10th day of May 1950", "Mar. 1st, 1990"}, spanOf1950, 0);
+        row("span day first", {"span", "10/5/1950", "1/3/1990", "--date-order", "dmy"}, spanOf1950, 0);
+        row("span year first", {"span", "1950/5/10", "1990.3.1", "--date-order", "ymd"}, spanOf1950, 0);
+        row("span ISO whatever the order", {"span", "1950-05-10", "1/3/1990", "--date-order", "dmy"}, spanOf1950, 0);
+        row("span spreadsheet date-time", {"span", "1/1/1900", "5/17/1990 0:00"}, "90 Year(s), 4 month(s), 16 day(s)\n", 0);
+        row("span dual year", {"span", "1/26/1728/9", "1/26/1730"}, "1 Year(s), 0 month(s), 0 day(s)\n", 0);
+        row("span year alone", {"span", "1850", "3/1/1900"},
+            "at least 49 Year(s), 2 month(s), 1 day(s), at most 50 Year(s), 2 month(s), 0 day(s)\n", 0);
+        row("span about", {"span", "abt 5/10/1950", "3/1/1990", "-n", "1"}, "about: 9/19/39\n", 0);
+        row("span open side", {"span", "bef 1850", "1900"}, "at least 50 Year(s), 0 month(s), 1 day(s)\n", 0);
+        row("span overlapping years", {"span", "1850", "1850", "-n", "1"}, "at least 0/0/0, at most 11/30/0\n", 0);
+        row("span inexact end before begin", {"span", "1900", "1850"}, "", 1, "Error - Death Date Before Birth date");
+        row("span letter O", {"span", "12/25/2O20", "1/1/2021"}, "", 2, "\"O20\" after 12/25/2 is not understood");
+        row("span run-on text", {"span", "5/17/1990x", "1/1/2021"}, "", 2, "\"x\" after 5/17/1990 is not understood");
+        row("span day-first refused", {"span", "17/05/1990", "1/1/2000"}, "", 2, "give --date-order dmy");
+        row("span unknown date order", {"span", "1/1/1990", "1/2/1990", "--date-order", "dym"}, "", 2, "--date-order");
+        row("days ISO", {"days", "1900-01-01", "2000-01-01"}, "36524\n", 0);
+        row("days month", {"days", "1/1/1900", "May 1900"}, "at least 120, at most 150\n", 0);
+        row("days about", {"days", "c. 1/1/1900", "1/11/1900"}, "about: 10\n", 0);
+        row("days open", {"days", "bef 1900", "aft 1950"}, "at least 18628\n", 0);
+        row("days without bound", {"days", "aft 1900", "aft 1950"}, "", 1, "without bound");
+        row("days day first", {"days", "31/12/1899", "1/1/1900", "--date-order", "dmy"}, "1\n", 0);
+        row("days day 0", {"days", "5/0/1990", "1/1/2000"}, "", 2, "0 is not a day (1 to 31)");
     }
 
     void commands()
@@ -103,7 +135,9 @@ private slots:
             "\r\nB,1/2/1990,1/1/1990,,,,,Error - Death Date Before Birth date\r\n",
             1);
         row("errors go on to the next row", {"--begin", "b", "--end", "e"}, "b,e\nnope,1/1/1990\nshort\n1/1/1990,1/1/1991",
-            "b,e,years,months,days,span,error\nnope,1/1/1990,,,,,\"the begin date \"\"nope\"\" is not a date (accepted forms, month first: 5/17/1990, 5-17-1990, 5.17.1990, May 17, 1990)\"\n"
+            "b,e,years,months,days,span,error\nnope,1/1/1990,,,,,\"the begin date \"\"nope\"\" is not a date: \"\"nope\"\" is not "
+            "understood (read are 5/17/1990 (or in the chosen date order), 1990-05-17, 17 May 1990, May 17, 1990, May 1850, "
+            "1850, 1728/9, about 1850, before 1850, after 1850, between 1850 and 1860, 1850-1860)\"\n"
             "short,,,,,,\"the row has 1 field(s), 2 needed\"\n1/1/1990,1/1/1991,1,0,0,\"1 Year(s), 0 month(s), 0 day(s)\",\n",
             1);
         row("birth dates", {"--end", "d", "--age", "a"}, "d,a\n3/1/1990,1m 1d\n1/31/1990,1 day\n",
@@ -130,6 +164,96 @@ private slots:
         row("no header row", {"--begin", "1", "--end", "2"}, "", "", 2);
         row("byte order mark only", {"--begin", "1", "--end", "2"}, "\xEF\xBB\xBF", "", 2);
         row("three columns given", {"--begin", "1", "--end", "2", "--age", "3"}, "a,b,c\n", "", 2);
+
+        row("semicolons, day first, header in any case", {"-d", ";", "-b", " BORN ", "-e", "died", "--date-order", "dmy"},
+            "Name;Born;Died\r\n\"A;B\";10/5/1950;1/3/1990\r\n",
+            "Name;Born;Died;years;months;days;span;error\r\n\"A;B\";10/5/1950;1/3/1990;39;9;19;39 Year(s), 9 month(s), 19 day(s);\r\n",
+            0);
+        row("tabs", {"-d", "tab", "-b", "1", "-e", "2"}, "b\te\n1990-05-17\t2000-01-01\n",
+            "b\te\tyears\tmonths\tdays\tspan\terror\n1990-05-17\t2000-01-01\t9\t7\t15\t9 Year(s), 7 month(s), 15 day(s)\t\n", 0);
+        row("a comma is a plain character between semicolons", {"-d", ";", "-b", "1", "-e", "2"}, "b;e\nMay 10, 1950;1/3/1990\n",
+            "b;e;years;months;days;span;error\nMay 10, 1950;1/3/1990;39;7;24;39 Year(s), 7 month(s), 24 day(s);\n", 0);
+        row("spreadsheet date-time cells", {"-b", "1", "-e", "2"}, "b,e\n1/1/1900 0:00,5/17/1990 12:00:00 AM\n",
+            "b,e,years,months,days,span,error\n1/1/1900 0:00,5/17/1990 12:00:00 AM,90,4,16,\"90 Year(s), 4 month(s), 16 day(s)\",\n", 0);
+        row("inexact dates give the bounds", {"-b", "1", "-e", "2"}, "b,e\n1850,3/1/1900\n",
+            "b,e,years,months,days,span,error\n1850,3/1/1900,,,,\"at least 49 Year(s), 2 month(s), 1 day(s), at most 50 Year(s), "
+            "2 month(s), 0 day(s)\",\n", 0);
+        row("birth dates with a date order", {"-e", "1", "-a", "2", "--date-order", "dmy"}, "d,a\n1/3/1990,1m 1d\n",
+            "d,a,born_earliest,born_latest,born_count,error\n1/3/1990,1m 1d,1/28/1990,1/31/1990,4,\n", 0);
+        row("birth dates with semicolons", {"-e", "1", "-a", "2", "-d", ";"}, "d;a\n3/15/1990;45 days\n",
+            "d;a;born_earliest;born_latest;born_count;error\n3/15/1990;45 days;;;0;\"no date lies exactly 0 Year(s), 0 month(s), "
+            "45 day(s) before 3/15/1990; nearest: 2/15/1990 gives 0 Year(s), 1 month(s), 0 day(s), 2/16/1990 gives 0 Year(s), "
+            "0 month(s), 27 day(s) (a span has at most 30 days; more are counted as months)\"\n", 1);
+        row("unknown delimiter", {"-d", "|", "-b", "1", "-e", "2"}, "b|e\n", "", 2);
+    }
+
+    // What a batch says beside its rows.
+    void batchMessages_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("err");
+        const auto row = [](const char* name, const QStringList& arguments, const char* input, int status,
+                            const char* err) {
+            QTest::newRow(name) << (QStringList{"batch"} + arguments) << QByteArray(input) << status << QByteArray(err);
+        };
+        row("a day-first column", {"-b", "born", "-e", "2"}, "born,died\n5/1/1990,6/1/1990\n17/5/1990,1/1/2000\n", 1,
+            "the --begin column born holds dates that read day first, not month first: give --date-order dmy\n");
+        row("a month-first column read day first", {"-e", "1", "-a", "2", "--date-order", "dmy"}, "d,a\n5/17/1990,1y\n", 1,
+            "the --end column 1 holds dates that read month first, not day first: give --date-order mdy\n");
+        row("the header's names listed", {"-b", "x", "-e", "2"}, "a,\"B c\"\n", 2,
+            "--begin x: the header has no such column (it has 2: \"a\", \"B c\")\n");
+        row("a name of two columns", {"-b", "born", "-e", "2"}, "Born,BORN \n", 2,
+            "--begin born: the header has several columns of that name (2: \"Born\", \"BORN \")\n");
+        row("no note where every date reads", {"-b", "1", "-e", "2"}, "b,e\n1/1/1990,x\n", 1, "");
+    }
+    void batchMessages()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(int, status);
+        QFETCH(QByteArray, err);
+        const Run run = runProgram(arguments, input);
+        QCOMPARE(run.status, status);
+        if (err.isEmpty())
+            QCOMPARE(run.err, QByteArray());
+        else
+            QVERIFY2(run.err.endsWith(err), run.err.constData());
+    }
+
+    // -o writes the rows to a file, and never over the input.
+    void batchOutputFile()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString input = dir.filePath("people.csv");
+        const QByteArray rows = "b,e\n1/1/1990,1/2/1990\n";
+        QFile file(input);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(rows);
+        file.close();
+        const QString output = dir.filePath("spans.csv");
+
+        Run run = runProgram({"batch", input, "-b", "1", "-e", "2", "-o", output});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QByteArray());
+        QFile written(output);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray("b,e,years,months,days,span,error\n1/1/1990,1/2/1990,0,0,1,"
+                                               "\"0 Year(s), 0 month(s), 1 day(s)\",\n"));
+
+        // The input by another name, and through a link.
+        const QString link = dir.filePath("link.csv");
+        QVERIFY(QFile::link(input, link));
+        for (const QString& sameFile : {dir.path() + "/./people.csv", link}) {
+            run = runProgram({"batch", input, "-b", "1", "-e", "2", "-o", sameFile});
+            QCOMPARE(run.status, 2);
+            QVERIFY2(run.err.contains("is the input"), run.err.constData());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), rows);
+            file.close();
+        }
     }
 
     void batch()
