@@ -10,3 +10,4 @@ void addAgeCommands(CLI::App& app); // born and died
 void addDaysCommand(CLI::App& app);
 void addBatchCommand(CLI::App& app);
 void addGedcomCommand(CLI::App& app);
+void addCheckCommand(CLI::App& app); // the family-tree check

@@ -3,16 +3,19 @@
 #include "commands.h"
 #include "exitstatus.h"
 #include "gedcomreport.h"
+#include "gedzip.h"
 
 #include <CLI/App.hpp>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <memory>
 
 namespace {
+
+static_assert(int(GedcomReportClean) == int(ExitSuccess) && int(GedcomReportRowErrors) == int(ExitNoAnswer)
+                  && int(GedcomReportUnreadable) == int(ExitUsage),
+              "the report's statuses are the program's exit statuses");
 
 struct Arguments
 {
@@ -22,21 +25,22 @@ struct Arguments
 
 void run(const Arguments& arguments)
 {
-    std::FILE* in = std::fopen(arguments.file.c_str(), "rb");
+    std::string error;
+    std::FILE* in = openGedcomFile(arguments.file, error);
     if (in == nullptr) {
-        std::cerr << "spanwright-cli: " << arguments.file << ": " << std::strerror(errno) << '\n';
+        std::cerr << "spanwright-cli: " << arguments.file << ": " << error << '\n';
         throw exitWith(ExitUsage);
     }
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(in, &std::fclose);
     GedcomSummary summary;
     const int status = writeGedcomReport(in, stdout, arguments.file, std::cerr, summary);
-    if (arguments.summary && status != ExitUsage) {
+    if (arguments.summary && status != GedcomReportUnreadable) {
         std::cerr << arguments.file << ": " << summary.individuals << " individuals, " << summary.agesComputed
                   << " ages at death computed; stated ages: " << summary.agree << " agree, "
                   << summary.disagree << " disagree, " << summary.cannotCheck << " cannot be checked; "
                   << summary.rowsWithErrors << " rows with errors\n";
     }
-    if (status != ExitSuccess)
+    if (status != GedcomReportClean)
         throw exitWith(static_cast<ExitStatus>(status));
 }
 
@@ -48,7 +52,9 @@ void addGedcomCommand(CLI::App& app)
     CLI::App* command = app.add_subcommand(
         "gedcom", "A CSV report of a GEDCOM family-tree file: each individual's age at death, and "
                   "whether the stated age agrees with the dates.");
-    command->add_option("FILE", arguments->file, "The GEDCOM file (UTF-8, ANSEL or ASCII)")->required();
+    command->add_option("FILE", arguments->file,
+                        "The GEDCOM file (UTF-8, UTF-16, ANSEL, ANSI, IBM PC or ASCII) or GEDZIP archive")
+        ->required();
     command->add_flag("-s,--summary", arguments->summary,
                       "Print on standard error how many individuals, ages and stated ages were found");
     command->footer(
@@ -60,18 +66,23 @@ void addGedcomCommand(CLI::App& app)
         "partial or qualified dates (1850, MAR 1850, BEF, AFT, BET ... AND ...) the age\n"
         "is given as the least and greatest span the dates allow; approximate dates\n"
         "(ABT, CAL, EST) are marked \"about:\" and stated ages are not checked against\n"
-        "them. A stated age that disagrees is given the least number of days by which\n"
-        "the birth date would have to move for it to hold. The stated age is the AGE\n"
-        "of the event whose date is the death; one under another event is not checked.\n"
-        "An age in days alone (45d) counts the days from birth to death; beside years\n"
-        "or months a span has at most 30 days, so no birth date gives \"1y 45d\" (none).\n"
-        "A birth date open to the past (BEF, TO) or a death date open to the future\n"
-        "(AFT, FROM) sets no greatest age: a stated age is then only found too short,\n"
-        "or it cannot be checked. Where one date is Julian and the other Gregorian,\n"
-        "the age and the birth dates are worked out in the Gregorian calendar.\n"
+        "them. Vendors' forms are read too: ABT. 1880, SEPT, 44 B.C., 49 AD, 1611/2,\n"
+        "14 Feb 1702-1703, BET OCT 1671 AND 74, 8/9 JUL 1457. Status words (DECEASED,\n"
+        "STILLBORN) and date phrases are kept and are no error.\n"
+        "A stated age is rounded down: 75 agrees with 75 years and 8 months, 5w with\n"
+        "35 to 41 days. A stated age that disagrees is given the least number of days\n"
+        "by which the birth date would have to move for it to hold. The stated age is\n"
+        "the AGE of the event whose date is the death; one under another event is not\n"
+        "checked. An age in days or weeks alone counts the days from birth to death;\n"
+        "beside years or months a span has at most 30 days, so no birth date gives\n"
+        "\"1y 45d\" (none). A birth date open to the past (BEF, TO) or a death date\n"
+        "open to the future (AFT, FROM) sets no greatest age: a stated age is then only\n"
+        "found too short, or it cannot be checked. Two Julian dates are spanned in the\n"
+        "Julian calendar; Hebrew and French Republican dates, and dates of two\n"
+        "calendars, are converted and spanned in the Gregorian calendar.\n"
         "Rows that cannot be read hold the reason in the error column; the status is\n"
-        "then 1. A file that is not GEDCOM or is UTF-16, and a report that cannot be\n"
-        "written, give status 2.\n\n"
+        "then 1. A file that is not GEDCOM, an archive without gedcom.ged, a line\n"
+        "longer than 1 MiB, and a report that cannot be written give status 2.\n\n"
         "Examples:\n"
         "  spanwright-cli gedcom tree.ged > ages.csv\n"
         "  spanwright-cli gedcom tree.ged --summary > /dev/null\n"

@@ -22,6 +22,7 @@ int main(int argc, char** argv)
     addDaysCommand(app);
     addBatchCommand(app);
     addGedcomCommand(app);
+    addCheckCommand(app);
 
     try {
         app.parse(argc, argv);

@@ -9,6 +9,7 @@
 #include "agesearch.h"
 #include "asciitext.h"
 #include "gedcomage.h"
+#include "gedcomcalendar.h"
 #include "gedcomdate.h"
 #include "gedcomrow.h"
 #include "juliancalendar.h"
@@ -31,14 +32,17 @@ bool sameDate(const GedcomDate& a, const GedcomDate& b)
 void checkDate(std::string_view text)
 {
     const GedcomDate date = readGedcomDate(text);
-    FUZZ_CHECK(date.ok == date.problem.empty());
+    // A value is a date, an error with its reason, or a status word or
+    // phrase: never two of these.
+    const bool noDate = date.noDate != GedcomDate::NoDate::None;
+    FUZZ_CHECK(int(date.ok) + int(!date.problem.empty()) + int(noDate) == 1);
     if (!date.ok)
         return;
-    // BEF the first day of the Julian calendar (two days before the
-    // Gregorian one), AFT its last (some days after the Gregorian one).
+    // BEF the first day of the Julian calendar (days before the Gregorian
+    // one), AFT its last (some days after the Gregorian one).
     constexpr int December = 12;
     constexpr int LastDay = 31;
-    const long long lowest = julianDayNumberOf({FirstCalendarYear, 1, 1}) - 1;
+    const long long lowest = julianDayNumberOf({EarliestGedcomYear, 1, 1}) - 1;
     const long long highest = julianDayNumberOf({LastCalendarYear, December, LastDay}) + 1;
     FUZZ_CHECK(date.earliest || date.latest);
     if (date.earliest)

@@ -21,7 +21,7 @@ source "$root/scripts/packages.sh"
 # start the installed program under an X server of their own and validate
 # the desktop entry and the AppStream metainfo; the desktop test runs the
 # program under the openbox window manager, also with a dark style.
-packages=(g++ cmake make qt6-base-dev fonts-liberation2 libcli11-dev)
+packages=(g++ cmake make qt6-base-dev fonts-liberation2 libcli11-dev libzip-dev pkg-config)
 # The web page: Emscripten (whose optimiser needs acorn), and for its tests
 # Debian's Chromium driven by Python's selenium.
 web_packages=(emscripten node-acorn python3)

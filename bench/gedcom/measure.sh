@@ -15,7 +15,7 @@ build="$root/build-release"
 
 # shellcheck source=scripts/packages.sh
 source "$root/scripts/packages.sh"
-install_missing g++ cmake make qt6-base-dev libcli11-dev time
+install_missing g++ cmake make qt6-base-dev libcli11-dev libzip-dev pkg-config time
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --parallel 2 --target spanwright-cli >/dev/null
@@ -23,17 +23,30 @@ cmake --build "$build" --parallel 2 --target spanwright-cli >/dev/null
 work=$(mktemp -d "${TMPDIR:-/tmp}/spanwright-gedcom-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
-for n in "$count" $((count * 4)); do
-    file="$work/tree-$n.ged"
-    awk -v n="$n" -f "$root/bench/gedcom/generate.awk" >"$file"
+# Times one file: once to bring it into the page cache, then measured.
+measure() {
+    local file=$1 label=$2 size status=0 seconds kilobytes
     size=$(du -h "$file" | cut -f1)
-    # Once to bring the file into the page cache, then measured.
     "$build/bin/spanwright-cli" gedcom "$file" >/dev/null 2>&1 || true
-    status=0
     /usr/bin/time -f "%e %M" -o "$work/time" \
         "$build/bin/spanwright-cli" gedcom "$file" --summary >/dev/null 2>"$work/summary" || status=$?
     [ "$status" -le 1 ] || { cat "$work/summary" >&2; exit 1; }
-    read -r seconds kilobytes <"$work/time"
-    echo "$n individuals ($size): ${seconds} s, peak memory ${kilobytes} KiB"
+    # time writes a line of its own before the figures when the status is 1.
+    read -r seconds kilobytes < <(tail -n 1 "$work/time")
+    echo "$label ($size): ${seconds} s, peak memory ${kilobytes} KiB"
     sed "s|^$work/||" "$work/summary"
+}
+
+for n in "$count" $((count * 4)); do
+    file="$work/tree-$n.ged"
+    awk -v n="$n" -f "$root/bench/gedcom/generate.awk" >"$file"
+    measure "$file" "$n individuals"
 done
+
+# The same tree in ANSEL (a combining mark on some names) and in UTF-16
+# with a byte order mark: within twice the UTF-8 time.
+file="$work/tree-$count.ged"
+sed -e 's/^1 CHAR UTF-8/1 CHAR ANSEL/' -e 's|/Hansen/|/H\xe8ansen/|' "$file" >"$work/tree-$count-ansel.ged"
+measure "$work/tree-$count-ansel.ged" "$count individuals, ANSEL"
+iconv -f UTF-8 -t UTF-16 "$file" >"$work/tree-$count-utf16.ged"
+measure "$work/tree-$count-utf16.ged" "$count individuals, UTF-16"

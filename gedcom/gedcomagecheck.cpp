@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr long long DaysPerYearAtMost = 366;
+
 // The days the two dates allow, clamped to the calendar and to each other: a
 // birth after the last death day or a death before the first birth day is
 // no pair.
@@ -150,7 +152,11 @@ AgeCheck checkStatedAge(const GedcomDate& birth, const GedcomDate& death, const 
 BirthDays birthDaysFor(long long deathDay, const StatedAge& stated, const GedcomSpanCalendar& calendar)
 {
     BirthDays days;
-    if (!calendar.julian() && stated.exact() && (stated.least->years != 0 || stated.least->months != 0)) {
+    // The engine's search starts at year 1; a death date near it (or B.C.)
+    // is searched here.
+    const bool afterYearOne = deathDay - firstCalendarDay() > DaysPerYearAtMost * (stated.least ? stated.least->years + 1 : 0);
+    if (!calendar.julian() && stated.exact() && (stated.least->years != 0 || stated.least->months != 0)
+        && afterYearOne) {
         const AgeMatches matches = beginDatesFor(dateOfDayNumber(deathDay), *stated.least);
         days.first = matches.firstDay;
         days.count = matches.count;

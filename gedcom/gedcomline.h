@@ -10,10 +10,14 @@ struct GedcomLine
     std::string_view xref;
     std::string_view tag;
     std::string_view value;
+    // The xref opens with @ but does not close before the tag ("@I1 INDI"):
+    // xref holds what follows the @ up to the blank.
+    bool xrefMalformed = false;
 };
 
 // Splits a line (without its line break). Blanks and tabs may stand before
 // the level and several between the parts, as some programs write them; the
 // value is what follows the one blank after the tag, as written. False when
-// the text is not a GEDCOM line: no level, no tag, or an unclosed xref.
+// the text is not a GEDCOM line: no level, no tag, or an empty or unclosed
+// xref before no tag.
 bool splitGedcomLine(std::string_view text, GedcomLine& line);

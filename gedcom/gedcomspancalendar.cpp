@@ -1,6 +1,7 @@
 #include "gedcomspancalendar.h"
 
 #include "agesearch.h"
+#include "gedcomcalendar.h"
 #include "juliancalendar.h"
 
 namespace {
@@ -12,7 +13,7 @@ constexpr int LastDayOfDecember = 31;
 
 GedcomSpanCalendar::GedcomSpanCalendar(bool julian)
     : julian_(julian)
-    , firstDay_(julian ? julianDayNumberOf({FirstCalendarYear, 1, 1}) : firstCalendarDay())
+    , firstDay_(julian ? julianDayNumberOf({EarliestGedcomYear, 1, 1}) : dayNumberOf({EarliestGedcomYear, 1, 1}))
     , lastDay_(julian ? julianDayNumberOf({LastCalendarYear, December, LastDayOfDecember})
                       : lastCalendarDay())
 {

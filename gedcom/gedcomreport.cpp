@@ -2,7 +2,7 @@
 
 #include "asciitext.h"
 #include "csvfield.h"
-#include "exitstatus.h"
+#include "gedcomencoding.h"
 #include "gedcomindividual.h"
 #include "gedcomline.h"
 #include "gedcomlinereader.h"
@@ -15,8 +15,6 @@
 namespace {
 
 constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view Utf16LittleEndianMark = "\xFF\xFE";
-constexpr std::string_view Utf16BigEndianMark = "\xFE\xFF";
 // Rows are written in blocks of about this size.
 constexpr size_t OutputBlock = 1 << 16;
 
@@ -35,10 +33,12 @@ public:
     void setCharacterSet(std::string_view name)
     {
         characterSet_.assign(trimmed(name));
-        utf8_ = equalsIgnoringCase(characterSet_, "UTF-8") || equalsIgnoringCase(characterSet_, "UTF8")
-            || equalsIgnoringCase(characterSet_, "UNICODE");
+        encoding_ = GedcomEncoding(characterSet_);
     }
-    void setUtf8() { utf8_ = true; }
+    // A byte order mark or UTF-16 decides, whatever CHAR says.
+    void setUtf8() { encoding_ = GedcomEncoding(); }
+    // Bytes of the file replaced before the lines were split (UTF-16).
+    void noteReplaced() { warnReplaced(); }
 
     void write(const GedcomIndividual& person)
     {
@@ -103,15 +103,31 @@ private:
     void appendText(std::string_view text)
     {
         clean_.clear();
-        if (appendReportText(clean_, text, utf8_) && !warned_) {
-            warned_ = true;
-            warnings_ << "spanwright-cli: " << fileName_ << ": "
-                      << (utf8_ ? std::string("bytes that are not UTF-8 text")
-                                : "characters beyond ASCII in the character set "
-                                    + (characterSet_.empty() ? std::string("of the file") : characterSet_))
-                      << " are shown as U+FFFD\n";
+        bool replaced = false;
+        if (encoding_.kind() != GedcomEncoding::Kind::Utf8) {
+            decoded_.clear();
+            replaced = encoding_.decode(text, decoded_);
+            text = decoded_;
         }
+        replaced = appendReportText(clean_, text, true) || replaced;
+        if (replaced)
+            warnReplaced();
         appendCsvField(buffer_, clean_);
+    }
+
+    // One warning a file.
+    void warnReplaced()
+    {
+        if (warned_)
+            return;
+        warned_ = true;
+        const std::string name = characterSet_.empty() ? std::string("UTF-8") : characterSet_;
+        warnings_ << "spanwright-cli: " << fileName_ << ": "
+                  << (encoding_.kind() == GedcomEncoding::Kind::Utf8
+                          ? std::string("bytes that are not UTF-8 text")
+                          : !encoding_.known() ? "characters beyond ASCII in the unknown character set " + name
+                                               : "bytes that are not " + name + " text")
+                  << " are shown as U+FFFD\n";
     }
 
     // A value, with the tag of its event when that is not the usual one:
@@ -135,8 +151,9 @@ private:
     std::string buffer_;
     std::string clean_;
     std::string scratch_;
+    std::string decoded_;
     std::string characterSet_;
-    bool utf8_ = true; // GEDCOM 5.5.5 makes UTF-8 the default
+    GedcomEncoding encoding_; // UTF-8 until a CHAR line says otherwise
     bool warned_ = false;
     bool failed_ = false;
 };
@@ -154,10 +171,6 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
     bool byteOrderMark = false;
     while (!started && reader.next(text)) {
         if (reader.lineNumber() == 1) {
-            if (text.substr(0, 2) == Utf16LittleEndianMark || text.substr(0, 2) == Utf16BigEndianMark) {
-                warnings << "spanwright-cli: " << name << " is UTF-16 text; save it as UTF-8 to read it\n";
-                return ExitUsage;
-            }
             if (text.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark) {
                 text.remove_prefix(Utf8ByteOrderMark.size());
                 byteOrderMark = true;
@@ -169,15 +182,23 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
         if (!started)
             break;
     }
+    const auto tooLong = [&] {
+        warnings << "spanwright-cli: " << name << ": line " << reader.lineNumber() << " is longer than "
+                 << GedcomLineReader::LongestReadLine / (1 << 20) << " MiB; not a GEDCOM file\n";
+        return GedcomReportUnreadable;
+    };
+    if (reader.tooLong())
+        return tooLong();
     if (!started) {
         warnings << "spanwright-cli: " << name
                  << (reader.failed() ? " cannot be read" : " is not a GEDCOM file (it does not begin with 0 HEAD)")
                  << '\n';
-        return ExitUsage;
+        return GedcomReportUnreadable;
     }
 
     ReportWriter writer(out, fileName, warnings, summary);
-    if (byteOrderMark)
+    const bool decided = byteOrderMark || reader.utf16();
+    if (decided)
         writer.setUtf8();
     GedcomIndividual person;
     bool inHeader = true;
@@ -203,11 +224,14 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
             inPerson = line.tag == "INDI";
             if (inPerson)
                 person.begin(line.xref);
+            if (inPerson && line.xrefMalformed)
+                person.addProblem("line " + std::to_string(reader.lineNumber()) + ": the record's id \"@"
+                                  + std::string(line.xref) + "\" does not end with @");
             if (line.tag == "TRLR")
                 break;
             continue;
         }
-        if (inHeader && line.level == 1 && line.tag == "CHAR" && !byteOrderMark)
+        if (inHeader && line.level == 1 && line.tag == "CHAR" && !decided)
             writer.setCharacterSet(line.value);
         // A cut line matters only where its value is used (a long NOTE is
         // of no concern); its level and tag are in the part kept.
@@ -216,10 +240,14 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
                               + std::to_string(GedcomLineReader::LongestLine) + " characters, not read");
         }
     }
+    if (reader.tooLong())
+        return tooLong();
     if (inPerson) {
         person.end();
         writer.write(person);
     }
+    if (reader.utf16Replaced())
+        writer.noteReplaced();
     if (strayLines > 0)
         warnings << "spanwright-cli: " << name << ": " << strayLines
                  << " line(s) outside individual records could not be read (the first is line "
@@ -228,7 +256,7 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
     if (reader.failed() || !written) {
         warnings << "spanwright-cli: " << name << (reader.failed() ? ": read error" : ": the report could not be written")
                  << '\n';
-        return ExitUsage;
+        return GedcomReportUnreadable;
     }
-    return summary.rowsWithErrors > 0 ? ExitNoAnswer : ExitSuccess;
+    return summary.rowsWithErrors > 0 ? GedcomReportRowErrors : GedcomReportClean;
 }

@@ -1,12 +1,15 @@
 #include "gedcomrow.h"
 
-#include "agematchtext.h"
 #include "gedcomagecheck.h"
+#include "asciitext.h"
+#include "resultentries.h"
+
+#include <vector>
 
 namespace {
 
 constexpr std::string_view AboutMark = "about: ";
-constexpr std::string_view MixedCalendarsNote = " (Julian date converted to the Gregorian calendar)";
+constexpr std::string_view PhraseText = "a date phrase: cannot compute";
 constexpr std::string_view JulianMark = " (Julian)";
 constexpr std::string_view GregorianMark = " (Gregorian)";
 
@@ -27,6 +30,14 @@ void cannotCheck(GedcomRow& row, std::string_view reason)
     row.statedAgeCheck = "cannot check: " + std::string(reason);
 }
 
+// "79 Year(s), 9 month(s), 29 day(s)".
+std::string wordedSpan(const Span& span)
+{
+    ResultEntries entries;
+    entries.compose(span);
+    return std::string(entries.entry(Notation::Worded));
+}
+
 std::string ageText(const AgeBounds& bounds, bool approximate)
 {
     std::string text(approximate ? AboutMark : std::string_view());
@@ -38,15 +49,49 @@ std::string ageText(const AgeBounds& bounds, bool approximate)
     return text;
 }
 
+// " (Julian date converted to the Gregorian calendar)", naming the
+// calendars other than the Gregorian one that the two dates are written in.
+std::string convertedNote(const GedcomDate& birth, const GedcomDate& death)
+{
+    std::vector<std::string_view> names;
+    if (birth.julianWritten || death.julianWritten)
+        names.push_back("Julian");
+    if (birth.hebrewWritten || death.hebrewWritten)
+        names.push_back("Hebrew");
+    if (birth.frenchWritten || death.frenchWritten)
+        names.push_back("French Republican");
+    std::string note = " (";
+    for (size_t i = 0; i < names.size(); ++i)
+        note.append(i == 0 ? "" : i + 1 == names.size() ? " and " : ", ").append(names[i]);
+    return note + (names.size() > 1 ? " dates" : " date") + " converted to the Gregorian calendar)";
+}
+
+// "M/D/YYYY", or "M/D/Y B.C." before year 1.
+std::string dateText(const CalendarDate& date)
+{
+    if (date.year >= 1)
+        return calendarDateText(date);
+    return std::to_string(date.month) + '/' + std::to_string(date.day) + '/' + std::to_string(1 - date.year)
+        + " B.C.";
+}
+
+// Why a value that is no date leaves the age unknown.
+std::string noDateReason(std::string_view side, std::string_view text, const GedcomDate& date)
+{
+    if (date.noDate == GedcomDate::NoDate::Phrase)
+        return "the " + std::string(side) + " date is a date phrase";
+    return "the " + std::string(side) + " date is unknown (" + std::string(trimmed(text)) + ")";
+}
+
 // The birth dates, marked with their calendar where a row has a Julian date.
 std::string birthDaysText(const BirthDays& days, const GedcomSpanCalendar& calendar, bool mixed)
 {
     if (days.count == 0)
         return "none";
-    const std::string last = calendarDateText(calendar.dateOf(days.first + days.count - 1));
+    const std::string last = dateText(calendar.dateOf(days.first + days.count - 1));
     std::string text = days.fromCalendarStart
         ? "on or before " + last
-        : calendarDateText(calendar.dateOf(days.first)) + " through " + last;
+        : dateText(calendar.dateOf(days.first)) + " through " + last;
     if (calendar.julian())
         text.append(JulianMark);
     else if (mixed)
@@ -64,20 +109,21 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
     GedcomDate birth;
     GedcomDate death;
     StatedAge stated;
+    using NoDate = GedcomDate::NoDate;
     if (birthText) {
         birth = readGedcomDate(*birthText);
-        if (!birth.ok)
+        if (!birth.ok && birth.noDate == NoDate::None)
             addError(row, "birth: " + birth.problem);
     }
     if (deathText) {
         death = readGedcomDate(*deathText);
-        if (!death.ok)
+        if (!death.ok && death.noDate == NoDate::None)
             addError(row, "death: " + death.problem);
     }
     if (statedText) {
         row.check = GedcomRow::Check::Agrees;
         stated = readStatedAge(*statedText);
-        if (!stated.ok)
+        if (!stated.ok && !stated.phrase)
             addError(row, "stated age: " + stated.problem);
     }
 
@@ -103,8 +149,27 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
             : "none";
     }
 
+    if (stated.phrase)
+        cannotCheck(row, "the stated age is a phrase");
     if (!stated.ok)
         cannotCheck(row, "the stated age cannot be read");
+    if (death.stillborn) {
+        // Born dead: an age of 0, whatever the birth date says.
+        const Span none{};
+        row.ageAtDeath = wordedSpan(none);
+        if (stated.ok && compareWithStatedAge(none, 0, stated) != 0)
+            cannotCheck(row, "the death is STILLBORN, not a date");
+        else if (stated.ok && row.check == GedcomRow::Check::Agrees)
+            row.statedAgeCheck = "agrees";
+        return row;
+    }
+    if (birthText && deathText && (birth.noDate == NoDate::Phrase || death.noDate == NoDate::Phrase))
+        row.ageAtDeath = PhraseText;
+    if (birth.noDate != NoDate::None || death.noDate != NoDate::None) {
+        cannotCheck(row, birth.noDate != NoDate::None ? noDateReason("birth", *birthText, birth)
+                                                      : noDateReason("death", *deathText, death));
+        return row;
+    }
     if (!birth.ok || !death.ok) {
         cannotCheck(row, !birthText ? "no birth date"
                        : !birth.ok  ? "the birth date cannot be read"
@@ -120,7 +185,7 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
 
     row.ageAtDeath = ageText(ageBounds(birth, death, calendar), birth.approximate || death.approximate);
     if (mixed)
-        row.ageAtDeath.append(MixedCalendarsNote);
+        row.ageAtDeath.append(convertedNote(birth, death));
 
     if (row.check != GedcomRow::Check::Agrees)
         return row;

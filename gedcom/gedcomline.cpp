@@ -32,12 +32,23 @@ bool splitGedcomLine(std::string_view text, GedcomLine& line)
     skipBlanks(text, pos);
 
     line.xref = {};
+    line.xrefMalformed = false;
     if (pos < text.size() && text[pos] == '@') {
+        size_t word = pos;
+        while (word < text.size() && !isBlank(text[word]))
+            ++word;
         const size_t close = text.find('@', pos + 1);
-        if (close == std::string_view::npos || close == pos + 1)
+        if (close == pos + 1)
             return false;
-        line.xref = text.substr(pos + 1, close - pos - 1);
-        pos = close + 1;
+        if (close == std::string_view::npos || close >= word) {
+            // "@I1 INDI": the record is kept, with its id marked.
+            line.xref = text.substr(pos + 1, word - pos - 1);
+            line.xrefMalformed = true;
+            pos = word;
+        } else {
+            line.xref = text.substr(pos + 1, close - pos - 1);
+            pos = close + 1;
+        }
         if (pos == text.size() || !isBlank(text[pos]))
             return false;
         skipBlanks(text, pos);

@@ -15,6 +15,13 @@ struct GedcomSummary
     long long rowsWithErrors = 0;
 };
 
+// What writeGedcomReport returns: the exit statuses of the command line.
+enum GedcomReportStatus : int {
+    GedcomReportClean = 0,
+    GedcomReportRowErrors = 1, // some rows hold errors
+    GedcomReportUnreadable = 2, // not GEDCOM, unreadable, or not written
+};
+
 // The CSV header of the report.
 constexpr std::string_view GedcomReportHeader =
     "id,name,birth,death,age_at_death,stated_age,stated_age_check,born_from_stated_age,error";
@@ -22,8 +29,9 @@ constexpr std::string_view GedcomReportHeader =
 // Reads a GEDCOM file from in and writes the report to out, one row per INDI
 // record in file order, holding only the record being read. Warnings (the
 // character set, lines outside records that cannot be read) go to warnings,
-// naming the file as fileName. Returns the exit status: ExitUsage when the
-// file is not GEDCOM (no 0 HEAD) or cannot be read or written, ExitNoAnswer
-// when some rows hold errors, ExitSuccess otherwise.
+// naming the file as fileName. Returns GedcomReportUnreadable when the file
+// is not GEDCOM (no 0 HEAD) or cannot be read or written,
+// GedcomReportRowErrors when some rows hold errors, GedcomReportClean
+// otherwise.
 int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, std::ostream& warnings,
                       GedcomSummary& summary);

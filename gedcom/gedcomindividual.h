@@ -8,7 +8,7 @@
 // The parts of one INDI record that the report uses, gathered line by line:
 // the first NAME; the DATE of the first BIRT, CHR or BAPM, DEAT and BURI
 // events that have one; the AGE under the death and burial events; CONC and
-// CONT continuations of these. The strings keep their storage from record to
+// CONT continuations of these; the PHRASE under an empty DATE or AGE. The strings keep their storage from record to
 // record.
 class GedcomIndividual
 {
@@ -19,6 +19,10 @@ public:
         std::string text;
         std::string_view tag; // "BIRT", "CHR"... (static text)
         bool present = false;
+        // An empty DATE or AGE (in GEDCOM 7 with a PHRASE below it, which
+        // becomes the text in parentheses): a later dated event of the same
+        // kind takes its place.
+        bool provisional = false;
     };
 
     // The reasons kept in full; beyond them only a count is kept, so that a
@@ -78,6 +82,8 @@ private:
     long long problemCount_ = 0;
     Event event_ = Event::Other;
     std::string_view eventTag_;
+    // The empty value that a PHRASE one level deeper fills.
+    Value* phraseTarget_ = nullptr;
     // The value that CONC and CONT lines one level deeper go on.
     Value* continued_ = nullptr;
     int continuedLevel_ = 0;

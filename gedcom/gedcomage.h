@@ -12,7 +12,9 @@
 struct StatedAge
 {
     bool ok = false;
-    std::string problem; // why the text is not an age, when !ok
+    std::string problem; // why the text is not an age, when !ok and not a phrase
+    // An age phrase ("(about seventy)"), kept as text: no age, no error.
+    bool phrase = false;
 
     // The least and the greatest age meant; a bound is left out ("> 70y" has
     // no greatest) or excluded ("< 1y" means less than one year).
@@ -35,9 +37,14 @@ struct StatedAge
     }
 };
 
-// Reads an age by the GEDCOM age grammar: "79y 9m 29d", "79y", "9m 2d",
-// "< 1y", "> 70y", CHILD (under 8 years), INFANT (under 1 year), STILLBORN
-// (0 days), and every form readAgeText takes ("79 years, 9 months").
+// Reads an age by the GEDCOM age grammars of 5.5.1 and 7.0:
+// "79y 9m 29d", "79y", "9m 2d", "5w", "2y 3w", "75" (years), "< 1y",
+// "> 70y", CHILD (under 8 years), INFANT (under 1 year), STILLBORN
+// (0 days), a phrase in parentheses, and every form readAgeText takes
+// ("79 years, 9 months").
+// An age is rounded down, so it is precise to its smallest stated unit:
+// "75y" allows every span from 75 years to less than 76 years, "79y 9m"
+// any days, "5w" 35 to 41 days; an age with days is one age.
 StatedAge readStatedAge(std::string_view text);
 
 // The most days a span has beside its years and months.

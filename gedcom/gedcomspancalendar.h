@@ -16,7 +16,7 @@ public:
     Span span(long long begin, long long end) const;
     // The date a day number names in this calendar.
     CalendarDate dateOf(long long day) const;
-    // The first and last days of years FirstCalendarYear to LastCalendarYear.
+    // The first and last days of years EarliestGedcomYear to LastCalendarYear.
     long long firstDay() const { return firstDay_; }
     long long lastDay() const { return lastDay_; }
 

@@ -1,16 +1,20 @@
 #include "gedcomindividual.h"
 
+#include "asciitext.h"
+
 #include <array>
 
 namespace {
 
 constexpr int EventLevel = 1;
 constexpr int DetailLevel = 2;
+constexpr int PhraseLevel = 3;
 
 void clear(GedcomIndividual::Value& value)
 {
     value.text.clear();
     value.present = false;
+    value.provisional = false;
     value.tag = {};
 }
 
@@ -19,6 +23,7 @@ void copy(GedcomIndividual::Value& to, const GedcomIndividual::Value& from)
     to.text.assign(from.text);
     to.tag = from.tag;
     to.present = from.present;
+    to.provisional = from.provisional;
 }
 
 } // namespace
@@ -34,6 +39,7 @@ void GedcomIndividual::begin(std::string_view xref)
     problemCount_ = 0;
     event_ = Event::Other;
     continued_ = nullptr;
+    phraseTarget_ = nullptr;
 }
 
 GedcomIndividual::Ending* GedcomIndividual::ending()
@@ -46,13 +52,16 @@ void GedcomIndividual::keep(Value& value, std::string_view tag, std::string_view
     value.text.assign(cut ? std::string_view() : text);
     value.tag = tag;
     value.present = true;
+    value.provisional = !cut && trimmed(text).empty();
+    phraseTarget_ = value.provisional ? &value : nullptr;
     continued_ = &value;
     continuedLevel_ = level;
 }
 
 void GedcomIndividual::endEvent()
 {
-    if (Ending* current = ending(); current != nullptr && eventAge_.present) {
+    // An empty AGE without a phrase states nothing.
+    if (Ending* current = ending(); current != nullptr && eventAge_.present && !trimmed(eventAge_.text).empty()) {
         if (eventDated_)
             copy(current->dateAge, eventAge_);
         if (!current->firstAge.present)
@@ -82,6 +91,13 @@ bool GedcomIndividual::add(const GedcomLine& line, bool cut)
         return true;
     }
     continued_ = nullptr;
+    if (line.tag == "PHRASE" && phraseTarget_ != nullptr && line.level == PhraseLevel) {
+        if (!cut)
+            phraseTarget_->text.append("(").append(trimmed(line.value)).append(")");
+        phraseTarget_ = nullptr;
+        return true;
+    }
+    phraseTarget_ = nullptr;
 
     if (line.level == EventLevel) {
         static constexpr std::array<std::pair<std::string_view, Event>, 5> Events = {{
@@ -108,8 +124,10 @@ bool GedcomIndividual::add(const GedcomLine& line, bool cut)
     Ending* current = ending();
     if (line.tag == "DATE") {
         Value* slot = event_ == Event::Birth ? &birth_ : event_ == Event::Christening ? &christening_ : &current->date;
-        if (slot->present)
+        if (slot->present && !slot->provisional)
             return false;
+        if (slot->present && current != nullptr)
+            clear(current->dateAge); // the provisional date's age goes with it
         keep(*slot, eventTag_, line.value, line.level, cut);
         eventDated_ = current != nullptr;
         return true;

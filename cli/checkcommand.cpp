@@ -1,0 +1,183 @@
+// spanwright-cli check FILE: what cannot be true in a family tree, and what
+// is unusual, told with how certain the dates make it.
+#include "commands.h"
+#include "datereading.h"
+#include "exitstatus.h"
+#include "gedzip.h"
+#include "treecheckfile.h"
+#include "treefindingtext.h"
+
+#include <CLI/App.hpp>
+
+#include <cstdio>
+#include <ctime>
+#include <iostream>
+#include <memory>
+
+namespace {
+
+// Findings are written in blocks of about this size.
+constexpr std::size_t OutputBlock = 1 << 16;
+
+struct Arguments
+{
+    std::string file;
+    std::string format = "csv";
+    std::vector<std::string> thresholds; // NAME=VALUE
+    std::vector<std::string> only;
+    std::string today;
+};
+
+[[noreturn]] void usage(const std::string& problem)
+{
+    std::cerr << "spanwright-cli check: " << problem << '\n';
+    throw exitWith(ExitUsage);
+}
+
+long long systemToday()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    constexpr int TmYearBase = 1900;
+    return dayNumberOf({local.tm_year + TmYearBase, local.tm_mon + 1, local.tm_mday});
+}
+
+TreeCheckOptions optionsOf(const Arguments& arguments)
+{
+    TreeCheckOptions options;
+    for (const std::string& setting : arguments.thresholds) {
+        const std::size_t equals = setting.find('=');
+        if (equals == std::string::npos)
+            usage("--rule " + setting + ": NAME=VALUE expected (" + treeThresholdNames() + ")");
+        const std::string problem =
+            setTreeThreshold(options.thresholds, std::string_view(setting).substr(0, equals),
+                             std::string_view(setting).substr(equals + 1));
+        if (!problem.empty())
+            usage("--rule " + problem);
+    }
+    if (!arguments.only.empty()) {
+        options.enabled.fill(false);
+        for (const std::string& name : arguments.only) {
+            const std::optional<TreeRule> rule = treeRuleNamed(name);
+            if (!rule)
+                usage("--only: there is no rule \"" + name + "\"");
+            options.enabled[static_cast<std::size_t>(*rule)] = true;
+        }
+    }
+    if (arguments.today.empty()) {
+        options.today = systemToday();
+    } else {
+        CalendarDate today;
+        const std::string problem = readCalendarDateFor("--today date", arguments.today, today);
+        if (!problem.empty())
+            usage(problem);
+        options.today = dayNumberOf(today);
+    }
+    return options;
+}
+
+void writeSummary(const std::string& file, const TreeCheckSummary& summary)
+{
+    std::cerr << file << ": " << summary.people << " people, " << summary.families << " families, "
+              << summary.total() << " findings; the tree held in " << summary.bytesHeld << " bytes";
+    if (summary.people > 0)
+        std::cerr << " (" << summary.bytesHeld / std::size_t(summary.people) << " per person)";
+    for (std::size_t rule = 0; rule < TreeRuleCount; ++rule) {
+        const auto& counts = summary.findings[rule];
+        if (counts[0] + counts[1] == 0)
+            continue;
+        std::cerr << "\n  " << treeRuleName(static_cast<TreeRule>(rule)) << ": " << counts[1] << " certain, "
+                  << counts[0] << " possible";
+    }
+    std::cerr << '\n';
+}
+
+void run(const Arguments& arguments)
+{
+    const TreeCheckOptions options = optionsOf(arguments);
+    std::string error;
+    std::FILE* in = openGedcomFile(arguments.file, error);
+    if (in == nullptr) {
+        std::cerr << "spanwright-cli: " << arguments.file << ": " << error << '\n';
+        throw exitWith(ExitUsage);
+    }
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(in, &std::fclose);
+
+    const bool json = arguments.format == "json";
+    std::string buffer;
+    bool written = true;
+    const auto flush = [&] {
+        written = written && std::fwrite(buffer.data(), 1, buffer.size(), stdout) == buffer.size();
+        buffer.clear();
+    };
+    if (json)
+        buffer.push_back('[');
+    else
+        buffer.append(TreeFindingHeader).push_back('\n');
+    bool first = true;
+    TreeCheckSummary summary;
+    const bool read = checkGedcomTree(in, arguments.file, options, std::cerr, [&](const TreeFinding& finding) {
+        if (json) {
+            buffer.append(first ? "\n" : ",\n");
+            appendFindingJson(buffer, finding);
+        } else {
+            appendFindingCsv(buffer, finding);
+        }
+        first = false;
+        if (buffer.size() >= OutputBlock)
+            flush();
+    }, summary);
+    if (!read)
+        throw exitWith(ExitUsage);
+    if (json)
+        buffer.append(first ? "]\n" : "\n]\n");
+    flush();
+    if (!written || std::fflush(stdout) != 0) {
+        std::cerr << "spanwright-cli: the findings could not be written\n";
+        throw exitWith(ExitUsage);
+    }
+    writeSummary(arguments.file, summary);
+    if (summary.total() > 0)
+        throw exitWith(ExitNoAnswer);
+}
+
+} // namespace
+
+void addCheckCommand(CLI::App& app)
+{
+    auto arguments = std::make_shared<Arguments>();
+    CLI::App* command = app.add_subcommand(
+        "check", "Checks a GEDCOM family tree for dates that cannot be true (a death before the birth, a "
+                 "child born after its mother's death...) and ages that are unusual, each marked certain or "
+                 "possible.");
+    command->add_option("FILE", arguments->file, "The GEDCOM file, or a GEDZIP archive")->required();
+    command->add_option("--format", arguments->format, "csv (the default) or json")
+        ->check(CLI::IsMember({"csv", "json"}));
+    command->add_option("--rule", arguments->thresholds,
+                        "NAME=VALUE: changes a threshold (" + treeThresholdNames() + "); may be repeated");
+    command->add_option("--only", arguments->only, "NAME,...: applies only these rules")->delimiter(',');
+    command->add_option("--today", arguments->today,
+                        "The day future_date compares with (5/17/1990); the system's date by default");
+    command->footer(
+        "One finding per line on standard output:\n"
+        "  rule,certainty,severity,individual,family,detail\n"
+        "certain: every reading of the dates breaks the rule; possible: some do.\n"
+        "A partial or qualified date (1850, MAR 1850, BET, BEF, AFT) stands for all its\n"
+        "days; a date open to one side counts only at its bound towards \"possible\";\n"
+        "nothing on an approximate date (ABT, CAL, EST) is certain. Ages are spans in\n"
+        "years, months and days, compared with the thresholds exactly.\n"
+        "Errors: death_before_birth, baptism_before_birth, burial_before_death,\n"
+        "birth_after_mother_death, birth_after_father_death (father_death_days=294),\n"
+        "unborn_parent, marriage_before_birth, marriage_after_death, future_date,\n"
+        "stated_age. Warnings: old_age=90, young_mother=17, old_mother=48,\n"
+        "young_father=18, old_father=65, early_marriage=17, late_marriage=50,\n"
+        "child_spacing (child_spacing_min_days=10, child_spacing_max_days=260).\n"
+        "A summary goes to standard error. Status: 0 no finding, 1 findings, 2 a file\n"
+        "that cannot be read or a mistake in the command.\n\n"
+        "Examples:\n"
+        "  spanwright-cli check tree.ged > findings.csv\n"
+        "  spanwright-cli check tree.ged --only young_mother,old_mother --rule young_mother=16\n"
+        "  spanwright-cli check tree.ged --format json --today 12/9/2026");
+    command->callback([arguments] { run(*arguments); });
+}

@@ -1,0 +1,53 @@
+#include "familytree.h"
+
+#include "asciitext.h"
+
+#include <stdexcept>
+
+GedcomDate TreeDate::gedcomDate() const
+{
+    GedcomDate date;
+    date.ok = present;
+    if (hasEarliest)
+        date.earliest = earliest;
+    if (hasLatest)
+        date.latest = latest;
+    date.approximate = approximate;
+    date.calendar = julian ? GedcomDate::Calendar::Julian : GedcomDate::Calendar::Gregorian;
+    return date;
+}
+
+TreeText FamilyTree::addText(std::string_view text)
+{
+    if (text.size() > UINT32_MAX - texts_.size())
+        throw std::length_error("the tree's texts are longer than 4 GiB");
+    TreeText ref{static_cast<std::uint32_t>(texts_.size()), static_cast<std::uint32_t>(text.size())};
+    texts_.append(text);
+    return ref;
+}
+
+std::size_t FamilyTree::bytesHeld() const
+{
+    return people.capacity() * sizeof(TreePerson) + families.capacity() * sizeof(TreeFamily)
+        + (children.capacity() + parentFamilyStart.capacity() + parentFamilies.capacity()) * sizeof(std::uint32_t)
+        + texts_.capacity();
+}
+
+TreeDate treeDateOf(std::string_view value, TreeText shown)
+{
+    TreeDate date;
+    const GedcomDate read = readGedcomDate(trimmed(value));
+    if (!read.ok)
+        return date;
+    date.present = true;
+    date.hasEarliest = read.earliest.has_value();
+    date.hasLatest = read.latest.has_value();
+    date.earliest = static_cast<std::int32_t>(read.earliest.value_or(0));
+    date.latest = static_cast<std::int32_t>(read.latest.value_or(0));
+    date.approximate = read.approximate;
+    // A value with a Julian and a Gregorian date is spanned in the
+    // Gregorian calendar, as the report does.
+    date.julian = read.calendar == GedcomDate::Calendar::Julian;
+    date.text = shown;
+    return date;
+}

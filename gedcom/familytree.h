@@ -1,0 +1,88 @@
+#pragma once
+
+#include "gedcomdate.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The dated events of a family tree and the links between its people and
+// families, held compactly: a tree must be held whole to link families, so
+// each person costs a fixed number of bytes and the texts share one store.
+
+// A place in the tree's text store, which holds at most 4 GiB.
+struct TreeText
+{
+    std::uint32_t offset = 0;
+    std::uint32_t size = 0;
+};
+
+// An event's date as the days it allows (see GedcomDate), with its text.
+struct TreeDate
+{
+    // Day numbers of the calendar's years fit in 32 bits.
+    std::int32_t earliest = 0;
+    std::int32_t latest = 0;
+    bool present = false; // the event has a date that could be read
+    bool hasEarliest = false;
+    bool hasLatest = false;
+    bool approximate = false;
+    bool julian = false; // every date of the value is Julian
+    TreeText text;
+
+    GedcomDate gedcomDate() const;
+};
+
+struct TreePerson
+{
+    enum class Sex : std::uint8_t { Unknown, Male, Female };
+
+    TreeText id;
+    TreeDate birth;
+    TreeDate christening; // the first dated CHR or BAPM
+    bool baptism = false; // that was a BAPM
+    TreeDate death;
+    TreeDate burial;
+    Sex sex = Sex::Unknown;
+};
+
+constexpr std::uint32_t NoOne = UINT32_MAX;
+
+struct TreeFamily
+{
+    TreeText id;
+    std::uint32_t husband = NoOne; // index into people
+    std::uint32_t wife = NoOne;
+    TreeDate marriage;
+    // The children are children[firstChild, firstChild + childCount) of
+    // the tree, in the order the file names them.
+    std::uint32_t firstChild = 0;
+    std::uint32_t childCount = 0;
+};
+
+class FamilyTree
+{
+public:
+    std::vector<TreePerson> people;
+    std::vector<TreeFamily> families;
+    std::vector<std::uint32_t> children; // person indices, by family
+
+    std::string_view text(TreeText ref) const { return std::string_view(texts_).substr(ref.offset, ref.size); }
+    // Throws std::length_error where the store would pass 4 GiB.
+    TreeText addText(std::string_view text);
+    // The families a person is a child in: parentFamilies[firstParentFamily[i] ...).
+    std::vector<std::uint32_t> parentFamilyStart; // people.size() + 1 entries
+    std::vector<std::uint32_t> parentFamilies;
+
+    // Bytes held, for the benchmark's per-person figure.
+    std::size_t bytesHeld() const;
+
+private:
+    std::string texts_;
+};
+
+// Reads a date value (its days from readGedcomDate); a value that is not a
+// date leaves the event undated. shown is the text kept for the findings.
+TreeDate treeDateOf(std::string_view value, TreeText shown);

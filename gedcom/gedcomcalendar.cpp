@@ -1,0 +1,149 @@
+#include "gedcomcalendar.h"
+
+#include "asciitext.h"
+#include "calendar.h"
+#include "calendardate.h"
+#include "frenchcalendar.h"
+#include "hebrewcalendar.h"
+#include "juliancalendar.h"
+
+#include <array>
+
+namespace {
+
+constexpr int MonthsPerYear = 12;
+constexpr std::array<std::string_view, MonthsPerYear> MonthNames = {
+    "JANUARY", "FEBRUARY", "MARCH", "APRIL", "MAY", "JUNE",
+    "JULY", "AUGUST", "SEPTEMBER", "OCTOBER", "NOVEMBER", "DECEMBER"};
+constexpr int September = 9;
+// In the order of hebrewcalendar.h: ADR is Adar, or Adar I in a leap year.
+constexpr std::array<std::string_view, HebrewMonthsPerYear> HebrewCodes = {
+    "TSH", "CSH", "KSL", "TVT", "SHV", "ADR", "ADS", "NSN", "IYR", "SVN", "TMZ", "AAV", "ELL"};
+constexpr std::array<std::string_view, FrenchRepublicanMonthsPerYear> FrenchCodes = {
+    "VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM", "FLOR", "PRAI", "MESS", "THER", "FRUC", "COMP"};
+
+struct CalendarWord
+{
+    std::string_view word;
+    GedcomCalendarKind kind;
+};
+constexpr std::array<CalendarWord, 8> CalendarWords = {{
+    {"@#DGREGORIAN@", GedcomCalendarKind::Gregorian},
+    {"@#DJULIAN@", GedcomCalendarKind::Julian},
+    {"@#DHEBREW@", GedcomCalendarKind::Hebrew},
+    {"@#DFRENCH R@", GedcomCalendarKind::FrenchRepublican},
+    {"GREGORIAN", GedcomCalendarKind::Gregorian},
+    {"JULIAN", GedcomCalendarKind::Julian},
+    {"HEBREW", GedcomCalendarKind::Hebrew},
+    {"FRENCH_R", GedcomCalendarKind::FrenchRepublican},
+}};
+
+template <size_t Count>
+int indexIn(const std::array<std::string_view, Count>& codes, std::string_view word)
+{
+    for (size_t i = 0; i < Count; ++i) {
+        if (codes[i] == word)
+            return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+std::string_view calendarName(GedcomCalendarKind kind)
+{
+    switch (kind) {
+    case GedcomCalendarKind::Julian:
+        return "Julian";
+    case GedcomCalendarKind::Hebrew:
+        return "Hebrew";
+    case GedcomCalendarKind::FrenchRepublican:
+        return "French Republican";
+    case GedcomCalendarKind::Gregorian:
+        break;
+    }
+    return "Gregorian";
+}
+
+bool calendarOfWord(std::string_view upperWord, GedcomCalendarKind& kind)
+{
+    for (const CalendarWord& entry : CalendarWords) {
+        if (entry.word == upperWord) {
+            kind = entry.kind;
+            return true;
+        }
+    }
+    return false;
+}
+
+int monthOfWord(GedcomCalendarKind kind, std::string_view word)
+{
+    switch (kind) {
+    case GedcomCalendarKind::Hebrew:
+        return indexIn(HebrewCodes, word);
+    case GedcomCalendarKind::FrenchRepublican:
+        return indexIn(FrenchCodes, word);
+    case GedcomCalendarKind::Gregorian:
+    case GedcomCalendarKind::Julian:
+        break;
+    }
+    if (word.size() > 1 && word.back() == '.')
+        word.remove_suffix(1);
+    if (word == "SEPT")
+        return September;
+    const int code = indexIn(UpperMonthAbbreviations, word);
+    return code != 0 ? code : indexIn(MonthNames, word);
+}
+
+int monthLengthIn(GedcomCalendarKind kind, int month, long long year)
+{
+    switch (kind) {
+    case GedcomCalendarKind::Gregorian:
+        return monthLength(month, double(year));
+    case GedcomCalendarKind::Julian:
+        return julianMonthLength(month, year);
+    case GedcomCalendarKind::Hebrew:
+        return hebrewMonthLength(month, year);
+    case GedcomCalendarKind::FrenchRepublican:
+        return frenchRepublicanMonthLength(month, year);
+    }
+    return 0;
+}
+
+long long dayNumberIn(GedcomCalendarKind kind, long long year, int month, int day)
+{
+    const CalendarDate date{year, month, day};
+    switch (kind) {
+    case GedcomCalendarKind::Julian:
+        return julianDayNumberOf(date);
+    case GedcomCalendarKind::Hebrew:
+        return hebrewDayNumberOf(date);
+    case GedcomCalendarKind::FrenchRepublican:
+        return frenchRepublicanDayNumberOf(date);
+    case GedcomCalendarKind::Gregorian:
+        break;
+    }
+    return dayNumberOf(date);
+}
+
+long long firstDayOfYearIn(GedcomCalendarKind kind, long long year)
+{
+    return dayNumberIn(kind, year, 1, 1);
+}
+
+std::string_view monthCode(GedcomCalendarKind kind, int month)
+{
+    const auto code = [month](const auto& codes) {
+        return month >= 1 && size_t(month) <= codes.size() ? codes[size_t(month - 1)] : std::string_view("?");
+    };
+    switch (kind) {
+    case GedcomCalendarKind::Hebrew:
+        return code(HebrewCodes);
+    case GedcomCalendarKind::FrenchRepublican:
+        return code(FrenchCodes);
+    case GedcomCalendarKind::Gregorian:
+    case GedcomCalendarKind::Julian:
+        break;
+    }
+    return code(UpperMonthAbbreviations);
+}

@@ -1,0 +1,466 @@
+#include "gedcomdate.h"
+
+#include "asciitext.h"
+#include "calendardate.h"
+#include "gedcomcalendar.h"
+#include "quotedtext.h"
+
+#include <array>
+#include <vector>
+
+namespace {
+
+constexpr int DaysPerWeek = 7;
+
+// Day number 0, 1 January of year 1, was a Monday.
+constexpr std::array<std::string_view, DaysPerWeek> WeekdayNames = {
+    "MONDAY", "TUESDAY", "WEDNESDAY", "THURSDAY", "FRIDAY", "SATURDAY", "SUNDAY"};
+constexpr std::array<std::string_view, 4> OrdinalSuffixes = {"ST", "ND", "RD", "TH"};
+constexpr std::array<std::string_view, 4> BeforeChrist = {"B.C.", "BC", "BCE", "B.C.E."};
+constexpr std::array<std::string_view, 2> AnnoDomini = {"AD", "A.D."};
+// The words written in place of an unknown date.
+constexpr std::array<std::string_view, 6> StatusWords = {"DECEASED", "DEAD", "STILLBORN", "INFANT", "CHILD",
+                                                         "UNKNOWN"};
+// The words that qualify or join dates; a calendar escape goes after them.
+constexpr std::array<std::string_view, 10> Keywords = {"ABT", "CAL", "EST", "BEF", "AFT", "BET", "AND",
+                                                       "FROM", "TO", "INT"};
+constexpr std::string_view EscapeStart = "@#D";
+constexpr size_t WeekdayCodeLength = 3;
+constexpr long long Ten = 10;
+
+bool allDigits(std::string_view text)
+{
+    if (text.empty())
+        return false;
+    for (char c : text) {
+        if (!isDigit(c))
+            return false;
+    }
+    return true;
+}
+
+// A whole number of at most nine digits (a day or a year; larger is refused
+// by the caller's range check).
+bool readNumber(std::string_view digits, long long& value)
+{
+    constexpr size_t MostDigits = 9;
+    if (!allDigits(digits) || digits.size() > MostDigits)
+        return false;
+    value = 0;
+    for (char c : digits)
+        value = value * Ten + (c - '0');
+    return true;
+}
+
+long long powerOfTen(size_t digits)
+{
+    long long power = 1;
+    for (size_t i = 0; i < digits; ++i)
+        power *= Ten;
+    return power;
+}
+
+// The calendar escapes are one token even where they hold a blank
+// ("@#DFRENCH R@").
+std::vector<std::string_view> tokens(std::string_view text)
+{
+    std::vector<std::string_view> result;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        if (isBlank(text[pos])) {
+            ++pos;
+            continue;
+        }
+        size_t end = pos;
+        if (text.substr(pos, EscapeStart.size()) == EscapeStart) {
+            end = text.find('@', pos + EscapeStart.size());
+            end = end == std::string_view::npos ? text.size() : end + 1;
+        } else {
+            while (end < text.size() && !isBlank(text[end]))
+                ++end;
+        }
+        result.push_back(text.substr(pos, end - pos));
+        pos = end;
+    }
+    return result;
+}
+
+using Tokens = std::vector<std::string_view>;
+
+// The text as written beside its upper-cased copy, which the tokens view:
+// messages quote what the file says.
+struct Source
+{
+    std::string_view original;
+    std::string_view upper;
+
+    std::string_view written(std::string_view first, std::string_view last) const
+    {
+        const size_t begin = static_cast<size_t>(first.data() - upper.data());
+        const size_t end = static_cast<size_t>(last.data() + last.size() - upper.data());
+        return original.substr(begin, end - begin);
+    }
+    std::string_view written(std::string_view token) const { return written(token, token); }
+};
+
+// One date of a value: the days of the day, month or year it names.
+struct OneDate
+{
+    GedcomCalendarKind calendar = GedcomCalendarKind::Gregorian;
+    long long first = 0;
+    long long last = 0;
+    long long year = 0;    // as written, before its era
+    bool beforeChrist = false;
+    size_t yearDigits = 0; // 0 when the year is borrowed
+};
+
+// What the other date of BET or FROM ... TO lends: the year of the second
+// to a first date without one, the first's leading digits to a short second
+// year.
+struct Neighbour
+{
+    const OneDate* date = nullptr;
+    bool lendsYear = false;
+};
+
+std::string titleCase(std::string_view word)
+{
+    std::string result(word);
+    for (size_t i = 1; i < result.size(); ++i)
+        result[i] = static_cast<char>(result[i] - 'A' + 'a');
+    return result;
+}
+
+int weekdayNumber(std::string_view token)
+{
+    for (size_t i = 0; i < WeekdayNames.size(); ++i) {
+        if (token == WeekdayNames[i] || token == WeekdayNames[i].substr(0, WeekdayCodeLength))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+template <size_t Count>
+bool isOneOf(const std::array<std::string_view, Count>& words, std::string_view token)
+{
+    for (std::string_view word : words) {
+        if (token == word)
+            return true;
+    }
+    return false;
+}
+
+// A keyword, with the full stop some programs write after it ("ABT.").
+bool isKeyword(std::string_view token, std::string_view keyword)
+{
+    if (token.size() == keyword.size() + 1 && token.back() == '.')
+        token.remove_suffix(1);
+    return token == keyword;
+}
+
+// A day, with an ordinal suffix allowed ("9th").
+bool readDay(std::string_view token, long long& day)
+{
+    for (std::string_view suffix : OrdinalSuffixes) {
+        if (token.size() > suffix.size() && token.substr(token.size() - suffix.size()) == suffix) {
+            token.remove_suffix(suffix.size());
+            break;
+        }
+    }
+    return readNumber(token, day);
+}
+
+// A year, or a dual year read as the later one: after the slash or hyphen
+// the later year, or as many of its last digits ("1731/32", "1611/2",
+// "1698/1699", "1702-1703").
+std::string readYear(std::string_view token, long long& year, size_t& digits)
+{
+    const size_t mark = token.find_first_of("/-");
+    if (mark == std::string_view::npos) {
+        if (!readNumber(token, year))
+            return "not a year";
+        digits = token.size();
+        return {};
+    }
+    long long later = 0;
+    const std::string_view first = token.substr(0, mark);
+    const std::string_view suffix = token.substr(mark + 1);
+    if (!readNumber(first, year) || suffix.size() > first.size() || !readNumber(suffix, later)
+        || later != (year + 1) % powerOfTen(suffix.size()))
+        return "not a year, nor a dual year such as 1731/32";
+    year += 1;
+    digits = first.size();
+    return {};
+}
+
+std::string readOneDate(Tokens parts, OneDate& date, const Source& source, const Neighbour& neighbour = {})
+{
+    if (parts.empty())
+        return "a date is missing";
+    const std::string_view written = source.written(parts.front(), parts.back());
+    const std::string_view front = parts.front();
+    if (calendarOfWord(front, date.calendar)) {
+        parts.erase(parts.begin());
+        for (std::string_view keyword : Keywords) {
+            if (!parts.empty() && isKeyword(parts.front(), keyword) && front.substr(0, 1) == "@")
+                return quotedExcerpt(written) + ": the calendar escape goes after " + std::string(keyword) + " ("
+                    + std::string(keyword) + " " + std::string(source.written(front)) + " ...)";
+        }
+    } else if (front.substr(0, EscapeStart.size()) == EscapeStart || (front.size() > 1 && front.front() == '_')) {
+        return "the calendar " + quotedExcerpt(source.written(front))
+            + " is not known (only Gregorian, Julian, Hebrew and French Republican)";
+    }
+    const bool christian = date.calendar == GedcomCalendarKind::Gregorian || date.calendar == GedcomCalendarKind::Julian;
+    int weekday = -1;
+    if (christian && !parts.empty() && parts.front().size() > 1 && parts.front().back() == ',') {
+        weekday = weekdayNumber(parts.front().substr(0, parts.front().size() - 1));
+        if (weekday < 0)
+            return quotedExcerpt(written) + " is not a date";
+        parts.erase(parts.begin());
+    }
+    bool beforeChrist = false;
+    if (christian && !parts.empty() && isOneOf(AnnoDomini, parts.front()))
+        parts.erase(parts.begin());
+    else if (christian && !parts.empty() && isOneOf(AnnoDomini, parts.back()))
+        parts.pop_back();
+    else if (!parts.empty() && isOneOf(BeforeChrist, parts.back())) {
+        if (!christian)
+            return quotedExcerpt(written) + ": only Gregorian and Julian years have an era B.C.";
+        beforeChrist = true;
+        parts.pop_back();
+    }
+    constexpr size_t MostParts = 3;
+    if (parts.empty() || parts.size() > MostParts)
+        return quotedExcerpt(written) + " is not a date (D MON YYYY, MON YYYY or YYYY)";
+
+    // A first date of BET or FROM without a year, whose last word is a month.
+    const bool borrowsYear = neighbour.lendsYear && parts.size() <= 2
+        && monthOfWord(date.calendar, parts.back()) != 0;
+    long long year = 0;
+    if (borrowsYear) {
+        year = neighbour.date->year;
+        beforeChrist = neighbour.date->beforeChrist;
+        parts.push_back({}); // in the year's place, so that the month and day stand where they do
+    } else {
+        std::string problem = readYear(parts.back(), year, date.yearDigits);
+        if (!problem.empty())
+            return quotedExcerpt(written) + ": " + quotedExcerpt(source.written(parts.back())) + " is " + problem;
+        constexpr size_t ShortYearDigits = 2;
+        const OneDate* first = neighbour.date;
+        if (first != nullptr && !neighbour.lendsYear && date.yearDigits <= ShortYearDigits
+            && first->yearDigits > ShortYearDigits && !beforeChrist && !first->beforeChrist) {
+            const long long unit = powerOfTen(date.yearDigits);
+            year += first->year / unit * unit;
+        }
+    }
+    date.year = year;
+    date.beforeChrist = beforeChrist;
+    if (beforeChrist && year == 0)
+        return quotedExcerpt(written) + ": there is no year 0 (1 B.C. is followed by A.D. 1)";
+    if (!beforeChrist && year == 0)
+        return quotedExcerpt(written) + ": there is no year 0";
+    // Astronomers' years: 1 BC is year 0.
+    const long long counted = beforeChrist ? 1 - year : year;
+    const long long earliest = christian ? EarliestGedcomYear : 1;
+    if (counted < earliest || counted > LastCalendarYear)
+        return quotedExcerpt(written) + ": the year is not from "
+            + (christian ? std::to_string(1 - EarliestGedcomYear) + " B.C." : std::string("1")) + " to "
+            + std::to_string(LastCalendarYear);
+    int month = 0;
+    if (parts.size() >= 2) {
+        month = monthOfWord(date.calendar, parts[parts.size() - 2]);
+        if (month == 0)
+            return quotedExcerpt(written) + ": " + quotedExcerpt(source.written(parts[parts.size() - 2]))
+                + " is not a month" + (christian ? "" : " of the " + std::string(calendarName(date.calendar)) + " calendar");
+        if (monthLengthIn(date.calendar, month, counted) == 0)
+            return quotedExcerpt(written) + ": " + std::string(monthCode(date.calendar, month))
+                + " is only in a leap year, and " + std::to_string(year) + " is not one";
+    }
+    long long day = 0;
+    if (parts.size() == MostParts) {
+        // "8/9 JUL 1457": one of two days.
+        std::string_view dayToken = parts[0];
+        long long lastDay = 0;
+        const size_t slash = dayToken.find('/');
+        const bool twoDays = slash != std::string_view::npos;
+        if (twoDays && (!readDay(dayToken.substr(slash + 1), lastDay)))
+            return quotedExcerpt(written) + ": " + quotedExcerpt(source.written(parts[0])) + " is not a day";
+        if (twoDays)
+            dayToken = dayToken.substr(0, slash);
+        if (!readDay(dayToken, day))
+            return quotedExcerpt(written) + ": " + quotedExcerpt(source.written(parts[0])) + " is not a day";
+        if (!twoDays)
+            lastDay = day;
+        const int length = monthLengthIn(date.calendar, month, counted);
+        if (twoDays && lastDay != day + 1)
+            return quotedExcerpt(written) + ": two days are written as consecutive days (8/9 JUL 1457)";
+        if (day < 1 || lastDay > length)
+            return quotedExcerpt(written) + ": " + std::string(monthCode(date.calendar, month)) + " "
+                + std::to_string(year) + " has " + std::to_string(length) + " days";
+        date.first = dayNumberIn(date.calendar, counted, month, static_cast<int>(day));
+        date.last = date.first + (lastDay - day);
+    } else if (month != 0) {
+        date.first = dayNumberIn(date.calendar, counted, month, 1);
+        date.last = date.first + monthLengthIn(date.calendar, month, counted) - 1;
+    } else {
+        date.first = firstDayOfYearIn(date.calendar, counted);
+        date.last = firstDayOfYearIn(date.calendar, counted + 1) - 1;
+    }
+    if (weekday >= 0) {
+        if (day == 0 || date.first != date.last)
+            return quotedExcerpt(written) + ": a weekday without a day";
+        const long long actual = ((date.first % DaysPerWeek) + DaysPerWeek) % DaysPerWeek;
+        if (actual != weekday)
+            return quotedExcerpt(written) + ": that day was a " + titleCase(WeekdayNames[size_t(actual)]);
+    }
+    return {};
+}
+
+GedcomDate refused(std::string problem)
+{
+    GedcomDate date;
+    date.problem = std::move(problem);
+    return date;
+}
+
+// Where the joining word stands: AND (or a lone hyphen) after BET, TO after
+// FROM.
+size_t joinerIndex(const Tokens& parts, std::string_view joiner)
+{
+    for (size_t i = 1; i < parts.size(); ++i) {
+        if (isKeyword(parts[i], joiner) || (joiner == "AND" && parts[i] == "-"))
+            return i;
+    }
+    return parts.size();
+}
+
+void markWritten(GedcomDate& date, GedcomCalendarKind kind)
+{
+    date.julianWritten = date.julianWritten || kind == GedcomCalendarKind::Julian;
+    date.hebrewWritten = date.hebrewWritten || kind == GedcomCalendarKind::Hebrew;
+    date.frenchWritten = date.frenchWritten || kind == GedcomCalendarKind::FrenchRepublican;
+}
+
+GedcomDate::Calendar calendarOf(GedcomCalendarKind kind)
+{
+    switch (kind) {
+    case GedcomCalendarKind::Julian:
+        return GedcomDate::Calendar::Julian;
+    case GedcomCalendarKind::Hebrew:
+        return GedcomDate::Calendar::Hebrew;
+    case GedcomCalendarKind::FrenchRepublican:
+        return GedcomDate::Calendar::FrenchRepublican;
+    case GedcomCalendarKind::Gregorian:
+        break;
+    }
+    return GedcomDate::Calendar::Gregorian;
+}
+
+// BET a AND b, FROM a TO b: from the first day of the one to the last of the
+// other.
+GedcomDate readTwoDates(const Tokens& parts, std::string_view joiner, const Source& source)
+{
+    const std::string_view written = source.original;
+    const size_t join = joinerIndex(parts, joiner);
+    if (join == parts.size())
+        return refused(quotedExcerpt(written) + ": " + std::string(source.written(parts.front())) + " without "
+                       + std::string(joiner));
+    const Tokens firstParts(parts.begin() + 1, parts.begin() + long(join));
+    const Tokens secondParts(parts.begin() + long(join) + 1, parts.end());
+    OneDate first;
+    OneDate second;
+    std::string problem;
+    // A first date that ends with a month takes its year from the second.
+    const bool firstWithoutYear = !firstParts.empty() && !allDigits(firstParts.back())
+        && firstParts.back().find_first_of("/-") == std::string_view::npos;
+    if (firstWithoutYear) {
+        problem = readOneDate(secondParts, second, source);
+        if (problem.empty())
+            problem = readOneDate(firstParts, first, source, Neighbour{&second, true});
+    } else {
+        problem = readOneDate(firstParts, first, source);
+        if (problem.empty())
+            problem = readOneDate(secondParts, second, source, Neighbour{&first, false});
+    }
+    if (!problem.empty())
+        return refused(problem);
+    if (second.last < first.first)
+        return refused(quotedExcerpt(written) + ": the second date lies before the first");
+    GedcomDate date;
+    date.ok = true;
+    date.earliest = first.first;
+    date.latest = second.last;
+    date.calendar = first.calendar == second.calendar ? calendarOf(first.calendar) : GedcomDate::Calendar::Mixed;
+    markWritten(date, first.calendar);
+    markWritten(date, second.calendar);
+    return date;
+}
+
+// The value without blanks around it and without a final full stop.
+std::string_view statusWordOf(std::string_view upper)
+{
+    std::string_view word = trimmed(upper);
+    if (word.size() > 1 && word.back() == '.')
+        word.remove_suffix(1);
+    return word;
+}
+
+} // namespace
+
+GedcomDate readGedcomDate(std::string_view original)
+{
+    std::string upper(original);
+    for (char& c : upper)
+        c = upperAscii(c);
+    std::string_view text = upper;
+    const Source source{original, text};
+    Tokens parts = tokens(text);
+    if (parts.empty())
+        return refused("no date given");
+    if (isOneOf(StatusWords, statusWordOf(text))) {
+        GedcomDate date;
+        date.noDate = GedcomDate::NoDate::StatusWord;
+        date.stillborn = statusWordOf(text) == "STILLBORN";
+        return date;
+    }
+    const size_t phrase = text.find('(');
+    if (isKeyword(parts.front(), "INT")) {
+        // An interpreted date: the date, then the phrase it was read from.
+        parts = tokens(text.substr(0, phrase));
+        parts.erase(parts.begin());
+    } else if (phrase != std::string_view::npos) {
+        GedcomDate date;
+        date.noDate = GedcomDate::NoDate::Phrase;
+        return date;
+    }
+    if (parts.empty())
+        return refused(quotedExcerpt(original) + " is not a date");
+
+    const std::string_view keyword = parts.front();
+    if (isKeyword(keyword, "BET"))
+        return readTwoDates(parts, "AND", source);
+    if (isKeyword(keyword, "FROM") && joinerIndex(parts, "TO") != parts.size())
+        return readTwoDates(parts, "TO", source);
+
+    GedcomDate date;
+    const bool approximate = isKeyword(keyword, "ABT") || isKeyword(keyword, "CAL") || isKeyword(keyword, "EST");
+    const bool before = isKeyword(keyword, "BEF") || isKeyword(keyword, "TO");
+    const bool after = isKeyword(keyword, "AFT") || isKeyword(keyword, "FROM");
+    const bool strict = isKeyword(keyword, "BEF") || isKeyword(keyword, "AFT");
+    if (approximate || before || after)
+        parts.erase(parts.begin());
+    OneDate one;
+    const std::string problem = readOneDate(parts, one, source);
+    if (!problem.empty())
+        return refused(problem);
+    date.ok = true;
+    date.approximate = approximate;
+    date.calendar = calendarOf(one.calendar);
+    markWritten(date, one.calendar);
+    // BEF and AFT leave the date itself out; FROM and TO take it in.
+    if (!before)
+        date.earliest = strict ? one.last + 1 : one.first;
+    if (!after)
+        date.latest = strict ? one.first - 1 : one.last;
+    return date;
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// A DATE value of a GEDCOM file, read as the days it allows.
+//
+// Days are the day numbers of calendardate.h (days since 1 January of year 1,
+// Gregorian), whatever calendar the date is written in, so that dates of
+// every calendar compare and a date is converted by its day number.
+struct GedcomDate
+{
+    // The calendar the span is worked out in: two Julian dates in the Julian
+    // one, every other pair in the Gregorian one (Mixed: the value's dates
+    // are of several calendars).
+    enum class Calendar { Gregorian, Julian, Mixed, Hebrew, FrenchRepublican };
+    // A value that is no date, yet no error either.
+    enum class NoDate {
+        None,
+        StatusWord, // DECEASED, DEAD, STILLBORN, INFANT, CHILD, UNKNOWN
+        Phrase,     // "(in the war)", kept as text
+    };
+
+    bool ok = false;
+    std::string problem; // why the value is not a date, when !ok and noDate is None
+    NoDate noDate = NoDate::None;
+    bool stillborn = false; // the status word STILLBORN: an age of 0
+
+    // The first and last day the value allows; an open side (BEF, AFT, FROM
+    // or TO alone) has none.
+    std::optional<long long> earliest;
+    std::optional<long long> latest;
+    // ABT, CAL or EST: the days are those of the date as written, but the
+    // event may lie outside them.
+    bool approximate = false;
+    Calendar calendar = Calendar::Gregorian;
+    // The calendars other than the Gregorian one that the value's dates are
+    // written in, for the row's note.
+    bool julianWritten = false;
+    bool hebrewWritten = false;
+    bool frenchWritten = false;
+
+    // One day, not approximate.
+    bool exact() const { return ok && !approximate && earliest && latest && *earliest == *latest; }
+};
+
+// Reads a date value by the GEDCOM 5.5.1 and 7.0 grammars:
+//   D MON YYYY, MON YYYY, YYYY (any case; a full stop after a keyword or a
+//   month, SEPT and the English month names are taken too);
+//   ABT, CAL, EST <date>; BEF, AFT <date>; BET <date> AND <date> (or
+//   "BET <date> - <date>"); FROM <date>, TO <date>, FROM <date> TO <date>;
+//   INT <date> (<phrase>);
+//   years B.C., BC, BCE (no year 0: 1 BC is followed by AD 1) and AD;
+//   dual years, the later year: 1731/32, 1611/2, 1698/1699, 1702-1703;
+//   a two-day range "8/9 JUL 1457";
+//   in BET and FROM ... TO, a first date without its year takes the
+//   second's (BET JUN AND DEC 1900), a second year of one or two digits
+//   the first's leading digits (BET OCT 1671 AND 74);
+//   calendars: the escapes @#DGREGORIAN@, @#DJULIAN@, @#DHEBREW@,
+//   @#DFRENCH R@ and the keywords GREGORIAN, JULIAN, HEBREW, FRENCH_R
+//   before a date, with the Hebrew (TSH ... ELL, ADS in leap years) and
+//   French Republican (VEND ... COMP) month codes.
+// BEF a date allows the days before its first day, AFT the days after its
+// last; BET and FROM...TO allow the days from the first day of the one to
+// the last day of the other.
+// A status word in place of the date and a date phrase are no date (see
+// NoDate). Refused, with the reason: other calendars (named), days that are
+// not in the month, anything else.
+// Also read, because old programs wrote it: an ordinal day ("9th") and a
+// weekday before the date ("Tuesday, 9th November 1841"), which must be the
+// date's weekday.
+GedcomDate readGedcomDate(std::string_view text);

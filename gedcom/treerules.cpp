@@ -1,0 +1,128 @@
+#include "treerules.h"
+
+#include <algorithm>
+
+namespace {
+
+// Nothing on an approximate date is certain.
+Certainty capped(Certainty certainty, const GedcomDate& a, const GedcomDate& b)
+{
+    if (certainty == Certainty::Certain && (a.approximate || b.approximate))
+        return Certainty::Possible;
+    return certainty;
+}
+
+Certainty certainty(bool certain, bool possible)
+{
+    return certain ? Certainty::Certain : possible ? Certainty::Possible : Certainty::None;
+}
+
+// Some reading puts the event on or after the birth.
+bool eventCanFollow(const GedcomDate& birth, const GedcomDate& event)
+{
+    return !birth.earliest || !event.latest || *event.latest >= *birth.earliest;
+}
+
+} // namespace
+
+GedcomDate closedAtBound(const GedcomDate& date)
+{
+    GedcomDate closed = date;
+    if (!closed.earliest)
+        closed.earliest = closed.latest;
+    if (!closed.latest)
+        closed.latest = closed.earliest;
+    return closed;
+}
+
+GedcomSpanCalendar spanCalendarOf(const GedcomDate& a, const GedcomDate& b)
+{
+    return GedcomSpanCalendar(a.calendar == GedcomDate::Calendar::Julian
+                              && b.calendar == GedcomDate::Calendar::Julian);
+}
+
+Certainty laterByMoreThan(const GedcomDate& later, const GedcomDate& earlier, long long days)
+{
+    if (!later.ok || !earlier.ok)
+        return Certainty::None;
+    const bool certain = later.earliest && earlier.latest && *later.earliest - *earlier.latest > days;
+    const GedcomDate l = closedAtBound(later);
+    const GedcomDate e = closedAtBound(earlier);
+    return capped(certainty(certain, *l.latest - *e.earliest > days), later, earlier);
+}
+
+Certainty apartBetween(const GedcomDate& a, const GedcomDate& b, long long least, long long most)
+{
+    if (!a.ok || !b.ok)
+        return Certainty::None;
+    // The distances the readings give run without a gap from the nearest
+    // to the farthest.
+    const auto nearest = [](const GedcomDate& x, const GedcomDate& y) {
+        return std::max({0LL, *x.earliest - *y.latest, *y.earliest - *x.latest});
+    };
+    const auto farthest = [](const GedcomDate& x, const GedcomDate& y) {
+        return std::max(*x.latest - *y.earliest, *y.latest - *x.earliest);
+    };
+    const bool bounded = a.earliest && a.latest && b.earliest && b.latest;
+    const bool certain = bounded && nearest(a, b) > least && farthest(a, b) < most;
+    const GedcomDate ca = closedAtBound(a);
+    const GedcomDate cb = closedAtBound(b);
+    return capped(certainty(certain, nearest(ca, cb) < most && farthest(ca, cb) > least), a, b);
+}
+
+Certainty youngerThan(const GedcomDate& birth, const GedcomDate& event, const Age& threshold,
+                      const GedcomSpanCalendar& calendar)
+{
+    if (!birth.ok || !event.ok || !eventCanFollow(birth, event))
+        return Certainty::None;
+    const AgeBounds all = ageBounds(birth, event, calendar);
+    const bool certain = all.greatest && compareAge(ageOf(*all.greatest), threshold) < 0;
+    const GedcomDate b = closedAtBound(birth);
+    const GedcomDate e = closedAtBound(event);
+    const bool possible = eventCanFollow(b, e) && compareAge(ageOf(ageBounds(b, e, calendar).least), threshold) < 0;
+    return capped(certainty(certain, possible), birth, event);
+}
+
+Certainty olderThan(const GedcomDate& birth, const GedcomDate& event, const Age& threshold,
+                    const GedcomSpanCalendar& calendar)
+{
+    if (!birth.ok || !event.ok || !eventCanFollow(birth, event))
+        return Certainty::None;
+    const bool certain = compareAge(ageOf(ageBounds(birth, event, calendar).least), threshold) > 0;
+    const GedcomDate b = closedAtBound(birth);
+    const GedcomDate e = closedAtBound(event);
+    bool possible = false;
+    if (eventCanFollow(b, e)) {
+        const AgeBounds closed = ageBounds(b, e, calendar);
+        possible = closed.greatest && compareAge(ageOf(*closed.greatest), threshold) > 0;
+    }
+    return capped(certainty(certain, possible), birth, event);
+}
+
+Certainty statedAgeContradicted(const GedcomDate& birth, const GedcomDate& death, const StatedAge& stated,
+                                const GedcomSpanCalendar& calendar)
+{
+    if (!birth.ok || !death.ok || !stated.ok || !stated.meetable() || !eventCanFollow(birth, death))
+        return Certainty::None;
+    const AgeCheck check = checkStatedAge(birth, death, stated, calendar);
+    if (check.outcome == AgeCheck::Outcome::Disagrees)
+        return capped(Certainty::Certain, birth, death);
+    const GedcomDate b = closedAtBound(birth);
+    const GedcomDate d = closedAtBound(death);
+    if (!eventCanFollow(b, d))
+        return Certainty::None;
+    const bool open = !birth.earliest || !birth.latest || !death.earliest || !death.latest;
+    const AgeCheck closed = open ? checkStatedAge(b, d, stated, calendar) : check;
+    if (closed.outcome == AgeCheck::Outcome::Disagrees)
+        return Certainty::Possible;
+    if (closed.outcome != AgeCheck::Outcome::Agrees)
+        return Certainty::None;
+    // Some reading gives the stated age; every one does when the shortest
+    // and the longest span do.
+    const AgeBounds spans = ageBounds(b, d, calendar);
+    const long long shortestDays = std::max(0LL, *d.earliest - *b.latest);
+    const long long longestDays = *d.latest - *b.earliest;
+    const bool all = compareWithStatedAge(spans.least, shortestDays, stated) == 0 && spans.greatest
+        && compareWithStatedAge(*spans.greatest, longestDays, stated) == 0;
+    return all ? Certainty::None : Certainty::Possible;
+}
