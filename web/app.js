@@ -211,7 +211,8 @@ $("batch-run").addEventListener("click", async () => {
         } else {
             offerDownload($("batch-download"), answer.result, `${baseName(batchFile.name)}-spans.csv`);
             $("batch-status").textContent =
-                `${answer.rows} rows, ${answer.rowsWithErrors} rows with errors.`;
+                `${answer.rows} rows, ${answer.rowsWithErrors} rows with errors.`
+                + answer.notes.map((note) => ` ${note}`).join("");
         }
     } catch (error) {
         $("batch-status").textContent = error.message;
@@ -307,6 +308,41 @@ function showReport() {
     return rows.length;
 }
 
+// The findings by rule, then certainty (certain first), each group a
+// disclosure naming its count.
+function showFindings(findings) {
+    const groups = new Map();
+    for (const finding of findings) {
+        const key = `${finding.rule} (${finding.severity}), ${finding.certainty}`;
+        if (!groups.has(key))
+            groups.set(key, []);
+        groups.get(key).push(finding);
+    }
+    const rank = (key) => (key.endsWith("certain") ? 0 : 1);
+    const keys = [...groups.keys()].sort((a, b) => a.split(" ")[0].localeCompare(b.split(" ")[0]) || rank(a) - rank(b));
+    const list = keys.map((key) => {
+        const details = document.createElement("details");
+        const summary = document.createElement("summary");
+        summary.textContent = `${key}: ${groups.get(key).length}`;
+        const items = document.createElement("ul");
+        for (const finding of groups.get(key)) {
+            const item = document.createElement("li");
+            const who = [finding.individual, finding.family].filter(Boolean).join(", ");
+            item.textContent = who ? `${who}: ${finding.detail}` : finding.detail;
+            items.append(item);
+        }
+        details.append(summary, items);
+        return details;
+    });
+    if (!list.length) {
+        const none = document.createElement("p");
+        none.textContent = "The tree check finds nothing.";
+        list.push(none);
+    }
+    $("tree-finding-groups").replaceChildren(...list);
+    $("tree-findings").hidden = false;
+}
+
 $("tree-errors-only").addEventListener("change", () => report.rows.length && showReport());
 
 $("tree-file").addEventListener("change", async () => {
@@ -316,6 +352,8 @@ $("tree-file").addEventListener("change", async () => {
     $("tree-status").textContent = `Reading ${file.name}…`;
     $("tree-download").hidden = true;
     $("tree-report").hidden = true;
+    $("tree-report-title").hidden = true;
+    $("tree-findings").hidden = true;
     try {
         const answer = await ask({ type: "tree", file });
         const text = new TextDecoder().decode(answer.report);
@@ -327,6 +365,8 @@ $("tree-file").addEventListener("change", async () => {
             $("tree-status").textContent = warnings || `${file.name} is not a GEDCOM file.`;
             return;
         }
+        showFindings(answer.findings);
+        $("tree-report-title").hidden = false;
         const shown = showReport();
         const errors = rows.filter((row) => row[errorColumn()]).length;
         $("tree-status").textContent = `${rows.length} people, ${errors} rows with errors`

@@ -68,6 +68,7 @@ const isZip = (bytes) => bytes.length >= 4
 
 // --- Jobs ---------------------------------------------------------------
 
+// The report and the tree check's findings of one GEDCOM file.
 async function treeReport(file) {
     let bytes = new Uint8Array(await file.arrayBuffer());
     if (isZip(bytes))
@@ -78,55 +79,43 @@ async function treeReport(file) {
     bytes = null;
     try {
         const answer = engine.gedcomReport(inPath, outPath, file.name);
-        return { status: answer.status, warnings: answer.warnings, report: engine.FS.readFile(outPath) };
+        const check = engine.treeCheck(inPath, file.name);
+        return { status: answer.status, warnings: answer.warnings, report: engine.FS.readFile(outPath),
+                 findings: check.ok ? check.findings : [] };
     } finally {
         engine.FS.unlink(inPath);
         engine.FS.unlink(outPath);
     }
 }
 
-// The user's file, read where it lies (a slice at a time) rather than
-// copied into the module's memory.
-function mountInput(data, name) {
-    const folder = "/input";
-    engine.FS.mkdir(folder);
-    engine.FS.mount(engine.FS.filesystems.WORKERFS, { blobs: [{ name, data }] }, folder);
-    return {
-        path: `${folder}/${name}`,
-        unmount() {
-            engine.FS.unmount(folder);
-            engine.FS.rmdir(folder);
-        },
-    };
+function headerFields(start, delimiter) {
+    return { fields: engine.csvHeader(start, delimiter) };
 }
 
-function headerFields(file) {
-    const input = mountInput(file.slice(0, HeaderBytes), file.name);
-    try {
-        return { fields: engine.csvHeader(input.path) };
-    } finally {
-        input.unmount();
-    }
-}
-
-function batch(file, options, job) {
-    const input = mountInput(file, file.name);
+// The file a piece at a time through the batch job: memory holds the
+// output and one piece of the input.
+async function batch(file, options, job) {
+    const run = new engine.WebBatch({ ...options, name: file.name });
     const pieces = [];
     let lastProgress = 0;
     try {
-        const answer = engine.runBatch(input.path, file.name, options, (bytes, rows) => {
+        for (let at = 0; at < file.size && !run.problem(); at += ChunkSize) {
+            const piece = new Uint8Array(await file.slice(at, at + ChunkSize).arrayBuffer());
+            pieces.push(run.feed(piece).slice());
             const now = performance.now();
             if (now - lastProgress > ProgressInterval) {
                 lastProgress = now;
-                postMessage({ type: "progress", job, done: file.size ? bytes / file.size : 1, rows });
+                postMessage({ type: "progress", job, done: (at + piece.length) / file.size, rows: run.rows() });
             }
-        }, (piece) => pieces.push(piece.slice()));
-        if (answer.problem)
-            return { problem: answer.problem };
-        return { result: new Blob(pieces, { type: "text/csv" }), rows: answer.rows,
-                 rowsWithErrors: answer.rowsWithErrors };
+        }
+        if (!run.problem())
+            pieces.push(run.finish().slice());
+        if (run.problem())
+            return { problem: run.problem() };
+        return { result: new Blob(pieces, { type: "text/csv" }), rows: run.rows(),
+                 rowsWithErrors: run.rowsWithErrors(), notes: run.notes() };
     } finally {
-        input.unmount();
+        run.delete();
     }
 }
 
@@ -138,9 +127,10 @@ addEventListener("message", async ({ data }) => {
         if (data.type === "tree")
             answer = await treeReport(data.file);
         else if (data.type === "header")
-            answer = headerFields(data.file);
+            answer = headerFields(new Uint8Array(await data.file.slice(0, HeaderBytes).arrayBuffer()),
+                                  data.delimiter);
         else if (data.type === "batch")
-            answer = batch(data.file, data.options, job);
+            answer = await batch(data.file, data.options, job);
         else
             throw new Error(`unknown job ${data.type}`);
         postMessage({ ...answer, type: "done", job });
