@@ -37,8 +37,10 @@ function calculate() {
     showEntry();
     const answer = engine.span($("birth").value, $("death").value);
     if (!answer.ok) {
+        // The accepted forms are always shown beside a refused date.
+        const forms = answer.message.includes(engine.dateFormsRead) ? [] : [`Dates ${engine.dateFormsRead}.`];
         showSpanProblem(answer.field, answer.wrongFormat
-            ? [WrongDateFormat, answer.message] : [answer.message]);
+            ? [WrongDateFormat, answer.message, ...forms] : [answer.message]);
         return;
     }
     entries = answer.entries;
@@ -127,12 +129,15 @@ function batchChoice() {
     return chosen === 2 ? { begin, end, age } : null;
 }
 
+const ChooseTwo = "Choose two columns: begin and end, end and age, or begin and age.";
+
 function updateRun() {
     const ready = batchFile !== null && batchChoice() !== null;
     $("batch-run").disabled = !ready;
-    if (batchFile && !ready)
-        $("batch-status").textContent =
-            "Choose two columns: begin and end, end and age, or begin and age.";
+    const chosen = columnSelects.filter((select) => select.value !== "").length;
+    if (batchFile && header.length)
+        $("batch-status").textContent = `${batchFile.name}: ${header.length} columns.`
+            + (ready || chosen === 0 ? "" : ` ${ChooseTwo}`);
 }
 
 // A column as the command line names it: by its name, or by its position
@@ -160,7 +165,6 @@ async function chooseBatchFile(file) {
             ...header.map((name, i) => new Option(`${i + 1}: ${name}`, String(i))));
     }
     if (header.length) {
-        $("batch-status").textContent = `${file.name}: ${header.length} columns.`;
         updateRun();
     } else {
         $("batch-run").disabled = true;

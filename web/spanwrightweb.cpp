@@ -290,6 +290,7 @@ EMSCRIPTEN_BINDINGS(spanwright)
     emscripten::function("csvHeader", &csvHeader);
     emscripten::function("gedcomReport", &gedcomReport);
     emscripten::function("treeCheck", &treeCheck);
+    emscripten::constant("dateFormsRead", std::string(DateFormsRead));
     emscripten::class_<WebBatch>("WebBatch")
         .constructor<const val&>()
         .function("feed", &WebBatch::feed)
