@@ -2,6 +2,7 @@
 // report: every form it reads, and every text it must refuse rather than
 // misread. QtTest serves only as the runner.
 
+#include "calendar.h"
 #include "calendardate.h"
 #include "datereader.h"
 #include "monthnames.h"
@@ -72,6 +73,16 @@ private slots:
         QFETCH(QByteArray, name);
         QFETCH(int, month);
         QCOMPARE(monthOfName(view(name)), month);
+    }
+
+    // The whole-number month lengths of the reader are the window's.
+    void monthLengths()
+    {
+        constexpr long long LastYear = 2400; // every rule of the leap years, and more
+        for (long long year = 1; year <= LastYear; ++year) {
+            for (int month = 1; month <= 12; ++month)
+                QCOMPARE(daysInMonth(month, year), monthLength(month, double(year)));
+        }
     }
 
     void read_data()
