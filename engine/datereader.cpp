@@ -249,7 +249,7 @@ std::string dateReadingText(const DateReading& reading)
         return about + (first.year == last.year ? from : from + "-" + to);
     const bool wholeMonth = first.year == last.year && first.month == last.month && first.day == 1
         && dateOfDayNumber(latest + 1).day == 1;
-    if (wholeMonth)
-        return about + from;
+    if (wholeMonth) // (January as a bound would be written as its year)
+        return about + std::string(fullMonthName(first.month)) + " " + paddedYear(first.year);
     return "between " + from + " and " + to;
 }

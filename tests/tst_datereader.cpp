@@ -262,6 +262,8 @@ private slots:
         QTest::newRow("early year") << QByteArray("Jan 5, 90") << QByteArray("1/5/0090");
         QTest::newRow("month") << QByteArray("may 1850") << QByteArray("May 1850");
         QTest::newRow("year") << QByteArray("1850") << QByteArray("1850");
+        QTest::newRow("January") << QByteArray("Jan 425") << QByteArray("January 0425");
+        QTest::newRow("about December") << QByteArray("abt Dec 1850") << QByteArray("about December 1850");
         QTest::newRow("about") << QByteArray("c. 1850") << QByteArray("about 1850");
         QTest::newRow("before") << QByteArray("bef 1850") << QByteArray("before 1850");
         QTest::newRow("before a day") << QByteArray("bef 5/17/1990") << QByteArray("before 5/17/1990");
