@@ -54,7 +54,7 @@ const char* secondOption(BatchMode mode) { return mode == BatchMode::Span ? "--e
 
 BatchJob::BatchJob(BatchSettings settings, Sink sink, StageMaker makeStage)
     : settings_(std::move(settings)), sink_(std::move(sink)), makeStage_(std::move(makeStage)),
-      reader_(CsvReader::DefaultChunkSize, settings_.delimiter),
+      reader_(settings_.delimiter),
       onRow_([this](const CsvReader::Row& row) { return onRow(row); }),
       dateNotes_(std::make_shared<BatchDateNotes>())
 {

@@ -1,10 +1,8 @@
 #include "csvreader.h"
 
-#include <cerrno>
 #include <cstring>
-#include <memory>
 
-CsvReader::CsvReader(size_t chunkSize, char delimiter) : chunkSize_(chunkSize), delimiter_(delimiter)
+CsvReader::CsvReader(char delimiter) : delimiter_(delimiter)
 {
     for (unsigned char c : {static_cast<unsigned char>(delimiter), static_cast<unsigned char>('"'),
                             static_cast<unsigned char>('\r'), static_cast<unsigned char>('\n')})
@@ -200,25 +198,4 @@ CsvReader::Outcome CsvReader::finish(const RowHandler& onRow)
         break;
     }
     return outcomeOf(true);
-}
-
-CsvReader::Outcome CsvReader::read(std::FILE* file, const RowHandler& onRow, const ProgressHandler& onProgress)
-{
-    const std::unique_ptr<char[]> chunk(new char[chunkSize_]);
-    unsigned long long bytesRead = 0;
-    for (;;) {
-        const size_t size = std::fread(chunk.get(), 1, chunkSize_, file);
-        if (size == 0)
-            break;
-        bytesRead += size;
-        if (feed(std::string_view(chunk.get(), size), onRow) != Outcome::Done)
-            return outcome_;
-        if (onProgress)
-            onProgress(bytesRead);
-    }
-    if (std::ferror(file)) {
-        readError_ = errno;
-        return Outcome::ReadError;
-    }
-    return finish(onRow);
 }

@@ -1,7 +1,6 @@
 #include "datepieces.h"
 
 #include "asciitext.h"
-#include "calendar.h"
 #include "calendardate.h"
 #include "monthnames.h"
 
@@ -53,7 +52,7 @@ Days yearDays(long long year)
     Days days;
     days.ok = true;
     days.earliest = dayNumberOf({year, 1, 1});
-    days.latest = dayNumberOf({year, int(LastMonth), monthLength(double(LastMonth), double(year))});
+    days.latest = dayNumberOf({year, int(LastMonth), daysInMonth(int(LastMonth), year)});
     return days;
 }
 
@@ -66,7 +65,7 @@ Days monthDays(long long year, long long month)
     Days days;
     days.ok = true;
     days.earliest = dayNumberOf({year, int(month), 1});
-    days.latest = dayNumberOf({year, int(month), monthLength(double(month), double(year))});
+    days.latest = dayNumberOf({year, int(month), daysInMonth(int(month), year)});
     return days;
 }
 
@@ -80,7 +79,7 @@ Days dayDays(long long year, long long month, long long day)
         return refusal(yearNote(year));
     if (day < 1 || day > LongestMonth)
         return refusal(std::to_string(day) + " is not a day (1 to 31)");
-    const int length = monthLength(double(month), double(year));
+    const int length = daysInMonth(int(month), year);
     if (day > length)
         return refusal("day " + std::to_string(day) + " is not in " + std::string(fullMonthName(int(month)))
                        + " " + std::to_string(year) + " (1 to " + std::to_string(length) + ")");

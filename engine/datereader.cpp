@@ -38,6 +38,10 @@ bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 // The qualifier the text starts with, taken off with its stop.
 Qualifier takeQualifier(std::string_view& text)
 {
+    // Every qualifier starts with one of these letters; most dates with none.
+    const char first = text.empty() ? 0 : upperAscii(text.front());
+    if (first != 'A' && first != 'B' && first != 'C' && first != 'E')
+        return Qualifier::None;
     size_t length = 0;
     while (length < text.size() && isLetter(text[length]))
         ++length;
@@ -77,6 +81,8 @@ Days bareYear(std::string_view digits)
 // One date: numeric, worded, a year or a dual year alone.
 Days pointDate(std::string_view text, DateOrder order)
 {
+    if (text.empty() || !isDigit(text.front()))
+        return wordedDate(text);
     if (allDigits(text))
         return bareYear(text);
     const size_t slash = text.find('/');
@@ -104,7 +110,7 @@ Days pointDate(std::string_view text, DateOrder order)
 // A date, or two years "1850-1855" for the years from the one to the other.
 Days dateOrYears(std::string_view text, DateOrder order)
 {
-    const size_t hyphen = text.find('-');
+    const size_t hyphen = !text.empty() && isDigit(text.front()) ? text.find('-') : std::string_view::npos;
     if (hyphen != std::string_view::npos && allDigits(text.substr(0, hyphen))
         && allDigits(text.substr(hyphen + 1))) {
         const std::string_view first = text.substr(0, hyphen);
@@ -243,7 +249,7 @@ std::string dateReadingText(const DateReading& reading)
         return about + (first.year == last.year ? from : from + "-" + to);
     const bool wholeMonth = first.year == last.year && first.month == last.month && first.day == 1
         && dateOfDayNumber(latest + 1).day == 1;
-    if (wholeMonth)
-        return about + from;
+    if (wholeMonth) // (January as a bound would be written as its year)
+        return about + std::string(fullMonthName(first.month)) + " " + paddedYear(first.year);
     return "between " + from + " and " + to;
 }

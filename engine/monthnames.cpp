@@ -35,8 +35,13 @@ const std::array<std::initializer_list<std::string_view>, MonthsPerYear> OtherNa
 
 int monthOfName(std::string_view name)
 {
+    if (name.empty())
+        return 0;
+    const char first = upperAscii(name.front());
     for (int month = 1; month <= MonthsPerYear; ++month) {
         const std::string_view full = FullNames[month - 1];
+        if (full.front() != first) // every spelling keeps the first letter
+            continue;
         if (equalsIgnoringCase(name, full) || equalsIgnoringCase(name, full.substr(0, 3)))
             return month;
         for (std::string_view other : OtherNames[month - 1]) {

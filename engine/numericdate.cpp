@@ -3,7 +3,6 @@
 #include "datepieces.h"
 
 #include "asciitext.h"
-#include "calendar.h"
 #include "calendardate.h"
 
 #include <array>
@@ -232,7 +231,7 @@ bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumb
     }
     constexpr long long LastMonth = 12;
     if (month < 1 || month > LastMonth || year < FirstCalendarYear || year > LastCalendarYear || day < 1
-        || day > monthLength(double(month), double(year)))
+        || day > daysInMonth(int(month), year))
         return false;
     dayNumber = dayNumberOf({year, int(month), int(day)});
     return true;

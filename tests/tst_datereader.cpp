@@ -2,6 +2,7 @@
 // report: every form it reads, and every text it must refuse rather than
 // misread. QtTest serves only as the runner.
 
+#include "calendar.h"
 #include "calendardate.h"
 #include "datereader.h"
 #include "monthnames.h"
@@ -72,6 +73,16 @@ private slots:
         QFETCH(QByteArray, name);
         QFETCH(int, month);
         QCOMPARE(monthOfName(view(name)), month);
+    }
+
+    // The whole-number month lengths of the reader are the window's.
+    void monthLengths()
+    {
+        constexpr long long LastYear = 2400; // every rule of the leap years, and more
+        for (long long year = 1; year <= LastYear; ++year) {
+            for (int month = 1; month <= 12; ++month)
+                QCOMPARE(daysInMonth(month, year), monthLength(month, double(year)));
+        }
     }
 
     void read_data()
@@ -251,6 +262,8 @@ private slots:
         QTest::newRow("early year") << QByteArray("Jan 5, 90") << QByteArray("1/5/0090");
         QTest::newRow("month") << QByteArray("may 1850") << QByteArray("May 1850");
         QTest::newRow("year") << QByteArray("1850") << QByteArray("1850");
+        QTest::newRow("January") << QByteArray("Jan 425") << QByteArray("January 0425");
+        QTest::newRow("about December") << QByteArray("abt Dec 1850") << QByteArray("about December 1850");
         QTest::newRow("about") << QByteArray("c. 1850") << QByteArray("about 1850");
         QTest::newRow("before") << QByteArray("bef 1850") << QByteArray("before 1850");
         QTest::newRow("before a day") << QByteArray("bef 5/17/1990") << QByteArray("before 5/17/1990");
