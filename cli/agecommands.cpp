@@ -36,7 +36,7 @@ void run(AgeDirection direction, const Arguments& arguments)
                   << '\n';
         return;
     }
-    const std::string mark = answer.about ? "about " : "";
+    const std::string mark = answer.about ? "about: " : "";
     for (long long day = answer.firstDay; day <= answer.lastDay; ++day)
         std::cout << mark << calendarDateText(dateOfDayNumber(day)) << '\n';
 }
@@ -74,7 +74,7 @@ void addAgeCommand(CLI::App& app, AgeDirection direction)
             "\"in the 33rd year of his age\" is 32 completed years. --exact reads every\n"
             "unstated unit as 0 instead.\n\n"
             "One date is printed as M/D/YYYY, several as \"M/D/YYYY through M/D/YYYY (N\n"
-            "dates)\"; \"about \" goes before the answer when the age or the date says about.\n"
+            "dates)\"; \"about: \" goes before the answer when the age or the date says about.\n"
             "A date that allows several days (June 1871, about 1871, between 1870 and 1871)\n"
             "gives the earliest date of its first day and the latest of its last. Where no\n"
             "date gives the age, the nearest dates on each side are named on standard\n"

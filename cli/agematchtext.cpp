@@ -33,7 +33,7 @@ std::string matchRangeText(const AgeMatches& matches)
 std::string datesAnswerText(const CalendarDate& first, const CalendarDate& last, long long count, bool about,
                             bool asRange)
 {
-    std::string text = about ? "about " : "";
+    std::string text = about ? "about: " : "";
     text += calendarDateText(first);
     if (count == 1 && !asRange)
         return text;

@@ -27,6 +27,6 @@ std::string noMatchTextFor(const AgeReading& reading, const AgeMatches& matches,
                            std::string_view fixedDate);
 
 // The answer's dates: "6/4/1832", or "6/5/1831 through 6/4/1832 (366
-// dates)" for several (always so when asRange), after "about " when marked.
+// dates)" for several (always so when asRange), after "about: " when marked.
 std::string datesAnswerText(const CalendarDate& first, const CalendarDate& last, long long count, bool about,
                             bool asRange);
