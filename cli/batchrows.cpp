@@ -1,5 +1,6 @@
 #include "batchrows.h"
 
+#include "ageanswer.h"
 #include "agematchtext.h"
 #include "agesearch.h"
 #include "asciitext.h"
@@ -176,26 +177,20 @@ bool BatchRowCalculator::appendSpan(std::string_view begin, std::string_view end
 
 bool BatchRowCalculator::appendDates(std::string_view dateText, std::string_view ageText, TextBuffer& row)
 {
-    const bool born = mode_ == BatchMode::Born;
-    CalendarDate date;
-    Age age;
-    std::string problem = readCalendarDateFor(born ? "end date" : "begin date", dateText, date, order_);
-    if (problem.empty())
-        problem = readAgeFor("age", ageText, age);
-    if (!problem.empty())
-        return appendError(row, DatesResultFields, problem);
-
-    const AgeMatches matches = born ? beginDatesFor(date, age) : endDatesFor(date, age);
-    if (matches.empty()) {
+    const AgeAnswer answer = answerAgeQuestion(
+        {mode_ == BatchMode::Born ? AgeDirection::Born : AgeDirection::Died, dateText, ageText, order_, false});
+    if (answer.status == ExitUsage)
+        return appendError(row, DatesResultFields, answer.problem);
+    if (answer.status != ExitSuccess) {
         row.append(DatesResultFields - 1, delimiter_);
         row.push_back(delimiter_);
         row.push_back('0');
-        appendField(row, noMatchText(age, matches, born ? "before" : "after", calendarDateText(date)));
+        appendField(row, answer.problem);
         return false;
     }
-    appendResultField(row, calendarDateText(matches.first()));
-    appendResultField(row, calendarDateText(matches.last()));
-    appendResultField(row, std::to_string(matches.count));
+    appendResultField(row, calendarDateText(answer.first()));
+    appendResultField(row, calendarDateText(answer.last()));
+    appendResultField(row, std::to_string(answer.count));
     row.push_back(delimiter_);
     return true;
 }

@@ -57,6 +57,22 @@ Scan scan(bool born, long long fixed, long long low, long long high, const Age& 
     return result;
 }
 
+// The same run as the scan of [low, high] found, and the same nearest dates
+// where the scan saw them (inside its ends).
+bool matchesScan(const AgeMatches& found, const Scan& expected, long long low, long long high)
+{
+    if (found.count != static_cast<long long>(expected.days.size()))
+        return false;
+    if (found.count > 0
+        && (found.firstDay != expected.days.front() || found.firstDay + found.count - 1 != expected.days.back()))
+        return false;
+    if (expected.before && *expected.before > low
+        && !(found.before && dayNumberOf(found.before->date) == *expected.before))
+        return false;
+    return !(expected.after && *expected.after < high
+             && !(found.after && dayNumberOf(found.after->date) == *expected.after));
+}
+
 CalendarDate randomDate(std::mt19937_64& random)
 {
     // Leap and century years, and month ends, come up often.
@@ -354,15 +370,8 @@ private slots:
             const QString where = QStringLiteral("%1 %2 %3y %4m %5d")
                                       .arg(born ? "born" : "died", text(fixed))
                                       .arg(age.years).arg(age.months).arg(age.days);
-            QVERIFY2(found.count == static_cast<long long>(expected.days.size()), qPrintable(where));
-            if (found.count > 0) {
-                QVERIFY2(found.firstDay == expected.days.front(), qPrintable(where));
-                QVERIFY2(found.firstDay + found.count - 1 == expected.days.back(), qPrintable(where));
-            }
-            if (expected.before && *expected.before > low)
-                QVERIFY2(found.before && dayNumberOf(found.before->date) == *expected.before, qPrintable(where));
-            if (expected.after && *expected.after < high)
-                QVERIFY2(found.after && dayNumberOf(found.after->date) == *expected.after, qPrintable(where));
+            if (!matchesScan(found, expected, low, high))
+                QFAIL(qPrintable(where));
             if (found.before)
                 QVERIFY2(orderOfSpan(found.before->span, age) != 0, qPrintable(where));
             if (found.after)
@@ -403,15 +412,8 @@ private slots:
                                       .arg(born ? "born" : "died", text(fixed))
                                       .arg(least.years).arg(least.months).arg(least.days)
                                       .arg(greatest.months).arg(greatest.days);
-            QVERIFY2(found.count == static_cast<long long>(expected.days.size()), qPrintable(where));
-            if (found.count > 0) {
-                QVERIFY2(found.firstDay == expected.days.front(), qPrintable(where));
-                QVERIFY2(found.firstDay + found.count - 1 == expected.days.back(), qPrintable(where));
-            }
-            if (expected.before && *expected.before > scanLow)
-                QVERIFY2(found.before && dayNumberOf(found.before->date) == *expected.before, qPrintable(where));
-            if (expected.after && *expected.after < scanHigh)
-                QVERIFY2(found.after && dayNumberOf(found.after->date) == *expected.after, qPrintable(where));
+            if (!matchesScan(found, expected, scanLow, scanHigh))
+                QFAIL(qPrintable(where));
         }
     }
 

@@ -59,14 +59,14 @@ private slots:
         row("span end read first", {"span", "x", "y"}, "", 2, "end date \"y\"");
         row("span end before begin", {"span", "3/2/1990", "3/1/1990"}, "", 1, "Error - Death Date Before Birth date");
         row("span unknown notation", {"span", "1/1/1990", "1/2/1990", "-n", "5"}, "", 2, "--notation");
-        row("born several dates", {"born", "3/1/1990", "1 month(s), 1 day(s)"},
+        row("born several dates", {"born", "3/1/1990", "1 month(s), 1 day(s)", "--each"},
             "1/28/1990\n1/29/1990\n1/30/1990\n1/31/1990\n", 0);
         row("born as a range", {"born", "3/1/1990", "1m 1d", "--range"}, "1/28/1990 through 1/31/1990 (4 dates)\n", 0);
         row("born tombstone", {"born", "August 3, 1904", "aged 79 years, 9 months, 29 days"}, "10/5/1824\n", 0);
-        row("born small year", {"born", "3/1/90", "1y"}, "3/1/0089\n", 0);
+        row("born small year", {"born", "3/1/90", "1y 0m 0d"}, "3/1/0089\n", 0);
         row("born bad age", {"born", "3/1/1990", "39.5 years"}, "", 2, "whole numbers only");
         row("born not a calendar day", {"born", "3/0/1990", "1y"}, "", 2, "0 is not a day (1 to 31)");
-        row("died unreachable age", {"died", "1/31/1990", "1 month"}, "", 1,
+        row("died unreachable age", {"died", "1/31/1990", "1 month 0 days"}, "", 1,
             "nearest: 2/28/1990 gives 0 Year(s), 0 month(s), 28 day(s), 3/1/1990 gives 0 Year(s), 1 month(s), 1 day(s)");
         row("died", {"died", "5/10/1950", "9/19/39"}, "3/1/1990\n", 0);
         row("days", {"days", "1/1/1900", "1/1/2000"}, "36524\n", 0);
@@ -98,6 +98,34 @@ private slots:
         row("days without bound", {"days", "aft 1900", "aft 1950"}, "", 1, "without bound");
         row("days day first", {"days", "31/12/1899", "1/1/1900", "--date-order", "dmy"}, "1\n", 0);
         row("days day 0", {"days", "5/0/1990", "1/1/2000"}, "", 2, "0 is not a day (1 to 31)");
+
+        // Ages as carved: each precise to its smallest stated unit.
+        row("born aged 39 is a year of dates", {"born", "6/4/1871", "Aged 39"}, "6/5/1831 through 6/4/1832 (366 dates)\n", 0);
+        row("born aged 39 exact", {"born", "6/4/1871", "Aged 39", "--exact"}, "6/4/1832\n", 0);
+        row("born one date as a range", {"born", "6/4/1871", "Aged 39", "-x", "--range"},
+            "6/4/1832 through 6/4/1832 (1 date)\n", 0);
+        row("born months: any days", {"born", "6/4/1871", "11 Years 2 Months"}, "3/5/1860 through 4/4/1860 (31 dates)\n", 0);
+        row("born stone with apostrophes", {"born", "6/4/1871", "Aged 61 Y's, 4 M's & 2 days"}, "2/2/1810\n", 0);
+        row("born stops", {"born", "6/4/1871", "64 Ys. 2 Mo. 9 Ds."}, "3/26/1807\n", 0);
+        row("born Latin", {"born", "6/4/1871", "\xC3\x86t. 58."}, "6/5/1812 through 6/4/1813 (365 dates)\n", 0);
+        row("born about is marked", {"born", "6/4/1871", "Aged about 40 Years."},
+            "about: 6/5/1830 through 6/4/1831 (365 dates)\n", 0);
+        row("born about date is marked", {"born", "abt 6/4/1871", "48 years and 3 days"}, "about: 6/1/1823\n", 0);
+        row("born Nth year", {"born", "6/4/1871", "in ye 33d year of her Age"}, "6/5/1838 through 6/4/1839 (365 dates)\n", 0);
+        row("born weeks count days", {"born", "3/15/1990", "three weeks"}, "2/16/1990 through 2/22/1990 (7 dates)\n", 0);
+        row("born days count days", {"born", "3/15/1990", "45d"}, "1/29/1990\n", 0);
+        row("born month of death", {"born", "June 1871", "aged 39 years 0 months 0 days"},
+            "6/1/1832 through 6/30/1832 (30 dates)\n", 0);
+        row("born ISO death date", {"born", "1871-06-04", "39y 0m 0d"}, "6/4/1832\n", 0);
+        row("born day-first death date", {"born", "4/6/1871", "39y 0m 0d", "--date-order", "dmy"}, "6/4/1832\n", 0);
+        row("born years first refused", {"born", "6/4/1871", "79-9-29"}, "", 2, "months run 0 to 11");
+        row("born open date refused", {"born", "before 1871", "39"}, "", 2, "open on one side");
+        row("born run-on age refused", {"born", "6/4/1871", "39 years x"}, "", 2, "not understood at \"x\"");
+        row("born bare number after years refused", {"born", "6/4/1871", "3 years 4"}, "", 2, "a number without a unit");
+        row("born no date in the calendar", {"born", "1/10/1", "3 weeks"}, "", 1, "no date lies 3 weeks before 1/10/0001");
+        row("died aged 39", {"died", "6/5/1831", "aged 39"}, "6/5/1870 through 6/4/1871 (365 dates)\n", 0);
+        row("died each date", {"died", "1/31/1990", "2 days", "--each"}, "2/2/1990\n", 0);
+        row("died each about", {"died", "1/31/1990", "about 2 days", "--each"}, "about: 2/2/1990\n", 0);
     }
 
     void commands()
@@ -144,8 +172,8 @@ private slots:
             "d,a,born_earliest,born_latest,born_count,error\n3/1/1990,1m 1d,1/28/1990,1/31/1990,4,\n"
             "1/31/1990,1 day,1/30/1990,1/30/1990,1,\n",
             0);
-        row("no birth date gives the age", {"--end", "d", "--age", "a"}, "d,a\n3/15/1990,45 days\n",
-            "d,a,born_earliest,born_latest,born_count,error\n3/15/1990,45 days,,,0,\"no date lies exactly 0 Year(s), 0 month(s), 45 day(s) "
+        row("no birth date gives the age", {"--end", "d", "--age", "a"}, "d,a\n3/15/1990,0y 0m 45d\n",
+            "d,a,born_earliest,born_latest,born_count,error\n3/15/1990,0y 0m 45d,,,0,\"no date lies exactly 0 Year(s), 0 month(s), 45 day(s) "
             "before 3/15/1990; nearest: 2/15/1990 gives 0 Year(s), 1 month(s), 0 day(s), 2/16/1990 gives 0 Year(s), 0 month(s), 27 day(s) (a span has at most 30 days; more are counted as months)\"\n",
             1);
         row("end dates", {"--begin", "1", "--age", "2"}, "b,a\n1/31/1990,0/1/0\n",
@@ -180,11 +208,19 @@ private slots:
             "2 month(s), 0 day(s)\",\n", 0);
         row("birth dates with a date order", {"-e", "1", "-a", "2", "--date-order", "dmy"}, "d,a\n1/3/1990,1m 1d\n",
             "d,a,born_earliest,born_latest,born_count,error\n1/3/1990,1m 1d,1/28/1990,1/31/1990,4,\n", 0);
-        row("birth dates with semicolons", {"-e", "1", "-a", "2", "-d", ";"}, "d;a\n3/15/1990;45 days\n",
-            "d;a;born_earliest;born_latest;born_count;error\n3/15/1990;45 days;;;0;\"no date lies exactly 0 Year(s), 0 month(s), "
+        row("birth dates with semicolons", {"-e", "1", "-a", "2", "-d", ";"}, "d;a\n3/15/1990;0y 0m 45d\n",
+            "d;a;born_earliest;born_latest;born_count;error\n3/15/1990;0y 0m 45d;;;0;\"no date lies exactly 0 Year(s), 0 month(s), "
             "45 day(s) before 3/15/1990; nearest: 2/15/1990 gives 0 Year(s), 1 month(s), 0 day(s), 2/16/1990 gives 0 Year(s), "
             "0 month(s), 27 day(s) (a span has at most 30 days; more are counted as months)\"\n", 1);
         row("unknown delimiter", {"-d", "|", "-b", "1", "-e", "2"}, "b|e\n", "", 2);
+        // Carved ages in a batch: the earliest and latest birth dates they allow.
+        row("birth dates of carved ages", {"--end", "d", "--age", "a"},
+            "d,a\n6/4/1871,Aged 39\n6/4/1871,\"Aged 61 Y's, 4 M's & 2 days\"\nJune 1871,45d\n6/4/1871,79-9-29\n",
+            "d,a,born_earliest,born_latest,born_count,error\n6/4/1871,Aged 39,6/5/1831,6/4/1832,366,\n"
+            "6/4/1871,\"Aged 61 Y's, 4 M's & 2 days\",2/2/1810,2/2/1810,1,\n"
+            "June 1871,45d,4/17/1871,5/16/1871,30,\n"
+            "6/4/1871,79-9-29,,,,\"the age \"\"79-9-29\"\" is not months-days-years: months run 0 to 11 and days 0 to 30 (for years first write 79y 9m 29d)\"\n",
+            1);
     }
 
     // What a batch says beside its rows.
