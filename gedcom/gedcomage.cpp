@@ -54,9 +54,9 @@ bool readAgeGrammar(std::string_view text, StatedParts& parts)
         }
         if (digits == 0)
             return false;
-        if (digits == text.size() && !any) {
-            parts.years = value; // a bare number: years
-            return true;
+        if (digits == text.size()) {
+            parts.years = value; // a bare number: years; after units, no age of this grammar
+            return !any;
         }
         const size_t unit = Units.find(lowerAscii(text[digits]), nextUnit);
         if (unit == std::string_view::npos)

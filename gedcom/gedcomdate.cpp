@@ -202,9 +202,9 @@ std::string readOneDate(Tokens parts, OneDate& date, const Source& source, const
     if (calendarOfWord(front, date.calendar)) {
         parts.erase(parts.begin());
         for (std::string_view keyword : Keywords) {
-            if (!parts.empty() && isKeyword(parts.front(), keyword) && front.substr(0, 1) == "@")
-                return quotedExcerpt(written) + ": the calendar escape goes after " + std::string(keyword) + " ("
-                    + std::string(keyword) + " " + std::string(source.written(front)) + " ...)";
+            if (!parts.empty() && isKeyword(parts.front(), keyword))
+                return quotedExcerpt(written) + (front.front() == '@' ? ": the calendar escape goes after " : ": the calendar goes after ")
+                    + std::string(keyword) + " (" + std::string(keyword) + " " + std::string(source.written(front)) + " ...)";
         }
     } else if (front.substr(0, EscapeStart.size()) == EscapeStart || (front.size() > 1 && front.front() == '_')) {
         return "the calendar " + quotedExcerpt(source.written(front))
@@ -306,6 +306,9 @@ std::string readOneDate(Tokens parts, OneDate& date, const Source& source, const
         date.first = firstDayOfYearIn(date.calendar, counted);
         date.last = firstDayOfYearIn(date.calendar, counted + 1) - 1;
     }
+    // Other calendars' years reach beyond the Gregorian ones.
+    if (date.last > lastCalendarDay())
+        return quotedExcerpt(written) + ": the date lies after the year " + std::to_string(LastCalendarYear);
     if (weekday >= 0) {
         if (day == 0 || date.first != date.last)
             return quotedExcerpt(written) + ": a weekday without a day";

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -91,7 +92,7 @@ bool GedcomLineReader::fillUtf16()
             // A lone surrogate: one unit is replaced, the rest read on.
             block_.replace(end_, ReplacementCharacter.size(), ReplacementCharacter);
             end_ += ReplacementCharacter.size();
-            rawStart_ += Utf16Unit;
+            rawStart_ = std::min(rawStart_ + Utf16Unit, rawEnd_);
             utf16Replaced_ = true;
         } else if (result == static_cast<size_t>(-1) && error == EINVAL && !readRaw() && rawStart_ < rawEnd_) {
             // The file ends inside a character.

@@ -449,14 +449,26 @@ std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person)
     const std::string_view birthText = trimmed(person.birth().text);
     const std::string_view deathText = trimmed(person.death().text);
     const std::string_view ageText = trimmed(person.statedAge().text);
-    const GedcomDate birth = readGedcomDate(birthText);
-    const GedcomDate death = readGedcomDate(deathText);
+    // A christening in place of the birth puts the birth on or before its
+    // day, a burial in place of the death the death on or before its day.
+    const auto onOrBefore = [](GedcomDate date, bool stands) {
+        if (stands && date.ok) {
+            date.earliest.reset();
+            date.ok = date.latest.has_value();
+        }
+        return date;
+    };
+    const bool christening = person.birth().tag != "BIRT";
+    const bool burial = person.death().tag != "DEAT";
+    const GedcomDate birth = onOrBefore(readGedcomDate(birthText), christening);
+    const GedcomDate death = onOrBefore(readGedcomDate(deathText), burial);
     const StatedAge stated = readStatedAge(ageText);
     const Certainty found = statedAgeContradicted(birth, death, stated, spanCalendarOf(birth, death));
     if (found == Certainty::None)
         return std::nullopt;
     const auto tagged = [](std::string_view text, std::string_view tag, std::string_view usual) {
-        std::string result(text);
+        std::string result(tag != usual ? "on or before " : "");
+        result.append(text);
         if (tag != usual)
             result.append(" (").append(tag).append(")");
         return result;

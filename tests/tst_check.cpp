@@ -44,7 +44,9 @@ QByteArray family(const QByteArray& overrides)
         const QByteArray date = dates.value(record + '.' + tag);
         QByteArray lines = date.isEmpty() ? QByteArray() : "1 " + tag + "\n2 DATE " + date + '\n';
         const QByteArray age = dates.value(record + ".AGE");
-        if (tag == "DEAT" && !age.isEmpty())
+        // The age goes under the death, or the burial where there is none.
+        const bool ageHere = tag == "DEAT" || (tag == "BURI" && dates.value(record + ".DEAT").isEmpty());
+        if (ageHere && !date.isEmpty() && !age.isEmpty())
             lines += "2 AGE " + age + '\n';
         return lines;
     };
@@ -178,6 +180,11 @@ private slots:
         row("stated age on one reading", "I1.BIRT=1820; I1.AGE=70y", "stated_age", "possible", "I1");
         row("stated age about", "I1.DEAT=ABT 1 JAN 1890; I1.AGE=69y", "stated_age", "possible", "I1");
         row("stated age agrees", "I1.AGE=70y", "stated_age", "");
+        row("stated age short of the christening's", "I1.BIRT=; I1.CHR=1 JAN 1820; I1.AGE=69y", "stated_age", "certain",
+            "I1");
+        row("stated age beyond the christening's", "I1.BIRT=; I1.CHR=1 JAN 1820; I1.AGE=71y", "stated_age", "possible",
+            "I1");
+        row("stated age at the burial", "I1.DEAT=; I1.BURI=1 JAN 1890; I1.AGE=69y 11m", "stated_age", "possible", "I1");
 
         row("died aged 90 and a day", "I1.DEAT=2 JAN 1910", "old_age", "certain", "I1");
         row("died in the 91st year's first", "I1.DEAT=1910", "old_age", "possible", "I1");

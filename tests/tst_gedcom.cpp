@@ -274,6 +274,8 @@ private slots:
         QTest::newRow("short Heshvan") << QByteArray("@#DHEBREW@ 30 CSH 5620") << QByteArray() << QByteArray("!CSH 5620 has 29 days") << false << 0;
         QTest::newRow("Gregorian month in Hebrew") << QByteArray("HEBREW 1 JAN 5620") << QByteArray() << QByteArray("!not a month of the Hebrew calendar") << false << 0;
         QTest::newRow("no sixth complementary day") << QByteArray("FRENCH_R 6 COMP 12") << QByteArray() << QByteArray("!COMP 12 has 5 days") << false << 0;
+        QTest::newRow("JULIAN before ABT") << QByteArray("JULIAN ABT 1700") << QByteArray() << QByteArray("!the calendar goes after ABT") << false << 0;
+        QTest::newRow("French beyond the calendar") << QByteArray("FRENCH_R 999999") << QByteArray() << QByteArray("!after the year 999999") << false << 0;
         QTest::newRow("no year 0") << QByteArray("0 BC") << QByteArray() << QByteArray("!no year 0") << false << 0;
         QTest::newRow("B.C. Hebrew") << QByteArray("HEBREW 5620 BC") << QByteArray() << QByteArray("!only Gregorian and Julian") << false << 0;
         QTest::newRow("not a dual year") << QByteArray("1702-1704") << QByteArray() << QByteArray("!dual year") << false << 0;
@@ -330,6 +332,7 @@ private slots:
         QTest::newRow("less than weeks") << QByteArray("< 5w") << QByteArray("0/0/0 0/0/35)");
         QTest::newRow("worded years") << QByteArray("aged 79 years") << QByteArray("79/0/0 80/0/0)");
         QTest::newRow("unit twice") << QByteArray("5w 2w") << QByteArray("!");
+        QTest::newRow("number without its unit last") << QByteArray("39y 9m 100") << QByteArray("!"); // read past its end once
         QTest::newRow("less than") << QByteArray("< 1y") << QByteArray("0/0/0 1/0/0)");
         QTest::newRow("less than, no blank") << QByteArray("<1y") << QByteArray("0/0/0 1/0/0)");
         QTest::newRow("more than") << QByteArray("> 70y") << QByteArray("(70/0/0 -");

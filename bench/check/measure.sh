@@ -40,7 +40,8 @@ for scale in 1 4; do
     /usr/bin/time -f "%e %U %S %M" -o "$work/time" \
         "$build/bin/spanwright-cli" check "$file" --today 12/9/2026 >/dev/null 2>"$work/summary" || status=$?
     [ "$status" -le 1 ] || { cat "$work/summary" >&2; exit 1; }
-    read -r seconds user system kilobytes <"$work/time"
+    # time writes a line of its own before the figures when the status is 1.
+    read -r seconds user system kilobytes < <(tail -n 1 "$work/time")
     echo "$n people in $f families ($size): ${seconds} s (processor ${user} s user, ${system} s system), peak memory ${kilobytes} KiB"
     head -n 1 "$work/summary" | sed "s|^$work/||"
 done
