@@ -2,6 +2,7 @@
 // GEDCOM library, through embind. The one file of the page that knows their
 // C++ interfaces: each answer is a plain object, so that the page's
 // JavaScript needs nothing else.
+#include "ageanswer.h"
 #include "agematchtext.h"
 #include "batchjob.h"
 #include "csvreader.h"
@@ -12,7 +13,6 @@
 #include "treecheckfile.h"
 #include "treefindingtext.h"
 
-#include "agesearch.h"
 #include "resultentries.h"
 
 #include <emscripten/bind.h>
@@ -72,32 +72,24 @@ val span(const std::string& beginText, const std::string& endText)
     return answer;
 }
 
-// The birth dates a death date and a stated age allow, as `born --range`
-// puts them, one date alone as itself: { ok, found, text } or { ok: false,
-// field: "death"|"age", message }.
+// The birth dates a death date and a stated age allow, as `born` puts them:
+// { ok, found, text } or { ok: false, field: "death"|"age", message }.
 val born(const std::string& deathText, const std::string& ageText)
 {
     val answer = val::object();
-    CalendarDate death;
-    Age age;
-    std::string field = "death";
-    std::string problem = readCalendarDateFor("end date", deathText, death);
-    if (problem.empty()) {
-        field = "age";
-        problem = readAgeFor("age", ageText, age);
-    }
-    answer.set("ok", problem.empty());
-    if (!problem.empty()) {
-        answer.set("field", field);
-        answer.set("message", problem);
+    const AgeAnswer dates = answerAgeQuestion({AgeDirection::Born, deathText, ageText});
+    answer.set("ok", dates.status != ExitUsage);
+    if (dates.status == ExitUsage) {
+        DateReading death;
+        const bool deathRead = readDateFor("end date", deathText, DateOrder::MonthFirst, death).empty();
+        answer.set("field", deathRead ? "age" : "death");
+        answer.set("message", dates.problem);
         return answer;
     }
-    const AgeMatches matches = beginDatesFor(death, age);
-    answer.set("found", !matches.empty());
-    if (matches.empty())
-        answer.set("text", noMatchText(age, matches, "before", calendarDateText(death)));
-    else
-        answer.set("text", matches.count == 1 ? calendarDateText(matches.first()) : matchRangeText(matches));
+    answer.set("found", dates.status == ExitSuccess);
+    answer.set("text", dates.status == ExitSuccess
+                           ? datesAnswerText(dates.first(), dates.last(), dates.count, dates.about, false)
+                           : dates.problem);
     return answer;
 }
 
@@ -209,7 +201,7 @@ private:
 val csvHeader(const std::string& start, const std::string& delimiter)
 {
     val fields = val::array();
-    CsvReader reader(CsvReader::DefaultChunkSize, delimiterOf(delimiter));
+    CsvReader reader(delimiterOf(delimiter));
     bool found = false;
     const CsvReader::RowHandler takeHeader = [&](const CsvReader::Row& row) {
         if (row.emptyLine)
