@@ -120,6 +120,9 @@ const baseName = (name) => name.replace(/\.[^.]*$/, "");
 // --- Spreadsheet --------------------------------------------------------
 
 const columnSelects = ["batch-begin", "batch-end", "batch-age"].map($);
+// The spans' notation: the same four as the span part's, worded by default.
+$("batch-notation").replaceChildren(...[...$("notation").options].map((option) =>
+    new Option(option.text, option.value, option.defaultSelected, option.defaultSelected)));
 let batchFile = null;
 let header = [];
 
