@@ -1,8 +1,12 @@
 // The cost of one calculation without windows: both date texts read, their
 // order checked, the span worked out and the four result entries written
 // into one ResultEntries that is kept from one calculation to the next, as a
-// caller that calculates many spans keeps it.
+// caller that calculates many spans keeps it. The texts are read as the
+// window reads them, and (the rows "reader_...") as the command line and the
+// web page read them, by days.
 
+#include "calendardate.h"
+#include "datereader.h"
 #include "datetext.h"
 #include "resultentries.h"
 #include "span.h"
@@ -25,7 +29,20 @@ bool calculate(std::string_view beginText, std::string_view endText, ResultEntri
     return true;
 }
 
-void spanCalculation(benchmark::State& state, const char* beginText, const char* endText)
+// The same through the date reader of the command line.
+bool calculateByDays(std::string_view beginText, std::string_view endText, ResultEntries& entries)
+{
+    const DateReading begin = readDate(beginText);
+    const DateReading end = readDate(endText);
+    if (!begin.exact() || !end.exact() || *end.earliest < *begin.earliest)
+        return false;
+    entries.compose(elapsedSpan(dateFieldsOf(dateOfDayNumber(*begin.earliest)),
+                                dateFieldsOf(dateOfDayNumber(*end.earliest))));
+    return true;
+}
+
+template <bool (*calculate)(std::string_view, std::string_view, ResultEntries&)>
+void spanCalculationWith(benchmark::State& state, const char* beginText, const char* endText)
 {
     const std::string begin = beginText;
     const std::string end = endText;
@@ -43,8 +60,15 @@ void spanCalculation(benchmark::State& state, const char* beginText, const char*
 
 } // namespace
 
+constexpr auto spanCalculation = spanCalculationWith<calculate>;
+constexpr auto spanCalculationByDays = spanCalculationWith<calculateByDays>;
+
 BENCHMARK_CAPTURE(spanCalculation, numeric, "5/10/1950", "3/1/1990");
 BENCHMARK_CAPTURE(spanCalculation, month_names, "May 10, 1950", "Mar 1, 1990");
 BENCHMARK_CAPTURE(spanCalculation, fraction_day, "5/5.5/1990", "5/10/1990");
+BENCHMARK_CAPTURE(spanCalculationByDays, reader_numeric, "5/10/1950", "3/1/1990");
+BENCHMARK_CAPTURE(spanCalculationByDays, reader_month_names, "May 10, 1950", "Mar 1, 1990");
+BENCHMARK_CAPTURE(spanCalculationByDays, reader_iso, "1950-05-10", "1990-03-01");
+BENCHMARK_CAPTURE(spanCalculationByDays, reader_worded, "the 10th day of May 1950", "Mar. 1st, 1990");
 
 BENCHMARK_MAIN();

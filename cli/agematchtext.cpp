@@ -27,8 +27,18 @@ std::string wordedAge(const Age& age)
 
 std::string matchRangeText(const AgeMatches& matches)
 {
-    return calendarDateText(matches.first()) + " through " + calendarDateText(matches.last()) + " ("
-        + std::to_string(matches.count) + (matches.count == 1 ? " date)" : " dates)");
+    return datesAnswerText(matches.first(), matches.last(), matches.count, false, true);
+}
+
+std::string datesAnswerText(const CalendarDate& first, const CalendarDate& last, long long count, bool about,
+                            bool asRange)
+{
+    std::string text = about ? "about: " : "";
+    text += calendarDateText(first);
+    if (count == 1 && !asRange)
+        return text;
+    return text + " through " + calendarDateText(last) + " (" + std::to_string(count)
+        + (count == 1 ? " date)" : " dates)");
 }
 
 std::string noMatchText(const Age& age, const AgeMatches& matches, std::string_view relation,
@@ -43,4 +53,14 @@ std::string noMatchText(const Age& age, const AgeMatches& matches, std::string_v
     if (age.days > MostDaysOfASpan)
         text += " (a span has at most 30 days; more are counted as months)";
     return text;
+}
+
+std::string noMatchTextFor(const AgeReading& reading, const AgeMatches& matches, std::string_view relation,
+                           std::string_view fixedDate)
+{
+    const bool exactSpan = reading.counting == AgeCounting::SpanParts && compareAge(reading.least, reading.greatest) == 0;
+    if (exactSpan)
+        return noMatchText(reading.age, matches, relation, fixedDate);
+    return "no date lies " + ageReadingText(reading) + " " + std::string(relation) + " " + std::string(fixedDate)
+        + "; nearest: " + nearestText(matches.before, "earlier") + ", " + nearestText(matches.after, "later");
 }

@@ -20,3 +20,13 @@ std::string matchRangeText(const AgeMatches& matches);
 // 0 Year(s), 1 month(s), 1 day(s)". relation is "before" or "after".
 std::string noMatchText(const Age& age, const AgeMatches& matches, std::string_view relation,
                         std::string_view fixedDate);
+
+// The same for an age as read: an exact one as above, one that allows a
+// range of ages as "no date lies within 39 years before 1/1/0001; ...".
+std::string noMatchTextFor(const AgeReading& reading, const AgeMatches& matches, std::string_view relation,
+                           std::string_view fixedDate);
+
+// The answer's dates: "6/4/1832", or "6/5/1831 through 6/4/1832 (366
+// dates)" for several (always so when asRange), after "about: " when marked.
+std::string datesAnswerText(const CalendarDate& first, const CalendarDate& last, long long count, bool about,
+                            bool asRange);

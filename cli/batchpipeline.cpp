@@ -24,7 +24,7 @@ unsigned workerCount()
 
 } // namespace
 
-BatchPipeline::BatchPipeline(std::function<RowWriter()> makeRowWriter, Sink sink)
+BatchPipeline::BatchPipeline(RowWriterMaker makeRowWriter, Sink sink)
     : makeRowWriter_(std::move(makeRowWriter)), sink_(std::move(sink)), current_(std::make_unique<Block>())
 {
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "batchrowstage.h"
 #include "textbuffer.h"
 
 #include <condition_variable>
@@ -18,26 +19,17 @@
 // rows into blocks, worker threads write each block's output, and the
 // blocks go out in the order of the input. At most a few blocks are held at
 // once, so memory stays flat however long the input is.
-class BatchPipeline
+class BatchPipeline : public BatchRowStage
 {
 public:
-    using Fields = std::vector<std::string_view>;
-    // Writes one row (its fields, or an empty line) at the end of out;
-    // returns false where the row holds an error. One per worker.
-    using RowWriter = std::function<bool(const Fields& fields, bool emptyLine, TextBuffer& out)>;
-    // Sends a finished block's output on, in order; may throw.
-    using Sink = std::function<void(std::string_view text)>;
-
-    BatchPipeline(std::function<RowWriter()> makeRowWriter, Sink sink);
-    ~BatchPipeline();
+    BatchPipeline(RowWriterMaker makeRowWriter, Sink sink);
+    ~BatchPipeline() override;
     BatchPipeline(const BatchPipeline&) = delete;
     BatchPipeline& operator=(const BatchPipeline&) = delete;
 
-    void addRow(const std::vector<std::string>& fields, bool emptyLine);
-    // Writes what is left, and waits for it.
-    void finish();
-    // Some row held an error.
-    bool someFailed() const { return someFailed_; }
+    void addRow(const std::vector<std::string>& fields, bool emptyLine) override;
+    void finish() override;
+    bool someFailed() const override { return someFailed_; }
 
 private:
     struct RowMark
@@ -67,7 +59,7 @@ private:
     void sendFinished(bool wait);
     void send(Block& block);
 
-    std::function<RowWriter()> makeRowWriter_;
+    RowWriterMaker makeRowWriter_;
     Sink sink_;
     std::unique_ptr<Block> current_;
     bool someFailed_ = false;

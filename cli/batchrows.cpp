@@ -1,44 +1,17 @@
 #include "batchrows.h"
 
+#include "ageanswer.h"
 #include "agematchtext.h"
 #include "agesearch.h"
 #include "asciitext.h"
 #include "csvfield.h"
 #include "datereading.h"
+#include "quotedtext.h"
 #include "spancalculation.h"
 
 #include <algorithm>
 
 namespace {
-
-// A text the engine wrote: digits, signs, points, separators and in the
-// worded entry commas and blanks, never a quote or a line break. It needs
-// quotes exactly when it holds a comma. (These texts are short: a loop finds
-// the comma sooner than a call to memchr would.)
-void appendResultField(TextBuffer& row, std::string_view text)
-{
-    row.push_back(',');
-    const bool quoted = std::find(text.begin(), text.end(), ',') != text.end();
-    if (quoted)
-        row.push_back('"');
-    row.append(text);
-    if (quoted)
-        row.push_back('"');
-}
-
-void appendField(TextBuffer& row, std::string_view field)
-{
-    row.push_back(',');
-    appendCsvField(row, field);
-}
-
-// Empty result fields, then the error.
-bool appendError(TextBuffer& row, size_t resultFields, std::string_view error)
-{
-    row.append(resultFields, ',');
-    appendField(row, error);
-    return false;
-}
 
 constexpr size_t SpanResultFields = 4;  // years, months, days, span
 constexpr size_t DatesResultFields = 3; // earliest, latest, count
@@ -58,28 +31,107 @@ std::vector<std::string_view> appendedColumnNames(BatchMode mode)
     return {};
 }
 
-bool findColumn(const std::vector<std::string>& header, std::string_view column, size_t& position)
+ColumnSearch findColumn(const std::vector<std::string>& header, std::string_view column, size_t& position)
 {
     const auto named = std::find(header.begin(), header.end(), column);
     if (named != header.end()) {
         position = static_cast<size_t>(named - header.begin());
-        return true;
+        return ColumnSearch::Found;
     }
+    // " Born " and "born" name the column "Born", where no other does.
+    const std::string_view wanted = trimmed(column);
+    size_t matches = 0;
+    for (size_t i = 0; i < header.size(); ++i) {
+        if (!wanted.empty() && equalsIgnoringCase(trimmed(header[i]), wanted)) {
+            position = i;
+            ++matches;
+        }
+    }
+    if (matches > 0)
+        return matches == 1 ? ColumnSearch::Found : ColumnSearch::Several;
     // Positions of up to nine digits; longer numbers name no column.
     constexpr size_t MostPositionDigits = 9;
-    if (column.empty() || column.size() > MostPositionDigits
-        || !std::all_of(column.begin(), column.end(), isDigit))
-        return false;
-    const size_t number = std::stoul(std::string(column));
+    if (wanted.empty() || wanted.size() > MostPositionDigits || !std::all_of(wanted.begin(), wanted.end(), isDigit))
+        return ColumnSearch::None;
+    const size_t number = std::stoul(std::string(wanted));
     if (number < 1 || number > header.size())
-        return false;
+        return ColumnSearch::None;
     position = number - 1;
-    return true;
+    return ColumnSearch::Found;
 }
 
-BatchRowCalculator::BatchRowCalculator(BatchMode mode, BatchColumns columns, Notation notation)
-    : mode_(mode), columns_(columns), notation_(notation)
+std::string quotedName(std::string_view name)
 {
+    return quotedExcerpt(name);
+}
+
+BatchDateNotes::BatchDateNotes()
+{
+    for (std::atomic<int>& order : orders_)
+        order.store(0);
+}
+
+void BatchDateNotes::note(size_t column, DateOrder order)
+{
+    int none = 0;
+    orders_[column].compare_exchange_strong(none, 1 + int(order));
+}
+
+std::optional<DateOrder> BatchDateNotes::orderOf(size_t column) const
+{
+    const int order = orders_[column].load();
+    if (order == 0)
+        return std::nullopt;
+    return DateOrder(order - 1);
+}
+
+// A text the engine wrote: digits, signs, points, separators and in the
+// worded entry commas and blanks, never a quote or a line break. It needs
+// quotes exactly when it holds the delimiter. (These texts are short: a
+// loop finds it sooner than a call to memchr would.)
+void BatchRowCalculator::appendResultField(TextBuffer& row, std::string_view text) const
+{
+    row.push_back(delimiter_);
+    const bool quoted = std::find(text.begin(), text.end(), delimiter_) != text.end();
+    if (quoted)
+        row.push_back('"');
+    row.append(text);
+    if (quoted)
+        row.push_back('"');
+}
+
+void BatchRowCalculator::appendField(TextBuffer& row, std::string_view field) const
+{
+    row.push_back(delimiter_);
+    appendCsvField(row, field, delimiter_);
+}
+
+// Empty result fields, then the error.
+bool BatchRowCalculator::appendError(TextBuffer& row, size_t resultFields, std::string_view error) const
+{
+    row.append(resultFields, delimiter_);
+    appendField(row, error);
+    return false;
+}
+
+BatchRowCalculator::BatchRowCalculator(BatchMode mode, BatchColumns columns, Notation notation, char delimiter,
+                                       DateOrder order, std::shared_ptr<BatchDateNotes> notes)
+    : mode_(mode), columns_(columns), notation_(notation), delimiter_(delimiter), order_(order),
+      notes_(std::move(notes))
+{
+}
+
+void BatchRowCalculator::noteOtherOrders(std::string_view first, std::string_view second)
+{
+    if (!notes_)
+        return;
+    const std::string_view dates[] = {first, second};
+    const size_t dateColumns = mode_ == BatchMode::Span ? 2 : 1;
+    for (size_t column = 0; column < dateColumns; ++column) {
+        const DateReading reading = readDate(dates[column], order_);
+        if (!reading.ok && reading.readsInOrder)
+            notes_->note(column, *reading.readsInOrder);
+    }
 }
 
 bool BatchRowCalculator::appendResults(const std::vector<std::string_view>& fields, TextBuffer& row)
@@ -92,45 +144,53 @@ bool BatchRowCalculator::appendResults(const std::vector<std::string_view>& fiel
                                + std::to_string(needed) + " needed");
     const std::string_view first = fields[columns_.first];
     const std::string_view second = fields[columns_.second];
-    if (mode_ == BatchMode::Span)
-        return appendSpan(first, second, row);
-    return appendDates(first, second, row);
+    const bool calculated = mode_ == BatchMode::Span ? appendSpan(first, second, row) : appendDates(first, second, row);
+    if (!calculated)
+        noteOtherOrders(first, second);
+    return calculated;
 }
 
 bool BatchRowCalculator::appendSpan(std::string_view begin, std::string_view end, TextBuffer& row)
 {
-    const SpanCalculation calculation = calculateSpan(begin, end);
+    const SpanCalculation calculation = calculateSpan(begin, end, order_);
     if (calculation.status != ExitSuccess)
         return appendError(row, SpanResultFields, calculation.problem);
     entries_.compose(calculation.span);
-    appendResultField(row, entries_.years());
-    appendResultField(row, entries_.months());
-    appendResultField(row, entries_.days());
-    appendResultField(row, entries_.entry(notation_));
-    row.push_back(','); // no error
+    if (calculation.exact && !calculation.approximate) {
+        appendResultField(row, entries_.years());
+        appendResultField(row, entries_.months());
+        appendResultField(row, entries_.days());
+        appendResultField(row, entries_.entry(notation_));
+    } else {
+        // No single span: the counts stay empty, the span gives its bounds.
+        std::optional<std::string> most;
+        if (calculation.greatest) {
+            greatest_.compose(*calculation.greatest);
+            most = std::string(greatest_.entry(notation_));
+        }
+        row.append(SpanResultFields - 1, delimiter_);
+        appendField(row, boundsText(std::string(entries_.entry(notation_)), most, calculation.approximate));
+    }
+    row.push_back(delimiter_); // no error
     return true;
 }
 
 bool BatchRowCalculator::appendDates(std::string_view dateText, std::string_view ageText, TextBuffer& row)
 {
-    const bool born = mode_ == BatchMode::Born;
-    CalendarDate date;
-    Age age;
-    std::string problem = readCalendarDateFor(born ? "end date" : "begin date", dateText, date);
-    if (problem.empty())
-        problem = readAgeFor("age", ageText, age);
-    if (!problem.empty())
-        return appendError(row, DatesResultFields, problem);
-
-    const AgeMatches matches = born ? beginDatesFor(date, age) : endDatesFor(date, age);
-    if (matches.empty()) {
-        row.append(",,,0");
-        appendField(row, noMatchText(age, matches, born ? "before" : "after", calendarDateText(date)));
+    const AgeAnswer answer = answerAgeQuestion(
+        {mode_ == BatchMode::Born ? AgeDirection::Born : AgeDirection::Died, dateText, ageText, order_, false});
+    if (answer.status == ExitUsage)
+        return appendError(row, DatesResultFields, answer.problem);
+    if (answer.status != ExitSuccess) {
+        row.append(DatesResultFields - 1, delimiter_);
+        row.push_back(delimiter_);
+        row.push_back('0');
+        appendField(row, answer.problem);
         return false;
     }
-    appendResultField(row, calendarDateText(matches.first()));
-    appendResultField(row, calendarDateText(matches.last()));
-    appendResultField(row, std::to_string(matches.count));
-    row.push_back(',');
+    appendResultField(row, calendarDateText(answer.first()));
+    appendResultField(row, calendarDateText(answer.last()));
+    appendResultField(row, std::to_string(answer.count));
+    row.push_back(delimiter_);
     return true;
 }

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "datereader.h"
 #include "resultentries.h"
 #include "textbuffer.h"
 
+#include <array>
+#include <atomic>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,10 +29,30 @@ struct BatchColumns
 // The names of the columns a mode appends, the error column last.
 std::vector<std::string_view> appendedColumnNames(BatchMode mode);
 
+enum class ColumnSearch { Found, None, Several };
+
 // The position of the column COL names in the header: a header name as
-// written, else a 1-based position within the header. False when it names
-// none.
-bool findColumn(const std::vector<std::string>& header, std::string_view column, size_t& position);
+// written, else one in any case with blanks around it ignored (Several when
+// two columns are), else a 1-based position within the header.
+ColumnSearch findColumn(const std::vector<std::string>& header, std::string_view column, size_t& position);
+
+// A header name in quotes for a message, cut short when long.
+std::string quotedName(std::string_view name);
+
+// The date orders under which a batch's refused dates would read, for each
+// date column (first, second), gathered from every thread: a day-first file
+// read month first is said as such, not only row by row.
+class BatchDateNotes
+{
+public:
+    static constexpr size_t Columns = 2;
+    BatchDateNotes();
+    void note(size_t column, DateOrder order); // the first order noted stays
+    std::optional<DateOrder> orderOf(size_t column) const;
+
+private:
+    std::array<std::atomic<int>, Columns> orders_; // 0 none, else 1 + the order
+};
 
 // Works out one row and appends its result fields, the error column last,
 // each with a leading comma. Returns false when the row could not be
@@ -35,15 +60,25 @@ bool findColumn(const std::vector<std::string>& header, std::string_view column,
 class BatchRowCalculator
 {
 public:
-    BatchRowCalculator(BatchMode mode, BatchColumns columns, Notation notation);
+    BatchRowCalculator(BatchMode mode, BatchColumns columns, Notation notation, char delimiter = ',',
+                       DateOrder order = DateOrder::MonthFirst, std::shared_ptr<BatchDateNotes> notes = nullptr);
     bool appendResults(const std::vector<std::string_view>& fields, TextBuffer& row);
 
 private:
+    void noteOtherOrders(std::string_view first, std::string_view second);
+    void appendResultField(TextBuffer& row, std::string_view text) const;
+    void appendField(TextBuffer& row, std::string_view field) const;
+    bool appendError(TextBuffer& row, size_t resultFields, std::string_view error) const;
+
     bool appendSpan(std::string_view begin, std::string_view end, TextBuffer& row);
     bool appendDates(std::string_view date, std::string_view age, TextBuffer& row);
 
     BatchMode mode_;
     BatchColumns columns_;
     Notation notation_;
+    char delimiter_;
+    DateOrder order_;
+    std::shared_ptr<BatchDateNotes> notes_;
     ResultEntries entries_;
+    ResultEntries greatest_;
 };

@@ -1,25 +1,21 @@
 #include "csvreader.h"
 
-#include "csvfield.h"
-
-#include <cerrno>
 #include <cstring>
-#include <memory>
 
-namespace {
+CsvReader::CsvReader(char delimiter) : delimiter_(delimiter)
+{
+    for (unsigned char c : {static_cast<unsigned char>(delimiter), static_cast<unsigned char>('"'),
+                            static_cast<unsigned char>('\r'), static_cast<unsigned char>('\n')})
+        special_[c] = true;
+}
 
-// The length of the run at the start of data that holds none of the
-// characters that end an unquoted field or are not allowed in it: those
-// that make a field need quotes when it is written.
-size_t plainRun(std::string_view data)
+size_t CsvReader::plainRun(std::string_view data) const
 {
     size_t length = 0;
-    while (length < data.size() && !csvfield::NeedsQuotes[static_cast<unsigned char>(data[length])])
+    while (length < data.size() && !special_[static_cast<unsigned char>(data[length])])
         ++length;
     return length;
 }
-
-} // namespace
 
 std::string CsvReader::malformedReason() const
 {
@@ -81,10 +77,10 @@ bool CsvReader::parse(std::string_view data)
         switch (state_) {
         case State::FieldStart:
         case State::Unquoted:
-            if (c == ',') {
+            if (c == delimiter_) {
                 endField();
             } else if (c == '\n' || c == '\r') {
-                // A line break after a comma ends an empty last field; on an
+                // A line break after a delimiter ends an empty last field; on an
                 // empty line it ends a row without fields.
                 if (state_ == State::Unquoted || fieldCount_ > 0)
                     endField();
@@ -126,7 +122,7 @@ bool CsvReader::parse(std::string_view data)
             if (c == '"') {
                 field().push_back('"');
                 state_ = State::Quoted;
-            } else if (c == ',') {
+            } else if (c == delimiter_) {
                 endField();
             } else if (c == '\n' || c == '\r') {
                 endField();
@@ -142,44 +138,53 @@ bool CsvReader::parse(std::string_view data)
     return true;
 }
 
-CsvReader::Outcome CsvReader::read(std::FILE* file, const RowHandler& onRow, const ProgressHandler& onProgress)
+CsvReader::Outcome CsvReader::outcomeOf(bool wellFormed)
 {
+    if (stopped_)
+        outcome_ = Outcome::Stopped;
+    else if (!wellFormed)
+        outcome_ = Outcome::Malformed;
+    return outcome_;
+}
+
+CsvReader::Outcome CsvReader::feed(std::string_view data, const RowHandler& onRow)
+{
+    if (outcome_ != Outcome::Done)
+        return outcome_;
     onRow_ = &onRow;
-    const std::unique_ptr<char[]> chunk(new char[chunkSize_]);
-    unsigned long long bytesRead = 0;
     // A byte order mark is looked for in the first bytes on their own, as a
     // chunk may be shorter than the mark.
-    char start[Utf8ByteOrderMark.size()];
-    const size_t startSize = std::fread(start, 1, sizeof start, file);
-    std::string_view pending(start, startSize);
-    if (pending == Utf8ByteOrderMark) {
-        byteOrderMark_ = true;
-        pending = {};
+    while (!startChecked_ && !data.empty()) {
+        start_.push_back(data.front());
+        data.remove_prefix(1);
+        if (Utf8ByteOrderMark.substr(0, start_.size()) != start_) {
+            startChecked_ = true;
+            if (outcomeOf(parse(start_)) != Outcome::Done)
+                return outcome_;
+        } else if (start_.size() == Utf8ByteOrderMark.size()) {
+            startChecked_ = true;
+            byteOrderMark_ = true;
+        }
     }
-    bytesRead += startSize;
-    for (;;) {
-        const bool wellFormed = parse(pending);
-        if (stopped_)
-            return Outcome::Stopped;
-        if (!wellFormed)
-            return Outcome::Malformed;
-        if (onProgress && !pending.empty())
-            onProgress(bytesRead);
-        const size_t size = std::fread(chunk.get(), 1, chunkSize_, file);
-        if (size == 0)
-            break;
-        bytesRead += size;
-        pending = std::string_view(chunk.get(), size);
-    }
-    if (std::ferror(file)) {
-        readError_ = errno;
-        return Outcome::ReadError;
+    return outcomeOf(parse(data));
+}
+
+CsvReader::Outcome CsvReader::finish(const RowHandler& onRow)
+{
+    if (outcome_ != Outcome::Done)
+        return outcome_;
+    onRow_ = &onRow;
+    if (!startChecked_) {
+        // Fewer bytes than a byte order mark, and the start of one.
+        startChecked_ = true;
+        if (outcomeOf(parse(start_)) != Outcome::Done)
+            return outcome_;
     }
     // The last row may end without a line break.
     switch (state_) {
     case State::Quoted:
         unclosedQuote_ = true;
-        return Outcome::Malformed;
+        return outcome_ = Outcome::Malformed;
     case State::Unquoted:
     case State::QuoteInQuoted:
         endField();
@@ -192,5 +197,5 @@ CsvReader::Outcome CsvReader::read(std::FILE* file, const RowHandler& onRow, con
         }
         break;
     }
-    return stopped_ ? Outcome::Stopped : Outcome::Done;
+    return outcomeOf(true);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cstdio>
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -9,8 +9,8 @@
 // The UTF-8 byte order mark that may open a CSV file.
 constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
-// Reads CSV (RFC 4180) from a file in chunks, one row at a time, with the
-// fields exactly as written: no blanks trimmed, quotes taken off and doubled
+// Reads CSV (RFC 4180) in pieces, one row at a time, with the fields exactly
+// as written (separated by commas, or by the delimiter chosen): no blanks trimmed, quotes taken off and doubled
 // quotes made single. A UTF-8 byte order mark at the start is taken off and
 // noted; CR LF and LF both end a row, and an empty line is a row of its own.
 // A quote that does not follow the rules (one left open, or one inside an
@@ -30,23 +30,23 @@ public:
     };
     // Returns false to stop reading.
     using RowHandler = std::function<bool(const Row&)>;
-    // Called after each chunk with the bytes read so far.
-    using ProgressHandler = std::function<void(unsigned long long bytesRead)>;
 
-    enum class Outcome { Done, Stopped, ReadError, Malformed };
+    enum class Outcome { Done, Stopped, Malformed };
 
-    // How much is read at a time.
+    // How much a caller reads at a time.
     static constexpr size_t DefaultChunkSize = 1 << 16;
     // The longest field: a quote left open would otherwise take in the rest
     // of the file.
     static constexpr size_t LongestField = 16 << 20;
 
-    explicit CsvReader(size_t chunkSize = DefaultChunkSize) : chunkSize_(chunkSize) {}
+    explicit CsvReader(char delimiter = ',');
 
-    // Reads the whole file.
-    Outcome read(std::FILE* file, const RowHandler& onRow, const ProgressHandler& onProgress = {});
-    // After a ReadError: the errno of the failed read.
-    int readError() const { return readError_; }
+    // The input piece by piece: feed hands on the rows complete so far and
+    // returns Done while the reading may go on; finish ends the input (a
+    // last row without a line break is handed on). Once not Done, the
+    // outcome stays.
+    Outcome feed(std::string_view chunk, const RowHandler& onRow);
+    Outcome finish(const RowHandler& onRow);
 
     bool hadByteOrderMark() const { return byteOrderMark_; }
     // The line break of the first row: "\r\n" or "\n".
@@ -74,9 +74,18 @@ private:
     void endRow(bool byLineBreak, char lineBreak = '\n');
     std::string& field();
 
-    const size_t chunkSize_;
+    // The outcome of a chunk that parse has read.
+    Outcome outcomeOf(bool wellFormed);
+    // The length of the run at the start of data that holds nothing that
+    // ends a field or needs quotes.
+    size_t plainRun(std::string_view data) const;
+
+    const char delimiter_;
+    std::array<bool, 256> special_{}; // the delimiter, quotes and line breaks
+    Outcome outcome_ = Outcome::Done;
+    std::string start_; // the first bytes, while they may be a byte order mark
+    bool startChecked_ = false;
     State state_ = State::FieldStart;
-    int readError_ = 0;
     bool fieldTooLong_ = false;
     std::vector<std::string> fields_;
     size_t fieldCount_ = 0; // fields of the current row so far

@@ -1,28 +1,30 @@
 #include "datereading.h"
 
+#include "dateorder.h"
 #include "quotedtext.h"
 
-std::string readDateFor(std::string_view role, std::string_view text, DateFields& fields)
+std::string readDateFor(std::string_view role, std::string_view text, DateOrder order, DateReading& reading)
 {
-    if (readDateText(text, fields))
+    reading = readDate(text, order);
+    if (reading.ok)
         return {};
-    return "the " + std::string(role) + " " + quotedExcerpt(text) + " is not a date ("
-        + std::string(AcceptedDateForms) + ")";
+    std::string problem = "the " + std::string(role) + " " + reading.problem;
+    if (reading.readsInOrder)
+        problem += ": give --date-order " + dateOrderChoice(*reading.readsInOrder);
+    return problem;
 }
 
-std::string readCalendarDateFor(std::string_view role, std::string_view text, CalendarDate& date)
+std::string readCalendarDateFor(std::string_view role, std::string_view text, CalendarDate& date, DateOrder order)
 {
-    DateFields fields;
-    std::string problem = readDateFor(role, text, fields);
+    DateReading reading;
+    std::string problem = readDateFor(role, text, order, reading);
     if (!problem.empty())
         return problem;
-    if (const auto calendarDate = calendarDateOf(fields)) {
-        date = *calendarDate;
-        return {};
-    }
-    return "the " + std::string(role) + " " + quotedExcerpt(text)
-        + " is not a calendar day (whole day from 1 on, year " + std::to_string(FirstCalendarYear)
-        + " to " + std::to_string(LastCalendarYear) + ")";
+    if (!reading.exact())
+        return "the " + std::string(role) + " " + quotedExcerpt(text) + " is not one day (it is read as "
+            + dateReadingText(reading) + ")";
+    date = dateOfDayNumber(*reading.earliest);
+    return {};
 }
 
 std::string readAgeFor(std::string_view role, std::string_view text, Age& age)

@@ -11,17 +11,24 @@ constexpr double BytesPerMegabyte = 1 << 20;
 
 } // namespace
 
-Progress::Progress(unsigned long long totalBytes)
-    : enabled_(isatty(STDERR_FILENO) == 1), totalBytes_(totalBytes)
+Progress::Progress(unsigned long long totalBytes, bool outputOnTerminal)
+    : enabled_(isatty(STDERR_FILENO) == 1), outputOnTerminal_(outputOnTerminal), totalBytes_(totalBytes)
 {
 }
 
-void Progress::finish(unsigned long long rows)
+void Progress::beforeOutput()
 {
-    if (!shown_)
+    if (outputOnTerminal_)
+        clear();
+}
+
+void Progress::clear()
+{
+    if (!onScreen_)
         return;
-    show(rows);
-    std::fputc('\n', stderr);
+    std::fprintf(stderr, "\r%*s\r", shownLength_, "");
+    std::fflush(stderr);
+    onScreen_ = false;
 }
 
 void Progress::update(unsigned long long bytesRead, unsigned long long rows)
@@ -39,11 +46,15 @@ void Progress::update(unsigned long long bytesRead, unsigned long long rows)
 
 void Progress::show(unsigned long long rows)
 {
+    int length = 0;
     if (totalBytes_ > 0)
-        std::fprintf(stderr, "\rspanwright-cli: %llu rows, %.0f of %.0f MB (%.0f%%)", rows,
-                     bytesRead_ / BytesPerMegabyte, totalBytes_ / BytesPerMegabyte,
-                     100.0 * bytesRead_ / totalBytes_);
+        length = std::fprintf(stderr, "\rspanwright-cli: %llu rows, %.0f of %.0f MB (%.0f%%)", rows,
+                              bytesRead_ / BytesPerMegabyte, totalBytes_ / BytesPerMegabyte,
+                              100.0 * bytesRead_ / totalBytes_);
     else
-        std::fprintf(stderr, "\rspanwright-cli: %llu rows, %.0f MB", rows, bytesRead_ / BytesPerMegabyte);
+        length = std::fprintf(stderr, "\rspanwright-cli: %llu rows, %.0f MB", rows, bytesRead_ / BytesPerMegabyte);
     std::fflush(stderr);
+    // The carriage return takes no room on the line.
+    shownLength_ = length > 1 ? length - 1 : 0;
+    onScreen_ = true;
 }

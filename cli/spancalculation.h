@@ -1,8 +1,10 @@
 #pragma once
 
-#include "exitstatus.h"
+#include "datereader.h"
+#include "exitcodes.h"
 #include "span.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,11 +15,22 @@ struct SpanCalculation
 {
     ExitStatus status = ExitSuccess;
     std::string problem; // why not, when status is not ExitSuccess
+    // The span between two days; for dates that allow several days, the
+    // least span (0 where the dates overlap) and the greatest, which an open
+    // side (before the begin date, after the end date) leaves without bound.
     Span span;
+    std::optional<Span> greatest;
+    bool exact = true;        // both dates one day: greatest equals span
+    bool approximate = false; // either date is "about"
 };
 
-// The span between two date texts as the window's Calculate command works it
-// out: the end date read first, then the begin date, then their order.
+// The span between two date texts, the end date read first, then the begin
+// date, then their order, as the window's Calculate command works it out.
 SpanCalculation calculateSpan(std::string_view beginText, std::string_view endText,
-                              std::string_view beginRole = "begin date",
+                              DateOrder order = DateOrder::MonthFirst, std::string_view beginRole = "begin date",
                               std::string_view endRole = "end date");
+
+// "at least A, at most B", "at least A", "at most B", or A alone where the
+// bounds are equal, after "about: " for approximate dates.
+std::string boundsText(const std::optional<std::string>& least, const std::optional<std::string>& greatest,
+                       bool approximate);

@@ -56,17 +56,25 @@ Window searchWindow(long long firstMonth, long long lastMonth, long long low, lo
     return {high + 1, high};
 }
 
-// The run of days in [low, high] whose span gives age, found within
-// window. direction is 1 where later days give longer spans, -1 where they
-// give shorter ones; spanOf gives the span for a day number.
+// The run of days in [low, high] whose span gives an age from least to
+// greatest, found within window. direction is 1 where later days give longer
+// spans, -1 where they give shorter ones; spanOf gives the span for a day
+// number.
 template <typename SpanOf>
-AgeMatches findRun(const Age& age, long long low, long long high, Window window, int direction,
-                   SpanOf spanOf)
+AgeMatches findRun(const Age& least, const Age& greatest, long long low, long long high, Window window,
+                   int direction, SpanOf spanOf)
 {
-    // Below 0 before the run, 0 in it, above 0 after it.
-    const auto order = [&](long long day) { return direction * compareAge(ageOf(spanOf(day)), age); };
-    const long long first = firstDayWhere(window.low, window.high, [&](long long day) { return order(day) >= 0; });
-    const long long past = firstDayWhere(first, window.high, [&](long long day) { return order(day) > 0; });
+    // The bound the run starts at and the one it ends at, in day order.
+    const Age& startBound = direction > 0 ? least : greatest;
+    const Age& endBound = direction > 0 ? greatest : least;
+    // Below 0 before the bound, 0 at it, above 0 after it.
+    const auto order = [&](long long day, const Age& bound) {
+        return direction * compareAge(ageOf(spanOf(day)), bound);
+    };
+    const long long first =
+        firstDayWhere(window.low, window.high, [&](long long day) { return order(day, startBound) >= 0; });
+    const long long past =
+        firstDayWhere(first, window.high, [&](long long day) { return order(day, endBound) > 0; });
     const auto nearestAt = [&](long long day) -> std::optional<NearestDate> {
         if (day < low || day > high)
             return std::nullopt;
@@ -89,22 +97,87 @@ Span spanBetween(const CalendarDate& begin, const CalendarDate& end)
 
 AgeMatches beginDatesFor(const CalendarDate& end, const Age& age)
 {
+    return beginDatesWithin(end, age, age);
+}
+
+AgeMatches endDatesFor(const CalendarDate& begin, const Age& age)
+{
+    return endDatesWithin(begin, age, age);
+}
+
+AgeMatches beginDatesWithin(const CalendarDate& end, const Age& least, const Age& greatest)
+{
     // Begin dates run from the calendar's first day to the end date itself;
     // the span to end shrinks (or stays) as the begin date moves later.
     const long long low = firstCalendarDay();
     const long long high = dayNumberOf(end);
-    const long long month = monthIndexOf(end) - wholeMonths(age);
-    return findRun(age, low, high, searchWindow(month - 1, month, low, high), -1,
+    const long long endMonth = monthIndexOf(end);
+    const Window window =
+        searchWindow(endMonth - wholeMonths(greatest) - 1, endMonth - wholeMonths(least), low, high);
+    return findRun(least, greatest, low, high, window, -1,
                    [&](long long day) { return spanBetween(dateOfDayNumber(day), end); });
 }
 
-AgeMatches endDatesFor(const CalendarDate& begin, const Age& age)
+AgeMatches endDatesWithin(const CalendarDate& begin, const Age& least, const Age& greatest)
 {
     // End dates run from the begin date itself to the calendar's last day;
     // the span from begin grows as the end date moves later.
     const long long low = dayNumberOf(begin);
     const long long high = lastCalendarDay();
-    const long long month = monthIndexOf(begin) + wholeMonths(age);
-    return findRun(age, low, high, searchWindow(month, month + 1, low, high), 1,
+    const long long beginMonth = monthIndexOf(begin);
+    const Window window =
+        searchWindow(beginMonth + wholeMonths(least), beginMonth + wholeMonths(greatest) + 1, low, high);
+    return findRun(least, greatest, low, high, window, 1,
                    [&](long long day) { return spanBetween(begin, dateOfDayNumber(day)); });
+}
+
+namespace {
+
+// The run [first, last] of day numbers cut to [low, high], with the days
+// just outside it as the nearest dates; spanOf gives their spans.
+template <typename SpanOf>
+AgeMatches dayRun(long long first, long long last, long long low, long long high, SpanOf spanOf)
+{
+    AgeMatches matches;
+    // A run wholly outside [low, high] is empty at the side it lies beyond.
+    matches.firstDay = std::min(std::max(first, low), high + 1);
+    const long long lastDay = std::max(std::min(last, high), low - 1);
+    matches.count = std::max(0LL, lastDay - matches.firstDay + 1);
+    const long long before = matches.firstDay - 1;
+    const long long after = matches.firstDay + matches.count;
+    if (before >= low && before <= high)
+        matches.before = NearestDate{dateOfDayNumber(before), spanOf(before)};
+    if (after >= low && after <= high)
+        matches.after = NearestDate{dateOfDayNumber(after), spanOf(after)};
+    return matches;
+}
+
+} // namespace
+
+AgeMatches beginDatesElapsed(const CalendarDate& end, long long leastDays, long long greatestDays)
+{
+    const long long endDay = dayNumberOf(end);
+    return dayRun(endDay - greatestDays, endDay - leastDays, firstCalendarDay(), endDay,
+                  [&](long long day) { return spanBetween(dateOfDayNumber(day), end); });
+}
+
+AgeMatches endDatesElapsed(const CalendarDate& begin, long long leastDays, long long greatestDays)
+{
+    const long long beginDay = dayNumberOf(begin);
+    return dayRun(beginDay + leastDays, beginDay + greatestDays, beginDay, lastCalendarDay(),
+                  [&](long long day) { return spanBetween(begin, dateOfDayNumber(day)); });
+}
+
+AgeMatches beginDatesMeant(const CalendarDate& end, const AgeReading& reading)
+{
+    if (reading.counting == AgeCounting::ElapsedDays)
+        return beginDatesElapsed(end, reading.least.days, reading.greatest.days);
+    return beginDatesWithin(end, reading.least, reading.greatest);
+}
+
+AgeMatches endDatesMeant(const CalendarDate& begin, const AgeReading& reading)
+{
+    if (reading.counting == AgeCounting::ElapsedDays)
+        return endDatesElapsed(begin, reading.least.days, reading.greatest.days);
+    return endDatesWithin(begin, reading.least, reading.greatest);
 }

@@ -37,5 +37,27 @@ AgeMatches beginDatesFor(const CalendarDate& end, const Age& age);
 // Every end date E to which the span from begin is exactly age.
 AgeMatches endDatesFor(const CalendarDate& begin, const Age& age);
 
+// Every begin date B from which the span to end is an age from least to
+// greatest, both included, in the order of compareAge: the birth dates a
+// death date and an age precise to its smallest stated unit allow ("aged
+// 39": 39 years 0 months 0 days to 39 years 11 months 30 days). Still one
+// unbroken run: a later begin date never gives a longer span.
+AgeMatches beginDatesWithin(const CalendarDate& end, const Age& least, const Age& greatest);
+
+// Every end date E to which the span from begin is an age from least to
+// greatest.
+AgeMatches endDatesWithin(const CalendarDate& begin, const Age& least, const Age& greatest);
+
+// Every begin date from leastDays to greatestDays days before end, and every
+// end date so many days after begin: an age in days or weeks alone, which
+// counts the days that have passed. Within the calendar.
+AgeMatches beginDatesElapsed(const CalendarDate& end, long long leastDays, long long greatestDays);
+AgeMatches endDatesElapsed(const CalendarDate& begin, long long leastDays, long long greatestDays);
+
+// The dates an age reading allows: within its least and greatest age, or
+// the days that have passed, as its counting says.
+AgeMatches beginDatesMeant(const CalendarDate& end, const AgeReading& reading);
+AgeMatches endDatesMeant(const CalendarDate& begin, const AgeReading& reading);
+
 // The span from begin to end, which must be in order.
 Span spanBetween(const CalendarDate& begin, const CalendarDate& end);

@@ -1,6 +1,5 @@
 #include "calendardate.h"
 
-#include "calendar.h"
 
 #include <cmath>
 
@@ -34,8 +33,7 @@ std::optional<CalendarDate> calendarDateOf(const DateFields& fields)
 
 DateFields dateFieldsOf(const CalendarDate& date)
 {
-    return {double(date.month), double(date.day), double(date.year),
-            double(monthLength(date.month, double(date.year)))};
+    return {double(date.month), double(date.day), double(date.year), double(daysInMonth(date.month, date.year))};
 }
 
 long long dayNumberOf(const CalendarDate& date)

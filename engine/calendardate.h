@@ -26,6 +26,16 @@ constexpr long long floorDivide(long long a, long long b)
     return a >= 0 ? a / b : (a - b + 1) / b;
 }
 
+// The days of a month (1 to 12) in a year of the Gregorian calendar: the
+// whole-number form of monthLength (calendar.h), for the hot paths.
+constexpr int daysInMonth(int month, long long year)
+{
+    constexpr int ShortestFebruary = 28;
+    if (month == 2)
+        return ShortestFebruary + ((year % 4 == 0 && (year % 100 != 0 || year % 400 == 0)) ? 1 : 0);
+    return month == 4 || month == 6 || month == 9 || month == 11 ? 30 : 31;
+}
+
 // The years a CalendarDate may have. The date reader accepts far larger
 // years, but day counts are kept in 64-bit integers and a genealogist never
 // needs more.

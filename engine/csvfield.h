@@ -16,23 +16,30 @@ constexpr std::array<bool, 256> quotedCharacters()
 }
 inline constexpr std::array<bool, 256> NeedsQuotes = quotedCharacters();
 
-inline bool needsQuotes(std::string_view field)
+// A field separated by delimiter (a comma, a semicolon or a tab) needs
+// quotes when it holds the delimiter, a quote or a line break.
+inline bool needsQuotes(std::string_view field, char delimiter = ',')
 {
     bool found = false;
+    if (delimiter == ',') {
+        for (char c : field)
+            found |= NeedsQuotes[static_cast<unsigned char>(c)];
+        return found;
+    }
     for (char c : field)
-        found |= NeedsQuotes[static_cast<unsigned char>(c)];
+        found |= c == delimiter || (c != ',' && NeedsQuotes[static_cast<unsigned char>(c)]);
     return found;
 }
 
 } // namespace csvfield
 
 // Appends one CSV field to a row (a std::string or a TextBuffer), quoted as
-// RFC 4180 asks when it holds a comma, a quote or a line break (quotes
+// RFC 4180 asks when it holds the delimiter, a quote or a line break (quotes
 // doubled), as it stands otherwise.
 template <typename Text>
-void appendCsvField(Text& row, std::string_view field)
+void appendCsvField(Text& row, std::string_view field, char delimiter = ',')
 {
-    if (!csvfield::needsQuotes(field)) {
+    if (!csvfield::needsQuotes(field, delimiter)) {
         row.append(field);
         return;
     }

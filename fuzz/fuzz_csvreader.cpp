@@ -14,7 +14,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
+#include <string_view>
 #include <string>
 #include <vector>
 
@@ -29,16 +29,17 @@ struct Reading
 Reading readAll(const std::string& text, size_t chunkSize = CsvReader::DefaultChunkSize)
 {
     Reading reading;
-    std::FILE* file = fmemopen(const_cast<char*>(text.data()), text.size(), "rb");
-    if (!file) // fmemopen refuses an empty buffer on some systems
-        file = std::tmpfile();
-    CsvReader reader(chunkSize);
-    reading.outcome = reader.read(file, [&](const CsvReader::Row& row) {
+    CsvReader reader;
+    const CsvReader::RowHandler onRow = [&](const CsvReader::Row& row) {
         FUZZ_CHECK(!row.emptyLine || row.fields.empty());
         reading.rows.push_back(row.fields);
         return true;
-    });
-    std::fclose(file);
+    };
+    for (size_t start = 0; start < text.size(); start += chunkSize) {
+        if (reader.feed(std::string_view(text).substr(start, chunkSize), onRow) != CsvReader::Outcome::Done)
+            break;
+    }
+    reading.outcome = reader.finish(onRow);
     return reading;
 }
 

@@ -7,7 +7,6 @@ namespace {
 // The ages the GEDCOM keywords stand for.
 constexpr long long ChildYears = 8;
 constexpr long long InfantYears = 1;
-constexpr long long DaysPerWeek = 7;
 
 bool inDaysAlone(const Age& age)
 {

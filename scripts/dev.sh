@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Sets up a Debian or Ubuntu machine for Spanwright, builds it, and then
-# starts it (`start`) or runs the whole test suite headless (`test`): the
-# tests, the same tests built with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and the engine's fuzz targets for a bounded
-# time each (SPANWRIGHT_FUZZ_SECONDS, 30 under CI and 10 otherwise).
+# starts it (`start`), runs the whole test suite headless (`test`: the
+# tests, the web page in headless Chromium, the same tests built with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the engine's fuzz
+# targets for a bounded time each, SPANWRIGHT_FUZZ_SECONDS, 30 under CI and
+# 10 otherwise), or builds the web page into build-web/site/ and serves it on
+# http://127.0.0.1:8095/ until stopped (`web`).
 set -euo pipefail
 
-usage() { echo "usage: $0 start|test" >&2; exit 2; }
+usage() { echo "usage: $0 start|test|web" >&2; exit 2; }
 [ $# -eq 1 ] || usage
 action=$1
-case "$action" in start|test) ;; *) usage ;; esac
+case "$action" in start|test|web) ;; *) usage ;; esac
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # shellcheck source=scripts/packages.sh
@@ -21,6 +23,12 @@ source "$root/scripts/packages.sh"
 # program under the openbox, fluxbox and icewm window managers and under
 # weston (Wayland), also with a dark style.
 packages=(g++ cmake make qt6-base-dev fonts-liberation2 libcli11-dev libzip-dev pkg-config)
+# The web page: Emscripten (whose optimiser needs acorn), and for its tests
+# Debian's Chromium driven by Python's selenium.
+web_packages=(emscripten node-acorn python3)
+[ "$action" = web ] && packages=(cmake make libcli11-dev)
+[ "$action" != start ] && packages+=("${web_packages[@]}")
+[ "$action" = test ] && packages+=(chromium chromium-driver python3-selenium)
 [ "$action" = test ] && packages+=(xvfb xdotool desktop-file-utils appstream)
 [ "$action" = test ] && packages+=(openbox fluxbox icewm weston qt6-wayland x11-utils adwaita-qt6)
 install_missing "${packages[@]}"
@@ -37,16 +45,30 @@ build() { # DIRECTORY [CMAKE OPTION...]
     cmake --build "$directory" --parallel "$(nproc)"
 }
 
+# The web page, with Debian's Emscripten; its optimiser finds acorn where
+# Debian puts it only through NODE_PATH.
+build_web() {
+    export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+    emcmake cmake -S "$root/web" -B "$root/build-web" -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$root/build-web" --parallel "$(nproc)"
+}
+
 run_tests() { # DIRECTORY
     (cd "$1" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)")
 }
 
+if [ "$action" = web ]; then
+    build_web
+    exec /usr/bin/python3 "$root/web/serve.py" "$root/build-web/site" --port 8095
+fi
 build "$root/build"
 case "$action" in
 start)
     exec "$root/build/bin/spanwright"
     ;;
 test)
+    # Before the tests: the browser tests among them open the built site.
+    build_web
     run_tests "$root/build"
     echo "== The tests again, built with the sanitizers" >&2
     build "$root/build-asan" -DSPANWRIGHT_SANITIZE=ON

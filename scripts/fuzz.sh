@@ -13,7 +13,7 @@ seconds=${1:-30}
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build-fuzz"
-targets=(fuzz_datetext fuzz_leadingnumber fuzz_agetext fuzz_gedcomdate fuzz_gedcomfile fuzz_csvreader)
+targets=(fuzz_datetext fuzz_leadingnumber fuzz_datereader fuzz_agetext fuzz_gedcomdate fuzz_gedcomfile fuzz_csvreader)
 
 # shellcheck source=scripts/packages.sh
 source "$root/scripts/packages.sh"

@@ -38,14 +38,15 @@ struct Scan
 // in [fixed, high] with the span fixed -> E. "before" is the latest day
 // earlier than the matches (or where they would be) whose span is on the
 // far side of the age, "after" the earliest day later than them.
-Scan scan(bool born, long long fixed, long long low, long long high, const Age& age)
+Scan scan(bool born, long long fixed, long long low, long long high, const Age& least, const Age& greatest)
 {
     Scan result;
     const CalendarDate fixedDate = dateOfDayNumber(fixed);
     for (long long day = low; day <= high; ++day) {
         const CalendarDate date = dateOfDayNumber(day);
         const Span span = born ? spanBetween(date, fixedDate) : spanBetween(fixedDate, date);
-        const int order = orderOfSpan(span, age) * (born ? -1 : 1);
+        const int order = (orderOfSpan(span, least) < 0 ? -1 : orderOfSpan(span, greatest) > 0 ? 1 : 0)
+            * (born ? -1 : 1);
         if (order == 0)
             result.days.push_back(day);
         else if (order < 0)
@@ -54,6 +55,22 @@ Scan scan(bool born, long long fixed, long long low, long long high, const Age& 
             result.after = day;
     }
     return result;
+}
+
+// The same run as the scan of [low, high] found, and the same nearest dates
+// where the scan saw them (inside its ends).
+bool matchesScan(const AgeMatches& found, const Scan& expected, long long low, long long high)
+{
+    if (found.count != static_cast<long long>(expected.days.size()))
+        return false;
+    if (found.count > 0
+        && (found.firstDay != expected.days.front() || found.firstDay + found.count - 1 != expected.days.back()))
+        return false;
+    if (expected.before && *expected.before > low
+        && !(found.before && dayNumberOf(found.before->date) == *expected.before))
+        return false;
+    return !(expected.after && *expected.after < high
+             && !(found.after && dayNumberOf(found.after->date) == *expected.after));
 }
 
 CalendarDate randomDate(std::mt19937_64& random)
@@ -69,6 +86,24 @@ CalendarDate randomDate(std::mt19937_64& random)
     const int day = pick(random) == 0 ? length - std::uniform_int_distribution<int>(0, 2)(random)
                                       : std::uniform_int_distribution<int>(1, length)(random);
     return {year, month, day};
+}
+
+QString ageString(const Age& age)
+{
+    return QStringLiteral("%1y%2m%3d").arg(age.years).arg(age.months).arg(age.days);
+}
+
+// "39y0m0d: 39y0m0d to 39y11m30d, about", or "0y0m21d: 21 to 27 days".
+QString meaningText(const AgeReading& reading)
+{
+    QString text = ageString(reading.age) + ": ";
+    if (reading.counting == AgeCounting::ElapsedDays)
+        text += QStringLiteral("%1 to %2 days").arg(reading.least.days).arg(reading.greatest.days);
+    else
+        text += ageString(reading.least) + " to " + ageString(reading.greatest);
+    if (reading.about)
+        text += ", about";
+    return text;
 }
 
 QString text(const CalendarDate& date)
@@ -120,10 +155,10 @@ private slots:
         refused("comma fraction", "39,5 years");
         refused("fraction alone", "1.5");
         refused("negative", "-3 years");
-        refused("unknown unit", "3 weeks");
+        refused("unknown unit", "3 fortnights");
         refused("years twice", "3 years 4 years");
         refused("two bare numbers", "3 4");
-        refused("words only", "about forty");
+        refused("words only", "about forty odd");
         refused("too large", "100000000 years");
         refused("numeric with two parts", "9/19");
         refused("numeric with four parts", "9/19/39/1");
@@ -146,6 +181,107 @@ private slots:
             QCOMPARE(reading.age.months, months);
             QCOMPARE(reading.age.days, days);
         }
+    }
+
+    // What each wording means: the exact reading (unstated units 0), the
+    // least and greatest ages meant, elapsed days or span parts, about.
+    void ageMeaning_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("meaning");
+        const auto row = [](const char* text, const char* meaning) {
+            QTest::newRow(text) << QByteArray(text) << QString(meaning);
+        };
+        const auto refused = [](const char* text) { QTest::newRow(text) << QByteArray(text) << QString(); };
+        row("Aged 61 Y's, 4 M's & 2 days", "61y4m2d: 61y4m2d to 61y4m2d");
+        row("64 Ys. 2 Mo. 9 Ds.", "64y2m9d: 64y2m9d to 64y2m9d");
+        row("61 y'rs 4 mos. 2 d's", "61y4m2d: 61y4m2d to 61y4m2d");
+        row("70 yeares", "70y0m0d: 70y0m0d to 70y11m30d");
+        row("\xC3\x86t. 58.", "58y0m0d: 58y0m0d to 58y11m30d");
+        row("\xC3\x86. 58", "58y0m0d: 58y0m0d to 58y11m30d");
+        row("Aet 47", "47y0m0d: 47y0m0d to 47y11m30d");
+        row("AEtat. 81", "81y0m0d: 81y0m0d to 81y11m30d");
+        row("aetatis suae 45", "45y0m0d: 45y0m0d to 45y11m30d");
+        row("at the age of 40", "40y0m0d: 40y0m0d to 40y11m30d");
+        row("Age: 40", "40y0m0d: 40y0m0d to 40y11m30d");
+        row("in ye 33d year of her Age", "32y0m0d: 32y0m0d to 32y11m30d");
+        row("in the 1st year of his age", "0y0m0d: 0y0m0d to 0y11m30d");
+        row("in his thirty-third year of age.", "32y0m0d: 32y0m0d to 32y11m30d");
+        row("in the twentieth year of her age", "19y0m0d: 19y0m0d to 19y11m30d");
+        row("aged 19 ms", "0y19m0d: 0y19m0d to 0y19m30d");
+        row("four months", "0y4m0d: 0y4m0d to 0y4m30d");
+        row("sixty-two years", "62y0m0d: 62y0m0d to 62y11m30d");
+        row("sixty two years", "62y0m0d: 62y0m0d to 62y11m30d");
+        row("one hundred and two years", "102y0m0d: 102y0m0d to 102y11m30d");
+        row("Aged about 40 Years.", "40y0m0d: 40y0m0d to 40y11m30d, about");
+        row("abt. 40", "40y0m0d: 40y0m0d to 40y11m30d, about");
+        row("Aged 27.", "27y0m0d: 27y0m0d to 27y11m30d");
+        row("aged 31 [years] and 2 months", "31y2m0d: 31y2m0d to 31y2m30d");
+        row("11 Years 2 Months", "11y2m0d: 11y2m0d to 11y2m30d");
+        row("48 years and 3 days", "48y0m3d: 48y0m3d to 48y0m3d");
+        row("2 years 3 months 12", "2y3m12d: 2y3m12d to 2y3m12d");
+        row("2 years, 3 months, and 12 days", "2y3m12d: 2y3m12d to 2y3m12d");
+        row("5 years old", "5y0m0d: 5y0m0d to 5y11m30d");
+        row("1 month 2 weeks", "0y1m14d: 0y1m14d to 0y1m20d");
+        row("5 w", "0y0m35d: 35 to 41 days");
+        row("three weeks", "0y0m21d: 21 to 27 days");
+        row("3w", "0y0m21d: 21 to 27 days");
+        row("1 week 3 days", "0y0m10d: 10 to 10 days");
+        row("45d", "0y0m45d: 45 to 45 days");
+        row("9/19/39", "39y9m19d: 39y9m19d to 39y9m19d");
+        row("aged 0/0/0", "0y0m0d: 0y0m0d to 0y0m0d");
+        // Misreadings of the past, refused now.
+        refused("79-9-29");
+        refused("12/1/39");
+        refused("5/31/39");
+        refused("3 years 4");
+        refused("4 years 3 days 12");
+        refused("in the 0th year of his age");
+        refused("in the 33 year of his age");
+        refused("in the 33rd year");
+        refused("2 years and");
+        refused("3 weeks 3 wks");
+        refused("about");
+        refused("31 [years");
+        refused("[years] 31");
+        refused("sixty- years");
+        refused("forty odd years");
+        refused("Aged 27. years");
+        refused("14285715 weeks");
+    }
+
+    void ageMeaning()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, meaning);
+        const AgeReading reading = readAgeText(std::string_view(text.constData(), size_t(text.size())));
+        QCOMPARE(reading.ok, !meaning.isEmpty());
+        if (reading.ok) {
+            QCOMPARE(meaningText(reading), meaning);
+            // The printed form reads back as the same age.
+            const AgeReading again = readAgeText(ageReadingText(reading));
+            QVERIFY2(again.ok, again.problem.c_str());
+            QCOMPARE(meaningText(again), meaning);
+        }
+    }
+
+    // --exact: every unstated unit 0, counted as span parts.
+    void exactReadings_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("meaning");
+        QTest::newRow("years") << QByteArray("aged 39") << QString("39y0m0d: 39y0m0d to 39y0m0d");
+        QTest::newRow("days alone") << QByteArray("45 days") << QString("0y0m45d: 0y0m45d to 0y0m45d");
+        QTest::newRow("weeks") << QByteArray("3 weeks") << QString("0y0m21d: 0y0m21d to 0y0m21d");
+    }
+
+    void exactReadings()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, meaning);
+        const AgeReading reading = exactReading(readAgeText(text.constData()));
+        QCOMPARE(meaningText(reading), meaning);
+        QCOMPARE(meaningText(readAgeText(ageReadingText(reading))), meaning);
     }
 
     void calendarDays_data()
@@ -228,26 +364,98 @@ private slots:
             const long long estimate = fixedDay + (born ? -1 : 1) * (months * 146097 / 4800 + age.days);
             const long long low = std::max({estimate - ScanMargin, born ? firstCalendarDay() : fixedDay});
             const long long high = std::min({estimate + ScanMargin, born ? fixedDay : lastCalendarDay()});
-            const Scan expected = scan(born, fixedDay, low, high, age);
+            const Scan expected = scan(born, fixedDay, low, high, age, age);
             const AgeMatches found = born ? beginDatesFor(fixed, age) : endDatesFor(fixed, age);
 
             const QString where = QStringLiteral("%1 %2 %3y %4m %5d")
                                       .arg(born ? "born" : "died", text(fixed))
                                       .arg(age.years).arg(age.months).arg(age.days);
-            QVERIFY2(found.count == static_cast<long long>(expected.days.size()), qPrintable(where));
-            if (found.count > 0) {
-                QVERIFY2(found.firstDay == expected.days.front(), qPrintable(where));
-                QVERIFY2(found.firstDay + found.count - 1 == expected.days.back(), qPrintable(where));
-            }
-            if (expected.before && *expected.before > low)
-                QVERIFY2(found.before && dayNumberOf(found.before->date) == *expected.before, qPrintable(where));
-            if (expected.after && *expected.after < high)
-                QVERIFY2(found.after && dayNumberOf(found.after->date) == *expected.after, qPrintable(where));
+            if (!matchesScan(found, expected, low, high))
+                QFAIL(qPrintable(where));
             if (found.before)
                 QVERIFY2(orderOfSpan(found.before->span, age) != 0, qPrintable(where));
             if (found.after)
                 QVERIFY2(orderOfSpan(found.after->span, age) != 0, qPrintable(where));
         }
+    }
+
+    // The searches for an age precise to years, months or weeks give
+    // exactly the dates a scan of every day near the answer finds.
+    void rangeSearchesMatchAScan()
+    {
+        std::mt19937_64 random(20261210);
+        constexpr int Cases = 1500;
+        constexpr long long ScanMargin = 100;
+        for (int i = 0; i < Cases; ++i) {
+            const bool born = i % 2 == 0;
+            const CalendarDate fixed = randomDate(random);
+            const Age least{std::uniform_int_distribution<long long>(0, 80)(random),
+                            std::uniform_int_distribution<long long>(0, 13)(random),
+                            std::uniform_int_distribution<long long>(0, 30)(random)};
+            Age greatest = least;
+            switch (i % 3) {
+            case 0: greatest.months += 11; greatest.days = 30; break; // years
+            case 1: greatest.days = 30; break;                         // months
+            default: greatest.days = std::min(30LL, least.days + 6);   // weeks
+            }
+            const long long fixedDay = dayNumberOf(fixed);
+            const auto distance = [](const Age& age) { return (age.years * 12 + age.months) * 146097 / 4800 + age.days; };
+            const long long low = born ? std::max(firstCalendarDay(), fixedDay - distance(greatest) - ScanMargin)
+                                       : fixedDay + distance(least) - ScanMargin;
+            const long long high = born ? fixedDay - distance(least) + ScanMargin
+                                        : std::min(lastCalendarDay(), fixedDay + distance(greatest) + ScanMargin);
+            const long long scanLow = std::max(low, born ? firstCalendarDay() : fixedDay);
+            const long long scanHigh = std::min(high, born ? fixedDay : lastCalendarDay());
+            const Scan expected = scan(born, fixedDay, scanLow, scanHigh, least, greatest);
+            const AgeMatches found = born ? beginDatesWithin(fixed, least, greatest) : endDatesWithin(fixed, least, greatest);
+            const QString where = QStringLiteral("%1 %2 %3y %4m %5d to %6m %7d")
+                                      .arg(born ? "born" : "died", text(fixed))
+                                      .arg(least.years).arg(least.months).arg(least.days)
+                                      .arg(greatest.months).arg(greatest.days);
+            if (!matchesScan(found, expected, scanLow, scanHigh))
+                QFAIL(qPrintable(where));
+        }
+    }
+
+    // The dates an age text allows, by its precision and counting.
+    void meantDates_data()
+    {
+        QTest::addColumn<bool>("born");
+        QTest::addColumn<QByteArray>("date");
+        QTest::addColumn<QByteArray>("age");
+        QTest::addColumn<QString>("dates");
+        const auto row = [](const char* name, bool born, const char* date, const char* age, const char* dates) {
+            QTest::newRow(name) << born << QByteArray(date) << QByteArray(age) << QString(dates);
+        };
+        row("aged 39: a year of birth dates", true, "6/4/1871", "Aged 39", "6/5/1831 to 6/4/1832 (366)");
+        row("11 years 2 months: a month", true, "6/4/1871", "11 Years 2 Months", "3/5/1860 to 4/4/1860 (31)");
+        row("years and days are exact", true, "6/4/1871", "48 years and 3 days", "6/1/1823 to 6/1/1823 (1)");
+        row("in the 33rd year", true, "6/4/1871", "in ye 33d year of her Age", "6/5/1838 to 6/4/1839 (365)");
+        row("days that have passed", true, "3/15/1990", "45 days", "1/29/1990 to 1/29/1990 (1)");
+        row("three weeks", true, "3/15/1990", "three weeks", "2/16/1990 to 2/22/1990 (7)");
+        row("end dates for a year", false, "6/5/1831", "aged 39", "6/5/1870 to 6/4/1871 (365)");
+        row("end dates in days", false, "1/31/1990", "30d", "3/2/1990 to 3/2/1990 (1)");
+        row("days past the first day", true, "1/10/1", "3 weeks", "none");
+        row("weeks partly in the calendar", true, "1/25/1", "3 weeks", "1/1/0001 to 1/4/0001 (4)");
+        row("years past the last day", false, "1/1/999999", "aged 1", "none");
+    }
+
+    void meantDates()
+    {
+        QFETCH(bool, born);
+        QFETCH(QByteArray, date);
+        QFETCH(QByteArray, age);
+        QFETCH(QString, dates);
+        DateFields fields;
+        QVERIFY(readDateText(date.constData(), fields));
+        const AgeReading reading = readAgeText(age.constData());
+        QVERIFY2(reading.ok, reading.problem.c_str());
+        const AgeMatches matches = born ? beginDatesMeant(*calendarDateOf(fields), reading)
+                                        : endDatesMeant(*calendarDateOf(fields), reading);
+        const QString found = matches.empty()
+            ? QStringLiteral("none")
+            : QStringLiteral("%1 to %2 (%3)").arg(text(matches.first()), text(matches.last())).arg(matches.count);
+        QCOMPARE(found, dates);
     }
 
     void searchCases_data()

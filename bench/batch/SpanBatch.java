@@ -1,6 +1,7 @@
 // The same span work as `spanwright-cli batch --begin 1 --end 2` in plain
-// java.time, for comparison: read two M/d/y dates per CSV row, take
-// Period.between, and write the row with the four notations appended.
+// java.time, for comparison: read two M/d/y dates per CSV row (with the
+// argument "iso", two ISO dates by LocalDate.parse), take Period.between, and
+// write the row with the four notations appended.
 import java.io.BufferedReader;
 import java.io.BufferedWriter;
 import java.io.InputStreamReader;
@@ -10,7 +11,11 @@ import java.time.LocalDate;
 import java.time.Period;
 
 public final class SpanBatch {
+    private static boolean iso;
+
     private static LocalDate date(String text) {
+        if (iso)
+            return LocalDate.parse(text);
         int first = text.indexOf('/');
         int second = text.indexOf('/', first + 1);
         return LocalDate.of(Integer.parseInt(text.substring(second + 1)),
@@ -19,6 +24,7 @@ public final class SpanBatch {
     }
 
     public static void main(String[] args) throws Exception {
+        iso = args.length > 0 && args[0].equals("iso");
         BufferedReader in = new BufferedReader(new InputStreamReader(System.in, StandardCharsets.UTF_8), 1 << 16);
         BufferedWriter out = new BufferedWriter(new OutputStreamWriter(System.out, StandardCharsets.UTF_8), 1 << 16);
         String header = in.readLine();

@@ -1,5 +1,6 @@
 # Writes ROWS random CSV rows for the batch benchmark (awk -v rows=N -v kind=K):
 #   kind=span       begin,end         two M/D/YYYY dates, years 1 to 9999, in order
+#   kind=iso        begin,end         the same in ISO 8601 (YYYY-MM-DD), years 1000 to 9999
 #   kind=tombstone  death,age         a death date and an age "Ny Nm Nd"
 # The same rows every time (fixed seed).
 function monthLength(m, y) {
@@ -11,14 +12,16 @@ function randomDate(lowYear, highYear,    y, m) {
     y = lowYear + int(rand() * (highYear - lowYear + 1))
     m = 1 + int(rand() * 12)
     dateYear = y; dateMonth = m; dateDay = 1 + int(rand() * monthLength(m, y))
+    if (kind == "iso")
+        return sprintf("%04d-%02d-%02d", y, m, dateDay)
     return m "/" dateDay "/" y
 }
 BEGIN {
     srand(20261209)
-    if (kind == "span") {
+    if (kind == "span" || kind == "iso") {
         print "begin,end"
         for (i = 0; i < rows; i++) {
-            begin = randomDate(1, 9899)
+            begin = randomDate(kind == "iso" ? 1000 : 1, 9899)
             print begin "," randomDate(dateYear + 1, dateYear + 100)
         }
     } else {

@@ -2,7 +2,10 @@
 # The batch benchmark: ROWS (default 1,000,000) random rows of begin and end
 # dates through `spanwright-cli batch --begin --end`, as many tombstone rows
 # through `batch --end --age`, and the span rows through a java.time program
-# doing the same span work (bench/batch/SpanBatch.java). Prints rows per
+# doing the same span work (bench/batch/SpanBatch.java); then as many rows of
+# ISO dates (1990-05-17) through the batch, through java.time
+# (LocalDate.parse, Period.between) and through DuckDB (read_csv typing the
+# dates, age(); bench/batch/span_duckdb.mjs, with @duckdb/node-api from npm). Prints rows per
 # second (by wall time), the processor time it took (user and system, all
 # threads: the batch works on every core, java.time's work runs on one
 # thread with the virtual machine's own beside it) and peak memory (maximum
@@ -18,18 +21,27 @@ runs=${2:-3}
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # shellcheck source=scripts/packages.sh
 source "$root/scripts/packages.sh"
-install_missing g++ cmake make qt6-base-dev libcli11-dev default-jdk-headless time gawk
+install_missing g++ cmake make qt6-base-dev libcli11-dev default-jdk-headless time gawk nodejs
+# Debian's nodejs leaves npm to a package of its own; NodeSource's holds it.
+command -v npm >/dev/null || install_missing npm
 
 build="$root/build-release"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --parallel "$(nproc)" --target spanwright-cli >/dev/null
 cli="$build/bin/spanwright-cli"
+# DuckDB's Node.js package holds its own Linux library; kept with the build.
+duckdb="$build/duckdb"
+if [ ! -d "$duckdb/node_modules/@duckdb/node-api" ]; then
+    npm install --prefix "$duckdb" --no-audit --no-fund @duckdb/node-api@1.5.6-r.1 >/dev/null
+fi
+cp "$root/bench/batch/span_duckdb.mjs" "$duckdb/"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/spanwright-batch.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 javac -d "$work" "$root/bench/batch/SpanBatch.java"
 gawk -v rows="$rows" -v kind=span -f "$root/bench/batch/generate.awk" > "$work/spans.csv"
 gawk -v rows="$rows" -v kind=tombstone -f "$root/bench/batch/generate.awk" > "$work/stones.csv"
+gawk -v rows="$rows" -v kind=iso -f "$root/bench/batch/generate.awk" > "$work/iso.csv"
 head -n $((rows / 10 + 1)) "$work/spans.csv" > "$work/spans-tenth.csv"
 
 # best NAME COMMAND...: runs the command RUNS times with the input on
@@ -60,3 +72,8 @@ input="$work/spans-tenth.csv" rows_in=$((rows / 10)) best "spanwright-cli batch 
 input="$work/spans.csv" rows_in=$rows best "java.time (spans)" java -cp "$work" SpanBatch
 awk -v a="$spanwright_cli_batch__spans__time" -v b="$java_time__spans__time" \
     'BEGIN { printf "spanwright-cli is %.1f times as fast as java.time on the span rows\n", b / a }'
+input="$work/iso.csv" rows_in=$rows best "spanwright-cli batch (iso dates)" "$cli" batch --begin 1 --end 2
+input="$work/iso.csv" rows_in=$rows best "java.time (iso dates)" java -cp "$work" SpanBatch iso
+input="$work/iso.csv" rows_in=$rows best "duckdb (iso dates)" node "$duckdb/span_duckdb.mjs"
+awk -v a="$spanwright_cli_batch__iso_dates__time" -v b="$java_time__iso_dates__time" -v c="$duckdb__iso_dates__time" \
+    'BEGIN { printf "on the ISO rows spanwright-cli is %.1f times as fast as java.time and %.1f times as fast as DuckDB\n", b / a, c / a }'

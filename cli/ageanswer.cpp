@@ -1,0 +1,77 @@
+#include "ageanswer.h"
+
+#include "age.h"
+#include "agematchtext.h"
+#include "agesearch.h"
+#include "datereading.h"
+#include "quotedtext.h"
+
+namespace {
+
+// An exact age that no date gives from one fixed date is given from a date
+// a few days on (runs are lost only to days clamped at a month's end), so
+// the ends of a date interval are sought this many days inwards at most.
+constexpr long long MostDaysToAMatch = 31;
+
+AgeAnswer failed(ExitStatus status, std::string problem)
+{
+    AgeAnswer answer;
+    answer.status = status;
+    answer.problem = std::move(problem);
+    return answer;
+}
+
+AgeMatches matchesFrom(AgeDirection direction, long long fixedDay, const AgeReading& reading)
+{
+    const CalendarDate fixed = dateOfDayNumber(fixedDay);
+    return direction == AgeDirection::Born ? beginDatesMeant(fixed, reading) : endDatesMeant(fixed, reading);
+}
+
+// The matches from the first day of [from, to] (stepping by step, 1 or -1)
+// that has any, within MostDaysToAMatch days; empty when none has.
+AgeMatches firstMatches(AgeDirection direction, long long from, long long to, int step, const AgeReading& reading)
+{
+    AgeMatches matches;
+    for (long long day = from, tried = 0; tried <= MostDaysToAMatch; day += step, ++tried) {
+        matches = matchesFrom(direction, day, reading);
+        if (!matches.empty() || day == to)
+            break;
+    }
+    return matches;
+}
+
+} // namespace
+
+AgeAnswer answerAgeQuestion(const AgeQuestion& question)
+{
+    const bool born = question.direction == AgeDirection::Born;
+    DateReading date;
+    std::string problem = readDateFor(born ? "end date" : "begin date", question.dateText, question.order, date);
+    if (!problem.empty())
+        return failed(ExitUsage, problem);
+    if (!date.earliest || !date.latest)
+        return failed(ExitUsage, "the " + std::string(born ? "end date " : "begin date ")
+                                     + quotedExcerpt(question.dateText)
+                                     + " is open on one side (before or after), so no date is earliest or latest");
+    AgeReading age = readAgeText(question.ageText);
+    if (!age.ok)
+        return failed(ExitUsage, "the age " + age.problem);
+    if (question.exact)
+        age = exactReading(age);
+
+    // Later fixed dates give later dates (the searches are monotone), so the
+    // earliest answer is that of the earliest fixed day, the latest that of
+    // the latest.
+    const AgeMatches earliest = firstMatches(question.direction, *date.earliest, *date.latest, 1, age);
+    const AgeMatches latest = firstMatches(question.direction, *date.latest, *date.earliest, -1, age);
+    const std::string relation = born ? "before" : "after";
+    if (earliest.empty() || latest.empty())
+        return failed(ExitNoAnswer, noMatchTextFor(age, earliest.empty() ? earliest : latest, relation,
+                                                   dateReadingText(date)));
+    AgeAnswer answer;
+    answer.firstDay = earliest.firstDay;
+    answer.lastDay = latest.firstDay + latest.count - 1;
+    answer.count = answer.lastDay - answer.firstDay + 1;
+    answer.about = age.about || date.approximate;
+    return answer;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "calendardate.h"
+#include "datereader.h"
+#include "exitstatus.h"
+
+#include <string>
+#include <string_view>
+
+// One born or died question, as the commands and the batch rows ask it:
+// a date, a stated age, and the dates they allow.
+
+enum class AgeDirection {
+    Born, // the date is the end (death); the answer is birth dates
+    Died, // the date is the begin (birth); the answer is end dates
+};
+
+struct AgeQuestion
+{
+    AgeDirection direction = AgeDirection::Born;
+    std::string_view dateText;
+    std::string_view ageText;
+    DateOrder order = DateOrder::MonthFirst;
+    // Every unstated unit of the age 0, days counted as span days: the age
+    // as an exact span, not precise to its smallest stated unit.
+    bool exact = false;
+};
+
+struct AgeAnswer
+{
+    // ExitSuccess with the dates; ExitNoAnswer when no date gives the age;
+    // ExitUsage when the date or the age is not read.
+    ExitStatus status = ExitSuccess;
+    std::string problem; // why, when the status is not ExitSuccess
+
+    // The earliest and latest dates allowed, as day numbers, and the days
+    // from the one to the other. For one fixed date every day between
+    // gives the age; for a date that allows several days (May 1850) they
+    // are the earliest date of its first day and the latest of its last.
+    long long firstDay = 0;
+    long long lastDay = 0;
+    long long count = 0;
+    bool about = false; // the age or the date is marked about
+
+    CalendarDate first() const { return dateOfDayNumber(firstDay); }
+    CalendarDate last() const { return dateOfDayNumber(lastDay); }
+};
+
+AgeAnswer answerAgeQuestion(const AgeQuestion& question);

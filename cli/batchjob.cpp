@@ -1,0 +1,174 @@
+#include "batchjob.h"
+
+#include "csvfield.h"
+#include "dateorder.h"
+
+namespace {
+
+// What the header decides about every row that follows.
+struct RowLayout
+{
+    BatchMode mode;
+    BatchColumns columns;
+    Notation notation;
+    char delimiter;
+    DateOrder dateOrder;
+    size_t headerFields;
+    std::string_view lineBreak;
+};
+
+void appendFields(const std::vector<std::string_view>& fields, char delimiter, TextBuffer& out)
+{
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out.push_back(delimiter);
+        appendCsvField(out, fields[i], delimiter);
+    }
+}
+
+// Writes a row: its fields as they came, then the results.
+BatchRowStage::RowWriter rowWriter(const RowLayout& layout, const std::shared_ptr<BatchDateNotes>& notes)
+{
+    auto calculator = std::make_shared<BatchRowCalculator>(layout.mode, layout.columns, layout.notation,
+                                                           layout.delimiter, layout.dateOrder, notes);
+    return [layout, calculator](const BatchRowStage::Fields& fields, bool emptyLine, TextBuffer& out) {
+        bool calculated = true;
+        if (!emptyLine) {
+            appendFields(fields, layout.delimiter, out);
+            // A short row is filled up, so that the results stand under
+            // their names. (A long row keeps its extra fields; its results
+            // follow them.)
+            if (fields.size() < layout.headerFields)
+                out.append(layout.headerFields - fields.size(), layout.delimiter);
+            calculated = calculator->appendResults(fields, out);
+        }
+        out.append(layout.lineBreak);
+        return calculated;
+    };
+}
+
+const char* firstOption(BatchMode mode) { return mode == BatchMode::Born ? "--end" : "--begin"; }
+const char* secondOption(BatchMode mode) { return mode == BatchMode::Span ? "--end" : "--age"; }
+
+} // namespace
+
+BatchJob::BatchJob(BatchSettings settings, Sink sink, StageMaker makeStage)
+    : settings_(std::move(settings)), sink_(std::move(sink)), makeStage_(std::move(makeStage)),
+      reader_(settings_.delimiter),
+      onRow_([this](const CsvReader::Row& row) { return onRow(row); }),
+      dateNotes_(std::make_shared<BatchDateNotes>())
+{
+    if (!makeStage_) {
+        makeStage_ = [](BatchRowStage::RowWriterMaker makeRowWriter, Sink sink) {
+            return std::make_unique<SerialRowStage>(makeRowWriter, std::move(sink));
+        };
+    }
+}
+
+BatchJob::~BatchJob() = default;
+
+void BatchJob::fail(std::string problem)
+{
+    if (!failed_)
+        problem_ = std::move(problem);
+    failed_ = true;
+}
+
+bool BatchJob::feed(std::string_view chunk)
+{
+    if (failed_)
+        return false;
+    const CsvReader::Outcome outcome = reader_.feed(chunk, onRow_);
+    if (outcome == CsvReader::Outcome::Malformed) {
+        abandon();
+        fail(settings_.inputName + ": " + reader_.malformedReason());
+    }
+    return !failed_;
+}
+
+ExitStatus BatchJob::finish()
+{
+    if (!failed_) {
+        if (reader_.finish(onRow_) == CsvReader::Outcome::Malformed) {
+            abandon();
+            fail(settings_.inputName + ": " + reader_.malformedReason());
+        } else if (!stage_ && !failed_) {
+            fail(settings_.inputName + " has no header row");
+        }
+    }
+    if (failed_)
+        return ExitUsage;
+    stage_->finish();
+    return stage_->someFailed() ? ExitNoAnswer : ExitSuccess;
+}
+
+void BatchJob::abandon()
+{
+    if (stage_)
+        stage_->finish();
+}
+
+std::vector<std::string> BatchJob::notes() const
+{
+    std::vector<std::string> notes;
+    const char* options[] = {firstOption(settings_.mode), secondOption(settings_.mode)};
+    const std::string* columns[] = {&settings_.firstColumn, &settings_.secondColumn};
+    for (size_t column = 0; column < BatchDateNotes::Columns; ++column) {
+        const std::optional<DateOrder> order = dateNotes_->orderOf(column);
+        if (order)
+            notes.push_back("the " + std::string(options[column]) + " column " + *columns[column]
+                            + " holds dates that read " + dateOrderWords(*order) + ", not "
+                            + dateOrderWords(settings_.dateOrder) + ": give --date-order " + dateOrderChoice(*order));
+    }
+    return notes;
+}
+
+bool BatchJob::onRow(const CsvReader::Row& row)
+{
+    if (stage_) {
+        stage_->addRow(row.fields, row.emptyLine);
+        rows_ += row.emptyLine ? 0 : 1;
+        return true;
+    }
+    if (!row.emptyLine && !startWith(row.fields))
+        return false;
+    sink_(reader_.lineBreak());
+    return true;
+}
+
+bool BatchJob::findColumn(const std::vector<std::string>& header, bool first, size_t& position)
+{
+    const std::string& column = first ? settings_.firstColumn : settings_.secondColumn;
+    const ColumnSearch search = ::findColumn(header, column, position);
+    if (search == ColumnSearch::Found)
+        return true;
+    std::string names;
+    for (const std::string& name : header)
+        names += (names.empty() ? "" : ", ") + quotedName(name);
+    fail(std::string(first ? firstOption(settings_.mode) : secondOption(settings_.mode)) + " " + column
+         + (search == ColumnSearch::Several ? ": the header has several columns of that name ("
+                                            : ": the header has no such column (it has ")
+         + std::to_string(header.size()) + ": " + names + ")");
+    return false;
+}
+
+bool BatchJob::startWith(const std::vector<std::string>& header)
+{
+    BatchColumns columns;
+    if (!findColumn(header, true, columns.first) || !findColumn(header, false, columns.second))
+        return false;
+    TextBuffer out;
+    if (reader_.hadByteOrderMark())
+        out.append(Utf8ByteOrderMark);
+    appendFields(std::vector<std::string_view>(header.begin(), header.end()), settings_.delimiter, out);
+    for (std::string_view name : appendedColumnNames(settings_.mode)) {
+        out.push_back(settings_.delimiter);
+        out.append(name);
+    }
+    sink_(out.view());
+    const RowLayout layout{settings_.mode,      columns,       settings_.notation, settings_.delimiter,
+                           settings_.dateOrder, header.size(), reader_.lineBreak()};
+    std::shared_ptr<BatchDateNotes> notes = dateNotes_;
+    stage_ = makeStage_([layout, notes] { return rowWriter(layout, notes); }, sink_);
+    return true;
+}

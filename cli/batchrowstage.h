@@ -1,0 +1,49 @@
+#pragma once
+
+#include "textbuffer.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Where the rows of a batch are worked out and their output sent on, in the
+// order of the input: on the reading thread (SerialRowStage), or on worker
+// threads (BatchPipeline).
+class BatchRowStage
+{
+public:
+    using Fields = std::vector<std::string_view>;
+    // Writes one row (its fields, or an empty line) at the end of out;
+    // returns false where the row holds an error. One per thread.
+    using RowWriter = std::function<bool(const Fields& fields, bool emptyLine, TextBuffer& out)>;
+    using RowWriterMaker = std::function<RowWriter()>;
+    // Sends finished output on, in order; may throw.
+    using Sink = std::function<void(std::string_view text)>;
+
+    virtual ~BatchRowStage() = default;
+    virtual void addRow(const std::vector<std::string>& fields, bool emptyLine) = 0;
+    // Writes what is left, and waits for it.
+    virtual void finish() = 0;
+    // Some row held an error.
+    virtual bool someFailed() const = 0;
+};
+
+// Every row written as it comes, on the calling thread; the output goes on
+// in pieces of a flush size.
+class SerialRowStage : public BatchRowStage
+{
+public:
+    SerialRowStage(const RowWriterMaker& makeRowWriter, Sink sink);
+    void addRow(const std::vector<std::string>& fields, bool emptyLine) override;
+    void finish() override;
+    bool someFailed() const override { return someFailed_; }
+
+private:
+    RowWriter writeRow_;
+    Sink sink_;
+    Fields fields_;
+    TextBuffer output_;
+    bool someFailed_ = false;
+};

@@ -1,0 +1,87 @@
+#include "agetokens.h"
+
+#include "age.h"
+#include "asciitext.h"
+#include "quotedtext.h"
+
+namespace {
+
+constexpr std::string_view PluralMark = "(s)";
+
+bool isLetter(char c) { return c >= 'a' && c <= 'z'; }
+bool isSpace(char c) { return isBlank(c) || isLineEnd(c); }
+
+AgeTokenKind signKind(char c, bool& known)
+{
+    known = true;
+    switch (c) {
+    case '.': return AgeTokenKind::Stop;
+    case ',': return AgeTokenKind::Comma;
+    case '&': return AgeTokenKind::Ampersand;
+    case ':': return AgeTokenKind::Colon;
+    case '[': return AgeTokenKind::OpenBracket;
+    case ']': return AgeTokenKind::CloseBracket;
+    default: known = false; return AgeTokenKind::Stop;
+    }
+}
+
+} // namespace
+
+AgeTokens ageTokensOf(std::string_view text)
+{
+    AgeTokens result;
+    bool joined = false;
+    size_t pos = 0;
+    const auto at = [&](size_t i) { return i < text.size() ? text[i] : '\0'; };
+    while (pos < text.size()) {
+        const char c = text[pos];
+        if (isSpace(c)) {
+            joined = false;
+            ++pos;
+            continue;
+        }
+        AgeToken token{AgeTokenKind::Word, {}, {}, 0, joined};
+        const size_t start = pos;
+        if (isDigit(c)) {
+            while (isDigit(at(pos))) {
+                token.value = token.value * 10 + (text[pos] - '0');
+                if (token.value > LargestAgePart) {
+                    result.problem = "a number larger than " + std::to_string(LargestAgePart);
+                    return result;
+                }
+                ++pos;
+            }
+            if ((at(pos) == '.' || at(pos) == ',') && isDigit(at(pos + 1))) {
+                result.problem = "whole numbers only, not a fraction";
+                return result;
+            }
+            token.kind = AgeTokenKind::Number;
+        } else if (isLetter(c)) {
+            while (isLetter(at(pos)) || (at(pos) == '\'' && isLetter(at(pos + 1)))) {
+                if (text[pos] != '\'')
+                    token.word.push_back(text[pos]);
+                ++pos;
+            }
+            if (text.substr(pos, PluralMark.size()) == PluralMark)
+                pos += PluralMark.size();
+        } else if (c == '-' && pos > 0 && isLetter(text[pos - 1]) && isLetter(at(pos + 1))) {
+            token.kind = AgeTokenKind::Hyphen;
+            ++pos;
+        } else if ((c == '-' || c == '+') && isDigit(at(pos + 1))) {
+            result.problem = "whole numbers only, without a sign";
+            return result;
+        } else {
+            bool known = false;
+            token.kind = signKind(c, known);
+            if (!known) {
+                result.problem = "not understood at " + quotedExcerpt(text.substr(pos));
+                return result;
+            }
+            ++pos;
+        }
+        token.text = text.substr(start, pos - start);
+        result.tokens.push_back(std::move(token));
+        joined = true;
+    }
+    return result;
+}

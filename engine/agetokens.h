@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The pieces of an age text: numbers, words and the signs between them.
+enum class AgeTokenKind { Number, Word, Hyphen, Stop, Comma, Ampersand, Colon, OpenBracket, CloseBracket };
+
+struct AgeToken
+{
+    AgeTokenKind kind;
+    std::string_view text; // a word without its apostrophes is in word
+    std::string word;
+    long long value = 0;   // of a number
+    bool joined = false;   // no blank before it ("33d", "39y")
+};
+
+struct AgeTokens
+{
+    std::vector<AgeToken> tokens;
+    std::string problem; // why the text cannot be cut into tokens, without the text itself
+};
+
+// Cuts a lower-cased age text into tokens. A word takes letters and inner
+// apostrophes ("y's"); a hyphen between letters ("sixty-two") is a token of
+// its own; "(s)" after a word is left out. Numbers are whole: a sign, a
+// fraction, a number larger than an age part may be, or any other sign is a
+// problem.
+AgeTokens ageTokensOf(std::string_view lower);

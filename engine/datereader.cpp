@@ -1,0 +1,255 @@
+#include "datereader.h"
+
+#include "asciitext.h"
+#include "calendardate.h"
+#include "datepieces.h"
+#include "monthnames.h"
+#include "quotedtext.h"
+
+#include <array>
+
+using namespace datepieces;
+
+namespace {
+
+constexpr size_t BareYearDigits = 3; // "90" alone is too likely a slip
+constexpr int LastMonth = 12;
+constexpr int LastDayOfDecember = 31;
+constexpr int YearDigits = 4;
+
+enum class Qualifier { None, About, Before, After, Between };
+
+struct QualifierWord
+{
+    std::string_view word;
+    Qualifier qualifier;
+};
+
+constexpr std::array<QualifierWord, 15> QualifierWords = {{
+    {"ABT", Qualifier::About},    {"ABOUT", Qualifier::About},      {"C", Qualifier::About},
+    {"CA", Qualifier::About},     {"CIRCA", Qualifier::About},      {"EST", Qualifier::About},
+    {"ESTIMATED", Qualifier::About}, {"CAL", Qualifier::About},     {"CALCULATED", Qualifier::About},
+    {"BEF", Qualifier::Before},   {"BEFORE", Qualifier::Before},    {"AFT", Qualifier::After},
+    {"AFTER", Qualifier::After},  {"BET", Qualifier::Between},      {"BETWEEN", Qualifier::Between},
+}};
+
+bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// The qualifier the text starts with, taken off with its stop.
+Qualifier takeQualifier(std::string_view& text)
+{
+    // Every qualifier starts with one of these letters; most dates with none.
+    const char first = text.empty() ? 0 : upperAscii(text.front());
+    if (first != 'A' && first != 'B' && first != 'C' && first != 'E')
+        return Qualifier::None;
+    size_t length = 0;
+    while (length < text.size() && isLetter(text[length]))
+        ++length;
+    for (const QualifierWord& entry : QualifierWords) {
+        if (!equalsIgnoringCase(text.substr(0, length), entry.word))
+            continue;
+        std::string_view rest = text.substr(length);
+        if (!rest.empty() && rest.front() == '.')
+            rest.remove_prefix(1);
+        // "c1850" and "c. 1850", but not "Cal" run into a word.
+        if (!rest.empty() && isLetter(rest.front()))
+            return Qualifier::None;
+        text = trimmed(rest);
+        return entry.qualifier;
+    }
+    return Qualifier::None;
+}
+
+bool allDigits(std::string_view text)
+{
+    for (char c : text) {
+        if (!isDigit(c))
+            return false;
+    }
+    return !text.empty();
+}
+
+Days bareYear(std::string_view digits)
+{
+    if (!isNumber(digits))
+        return refusal(std::string(digits) + " is too long a number");
+    if (digits.size() < BareYearDigits)
+        return refusal(std::string(digits) + " alone is no date (a year alone has three digits or more)");
+    return yearDays(numberValue(digits));
+}
+
+// One date: numeric, worded, a year or a dual year alone.
+Days pointDate(std::string_view text, DateOrder order)
+{
+    if (text.empty() || !isDigit(text.front()))
+        return wordedDate(text);
+    if (allDigits(text))
+        return bareYear(text);
+    const size_t slash = text.find('/');
+    if (slash >= BareYearDigits && slash != std::string_view::npos && allDigits(text.substr(0, slash))
+        && allDigits(text.substr(slash + 1))) {
+        const Days year = bareYear(text.substr(0, slash));
+        if (!year.ok)
+            return year;
+        const auto later = dualYear(numberValue(text.substr(0, slash)), text.substr(slash + 1));
+        if (!later)
+            return refusal(std::string(text) + " is not a dual year (the second part names the year after "
+                           + std::string(text.substr(0, slash)) + ")");
+        return yearDays(*later);
+    }
+    size_t digits = 0;
+    while (digits < text.size() && isDigit(text[digits]))
+        ++digits;
+    const auto isSeparator = [](char c) { return c == '/' || c == '-' || c == '.'; };
+    // "4-Mar-1885" is worded; "1//1990" is a numeric date with a number missing.
+    const bool numeric = digits > 0 && digits + 1 < text.size() && isSeparator(text[digits])
+        && (isDigit(text[digits + 1]) || isSeparator(text[digits + 1]));
+    return numeric ? numericDate(text, order) : wordedDate(text);
+}
+
+// A date, or two years "1850-1855" for the years from the one to the other.
+Days dateOrYears(std::string_view text, DateOrder order)
+{
+    const size_t hyphen = !text.empty() && isDigit(text.front()) ? text.find('-') : std::string_view::npos;
+    if (hyphen != std::string_view::npos && allDigits(text.substr(0, hyphen))
+        && allDigits(text.substr(hyphen + 1))) {
+        const std::string_view first = text.substr(0, hyphen);
+        const std::string_view last = text.substr(hyphen + 1);
+        if (last.size() < first.size())
+            return refusal(std::string(text) + " is neither two years (1850-1855) nor a date; a dual year is "
+                                               "written 1728/9");
+        const Days from = bareYear(first);
+        const Days to = bareYear(last);
+        if (!from.ok || !to.ok)
+            return from.ok ? to : from;
+        if (to.latest < from.earliest)
+            return refusal(std::string(text) + " ends before it begins");
+        Days days = from;
+        days.latest = to.latest;
+        return days;
+    }
+    return pointDate(text, order);
+}
+
+// "between X and Y" without the "between".
+Days betweenDates(std::string_view text, DateOrder order)
+{
+    for (std::string_view joint : {" and ", " & ", " AND ", " And "}) {
+        const size_t at = text.find(joint);
+        if (at == std::string_view::npos)
+            continue;
+        const Days from = pointDate(trimmed(text.substr(0, at)), order);
+        if (!from.ok)
+            return from;
+        const Days to = pointDate(trimmed(text.substr(at + joint.size())), order);
+        if (!to.ok)
+            return to;
+        if (to.latest < from.earliest)
+            return refusal("the second date lies before the first");
+        Days days = from;
+        days.latest = to.latest;
+        return days;
+    }
+    return refusal("between wants two dates joined by \"and\"");
+}
+
+DateReading refused(std::string_view text, const Days& days)
+{
+    DateReading reading;
+    // Where another order reads the text, that says more than the forms.
+    reading.problem = quotedExcerpt(text) + " is not a date: " + days.reason;
+    if (!days.readsInOrder)
+        reading.problem += " (" + std::string(DateFormsRead) + ")";
+    reading.readsInOrder = days.readsInOrder;
+    return reading;
+}
+
+std::string paddedYear(long long year)
+{
+    std::string digits = std::to_string(year);
+    if (digits.size() < YearDigits)
+        digits.insert(0, YearDigits - digits.size(), '0');
+    return digits;
+}
+
+// A day as the first of what it opens (its year, its month) or as the last
+// of what it closes, as coarse as that allows.
+std::string boundText(long long dayNumber, bool opening)
+{
+    const CalendarDate date = dateOfDayNumber(dayNumber);
+    const bool monthBound = opening ? date.day == 1 : dateOfDayNumber(dayNumber + 1).day == 1;
+    const bool yearBound = monthBound && date.month == (opening ? 1 : LastMonth);
+    if (yearBound)
+        return paddedYear(date.year);
+    if (monthBound)
+        return std::string(fullMonthName(date.month)) + " " + paddedYear(date.year);
+    return calendarDateText(date);
+}
+
+} // namespace
+
+DateReading readDate(std::string_view written, DateOrder order)
+{
+    std::string_view text = trimmed(written);
+    DateReading reading;
+    long long day = 0;
+    if (!text.empty() && isDigit(text.front()) && plainNumericDate(text, order, day)) {
+        reading.ok = true;
+        reading.earliest = day;
+        reading.latest = day;
+        return reading;
+    }
+    if (text.empty())
+        return refused(written, refusal("it is empty"));
+    const Qualifier qualifier = takeQualifier(text);
+    if (qualifier != Qualifier::None && text.empty())
+        return refused(written, refusal("a date is missing after the first word"));
+    const Days days = qualifier == Qualifier::Between ? betweenDates(text, order) : dateOrYears(text, order);
+    if (!days.ok)
+        return refused(written, days);
+
+    reading.ok = true;
+    reading.approximate = qualifier == Qualifier::About;
+    reading.earliest = days.earliest;
+    reading.latest = days.latest;
+    if (qualifier == Qualifier::Before) {
+        if (days.earliest == firstCalendarDay())
+            return refused(written, refusal("no day of the calendar lies before it"));
+        reading.earliest.reset();
+        reading.latest = days.earliest - 1;
+    } else if (qualifier == Qualifier::After) {
+        if (days.latest == lastCalendarDay())
+            return refused(written, refusal("no day of the calendar lies after it"));
+        reading.earliest = days.latest + 1;
+        reading.latest.reset();
+    }
+    return reading;
+}
+
+std::string dateReadingText(const DateReading& reading)
+{
+    if (!reading.ok)
+        return {};
+    if (!reading.earliest)
+        return "before " + boundText(*reading.latest + 1, true);
+    if (!reading.latest)
+        return "after " + boundText(*reading.earliest - 1, false);
+    const long long earliest = *reading.earliest;
+    const long long latest = *reading.latest;
+    const std::string about = reading.approximate ? "about " : "";
+    if (earliest == latest)
+        return about + calendarDateText(dateOfDayNumber(earliest));
+    const CalendarDate first = dateOfDayNumber(earliest);
+    const CalendarDate last = dateOfDayNumber(latest);
+    const std::string from = boundText(earliest, true);
+    const std::string to = boundText(latest, false);
+    const bool wholeYears = first.month == 1 && first.day == 1 && last.month == LastMonth
+        && last.day == LastDayOfDecember;
+    if (wholeYears)
+        return about + (first.year == last.year ? from : from + "-" + to);
+    const bool wholeMonth = first.year == last.year && first.month == last.month && first.day == 1
+        && dateOfDayNumber(latest + 1).day == 1;
+    if (wholeMonth) // (January as a bound would be written as its year)
+        return about + std::string(fullMonthName(first.month)) + " " + paddedYear(first.year);
+    return "between " + from + " and " + to;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The date reader of the command line, the web page and the GEDCOM report:
+// a text is read whole, every word and sign accounted for, or refused with
+// the reason. (The window keeps its own reader, datetext.h.)
+//
+// Forms read, in any case, with blanks around them ignored:
+//   numeric, in the chosen order:  5/17/1990, 5-17-1990, 5.17.1990
+//   ISO 8601, whatever the order:  1990-05-17
+//   worded:   17 May 1990, May 17, 1990, Nov. 12 1875, 4-Mar-1885,
+//             April 16th 1771, the 12th Day of June 1741, Oct the 9th: AD. 1769
+//             (old abbreviations such as Sept, Febry, Octr, Decr; ordinals
+//             1st, 2d, 3rd, 22nd, 5th; the fillers the, day of, ye, AD, A.D.,
+//             Anno Domini; a final full stop)
+//   month and year: May 1850;  year alone: 1850 (three digits or more)
+//   dual years, read as the later year: 1728/9, 1728/29, 1728/1729, and after
+//             a day and month also 1728-29 and 1456-1457
+//   about (abt, c., ca., circa, est., cal.) before any of these;
+//   before (bef.), after (aft.); between X and Y (bet.); 1850-1855
+//   a time of day after a numeric or ISO date, ignored: 5/17/1990 0:00,
+//             5/17/1990 12:00:00 AM, 1990-05-17T00:00:00
+// Years are taken as written (90 is the year 90), from 1 to the calendar's
+// last (calendardate.h); a day must exist in its month.
+
+// The order of day, month and year in a numeric date.
+enum class DateOrder {
+    MonthFirst, // 5/17/1990, the window's order
+    DayFirst,   // 17/5/1990
+    YearFirst,  // 1990/5/17
+};
+
+struct DateReading
+{
+    bool ok = false;
+    // When !ok: the text in quotes, what was not understood and the forms
+    // read, e.g. "\"5/17/1990x\" is not a date: ..."; empty when ok. Where
+    // another order reads it, that is said in place of the forms.
+    std::string problem;
+    // When !ok: an order under which the text is a numeric date, so that a
+    // front end can say how to choose it.
+    std::optional<DateOrder> readsInOrder;
+
+    // The first and last day the text allows, as day numbers of
+    // calendardate.h; equal for one day. An open side (before, after) has
+    // none.
+    std::optional<long long> earliest;
+    std::optional<long long> latest;
+    // about, circa, est., cal.: the days are those of the date as written,
+    // marked as approximate.
+    bool approximate = false;
+
+    // One day, not approximate.
+    bool exact() const { return ok && !approximate && earliest && latest && *earliest == *latest; }
+};
+
+// Reads a date text; order decides numeric dates other than ISO ones.
+DateReading readDate(std::string_view text, DateOrder order = DateOrder::MonthFirst);
+
+// The reading written back, month first: "5/17/1990", "May 1850", "1850",
+// "about 1850", "before 1/1/1850", "between 1850 and May 1855", "1850-1855".
+// readDate gives the same days and marks for it. Empty for a failed reading.
+std::string dateReadingText(const DateReading& reading);
+
+// The forms named in a refusal.
+constexpr std::string_view DateFormsRead =
+    "read are 5/17/1990 (or in the chosen date order), 1990-05-17, 17 May 1990, May 17, 1990, "
+    "May 1850, 1850, 1728/9, about 1850, before 1850, after 1850, between 1850 and 1860, 1850-1860";

@@ -1,0 +1,74 @@
+// Fuzz target for the date reader of the command line, the web page and the
+// GEDCOM report.
+//
+// The input is read in each date order. A text that is read allows a day or
+// days of the calendar in order, with at most one side open; written back
+// (dateReadingText), it reads as the same days with the same mark; and
+// nothing is left over: the text with a letter or a sign after it that no
+// date ends with is refused. A text that is refused says so, naming it.
+// The one-pass reading of plain numeric dates gives what the full one does.
+#include "calendardate.h"
+#include "datepieces.h"
+#include "datereader.h"
+
+#include "fuzzcheck.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace {
+
+void checkReading(std::string_view text, DateOrder order)
+{
+    const DateReading reading = readDate(text, order);
+    if (!reading.ok) {
+        FUZZ_CHECK(!reading.problem.empty());
+        FUZZ_CHECK(reading.problem.front() == '"');
+        FUZZ_CHECK(!reading.earliest && !reading.latest);
+        FUZZ_CHECK(!reading.readsInOrder || *reading.readsInOrder != order);
+        return;
+    }
+    FUZZ_CHECK(reading.problem.empty());
+    FUZZ_CHECK(reading.earliest || reading.latest);
+    if (reading.earliest)
+        FUZZ_CHECK(*reading.earliest >= firstCalendarDay() && *reading.earliest <= lastCalendarDay());
+    if (reading.latest)
+        FUZZ_CHECK(*reading.latest >= firstCalendarDay() && *reading.latest <= lastCalendarDay());
+    if (reading.earliest && reading.latest)
+        FUZZ_CHECK(*reading.earliest <= *reading.latest);
+    FUZZ_CHECK(!reading.approximate || (reading.earliest && reading.latest));
+
+    const std::string written = dateReadingText(reading);
+    const DateReading again = readDate(written);
+    FUZZ_CHECK(again.ok);
+    FUZZ_CHECK(again.earliest == reading.earliest);
+    FUZZ_CHECK(again.latest == reading.latest);
+    FUZZ_CHECK(again.approximate == reading.approximate);
+
+    for (const char* leftOver : {"q", "#", "/"})
+        FUZZ_CHECK(!readDate(std::string(text) + leftOver, order).ok);
+}
+
+void checkPlainNumeric(std::string_view text, DateOrder order)
+{
+    long long day = 0;
+    if (!datepieces::plainNumericDate(text, order, day))
+        return;
+    const datepieces::Days days = datepieces::numericDate(text, order);
+    FUZZ_CHECK(days.ok);
+    FUZZ_CHECK(days.earliest == day && days.latest == day);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    for (DateOrder order : {DateOrder::MonthFirst, DateOrder::DayFirst, DateOrder::YearFirst}) {
+        checkReading(text, order);
+        checkPlainNumeric(text, order);
+    }
+    return 0;
+}

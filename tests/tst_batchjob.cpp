@@ -1,0 +1,123 @@
+// The batch job without files or options: whatever the pieces its input
+// arrives in, and whether its rows are worked out on this thread or on
+// worker threads, it writes the same output byte for byte, as every front
+// end must.
+
+#include "batchjob.h"
+#include "batchpipeline.h"
+
+#include <QTest>
+
+#include <string>
+
+namespace {
+
+struct JobRun
+{
+    std::string out;
+    int status = -1;
+    std::string problem;
+};
+
+JobRun runJob(const BatchSettings& settings, const std::string& input, size_t chunkSize, bool pipeline)
+{
+    JobRun run;
+    BatchJob::StageMaker stages;
+    if (pipeline) {
+        stages = [](BatchRowStage::RowWriterMaker makeRowWriter, BatchRowStage::Sink sink) {
+            return std::make_unique<BatchPipeline>(std::move(makeRowWriter), std::move(sink));
+        };
+    }
+    BatchJob job(settings, [&run](std::string_view text) { run.out.append(text); }, stages);
+    for (size_t start = 0; start < input.size(); start += chunkSize) {
+        if (!job.feed(std::string_view(input).substr(start, chunkSize)))
+            break;
+    }
+    run.status = job.finish();
+    run.problem = job.problem();
+    return run;
+}
+
+BatchSettings spans(const char* begin, const char* end, char delimiter = ',')
+{
+    BatchSettings settings;
+    settings.firstColumn = begin;
+    settings.secondColumn = end;
+    settings.delimiter = delimiter;
+    return settings;
+}
+
+std::string manyRows()
+{
+    constexpr int Rows = 10000; // more than one block of the pipeline
+    std::string rows = "b,e\r\n";
+    for (int i = 0; i < Rows; ++i)
+        rows += i % 97 == 0 ? "x,1/1/1990\r\n" : std::to_string(1 + i % 12) + "/1/1900," + std::to_string(1000 + i) + "\r\n";
+    return rows;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(BatchSettings)
+
+class TestBatchJob : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sameOutput_data()
+    {
+        QTest::addColumn<BatchSettings>("settings");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<int>("status");
+        const auto row = [](const char* name, const BatchSettings& settings, const std::string& input,
+                            const char* out, int status) {
+            QTest::newRow(name) << settings << QByteArray::fromStdString(input) << QByteArray(out) << status;
+        };
+        row("spans", spans("born", "died"), "name,born,died\nA,5/10/1950,3/1/1990\n",
+            "name,born,died,years,months,days,span,error\nA,5/10/1950,3/1/1990,39,9,19,\"39 Year(s), 9 month(s), 19 day(s)\",\n", 0);
+        row("byte order mark, CR LF, empty line, no final break", spans("1", "2"),
+            "\xEF\xBB\xBF" "b,e\r\n\r\n1/1/1990,1/2/1990",
+            "\xEF\xBB\xBF" "b,e,years,months,days,span,error\r\n\r\n1/1/1990,1/2/1990,0,0,1,\"0 Year(s), 0 month(s), 1 day(s)\",\r\n", 0);
+        row("a byte order mark's start is text", spans("1", "1"), "\xEF\xBB", "\xEF\xBB,years,months,days,span,error\n", 0);
+        row("semicolons", spans("1", "2", ';'), "b;e\n\"1/1/1990\";1990-01-02\n",
+            "b;e;years;months;days;span;error\n1/1/1990;1990-01-02;0;0;1;0 Year(s), 0 month(s), 1 day(s);\n", 0);
+        row("quoted fields across pieces", spans("2", "3"), "n,b,e\n\"a \"\"b\"\"\nc\",1/1/1990,1/1/1991\n",
+            "n,b,e,years,months,days,span,error\n\"a \"\"b\"\"\nc\",1/1/1990,1/1/1991,1,0,0,\"1 Year(s), 0 month(s), 0 day(s)\",\n", 0);
+        row("rows with errors", spans("1", "2"), "b,e\nx,1/1/1990\n",
+            "b,e,years,months,days,span,error\nx,1/1/1990,,,,,\"the begin date \"\"x\"\" is not a date: \"\"x\"\" is not "
+            "understood (read are 5/17/1990 (or in the chosen date order), 1990-05-17, 17 May 1990, May 17, 1990, May 1850, "
+            "1850, 1728/9, about 1850, before 1850, after 1850, between 1850 and 1860, 1850-1860)\"\n", 1);
+        row("a quote out of place keeps the rows before it", spans("1", "2"), "b,e\n1/1/1990,1/2/1990\n\"x\"y,1\n",
+            "b,e,years,months,days,span,error\n1/1/1990,1/2/1990,0,0,1,\"0 Year(s), 0 month(s), 1 day(s)\",\n", 2);
+        row("no such column", spans("x", "2"), "a,b\n1,2\n", "", 2);
+        row("no header", spans("1", "2"), "", "", 2);
+        row("many rows", spans("b", "e"), manyRows(), nullptr, 1);
+    }
+    void sameOutput()
+    {
+        QFETCH(BatchSettings, settings);
+        QFETCH(QByteArray, input);
+        QFETCH(QByteArray, out);
+        QFETCH(int, status);
+        const std::string text = input.toStdString();
+        const JobRun whole = runJob(settings, text, text.size() + 1, false);
+        QCOMPARE(whole.status, status);
+        if (!out.isNull())
+            QCOMPARE(QByteArray::fromStdString(whole.out), out);
+        QCOMPARE(whole.problem.empty(), status != 2);
+        for (size_t chunkSize : {size_t(1), size_t(2), size_t(7), size_t(4096)}) {
+            for (bool pipeline : {false, true}) {
+                const JobRun pieces = runJob(settings, text, chunkSize, pipeline);
+                QVERIFY2(pieces.out == whole.out, qPrintable(QString("chunks of %1, pipeline %2").arg(chunkSize).arg(pipeline)));
+                QCOMPARE(pieces.status, whole.status);
+                QCOMPARE(pieces.problem, whole.problem);
+            }
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestBatchJob)
+
+#include "tst_batchjob.moc"

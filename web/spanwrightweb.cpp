@@ -1,0 +1,294 @@
+// What the page asks of the engine, the command line's readers and the
+// GEDCOM library, through embind. The one file of the page that knows their
+// C++ interfaces: each answer is a plain object, so that the page's
+// JavaScript needs nothing else.
+#include "ageanswer.h"
+#include "agematchtext.h"
+#include "batchjob.h"
+#include "csvreader.h"
+#include "dateorder.h"
+#include "datereading.h"
+#include "gedcomreport.h"
+#include "spancalculation.h"
+#include "treecheckfile.h"
+#include "treefindingtext.h"
+
+#include "resultentries.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <cstdio>
+#include <ctime>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+
+using emscripten::val;
+
+namespace {
+
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+// The window's Calculate, in the four notations as `spanwright-cli span`
+// writes them (least and greatest for dates that allow several days):
+// { ok, entries } or { ok: false, field: "birth"|"death", message,
+// wrongFormat }.
+val span(const std::string& beginText, const std::string& endText)
+{
+    const SpanCalculation calculation = calculateSpan(beginText, endText);
+    val answer = val::object();
+    answer.set("ok", calculation.status == ExitSuccess);
+    if (calculation.status != ExitSuccess) {
+        // The end date is read first; the field to put right is the first
+        // one refused, or the end date when they are out of order.
+        const bool wrongFormat = calculation.status == ExitUsage;
+        DateReading ignored;
+        const bool endRefused =
+            wrongFormat && !readDateFor("end date", endText, DateOrder::MonthFirst, ignored).empty();
+        answer.set("wrongFormat", wrongFormat);
+        answer.set("field", !wrongFormat || endRefused ? "death" : "birth");
+        answer.set("message", calculation.problem);
+        return answer;
+    }
+    ResultEntries least;
+    ResultEntries greatest;
+    least.compose(calculation.span);
+    if (calculation.greatest)
+        greatest.compose(*calculation.greatest);
+    val texts = val::array();
+    for (int position = 1; position <= NotationCount; ++position) {
+        if (calculation.exact && !calculation.approximate) {
+            texts.call<void>("push", std::string(least.entry(position)));
+            continue;
+        }
+        std::optional<std::string> most;
+        if (calculation.greatest)
+            most = std::string(greatest.entry(position));
+        texts.call<void>("push", boundsText(std::string(least.entry(position)), most, calculation.approximate));
+    }
+    answer.set("entries", texts);
+    return answer;
+}
+
+// The birth dates a death date and a stated age allow, as `born` puts them:
+// { ok, found, text } or { ok: false, field: "death"|"age", message }.
+val born(const std::string& deathText, const std::string& ageText)
+{
+    val answer = val::object();
+    const AgeAnswer dates = answerAgeQuestion({AgeDirection::Born, deathText, ageText});
+    answer.set("ok", dates.status != ExitUsage);
+    if (dates.status == ExitUsage) {
+        DateReading death;
+        const bool deathRead = readDateFor("end date", deathText, DateOrder::MonthFirst, death).empty();
+        answer.set("field", deathRead ? "age" : "death");
+        answer.set("message", dates.problem);
+        return answer;
+    }
+    answer.set("found", dates.status == ExitSuccess);
+    answer.set("text", dates.status == ExitSuccess
+                           ? datesAnswerText(dates.first(), dates.last(), dates.count, dates.about, false)
+                           : dates.problem);
+    return answer;
+}
+
+std::string textOption(const val& options, const char* name)
+{
+    return options[name].isString() ? options[name].as<std::string>() : std::string();
+}
+
+// ",", ";" or "tab", as the page's choice names it.
+char delimiterOf(const std::string& choice)
+{
+    if (choice == "tab")
+        return '\t';
+    return choice.size() == 1 ? choice[0] : ',';
+}
+
+// The batch over a CSV text given in pieces, rows worked out on this
+// thread: the output of `spanwright-cli batch` byte for byte. options:
+// { begin, end, age (columns as the command names them; two of them),
+// notation, order, delimiter, name }.
+class WebBatch
+{
+public:
+    explicit WebBatch(const val& options)
+    {
+        const std::string begin = textOption(options, "begin");
+        const std::string end = textOption(options, "end");
+        const std::string age = textOption(options, "age");
+        BatchSettings settings;
+        if (!begin.empty() && !end.empty() && age.empty()) {
+            settings = {BatchMode::Span, begin, end};
+        } else if (!end.empty() && !age.empty() && begin.empty()) {
+            settings = {BatchMode::Born, end, age};
+        } else if (!begin.empty() && !age.empty() && end.empty()) {
+            settings = {BatchMode::Died, begin, age};
+        } else {
+            problem_ = "choose two columns: begin and end for spans, end and age for birth dates, begin and "
+                       "age for end dates";
+            return;
+        }
+        const int notation = std::atoi(textOption(options, "notation").c_str());
+        if (notation >= 1 && notation <= NotationCount)
+            settings.notation = static_cast<Notation>(notation);
+        settings.dateOrder = dateOrderOfChoice(textOption(options, "order")).value_or(DateOrder::MonthFirst);
+        settings.delimiter = delimiterOf(textOption(options, "delimiter"));
+        settings.inputName = textOption(options, "name");
+        job_.emplace(
+            settings, [this](std::string_view text) { output_.append(text); },
+            [this](BatchRowStage::RowWriterMaker makeRowWriter, BatchRowStage::Sink sink) {
+                return std::make_unique<SerialRowStage>(countingErrors(std::move(makeRowWriter)), std::move(sink));
+            });
+    }
+
+    // The output the piece gave (a view of the module's memory, valid until
+    // the next call); false when the job has stopped: see problem().
+    val feed(const std::string& piece)
+    {
+        output_.clear();
+        if (job_ && !job_->feed(piece))
+            problem_ = job_->problem();
+        return outputView();
+    }
+    val finish()
+    {
+        output_.clear();
+        if (job_ && problem_.empty() && job_->finish() == ExitUsage)
+            problem_ = job_->problem();
+        return outputView();
+    }
+
+    std::string problem() const { return problem_; }
+    double rows() const { return job_ ? static_cast<double>(job_->rows()) : 0; }
+    double rowsWithErrors() const { return static_cast<double>(rowsWithErrors_); }
+    val notes() const
+    {
+        val notes = val::array();
+        if (job_) {
+            for (const std::string& note : job_->notes())
+                notes.call<void>("push", note);
+        }
+        return notes;
+    }
+
+private:
+    BatchRowStage::RowWriterMaker countingErrors(BatchRowStage::RowWriterMaker makeRowWriter)
+    {
+        return [this, makeRowWriter] {
+            return [this, writeRow = makeRowWriter()](const BatchRowStage::Fields& fields, bool emptyLine,
+                                                      TextBuffer& out) {
+                const bool calculated = writeRow(fields, emptyLine, out);
+                rowsWithErrors_ += calculated ? 0 : 1;
+                return calculated;
+            };
+        };
+    }
+    val outputView() const
+    {
+        return val(emscripten::typed_memory_view(output_.size(),
+                                                 reinterpret_cast<const unsigned char*>(output_.data())));
+    }
+
+    std::optional<BatchJob> job_;
+    std::string output_;
+    std::string problem_;
+    unsigned long long rowsWithErrors_ = 0;
+};
+
+// The header row of a CSV text's first bytes, as an array of its fields.
+val csvHeader(const std::string& start, const std::string& delimiter)
+{
+    val fields = val::array();
+    CsvReader reader(delimiterOf(delimiter));
+    bool found = false;
+    const CsvReader::RowHandler takeHeader = [&](const CsvReader::Row& row) {
+        if (row.emptyLine)
+            return true;
+        for (const std::string& field : row.fields)
+            fields.call<void>("push", field);
+        found = true;
+        return false;
+    };
+    if (reader.feed(start, takeHeader) != CsvReader::Outcome::Stopped && !found)
+        reader.finish(takeHeader);
+    return fields;
+}
+
+// The GEDCOM report of the file at inPath (in the module's file system),
+// written to outPath: { status, warnings }, the status as the command
+// line's.
+val gedcomReport(const std::string& inPath, const std::string& outPath, const std::string& fileName)
+{
+    val answer = val::object();
+    File in(std::fopen(inPath.c_str(), "rb"), &std::fclose);
+    File out(std::fopen(outPath.c_str(), "wb"), &std::fclose);
+    std::ostringstream warnings;
+    GedcomSummary summary;
+    int status = GedcomReportUnreadable;
+    if (in && out)
+        status = writeGedcomReport(in.get(), out.get(), fileName, warnings, summary);
+    else
+        warnings << fileName << ": cannot be read\n";
+    answer.set("status", status);
+    answer.set("warnings", warnings.str());
+    return answer;
+}
+
+long long today()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return dayNumberOf(CalendarDate{local.tm_year + 1900LL, local.tm_mon + 1, local.tm_mday});
+}
+
+// The tree check's findings for the file at inPath, with today's date:
+// { ok, warnings, findings: [{ rule, certainty, severity, individual,
+// family, detail }] }.
+val treeCheck(const std::string& inPath, const std::string& fileName)
+{
+    val answer = val::object();
+    val findings = val::array();
+    File in(std::fopen(inPath.c_str(), "rb"), &std::fclose);
+    std::ostringstream warnings;
+    TreeCheckOptions options;
+    options.today = today();
+    TreeCheckSummary summary;
+    const bool read = in
+        && checkGedcomTree(in.get(), fileName, options, warnings, [&findings](const TreeFinding& finding) {
+               val item = val::object();
+               item.set("rule", std::string(treeRuleName(finding.rule)));
+               item.set("certainty", std::string(certaintyName(finding.certainty)));
+               item.set("severity", std::string(severityName(finding.rule)));
+               item.set("individual", finding.individual);
+               item.set("family", finding.family);
+               item.set("detail", finding.detail);
+               findings.call<void>("push", item);
+           }, summary);
+    answer.set("ok", read);
+    answer.set("warnings", warnings.str());
+    answer.set("findings", findings);
+    return answer;
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(spanwright)
+{
+    emscripten::function("span", &span);
+    emscripten::function("born", &born);
+    emscripten::function("csvHeader", &csvHeader);
+    emscripten::function("gedcomReport", &gedcomReport);
+    emscripten::function("treeCheck", &treeCheck);
+    emscripten::constant("dateFormsRead", std::string(DateFormsRead));
+    emscripten::class_<WebBatch>("WebBatch")
+        .constructor<const val&>()
+        .function("feed", &WebBatch::feed)
+        .function("finish", &WebBatch::finish)
+        .function("problem", &WebBatch::problem)
+        .function("rows", &WebBatch::rows)
+        .function("rowsWithErrors", &WebBatch::rowsWithErrors)
+        .function("notes", &WebBatch::notes);
+}
