@@ -343,7 +343,7 @@ private slots:
         QTest::newRow("result entry") << QByteArray("39 Year(s), 9 month(s), 19 day(s)") << QByteArray("39/9/19 39/9/19");
         QTest::newRow("numeric") << QByteArray("9/19/39") << QByteArray("39/9/19 39/9/19");
         QTest::newRow("bare number") << QByteArray("23") << QByteArray("23/0/0 24/0/0)");
-        QTest::newRow("words") << QByteArray("about eighty") << QByteArray("!");
+        QTest::newRow("words") << QByteArray("eighty or so") << QByteArray("!");
         QTest::newRow("four numeric parts") << QByteArray("1.2.3.4") << QByteArray("!");
         QTest::newRow("fraction") << QByteArray("1.5y") << QByteArray("!");
         QTest::newRow("sign") << QByteArray("-5y") << QByteArray("!");
@@ -504,7 +504,7 @@ private slots:
         QTest::newRow("no death") << QByteArray("1 JAN 1800") << QByteArray("-") << QByteArray("79y") << QByteArray("cannot check: no death date") << QByteArray();
         QTest::newRow("approximate") << QByteArray("ABT 1850") << QByteArray("12 JUN 1900") << QByteArray("50y 0m 0d") << QByteArray("cannot check: the birth date is approximate") << QByteArray("6/12/1850 through 6/12/1850");
         QTest::newRow("unreadable birth") << QByteArray("5 FOO 1850") << QByteArray("12 JUN 1900") << QByteArray("50y 0m 0d") << QByteArray("cannot check: the birth date cannot be read") << QByteArray("6/12/1850 through 6/12/1850");
-        QTest::newRow("unreadable age") << QByteArray("1850") << QByteArray("12 JUN 1900") << QByteArray("fifty") << QByteArray("cannot check: the stated age cannot be read") << QByteArray();
+        QTest::newRow("unreadable age") << QByteArray("1850") << QByteArray("12 JUN 1900") << QByteArray("fifty or so") << QByteArray("cannot check: the stated age cannot be read") << QByteArray();
         QTest::newRow("death before birth") << QByteArray("1900") << QByteArray("1899") << QByteArray("1y") << QByteArray("cannot check: the death date lies before the birth date") << QByteArray();
         // Ages are rounded down: a stated 75 holds for 75 years and 8 months.
         QTest::newRow("rounded down years") << QByteArray("1 JAN 1900") << QByteArray("1 SEP 1975") << QByteArray("75") << QByteArray("agrees") << QByteArray("9/2/1899 through 9/1/1900");
