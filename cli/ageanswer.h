@@ -2,7 +2,7 @@
 
 #include "calendardate.h"
 #include "datereader.h"
-#include "exitstatus.h"
+#include "exitcodes.h"
 
 #include <string>
 #include <string_view>

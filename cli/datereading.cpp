@@ -26,13 +26,3 @@ std::string readCalendarDateFor(std::string_view role, std::string_view text, Ca
     date = dateOfDayNumber(*reading.earliest);
     return {};
 }
-
-std::string readAgeFor(std::string_view role, std::string_view text, Age& age)
-{
-    const AgeReading reading = readAgeText(text);
-    if (reading.ok) {
-        age = reading.age;
-        return {};
-    }
-    return "the " + std::string(role) + " " + reading.problem;
-}

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "age.h"
 #include "calendardate.h"
 #include "datereader.h"
 
@@ -19,5 +18,3 @@ std::string readDateFor(std::string_view role, std::string_view text, DateOrder 
 std::string readCalendarDateFor(std::string_view role, std::string_view text, CalendarDate& date,
                                 DateOrder order = DateOrder::MonthFirst);
 
-// A stated age.
-std::string readAgeFor(std::string_view role, std::string_view text, Age& age);

@@ -65,7 +65,6 @@ private:
     Record record_ = Record::Other;
     // The event of the current level 1 line, whose first DATE is kept.
     TreeDate* event_ = nullptr;
-    bool christening_ = false;
     std::vector<PendingLink> links_;
     std::string linkTexts_; // the targets' ids, until linked
 };
