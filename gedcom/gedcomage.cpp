@@ -74,18 +74,6 @@ bool readAgeGrammar(std::string_view text, StatedParts& parts)
     return any;
 }
 
-// The parts of an age read from other wordings: its smallest unit is the
-// last one that is not 0.
-StatedParts partsOf(const Age& age)
-{
-    StatedParts parts;
-    parts.years = age.years;
-    parts.months = age.months;
-    parts.days = age.days;
-    parts.smallest = age.days != 0 ? Unit::Days : age.months != 0 ? Unit::Months : Unit::Years;
-    return parts;
-}
-
 // The age one smallest unit later: the first age the stated one, rounded
 // down, does not cover.
 Age nextAge(const Age& age, Unit smallest)
@@ -130,16 +118,16 @@ StatedAge readStatedAge(std::string_view original)
     if (bound == '<' || bound == '>')
         text = trimmed(text.substr(1));
     StatedParts parts;
+    std::optional<AgeReading> worded;
     if (!readAgeGrammar(text, parts)) {
-        const AgeReading reading = readAgeText(text);
-        if (!reading.ok) {
-            stated.problem = reading.problem;
+        worded = readAgeText(text);
+        if (!worded->ok) {
+            stated.problem = worded->problem;
             return stated;
         }
-        parts = partsOf(reading.age);
     }
     stated.ok = true;
-    const Age age{parts.years, parts.months, parts.weeks * DaysPerWeek + parts.days};
+    const Age age = worded ? worded->least : Age{parts.years, parts.months, parts.weeks * DaysPerWeek + parts.days};
     if (bound == '<') {
         stated.least = Age{};
         stated.greatest = age;
@@ -147,6 +135,11 @@ StatedAge readStatedAge(std::string_view original)
     } else if (bound == '>') {
         stated.least = age;
         stated.leastExcluded = true;
+    } else if (worded) {
+        // Other wordings ("aged 39 years", "three weeks") come with the ages
+        // they allow, by the same rounding.
+        stated.least = worded->least;
+        stated.greatest = worded->greatest;
     } else {
         stated.least = age;
         stated.greatest = nextAge(age, parts.smallest);

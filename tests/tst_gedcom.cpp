@@ -330,9 +330,11 @@ private slots:
         QTest::newRow("years and weeks") << QByteArray("2y 3w") << QByteArray("2/0/21 2/0/28)");
         QTest::newRow("weeks and days") << QByteArray("3w 2d") << QByteArray("0/0/23 0/0/23");
         QTest::newRow("less than weeks") << QByteArray("< 5w") << QByteArray("0/0/0 0/0/35)");
-        QTest::newRow("worded years") << QByteArray("aged 79 years") << QByteArray("79/0/0 80/0/0)");
+        QTest::newRow("worded years") << QByteArray("aged 79 years") << QByteArray("79/0/0 79/11/30");
+        QTest::newRow("worded weeks") << QByteArray("three weeks") << QByteArray("0/0/21 0/0/27");
+        QTest::newRow("year of age") << QByteArray("in the 33d year of his age") << QByteArray("32/0/0 32/11/30");
         QTest::newRow("unit twice") << QByteArray("5w 2w") << QByteArray("!");
-        QTest::newRow("number without its unit last") << QByteArray("39y 9m 100") << QByteArray("!"); // read past its end once
+        QTest::newRow("number without its unit last") << QByteArray("39y 9m 100") << QByteArray("39/9/100 39/9/100"); // read past its end once; other wordings take a last bare number as days
         QTest::newRow("less than") << QByteArray("< 1y") << QByteArray("0/0/0 1/0/0)");
         QTest::newRow("less than, no blank") << QByteArray("<1y") << QByteArray("0/0/0 1/0/0)");
         QTest::newRow("more than") << QByteArray("> 70y") << QByteArray("(70/0/0 -");
