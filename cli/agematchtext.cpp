@@ -13,13 +13,6 @@ std::string nearestText(const std::optional<NearestDate>& nearest, std::string_v
 
 } // namespace
 
-std::string wordedSpan(const Span& span)
-{
-    ResultEntries entries;
-    entries.compose(span);
-    return std::string(entries.entry(Notation::Worded));
-}
-
 std::string wordedAge(const Age& age)
 {
     return wordedSpan(Span{double(age.years), double(age.months), double(age.days)});

@@ -2,13 +2,13 @@
 
 #include "age.h"
 #include "agesearch.h"
+#include "resultentries.h"
 
 #include <string>
 #include <string_view>
 
-// The worded entry of the result list for a span or an age:
-// "79 Year(s), 9 month(s), 29 day(s)".
-std::string wordedSpan(const Span& span);
+// The worded entry of the result list for an age:
+// "79 Year(s), 9 month(s), 29 day(s)" (wordedSpan does so for a span).
 std::string wordedAge(const Age& age);
 
 // "M/D/YYYY through M/D/YYYY (N dates)".

@@ -1,9 +1,9 @@
 // spanwright-cli check FILE: what cannot be true in a family tree, and what
 // is unusual, told with how certain the dates make it.
+#include "commandfile.h"
 #include "commands.h"
 #include "datereading.h"
 #include "exitstatus.h"
-#include "gedzip.h"
 #include "treecheckfile.h"
 #include "treefindingtext.h"
 
@@ -96,13 +96,7 @@ void writeSummary(const std::string& file, const TreeCheckSummary& summary)
 void run(const Arguments& arguments)
 {
     const TreeCheckOptions options = optionsOf(arguments);
-    std::string error;
-    std::FILE* in = openGedcomFile(arguments.file, error);
-    if (in == nullptr) {
-        std::cerr << "spanwright-cli: " << arguments.file << ": " << error << '\n';
-        throw exitWith(ExitUsage);
-    }
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(in, &std::fclose);
+    const OpenFile in = openCommandGedcomFile(arguments.file);
 
     const bool json = arguments.format == "json";
     std::string buffer;
@@ -117,7 +111,7 @@ void run(const Arguments& arguments)
         buffer.append(TreeFindingHeader).push_back('\n');
     bool first = true;
     TreeCheckSummary summary;
-    const bool read = checkGedcomTree(in, arguments.file, options, std::cerr, [&](const TreeFinding& finding) {
+    const bool read = checkGedcomTree(in.get(), arguments.file, options, std::cerr, [&](const TreeFinding& finding) {
         if (json) {
             buffer.append(first ? "\n" : ",\n");
             appendFindingJson(buffer, finding);

@@ -1,9 +1,9 @@
 // spanwright-cli gedcom FILE: ages at death and stated ages checked, from a
 // family-tree file.
+#include "commandfile.h"
 #include "commands.h"
 #include "exitstatus.h"
 #include "gedcomreport.h"
-#include "gedzip.h"
 
 #include <CLI/App.hpp>
 
@@ -25,15 +25,9 @@ struct Arguments
 
 void run(const Arguments& arguments)
 {
-    std::string error;
-    std::FILE* in = openGedcomFile(arguments.file, error);
-    if (in == nullptr) {
-        std::cerr << "spanwright-cli: " << arguments.file << ": " << error << '\n';
-        throw exitWith(ExitUsage);
-    }
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(in, &std::fclose);
+    const OpenFile in = openCommandGedcomFile(arguments.file);
     GedcomSummary summary;
-    const int status = writeGedcomReport(in, stdout, arguments.file, std::cerr, summary);
+    const int status = writeGedcomReport(in.get(), stdout, arguments.file, std::cerr, summary);
     if (arguments.summary && status != GedcomReportUnreadable) {
         std::cerr << arguments.file << ": " << summary.individuals << " individuals, " << summary.agesComputed
                   << " ages at death computed; stated ages: " << summary.agree << " agree, "

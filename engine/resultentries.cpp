@@ -85,3 +85,10 @@ std::string_view ResultEntries::days() const
 {
     return {text_.data() + monthsLength_ + 1, daysLength_};
 }
+
+std::string wordedSpan(const Span& span)
+{
+    ResultEntries entries;
+    entries.compose(span);
+    return std::string(entries.entry(Notation::Worded));
+}

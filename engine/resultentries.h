@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 // The four entries of the result list, in its order.
@@ -50,3 +51,7 @@ private:
     std::size_t numericLength_ = 0;
     std::size_t wordedLength_ = 0;
 };
+
+// The worded entry for one span as a string of its own, for texts that name
+// a span in a sentence: "79 Year(s), 9 month(s), 29 day(s)".
+std::string wordedSpan(const Span& span);

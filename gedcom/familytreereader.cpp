@@ -2,6 +2,7 @@
 
 #include "asciitext.h"
 #include "gedcomlinereader.h"
+#include "gedcomstart.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -14,7 +15,6 @@ constexpr int EventLevel = 1;
 // Records are counted in 32 bits, NoOne standing for none.
 constexpr std::size_t MostRecords = NoOne - 1;
 constexpr int DetailLevel = 2;
-constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
 // "@I1@" is I1.
 std::string_view pointerTarget(std::string_view value)
@@ -264,43 +264,26 @@ bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warn
                     const FamilyTreeBuilder::PersonHook& hook)
 {
     GedcomLineReader reader(in);
-    std::string_view text;
-    GedcomLine line;
-    bool started = false;
-    bool byteOrderMark = false;
-    while (!started && reader.next(text)) {
-        if (reader.lineNumber() == 1 && text.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark) {
-            text.remove_prefix(Utf8ByteOrderMark.size());
-            byteOrderMark = true;
-        }
-        if (trimmed(text).empty())
-            continue;
-        started = splitGedcomLine(text, line) && line.level == 0 && line.tag == "HEAD";
-        if (!started)
-            break;
-    }
+    GedcomStart start(reader);
     const auto refused = [&](std::string_view why) {
         warnings << "spanwright-cli: " << fileName << why << '\n';
         return false;
     };
-    if (reader.tooLong())
+    if (start.outcome() == GedcomStart::Outcome::TooLong)
         return refused(": a line is longer than 1 MiB; not a GEDCOM file");
-    if (!started)
-        return refused(reader.failed() ? " cannot be read" : " is not a GEDCOM file (it does not begin with 0 HEAD)");
+    if (start.outcome() != GedcomStart::Outcome::Head)
+        return refused(start.refusal());
 
-    // A byte order mark or UTF-16 decides the character set, whatever CHAR
-    // says.
-    const bool decided = byteOrderMark || reader.utf16();
-    bool inHeader = true;
+    std::string_view text;
+    GedcomLine line;
     FamilyTreeBuilder builder(tree, hook);
     while (reader.next(text)) {
         if (!splitGedcomLine(text, line))
             continue;
-        if (line.level == 0)
-            inHeader = false;
+        const bool characterSet = start.namesCharacterSet(line);
         if (line.level == 0 && line.tag == "TRLR")
             break;
-        if (inHeader && line.level == 1 && line.tag == "CHAR" && !decided)
+        if (characterSet)
             builder.setEncoding(GedcomEncoding(trimmed(line.value)));
         builder.add(line, reader.cut());
     }

@@ -7,6 +7,7 @@
 #include "gedcomline.h"
 #include "gedcomlinereader.h"
 #include "gedcomrow.h"
+#include "gedcomstart.h"
 #include "gedcomtext.h"
 
 #include <optional>
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 // Rows are written in blocks of about this size.
 constexpr size_t OutputBlock = 1 << 16;
 
@@ -165,43 +165,25 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
 {
     const std::string name(fileName);
     GedcomLineReader reader(in);
-    std::string_view text;
-    GedcomLine line;
-    bool started = false;
-    bool byteOrderMark = false;
-    while (!started && reader.next(text)) {
-        if (reader.lineNumber() == 1) {
-            if (text.substr(0, Utf8ByteOrderMark.size()) == Utf8ByteOrderMark) {
-                text.remove_prefix(Utf8ByteOrderMark.size());
-                byteOrderMark = true;
-            }
-        }
-        if (trimmed(text).empty())
-            continue;
-        started = splitGedcomLine(text, line) && line.level == 0 && line.tag == "HEAD";
-        if (!started)
-            break;
-    }
+    GedcomStart start(reader);
     const auto tooLong = [&] {
         warnings << "spanwright-cli: " << name << ": line " << reader.lineNumber() << " is longer than "
                  << GedcomLineReader::LongestReadLine / (1 << 20) << " MiB; not a GEDCOM file\n";
         return GedcomReportUnreadable;
     };
-    if (reader.tooLong())
+    if (start.outcome() == GedcomStart::Outcome::TooLong)
         return tooLong();
-    if (!started) {
-        warnings << "spanwright-cli: " << name
-                 << (reader.failed() ? " cannot be read" : " is not a GEDCOM file (it does not begin with 0 HEAD)")
-                 << '\n';
+    if (start.outcome() != GedcomStart::Outcome::Head) {
+        warnings << "spanwright-cli: " << name << start.refusal() << '\n';
         return GedcomReportUnreadable;
     }
 
     ReportWriter writer(out, fileName, warnings, summary);
-    const bool decided = byteOrderMark || reader.utf16();
-    if (decided)
+    if (start.encodingDecided())
         writer.setUtf8();
+    std::string_view text;
+    GedcomLine line;
     GedcomIndividual person;
-    bool inHeader = true;
     bool inPerson = false;
     long long strayLines = 0;
     long long firstStrayLine = 0;
@@ -215,12 +197,12 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
                 firstStrayLine = reader.lineNumber();
             continue;
         }
+        const bool characterSet = start.namesCharacterSet(line);
         if (line.level == 0) {
             if (inPerson) {
                 person.end();
                 writer.write(person);
             }
-            inHeader = false;
             inPerson = line.tag == "INDI";
             if (inPerson)
                 person.begin(line.xref);
@@ -231,7 +213,7 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
                 break;
             continue;
         }
-        if (inHeader && line.level == 1 && line.tag == "CHAR" && !decided)
+        if (characterSet)
             writer.setCharacterSet(line.value);
         // A cut line matters only where its value is used (a long NOTE is
         // of no concern); its level and tag are in the part kept.

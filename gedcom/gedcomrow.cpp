@@ -30,14 +30,6 @@ void cannotCheck(GedcomRow& row, std::string_view reason)
     row.statedAgeCheck = "cannot check: " + std::string(reason);
 }
 
-// "79 Year(s), 9 month(s), 29 day(s)".
-std::string wordedSpan(const Span& span)
-{
-    ResultEntries entries;
-    entries.compose(span);
-    return std::string(entries.entry(Notation::Worded));
-}
-
 std::string ageText(const AgeBounds& bounds, bool approximate)
 {
     std::string text(approximate ? AboutMark : std::string_view());

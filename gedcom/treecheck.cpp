@@ -70,24 +70,16 @@ bool readWholeNumber(std::string_view text, long long& value)
     return !text.empty() && result.ec == std::errc() && result.ptr == end && value >= 0;
 }
 
-// "79 Year(s), 9 month(s), 29 day(s)".
-std::string worded(const Span& span)
-{
-    ResultEntries entries;
-    entries.compose(span);
-    return std::string(entries.entry(Notation::Worded));
-}
-
 // The spans from one date to another over the readings in order: "X", "X
 // to Y", or "at least X" where the dates set no longest.
 std::string spanText(const GedcomDate& from, const GedcomDate& to)
 {
     const AgeBounds bounds = ageBounds(from, to, spanCalendarOf(from, to));
     if (!bounds.greatest)
-        return "at least " + worded(bounds.least);
+        return "at least " + wordedSpan(bounds.least);
     if (compareAge(ageOf(bounds.least), ageOf(*bounds.greatest)) == 0)
-        return worded(bounds.least);
-    return worded(bounds.least) + " to " + worded(*bounds.greatest);
+        return wordedSpan(bounds.least);
+    return wordedSpan(bounds.least) + " to " + wordedSpan(*bounds.greatest);
 }
 
 // The days from one date to another over the readings in order.

@@ -16,14 +16,8 @@ families=${2:-30000}
     exit 2
 }
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-build="$root/build-release"
-
-# shellcheck source=scripts/packages.sh
-source "$root/scripts/packages.sh"
-install_missing g++ cmake make qt6-base-dev libcli11-dev libzip-dev pkg-config time
-
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" --parallel 2 --target spanwright-cli >/dev/null
+# shellcheck source=bench/releasecli.sh
+source "$root/bench/releasecli.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/spanwright-check-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT

@@ -11,14 +11,8 @@ set -euo pipefail
 count=${1:-100000}
 [[ "$count" =~ ^[1-9][0-9]*$ ]] || { echo "usage: $0 [count]" >&2; exit 2; }
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-build="$root/build-release"
-
-# shellcheck source=scripts/packages.sh
-source "$root/scripts/packages.sh"
-install_missing g++ cmake make qt6-base-dev libcli11-dev libzip-dev pkg-config time
-
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" --parallel 2 --target spanwright-cli >/dev/null
+# shellcheck source=bench/releasecli.sh
+source "$root/bench/releasecli.sh"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/spanwright-gedcom-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT

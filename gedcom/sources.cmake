@@ -1,0 +1,27 @@
+# The GEDCOM library's and the tree check's sources, named once for both
+# builds: this directory's and the web page's (which has no libzip, and so
+# adds gedzip.cpp only here).
+set(gedcomLibrarySources
+    gedcomage.cpp gedcomage.h
+    gedcomagecheck.cpp gedcomagecheck.h
+    gedcomansel.cpp gedcomansel.h
+    gedcomcalendar.cpp gedcomcalendar.h
+    gedcomencoding.cpp gedcomencoding.h
+    gedcomdate.cpp gedcomdate.h
+    gedcomindividual.cpp gedcomindividual.h
+    gedcomline.cpp gedcomline.h
+    gedcomlinereader.cpp gedcomlinereader.h
+    gedcomreport.cpp gedcomreport.h
+    gedcomrow.cpp gedcomrow.h
+    gedcomspancalendar.cpp gedcomspancalendar.h
+    gedcomstart.cpp gedcomstart.h
+    gedcomtext.cpp gedcomtext.h
+)
+set(treeCheckLibrarySources
+    familytree.cpp familytree.h
+    familytreereader.cpp familytreereader.h
+    treecheck.cpp treecheck.h
+    treecheckfile.cpp treecheckfile.h
+    treefindingtext.cpp treefindingtext.h
+    treerules.cpp treerules.h
+)
