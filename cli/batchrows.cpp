@@ -6,6 +6,7 @@
 #include "asciitext.h"
 #include "csvfield.h"
 #include "datereading.h"
+#include "dateprinting.h"
 #include "quotedtext.h"
 #include "spancalculation.h"
 
@@ -188,8 +189,8 @@ bool BatchRowCalculator::appendDates(std::string_view dateText, std::string_view
         appendField(row, answer.problem);
         return false;
     }
-    appendResultField(row, calendarDateText(answer.first()));
-    appendResultField(row, calendarDateText(answer.last()));
+    appendResultField(row, calendarDateTextIn(answer.first(), order_));
+    appendResultField(row, calendarDateTextIn(answer.last(), order_));
     appendResultField(row, std::to_string(answer.count));
     row.push_back(delimiter_);
     return true;
