@@ -226,6 +226,15 @@ private slots:
             "2 month(s), 0 day(s)\",\n", 0);
         row("birth dates with a date order", {"-e", "1", "-a", "2", "--date-order", "dmy"}, "d,a\n1/3/1990,1m 1d\n",
             "d,a,born_earliest,born_latest,born_count,error\n1/3/1990,1m 1d,28/1/1990,31/1/1990,4,\n", 0);
+        // --exact as born and died take it: every unstated unit of the age 0.
+        row("exact birth dates", {"-e", "1", "-a", "2", "--exact"}, "d,a\n6/4/1871,Aged 39\n6/4/1871,11 Years 2 Months\n",
+            "d,a,born_earliest,born_latest,born_count,error\n6/4/1871,Aged 39,6/4/1832,6/4/1832,1,\n"
+            "6/4/1871,11 Years 2 Months,4/4/1860,4/4/1860,1,\n", 0);
+        row("exact end dates", {"-b", "1", "-a", "2", "-x"}, "b,a\n6/5/1831,aged 39\n3/15/1990,45d\n",
+            "b,a,died_earliest,died_latest,died_count,error\n6/5/1831,aged 39,6/5/1870,6/5/1870,1,\n"
+            "3/15/1990,45d,,,0,\"no date lies exactly 0 Year(s), 0 month(s), 45 day(s) after 3/15/1990; nearest: 4/14/1990 gives "
+            "0 Year(s), 0 month(s), 30 day(s), 4/15/1990 gives 0 Year(s), 1 month(s), 0 day(s) (a span has at most 30 days; more "
+            "are counted as months)\"\n", 1);
         row("end dates year first", {"-b", "1", "-a", "2", "--date-order", "ymd"}, "b,a\n1990/1/31,0/1/0\n1990-01-31,1 month 0 days\n",
             "b,a,died_earliest,died_latest,died_count,error\n1990/1/31,0/1/0,1990-02-01,1990-02-01,1,\n"
             "1990-01-31,1 month 0 days,,,0,\"no date lies exactly 0 Year(s), 1 month(s), 0 day(s) after 1990-01-31; nearest: "
@@ -265,6 +274,8 @@ private slots:
         row("a name of two columns", {"-b", "born", "-e", "2"}, "Born,BORN \n", 2,
             "--begin born: the header has several columns of that name (2: \"Born\", \"BORN \")\n");
         row("no note where every date reads", {"-b", "1", "-e", "2"}, "b,e\n1/1/1990,x\n", 1, "");
+        row("exact ages without an age column", {"-b", "1", "-e", "2", "--exact"}, "b,e\n1/1/1990,1/2/1990\n", 2,
+            "--exact reads the ages of an --age column; spans from --begin and --end have none\n");
     }
     void batchMessages()
     {
