@@ -4,6 +4,7 @@
 #include "agematchtext.h"
 #include "agesearch.h"
 #include "datereading.h"
+#include "dateprinting.h"
 #include "quotedtext.h"
 
 namespace {
@@ -67,7 +68,7 @@ AgeAnswer answerAgeQuestion(const AgeQuestion& question)
     const std::string relation = born ? "before" : "after";
     if (earliest.empty() || latest.empty())
         return failed(ExitNoAnswer, noMatchTextFor(age, earliest.empty() ? earliest : latest, relation,
-                                                   dateReadingText(date)));
+                                                   dateReadingTextIn(date, question.order), question.order));
     AgeAnswer answer;
     answer.firstDay = earliest.firstDay;
     answer.lastDay = latest.firstDay + latest.count - 1;

@@ -4,6 +4,7 @@
 #include "agematchtext.h"
 #include "commands.h"
 #include "dateorderoption.h"
+#include "dateprinting.h"
 #include "exitstatus.h"
 
 #include <CLI/App.hpp>
@@ -32,13 +33,14 @@ void run(AgeDirection direction, const Arguments& arguments)
         throw exitWith(answer.status);
     }
     if (!arguments.each) {
-        std::cout << datesAnswerText(answer.first(), answer.last(), answer.count, answer.about, arguments.range)
+        std::cout << datesAnswerText(answer.first(), answer.last(), answer.count, answer.about, arguments.range,
+                                     arguments.order)
                   << '\n';
         return;
     }
     const std::string mark = answer.about ? "about: " : "";
     for (long long day = answer.firstDay; day <= answer.lastDay; ++day)
-        std::cout << mark << calendarDateText(dateOfDayNumber(day)) << '\n';
+        std::cout << mark << calendarDateTextIn(dateOfDayNumber(day), arguments.order) << '\n';
 }
 
 void addAgeCommand(CLI::App& app, AgeDirection direction)
@@ -75,6 +77,8 @@ void addAgeCommand(CLI::App& app, AgeDirection direction)
             "unstated unit as 0 instead.\n\n"
             "One date is printed as M/D/YYYY, several as \"M/D/YYYY through M/D/YYYY (N\n"
             "dates)\"; \"about: \" goes before the answer when the age or the date says about.\n"
+            "Dates are printed in the --date-order they are read in: D/M/YYYY for dmy,\n"
+            "YYYY-MM-DD for ymd.\n"
             "A date that allows several days (June 1871, about 1871, between 1870 and 1871)\n"
             "gives the earliest date of its first day and the latest of its last. Where no\n"
             "date gives the age, the nearest dates on each side are named on standard\n"

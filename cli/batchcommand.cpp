@@ -32,6 +32,7 @@ struct Arguments
     std::string notation = DefaultNotationChoice;
     std::string delimiter = ",";
     DateOrder order = DateOrder::MonthFirst;
+    bool exact = false;
 };
 
 constexpr size_t OutputFlushSize = 1 << 16;
@@ -73,11 +74,14 @@ BatchSettings settingsOf(const Arguments& arguments, const std::string& inputNam
     settings.mode = modeOf(arguments);
     const bool born = settings.mode == BatchMode::Born;
     const bool span = settings.mode == BatchMode::Span;
+    if (span && arguments.exact)
+        fail("--exact reads the ages of an --age column; spans from --begin and --end have none");
     settings.firstColumn = born ? *arguments.end : *arguments.begin;
     settings.secondColumn = span ? *arguments.end : *arguments.age;
     settings.notation = static_cast<Notation>(std::stoi(arguments.notation));
     settings.delimiter = delimiterOf(arguments.delimiter);
     settings.dateOrder = arguments.order;
+    settings.exactAges = arguments.exact;
     settings.inputName = inputName;
     return settings;
 }
@@ -218,6 +222,9 @@ void addBatchCommand(CLI::App& app)
         ->check(CLI::IsMember({",", ";", "tab", "\\t", "\t"}));
     addNotationOption(*command, arguments->notation, false);
     addDateOrderOption(*command, arguments->order);
+    command->add_flag("-x,--exact", arguments->exact,
+                      "With --age: read each age as an exact span, as born --exact and died --exact do "
+                      "(every unit it does not state is 0)");
     command->footer(
         "Every input row gives one output row: its fields unchanged, then the result\n"
         "columns and an error column, empty where the row was calculated.\n"

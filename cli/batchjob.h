@@ -24,6 +24,8 @@ struct BatchSettings
     Notation notation = Notation::Worded;
     char delimiter = ','; // or ';' or '\t'; the output uses it too
     DateOrder dateOrder = DateOrder::MonthFirst;
+    // Born, Died: every unstated unit of an age 0 (AgeQuestion::exact).
+    bool exactAges = false;
     std::string inputName = "standard input"; // in messages
 };
 

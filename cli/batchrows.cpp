@@ -6,6 +6,7 @@
 #include "asciitext.h"
 #include "csvfield.h"
 #include "datereading.h"
+#include "dateprinting.h"
 #include "quotedtext.h"
 #include "spancalculation.h"
 
@@ -115,9 +116,9 @@ bool BatchRowCalculator::appendError(TextBuffer& row, size_t resultFields, std::
 }
 
 BatchRowCalculator::BatchRowCalculator(BatchMode mode, BatchColumns columns, Notation notation, char delimiter,
-                                       DateOrder order, std::shared_ptr<BatchDateNotes> notes)
+                                       DateOrder order, std::shared_ptr<BatchDateNotes> notes, bool exactAges)
     : mode_(mode), columns_(columns), notation_(notation), delimiter_(delimiter), order_(order),
-      notes_(std::move(notes))
+      exactAges_(exactAges), notes_(std::move(notes))
 {
 }
 
@@ -178,7 +179,7 @@ bool BatchRowCalculator::appendSpan(std::string_view begin, std::string_view end
 bool BatchRowCalculator::appendDates(std::string_view dateText, std::string_view ageText, TextBuffer& row)
 {
     const AgeAnswer answer = answerAgeQuestion(
-        {mode_ == BatchMode::Born ? AgeDirection::Born : AgeDirection::Died, dateText, ageText, order_, false});
+        {mode_ == BatchMode::Born ? AgeDirection::Born : AgeDirection::Died, dateText, ageText, order_, exactAges_});
     if (answer.status == ExitUsage)
         return appendError(row, DatesResultFields, answer.problem);
     if (answer.status != ExitSuccess) {
@@ -188,8 +189,8 @@ bool BatchRowCalculator::appendDates(std::string_view dateText, std::string_view
         appendField(row, answer.problem);
         return false;
     }
-    appendResultField(row, calendarDateText(answer.first()));
-    appendResultField(row, calendarDateText(answer.last()));
+    appendResultField(row, calendarDateTextIn(answer.first(), order_));
+    appendResultField(row, calendarDateTextIn(answer.last(), order_));
     appendResultField(row, std::to_string(answer.count));
     row.push_back(delimiter_);
     return true;

@@ -61,7 +61,8 @@ class BatchRowCalculator
 {
 public:
     BatchRowCalculator(BatchMode mode, BatchColumns columns, Notation notation, char delimiter = ',',
-                       DateOrder order = DateOrder::MonthFirst, std::shared_ptr<BatchDateNotes> notes = nullptr);
+                       DateOrder order = DateOrder::MonthFirst, std::shared_ptr<BatchDateNotes> notes = nullptr,
+                       bool exactAges = false);
     bool appendResults(const std::vector<std::string_view>& fields, TextBuffer& row);
 
 private:
@@ -78,6 +79,7 @@ private:
     Notation notation_;
     char delimiter_;
     DateOrder order_;
+    bool exactAges_;
     std::shared_ptr<BatchDateNotes> notes_;
     ResultEntries entries_;
     ResultEntries greatest_;

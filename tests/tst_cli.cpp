@@ -117,7 +117,7 @@ private slots:
         row("born month of death", {"born", "June 1871", "aged 39 years 0 months 0 days"},
             "6/1/1832 through 6/30/1832 (30 dates)\n", 0);
         row("born ISO death date", {"born", "1871-06-04", "39y 0m 0d"}, "6/4/1832\n", 0);
-        row("born day-first death date", {"born", "4/6/1871", "39y 0m 0d", "--date-order", "dmy"}, "6/4/1832\n", 0);
+        row("born day-first death date", {"born", "4/6/1871", "39y 0m 0d", "--date-order", "dmy"}, "4/6/1832\n", 0);
         row("born years first refused", {"born", "6/4/1871", "79-9-29"}, "", 2, "months run 0 to 11");
         row("born open date refused", {"born", "before 1871", "39"}, "", 2, "open on one side");
         row("born run-on age refused", {"born", "6/4/1871", "39 years x"}, "", 2, "not understood at \"x\"");
@@ -126,6 +126,24 @@ private slots:
         row("died aged 39", {"died", "6/5/1831", "aged 39"}, "6/5/1870 through 6/4/1871 (365 dates)\n", 0);
         row("died each date", {"died", "1/31/1990", "2 days", "--each"}, "2/2/1990\n", 0);
         row("died each about", {"died", "1/31/1990", "about 2 days", "--each"}, "about: 2/2/1990\n", 0);
+
+        // Answers print their dates in the order the dates were read.
+        row("born day first prints day first", {"born", "--date-order", "dmy", "10/05/1990", "3 days"}, "7/5/1990\n", 0);
+        row("born day first range", {"born", "1/3/1990", "1m 1d", "-r", "--date-order", "dmy"},
+            "28/1/1990 through 31/1/1990 (4 dates)\n", 0);
+        row("born year first prints ISO", {"born", "1990/3/1", "1m 1d", "--date-order", "ymd"},
+            "1990-01-28 through 1990-01-31 (4 dates)\n", 0);
+        row("born year first small year", {"born", "1990-03-01", "1989y 0m 0d", "--date-order", "ymd"}, "0001-03-01\n", 0);
+        row("died day first each", {"died", "30/1/1990", "2 days", "--each", "--date-order", "dmy"}, "1/2/1990\n", 0);
+        row("died day first no match", {"died", "31/1/1990", "1 month 0 days", "--date-order", "dmy"}, "", 1,
+            "0 day(s) after 31/1/1990; nearest: 28/2/1990 gives 0 Year(s), 0 month(s), 28 day(s), 1/3/1990 gives "
+            "0 Year(s), 1 month(s), 1 day(s)");
+        row("died year first no match", {"died", "1990-01-31", "1 month 0 days", "--date-order", "ymd"}, "", 1,
+            "0 day(s) after 1990-01-31; nearest: 1990-02-28 gives");
+        row("born day first about no match", {"born", "abt 10/1/1", "3 weeks", "--date-order", "dmy"}, "", 1,
+            "no date lies 3 weeks before about 10/1/0001");
+        row("born day first between no match", {"born", "between 10/1/1 and 12/1/1", "3 weeks", "--date-order", "dmy"}, "", 1,
+            "no date lies 3 weeks before between 10/1/0001 and 12/1/0001");
     }
 
     void commands()
@@ -207,7 +225,20 @@ private slots:
             "b,e,years,months,days,span,error\n1850,3/1/1900,,,,\"at least 49 Year(s), 2 month(s), 1 day(s), at most 50 Year(s), "
             "2 month(s), 0 day(s)\",\n", 0);
         row("birth dates with a date order", {"-e", "1", "-a", "2", "--date-order", "dmy"}, "d,a\n1/3/1990,1m 1d\n",
-            "d,a,born_earliest,born_latest,born_count,error\n1/3/1990,1m 1d,1/28/1990,1/31/1990,4,\n", 0);
+            "d,a,born_earliest,born_latest,born_count,error\n1/3/1990,1m 1d,28/1/1990,31/1/1990,4,\n", 0);
+        // --exact as born and died take it: every unstated unit of the age 0.
+        row("exact birth dates", {"-e", "1", "-a", "2", "--exact"}, "d,a\n6/4/1871,Aged 39\n6/4/1871,11 Years 2 Months\n",
+            "d,a,born_earliest,born_latest,born_count,error\n6/4/1871,Aged 39,6/4/1832,6/4/1832,1,\n"
+            "6/4/1871,11 Years 2 Months,4/4/1860,4/4/1860,1,\n", 0);
+        row("exact end dates", {"-b", "1", "-a", "2", "-x"}, "b,a\n6/5/1831,aged 39\n3/15/1990,45d\n",
+            "b,a,died_earliest,died_latest,died_count,error\n6/5/1831,aged 39,6/5/1870,6/5/1870,1,\n"
+            "3/15/1990,45d,,,0,\"no date lies exactly 0 Year(s), 0 month(s), 45 day(s) after 3/15/1990; nearest: 4/14/1990 gives "
+            "0 Year(s), 0 month(s), 30 day(s), 4/15/1990 gives 0 Year(s), 1 month(s), 0 day(s) (a span has at most 30 days; more "
+            "are counted as months)\"\n", 1);
+        row("end dates year first", {"-b", "1", "-a", "2", "--date-order", "ymd"}, "b,a\n1990/1/31,0/1/0\n1990-01-31,1 month 0 days\n",
+            "b,a,died_earliest,died_latest,died_count,error\n1990/1/31,0/1/0,1990-02-01,1990-02-01,1,\n"
+            "1990-01-31,1 month 0 days,,,0,\"no date lies exactly 0 Year(s), 1 month(s), 0 day(s) after 1990-01-31; nearest: "
+            "1990-02-28 gives 0 Year(s), 0 month(s), 28 day(s), 1990-03-01 gives 0 Year(s), 1 month(s), 1 day(s)\"\n", 1);
         row("birth dates with semicolons", {"-e", "1", "-a", "2", "-d", ";"}, "d;a\n3/15/1990;0y 0m 45d\n",
             "d;a;born_earliest;born_latest;born_count;error\n3/15/1990;0y 0m 45d;;;0;\"no date lies exactly 0 Year(s), 0 month(s), "
             "45 day(s) before 3/15/1990; nearest: 2/15/1990 gives 0 Year(s), 1 month(s), 0 day(s), 2/16/1990 gives 0 Year(s), "
@@ -243,6 +274,8 @@ private slots:
         row("a name of two columns", {"-b", "born", "-e", "2"}, "Born,BORN \n", 2,
             "--begin born: the header has several columns of that name (2: \"Born\", \"BORN \")\n");
         row("no note where every date reads", {"-b", "1", "-e", "2"}, "b,e\n1/1/1990,x\n", 1, "");
+        row("exact ages without an age column", {"-b", "1", "-e", "2", "--exact"}, "b,e\n1/1/1990,1/2/1990\n", 2,
+            "--exact reads the ages of an --age column; spans from --begin and --end have none\n");
     }
     void batchMessages()
     {
