@@ -527,6 +527,15 @@ private slots:
                                       << QByteArray("no rule \"young_mothers\"");
         QTest::newRow("threshold without value") << QStringList{"--rule", "old_age"} << QByteArray() << 2
                                                  << QByteArray() << QByteArray("NAME=VALUE");
+        QTest::newRow("spacing minimum above maximum")
+            << QStringList{"--rule", "child_spacing_min_days=300", "--rule", "child_spacing_max_days=100"} << QByteArray()
+            << 2 << QByteArray() << QByteArray("child_spacing_min_days=300 is above child_spacing_max_days=100");
+        QTest::newRow("spacing minimum above the default maximum")
+            << QStringList{"--rule", "child_spacing_min_days=261"} << QByteArray() << 2 << QByteArray()
+            << QByteArray("is above child_spacing_max_days=260");
+        QTest::newRow("spacing limits equal") << QStringList{"--rule", "child_spacing_min_days=100", "--rule",
+                                                             "child_spacing_max_days=100"}
+                                              << QByteArray() << 0 << header << QByteArray("0 findings");
         QTest::newRow("bad today") << QStringList{"--today", "12/32/2026"} << QByteArray() << 2 << QByteArray()
                                    << QByteArray("--today date");
         QTest::newRow("unknown format") << QStringList{"--format", "xml"} << QByteArray() << 2 << QByteArray()
