@@ -13,6 +13,7 @@
 #include <ctime>
 #include <iostream>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -55,6 +56,13 @@ TreeCheckOptions optionsOf(const Arguments& arguments)
                              std::string_view(setting).substr(equals + 1));
         if (!problem.empty())
             usage("--rule " + problem);
+    }
+    // Checked once all are set, since either may be given first.
+    const TreeThresholds& limits = options.thresholds;
+    if (limits.childSpacingMinDays > limits.childSpacingMaxDays) {
+        usage("--rule child_spacing_min_days=" + std::to_string(limits.childSpacingMinDays)
+              + " is above child_spacing_max_days=" + std::to_string(limits.childSpacingMaxDays)
+              + ": no two births could be far enough apart and near enough at once");
     }
     if (!arguments.only.empty()) {
         options.enabled.fill(false);

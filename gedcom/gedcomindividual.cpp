@@ -1,7 +1,9 @@
 #include "gedcomindividual.h"
 
 #include "asciitext.h"
+#include "gedcomdate.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -24,6 +26,33 @@ void copy(GedcomIndividual::Value& to, const GedcomIndividual::Value& from)
     to.tag = from.tag;
     to.present = from.present;
     to.provisional = from.provisional;
+}
+
+// A DATE value that a later readable date of the same kind replaces: none
+// written, a status word or a date phrase. STILLBORN under a death or a
+// burial is kept, since it states the age.
+bool givesWay(std::string_view text, bool ending)
+{
+    text = trimmed(text);
+    if (text.empty())
+        return true;
+    // A date has digits and no parenthesis but after INT: only the others
+    // are read here, so that most dates are read once.
+    const bool digits = std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (digits && text.find('(') == std::string_view::npos)
+        return false;
+    const GedcomDate date = readGedcomDate(text);
+    return date.noDate != GedcomDate::NoDate::None && !(ending && date.stillborn);
+}
+
+// Of two events that stand for one another, the first unless it is no date
+// and the other is one.
+const GedcomIndividual::Value& preferred(const GedcomIndividual::Value& first,
+                                         const GedcomIndividual::Value& other)
+{
+    const bool firstUsable = first.present && !first.provisional;
+    const bool otherUsable = other.present && !other.provisional;
+    return first.present && (firstUsable || !otherUsable) ? first : other;
 }
 
 } // namespace
@@ -124,11 +153,14 @@ bool GedcomIndividual::add(const GedcomLine& line, bool cut)
     Ending* current = ending();
     if (line.tag == "DATE") {
         Value* slot = event_ == Event::Birth ? &birth_ : event_ == Event::Christening ? &christening_ : &current->date;
-        if (slot->present && !slot->provisional)
+        const bool newGivesWay = !cut && givesWay(line.value, current != nullptr);
+        // A word or phrase already kept stays before another that is no date.
+        if (slot->present && (!slot->provisional || (newGivesWay && !trimmed(slot->text).empty())))
             return false;
         if (slot->present && current != nullptr)
             clear(current->dateAge); // the provisional date's age goes with it
         keep(*slot, eventTag_, line.value, line.level, cut);
+        slot->provisional = newGivesWay;
         eventDated_ = current != nullptr;
         return true;
     }
@@ -137,6 +169,16 @@ bool GedcomIndividual::add(const GedcomLine& line, bool cut)
         return true;
     }
     return false;
+}
+
+const GedcomIndividual::Value& GedcomIndividual::birth() const
+{
+    return preferred(birth_, christening_);
+}
+
+const GedcomIndividual::Ending& GedcomIndividual::deathOrBurial() const
+{
+    return &preferred(death_.date, burial_.date) == &death_.date ? death_ : burial_;
 }
 
 const GedcomIndividual::Value& GedcomIndividual::statedAge() const

@@ -8,7 +8,9 @@
 // The parts of one INDI record that the report uses, gathered line by line:
 // the first NAME; the DATE of the first BIRT, CHR or BAPM, DEAT and BURI
 // events that have one; the AGE under the death and burial events; CONC and
-// CONT continuations of these; the PHRASE under an empty DATE or AGE. The strings keep their storage from record to
+// CONT continuations of these; the PHRASE under an empty DATE or AGE. A DATE
+// that is no date (empty, a status word, a date phrase) is kept only until
+// a readable one is found. The strings keep their storage from record to
 // record.
 class GedcomIndividual
 {
@@ -20,8 +22,10 @@ public:
         std::string_view tag; // "BIRT", "CHR"... (static text)
         bool present = false;
         // An empty DATE or AGE (in GEDCOM 7 with a PHRASE below it, which
-        // becomes the text in parentheses): a later dated event of the same
-        // kind takes its place.
+        // becomes the text in parentheses), or a DATE that is a status word
+        // or a date phrase: a later dated event of the same kind takes its
+        // place. STILLBORN under a death or burial states an age of 0 and
+        // stays.
         bool provisional = false;
     };
 
@@ -41,9 +45,10 @@ public:
 
     const std::string& id() const { return id_; }
     const std::string& name() const { return name_.text; }
-    // BIRT, else CHR or BAPM.
-    const Value& birth() const { return birth_.present ? birth_ : christening_; }
-    // DEAT, else BURI.
+    // BIRT, else CHR or BAPM; a BIRT that is no date yields to a dated CHR
+    // or BAPM as a missing one does.
+    const Value& birth() const;
+    // DEAT, else BURI, in the same way.
     const Value& death() const { return deathOrBurial().date; }
     // The AGE under the event whose date is the death; where that has none,
     // the first AGE under a DEAT, else under a BURI (see statedAgeElsewhere).
@@ -64,7 +69,7 @@ private:
         Value firstAge; // the first AGE under any of them
     };
 
-    const Ending& deathOrBurial() const { return death_.date.present ? death_ : burial_; }
+    const Ending& deathOrBurial() const;
     Ending* ending();
     void keep(Value& value, std::string_view tag, std::string_view text, int level, bool cut);
     // Settles the AGE of the event that ends with the line before.

@@ -373,9 +373,11 @@ void TreeChecker::checkSpouse(const TreeFamily& family, std::uint32_t spouseInde
            id, familyId, detail);
 }
 
-// Each child against the one born next before it: siblings are ordered by
-// their earliest day, so that a family of many children costs no more than
-// sorting them.
+// Each pair of children whose births may lie within the window, reported
+// once: siblings are ordered by their earliest day, and each is compared
+// only with the earlier ones whose last day lies fewer than the window's
+// days before its first day (no later child can be nearer to the others),
+// so that a family of many children costs little more than sorting them.
 void TreeChecker::checkSpacing(const TreeFamily& family) const
 {
     if (!options_.uses(TreeRule::ChildSpacing) || family.childCount < 2)
@@ -384,33 +386,44 @@ void TreeChecker::checkSpacing(const TreeFamily& family) const
     {
         std::uint32_t person;
         Event birth;
+        long long first; // the days of the birth, closed at its bounds
+        long long last;
     };
     std::vector<Sibling> siblings;
     for (std::uint32_t i = 0; i < family.childCount; ++i) {
         const std::uint32_t person = tree_.children[family.firstChild + i];
         Event birth = birthOf(tree_.people[person]);
-        if (birth.date.ok)
-            siblings.push_back({person, std::move(birth)});
-    }
-    const auto key = [](const Sibling& s) {
-        const GedcomDate closed = closedAtBound(s.birth.date);
-        return std::make_pair(*closed.earliest, *closed.latest);
-    };
-    std::stable_sort(siblings.begin(), siblings.end(),
-                     [&](const Sibling& a, const Sibling& b) { return key(a) < key(b); });
-    const TreeThresholds& limits = options_.thresholds;
-    for (std::size_t i = 1; i < siblings.size(); ++i) {
-        const Sibling& earlier = siblings[i - 1];
-        const Sibling& later = siblings[i];
-        const Certainty found = apartBetween(earlier.birth.date, later.birth.date, limits.childSpacingMinDays,
-                                             limits.childSpacingMaxDays);
-        if (found == Certainty::None)
+        if (!birth.date.ok)
             continue;
-        const std::string_view earlierId = tree_.text(tree_.people[earlier.person].id);
-        report(TreeRule::ChildSpacing, found, tree_.text(tree_.people[later.person].id), tree_.text(family.id), [&] {
-            return "born (" + textOf(later.birth) + ") " + daysText(earlier.birth.date, later.birth.date)
-                + " after the birth of " + std::string(earlierId) + " (" + textOf(earlier.birth) + ")";
-        });
+        const GedcomDate closed = closedAtBound(birth.date);
+        siblings.push_back({person, std::move(birth), *closed.earliest, *closed.latest});
+    }
+    std::stable_sort(siblings.begin(), siblings.end(), [](const Sibling& a, const Sibling& b) {
+        return std::make_pair(a.first, a.last) < std::make_pair(b.first, b.last);
+    });
+    const TreeThresholds& limits = options_.thresholds;
+    std::vector<std::size_t> near; // earlier siblings still within reach, in order
+    for (std::size_t i = 0; i < siblings.size(); ++i) {
+        const Sibling& later = siblings[i];
+        near.erase(std::remove_if(near.begin(), near.end(),
+                                  [&](std::size_t j) {
+                                      return later.first - siblings[j].last >= limits.childSpacingMaxDays;
+                                  }),
+                   near.end());
+        for (const std::size_t j : near) {
+            const Sibling& earlier = siblings[j];
+            const Certainty found = apartBetween(earlier.birth.date, later.birth.date, limits.childSpacingMinDays,
+                                                 limits.childSpacingMaxDays);
+            if (found == Certainty::None)
+                continue;
+            const std::string_view earlierId = tree_.text(tree_.people[earlier.person].id);
+            report(TreeRule::ChildSpacing, found, tree_.text(tree_.people[later.person].id), tree_.text(family.id),
+                   [&] {
+                       return "born (" + textOf(later.birth) + ") " + daysText(earlier.birth.date, later.birth.date)
+                           + " after the birth of " + std::string(earlierId) + " (" + textOf(earlier.birth) + ")";
+                   });
+        }
+        near.push_back(i);
     }
 }
 

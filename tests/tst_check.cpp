@@ -248,6 +248,55 @@ private slots:
         QCOMPARE(found, expected);
     }
 
+    // Every pair of children within the window, not only those born one
+    // after the other, each pair once.
+    void spacingPairs_data()
+    {
+        QTest::addColumn<QByteArrayList>("births"); // of the children I3, I4... in the order F1 names them
+        QTest::addColumn<QByteArrayList>("pairs");   // "later earlier certainty"
+        QTest::newRow("twins and a child 11 days after the first")
+            << QByteArrayList{"1 JAN 1830", "2 JAN 1830", "12 JAN 1830"}
+            << QByteArrayList{"I5 I3 certain"};
+        QTest::newRow("listed out of order")
+            << QByteArrayList{"12 JAN 1830", "2 JAN 1830", "1 JAN 1830"}
+            << QByteArrayList{"I3 I5 certain"};
+        QTest::newRow("three within the window")
+            << QByteArrayList{"1 JAN 1830", "1 MAR 1830", "1 MAY 1830"}
+            << QByteArrayList{"I4 I3 certain", "I5 I3 certain", "I5 I4 certain"};
+        QTest::newRow("a wide date reaching a later child")
+            << QByteArrayList{"BET 1820 AND 1830", "1 JAN 1825", "1 MAR 1831"}
+            << QByteArrayList{"I4 I3 possible", "I5 I3 possible"};
+        QTest::newRow("each a year apart") << QByteArrayList{"1 JAN 1830", "1 JAN 1831", "1 JAN 1832"}
+                                           << QByteArrayList();
+    }
+
+    void spacingPairs()
+    {
+        QFETCH(QByteArrayList, births);
+        QFETCH(QByteArrayList, pairs);
+        QByteArray text = "0 HEAD\n0 @I1@ INDI\n1 SEX M\n0 @I2@ INDI\n1 SEX F\n";
+        QByteArray members = "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n";
+        for (qsizetype i = 0; i < births.size(); ++i) {
+            const QByteArray id = "I" + QByteArray::number(i + 3);
+            text += "0 @" + id + "@ INDI\n1 BIRT\n2 DATE " + births[i] + '\n';
+            members += "1 CHIL @" + id + "@\n";
+        }
+        TreeCheckOptions options;
+        options.enabled.fill(false);
+        options.enabled[std::size_t(TreeRule::ChildSpacing)] = true;
+        const Checked checked = check(text + members + "0 TRLR\n", options);
+        QVERIFY(checked.read);
+        QByteArrayList found;
+        const std::string after = "after the birth of ";
+        for (const TreeFinding& finding : checked.findings) {
+            const std::size_t at = finding.detail.find(after) + after.size();
+            const std::string earlier = finding.detail.substr(at, finding.detail.find(' ', at) - at);
+            found << QByteArray::fromStdString(finding.individual + ' ' + earlier + ' ')
+                    + certaintyName(finding.certainty).data();
+        }
+        QCOMPARE(found, pairs);
+    }
+
     void cleanFamily()
     {
         const Checked checked = check(family({}));
@@ -478,6 +527,15 @@ private slots:
                                       << QByteArray("no rule \"young_mothers\"");
         QTest::newRow("threshold without value") << QStringList{"--rule", "old_age"} << QByteArray() << 2
                                                  << QByteArray() << QByteArray("NAME=VALUE");
+        QTest::newRow("spacing minimum above maximum")
+            << QStringList{"--rule", "child_spacing_min_days=300", "--rule", "child_spacing_max_days=100"} << QByteArray()
+            << 2 << QByteArray() << QByteArray("child_spacing_min_days=300 is above child_spacing_max_days=100");
+        QTest::newRow("spacing minimum above the default maximum")
+            << QStringList{"--rule", "child_spacing_min_days=261"} << QByteArray() << 2 << QByteArray()
+            << QByteArray("is above child_spacing_max_days=260");
+        QTest::newRow("spacing limits equal") << QStringList{"--rule", "child_spacing_min_days=100", "--rule",
+                                                             "child_spacing_max_days=100"}
+                                              << QByteArray() << 0 << header << QByteArray("0 findings");
         QTest::newRow("bad today") << QStringList{"--today", "12/32/2026"} << QByteArray() << 2 << QByteArray()
                                    << QByteArray("--today date");
         QTest::newRow("unknown format") << QStringList{"--format", "xml"} << QByteArray() << 2 << QByteArray()

@@ -817,6 +817,52 @@ private slots:
         QCOMPARE(result.status, int(GedcomReportClean));
     }
 
+    // A date that is no date gives way to a later readable one of the same
+    // kind, or to the burial's (the christening's) as a missing death
+    // (birth) does; where none follows, the word or phrase is kept.
+    void noDateGivesWay_data()
+    {
+        QTest::addColumn<QByteArray>("lines"); // of I1
+        QTest::addColumn<QByteArray>("columns"); // birth, death, age at death, stated age, check, birth dates, error
+        const QByteArray born = "1 BIRT\n2 DATE 1 JAN 1850\n";
+        QTest::newRow("Dead, then a dated burial")
+            << born + "1 DEAT\n2 DATE Dead\n1 BURI\n2 DATE 5 JAN 1950\n"
+            << QByteArray("1 JAN 1850,5 JAN 1950 (BURI),\"100 Year(s), 0 month(s), 4 day(s)\",,,,");
+        QTest::newRow("DECEASED, then a dated DEAT")
+            << born + "1 DEAT\n2 DATE DECEASED\n2 AGE 40y\n1 DEAT\n2 DATE 1 JAN 1900\n2 AGE 50y\n"
+            << QByteArray("1 JAN 1850,1 JAN 1900,\"50 Year(s), 0 month(s), 0 day(s)\",50y,agrees,1/2/1849 through 1/1/1850,");
+        QTest::newRow("phrase, then a dated BIRT")
+            << QByteArray("1 BIRT\n2 DATE (in spring)\n1 BIRT\n2 DATE 1 MAR 1900\n1 DEAT\n2 DATE 1 MAR 1950\n")
+            << QByteArray("1 MAR 1900,1 MAR 1950,\"50 Year(s), 0 month(s), 0 day(s)\",,,,");
+        QTest::newRow("phrase, then a christening")
+            << QByteArray("1 BIRT\n2 DATE (in spring)\n1 CHR\n2 DATE 1 MAR 1900\n1 DEAT\n2 DATE 1 MAR 1950\n")
+            << QByteArray("1 MAR 1900 (CHR),1 MAR 1950,\"50 Year(s), 0 month(s), 0 day(s)\",,,,");
+        QTest::newRow("7.0 empty DATE, then a dated burial")
+            << born + "1 DEAT\n2 DATE\n3 PHRASE in the war\n1 BURI\n2 DATE 1 JAN 1900\n"
+            << QByteArray("1 JAN 1850,1 JAN 1900 (BURI),\"50 Year(s), 0 month(s), 0 day(s)\",,,,");
+        QTest::newRow("the first word stays before a phrase")
+            << born + "1 DEAT\n2 DATE Dead\n1 DEAT\n2 DATE (in the war)\n1 BURI\n2 DATE INFANT\n"
+            << QByteArray("1 JAN 1850,Dead,,,,,");
+        QTest::newRow("STILLBORN stays before a dated burial")
+            << born + "1 DEAT\n2 DATE STILLBORN\n1 BURI\n2 DATE 5 JAN 1850\n"
+            << QByteArray("1 JAN 1850,STILLBORN,\"0 Year(s), 0 month(s), 0 day(s)\",,,,");
+        QTest::newRow("a dated DEAT stays before a dated burial")
+            << born + "1 DEAT\n2 DATE 1 JAN 1900\n1 BURI\n2 DATE 5 JAN 1900\n"
+            << QByteArray("1 JAN 1850,1 JAN 1900,\"50 Year(s), 0 month(s), 0 day(s)\",,,,");
+        QTest::newRow("an INT date stays")
+            << born + "1 DEAT\n2 DATE INT 1 JAN 1900 (new year's day)\n1 DEAT\n2 DATE 5 JAN 1900\n"
+            << QByteArray("1 JAN 1850,INT 1 JAN 1900 (new year's day),\"50 Year(s), 0 month(s), 0 day(s)\",,,,");
+    }
+
+    void noDateGivesWay()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(QByteArray, columns);
+        const Report result = report("0 HEAD\n0 @I1@ INDI\n" + lines + "0 TRLR\n");
+        QCOMPARE(rowOf(result.out, "I1"), "I1,," + columns);
+        QCOMPARE(result.status, int(GedcomReportClean));
+    }
+
     // A record whose id is malformed keeps its own row, with the error.
     void malformedIds_data()
     {
