@@ -23,8 +23,8 @@
 //   before (bef.), after (aft.); between X and Y (bet.); 1850-1855
 //   a time of day after a numeric or ISO date, ignored: 5/17/1990 0:00,
 //             5/17/1990 12:00:00 AM, 1990-05-17T00:00:00
-// Years are taken as written (90 is the year 90), from 1 to the calendar's
-// last (calendardate.h); a day must exist in its month.
+// Years are taken as written (90 is the year 90), from 1 to 9999: a longer
+// number is refused, not taken for a year; a day must exist in its month.
 
 // The order of day, month and year in a numeric date.
 enum class DateOrder {

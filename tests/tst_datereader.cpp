@@ -106,7 +106,8 @@ private slots:
         readRow("1990-05-17 ", Dmy, "5/17/1990", "5/17/1990");
         readRow("2/29/2000", Mdy, "2/29/2000", "2/29/2000");
         readRow("1/1/1", Mdy, "1/1/0001", "1/1/0001");
-        readRow("12/31/999999", Mdy, "12/31/999999", "12/31/999999");
+        readRow("12/31/9999", Mdy, "12/31/9999", "12/31/9999");
+        readRow("May 17, 999", Mdy, "5/17/0999", "5/17/0999");
         // A time of day after the date, as spreadsheets write date cells.
         readRow("5/17/1990 0:00", Mdy, "5/17/1990", "5/17/1990");
         readRow("5/17/1990 12:00:00 AM", Mdy, "5/17/1990", "5/17/1990");
@@ -159,6 +160,7 @@ private slots:
         readRow("bef. 1850", Mdy, "", "12/31/1849");
         readRow("before 5/17/1990", Mdy, "", "5/16/1990");
         readRow("aft. 1850", Mdy, "1/1/1851", "");
+        readRow("aft. 9999", Mdy, "1/1/10000", "");
         readRow("after May 1850", Mdy, "6/1/1850", "");
         readRow("bet. 1850 and 1855", Mdy, "1/1/1850", "12/31/1855");
         readRow("Between 5/17/1990 & June 1990", Mdy, "5/17/1990", "6/30/1990");
@@ -176,7 +178,16 @@ private slots:
         refuseRow("2/30/1990", Mdy, "day 30 is not in February 1990 (1 to 28)");
         refuseRow("2/29/1900", Mdy, "day 29 is not in February 1900");
         refuseRow("5/17/0", Mdy, "the year 0 is not from 1");
-        refuseRow("5/17/1000000", Mdy, "the year 1000000 is not from 1 to 999999");
+        // A year of five digits or more is a slip or no year at all.
+        refuseRow("5/17/19900", Mdy, "19900 has more than four digits, too many for a year");
+        refuseRow("5/17/99999", Mdy, "99999 has more than four digits");
+        refuseRow("5/17/1000000", Mdy, "1000000 has more than four digits");
+        refuseRow("19900-05-17", Mdy, "19900 has more than four digits");
+        refuseRow("32980", Mdy, "a bare number such as a spreadsheet's date serial is not a date");
+        refuseRow("17 May 19900", Mdy, "19900 has more than four digits");
+        refuseRow("May 19900", Mdy, "19900 has more than four digits");
+        refuseRow("9999-10000", Mdy, "10000 has more than four digits");
+        refuseRow("bet. 1850 and 32980", Mdy, "32980 has more than four digits");
         refuseRow("5/17/12345678901", Mdy, "too long a number");
         // A day-first date under the month-first order, and the other way.
         refuseRow("17/05/1990", Mdy, "17 is not a month (1 to 12); it reads as a date day first", Dmy);
@@ -214,7 +225,7 @@ private slots:
         refuseRow("abt", Mdy, "a date is missing");
         refuseRow("abt.", Mdy, "a date is missing");
         refuseRow("bef 1/1/1", Mdy, "no day of the calendar lies before it");
-        refuseRow("aft 999999", Mdy, "no day of the calendar lies after it");
+        refuseRow("aft 99999", Mdy, "99999 has more than four digits");
         refuseRow("", Mdy, "it is empty");
         refuseRow("   ", Mdy, "it is empty");
     }
