@@ -30,6 +30,22 @@ bool isOneOf(std::string_view upper, const std::string_view* begin, const std::s
     return false;
 }
 
+// Whether a day number takes this ending: 1st 2nd 3rd 4th, 11th 12th 13th,
+// 21st 22nd 23rd, and the old 2d, 3d, 22d, 23d.
+bool isRightOrdinalEnding(std::string_view digits, std::string_view ending)
+{
+    constexpr int Ten = 10;
+    const int lastTwo = int(numberValue(digits.substr(digits.size() > 2 ? digits.size() - 2 : 0)));
+    const int last = lastTwo % Ten;
+    if (lastTwo / Ten == 1 || last == 0 || last > 3) // the teens take "th"
+        return ending == "TH";
+    if (last == 1)
+        return ending == "ST";
+    if (last == 2)
+        return ending == "ND" || ending == "D";
+    return ending == "RD" || ending == "D";
+}
+
 // A number of the date and what follows it.
 struct Number
 {
@@ -132,9 +148,13 @@ Days wordedDate(std::string_view text)
             while (i < text.size() && isLetter(text[i]) && count < LongestWord)
                 ending[count++] = upperAscii(text[i++]);
             if (count > 0) {
-                if (!isOneOf(std::string_view(ending, count), OrdinalEndings.data(),
-                             OrdinalEndings.data() + OrdinalEndings.size()))
-                    return refusal("\"" + std::string(text.substr(start, i - start)) + "\" is not understood");
+                const std::string_view endingText(ending, count);
+                const std::string written(text.substr(start, i - start));
+                if (!isOneOf(endingText, OrdinalEndings.data(), OrdinalEndings.data() + OrdinalEndings.size()))
+                    return refusal("\"" + written + "\" is not understood");
+                if (!isRightOrdinalEnding(number.digits, endingText))
+                    return refusal("\"" + written + "\" has the wrong ending (read are 1st, 2nd or 2d, 3rd or 3d, "
+                                                     "4th, 11th, 12th, 13th, 21st, 22nd, 23rd)");
                 number.ordinal = true;
             }
             if (!isNumber(number.digits))
