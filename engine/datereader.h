@@ -15,7 +15,9 @@
 //             April 16th 1771, the 12th Day of June 1741, Oct the 9th: AD. 1769
 //             (old abbreviations such as Sept, Febry, Octr, Decr; ordinals
 //             1st, 2d, 3rd, 22nd, 5th; the fillers the, day of, ye, AD, A.D.,
-//             Anno Domini; a final full stop)
+//             Anno Domini, each once and only in its place: the or ye before
+//             the day, of or day of between day and month, AD before or
+//             after the year; a final full stop)
 //   month and year: May 1850;  year alone: 1850 (three digits or more)
 //   dual years, read as the later year: 1728/9, 1728/29, 1728/1729, and after
 //             a day and month also 1728-29 and 1456-1457

@@ -15,8 +15,74 @@ namespace {
 constexpr size_t MonthYearDigits = 3; // "May 90" is no year of a month alone
 constexpr size_t LongestWord = 16;
 
-// Words that carry nothing but the carver's style.
-constexpr std::array<std::string_view, 7> Fillers = {"THE", "DAY", "OF", "YE", "AD", "ANNO", "DOMINI"};
+// Words that carry nothing but the carver's style, each read only in its
+// place: "the 12th day of June 1741", "Oct the 9th: AD. 1769".
+enum class Filler : unsigned char { The, Day, Of, Anno, Domini, AnnoDomini };
+
+struct FillerWord
+{
+    std::string_view word;
+    Filler filler;
+};
+
+constexpr std::array<FillerWord, 7> FillerWords = {{
+    {"THE", Filler::The},
+    {"YE", Filler::The},
+    {"DAY", Filler::Day},
+    {"OF", Filler::Of},
+    {"AD", Filler::AnnoDomini},
+    {"ANNO", Filler::Anno},
+    {"DOMINI", Filler::Domini},
+}};
+
+// The fillers between two items of a date (or before the first, after the
+// last) as one phrase; Day and Anno wait for the word that completes them.
+enum class Phrase : unsigned char { None, The, Day, Of, DayOf, Anno, AnnoDomini, Wrong };
+
+Phrase joined(Phrase phrase, Filler next)
+{
+    switch (phrase) {
+    case Phrase::None:
+        switch (next) {
+        case Filler::The:
+            return Phrase::The;
+        case Filler::Day:
+            return Phrase::Day;
+        case Filler::Of:
+            return Phrase::Of;
+        case Filler::Anno:
+            return Phrase::Anno;
+        case Filler::AnnoDomini:
+            return Phrase::AnnoDomini;
+        case Filler::Domini:
+            return Phrase::Wrong;
+        }
+        return Phrase::Wrong;
+    case Phrase::Day:
+        return next == Filler::Of ? Phrase::DayOf : Phrase::Wrong;
+    case Phrase::Anno:
+        return next == Filler::Domini ? Phrase::AnnoDomini : Phrase::Wrong;
+    default:
+        return Phrase::Wrong;
+    }
+}
+
+// The layouts of a worded date, and the phrase each place in one may hold
+// (place 0 is before the first item, place 1 after it, and so on).
+enum class Layout { DayMonthYear, MonthDayYear, MonthYear };
+
+size_t placeBeforeYear(Layout layout) { return layout == Layout::MonthYear ? 1 : 2; }
+
+bool fits(Layout layout, size_t place, Phrase phrase)
+{
+    if (phrase == Phrase::AnnoDomini)
+        return place == placeBeforeYear(layout) || place == placeBeforeYear(layout) + 1;
+    if (layout == Layout::DayMonthYear)
+        return (place == 0 && phrase == Phrase::The)
+            || (place == 1 && (phrase == Phrase::Of || phrase == Phrase::DayOf));
+    return layout == Layout::MonthDayYear && place == 1 && phrase == Phrase::The;
+}
+
 constexpr std::array<std::string_view, 5> OrdinalEndings = {"ST", "ND", "RD", "TH", "D"};
 
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
@@ -94,6 +160,9 @@ Days wordedDate(std::string_view text)
     alignas(Item) unsigned char itemBytes[sizeof(Item) * MostItems];
     Item* const itemStore = reinterpret_cast<Item*>(itemBytes);
     size_t itemCount = 0;
+    // The fillers before each item, and after the last, with their text.
+    std::array<Phrase, MostItems + 1> phrases{};
+    std::array<std::string_view, MostItems + 1> phraseTexts{};
     const auto push = [&](const Item& item) {
         if (itemCount == MostItems)
             return false;
@@ -131,8 +200,20 @@ Days wordedDate(std::string_view text)
                 item.monthNumber = month;
                 if (!push(item))
                     return refusal("it has too many words and numbers");
-            } else if (!isOneOf(upper, Fillers.data(), Fillers.data() + Fillers.size())) {
-                return refusal("\"" + std::string(word) + "\" is not understood");
+            } else {
+                const FillerWord* filler = nullptr;
+                for (const FillerWord& entry : FillerWords) {
+                    if (entry.word == upper)
+                        filler = &entry;
+                }
+                if (!filler)
+                    return refusal("\"" + std::string(word) + "\" is not understood");
+                Phrase& phrase = phrases[itemCount];
+                std::string_view& phraseText = phraseTexts[itemCount];
+                phrase = joined(phrase, filler->filler);
+                phraseText = phraseText.empty() ? word
+                                                : text.substr(size_t(phraseText.data() - text.data()),
+                                                              size_t(word.data() + word.size() - phraseText.data()));
             }
             lastWasSign = false;
             continue;
@@ -210,12 +291,16 @@ Days wordedDate(std::string_view text)
     const Number* day = nullptr;
     const Number* year = nullptr;
     int month = 0;
+    Layout layout = Layout::MonthYear;
     if (items.size() == 3 && isNumberAt(0) && isMonth(1) && isNumberAt(2)) {
         day = &items[0].number, month = items[1].monthNumber, year = &items[2].number;
+        layout = Layout::DayMonthYear;
     } else if (items.size() == 3 && isMonth(0) && isNumberAt(1) && isNumberAt(2)) {
         month = items[0].monthNumber, day = &items[1].number, year = &items[2].number;
+        layout = Layout::MonthDayYear;
     } else if (items.size() == 2 && isMonth(0) && isNumberAt(1)) {
         month = items[0].monthNumber, year = &items[1].number;
+        layout = Layout::MonthYear;
         if (year->digits.size() < MonthYearDigits)
             return refusal(std::string(year->digits) + " after the month is neither a day with its year "
                                                        "nor a year of three digits or more");
@@ -228,6 +313,16 @@ Days wordedDate(std::string_view text)
         if (months > 1)
             return refusal("it names two months");
         return refusal(items.size() < 3 ? "it has no year" : "it has too many numbers");
+    }
+    bool yearMarked = false; // "AD" once, before the year or after it
+    for (size_t place = 0; place <= items.size(); ++place) {
+        const Phrase phrase = phrases[place];
+        if (phrase == Phrase::None)
+            continue;
+        if (!fits(layout, place, phrase) || (phrase == Phrase::AnnoDomini && yearMarked))
+            return refusal("\"" + std::string(phraseTexts[place]) + "\" is out of place (read are the 12th day "
+                           "of June 1741, the 12 May 1850, 12th of May 1850, Oct the 9th, 12 May 1850 AD)");
+        yearMarked = yearMarked || phrase == Phrase::AnnoDomini;
     }
     if (day && day->tailSeparator != 0)
         return refusal(std::string(day->digits) + day->tailSeparator + std::string(day->tail)

@@ -152,6 +152,14 @@ private slots:
         readRow("the 2d day of May A.D. 1700", Mdy, "5/2/1700", "5/2/1700");
         readRow("5 June Anno Domini 1750", Mdy, "6/5/1750", "6/5/1750");
         readRow("ye 4th of July 1776", Mdy, "7/4/1776", "7/4/1776");
+        // The fillers in their places, once each.
+        readRow("the 12 May 1850", Mdy, "5/12/1850", "5/12/1850");
+        readRow("12th of May 1850", Mdy, "5/12/1850", "5/12/1850");
+        readRow("12 May 1850 A.D.", Mdy, "5/12/1850", "5/12/1850");
+        readRow("12 May AD 1850", Mdy, "5/12/1850", "5/12/1850");
+        readRow("May the 17th, 1990", Mdy, "5/17/1990", "5/17/1990");
+        readRow("May AD 1850", Mdy, "5/1/1850", "5/31/1850");
+        readRow("May 1850 Anno Domini", Mdy, "5/1/1850", "5/31/1850");
         // Dual years: the later year.
         readRow("1/26/1728/9", Mdy, "1/26/1729", "1/26/1729");
         readRow("Feb 11, 1731/32", Mdy, "2/11/1732", "2/11/1732");
@@ -242,6 +250,22 @@ private slots:
         refuseRow("22th May 1800", Mdy, "\"22th\" has the wrong ending");
         refuseRow("May 23th, 1800", Mdy, "\"23th\" has the wrong ending");
         refuseRow("May 30st, 1800", Mdy, "\"30st\" has the wrong ending");
+        refuseRow("12 May 1850 the", Mdy, "\"the\" is out of place");
+        refuseRow("12 of of May 1850", Mdy, "\"of of\" is out of place");
+        refuseRow("day of 12 May 1850", Mdy, "\"day of\" is out of place");
+        refuseRow("the the 12 May 1850", Mdy, "\"the the\" is out of place");
+        refuseRow("12 day May 1850", Mdy, "\"day\" is out of place");
+        refuseRow("12 May of 1850", Mdy, "\"of\" is out of place");
+        refuseRow("the May 12 1850", Mdy, "\"the\" is out of place");
+        refuseRow("12 the May 1850", Mdy, "\"the\" is out of place");
+        refuseRow("May 12 of 1850", Mdy, "\"of\" is out of place");
+        refuseRow("AD 12 May 1850", Mdy, "\"AD\" is out of place");
+        refuseRow("12 May AD 1850 AD", Mdy, "\"AD\" is out of place");
+        refuseRow("12 May A.D. A.D. 1850", Mdy, "\"A.D. A.D.\" is out of place");
+        refuseRow("12 May 1850 Anno", Mdy, "\"Anno\" is out of place");
+        refuseRow("12 May Domini 1850", Mdy, "\"Domini\" is out of place");
+        refuseRow("of May 1850", Mdy, "\"of\" is out of place");
+        refuseRow("the May 1850", Mdy, "\"the\" is out of place");
         refuseRow("Mar 1728-29", Mdy, "a dual year only after a day and a month");
         refuseRow("11 Feb 1728-31", Mdy, "1728-31 is not a dual year");
         refuseRow("May 17, 1990 Æ", Mdy, "is not understood");
