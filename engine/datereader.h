@@ -18,7 +18,8 @@
 //             Anno Domini, each once and only in its place: the or ye before
 //             the day, of or day of between day and month, AD before or
 //             after the year; a final full stop)
-//   month and year: May 1850;  year alone: 1850 (three digits or more)
+//   month and year: May 1850;  year alone: 1850 (three digits or more),
+//             1850 AD, A.D. 1850
 //   dual years, read as the later year: 1728/9, 1728/29, 1728/1729, and after
 //             a day and month also 1728-29 and 1456-1457
 //   about (abt, c., ca., circa, est., cal.) before any of these;

@@ -5,6 +5,7 @@
 #include "asciitext.h"
 #include "monthnames.h"
 
+#include <algorithm>
 #include <array>
 #include <new>
 
@@ -12,7 +13,7 @@ namespace datepieces {
 
 namespace {
 
-constexpr size_t MonthYearDigits = 3; // "May 90" is no year of a month alone
+constexpr size_t MonthYearDigits = 3; // "May 90", "AD 90": no year alone
 constexpr size_t LongestWord = 16;
 
 // Words that carry nothing but the carver's style, each read only in its
@@ -69,9 +70,12 @@ Phrase joined(Phrase phrase, Filler next)
 
 // The layouts of a worded date, and the phrase each place in one may hold
 // (place 0 is before the first item, place 1 after it, and so on).
-enum class Layout { DayMonthYear, MonthDayYear, MonthYear };
+enum class Layout { DayMonthYear, MonthDayYear, MonthYear, Year };
 
-size_t placeBeforeYear(Layout layout) { return layout == Layout::MonthYear ? 1 : 2; }
+size_t placeBeforeYear(Layout layout)
+{
+    return layout == Layout::Year ? 0 : layout == Layout::MonthYear ? 1 : 2;
+}
 
 bool fits(Layout layout, size_t place, Phrase phrase)
 {
@@ -304,6 +308,13 @@ Days wordedDate(std::string_view text)
         if (year->digits.size() < MonthYearDigits)
             return refusal(std::string(year->digits) + " after the month is neither a day with its year "
                                                        "nor a year of three digits or more");
+    } else if (items.size() == 1 && isNumberAt(0)
+               && std::find(phrases.begin(), phrases.end(), Phrase::AnnoDomini) != phrases.end()) {
+        // "1850 AD", "A.D. 1850": a year alone, as 1850 is.
+        year = &items[0].number;
+        layout = Layout::Year;
+        if (year->digits.size() < MonthYearDigits)
+            return refusal(std::string(year->digits) + " is no year (a year alone has three digits or more)");
     } else {
         size_t months = 0;
         for (const Item& item : items)
@@ -321,7 +332,7 @@ Days wordedDate(std::string_view text)
             continue;
         if (!fits(layout, place, phrase) || (phrase == Phrase::AnnoDomini && yearMarked))
             return refusal("\"" + std::string(phraseTexts[place]) + "\" is out of place (read are the 12th day "
-                           "of June 1741, the 12 May 1850, 12th of May 1850, Oct the 9th, 12 May 1850 AD)");
+                           "of June 1741, the 12 May 1850, 12th of May 1850, Oct the 9th, 12 May 1850 AD, AD 1850)");
         yearMarked = yearMarked || phrase == Phrase::AnnoDomini;
     }
     if (day && day->tailSeparator != 0)
@@ -330,6 +341,8 @@ Days wordedDate(std::string_view text)
     const Days yearValue = yearOf(*year, day != nullptr);
     if (!yearValue.ok)
         return yearValue;
+    if (layout == Layout::Year)
+        return yearDays(yearValue.earliest);
     if (!day)
         return monthDays(yearValue.earliest, month);
     return dayDays(yearValue.earliest, month, numberValue(day->digits));

@@ -168,6 +168,13 @@ private slots:
         readRow("14 Mar 1456-1457", Mdy, "3/14/1457", "3/14/1457");
         readRow("1728/9", Mdy, "1/1/1729", "12/31/1729");
         readRow("Mar 1699/00", Mdy, "3/1/1700", "3/31/1700");
+        // A year alone with its AD.
+        readRow("1850 AD", Mdy, "1/1/1850", "12/31/1850");
+        readRow("AD 1850", Mdy, "1/1/1850", "12/31/1850");
+        readRow("A.D. 1850", Mdy, "1/1/1850", "12/31/1850");
+        readRow("Anno Domini 1850.", Mdy, "1/1/1850", "12/31/1850");
+        readRow("abt AD 1850", Mdy, "1/1/1850", "12/31/1850", true);
+        readRow("AD 1728/9", Mdy, "1/1/1729", "12/31/1729");
         // Inexact dates.
         readRow("1850", Mdy, "1/1/1850", "12/31/1850");
         readRow("May 1850", Mdy, "5/1/1850", "5/31/1850");
@@ -270,6 +277,11 @@ private slots:
         refuseRow("11 Feb 1728-31", Mdy, "1728-31 is not a dual year");
         refuseRow("May 17, 1990 Æ", Mdy, "is not understood");
         // Inexact texts that are not dates.
+        refuseRow("AD 90", Mdy, "a year alone has three digits or more");
+        refuseRow("AD 1850 AD", Mdy, "\"AD\" is out of place");
+        refuseRow("the 1850 AD", Mdy, "\"the\" is out of place");
+        refuseRow("AD 1850th", Mdy, "1850 is a year, not an ordinal day");
+        refuseRow("1850 AD 1851", Mdy, "it names no month");
         refuseRow("90", Mdy, "a year alone has three digits or more");
         refuseRow("1850-55", Mdy, "a dual year is written 1728/9");
         refuseRow("1855-1850", Mdy, "ends before it begins");
