@@ -238,8 +238,8 @@ Days wordedDate(std::string_view text)
                 if (!isOneOf(endingText, OrdinalEndings.data(), OrdinalEndings.data() + OrdinalEndings.size()))
                     return refusal("\"" + written + "\" is not understood");
                 if (!isRightOrdinalEnding(number.digits, endingText))
-                    return refusal("\"" + written + "\" has the wrong ending (read are 1st, 2nd or 2d, 3rd or 3d, "
-                                                     "4th, 11th, 12th, 13th, 21st, 22nd, 23rd)");
+                    return refusal("\"" + written + "\" has the wrong ending (the endings are 1st, 2nd or 2d, "
+                                                     "3rd or 3d, 4th, 11th, 12th, 13th, 21st, 22nd, 23rd)");
                 number.ordinal = true;
             }
             if (!isNumber(number.digits))
@@ -331,7 +331,7 @@ Days wordedDate(std::string_view text)
         if (phrase == Phrase::None)
             continue;
         if (!fits(layout, place, phrase) || (phrase == Phrase::AnnoDomini && yearMarked))
-            return refusal("\"" + std::string(phraseTexts[place]) + "\" is out of place (read are the 12th day "
+            return refusal("\"" + std::string(phraseTexts[place]) + "\" is out of place (as in the 12th day "
                            "of June 1741, the 12 May 1850, 12th of May 1850, Oct the 9th, 12 May 1850 AD, AD 1850)");
         yearMarked = yearMarked || phrase == Phrase::AnnoDomini;
     }
