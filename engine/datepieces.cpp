@@ -11,10 +11,17 @@ namespace {
 constexpr long long MonthsPerYear = 12;
 constexpr long long LastMonth = 12;
 
+static_assert(LastWrittenYear <= LastCalendarYear, "the reader's years lie in the calendar");
+
+bool isWrittenYear(long long year) { return year >= FirstCalendarYear && year <= LastWrittenYear; }
+
 std::string yearNote(long long year)
 {
-    return "the year " + std::to_string(year) + " is not from " + std::to_string(FirstCalendarYear)
-        + " to " + std::to_string(LastCalendarYear);
+    if (year > LastWrittenYear)
+        return std::to_string(year) + " has more than four digits, too many for a year (a bare number such as "
+                                      "a spreadsheet's date serial is not a date)";
+    return "the year " + std::to_string(year) + " is not from " + std::to_string(FirstCalendarYear) + " to "
+        + std::to_string(LastWrittenYear);
 }
 
 } // namespace
@@ -47,7 +54,7 @@ long long numberValue(std::string_view digits)
 
 Days yearDays(long long year)
 {
-    if (year < FirstCalendarYear || year > LastCalendarYear)
+    if (!isWrittenYear(year))
         return refusal(yearNote(year));
     Days days;
     days.ok = true;
@@ -60,7 +67,7 @@ Days monthDays(long long year, long long month)
 {
     if (month < 1 || month > MonthsPerYear)
         return refusal(std::to_string(month) + " is not a month (1 to 12)");
-    if (year < FirstCalendarYear || year > LastCalendarYear)
+    if (!isWrittenYear(year))
         return refusal(yearNote(year));
     Days days;
     days.ok = true;
@@ -75,7 +82,7 @@ Days dayDays(long long year, long long month, long long day)
     constexpr long long LongestMonth = 31;
     if (month < 1 || month > MonthsPerYear)
         return refusal(std::to_string(month) + " is not a month (1 to 12)");
-    if (year < FirstCalendarYear || year > LastCalendarYear)
+    if (!isWrittenYear(year))
         return refusal(yearNote(year));
     if (day < 1 || day > LongestMonth)
         return refusal(std::to_string(day) + " is not a day (1 to 31)");

@@ -27,8 +27,13 @@ constexpr size_t MostDigits = 9;
 bool isNumber(std::string_view text);
 long long numberValue(std::string_view digits); // for isNumber texts
 
-// A day, a month or a year, checked: years 1 to the calendar's last, months
-// 1 to 12, days within the month.
+// The last year this reader takes: a genealogist writes no year of five
+// digits, and a bare number that long is more likely a spreadsheet's date
+// serial (32980) or a slip (19900) than a year.
+constexpr long long LastWrittenYear = 9999;
+
+// A day, a month or a year, checked: years 1 to LastWrittenYear, months 1 to
+// 12, days within the month.
 Days dayDays(long long year, long long month, long long day);
 Days monthDays(long long year, long long month);
 Days yearDays(long long year);

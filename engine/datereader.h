@@ -15,16 +15,19 @@
 //             April 16th 1771, the 12th Day of June 1741, Oct the 9th: AD. 1769
 //             (old abbreviations such as Sept, Febry, Octr, Decr; ordinals
 //             1st, 2d, 3rd, 22nd, 5th; the fillers the, day of, ye, AD, A.D.,
-//             Anno Domini; a final full stop)
-//   month and year: May 1850;  year alone: 1850 (three digits or more)
+//             Anno Domini, each once and only in its place: the or ye before
+//             the day, of or day of between day and month, AD before or
+//             after the year; a final full stop)
+//   month and year: May 1850;  year alone: 1850 (three digits or more),
+//             1850 AD, A.D. 1850
 //   dual years, read as the later year: 1728/9, 1728/29, 1728/1729, and after
 //             a day and month also 1728-29 and 1456-1457
 //   about (abt, c., ca., circa, est., cal.) before any of these;
 //   before (bef.), after (aft.); between X and Y (bet.); 1850-1855
 //   a time of day after a numeric or ISO date, ignored: 5/17/1990 0:00,
 //             5/17/1990 12:00:00 AM, 1990-05-17T00:00:00
-// Years are taken as written (90 is the year 90), from 1 to the calendar's
-// last (calendardate.h); a day must exist in its month.
+// Years are taken as written (90 is the year 90), from 1 to 9999: a longer
+// number is refused, not taken for a year; a day must exist in its month.
 
 // The order of day, month and year in a numeric date.
 enum class DateOrder {

@@ -230,7 +230,7 @@ bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumb
         day = values[2];
     }
     constexpr long long LastMonth = 12;
-    if (month < 1 || month > LastMonth || year < FirstCalendarYear || year > LastCalendarYear || day < 1
+    if (month < 1 || month > LastMonth || year < FirstCalendarYear || year > LastWrittenYear || day < 1
         || day > daysInMonth(int(month), year))
         return false;
     dayNumber = dayNumberOf({year, int(month), int(day)});

@@ -106,7 +106,8 @@ private slots:
         readRow("1990-05-17 ", Dmy, "5/17/1990", "5/17/1990");
         readRow("2/29/2000", Mdy, "2/29/2000", "2/29/2000");
         readRow("1/1/1", Mdy, "1/1/0001", "1/1/0001");
-        readRow("12/31/999999", Mdy, "12/31/999999", "12/31/999999");
+        readRow("12/31/9999", Mdy, "12/31/9999", "12/31/9999");
+        readRow("May 17, 999", Mdy, "5/17/0999", "5/17/0999");
         // A time of day after the date, as spreadsheets write date cells.
         readRow("5/17/1990 0:00", Mdy, "5/17/1990", "5/17/1990");
         readRow("5/17/1990 12:00:00 AM", Mdy, "5/17/1990", "5/17/1990");
@@ -133,9 +134,32 @@ private slots:
         readRow("Febry 3d 1790", Mdy, "2/3/1790", "2/3/1790");
         readRow("Octr. 23d 1799", Mdy, "10/23/1799", "10/23/1799");
         readRow("Decr 1st 1801", Mdy, "12/1/1801", "12/1/1801");
+        // Only the right ending for each day.
+        readRow("1st May 1800", Mdy, "5/1/1800", "5/1/1800");
+        readRow("2nd May 1800", Mdy, "5/2/1800", "5/2/1800");
+        readRow("2d May 1800", Mdy, "5/2/1800", "5/2/1800");
+        readRow("3rd May 1800", Mdy, "5/3/1800", "5/3/1800");
+        readRow("3d May 1800", Mdy, "5/3/1800", "5/3/1800");
+        readRow("4th May 1800", Mdy, "5/4/1800", "5/4/1800");
+        readRow("11th May 1800", Mdy, "5/11/1800", "5/11/1800");
+        readRow("12th May 1800", Mdy, "5/12/1800", "5/12/1800");
+        readRow("13th May 1800", Mdy, "5/13/1800", "5/13/1800");
+        readRow("21st May 1800", Mdy, "5/21/1800", "5/21/1800");
+        readRow("22d May 1800", Mdy, "5/22/1800", "5/22/1800");
+        readRow("23rd May 1800", Mdy, "5/23/1800", "5/23/1800");
+        readRow("May 31st, 1800", Mdy, "5/31/1800", "5/31/1800");
+        readRow("May 10th, 1800", Mdy, "5/10/1800", "5/10/1800");
         readRow("the 2d day of May A.D. 1700", Mdy, "5/2/1700", "5/2/1700");
         readRow("5 June Anno Domini 1750", Mdy, "6/5/1750", "6/5/1750");
         readRow("ye 4th of July 1776", Mdy, "7/4/1776", "7/4/1776");
+        // The fillers in their places, once each.
+        readRow("the 12 May 1850", Mdy, "5/12/1850", "5/12/1850");
+        readRow("12th of May 1850", Mdy, "5/12/1850", "5/12/1850");
+        readRow("12 May 1850 A.D.", Mdy, "5/12/1850", "5/12/1850");
+        readRow("12 May AD 1850", Mdy, "5/12/1850", "5/12/1850");
+        readRow("May the 17th, 1990", Mdy, "5/17/1990", "5/17/1990");
+        readRow("May AD 1850", Mdy, "5/1/1850", "5/31/1850");
+        readRow("May 1850 Anno Domini", Mdy, "5/1/1850", "5/31/1850");
         // Dual years: the later year.
         readRow("1/26/1728/9", Mdy, "1/26/1729", "1/26/1729");
         readRow("Feb 11, 1731/32", Mdy, "2/11/1732", "2/11/1732");
@@ -144,6 +168,13 @@ private slots:
         readRow("14 Mar 1456-1457", Mdy, "3/14/1457", "3/14/1457");
         readRow("1728/9", Mdy, "1/1/1729", "12/31/1729");
         readRow("Mar 1699/00", Mdy, "3/1/1700", "3/31/1700");
+        // A year alone with its AD.
+        readRow("1850 AD", Mdy, "1/1/1850", "12/31/1850");
+        readRow("AD 1850", Mdy, "1/1/1850", "12/31/1850");
+        readRow("A.D. 1850", Mdy, "1/1/1850", "12/31/1850");
+        readRow("Anno Domini 1850.", Mdy, "1/1/1850", "12/31/1850");
+        readRow("abt AD 1850", Mdy, "1/1/1850", "12/31/1850", true);
+        readRow("AD 1728/9", Mdy, "1/1/1729", "12/31/1729");
         // Inexact dates.
         readRow("1850", Mdy, "1/1/1850", "12/31/1850");
         readRow("May 1850", Mdy, "5/1/1850", "5/31/1850");
@@ -159,6 +190,7 @@ private slots:
         readRow("bef. 1850", Mdy, "", "12/31/1849");
         readRow("before 5/17/1990", Mdy, "", "5/16/1990");
         readRow("aft. 1850", Mdy, "1/1/1851", "");
+        readRow("aft. 9999", Mdy, "1/1/10000", "");
         readRow("after May 1850", Mdy, "6/1/1850", "");
         readRow("bet. 1850 and 1855", Mdy, "1/1/1850", "12/31/1855");
         readRow("Between 5/17/1990 & June 1990", Mdy, "5/17/1990", "6/30/1990");
@@ -176,7 +208,16 @@ private slots:
         refuseRow("2/30/1990", Mdy, "day 30 is not in February 1990 (1 to 28)");
         refuseRow("2/29/1900", Mdy, "day 29 is not in February 1900");
         refuseRow("5/17/0", Mdy, "the year 0 is not from 1");
-        refuseRow("5/17/1000000", Mdy, "the year 1000000 is not from 1 to 999999");
+        // A year of five digits or more is a slip or no year at all.
+        refuseRow("5/17/19900", Mdy, "19900 has more than four digits, too many for a year");
+        refuseRow("5/17/99999", Mdy, "99999 has more than four digits");
+        refuseRow("5/17/1000000", Mdy, "1000000 has more than four digits");
+        refuseRow("19900-05-17", Mdy, "19900 has more than four digits");
+        refuseRow("32980", Mdy, "a bare number such as a spreadsheet's date serial is not a date");
+        refuseRow("17 May 19900", Mdy, "19900 has more than four digits");
+        refuseRow("May 19900", Mdy, "19900 has more than four digits");
+        refuseRow("9999-10000", Mdy, "10000 has more than four digits");
+        refuseRow("bet. 1850 and 32980", Mdy, "32980 has more than four digits");
         refuseRow("5/17/12345678901", Mdy, "too long a number");
         // A day-first date under the month-first order, and the other way.
         refuseRow("17/05/1990", Mdy, "17 is not a month (1 to 12); it reads as a date day first", Dmy);
@@ -202,10 +243,45 @@ private slots:
         refuseRow("May June 1990", Mdy, "it names two months");
         refuseRow("5 5 1990", Mdy, "it names no month");
         refuseRow("May 17x, 1990", Mdy, "\"17x\" is not understood");
+        refuseRow("1nd May 1800", Mdy, "\"1nd\" has the wrong ending");
+        refuseRow("2st May 1800", Mdy, "\"2st\" has the wrong ending");
+        refuseRow("3th May 1800", Mdy, "\"3th\" has the wrong ending");
+        refuseRow("4st May 1800", Mdy, "\"4st\" has the wrong ending");
+        refuseRow("1d May 1800", Mdy, "\"1d\" has the wrong ending");
+        refuseRow("4d May 1800", Mdy, "\"4d\" has the wrong ending");
+        refuseRow("11st May 1800", Mdy, "\"11st\" has the wrong ending");
+        refuseRow("12nd May 1800", Mdy, "\"12nd\" has the wrong ending");
+        refuseRow("13rd May 1800", Mdy, "\"13rd\" has the wrong ending");
+        refuseRow("13d May 1800", Mdy, "\"13d\" has the wrong ending");
+        refuseRow("21th May 1800", Mdy, "\"21th\" has the wrong ending");
+        refuseRow("22th May 1800", Mdy, "\"22th\" has the wrong ending");
+        refuseRow("May 23th, 1800", Mdy, "\"23th\" has the wrong ending");
+        refuseRow("May 30st, 1800", Mdy, "\"30st\" has the wrong ending");
+        refuseRow("12 May 1850 the", Mdy, "\"the\" is out of place");
+        refuseRow("12 of of May 1850", Mdy, "\"of of\" is out of place");
+        refuseRow("day of 12 May 1850", Mdy, "\"day of\" is out of place");
+        refuseRow("the the 12 May 1850", Mdy, "\"the the\" is out of place");
+        refuseRow("12 day May 1850", Mdy, "\"day\" is out of place");
+        refuseRow("12 May of 1850", Mdy, "\"of\" is out of place");
+        refuseRow("the May 12 1850", Mdy, "\"the\" is out of place");
+        refuseRow("12 the May 1850", Mdy, "\"the\" is out of place");
+        refuseRow("May 12 of 1850", Mdy, "\"of\" is out of place");
+        refuseRow("AD 12 May 1850", Mdy, "\"AD\" is out of place");
+        refuseRow("12 May AD 1850 AD", Mdy, "\"AD\" is out of place");
+        refuseRow("12 May A.D. A.D. 1850", Mdy, "\"A.D. A.D.\" is out of place");
+        refuseRow("12 May 1850 Anno", Mdy, "\"Anno\" is out of place");
+        refuseRow("12 May Domini 1850", Mdy, "\"Domini\" is out of place");
+        refuseRow("of May 1850", Mdy, "\"of\" is out of place");
+        refuseRow("the May 1850", Mdy, "\"the\" is out of place");
         refuseRow("Mar 1728-29", Mdy, "a dual year only after a day and a month");
         refuseRow("11 Feb 1728-31", Mdy, "1728-31 is not a dual year");
         refuseRow("May 17, 1990 Æ", Mdy, "is not understood");
         // Inexact texts that are not dates.
+        refuseRow("AD 90", Mdy, "a year alone has three digits or more");
+        refuseRow("AD 1850 AD", Mdy, "\"AD\" is out of place");
+        refuseRow("the 1850 AD", Mdy, "\"the\" is out of place");
+        refuseRow("AD 1850th", Mdy, "1850 is a year, not an ordinal day");
+        refuseRow("1850 AD 1851", Mdy, "it names no month");
         refuseRow("90", Mdy, "a year alone has three digits or more");
         refuseRow("1850-55", Mdy, "a dual year is written 1728/9");
         refuseRow("1855-1850", Mdy, "ends before it begins");
@@ -214,7 +290,7 @@ private slots:
         refuseRow("abt", Mdy, "a date is missing");
         refuseRow("abt.", Mdy, "a date is missing");
         refuseRow("bef 1/1/1", Mdy, "no day of the calendar lies before it");
-        refuseRow("aft 999999", Mdy, "no day of the calendar lies after it");
+        refuseRow("aft 99999", Mdy, "99999 has more than four digits");
         refuseRow("", Mdy, "it is empty");
         refuseRow("   ", Mdy, "it is empty");
     }
