@@ -2,6 +2,7 @@
 
 #include "asciitext.h"
 #include "calendardate.h"
+#include "datereader.h"
 #include "gedcomcalendar.h"
 #include "quotedtext.h"
 
@@ -408,9 +409,7 @@ std::string_view statusWordOf(std::string_view upper)
     return word;
 }
 
-} // namespace
-
-GedcomDate readGedcomDate(std::string_view original)
+GedcomDate readByGrammar(std::string_view original)
 {
     std::string upper(original);
     for (char& c : upper)
@@ -465,5 +464,59 @@ GedcomDate readGedcomDate(std::string_view original)
         date.earliest = strict ? one.last + 1 : one.first;
     if (!after)
         date.latest = strict ? one.first - 1 : one.last;
+    return date;
+}
+
+// A value the GEDCOM grammars refuse but the program's date reader takes
+// whole ("Jan 12, 1900", "1900-01-12", "ABOUT 1900", "between 1900 and
+// 1905"), so that a text reads the same in a tree as on the command line.
+// Only values with a word in them and ISO dates: digits alone ("5/6/1900",
+// "1702-1704") have a GEDCOM meaning or an order the file does not tell.
+bool hasLetter(std::string_view text)
+{
+    for (const char c : text) {
+        if (lowerAscii(c) != upperAscii(c))
+            return true;
+    }
+    return false;
+}
+
+bool isIsoDate(std::string_view text)
+{
+    constexpr std::string_view Shape = "dddd-dd-dd";
+    text = trimmed(text);
+    if (text.size() < Shape.size())
+        return false;
+    for (size_t i = 0; i < Shape.size(); ++i) {
+        if (Shape[i] == 'd' ? !isDigit(text[i]) : text[i] != Shape[i])
+            return false;
+    }
+    return true;
+}
+
+std::optional<GedcomDate> readAsFreeText(std::string_view text)
+{
+    if (!hasLetter(text) && !isIsoDate(text))
+        return std::nullopt;
+    const DateReading reading = readDate(text, DateOrder::MonthFirst);
+    if (!reading.ok)
+        return std::nullopt;
+    GedcomDate date;
+    date.ok = true;
+    date.earliest = reading.earliest;
+    date.latest = reading.latest;
+    date.approximate = reading.approximate;
+    return date;
+}
+
+} // namespace
+
+GedcomDate readGedcomDate(std::string_view original)
+{
+    GedcomDate date = readByGrammar(original);
+    if (!date.ok && date.noDate == GedcomDate::NoDate::None) {
+        if (std::optional<GedcomDate> free = readAsFreeText(original))
+            return *free;
+    }
     return date;
 }

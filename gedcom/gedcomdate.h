@@ -69,5 +69,7 @@ struct GedcomDate
 // not in the month, anything else.
 // Also read, because old programs wrote it: an ordinal day ("9th") and a
 // weekday before the date ("Tuesday, 9th November 1841"), which must be the
-// date's weekday.
+// date's weekday. Last, a value both grammars refuse is read as the command
+// line reads a date ("Jan 12, 1900", "1900-01-12", "ABOUT 1900"), where it
+// holds a word or is an ISO date (digits alone, "5/6/1900", stay refused).
 GedcomDate readGedcomDate(std::string_view text);

@@ -290,6 +290,14 @@ private slots:
         QTest::newRow("long value, quoted short") << QByteArray("5 MAY " + QByteArray(5000, '9')) << QByteArray() << QByteArray("!is not a year") << false << 0;
         QTest::newRow("too many parts") << QByteArray("1 2 MAR 1900") << QByteArray() << QByteArray("!not a date") << false << 0;
         QTest::newRow("keyword alone") << QByteArray("ABT") << QByteArray() << QByteArray("!missing") << false << 0;
+        // Values both grammars refuse, read as the command line reads dates.
+        QTest::newRow("worded, month first") << QByteArray("Jan 12, 1900") << QByteArray("1900-1-12") << QByteArray("1900-1-12") << false << gregorian;
+        QTest::newRow("ISO") << QByteArray("1900-01-12") << QByteArray("1900-1-12") << QByteArray("1900-1-12") << false << gregorian;
+        QTest::newRow("ABOUT") << QByteArray("ABOUT 1900") << QByteArray("1900-1-1") << QByteArray("1900-12-31") << true << gregorian;
+        QTest::newRow("circa") << QByteArray("circa 1900") << QByteArray("1900-1-1") << QByteArray("1900-12-31") << true << gregorian;
+        QTest::newRow("Between ... and") << QByteArray("Between 1900 and 1905") << QByteArray("1900-1-1") << QByteArray("1905-12-31") << false << gregorian;
+        QTest::newRow("digits alone stay refused") << QByteArray("5/13/1900") << QByteArray() << QByteArray("!not a year") << false << 0;
+        QTest::newRow("ISO with a time") << QByteArray("1900-01-12T10:00") << QByteArray("1900-1-12") << QByteArray("1900-1-12") << false << gregorian;
         QTest::newRow("empty") << QByteArray("") << QByteArray() << QByteArray("!no date") << false << 0;
     }
 
