@@ -70,5 +70,5 @@ std::string dateReadingText(const DateReading& reading);
 
 // The forms named in a refusal.
 constexpr std::string_view DateFormsRead =
-    "read are 5/17/1990 (or in the chosen date order), 1990-05-17, 17 May 1990, May 17, 1990, "
+    "accepted forms: 5/17/1990 (or in the chosen date order), 1990-05-17, 17 May 1990, May 17, 1990, "
     "May 1850, 1850, 1728/9, about 1850, before 1850, after 1850, between 1850 and 1860, 1850-1860";

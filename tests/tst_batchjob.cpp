@@ -87,7 +87,7 @@ private slots:
             "n,b,e,years,months,days,span,error\n\"a \"\"b\"\"\nc\",1/1/1990,1/1/1991,1,0,0,\"1 Year(s), 0 month(s), 0 day(s)\",\n", 0);
         row("rows with errors", spans("1", "2"), "b,e\nx,1/1/1990\n",
             "b,e,years,months,days,span,error\nx,1/1/1990,,,,,\"the begin date \"\"x\"\" is not a date: \"\"x\"\" is not "
-            "understood (read are 5/17/1990 (or in the chosen date order), 1990-05-17, 17 May 1990, May 17, 1990, May 1850, "
+            "understood (accepted forms: 5/17/1990 (or in the chosen date order), 1990-05-17, 17 May 1990, May 17, 1990, May 1850, "
             "1850, 1728/9, about 1850, before 1850, after 1850, between 1850 and 1860, 1850-1860)\"\n", 1);
         row("a quote out of place keeps the rows before it", spans("1", "2"), "b,e\n1/1/1990,1/2/1990\n\"x\"y,1\n",
             "b,e,years,months,days,span,error\n1/1/1990,1/2/1990,0,0,1,\"0 Year(s), 0 month(s), 1 day(s)\",\n", 2);

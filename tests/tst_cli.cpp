@@ -52,7 +52,7 @@ private slots:
         row("span all four", {"span", "5/10/1950", "3/1/1990", "--notation", "all"},
             "9/19/39\n9-19-39\n9.19.39\n39 Year(s), 9 month(s), 19 day(s)\n", 0);
         row("span fraction of a day", {"span", "5/5.5/1990", "5/10/1990", "-n", "3"}, "", 2,
-            "\"5/5.5/1990\" is not a date: 5/5.5/1990 mixes the separators / and . (read are 5/17/1990");
+            "\"5/5.5/1990\" is not a date: 5/5.5/1990 mixes the separators / and . (accepted forms: 5/17/1990");
         row("span begin not a date", {"span", "13/1/1990", "3/1/1990"}, "", 2,
             "begin date \"13/1/1990\" is not a date: 13 is not a month (1 to 12); it reads as a date day first: "
             "give --date-order dmy\n");
@@ -182,7 +182,7 @@ private slots:
             1);
         row("errors go on to the next row", {"--begin", "b", "--end", "e"}, "b,e\nnope,1/1/1990\nshort\n1/1/1990,1/1/1991",
             "b,e,years,months,days,span,error\nnope,1/1/1990,,,,,\"the begin date \"\"nope\"\" is not a date: \"\"nope\"\" is not "
-            "understood (read are 5/17/1990 (or in the chosen date order), 1990-05-17, 17 May 1990, May 17, 1990, May 1850, "
+            "understood (accepted forms: 5/17/1990 (or in the chosen date order), 1990-05-17, 17 May 1990, May 17, 1990, May 1850, "
             "1850, 1728/9, about 1850, before 1850, after 1850, between 1850 and 1860, 1850-1860)\"\n"
             "short,,,,,,\"the row has 1 field(s), 2 needed\"\n1/1/1990,1/1/1991,1,0,0,\"1 Year(s), 0 month(s), 0 day(s)\",\n",
             1);

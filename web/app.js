@@ -38,7 +38,7 @@ function calculate() {
     const answer = engine.span($("birth").value, $("death").value);
     if (!answer.ok) {
         // The accepted forms are always shown beside a refused date.
-        const forms = answer.message.includes(engine.dateFormsRead) ? [] : [`Dates ${engine.dateFormsRead}.`];
+        const forms = answer.message.includes(engine.dateFormsRead) ? [] : [`${engine.dateFormsRead.replace("accepted forms", "Accepted date forms")}.`];
         showSpanProblem(answer.field, answer.wrongFormat
             ? [WrongDateFormat, answer.message, ...forms] : [answer.message]);
         return;
