@@ -1,0 +1,17 @@
+# What the command line and the web page share: the CSV reader, the batch
+# job and its rows, the reading and printing of dates under a date order, and
+# the answers of span, days, born and died. Named once for both builds.
+set(answersLibrarySources
+    ageanswer.cpp ageanswer.h
+    agematchtext.cpp agematchtext.h
+    batchjob.cpp batchjob.h
+    batchrows.cpp batchrows.h
+    batchrowstage.cpp batchrowstage.h
+    csvreader.cpp csvreader.h
+    dateorder.cpp dateorder.h
+    dateprinting.cpp dateprinting.h
+    datereading.cpp datereading.h
+    exitcodes.h
+    spancalculation.cpp spancalculation.h
+    textbuffer.h
+)
