@@ -188,8 +188,9 @@ std::string boundText(long long dayNumber, bool opening)
 
 } // namespace
 
-DateReading readDate(std::string_view written, DateOrder order)
+DateReading readDate(std::string_view written, const DateReadOptions& options)
 {
+    const DateOrder order = options.order;
     std::string_view text = trimmed(written);
     DateReading reading;
     long long day = 0;
