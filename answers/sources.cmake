@@ -7,6 +7,7 @@ set(answersLibrarySources
     batchjob.cpp batchjob.h
     batchrows.cpp batchrows.h
     batchrowstage.cpp batchrowstage.h
+    calendarlines.cpp calendarlines.h
     csvreader.cpp csvreader.h
     dateorder.cpp dateorder.h
     dateprinting.cpp dateprinting.h

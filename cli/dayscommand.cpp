@@ -1,4 +1,5 @@
 // spanwright-cli days BEGIN END: the whole number of days between two dates.
+#include "calendarlines.h"
 #include "commands.h"
 #include "dateorderoption.h"
 #include "datereading.h"
@@ -11,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 void addDaysCommand(CLI::App& app)
 {
@@ -44,8 +46,16 @@ void addDaysCommand(CLI::App& app)
             std::cerr << "spanwright-cli: " << problem << '\n';
             throw exitWith(ExitUsage);
         }
+        const auto printCalendarLines = [&] {
+            for (const auto& [role, reading] : {std::pair{"begin", &begin}, std::pair{"end", &end}}) {
+                const std::string line = calendarLine(role, *reading);
+                if (!line.empty())
+                    std::cout << line << '\n';
+            }
+        };
         if (begin.exact() && end.exact()) {
             std::cout << *end.earliest - *begin.earliest << '\n';
+            printCalendarLines();
             return;
         }
         // The fewest days from the latest begin to the earliest end, the
@@ -62,5 +72,6 @@ void addDaysCommand(CLI::App& app)
             throw exitWith(ExitNoAnswer);
         }
         std::cout << boundsText(least, most, begin.approximate || end.approximate) << '\n';
+        printCalendarLines();
     });
 }

@@ -65,5 +65,7 @@ void addSpanCommand(CLI::App& app)
                 most = std::string(greatest.entry(position));
             std::cout << boundsText(std::string(least.entry(position)), most, calculation.approximate) << '\n';
         }
+        for (const std::string& line : spanCalendarLines(calculation))
+            std::cout << line << '\n';
     });
 }
