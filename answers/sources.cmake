@@ -8,6 +8,7 @@ set(answersLibrarySources
     batchrows.cpp batchrows.h
     batchrowstage.cpp batchrowstage.h
     calendarlines.cpp calendarlines.h
+    convertanswer.cpp convertanswer.h
     csvreader.cpp csvreader.h
     dateorder.cpp dateorder.h
     dateprinting.cpp dateprinting.h

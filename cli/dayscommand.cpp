@@ -1,5 +1,6 @@
 // spanwright-cli days BEGIN END: the whole number of days between two dates.
 #include "calendarlines.h"
+#include "calendaroptions.h"
 #include "commands.h"
 #include "dateorderoption.h"
 #include "datereading.h"
@@ -27,6 +28,7 @@ void addDaysCommand(CLI::App& app)
     command->add_option("BEGIN", arguments->begin, "The begin date")->required();
     command->add_option("END", arguments->end, "The end date")->required();
     addDateOrderOption(*command, arguments->reading.order);
+    addCalendarOptions(*command, arguments->reading.calendar);
     command->footer("Negative when END lies before BEGIN. Dates are read as by span; for dates\n"
                     "that allow several days, the least and the greatest number.\n\n"
                     "Examples:\n"
