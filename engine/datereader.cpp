@@ -256,6 +256,11 @@ DateReading readDate(std::string_view written, const DateReadOptions& options)
     }
     if (text.empty())
         return refused(written, refusal("it is empty"));
+    const Qualifier qualifier = takeQualifier(text);
+    if (qualifier != Qualifier::None && text.empty())
+        return refused(written, refusal("a date is missing after the first word"));
+    // The calendar keyword after the qualifier, as GEDCOM has it: ABT
+    // @#DJULIAN@ 1700, not @#DJULIAN@ ABT 1700.
     CalendarContext context;
     context.choice = choice;
     const CalendarMarks marks = takeCalendarMarks(text);
@@ -264,9 +269,6 @@ DateReading readDate(std::string_view written, const DateReadOptions& options)
     context.mark = marks.system;
     if (marks.system && text.empty())
         return refused(written, refusal("a date is missing beside the calendar mark " + marks.written));
-    const Qualifier qualifier = takeQualifier(text);
-    if (qualifier != Qualifier::None && text.empty())
-        return refused(written, refusal("a date is missing after the first word"));
     const Days days = qualifier == Qualifier::Between ? betweenDates(text, order, context)
                                                       : dateOrYears(text, order, context);
     if (!days.ok)
