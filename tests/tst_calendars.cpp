@@ -138,6 +138,15 @@ private slots:
                                               << QByteArray("Tuesday") << QByteArray("Julian");
         QTest::newRow("Quaker, bare") << QByteArray("11 mo 3 1720") << QByteArray("1721-01-14")
                                       << QByteArray("Tuesday") << QByteArray("Julian");
+        QTest::newRow("Quaker, the 1st month before 25 March") << QByteArray("1st day of 1st month 1720")
+                                                               << QByteArray("1721-03-12") << QByteArray("Wednesday")
+                                                               << QByteArray("Julian");
+        QTest::newRow("Quaker, the 1st month from 25 March") << QByteArray("25th day of 1st month 1720")
+                                                             << QByteArray("1720-04-05") << QByteArray("Friday")
+                                                             << QByteArray("Julian");
+        QTest::newRow("Quaker, the 7th month is September") << QByteArray("10th of 7th mo 1720")
+                                                            << QByteArray("1720-09-21") << QByteArray("Saturday")
+                                                            << QByteArray("Julian");
         QTest::newRow("Quaker after 1752: January first") << QByteArray("9th day of 11th month 1799")
                                                           << QByteArray("1799-11-09") << QByteArray("Saturday")
                                                           << QByteArray("Gregorian");
@@ -198,6 +207,10 @@ private slots:
                                              << QByteArray("GB") << true
                                              << QByteArray("1 Year(s), 0 month(s), 0 day(s)")
                                              << QByteArray("begin: 10 Feb 1720/21 (Julian) = 21 Feb 1721 (Gregorian)");
+        QTest::newRow("year start takes early March") << QByteArray("20 Mar 1720") << QByteArray("31 Mar 1722 N.S.")
+                                                      << QByteArray("GB") << true
+                                                      << QByteArray("1 Year(s), 0 month(s), 0 day(s)")
+                                                      << QByteArray("begin: 20 Mar 1720/21 (Julian) = 31 Mar 1721 (Gregorian)");
         QTest::newRow("year start leaves late March") << QByteArray("26 Mar 1720") << QByteArray("6 Apr 1721 N.S.")
                                                       << QByteArray("GB") << true
                                                       << QByteArray("1 Year(s), 0 month(s), 0 day(s)")
@@ -245,7 +258,7 @@ private slots:
         QTest::addColumn<QByteArray>("because");
         QTest::newRow("30 Adar in a common year") << QByteArray("30 Adar 5783") << QByteArray()
                                                   << QByteArray("day 30 is not in Adar 5783");
-        QTest::newRow("30 Adar I in a leap year is") << QByteArray("30 Adar II 5784") << QByteArray()
+        QTest::newRow("30 Adar II in a leap year") << QByteArray("30 Adar II 5784") << QByteArray()
                                                      << QByteArray("day 30 is not in Adar II 5784");
         QTest::newRow("Adar alone in a leap year") << QByteArray("14 Adar 5784") << QByteArray()
                                                    << QByteArray("write Adar I or Adar II");
