@@ -2,8 +2,10 @@
 
 #include "asciitext.h"
 #include "calendardate.h"
+#include "calendars.h"
 #include "calendarwords.h"
 #include "juliancalendar.h"
+#include "monthnames.h"
 
 namespace {
 
@@ -26,6 +28,7 @@ constexpr CalendarSwitchEntry Switches[] = {
     {"GR", "Greece", {1923, 2, 15}, {1923, 3, 1}},
 };
 
+constexpr int MonthsPerYear = 12;
 constexpr size_t SwitchCount = sizeof(Switches) / sizeof(Switches[0]);
 
 bool namesCode(std::string_view codes, std::string_view text)
@@ -62,6 +65,52 @@ std::optional<CalendarDate> isoDay(std::string_view text)
         || date.day > daysInMonth(date.month, date.year))
         return std::nullopt;
     return date;
+}
+
+// The written day's place against the switch, its fields compared as
+// written: -1 Julian (up to the last Julian day), 1 Gregorian (from the
+// first Gregorian day), 0 in the days left out.
+int sideOfSwitch(long long year, int month, int day, long long firstGregorianDay)
+{
+    const auto key = [](long long y, int m, int d) { return (y * 16 + m) * 64 + d; };
+    const CalendarDay first = calendarDayOf(CalendarSystem::Gregorian, firstGregorianDay);
+    const CalendarDay last = calendarDayOf(CalendarSystem::Julian, firstGregorianDay - 1);
+    const long long written = key(year, month, day);
+    if (written >= key(first.year, first.month, first.day))
+        return 1;
+    return written <= key(last.year, last.month, last.day) ? -1 : 0;
+}
+
+std::string switchDayText(long long dayNumber, CalendarSystem system)
+{
+    const CalendarDay day = calendarDayOf(system, dayNumber);
+    return std::to_string(day.day) + " " + std::string(fullMonthName(day.month)) + " " + writtenYearText(day.year);
+}
+
+std::string gapReason(long long year, int month, int day, long long firstGregorianDay)
+{
+    return std::to_string(day) + " " + std::string(fullMonthName(month)) + " "
+        + writtenYearText(year) + " did not exist under the switch: the Julian calendar ran to "
+        + switchDayText(firstGregorianDay - 1, CalendarSystem::Julian) + " and the Gregorian began on "
+        + switchDayText(firstGregorianDay, CalendarSystem::Gregorian);
+}
+
+// One end of a month or year under the switch: its day number, taken into
+// the nearest existing day where it falls in the days left out.
+long long switchedEnd(long long year, int month, bool first, long long firstGregorianDay, CalendarSystem& system)
+{
+    const int gregorianDay = first ? 1 : monthLengthIn(CalendarSystem::Gregorian, month, year);
+    if (sideOfSwitch(year, month, gregorianDay, firstGregorianDay) > 0) {
+        system = CalendarSystem::Gregorian;
+        return dayNumberIn({system, year, month, gregorianDay});
+    }
+    const int julianDay = first ? 1 : monthLengthIn(CalendarSystem::Julian, month, year);
+    if (sideOfSwitch(year, month, julianDay, firstGregorianDay) < 0) {
+        system = CalendarSystem::Julian;
+        return dayNumberIn({system, year, month, julianDay});
+    }
+    system = first ? CalendarSystem::Gregorian : CalendarSystem::Julian;
+    return first ? firstGregorianDay : firstGregorianDay - 1;
 }
 
 std::string dayText(const int (&date)[3])
@@ -106,6 +155,34 @@ CalendarSwitchReading readCalendarSwitch(std::string_view written)
     reading.problem = "the switch \"" + std::string(text)
         + "\" is neither a country of the table (" + codes + ") nor a first Gregorian day YYYY-MM-DD";
     return reading;
+}
+
+SwitchedDays daysUnderSwitch(long long year, int month, int day, long long firstGregorianDay)
+{
+    SwitchedDays days;
+    if (day != 0) {
+        const int side = sideOfSwitch(year, month, day, firstGregorianDay);
+        if (side == 0) {
+            days.problem = gapReason(year, month, day, firstGregorianDay);
+            return days;
+        }
+        const CalendarSystem system = side < 0 ? CalendarSystem::Julian : CalendarSystem::Gregorian;
+        const int length = monthLengthIn(system, month, year);
+        if (day > length) {
+            days.problem = "day " + std::to_string(day) + " is not in " + std::string(fullMonthName(month)) + " "
+                + writtenYearText(year) + " of the " + std::string(calendarSystemName(system)) + " calendar (1 to "
+                + std::to_string(length) + ")";
+            return days;
+        }
+        days.ok = true;
+        days.first = days.last = dayNumberIn({system, year, month, day});
+        days.firstCalendar = days.lastCalendar = system;
+        return days;
+    }
+    days.ok = true;
+    days.first = switchedEnd(year, month == 0 ? 1 : month, true, firstGregorianDay, days.firstCalendar);
+    days.last = switchedEnd(year, month == 0 ? MonthsPerYear : month, false, firstGregorianDay, days.lastCalendar);
+    return days;
 }
 
 std::string calendarSwitchLine(const CalendarSwitchEntry& entry)

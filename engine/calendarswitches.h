@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calendarsystem.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +29,23 @@ struct CalendarSwitchReading
     std::string problem;
 };
 CalendarSwitchReading readCalendarSwitch(std::string_view text);
+
+// The days of a plain date written under a switch whose first Gregorian day
+// is firstGregorianDay: a day before it is Julian, from it Gregorian (its
+// fields compared as written); month and day 0 where not written, each end
+// of a month or a year then placed by itself, taken into the nearest day
+// that existed where it falls in the days left out. A written day that the
+// switch left out is refused, with a problem that says so.
+struct SwitchedDays
+{
+    bool ok = false;
+    long long first = 0;
+    long long last = 0;
+    CalendarSystem firstCalendar = CalendarSystem::Gregorian;
+    CalendarSystem lastCalendar = CalendarSystem::Gregorian;
+    std::string problem;
+};
+SwitchedDays daysUnderSwitch(long long year, int month, int day, long long firstGregorianDay);
 
 // "GB (Britain and its colonies): Julian to 2 Sep 1752, Gregorian from 14 Sep 1752"
 std::string calendarSwitchLine(const CalendarSwitchEntry& entry);

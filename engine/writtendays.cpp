@@ -4,6 +4,7 @@
 
 #include "calendardate.h"
 #include "calendars.h"
+#include "calendarswitches.h"
 #include "calendarwords.h"
 #include "hebrewcalendar.h"
 #include "monthnames.h"
@@ -56,71 +57,17 @@ Days checkedDay(const WrittenDate& written, CalendarSystem system)
     return days;
 }
 
-// The written day's place against the switch, its fields compared as
-// written: -1 Julian (up to the last Julian day), 1 Gregorian (from the
-// first Gregorian day), 0 in the days left out.
-int sideOfSwitch(long long year, int month, int day, long long firstGregorianDay)
-{
-    const auto key = [](long long y, int m, int d) { return (y * 16 + m) * 64 + d; };
-    const CalendarDay first = calendarDayOf(CalendarSystem::Gregorian, firstGregorianDay);
-    const CalendarDay last = calendarDayOf(CalendarSystem::Julian, firstGregorianDay - 1);
-    const long long written = key(year, month, day);
-    if (written >= key(first.year, first.month, first.day))
-        return 1;
-    return written <= key(last.year, last.month, last.day) ? -1 : 0;
-}
-
-std::string switchDayText(long long dayNumber, CalendarSystem system)
-{
-    const CalendarDay day = calendarDayOf(system, dayNumber);
-    return std::to_string(day.day) + " " + std::string(fullMonthName(day.month)) + " " + writtenYearText(day.year);
-}
-
-std::string gapReason(const WrittenDate& written, long long firstGregorianDay)
-{
-    return std::to_string(written.day) + " " + std::string(fullMonthName(written.month)) + " "
-        + writtenYearText(written.year) + " did not exist under the switch: the Julian calendar ran to "
-        + switchDayText(firstGregorianDay - 1, CalendarSystem::Julian) + " and the Gregorian began on "
-        + switchDayText(firstGregorianDay, CalendarSystem::Gregorian);
-}
-
-// One end of a month or year under the switch: its day number, taken into
-// the nearest existing day where it falls in the days left out.
-long long switchedEnd(long long year, int month, bool first, long long firstGregorianDay, CalendarSystem& system)
-{
-    const int gregorianDay = first ? 1 : monthLengthIn(CalendarSystem::Gregorian, month, year);
-    if (sideOfSwitch(year, month, gregorianDay, firstGregorianDay) > 0) {
-        system = CalendarSystem::Gregorian;
-        return dayNumberIn({system, year, month, gregorianDay});
-    }
-    const int julianDay = first ? 1 : monthLengthIn(CalendarSystem::Julian, month, year);
-    if (sideOfSwitch(year, month, julianDay, firstGregorianDay) < 0) {
-        system = CalendarSystem::Julian;
-        return dayNumberIn({system, year, month, julianDay});
-    }
-    system = first ? CalendarSystem::Gregorian : CalendarSystem::Julian;
-    return first ? firstGregorianDay : firstGregorianDay - 1;
-}
-
 Days switchedDays(const WrittenDate& written, long long firstGregorianDay)
 {
-    if (written.day != 0) {
-        const int side = sideOfSwitch(written.year, written.month, written.day, firstGregorianDay);
-        if (side == 0)
-            return refusal(gapReason(written, firstGregorianDay));
-        return daysInCalendar(written, side < 0 ? CalendarSystem::Julian : CalendarSystem::Gregorian,
-                              CalendarSource::Switch);
-    }
-    CalendarSystem firstSystem = CalendarSystem::Gregorian;
-    CalendarSystem lastSystem = CalendarSystem::Gregorian;
+    const SwitchedDays switched = daysUnderSwitch(written.year, written.month, written.day, firstGregorianDay);
+    if (!switched.ok)
+        return refusal(switched.problem);
     Days days;
     days.ok = true;
-    days.earliest = switchedEnd(written.year, written.month == 0 ? 1 : written.month, true, firstGregorianDay,
-                                firstSystem);
-    days.latest = switchedEnd(written.year, written.month == 0 ? MonthsPerYear : written.month, false,
-                              firstGregorianDay, lastSystem);
-    days.calendar = firstSystem;
-    days.latestCalendar = lastSystem;
+    days.earliest = switched.first;
+    days.latest = switched.last;
+    days.calendar = switched.firstCalendar;
+    days.latestCalendar = switched.lastCalendar;
     days.source = CalendarSource::Switch;
     days.written = written;
     return days;

@@ -2,6 +2,7 @@
 
 #include "asciitext.h"
 #include "calendardate.h"
+#include "calendarswitches.h"
 #include "datereader.h"
 #include "gedcomcalendar.h"
 #include "quotedtext.h"
@@ -94,6 +95,7 @@ struct Source
 {
     std::string_view original;
     std::string_view upper;
+    CalendarChoice choice; // how plain dates are read (the switch)
 
     std::string_view written(std::string_view first, std::string_view last) const
     {
@@ -273,6 +275,10 @@ std::string readOneDate(Tokens parts, OneDate& date, const Source& source, const
     }
     date.year = year;
     date.beforeChrist = beforeChrist;
+    // A plain date (no escape, no dual year) under a switch: Julian before
+    // it, Gregorian from it.
+    const bool switched = !calendarGiven && date.calendar == GedcomCalendarKind::Gregorian
+        && source.choice.firstGregorianDay.has_value();
     if (beforeChrist && year == 0)
         return quotedExcerpt(written) + ": there is no year 0 (1 B.C. is followed by A.D. 1)";
     if (!beforeChrist && year == 0)
@@ -309,14 +315,33 @@ std::string readOneDate(Tokens parts, OneDate& date, const Source& source, const
             return quotedExcerpt(written) + ": " + quotedExcerpt(source.written(parts[0])) + " is not a day";
         if (!twoDays)
             lastDay = day;
+        if (switched) {
+            if (twoDays && lastDay != day + 1)
+                return quotedExcerpt(written) + ": two days are written as consecutive days (8/9 JUL 1457)";
+            const SwitchedDays days = daysUnderSwitch(counted, month, int(day), *source.choice.firstGregorianDay);
+            if (!days.ok)
+                return quotedExcerpt(written) + ": " + days.problem;
+            date.calendar = days.firstCalendar;
+            date.first = days.first;
+            date.last = days.first + (lastDay - day);
+        }
         const int length = monthLengthIn(date.calendar, month, counted);
         if (twoDays && lastDay != day + 1)
             return quotedExcerpt(written) + ": two days are written as consecutive days (8/9 JUL 1457)";
         if (day < 1 || lastDay > length)
             return quotedExcerpt(written) + ": " + std::string(monthCode(date.calendar, month)) + " "
                 + std::to_string(year) + " has " + std::to_string(length) + " days";
-        date.first = dayNumberIn(date.calendar, counted, month, static_cast<int>(day));
-        date.last = date.first + (lastDay - day);
+        if (!switched) {
+            date.first = dayNumberIn(date.calendar, counted, month, static_cast<int>(day));
+            date.last = date.first + (lastDay - day);
+        }
+    } else if (switched) {
+        // A month or a year: each end by itself, the calendar Julian only
+        // where both are.
+        const SwitchedDays days = daysUnderSwitch(counted, month, 0, *source.choice.firstGregorianDay);
+        date.first = days.first;
+        date.last = days.last;
+        date.calendar = days.firstCalendar == days.lastCalendar ? days.firstCalendar : GedcomCalendarKind::Gregorian;
     } else if (month != 0) {
         date.first = dayNumberIn(date.calendar, counted, month, 1);
         date.last = date.first + monthLengthIn(date.calendar, month, counted) - 1;
@@ -428,13 +453,13 @@ std::string_view statusWordOf(std::string_view upper)
     return word;
 }
 
-GedcomDate readByGrammar(std::string_view original)
+GedcomDate readByGrammar(std::string_view original, const CalendarChoice& choice)
 {
     std::string upper(original);
     for (char& c : upper)
         c = upperAscii(c);
     std::string_view text = upper;
-    const Source source{original, text};
+    const Source source{original, text, choice};
     Tokens parts = tokens(text);
     if (parts.empty())
         return refused("no date given");
@@ -515,11 +540,13 @@ bool isIsoDate(std::string_view text)
     return true;
 }
 
-std::optional<GedcomDate> readAsFreeText(std::string_view text)
+std::optional<GedcomDate> readAsFreeText(std::string_view text, const CalendarChoice& choice)
 {
     if (!hasLetter(text) && !isIsoDate(text))
         return std::nullopt;
-    const DateReading reading = readDate(text, DateOrder::MonthFirst);
+    DateReadOptions options;
+    options.calendar = choice;
+    const DateReading reading = readDate(text, options);
     if (!reading.ok)
         return std::nullopt;
     GedcomDate date;
@@ -527,16 +554,20 @@ std::optional<GedcomDate> readAsFreeText(std::string_view text)
     date.earliest = reading.earliest;
     date.latest = reading.latest;
     date.approximate = reading.approximate;
+    // "1 Jan 1700 O.S.", "15 Nisan 5708": the calendar the reader found.
+    date.calendar = reading.oneCalendar() ? calendarOf(reading.calendar) : GedcomDate::Calendar::Mixed;
+    markWritten(date, reading.calendar);
+    markWritten(date, reading.latestCalendar);
     return date;
 }
 
 } // namespace
 
-GedcomDate readGedcomDate(std::string_view original)
+GedcomDate readGedcomDate(std::string_view original, const CalendarChoice& choice)
 {
-    GedcomDate date = readByGrammar(original);
+    GedcomDate date = readByGrammar(original, choice);
     if (!date.ok && date.noDate == GedcomDate::NoDate::None) {
-        if (std::optional<GedcomDate> free = readAsFreeText(original))
+        if (std::optional<GedcomDate> free = readAsFreeText(original, choice))
             return *free;
     }
     return date;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datereadoptions.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -76,4 +78,6 @@ struct GedcomDate
 // date's weekday. Last, a value both grammars refuse is read as the command
 // line reads a date ("Jan 12, 1900", "1900-01-12", "ABOUT 1900"), where it
 // holds a word or is an ISO date (digits alone, "5/6/1900", stay refused).
-GedcomDate readGedcomDate(std::string_view text);
+// Under a switch (choice), a plain date (no escape, no dual year) is Julian
+// before it and Gregorian from it, and a day it left out is refused.
+GedcomDate readGedcomDate(std::string_view text, const CalendarChoice& choice = {});

@@ -96,7 +96,8 @@ std::string birthDaysText(const BirthDays& days, const GedcomSpanCalendar& calen
 
 GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
                              std::optional<std::string_view> deathText,
-                             std::optional<std::string_view> statedText, std::string_view ageElsewhere)
+                             std::optional<std::string_view> statedText, std::string_view ageElsewhere,
+                             const CalendarChoice& calendarChoice)
 {
     GedcomRow row;
     GedcomDate birth;
@@ -104,12 +105,12 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
     StatedAge stated;
     using NoDate = GedcomDate::NoDate;
     if (birthText) {
-        birth = readGedcomDate(*birthText);
+        birth = readGedcomDate(*birthText, calendarChoice);
         if (!birth.ok && birth.noDate == NoDate::None)
             addError(row, "birth: " + birth.problem);
     }
     if (deathText) {
-        death = readGedcomDate(*deathText);
+        death = readGedcomDate(*deathText, calendarChoice);
         if (!death.ok && death.noDate == NoDate::None)
             addError(row, "death: " + death.problem);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datereadoptions.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,5 +23,7 @@ struct GedcomRow
     Check check = Check::NoStatedAge;
 };
 
+// calendar says how plain dates are read (the switch).
 GedcomRow calculateGedcomRow(std::optional<std::string_view> birth, std::optional<std::string_view> death,
-                             std::optional<std::string_view> statedAge, std::string_view ageElsewhere = {});
+                             std::optional<std::string_view> statedAge, std::string_view ageElsewhere = {},
+                             const CalendarChoice& calendar = {});

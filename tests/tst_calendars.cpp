@@ -476,6 +476,49 @@ private slots:
         QCOMPARE(date.calendar == GedcomDate::Calendar::Julian, julian);
         QCOMPARE(!date.warning.empty(), warned);
     }
+    // Plain GEDCOM dates under a switch: Julian before it, the gap refused;
+    // escapes and dual years decide for themselves.
+    void gedcomSwitch_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("earliest");
+        QTest::addColumn<QByteArray>("latest");
+        QTest::addColumn<bool>("julian");
+        QTest::addColumn<QByteArray>("because");
+        QTest::newRow("before the switch") << QByteArray("2 SEP 1752") << QByteArray("1752-09-13")
+                                           << QByteArray("1752-09-13") << true << QByteArray();
+        QTest::newRow("from the switch") << QByteArray("14 SEP 1752") << QByteArray("1752-09-14")
+                                         << QByteArray("1752-09-14") << false << QByteArray();
+        QTest::newRow("the gap") << QByteArray("8 SEP 1752") << QByteArray() << QByteArray() << false
+                                 << QByteArray("did not exist under the switch");
+        QTest::newRow("the month across it") << QByteArray("SEP 1752") << QByteArray("1752-09-12")
+                                             << QByteArray("1752-09-30") << false << QByteArray();
+        QTest::newRow("a Julian leap day") << QByteArray("29 FEB 1700") << QByteArray("1700-03-11")
+                                           << QByteArray("1700-03-11") << true << QByteArray();
+        QTest::newRow("the escape decides") << QByteArray("@#DGREGORIAN@ 1 JAN 1700") << QByteArray("1700-01-01")
+                                            << QByteArray("1700-01-01") << false << QByteArray();
+        QTest::newRow("free text under the switch") << QByteArray("Jan 1, 1700") << QByteArray("1700-01-11")
+                                                    << QByteArray("1700-01-11") << true << QByteArray();
+    }
+    void gedcomSwitch()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, earliest);
+        QFETCH(QByteArray, latest);
+        QFETCH(bool, julian);
+        QFETCH(QByteArray, because);
+        const GedcomDate date = readGedcomDate(view(text), optionsOf("GB", false).calendar);
+        if (!because.isEmpty()) {
+            QVERIFY(!date.ok);
+            QVERIFY2(date.problem.find(view(because)) != std::string::npos, date.problem.c_str());
+            return;
+        }
+        QVERIFY2(date.ok, date.problem.c_str());
+        QCOMPARE(isoOf(*date.earliest), earliest);
+        QCOMPARE(isoOf(*date.latest), latest);
+        QCOMPARE(date.calendar == GedcomDate::Calendar::Julian, julian);
+    }
+
     void gedcomRows_data()
     {
         QTest::addColumn<QByteArray>("birth");
