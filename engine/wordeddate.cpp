@@ -132,28 +132,37 @@ struct Item
     Number number;
 };
 
-// The year a number gives, in earliest (with a dual year's earlier year in
-// latest), or why it gives none.
-Days yearOf(const Number& year, bool afterDayAndMonth)
+// A year as written: the year, and a dual year's earlier year (0 for none).
+struct YearValue
 {
-    if (year.ordinal)
-        return refusal(std::string(year.digits) + " is a year, not an ordinal day");
-    long long value = numberValue(year.digits);
-    Days result;
-    if (year.tailSeparator != 0) {
-        const auto later = dualYear(value, year.tail);
-        const std::string written = std::string(year.digits) + year.tailSeparator + std::string(year.tail);
-        if (!later)
-            return refusal(written + " is not a dual year (the second part names the year after "
-                           + std::string(year.digits) + ")");
-        if (year.tailSeparator == '-' && !afterDayAndMonth)
-            return refusal(written + " is a dual year only after a day and a month (1728/9 is one anywhere)");
-        result.latest = value;
-        value = *later;
+    long long year = 0;
+    long long dualFirstYear = 0;
+};
+
+// The year a number gives, or false with why it gives none.
+bool yearOf(const Number& year, bool afterDayAndMonth, YearValue& result, std::string& reason)
+{
+    if (year.ordinal) {
+        reason = std::string(year.digits) + " is a year, not an ordinal day";
+        return false;
     }
-    result.ok = true;
-    result.earliest = value;
-    return result;
+    result.year = numberValue(year.digits);
+    if (year.tailSeparator != 0) {
+        const auto later = dualYear(result.year, year.tail);
+        const std::string written = std::string(year.digits) + year.tailSeparator + std::string(year.tail);
+        if (!later) {
+            reason = written + " is not a dual year (the second part names the year after " + std::string(year.digits)
+                + ")";
+            return false;
+        }
+        if (year.tailSeparator == '-' && !afterDayAndMonth) {
+            reason = written + " is a dual year only after a day and a month (1728/9 is one anywhere)";
+            return false;
+        }
+        result.dualFirstYear = result.year;
+        result.year = *later;
+    }
+    return true;
 }
 
 } // namespace
@@ -340,21 +349,22 @@ Days wordedDate(std::string_view text, const CalendarContext& context)
     if (day && day->tailSeparator != 0)
         return refusal(std::string(day->digits) + day->tailSeparator + std::string(day->tail)
                        + " is not a day");
-    const Days yearValue = yearOf(*year, day != nullptr);
-    if (!yearValue.ok)
-        return yearValue;
-    if (context.plain() && yearValue.latest == 0) {
+    YearValue yearValue;
+    std::string reason;
+    if (!yearOf(*year, day != nullptr, yearValue, reason))
+        return refusal(std::move(reason));
+    if (context.plain() && yearValue.dualFirstYear == 0) {
         if (layout == Layout::Year)
-            return yearDays(yearValue.earliest);
+            return yearDays(yearValue.year);
         if (!day)
-            return monthDays(yearValue.earliest, month);
-        return dayDays(yearValue.earliest, month, numberValue(day->digits));
+            return monthDays(yearValue.year, month);
+        return dayDays(yearValue.year, month, numberValue(day->digits));
     }
     constexpr long long LongestMonth = 31;
     const long long dayValue = day ? numberValue(day->digits) : 0;
     if (day && (dayValue < 1 || dayValue > LongestMonth))
         return refusal(std::to_string(dayValue) + " is not a day (1 to 31)");
-    return writtenDays({yearValue.earliest, layout == Layout::Year ? 0 : month, int(dayValue), yearValue.latest},
+    return writtenDays({int(yearValue.year), layout == Layout::Year ? 0 : month, int(dayValue), int(yearValue.dualFirstYear)},
                        context);
 }
 
