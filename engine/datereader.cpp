@@ -274,6 +274,23 @@ DateReading readDate(std::string_view written, const DateReadOptions& options)
         if (marks.system && text.empty())
             return refused(written, refusal("a date is missing beside the calendar mark " + marks.written));
     }
+    // A marked numeric date in one pass too ("5/17/1700 O.S."): its parts
+    // read as ever, then placed in the calendar the mark names.
+    const bool christianMark = context.mark == CalendarSystem::Julian || context.mark == CalendarSystem::Gregorian;
+    WrittenDate parts;
+    if (qualifier == Qualifier::None && christianMark && !choice.yearBeginsOn25March && !text.empty()
+        && isDigit(text.front()) && plainNumericDate(text, order, day, &parts)) {
+        const Days days = daysInCalendar(parts, *context.mark, CalendarSource::Marked);
+        if (days.ok) {
+            reading.ok = true;
+            reading.earliest = days.earliest;
+            reading.latest = days.latest;
+            reading.calendar = reading.latestCalendar = days.calendar;
+            reading.calendarSource = days.source;
+            reading.written = days.written;
+            return reading;
+        }
+    }
     const Days days = qualifier == Qualifier::Between ? betweenDates(text, order, context)
                                                       : dateOrYears(text, order, context);
     if (!days.ok)
