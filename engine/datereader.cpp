@@ -4,12 +4,10 @@
 #include "calendardate.h"
 #include "calendarmarks.h"
 #include "calendarwords.h"
-#include "juliancalendar.h"
 #include "datepieces.h"
 #include "monthnames.h"
 #include "quotedtext.h"
 
-#include <algorithm>
 #include <array>
 
 using namespace datepieces;
@@ -235,7 +233,12 @@ std::string boundText(long long dayNumber, bool opening)
 long long earliestReadDay()
 {
     constexpr long long EarliestYear = 1 - LastWrittenYear; // 9999 BC
-    return std::min(dayNumberOf({EarliestYear, 1, 1}), julianDayNumberOf({EarliestYear, 1, 1}));
+    return dayNumberOf({EarliestYear, 1, 1});
+}
+
+long long latestReadDay()
+{
+    return dayNumberOf({LastWrittenYear, LastMonth, LastDayOfDecember});
 }
 
 DateReading readDate(std::string_view written, const DateReadOptions& options)

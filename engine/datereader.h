@@ -89,9 +89,12 @@ struct DateReading
 // ones, their calendar choice the calendar of plain dates.
 DateReading readDate(std::string_view text, const DateReadOptions& options = {});
 
-// The first day a reading may have: 1 January 9999 BC of the earlier of the
-// Gregorian and Julian calendars. An open side (before) stands there.
+// The first and last days a date may be written to: 1 January 9999 BC and
+// 31 December 9999 of the Gregorian calendar, whatever calendar it is
+// written in (after 9999 allows the days up to lastCalendarDay). An open
+// side (before) stands at the first.
 long long earliestReadDay();
+long long latestReadDay();
 
 // The reading written back, month first: "5/17/1990", "May 1850", "1850",
 // "about 1850", "before 1/1/1850", "between 1850 and May 1855", "1850-1855".

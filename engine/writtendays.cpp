@@ -91,6 +91,9 @@ Days daysInCalendar(const WrittenDate& written, CalendarSystem system, CalendarS
     }
     if (!days.ok)
         return days;
+    // Written back, every reading is a Gregorian date of four-digit years.
+    if (days.earliest < earliestReadDay() || days.latest > latestReadDay())
+        return refusal("it lies outside 9999 BC to AD 9999 of the Gregorian calendar");
     days.calendar = system;
     days.latestCalendar = system;
     days.source = source;

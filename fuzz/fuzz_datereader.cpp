@@ -33,9 +33,9 @@ void checkReading(std::string_view text, DateOrder order)
     FUZZ_CHECK(reading.problem.empty());
     FUZZ_CHECK(reading.earliest || reading.latest);
     if (reading.earliest)
-        FUZZ_CHECK(*reading.earliest >= firstCalendarDay() && *reading.earliest <= lastCalendarDay());
+        FUZZ_CHECK(*reading.earliest >= earliestReadDay() && *reading.earliest <= lastCalendarDay());
     if (reading.latest)
-        FUZZ_CHECK(*reading.latest >= firstCalendarDay() && *reading.latest <= lastCalendarDay());
+        FUZZ_CHECK(*reading.latest >= earliestReadDay() && *reading.latest <= lastCalendarDay());
     if (reading.earliest && reading.latest)
         FUZZ_CHECK(*reading.earliest <= *reading.latest);
     FUZZ_CHECK(!reading.approximate || (reading.earliest && reading.latest));
