@@ -3,7 +3,7 @@
 #include "calendardate.h"
 #include "calendarlines.h"
 #include "datereading.h"
-#include "juliancalendar.h"
+#include "spancalendar.h"
 
 #include <utility>
 
@@ -14,20 +14,17 @@ DateFields fieldsOfDay(long long dayNumber)
     return dateFieldsOf(dateOfDayNumber(dayNumber));
 }
 
-// Two dates both Julian (each wholly) are counted in the Julian calendar,
-// as their records count them; any other pair in the Gregorian one.
-bool bothJulian(const DateReading& begin, const DateReading& end)
+// A reading's calendar for the span: a range across two calendars counts as
+// Gregorian.
+CalendarSystem spanSideOf(const DateReading& reading)
 {
-    const auto julian = [](const DateReading& reading) {
-        return reading.calendar == CalendarSystem::Julian && reading.oneCalendar();
-    };
-    return julian(begin) && julian(end);
+    return reading.oneCalendar() ? reading.calendar : CalendarSystem::Gregorian;
 }
 
 Span spanOfDays(long long begin, long long end, bool julian)
 {
     if (julian)
-        return elapsedJulianSpan(julianDateOfDayNumber(begin), julianDateOfDayNumber(end));
+        return SpanCalendar(CalendarSystem::Julian).span(begin, end);
     return elapsedSpan(fieldsOfDay(begin), fieldsOfDay(end));
 }
 
@@ -56,7 +53,7 @@ SpanCalculation calculateSpan(std::string_view beginText, std::string_view endTe
         result.problem = EndBeforeBeginMessage;
         return result;
     }
-    result.julian = bothJulian(begin, end);
+    result.julian = spanCalendarFor(spanSideOf(begin), spanSideOf(end)) == CalendarSystem::Julian;
     result.approximate = begin.approximate || end.approximate;
     result.exact = beginEarliest == beginLatest && endEarliest == endLatest && begin.earliest && end.latest;
     if (endEarliest >= beginLatest)

@@ -13,7 +13,7 @@ GedcomDate TreeDate::gedcomDate() const
     if (hasLatest)
         date.latest = latest;
     date.approximate = approximate;
-    date.calendar = julian ? GedcomDate::Calendar::Julian : GedcomDate::Calendar::Gregorian;
+    date.calendar = calendar == CalendarSystem::Julian ? GedcomDate::Calendar::Julian : GedcomDate::Calendar::Gregorian;
     return date;
 }
 
@@ -47,7 +47,7 @@ TreeDate treeDateOf(std::string_view value, TreeText shown, const CalendarChoice
     date.approximate = read.approximate;
     // A value with a Julian and a Gregorian date is spanned in the
     // Gregorian calendar, as the report does.
-    date.julian = read.calendar == GedcomDate::Calendar::Julian;
+    date.calendar = read.calendar == GedcomDate::Calendar::Julian ? CalendarSystem::Julian : CalendarSystem::Gregorian;
     date.text = shown;
     return date;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendarsystem.h"
 #include "gedcomdate.h"
 
 #include <cstdint>
@@ -29,7 +30,9 @@ struct TreeDate
     bool hasEarliest = false;
     bool hasLatest = false;
     bool approximate = false;
-    bool julian = false; // every date of the value is Julian
+    // Julian where every date of the value is, else Gregorian (a value of
+    // other calendars is spanned in the Gregorian one, as the report does).
+    CalendarSystem calendar = CalendarSystem::Gregorian;
     TreeText text;
 
     GedcomDate gedcomDate() const;

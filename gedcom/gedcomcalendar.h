@@ -2,6 +2,7 @@
 
 #include "calendars.h"
 #include "calendarsystem.h"
+#include "spancalendar.h"
 
 #include <string_view>
 
@@ -12,7 +13,7 @@ using GedcomCalendarKind = CalendarSystem;
 
 // The earliest year of a Gregorian or Julian date, counted as astronomers
 // do (1 BC is year 0): 10000 BC. The latest is LastCalendarYear.
-constexpr long long EarliestGedcomYear = -9999;
+constexpr long long EarliestGedcomYear = EarliestSpanYear;
 
 // "Julian", "Hebrew", "French Republican".
 inline std::string_view calendarName(GedcomCalendarKind kind) { return calendarSystemName(kind); }

@@ -138,7 +138,7 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
     const bool julian = death.calendar == Calendar::Julian && (!birth.ok || birth.calendar == Calendar::Julian);
     const bool mixed = !julian
         && (death.calendar != Calendar::Gregorian || (birth.ok && birth.calendar != Calendar::Gregorian));
-    const GedcomSpanCalendar calendar(julian);
+    const GedcomSpanCalendar calendar(julian ? CalendarSystem::Julian : CalendarSystem::Gregorian);
 
     // The birth dates from the stated age need only the death date.
     if (stated.ok && ageElsewhere.empty() && death.exact()) {

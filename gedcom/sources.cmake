@@ -13,7 +13,7 @@ set(gedcomLibrarySources
     gedcomlinereader.cpp gedcomlinereader.h
     gedcomreport.cpp gedcomreport.h
     gedcomrow.cpp gedcomrow.h
-    gedcomspancalendar.cpp gedcomspancalendar.h
+    gedcomspancalendar.h
     gedcomstart.cpp gedcomstart.h
     gedcomtext.cpp gedcomtext.h
 )

@@ -37,8 +37,10 @@ GedcomDate closedAtBound(const GedcomDate& date)
 
 GedcomSpanCalendar spanCalendarOf(const GedcomDate& a, const GedcomDate& b)
 {
-    return GedcomSpanCalendar(a.calendar == GedcomDate::Calendar::Julian
-                              && b.calendar == GedcomDate::Calendar::Julian);
+    const auto side = [](const GedcomDate& date) {
+        return date.calendar == GedcomDate::Calendar::Julian ? CalendarSystem::Julian : CalendarSystem::Gregorian;
+    };
+    return GedcomSpanCalendar(spanCalendarFor(side(a), side(b)));
 }
 
 Certainty laterByMoreThan(const GedcomDate& later, const GedcomDate& earlier, long long days)

@@ -549,7 +549,7 @@ private slots:
         };
         for (int i = 0; i < 2000; ++i) {
             const bool julian = pick(0, 3) == 0;
-            const GedcomSpanCalendar calendar(julian);
+            const GedcomSpanCalendar calendar(julian ? CalendarSystem::Julian : CalendarSystem::Gregorian);
             GedcomDate birth;
             birth.ok = true;
             birth.earliest = day(1899, 11, 1) + pick(0, 120);
