@@ -262,7 +262,18 @@ DateReading readDate(std::string_view written, const DateReadOptions& options)
     }
     if (text.empty())
         return refused(written, refusal("it is empty"));
-    const Qualifier qualifier = takeQualifier(text);
+    Qualifier qualifier = takeQualifier(text);
+    // "about between X and Y": the days of a range, marked approximate (as
+    // a Julian year, which runs from 11 January, is written back).
+    bool aboutRange = false;
+    if (qualifier == Qualifier::About) {
+        std::string_view rest = text;
+        if (takeQualifier(rest) == Qualifier::Between) {
+            qualifier = Qualifier::Between;
+            aboutRange = true;
+            text = rest;
+        }
+    }
     if (qualifier != Qualifier::None && text.empty())
         return refused(written, refusal("a date is missing after the first word"));
     // The calendar keyword after the qualifier, as GEDCOM has it: ABT
@@ -304,7 +315,7 @@ DateReading readDate(std::string_view written, const DateReadOptions& options)
     reading.calendarSource = days.source;
     reading.written = days.written;
     reading.latestCalendar = days.latestCalendar;
-    reading.approximate = qualifier == Qualifier::About;
+    reading.approximate = qualifier == Qualifier::About || aboutRange;
     reading.earliest = days.earliest;
     reading.latest = days.latest;
     if (qualifier == Qualifier::Before) {
@@ -346,5 +357,5 @@ std::string dateReadingText(const DateReading& reading)
         && dateOfDayNumber(latest + 1).day == 1;
     if (wholeMonth) // (January as a bound would be written as its year)
         return about + std::string(fullMonthName(first.month)) + " " + writtenYearText(first.year);
-    return "between " + from + " and " + to;
+    return about + "between " + from + " and " + to;
 }

@@ -25,7 +25,8 @@
 //             1850 AD, A.D. 1850
 //   dual years, read as the later year: 1728/9, 1728/29, 1728/1729, and after
 //             a day and month also 1728-29 and 1456-1457
-//   about (abt, c., ca., circa, est., cal.) before any of these;
+//   about (abt, c., ca., circa, est., cal.) before any of these, and
+//             before between;
 //   before (bef.), after (aft.); between X and Y (bet.); 1850-1855
 //   a time of day after a numeric or ISO date, ignored: 5/17/1990 0:00,
 //             5/17/1990 12:00:00 AM, 1990-05-17T00:00:00

@@ -175,9 +175,22 @@ std::optional<Days> otherCalendarDate(std::string_view text, const CalendarConte
     std::array<Token, MostTokens> tokens;
     size_t count = 0;
     MonthFound month;
-    if (!tokenize(text, tokens, count) || !findMonth(tokens, count, month)) {
+    if (marked && context.beforeChrist)
+        return refusal("a " + std::string(calendarSystemName(*context.mark)) + " date has no year before Christ");
+    const bool read = tokenize(text, tokens, count);
+    if (!read || !findMonth(tokens, count, month)) {
         if (!marked)
             return std::nullopt;
+        // A year alone under its escape: @#DHEBREW@ 5708, @#DFRENCH R@ an 8.
+        const bool french = context.mark == CalendarSystem::FrenchRepublican;
+        const size_t at = read && count == 2 && french && tokens[0].upper == "AN" ? 1 : 0;
+        if (read && count == at + 1) {
+            const Token& token = tokens[at];
+            long long year = token.number ? (isNumber(token.upper) ? numberValue(token.upper) : 0)
+                                          : french ? romanValue(token.upper) : 0;
+            if (year >= 1 && year <= LastYear)
+                return daysInCalendar({int(year), 0, 0, 0}, *context.mark, CalendarSource::Marked);
+        }
         return refusal("it names no " + std::string(calendarSystemName(*context.mark)) + " month");
     }
     const std::string calendar(calendarSystemName(month.system));

@@ -218,6 +218,12 @@ private slots:
         QTest::newRow("Hebrew to Gregorian") << QByteArray("15 Nisan 5708") << QByteArray("24 Apr 1949")
                                              << QByteArray() << false << QByteArray("1 Year(s), 0 month(s), 0 day(s)")
                                              << QByteArray("begin: 15 Nisan 5708 (Hebrew) = 24 Apr 1948 (Gregorian)");
+        QTest::newRow("about a Julian year, written back") << QByteArray("abt 1700 O.S.") << QByteArray("1/1/1800")
+                                                           << QByteArray() << false
+                                                           << QByteArray("about: at least 98 Year(s), 11 month(s), 21 day(s), "
+                                                                         "at most 99 Year(s), 11 month(s), 21 day(s)")
+                                                           << QByteArray("begin: about 1 Jan 1700 to 31 Dec 1700 (Julian) = "
+                                                                         "about 11 Jan 1700 to 11 Jan 1701 (Gregorian)");
         QTest::newRow("a month across the switch") << QByteArray("Sep 1752") << QByteArray("1 Oct 1752")
                                                    << QByteArray("GB") << false
                                                    << QByteArray("at least 0 Year(s), 0 month(s), 1 day(s), at most 0 "
@@ -415,6 +421,31 @@ private slots:
         for (const std::string& line : answer.lines)
             written += (written.isEmpty() ? "" : "|") + QByteArray::fromStdString(line);
         QCOMPARE(written, lines);
+    }
+
+    // Every reading written back reads as the same days, marked the same.
+    void writtenBack_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("about a Julian year") << QByteArray("ABT JULIAN 1700");
+        QTest::newRow("a Julian month") << QByteArray("May 1731 O.S.");
+        QTest::newRow("a dual year") << QByteArray("1728/9");
+        QTest::newRow("before Christ") << QByteArray("15 Mar 44 BC");
+        QTest::newRow("a Hebrew month") << QByteArray("Nisan 5708");
+        QTest::newRow("before a Hebrew day") << QByteArray("bef 15 Nisan 5708");
+        QTest::newRow("about a French year") << QByteArray("abt @#DFRENCH R@ 8");
+    }
+    void writtenBack()
+    {
+        QFETCH(QByteArray, text);
+        const DateReading reading = readDate(view(text));
+        QVERIFY2(reading.ok, reading.problem.c_str());
+        const std::string written = dateReadingText(reading);
+        const DateReading again = readDate(written);
+        QVERIFY2(again.ok, again.problem.c_str());
+        QCOMPARE(again.earliest, reading.earliest);
+        QCOMPARE(again.latest, reading.latest);
+        QCOMPARE(again.approximate, reading.approximate);
     }
 
     // Which calendars a full conversion names: the French Republican one
