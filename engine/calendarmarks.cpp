@@ -81,7 +81,7 @@ const CalendarWord* trailingMark(std::string_view text, std::string_view& before
 const CalendarWord* leadingKeyword(std::string_view text, std::string_view& after, std::string_view& written)
 {
     size_t end = 0;
-    if (text.size() > 3 && text.substr(0, 3) == "@#D") {
+    if (text.size() > 3 && equalsIgnoringCase(text.substr(0, 3), "@#D")) {
         end = text.find('@', 3);
         if (end == std::string_view::npos)
             return nullptr;

@@ -102,6 +102,9 @@ private slots:
         QTest::newRow("October revolution, escape") << QByteArray("@#DJULIAN@ 25 OCT 1917")
                                                     << QByteArray("1917-11-07") << QByteArray("Wednesday")
                                                     << QByteArray("Julian");
+        QTest::newRow("October revolution, escape in lower case") << QByteArray("@#djulian@ 25 oct 1917")
+                                                                  << QByteArray("1917-11-07") << QByteArray("Wednesday")
+                                                                  << QByteArray("Julian");
         QTest::newRow("October revolution, keyword") << QByteArray("JULIAN 25 OCT 1917")
                                                      << QByteArray("1917-11-07") << QByteArray("Wednesday")
                                                      << QByteArray("Julian");
