@@ -1,5 +1,7 @@
 #include "ageanswer.h"
 
+#include "calendarlines.h"
+
 #include "age.h"
 #include "agematchtext.h"
 #include "agesearch.h"
@@ -74,5 +76,6 @@ AgeAnswer answerAgeQuestion(const AgeQuestion& question)
     answer.lastDay = latest.firstDay + latest.count - 1;
     answer.count = answer.lastDay - answer.firstDay + 1;
     answer.about = age.about || date.approximate;
+    answer.calendarLine = calendarLine(born ? "end" : "begin", date);
     return answer;
 }

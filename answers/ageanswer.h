@@ -42,6 +42,9 @@ struct AgeAnswer
     long long lastDay = 0;
     long long count = 0;
     bool about = false; // the age or the date is marked about
+    // How the given date was read where it is of another calendar
+    // (calendarlines.h); the dates answered are Gregorian.
+    std::string calendarLine;
 
     CalendarDate first() const { return dateOfDayNumber(firstDay); }
     CalendarDate last() const { return dateOfDayNumber(lastDay); }

@@ -37,6 +37,10 @@ void run(AgeDirection direction, const Arguments& arguments)
         std::cout << datesAnswerText(answer.first(), answer.last(), answer.count, answer.about, arguments.range,
                                      arguments.reading.order)
                   << '\n';
+        // How a date of another calendar was read, under the answer (not
+        // with --each, whose every line is a date).
+        if (!answer.calendarLine.empty())
+            std::cout << answer.calendarLine << '\n';
         return;
     }
     const std::string mark = answer.about ? "about: " : "";

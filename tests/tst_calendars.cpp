@@ -609,6 +609,12 @@ private slots:
         QTest::newRow("a year start that is not one")
             << QStringList{"span", "1/1/1700", "1/1/1800", "--year-start", "03-24"} << 2 << QByteArray()
             << QByteArray("not a year start");
+        QTest::newRow("born from an Old Style death") << QStringList{"born", "14 Dec 1799 O.S.", "1 day"} << 0
+                                                      << QByteArray("12/24/1799\nend: 14 Dec 1799 (Julian) = 25 Dec 1799 "
+                                                                    "(Gregorian)\n")
+                                                      << QByteArray();
+        QTest::newRow("born --each: dates only") << QStringList{"born", "14 Dec 1799 O.S.", "1 day", "--each"} << 0
+                                                 << QByteArray("12/24/1799\n") << QByteArray();
         QTest::newRow("convert --to") << QStringList{"convert", "11 Feb 1731/32", "--to", "gregorian"} << 0
                                       << QByteArray("gregorian: 22 Feb 1732\n") << QByteArray();
         QTest::newRow("convert French out of use") << QStringList{"convert", "1/1/1900", "--to", "french"} << 1
