@@ -3,6 +3,8 @@
 #include "asciitext.h"
 #include "calendardate.h"
 #include "datepieces.h"
+#include "languages/languages.h"
+#include "languages/pastedtext.h"
 #include "monthnames.h"
 #include "quotedtext.h"
 
@@ -107,9 +109,37 @@ Days pointDate(std::string_view text, DateOrder order)
     return numeric ? numericDate(text, order) : wordedDate(text);
 }
 
+// "1750s" (or "1750's"): the decade, 1750 to 1759. "1800s" is refused: it
+// may be the decade or the century.
+std::optional<Days> decade(std::string_view text)
+{
+    constexpr size_t DecadeDigits = 4;
+    constexpr long long YearsPerDecade = 10;
+    constexpr long long YearsPerCentury = 100;
+    std::string_view digits = text.substr(0, text.find_first_not_of("0123456789"));
+    const std::string_view ending = text.substr(digits.size());
+    if (digits.size() != DecadeDigits || (ending != "s" && ending != "'s" && ending != "S"))
+        return std::nullopt;
+    const long long first = numberValue(digits);
+    if (first % YearsPerDecade != 0)
+        return refusal(std::string(text) + " is no decade (a decade is written with its first year: 1750s)");
+    if (first % YearsPerCentury == 0)
+        return refusal(std::string(text) + " may be the decade " + std::string(digits) + "-"
+                       + std::to_string(first + YearsPerDecade - 1) + " or the century " + std::string(digits)
+                       + "-" + std::to_string(first + YearsPerCentury - 1) + ": write the years");
+    Days days = yearDays(first);
+    if (days.ok)
+        days.latest = yearDays(first + YearsPerDecade - 1).latest;
+    return days;
+}
+
 // A date, or two years "1850-1855" for the years from the one to the other.
 Days dateOrYears(std::string_view text, DateOrder order)
 {
+    if (!text.empty() && isDigit(text.front()) && (text.back() == 's' || text.back() == 'S')) {
+        if (const auto days = decade(text))
+            return *days;
+    }
     const size_t hyphen = !text.empty() && isDigit(text.front()) ? text.find('-') : std::string_view::npos;
     if (hyphen != std::string_view::npos && allDigits(text.substr(0, hyphen))
         && allDigits(text.substr(hyphen + 1))) {
@@ -159,7 +189,7 @@ DateReading refused(std::string_view text, const Days& days)
     // Where another order reads the text, that says more than the forms.
     reading.problem = quotedExcerpt(text) + " is not a date: " + days.reason;
     if (!days.readsInOrder)
-        reading.problem += " (" + std::string(DateFormsRead) + ")";
+        reading.problem += " (" + acceptedDateForms() + ")";
     reading.readsInOrder = days.readsInOrder;
     return reading;
 }
@@ -188,6 +218,25 @@ std::string boundText(long long dayNumber, bool opening)
 
 } // namespace
 
+const std::string& acceptedDateForms()
+{
+    static const std::string forms = [] {
+        constexpr size_t LanguagesExemplified = 4; // English and three more: the rest are named
+        std::string names;
+        std::string examples;
+        const auto& tables = languages::allTables();
+        for (size_t i = 0; i < tables.size(); ++i) {
+            if (i > 0)
+                names += i + 1 == tables.size() ? " and " : ", ";
+            names += tables[i]->name;
+            if (i > 0 && i < LanguagesExemplified)
+                examples += std::string(i > 1 ? ", " : "") + std::string(tables[i]->dateExample);
+        }
+        return std::string(DateFormsRead) + "; month names and fillers in " + names + " (" + examples + ")";
+    }();
+    return forms;
+}
+
 DateReading readDate(std::string_view written, DateOrder order)
 {
     std::string_view text = trimmed(written);
@@ -198,6 +247,13 @@ DateReading readDate(std::string_view written, DateOrder order)
         reading.earliest = day;
         reading.latest = day;
         return reading;
+    }
+    // Pasted text (no-break spaces, dashes, full-width digits) and a
+    // transcriber's brackets are read as typed; messages quote it as written.
+    std::string typed;
+    if (languages::mayBePasted(text) || text.find('[') != std::string_view::npos) {
+        typed = languages::typedForm(text, true);
+        text = trimmed(typed);
     }
     if (text.empty())
         return refused(written, refusal("it is empty"));
