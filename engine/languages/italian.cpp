@@ -35,7 +35,7 @@ const LanguageTable& italianTable()
         },
         {{"°", "1", true}, {"º", "1", true}},
         {
-            "anno|anni", // years
+            "anno|anni|d'anni", // years
             "mese|mesi", // months
             "settimana|settimane", // weeks
             "giorno|giorni|gg", // days
