@@ -12,15 +12,15 @@ DateFields fieldsOfDay(long long dayNumber)
 
 } // namespace
 
-SpanCalculation calculateSpan(std::string_view beginText, std::string_view endText, DateOrder order,
+SpanCalculation calculateSpan(std::string_view beginText, std::string_view endText, const DateReadOptions& options,
                               std::string_view beginRole, std::string_view endRole)
 {
     SpanCalculation result;
     DateReading end;
     DateReading begin;
-    result.problem = readDateFor(endRole, endText, order, end);
+    result.problem = readDateFor(endRole, endText, options, end);
     if (result.problem.empty())
-        result.problem = readDateFor(beginRole, beginText, order, begin);
+        result.problem = readDateFor(beginRole, beginText, options, begin);
     if (!result.problem.empty()) {
         result.status = ExitUsage;
         return result;

@@ -27,7 +27,7 @@ struct SpanCalculation
 // The span between two date texts, the end date read first, then the begin
 // date, then their order, as the window's Calculate command works it out.
 SpanCalculation calculateSpan(std::string_view beginText, std::string_view endText,
-                              DateOrder order = DateOrder::MonthFirst, std::string_view beginRole = "begin date",
+                              const DateReadOptions& options = {}, std::string_view beginRole = "begin date",
                               std::string_view endRole = "end date");
 
 // "at least A, at most B", "at least A", "at most B", or A alone where the

@@ -31,7 +31,7 @@ struct Arguments
     std::optional<std::string> output;
     std::string notation = DefaultNotationChoice;
     std::string delimiter = ",";
-    DateOrder order = DateOrder::MonthFirst;
+    DateReadOptions reading;
     bool exact = false;
 };
 
@@ -80,7 +80,8 @@ BatchSettings settingsOf(const Arguments& arguments, const std::string& inputNam
     settings.secondColumn = span ? *arguments.end : *arguments.age;
     settings.notation = static_cast<Notation>(std::stoi(arguments.notation));
     settings.delimiter = delimiterOf(arguments.delimiter);
-    settings.dateOrder = arguments.order;
+    settings.dateOrder = arguments.reading.order;
+    settings.dateReading = arguments.reading;
     settings.exactAges = arguments.exact;
     settings.inputName = inputName;
     return settings;
@@ -221,7 +222,7 @@ void addBatchCommand(CLI::App& app)
                      "The field delimiter of the input and the output: , (the default), ; or tab")
         ->check(CLI::IsMember({",", ";", "tab", "\\t", "\t"}));
     addNotationOption(*command, arguments->notation, false);
-    addDateOrderOption(*command, arguments->order);
+    addDateOrderOption(*command, arguments->reading.order);
     command->add_flag("-x,--exact", arguments->exact,
                       "With --age: read each age as an exact span, as born --exact and died --exact do "
                       "(every unit it does not state is 0)");

@@ -18,13 +18,13 @@ void addDaysCommand(CLI::App& app)
     {
         std::string begin;
         std::string end;
-        DateOrder order = DateOrder::MonthFirst;
+        DateReadOptions reading;
     };
     auto arguments = std::make_shared<Arguments>();
     CLI::App* command = app.add_subcommand("days", "The number of days from BEGIN to END.");
     command->add_option("BEGIN", arguments->begin, "The begin date")->required();
     command->add_option("END", arguments->end, "The end date")->required();
-    addDateOrderOption(*command, arguments->order);
+    addDateOrderOption(*command, arguments->reading.order);
     command->footer("Negative when END lies before BEGIN. Dates are read as by span; for dates\n"
                     "that allow several days, the least and the greatest number.\n\n"
                     "Examples:\n"
@@ -37,9 +37,9 @@ void addDaysCommand(CLI::App& app)
     command->callback([arguments] {
         DateReading begin;
         DateReading end;
-        std::string problem = readDateFor("begin date", arguments->begin, arguments->order, begin);
+        std::string problem = readDateFor("begin date", arguments->begin, arguments->reading, begin);
         if (problem.empty())
-            problem = readDateFor("end date", arguments->end, arguments->order, end);
+            problem = readDateFor("end date", arguments->end, arguments->reading, end);
         if (!problem.empty()) {
             std::cerr << "spanwright-cli: " << problem << '\n';
             throw exitWith(ExitUsage);

@@ -237,8 +237,9 @@ const std::string& acceptedDateForms()
     return forms;
 }
 
-DateReading readDate(std::string_view written, DateOrder order)
+DateReading readDate(std::string_view written, const DateReadOptions& options)
 {
+    const DateOrder order = options.order;
     std::string_view text = trimmed(written);
     DateReading reading;
     long long day = 0;

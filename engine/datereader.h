@@ -1,5 +1,8 @@
 #pragma once
 
+#include "datereadoptions.h"
+#include "writtendate.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,12 +40,6 @@
 // Years are taken as written (90 is the year 90), from 1 to 9999: a longer
 // number is refused, not taken for a year; a day must exist in its month.
 
-// The order of day, month and year in a numeric date.
-enum class DateOrder {
-    MonthFirst, // 5/17/1990, the window's order
-    DayFirst,   // 17/5/1990
-    YearFirst,  // 1990/5/17
-};
 
 struct DateReading
 {
@@ -64,12 +61,21 @@ struct DateReading
     // marked as approximate.
     bool approximate = false;
 
+    // The calendar the date was read in, how that was decided, and its parts
+    // as written (for a range, those of its first date).
+    CalendarSystem calendar = CalendarSystem::Gregorian;
+    CalendarSource calendarSource = CalendarSource::Default;
+    WrittenDate written;
+    // For a range (between, 1850-1855): whether both ends are in calendar.
+    bool oneCalendar = true;
+
     // One day, not approximate.
     bool exact() const { return ok && !approximate && earliest && latest && *earliest == *latest; }
 };
 
-// Reads a date text; order decides numeric dates other than ISO ones.
-DateReading readDate(std::string_view text, DateOrder order = DateOrder::MonthFirst);
+// Reads a date text; the options' order decides numeric dates other than ISO
+// ones, their calendar choice the calendar of plain dates.
+DateReading readDate(std::string_view text, const DateReadOptions& options = {});
 
 // The reading written back, month first: "5/17/1990", "May 1850", "1850",
 // "about 1850", "before 1/1/1850", "between 1850 and May 1855", "1850-1855".
