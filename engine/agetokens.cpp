@@ -25,6 +25,18 @@ AgeTokenKind signKind(char c, bool& known)
     }
 }
 
+// The start of a long rest, cut between characters, for a message.
+std::string_view quotedExcerptText(std::string_view rest)
+{
+    constexpr size_t LongestExcerpt = 40;
+    if (rest.size() <= LongestExcerpt)
+        return rest;
+    size_t cut = LongestExcerpt;
+    while (cut > 0 && (static_cast<unsigned char>(rest[cut]) & 0xC0) == 0x80)
+        --cut;
+    return rest.substr(0, cut);
+}
+
 } // namespace
 
 AgeTokens ageTokensOf(std::string_view text)
@@ -78,7 +90,7 @@ AgeTokens ageTokensOf(std::string_view text)
             bool known = false;
             token.kind = signKind(c, known);
             if (!known) {
-                result.problem = "not understood at " + quotedExcerpt(text.substr(pos));
+                result.problem = "not understood at " + languages::quotedForMessage(quotedExcerptText(text.substr(pos)));
                 return result;
             }
             ++pos;

@@ -128,7 +128,7 @@ Days yearOf(const Number& year, bool afterDayAndMonth)
     return result;
 }
 
-std::string quoted(std::string_view text) { return "\"" + languages::validUtf8(text) + "\""; }
+std::string quoted(std::string_view text) { return languages::quotedForMessage(text); }
 
 // A month word that two languages read as different months.
 std::string twoMonthsNote(std::string_view word, const languages::Readings<int>& readings)

@@ -224,7 +224,7 @@ std::string characterForMessage(std::string_view text, size_t pos)
     if (code == NoCharacter) {
         constexpr std::string_view HexDigits = "0123456789ABCDEF";
         const auto byte = static_cast<unsigned char>(text[pos]);
-        return std::string("the byte 0x") + HexDigits[byte >> 4] + HexDigits[byte & 0xF] + ", which is not UTF-8";
+        return std::string("the byte 0x") + HexDigits[byte >> 4] + HexDigits[byte & 0xF] + " (not UTF-8)";
     }
     for (const NamedCharacter& named : NamedCharacters) {
         if (named.code == code)
@@ -233,7 +233,24 @@ std::string characterForMessage(std::string_view text, size_t pos)
     constexpr char32_t FirstVisible = 0x20, Delete = 0x7F, LastControl = 0x9F;
     if (code < FirstVisible || (code >= Delete && code <= LastControl))
         return codeText(code) + " (a control character)";
+    if (code == '"')
+        return "a quotation mark";
     return "\"" + std::string(text.substr(pos, length)) + "\"";
+}
+
+std::string quotedForMessage(std::string_view text)
+{
+    size_t length = 0;
+    if (!text.empty() && (codePointAt(text, 0, length), length == text.size()))
+        return characterForMessage(text, 0);
+    std::string message = "\"" + validUtf8(text) + "\"";
+    for (size_t pos = 0; pos < text.size(); pos += length) {
+        const std::string shown = characterForMessage(text, pos);
+        codePointAt(text, pos, length);
+        if (shown.front() != '"' && shown != "a quotation mark")
+            return message + " (with " + shown + ")";
+    }
+    return message;
 }
 
 std::string validUtf8(std::string_view text)

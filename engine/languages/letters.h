@@ -33,6 +33,11 @@ std::string withoutDiacritics(std::string_view lower, bool umlautsAsE = false);
 // value ("the byte 0xE2, which is not UTF-8"). Always valid UTF-8.
 std::string characterForMessage(std::string_view text, size_t pos);
 
+// A text for a message: one character as characterForMessage gives it;
+// longer, in quotes (valid UTF-8), naming the first character in it that
+// does not show ("\"5\u200B\" (with U+200B ZERO WIDTH SPACE)").
+std::string quotedForMessage(std::string_view text);
+
 // The text with every byte that is not UTF-8 written as \xNN, so that a
 // message quoting it is valid UTF-8.
 std::string validUtf8(std::string_view text);
