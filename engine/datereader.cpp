@@ -218,6 +218,17 @@ std::string boundText(long long dayNumber, bool opening)
 
 } // namespace
 
+// The days of a trimmed text with its qualifier (about, before...).
+Days qualifiedDays(std::string_view text, DateOrder order, Qualifier& qualifier)
+{
+    if (text.empty())
+        return refusal("it is empty");
+    qualifier = takeQualifier(text);
+    if (qualifier != Qualifier::None && text.empty())
+        return refusal("a date is missing after the first word");
+    return qualifier == Qualifier::Between ? betweenDates(text, order) : dateOrYears(text, order);
+}
+
 const std::string& acceptedDateForms()
 {
     static const std::string forms = [] {
@@ -249,19 +260,16 @@ DateReading readDate(std::string_view written, const DateReadOptions& options)
         reading.latest = day;
         return reading;
     }
+    Qualifier qualifier = Qualifier::None;
+    Days days = qualifiedDays(text, order, qualifier);
     // Pasted text (no-break spaces, dashes, full-width digits) and a
-    // transcriber's brackets are read as typed; messages quote it as written.
-    std::string typed;
-    if (languages::mayBePasted(text) || text.find('[') != std::string_view::npos) {
-        typed = languages::typedForm(text, true);
-        text = trimmed(typed);
+    // transcriber's brackets are read as typed, where the text as it is
+    // fails: a text that reads as it is holds none that matter. Messages
+    // quote it as written.
+    if (!days.ok && (languages::mayBePasted(text) || text.find('[') != std::string_view::npos)) {
+        const std::string typed = languages::typedForm(text, true);
+        days = qualifiedDays(trimmed(typed), order, qualifier);
     }
-    if (text.empty())
-        return refused(written, refusal("it is empty"));
-    const Qualifier qualifier = takeQualifier(text);
-    if (qualifier != Qualifier::None && text.empty())
-        return refused(written, refusal("a date is missing after the first word"));
-    const Days days = qualifier == Qualifier::Between ? betweenDates(text, order) : dateOrYears(text, order);
     if (!days.ok)
         return refused(written, days);
 

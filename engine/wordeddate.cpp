@@ -142,14 +142,18 @@ std::string twoMonthsNote(std::string_view word, const languages::Readings<int>&
     return note;
 }
 
-// The fillers between two items (or before the first, after the last): their
-// words in lookup form, joined by blanks, and where they stand in the text.
+// The fillers between two items (or before the first, after the last):
+// where they stand in the text, and their words in lookup form joined by
+// blanks, at keyStart in a buffer shared by all places. Left uninitialised
+// where no filler stands (clearing them cost a tenth of the time).
 struct Phrase
 {
-    std::string words;
-    size_t begin = 0;
-    size_t end = 0;
+    size_t begin;
+    size_t end;
+    size_t keyStart;
+    size_t keyLength;
 };
+constexpr size_t PhraseBytes = 128;
 
 } // namespace
 
@@ -162,7 +166,11 @@ Days wordedDate(std::string_view text)
     alignas(Item) unsigned char itemBytes[sizeof(Item) * MostItems];
     Item* const itemStore = reinterpret_cast<Item*>(itemBytes);
     size_t itemCount = 0;
-    std::array<Phrase, MostItems + 1> phrases{};
+    std::array<Phrase, MostItems + 1> phrases;
+    unsigned placesWithPhrases = 0; // bit n: phrases[n] holds one
+    const auto hasPhrase = [&](size_t place) { return (placesWithPhrases >> place) & 1u; };
+    char phraseKeys[PhraseBytes];
+    size_t phraseKeysUsed = 0;
     const auto push = [&](const Item& item) {
         if (itemCount == MostItems)
             return false;
@@ -174,7 +182,6 @@ Days wordedDate(std::string_view text)
     size_t keyLength = 0;
     const auto keyOf = [&](size_t start, size_t end) -> std::string_view {
         keyLength = 0;
-        std::string letter;
         for (size_t pos = start; pos < end;) {
             const char c = text[pos];
             if (c == '.' || c == '\'') {
@@ -188,7 +195,7 @@ Days wordedDate(std::string_view text)
                 ++pos;
                 continue;
             }
-            letter.clear();
+            std::string letter;
             pos += languages::appendLowerCase(text, pos, letter);
             if (keyLength + letter.size() > LongestWord)
                 return {};
@@ -197,15 +204,13 @@ Days wordedDate(std::string_view text)
         }
         return std::string_view(keyBytes, keyLength);
     };
-    const auto isWordByte = [&](size_t pos) {
-        return languages::letterLength(text, pos) > 0 || text[pos] == '.'
-            || (text[pos] == '\'' && pos + 1 < text.size() && languages::letterLength(text, pos + 1) > 0);
-    };
     const auto pushMonth = [&](int month) {
-        Item item;
+        if (itemCount == MostItems)
+            return false;
+        Item& item = *new (&itemStore[itemCount++]) Item();
         item.month = true;
         item.monthNumber = month;
-        return push(item);
+        return true;
     };
     size_t i = 0;
     bool lastWasSign = true; // nothing before the first word
@@ -217,11 +222,35 @@ Days wordedDate(std::string_view text)
         }
         if (languages::letterLength(text, i) > 0) {
             // A word, with its stops: "Nov.", "A.D.", "l'an".
+            // Its lookup form is made as it is read: lower case, without
+            // stops and apostrophes.
             const size_t start = i;
-            while (i < text.size() && isWordByte(i))
-                i += std::max<size_t>(1, languages::letterLength(text, i));
+            keyLength = 0;
+            bool keyFits = true;
+            while (i < text.size()) {
+                const char letter = text[i];
+                if ((letter >= 'a' && letter <= 'z') || (letter >= 'A' && letter <= 'Z')) {
+                    if (keyLength == LongestWord)
+                        keyFits = false;
+                    else
+                        keyBytes[keyLength++] = lowerAscii(letter);
+                    ++i;
+                } else if (letter == '.' || (letter == '\'' && languages::letterLength(text, i + 1) > 0)) {
+                    ++i;
+                } else if (const size_t length = languages::letterLength(text, i)) {
+                    std::string lower;
+                    languages::appendLowerCase(text, i, lower);
+                    if (keyLength + lower.size() > LongestWord)
+                        keyFits = false;
+                    else
+                        keyLength += lower.copy(keyBytes + keyLength, lower.size());
+                    i += length;
+                } else {
+                    break;
+                }
+            }
             const std::string_view word = text.substr(start, i - start);
-            const std::string_view key = keyOf(start, i);
+            const std::string_view key = keyFits ? std::string_view(keyBytes, keyLength) : std::string_view();
             if (key.empty())
                 return refusal(quoted(word) + " is not understood");
             if (const auto* month = lexicon.month(key)) {
@@ -233,11 +262,18 @@ Days wordedDate(std::string_view text)
                     return refusal("it has too many words and numbers");
             } else if (lexicon.isFillerWord(key)) {
                 Phrase& phrase = phrases[itemCount];
-                if (phrase.words.empty())
+                if (!hasPhrase(itemCount)) {
+                    placesWithPhrases |= 1u << itemCount;
                     phrase.begin = start;
-                else
-                    phrase.words.push_back(' ');
-                phrase.words.append(key);
+                    phrase.keyStart = phraseKeysUsed;
+                } else if (phraseKeysUsed < PhraseBytes) {
+                    phraseKeys[phraseKeysUsed++] = ' ';
+                }
+                if (phraseKeysUsed + key.size() > PhraseBytes)
+                    return refusal("it has too many words");
+                std::copy(key.begin(), key.end(), phraseKeys + phraseKeysUsed);
+                phraseKeysUsed += key.size();
+                phrase.keyLength = phraseKeysUsed - phrase.keyStart;
                 phrase.end = i;
             } else if (const auto roman = languages::romanValue(key)) {
                 Item item;
@@ -260,16 +296,27 @@ Days wordedDate(std::string_view text)
             const size_t start = i;
             while (i < text.size() && isDigit(text[i]))
                 ++i;
-            Number number;
+            // Built in its place in the store: copying it in stalled the reader.
+            if (itemCount == MostItems)
+                return refusal("it has too many words and numbers");
+            Item& item = *new (&itemStore[itemCount]) Item();
+            Number& number = item.number;
             number.written = text.substr(start, i - start);
             const size_t endingStart = i;
+            bool asciiEnding = true; // most endings are: "1st", "3d"
             while (i < text.size() && i - endingStart < LongestWord) {
+                const char letter = text[i];
+                if ((letter >= 'a' && letter <= 'z') || (letter >= 'A' && letter <= 'Z')) {
+                    ++i;
+                    continue;
+                }
                 const size_t length = std::max(languages::letterLength(text, i), signEndingLength(text, i));
                 if (length == 0)
                     break;
+                asciiEnding = false;
                 i += length;
             }
-            if (i > endingStart) {
+            if (i > endingStart && lexicon.mayFollowMonthDigits(text[endingStart])) {
                 // "7bris", "10ber": September to December by their numbers.
                 const size_t wordEnd = i < text.size() && text[i] == '.' ? i + 1 : i;
                 const std::string_view key = keyOf(start, wordEnd);
@@ -288,7 +335,11 @@ Days wordedDate(std::string_view text)
             number.value = numberValue(number.written);
             number.digits = number.written.size();
             if (i > endingStart) {
-                const std::string_view endingKey = keyOf(endingStart, i);
+                char lowerEnding[LongestWord];
+                for (size_t k = endingStart; asciiEnding && k < i; ++k)
+                    lowerEnding[k - endingStart] = lowerAscii(text[k]);
+                const std::string_view endingKey = asciiEnding ? std::string_view(lowerEnding, i - endingStart)
+                                                               : keyOf(endingStart, i);
                 const std::string written(text.substr(start, i - start));
                 if (isEnglishEnding(endingKey)) {
                     if (!isRightOrdinalEnding(number.value, endingKey))
@@ -312,10 +363,7 @@ Days wordedDate(std::string_view text)
             // ("12. März"), and a stone's "Oct. 3. 1802.".
             if (i + 1 < text.size() && text[i] == '.' && isBlank(text[i + 1]) && !trimmed(text.substr(i + 1)).empty())
                 ++i;
-            Item item;
-            item.number = number;
-            if (!push(item))
-                return refusal("it has too many words and numbers");
+            ++itemCount;
             lastWasSign = false;
             continue;
         }
@@ -354,7 +402,13 @@ Days wordedDate(std::string_view text)
     } items{itemStore, itemCount};
     const auto isMonth = [&](size_t k) { return k < items.size() && items[k].month; };
     const auto isNumberAt = [&](size_t k) { return k < items.size() && !items[k].month; };
-    const auto hasPhrase = [&](size_t place) { return !phrases[place].words.empty(); };
+    // The fillers of a place as one phrase in lookup form ("day of", "ad").
+    const auto fillerAt = [&](size_t place) -> const languages::FillerReading* {
+        if (!hasPhrase(place))
+            return nullptr;
+        const Phrase& phrase = phrases[place];
+        return lexicon.filler(std::string_view(phraseKeys + phrase.keyStart, phrase.keyLength));
+    };
     const Number* day = nullptr;
     const Number* year = nullptr;
     int month = 0;
@@ -376,10 +430,14 @@ Days wordedDate(std::string_view text)
         if (year->digits < MonthYearDigits)
             return refusal(std::string(year->written) + " after the month is neither a day with its year "
                                                         "nor a year of three digits or more");
-    } else if (items.size() == 1 && isNumberAt(0) && std::any_of(phrases.begin(), phrases.end(), [&](const Phrase& p) {
-                   const languages::FillerReading* filler = lexicon.filler(p.words);
-                   return filler && filler->yearMark;
-               })) {
+    } else if (items.size() == 1 && isNumberAt(0) && [&] {
+                   for (size_t place = 0; place <= items.size(); ++place) {
+                       const languages::FillerReading* filler = fillerAt(place);
+                       if (filler && filler->yearMark)
+                           return true;
+                   }
+                   return false;
+               }()) {
         // "1850 AD", "A.D. 1850", "anno 1850": a year alone, as 1850 is.
         year = &items[0].number;
         layout = Layout::Year;
@@ -398,10 +456,10 @@ Days wordedDate(std::string_view text)
     const std::array<unsigned, MostPlaces> gaps = gapsOf(layout);
     bool yearMarked = false; // "AD" once, before the year or after it
     for (size_t place = 0; place <= items.size(); ++place) {
-        const Phrase& phrase = phrases[place];
-        if (phrase.words.empty())
+        if (!hasPhrase(place))
             continue;
-        const languages::FillerReading* filler = lexicon.filler(phrase.words);
+        const Phrase& phrase = phrases[place];
+        const languages::FillerReading* filler = fillerAt(place);
         const bool fits = filler && place < MostPlaces && (filler->gaps & gaps[place]) != 0;
         if (!fits || (filler->yearMark && yearMarked))
             return refusal(quoted(text.substr(phrase.begin, phrase.end - phrase.begin))

@@ -3,6 +3,7 @@
 #include "letters.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace languages {
 
@@ -153,17 +154,24 @@ Lexicon::Lexicon(const std::vector<const LanguageTable*>& tables)
         names_.push_back(table.name);
         for (int month = 1; month <= MonthsPerYear; ++month) {
             for (std::string_view spelling : spellingsOf(table.months[size_t(month - 1)])) {
-                for (const std::string& key : keysOf(spelling))
-                    months_[key].add(month, language);
+                for (const std::string& key : keysOf(spelling)) {
+                    months_[kept(key)].add(month, language);
+                    const size_t afterDigits = key.find_first_not_of("0123456789");
+                    if (afterDigits > 0 && afterDigits != std::string::npos) {
+                        const auto next = static_cast<unsigned char>(key[afterDigits]);
+                        followsMonthDigits_[next] = true;
+                        followsMonthDigits_[static_cast<unsigned char>(std::toupper(next))] = true;
+                    }
+                }
             }
         }
         for (const Filler& filler : table.fillers) {
             for (const std::string& key : keysOf(filler.phrase)) {
-                FillerReading& reading = fillers_[key];
+                FillerReading& reading = fillers_[kept(key)];
                 reading.gaps |= filler.gaps;
                 reading.yearMark = reading.yearMark || filler.yearMark;
                 for (std::string& word : wordsOf(key))
-                    fillerWords_.insert(std::move(word));
+                    fillerWords_[kept(std::move(word))] = true;
             }
         }
         for (const DayEnding& ending : table.dayEndings) {
@@ -199,17 +207,23 @@ Lexicon::Lexicon(const std::vector<const LanguageTable*>& tables)
     }
 }
 
-const Readings<int>* Lexicon::month(std::string_view key) const { return find(months_, key); }
+std::string_view Lexicon::kept(std::string key)
+{
+    for (const std::string& known : keys_) {
+        if (known == key)
+            return known;
+    }
+    keys_.push_back(std::move(key));
+    return keys_.back();
+}
+
+const Readings<int>* Lexicon::month(std::string_view key) const { return months_.find(key); }
 const Readings<AgeUnit>* Lexicon::ageUnit(std::string_view key) const { return find(units_, key); }
 const Readings<int>* Lexicon::number(std::string_view key) const { return find(numbers_, key); }
 
-const FillerReading* Lexicon::filler(std::string_view phrase) const
-{
-    const auto found = fillers_.find(std::string(phrase));
-    return found == fillers_.end() ? nullptr : &found->second;
-}
+const FillerReading* Lexicon::filler(std::string_view phrase) const { return fillers_.find(phrase); }
 
-bool Lexicon::isFillerWord(std::string_view word) const { return fillerWords_.count(std::string(word)) > 0; }
+bool Lexicon::isFillerWord(std::string_view word) const { return fillerWords_.find(word) != nullptr; }
 bool Lexicon::isLeadingUnit(std::string_view key) const { return leadingUnits_.count(std::string(key)) > 0; }
 
 bool Lexicon::isDayEnding(std::string_view ending, long long day) const
@@ -244,14 +258,14 @@ std::string Lexicon::languageNames(LanguageMask languages) const
 std::vector<std::string> Lexicon::monthClashes() const
 {
     std::vector<std::string> clashes;
-    for (const auto& [key, readings] : months_) {
+    months_.forEach([&](std::string_view key, const Readings<int>& readings) {
         if (!readings.ambiguous())
-            continue;
-        std::string text = key + ":";
+            return;
+        std::string text = std::string(key) + ":";
         for (const auto& reading : readings.readings)
             text += " month " + std::to_string(reading.value) + " in " + languageNames(reading.languages) + ";";
         clashes.push_back(text);
-    }
+    });
     std::sort(clashes.begin(), clashes.end());
     return clashes;
 }

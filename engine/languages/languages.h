@@ -2,9 +2,11 @@
 
 #include "age.h"
 #include "languagetable.h"
+#include "wordtable.h"
 
 #include <string>
 #include <string_view>
+#include <deque>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -56,6 +58,9 @@ public:
 
     // Looked up by lookupKey forms.
     const Readings<int>* month(std::string_view key) const;
+    // Whether a month word that begins with digits ("7bris") may go on
+    // with this byte: a quick test before the look-up.
+    bool mayFollowMonthDigits(char c) const { return followsMonthDigits_[static_cast<unsigned char>(c)]; }
     const Readings<AgeUnit>* ageUnit(std::string_view key) const;
     const Readings<int>* number(std::string_view key) const;
     const FillerReading* filler(std::string_view phrase) const;
@@ -81,12 +86,17 @@ public:
     std::vector<std::string> unresolvedNumberClashes() const;
 
 private:
+    // The keys of the maps read on every worded date, held here so that
+    // they are looked up by string_view without a copy.
+    std::string_view kept(std::string key);
+    std::deque<std::string> keys_;
+    std::array<bool, 256> followsMonthDigits_{};
     std::vector<std::string_view> names_;
-    std::unordered_map<std::string, Readings<int>> months_;
+    WordTable<Readings<int>> months_;
     std::unordered_map<std::string, Readings<AgeUnit>> units_;
     std::unordered_map<std::string, Readings<int>> numbers_;
-    std::unordered_map<std::string, FillerReading> fillers_;
-    std::unordered_set<std::string> fillerWords_;
+    WordTable<FillerReading> fillers_;
+    WordTable<bool> fillerWords_;
     std::unordered_set<std::string> leadingUnits_;
     std::unordered_multimap<std::string, DayEnding> dayEndings_;
     std::vector<std::vector<std::string>> before_, after_, yearOfAge_;

@@ -15,8 +15,6 @@ constexpr char32_t Latin1CaseOffset = 0x20;
 constexpr char32_t CapitalYWithDiaeresis = 0x178;
 constexpr char32_t SmallYWithDiaeresis = 0xFF;
 
-bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-
 bool isLatinLetter(char32_t code)
 {
     return code >= FirstLatin1Letter && code <= LastExtendedALetter && code != MultiplicationSign
@@ -157,14 +155,8 @@ char32_t codePointAt(std::string_view text, size_t pos, size_t& length)
     return code;
 }
 
-size_t letterLength(std::string_view text, size_t pos)
+size_t wideLetterLength(std::string_view text, size_t pos)
 {
-    if (pos >= text.size())
-        return 0;
-    if (isAsciiLetter(text[pos]))
-        return 1;
-    if (static_cast<unsigned char>(text[pos]) < 0x80)
-        return 0;
     size_t length = 0;
     const char32_t code = codePointAt(text, pos, length);
     return code != NoCharacter && isLatinLetter(code) ? length : 0;

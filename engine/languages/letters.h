@@ -13,8 +13,20 @@ namespace languages {
 // (1 to 4), or -1 with length 1 for a byte that starts no valid character.
 char32_t codePointAt(std::string_view text, size_t pos, size_t& length);
 
+// The length in bytes of the letter at pos beyond ASCII, 0 when none.
+size_t wideLetterLength(std::string_view text, size_t pos);
+
 // The length in bytes of the letter at pos, 0 when no letter stands there.
-size_t letterLength(std::string_view text, size_t pos);
+// (Inline: the readers ask it of every byte.)
+inline size_t letterLength(std::string_view text, size_t pos)
+{
+    if (pos >= text.size())
+        return 0;
+    const char c = text[pos];
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))
+        return 1;
+    return static_cast<unsigned char>(c) < 0x80 ? 0 : wideLetterLength(text, pos);
+}
 
 // The letter (or any other character) at pos appended to out in lower case;
 // returns its length in bytes.
