@@ -2,6 +2,7 @@
 // allows.
 #include "ageanswer.h"
 #include "agematchtext.h"
+#include "calendaroptions.h"
 #include "commands.h"
 #include "dateorderoption.h"
 #include "dateprinting.h"
@@ -60,6 +61,7 @@ void addAgeCommand(CLI::App& app, AgeDirection direction)
                         "sixty-two years / 3 weeks / in the 33rd year of his age / 9/29/79 (months/days/years)")
         ->required();
     addDateOrderOption(*command, arguments->reading.order);
+    addCalendarOptions(*command, arguments->reading.calendar);
     command->add_flag("-x,--exact", arguments->exact,
                       "Read the age as an exact span: every unit it does not state is 0 (\"aged 39\" is "
                       "39 years, 0 months, 0 days), days alone are span days");

@@ -1,6 +1,7 @@
 // spanwright-cli batch [FILE]: a whole spreadsheet of dates in one run.
 #include "batchjob.h"
 #include "batchpipeline.h"
+#include "calendaroptions.h"
 #include "commands.h"
 #include "dateorderoption.h"
 #include "exitstatus.h"
@@ -223,6 +224,7 @@ void addBatchCommand(CLI::App& app)
         ->check(CLI::IsMember({",", ";", "tab", "\\t", "\t"}));
     addNotationOption(*command, arguments->notation, false);
     addDateOrderOption(*command, arguments->reading.order);
+    addCalendarOptions(*command, arguments->reading.calendar);
     command->add_flag("-x,--exact", arguments->exact,
                       "With --age: read each age as an exact span, as born --exact and died --exact do "
                       "(every unit it does not state is 0)");

@@ -1,5 +1,6 @@
 // spanwright-cli check FILE: what cannot be true in a family tree, and what
 // is unusual, told with how certain the dates make it.
+#include "calendaroptions.h"
 #include "commandfile.h"
 #include "commands.h"
 #include "datereading.h"
@@ -27,6 +28,7 @@ struct Arguments
     std::vector<std::string> thresholds; // NAME=VALUE
     std::vector<std::string> only;
     std::string today;
+    CalendarChoice calendar;
 };
 
 [[noreturn]] void usage(const std::string& problem)
@@ -47,6 +49,7 @@ long long systemToday()
 TreeCheckOptions optionsOf(const Arguments& arguments)
 {
     TreeCheckOptions options;
+    options.calendar = arguments.calendar;
     for (const std::string& setting : arguments.thresholds) {
         const std::size_t equals = setting.find('=');
         if (equals == std::string::npos)
@@ -154,6 +157,7 @@ void addCheckCommand(CLI::App& app)
                  "child born after its mother's death...) and ages that are unusual, each marked certain or "
                  "possible.");
     command->add_option("FILE", arguments->file, "The GEDCOM file, or a GEDZIP archive")->required();
+    addCalendarOptions(*command, arguments->calendar);
     command->add_option("--format", arguments->format, "csv (the default) or json")
         ->check(CLI::IsMember({"csv", "json"}));
     command->add_option("--rule", arguments->thresholds,

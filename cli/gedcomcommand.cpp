@@ -1,5 +1,6 @@
 // spanwright-cli gedcom FILE: ages at death and stated ages checked, from a
 // family-tree file.
+#include "calendaroptions.h"
 #include "commandfile.h"
 #include "commands.h"
 #include "exitstatus.h"
@@ -21,13 +22,14 @@ struct Arguments
 {
     std::string file;
     bool summary = false;
+    CalendarChoice calendar;
 };
 
 void run(const Arguments& arguments)
 {
     const OpenFile in = openCommandGedcomFile(arguments.file);
     GedcomSummary summary;
-    const int status = writeGedcomReport(in.get(), stdout, arguments.file, std::cerr, summary);
+    const int status = writeGedcomReport(in.get(), stdout, arguments.file, std::cerr, summary, arguments.calendar);
     if (arguments.summary && status != GedcomReportUnreadable) {
         std::cerr << arguments.file << ": " << summary.individuals << " individuals, " << summary.agesComputed
                   << " ages at death computed; stated ages: " << summary.agree << " agree, "
@@ -49,6 +51,7 @@ void addGedcomCommand(CLI::App& app)
     command->add_option("FILE", arguments->file,
                         "The GEDCOM file (UTF-8, UTF-16, ANSEL, ANSI, IBM PC or ASCII) or GEDZIP archive")
         ->required();
+    addCalendarOptions(*command, arguments->calendar);
     command->add_flag("-s,--summary", arguments->summary,
                       "Print on standard error how many individuals, ages and stated ages were found");
     command->footer(

@@ -1,4 +1,5 @@
 // spanwright-cli span BEGIN END: the entry the window's result list shows.
+#include "calendaroptions.h"
 #include "commands.h"
 #include "dateorderoption.h"
 #include "exitstatus.h"
@@ -29,6 +30,7 @@ void addSpanCommand(CLI::App& app)
     command->add_option("END", arguments->end, "The end (death) date")->required();
     addNotationOption(*command, arguments->notation, true);
     addDateOrderOption(*command, arguments->reading.order);
+    addCalendarOptions(*command, arguments->reading.calendar);
     command->footer(
         "Dates: 5/17/1990 (or 5-17-1990, 5.17.1990; in the --date-order chosen),\n"
         "1990-05-17, 17 May 1990, May 17, 1990, the 12th day of June 1741, 1728/9;\n"
@@ -65,5 +67,7 @@ void addSpanCommand(CLI::App& app)
                 most = std::string(greatest.entry(position));
             std::cout << boundsText(std::string(least.entry(position)), most, calculation.approximate) << '\n';
         }
+        for (const std::string& line : spanCalendarLines(calculation))
+            std::cout << line << '\n';
     });
 }

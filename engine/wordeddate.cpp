@@ -106,12 +106,14 @@ size_t digitCount(long long value)
     return count;
 }
 
-// The year a number gives, in earliest, or why it gives none.
+// The year a number gives, in earliest (with a dual year's earlier year in
+// latest), or why it gives none.
 Days yearOf(const Number& year, bool afterDayAndMonth)
 {
     if (year.ordinal)
         return refusal(std::string(year.written) + " is a year, not an ordinal day");
     long long value = year.value;
+    Days result;
     if (year.tailSeparator != 0) {
         const auto later = dualYear(value, year.tail);
         const std::string written = std::string(year.written) + year.tailSeparator + std::string(year.tail);
@@ -120,9 +122,9 @@ Days yearOf(const Number& year, bool afterDayAndMonth)
                            + std::string(year.written) + ")");
         if (year.tailSeparator == '-' && !afterDayAndMonth)
             return refusal(written + " is a dual year only after a day and a month (1728/9 is one anywhere)");
+        result.latest = value;
         value = *later;
     }
-    Days result;
     result.ok = true;
     result.earliest = value;
     return result;
@@ -157,7 +159,7 @@ constexpr size_t PhraseBytes = 128;
 
 } // namespace
 
-Days wordedDate(std::string_view text)
+Days wordedDate(std::string_view text, const CalendarContext& context)
 {
     const languages::Lexicon& lexicon = languages::lexicon();
     // A date has three items at most; one more is kept for the message. The
@@ -427,7 +429,7 @@ Days wordedDate(std::string_view text)
     } else if (items.size() == 2 && isMonth(0) && isNumberAt(1)) {
         month = items[0].monthNumber, year = &items[1].number;
         layout = Layout::MonthYear;
-        if (year->digits < MonthYearDigits)
+        if (year->digits < MonthYearDigits && !context.beforeChrist)
             return refusal(std::string(year->written) + " after the month is neither a day with its year "
                                                         "nor a year of three digits or more");
     } else if (items.size() == 1 && isNumberAt(0) && [&] {
@@ -441,7 +443,7 @@ Days wordedDate(std::string_view text)
         // "1850 AD", "A.D. 1850", "anno 1850": a year alone, as 1850 is.
         year = &items[0].number;
         layout = Layout::Year;
-        if (year->digits < MonthYearDigits)
+        if (year->digits < MonthYearDigits && !context.beforeChrist)
             return refusal(std::string(year->written) + " is no year (a year alone has three digits or more)");
     } else {
         size_t months = 0;
@@ -472,11 +474,19 @@ Days wordedDate(std::string_view text)
     const Days yearValue = yearOf(*year, day != nullptr);
     if (!yearValue.ok)
         return yearValue;
-    if (layout == Layout::Year)
-        return yearDays(yearValue.earliest);
-    if (!day)
-        return monthDays(yearValue.earliest, month);
-    return dayDays(yearValue.earliest, month, day->value);
+    if (context.plain() && yearValue.latest == 0) {
+        if (layout == Layout::Year)
+            return yearDays(yearValue.earliest);
+        if (!day)
+            return monthDays(yearValue.earliest, month);
+        return dayDays(yearValue.earliest, month, day->value);
+    }
+    constexpr long long LongestMonth = 31;
+    const long long dayValue = day ? day->value : 0;
+    if (day && (dayValue < 1 || dayValue > LongestMonth))
+        return refusal(std::to_string(dayValue) + " is not a day (1 to 31)");
+    return writtenDays({yearValue.earliest, layout == Layout::Year ? 0 : month, int(dayValue), yearValue.latest},
+                       context);
 }
 
 } // namespace datepieces

@@ -33,10 +33,10 @@ std::size_t FamilyTree::bytesHeld() const
         + texts_.capacity();
 }
 
-TreeDate treeDateOf(std::string_view value, TreeText shown)
+TreeDate treeDateOf(std::string_view value, TreeText shown, const CalendarChoice& calendar)
 {
     TreeDate date;
-    const GedcomDate read = readGedcomDate(trimmed(value));
+    const GedcomDate read = readGedcomDate(trimmed(value), calendar);
     if (!read.ok)
         return date;
     date.present = true;

@@ -108,7 +108,7 @@ void FamilyTreeBuilder::add(const GedcomLine& line, bool cut)
     }
     // The value of a cut line is not what was written; its date is not used.
     if (line.level == DetailLevel && line.tag == "DATE" && event_ != nullptr && !event_->present && !cut) {
-        *event_ = treeDateOf(line.value, {});
+        *event_ = treeDateOf(line.value, {}, calendar_);
         if (event_->present)
             event_->text = store(trimmed(line.value));
     }
@@ -261,7 +261,7 @@ void FamilyTreeBuilder::link()
 }
 
 bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warnings, FamilyTree& tree,
-                    const FamilyTreeBuilder::PersonHook& hook)
+                    const FamilyTreeBuilder::PersonHook& hook, const CalendarChoice& calendar)
 {
     GedcomLineReader reader(in);
     GedcomStart start(reader);
@@ -277,6 +277,7 @@ bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warn
     std::string_view text;
     GedcomLine line;
     FamilyTreeBuilder builder(tree, hook);
+    builder.setCalendarChoice(calendar);
     while (reader.next(text)) {
         if (!splitGedcomLine(text, line))
             continue;

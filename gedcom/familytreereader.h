@@ -34,6 +34,8 @@ public:
     // The file's character set, from its CHAR line: ids and dates are kept
     // in UTF-8.
     void setEncoding(const GedcomEncoding& encoding) { encoding_ = encoding; }
+    // How plain dates are read (the switch); every one Gregorian unless set.
+    void setCalendarChoice(const CalendarChoice& choice) { calendar_ = choice; }
     void add(const GedcomLine& line, bool cut);
     // After the last line: ends the record and links the tree.
     void finish();
@@ -61,6 +63,7 @@ private:
     PersonHook hook_;
     GedcomIndividual individual_;
     GedcomEncoding encoding_;
+    CalendarChoice calendar_;
     std::string decoded_;
     Record record_ = Record::Other;
     // The event of the current level 1 line, whose first DATE is kept.
@@ -73,4 +76,4 @@ private:
 // Problems (not GEDCOM, a line too long for one, a read error) go to
 // warnings with the file's name; false then.
 bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warnings, FamilyTree& tree,
-                    const FamilyTreeBuilder::PersonHook& hook = {});
+                    const FamilyTreeBuilder::PersonHook& hook = {}, const CalendarChoice& calendar = {});

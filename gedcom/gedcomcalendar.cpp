@@ -1,11 +1,8 @@
 #include "gedcomcalendar.h"
 
 #include "asciitext.h"
-#include "calendar.h"
-#include "calendardate.h"
 #include "frenchcalendar.h"
 #include "hebrewcalendar.h"
-#include "juliancalendar.h"
 #include "monthnames.h"
 
 #include <array>
@@ -48,21 +45,6 @@ int indexIn(const std::array<std::string_view, Count>& codes, std::string_view w
 
 } // namespace
 
-std::string_view calendarName(GedcomCalendarKind kind)
-{
-    switch (kind) {
-    case GedcomCalendarKind::Julian:
-        return "Julian";
-    case GedcomCalendarKind::Hebrew:
-        return "Hebrew";
-    case GedcomCalendarKind::FrenchRepublican:
-        return "French Republican";
-    case GedcomCalendarKind::Gregorian:
-        break;
-    }
-    return "Gregorian";
-}
-
 bool calendarOfWord(std::string_view upperWord, GedcomCalendarKind& kind)
 {
     for (const CalendarWord& entry : CalendarWords) {
@@ -98,42 +80,6 @@ int monthOfWord(GedcomCalendarKind kind, std::string_view word)
             return month;
     }
     return 0;
-}
-
-int monthLengthIn(GedcomCalendarKind kind, int month, long long year)
-{
-    switch (kind) {
-    case GedcomCalendarKind::Gregorian:
-        return monthLength(month, double(year));
-    case GedcomCalendarKind::Julian:
-        return julianMonthLength(month, year);
-    case GedcomCalendarKind::Hebrew:
-        return hebrewMonthLength(month, year);
-    case GedcomCalendarKind::FrenchRepublican:
-        return frenchRepublicanMonthLength(month, year);
-    }
-    return 0;
-}
-
-long long dayNumberIn(GedcomCalendarKind kind, long long year, int month, int day)
-{
-    const CalendarDate date{year, month, day};
-    switch (kind) {
-    case GedcomCalendarKind::Julian:
-        return julianDayNumberOf(date);
-    case GedcomCalendarKind::Hebrew:
-        return hebrewDayNumberOf(date);
-    case GedcomCalendarKind::FrenchRepublican:
-        return frenchRepublicanDayNumberOf(date);
-    case GedcomCalendarKind::Gregorian:
-        break;
-    }
-    return dayNumberOf(date);
-}
-
-long long firstDayOfYearIn(GedcomCalendarKind kind, long long year)
-{
-    return dayNumberIn(kind, year, 1, 1);
 }
 
 std::string_view monthCode(GedcomCalendarKind kind, int month)

@@ -1,17 +1,21 @@
 #pragma once
 
+#include "calendars.h"
+#include "calendarsystem.h"
+
 #include <string_view>
 
-// The calendars a GEDCOM date may be written in, with their month codes and
-// day numbers (calendardate.h), so that dates of every calendar compare.
-enum class GedcomCalendarKind { Gregorian, Julian, Hebrew, FrenchRepublican };
+// The calendars a GEDCOM date may be written in are the engine's (their
+// arithmetic and the dispatch among them in calendars.h); this adds their
+// GEDCOM month codes and escapes.
+using GedcomCalendarKind = CalendarSystem;
 
 // The earliest year of a Gregorian or Julian date, counted as astronomers
 // do (1 BC is year 0): 10000 BC. The latest is LastCalendarYear.
 constexpr long long EarliestGedcomYear = -9999;
 
 // "Julian", "Hebrew", "French Republican".
-std::string_view calendarName(GedcomCalendarKind kind);
+inline std::string_view calendarName(GedcomCalendarKind kind) { return calendarSystemName(kind); }
 
 // The calendar a 5.5.1 escape (@#DJULIAN@) or a 7.0 keyword (JULIAN)
 // names, in upper case; false for any other word.
@@ -22,11 +26,11 @@ bool calendarOfWord(std::string_view upperWord, GedcomCalendarKind& kind);
 // word names in the calendar; 0 for none. Gregorian and Julian months take
 // the codes JAN to DEC, SEPT, the English names, and a final full stop.
 int monthOfWord(GedcomCalendarKind kind, std::string_view upperWord);
-// The days of the month in the year; 0 when the year has no such month.
-int monthLengthIn(GedcomCalendarKind kind, int month, long long year);
 // The day number of a date of the calendar, the month and day being in the
-// year; and the first day of the year.
-long long dayNumberIn(GedcomCalendarKind kind, long long year, int month, int day);
-long long firstDayOfYearIn(GedcomCalendarKind kind, long long year);
+// year (monthLengthIn and firstDayOfYearIn are the engine's).
+inline long long dayNumberIn(GedcomCalendarKind kind, long long year, int month, int day)
+{
+    return dayNumberIn(CalendarDay{kind, year, month, day});
+}
 // The month code written in messages: "FEB", "ADS", "VEND".
 std::string_view monthCode(GedcomCalendarKind kind, int month);

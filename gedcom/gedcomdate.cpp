@@ -2,6 +2,7 @@
 
 #include "asciitext.h"
 #include "calendardate.h"
+#include "calendarswitches.h"
 #include "datereader.h"
 #include "gedcomcalendar.h"
 #include "quotedtext.h"
@@ -94,6 +95,7 @@ struct Source
 {
     std::string_view original;
     std::string_view upper;
+    CalendarChoice choice; // how plain dates are read (the switch)
 
     std::string_view written(std::string_view first, std::string_view last) const
     {
@@ -113,7 +115,12 @@ struct OneDate
     long long year = 0;    // as written, before its era
     bool beforeChrist = false;
     size_t yearDigits = 0; // 0 when the year is borrowed
+    bool dualYear = false;
+    bool dualYearAsGregorian = false; // a dual year under an explicit Gregorian escape
 };
+
+constexpr std::string_view DualYearGregorianWarning =
+    "a dual year is Old Style (Julian), yet the date is marked Gregorian: read as written";
 
 // What the other date of BET or FROM ... TO lends: the year of the second
 // to a first date without one, the first's leading digits to a short second
@@ -174,9 +181,10 @@ bool readDay(std::string_view token, long long& day)
 // A year, or a dual year read as the later one: after the slash or hyphen
 // the later year, or as many of its last digits ("1731/32", "1611/2",
 // "1698/1699", "1702-1703").
-std::string readYear(std::string_view token, long long& year, size_t& digits)
+std::string readYear(std::string_view token, long long& year, size_t& digits, bool& dual)
 {
     const size_t mark = token.find_first_of("/-");
+    dual = mark != std::string_view::npos;
     if (mark == std::string_view::npos) {
         if (!readNumber(token, year))
             return "not a year";
@@ -200,7 +208,8 @@ std::string readOneDate(Tokens parts, OneDate& date, const Source& source, const
         return "a date is missing";
     const std::string_view written = source.written(parts.front(), parts.back());
     const std::string_view front = parts.front();
-    if (calendarOfWord(front, date.calendar)) {
+    const bool calendarGiven = calendarOfWord(front, date.calendar);
+    if (calendarGiven) {
         parts.erase(parts.begin());
         for (std::string_view keyword : Keywords) {
             if (!parts.empty() && isKeyword(parts.front(), keyword))
@@ -241,11 +250,21 @@ std::string readOneDate(Tokens parts, OneDate& date, const Source& source, const
     if (borrowsYear) {
         year = neighbour.date->year;
         beforeChrist = neighbour.date->beforeChrist;
+        if (neighbour.date->dualYear && !calendarGiven)
+            date.calendar = neighbour.date->calendar; // the year lent is Old Style
         parts.push_back({}); // in the year's place, so that the month and day stand where they do
     } else {
-        std::string problem = readYear(parts.back(), year, date.yearDigits);
+        bool dual = false;
+        std::string problem = readYear(parts.back(), year, date.yearDigits, dual);
         if (!problem.empty())
             return quotedExcerpt(written) + ": " + quotedExcerpt(source.written(parts.back())) + " is " + problem;
+        // A dual year only arose under the Julian calendar with the year
+        // beginning on 25 March: its day and month are Julian, unless an
+        // escape says otherwise (which is read as written, with a warning).
+        if (dual && !calendarGiven)
+            date.calendar = GedcomCalendarKind::Julian;
+        date.dualYear = dual;
+        date.dualYearAsGregorian = dual && calendarGiven && date.calendar == GedcomCalendarKind::Gregorian;
         constexpr size_t ShortYearDigits = 2;
         const OneDate* first = neighbour.date;
         if (first != nullptr && !neighbour.lendsYear && date.yearDigits <= ShortYearDigits
@@ -256,6 +275,10 @@ std::string readOneDate(Tokens parts, OneDate& date, const Source& source, const
     }
     date.year = year;
     date.beforeChrist = beforeChrist;
+    // A plain date (no escape, no dual year) under a switch: Julian before
+    // it, Gregorian from it.
+    const bool switched = !calendarGiven && date.calendar == GedcomCalendarKind::Gregorian
+        && source.choice.firstGregorianDay.has_value();
     if (beforeChrist && year == 0)
         return quotedExcerpt(written) + ": there is no year 0 (1 B.C. is followed by A.D. 1)";
     if (!beforeChrist && year == 0)
@@ -292,14 +315,33 @@ std::string readOneDate(Tokens parts, OneDate& date, const Source& source, const
             return quotedExcerpt(written) + ": " + quotedExcerpt(source.written(parts[0])) + " is not a day";
         if (!twoDays)
             lastDay = day;
+        if (switched) {
+            if (twoDays && lastDay != day + 1)
+                return quotedExcerpt(written) + ": two days are written as consecutive days (8/9 JUL 1457)";
+            const SwitchedDays days = daysUnderSwitch(counted, month, int(day), *source.choice.firstGregorianDay);
+            if (!days.ok)
+                return quotedExcerpt(written) + ": " + days.problem;
+            date.calendar = days.firstCalendar;
+            date.first = days.first;
+            date.last = days.first + (lastDay - day);
+        }
         const int length = monthLengthIn(date.calendar, month, counted);
         if (twoDays && lastDay != day + 1)
             return quotedExcerpt(written) + ": two days are written as consecutive days (8/9 JUL 1457)";
         if (day < 1 || lastDay > length)
             return quotedExcerpt(written) + ": " + std::string(monthCode(date.calendar, month)) + " "
                 + std::to_string(year) + " has " + std::to_string(length) + " days";
-        date.first = dayNumberIn(date.calendar, counted, month, static_cast<int>(day));
-        date.last = date.first + (lastDay - day);
+        if (!switched) {
+            date.first = dayNumberIn(date.calendar, counted, month, static_cast<int>(day));
+            date.last = date.first + (lastDay - day);
+        }
+    } else if (switched) {
+        // A month or a year: each end by itself, the calendar Julian only
+        // where both are.
+        const SwitchedDays days = daysUnderSwitch(counted, month, 0, *source.choice.firstGregorianDay);
+        date.first = days.first;
+        date.last = days.last;
+        date.calendar = days.firstCalendar == days.lastCalendar ? days.firstCalendar : GedcomCalendarKind::Gregorian;
     } else if (month != 0) {
         date.first = dayNumberIn(date.calendar, counted, month, 1);
         date.last = date.first + monthLengthIn(date.calendar, month, counted) - 1;
@@ -397,6 +439,8 @@ GedcomDate readTwoDates(const Tokens& parts, std::string_view joiner, const Sour
     date.calendar = first.calendar == second.calendar ? calendarOf(first.calendar) : GedcomDate::Calendar::Mixed;
     markWritten(date, first.calendar);
     markWritten(date, second.calendar);
+    if (first.dualYearAsGregorian || second.dualYearAsGregorian)
+        date.warning = DualYearGregorianWarning;
     return date;
 }
 
@@ -409,13 +453,13 @@ std::string_view statusWordOf(std::string_view upper)
     return word;
 }
 
-GedcomDate readByGrammar(std::string_view original)
+GedcomDate readByGrammar(std::string_view original, const CalendarChoice& choice)
 {
     std::string upper(original);
     for (char& c : upper)
         c = upperAscii(c);
     std::string_view text = upper;
-    const Source source{original, text};
+    const Source source{original, text, choice};
     Tokens parts = tokens(text);
     if (parts.empty())
         return refused("no date given");
@@ -459,6 +503,8 @@ GedcomDate readByGrammar(std::string_view original)
     date.approximate = approximate;
     date.calendar = calendarOf(one.calendar);
     markWritten(date, one.calendar);
+    if (one.dualYearAsGregorian)
+        date.warning = DualYearGregorianWarning;
     // BEF and AFT leave the date itself out; FROM and TO take it in.
     if (!before)
         date.earliest = strict ? one.last + 1 : one.first;
@@ -494,11 +540,13 @@ bool isIsoDate(std::string_view text)
     return true;
 }
 
-std::optional<GedcomDate> readAsFreeText(std::string_view text)
+std::optional<GedcomDate> readAsFreeText(std::string_view text, const CalendarChoice& choice)
 {
     if (!hasLetter(text) && !isIsoDate(text))
         return std::nullopt;
-    const DateReading reading = readDate(text, DateOrder::MonthFirst);
+    DateReadOptions options;
+    options.calendar = choice;
+    const DateReading reading = readDate(text, options);
     if (!reading.ok)
         return std::nullopt;
     GedcomDate date;
@@ -506,16 +554,20 @@ std::optional<GedcomDate> readAsFreeText(std::string_view text)
     date.earliest = reading.earliest;
     date.latest = reading.latest;
     date.approximate = reading.approximate;
+    // "1 Jan 1700 O.S.", "15 Nisan 5708": the calendar the reader found.
+    date.calendar = reading.oneCalendar() ? calendarOf(reading.calendar) : GedcomDate::Calendar::Mixed;
+    markWritten(date, reading.calendar);
+    markWritten(date, reading.latestCalendar);
     return date;
 }
 
 } // namespace
 
-GedcomDate readGedcomDate(std::string_view original)
+GedcomDate readGedcomDate(std::string_view original, const CalendarChoice& choice)
 {
-    GedcomDate date = readByGrammar(original);
+    GedcomDate date = readByGrammar(original, choice);
     if (!date.ok && date.noDate == GedcomDate::NoDate::None) {
-        if (std::optional<GedcomDate> free = readAsFreeText(original))
+        if (std::optional<GedcomDate> free = readAsFreeText(original, choice))
             return *free;
     }
     return date;

@@ -22,8 +22,9 @@ constexpr size_t OutputBlock = 1 << 16;
 class ReportWriter
 {
 public:
-    ReportWriter(std::FILE* out, std::string_view fileName, std::ostream& warnings, GedcomSummary& summary)
-        : out_(out), fileName_(fileName), warnings_(warnings), summary_(summary)
+    ReportWriter(std::FILE* out, std::string_view fileName, std::ostream& warnings, GedcomSummary& summary,
+                 const CalendarChoice& calendar)
+        : out_(out), fileName_(fileName), warnings_(warnings), summary_(summary), calendar_(calendar)
     {
         buffer_.reserve(OutputBlock * 2);
         buffer_.append(GedcomReportHeader);
@@ -56,7 +57,7 @@ public:
                 : "the age is stated under " + std::string(ageTag) + ", the date under " + std::string(dateTag);
         }
         const GedcomRow row = calculateGedcomRow(valueOf(person.birth()), valueOf(person.death()),
-                                                 valueOf(person.statedAge()), ageElsewhere);
+                                                 valueOf(person.statedAge()), ageElsewhere, calendar_);
         ++summary_.individuals;
         summary_.agesComputed += row.ageAtDeath.empty() ? 0 : 1;
         summary_.agree += row.check == GedcomRow::Check::Agrees ? 1 : 0;
@@ -82,9 +83,13 @@ public:
         std::string error = person.problems();
         if (!row.error.empty())
             error.append(error.empty() ? "" : "; ").append(row.error);
+        summary_.rowsWithErrors += error.empty() ? 0 : 1;
+        // Warnings share the column, after the errors, but make no row one
+        // with errors.
+        if (!row.warning.empty())
+            error.append(error.empty() ? "warning: " : "; warning: ").append(row.warning);
         appendText(error);
         buffer_.push_back('\n');
-        summary_.rowsWithErrors += error.empty() ? 0 : 1;
         if (buffer_.size() >= OutputBlock)
             flush();
     }
@@ -148,6 +153,7 @@ private:
     std::string_view fileName_;
     std::ostream& warnings_;
     GedcomSummary& summary_;
+    CalendarChoice calendar_;
     std::string buffer_;
     std::string clean_;
     std::string scratch_;
@@ -161,7 +167,7 @@ private:
 } // namespace
 
 int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, std::ostream& warnings,
-                      GedcomSummary& summary)
+                      GedcomSummary& summary, const CalendarChoice& calendar)
 {
     const std::string name(fileName);
     GedcomLineReader reader(in);
@@ -178,7 +184,7 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
         return GedcomReportUnreadable;
     }
 
-    ReportWriter writer(out, fileName, warnings, summary);
+    ReportWriter writer(out, fileName, warnings, summary, calendar);
     if (start.encodingDecided())
         writer.setUtf8();
     std::string_view text;

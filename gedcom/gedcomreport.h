@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datereadoptions.h"
+
 #include <cstdio>
 #include <ostream>
 #include <string_view>
@@ -33,5 +35,6 @@ constexpr std::string_view GedcomReportHeader =
 // is not GEDCOM (no 0 HEAD) or cannot be read or written,
 // GedcomReportRowErrors when some rows hold errors, GedcomReportClean
 // otherwise.
+// calendar says how plain dates are read (the switch).
 int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, std::ostream& warnings,
-                      GedcomSummary& summary);
+                      GedcomSummary& summary, const CalendarChoice& calendar = {});

@@ -4,6 +4,7 @@
 #include "asciitext.h"
 #include "resultentries.h"
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -95,7 +96,8 @@ std::string birthDaysText(const BirthDays& days, const GedcomSpanCalendar& calen
 
 GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
                              std::optional<std::string_view> deathText,
-                             std::optional<std::string_view> statedText, std::string_view ageElsewhere)
+                             std::optional<std::string_view> statedText, std::string_view ageElsewhere,
+                             const CalendarChoice& calendarChoice)
 {
     GedcomRow row;
     GedcomDate birth;
@@ -103,14 +105,18 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
     StatedAge stated;
     using NoDate = GedcomDate::NoDate;
     if (birthText) {
-        birth = readGedcomDate(*birthText);
+        birth = readGedcomDate(*birthText, calendarChoice);
         if (!birth.ok && birth.noDate == NoDate::None)
             addError(row, "birth: " + birth.problem);
     }
     if (deathText) {
-        death = readGedcomDate(*deathText);
+        death = readGedcomDate(*deathText, calendarChoice);
         if (!death.ok && death.noDate == NoDate::None)
             addError(row, "death: " + death.problem);
+    }
+    for (const auto& [side, date] : {std::pair{"birth", &birth}, std::pair{"death", &death}}) {
+        if (!date->warning.empty())
+            row.warning.append(row.warning.empty() ? "" : "; ").append(side).append(": ").append(date->warning);
     }
     if (statedText) {
         row.check = GedcomRow::Check::Agrees;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datereadoptions.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,8 +19,11 @@ struct GedcomRow
     std::string statedAgeCheck;
     std::string bornFromStatedAge;
     std::string error; // reasons, joined by "; "
+    std::string warning; // doubts about dates that were read, joined by "; "
     Check check = Check::NoStatedAge;
 };
 
+// calendar says how plain dates are read (the switch).
 GedcomRow calculateGedcomRow(std::optional<std::string_view> birth, std::optional<std::string_view> death,
-                             std::optional<std::string_view> statedAge, std::string_view ageElsewhere = {});
+                             std::optional<std::string_view> statedAge, std::string_view ageElsewhere = {},
+                             const CalendarChoice& calendar = {});

@@ -446,7 +446,7 @@ void TreeChecker::checkFamily(std::uint32_t index)
     checkSpacing(family);
 }
 
-std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person)
+std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, const CalendarChoice& calendar)
 {
     if (!person.birth().present || !person.death().present || !person.statedAge().present
         || person.statedAgeElsewhere())
@@ -465,8 +465,8 @@ std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person)
     };
     const bool christening = person.birth().tag != "BIRT";
     const bool burial = person.death().tag != "DEAT";
-    const GedcomDate birth = onOrBefore(readGedcomDate(birthText), christening);
-    const GedcomDate death = onOrBefore(readGedcomDate(deathText), burial);
+    const GedcomDate birth = onOrBefore(readGedcomDate(birthText, calendar), christening);
+    const GedcomDate death = onOrBefore(readGedcomDate(deathText, calendar), burial);
     const StatedAge stated = readStatedAge(ageText);
     const Certainty found = statedAgeContradicted(birth, death, stated, spanCalendarOf(birth, death));
     if (found == Certainty::None)

@@ -82,6 +82,7 @@ struct TreeCheckOptions
     TreeThresholds thresholds;
     std::array<bool, TreeRuleCount> enabled{};
     long long today = 0; // day number (see calendardate.h)
+    CalendarChoice calendar; // how plain dates are read (the switch)
 
     TreeCheckOptions() { enabled.fill(true); }
     bool uses(TreeRule rule) const { return enabled[static_cast<std::size_t>(rule)]; }
@@ -131,7 +132,7 @@ private:
 
 // The stated-age finding of a person as the report gathers the record (its
 // birth, death and stated age), if any.
-std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person);
+std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, const CalendarChoice& calendar = {});
 
 // Checks the whole tree; statedAges holds the stated-age findings in the
 // order of the people they are about.

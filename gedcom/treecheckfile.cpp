@@ -27,7 +27,7 @@ bool checkGedcomTree(std::FILE* in, std::string_view fileName, const TreeCheckOp
                                     const GedcomEncoding& encoding) {
         if (!options.uses(TreeRule::StatedAge))
             return;
-        if (std::optional<TreeFinding> finding = statedAgeFinding(individual)) {
+        if (std::optional<TreeFinding> finding = statedAgeFinding(individual, options.calendar)) {
             // The record's texts are in the file's character set; the
             // detail's own words are ASCII, the same in each.
             if (encoding.kind() != GedcomEncoding::Kind::Utf8) {
@@ -41,7 +41,7 @@ bool checkGedcomTree(std::FILE* in, std::string_view fileName, const TreeCheckOp
             statedAgePeople.push_back(person);
         }
     };
-    if (!readFamilyTree(in, fileName, warnings, tree, checkStatedAge))
+    if (!readFamilyTree(in, fileName, warnings, tree, checkStatedAge, options.calendar))
         return false;
     summary.people = static_cast<long long>(tree.people.size());
     summary.families = static_cast<long long>(tree.families.size());

@@ -80,7 +80,8 @@ private slots:
         row("span year first", {"span", "1950/5/10", "1990.3.1", "--date-order", "ymd"}, spanOf1950, 0);
         row("span ISO whatever the order", {"span", "1950-05-10", "1/3/1990", "--date-order", "dmy"}, spanOf1950, 0);
         row("span spreadsheet date-time", {"span", "1/1/1900", "5/17/1990 0:00"}, "90 Year(s), 4 month(s), 16 day(s)\n", 0);
-        row("span dual year", {"span", "1/26/1728/9", "1/26/1730"}, "1 Year(s), 0 month(s), 0 day(s)\n", 0);
+        row("span dual year", {"span", "1/26/1728/9", "2/6/1730"},
+            "1 Year(s), 0 month(s), 0 day(s)\nbegin: 26 Jan 1728/29 (Julian) = 6 Feb 1729 (Gregorian)\n", 0);
         row("span year alone", {"span", "1850", "3/1/1900"},
             "at least 49 Year(s), 2 month(s), 1 day(s), at most 50 Year(s), 2 month(s), 0 day(s)\n", 0);
         row("span about", {"span", "abt 5/10/1950", "3/1/1990", "-n", "1"}, "about: 9/19/39\n", 0);

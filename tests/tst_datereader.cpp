@@ -161,20 +161,22 @@ private slots:
         readRow("May AD 1850", Mdy, "5/1/1850", "5/31/1850");
         readRow("May 1850 Anno Domini", Mdy, "5/1/1850", "5/31/1850");
         // Dual years: the later year.
-        readRow("1/26/1728/9", Mdy, "1/26/1729", "1/26/1729");
-        readRow("Feb 11, 1731/32", Mdy, "2/11/1732", "2/11/1732");
-        readRow("11 Feb 1728/1729", Mdy, "2/11/1729", "2/11/1729");
-        readRow("11 Feb 1728-29", Mdy, "2/11/1729", "2/11/1729");
-        readRow("14 Mar 1456-1457", Mdy, "3/14/1457", "3/14/1457");
-        readRow("1728/9", Mdy, "1/1/1729", "12/31/1729");
-        readRow("Mar 1699/00", Mdy, "3/1/1700", "3/31/1700");
+        // A dual year only arose under the Julian calendar: its days are
+        // Julian ones, here as their Gregorian days.
+        readRow("1/26/1728/9", Mdy, "2/6/1729", "2/6/1729");
+        readRow("Feb 11, 1731/32", Mdy, "2/22/1732", "2/22/1732");
+        readRow("11 Feb 1728/1729", Mdy, "2/22/1729", "2/22/1729");
+        readRow("11 Feb 1728-29", Mdy, "2/22/1729", "2/22/1729");
+        readRow("14 Mar 1456-1457", Mdy, "3/23/1457", "3/23/1457");
+        readRow("1728/9", Mdy, "1/12/1729", "1/11/1730");
+        readRow("Mar 1699/00", Mdy, "3/12/1700", "4/11/1700");
         // A year alone with its AD.
         readRow("1850 AD", Mdy, "1/1/1850", "12/31/1850");
         readRow("AD 1850", Mdy, "1/1/1850", "12/31/1850");
         readRow("A.D. 1850", Mdy, "1/1/1850", "12/31/1850");
         readRow("Anno Domini 1850.", Mdy, "1/1/1850", "12/31/1850");
         readRow("abt AD 1850", Mdy, "1/1/1850", "12/31/1850", true);
-        readRow("AD 1728/9", Mdy, "1/1/1729", "12/31/1729");
+        readRow("AD 1728/9", Mdy, "1/12/1729", "1/11/1730");
         // Inexact dates.
         readRow("1850", Mdy, "1/1/1850", "12/31/1850");
         readRow("May 1850", Mdy, "5/1/1850", "5/31/1850");
@@ -289,7 +291,7 @@ private slots:
         refuseRow("between 1850", Mdy, "two dates joined by \"and\"");
         refuseRow("abt", Mdy, "a date is missing");
         refuseRow("abt.", Mdy, "a date is missing");
-        refuseRow("bef 1/1/1", Mdy, "no day of the calendar lies before it");
+        refuseRow("bef 1 Jan 9999 BC O.S.", Mdy, "no day of the calendar lies before it");
         refuseRow("aft 99999", Mdy, "99999 has more than four digits");
         refuseRow("", Mdy, "it is empty");
         refuseRow("   ", Mdy, "it is empty");

@@ -202,8 +202,9 @@ private slots:
         QTest::newRow("BET") << QByteArray("BET 1899 AND MAR 1905") << QByteArray("1899-1-1") << QByteArray("1905-3-31") << false << gregorian;
         QTest::newRow("FROM TO") << QByteArray("FROM 5 MAY 1800 TO 1802") << QByteArray("1800-5-5") << QByteArray("1802-12-31") << false << gregorian;
         QTest::newRow("INT") << QByteArray("INT 5 MAY 1900 (from a letter)") << QByteArray("1900-5-5") << QByteArray("1900-5-5") << false << gregorian;
-        QTest::newRow("dual year") << QByteArray("11 FEB 1731/32") << QByteArray("1732-2-11") << QByteArray("1732-2-11") << false << gregorian;
-        QTest::newRow("dual century") << QByteArray("1699/00") << QByteArray("1700-1-1") << QByteArray("1700-12-31") << false << gregorian;
+        // A dual year is Julian (Old Style): its days as Gregorian ones.
+        QTest::newRow("dual year") << QByteArray("11 FEB 1731/32") << QByteArray("1732-2-22") << QByteArray("1732-2-22") << false << julian;
+        QTest::newRow("dual century") << QByteArray("1699/00") << QByteArray("1700-1-11") << QByteArray("1701-1-11") << false << julian;
         QTest::newRow("Gregorian escape") << QByteArray("@#DGREGORIAN@ 1 JAN 1700") << QByteArray("1700-1-1") << QByteArray("1700-1-1") << false << gregorian;
         // Julian dates as Gregorian day numbers: ten days behind until the
         // Julian leap day of 1700, eleven after it.
@@ -225,10 +226,10 @@ private slots:
         // 30 December 46 BC.
         QTest::newRow("Julian B.C.") << QByteArray("JULIAN 1 JAN 45 BC") << QByteArray("-45-12-30") << QByteArray("-45-12-30") << false << julian;
         // Dual years as vendors write them: the later year.
-        QTest::newRow("dual, one digit") << QByteArray("1611/2") << QByteArray("1612-1-1") << QByteArray("1612-12-31") << false << gregorian;
-        QTest::newRow("dual, four digits") << QByteArray("1698/1699") << QByteArray("1699-1-1") << QByteArray("1699-12-31") << false << gregorian;
-        QTest::newRow("dual with a hyphen") << QByteArray("14 Feb 1702-1703") << QByteArray("1703-2-14") << QByteArray("1703-2-14") << false << gregorian;
-        QTest::newRow("dual, hyphen, two digits") << QByteArray("14 FEB 1702-03") << QByteArray("1703-2-14") << QByteArray("1703-2-14") << false << gregorian;
+        QTest::newRow("dual, one digit") << QByteArray("1611/2") << QByteArray("1612-1-11") << QByteArray("1613-1-10") << false << julian;
+        QTest::newRow("dual, four digits") << QByteArray("1698/1699") << QByteArray("1699-1-11") << QByteArray("1700-1-10") << false << julian;
+        QTest::newRow("dual with a hyphen") << QByteArray("14 Feb 1702-1703") << QByteArray("1703-2-25") << QByteArray("1703-2-25") << false << julian;
+        QTest::newRow("dual, hyphen, two digits") << QByteArray("14 FEB 1702-03") << QByteArray("1703-2-25") << QByteArray("1703-2-25") << false << julian;
         // Keywords with a full stop, SEPT, month names.
         QTest::newRow("ABT.") << QByteArray("ABT. 1880") << QByteArray("1880-1-1") << QByteArray("1880-12-31") << true << gregorian;
         QTest::newRow("AFT.") << QByteArray("AFT. 1939") << QByteArray("1940-1-1") << QByteArray() << false << gregorian;
@@ -994,7 +995,7 @@ private slots:
             "I9,Between Dates,BET 1 JAN 1800 AND 31 DEC 1801,15 JUN 1880,\"at least 78 Year(s), 5 month(s), 15 day(s), at most 80 Year(s), 5 month(s), 14 day(s)\",79y,agrees,6/16/1800 through 6/15/1801,",
             "I10,From To,FROM 1800 TO 1802,1 JAN 1900,\"at least 97 Year(s), 0 month(s), 1 day(s), at most 100 Year(s), 0 month(s), 0 day(s)\",INFANT,disagrees by 35066 day(s),1/2/1899 through 1/1/1900,",
             "I11,Open Periods,TO 1800,FROM 1900,\"at least 99 Year(s), 0 month(s), 1 day(s)\",,,,",
-            "I12,Dual Year,11 FEB 1731/32,11 FEB 1800,\"68 Year(s), 0 month(s), 0 day(s)\",,,,",
+            "I12,Dual Year,11 FEB 1731/32,11 FEB 1800,\"67 Year(s), 11 month(s), 20 day(s) (Julian date converted to the Gregorian calendar)\",,,,",
             "I13,Julian Year,@#DJULIAN@ 1 JAN 1700,@#DJULIAN@ 1 JAN 1701,\"1 Year(s), 0 month(s), 0 day(s)\",,,,",
             "I14,Julian Leap,@#DJULIAN@ 15 JAN 1700,@#DJULIAN@ 1 MAR 1700,\"0 Year(s), 1 month(s), 15 day(s)\",1m 15d,agrees,1/15/1700 through 1/15/1700 (Julian),",
             "I15,Mixed Calendars,@#DJULIAN@ 1 JAN 1700,@#DGREGORIAN@ 1 JAN 1750,\"49 Year(s), 11 month(s), 21 day(s) (Julian date converted to the Gregorian calendar)\",,,,",
@@ -1013,7 +1014,7 @@ private slots:
             "I32,Émile Dupont,5 MAY 1850,5 MAY 1851,\"1 Year(s), 0 month(s), 0 day(s)\",1y 0m 0d,agrees,5/5/1850 through 5/5/1850,line 208: not a GEDCOM line",
             "I33,Nothing Known,,,,,,,",
             "I34,Two Births,29 FEB 1904,28 FEB 1905,\"0 Year(s), 11 month(s), 30 day(s)\",364d,disagrees by 1 day(s),3/1/1904 through 3/1/1904,",
-            "I35,Century Dual,1 MAR 1699/00,1 MAR 1701,\"1 Year(s), 0 month(s), 0 day(s)\",,,,",
+            "I35,Century Dual,1 MAR 1699/00,1 MAR 1701,\"0 Year(s), 11 month(s), 17 day(s) (Julian date converted to the Gregorian calendar)\",,,,",
             "I36,Days Beside Years,1 JAN 1900,15 FEB 1901,\"1 Year(s), 1 month(s), 14 day(s)\",1y 45d,cannot check: no span has more than 30 days beside years or months,none,",
             "I37,Julian Death,11 JAN 1700,@#DJULIAN@ 1 JAN 1701,\"1 Year(s), 0 month(s), 1 day(s) (Julian date converted to the Gregorian calendar)\",1y,agrees,1/13/1699 through 1/12/1700 (Gregorian),",
             "I38,Burial Age,1 JAN 1850,1 JAN 1900,\"50 Year(s), 0 month(s), 0 day(s)\",50y (BURI),\"cannot check: the age is stated under BURI, the date under DEAT\",,",

@@ -1,0 +1,601 @@
+// Tests of the calendars wherever dates are read: Old Style dual years and
+// marks, the GEDCOM escapes outside GEDCOM, Hebrew, French Republican and
+// Quaker dates, the switch and the year start, spans across calendars,
+// convert, and dual years in GEDCOM files. Reference days are checked two
+// independent ways: the Gregorian day that published sources give for the
+// event, and the weekday on which those sources say it fell.
+
+#include "calendardate.h"
+#include "calendars.h"
+#include "calendarswitches.h"
+#include "convertanswer.h"
+#include "datereader.h"
+#include "gedcomdate.h"
+#include "gedcomrow.h"
+#include "juliancalendar.h"
+#include "resultentries.h"
+#include "spancalculation.h"
+
+#include <QProcess>
+#include <QTest>
+
+#include <string>
+#include <string_view>
+
+namespace {
+
+std::string_view view(const QByteArray& text)
+{
+    return std::string_view(text.constData(), static_cast<size_t>(text.size()));
+}
+
+QByteArray isoOf(long long dayNumber)
+{
+    const CalendarDate date = dateOfDayNumber(dayNumber);
+    return QByteArray::fromStdString(std::to_string(date.year) + "-" + (date.month < 10 ? "0" : "")
+                                     + std::to_string(date.month) + "-" + (date.day < 10 ? "0" : "")
+                                     + std::to_string(date.day));
+}
+
+// The reading options of a row: a --switch and a --year-start as the
+// command line takes them ("" for none).
+DateReadOptions optionsOf(const QByteArray& switchName, bool yearStart)
+{
+    DateReadOptions options;
+    if (!switchName.isEmpty())
+        options.calendar.firstGregorianDay = readCalendarSwitch(view(switchName)).firstGregorianDay;
+    options.calendar.yearBeginsOn25March = yearStart;
+    return options;
+}
+
+const char* const CalendarNames[] = {"Gregorian", "Julian", "Hebrew", "French Republican"};
+
+struct CliRun
+{
+    int status;
+    QByteArray out;
+    QByteArray err;
+};
+
+CliRun runCli(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(SPANWRIGHT_CLI_PATH), arguments);
+    process.waitForFinished(30000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
+            process.readAllStandardError()};
+}
+
+} // namespace
+
+class TestCalendars : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Events whose day and weekday published sources give, read as their
+    // records write them.
+    void referenceDays_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("gregorian");
+        QTest::addColumn<QByteArray>("weekday");
+        QTest::addColumn<QByteArray>("calendar");
+        QTest::newRow("Washington born") << QByteArray("11 Feb 1731/32") << QByteArray("1732-02-22")
+                                         << QByteArray("Friday") << QByteArray("Julian");
+        QTest::newRow("Washington, the dual year short") << QByteArray("Feb. 11, 1731/2, O.S.")
+                                                         << QByteArray("1732-02-22") << QByteArray("Friday")
+                                                         << QByteArray("Julian");
+        QTest::newRow("Franklin born") << QByteArray("6 Jan 1705/06") << QByteArray("1706-01-17")
+                                       << QByteArray("Sunday") << QByteArray("Julian");
+        QTest::newRow("Franklin, a hyphen") << QByteArray("6 Jan 1705-06") << QByteArray("1706-01-17")
+                                            << QByteArray("Sunday") << QByteArray("Julian");
+        QTest::newRow("Franklin, numeric") << QByteArray("1/6/1705/6") << QByteArray("1706-01-17")
+                                           << QByteArray("Sunday") << QByteArray("Julian");
+        QTest::newRow("Rome's last Julian day") << QByteArray("4 Oct 1582 O.S.") << QByteArray("1582-10-14")
+                                                << QByteArray("Thursday") << QByteArray("Julian");
+        QTest::newRow("Britain's last Julian day") << QByteArray("2 Sep 1752 (Julian)")
+                                                   << QByteArray("1752-09-13") << QByteArray("Wednesday")
+                                                   << QByteArray("Julian");
+        QTest::newRow("October revolution") << QByteArray("25 October 1917 Old Style") << QByteArray("1917-11-07")
+                                            << QByteArray("Wednesday") << QByteArray("Julian");
+        QTest::newRow("October revolution, escape") << QByteArray("@#DJULIAN@ 25 OCT 1917")
+                                                    << QByteArray("1917-11-07") << QByteArray("Wednesday")
+                                                    << QByteArray("Julian");
+        QTest::newRow("October revolution, keyword") << QByteArray("JULIAN 25 OCT 1917")
+                                                     << QByteArray("1917-11-07") << QByteArray("Wednesday")
+                                                     << QByteArray("Julian");
+        QTest::newRow("new style marked") << QByteArray("7 Nov 1917 N.S.") << QByteArray("1917-11-07")
+                                          << QByteArray("Wednesday") << QByteArray("Gregorian");
+        QTest::newRow("Passover 5708") << QByteArray("15 Nisan 5708") << QByteArray("1948-04-24")
+                                       << QByteArray("Saturday") << QByteArray("Hebrew");
+        QTest::newRow("Israel declared") << QByteArray("5 Iyar 5708") << QByteArray("1948-05-14")
+                                         << QByteArray("Friday") << QByteArray("Hebrew");
+        QTest::newRow("Israel declared, code") << QByteArray("@#DHEBREW@ 5 IYR 5708") << QByteArray("1948-05-14")
+                                               << QByteArray("Friday") << QByteArray("Hebrew");
+        QTest::newRow("Rosh Hashana 5620") << QByteArray("1 Tishri 5620 A.M.") << QByteArray("1859-09-29")
+                                           << QByteArray("Thursday") << QByteArray("Hebrew");
+        QTest::newRow("Rosh Hashana, Tishrei, month first") << QByteArray("Tishrei 1, 5620")
+                                                            << QByteArray("1859-09-29") << QByteArray("Thursday")
+                                                            << QByteArray("Hebrew");
+        QTest::newRow("18 Brumaire") << QByteArray("18 Brumaire an VIII") << QByteArray("1799-11-09")
+                                     << QByteArray("Saturday") << QByteArray("French Republican");
+        QTest::newRow("18 Brumaire, no an") << QByteArray("18 Brumaire VIII") << QByteArray("1799-11-09")
+                                            << QByteArray("Saturday") << QByteArray("French Republican");
+        QTest::newRow("18 Brumaire, code") << QByteArray("@#DFRENCH R@ 18 BRUM 8") << QByteArray("1799-11-09")
+                                           << QByteArray("Saturday") << QByteArray("French Republican");
+        QTest::newRow("9 Thermidor") << QByteArray("9 thermidor an 2") << QByteArray("1794-07-27")
+                                     << QByteArray("Sunday") << QByteArray("French Republican");
+        QTest::newRow("first day of the Republic") << QByteArray("1er vendémiaire an I") << QByteArray("1792-09-22")
+                                                   << QByteArray("Saturday") << QByteArray("French Republican");
+        QTest::newRow("Quaker, worded") << QByteArray("3rd day of 11th month 1720") << QByteArray("1721-01-14")
+                                        << QByteArray("Tuesday") << QByteArray("Julian");
+        QTest::newRow("Quaker, short") << QByteArray("3d 11th mo. 1720") << QByteArray("1721-01-14")
+                                       << QByteArray("Tuesday") << QByteArray("Julian");
+        QTest::newRow("Quaker, month first") << QByteArray("11th mo. 3, 1720") << QByteArray("1721-01-14")
+                                             << QByteArray("Tuesday") << QByteArray("Julian");
+        QTest::newRow("Quaker, run together") << QByteArray("3.11mo.1720") << QByteArray("1721-01-14")
+                                              << QByteArray("Tuesday") << QByteArray("Julian");
+        QTest::newRow("Quaker, bare") << QByteArray("11 mo 3 1720") << QByteArray("1721-01-14")
+                                      << QByteArray("Tuesday") << QByteArray("Julian");
+        QTest::newRow("Quaker, the 1st month before 25 March") << QByteArray("1st day of 1st month 1720")
+                                                               << QByteArray("1721-03-12") << QByteArray("Wednesday")
+                                                               << QByteArray("Julian");
+        QTest::newRow("Quaker, the 1st month from 25 March") << QByteArray("25th day of 1st month 1720")
+                                                             << QByteArray("1720-04-05") << QByteArray("Friday")
+                                                             << QByteArray("Julian");
+        QTest::newRow("Quaker, the 7th month is September") << QByteArray("10th of 7th mo 1720")
+                                                            << QByteArray("1720-09-21") << QByteArray("Saturday")
+                                                            << QByteArray("Julian");
+        QTest::newRow("Quaker after 1752: January first") << QByteArray("9th day of 11th month 1799")
+                                                          << QByteArray("1799-11-09") << QByteArray("Saturday")
+                                                          << QByteArray("Gregorian");
+    }
+    void referenceDays()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, gregorian);
+        QFETCH(QByteArray, weekday);
+        QFETCH(QByteArray, calendar);
+        const DateReading reading = readDate(view(text));
+        QVERIFY2(reading.ok, reading.problem.c_str());
+        QVERIFY(reading.exact());
+        QCOMPARE(isoOf(*reading.earliest), gregorian);
+        QCOMPARE(QByteArray(weekdayName(weekdayOf(*reading.earliest))), weekday);
+        QCOMPARE(QByteArray(CalendarNames[int(reading.calendar)]), calendar);
+        // And back: the day in its own calendar is the one written.
+        const CalendarDay own = calendarDayOf(reading.calendar, *reading.earliest);
+        QCOMPARE(dayNumberIn(own), *reading.earliest);
+    }
+
+    // Spans across calendars, under the reading options of the row.
+    void spans_data()
+    {
+        QTest::addColumn<QByteArray>("begin");
+        QTest::addColumn<QByteArray>("end");
+        QTest::addColumn<QByteArray>("switchName");
+        QTest::addColumn<bool>("yearStart");
+        QTest::addColumn<QByteArray>("span");
+        QTest::addColumn<QByteArray>("lines");
+        QTest::newRow("Washington") << QByteArray("11 Feb 1731/32") << QByteArray("14 Dec 1799") << QByteArray()
+                                    << false << QByteArray("67 Year(s), 9 month(s), 22 day(s)")
+                                    << QByteArray("begin: 11 Feb 1731/32 (Julian) = 22 Feb 1732 (Gregorian)");
+        QTest::newRow("Franklin") << QByteArray("6 Jan 1705/06") << QByteArray("17 Apr 1790") << QByteArray()
+                                  << false << QByteArray("84 Year(s), 3 month(s), 0 day(s)")
+                                  << QByteArray("begin: 6 Jan 1705/06 (Julian) = 17 Jan 1706 (Gregorian)");
+        // Both Julian: counted in the Julian calendar, where 1700 has a
+        // 29 February; converted first, it would be a whole year.
+        QTest::newRow("both Julian") << QByteArray("29 Feb 1700 O.S.") << QByteArray("28 Feb 1701 O.S.")
+                                     << QByteArray() << false << QByteArray("0 Year(s), 11 month(s), 30 day(s)")
+                                     << QByteArray("begin: 29 Feb 1700 (Julian) = 11 Mar 1700 (Gregorian)|"
+                                                   "end: 28 Feb 1701 (Julian) = 11 Mar 1701 (Gregorian)");
+        QTest::newRow("plain dates stay Gregorian") << QByteArray("1 Jan 1700") << QByteArray("1 Jan 1800")
+                                                    << QByteArray() << false
+                                                    << QByteArray("100 Year(s), 0 month(s), 0 day(s)") << QByteArray();
+        QTest::newRow("GB switch: Julian begin") << QByteArray("1 Jan 1700") << QByteArray("1 Jan 1800")
+                                                 << QByteArray("GB") << false
+                                                 << QByteArray("99 Year(s), 11 month(s), 21 day(s)")
+                                                 << QByteArray("begin: 1 Jan 1700 (Julian) = 11 Jan 1700 (Gregorian)");
+        QTest::newRow("GB switch: across the gap") << QByteArray("2 Sep 1752") << QByteArray("14 Sep 1752")
+                                                   << QByteArray("US") << false
+                                                   << QByteArray("0 Year(s), 0 month(s), 1 day(s)")
+                                                   << QByteArray("begin: 2 Sep 1752 (Julian) = 13 Sep 1752 (Gregorian)");
+        QTest::newRow("1582 switch") << QByteArray("10/4/1582") << QByteArray("10/15/1582") << QByteArray("1582")
+                                     << false << QByteArray("0 Year(s), 0 month(s), 1 day(s)")
+                                     << QByteArray("begin: 4 Oct 1582 (Julian) = 14 Oct 1582 (Gregorian)");
+        QTest::newRow("year start 25 March") << QByteArray("10 Feb 1720") << QByteArray("21 Feb 1722 N.S.")
+                                             << QByteArray("GB") << true
+                                             << QByteArray("1 Year(s), 0 month(s), 0 day(s)")
+                                             << QByteArray("begin: 10 Feb 1720/21 (Julian) = 21 Feb 1721 (Gregorian)");
+        QTest::newRow("year start takes early March") << QByteArray("20 Mar 1720") << QByteArray("31 Mar 1722 N.S.")
+                                                      << QByteArray("GB") << true
+                                                      << QByteArray("1 Year(s), 0 month(s), 0 day(s)")
+                                                      << QByteArray("begin: 20 Mar 1720/21 (Julian) = 31 Mar 1721 (Gregorian)");
+        QTest::newRow("year start leaves late March") << QByteArray("26 Mar 1720") << QByteArray("6 Apr 1721 N.S.")
+                                                      << QByteArray("GB") << true
+                                                      << QByteArray("1 Year(s), 0 month(s), 0 day(s)")
+                                                      << QByteArray("begin: 26 Mar 1720 (Julian) = 6 Apr 1720 (Gregorian)");
+        QTest::newRow("Hebrew to Gregorian") << QByteArray("15 Nisan 5708") << QByteArray("24 Apr 1949")
+                                             << QByteArray() << false << QByteArray("1 Year(s), 0 month(s), 0 day(s)")
+                                             << QByteArray("begin: 15 Nisan 5708 (Hebrew) = 24 Apr 1948 (Gregorian)");
+        QTest::newRow("a month across the switch") << QByteArray("Sep 1752") << QByteArray("1 Oct 1752")
+                                                   << QByteArray("GB") << false
+                                                   << QByteArray("at least 0 Year(s), 0 month(s), 1 day(s), at most 0 "
+                                                                 "Year(s), 0 month(s), 19 day(s)")
+                                                   << QByteArray("begin: 1 Sep 1752 (Julian) to 30 Sep 1752 "
+                                                                 "(Gregorian) = 12 Sep 1752 to 30 Sep 1752 (Gregorian)");
+    }
+    void spans()
+    {
+        QFETCH(QByteArray, begin);
+        QFETCH(QByteArray, end);
+        QFETCH(QByteArray, switchName);
+        QFETCH(bool, yearStart);
+        QFETCH(QByteArray, span);
+        QFETCH(QByteArray, lines);
+        const SpanCalculation calculation = calculateSpan(view(begin), view(end), optionsOf(switchName, yearStart));
+        QVERIFY2(calculation.status == ExitSuccess, calculation.problem.c_str());
+        ResultEntries least;
+        least.compose(calculation.span);
+        std::string answer(least.entry(Notation::Worded));
+        if (!calculation.exact) {
+            ResultEntries most;
+            most.compose(*calculation.greatest);
+            answer = boundsText(answer, std::string(most.entry(Notation::Worded)), calculation.approximate);
+        }
+        QCOMPARE(QByteArray::fromStdString(answer), span);
+        QByteArray written;
+        for (const std::string& line : spanCalendarLines(calculation))
+            written += (written.isEmpty() ? "" : "|") + QByteArray::fromStdString(line);
+        QCOMPARE(written, lines);
+    }
+
+    // What is refused, with what was wrong.
+    void refusals_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("switchName");
+        QTest::addColumn<QByteArray>("because");
+        QTest::newRow("30 Adar in a common year") << QByteArray("30 Adar 5783") << QByteArray()
+                                                  << QByteArray("day 30 is not in Adar 5783");
+        QTest::newRow("30 Adar II in a leap year") << QByteArray("30 Adar II 5784") << QByteArray()
+                                                     << QByteArray("day 30 is not in Adar II 5784");
+        QTest::newRow("Adar alone in a leap year") << QByteArray("14 Adar 5784") << QByteArray()
+                                                   << QByteArray("write Adar I or Adar II");
+        QTest::newRow("Adar II in a common year") << QByteArray("14 Adar II 5783") << QByteArray()
+                                                  << QByteArray("one month of Adar");
+        QTest::newRow("29 Feb 1700 New Style") << QByteArray("29 Feb 1700 N.S.") << QByteArray()
+                                               << QByteArray("day 29 is not in February 1700 of the Gregorian");
+        QTest::newRow("29 Feb 1700 plain") << QByteArray("29 Feb 1700") << QByteArray()
+                                           << QByteArray("is not in February 1700");
+        QTest::newRow("30 Feb Old Style") << QByteArray("30 Feb 1700 O.S.") << QByteArray()
+                                          << QByteArray("day 30 is not in February 1700 of the Julian");
+        QTest::newRow("Hebrew marked Old Style") << QByteArray("15 Nisan 5708 O.S.") << QByteArray()
+                                                 << QByteArray("Hebrew month, which the mark for the Julian");
+        QTest::newRow("French under a Hebrew escape") << QByteArray("@#DHEBREW@ 18 Brumaire 8") << QByteArray()
+                                                      << QByteArray("French Republican month, which the mark");
+        QTest::newRow("English month under a Hebrew escape") << QByteArray("@#DHEBREW@ 1 JAN 1700") << QByteArray()
+                                                             << QByteArray("names no Hebrew month");
+        QTest::newRow("two marks") << QByteArray("1 Jan 1700 O.S. (Julian)") << QByteArray()
+                                   << QByteArray("two calendar marks");
+        QTest::newRow("escape and mark") << QByteArray("@#DJULIAN@ 1 JAN 1700 N.S.") << QByteArray()
+                                         << QByteArray("two calendar marks");
+        QTest::newRow("dual year marked New Style") << QByteArray("11 Feb 1731/32 N.S.") << QByteArray()
+                                                    << QByteArray("dual year is Old Style");
+        QTest::newRow("a mark alone") << QByteArray("JULIAN ") << QByteArray() << QByteArray("is not understood");
+        QTest::newRow("31 Brumaire") << QByteArray("31 Brumaire an VIII") << QByteArray()
+                                     << QByteArray("day 31 is not in Brumaire");
+        QTest::newRow("sixth complementary day of a common year") << QByteArray("6 jour complémentaire an VIII")
+                                                                  << QByteArray() << QByteArray("(1 to 5)");
+        QTest::newRow("Roman year written wrong") << QByteArray("18 Brumaire an IIX") << QByteArray()
+                                                  << QByteArray("IIX is not a year");
+        QTest::newRow("British gap") << QByteArray("8 Sep 1752") << QByteArray("GB")
+                                     << QByteArray("8 September 1752 did not exist under the switch: the Julian "
+                                                   "calendar ran to 2 September 1752 and the Gregorian began on "
+                                                   "14 September 1752");
+        QTest::newRow("British gap, numeric") << QByteArray("9/3/1752") << QByteArray("GB")
+                                              << QByteArray("did not exist under the switch");
+        QTest::newRow("Swedish gap") << QByteArray("20 Feb 1753") << QByteArray("SE")
+                                     << QByteArray("ran to 17 February 1753 and the Gregorian began on 1 March 1753");
+        QTest::newRow("Russian gap") << QByteArray("1 Feb 1918") << QByteArray("RU")
+                                     << QByteArray("ran to 31 January 1918");
+        QTest::newRow("Quaker 13th month") << QByteArray("3rd day of 13th month 1720") << QByteArray()
+                                           << QByteArray("not one of the 1st to the 12th");
+        QTest::newRow("Quaker without a year") << QByteArray("3rd day of 11th month") << QByteArray()
+                                               << QByteArray("has no year");
+        QTest::newRow("a dual year before Christ") << QByteArray("1731/32 BC") << QByteArray()
+                                                   << QByteArray("never one before Christ");
+    }
+    void refusals()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, switchName);
+        QFETCH(QByteArray, because);
+        const DateReading reading = readDate(view(text), optionsOf(switchName, false));
+        QVERIFY(!reading.ok);
+        QVERIFY2(reading.problem.find(view(because)) != std::string::npos, reading.problem.c_str());
+    }
+
+    // Every entry of the switch table is one day after the other, and the
+    // names --switch takes read as documented.
+    void switchTable()
+    {
+        size_t count = 0;
+        const CalendarSwitchEntry* entries = calendarSwitchEntries(count);
+        QVERIFY(count >= 14);
+        for (size_t i = 0; i < count; ++i) {
+            const CalendarSwitchEntry& entry = entries[i];
+            const long long first = dayNumberIn(
+                {CalendarSystem::Gregorian, entry.firstGregorian[0], entry.firstGregorian[1], entry.firstGregorian[2]});
+            const long long last = dayNumberIn(
+                {CalendarSystem::Julian, entry.lastJulian[0], entry.lastJulian[1], entry.lastJulian[2]});
+            QVERIFY2(first == last + 1, entry.codes.data());
+            const std::string code(entry.codes.substr(0, entry.codes.find(' ')));
+            QCOMPARE(readCalendarSwitch(code).firstGregorianDay, std::optional<long long>(first));
+        }
+    }
+    void switchNames_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("firstGregorian");
+        QTest::addColumn<QByteArray>("because");
+        QTest::newRow("GB") << QByteArray("GB") << QByteArray("1752-09-14") << QByteArray();
+        QTest::newRow("us, lower case") << QByteArray("us") << QByteArray("1752-09-14") << QByteArray();
+        QTest::newRow("1582") << QByteArray("1582") << QByteArray("1582-10-15") << QByteArray();
+        QTest::newRow("FR") << QByteArray("FR") << QByteArray("1582-12-20") << QByteArray();
+        QTest::newRow("DE") << QByteArray("DE") << QByteArray("1700-03-01") << QByteArray();
+        QTest::newRow("SE") << QByteArray("SE") << QByteArray("1753-03-01") << QByteArray();
+        QTest::newRow("RU") << QByteArray("RU") << QByteArray("1918-02-14") << QByteArray();
+        QTest::newRow("GR") << QByteArray("GR") << QByteArray("1923-03-01") << QByteArray();
+        QTest::newRow("a day of its own") << QByteArray("1610-09-02") << QByteArray("1610-09-02") << QByteArray();
+        QTest::newRow("not a date") << QByteArray("1752-02-30") << QByteArray() << QByteArray("neither a country");
+        QTest::newRow("no country") << QByteArray("XX") << QByteArray() << QByteArray("neither a country");
+        QTest::newRow("no day left out") << QByteArray("0250-03-01") << QByteArray()
+                                         << QByteArray("leaves no day out");
+    }
+    void switchNames()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, firstGregorian);
+        QFETCH(QByteArray, because);
+        const CalendarSwitchReading reading = readCalendarSwitch(view(name));
+        if (firstGregorian.isEmpty()) {
+            QVERIFY(!reading.firstGregorianDay);
+            QVERIFY2(reading.problem.find(view(because)) != std::string::npos, reading.problem.c_str());
+            return;
+        }
+        QVERIFY2(reading.firstGregorianDay, reading.problem.c_str());
+        QCOMPARE(isoOf(*reading.firstGregorianDay), firstGregorian);
+    }
+
+    // The same day in every calendar.
+    void convert_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("to");
+        QTest::addColumn<QByteArray>("lines");
+        QTest::newRow("Washington, Julian with its dual year") << QByteArray("22 Feb 1732") << QByteArray("julian")
+                                                               << QByteArray("julian: 11 Feb 1731/32");
+        QTest::newRow("no dual year after 24 March") << QByteArray("5 Apr 1732") << QByteArray("julian")
+                                                     << QByteArray("julian: 25 Mar 1732");
+        QTest::newRow("no dual year from 1752") << QByteArray("12 Jan 1752") << QByteArray("julian")
+                                                << QByteArray("julian: 1 Jan 1752");
+        QTest::newRow("the century turns") << QByteArray("10 Jan 1700") << QByteArray("julian")
+                                           << QByteArray("julian: 31 Dec 1699");
+        QTest::newRow("dual year across centuries") << QByteArray("11 Jan 1700") << QByteArray("julian")
+                                                    << QByteArray("julian: 1 Jan 1699/1700");
+        QTest::newRow("Hebrew from Gregorian") << QByteArray("1948-05-14") << QByteArray("hebrew")
+                                               << QByteArray("hebrew: 5 Iyar 5708");
+        QTest::newRow("leap year's Adar") << QByteArray("14 Adar II 5784") << QByteArray("gregorian")
+                                          << QByteArray("gregorian: 24 Mar 2024");
+        QTest::newRow("French Republican") << QByteArray("1799-11-09") << QByteArray("french")
+                                           << QByteArray("french: 18 Brumaire an VIII");
+        QTest::newRow("weekday") << QByteArray("11 Feb 1731/32") << QByteArray("weekday")
+                                 << QByteArray("weekday: Friday");
+        QTest::newRow("every calendar but the Republic's out of its use")
+            << QByteArray("1948-05-14") << QByteArray()
+            << QByteArray("gregorian: 14 May 1948|julian: 1 May 1948|hebrew: 5 Iyar 5708|weekday: Friday");
+        QTest::newRow("Julian from Gregorian") << QByteArray("18 Brumaire an VIII") << QByteArray("julian")
+                                               << QByteArray("julian: 29 Oct 1799");
+        QTest::newRow("a month at both ends") << QByteArray("May 1850") << QByteArray("gregorian")
+                                              << QByteArray("gregorian: 1 May 1850 to 31 May 1850");
+        QTest::newRow("a month at both ends, weekday") << QByteArray("May 1850") << QByteArray("weekday")
+                                                       << QByteArray("weekday: Wednesday to Friday");
+        QTest::newRow("complementary day") << QByteArray("1796-09-21") << QByteArray("french")
+                                           << QByteArray("french: 5 jour complémentaire an IV");
+    }
+    void convert()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, to);
+        QFETCH(QByteArray, lines);
+        const ConvertAnswer answer = convertDate(view(text), {}, view(to));
+        QVERIFY2(answer.status == ExitSuccess, answer.problem.c_str());
+        QByteArray written;
+        for (const std::string& line : answer.lines)
+            written += (written.isEmpty() ? "" : "|") + QByteArray::fromStdString(line);
+        QCOMPARE(written, lines);
+    }
+
+    // Which calendars a full conversion names: the French Republican one
+    // only while it was in use, 22 Sep 1792 to 31 Dec 1805.
+    void convertCalendars_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("names");
+        QTest::newRow("the day before the Republic") << QByteArray("21 Sep 1792")
+                                                     << QByteArray("gregorian julian hebrew weekday");
+        QTest::newRow("its first day") << QByteArray("22 Sep 1792") << QByteArray("gregorian julian hebrew french weekday");
+        QTest::newRow("its last day") << QByteArray("31 Dec 1805") << QByteArray("gregorian julian hebrew french weekday");
+        QTest::newRow("the day after") << QByteArray("1 Jan 1806") << QByteArray("gregorian julian hebrew weekday");
+        QTest::newRow("before the Hebrew epoch") << QByteArray("15 Mar 3800 BC")
+                                                 << QByteArray("gregorian julian weekday");
+    }
+    void convertCalendars()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, names);
+        const ConvertAnswer answer = convertDate(view(text), {});
+        QVERIFY2(answer.status == ExitSuccess, answer.problem.c_str());
+        QByteArray written;
+        for (const std::string& line : answer.lines)
+            written += (written.isEmpty() ? "" : " ") + QByteArray::fromStdString(line.substr(0, line.find(':')));
+        QCOMPARE(written, names);
+    }
+
+    // GEDCOM dates with a dual year are Julian unless an escape says not.
+    void gedcomDualYears_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("earliest");
+        QTest::addColumn<bool>("julian");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("no escape") << QByteArray("11 FEB 1731/32") << QByteArray("1732-02-22") << true << false;
+        QTest::newRow("Julian escape") << QByteArray("@#DJULIAN@ 11 FEB 1731/32") << QByteArray("1732-02-22") << true
+                                       << false;
+        QTest::newRow("7.0 keyword") << QByteArray("JULIAN 11 FEB 1731/32") << QByteArray("1732-02-22") << true
+                                     << false;
+        QTest::newRow("Gregorian escape: as written, warned")
+            << QByteArray("@#DGREGORIAN@ 11 FEB 1731/32") << QByteArray("1732-02-11") << false << true;
+        QTest::newRow("hyphen") << QByteArray("14 FEB 1702-1703") << QByteArray("1703-02-25") << true << false;
+        QTest::newRow("year alone") << QByteArray("1611/2") << QByteArray("1612-01-11") << true << false;
+        QTest::newRow("lent year") << QByteArray("BET JAN AND FEB 1731/32") << QByteArray("1732-01-12") << true
+                                   << false;
+        QTest::newRow("plain date stays Gregorian") << QByteArray("11 FEB 1732") << QByteArray("1732-02-11") << false
+                                                    << false;
+    }
+    void gedcomDualYears()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, earliest);
+        QFETCH(bool, julian);
+        QFETCH(bool, warned);
+        const GedcomDate date = readGedcomDate(view(text));
+        QVERIFY2(date.ok, date.problem.c_str());
+        QCOMPARE(isoOf(*date.earliest), earliest);
+        QCOMPARE(date.calendar == GedcomDate::Calendar::Julian, julian);
+        QCOMPARE(!date.warning.empty(), warned);
+    }
+    // Plain GEDCOM dates under a switch: Julian before it, the gap refused;
+    // escapes and dual years decide for themselves.
+    void gedcomSwitch_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("earliest");
+        QTest::addColumn<QByteArray>("latest");
+        QTest::addColumn<bool>("julian");
+        QTest::addColumn<QByteArray>("because");
+        QTest::newRow("before the switch") << QByteArray("2 SEP 1752") << QByteArray("1752-09-13")
+                                           << QByteArray("1752-09-13") << true << QByteArray();
+        QTest::newRow("from the switch") << QByteArray("14 SEP 1752") << QByteArray("1752-09-14")
+                                         << QByteArray("1752-09-14") << false << QByteArray();
+        QTest::newRow("the gap") << QByteArray("8 SEP 1752") << QByteArray() << QByteArray() << false
+                                 << QByteArray("did not exist under the switch");
+        QTest::newRow("the month across it") << QByteArray("SEP 1752") << QByteArray("1752-09-12")
+                                             << QByteArray("1752-09-30") << false << QByteArray();
+        QTest::newRow("a Julian leap day") << QByteArray("29 FEB 1700") << QByteArray("1700-03-11")
+                                           << QByteArray("1700-03-11") << true << QByteArray();
+        QTest::newRow("the escape decides") << QByteArray("@#DGREGORIAN@ 1 JAN 1700") << QByteArray("1700-01-01")
+                                            << QByteArray("1700-01-01") << false << QByteArray();
+        QTest::newRow("free text under the switch") << QByteArray("Jan 1, 1700") << QByteArray("1700-01-11")
+                                                    << QByteArray("1700-01-11") << true << QByteArray();
+    }
+    void gedcomSwitch()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, earliest);
+        QFETCH(QByteArray, latest);
+        QFETCH(bool, julian);
+        QFETCH(QByteArray, because);
+        const GedcomDate date = readGedcomDate(view(text), optionsOf("GB", false).calendar);
+        if (!because.isEmpty()) {
+            QVERIFY(!date.ok);
+            QVERIFY2(date.problem.find(view(because)) != std::string::npos, date.problem.c_str());
+            return;
+        }
+        QVERIFY2(date.ok, date.problem.c_str());
+        QCOMPARE(isoOf(*date.earliest), earliest);
+        QCOMPARE(isoOf(*date.latest), latest);
+        QCOMPARE(date.calendar == GedcomDate::Calendar::Julian, julian);
+    }
+
+    void gedcomRows_data()
+    {
+        QTest::addColumn<QByteArray>("birth");
+        QTest::addColumn<QByteArray>("death");
+        QTest::addColumn<QByteArray>("age");
+        QTest::addColumn<QByteArray>("warning");
+        QTest::newRow("Washington") << QByteArray("11 FEB 1731/32") << QByteArray("14 DEC 1799")
+                                    << QByteArray("67 Year(s), 9 month(s), 22 day(s) (Julian date converted to the "
+                                                  "Gregorian calendar)")
+                                    << QByteArray();
+        QTest::newRow("Franklin") << QByteArray("6 JAN 1705/06") << QByteArray("17 APR 1790")
+                                  << QByteArray("84 Year(s), 3 month(s), 0 day(s) (Julian date converted to the "
+                                                "Gregorian calendar)")
+                                  << QByteArray();
+        QTest::newRow("Gregorian escape") << QByteArray("@#DGREGORIAN@ 11 FEB 1731/32") << QByteArray("14 DEC 1799")
+                                          << QByteArray("67 Year(s), 10 month(s), 3 day(s)")
+                                          << QByteArray("birth: a dual year is Old Style");
+    }
+    void gedcomRows()
+    {
+        QFETCH(QByteArray, birth);
+        QFETCH(QByteArray, death);
+        QFETCH(QByteArray, age);
+        QFETCH(QByteArray, warning);
+        const GedcomRow row = calculateGedcomRow(view(birth), view(death), std::nullopt);
+        QCOMPARE(QByteArray::fromStdString(row.ageAtDeath), age);
+        QVERIFY(row.error.empty());
+        QVERIFY2(QByteArray::fromStdString(row.warning).startsWith(warning), row.warning.c_str());
+        QCOMPARE(row.warning.empty(), warning.isEmpty());
+    }
+
+    // The installed program: the answer line first, exactly as before, then
+    // one line per converted date; bad input refused with status 2.
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QByteArray>("err");
+        QTest::newRow("span Washington") << QStringList{"span", "11 Feb 1731/32", "14 Dec 1799"} << 0
+                                         << QByteArray("67 Year(s), 9 month(s), 22 day(s)\n"
+                                                       "begin: 11 Feb 1731/32 (Julian) = 22 Feb 1732 (Gregorian)\n")
+                                         << QByteArray();
+        QTest::newRow("span plain dates unchanged") << QStringList{"span", "5/10/1950", "3/1/1990"} << 0
+                                                    << QByteArray("39 Year(s), 9 month(s), 19 day(s)\n") << QByteArray();
+        QTest::newRow("days across the gap") << QStringList{"days", "2 Sep 1752", "14 Sep 1752", "--switch", "GB"}
+                                             << 0
+                                             << QByteArray("1\nbegin: 2 Sep 1752 (Julian) = 13 Sep 1752 (Gregorian)\n")
+                                             << QByteArray();
+        QTest::newRow("the gap refused") << QStringList{"span", "8 Sep 1752", "1/1/1800", "--switch", "GB"} << 2
+                                         << QByteArray() << QByteArray("did not exist under the switch");
+        QTest::newRow("a switch that is not one") << QStringList{"span", "1/1/1700", "1/1/1800", "--switch", "1752"}
+                                                  << 2 << QByteArray() << QByteArray("neither a country");
+        QTest::newRow("a year start that is not one")
+            << QStringList{"span", "1/1/1700", "1/1/1800", "--year-start", "03-24"} << 2 << QByteArray()
+            << QByteArray("not a year start");
+        QTest::newRow("convert --to") << QStringList{"convert", "11 Feb 1731/32", "--to", "gregorian"} << 0
+                                      << QByteArray("gregorian: 22 Feb 1732\n") << QByteArray();
+        QTest::newRow("convert French out of use") << QStringList{"convert", "1/1/1900", "--to", "french"} << 1
+                                                   << QByteArray() << QByteArray("in use from 22 Sep 1792");
+        QTest::newRow("convert a bad day") << QStringList{"convert", "30 Adar 5783"} << 2 << QByteArray()
+                                           << QByteArray("day 30 is not in Adar 5783");
+        QTest::newRow("convert an open date") << QStringList{"convert", "before 1850"} << 2 << QByteArray()
+                                              << QByteArray("open on one side");
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QByteArray, out);
+        QFETCH(QByteArray, err);
+        const CliRun run = runCli(arguments);
+        QCOMPARE(run.status, status);
+        QCOMPARE(run.out, out);
+        QVERIFY2(run.err.contains(err), run.err.constData());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCalendars)
+#include "tst_calendars.moc"
