@@ -6,6 +6,7 @@
 #include "age.h"
 #include "calendardate.h"
 #include "datereader.h"
+#include "languages/calendarwords.h"
 #include "languages/languages.h"
 #include "languages/letters.h"
 #include "languages/romannumerals.h"
@@ -257,6 +258,28 @@ private slots:
         QCOMPARE(QString::fromStdString(join(lexicon.unitClashes())), QString());
         QCOMPARE(QString::fromStdString(join(lexicon.unresolvedNumberClashes())), QString());
     }
+    // No month name of a language is a month of the Hebrew or French
+    // Republican calendar, whose names live beside the languages' tables.
+    void languagesAgreeWithCalendars()
+    {
+        for (const languages::LanguageTable* table : languages::allTables()) {
+            for (std::string_view spellings : table->months) {
+                while (!spellings.empty()) {
+                    const std::string spelling(spellings.substr(0, spellings.find('|')));
+                    std::string upper = languages::withoutDiacritics(languages::lookupKey(spelling));
+                    for (char& c : upper)
+                        c = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+                    const std::string where = std::string(table->name) + ": " + spelling;
+                    QVERIFY2(hebrewMonthOfWords(upper) == 0, where.c_str());
+                    QVERIFY2(frenchMonthOfWords(upper) == 0, where.c_str());
+                    spellings.remove_prefix(std::min(spellings.size(), spelling.size() + 1));
+                }
+            }
+        }
+        // And the check can fail: a Republican month is one of theirs.
+        QVERIFY(frenchMonthOfWords("BRUMAIRE") != 0);
+    }
+
     // The clash test finds a clash where a table brings one.
     void clashesFound()
     {
