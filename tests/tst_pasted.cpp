@@ -8,6 +8,7 @@
 #include "datereader.h"
 #include "quotedtext.h"
 
+#include <QProcess>
 #include <QTest>
 
 #include <string>
@@ -138,6 +139,25 @@ private slots:
         const std::string cut = quotedExcerpt(std::string(39, 'x') + "\u00E4" + std::string(10, 'y'));
         QVERIFY2(isValidUtf8(cut), cut.c_str());
         QCOMPARE(QByteArray::fromStdString(cut), QByteArray("\"" + QByteArray(39, 'x') + "...\""));
+    }
+
+    // Through the installed program's batch: the languages and pasted text
+    // read, the error column valid UTF-8 and naming what does not show.
+    void batchErrorColumn()
+    {
+        QProcess cli;
+        cli.start(SPANWRIGHT_CLI_PATH, {"batch", "-", "--begin", "b", "--end", "e"});
+        QVERIFY(cli.waitForStarted());
+        cli.write("b,e\n12. M\u00E4rz 1850,die vij Junii MDCCCC\n1750\u20131755,1900\n5/17/1990\u200B,2000\n");
+        cli.closeWriteChannel();
+        QVERIFY(cli.waitForFinished());
+        const QByteArray out = cli.readAllStandardOutput();
+        const QList<QByteArray> rows = out.split('\n');
+        QVERIFY2(rows.size() >= 4, out.constData());
+        QVERIFY2(rows[1].startsWith("12. M\u00E4rz 1850,die vij Junii MDCCCC,50,2,26,"), rows[1].constData());
+        QVERIFY2(rows[2].endsWith(","), rows[2].constData());
+        QVERIFY2(rows[3].contains("U+200B ZERO WIDTH SPACE"), rows[3].constData());
+        QVERIFY(isValidUtf8(out.toStdString()));
     }
 
     // A decade whose first year ends in 00 may be a century: refused.

@@ -10,7 +10,7 @@ struct TypedCharacter
 {
     char32_t first;
     char32_t last;
-    char typed; // 0: the first of a run typed as its offset from base
+    char typed; // what every character from first to last is typed as
 };
 
 constexpr char32_t FullWidthExclamation = 0xFF01; // full-width forms of ASCII '!' to '~'
