@@ -17,6 +17,20 @@ struct CalendarMarks
     std::string problem;  // two marks: why the text is no date
 };
 
-// Takes the marks off text, which is left trimmed. Cheap for a text
-// without one: the first and last characters decide.
+// Takes the marks off text, which is left trimmed.
 CalendarMarks takeCalendarMarks(std::string_view& text);
+
+// False for a text that cannot hold a mark, by its first and last
+// characters (most dates: a digit or a month at the front, digits at the
+// end), so that they are not looked for.
+constexpr bool mayHoldCalendarMarks(std::string_view text)
+{
+    if (text.empty())
+        return false;
+    const char first = text.front();
+    const char last = text.back();
+    const bool leading = first == '@' || first == 'G' || first == 'J' || first == 'H' || first == 'F' || first == 'g'
+        || first == 'j' || first == 'h' || first == 'f';
+    const bool trailing = last == ')' || last == '.' || (last >= 'a' && last <= 'z') || (last >= 'A' && last <= 'Z');
+    return leading || trailing;
+}

@@ -97,7 +97,7 @@ Days dayDays(long long year, long long month, long long day)
     days.ok = true;
     days.earliest = dayNumberOf({year, int(month), int(day)});
     days.latest = days.earliest;
-    days.written = {year, int(month), int(day), 0};
+    days.written = {int(year), int(month), int(day), 0};
     return days;
 }
 

@@ -80,7 +80,7 @@ Days bareYear(std::string_view digits, const CalendarContext& context)
         return refusal(std::string(digits) + " is too long a number");
     if (digits.size() < BareYearDigits && !context.beforeChrist)
         return refusal(std::string(digits) + " alone is no date (a year alone has three digits or more)");
-    return writtenDays({numberValue(digits), 0, 0, 0}, context);
+    return writtenDays({int(numberValue(digits)), 0, 0, 0}, context);
 }
 
 // An era before Christ after the year ("44 BC", "15 Mar 44 B.C.", "BCE"),
@@ -109,18 +109,21 @@ Days pointDateAsWritten(std::string_view text, DateOrder order, const CalendarCo
 // other calendars' forms, where the text is one.
 Days pointDate(std::string_view text, DateOrder order, const CalendarContext& given)
 {
-    CalendarContext context = given;
-    if (!text.empty() && (isLetter(text.back()) || text.back() == '.') && takeEraBeforeChrist(text))
-        context.beforeChrist = true;
-    if (context.mark == CalendarSystem::Hebrew || context.mark == CalendarSystem::FrenchRepublican)
-        return *otherCalendarDate(text, context);
-    Days days = pointDateAsWritten(text, order, context);
-    if (days.ok)
-        return days;
-    if (std::optional<Days> other = otherCalendarDate(text, context))
-        return *other;
-    if (std::optional<Days> quaker = quakerDate(text, context))
-        return *quaker;
+    if (!text.empty() && (isLetter(text.back()) || text.back() == '.') && takeEraBeforeChrist(text)) {
+        CalendarContext beforeChrist = given;
+        beforeChrist.beforeChrist = true;
+        return pointDate(text, order, beforeChrist);
+    }
+    const CalendarContext& context = given;
+    // One Days returned on every path, so that it is built in place.
+    const bool otherCalendar = context.mark == CalendarSystem::Hebrew || context.mark == CalendarSystem::FrenchRepublican;
+    Days days = otherCalendar ? Days() : pointDateAsWritten(text, order, context);
+    if (!days.ok) {
+        if (std::optional<Days> other = otherCalendarDate(text, context))
+            days = std::move(*other);
+        else if (std::optional<Days> quaker = quakerDate(text, context))
+            days = std::move(*quaker);
+    }
     return days;
 }
 
@@ -141,7 +144,7 @@ Days pointDateAsWritten(std::string_view text, DateOrder order, const CalendarCo
         if (!later)
             return refusal(std::string(text) + " is not a dual year (the second part names the year after "
                            + std::string(text.substr(0, slash)) + ")");
-        return writtenDays({*later, 0, 0, first}, context);
+        return writtenDays({int(*later), 0, 0, int(first)}, context);
     }
     size_t digits = 0;
     while (digits < text.size() && isDigit(text[digits]))
@@ -277,12 +280,14 @@ Days qualifiedDays(std::string_view text, DateOrder order, const CalendarChoice&
     // @#DJULIAN@ 1700, not @#DJULIAN@ ABT 1700.
     CalendarContext context;
     context.choice = choice;
-    const CalendarMarks marks = takeCalendarMarks(text);
-    if (!marks.problem.empty())
-        return refusal(marks.problem);
-    context.mark = marks.system;
-    if (marks.system && text.empty())
-        return refusal("a date is missing beside the calendar mark " + marks.written);
+    if (mayHoldCalendarMarks(text)) {
+        const CalendarMarks marks = takeCalendarMarks(text);
+        if (!marks.problem.empty())
+            return refusal(marks.problem);
+        context.mark = marks.system;
+        if (marks.system && text.empty())
+            return refusal("a date is missing beside the calendar mark " + marks.written);
+    }
     return qualifier == Qualifier::Between ? betweenDates(text, order, context) : dateOrYears(text, order, context);
 }
 

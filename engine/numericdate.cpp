@@ -134,7 +134,7 @@ Days fieldsInOrder(const Pieces& pieces, DateOrder order, std::string_view date,
         return refusal(std::to_string(monthValue) + " is not a month (1 to 12)");
     if (dayValue < 1 || dayValue > LongestMonth)
         return refusal(std::to_string(dayValue) + " is not a day (1 to 31)");
-    return writtenDays({yearValue, int(monthValue), int(dayValue), dualFirstYear}, context);
+    return writtenDays({int(yearValue), int(monthValue), int(dayValue), int(dualFirstYear)}, context);
 }
 
 } // namespace
@@ -248,7 +248,7 @@ bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumb
         return false;
     dayNumber = dayNumberOf({year, int(month), int(day)});
     if (written)
-        *written = {year, int(month), int(day), 0};
+        *written = {int(year), int(month), int(day), 0};
     return true;
 }
 

@@ -249,7 +249,7 @@ std::optional<Days> otherCalendarDate(std::string_view text, const CalendarConte
     }
     if (dayRead && day < 1)
         return refusal("0 is not a day");
-    const WrittenDate written{year, monthNumber, dayRead ? int(day) : 0, 0};
+    const WrittenDate written{int(year), monthNumber, dayRead ? int(day) : 0, 0};
     return daysInCalendar(written, month.system, marked ? CalendarSource::Marked : CalendarSource::Named);
 }
 

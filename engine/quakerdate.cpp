@@ -127,7 +127,7 @@ std::optional<Days> quakerDate(std::string_view text, const CalendarContext& con
     if (year < FirstCalendarYear || year > LastWrittenYear)
         return yearDays(year);
 
-    WrittenDate written{year, int(numbered), int(day), 0};
+    WrittenDate written{int(year), int(numbered), int(day), 0};
     if (year < FirstJanuaryYear) {
         // The 1st month is March, the 11th and 12th January and February of
         // the next year as counted from 1 January, as are 1 to 24 March.

@@ -106,28 +106,37 @@ size_t digitCount(long long value)
     return count;
 }
 
-// The year a number gives, in earliest (with a dual year's earlier year in
-// latest), or why it gives none.
-Days yearOf(const Number& year, bool afterDayAndMonth)
+// A year as written: the year, and a dual year's earlier year (0 for none).
+struct YearValue
 {
-    if (year.ordinal)
-        return refusal(std::string(year.written) + " is a year, not an ordinal day");
-    long long value = year.value;
-    Days result;
-    if (year.tailSeparator != 0) {
-        const auto later = dualYear(value, year.tail);
-        const std::string written = std::string(year.written) + year.tailSeparator + std::string(year.tail);
-        if (!later)
-            return refusal(written + " is not a dual year (the second part names the year after "
-                           + std::string(year.written) + ")");
-        if (year.tailSeparator == '-' && !afterDayAndMonth)
-            return refusal(written + " is a dual year only after a day and a month (1728/9 is one anywhere)");
-        result.latest = value;
-        value = *later;
+    long long year = 0;
+    long long dualFirstYear = 0;
+};
+
+// The year a number gives, or false with why it gives none.
+bool yearOf(const Number& year, bool afterDayAndMonth, YearValue& result, std::string& reason)
+{
+    if (year.ordinal) {
+        reason = std::string(year.written) + " is a year, not an ordinal day";
+        return false;
     }
-    result.ok = true;
-    result.earliest = value;
-    return result;
+    result.year = year.value;
+    if (year.tailSeparator != 0) {
+        const auto later = dualYear(result.year, year.tail);
+        const std::string written = std::string(year.written) + year.tailSeparator + std::string(year.tail);
+        if (!later) {
+            reason = written + " is not a dual year (the second part names the year after " + std::string(year.written)
+                + ")";
+            return false;
+        }
+        if (year.tailSeparator == '-' && !afterDayAndMonth) {
+            reason = written + " is a dual year only after a day and a month (1728/9 is one anywhere)";
+            return false;
+        }
+        result.dualFirstYear = result.year;
+        result.year = *later;
+    }
+    return true;
 }
 
 std::string quoted(std::string_view text) { return languages::quotedForMessage(text); }
@@ -470,22 +479,24 @@ Days wordedDate(std::string_view text, const CalendarContext& context)
         yearMarked = yearMarked || filler->yearMark;
     }
     if (day && day->tailSeparator != 0)
-        return refusal(std::string(day->written) + day->tailSeparator + std::string(day->tail) + " is not a day");
-    const Days yearValue = yearOf(*year, day != nullptr);
-    if (!yearValue.ok)
-        return yearValue;
-    if (context.plain() && yearValue.latest == 0) {
+        return refusal(std::string(day->written) + day->tailSeparator + std::string(day->tail)
+                       + " is not a day");
+    YearValue yearValue;
+    std::string reason;
+    if (!yearOf(*year, day != nullptr, yearValue, reason))
+        return refusal(std::move(reason));
+    if (context.plain() && yearValue.dualFirstYear == 0) {
         if (layout == Layout::Year)
-            return yearDays(yearValue.earliest);
+            return yearDays(yearValue.year);
         if (!day)
-            return monthDays(yearValue.earliest, month);
-        return dayDays(yearValue.earliest, month, day->value);
+            return monthDays(yearValue.year, month);
+        return dayDays(yearValue.year, month, day->value);
     }
     constexpr long long LongestMonth = 31;
     const long long dayValue = day ? day->value : 0;
     if (day && (dayValue < 1 || dayValue > LongestMonth))
         return refusal(std::to_string(dayValue) + " is not a day (1 to 31)");
-    return writtenDays({yearValue.earliest, layout == Layout::Year ? 0 : month, int(dayValue), yearValue.latest},
+    return writtenDays({int(yearValue.year), layout == Layout::Year ? 0 : month, int(dayValue), int(yearValue.dualFirstYear)},
                        context);
 }
 

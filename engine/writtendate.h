@@ -9,11 +9,13 @@ struct WrittenDate
 {
     // The year as counted from 1 January (the later year of a dual year),
     // astronomically for years before AD 1 (1 BC is 0, 44 BC is -43).
-    long long year = 0;
+    // (Whole ints: the reader's years lie within 9999 BC to AD 9999, and a
+    // small value keeps the reading of every row cheap.)
+    int year = 0;
     int month = 0; // 1-based in its calendar; 0 for a year alone
     int day = 0;   // 0 for a month or a year alone
     // The earlier year of a dual year (1728 of 1728/9), 0 for none.
-    long long dualFirstYear = 0;
+    int dualFirstYear = 0;
 
     bool hasDualYear() const { return dualFirstYear != 0; }
 };
