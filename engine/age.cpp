@@ -3,6 +3,9 @@
 #include "agetokens.h"
 #include "agewords.h"
 #include "asciitext.h"
+#include "languages/languages.h"
+#include "languages/letters.h"
+#include "languages/pastedtext.h"
 #include "quotedtext.h"
 
 #include <algorithm>
@@ -16,6 +19,26 @@ constexpr std::string_view AcceptedAgeForms =
     "accepted forms: 79 years 9 months 29 days, 79y 9m 29d, aged 79, about 40 years, three weeks, "
     "in the 33rd year of his age, 9/29/79 (months/days/years)";
 
+// The forms and the languages read.
+const std::string& acceptedAgeForms()
+{
+    static const std::string forms = [] {
+        constexpr size_t LanguagesExemplified = 4; // English and three more: the rest are named
+        std::string names;
+        std::string examples;
+        const auto& tables = languages::allTables();
+        for (size_t i = 0; i < tables.size(); ++i) {
+            if (i > 0)
+                names += i + 1 == tables.size() ? " and " : ", ";
+            names += tables[i]->name;
+            if (i > 0 && i < LanguagesExemplified)
+                examples += std::string(i > 1 ? ", " : "") + std::string(tables[i]->ageExample);
+        }
+        return std::string(AcceptedAgeForms) + "; ages in " + names + " (" + examples + ")";
+    }();
+    return forms;
+}
+
 constexpr size_t UnitCount = 4; // indexed by AgeUnit
 using StatedParts = std::array<std::optional<long long>, UnitCount>;
 
@@ -27,33 +50,24 @@ constexpr std::string_view unitName(AgeUnit unit)
 
 bool isSpace(char c) { return isBlank(c) || isLineEnd(c); }
 
-// The text in lower case, each no-break space (U+00A0) a plain blank, as
-// word processors put one between a number and its unit; the letter Æ/æ
-// spelt "ae" ("Æt." for aetatis) and the typographic apostrophe U+2019 a
-// plain one.
+// The text as typed (a no-break space a blank, a curly apostrophe a plain
+// one, full-width digits digits), in lower case, with the letter Æ/æ spelt
+// "ae" ("Æt." for aetatis).
 std::string lowered(std::string_view text)
 {
-    struct Replacement
-    {
-        std::string_view from;
-        std::string_view to;
-    };
-    constexpr std::array<Replacement, 4> Replacements = {{
-        {"\xC2\xA0", " "}, {"\xC3\x86", "ae"}, {"\xC3\xA6", "ae"}, {"\xE2\x80\x99", "'"}}};
+    const std::string lower = languages::lowerCased(languages::mayBePasted(text) ? languages::typedForm(text)
+                                                                                 : std::string(text));
+    constexpr std::string_view SmallAe = "\xC3\xA6";
+    if (lower.find(SmallAe) == std::string::npos)
+        return lower;
     std::string result;
-    result.reserve(text.size());
-    for (size_t i = 0; i < text.size();) {
-        bool replaced = false;
-        for (const Replacement& replacement : Replacements) {
-            if (text.substr(i, replacement.from.size()) == replacement.from) {
-                result += replacement.to;
-                i += replacement.from.size();
-                replaced = true;
-                break;
-            }
+    for (size_t i = 0; i < lower.size(); ++i) {
+        if (lower.compare(i, SmallAe.size(), SmallAe) == 0) {
+            result += "ae";
+            ++i;
+        } else {
+            result.push_back(lower[i]);
         }
-        if (!replaced)
-            result.push_back(lowerAscii(text[i++]));
     }
     return result;
 }
@@ -136,17 +150,23 @@ public:
     // "" when the tokens are an age, which is then in reading; else why not.
     std::string parse(AgeReading& reading)
     {
-        skipPrefix();
-        reading.about = acceptAbout();
         std::string problem;
-        if (acceptWord("in"))
-            problem = readYearOfAge(reading);
-        else
-            problem = readParts(reading);
+        if (acceptOnePhraseOf(languages::lexicon().yearOfAgePhrases())) {
+            problem = readLatinYearOfAge(reading);
+        } else {
+            skipPrefix();
+            reading.about = acceptAbout();
+            if (acceptWord("in"))
+                problem = readYearOfAge(reading);
+            else
+                problem = readParts(reading);
+        }
+        if (!problem_.empty())
+            return problem_;
         if (!problem.empty())
             return problem;
-        if (!acceptPhrase({"of", "age"}))
-            acceptWord("old");
+        if (!acceptPhrase({"of", "age"}) && !acceptWord("old"))
+            acceptOnePhraseOf(languages::lexicon().agePhrasesAfter());
         accept(AgeTokenKind::Stop);
         if (pos_ < tokens_.size())
             return "not understood at " + quotedExcerpt(tokens_[pos_].text);
@@ -196,6 +216,26 @@ private:
         return true;
     }
 
+    // One of the phrases (longest first), each word perhaps with a stop.
+    bool acceptOnePhraseOf(const std::vector<std::vector<std::string>>& phrases)
+    {
+        for (const auto& phrase : phrases) {
+            const size_t start = pos_;
+            bool all = true;
+            for (const std::string& word : phrase) {
+                if (!acceptWord(word)) {
+                    all = false;
+                    break;
+                }
+                accept(AgeTokenKind::Stop);
+            }
+            if (all)
+                return true;
+            pos_ = start;
+        }
+        return false;
+    }
+
     void skipPrefix()
     {
         // Longer phrases first: "aetatis" before "aetat", "aged" before "age".
@@ -208,6 +248,9 @@ private:
                 return;
             }
         }
+        // The other languages' phrases: "âgé de", "im Alter von", "oud".
+        if (acceptOnePhraseOf(languages::lexicon().agePhrasesBefore()))
+            accept(AgeTokenKind::Colon);
     }
 
     bool acceptAbout()
@@ -293,7 +336,74 @@ private:
             ++pos_;
             return token->value;
         }
-        return readNumberWords();
+        if (const auto english = readNumberWords())
+            return english;
+        return readLanguageNumber();
+    }
+
+    // The longest number word of any language at pos_ ("quatre-vingt-dix",
+    // "czterdzieści pięć", "fünfundvierzig"), and where it ends; none when
+    // there is none.
+    const languages::Readings<int>* languageNumberAt(size_t& end) const
+    {
+        const languages::Lexicon& lexicon = languages::lexicon();
+        const languages::Readings<int>* found = nullptr;
+        std::string key;
+        size_t words = 0;
+        for (size_t at = pos_; at < tokens_.size() && words < lexicon.longestNumberWords(); ++at) {
+            const AgeToken& token = tokens_[at];
+            if (token.kind == AgeTokenKind::Hyphen && words > 0)
+                continue;
+            if (token.kind != AgeTokenKind::Word)
+                break;
+            if (!key.empty())
+                key.push_back(' ');
+            key += token.word;
+            ++words;
+            if (const auto* readings = lexicon.number(key)) {
+                found = readings;
+                end = at + 1;
+            }
+        }
+        return found;
+    }
+
+    // A number word, read in the language of the unit after it where two
+    // languages read it differently ("tres años" is 3, "tres år" 60).
+    std::optional<long long> readLanguageNumber()
+    {
+        size_t end = pos_;
+        const languages::Readings<int>* readings = languageNumberAt(end);
+        if (!readings)
+            return std::nullopt;
+        const size_t start = pos_;
+        pos_ = end;
+        if (!readings->ambiguous())
+            return readings->readings.front().value;
+        languages::LanguageMask unitLanguages = 0;
+        const AgeToken* unit = peek();
+        if (unit && unit->kind == AgeTokenKind::Word) {
+            if (const auto* units = languages::lexicon().ageUnit(unit->word)) {
+                for (const auto& reading : units->readings)
+                    unitLanguages |= reading.languages;
+            }
+        }
+        const languages::Reading<int>* chosen = nullptr;
+        size_t fitting = 0;
+        for (const auto& reading : readings->readings) {
+            if (reading.languages & unitLanguages) {
+                chosen = &reading;
+                ++fitting;
+            }
+        }
+        if (fitting == 1)
+            return chosen->value;
+        std::string both;
+        for (const auto& reading : readings->readings)
+            both += std::string(both.empty() ? "" : " or ") + std::to_string(reading.value) + " in "
+                + languages::lexicon().languageNames(reading.languages);
+        problem_ = quotedExcerpt(tokens_[start].text) + " is " + both + ": the unit after it does not tell which";
+        return std::nullopt;
     }
 
     // "33d", "33rd", "thirty-third".
@@ -337,25 +447,56 @@ private:
     bool atNumber() const
     {
         const AgeToken* token = peek();
+        size_t end = 0;
         return token
-            && (token->kind == AgeTokenKind::Number || wordValue(smallNumberWord) || wordValue(tensWord));
+            && (token->kind == AgeTokenKind::Number || wordValue(smallNumberWord) || wordValue(tensWord)
+                || languageNumberAt(end));
+    }
+
+    // After "anno aetatis suae": the Nth year of the age, N - 1 completed
+    // ("anno aetatis suae 45", "anno aetatis 45to").
+    std::string readLatinYearOfAge(AgeReading& reading)
+    {
+        std::optional<long long> year = readCardinal();
+        const AgeToken* ending = peek();
+        if (year && ending && ending->kind == AgeTokenKind::Word && ending->joined
+            && languages::lexicon().isDayEnding(ending->word, *year))
+            ++pos_;
+        if (!year)
+            return "expected the year of age, as in \"anno aetatis suae 45\"";
+        if (*year < 1)
+            return "there is no 0th year of an age";
+        StatedParts parts;
+        parts[static_cast<size_t>(AgeUnit::Years)] = *year - 1;
+        return meaningOf(parts, reading);
     }
 
     // "in ye 33d year of her age": the Nth year is N - 1 completed years.
     std::string readYearOfAge(AgeReading& reading)
     {
         acceptOneOf({"ye", "the", "his", "her", "their"});
-        const std::optional<long long> ordinal = readOrdinal();
+        std::optional<long long> ordinal = readOrdinal();
+        // "in the 45 year of his age": a stone's ordinal without its ending,
+        // read only with the whole phrase after it.
+        const AgeToken* bare = peek();
+        const bool withoutEnding = !ordinal && bare && bare->kind == AgeTokenKind::Number;
+        if (withoutEnding) {
+            ordinal = bare->value;
+            ++pos_;
+        }
         const AgeToken* year = peek();
         if (!ordinal || !year || year->kind != AgeTokenKind::Word || unitOfWord(year->word) != AgeUnit::Years)
             return "expected the year of age, as in \"in the 33rd year of his age\"";
         ++pos_;
         accept(AgeTokenKind::Stop);
-        if (!acceptWord("of"))
-            return "expected \"of\" after the year, as in \"in the 33rd year of his age\"";
-        acceptOneOf({"his", "her", "ye", "the", "their"});
-        if (!acceptWord("age"))
-            return "expected \"age\", as in \"in the 33rd year of his age\"";
+        // "in his 40th year" says the age without "of his age".
+        if (acceptWord("of")) {
+            acceptOneOf({"his", "her", "ye", "the", "their"});
+            if (!acceptWord("age"))
+                return "expected \"age\", as in \"in the 33rd year of his age\"";
+        } else if (withoutEnding) {
+            return "expected \"of his age\" after a year without its ending, as in \"in the 45 year of his age\"";
+        }
         if (*ordinal < 1)
             return "there is no 0th year of an age";
         StatedParts parts;
@@ -380,13 +521,25 @@ private:
                     break;
                 }
             }
+            // "annorum 45", "d'anni 45": a unit before its number.
+            std::optional<AgeUnit> unit;
+            const AgeToken* lead = peek();
+            if (lead && lead->kind == AgeTokenKind::Word && languages::lexicon().isLeadingUnit(lead->word)) {
+                const size_t beforeUnit = pos_;
+                unit = readUnit();
+                if (unit && !atNumber()) {
+                    pos_ = beforeUnit;
+                    unit.reset();
+                }
+            }
             const std::optional<long long> value = readCardinal();
             if (!value)
                 break;
             if (bareNumber)
                 return "a number without a unit (years, months, weeks or days)";
             ++count;
-            const std::optional<AgeUnit> unit = readUnit();
+            if (!unit)
+                unit = readUnit();
             if (!unit) {
                 bareNumber = value;
                 unitBeforeBare = lastUnit;
@@ -454,6 +607,7 @@ private:
 
     const std::vector<AgeToken>& tokens_;
     size_t pos_ = 0;
+    std::string problem_; // a number word two languages read differently
 };
 
 } // namespace
@@ -486,7 +640,7 @@ AgeReading readAgeText(std::string_view original)
     AgeParser parser(tokens.tokens);
     const std::string problem = parser.parse(reading);
     if (!problem.empty())
-        return refused(quotedExcerpt(original) + ": " + problem + " (" + std::string(AcceptedAgeForms) + ")");
+        return refused(quotedExcerpt(original) + ": " + problem + " (" + acceptedAgeForms() + ")");
     reading.ok = true;
     return reading;
 }

@@ -2,13 +2,13 @@
 
 #include "age.h"
 #include "asciitext.h"
+#include "languages/letters.h"
 #include "quotedtext.h"
 
 namespace {
 
 constexpr std::string_view PluralMark = "(s)";
 
-bool isLetter(char c) { return c >= 'a' && c <= 'z'; }
 bool isSpace(char c) { return isBlank(c) || isLineEnd(c); }
 
 AgeTokenKind signKind(char c, bool& known)
@@ -25,6 +25,18 @@ AgeTokenKind signKind(char c, bool& known)
     }
 }
 
+// The start of a long rest, cut between characters, for a message.
+std::string_view quotedExcerptText(std::string_view rest)
+{
+    constexpr size_t LongestExcerpt = 40;
+    if (rest.size() <= LongestExcerpt)
+        return rest;
+    size_t cut = LongestExcerpt;
+    while (cut > 0 && (static_cast<unsigned char>(rest[cut]) & 0xC0) == 0x80)
+        --cut;
+    return rest.substr(0, cut);
+}
+
 } // namespace
 
 AgeTokens ageTokensOf(std::string_view text)
@@ -33,6 +45,8 @@ AgeTokens ageTokensOf(std::string_view text)
     bool joined = false;
     size_t pos = 0;
     const auto at = [&](size_t i) { return i < text.size() ? text[i] : '\0'; };
+    // Letters are whole UTF-8 characters: "jähre", "måneder", "años".
+    const auto isLetter = [&](size_t i) { return languages::letterLength(text, i) > 0; };
     while (pos < text.size()) {
         const char c = text[pos];
         if (isSpace(c)) {
@@ -56,15 +70,17 @@ AgeTokens ageTokensOf(std::string_view text)
                 return result;
             }
             token.kind = AgeTokenKind::Number;
-        } else if (isLetter(c)) {
-            while (isLetter(at(pos)) || (at(pos) == '\'' && isLetter(at(pos + 1)))) {
+        } else if (isLetter(pos)) {
+            while (isLetter(pos) || (at(pos) == '\'' && isLetter(pos + 1))) {
+                const size_t length = text[pos] == '\'' ? 1 : languages::letterLength(text, pos);
                 if (text[pos] != '\'')
-                    token.word.push_back(text[pos]);
-                ++pos;
+                    token.word.append(text.substr(pos, length));
+                pos += length;
             }
             if (text.substr(pos, PluralMark.size()) == PluralMark)
                 pos += PluralMark.size();
-        } else if (c == '-' && pos > 0 && isLetter(text[pos - 1]) && isLetter(at(pos + 1))) {
+        } else if (c == '-' && joined && !result.tokens.empty() && result.tokens.back().kind == AgeTokenKind::Word
+                   && isLetter(pos + 1)) {
             token.kind = AgeTokenKind::Hyphen;
             ++pos;
         } else if ((c == '-' || c == '+') && isDigit(at(pos + 1))) {
@@ -74,7 +90,7 @@ AgeTokens ageTokensOf(std::string_view text)
             bool known = false;
             token.kind = signKind(c, known);
             if (!known) {
-                result.problem = "not understood at " + quotedExcerpt(text.substr(pos));
+                result.problem = "not understood at " + languages::quotedForMessage(quotedExcerptText(text.substr(pos)));
                 return result;
             }
             ++pos;

@@ -1,33 +1,10 @@
 #include "agewords.h"
 
+#include "languages/languages.h"
+
 #include <array>
 
 namespace {
-
-struct UnitWord
-{
-    std::string_view word;
-    AgeUnit unit;
-};
-
-// With the apostrophes of "Y's", "y'rs", "M's", "d's" taken out.
-constexpr std::array<UnitWord, 42> UnitWords = {{
-    {"y", AgeUnit::Years},      {"ys", AgeUnit::Years},      {"yr", AgeUnit::Years},
-    {"yrs", AgeUnit::Years},    {"yer", AgeUnit::Years},     {"yers", AgeUnit::Years},
-    {"year", AgeUnit::Years},   {"years", AgeUnit::Years},   {"yeare", AgeUnit::Years},
-    {"yeares", AgeUnit::Years}, {"yeer", AgeUnit::Years},    {"yeers", AgeUnit::Years},
-    {"m", AgeUnit::Months},     {"ms", AgeUnit::Months},     {"mo", AgeUnit::Months},
-    {"mos", AgeUnit::Months},   {"mon", AgeUnit::Months},    {"mons", AgeUnit::Months},
-    {"mth", AgeUnit::Months},   {"mths", AgeUnit::Months},   {"mnth", AgeUnit::Months},
-    {"mnths", AgeUnit::Months}, {"month", AgeUnit::Months},  {"months", AgeUnit::Months},
-    {"monthes", AgeUnit::Months}, {"moneths", AgeUnit::Months},
-    {"w", AgeUnit::Weeks},      {"ws", AgeUnit::Weeks},      {"wk", AgeUnit::Weeks},
-    {"wks", AgeUnit::Weeks},    {"week", AgeUnit::Weeks},    {"weeks", AgeUnit::Weeks},
-    {"weekes", AgeUnit::Weeks},
-    {"d", AgeUnit::Days},       {"ds", AgeUnit::Days},       {"dy", AgeUnit::Days},
-    {"dys", AgeUnit::Days},     {"da", AgeUnit::Days},       {"day", AgeUnit::Days},
-    {"days", AgeUnit::Days},    {"daye", AgeUnit::Days},     {"dayes", AgeUnit::Days},
-}};
 
 constexpr std::array<std::string_view, 20> SmallNumbers = {
     "zero", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten",
@@ -69,11 +46,11 @@ std::optional<long long> tensAt(std::optional<long long> index)
 
 std::optional<AgeUnit> unitOfWord(std::string_view word)
 {
-    for (const UnitWord& unit : UnitWords) {
-        if (unit.word == word)
-            return unit.unit;
-    }
-    return std::nullopt;
+    // Every language's unit words, English among them, from languages/.
+    const auto* readings = languages::lexicon().ageUnit(word);
+    if (!readings || readings->ambiguous())
+        return std::nullopt;
+    return readings->readings.front().value;
 }
 
 std::optional<long long> smallNumberWord(std::string_view word) { return indexIn(SmallNumbers, word); }

@@ -7,8 +7,9 @@
 
 // The words of stated ages, in lower case, as carved and transcribed.
 
-// The unit a unit word names ("yrs", "ys" for "Y's", "yeares", "mos", "wk",
-// "ds"...), apostrophes already taken out; none for any other word.
+// The unit a unit word names in any language of languages/ ("yrs", "ys"
+// for "Y's", "yeares", "mos", "Jahre", "ans", "años", "annorum"...), in
+// lower case with apostrophes taken out; none for any other word.
 std::optional<AgeUnit> unitOfWord(std::string_view word);
 
 // The value of a number word from "zero" to "nineteen".

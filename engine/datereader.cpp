@@ -5,6 +5,8 @@
 #include "calendarmarks.h"
 #include "calendarwords.h"
 #include "datepieces.h"
+#include "languages/languages.h"
+#include "languages/pastedtext.h"
 #include "monthnames.h"
 #include "quotedtext.h"
 
@@ -161,9 +163,37 @@ Days spanning(const Days& from, const Days& to)
     return days;
 }
 
+// "1750s" (or "1750's"): the decade, 1750 to 1759. "1800s" is refused: it
+// may be the decade or the century.
+std::optional<Days> decade(std::string_view text)
+{
+    constexpr size_t DecadeDigits = 4;
+    constexpr long long YearsPerDecade = 10;
+    constexpr long long YearsPerCentury = 100;
+    std::string_view digits = text.substr(0, text.find_first_not_of("0123456789"));
+    const std::string_view ending = text.substr(digits.size());
+    if (digits.size() != DecadeDigits || (ending != "s" && ending != "'s" && ending != "S"))
+        return std::nullopt;
+    const long long first = numberValue(digits);
+    if (first % YearsPerDecade != 0)
+        return refusal(std::string(text) + " is no decade (a decade is written with its first year: 1750s)");
+    if (first % YearsPerCentury == 0)
+        return refusal(std::string(text) + " may be the decade " + std::string(digits) + "-"
+                       + std::to_string(first + YearsPerDecade - 1) + " or the century " + std::string(digits)
+                       + "-" + std::to_string(first + YearsPerCentury - 1) + ": write the years");
+    Days days = yearDays(first);
+    if (days.ok)
+        days.latest = yearDays(first + YearsPerDecade - 1).latest;
+    return days;
+}
+
 // A date, or two years "1850-1855" for the years from the one to the other.
 Days dateOrYears(std::string_view text, DateOrder order, const CalendarContext& context)
 {
+    if (!text.empty() && isDigit(text.front()) && (text.back() == 's' || text.back() == 'S')) {
+        if (const auto days = decade(text))
+            return *days;
+    }
     const size_t hyphen = !text.empty() && isDigit(text.front()) ? text.find('-') : std::string_view::npos;
     if (hyphen != std::string_view::npos && allDigits(text.substr(0, hyphen))
         && allDigits(text.substr(hyphen + 1))) {
@@ -209,7 +239,7 @@ DateReading refused(std::string_view text, const Days& days)
     // Where another order reads the text, that says more than the forms.
     reading.problem = quotedExcerpt(text) + " is not a date: " + days.reason;
     if (!days.readsInOrder)
-        reading.problem += " (" + std::string(DateFormsRead) + ")";
+        reading.problem += " (" + acceptedDateForms() + ")";
     reading.readsInOrder = days.readsInOrder;
     return reading;
 }
@@ -241,6 +271,74 @@ long long latestReadDay()
     return dayNumberOf({LastWrittenYear, LastMonth, LastDayOfDecember});
 }
 
+// The days of a trimmed text with its qualifier (about, before...);
+// aboutRange is set for "about between X and Y".
+Days qualifiedDays(std::string_view text, DateOrder order, const CalendarChoice& choice, Qualifier& qualifier,
+                   bool& aboutRange)
+{
+    if (text.empty())
+        return refusal("it is empty");
+    qualifier = takeQualifier(text);
+    // "about between X and Y": the days of a range, marked approximate (as
+    // a Julian year, which runs from 11 January, is written back).
+    aboutRange = false;
+    if (qualifier == Qualifier::About) {
+        std::string_view rest = text;
+        if (takeQualifier(rest) == Qualifier::Between) {
+            qualifier = Qualifier::Between;
+            aboutRange = true;
+            text = rest;
+        }
+    }
+    if (qualifier != Qualifier::None && text.empty())
+        return refusal("a date is missing after the first word");
+    // The calendar keyword after the qualifier, as GEDCOM has it: ABT
+    // @#DJULIAN@ 1700, not @#DJULIAN@ ABT 1700.
+    CalendarContext context;
+    context.choice = choice;
+    if (mayHoldCalendarMarks(text)) {
+        const CalendarMarks marks = takeCalendarMarks(text);
+        if (!marks.problem.empty())
+            return refusal(marks.problem);
+        context.mark = marks.system;
+        if (marks.system && text.empty())
+            return refusal("a date is missing beside the calendar mark " + marks.written);
+    }
+    // A marked numeric date in one pass too ("5/17/1700 O.S."): its parts
+    // read as ever, then placed in the calendar the mark names.
+    const bool christianMark = context.mark == CalendarSystem::Julian || context.mark == CalendarSystem::Gregorian;
+    WrittenDate parts;
+    long long day = 0;
+    if (qualifier == Qualifier::None && christianMark && !choice.yearBeginsOn25March && !text.empty()
+        && isDigit(text.front()) && plainNumericDate(text, order, day, &parts)) {
+        Days days = daysInCalendar(parts, *context.mark, CalendarSource::Marked);
+        if (days.ok) {
+            days.latestCalendar = days.calendar;
+            return days;
+        }
+    }
+    return qualifier == Qualifier::Between ? betweenDates(text, order, context) : dateOrYears(text, order, context);
+}
+
+const std::string& acceptedDateForms()
+{
+    static const std::string forms = [] {
+        constexpr size_t LanguagesExemplified = 4; // English and three more: the rest are named
+        std::string names;
+        std::string examples;
+        const auto& tables = languages::allTables();
+        for (size_t i = 0; i < tables.size(); ++i) {
+            if (i > 0)
+                names += i + 1 == tables.size() ? " and " : ", ";
+            names += tables[i]->name;
+            if (i > 0 && i < LanguagesExemplified)
+                examples += std::string(i > 1 ? ", " : "") + std::string(tables[i]->dateExample);
+        }
+        return std::string(DateFormsRead) + "; month names and fillers in " + names + " (" + examples + ")";
+    }();
+    return forms;
+}
+
 DateReading readDate(std::string_view written, const DateReadOptions& options)
 {
     const DateOrder order = options.order;
@@ -260,53 +358,17 @@ DateReading readDate(std::string_view written, const DateReadOptions& options)
             reading.calendarSource = CalendarSource::Switch;
         return reading;
     }
-    if (text.empty())
-        return refused(written, refusal("it is empty"));
-    Qualifier qualifier = takeQualifier(text);
-    // "about between X and Y": the days of a range, marked approximate (as
-    // a Julian year, which runs from 11 January, is written back).
+    Qualifier qualifier = Qualifier::None;
     bool aboutRange = false;
-    if (qualifier == Qualifier::About) {
-        std::string_view rest = text;
-        if (takeQualifier(rest) == Qualifier::Between) {
-            qualifier = Qualifier::Between;
-            aboutRange = true;
-            text = rest;
-        }
+    Days days = qualifiedDays(text, order, choice, qualifier, aboutRange);
+    // Pasted text (no-break spaces, dashes, full-width digits) and a
+    // transcriber's brackets are read as typed, where the text as it is
+    // fails: a text that reads as it is holds none that matter. Messages
+    // quote it as written.
+    if (!days.ok && (languages::mayBePasted(text) || text.find('[') != std::string_view::npos)) {
+        const std::string typed = languages::typedForm(text, true);
+        days = qualifiedDays(trimmed(typed), order, choice, qualifier, aboutRange);
     }
-    if (qualifier != Qualifier::None && text.empty())
-        return refused(written, refusal("a date is missing after the first word"));
-    // The calendar keyword after the qualifier, as GEDCOM has it: ABT
-    // @#DJULIAN@ 1700, not @#DJULIAN@ ABT 1700.
-    CalendarContext context;
-    context.choice = choice;
-    if (mayHoldCalendarMarks(text)) {
-        const CalendarMarks marks = takeCalendarMarks(text);
-        if (!marks.problem.empty())
-            return refused(written, refusal(marks.problem));
-        context.mark = marks.system;
-        if (marks.system && text.empty())
-            return refused(written, refusal("a date is missing beside the calendar mark " + marks.written));
-    }
-    // A marked numeric date in one pass too ("5/17/1700 O.S."): its parts
-    // read as ever, then placed in the calendar the mark names.
-    const bool christianMark = context.mark == CalendarSystem::Julian || context.mark == CalendarSystem::Gregorian;
-    WrittenDate parts;
-    if (qualifier == Qualifier::None && christianMark && !choice.yearBeginsOn25March && !text.empty()
-        && isDigit(text.front()) && plainNumericDate(text, order, day, &parts)) {
-        const Days days = daysInCalendar(parts, *context.mark, CalendarSource::Marked);
-        if (days.ok) {
-            reading.ok = true;
-            reading.earliest = days.earliest;
-            reading.latest = days.latest;
-            reading.calendar = reading.latestCalendar = days.calendar;
-            reading.calendarSource = days.source;
-            reading.written = days.written;
-            return reading;
-        }
-    }
-    const Days days = qualifier == Qualifier::Between ? betweenDates(text, order, context)
-                                                      : dateOrYears(text, order, context);
     if (!days.ok)
         return refused(written, days);
 

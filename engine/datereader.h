@@ -14,7 +14,12 @@
 // Forms read, in any case, with blanks around them ignored:
 //   numeric, in the chosen order:  5/17/1990, 5-17-1990, 5.17.1990
 //   ISO 8601, whatever the order:  1990-05-17
-//   worded:   17 May 1990, May 17, 1990, Nov. 12 1875, 4-Mar-1885,
+//   worded, in the languages of languages/ (English, Latin, German, French,
+//             Dutch, Spanish, Italian, Portuguese, Danish, Norwegian,
+//             Swedish, Polish, Czech), all at once:
+//             12. März 1850, le 1er août 1900, 3 de marzo de 1850, 12 7bris
+//             1765, xxij Martij 1566, Anno Domini 1750 die 3 Martii,
+//             17 May 1990, May 17, 1990, Nov. 12 1875, 4-Mar-1885,
 //             April 16th 1771, the 12th Day of June 1741, Oct the 9th: AD. 1769
 //             (old abbreviations such as Sept, Febry, Octr, Decr; ordinals
 //             1st, 2d, 3rd, 22nd, 5th; the fillers the, day of, ye, AD, A.D.,
@@ -22,7 +27,10 @@
 //             the day, of or day of between day and month, AD before or
 //             after the year; a final full stop)
 //   month and year: May 1850;  year alone: 1850 (three digits or more),
-//             1850 AD, A.D. 1850
+//             1850 AD, A.D. 1850;  a decade: 1750s (1750 to 1759)
+//   pasted text as typed: a no-break space is a blank, an en or em dash a
+//             hyphen (1750–1755), full-width digits digits; a transcriber's
+//             brackets complete a word (Nov[ember], [ye])
 //   dual years, read as the later year: 1728/9, 1728/29, 1728/1729, and after
 //             a day and month also 1728-29 and 1456-1457
 //   about (abt, c., ca., circa, est., cal.) before any of these, and
@@ -102,7 +110,10 @@ long long latestReadDay();
 // readDate gives the same days and marks for it. Empty for a failed reading.
 std::string dateReadingText(const DateReading& reading);
 
-// The forms named in a refusal.
+// The forms named in a refusal: DateFormsRead and the languages read.
+const std::string& acceptedDateForms();
+
+// The forms read, without the languages.
 constexpr std::string_view DateFormsRead =
     "accepted forms: 5/17/1990 (or in the chosen date order), 1990-05-17, 17 May 1990, May 17, 1990, "
     "May 1850, 1850, 1728/9, about 1850, before 1850, after 1850, between 1850 and 1860, 1850-1860";

@@ -1,35 +1,30 @@
 #include "monthnames.h"
 
-#include "asciitext.h"
+#include "languages/languages.h"
 
 #include <array>
-#include <initializer_list>
+#include <string>
 
 namespace {
 
-constexpr int MonthsPerYear = 12;
+constexpr int MonthCount = languages::MonthsPerYear;
 
-constexpr std::array<std::string_view, MonthsPerYear> FullNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-
-// Old spellings beside the full name and the three-letter abbreviation,
-// January first. Each is a prefix of the name, or the name with letters left
-// out and the last kept ("Febry", "Octr").
-const std::array<std::initializer_list<std::string_view>, MonthsPerYear> OtherNames = {{
-    {"Jany", "Janry", "Janu", "Janr"},
-    {"Feby", "Febry", "Febr", "Febru"},
-    {"Marc"},
-    {"Apl", "Aprl", "Apr"},
-    {},
-    {"Jne"},
-    {"Jly"},
-    {"Augt", "Aug", "Agt"},
-    {"Sept", "Sepr", "Septr", "Septem", "Sep"},
-    {"Octr", "Octo", "Octob"},
-    {"Novr", "Novem", "Novemb"},
-    {"Decr", "Decem", "Decemb"},
-}};
+// The English table's first spelling of each month, with a capital.
+const std::array<std::string, MonthCount>& englishNames()
+{
+    static const std::array<std::string, MonthCount> names = [] {
+        std::array<std::string, MonthCount> result;
+        const languages::LanguageTable& english = *languages::allTables().front();
+        for (size_t month = 0; month < result.size(); ++month) {
+            const std::string_view spellings = english.months[month];
+            std::string name(spellings.substr(0, spellings.find('|')));
+            name.front() = char(name.front() - 'a' + 'A');
+            result[month] = name;
+        }
+        return result;
+    }();
+    return names;
+}
 
 } // namespace
 
@@ -37,22 +32,12 @@ int monthOfName(std::string_view name)
 {
     if (name.empty())
         return 0;
-    const char first = upperAscii(name.front());
-    for (int month = 1; month <= MonthsPerYear; ++month) {
-        const std::string_view full = FullNames[month - 1];
-        if (full.front() != first) // every spelling keeps the first letter
-            continue;
-        if (equalsIgnoringCase(name, full) || equalsIgnoringCase(name, full.substr(0, 3)))
-            return month;
-        for (std::string_view other : OtherNames[month - 1]) {
-            if (equalsIgnoringCase(name, other))
-                return month;
-        }
-    }
-    return 0;
+    const auto* readings = languages::lexicon().month(languages::lookupKey(name));
+    return readings && !readings->ambiguous() ? readings->readings.front().value : 0;
 }
 
 std::string_view fullMonthName(int month)
 {
-    return month >= 1 && month <= MonthsPerYear ? FullNames[month - 1] : std::string_view();
+    return month >= 1 && month <= MonthCount ? std::string_view(englishNames()[size_t(month - 1)])
+                                                : std::string_view();
 }

@@ -1,6 +1,7 @@
 // Numeric dates: 5/17/1990 in the chosen order, ISO 1990-05-17 always, and a
 // time of day after them (a spreadsheet's date-time cell).
 #include "datepieces.h"
+#include "languages/letters.h"
 
 #include "asciitext.h"
 #include "calendardate.h"
@@ -149,7 +150,7 @@ Days numericDate(std::string_view text, DateOrder order, const CalendarContext& 
         const bool afterT = rest.front() == 'T' || rest.front() == 't';
         const bool afterBlank = isBlank(rest.front());
         if (!(afterT || afterBlank) || !isTimeOfDay(afterT ? rest.substr(1) : trimmed(rest), afterT))
-            return refusal("\"" + std::string(afterBlank ? trimmed(rest) : rest) + "\" after "
+            return refusal(languages::quotedForMessage(afterBlank ? trimmed(rest) : rest) + " after "
                            + std::string(date) + " is not understood");
     }
 

@@ -3,15 +3,13 @@
 #include "asciitext.h"
 #include "frenchcalendar.h"
 #include "hebrewcalendar.h"
+#include "monthnames.h"
 
 #include <array>
 
 namespace {
 
 constexpr int MonthsPerYear = 12;
-constexpr std::array<std::string_view, MonthsPerYear> MonthNames = {
-    "JANUARY", "FEBRUARY", "MARCH", "APRIL", "MAY", "JUNE",
-    "JULY", "AUGUST", "SEPTEMBER", "OCTOBER", "NOVEMBER", "DECEMBER"};
 constexpr int September = 9;
 // In the order of hebrewcalendar.h: ADR is Adar, or Adar I in a leap year.
 constexpr std::array<std::string_view, HebrewMonthsPerYear> HebrewCodes = {
@@ -74,7 +72,14 @@ int monthOfWord(GedcomCalendarKind kind, std::string_view word)
     if (word == "SEPT")
         return September;
     const int code = indexIn(UpperMonthAbbreviations, word);
-    return code != 0 ? code : indexIn(MonthNames, word);
+    if (code != 0)
+        return code;
+    // The full English names, from the engine's one list of month names.
+    for (int month = 1; month <= MonthsPerYear; ++month) {
+        if (equalsIgnoringCase(word, fullMonthName(month)))
+            return month;
+    }
+    return 0;
 }
 
 std::string_view monthCode(GedcomCalendarKind kind, int month)

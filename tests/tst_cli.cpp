@@ -184,7 +184,9 @@ private slots:
         row("errors go on to the next row", {"--begin", "b", "--end", "e"}, "b,e\nnope,1/1/1990\nshort\n1/1/1990,1/1/1991",
             "b,e,years,months,days,span,error\nnope,1/1/1990,,,,,\"the begin date \"\"nope\"\" is not a date: \"\"nope\"\" is not "
             "understood (accepted forms: 5/17/1990 (or in the chosen date order), 1990-05-17, 17 May 1990, May 17, 1990, May 1850, "
-            "1850, 1728/9, about 1850, before 1850, after 1850, between 1850 and 1860, 1850-1860)\"\n"
+            "1850, 1728/9, about 1850, before 1850, after 1850, between 1850 and 1860, 1850-1860; month names and "
+            "fillers in English, Latin, German, French, Dutch, Spanish, Italian, Portuguese, Danish, Norwegian, "
+            "Swedish, Polish and Czech (die vij Junii MDCCL, 12. März 1850, le 3 mars 1750))\"\n"
             "short,,,,,,\"the row has 1 field(s), 2 needed\"\n1/1/1990,1/1/1991,1,0,0,\"1 Year(s), 0 month(s), 0 day(s)\",\n",
             1);
         row("birth dates", {"--end", "d", "--age", "a"}, "d,a\n3/1/1990,1m 1d\n1/31/1990,1 day\n",

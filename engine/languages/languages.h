@@ -1,0 +1,113 @@
+#pragma once
+
+#include "age.h"
+#include "languagetable.h"
+#include "wordtable.h"
+
+#include <string>
+#include <string_view>
+#include <deque>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+// Every language's table in one index, read all at once: records mix
+// languages, so no language is chosen. A word that two tables read as
+// different months (or age units) keeps both readings, so that a reader can
+// refuse it naming both; the tables shipped have none (a test holds every
+// table against every other).
+namespace languages {
+
+using LanguageMask = unsigned; // bit n: the n-th table
+
+// The tables, English first.
+const std::vector<const LanguageTable*>& allTables();
+
+// The form a spelling or a written word is looked up in: lower case, stops
+// and apostrophes left out, hyphens as blanks ("A.D." is "ad", "d'anni"
+// "danni", "quatre-vingt-dix" "quatre vingt dix").
+std::string lookupKey(std::string_view written);
+
+template <typename Value>
+struct Reading
+{
+    Value value{};
+    LanguageMask languages = 0;
+};
+
+// What one word or phrase reads as: one reading, or two where tables differ.
+template <typename Value>
+struct Readings
+{
+    std::vector<Reading<Value>> readings;
+    bool empty() const { return readings.empty(); }
+    bool ambiguous() const { return readings.size() > 1; }
+    void add(Value value, LanguageMask language);
+};
+
+struct FillerReading
+{
+    unsigned gaps = 0;
+    bool yearMark = false;
+};
+
+class Lexicon
+{
+public:
+    explicit Lexicon(const std::vector<const LanguageTable*>& tables);
+
+    // Looked up by lookupKey forms.
+    const Readings<int>* month(std::string_view key) const;
+    // Whether a month word that begins with digits ("7bris") may go on
+    // with this byte: a quick test before the look-up.
+    bool mayFollowMonthDigits(char c) const { return followsMonthDigits_[static_cast<unsigned char>(c)]; }
+    const Readings<AgeUnit>* ageUnit(std::string_view key) const;
+    const Readings<int>* number(std::string_view key) const;
+    const FillerReading* filler(std::string_view phrase) const;
+    bool isFillerWord(std::string_view word) const;
+    bool isLeadingUnit(std::string_view key) const;
+    // Whether the day takes this ending ("1er", "3tia"), in lookup form.
+    bool isDayEnding(std::string_view ending, long long day) const;
+    // Phrases of words (lookupKey forms), longest first.
+    const std::vector<std::vector<std::string>>& agePhrasesBefore() const { return before_; }
+    const std::vector<std::vector<std::string>>& agePhrasesAfter() const { return after_; }
+    const std::vector<std::vector<std::string>>& yearOfAgePhrases() const { return yearOfAge_; }
+    // The most words a number word has.
+    size_t longestNumberWords() const { return longestNumber_; }
+
+    // "German and Latin".
+    std::string languageNames(LanguageMask languages) const;
+
+    // The words two tables read differently, as "word: reading, reading".
+    std::vector<std::string> monthClashes() const;
+    std::vector<std::string> unitClashes() const;
+    // Number words read differently where no unit word tells the languages
+    // apart (a number word is read with the unit after it).
+    std::vector<std::string> unresolvedNumberClashes() const;
+
+private:
+    // The keys of the maps read on every worded date, held here so that
+    // they are looked up by string_view without a copy.
+    std::string_view kept(std::string key);
+    std::deque<std::string> keys_;
+    std::array<bool, 256> followsMonthDigits_{};
+    std::vector<std::string_view> names_;
+    WordTable<Readings<int>> months_;
+    std::unordered_map<std::string, Readings<AgeUnit>> units_;
+    std::unordered_map<std::string, Readings<int>> numbers_;
+    WordTable<FillerReading> fillers_;
+    WordTable<bool> fillerWords_;
+    std::unordered_set<std::string> leadingUnits_;
+    std::unordered_multimap<std::string, DayEnding> dayEndings_;
+    std::vector<std::vector<std::string>> before_, after_, yearOfAge_;
+    size_t longestNumber_ = 1;
+};
+
+// The index of all the tables.
+const Lexicon& lexicon();
+
+// "English (the 3rd day of March 1750), Latin (die vij Junii MDCCL), ...".
+std::string languagesWithDateExamples();
+std::string languagesWithAgeExamples();
+
+} // namespace languages

@@ -1,0 +1,361 @@
+// Tests of the dates and ages in the languages of registers: Latin, German,
+// French, Dutch, Spanish, Italian, Portuguese, Danish, Norwegian, Swedish,
+// Polish and Czech, read all at once, from one table per language; and the
+// test that holds every table against every other. QtTest is the runner.
+
+#include "age.h"
+#include "calendardate.h"
+#include "datereader.h"
+#include "languages/calendarwords.h"
+#include "languages/languages.h"
+#include "languages/letters.h"
+#include "languages/romannumerals.h"
+#include "monthnames.h"
+
+#include <QTest>
+
+#include <string>
+#include <string_view>
+
+namespace {
+
+std::string_view view(const QByteArray& text) { return {text.constData(), size_t(text.size())}; }
+
+QByteArray isoText(std::optional<long long> day)
+{
+    if (!day)
+        return "open";
+    const CalendarDate date = dateOfDayNumber(*day);
+    return QByteArray::fromStdString(std::to_string(date.year) + "-" + std::to_string(date.month) + "-"
+                                     + std::to_string(date.day));
+}
+
+QString ageText(const Age& age)
+{
+    return QString("%1y%2m%3d").arg(age.years).arg(age.months).arg(age.days);
+}
+
+// Two tables that read one spelling as two months, and one number word as
+// two numbers with a unit word in common: what a careless new table brings.
+const languages::LanguageTable& clashingTable(int marchIndex)
+{
+    static const languages::LanguageTable first{
+        "Firstish", "", "", {"", "", "mars", "", "", "", "", "", "", "", "", ""}, {}, {},
+        {"yr", "", "", "", "", "", "", ""}, {{3, "tres"}}};
+    static const languages::LanguageTable second{
+        "Secondish", "", "", {"", "", "", "mars", "", "", "", "", "", "", "", ""}, {}, {},
+        {"", "yr", "", "", "", "", "", ""}, {{60, "tres"}}};
+    return marchIndex == 0 ? first : second;
+}
+
+} // namespace
+
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Real register forms of each language, and the day (or days) they are.
+    void dates_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("earliest");
+        QTest::addColumn<QByteArray>("latest");
+        const auto row = [](const char* text, const char* earliest, const char* latest = nullptr) {
+            QTest::newRow(text) << QByteArray(text) << QByteArray(earliest) << QByteArray(latest ? latest : earliest);
+        };
+        // Latin: genitive and ablative months, numbered months, Roman numerals.
+        row("3 Martii 1750", "1750-3-3");
+        row("xxij Martij 1566", "1566-3-22");
+        row("die vij Junii MDCCL", "1750-6-7");
+        row("die 15 Aprilis 1823", "1823-4-15");
+        row("15 Aprilis anno 1823", "1823-4-15");
+        row("Anno Domini 1750 die 3 Martii", "1750-3-3");
+        row("12 7bris 1765", "1765-9-12");
+        row("1 VIIIbris 1765", "1765-10-1");
+        row("9 Xbris 1770", "1770-12-9");
+        row("4 xbre 1770", "1770-12-4");
+        row("3tia Maii 1750", "1750-5-3");
+        row("21ma Januarii 1701", "1701-1-21");
+        row("2da Februarii 1701", "1701-2-2");
+        row("die iiij Octobris 1701", "1701-10-4");
+        row("Septembris 1701", "1701-9-1", "1701-9-30");
+        row("anno MDCCCXII", "1812-1-1", "1812-12-31");
+        // German: ordinal points, fillers, old month names, umlauts or not.
+        row("12. März 1850", "1850-3-12");
+        row("12. Maerz 1850", "1850-3-12");
+        row("12. MÄRZ 1850", "1850-3-12");
+        row("den 7. Juni 1830", "1830-6-7");
+        row("am 1. Oktober 1871", "1871-10-1");
+        row("3. Jänner 1800", "1800-1-3");
+        row("14. Hornung 1790", "1790-2-14");
+        row("1. Brachet 1790", "1790-6-1");
+        row("2. Christmond 1790", "1790-12-2");
+        // French, Dutch, Spanish, Italian, Portuguese.
+        row("le 3 mars 1750", "1750-3-3");
+        row("1er août 1900", "1900-8-1");
+        row("1er aout 1900", "1900-8-1");
+        row("12 février 1850", "1850-2-12");
+        row("12 FÉVRIER 1850", "1850-2-12");
+        row("3 maart 1850", "1850-3-3");
+        row("den 3 october 1850", "1850-10-3");
+        row("3 de marzo de 1850", "1850-3-3");
+        row("el 3 de setiembre de 1850", "1850-9-3");
+        row("il 1° gennaio 1900", "1900-1-1");
+        row("li 3 ottobre 1850", "1850-10-3");
+        row("1º de maio de 1850", "1850-5-1");
+        row("3 de março de 1850", "1850-3-3");
+        // Danish, Norwegian, Swedish, Polish, Czech.
+        row("3. marts 1850", "1850-3-3");
+        row("den 12. desember 1890", "1890-12-12");
+        row("den 12 maj 1890", "1890-5-12");
+        row("3 marca 1850", "1850-3-3");
+        row("12 września 1890", "1890-9-12");
+        row("dnia 1 października 1890 roku", "1890-10-1");
+        row("3. března 1850", "1850-3-3");
+        row("5. července 1860", "1860-7-5");
+        row("5. cervna 1860", "1860-6-5");
+    }
+    void dates()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, earliest);
+        QFETCH(QByteArray, latest);
+        const DateReading reading = readDate(view(text));
+        QVERIFY2(reading.ok, reading.problem.c_str());
+        QCOMPARE(isoText(reading.earliest), earliest);
+        QCOMPARE(isoText(reading.latest), latest);
+    }
+
+    // Nothing is a month unless a table says so; no numeral is half read.
+    void refusals_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("because");
+        QTest::newRow("no month anywhere") << QByteArray("12 Marzz 1850") << QByteArray("\"Marzz\" is not understood");
+        QTest::newRow("five tens") << QByteArray("xxxxx Martii 1750") << QByteArray("\"xxxxx\" is not a Roman numeral");
+        QTest::newRow("v twice") << QByteArray("vv Martii 1750") << QByteArray("\"vv\" is not a Roman numeral");
+        QTest::newRow("j inside") << QByteArray("xjx Martii 1750") << QByteArray("\"xjx\" is not understood");
+        QTest::newRow("past the month") << QByteArray("30 Hornung 1850") << QByteArray("day 30 is not in February");
+        QTest::newRow("Roman past") << QByteArray("xxxij Aprilis 1750") << QByteArray("32 is not a day");
+        QTest::newRow("1er only") << QByteArray("21er août 1900") << QByteArray("\"21er\" is not understood");
+        QTest::newRow("Latin ending") << QByteArray("3da Maii 1750") << QByteArray("\"3da\" is not understood");
+        QTest::newRow("de misplaced") << QByteArray("de 3 marzo 1850") << QByteArray("is out of place");
+        QTest::newRow("two year marks") << QByteArray("12 May AD 1850 AD") << QByteArray("is out of place");
+        QTest::newRow("genitive alone") << QByteArray("3 marca") << QByteArray("it has no year");
+    }
+    void refusals()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, because);
+        const DateReading reading = readDate(view(text));
+        QVERIFY2(!reading.ok, dateReadingText(reading).c_str());
+        QVERIFY2(QByteArray::fromStdString(reading.problem).contains(because), reading.problem.c_str());
+        QVERIFY2(reading.problem.find("Latin, German, French") != std::string::npos, reading.problem.c_str());
+    }
+
+    // Ages in the languages, precise to their smallest unit.
+    void ages_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("least");
+        QTest::addColumn<QString>("greatest");
+        const auto row = [](const char* text, const char* least, const char* greatest) {
+            QTest::newRow(text) << QByteArray(text) << QString(least) << QString(greatest);
+        };
+        row("45 ans", "45y0m0d", "45y11m30d");
+        row("âgé de 45 ans", "45y0m0d", "45y11m30d");
+        row("âgée de 45 ans 3 mois", "45y3m0d", "45y3m30d");
+        row("quarante-cinq ans", "45y0m0d", "45y11m30d");
+        row("soixante-douze ans", "72y0m0d", "72y11m30d");
+        row("quatre-vingt-dix ans", "90y0m0d", "90y11m30d");
+        row("soixante et onze ans", "71y0m0d", "71y11m30d");
+        row("45 Jahre alt", "45y0m0d", "45y11m30d");
+        row("im Alter von 45 Jahren", "45y0m0d", "45y11m30d");
+        row("alt 45 J.", "45y0m0d", "45y11m30d");
+        row("45 J. 3 M. 2 T.", "45y3m2d", "45y3m2d");
+        row("zweiundsechzig Jahre", "62y0m0d", "62y11m30d");
+        row("oud 45 jaren", "45y0m0d", "45y11m30d");
+        row("vijfenveertig jaar", "45y0m0d", "45y11m30d");
+        row("de 45 años de edad", "45y0m0d", "45y11m30d");
+        row("cuarenta y cinco años", "45y0m0d", "45y11m30d");
+        row("tres años", "3y0m0d", "3y11m30d");
+        row("d'anni 45", "45y0m0d", "45y11m30d");
+        row("quarantacinque anni", "45y0m0d", "45y11m30d");
+        row("45 anos", "45y0m0d", "45y11m30d");
+        row("45 år 3 måneder", "45y3m0d", "45y3m30d");
+        row("tres år", "60y0m0d", "60y11m30d");
+        row("femogfyrre år", "45y0m0d", "45y11m30d");
+        row("fyrtiofem år", "45y0m0d", "45y11m30d");
+        row("45 lat", "45y0m0d", "45y11m30d");
+        row("czterdzieści pięć lat", "45y0m0d", "45y11m30d");
+        row("45 let", "45y0m0d", "45y11m30d");
+        row("pětačtyřicet let", "45y0m0d", "45y11m30d");
+        row("annorum 45", "45y0m0d", "45y11m30d");
+        row("aetatis suae 45", "45y0m0d", "45y11m30d");
+        row("anno aetatis suae 45", "44y0m0d", "44y11m30d");
+        row("annorum 45 mensium 3 dierum 12", "45y3m12d", "45y3m12d");
+        row("annorum quadraginta quinque", "45y0m0d", "45y11m30d");
+        row("mensium 3", "0y3m0d", "0y3m30d");
+    }
+    void ages()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, least);
+        QFETCH(QString, greatest);
+        const AgeReading reading = readAgeText(view(text));
+        QVERIFY2(reading.ok, reading.problem.c_str());
+        QCOMPARE(ageText(reading.least), least);
+        QCOMPARE(ageText(reading.greatest), greatest);
+    }
+
+    // A number word two languages read differently, with no unit to decide.
+    void ambiguousNumberRefused()
+    {
+        const AgeReading reading = readAgeText("aged tres");
+        QVERIFY(!reading.ok);
+        QVERIFY2(reading.problem.find("3 in Latin, Spanish and Portuguese or 60 in Danish") != std::string::npos,
+                 reading.problem.c_str());
+    }
+
+    void romanNumerals_data()
+    {
+        QTest::addColumn<QByteArray>("numeral");
+        QTest::addColumn<int>("value");
+        const auto row = [](const char* numeral, int value) { QTest::newRow(numeral) << QByteArray(numeral) << value; };
+        row("xxij", 22);
+        row("iiij", 4);
+        row("iv", 4);
+        row("vij", 7);
+        row("ix", 9);
+        row("xix", 19);
+        row("xxxi", 31);
+        row("mdccl", 1750);
+        row("mdcccxii", 1812);
+        row("mcmxc", 1990);
+        row("mdccccx", 1910);
+        row("xxxxx", 0);
+        row("iiiii", 0);
+        row("vv", 0);
+        row("ic", 0);
+        row("jx", 0);
+        row("vj", 0);
+    }
+    void romanNumerals()
+    {
+        QFETCH(QByteArray, numeral);
+        QFETCH(int, value);
+        const auto read = languages::romanValue(view(numeral));
+        QCOMPARE(read ? int(*read) : 0, value);
+    }
+
+    // No spelling of one table means another month (or unit) in another,
+    // and a number word two tables read differently is told apart by its unit.
+    void tablesAgree()
+    {
+        const languages::Lexicon& lexicon = languages::lexicon();
+        QCOMPARE(QString::fromStdString(join(lexicon.monthClashes())), QString());
+        QCOMPARE(QString::fromStdString(join(lexicon.unitClashes())), QString());
+        QCOMPARE(QString::fromStdString(join(lexicon.unresolvedNumberClashes())), QString());
+    }
+    // No month name of a language is a month of the Hebrew or French
+    // Republican calendar, whose names live beside the languages' tables.
+    void languagesAgreeWithCalendars()
+    {
+        for (const languages::LanguageTable* table : languages::allTables()) {
+            for (std::string_view spellings : table->months) {
+                while (!spellings.empty()) {
+                    const std::string spelling(spellings.substr(0, spellings.find('|')));
+                    std::string upper = languages::withoutDiacritics(languages::lookupKey(spelling));
+                    for (char& c : upper)
+                        c = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+                    const std::string where = std::string(table->name) + ": " + spelling;
+                    QVERIFY2(hebrewMonthOfWords(upper) == 0, where.c_str());
+                    QVERIFY2(frenchMonthOfWords(upper) == 0, where.c_str());
+                    spellings.remove_prefix(std::min(spellings.size(), spelling.size() + 1));
+                }
+            }
+        }
+        // And the check can fail: a Republican month is one of theirs.
+        QVERIFY(frenchMonthOfWords("BRUMAIRE") != 0);
+    }
+
+    // The clash test finds a clash where a table brings one.
+    void clashesFound()
+    {
+        const languages::Lexicon lexicon({&clashingTable(0), &clashingTable(1)});
+        QCOMPARE(lexicon.monthClashes().size(), size_t(1));
+        QVERIFY(lexicon.monthClashes().front().find("month 3 in Firstish; month 4 in Secondish") != std::string::npos);
+        QCOMPARE(lexicon.unitClashes().size(), size_t(1));
+        QCOMPARE(lexicon.unresolvedNumberClashes().size(), size_t(1));
+        QVERIFY(lexicon.month("mars")->ambiguous());
+    }
+
+    // Every spelling of every table reads back as its month, in capitals and
+    // without diacritics too; every table's examples read.
+    void everyTableReadsBack()
+    {
+        for (const languages::LanguageTable* table : languages::allTables()) {
+            for (int month = 1; month <= languages::MonthsPerYear; ++month) {
+                std::string_view spellings = table->months[size_t(month - 1)];
+                while (!spellings.empty()) {
+                    const std::string spelling(spellings.substr(0, spellings.find('|')));
+                    const std::string where = std::string(table->name) + ": " + spelling;
+                    QVERIFY2(monthOfName(spelling) == month, where.c_str());
+                    QVERIFY2(monthOfName(languages::withoutDiacritics(spelling)) == month, where.c_str());
+                    std::string upper = spelling;
+                    for (char& c : upper)
+                        c = (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+                    QVERIFY2(monthOfName(upper) == month, where.c_str());
+                    spellings.remove_prefix(std::min(spellings.size(), spelling.size() + 1));
+                }
+            }
+            const DateReading date = readDate(table->dateExample);
+            QVERIFY2(date.ok, date.problem.c_str());
+            const AgeReading age = readAgeText(table->ageExample);
+            QVERIFY2(age.ok, age.problem.c_str());
+            for (const languages::NumberWord& number : table->numbers) {
+                const std::string_view first = number.spellings.substr(0, number.spellings.find('|'));
+                const std::string years(table->ages.years.substr(0, table->ages.years.find('|')));
+                const AgeReading reading = readAgeText(std::string(first) + " " + years);
+                const std::string where = std::string(table->name) + ": " + std::string(first) + " " + reading.problem;
+                QVERIFY2(reading.ok && reading.age.years == number.value, where.c_str());
+            }
+        }
+    }
+
+    void letters_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("lower");
+        QTest::addColumn<QByteArray>("plain");
+        QTest::newRow("umlaut") << QByteArray("MÄRZ") << QByteArray("märz") << QByteArray("marz");
+        QTest::newRow("Polish") << QByteArray("WRZEŚNIA") << QByteArray("września") << QByteArray("wrzesnia");
+        QTest::newRow("Czech") << QByteArray("ČERVENCE") << QByteArray("července") << QByteArray("cervence");
+        QTest::newRow("Ł") << QByteArray("ŁUTY") << QByteArray("łuty") << QByteArray("luty");
+        QTest::newRow("Ř") << QByteArray("ŘÍJNA") << QByteArray("října") << QByteArray("rijna");
+        QTest::newRow("ß") << QByteArray("Dreißig") << QByteArray("dreißig") << QByteArray("dreissig");
+        QTest::newRow("Ž odd pair") << QByteArray("Ž") << QByteArray("ž") << QByteArray("z");
+    }
+    void letters()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, lower);
+        QFETCH(QByteArray, plain);
+        const std::string folded = languages::lowerCased(view(text));
+        QCOMPARE(QByteArray::fromStdString(folded), lower);
+        QCOMPARE(QByteArray::fromStdString(languages::withoutDiacritics(folded)), plain);
+    }
+
+private:
+    static std::string join(const std::vector<std::string>& lines)
+    {
+        std::string text;
+        for (const std::string& line : lines)
+            text += line + "\n";
+        return text;
+    }
+};
+
+QTEST_APPLESS_MAIN(TestLanguages)
+#include "tst_languages.moc"
