@@ -189,12 +189,13 @@ public:
         if (encoding != TextEncoding::Utf8)
             notes.push_back("read " + inputName_ + " as " + std::string(encodingName(encoding))
                             + " (--encoding NAME reads it otherwise)");
-        if (detected_.faultyBytes() > 0) {
-            const std::string count = std::to_string(detected_.faultyBytes());
-            notes.push_back(encoding == TextEncoding::Utf8
-                                ? count + " bytes of " + inputName_ + " are not UTF-8: each is read as Windows-1252"
-                                : count + " bytes of " + inputName_ + " are not whole UTF-16 characters: each "
-                                          "such character is read as U+FFFD");
+        const unsigned long long faulty = detected_.faultyBytes();
+        if (faulty > 0) {
+            const std::string bytes = faulty == 1 ? "1 byte of " + inputName_ + " is"
+                                                  : std::to_string(faulty) + " bytes of " + inputName_ + " are";
+            const std::string utf16 = faulty == 1 ? " not a whole UTF-16 character, read as U+FFFD"
+                                                  : " not whole UTF-16 characters, read as U+FFFD";
+            notes.push_back(bytes + (encoding == TextEncoding::Utf8 ? " not UTF-8, read as Windows-1252" : utf16));
         }
         return notes;
     }
