@@ -47,7 +47,7 @@ AgeAnswer answerAgeQuestion(const AgeQuestion& question)
 {
     const bool born = question.direction == AgeDirection::Born;
     DateReading date;
-    std::string problem = readDateFor(born ? "end date" : "begin date", question.dateText, question.order, date);
+    std::string problem = readDateFor(born ? "end date" : "begin date", question.dateText, question.reading, date);
     if (!problem.empty())
         return failed(ExitUsage, problem);
     if (!date.earliest || !date.latest)
@@ -68,7 +68,7 @@ AgeAnswer answerAgeQuestion(const AgeQuestion& question)
     const std::string relation = born ? "before" : "after";
     if (earliest.empty() || latest.empty())
         return failed(ExitNoAnswer, noMatchTextFor(age, earliest.empty() ? earliest : latest, relation,
-                                                   dateReadingTextIn(date, question.order), question.order));
+                                                   dateReadingTextIn(date, question.reading.order), question.reading.order));
     AgeAnswer answer;
     answer.firstDay = earliest.firstDay;
     answer.lastDay = latest.firstDay + latest.count - 1;

@@ -20,7 +20,8 @@ struct AgeQuestion
     AgeDirection direction = AgeDirection::Born;
     std::string_view dateText;
     std::string_view ageText;
-    DateOrder order = DateOrder::MonthFirst;
+    // How the date is read; its order is also the order answers print in.
+    DateReadOptions reading;
     // Every unstated unit of the age 0, days counted as span days: the age
     // as an exact span, not precise to its smallest stated unit.
     bool exact = false;

@@ -12,7 +12,7 @@ struct RowLayout
     BatchColumns columns;
     Notation notation;
     char delimiter;
-    DateOrder dateOrder;
+    DateReadOptions dateReading;
     bool exactAges;
     size_t headerFields;
     std::string_view lineBreak;
@@ -31,7 +31,7 @@ void appendFields(const std::vector<std::string_view>& fields, char delimiter, T
 BatchRowStage::RowWriter rowWriter(const RowLayout& layout, const std::shared_ptr<BatchDateNotes>& notes)
 {
     auto calculator = std::make_shared<BatchRowCalculator>(layout.mode, layout.columns, layout.notation,
-                                                           layout.delimiter, layout.dateOrder, notes,
+                                                           layout.delimiter, layout.dateReading, notes,
                                                            layout.exactAges);
     return [layout, calculator](const BatchRowStage::Fields& fields, bool emptyLine, TextBuffer& out) {
         bool calculated = true;
@@ -165,8 +165,10 @@ bool BatchJob::startWith(const std::vector<std::string>& header)
         out.append(name);
     }
     sink_(out.view());
-    const RowLayout layout{settings_.mode,      columns,   settings_.notation, settings_.delimiter,
-                           settings_.dateOrder, settings_.exactAges, header.size(),      reader_.lineBreak()};
+    DateReadOptions dateReading = settings_.dateReading;
+    dateReading.order = settings_.dateOrder;
+    const RowLayout layout{settings_.mode, columns,   settings_.notation, settings_.delimiter,
+                           dateReading,    settings_.exactAges, header.size(), reader_.lineBreak()};
     std::shared_ptr<BatchDateNotes> notes = dateNotes_;
     stage_ = makeStage_([layout, notes] { return rowWriter(layout, notes); }, sink_);
     return true;

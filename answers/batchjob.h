@@ -24,6 +24,9 @@ struct BatchSettings
     Notation notation = Notation::Worded;
     char delimiter = ','; // or ';' or '\t'; the output uses it too
     DateOrder dateOrder = DateOrder::MonthFirst;
+    // The rest of how dates are read (the calendar of plain dates); its
+    // order gives way to dateOrder.
+    DateReadOptions dateReading;
     // Born, Died: every unstated unit of an age 0 (AgeQuestion::exact).
     bool exactAges = false;
     std::string inputName = "standard input"; // in messages

@@ -145,8 +145,9 @@ bool BatchRowCalculator::appendError(TextBuffer& row, size_t resultFields, std::
 }
 
 BatchRowCalculator::BatchRowCalculator(BatchMode mode, BatchColumns columns, Notation notation, char delimiter,
-                                       DateOrder order, std::shared_ptr<BatchDateNotes> notes, bool exactAges)
-    : mode_(mode), columns_(columns), notation_(notation), delimiter_(delimiter), order_(order),
+                                       const DateReadOptions& reading, std::shared_ptr<BatchDateNotes> notes,
+                                       bool exactAges)
+    : mode_(mode), columns_(columns), notation_(notation), delimiter_(delimiter), reading_(reading),
       exactAges_(exactAges), notes_(std::move(notes))
 {
 }
@@ -158,7 +159,7 @@ void BatchRowCalculator::noteOtherOrders(std::string_view first, std::string_vie
     const std::string_view dates[] = {first, second};
     const size_t dateColumns = mode_ == BatchMode::Span ? 2 : 1;
     for (size_t column = 0; column < dateColumns; ++column) {
-        const DateReading reading = readDate(dates[column], order_);
+        const DateReading reading = readDate(dates[column], reading_);
         if (!reading.ok && reading.readsInOrder)
             notes_->note(column, *reading.readsInOrder);
     }
@@ -182,7 +183,7 @@ bool BatchRowCalculator::appendResults(const std::vector<std::string_view>& fiel
 
 bool BatchRowCalculator::appendSpan(std::string_view begin, std::string_view end, TextBuffer& row)
 {
-    const SpanCalculation calculation = calculateSpan(begin, end, order_);
+    const SpanCalculation calculation = calculateSpan(begin, end, reading_);
     if (calculation.status != ExitSuccess)
         return appendError(row, SpanResultFields, calculation.problem);
     entries_.compose(calculation.span);
@@ -208,7 +209,7 @@ bool BatchRowCalculator::appendSpan(std::string_view begin, std::string_view end
 bool BatchRowCalculator::appendDates(std::string_view dateText, std::string_view ageText, TextBuffer& row)
 {
     const AgeAnswer answer = answerAgeQuestion(
-        {mode_ == BatchMode::Born ? AgeDirection::Born : AgeDirection::Died, dateText, ageText, order_, exactAges_});
+        {mode_ == BatchMode::Born ? AgeDirection::Born : AgeDirection::Died, dateText, ageText, reading_, exactAges_});
     if (answer.status == ExitUsage)
         return appendError(row, DatesResultFields, answer.problem);
     if (answer.status != ExitSuccess) {
@@ -218,8 +219,8 @@ bool BatchRowCalculator::appendDates(std::string_view dateText, std::string_view
         appendField(row, answer.problem);
         return false;
     }
-    appendResultField(row, calendarDateTextIn(answer.first(), order_));
-    appendResultField(row, calendarDateTextIn(answer.last(), order_));
+    appendResultField(row, calendarDateTextIn(answer.first(), reading_.order));
+    appendResultField(row, calendarDateTextIn(answer.last(), reading_.order));
     appendResultField(row, std::to_string(answer.count));
     row.push_back(delimiter_);
     return true;

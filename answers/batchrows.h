@@ -72,7 +72,7 @@ class BatchRowCalculator
 {
 public:
     BatchRowCalculator(BatchMode mode, BatchColumns columns, Notation notation, char delimiter = ',',
-                       DateOrder order = DateOrder::MonthFirst, std::shared_ptr<BatchDateNotes> notes = nullptr,
+                       const DateReadOptions& reading = {}, std::shared_ptr<BatchDateNotes> notes = nullptr,
                        bool exactAges = false);
     bool appendResults(const std::vector<std::string_view>& fields, TextBuffer& row);
 
@@ -89,7 +89,7 @@ private:
     BatchColumns columns_;
     Notation notation_;
     char delimiter_;
-    DateOrder order_;
+    DateReadOptions reading_;
     bool exactAges_;
     std::shared_ptr<BatchDateNotes> notes_;
     ResultEntries entries_;

@@ -2,16 +2,7 @@
 
 namespace {
 
-constexpr size_t YearDigits = 4;
 constexpr int TwoDigits = 10; // months and days below this get a leading 0 in ISO dates
-
-std::string paddedYear(long long year)
-{
-    std::string digits = std::to_string(year);
-    if (digits.size() < YearDigits)
-        digits.insert(0, YearDigits - digits.size(), '0');
-    return digits;
-}
 
 bool isDigit(char c)
 {
@@ -31,9 +22,15 @@ std::string calendarDateTextIn(const CalendarDate& date, DateOrder order)
     case DateOrder::MonthFirst:
         break;
     case DateOrder::DayFirst:
-        return std::to_string(date.day) + '/' + std::to_string(date.month) + '/' + paddedYear(date.year);
+        return std::to_string(date.day) + '/' + std::to_string(date.month) + '/' + writtenYearText(date.year);
     case DateOrder::YearFirst:
-        return paddedYear(date.year) + '-' + twoDigits(date.month) + '-' + twoDigits(date.day);
+    {
+        // A year before AD 1 keeps its era after the date: "0044-03-15 BC".
+        const std::string year = writtenYearText(date.year);
+        const size_t era = year.find(' ');
+        return year.substr(0, era) + '-' + twoDigits(date.month) + '-' + twoDigits(date.day)
+            + (era == std::string::npos ? "" : year.substr(era));
+    }
     }
     return calendarDateText(date);
 }

@@ -3,9 +3,10 @@
 #include "dateorder.h"
 #include "quotedtext.h"
 
-std::string readDateFor(std::string_view role, std::string_view text, DateOrder order, DateReading& reading)
+std::string readDateFor(std::string_view role, std::string_view text, const DateReadOptions& options,
+                        DateReading& reading)
 {
-    reading = readDate(text, order);
+    reading = readDate(text, options);
     if (reading.ok)
         return {};
     std::string problem = "the " + std::string(role) + " " + reading.problem;
@@ -14,10 +15,11 @@ std::string readDateFor(std::string_view role, std::string_view text, DateOrder 
     return problem;
 }
 
-std::string readCalendarDateFor(std::string_view role, std::string_view text, CalendarDate& date, DateOrder order)
+std::string readCalendarDateFor(std::string_view role, std::string_view text, CalendarDate& date,
+                                const DateReadOptions& options)
 {
     DateReading reading;
-    std::string problem = readDateFor(role, text, order, reading);
+    std::string problem = readDateFor(role, text, options, reading);
     if (!problem.empty())
         return problem;
     if (!reading.exact())

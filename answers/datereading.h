@@ -12,9 +12,10 @@
 
 // A date by the program's date reader: one day or the days it allows. Where
 // the text reads in another date order, the message says how to choose it.
-std::string readDateFor(std::string_view role, std::string_view text, DateOrder order, DateReading& reading);
+std::string readDateFor(std::string_view role, std::string_view text, const DateReadOptions& options,
+                        DateReading& reading);
 
 // One calendar day exactly: "about 1850" or "May 1850" are refused.
 std::string readCalendarDateFor(std::string_view role, std::string_view text, CalendarDate& date,
-                                DateOrder order = DateOrder::MonthFirst);
+                                const DateReadOptions& options = {});
 

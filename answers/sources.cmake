@@ -7,6 +7,8 @@ set(answersLibrarySources
     batchjob.cpp batchjob.h
     batchrows.cpp batchrows.h
     batchrowstage.cpp batchrowstage.h
+    calendarlines.cpp calendarlines.h
+    convertanswer.cpp convertanswer.h
     csvreader.cpp csvreader.h
     dateorder.cpp dateorder.h
     dateprinting.cpp dateprinting.h

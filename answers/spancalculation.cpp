@@ -1,7 +1,11 @@
 #include "spancalculation.h"
 
 #include "calendardate.h"
+#include "calendarlines.h"
 #include "datereading.h"
+#include "juliancalendar.h"
+
+#include <utility>
 
 namespace {
 
@@ -10,38 +14,67 @@ DateFields fieldsOfDay(long long dayNumber)
     return dateFieldsOf(dateOfDayNumber(dayNumber));
 }
 
+// Two dates both Julian (each wholly) are counted in the Julian calendar,
+// as their records count them; any other pair in the Gregorian one.
+bool bothJulian(const DateReading& begin, const DateReading& end)
+{
+    const auto julian = [](const DateReading& reading) {
+        return reading.calendar == CalendarSystem::Julian && reading.oneCalendar();
+    };
+    return julian(begin) && julian(end);
+}
+
+Span spanOfDays(long long begin, long long end, bool julian)
+{
+    if (julian)
+        return elapsedJulianSpan(julianDateOfDayNumber(begin), julianDateOfDayNumber(end));
+    return elapsedSpan(fieldsOfDay(begin), fieldsOfDay(end));
+}
+
 } // namespace
 
-SpanCalculation calculateSpan(std::string_view beginText, std::string_view endText, DateOrder order,
+SpanCalculation calculateSpan(std::string_view beginText, std::string_view endText, const DateReadOptions& options,
                               std::string_view beginRole, std::string_view endRole)
 {
     SpanCalculation result;
-    DateReading end;
-    DateReading begin;
-    result.problem = readDateFor(endRole, endText, order, end);
+    DateReading& end = result.end;
+    DateReading& begin = result.begin;
+    result.problem = readDateFor(endRole, endText, options, end);
     if (result.problem.empty())
-        result.problem = readDateFor(beginRole, beginText, order, begin);
+        result.problem = readDateFor(beginRole, beginText, options, begin);
     if (!result.problem.empty()) {
         result.status = ExitUsage;
         return result;
     }
     // An open side stands at the calendar's end: no span can pass it.
-    const long long beginEarliest = begin.earliest.value_or(firstCalendarDay());
+    const long long beginEarliest = begin.earliest.value_or(earliestReadDay());
     const long long beginLatest = begin.latest.value_or(lastCalendarDay());
-    const long long endEarliest = end.earliest.value_or(firstCalendarDay());
+    const long long endEarliest = end.earliest.value_or(earliestReadDay());
     const long long endLatest = end.latest.value_or(lastCalendarDay());
     if (endLatest < beginEarliest) {
         result.status = ExitNoAnswer;
         result.problem = EndBeforeBeginMessage;
         return result;
     }
+    result.julian = bothJulian(begin, end);
     result.approximate = begin.approximate || end.approximate;
     result.exact = beginEarliest == beginLatest && endEarliest == endLatest && begin.earliest && end.latest;
     if (endEarliest >= beginLatest)
-        result.span = elapsedSpan(fieldsOfDay(beginLatest), fieldsOfDay(endEarliest));
+        result.span = spanOfDays(beginLatest, endEarliest, result.julian);
     if (begin.earliest && end.latest)
-        result.greatest = elapsedSpan(fieldsOfDay(beginEarliest), fieldsOfDay(endLatest));
+        result.greatest = spanOfDays(beginEarliest, endLatest, result.julian);
     return result;
+}
+
+std::vector<std::string> spanCalendarLines(const SpanCalculation& calculation)
+{
+    std::vector<std::string> lines;
+    for (const auto& [role, reading] : {std::pair{"begin", &calculation.begin}, std::pair{"end", &calculation.end}}) {
+        std::string line = calendarLine(role, *reading);
+        if (!line.empty())
+            lines.push_back(std::move(line));
+    }
+    return lines;
 }
 
 std::string boundsText(const std::optional<std::string>& least, const std::optional<std::string>& greatest,

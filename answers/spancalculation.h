@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The window's message for an end date before the begin date.
 constexpr std::string_view EndBeforeBeginMessage = "Error - Death Date Before Birth date";
@@ -22,12 +23,23 @@ struct SpanCalculation
     std::optional<Span> greatest;
     bool exact = true;        // both dates one day: greatest equals span
     bool approximate = false; // either date is "about"
+    // Counted in the Julian calendar, both dates being Julian; otherwise in
+    // the Gregorian one, each date converted to it first.
+    bool julian = false;
+    // The dates as read, for the lines under the answer.
+    DateReading begin;
+    DateReading end;
 };
+
+// One line for each date of a calculation read in another calendar or
+// converted, begin first, to print under its answer (calendarlines.h):
+// "begin: 11 Feb 1731/32 (Julian) = 22 Feb 1732 (Gregorian)".
+std::vector<std::string> spanCalendarLines(const SpanCalculation& calculation);
 
 // The span between two date texts, the end date read first, then the begin
 // date, then their order, as the window's Calculate command works it out.
 SpanCalculation calculateSpan(std::string_view beginText, std::string_view endText,
-                              DateOrder order = DateOrder::MonthFirst, std::string_view beginRole = "begin date",
+                              const DateReadOptions& options = {}, std::string_view beginRole = "begin date",
                               std::string_view endRole = "end date");
 
 // "at least A, at most B", "at least A", "at most B", or A alone where the

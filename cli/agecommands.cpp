@@ -2,6 +2,7 @@
 // allows.
 #include "ageanswer.h"
 #include "agematchtext.h"
+#include "calendaroptions.h"
 #include "commands.h"
 #include "dateorderoption.h"
 #include "dateprinting.h"
@@ -18,7 +19,7 @@ struct Arguments
 {
     std::string date;
     std::string age;
-    DateOrder order = DateOrder::MonthFirst;
+    DateReadOptions reading;
     bool exact = false;
     bool range = false;
     bool each = false;
@@ -27,20 +28,20 @@ struct Arguments
 void run(AgeDirection direction, const Arguments& arguments)
 {
     const AgeAnswer answer =
-        answerAgeQuestion({direction, arguments.date, arguments.age, arguments.order, arguments.exact});
+        answerAgeQuestion({direction, arguments.date, arguments.age, arguments.reading, arguments.exact});
     if (answer.status != ExitSuccess) {
         std::cerr << "spanwright-cli: " << answer.problem << '\n';
         throw exitWith(answer.status);
     }
     if (!arguments.each) {
         std::cout << datesAnswerText(answer.first(), answer.last(), answer.count, answer.about, arguments.range,
-                                     arguments.order)
+                                     arguments.reading.order)
                   << '\n';
         return;
     }
     const std::string mark = answer.about ? "about: " : "";
     for (long long day = answer.firstDay; day <= answer.lastDay; ++day)
-        std::cout << mark << calendarDateTextIn(dateOfDayNumber(day), arguments.order) << '\n';
+        std::cout << mark << calendarDateTextIn(dateOfDayNumber(day), arguments.reading.order) << '\n';
 }
 
 void addAgeCommand(CLI::App& app, AgeDirection direction)
@@ -59,7 +60,8 @@ void addAgeCommand(CLI::App& app, AgeDirection direction)
                         "The age: 79 years, 9 months, 29 days / 79y 9m 29d / Aged 61 Y's, 4 M's & 2 days / Aet. 58 / "
                         "sixty-two years / 3 weeks / in the 33rd year of his age / 9/29/79 (months/days/years)")
         ->required();
-    addDateOrderOption(*command, arguments->order);
+    addDateOrderOption(*command, arguments->reading.order);
+    addCalendarOptions(*command, arguments->reading.calendar);
     command->add_flag("-x,--exact", arguments->exact,
                       "Read the age as an exact span: every unit it does not state is 0 (\"aged 39\" is "
                       "39 years, 0 months, 0 days), days alone are span days");

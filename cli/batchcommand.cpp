@@ -1,6 +1,7 @@
 // spanwright-cli batch [FILE]: a whole spreadsheet of dates in one run.
 #include "batchjob.h"
 #include "batchpipeline.h"
+#include "calendaroptions.h"
 #include "commands.h"
 #include "dateorderoption.h"
 #include "exitstatus.h"
@@ -35,7 +36,7 @@ struct Arguments
     std::optional<std::string> encoding;
     std::string notation = DefaultNotationChoice;
     std::string delimiter = ",";
-    DateOrder order = DateOrder::MonthFirst;
+    DateReadOptions reading;
     bool exact = false;
 };
 
@@ -84,7 +85,8 @@ BatchSettings settingsOf(const Arguments& arguments, const std::string& inputNam
     settings.secondColumn = span ? *arguments.end : *arguments.age;
     settings.notation = static_cast<Notation>(std::stoi(arguments.notation));
     settings.delimiter = delimiterOf(arguments.delimiter);
-    settings.dateOrder = arguments.order;
+    settings.dateOrder = arguments.reading.order;
+    settings.dateReading = arguments.reading;
     settings.exactAges = arguments.exact;
     settings.inputName = inputName;
     return settings;
@@ -318,7 +320,8 @@ void addBatchCommand(CLI::App& app)
                      "The field delimiter of the input and the output: , (the default), ; or tab")
         ->check(CLI::IsMember({",", ";", "tab", "\\t", "\t"}));
     addNotationOption(*command, arguments->notation, false);
-    addDateOrderOption(*command, arguments->order);
+    addDateOrderOption(*command, arguments->reading.order);
+    addCalendarOptions(*command, arguments->reading.calendar);
     command->add_option("--encoding", arguments->encoding,
                         "The encoding of the input, any that iconv knows (iconv --list); without it UTF-8, "
                         "UTF-16 or Windows-1252, as its bytes show");

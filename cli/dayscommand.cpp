@@ -1,4 +1,6 @@
 // spanwright-cli days BEGIN END: the whole number of days between two dates.
+#include "calendarlines.h"
+#include "calendaroptions.h"
 #include "commands.h"
 #include "dateorderoption.h"
 #include "datereading.h"
@@ -11,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 void addDaysCommand(CLI::App& app)
 {
@@ -18,13 +21,14 @@ void addDaysCommand(CLI::App& app)
     {
         std::string begin;
         std::string end;
-        DateOrder order = DateOrder::MonthFirst;
+        DateReadOptions reading;
     };
     auto arguments = std::make_shared<Arguments>();
     CLI::App* command = app.add_subcommand("days", "The number of days from BEGIN to END.");
     command->add_option("BEGIN", arguments->begin, "The begin date")->required();
     command->add_option("END", arguments->end, "The end date")->required();
-    addDateOrderOption(*command, arguments->order);
+    addDateOrderOption(*command, arguments->reading.order);
+    addCalendarOptions(*command, arguments->reading.calendar);
     command->footer("Negative when END lies before BEGIN. Dates are read as by span; for dates\n"
                     "that allow several days, the least and the greatest number.\n\n"
                     "Examples:\n"
@@ -37,15 +41,23 @@ void addDaysCommand(CLI::App& app)
     command->callback([arguments] {
         DateReading begin;
         DateReading end;
-        std::string problem = readDateFor("begin date", arguments->begin, arguments->order, begin);
+        std::string problem = readDateFor("begin date", arguments->begin, arguments->reading, begin);
         if (problem.empty())
-            problem = readDateFor("end date", arguments->end, arguments->order, end);
+            problem = readDateFor("end date", arguments->end, arguments->reading, end);
         if (!problem.empty()) {
             std::cerr << "spanwright-cli: " << problem << '\n';
             throw exitWith(ExitUsage);
         }
+        const auto printCalendarLines = [&] {
+            for (const auto& [role, reading] : {std::pair{"begin", &begin}, std::pair{"end", &end}}) {
+                const std::string line = calendarLine(role, *reading);
+                if (!line.empty())
+                    std::cout << line << '\n';
+            }
+        };
         if (begin.exact() && end.exact()) {
             std::cout << *end.earliest - *begin.earliest << '\n';
+            printCalendarLines();
             return;
         }
         // The fewest days from the latest begin to the earliest end, the
@@ -62,5 +74,6 @@ void addDaysCommand(CLI::App& app)
             throw exitWith(ExitNoAnswer);
         }
         std::cout << boundsText(least, most, begin.approximate || end.approximate) << '\n';
+        printCalendarLines();
     });
 }

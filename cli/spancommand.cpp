@@ -1,4 +1,5 @@
 // spanwright-cli span BEGIN END: the entry the window's result list shows.
+#include "calendaroptions.h"
 #include "commands.h"
 #include "dateorderoption.h"
 #include "exitstatus.h"
@@ -20,7 +21,7 @@ void addSpanCommand(CLI::App& app)
         std::string begin;
         std::string end;
         std::string notation = DefaultNotationChoice;
-        DateOrder order = DateOrder::MonthFirst;
+        DateReadOptions reading;
     };
     auto arguments = std::make_shared<Arguments>();
     CLI::App* command = app.add_subcommand(
@@ -28,7 +29,8 @@ void addSpanCommand(CLI::App& app)
     command->add_option("BEGIN", arguments->begin, "The begin (birth) date")->required();
     command->add_option("END", arguments->end, "The end (death) date")->required();
     addNotationOption(*command, arguments->notation, true);
-    addDateOrderOption(*command, arguments->order);
+    addDateOrderOption(*command, arguments->reading.order);
+    addCalendarOptions(*command, arguments->reading.calendar);
     command->footer(
         "Dates: 5/17/1990 (or 5-17-1990, 5.17.1990; in the --date-order chosen),\n"
         "1990-05-17, 17 May 1990, May 17, 1990, the 12th day of June 1741, 1728/9;\n"
@@ -48,7 +50,7 @@ void addSpanCommand(CLI::App& app)
         "  spanwright-cli span 1850 3/1/1900\n"
         "      at least 49 Year(s), 2 month(s), 1 day(s), at most 50 Year(s), 2 month(s), 0 day(s)");
     command->callback([arguments] {
-        const SpanCalculation calculation = calculateSpan(arguments->begin, arguments->end, arguments->order);
+        const SpanCalculation calculation = calculateSpan(arguments->begin, arguments->end, arguments->reading);
         if (calculation.status != ExitSuccess) {
             std::cerr << "spanwright-cli: " << calculation.problem << '\n';
             throw exitWith(calculation.status);
@@ -68,5 +70,7 @@ void addSpanCommand(CLI::App& app)
                 most = std::string(greatest.entry(position));
             std::cout << boundsText(std::string(least.entry(position)), most, calculation.approximate) << '\n';
         }
+        for (const std::string& line : spanCalendarLines(calculation))
+            std::cout << line << '\n';
     });
 }

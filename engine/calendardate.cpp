@@ -71,11 +71,17 @@ long long lastCalendarDay()
     return dayNumberOf({LastCalendarYear, 12, 31});
 }
 
+std::string writtenYearText(long long year)
+{
+    constexpr size_t YearDigits = 4;
+    const bool beforeChrist = year < 1;
+    std::string digits = std::to_string(beforeChrist ? 1 - year : year);
+    if (digits.size() < YearDigits)
+        digits.insert(0, YearDigits - digits.size(), '0');
+    return beforeChrist ? digits + " BC" : digits;
+}
+
 std::string calendarDateText(const CalendarDate& date)
 {
-    constexpr int YearDigits = 4;
-    std::string year = std::to_string(date.year);
-    if (year.size() < YearDigits)
-        year.insert(0, YearDigits - year.size(), '0');
-    return std::to_string(date.month) + '/' + std::to_string(date.day) + '/' + year;
+    return std::to_string(date.month) + '/' + std::to_string(date.day) + '/' + writtenYearText(date.year);
 }

@@ -60,6 +60,11 @@ CalendarDate dateOfDayNumber(long long dayNumber);
 long long firstCalendarDay();
 long long lastCalendarDay();
 
-// "M/D/YYYY": month and day without leading zeros, the year with at least
-// four digits, so that a year such as 90 cannot be taken for 1990.
+// A year as dates are written back: at least four digits, so that a year
+// such as 90 cannot be taken for 1990 ("0090"); a year before AD 1 (counted
+// astronomically, 1 BC being 0) with BC after it ("0044 BC").
+std::string writtenYearText(long long year);
+
+// "M/D/YYYY": month and day without leading zeros, the year as
+// writtenYearText writes it.
 std::string calendarDateText(const CalendarDate& date);

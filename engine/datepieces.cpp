@@ -60,6 +60,7 @@ Days yearDays(long long year)
     days.ok = true;
     days.earliest = dayNumberOf({year, 1, 1});
     days.latest = dayNumberOf({year, int(LastMonth), daysInMonth(int(LastMonth), year)});
+    days.written.year = year;
     return days;
 }
 
@@ -73,6 +74,8 @@ Days monthDays(long long year, long long month)
     days.ok = true;
     days.earliest = dayNumberOf({year, int(month), 1});
     days.latest = dayNumberOf({year, int(month), daysInMonth(int(month), year)});
+    days.written.year = year;
+    days.written.month = int(month);
     return days;
 }
 
@@ -94,6 +97,7 @@ Days dayDays(long long year, long long month, long long day)
     days.ok = true;
     days.earliest = dayNumberOf({year, int(month), int(day)});
     days.latest = days.earliest;
+    days.written = {year, int(month), int(day), 0};
     return days;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datereader.h"
+#include "writtendate.h"
 
 #include <optional>
 #include <string>
@@ -18,6 +19,25 @@ struct Days
     long long latest = 0;
     std::string reason;
     std::optional<DateOrder> readsInOrder;
+    // The calendar the date was read in (of its first day, and of its last
+    // where a month across a switch or a range has two), how that was
+    // decided, its parts as written.
+    CalendarSystem calendar = CalendarSystem::Gregorian;
+    CalendarSystem latestCalendar = CalendarSystem::Gregorian;
+    CalendarSource source = CalendarSource::Default;
+    WrittenDate written;
+};
+
+// What decides the calendar of the date being read: the options' choice for
+// plain dates, a mark on the text, an era before Christ after its year.
+struct CalendarContext
+{
+    CalendarChoice choice;
+    std::optional<CalendarSystem> mark;
+    bool beforeChrist = false;
+
+    // Read as ever: a Gregorian date, AD, no switch.
+    bool plain() const { return !mark && !beforeChrist && choice.plainGregorian(); }
 };
 
 Days refusal(std::string reason);
@@ -32,23 +52,43 @@ long long numberValue(std::string_view digits); // for isNumber texts
 // serial (32980) or a slip (19900) than a year.
 constexpr long long LastWrittenYear = 9999;
 
-// A day, a month or a year, checked: years 1 to LastWrittenYear, months 1 to
-// 12, days within the month.
+// A day, a month or a year of the Gregorian calendar, checked: years 1 to
+// LastWrittenYear, months 1 to 12, days within the month.
 Days dayDays(long long year, long long month, long long day);
 Days monthDays(long long year, long long month);
 Days yearDays(long long year);
+
+// A day, a month or a year as written (month, day 0 where not written), in
+// the calendar the context and the date decide: a mark's, Julian for a dual
+// year, else by the switch (each end of a month or year by itself), else
+// Gregorian; the year counted from 25 March where the choice says so. A day
+// the switch left out is refused. The Hebrew and French Republican dates
+// have their own readers, which take the month as written in them.
+Days writtenDays(WrittenDate written, const CalendarContext& context);
+// The same in a calendar already decided, with its checks.
+Days daysInCalendar(const WrittenDate& written, CalendarSystem system, CalendarSource source);
 
 // The later year of a dual year "1728/9": tail holds the last digits of the
 // year after year. Nothing when it does not.
 std::optional<long long> dualYear(long long year, std::string_view tail);
 
 // "5/17/1990", "1990-05-17", with a time of day after it.
-Days numericDate(std::string_view text, DateOrder order);
+Days numericDate(std::string_view text, DateOrder order, const CalendarContext& context = {});
 // The common case of numericDate in one pass, for the rows of a batch: three
 // numbers and one separator, nothing else, a real day. False for anything
 // else, which numericDate then reads (or refuses, with the reason).
-bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumber);
+bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumber, WrittenDate* written = nullptr);
 // "17 May 1990", "May 17, 1990", "May 1850", "the 12th day of June 1741"...
-Days wordedDate(std::string_view text);
+Days wordedDate(std::string_view text, const CalendarContext& context = {});
+
+// Dates of the Hebrew and French Republican calendars by their month names
+// or GEDCOM codes: "15 Nisan 5708", "1 Tishri 5620 A.M.", "18 Brumaire an
+// VIII", "3 jour complementaire an VII". Nothing when the text names no
+// month of theirs and the context marks neither calendar.
+std::optional<Days> otherCalendarDate(std::string_view text, const CalendarContext& context);
+// Quaker dates with numbered months: "3rd day of 11th month 1720", "3d 11th
+// mo. 1720", "11th mo. 3, 1720", "3.11mo.1720". Nothing when the text has no
+// numbered month.
+std::optional<Days> quakerDate(std::string_view text, const CalendarContext& context);
 
 } // namespace datepieces

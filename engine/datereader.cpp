@@ -2,10 +2,14 @@
 
 #include "asciitext.h"
 #include "calendardate.h"
+#include "calendarmarks.h"
+#include "calendarwords.h"
+#include "juliancalendar.h"
 #include "datepieces.h"
 #include "monthnames.h"
 #include "quotedtext.h"
 
+#include <algorithm>
 #include <array>
 
 using namespace datepieces;
@@ -15,7 +19,6 @@ namespace {
 constexpr size_t BareYearDigits = 3; // "90" alone is too likely a slip
 constexpr int LastMonth = 12;
 constexpr int LastDayOfDecember = 31;
-constexpr int YearDigits = 4;
 
 enum class Qualifier { None, About, Before, After, Between };
 
@@ -69,33 +72,74 @@ bool allDigits(std::string_view text)
     return !text.empty();
 }
 
-Days bareYear(std::string_view digits)
+Days bareYear(std::string_view digits, const CalendarContext& context)
 {
     if (!isNumber(digits))
         return refusal(std::string(digits) + " is too long a number");
-    if (digits.size() < BareYearDigits)
+    if (digits.size() < BareYearDigits && !context.beforeChrist)
         return refusal(std::string(digits) + " alone is no date (a year alone has three digits or more)");
-    return yearDays(numberValue(digits));
+    return writtenDays({numberValue(digits), 0, 0, 0}, context);
 }
 
-// One date: numeric, worded, a year or a dual year alone.
-Days pointDate(std::string_view text, DateOrder order)
+// An era before Christ after the year ("44 BC", "15 Mar 44 B.C.", "BCE"),
+// taken off the text.
+bool takeEraBeforeChrist(std::string_view& text)
+{
+    size_t start = text.size();
+    while (start > 0 && (isLetter(text[start - 1]) || text[start - 1] == '.'))
+        --start;
+    if (start == 0 || start == text.size() || !(isBlank(text[start - 1]) || isDigit(text[start - 1])))
+        return false;
+    std::string upper;
+    for (char c : text.substr(start)) {
+        if (c != '.')
+            upper.push_back(upperAscii(c));
+    }
+    if (eraOfWord(upper) != Era::BeforeChrist)
+        return false;
+    text = trimmed(text.substr(0, start));
+    return !text.empty();
+}
+
+Days pointDateAsWritten(std::string_view text, DateOrder order, const CalendarContext& context);
+
+// One date: numeric, worded, a year or a dual year alone; else one of the
+// other calendars' forms, where the text is one.
+Days pointDate(std::string_view text, DateOrder order, const CalendarContext& given)
+{
+    CalendarContext context = given;
+    if (!text.empty() && (isLetter(text.back()) || text.back() == '.') && takeEraBeforeChrist(text))
+        context.beforeChrist = true;
+    if (context.mark == CalendarSystem::Hebrew || context.mark == CalendarSystem::FrenchRepublican)
+        return *otherCalendarDate(text, context);
+    Days days = pointDateAsWritten(text, order, context);
+    if (days.ok)
+        return days;
+    if (std::optional<Days> other = otherCalendarDate(text, context))
+        return *other;
+    if (std::optional<Days> quaker = quakerDate(text, context))
+        return *quaker;
+    return days;
+}
+
+Days pointDateAsWritten(std::string_view text, DateOrder order, const CalendarContext& context)
 {
     if (text.empty() || !isDigit(text.front()))
-        return wordedDate(text);
+        return wordedDate(text, context);
     if (allDigits(text))
-        return bareYear(text);
+        return bareYear(text, context);
     const size_t slash = text.find('/');
     if (slash >= BareYearDigits && slash != std::string_view::npos && allDigits(text.substr(0, slash))
         && allDigits(text.substr(slash + 1))) {
-        const Days year = bareYear(text.substr(0, slash));
+        const Days year = bareYear(text.substr(0, slash), context);
         if (!year.ok)
             return year;
-        const auto later = dualYear(numberValue(text.substr(0, slash)), text.substr(slash + 1));
+        const long long first = numberValue(text.substr(0, slash));
+        const auto later = dualYear(first, text.substr(slash + 1));
         if (!later)
             return refusal(std::string(text) + " is not a dual year (the second part names the year after "
                            + std::string(text.substr(0, slash)) + ")");
-        return yearDays(*later);
+        return writtenDays({*later, 0, 0, first}, context);
     }
     size_t digits = 0;
     while (digits < text.size() && isDigit(text[digits]))
@@ -104,11 +148,20 @@ Days pointDate(std::string_view text, DateOrder order)
     // "4-Mar-1885" is worded; "1//1990" is a numeric date with a number missing.
     const bool numeric = digits > 0 && digits + 1 < text.size() && isSeparator(text[digits])
         && (isDigit(text[digits + 1]) || isSeparator(text[digits + 1]));
-    return numeric ? numericDate(text, order) : wordedDate(text);
+    return numeric ? numericDate(text, order, context) : wordedDate(text, context);
+}
+
+// The calendar of two dates taken as one: theirs where they agree.
+Days spanning(const Days& from, const Days& to)
+{
+    Days days = from;
+    days.latest = to.latest;
+    days.latestCalendar = to.latestCalendar;
+    return days;
 }
 
 // A date, or two years "1850-1855" for the years from the one to the other.
-Days dateOrYears(std::string_view text, DateOrder order)
+Days dateOrYears(std::string_view text, DateOrder order, const CalendarContext& context)
 {
     const size_t hyphen = !text.empty() && isDigit(text.front()) ? text.find('-') : std::string_view::npos;
     if (hyphen != std::string_view::npos && allDigits(text.substr(0, hyphen))
@@ -118,37 +171,33 @@ Days dateOrYears(std::string_view text, DateOrder order)
         if (last.size() < first.size())
             return refusal(std::string(text) + " is neither two years (1850-1855) nor a date; a dual year is "
                                                "written 1728/9");
-        const Days from = bareYear(first);
-        const Days to = bareYear(last);
+        const Days from = bareYear(first, context);
+        const Days to = bareYear(last, context);
         if (!from.ok || !to.ok)
             return from.ok ? to : from;
         if (to.latest < from.earliest)
             return refusal(std::string(text) + " ends before it begins");
-        Days days = from;
-        days.latest = to.latest;
-        return days;
+        return spanning(from, to);
     }
-    return pointDate(text, order);
+    return pointDate(text, order, context);
 }
 
 // "between X and Y" without the "between".
-Days betweenDates(std::string_view text, DateOrder order)
+Days betweenDates(std::string_view text, DateOrder order, const CalendarContext& context)
 {
     for (std::string_view joint : {" and ", " & ", " AND ", " And "}) {
         const size_t at = text.find(joint);
         if (at == std::string_view::npos)
             continue;
-        const Days from = pointDate(trimmed(text.substr(0, at)), order);
+        const Days from = pointDate(trimmed(text.substr(0, at)), order, context);
         if (!from.ok)
             return from;
-        const Days to = pointDate(trimmed(text.substr(at + joint.size())), order);
+        const Days to = pointDate(trimmed(text.substr(at + joint.size())), order, context);
         if (!to.ok)
             return to;
         if (to.latest < from.earliest)
             return refusal("the second date lies before the first");
-        Days days = from;
-        days.latest = to.latest;
-        return days;
+        return spanning(from, to);
     }
     return refusal("between wants two dates joined by \"and\"");
 }
@@ -164,14 +213,6 @@ DateReading refused(std::string_view text, const Days& days)
     return reading;
 }
 
-std::string paddedYear(long long year)
-{
-    std::string digits = std::to_string(year);
-    if (digits.size() < YearDigits)
-        digits.insert(0, YearDigits - digits.size(), '0');
-    return digits;
-}
-
 // A day as the first of what it opens (its year, its month) or as the last
 // of what it closes, as coarse as that allows.
 std::string boundText(long long dayNumber, bool opening)
@@ -180,40 +221,67 @@ std::string boundText(long long dayNumber, bool opening)
     const bool monthBound = opening ? date.day == 1 : dateOfDayNumber(dayNumber + 1).day == 1;
     const bool yearBound = monthBound && date.month == (opening ? 1 : LastMonth);
     if (yearBound)
-        return paddedYear(date.year);
+        return writtenYearText(date.year);
     if (monthBound)
-        return std::string(fullMonthName(date.month)) + " " + paddedYear(date.year);
+        return std::string(fullMonthName(date.month)) + " " + writtenYearText(date.year);
     return calendarDateText(date);
 }
 
 } // namespace
 
-DateReading readDate(std::string_view written, DateOrder order)
+long long earliestReadDay()
 {
+    constexpr long long EarliestYear = 1 - LastWrittenYear; // 9999 BC
+    return std::min(dayNumberOf({EarliestYear, 1, 1}), julianDayNumberOf({EarliestYear, 1, 1}));
+}
+
+DateReading readDate(std::string_view written, const DateReadOptions& options)
+{
+    const DateOrder order = options.order;
+    const CalendarChoice& choice = options.calendar;
     std::string_view text = trimmed(written);
     DateReading reading;
     long long day = 0;
-    if (!text.empty() && isDigit(text.front()) && plainNumericDate(text, order, day)) {
+    // The common case in one pass: a numeric Gregorian date, which under a
+    // switch it is from the switch's first Gregorian day on.
+    if (!text.empty() && isDigit(text.front()) && !choice.yearBeginsOn25March
+        && plainNumericDate(text, order, day, &reading.written)
+        && (!choice.firstGregorianDay || day >= *choice.firstGregorianDay)) {
         reading.ok = true;
         reading.earliest = day;
         reading.latest = day;
+        if (choice.firstGregorianDay)
+            reading.calendarSource = CalendarSource::Switch;
         return reading;
     }
     if (text.empty())
         return refused(written, refusal("it is empty"));
+    CalendarContext context;
+    context.choice = choice;
+    const CalendarMarks marks = takeCalendarMarks(text);
+    if (!marks.problem.empty())
+        return refused(written, refusal(marks.problem));
+    context.mark = marks.system;
+    if (marks.system && text.empty())
+        return refused(written, refusal("a date is missing beside the calendar mark " + marks.written));
     const Qualifier qualifier = takeQualifier(text);
     if (qualifier != Qualifier::None && text.empty())
         return refused(written, refusal("a date is missing after the first word"));
-    const Days days = qualifier == Qualifier::Between ? betweenDates(text, order) : dateOrYears(text, order);
+    const Days days = qualifier == Qualifier::Between ? betweenDates(text, order, context)
+                                                      : dateOrYears(text, order, context);
     if (!days.ok)
         return refused(written, days);
 
     reading.ok = true;
+    reading.calendar = days.calendar;
+    reading.calendarSource = days.source;
+    reading.written = days.written;
+    reading.latestCalendar = days.latestCalendar;
     reading.approximate = qualifier == Qualifier::About;
     reading.earliest = days.earliest;
     reading.latest = days.latest;
     if (qualifier == Qualifier::Before) {
-        if (days.earliest == firstCalendarDay())
+        if (days.earliest <= earliestReadDay())
             return refused(written, refusal("no day of the calendar lies before it"));
         reading.earliest.reset();
         reading.latest = days.earliest - 1;
@@ -250,6 +318,6 @@ std::string dateReadingText(const DateReading& reading)
     const bool wholeMonth = first.year == last.year && first.month == last.month && first.day == 1
         && dateOfDayNumber(latest + 1).day == 1;
     if (wholeMonth) // (January as a bound would be written as its year)
-        return about + std::string(fullMonthName(first.month)) + " " + paddedYear(first.year);
+        return about + std::string(fullMonthName(first.month)) + " " + writtenYearText(first.year);
     return "between " + from + " and " + to;
 }

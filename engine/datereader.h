@@ -1,5 +1,8 @@
 #pragma once
 
+#include "datereadoptions.h"
+#include "writtendate.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,15 +29,27 @@
 //   before (bef.), after (aft.); between X and Y (bet.); 1850-1855
 //   a time of day after a numeric or ISO date, ignored: 5/17/1990 0:00,
 //             5/17/1990 12:00:00 AM, 1990-05-17T00:00:00
-// Years are taken as written (90 is the year 90), from 1 to 9999: a longer
+// Years are taken as written (90 is the year 90), from 1 to 9999 (BC, BCE
+// after the year for those before AD 1: 44 BC, 15 Mar 44 B.C.): a longer
 // number is refused, not taken for a year; a day must exist in its month.
+//
+// Calendars: a date is Gregorian unless marked or switched.
+//   marks after it: O.S., OS, Old Style, Julian (Julian); N.S., NS, New
+//             Style, Gregorian; each also in parentheses;
+//   before it the GEDCOM escapes and keywords: @#DJULIAN@, @#DGREGORIAN@,
+//             @#DHEBREW@, @#DFRENCH R@, JULIAN, GREGORIAN, HEBREW, FRENCH_R;
+//   a dual year (11 Feb 1731/32) is Julian: it only arose under it;
+//   Hebrew and French Republican dates by their month names or codes:
+//             15 Nisan 5708, 1 Tishri 5620 A.M., 18 Brumaire an VIII;
+//   Quaker dates with numbered months: 3rd day of 11th month 1720 (before
+//             1752 the first month is March and the year begins on
+//             25 March; Julian to 2 September 1752);
+//   the options' switch reads plain dates before it as Julian and refuses
+//             the days it left out; their year start counts a Julian year
+//             from 25 March.
+// Two marks, a mark that contradicts the date, a day not in its calendar
+// are refused.
 
-// The order of day, month and year in a numeric date.
-enum class DateOrder {
-    MonthFirst, // 5/17/1990, the window's order
-    DayFirst,   // 17/5/1990
-    YearFirst,  // 1990/5/17
-};
 
 struct DateReading
 {
@@ -56,12 +71,27 @@ struct DateReading
     // marked as approximate.
     bool approximate = false;
 
+    // The calendar the date was read in, how that was decided, and its parts
+    // as written (for a range, those of its first date).
+    CalendarSystem calendar = CalendarSystem::Gregorian;
+    CalendarSource calendarSource = CalendarSource::Default;
+    WrittenDate written;
+    // The calendar of the last day, where it differs (a month across the
+    // switch, a range between dates of two calendars).
+    CalendarSystem latestCalendar = CalendarSystem::Gregorian;
+    bool oneCalendar() const { return calendar == latestCalendar; }
+
     // One day, not approximate.
     bool exact() const { return ok && !approximate && earliest && latest && *earliest == *latest; }
 };
 
-// Reads a date text; order decides numeric dates other than ISO ones.
-DateReading readDate(std::string_view text, DateOrder order = DateOrder::MonthFirst);
+// Reads a date text; the options' order decides numeric dates other than ISO
+// ones, their calendar choice the calendar of plain dates.
+DateReading readDate(std::string_view text, const DateReadOptions& options = {});
+
+// The first day a reading may have: 1 January 9999 BC of the earlier of the
+// Gregorian and Julian calendars. An open side (before) stands there.
+long long earliestReadDay();
 
 // The reading written back, month first: "5/17/1990", "May 1850", "1850",
 // "about 1850", "before 1/1/1850", "between 1850 and May 1855", "1850-1855".

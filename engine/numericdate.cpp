@@ -93,7 +93,7 @@ struct Pieces
 
 // Day, month and year in the order given; a fourth piece is the year's dual
 // tail where the year comes last.
-Days fieldsInOrder(const Pieces& pieces, DateOrder order, std::string_view date)
+Days fieldsInOrder(const Pieces& pieces, DateOrder order, std::string_view date, const CalendarContext& context)
 {
     const auto& p = pieces.piece;
     std::string_view year;
@@ -113,20 +113,32 @@ Days fieldsInOrder(const Pieces& pieces, DateOrder order, std::string_view date)
     if (pieces.count == MostPieces && order == DateOrder::YearFirst)
         return refusal("it has four numbers");
     long long yearValue = numberValue(year);
+    long long dualFirstYear = 0;
     if (pieces.count == MostPieces) {
         const auto later = dualYear(yearValue, p[3]);
         if (!later)
             return refusal(std::string(year) + date[year.data() + year.size() - date.data()]
                            + std::string(p[3]) + " is not a dual year (the second part names the year after "
                            + std::string(year) + ")");
+        dualFirstYear = yearValue;
         yearValue = *later;
     }
-    return dayDays(yearValue, numberValue(month), numberValue(day));
+    if (context.plain() && dualFirstYear == 0)
+        return dayDays(yearValue, numberValue(month), numberValue(day));
+    // Checked as numbers first: a month or day of ten digits is no int.
+    constexpr long long LongestMonth = 31;
+    const long long monthValue = numberValue(month);
+    const long long dayValue = numberValue(day);
+    if (monthValue < 1 || monthValue > 12)
+        return refusal(std::to_string(monthValue) + " is not a month (1 to 12)");
+    if (dayValue < 1 || dayValue > LongestMonth)
+        return refusal(std::to_string(dayValue) + " is not a day (1 to 31)");
+    return writtenDays({yearValue, int(monthValue), int(dayValue), dualFirstYear}, context);
 }
 
 } // namespace
 
-Days numericDate(std::string_view text, DateOrder order)
+Days numericDate(std::string_view text, DateOrder order, const CalendarContext& context)
 {
     size_t end = 0;
     while (end < text.size() && (isDigit(text[end]) || isDateSeparator(text[end])))
@@ -173,15 +185,15 @@ Days numericDate(std::string_view text, DateOrder order)
     if (separator == '-' && pieces.piece[0].size() >= IsoYearDigits) {
         if (pieces.count == MostPieces)
             return refusal(std::string(date) + " has four numbers");
-        return fieldsInOrder(pieces, DateOrder::YearFirst, date);
+        return fieldsInOrder(pieces, DateOrder::YearFirst, date, context);
     }
-    Days days = fieldsInOrder(pieces, order, date);
+    Days days = fieldsInOrder(pieces, order, date, context);
     if (days.ok)
         return days;
     // Said where another order reads it, so that a day-first file is never
     // taken for a month-first one without a word.
     for (DateOrder other : {DateOrder::DayFirst, DateOrder::MonthFirst, DateOrder::YearFirst}) {
-        if (other != order && fieldsInOrder(pieces, other, date).ok) {
+        if (other != order && fieldsInOrder(pieces, other, date, context).ok) {
             days.readsInOrder = other;
             days.reason += other == DateOrder::DayFirst ? "; it reads as a date day first"
                 : other == DateOrder::MonthFirst        ? "; it reads as a date month first"
@@ -192,7 +204,7 @@ Days numericDate(std::string_view text, DateOrder order)
     return days;
 }
 
-bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumber)
+bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumber, WrittenDate* written)
 {
     constexpr size_t Numbers = 3;
     long long values[Numbers];
@@ -234,6 +246,8 @@ bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumb
         || day > daysInMonth(int(month), year))
         return false;
     dayNumber = dayNumberOf({year, int(month), int(day)});
+    if (written)
+        *written = {year, int(month), int(day), 0};
     return true;
 }
 

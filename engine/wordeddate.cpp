@@ -132,12 +132,14 @@ struct Item
     Number number;
 };
 
-// The year a number gives, in earliest, or why it gives none.
+// The year a number gives, in earliest (with a dual year's earlier year in
+// latest), or why it gives none.
 Days yearOf(const Number& year, bool afterDayAndMonth)
 {
     if (year.ordinal)
         return refusal(std::string(year.digits) + " is a year, not an ordinal day");
     long long value = numberValue(year.digits);
+    Days result;
     if (year.tailSeparator != 0) {
         const auto later = dualYear(value, year.tail);
         const std::string written = std::string(year.digits) + year.tailSeparator + std::string(year.tail);
@@ -146,9 +148,9 @@ Days yearOf(const Number& year, bool afterDayAndMonth)
                            + std::string(year.digits) + ")");
         if (year.tailSeparator == '-' && !afterDayAndMonth)
             return refusal(written + " is a dual year only after a day and a month (1728/9 is one anywhere)");
+        result.latest = value;
         value = *later;
     }
-    Days result;
     result.ok = true;
     result.earliest = value;
     return result;
@@ -156,7 +158,7 @@ Days yearOf(const Number& year, bool afterDayAndMonth)
 
 } // namespace
 
-Days wordedDate(std::string_view text)
+Days wordedDate(std::string_view text, const CalendarContext& context)
 {
     // A date has three items at most; one more is kept for the message. The
     // store is left uninitialised: clearing it took a third of the time.
@@ -305,7 +307,7 @@ Days wordedDate(std::string_view text)
     } else if (items.size() == 2 && isMonth(0) && isNumberAt(1)) {
         month = items[0].monthNumber, year = &items[1].number;
         layout = Layout::MonthYear;
-        if (year->digits.size() < MonthYearDigits)
+        if (year->digits.size() < MonthYearDigits && !context.beforeChrist)
             return refusal(std::string(year->digits) + " after the month is neither a day with its year "
                                                        "nor a year of three digits or more");
     } else if (items.size() == 1 && isNumberAt(0)
@@ -313,7 +315,7 @@ Days wordedDate(std::string_view text)
         // "1850 AD", "A.D. 1850": a year alone, as 1850 is.
         year = &items[0].number;
         layout = Layout::Year;
-        if (year->digits.size() < MonthYearDigits)
+        if (year->digits.size() < MonthYearDigits && !context.beforeChrist)
             return refusal(std::string(year->digits) + " is no year (a year alone has three digits or more)");
     } else {
         size_t months = 0;
@@ -341,11 +343,19 @@ Days wordedDate(std::string_view text)
     const Days yearValue = yearOf(*year, day != nullptr);
     if (!yearValue.ok)
         return yearValue;
-    if (layout == Layout::Year)
-        return yearDays(yearValue.earliest);
-    if (!day)
-        return monthDays(yearValue.earliest, month);
-    return dayDays(yearValue.earliest, month, numberValue(day->digits));
+    if (context.plain() && yearValue.latest == 0) {
+        if (layout == Layout::Year)
+            return yearDays(yearValue.earliest);
+        if (!day)
+            return monthDays(yearValue.earliest, month);
+        return dayDays(yearValue.earliest, month, numberValue(day->digits));
+    }
+    constexpr long long LongestMonth = 31;
+    const long long dayValue = day ? numberValue(day->digits) : 0;
+    if (day && (dayValue < 1 || dayValue > LongestMonth))
+        return refusal(std::to_string(dayValue) + " is not a day (1 to 31)");
+    return writtenDays({yearValue.earliest, layout == Layout::Year ? 0 : month, int(dayValue), yearValue.latest},
+                       context);
 }
 
 } // namespace datepieces

@@ -113,7 +113,12 @@ struct OneDate
     long long year = 0;    // as written, before its era
     bool beforeChrist = false;
     size_t yearDigits = 0; // 0 when the year is borrowed
+    bool dualYear = false;
+    bool dualYearAsGregorian = false; // a dual year under an explicit Gregorian escape
 };
+
+constexpr std::string_view DualYearGregorianWarning =
+    "a dual year is Old Style (Julian), yet the date is marked Gregorian: read as written";
 
 // What the other date of BET or FROM ... TO lends: the year of the second
 // to a first date without one, the first's leading digits to a short second
@@ -174,9 +179,10 @@ bool readDay(std::string_view token, long long& day)
 // A year, or a dual year read as the later one: after the slash or hyphen
 // the later year, or as many of its last digits ("1731/32", "1611/2",
 // "1698/1699", "1702-1703").
-std::string readYear(std::string_view token, long long& year, size_t& digits)
+std::string readYear(std::string_view token, long long& year, size_t& digits, bool& dual)
 {
     const size_t mark = token.find_first_of("/-");
+    dual = mark != std::string_view::npos;
     if (mark == std::string_view::npos) {
         if (!readNumber(token, year))
             return "not a year";
@@ -200,7 +206,8 @@ std::string readOneDate(Tokens parts, OneDate& date, const Source& source, const
         return "a date is missing";
     const std::string_view written = source.written(parts.front(), parts.back());
     const std::string_view front = parts.front();
-    if (calendarOfWord(front, date.calendar)) {
+    const bool calendarGiven = calendarOfWord(front, date.calendar);
+    if (calendarGiven) {
         parts.erase(parts.begin());
         for (std::string_view keyword : Keywords) {
             if (!parts.empty() && isKeyword(parts.front(), keyword))
@@ -241,11 +248,21 @@ std::string readOneDate(Tokens parts, OneDate& date, const Source& source, const
     if (borrowsYear) {
         year = neighbour.date->year;
         beforeChrist = neighbour.date->beforeChrist;
+        if (neighbour.date->dualYear && !calendarGiven)
+            date.calendar = neighbour.date->calendar; // the year lent is Old Style
         parts.push_back({}); // in the year's place, so that the month and day stand where they do
     } else {
-        std::string problem = readYear(parts.back(), year, date.yearDigits);
+        bool dual = false;
+        std::string problem = readYear(parts.back(), year, date.yearDigits, dual);
         if (!problem.empty())
             return quotedExcerpt(written) + ": " + quotedExcerpt(source.written(parts.back())) + " is " + problem;
+        // A dual year only arose under the Julian calendar with the year
+        // beginning on 25 March: its day and month are Julian, unless an
+        // escape says otherwise (which is read as written, with a warning).
+        if (dual && !calendarGiven)
+            date.calendar = GedcomCalendarKind::Julian;
+        date.dualYear = dual;
+        date.dualYearAsGregorian = dual && calendarGiven && date.calendar == GedcomCalendarKind::Gregorian;
         constexpr size_t ShortYearDigits = 2;
         const OneDate* first = neighbour.date;
         if (first != nullptr && !neighbour.lendsYear && date.yearDigits <= ShortYearDigits
@@ -397,6 +414,8 @@ GedcomDate readTwoDates(const Tokens& parts, std::string_view joiner, const Sour
     date.calendar = first.calendar == second.calendar ? calendarOf(first.calendar) : GedcomDate::Calendar::Mixed;
     markWritten(date, first.calendar);
     markWritten(date, second.calendar);
+    if (first.dualYearAsGregorian || second.dualYearAsGregorian)
+        date.warning = DualYearGregorianWarning;
     return date;
 }
 
@@ -459,6 +478,8 @@ GedcomDate readByGrammar(std::string_view original)
     date.approximate = approximate;
     date.calendar = calendarOf(one.calendar);
     markWritten(date, one.calendar);
+    if (one.dualYearAsGregorian)
+        date.warning = DualYearGregorianWarning;
     // BEF and AFT leave the date itself out; FROM and TO take it in.
     if (!before)
         date.earliest = strict ? one.last + 1 : one.first;

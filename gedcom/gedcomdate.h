@@ -24,6 +24,7 @@ struct GedcomDate
 
     bool ok = false;
     std::string problem; // why the value is not a date, when !ok and noDate is None
+    std::string warning; // read, but doubtful: a dual year under a Gregorian escape
     NoDate noDate = NoDate::None;
     bool stillborn = false; // the status word STILLBORN: an age of 0
 
@@ -53,6 +54,9 @@ struct GedcomDate
 //   INT <date> (<phrase>);
 //   years B.C., BC, BCE (no year 0: 1 BC is followed by AD 1) and AD;
 //   dual years, the later year: 1731/32, 1611/2, 1698/1699, 1702-1703;
+//   such a date is Julian (a dual year only arose under that calendar),
+//   unless a calendar escape or keyword says otherwise: under an explicit
+//   Gregorian one it is read as written, with a warning;
 //   a two-day range "8/9 JUL 1457";
 //   in BET and FROM ... TO, a first date without its year takes the
 //   second's (BET JUN AND DEC 1900), a second year of one or two digits

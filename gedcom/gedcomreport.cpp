@@ -82,9 +82,13 @@ public:
         std::string error = person.problems();
         if (!row.error.empty())
             error.append(error.empty() ? "" : "; ").append(row.error);
+        summary_.rowsWithErrors += error.empty() ? 0 : 1;
+        // Warnings share the column, after the errors, but make no row one
+        // with errors.
+        if (!row.warning.empty())
+            error.append(error.empty() ? "warning: " : "; warning: ").append(row.warning);
         appendText(error);
         buffer_.push_back('\n');
-        summary_.rowsWithErrors += error.empty() ? 0 : 1;
         if (buffer_.size() >= OutputBlock)
             flush();
     }

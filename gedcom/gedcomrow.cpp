@@ -4,6 +4,7 @@
 #include "asciitext.h"
 #include "resultentries.h"
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -111,6 +112,10 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
         death = readGedcomDate(*deathText);
         if (!death.ok && death.noDate == NoDate::None)
             addError(row, "death: " + death.problem);
+    }
+    for (const auto& [side, date] : {std::pair{"birth", &birth}, std::pair{"death", &death}}) {
+        if (!date->warning.empty())
+            row.warning.append(row.warning.empty() ? "" : "; ").append(side).append(": ").append(date->warning);
     }
     if (statedText) {
         row.check = GedcomRow::Check::Agrees;

@@ -17,6 +17,7 @@ struct GedcomRow
     std::string statedAgeCheck;
     std::string bornFromStatedAge;
     std::string error; // reasons, joined by "; "
+    std::string warning; // doubts about dates that were read, joined by "; "
     Check check = Check::NoStatedAge;
 };
 

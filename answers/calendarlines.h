@@ -1,0 +1,15 @@
+#pragma once
+
+#include "datereader.h"
+
+#include <string>
+#include <string_view>
+
+// How a date read in another calendar, or converted, was read: one line
+// under an answer, "begin: 11 Feb 1731/32 (Julian) = 22 Feb 1732
+// (Gregorian)". Empty for a date read as a plain Gregorian one.
+std::string calendarLine(std::string_view role, const DateReading& reading);
+
+// The days of a reading in one calendar: "22 Feb 1732", "1 May 1731 to
+// 31 May 1731", "before 1 Jan 1700", "about ...".
+std::string readingDaysIn(const DateReading& reading, CalendarSystem system);

@@ -1,0 +1,102 @@
+#include "convertanswer.h"
+
+#include "calendardate.h"
+#include "calendardaytext.h"
+#include "datereading.h"
+#include "quotedtext.h"
+
+#include <array>
+
+namespace {
+
+struct Target
+{
+    std::string_view name;
+    CalendarSystem system;
+    bool weekday;
+};
+
+constexpr std::array<Target, 5> Targets = {{
+    {"gregorian", CalendarSystem::Gregorian, false},
+    {"julian", CalendarSystem::Julian, false},
+    {"hebrew", CalendarSystem::Hebrew, false},
+    {"french", CalendarSystem::FrenchRepublican, false},
+    {"weekday", CalendarSystem::Gregorian, true},
+}};
+
+// The days each calendar is given for: the Hebrew one from its epoch, the
+// French Republican one while it was in use.
+constexpr CalendarDate FirstFrenchRepublicanDay{1792, 9, 22};
+constexpr CalendarDate LastFrenchRepublicanDay{1805, 12, 31};
+
+bool covers(CalendarSystem system, long long day)
+{
+    switch (system) {
+    case CalendarSystem::Hebrew:
+        return calendarDayOf(system, day).year >= 1;
+    case CalendarSystem::FrenchRepublican:
+        return day >= dayNumberOf(FirstFrenchRepublicanDay) && day <= dayNumberOf(LastFrenchRepublicanDay);
+    case CalendarSystem::Gregorian:
+    case CalendarSystem::Julian:
+        break;
+    }
+    return day >= earliestReadDay();
+}
+
+std::string dayText(const Target& target, long long day)
+{
+    if (target.weekday)
+        return weekdayName(weekdayOf(day));
+    const CalendarDay calendarDay = calendarDayOf(target.system, day);
+    return calendarDayText(calendarDay, takesDualYear(calendarDay));
+}
+
+ConvertAnswer failed(ExitStatus status, std::string problem)
+{
+    ConvertAnswer answer;
+    answer.status = status;
+    answer.problem = std::move(problem);
+    return answer;
+}
+
+} // namespace
+
+ConvertAnswer convertDate(std::string_view text, const DateReadOptions& options, std::string_view to)
+{
+    const Target* only = nullptr;
+    for (const Target& target : Targets) {
+        if (target.name == to)
+            only = &target;
+    }
+    if (!to.empty() && !only)
+        return failed(ExitUsage, "there is no calendar \"" + std::string(to) + "\" (" + std::string(ConvertTargets)
+                                     + ")");
+    DateReading reading;
+    std::string problem = readDateFor("date", text, options, reading);
+    if (!problem.empty())
+        return failed(ExitUsage, problem);
+    if (!reading.earliest || !reading.latest)
+        return failed(ExitUsage, "the date " + quotedExcerpt(text)
+                                     + " is open on one side (before or after): it has no first or last day");
+    const long long first = *reading.earliest;
+    const long long last = *reading.latest;
+    ConvertAnswer answer;
+    for (const Target& target : Targets) {
+        if (only && &target != only)
+            continue;
+        if (!covers(target.system, first) || !covers(target.system, last)) {
+            if (only)
+                return failed(ExitNoAnswer, target.system == CalendarSystem::FrenchRepublican
+                                                ? "the French Republican calendar was in use from 22 Sep 1792 "
+                                                  "to 31 Dec 1805 only"
+                                                : "the date lies before the first year of the "
+                                                    + std::string(calendarSystemName(target.system)) + " calendar");
+            continue;
+        }
+        std::string line = std::string(target.name) + ": " + dayText(target, first);
+        if (last != first)
+            line += " to " + dayText(target, last);
+        answer.lines.push_back(std::move(line));
+    }
+    return answer;
+}

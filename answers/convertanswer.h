@@ -1,0 +1,31 @@
+#pragma once
+
+#include "datereader.h"
+#include "exitcodes.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A date in every calendar: what spanwright-cli convert prints and the
+// page's calendar part shows. One line per calendar, "calendar: date":
+//   gregorian: 22 Feb 1732
+//   julian: 11 Feb 1731/32
+//   hebrew: 17 Adar 5492
+//   weekday: Friday
+// with french: ... only from 22 September 1792 to 31 December 1805, when
+// the French Republican calendar was in use. A date of several days is
+// converted at both ends ("1 May 1850 to 31 May 1850").
+struct ConvertAnswer
+{
+    ExitStatus status = ExitSuccess;
+    std::string problem; // why not, when status is not ExitSuccess
+    std::vector<std::string> lines;
+};
+
+// The names --to takes, in the order the lines come.
+constexpr std::string_view ConvertTargets = "gregorian, julian, hebrew, french, weekday";
+
+// Reads text as every command reads a date, and converts it; to, when not
+// empty, names the one line wanted (one of ConvertTargets).
+ConvertAnswer convertDate(std::string_view text, const DateReadOptions& options, std::string_view to = {});

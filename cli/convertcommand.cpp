@@ -1,0 +1,54 @@
+// spanwright-cli convert DATE: the day in the Gregorian, Julian, Hebrew and
+// French Republican calendars, and its weekday.
+#include "calendaroptions.h"
+#include "commands.h"
+#include "convertanswer.h"
+#include "dateorderoption.h"
+#include "exitstatus.h"
+
+#include <CLI/App.hpp>
+
+#include <iostream>
+#include <memory>
+#include <string>
+
+void addConvertCommand(CLI::App& app)
+{
+    struct Arguments
+    {
+        std::string date;
+        std::string to;
+        DateReadOptions reading;
+    };
+    auto arguments = std::make_shared<Arguments>();
+    CLI::App* command = app.add_subcommand(
+        "convert", "DATE in the Gregorian, Julian, Hebrew and French Republican calendars, and its weekday.");
+    command->add_option("DATE", arguments->date, "The date, in any form span reads")->required();
+    command->add_option("--to", arguments->to, "Print that calendar's line only: gregorian, julian, hebrew, "
+                                               "french or weekday")
+        ->check(CLI::IsMember({"gregorian", "julian", "hebrew", "french", "weekday"}))
+        ->type_name("CALENDAR");
+    addDateOrderOption(*command, arguments->reading.order);
+    addCalendarOptions(*command, arguments->reading.calendar);
+    command->footer("One line per calendar, \"calendar: date\"; the French Republican one only from\n"
+                    "22 Sep 1792 to 31 Dec 1805, when it was in use. A Julian day from 1 January\n"
+                    "to 24 March of 1583 to 1751 is written with its dual year. A date of several\n"
+                    "days (May 1850) is converted at both ends.\n\n"
+                    "Examples:\n"
+                    "  spanwright-cli convert '11 Feb 1731/32'\n"
+                    "      gregorian: 22 Feb 1732\n"
+                    "      julian: 11 Feb 1731/32\n"
+                    "      hebrew: 26 Shevat 5492\n"
+                    "      weekday: Friday\n"
+                    "  spanwright-cli convert '18 Brumaire an VIII' --to gregorian\n"
+                    "      gregorian: 9 Nov 1799");
+    command->callback([arguments] {
+        const ConvertAnswer answer = convertDate(arguments->date, arguments->reading, arguments->to);
+        if (answer.status != ExitSuccess) {
+            std::cerr << "spanwright-cli: " << answer.problem << '\n';
+            throw exitWith(answer.status);
+        }
+        for (const std::string& line : answer.lines)
+            std::cout << line << '\n';
+    });
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "calendarsystem.h"
+
+// The calendars chosen at run time: each calendar's own arithmetic lives in
+// its file (calendardate.h for the Gregorian one, juliancalendar.h,
+// hebrewcalendar.h, frenchcalendar.h); this dispatches to it through the
+// shared day numbers, so that code which learns the calendar from the data
+// converts any date with one call.
+
+// A day of a calendar, its fields numbered as that calendar's file numbers
+// them (Hebrew months from Tishri, 1 to 13; French Republican 1 to 13, the
+// complementary days last). Years before AD 1 of the Gregorian and Julian
+// calendars are counted astronomically: 1 BC is year 0.
+struct CalendarDay
+{
+    CalendarSystem system = CalendarSystem::Gregorian;
+    long long year = 1;
+    int month = 1;
+    int day = 1;
+
+    friend bool operator==(const CalendarDay& a, const CalendarDay& b)
+    {
+        return a.system == b.system && a.year == b.year && a.month == b.month && a.day == b.day;
+    }
+};
+
+// The months of the year: 12, or 13 for the Hebrew and French Republican
+// calendars (a Hebrew common year has no month 7, Adar II).
+int monthsPerYearIn(CalendarSystem system);
+// The days of the month in the year; 0 when the year has no such month.
+int monthLengthIn(CalendarSystem system, int month, long long year);
+// The day number of a day of the calendar (the month and day being in the
+// year), and the day of the calendar a day number names.
+long long dayNumberIn(const CalendarDay& day);
+CalendarDay calendarDayOf(CalendarSystem system, long long dayNumber);
+// The first and last day of a year, and of a month in it.
+long long firstDayOfYearIn(CalendarSystem system, long long year);
+long long lastDayOfYearIn(CalendarSystem system, long long year);
+
+// Day numbers of the weekdays, Monday 0 to Sunday 6, and their names.
+int weekdayOf(long long dayNumber);
+const char* weekdayName(int weekday);

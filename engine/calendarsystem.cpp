@@ -1,0 +1,16 @@
+#include "calendarsystem.h"
+
+std::string_view calendarSystemName(CalendarSystem system)
+{
+    switch (system) {
+    case CalendarSystem::Julian:
+        return "Julian";
+    case CalendarSystem::Hebrew:
+        return "Hebrew";
+    case CalendarSystem::FrenchRepublican:
+        return "French Republican";
+    case CalendarSystem::Gregorian:
+        break;
+    }
+    return "Gregorian";
+}

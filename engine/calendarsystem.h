@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string_view>
+
+// The calendars a date may be written in. Every one shares the day numbers
+// of calendardate.h (days since Gregorian 1 January of year 1), so that dates
+// of all of them compare and convert through that one count.
+enum class CalendarSystem : unsigned char {
+    Gregorian,
+    Julian,
+    Hebrew,
+    FrenchRepublican,
+};
+
+// "Gregorian", "Julian", "Hebrew", "French Republican".
+std::string_view calendarSystemName(CalendarSystem system);
