@@ -9,6 +9,7 @@
 #include "notationoption.h"
 #include "outputfile.h"
 #include "progress.h"
+#include "shortyearoptions.h"
 #include "textbuffer.h"
 #include "textdecoding.h"
 
@@ -322,6 +323,7 @@ void addBatchCommand(CLI::App& app)
     addNotationOption(*command, arguments->notation, false);
     addDateOrderOption(*command, arguments->reading.order);
     addCalendarOptions(*command, arguments->reading.calendar);
+    addShortYearOptions(*command, arguments->reading.shortYears);
     command->add_option("--encoding", arguments->encoding,
                         "The encoding of the input, any that iconv knows (iconv --list); without it UTF-8, "
                         "UTF-16 or Windows-1252, as its bytes show");

@@ -4,6 +4,7 @@
 #include "dateorderoption.h"
 #include "exitstatus.h"
 #include "notationoption.h"
+#include "shortyearoptions.h"
 #include "spancalculation.h"
 
 #include "resultentries.h"
@@ -31,6 +32,7 @@ void addSpanCommand(CLI::App& app)
     addNotationOption(*command, arguments->notation, true);
     addDateOrderOption(*command, arguments->reading.order);
     addCalendarOptions(*command, arguments->reading.calendar);
+    addShortYearOptions(*command, arguments->reading.shortYears);
     command->footer(
         "Dates: 5/17/1990 (or 5-17-1990, 5.17.1990; in the --date-order chosen),\n"
         "1990-05-17, 17 May 1990, May 17, 1990, the 12th day of June 1741, 1728/9;\n"

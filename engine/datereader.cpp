@@ -207,9 +207,10 @@ DateReading refused(std::string_view text, const Days& days)
     DateReading reading;
     // Where another order reads the text, that says more than the forms.
     reading.problem = quotedExcerpt(text) + " is not a date: " + days.reason;
-    if (!days.readsInOrder)
+    if (!days.readsInOrder && !days.shortYear)
         reading.problem += " (" + std::string(DateFormsRead) + ")";
     reading.readsInOrder = days.readsInOrder;
+    reading.shortYear = days.shortYear;
     return reading;
 }
 
@@ -245,7 +246,7 @@ DateReading readDate(std::string_view written, const DateReadOptions& options)
     // The common case in one pass: a numeric Gregorian date, which under a
     // switch it is from the switch's first Gregorian day on.
     if (!text.empty() && isDigit(text.front()) && !choice.yearBeginsOn25March
-        && plainNumericDate(text, order, day, &reading.written)
+        && plainNumericDate(text, order, day, &reading.written, options.shortYears)
         && (!choice.firstGregorianDay || day >= *choice.firstGregorianDay)) {
         reading.ok = true;
         reading.earliest = day;
@@ -258,6 +259,7 @@ DateReading readDate(std::string_view written, const DateReadOptions& options)
         return refused(written, refusal("it is empty"));
     CalendarContext context;
     context.choice = choice;
+    context.shortYears = options.shortYears;
     const CalendarMarks marks = takeCalendarMarks(text);
     if (!marks.problem.empty())
         return refused(written, refusal(marks.problem));

@@ -3,6 +3,9 @@
 // texts, and the batch's and the answers' texts where a slip would go
 // unseen.
 
+#include "calendardate.h"
+#include "datereader.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -55,7 +58,16 @@ QStringList shellWords(const QString& line)
 
 const QByteArray Bom = "\xEF\xBB\xBF";
 
+QString dayText(long long day)
+{
+    const CalendarDate date = dateOfDayNumber(day);
+    return QStringLiteral("%1/%2/%3").arg(date.month).arg(date.day).arg(date.year, 4, 10, QChar('0'));
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(DateOrder)
+Q_DECLARE_METATYPE(ShortYears::Rule)
 
 class TestCliEdges : public QObject
 {
@@ -68,6 +80,10 @@ private slots:
     void texts();
     void helpExamples_data();
     void helpExamples();
+    void shortYears_data();
+    void shortYears();
+    void shortYearOptions_data();
+    void shortYearOptions();
 };
 
 void TestCliEdges::encodings_data()
@@ -239,6 +255,116 @@ void TestCliEdges::helpExamples()
     const Run run = runProgram(arguments);
     QCOMPARE(run.status, status);
     QCOMPARE(QString::fromUtf8(status == 0 ? run.out : run.err).trimmed(), printed);
+}
+
+// A numeric date's year of one or two digits, the spreadsheets' m/d/yy, is
+// refused unless a rule says its century; three digits or more are the
+// year written.
+void TestCliEdges::shortYears_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<DateOrder>("order");
+    QTest::addColumn<ShortYears::Rule>("rule");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("days"); // "refused", or the first day and " about" where approximate
+
+    const DateOrder mdy = DateOrder::MonthFirst;
+    const auto refused = ShortYears::Rule::Refused;
+    const auto century = ShortYears::Rule::Century;
+    const auto pivot = ShortYears::Rule::Pivot;
+    const auto row = [](const char* text, DateOrder order, ShortYears::Rule rule, int from, const char* days) {
+        QTest::newRow(qPrintable(QStringLiteral("%1 %2 %3").arg(text).arg(int(rule)).arg(from)))
+            << QString(text) << order << rule << from << QString(days);
+    };
+    row("3/3/50", mdy, refused, 0, "refused");
+    row("3/3/5", mdy, refused, 0, "refused");
+    row("3/3/50 0:00", mdy, refused, 0, "refused");
+    row("abt 3/3/50", mdy, refused, 0, "refused");
+    row("17/5/90", DateOrder::DayFirst, refused, 0, "refused");
+    row("3/3/0050", mdy, refused, 0, "3/3/0050");
+    row("3/3/050", mdy, refused, 0, "3/3/0050");
+    row("May 3, 50", mdy, refused, 0, "5/3/0050"); // worded: the year written
+    row("1990-05-17", mdy, refused, 0, "5/17/1990");
+    row("3/3/50", mdy, century, 1900, "3/3/1950");
+    row("3/3/5", mdy, century, 1900, "3/3/1905");
+    row("3/3/00", mdy, century, 1900, "3/3/1900");
+    row("3/3/99", mdy, century, 1800, "3/3/1899");
+    row("3/3/50 12:00:00 AM", mdy, century, 1900, "3/3/1950");
+    row("abt 3/3/50", mdy, century, 1900, "3/3/1950 about");
+    row("5-17-90", mdy, century, 1900, "5/17/1990");
+    row("17/5/90", DateOrder::DayFirst, century, 1900, "5/17/1990");
+    row("90/5/17", DateOrder::YearFirst, century, 1900, "5/17/1990");
+    row("1990/5/17", DateOrder::YearFirst, century, 1900, "5/17/1990"); // its day has two digits
+    row("2/29/00", mdy, century, 1900, "refused"); // 1900 was no leap year
+    row("3/3/30", mdy, pivot, 1930, "3/3/1930");
+    row("3/3/99", mdy, pivot, 1930, "3/3/1999");
+    row("3/3/29", mdy, pivot, 1930, "3/3/2029");
+    row("2/29/00", mdy, pivot, 1930, "2/29/2000");
+    row("bet 1/1/28 and 1/1/29", mdy, pivot, 1930, "1/1/2028");
+    row("3/3/0050", mdy, pivot, 1930, "3/3/0050");
+}
+
+void TestCliEdges::shortYears()
+{
+    QFETCH(QString, text);
+    QFETCH(DateOrder, order);
+    QFETCH(ShortYears::Rule, rule);
+    QFETCH(int, from);
+    QFETCH(QString, days);
+    DateReadOptions options(order);
+    options.shortYears = {rule, from};
+    const DateReading reading = readDate(text.toStdString(), options);
+    if (days == "refused") {
+        QVERIFY(!reading.ok);
+        // Only a year whose century is not said is refused as one.
+        QCOMPARE(reading.shortYear, rule == ShortYears::Rule::Refused);
+        return;
+    }
+    QVERIFY2(reading.ok, reading.problem.c_str());
+    QCOMPARE(dayText(*reading.earliest) + (reading.approximate ? " about" : ""), days);
+}
+
+// The options of every command that reads dates, and the refusal's hint.
+void TestCliEdges::shortYearOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("err");
+    const QByteArray hint = "is not a date: the year 50 has two digits, and its century is not said: give --century 1900 "
+                            "or --pivot 1930, or write the year whole (0050 for the year 50)";
+    const auto row = [](const char* name, const QStringList& arguments, const QByteArray& input, const QByteArray& out,
+                        int status, const QByteArray& err) {
+        QTest::newRow(name) << arguments << input << out << status << err;
+    };
+    row("span", {"span", "3/3/50", "1900-01-01"}, "", "", 2, "spanwright-cli: the begin date \"3/3/50\" " + hint + "\n");
+    row("span --century", {"span", "3/3/50", "1/1/2000", "--century", "1900"}, "",
+        "49 Year(s), 9 month(s), 29 day(s)\n", 0, "");
+    row("days --pivot", {"days", "3/3/50", "3/4/50", "--pivot", "1930"}, "", "1\n", 0, "");
+    row("born --pivot", {"born", "3/1/20", "1y 0m 0d", "--exact", "--pivot", "1930"}, "", "3/1/2019\n", 0, "");
+    row("died --century", {"died", "3/1/50", "1y 0m 0d", "--century", "1800"}, "", "3/1/1851\n", 0, "");
+    row("batch", {"batch", "-b", "1", "-e", "2"}, "b,e\n3/3/50,1/1/2000\n",
+        "b,e,years,months,days,span,error\n3/3/50,1/1/2000,,,,,\"the begin date \"\"3/3/50\"\" " + hint + "\"\n", 1, "");
+    row("batch --century", {"batch", "-b", "1", "-e", "2", "--century", "1900"}, "b,e\n3/3/50,1/1/2000\n",
+        "b,e,years,months,days,span,error\n3/3/50,1/1/2000,49,9,29,\"49 Year(s), 9 month(s), 29 day(s)\",\n", 0, "");
+    row("--century not of a century", {"span", "3/3/50", "1/1/2000", "--century", "1950"}, "", "", 2,
+        "--century: 1950 is not the first year of a century from 100 to 9900 (1900, say)\n");
+    row("--century and --pivot", {"span", "3/3/50", "1/1/2000", "--century", "1900", "--pivot", "1930"}, "", "", 2,
+        "--century excludes --pivot\n");
+}
+
+void TestCliEdges::shortYearOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, out);
+    QFETCH(int, status);
+    QFETCH(QByteArray, err);
+    const Run run = runProgram(arguments, input);
+    QCOMPARE(run.out, out);
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.err.startsWith(err), run.err.constData());
 }
 
 QTEST_GUILESS_MAIN(TestCliEdges)
