@@ -12,6 +12,8 @@ std::string readDateFor(std::string_view role, std::string_view text, const Date
     std::string problem = "the " + std::string(role) + " " + reading.problem;
     if (reading.readsInOrder)
         problem += ": give --date-order " + dateOrderChoice(*reading.readsInOrder);
+    if (reading.shortYear)
+        problem += ": give --century 1900 or --pivot 1930, or write the year whole (0050 for the year 50)";
     return problem;
 }
 

@@ -16,4 +16,5 @@ set(answersLibrarySources
     exitcodes.h
     spancalculation.cpp spancalculation.h
     textbuffer.h
+    textdecoding.cpp textdecoding.h
 )

@@ -7,6 +7,7 @@
 #include "dateorderoption.h"
 #include "dateprinting.h"
 #include "exitstatus.h"
+#include "shortyearoptions.h"
 
 #include <CLI/App.hpp>
 
@@ -66,6 +67,7 @@ void addAgeCommand(CLI::App& app, AgeDirection direction)
         ->required();
     addDateOrderOption(*command, arguments->reading.order);
     addCalendarOptions(*command, arguments->reading.calendar);
+    addShortYearOptions(*command, arguments->reading.shortYears);
     command->add_flag("-x,--exact", arguments->exact,
                       "Read the age as an exact span: every unit it does not state is 0 (\"aged 39\" is "
                       "39 years, 0 months, 0 days), days alone are span days");

@@ -5,6 +5,7 @@
 #include "dateorderoption.h"
 #include "datereading.h"
 #include "exitstatus.h"
+#include "shortyearoptions.h"
 #include "spancalculation.h"
 
 #include <CLI/App.hpp>
@@ -29,6 +30,7 @@ void addDaysCommand(CLI::App& app)
     command->add_option("END", arguments->end, "The end date")->required();
     addDateOrderOption(*command, arguments->reading.order);
     addCalendarOptions(*command, arguments->reading.calendar);
+    addShortYearOptions(*command, arguments->reading.shortYears);
     command->footer("Negative when END lies before BEGIN. Dates are read as by span; for dates\n"
                     "that allow several days, the least and the greatest number.\n\n"
                     "Examples:\n"

@@ -4,6 +4,7 @@
 #include "dateorderoption.h"
 #include "exitstatus.h"
 #include "notationoption.h"
+#include "shortyearoptions.h"
 #include "spancalculation.h"
 
 #include "resultentries.h"
@@ -31,6 +32,7 @@ void addSpanCommand(CLI::App& app)
     addNotationOption(*command, arguments->notation, true);
     addDateOrderOption(*command, arguments->reading.order);
     addCalendarOptions(*command, arguments->reading.calendar);
+    addShortYearOptions(*command, arguments->reading.shortYears);
     command->footer(
         "Dates: 5/17/1990 (or 5-17-1990, 5.17.1990; in the --date-order chosen),\n"
         "1990-05-17, 17 May 1990, May 17, 1990, the 12th day of June 1741, 1728/9;\n"
@@ -43,9 +45,12 @@ void addSpanCommand(CLI::App& app)
         "  spanwright-cli span 'May 10, 1950' 3/1/1990 --notation 1\n"
         "      9/19/39\n"
         "  spanwright-cli span 5/10/1950 3/1/1990 --notation all\n"
-        "      the four notations, one per line\n"
+        "      9/19/39\n"
+        "      9-19-39\n"
+        "      9.19.39\n"
+        "      39 Year(s), 9 month(s), 19 day(s)\n"
         "  spanwright-cli span 1850 3/1/1900\n"
-        "      at least 49 Year(s), 2 month(s), 0 day(s), at most 50 Year(s), 2 month(s), 0 day(s)");
+        "      at least 49 Year(s), 2 month(s), 1 day(s), at most 50 Year(s), 2 month(s), 0 day(s)");
     command->callback([arguments] {
         const SpanCalculation calculation = calculateSpan(arguments->begin, arguments->end, arguments->reading);
         if (calculation.status != ExitSuccess) {

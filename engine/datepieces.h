@@ -19,6 +19,7 @@ struct Days
     long long latest = 0;
     std::string reason;
     std::optional<DateOrder> readsInOrder;
+    bool shortYear = false; // refused for a numeric year of one or two digits
     // The calendar the date was read in (of its first day, and of its last
     // where a month across a switch or a range has two), how that was
     // decided, its parts as written.
@@ -35,6 +36,7 @@ struct CalendarContext
     CalendarChoice choice;
     std::optional<CalendarSystem> mark;
     bool beforeChrist = false;
+    ShortYears shortYears; // of numeric dates
 
     // Read as ever: a Gregorian date, AD, no switch.
     bool plain() const { return !mark && !beforeChrist && choice.plainGregorian(); }
@@ -77,7 +79,8 @@ Days numericDate(std::string_view text, DateOrder order, const CalendarContext& 
 // The common case of numericDate in one pass, for the rows of a batch: three
 // numbers and one separator, nothing else, a real day. False for anything
 // else, which numericDate then reads (or refuses, with the reason).
-bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumber, WrittenDate* written = nullptr);
+bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumber, WrittenDate* written = nullptr,
+                      const ShortYears& shortYears = {});
 // "17 May 1990", "May 17, 1990", "May 1850", "the 12th day of June 1741"...
 Days wordedDate(std::string_view text, const CalendarContext& context = {});
 

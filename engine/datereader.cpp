@@ -238,9 +238,10 @@ DateReading refused(std::string_view text, const Days& days)
     DateReading reading;
     // Where another order reads the text, that says more than the forms.
     reading.problem = quotedExcerpt(text) + " is not a date: " + days.reason;
-    if (!days.readsInOrder)
+    if (!days.readsInOrder && !days.shortYear)
         reading.problem += " (" + acceptedDateForms() + ")";
     reading.readsInOrder = days.readsInOrder;
+    reading.shortYear = days.shortYear;
     return reading;
 }
 
@@ -273,9 +274,10 @@ long long latestReadDay()
 
 // The days of a trimmed text with its qualifier (about, before...);
 // aboutRange is set for "about between X and Y".
-Days qualifiedDays(std::string_view text, DateOrder order, const CalendarChoice& choice, Qualifier& qualifier,
-                   bool& aboutRange)
+Days qualifiedDays(std::string_view text, const DateReadOptions& options, Qualifier& qualifier, bool& aboutRange)
 {
+    const DateOrder order = options.order;
+    const CalendarChoice& choice = options.calendar;
     if (text.empty())
         return refusal("it is empty");
     qualifier = takeQualifier(text);
@@ -296,6 +298,7 @@ Days qualifiedDays(std::string_view text, DateOrder order, const CalendarChoice&
     // @#DJULIAN@ 1700, not @#DJULIAN@ ABT 1700.
     CalendarContext context;
     context.choice = choice;
+    context.shortYears = options.shortYears;
     if (mayHoldCalendarMarks(text)) {
         const CalendarMarks marks = takeCalendarMarks(text);
         if (!marks.problem.empty())
@@ -310,7 +313,7 @@ Days qualifiedDays(std::string_view text, DateOrder order, const CalendarChoice&
     WrittenDate parts;
     long long day = 0;
     if (qualifier == Qualifier::None && christianMark && !choice.yearBeginsOn25March && !text.empty()
-        && isDigit(text.front()) && plainNumericDate(text, order, day, &parts)) {
+        && isDigit(text.front()) && plainNumericDate(text, order, day, &parts, options.shortYears)) {
         Days days = daysInCalendar(parts, *context.mark, CalendarSource::Marked);
         if (days.ok) {
             days.latestCalendar = days.calendar;
@@ -349,7 +352,7 @@ DateReading readDate(std::string_view written, const DateReadOptions& options)
     // The common case in one pass: a numeric Gregorian date, which under a
     // switch it is from the switch's first Gregorian day on.
     if (!text.empty() && isDigit(text.front()) && !choice.yearBeginsOn25March
-        && plainNumericDate(text, order, day, &reading.written)
+        && plainNumericDate(text, order, day, &reading.written, options.shortYears)
         && (!choice.firstGregorianDay || day >= *choice.firstGregorianDay)) {
         reading.ok = true;
         reading.earliest = day;
@@ -360,14 +363,14 @@ DateReading readDate(std::string_view written, const DateReadOptions& options)
     }
     Qualifier qualifier = Qualifier::None;
     bool aboutRange = false;
-    Days days = qualifiedDays(text, order, choice, qualifier, aboutRange);
+    Days days = qualifiedDays(text, options, qualifier, aboutRange);
     // Pasted text (no-break spaces, dashes, full-width digits) and a
     // transcriber's brackets are read as typed, where the text as it is
     // fails: a text that reads as it is holds none that matter. Messages
     // quote it as written.
     if (!days.ok && (languages::mayBePasted(text) || text.find('[') != std::string_view::npos)) {
         const std::string typed = languages::typedForm(text, true);
-        days = qualifiedDays(trimmed(typed), order, choice, qualifier, aboutRange);
+        days = qualifiedDays(trimmed(typed), options, qualifier, aboutRange);
     }
     if (!days.ok)
         return refused(written, days);

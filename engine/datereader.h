@@ -41,6 +41,9 @@
 // Years are taken as written (90 is the year 90), from 1 to 9999 (BC, BCE
 // after the year for those before AD 1: 44 BC, 15 Mar 44 B.C.): a longer
 // number is refused, not taken for a year; a day must exist in its month.
+// A numeric date's year of one or two digits (3/3/50, the spreadsheets'
+// m/d/yy) is refused unless DateReadOptions::shortYears says its century;
+// 0050 is the year 50.
 //
 // Calendars: a date is Gregorian unless marked or switched.
 //   marks after it: O.S., OS, Old Style, Julian (Julian); N.S., NS, New
@@ -70,6 +73,9 @@ struct DateReading
     // When !ok: an order under which the text is a numeric date, so that a
     // front end can say how to choose it.
     std::optional<DateOrder> readsInOrder;
+    // When !ok: a numeric date's year has one or two digits, and no rule
+    // (DateReadOptions::shortYears) says which century it is in.
+    bool shortYear = false;
 
     // The first and last day the text allows, as day numbers of
     // calendardate.h; equal for one day. An open side (before, after) has

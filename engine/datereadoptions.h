@@ -31,10 +31,43 @@ struct CalendarChoice
     bool plainGregorian() const { return !firstGregorianDay && !yearBeginsOn25March; }
 };
 
+// How a numeric date's year of one or two digits is read (3/3/50): refused
+// unless a rule is chosen, since spreadsheets write 1950 so and the year 50
+// is rarely meant. A year of three digits or more, leading zeros included
+// (0050), is the year written.
+struct ShortYears
+{
+    enum class Rule {
+        Refused,
+        Century, // from: 1900 reads 00 to 99 as 1900 to 1999
+        Pivot,   // from: 1930 reads 30 to 99 as 1930 to 1999, 00 to 29 as 2000 to 2029
+    };
+    Rule rule = Rule::Refused;
+    long long from = 0; // the first year of the hundred meant
+
+    // The year a short year stands for; none where it is refused.
+    std::optional<long long> yearOf(long long shortYear) const
+    {
+        constexpr long long Hundred = 100;
+        switch (rule) {
+        case Rule::Refused:
+            break;
+        case Rule::Century:
+            return from + shortYear;
+        case Rule::Pivot: {
+            const long long century = from - from % Hundred;
+            return century + shortYear + (shortYear < from % Hundred ? Hundred : 0);
+        }
+        }
+        return std::nullopt;
+    }
+};
+
 struct DateReadOptions
 {
     DateOrder order = DateOrder::MonthFirst;
     CalendarChoice calendar;
+    ShortYears shortYears;
 
     DateReadOptions() = default;
     // A bare order, as most callers give: plain dates Gregorian.

@@ -14,6 +14,7 @@ namespace {
 
 constexpr size_t MostPieces = 4; // day, month, year and a dual year's tail
 constexpr size_t IsoYearDigits = 3;
+constexpr size_t ShortYearDigits = 2; // 3/3/50: a year whose century is not written
 constexpr int HoursPerDay = 24;
 constexpr int HoursPerHalfDay = 12;
 constexpr int MinutesPerHour = 60;
@@ -113,7 +114,25 @@ Days fieldsInOrder(const Pieces& pieces, DateOrder order, std::string_view date,
     }
     if (pieces.count == MostPieces && order == DateOrder::YearFirst)
         return refusal("it has four numbers");
+    // Checked as numbers first: a month or day of ten digits is no int.
+    constexpr long long LongestMonth = 31;
+    const long long monthValue = numberValue(month);
+    const long long dayValue = numberValue(day);
+    if (monthValue < 1 || monthValue > 12)
+        return refusal(std::to_string(monthValue) + " is not a month (1 to 12)");
+    if (dayValue < 1 || dayValue > LongestMonth)
+        return refusal(std::to_string(dayValue) + " is not a day (1 to 31)");
     long long yearValue = numberValue(year);
+    if (year.size() <= ShortYearDigits) {
+        const std::optional<long long> fullYear = context.shortYears.yearOf(yearValue);
+        if (!fullYear) {
+            Days days = refusal("the year " + std::string(year) + (year.size() == 1 ? " has one digit" : " has two digits")
+                                + ", and its century is not said");
+            days.shortYear = true;
+            return days;
+        }
+        yearValue = *fullYear;
+    }
     long long dualFirstYear = 0;
     if (pieces.count == MostPieces) {
         const auto later = dualYear(yearValue, p[3]);
@@ -125,15 +144,7 @@ Days fieldsInOrder(const Pieces& pieces, DateOrder order, std::string_view date,
         yearValue = *later;
     }
     if (context.plain() && dualFirstYear == 0)
-        return dayDays(yearValue, numberValue(month), numberValue(day));
-    // Checked as numbers first: a month or day of ten digits is no int.
-    constexpr long long LongestMonth = 31;
-    const long long monthValue = numberValue(month);
-    const long long dayValue = numberValue(day);
-    if (monthValue < 1 || monthValue > 12)
-        return refusal(std::to_string(monthValue) + " is not a month (1 to 12)");
-    if (dayValue < 1 || dayValue > LongestMonth)
-        return refusal(std::to_string(dayValue) + " is not a day (1 to 31)");
+        return dayDays(yearValue, monthValue, dayValue);
     return writtenDays({int(yearValue), int(monthValue), int(dayValue), int(dualFirstYear)}, context);
 }
 
@@ -205,7 +216,8 @@ Days numericDate(std::string_view text, DateOrder order, const CalendarContext& 
     return days;
 }
 
-bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumber, WrittenDate* written)
+bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumber, WrittenDate* written,
+                      const ShortYears& shortYears)
 {
     constexpr size_t Numbers = 3;
     long long values[Numbers];
@@ -241,6 +253,12 @@ bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumb
         year = values[0];
         month = values[1];
         day = values[2];
+    }
+    if (lengths[order == DateOrder::YearFirst ? 0 : 2] <= ShortYearDigits) {
+        const std::optional<long long> fullYear = shortYears.yearOf(year);
+        if (!fullYear)
+            return false; // numericDate says why
+        year = *fullYear;
     }
     constexpr long long LastMonth = 12;
     if (month < 1 || month > LastMonth || year < FirstCalendarYear || year > LastWrittenYear || day < 1

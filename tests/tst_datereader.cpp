@@ -105,7 +105,7 @@ private slots:
         readRow("1990-05-17", Mdy, "5/17/1990", "5/17/1990");
         readRow("1990-05-17 ", Dmy, "5/17/1990", "5/17/1990");
         readRow("2/29/2000", Mdy, "2/29/2000", "2/29/2000");
-        readRow("1/1/1", Mdy, "1/1/0001", "1/1/0001");
+        readRow("1/1/0001", Mdy, "1/1/0001", "1/1/0001");
         readRow("12/31/9999", Mdy, "12/31/9999", "12/31/9999");
         readRow("May 17, 999", Mdy, "5/17/0999", "5/17/0999");
         // A time of day after the date, as spreadsheets write date cells.
@@ -209,7 +209,7 @@ private slots:
         refuseRow("5/5.5/1990", Mdy, "mixes the separators");
         refuseRow("2/30/1990", Mdy, "day 30 is not in February 1990 (1 to 28)");
         refuseRow("2/29/1900", Mdy, "day 29 is not in February 1900");
-        refuseRow("5/17/0", Mdy, "the year 0 is not from 1");
+        refuseRow("5/17/0000", Mdy, "the year 0 is not from 1");
         // A year of five digits or more is a slip or no year at all.
         refuseRow("5/17/19900", Mdy, "19900 has more than four digits, too many for a year");
         refuseRow("5/17/99999", Mdy, "99999 has more than four digits");
