@@ -91,6 +91,12 @@ void writeSummary(const std::string& file, const TreeCheckSummary& summary)
               << summary.total() << " findings; the tree held in " << summary.bytesHeld << " bytes";
     if (summary.people > 0)
         std::cerr << " (" << summary.bytesHeld / std::size_t(summary.people) << " per person)";
+    const FamilyTreeProblems& problems = summary.problems;
+    if (problems.any()) {
+        std::cerr << "; not read: " << problems.linesNotGedcom << " line(s) not GEDCOM, " << problems.levelJumps
+                  << " level jump(s), " << problems.unreadableDates << " date(s) unreadable, "
+                  << problems.duplicateIds << " duplicate id(s)" << (problems.mayBeCut ? ", no TRLR" : "");
+    }
     for (std::size_t rule = 0; rule < TreeRuleCount; ++rule) {
         const auto& counts = summary.findings[rule];
         if (counts[0] + counts[1] == 0)
@@ -140,7 +146,7 @@ void run(const Arguments& arguments)
         throw exitWith(ExitUsage);
     }
     writeSummary(arguments.file, summary);
-    if (summary.total() > 0)
+    if (summary.total() > 0 || summary.problems.any())
         throw exitWith(ExitNoAnswer);
 }
 
@@ -175,8 +181,15 @@ void addCheckCommand(CLI::App& app)
         "stated_age. Warnings: old_age=90, young_mother=17, old_mother=48,\n"
         "young_father=18, old_father=65, early_marriage=17, late_marriage=50,\n"
         "child_spacing (child_spacing_min_days=10, child_spacing_max_days=260).\n"
-        "A summary goes to standard error. Status: 0 no finding, 1 findings, 2 a file\n"
-        "that cannot be read or a mistake in the command.\n\n"
+        "Lines that are not GEDCOM, levels that jump, dates that cannot be read, ids\n"
+        "used twice and a file without TRLR (maybe cut short: nothing about its last\n"
+        "record is certain) are told on standard error and counted in the summary.\n"
+        "FILE - reads standard input; a GEDZIP archive from a pipe is held in memory\n"
+        "(at most 256 MiB). Adopted, foster and step children (PEDI, _FREL, _MREL)\n"
+        "are left out of the rules about births; a burial bounds the death.\n"
+        "A summary goes to standard error. Status: 0 no finding, 1 findings or lines\n"
+        "not read, 2 a file that cannot be read (or mostly not GEDCOM lines) or a\n"
+        "mistake in the command.\n\n"
         "Examples:\n"
         "  spanwright-cli check tree.ged > findings.csv\n"
         "  spanwright-cli check tree.ged --only young_mother,old_mother --rule young_mother=16\n"
