@@ -447,8 +447,10 @@ void TreeChecker::checkSpacing(const TreeFamily& family) const
 void TreeChecker::checkFamily(std::uint32_t index)
 {
     const TreeFamily& family = tree_.families[index];
-    readsCutRecord_ = index == tree_.cutFamily || family.husband == tree_.cutPerson || family.wife == tree_.cutPerson;
-    for (std::uint32_t i = 0; i < family.childCount && tree_.cutPerson != NoOne; ++i)
+    const bool personCut = tree_.cutPerson != NoOne;
+    readsCutRecord_ = index == tree_.cutFamily
+        || (personCut && (family.husband == tree_.cutPerson || family.wife == tree_.cutPerson));
+    for (std::uint32_t i = 0; i < family.childCount && personCut; ++i)
         readsCutRecord_ = readsCutRecord_ || tree_.children[family.firstChild + i] == tree_.cutPerson;
     const std::string_view familyId = tree_.text(family.id);
     checkFuture(eventOf(family.marriage), "marriage", {}, familyId);
