@@ -344,6 +344,12 @@ private slots:
         QTest::newRow("foster child of the mother") << born1800 << born1805
                                                     << QByteArray("1 BIRT\n2 DATE 1803\n|2 _MREL Foster\n")
                                                     << QByteArray("young_father certain I1") << none << QByteArray();
+        const QByteArray twins = "1 BIRT\n2 DATE 1 JAN 1830\n1 FAMC @F1@\n%0 @I4@ INDI\n1 BIRT\n2 DATE 1 MAR 1830\n1 FAMC @F1@\n|";
+        QTest::newRow("siblings close together") << born1800 << born1805 << QByteArray(twins).replace("%", "")
+                                                 << QByteArray("child_spacing certain I4") << none << QByteArray();
+        QTest::newRow("an adopted sibling close to another")
+            << born1800 << born1805 << QByteArray(twins).replace("%", "2 PEDI adopted\n") << QByteArray() << none
+            << QByteArray();
         QTest::newRow("duplicate id")
             << born1800 << born1805 << QByteArray("1 BIRT\n2 DATE 1830\n|") + "0 @I1@ INDI\n1 BIRT\n2 DATE 1700\n"
             << QByteArray() << QByteArray("not gedcom 0, jumps 0, dates 0, ids 1")
