@@ -93,9 +93,18 @@ void writeSummary(const std::string& file, const TreeCheckSummary& summary)
         std::cerr << " (" << summary.bytesHeld / std::size_t(summary.people) << " per person)";
     const FamilyTreeProblems& problems = summary.problems;
     if (problems.any()) {
-        std::cerr << "; not read: " << problems.linesNotGedcom << " line(s) not GEDCOM, " << problems.levelJumps
-                  << " level jump(s), " << problems.unreadableDates << " date(s) unreadable, "
-                  << problems.duplicateIds << " duplicate id(s)" << (problems.mayBeCut ? ", no TRLR" : "");
+        // Only what was found, in the order the warnings tell it.
+        std::string found;
+        const auto add = [&found](long long count, const std::string& what) {
+            if (count > 0)
+                found.append(found.empty() ? "" : ", ").append(std::to_string(count) + " " + what);
+        };
+        add(problems.linesNotGedcom, "line(s) not GEDCOM");
+        add(problems.levelJumps, "level jump(s)");
+        add(problems.mayBeCut ? 1 : 0, "file without TRLR, maybe cut short");
+        add(problems.duplicateIds, "duplicate id(s)");
+        add(problems.unreadableDates, "date(s) that cannot be read");
+        std::cerr << "; not read whole: " << found;
     }
     for (std::size_t rule = 0; rule < TreeRuleCount; ++rule) {
         const auto& counts = summary.findings[rule];

@@ -259,6 +259,14 @@ private slots:
         QTest::newRow("cut after a family") << person + "2 AGE 4y\n0 @F1@ FAM\n1 HUSB @I1@\n" << 1 << QByteArray()
                                             << QByteArray("not gedcom 0, jumps 0, cut, dates 0, ids 0")
                                             << QByteArray("stated_age certain I1") << QByteArray("F1 (line 8)");
+        QTest::newRow("cut in a person's dates")
+            << QByteArray("0 @I1@ INDI\n1 BIRT\n2 DATE 1900\n1 DEAT\n2 DATE 1800") << 1
+            << QByteArray("the file ends in this record without TRLR: it may be cut short; the death date lies before the birth date")
+            << QByteArray("not gedcom 0, jumps 0, cut, dates 0, ids 0") << QByteArray("death_before_birth possible I1")
+            << QByteArray("I1 (line 2)");
+        QTest::newRow("cut in a family") << QByteArray("0 @I1@ INDI\n1 DEAT\n2 DATE 1800\n0 @F1@ FAM\n1 HUSB @I1@\n1 MARR\n2 DATE 1850\n")
+                                         << 1 << QByteArray() << QByteArray("not gedcom 0, jumps 0, cut, dates 0, ids 0")
+                                         << QByteArray("marriage_after_death possible I1") << QByteArray("F1 (line 5)");
         QByteArray garbage;
         for (int i = 0; i < 7; ++i)
             garbage += "\x8f\x01 binary\n";
