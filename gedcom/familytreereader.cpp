@@ -69,14 +69,13 @@ public:
     template <typename Visit>
     void forEachDuplicate(const Visit& visit) const
     {
+        // The sort is stable: of a run of one id, the first is the file's.
+        std::size_t runStart = 0;
         for (std::size_t i = 1; i < order_.size(); ++i) {
-            const std::size_t first = i - 1;
-            if (idOf(order_[first]).empty() || idOf(order_[i]) != idOf(order_[first]))
-                continue;
-            std::size_t runStart = first;
-            while (runStart > 0 && idOf(order_[runStart - 1]) == idOf(order_[i]))
-                --runStart;
-            visit(order_[runStart], order_[i]);
+            if (idOf(order_[i]) != idOf(order_[runStart]))
+                runStart = i;
+            else if (!idOf(order_[i]).empty())
+                visit(order_[runStart], order_[i]);
         }
     }
 
@@ -146,16 +145,29 @@ void FamilyTreeBuilder::add(const GedcomLine& line, bool cut, long long lineNumb
     // The value of a cut line is not what was written; its date is not used.
     if (line.level == DetailLevel && line.tag == "DATE" && event_ != nullptr && !event_->present && !cut) {
         *event_ = treeDateOf(line.value, {});
-        if (event_->present) {
+        if (event_->present)
             event_->text = store(trimmed(line.value));
-        } else if (const GedcomDate read = readGedcomDate(trimmed(line.value));
-                   read.noDate == GedcomDate::NoDate::None && !trimmed(line.value).empty()) {
-            if (unreadableDates_++ == 0) {
-                const TreeText problem = store(read.problem);
-                firstUnreadableDate_ = "line " + std::to_string(lineNumber) + ": " + std::string(tree_.text(problem));
-            }
-        }
+        else
+            noteUnreadableDate(trimmed(line.value), lineNumber);
     }
+}
+
+void FamilyTreeBuilder::noteUnreadableDate(std::string_view value, long long lineNumber)
+{
+    // Empty values, status words and phrases are no dates, and no error.
+    const GedcomDate read = readGedcomDate(value);
+    if (value.empty() || read.noDate != GedcomDate::NoDate::None)
+        return;
+    if (unreadableDates_++ > 0)
+        return; // only the first is named
+    // The reason quotes the value, in the file's character set.
+    std::string problem = read.problem;
+    if (encoding_.kind() != GedcomEncoding::Kind::Utf8) {
+        decoded_.clear();
+        encoding_.decode(problem, decoded_);
+        problem = decoded_;
+    }
+    firstUnreadableDate_ = "line " + std::to_string(lineNumber) + ": " + problem;
 }
 
 void FamilyTreeBuilder::addBond(const GedcomLine& line)

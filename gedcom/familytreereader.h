@@ -72,6 +72,8 @@ private:
     // Marks the child link of the line before (FAMC or CHIL) by PEDI,
     // _FREL or _MREL.
     void addBond(const GedcomLine& line);
+    // A DATE value of an event that is not a date, for the warnings.
+    void noteUnreadableDate(std::string_view value, long long lineNumber);
     void addLink(std::uint32_t from, Link kind, std::string_view target);
 
     void endRecord();
