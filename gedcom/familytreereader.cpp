@@ -16,6 +16,7 @@ constexpr int EventLevel = 1;
 // Records are counted in 32 bits, NoOne standing for none.
 constexpr std::size_t MostRecords = NoOne - 1;
 constexpr int DetailLevel = 2;
+constexpr int AdoptionLevel = 3; // 3 ADOP under the FAMC of an ADOP event
 // The duplicate ids told in full; beyond them only counted.
 constexpr std::size_t MostDuplicatesTold = 10;
 
@@ -122,6 +123,7 @@ void FamilyTreeBuilder::add(const GedcomLine& line, bool cut, long long lineNumb
             throw std::length_error("more than " + std::to_string(MostRecords) + " records of one kind");
         if (isTag(line, "INDI")) {
             record_ = Record::Person;
+            inAdoption_ = false;
             tree_.people.emplace_back().id = store(line.xref);
             personLines_.push_back(lineNumber);
             individual_.begin(line.xref);
@@ -139,6 +141,7 @@ void FamilyTreeBuilder::add(const GedcomLine& line, bool cut, long long lineNumb
     if (record_ == Record::Person) {
         individual_.add(line, cut);
         addPersonLine(line);
+        addAdoptionLine(line);
     } else if (record_ == Record::Family) {
         addFamilyLine(line);
     }
@@ -181,6 +184,26 @@ void FamilyTreeBuilder::addBond(const GedcomLine& line)
         link.bond |= NotBornToFather;
     else if (line.tag == "_MREL")
         link.bond |= NotBornToMother;
+}
+
+// 1 ADOP, 2 FAMC @F1@, 3 ADOP HUSB, WIFE or BOTH (the default): the
+// person is a child of the family by adoption.
+void FamilyTreeBuilder::addAdoptionLine(const GedcomLine& line)
+{
+    if (line.level == EventLevel) {
+        inAdoption_ = line.tag == "ADOP";
+        adoptionLink_ = SIZE_MAX;
+    } else if (inAdoption_ && line.level == DetailLevel && line.tag == "FAMC") {
+        addLink(static_cast<std::uint32_t>(tree_.people.size() - 1), Link::Child, pointerTarget(line.value));
+        adoptionLink_ = links_.size() - 1;
+        links_.back().bond = NotBornToFather | NotBornToMother;
+    } else if (adoptionLink_ != SIZE_MAX && line.level == AdoptionLevel && line.tag == "ADOP") {
+        const std::string_view by = trimmed(line.value);
+        if (equalsIgnoringCase(by, "HUSB"))
+            links_[adoptionLink_].bond = NotBornToFather;
+        else if (equalsIgnoringCase(by, "WIFE"))
+            links_[adoptionLink_].bond = NotBornToMother;
+    }
 }
 
 void FamilyTreeBuilder::markRecordCut()

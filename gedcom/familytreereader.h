@@ -22,8 +22,8 @@
 // WIFE come first; a FAMS link fills the role of the person's sex where the
 // family names nobody in it. Of two records with one id, links go to the
 // first (see duplicates). A child whose FAMC has a PEDI adopted, foster or
-// step, or whose CHIL has an _FREL or _MREL of these, is linked as such
-// (ChildBond).
+// step, whose CHIL has an _FREL or _MREL of these, or whose ADOP event names
+// the family (by HUSB, WIFE or BOTH), is linked as such (ChildBond).
 class FamilyTreeBuilder
 {
 public:
@@ -72,6 +72,7 @@ private:
     // Marks the child link of the line before (FAMC or CHIL) by PEDI,
     // _FREL or _MREL.
     void addBond(const GedcomLine& line);
+    void addAdoptionLine(const GedcomLine& line);
     // A DATE value of an event that is not a date, for the warnings.
     void noteUnreadableDate(std::string_view value, long long lineNumber);
     void addLink(std::uint32_t from, Link kind, std::string_view target);
@@ -95,6 +96,9 @@ private:
     std::string linkTexts_; // the targets' ids, until linked
     // The child link a PEDI, _FREL or _MREL below may mark, if any.
     std::size_t bondableLink_ = SIZE_MAX;
+    // Within an ADOP event, and the link of its FAMC, if any.
+    bool inAdoption_ = false;
+    std::size_t adoptionLink_ = SIZE_MAX;
     // The records' lines, until linked.
     std::vector<long long> personLines_;
     std::vector<long long> familyLines_;

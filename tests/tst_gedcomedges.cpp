@@ -342,6 +342,12 @@ private slots:
         QTest::newRow("foster by PEDI")
             << born1800 << born1805 << QByteArray("1 BIRT\n2 DATE 1790\n1 FAMC @F1@\n2 PEDI Foster\n|") << QByteArray()
             << none << QByteArray();
+        QTest::newRow("adopted by both in an ADOP event")
+            << born1800 << born1805 << QByteArray("1 BIRT\n2 DATE 1790\n1 ADOP\n2 DATE 1795\n2 FAMC @F1@\n|") << QByteArray()
+            << none << QByteArray();
+        QTest::newRow("adopted by the husband in an ADOP event")
+            << born1800 << born1805 << QByteArray("1 BIRT\n2 DATE 1803\n1 ADOP\n2 FAMC @F1@\n3 ADOP HUSB\n|")
+            << QByteArray("unborn_parent certain I3") << none << QByteArray();
         QTest::newRow("by birth stated") << born1800 << born1805
                                          << QByteArray("1 BIRT\n2 DATE 1790\n1 FAMC @F1@\n2 PEDI birth\n|")
                                          << QByteArray("unborn_parent certain I3; unborn_parent certain I3") << none
