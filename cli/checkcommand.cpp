@@ -94,6 +94,21 @@ void writeSummary(const std::string& file, const TreeCheckSummary& summary)
               << summary.total() << " findings; the tree held in " << summary.bytesHeld << " bytes";
     if (summary.people > 0)
         std::cerr << " (" << summary.bytesHeld / std::size_t(summary.people) << " per person)";
+    const FamilyTreeProblems& problems = summary.problems;
+    if (problems.any()) {
+        // Only what was found, in the order the warnings tell it.
+        std::string found;
+        const auto add = [&found](long long count, const std::string& what) {
+            if (count > 0)
+                found.append(found.empty() ? "" : ", ").append(std::to_string(count) + " " + what);
+        };
+        add(problems.linesNotGedcom, "line(s) not GEDCOM");
+        add(problems.levelJumps, "level jump(s)");
+        add(problems.mayBeCut ? 1 : 0, "file without TRLR, maybe cut short");
+        add(problems.duplicateIds, "duplicate id(s)");
+        add(problems.unreadableDates, "date(s) that cannot be read");
+        std::cerr << "; not read whole: " << found;
+    }
     for (std::size_t rule = 0; rule < TreeRuleCount; ++rule) {
         const auto& counts = summary.findings[rule];
         if (counts[0] + counts[1] == 0)
@@ -143,7 +158,7 @@ void run(const Arguments& arguments)
         throw exitWith(ExitUsage);
     }
     writeSummary(arguments.file, summary);
-    if (summary.total() > 0)
+    if (summary.total() > 0 || summary.problems.any())
         throw exitWith(ExitNoAnswer);
 }
 
@@ -179,8 +194,15 @@ void addCheckCommand(CLI::App& app)
         "stated_age. Warnings: old_age=90, young_mother=17, old_mother=48,\n"
         "young_father=18, old_father=65, early_marriage=17, late_marriage=50,\n"
         "child_spacing (child_spacing_min_days=10, child_spacing_max_days=260).\n"
-        "A summary goes to standard error. Status: 0 no finding, 1 findings, 2 a file\n"
-        "that cannot be read or a mistake in the command.\n\n"
+        "Lines that are not GEDCOM, levels that jump, dates that cannot be read, ids\n"
+        "used twice and a file without TRLR (maybe cut short: nothing about its last\n"
+        "record is certain) are told on standard error and counted in the summary.\n"
+        "FILE - reads standard input; a GEDZIP archive from a pipe is held in memory\n"
+        "(at most 256 MiB). Adopted, foster and step children (PEDI, _FREL, _MREL,\n"
+        "ADOP) are left out of the rules about births; a burial bounds the death.\n"
+        "A summary goes to standard error. Status: 0 no finding, 1 findings or lines\n"
+        "not read, 2 a file that cannot be read (or mostly not GEDCOM lines) or a\n"
+        "mistake in the command.\n\n"
         "Examples:\n"
         "  spanwright-cli check tree.ged > findings.csv\n"
         "  spanwright-cli check tree.ged --only young_mother,old_mother --rule young_mother=16\n"

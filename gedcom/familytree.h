@@ -53,6 +53,10 @@ struct TreePerson
 
 constexpr std::uint32_t NoOne = UINT32_MAX;
 
+// A child linked to a parent by adoption, fostering or as a stepchild
+// (PEDI, _FREL, _MREL), not by birth.
+enum ChildBond : std::uint8_t { NotBornToFather = 1, NotBornToMother = 2 };
+
 struct TreeFamily
 {
     TreeText id;
@@ -71,6 +75,11 @@ public:
     std::vector<TreePerson> people;
     std::vector<TreeFamily> families;
     std::vector<std::uint32_t> children; // person indices, by family
+    // Beside each of children: the ChildBond bits of the link.
+    std::vector<std::uint8_t> childBonds;
+    // The record a file without TRLR ends in, which may be cut short.
+    std::uint32_t cutPerson = UINT32_MAX;
+    std::uint32_t cutFamily = UINT32_MAX;
 
     std::string_view text(TreeText ref) const { return std::string_view(texts_).substr(ref.offset, ref.size); }
     // Throws std::length_error where the store would pass 4 GiB.

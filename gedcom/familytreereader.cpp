@@ -2,6 +2,7 @@
 
 #include "asciitext.h"
 #include "gedcomlinereader.h"
+#include "gedcomlinetally.h"
 #include "gedcomstart.h"
 
 #include <algorithm>
@@ -15,6 +16,20 @@ constexpr int EventLevel = 1;
 // Records are counted in 32 bits, NoOne standing for none.
 constexpr std::size_t MostRecords = NoOne - 1;
 constexpr int DetailLevel = 2;
+constexpr int AdoptionLevel = 3; // 3 ADOP under the FAMC of an ADOP event
+// The duplicate ids told in full; beyond them only counted.
+constexpr std::size_t MostDuplicatesTold = 10;
+
+// A PEDI, _FREL or _MREL value of a child not born to the parent.
+bool notByBirth(std::string_view value)
+{
+    value = trimmed(value);
+    for (const std::string_view word : {"ADOPTED", "FOSTER", "STEP"}) {
+        if (equalsIgnoringCase(value, word))
+            return true;
+    }
+    return false;
+}
 
 // "@I1@" is I1.
 std::string_view pointerTarget(std::string_view value)
@@ -51,6 +66,20 @@ public:
         return found != order_.end() && idOf(*found) == id ? *found : NoOne;
     }
 
+    // Each record whose id an earlier record has, with that earlier one.
+    template <typename Visit>
+    void forEachDuplicate(const Visit& visit) const
+    {
+        // The sort is stable: of a run of one id, the first is the file's.
+        std::size_t runStart = 0;
+        for (std::size_t i = 1; i < order_.size(); ++i) {
+            if (idOf(order_[i]) != idOf(order_[runStart]))
+                runStart = i;
+            else if (!idOf(order_[i]).empty())
+                visit(order_[runStart], order_[i]);
+        }
+    }
+
 private:
     std::string_view idOf(std::uint32_t index) const { return tree_.text(ids_[index]); }
 
@@ -64,6 +93,7 @@ struct ChildLink
     std::uint32_t family;
     std::uint32_t person;
     std::uint32_t sequence; // the order the file states it in
+    std::uint8_t bond;
 };
 
 } // namespace
@@ -84,25 +114,34 @@ void FamilyTreeBuilder::endRecord()
     event_ = nullptr;
 }
 
-void FamilyTreeBuilder::add(const GedcomLine& line, bool cut)
+void FamilyTreeBuilder::add(const GedcomLine& line, bool cut, long long lineNumber)
 {
     if (line.level == 0) {
         endRecord();
+        bondableLink_ = SIZE_MAX;
         if (std::max(tree_.people.size(), tree_.families.size()) >= MostRecords)
             throw std::length_error("more than " + std::to_string(MostRecords) + " records of one kind");
-        if (line.tag == "INDI") {
+        if (isTag(line, "INDI")) {
             record_ = Record::Person;
+            inAdoption_ = false;
             tree_.people.emplace_back().id = store(line.xref);
+            personLines_.push_back(lineNumber);
             individual_.begin(line.xref);
-        } else if (line.tag == "FAM") {
+        } else if (isTag(line, "FAM")) {
             record_ = Record::Family;
             tree_.families.emplace_back().id = store(line.xref);
+            familyLines_.push_back(lineNumber);
         }
         return;
     }
+    if (line.level == EventLevel)
+        bondableLink_ = SIZE_MAX;
+    else if (line.level == DetailLevel && bondableLink_ != SIZE_MAX)
+        addBond(line);
     if (record_ == Record::Person) {
         individual_.add(line, cut);
         addPersonLine(line);
+        addAdoptionLine(line);
     } else if (record_ == Record::Family) {
         addFamilyLine(line);
     }
@@ -111,7 +150,68 @@ void FamilyTreeBuilder::add(const GedcomLine& line, bool cut)
         *event_ = treeDateOf(line.value, {}, calendar_);
         if (event_->present)
             event_->text = store(trimmed(line.value));
+        else
+            noteUnreadableDate(trimmed(line.value), lineNumber);
     }
+}
+
+void FamilyTreeBuilder::noteUnreadableDate(std::string_view value, long long lineNumber)
+{
+    // Empty values, status words and phrases are no dates, and no error.
+    const GedcomDate read = readGedcomDate(value);
+    if (value.empty() || read.noDate != GedcomDate::NoDate::None)
+        return;
+    if (unreadableDates_++ > 0)
+        return; // only the first is named
+    // The reason quotes the value, in the file's character set.
+    std::string problem = read.problem;
+    if (encoding_.kind() != GedcomEncoding::Kind::Utf8) {
+        decoded_.clear();
+        encoding_.decode(problem, decoded_);
+        problem = decoded_;
+    }
+    firstUnreadableDate_ = "line " + std::to_string(lineNumber) + ": " + problem;
+}
+
+void FamilyTreeBuilder::addBond(const GedcomLine& line)
+{
+    PendingLink& link = links_[bondableLink_];
+    if (!notByBirth(line.value))
+        return;
+    if (line.tag == "PEDI")
+        link.bond |= NotBornToFather | NotBornToMother;
+    else if (line.tag == "_FREL")
+        link.bond |= NotBornToFather;
+    else if (line.tag == "_MREL")
+        link.bond |= NotBornToMother;
+}
+
+// 1 ADOP, 2 FAMC @F1@, 3 ADOP HUSB, WIFE or BOTH (the default): the
+// person is a child of the family by adoption.
+void FamilyTreeBuilder::addAdoptionLine(const GedcomLine& line)
+{
+    if (line.level == EventLevel) {
+        inAdoption_ = line.tag == "ADOP";
+        adoptionLink_ = SIZE_MAX;
+    } else if (inAdoption_ && line.level == DetailLevel && line.tag == "FAMC") {
+        addLink(static_cast<std::uint32_t>(tree_.people.size() - 1), Link::Child, pointerTarget(line.value));
+        adoptionLink_ = links_.size() - 1;
+        links_.back().bond = NotBornToFather | NotBornToMother;
+    } else if (adoptionLink_ != SIZE_MAX && line.level == AdoptionLevel && line.tag == "ADOP") {
+        const std::string_view by = trimmed(line.value);
+        if (equalsIgnoringCase(by, "HUSB"))
+            links_[adoptionLink_].bond = NotBornToFather;
+        else if (equalsIgnoringCase(by, "WIFE"))
+            links_[adoptionLink_].bond = NotBornToMother;
+    }
+}
+
+void FamilyTreeBuilder::markRecordCut()
+{
+    if (record_ == Record::Person)
+        tree_.cutPerson = static_cast<std::uint32_t>(tree_.people.size() - 1);
+    else if (record_ == Record::Family)
+        tree_.cutFamily = static_cast<std::uint32_t>(tree_.families.size() - 1);
 }
 
 TreeText FamilyTreeBuilder::store(std::string_view text)
@@ -146,6 +246,8 @@ void FamilyTreeBuilder::addPersonLine(const GedcomLine& line)
     } else if (line.tag == "FAMS" || line.tag == "FAMC") {
         const std::string_view target = pointerTarget(line.value);
         addLink(index, line.tag == "FAMS" ? Link::Spouse : Link::Child, target);
+        if (line.tag == "FAMC")
+            bondableLink_ = links_.size() - 1;
     }
 }
 
@@ -173,6 +275,8 @@ void FamilyTreeBuilder::addFamilyLine(const GedcomLine& line)
     for (const auto& [tag, kind] : Members) {
         if (line.tag == tag) {
             addLink(index, kind, pointerTarget(line.value));
+            if (kind == Link::FamilyChild)
+                bondableLink_ = links_.size() - 1;
         }
     }
 }
@@ -187,6 +291,17 @@ void FamilyTreeBuilder::link()
 {
     const IdIndex peopleById(tree_, tree_.people);
     const IdIndex familiesById(tree_, tree_.families);
+    const auto noteDuplicates = [&](const IdIndex& index, const auto& records, const std::vector<long long>& lines) {
+        index.forEachDuplicate([&](std::uint32_t first, std::uint32_t later) {
+            duplicates_.push_back({std::string(tree_.text(records[later].id)), lines[first], lines[later]});
+        });
+    };
+    noteDuplicates(peopleById, tree_.people, personLines_);
+    noteDuplicates(familiesById, tree_.families, familyLines_);
+    std::sort(duplicates_.begin(), duplicates_.end(),
+              [](const Duplicate& a, const Duplicate& b) { return a.laterLine < b.laterLine; });
+    personLines_ = {};
+    familyLines_ = {};
     const auto targetOf = [&](const PendingLink& link) {
         return std::string_view(linkTexts_).substr(link.targetOffset, link.targetSize);
     };
@@ -204,7 +319,7 @@ void FamilyTreeBuilder::link()
         else if (link.kind == Link::Wife && family.wife == NoOne)
             family.wife = person;
         else if (link.kind == Link::FamilyChild)
-            childLinks.push_back({link.from, person, static_cast<std::uint32_t>(childLinks.size())});
+            childLinks.push_back({link.from, person, static_cast<std::uint32_t>(childLinks.size()), link.bond});
     }
     for (const PendingLink& link : links_) {
         if (link.kind != Link::Spouse && link.kind != Link::Child)
@@ -215,7 +330,7 @@ void FamilyTreeBuilder::link()
         TreeFamily& family = tree_.families[familyIndex];
         const TreePerson::Sex sex = tree_.people[link.from].sex;
         if (link.kind == Link::Child) {
-            childLinks.push_back({familyIndex, link.from, static_cast<std::uint32_t>(childLinks.size())});
+            childLinks.push_back({familyIndex, link.from, static_cast<std::uint32_t>(childLinks.size()), link.bond});
         } else if (family.husband != link.from && family.wife != link.from) {
             if (sex == TreePerson::Sex::Male && family.husband == NoOne)
                 family.husband = link.from;
@@ -226,26 +341,34 @@ void FamilyTreeBuilder::link()
     links_ = {};
     linkTexts_ = {};
 
-    // One link per child and family, where both sides state it.
+    // One link per child and family, where both sides state it, with
+    // what either side says of the bond.
     std::sort(childLinks.begin(), childLinks.end(), [](const ChildLink& a, const ChildLink& b) {
         return std::tie(a.family, a.person, a.sequence) < std::tie(b.family, b.person, b.sequence);
     });
-    childLinks.erase(std::unique(childLinks.begin(), childLinks.end(),
-                                 [](const ChildLink& a, const ChildLink& b) {
-                                     return a.family == b.family && a.person == b.person;
-                                 }),
-                     childLinks.end());
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < childLinks.size(); ++i) {
+        if (kept > 0 && childLinks[kept - 1].family == childLinks[i].family
+            && childLinks[kept - 1].person == childLinks[i].person)
+            childLinks[kept - 1].bond |= childLinks[i].bond;
+        else
+            childLinks[kept++] = childLinks[i];
+    }
+    childLinks.resize(kept);
     std::sort(childLinks.begin(), childLinks.end(), [](const ChildLink& a, const ChildLink& b) {
         return std::tie(a.family, a.sequence) < std::tie(b.family, b.sequence);
     });
     tree_.children.clear();
     tree_.children.reserve(childLinks.size());
+    tree_.childBonds.clear();
+    tree_.childBonds.reserve(childLinks.size());
     for (const ChildLink& child : childLinks) {
         TreeFamily& family = tree_.families[child.family];
         if (family.childCount == 0)
             family.firstChild = static_cast<std::uint32_t>(tree_.children.size());
         ++family.childCount;
         tree_.children.push_back(child.person);
+        tree_.childBonds.push_back(child.bond);
     }
 
     // The same links by person: the families each is a child in.
@@ -260,8 +383,29 @@ void FamilyTreeBuilder::link()
         tree_.parentFamilies[filled[child.person]++] = child.family;
 }
 
+namespace {
+
+void tellProblems(std::ostream& warnings, std::string_view fileName, const FamilyTreeBuilder& builder)
+{
+    const auto start = [&]() -> std::ostream& { return warnings << "spanwright-cli: " << fileName << ": "; };
+    const std::vector<FamilyTreeBuilder::Duplicate>& duplicates = builder.duplicates();
+    for (std::size_t i = 0; i < duplicates.size() && i < MostDuplicatesTold; ++i) {
+        start() << "line " << duplicates[i].laterLine << ": the id @" << duplicates[i].id << "@ is that of line "
+                << duplicates[i].firstLine << " as well; links to it go to line " << duplicates[i].firstLine << '\n';
+    }
+    if (duplicates.size() > MostDuplicatesTold)
+        start() << "and " << duplicates.size() - MostDuplicatesTold << " more ids used twice\n";
+    if (builder.unreadableDates() > 0) {
+        start() << builder.unreadableDates() << " date(s) could not be read and were left out of the check (the first, "
+                << builder.firstUnreadableDate() << ")\n";
+    }
+}
+
+} // namespace
+
 bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warnings, FamilyTree& tree,
-                    const FamilyTreeBuilder::PersonHook& hook, const CalendarChoice& calendar)
+                    const FamilyTreeBuilder::PersonHook& hook, const CalendarChoice& calendar,
+                    FamilyTreeProblems* problems)
 {
     GedcomLineReader reader(in);
     GedcomStart start(reader);
@@ -278,20 +422,47 @@ bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warn
     GedcomLine line;
     FamilyTreeBuilder builder(tree, hook);
     builder.setCalendarChoice(calendar);
+    GedcomLineTally tally;
+    std::string lastRecord;
     while (reader.next(text)) {
-        if (!splitGedcomLine(text, line))
+        if (trimmed(text).empty())
+            continue;
+        const bool gedcom = splitGedcomLine(text, line);
+        tally.count(reader.lineNumber(), gedcom, line);
+        if (!gedcom)
             continue;
         const bool characterSet = start.namesCharacterSet(line);
-        if (line.level == 0 && line.tag == "TRLR")
+        if (line.level == 0 && isTag(line, "TRLR")) {
+            tally.countTrailer();
             break;
+        }
+        if (line.level == 0) {
+            lastRecord = std::string(line.xref.empty() ? line.tag : line.xref) + " (line "
+                + std::to_string(reader.lineNumber()) + ")";
+        }
         if (characterSet)
             builder.setEncoding(GedcomEncoding(trimmed(line.value)));
-        builder.add(line, reader.cut());
+        builder.add(line, reader.cut(), reader.lineNumber());
     }
+    if (!tally.trailer())
+        builder.markRecordCut();
     builder.finish();
     if (reader.tooLong())
         return refused(": a line is longer than 1 MiB; not a GEDCOM file");
     if (reader.failed())
         return refused(": read error");
+    if (tally.mostlyNotGedcom()) {
+        tally.tellRefusal(warnings, fileName);
+        return false;
+    }
+    tally.tell(warnings, fileName, lastRecord);
+    tellProblems(warnings, fileName, builder);
+    if (problems != nullptr) {
+        problems->linesNotGedcom = tally.notGedcom();
+        problems->levelJumps = tally.levelJumps();
+        problems->mayBeCut = !tally.trailer();
+        problems->unreadableDates = builder.unreadableDates();
+        problems->duplicateIds = static_cast<long long>(builder.duplicates().size());
+    }
     return true;
 }

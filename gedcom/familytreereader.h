@@ -20,7 +20,10 @@
 // forward; a link that only one side of a pair states counts as well, and
 // one to a record that does not exist is dropped. A family's own HUSB and
 // WIFE come first; a FAMS link fills the role of the person's sex where the
-// family names nobody in it.
+// family names nobody in it. Of two records with one id, links go to the
+// first (see duplicates). A child whose FAMC has a PEDI adopted, foster or
+// step, whose CHIL has an _FREL or _MREL of these, or whose ADOP event names
+// the family (by HUSB, WIFE or BOTH), is linked as such (ChildBond).
 class FamilyTreeBuilder
 {
 public:
@@ -36,9 +39,26 @@ public:
     void setEncoding(const GedcomEncoding& encoding) { encoding_ = encoding; }
     // How plain dates are read (the switch); every one Gregorian unless set.
     void setCalendarChoice(const CalendarChoice& choice) { calendar_ = choice; }
-    void add(const GedcomLine& line, bool cut);
+    // A line after 0 HEAD; lineNumber is the file's, for the warnings.
+    void add(const GedcomLine& line, bool cut, long long lineNumber = 0);
+    // Before finish, for a file without TRLR: the record being read may be
+    // cut short (FamilyTree::cutPerson, cutFamily).
+    void markRecordCut();
     // After the last line: ends the record and links the tree.
     void finish();
+
+    // Two records of one kind with one id: the id and both records' lines.
+    struct Duplicate
+    {
+        std::string id;
+        long long firstLine;
+        long long laterLine;
+    };
+    const std::vector<Duplicate>& duplicates() const { return duplicates_; }
+    // The DATE values of the events read that are not dates (a status word
+    // or a phrase is none of them), and the first with its line and reason.
+    long long unreadableDates() const { return unreadableDates_; }
+    const std::string& firstUnreadableDate() const { return firstUnreadableDate_; }
 
 private:
     enum class Record { Other, Person, Family };
@@ -49,7 +69,14 @@ private:
         Link kind;
         std::size_t targetSize;
         std::size_t targetOffset; // in linkTexts_
+        std::uint8_t bond = 0;    // ChildBond bits, of a child's link
     };
+    // Marks the child link of the line before (FAMC or CHIL) by PEDI,
+    // _FREL or _MREL.
+    void addBond(const GedcomLine& line);
+    void addAdoptionLine(const GedcomLine& line);
+    // A DATE value of an event that is not a date, for the warnings.
+    void noteUnreadableDate(std::string_view value, long long lineNumber);
     void addLink(std::uint32_t from, Link kind, std::string_view target);
 
     void endRecord();
@@ -70,10 +97,41 @@ private:
     TreeDate* event_ = nullptr;
     std::vector<PendingLink> links_;
     std::string linkTexts_; // the targets' ids, until linked
+    // The child link a PEDI, _FREL or _MREL below may mark, if any.
+    std::size_t bondableLink_ = SIZE_MAX;
+    // Within an ADOP event, and the link of its FAMC, if any.
+    bool inAdoption_ = false;
+    std::size_t adoptionLink_ = SIZE_MAX;
+    // The records' lines, until linked.
+    std::vector<long long> personLines_;
+    std::vector<long long> familyLines_;
+    std::vector<Duplicate> duplicates_;
+    long long unreadableDates_ = 0;
+    std::string firstUnreadableDate_;
+};
+
+// What reading a tree found that its findings do not tell: lines that are
+// not GEDCOM, levels that jump, no TRLR, dates that cannot be read, ids
+// used twice. Each is told on the warnings as well.
+struct FamilyTreeProblems
+{
+    long long linesNotGedcom = 0;
+    long long levelJumps = 0;
+    bool mayBeCut = false;
+    long long unreadableDates = 0;
+    long long duplicateIds = 0;
+
+    bool any() const
+    {
+        return linesNotGedcom > 0 || levelJumps > 0 || mayBeCut || unreadableDates > 0 || duplicateIds > 0;
+    }
 };
 
 // Reads a GEDCOM file into tree, in any character set the report reads.
 // Problems (not GEDCOM, a line too long for one, a read error) go to
-// warnings with the file's name; false then.
+// warnings with the file's name; false then, as for a file most of whose
+// lines are not GEDCOM. What is read with problems (FamilyTreeProblems) is
+// told on warnings and, where given, counted in problems.
 bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warnings, FamilyTree& tree,
-                    const FamilyTreeBuilder::PersonHook& hook = {}, const CalendarChoice& calendar = {});
+                    const FamilyTreeBuilder::PersonHook& hook = {}, const CalendarChoice& calendar = {},
+                    FamilyTreeProblems* problems = nullptr);

@@ -265,10 +265,13 @@ std::string readOneDate(Tokens parts, OneDate& date, const Source& source, const
             date.calendar = GedcomCalendarKind::Julian;
         date.dualYear = dual;
         date.dualYearAsGregorian = dual && calendarGiven && date.calendar == GedcomCalendarKind::Gregorian;
+        // Only a year of the first date's calendar: the French Republican
+        // year 3 after 1790 is the year 3.
         constexpr size_t ShortYearDigits = 2;
         const OneDate* first = neighbour.date;
         if (first != nullptr && !neighbour.lendsYear && date.yearDigits <= ShortYearDigits
-            && first->yearDigits > ShortYearDigits && !beforeChrist && !first->beforeChrist) {
+            && first->yearDigits > ShortYearDigits && !beforeChrist && !first->beforeChrist
+            && first->calendar == date.calendar) {
             const long long unit = powerOfTen(date.yearDigits);
             year += first->year / unit * unit;
         }

@@ -6,6 +6,7 @@
 #include "gedcomindividual.h"
 #include "gedcomline.h"
 #include "gedcomlinereader.h"
+#include "gedcomlinetally.h"
 #include "gedcomrow.h"
 #include "gedcomstart.h"
 #include "gedcomtext.h"
@@ -191,16 +192,16 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
     GedcomLine line;
     GedcomIndividual person;
     bool inPerson = false;
-    long long strayLines = 0;
-    long long firstStrayLine = 0;
+    GedcomLineTally tally;
+    std::string lastRecord; // its id (or tag) and line, while the file may end in it
     while (reader.next(text)) {
         if (trimmed(text).empty())
             continue;
-        if (!splitGedcomLine(text, line)) {
+        const bool gedcom = splitGedcomLine(text, line);
+        tally.count(reader.lineNumber(), gedcom, line);
+        if (!gedcom) {
             if (inPerson)
                 person.addProblem("line " + std::to_string(reader.lineNumber()) + ": not a GEDCOM line");
-            else if (strayLines++ == 0)
-                firstStrayLine = reader.lineNumber();
             continue;
         }
         const bool characterSet = start.namesCharacterSet(line);
@@ -209,14 +210,18 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
                 person.end();
                 writer.write(person);
             }
-            inPerson = line.tag == "INDI";
+            inPerson = isTag(line, "INDI");
+            lastRecord = std::string(line.xref.empty() ? line.tag : line.xref) + " (line "
+                + std::to_string(reader.lineNumber()) + ")";
             if (inPerson)
                 person.begin(line.xref);
             if (inPerson && line.xrefMalformed)
                 person.addProblem("line " + std::to_string(reader.lineNumber()) + ": the record's id \"@"
                                   + std::string(line.xref) + "\" does not end with @");
-            if (line.tag == "TRLR")
+            if (isTag(line, "TRLR")) {
+                tally.countTrailer();
                 break;
+            }
             continue;
         }
         if (characterSet)
@@ -230,21 +235,25 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
     }
     if (reader.tooLong())
         return tooLong();
+    if (tally.mostlyNotGedcom()) {
+        tally.tellRefusal(warnings, name);
+        return GedcomReportUnreadable;
+    }
     if (inPerson) {
+        // Only a file without TRLR ends inside a record.
+        person.addProblem(PossiblyCutRecord);
         person.end();
         writer.write(person);
     }
     if (reader.utf16Replaced())
         writer.noteReplaced();
-    if (strayLines > 0)
-        warnings << "spanwright-cli: " << name << ": " << strayLines
-                 << " line(s) outside individual records could not be read (the first is line "
-                 << firstStrayLine << ")\n";
+    if (!reader.failed())
+        tally.tell(warnings, name, lastRecord);
     const bool written = writer.flush() && std::fflush(out) == 0 && !writer.failed();
     if (reader.failed() || !written) {
         warnings << "spanwright-cli: " << name << (reader.failed() ? ": read error" : ": the report could not be written")
                  << '\n';
         return GedcomReportUnreadable;
     }
-    return summary.rowsWithErrors > 0 ? GedcomReportRowErrors : GedcomReportClean;
+    return summary.rowsWithErrors > 0 || tally.damaged() ? GedcomReportRowErrors : GedcomReportClean;
 }

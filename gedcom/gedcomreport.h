@@ -32,9 +32,11 @@ constexpr std::string_view GedcomReportHeader =
 // record in file order, holding only the record being read. Warnings (the
 // character set, lines outside records that cannot be read) go to warnings,
 // naming the file as fileName. Returns GedcomReportUnreadable when the file
-// is not GEDCOM (no 0 HEAD) or cannot be read or written,
-// GedcomReportRowErrors when some rows hold errors, GedcomReportClean
-// otherwise.
+// is not GEDCOM (no 0 HEAD, or most lines are not GEDCOM lines) or cannot be
+// read or written, GedcomReportRowErrors when some rows hold errors or
+// lines could not be read, levels jump or no TRLR ends the file (see
+// GedcomLineTally; the row of a record the file ends in says it may be cut),
+// GedcomReportClean otherwise.
 // calendar says how plain dates are read (the switch).
 int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, std::ostream& warnings,
                       GedcomSummary& summary, const CalendarChoice& calendar = {});

@@ -11,6 +11,7 @@ set(gedcomLibrarySources
     gedcomindividual.cpp gedcomindividual.h
     gedcomline.cpp gedcomline.h
     gedcomlinereader.cpp gedcomlinereader.h
+    gedcomlinetally.cpp gedcomlinetally.h
     gedcomreport.cpp gedcomreport.h
     gedcomrow.cpp gedcomrow.h
     gedcomspancalendar.h

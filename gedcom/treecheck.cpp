@@ -225,12 +225,25 @@ TreeChecker::Event TreeChecker::birthOf(const TreePerson& person) const
     return event;
 }
 
+TreeChecker::Event TreeChecker::deathOf(const TreePerson& person) const
+{
+    if (person.death.present || !person.burial.present)
+        return eventOf(person.death);
+    Event event = eventOf(person.burial, "BURI");
+    event.date.earliest.reset();
+    event.date.ok = event.date.latest.has_value();
+    event.onOrBefore = true;
+    return event;
+}
+
 template <typename Detail>
 void TreeChecker::report(TreeRule rule, Certainty certainty, std::string_view individual, std::string_view family,
                          const Detail& detail) const
 {
     if (certainty == Certainty::None || !options_.uses(rule))
         return;
+    if (readsCutRecord_ && certainty == Certainty::Certain)
+        certainty = Certainty::Possible;
     sink_(TreeFinding{rule, certainty, std::string(individual), std::string(family), detail()});
 }
 
@@ -250,6 +263,7 @@ void TreeChecker::checkFuture(const Event& event, std::string_view what, std::st
 void TreeChecker::checkPerson(std::uint32_t index)
 {
     const TreePerson& person = tree_.people[index];
+    readsCutRecord_ = index == tree_.cutPerson;
     const std::string_view id = tree_.text(person.id);
     const Event birth = birthOf(person);
     const Event christening = eventOf(person.christening, person.baptism ? "BAPM" : "CHR");
@@ -301,7 +315,7 @@ void TreeChecker::checkParent(const TreeFamily& family, std::uint32_t parentInde
     const std::string_view childId = tree_.text(child.id);
     const auto role = [&] { return std::string(mother ? "mother " : "father ") + std::string(tree_.text(parent.id)); };
     const Event parentBirth = birthOf(parent);
-    const Event parentDeath = eventOf(parent.death);
+    const Event parentDeath = deathOf(parent);
     const Event born = birthOf(child);
 
     const Certainty unborn = laterByMoreThan(parentBirth.date, born.date, 0);
@@ -347,7 +361,7 @@ void TreeChecker::checkSpouse(const TreeFamily& family, std::uint32_t spouseInde
     const std::string_view familyId = tree_.text(family.id);
     const Event married = eventOf(family.marriage);
     const Event birth = birthOf(spouse);
-    const Event death = eventOf(spouse.death);
+    const Event death = deathOf(spouse);
 
     const Certainty unborn = laterByMoreThan(birth.date, married.date, 0);
     report(TreeRule::MarriageBeforeBirth, unborn, id, familyId, [&] {
@@ -391,6 +405,9 @@ void TreeChecker::checkSpacing(const TreeFamily& family) const
     };
     std::vector<Sibling> siblings;
     for (std::uint32_t i = 0; i < family.childCount; ++i) {
+        // Only children born to the couple.
+        if (tree_.childBonds[family.firstChild + i] != 0)
+            continue;
         const std::uint32_t person = tree_.children[family.firstChild + i];
         Event birth = birthOf(tree_.people[person]);
         if (!birth.date.ok)
@@ -430,6 +447,11 @@ void TreeChecker::checkSpacing(const TreeFamily& family) const
 void TreeChecker::checkFamily(std::uint32_t index)
 {
     const TreeFamily& family = tree_.families[index];
+    const bool personCut = tree_.cutPerson != NoOne;
+    readsCutRecord_ = index == tree_.cutFamily
+        || (personCut && (family.husband == tree_.cutPerson || family.wife == tree_.cutPerson));
+    for (std::uint32_t i = 0; i < family.childCount && personCut; ++i)
+        readsCutRecord_ = readsCutRecord_ || tree_.children[family.firstChild + i] == tree_.cutPerson;
     const std::string_view familyId = tree_.text(family.id);
     checkFuture(eventOf(family.marriage), "marriage", {}, familyId);
     for (const std::uint32_t spouse : {family.husband, family.wife}) {
@@ -437,10 +459,12 @@ void TreeChecker::checkFamily(std::uint32_t index)
             checkSpouse(family, spouse);
     }
     for (std::uint32_t i = 0; i < family.childCount; ++i) {
+        // The rules about births leave out adoptive, foster and step parents.
         const std::uint32_t child = tree_.children[family.firstChild + i];
-        if (family.wife != NoOne)
+        const std::uint8_t bond = tree_.childBonds[family.firstChild + i];
+        if (family.wife != NoOne && (bond & NotBornToMother) == 0)
             checkParent(family, family.wife, child, true);
-        if (family.husband != NoOne)
+        if (family.husband != NoOne && (bond & NotBornToFather) == 0)
             checkParent(family, family.husband, child, false);
     }
     checkSpacing(family);
@@ -492,8 +516,15 @@ void checkTree(const FamilyTree& tree, const TreeCheckOptions& options, const st
     for (std::uint32_t person = 0; person < tree.people.size(); ++person) {
         checker.checkPerson(person);
         for (; next < statedAgePeople.size() && statedAgePeople[next] == person; ++next) {
-            if (options.uses(TreeRule::StatedAge))
+            if (!options.uses(TreeRule::StatedAge))
+                continue;
+            if (person == tree.cutPerson && statedAges[next].certainty == Certainty::Certain) {
+                TreeFinding uncertain = statedAges[next];
+                uncertain.certainty = Certainty::Possible;
+                sink(uncertain);
+            } else {
                 sink(statedAges[next]);
+            }
         }
     }
     for (std::uint32_t family = 0; family < tree.families.size(); ++family)

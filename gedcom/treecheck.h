@@ -112,6 +112,9 @@ private:
     // The date as written, for a finding's detail.
     std::string textOf(const Event& event) const;
     Event birthOf(const TreePerson& person) const;
+    // The DEAT date; without one, a burial puts the death on or before its
+    // day.
+    Event deathOf(const TreePerson& person) const;
     Event eventOf(const TreeDate& date, std::string_view tag = {}) const;
     // The detail is worded only for a finding that is reported.
     template <typename Detail>
@@ -128,13 +131,17 @@ private:
     const TreeFindingSink& sink_;
     GedcomDate today_;
     std::string todayText_;
+    // The findings being made read a record that may be cut short: none is
+    // certain.
+    bool readsCutRecord_ = false;
 };
 
 // The stated-age finding of a person as the report gathers the record (its
 // birth, death and stated age), if any.
 std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, const CalendarChoice& calendar = {});
 
-// Checks the whole tree; statedAges holds the stated-age findings in the
+// Checks the whole tree; nothing about the record a file without TRLR ends
+// in (FamilyTree::cutPerson, cutFamily) is certain. statedAges holds the stated-age findings in the
 // order of the people they are about.
 void checkTree(const FamilyTree& tree, const TreeCheckOptions& options, const std::vector<TreeFinding>& statedAges,
                const std::vector<std::uint32_t>& statedAgePeople, const TreeFindingSink& sink);

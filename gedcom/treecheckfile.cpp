@@ -1,6 +1,5 @@
 #include "treecheckfile.h"
 
-#include "familytreereader.h"
 
 long long TreeCheckSummary::total() const
 {
@@ -41,7 +40,7 @@ bool checkGedcomTree(std::FILE* in, std::string_view fileName, const TreeCheckOp
             statedAgePeople.push_back(person);
         }
     };
-    if (!readFamilyTree(in, fileName, warnings, tree, checkStatedAge, options.calendar))
+    if (!readFamilyTree(in, fileName, warnings, tree, checkStatedAge, options.calendar, &summary.problems))
         return false;
     summary.people = static_cast<long long>(tree.people.size());
     summary.families = static_cast<long long>(tree.families.size());

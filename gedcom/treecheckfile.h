@@ -1,5 +1,6 @@
 #pragma once
 
+#include "familytreereader.h"
 #include "treecheck.h"
 
 #include <array>
@@ -15,6 +16,8 @@ struct TreeCheckSummary
     std::size_t bytesHeld = 0; // by the tree
     // Findings by rule, possible then certain.
     std::array<std::array<long long, 2>, TreeRuleCount> findings{};
+    // What the reading found that no finding tells.
+    FamilyTreeProblems problems;
 
     long long total() const;
     void count(const TreeFinding& finding);

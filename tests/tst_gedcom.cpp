@@ -750,6 +750,7 @@ private slots:
         constexpr int People = 5000;
         for (int i = 0; i < People; ++i)
             utf8 += "0 @I" + QByteArray::number(i) + "@ INDI\n1 NAME \xC3\x89mile /Z\xC5\x82oty/\n1 BIRT\n2 DATE 1 JAN 1900\n";
+        utf8 += "0 TRLR\n";
         const QString text = QString::fromUtf8(utf8);
         QByteArray file;
         for (QChar c : text)
@@ -925,9 +926,12 @@ private slots:
         QTest::addColumn<QByteArray>("lines");
         QTest::addColumn<QByteArray>("error");
         const QByteArray longValue(70000, '1');
+        // Fewer than half the file's lines, which would refuse it.
         QByteArray manyLines;
         for (int i = 0; i < 1000; ++i)
             manyLines += "nonsense\n";
+        for (int i = 0; i < 1000; ++i)
+            manyLines += "1 NOTE kept\n";
         QTest::newRow("not a line") << QByteArray("nonsense\n") << QByteArray("line 3: not a GEDCOM line");
         QTest::newRow("level of many digits") << QByteArray("88888888888 NOTE\n") << QByteArray("line 3: not a GEDCOM line");
         QTest::newRow("long note") << "1 NOTE " + longValue + "\n2 CONC " + longValue + "\n" << QByteArray();
