@@ -7,6 +7,8 @@
 #include "batchpipeline.h"
 #include "datereader.h"
 
+#include <optional>
+
 #include <QTest>
 
 #include <string>
@@ -73,8 +75,10 @@ private slots:
         QTest::addColumn<QByteArray>("out");
         QTest::addColumn<int>("status");
         const auto row = [](const char* name, const BatchSettings& settings, const std::string& input,
-                            const std::string& out, int status) {
-            QTest::newRow(name) << settings << QByteArray::fromStdString(input) << QByteArray::fromStdString(out) << status;
+                            const std::optional<std::string>& out, int status) {
+            // No output: only the same output in every piece size is held.
+            const QByteArray expected = out ? QByteArray::fromStdString(*out) : QByteArray();
+            QTest::newRow(name) << settings << QByteArray::fromStdString(input) << expected << status;
         };
         row("spans", spans("born", "died"), "name,born,died\nA,5/10/1950,3/1/1990\n",
             "name,born,died,years,months,days,span,error\nA,5/10/1950,3/1/1990,39,9,19,\"39 Year(s), 9 month(s), 19 day(s)\",\n", 0);
@@ -94,7 +98,7 @@ private slots:
             "b,e,years,months,days,span,error\n1/1/1990,1/2/1990,0,0,1,\"0 Year(s), 0 month(s), 1 day(s)\",\n", 2);
         row("no such column", spans("x", "2"), "a,b\n1,2\n", "", 2);
         row("no header", spans("1", "2"), "", "", 2);
-        row("many rows", spans("b", "e"), manyRows(), nullptr, 1);
+        row("many rows", spans("b", "e"), manyRows(), std::nullopt, 1);
     }
     void sameOutput()
     {
