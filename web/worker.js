@@ -1,6 +1,6 @@
-// The page's long jobs, off its main thread: the spreadsheet's rows and the
-// family tree's report. Each message names a job; progress and the answer
-// come back under its id.
+// The page's long jobs, off its main thread: the spreadsheet's rows, the
+// family tree's report and its sorting. Each message names a job; progress
+// and the answer come back under its id (lib/jobs.js).
 import loadSpanwright from "./spanwright.mjs";
 
 let engine = null;
@@ -66,6 +66,115 @@ async function gedzipEntry(bytes) {
 const isZip = (bytes) => bytes.length >= 4
     && new DataView(bytes.buffer, bytes.byteOffset).getUint32(0, true) === ZipLocalSignature;
 
+// --- The report's rows and their order ---------------------------------
+
+// The rows of a CSV text (RFC 4180: quoted fields, doubled quotes, CR LF or
+// LF).
+function parseCsv(text) {
+    const rows = [];
+    let row = [];
+    let field = "";
+    let quoted = false;
+    for (let i = 0; i < text.length; ++i) {
+        const c = text[i];
+        if (quoted) {
+            if (c !== '"')
+                field += c;
+            else if (text[i + 1] === '"')
+                field += text[++i];
+            else
+                quoted = false;
+        } else if (c === '"') {
+            quoted = true;
+        } else if (c === ",") {
+            row.push(field);
+            field = "";
+        } else if (c === "\n" || c === "\r") {
+            if (c === "\r" && text[i + 1] === "\n")
+                ++i;
+            row.push(field);
+            rows.push(row);
+            row = [];
+            field = "";
+        } else {
+            field += c;
+        }
+    }
+    if (field !== "" || row.length)
+        rows.push([...row, field]);
+    return rows;
+}
+
+const AgePattern = /(\d+) Year\(s\), (\d+) month\(s\), (\d+) day\(s\)/g;
+const NumericDatePattern = /(\d{1,2})\/(\d{1,2})\/(\d{1,4})/g;
+const DayMilliseconds = 86400000;
+
+const ageValue = ([, years, months, days]) => (Number(years) * 12 + Number(months)) * 31 + Number(days);
+
+function dayOf([, month, day, year]) {
+    const date = new Date(0);
+    date.setUTCFullYear(Number(year), Number(month) - 1, Number(day));
+    return date.getTime() / DayMilliseconds;
+}
+
+// The time a cell stands for, as [earliest, latest] (an open side
+// infinite), or null: ages ("39 Year(s), ...", "at least A, at most B"),
+// the report's dates (M/D/YYYY, "M/D/YYYY through M/D/YYYY") and GEDCOM
+// dates (MAY 1484, BET 1850 AND 1860, ABT 1900).
+function timeOf(text) {
+    if (text === "")
+        return null;
+    const ages = [...text.matchAll(AgePattern)].map(ageValue);
+    if (ages.length) {
+        const least = text.includes("at least") ? ages[0] : text.includes("at most") ? -Infinity : ages[0];
+        return [least, text.includes("at most") ? ages[ages.length - 1] : text.includes("at least") ? Infinity : ages[ages.length - 1]];
+    }
+    const days = [...text.matchAll(NumericDatePattern)].map(dayOf);
+    if (days.length)
+        return [days[0], days[days.length - 1]];
+    return engine.dateSpan(text);
+}
+
+// A column sorts by time where most of its filled cells read as times.
+const TimeColumnShare = 0.5;
+
+let tree = null; // { header, rows, keys: per column { times, text } }
+
+function columnKeys(rows, column) {
+    const times = rows.map((row) => timeOf(row[column] ?? ""));
+    const filled = rows.filter((row) => (row[column] ?? "") !== "").length;
+    const read = times.filter(Boolean).length;
+    return { byTime: filled > 0 && read / filled >= TimeColumnShare, times };
+}
+
+const collator = new Intl.Collator("en", { numeric: true });
+
+// The rows' order for a sort: indices into the rows, unreadable times last
+// in either direction, equal keys in file order.
+function sortedRows({ column, descending, errorsOnly }) {
+    const { header, rows } = tree;
+    const errorColumn = header.indexOf("error");
+    let order = rows.map((_, i) => i);
+    if (errorsOnly)
+        order = order.filter((i) => rows[i][errorColumn]);
+    if (column >= 0) {
+        tree.keys[column] ??= columnKeys(rows, column);
+        const { byTime, times } = tree.keys[column];
+        const sign = descending ? -1 : 1;
+        const compare = byTime
+            ? (a, b) => {
+                const [x, y] = [times[a], times[b]];
+                if (!x || !y)
+                    return (!x) - (!y) || collator.compare(rows[a][column] ?? "", rows[b][column] ?? "");
+                return sign * (x[0] - y[0] || x[1] - y[1]);
+            }
+            : (a, b) => sign * collator.compare(rows[a][column] ?? "", rows[b][column] ?? "");
+        order.sort((a, b) => compare(a, b) || a - b);
+    }
+    const indices = Int32Array.from(order);
+    return { answer: { indices }, transfer: [indices.buffer] };
+}
+
 // --- Jobs ---------------------------------------------------------------
 
 // The report and the tree check's findings of one GEDCOM file.
@@ -80,16 +189,21 @@ async function treeReport(file) {
     try {
         const answer = engine.gedcomReport(inPath, outPath, file.name);
         const check = engine.treeCheck(inPath, file.name);
-        return { status: answer.status, warnings: answer.warnings, report: engine.FS.readFile(outPath),
-                 findings: check.ok ? check.findings : [] };
+        const report = engine.FS.readFile(outPath);
+        const [header, ...rows] = parseCsv(new TextDecoder().decode(report));
+        tree = { header: header ?? [], rows, keys: [] };
+        return { status: answer.status, warnings: answer.warnings, report, header: tree.header, rows,
+                 findings: check.ok ? check.findings : [], findingsCsv: check.csv, findingsJson: check.json,
+                 checkWarnings: check.warnings };
     } finally {
         engine.FS.unlink(inPath);
         engine.FS.unlink(outPath);
     }
 }
 
-function headerFields(start, delimiter) {
-    return { fields: engine.csvHeader(start, delimiter) };
+async function headerFields(file, delimiter) {
+    const start = new Uint8Array(await file.slice(0, HeaderBytes).arrayBuffer());
+    return engine.csvHeader(start, delimiter);
 }
 
 // The file a piece at a time through the batch job: memory holds the
@@ -113,7 +227,12 @@ async function batch(file, options, job) {
         if (run.problem())
             return { problem: run.problem() };
         return { result: new Blob(pieces, { type: "text/csv" }), rows: run.rows(),
-                 rowsWithErrors: run.rowsWithErrors(), notes: run.notes() };
+                 rowsWithErrors: run.rowsWithErrors(), notes: run.notes(), encoding: run.encoding() };
+    } catch (error) {
+        // A file changed or removed since it was chosen cannot be read on.
+        if (error.name === "NotReadableError" || error.name === "NotFoundError")
+            return { problem: `${file.name} cannot be read any more (changed or removed since it was chosen): choose it again.` };
+        throw error;
     } finally {
         run.delete();
     }
@@ -124,16 +243,18 @@ addEventListener("message", async ({ data }) => {
     try {
         await loading;
         let answer;
+        let transfer = [];
         if (data.type === "tree")
             answer = await treeReport(data.file);
+        else if (data.type === "sort")
+            ({ answer, transfer } = sortedRows(data));
         else if (data.type === "header")
-            answer = headerFields(new Uint8Array(await data.file.slice(0, HeaderBytes).arrayBuffer()),
-                                  data.delimiter);
+            answer = await headerFields(data.file, data.delimiter);
         else if (data.type === "batch")
             answer = await batch(data.file, data.options, job);
         else
             throw new Error(`unknown job ${data.type}`);
-        postMessage({ ...answer, type: "done", job });
+        postMessage({ ...answer, type: "done", job }, transfer);
     } catch (error) {
         postMessage({ type: "error", job, message: error.message ?? String(error) });
     }
