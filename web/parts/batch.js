@@ -34,9 +34,11 @@ function headerStatus() {
         + (ready || chosen === 0 ? "" : ` ${ChooseTwo}`);
 }
 
-function updateRun() {
+// The Run button's state; the status tells the file and its columns where
+// asked (not over the outcome of a run).
+function updateRun(tellFile = true) {
     $("batch-run").disabled = running !== null || batchFile === null || batchChoice() === null;
-    if (batchFile && header.fields.length && running === null)
+    if (tellFile && batchFile && header.fields.length && running === null)
         status(headerStatus());
 }
 
@@ -120,10 +122,13 @@ async function run() {
         status(pageMessage(answer.problem, "Date order", $("batch-order")));
     } else {
         offerDownload($("batch-download"), answer.result, `${baseName(file.name)}-spans.csv`);
-        status(`${file.name}: ${count(answer.rows, "row")}, ${count(answer.rowsWithErrors, "row")} with errors.`
+        // The first bytes may not decide the encoding (all ASCII): the run
+        // says where it read the file otherwise.
+        const encoding = answer.encoding === header.encoding ? "" : ` Read as ${answer.encoding}.`;
+        status(`${file.name}: ${count(answer.rows, "row")}, ${count(answer.rowsWithErrors, "row")} with errors.${encoding}`
             + answer.notes.map((note) => ` ${pageMessage(note, "Date order", $("batch-order"))}.`).join(""));
     }
-    updateRun();
+    updateRun(false);
 }
 
 $("batch-file").addEventListener("change", () => {
