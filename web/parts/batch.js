@@ -54,6 +54,7 @@ function cancelRun(why) {
     withdrawDownload($("batch-download"));
     status(`The run of ${file.name} was cancelled${why}: nothing was written.`);
     jobs.warm();
+    updateRun(false);
 }
 
 async function chooseBatchFile(file) {
@@ -149,11 +150,12 @@ dropZone.addEventListener("drop", (event) => {
 });
 for (const id of runChoices) {
     $(id).addEventListener("change", () => {
+        const wasRunning = running !== null;
         cancelRun(", a choice was changed");
         if (id === "batch-delimiter" && batchFile)
             chooseBatchFile(batchFile);
         else
-            updateRun();
+            updateRun(!wasRunning);
     });
 }
 $("batch-run").addEventListener("click", run);

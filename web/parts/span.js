@@ -17,7 +17,9 @@ function showEntry() {
 function showSpanProblem(field, lines) {
     const box = $("span-error");
     box.replaceChildren(...lines.map((line, i) => {
-        const element = document.createElement(i === 0 ? "strong" : "span");
+        // Each a block: the message and the accepted forms are sentences of
+        // their own.
+        const element = document.createElement(i === 0 ? "strong" : "div");
         element.textContent = line;
         return element;
     }));

@@ -160,6 +160,14 @@ async function chooseTreeFile(chosen) {
     offerDownload(downloads[2], new Blob([answer.findingsJson], { type: "application/json" }), `${name}-findings.json`);
 }
 
+// A printed table repeats its headings on every page only where they hold
+// no button: plain headings while printing.
+addEventListener("beforeprint", () => {
+    for (const button of $("tree-report").tHead.querySelectorAll("button"))
+        button.replaceWith(button.textContent);
+});
+addEventListener("afterprint", () => report.header.length && showHeader());
+
 $("tree-errors-only").addEventListener("change", () => report.rows.length && showRows());
 $("tree-file").addEventListener("change", () => {
     if ($("tree-file").files.length)
