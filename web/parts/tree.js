@@ -100,14 +100,21 @@ function showFindings(findings) {
         const summary = document.createElement("summary");
         summary.textContent = `${key}: ${groups.get(key).length.toLocaleString("en")}`;
         const items = document.createElement("ul");
-        for (const finding of groups.get(key)) {
-            const item = document.createElement("li");
-            const who = document.createElement("strong");
-            who.textContent = [finding.individual && personOf(finding.individual, people),
-                               finding.family && `family ${finding.family}`].filter(Boolean).join("; ");
-            item.append(who, document.createTextNode(`${who.textContent ? ": " : ""}${finding.detail}`));
-            items.append(item);
-        }
+        // A group's items are made when it is first opened: a large tree has
+        // tens of thousands of findings, too many to make at once.
+        const fill = () => {
+            if (items.childElementCount)
+                return;
+            items.append(...groups.get(key).map((finding) => {
+                const item = document.createElement("li");
+                const who = document.createElement("strong");
+                who.textContent = [finding.individual && personOf(finding.individual, people),
+                                   finding.family && `family ${finding.family}`].filter(Boolean).join("; ");
+                item.append(who, document.createTextNode(`${who.textContent ? ": " : ""}${finding.detail}`));
+                return item;
+            }));
+        };
+        details.addEventListener("toggle", () => details.open && fill());
         details.append(summary, items);
         return details;
     });

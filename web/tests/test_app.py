@@ -381,6 +381,11 @@ class AppTest(test_page.PageTest):
         findings = list(csv.DictReader(io.StringIO(expected_csv.decode())))
         parent = next(f for f in findings if f["rule"] in ("young_mother", "old_mother", "young_father", "old_father"))
         number = int(parent["individual"].removeprefix("I"))
+        # A group's items are made as it opens.
+        self.assertEqual(self.driver.execute_script("return document.querySelectorAll('#tree-finding-groups li').length"), 0)
+        self.driver.execute_script("document.querySelectorAll('#tree-finding-groups summary').forEach((s) => s.click())")
+        self.wait_for(lambda: self.driver.execute_script(
+            "return document.querySelectorAll('#tree-finding-groups li').length") == len(findings))
         items = self.driver.execute_script(
             "return [...document.querySelectorAll('#tree-finding-groups li')].map((li) => li.textContent)")
         item = next(i for i in items if parent["detail"] in i and f"({parent['individual']})" in i)
@@ -518,6 +523,51 @@ class OfflineTest(unittest.TestCase):
             scratch.cleanup()
 
 
+class UpdateTest(unittest.TestCase):
+    def test_a_new_site_is_taken_on_the_next_load_not_during_use(self):
+        import shutil
+        scratch = tempfile.TemporaryDirectory()
+        site = os.path.join(scratch.name, "site")
+        shutil.copytree(SITE, site)
+        server = serve.make_server(site, 0, quiet=True)
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        origin = f"http://127.0.0.1:{server.server_address[1]}/"
+        driver = test_page.start_browser(os.path.join(scratch.name, "profile"))
+        page = Page(driver, scratch.name)
+        marker = "<!-- the next version -->"
+        served_page = """
+            const done = arguments[arguments.length - 1];
+            fetch('index.html').then((r) => r.text()).then(done);"""
+        cache_names = """
+            const done = arguments[arguments.length - 1];
+            caches.keys().then(done);"""
+        try:
+            driver.get(origin)
+            page.wait(lambda: driver.execute_script("return document.documentElement.dataset.offline") == "ready")
+            first_caches = driver.execute_async_script(cache_names)
+            # A new version of the site, as a new build writes it.
+            with open(os.path.join(site, "index.html"), "a", encoding="utf-8") as file:
+                file.write(marker + "\n")
+            subprocess.run([sys.executable, os.path.join(HERE, "..", "sitecache.py"), site,
+                            os.path.join(HERE, "..", "service-worker.js.in"),
+                            os.path.join(site, "service-worker.js")], check=True)
+            driver.execute_script("navigator.serviceWorker.getRegistration().then((r) => r.update())")
+            page.wait(lambda: "new version" in driver.find_element(By.ID, "app-status").text)
+            # In use: still the old version.
+            self.assertNotIn(marker, driver.execute_async_script(served_page))
+            self.assertIn(first_caches[0], driver.execute_async_script(cache_names))
+            # The next load takes the new one, and drops the old cache.
+            driver.get(origin)
+            page.wait(lambda: driver.execute_script("return document.documentElement.dataset.ready") == "true"
+                      and marker in driver.execute_async_script(served_page))
+            page.wait(lambda: len(driver.execute_async_script(cache_names)) == 1
+                      and driver.execute_async_script(cache_names) != first_caches)
+        finally:
+            driver.quit()
+            server.shutdown()
+            scratch.cleanup()
+
+
 class Page:
     """The few helpers the offline test needs without PageTest's server."""
 
@@ -583,7 +633,7 @@ class serve_fetch:
 def load_tests(loader, tests, pattern):
     # The page's own tests run from test_page.py; here only the new ones.
     suite = unittest.TestSuite()
-    for case in [AppTest, OfflineTest]:
+    for case in [AppTest, OfflineTest, UpdateTest]:
         names = loader.getTestCaseNames(case)
         if case is AppTest:
             names = [n for n in names if n not in loader.getTestCaseNames(test_page.PageTest)]

@@ -151,10 +151,12 @@ class PageTest(unittest.TestCase):
             });""", link_id)
         return base64.b64decode(encoded)
 
-    def shoot(self, element_id, path):
+    def shoot(self, element_id, path, through=None):
+        # From the top of one element through the bottom of another.
         box = self.driver.execute_script(
             "const r = document.getElementById(arguments[0]).getBoundingClientRect();"
-            "return [r.left + scrollX, r.top + scrollY, r.width, r.height]", element_id)
+            "const e = document.getElementById(arguments[1]).getBoundingClientRect();"
+            "return [r.left + scrollX, r.top + scrollY, r.width, e.bottom - r.top]", element_id, through or element_id)
         shot = self.driver.execute_cdp_cmd("Page.captureScreenshot", {
             "captureBeyondViewport": True,
             "clip": {"x": box[0], "y": box[1], "width": box[2], "height": box[3], "scale": 1}})
@@ -378,7 +380,13 @@ class PageTest(unittest.TestCase):
         self.assertLess(ready, READY_MILLISECONDS)
 
     def test_zy_both_schemes_readable(self):
-        # Late (zy), with every part filled in, for the screenshots.
+        # Late (zy), with every part filled in, for the screenshots; the span
+        # and the tombstone with an answer each.
+        self.type_into("birth", "5/10/1950")
+        self.type_into("death", "3/1/1990").send_keys(Keys.ENTER)
+        Select(self.element("stone-mode")).select_by_value("born")
+        self.type_into("stone-date", "August 3, 1904")
+        self.type_into("stone-age", "aged 79 years, 9 months, 29 days").send_keys(Keys.ENTER)
         backgrounds = {}
         for scheme in SCHEMES:
             with self.subTest(scheme=scheme):
@@ -392,6 +400,7 @@ class PageTest(unittest.TestCase):
                     os.makedirs(SHOTS, exist_ok=True)
                     for part in PARTS:
                         self.shoot(part, os.path.join(SHOTS, f"{part}-{scheme}.png"))
+                    self.shoot("span-part", os.path.join(SHOTS, f"page-{scheme}.png"), through="stone-part")
         self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
         self.assertNotEqual(backgrounds["light"], backgrounds["dark"])
 
