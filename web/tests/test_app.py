@@ -202,6 +202,24 @@ class AppTest(test_page.PageTest):
                          cli("batch", "-b", "Start", "-e", "Stop", input_bytes=second).stdout)
         self.assertEqual(self.status("batch-status"), "second.csv: 1 row, 0 rows with errors.")
 
+    def test_a_file_changed_on_disk_during_a_run_is_not_read_on(self):
+        path = self.file_path("changing.csv", span_rows(LONG_RUN_ROWS))
+        self.driver.execute_script("document.getElementById('batch-status').textContent = ''")
+        self.element("batch-file").send_keys(path)
+        self.wait_for(lambda: ", read as " in self.status("batch-status"))
+        Select(self.element("batch-begin")).select_by_value("1")
+        Select(self.element("batch-end")).select_by_value("2")
+        self.element("batch-run").click()
+        self.wait_for(lambda: 0 < self.driver.execute_script(
+            "return document.getElementById('batch-progress').value") < 1)
+        with open(path, "wb") as file:  # saved again by the spreadsheet program
+            file.write(span_rows(10, seed=1))
+        self.wait_for(lambda: not self.status("batch-status").startswith("Working"))
+        self.assertEqual(self.status("batch-status"),
+                         "changing.csv cannot be read any more (changed or removed since it was chosen): "
+                         "choose it again.")
+        self.assertFalse(self.element("batch-download").is_displayed())
+
     def test_a_changed_choice_during_a_run_cancels_it(self):
         self.run_file("choices.csv", span_rows(LONG_RUN_ROWS), wait=False)
         self.wait_for(lambda: self.status("batch-status").startswith("Working on choices.csv"))
