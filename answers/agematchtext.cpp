@@ -3,6 +3,8 @@
 #include "dateprinting.h"
 #include "resultentries.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string nearestText(const std::optional<NearestDate>& nearest, std::string_view side, DateOrder order)
@@ -10,6 +12,20 @@ std::string nearestText(const std::optional<NearestDate>& nearest, std::string_v
     if (!nearest)
         return "no date " + std::string(side);
     return calendarDateTextIn(nearest->date, order) + " gives " + wordedSpan(nearest->span);
+}
+
+// The words of an age as read with the unit after a 1 in the singular:
+// "1 year 1 month", not "1 years 1 months".
+std::string withSingularUnits(std::string text)
+{
+    for (size_t at = text.find("1 "); at != std::string::npos; at = text.find("1 ", at + 1)) {
+        if (at > 0 && text[at - 1] != ' ')
+            continue; // 11, 21: not a 1 of its own
+        const size_t unitEnd = std::min(text.find(' ', at + 2), text.size());
+        if (unitEnd > at + 2 && text[unitEnd - 1] == 's')
+            text.erase(unitEnd - 1, 1);
+    }
+    return text;
 }
 
 } // namespace
@@ -55,7 +71,7 @@ std::string noMatchTextFor(const AgeReading& reading, const AgeMatches& matches,
     const bool exactSpan = reading.counting == AgeCounting::SpanParts && compareAge(reading.least, reading.greatest) == 0;
     if (exactSpan)
         return noMatchText(reading.age, matches, relation, fixedDate, order);
-    return "no date lies " + ageReadingText(reading) + " " + std::string(relation) + " " + std::string(fixedDate)
+    return "no date lies " + withSingularUnits(ageReadingText(reading)) + " " + std::string(relation) + " " + std::string(fixedDate)
         + "; nearest: " + nearestText(matches.before, "earlier", order) + ", "
         + nearestText(matches.after, "later", order);
 }

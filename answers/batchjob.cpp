@@ -118,7 +118,7 @@ std::vector<std::string> BatchJob::notes() const
     for (size_t column = 0; column < BatchDateNotes::Columns; ++column) {
         const std::optional<DateOrder> order = dateNotes_->orderOf(column);
         if (order)
-            notes.push_back("the " + std::string(options[column]) + " column " + *columns[column]
+            notes.push_back("the " + std::string(options[column]) + " column " + argumentExcerpt(*columns[column])
                             + " holds dates that read " + dateOrderWords(*order) + ", not "
                             + dateOrderWords(settings_.dateOrder) + ": give --date-order " + dateOrderChoice(*order));
     }
@@ -144,13 +144,10 @@ bool BatchJob::findColumn(const std::vector<std::string>& header, bool first, si
     const ColumnSearch search = ::findColumn(header, column, position);
     if (search == ColumnSearch::Found)
         return true;
-    std::string names;
-    for (const std::string& name : header)
-        names += (names.empty() ? "" : ", ") + quotedName(name);
-    fail(std::string(first ? firstOption(settings_.mode) : secondOption(settings_.mode)) + " " + column
+    fail(std::string(first ? firstOption(settings_.mode) : secondOption(settings_.mode)) + " " + argumentExcerpt(column)
          + (search == ColumnSearch::Several ? ": the header has several columns of that name ("
                                             : ": the header has no such column (it has ")
-         + std::to_string(header.size()) + ": " + names + ")");
+         + headerNamesText(header) + ")");
     return false;
 }
 

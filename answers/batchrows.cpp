@@ -66,6 +66,35 @@ std::string quotedName(std::string_view name)
     return quotedExcerpt(name);
 }
 
+std::string argumentExcerpt(std::string_view argument)
+{
+    // Characters are counted, and cut, at their first byte: never inside one.
+    const auto isFirstByte = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; };
+    size_t characters = 0;
+    size_t cut = argument.size();
+    for (size_t i = 0; i < argument.size(); ++i) {
+        if (!isFirstByte(argument[i]))
+            continue;
+        if (characters == LongestArgumentExcerpt)
+            cut = i;
+        ++characters;
+    }
+    if (characters <= LongestArgumentExcerpt)
+        return std::string(argument);
+    return std::string(argument.substr(0, cut)) + "... (" + std::to_string(characters) + " characters)";
+}
+
+std::string headerNamesText(const std::vector<std::string>& header)
+{
+    std::string text = std::to_string(header.size()) + ": ";
+    const size_t listed = std::min(header.size(), MostNamesListed);
+    for (size_t i = 0; i < listed; ++i)
+        text += (i == 0 ? "" : ", ") + quotedName(header[i]);
+    if (listed < header.size())
+        text += " and " + std::to_string(header.size() - listed) + " more";
+    return text;
+}
+
 BatchDateNotes::BatchDateNotes()
 {
     for (std::atomic<int>& order : orders_)

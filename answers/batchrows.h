@@ -39,6 +39,17 @@ ColumnSearch findColumn(const std::vector<std::string>& header, std::string_view
 // A header name in quotes for a message, cut short when long.
 std::string quotedName(std::string_view name);
 
+// A column argument as given, for a message: whole up to
+// LongestArgumentExcerpt characters, else its first ones, "..." and its
+// length, so that a huge argument makes no huge message.
+constexpr size_t LongestArgumentExcerpt = 80;
+std::string argumentExcerpt(std::string_view argument);
+
+// The header's names for a message: "3: "a", "b", "c"", at most
+// MostNamesListed of them, then how many more there are.
+constexpr size_t MostNamesListed = 20;
+std::string headerNamesText(const std::vector<std::string>& header);
+
 // The date orders under which a batch's refused dates would read, for each
 // date column (first, second), gathered from every thread: a day-first file
 // read month first is said as such, not only row by row.

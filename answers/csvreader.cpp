@@ -20,9 +20,14 @@ size_t CsvReader::plainRun(std::string_view data) const
 std::string CsvReader::malformedReason() const
 {
     const std::string row = std::to_string(rowsRead_ + 1);
+    const std::string bound = std::to_string(LongestField >> 20) + " MiB";
+    // Only a quoted field can take in the rest of the file by a quote
+    // left open; an unquoted one is merely long.
+    if (fieldTooLong_ && state_ == State::Quoted)
+        return "the quoted field of row " + row + " is longer than " + bound
+            + ", the longest a field may be: is its closing quote missing?";
     if (fieldTooLong_)
-        return "a field of row " + row + " is longer than " + std::to_string(LongestField >> 20)
-            + " MiB (is a quote left open?)";
+        return "a field of row " + row + " is longer than " + bound + ", the longest a field may be";
     if (unclosedQuote_)
         return "the quoted field of row " + row + " is never closed";
     return "row " + row + " has a quote out of place (a quoted field must be quoted as a whole, "

@@ -35,8 +35,8 @@ public:
 
     // How much a caller reads at a time.
     static constexpr size_t DefaultChunkSize = 1 << 16;
-    // The longest field: a quote left open would otherwise take in the rest
-    // of the file.
+    // The longest field (16 MiB): a quote left open would otherwise take in
+    // the rest of the file. A longer one ends the reading as Malformed.
     static constexpr size_t LongestField = 16 << 20;
 
     explicit CsvReader(char delimiter = ',');

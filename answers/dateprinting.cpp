@@ -13,6 +13,11 @@ std::string paddedYear(long long year)
     return digits;
 }
 
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 std::string twoDigits(int number)
 {
     return (number < TwoDigits ? "0" : "") + std::to_string(number);
@@ -36,17 +41,32 @@ std::string calendarDateTextIn(const CalendarDate& date, DateOrder order)
 std::string dateReadingTextIn(const DateReading& reading, DateOrder order)
 {
     const std::string written = dateReadingText(reading);
-    // Only single days are written with slashes; words and years read the
-    // same in every order.
-    if (order == DateOrder::MonthFirst || written.find('/') == std::string::npos)
+    if (order == DateOrder::MonthFirst)
         return written;
-    const std::string about = reading.approximate ? "about " : "";
-    const auto dayText = [order](long long day) { return calendarDateTextIn(dateOfDayNumber(day), order); };
-    if (!reading.earliest)
-        return "before " + dayText(*reading.latest + 1);
-    if (!reading.latest)
-        return "after " + dayText(*reading.earliest - 1);
-    if (*reading.earliest == *reading.latest)
-        return about + dayText(*reading.earliest);
-    return about + "between " + dayText(*reading.earliest) + " and " + dayText(*reading.latest);
+    // Only single days are written with slashes, M/D/YYYY; words, months and
+    // years read the same in every order and stay as they are, also beside
+    // a day ("between 17/5/1850 and June 1850").
+    std::string text;
+    size_t i = 0;
+    while (i < written.size()) {
+        long long parts[3] = {};
+        size_t end = i;
+        int count = 0;
+        for (; count < 3; ++count) {
+            const size_t start = end;
+            while (end < written.size() && isDigit(written[end]))
+                parts[count] = parts[count] * 10 + (written[end++] - '0');
+            if (end == start || (count < 2 && (end == written.size() || written[end] != '/')))
+                break;
+            if (count < 2)
+                ++end; // the slash
+        }
+        if (count == 3 && (i == 0 || !isDigit(written[i - 1]))) {
+            text += calendarDateTextIn(CalendarDate{parts[2], int(parts[0]), int(parts[1])}, order);
+            i = end;
+        } else {
+            text.push_back(written[i++]);
+        }
+    }
+    return text;
 }

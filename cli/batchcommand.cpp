@@ -4,9 +4,12 @@
 #include "commands.h"
 #include "dateorderoption.h"
 #include "exitstatus.h"
+#include "iconvdecoder.h"
 #include "notationoption.h"
+#include "outputfile.h"
 #include "progress.h"
 #include "textbuffer.h"
+#include "textdecoding.h"
 
 #include <CLI/App.hpp>
 
@@ -29,6 +32,7 @@ struct Arguments
     std::optional<std::string> end;
     std::optional<std::string> age;
     std::optional<std::string> output;
+    std::optional<std::string> encoding;
     std::string notation = DefaultNotationChoice;
     std::string delimiter = ",";
     DateOrder order = DateOrder::MonthFirst;
@@ -91,8 +95,9 @@ BatchSettings settingsOf(const Arguments& arguments, const std::string& inputNam
 class Output
 {
 public:
-    Output(std::FILE* file, std::string name, Progress& progress)
-        : file_(file), name_(std::move(name)), progress_(progress)
+    // untouchedNote: what a failure leaves of an old output file.
+    Output(std::FILE* file, std::string name, std::string untouchedNote, Progress& progress)
+        : file_(file), name_(std::move(name)), untouchedNote_(std::move(untouchedNote)), progress_(progress)
     {
     }
     void add(std::string_view text)
@@ -105,7 +110,7 @@ public:
     {
         flush();
         if (std::fflush(file_) != 0)
-            fail("cannot write " + name_ + ": " + std::strerror(errno));
+            failToWrite();
     }
 
 private:
@@ -116,12 +121,18 @@ private:
             return;
         progress_.beforeOutput();
         if (std::fwrite(text.data(), 1, text.size(), file_) != text.size())
-            fail("cannot write " + name_ + ": " + std::strerror(errno));
+            failToWrite();
         text_.clear();
+    }
+    [[noreturn]] void failToWrite() const
+    {
+        fail("cannot write " + name_ + ": " + std::strerror(errno)
+             + (untouchedNote_.empty() ? "" : " (" + untouchedNote_ + ")"));
     }
 
     std::FILE* file_;
     std::string name_;
+    std::string untouchedNote_;
     Progress& progress_;
     TextBuffer text_;
 };
@@ -138,67 +149,153 @@ bool sameFile(std::FILE* input, const std::string& outputPath)
         && in.st_ino == out.st_ino;
 }
 
+// The input's text in UTF-8: in the encoding its bytes show, or through
+// iconv from the one --encoding names.
+class InputDecoder
+{
+public:
+    InputDecoder(const std::optional<std::string>& encoding, std::string inputName) : inputName_(std::move(inputName))
+    {
+        if (encoding)
+            named_ = std::make_unique<IconvDecoder>(*encoding);
+    }
+    std::string_view decode(std::string_view bytes)
+    {
+        try {
+            return named_ ? named_->decode(bytes) : detected_.decode(bytes);
+        } catch (const IconvDecoder::Error& error) {
+            fail(inputName_ + ": " + error.what());
+        }
+    }
+    std::string_view finish()
+    {
+        if (!named_)
+            return detected_.finish();
+        try {
+            named_->finish();
+        } catch (const IconvDecoder::Error& error) {
+            fail(inputName_ + ": " + error.what());
+        }
+        return {};
+    }
+    // What standard error says of the encoding: which one was read, where it
+    // was not UTF-8, and how many bytes were not text in it.
+    std::vector<std::string> notes() const
+    {
+        std::vector<std::string> notes;
+        if (named_)
+            return notes;
+        const TextEncoding encoding = detected_.encoding();
+        if (encoding != TextEncoding::Utf8)
+            notes.push_back("read " + inputName_ + " as " + std::string(encodingName(encoding))
+                            + " (--encoding NAME reads it otherwise)");
+        const unsigned long long faulty = detected_.faultyBytes();
+        if (faulty > 0) {
+            const std::string bytes = faulty == 1 ? "1 byte of " + inputName_ + " is"
+                                                  : std::to_string(faulty) + " bytes of " + inputName_ + " are";
+            const std::string utf16 = faulty == 1 ? " not a whole UTF-16 character, read as U+FFFD"
+                                                  : " not whole UTF-16 characters, read as U+FFFD";
+            notes.push_back(bytes + (encoding == TextEncoding::Utf8 ? " not UTF-8, read as Windows-1252" : utf16));
+        }
+        return notes;
+    }
+
+private:
+    std::string inputName_;
+    TextDecoder detected_;
+    std::unique_ptr<IconvDecoder> named_;
+};
+
 int runBatch(const Arguments& arguments)
 {
     const bool fromStandardInput = arguments.file.empty() || arguments.file == "-";
     const std::string inputName = fromStandardInput ? "standard input" : arguments.file;
     const BatchSettings settings = settingsOf(arguments, inputName);
+    std::unique_ptr<InputDecoder> decoder;
+    try {
+        decoder = std::make_unique<InputDecoder>(arguments.encoding, inputName);
+    } catch (const IconvDecoder::Error& error) {
+        fail(error.what());
+    }
     std::FILE* input = fromStandardInput ? stdin : std::fopen(arguments.file.c_str(), "rb");
     if (!input)
         fail("cannot open " + arguments.file + ": " + std::strerror(errno));
     FileCloser inputCloser(fromStandardInput ? nullptr : input, std::fclose);
 
-    std::FILE* outputFile = stdout;
+    std::FILE* outputStream = stdout;
     std::string outputName = "the output";
-    FileCloser outputCloser(nullptr, std::fclose);
+    std::unique_ptr<OutputFile> outputFile;
     if (arguments.output && *arguments.output != "-") {
         outputName = *arguments.output;
         if (sameFile(input, outputName))
             fail("-o " + outputName + " is the input: the rows would be written over before they are read");
-        outputFile = std::fopen(outputName.c_str(), "wb");
-        if (!outputFile)
-            fail("cannot create " + outputName + ": " + std::strerror(errno));
-        outputCloser.reset(outputFile);
+        try {
+            outputFile = std::make_unique<OutputFile>(outputName);
+        } catch (const OutputFile::Error& error) {
+            fail(error.what());
+        }
+        outputStream = outputFile->stream();
     }
+    const std::string untouchedNote = outputFile ? outputFile->untouchedNote() : std::string();
+    // A fault that ends the run leaves an old output file as it was.
+    const auto failLeavingOutput = [&untouchedNote](const std::string& message) {
+        fail(message + (untouchedNote.empty() ? "" : " (" + untouchedNote + ")"));
+    };
 
     struct stat status {};
     const unsigned long long totalBytes =
         fstat(fileno(input), &status) == 0 && S_ISREG(status.st_mode) ? status.st_size : 0;
     // The progress line shares the terminal only with rows written to it.
-    Progress progress(totalBytes, isatty(fileno(outputFile)) == 1);
-    Output output(outputFile, outputName, progress);
+    Progress progress(totalBytes, isatty(fileno(outputStream)) == 1);
+    Output output(outputStream, outputName, untouchedNote, progress);
     BatchJob job(
         settings, [&output](std::string_view text) { output.add(text); },
         [](BatchRowStage::RowWriterMaker makeRowWriter, BatchRowStage::Sink sink) {
             return std::make_unique<BatchPipeline>(std::move(makeRowWriter), std::move(sink));
         });
+    const auto sayNotes = [&decoder, &job] {
+        std::vector<std::string> notes = decoder->notes();
+        for (const std::string& note : job.notes())
+            notes.push_back(note);
+        for (const std::string& note : notes)
+            std::cerr << "spanwright-cli: " << note << '\n';
+    };
 
     const std::unique_ptr<char[]> chunk(new char[InputChunkSize]);
     unsigned long long bytesRead = 0;
-    for (;;) {
+    bool reading = true;
+    while (reading) {
         const size_t size = std::fread(chunk.get(), 1, InputChunkSize, input);
         if (size == 0)
             break;
         bytesRead += size;
-        if (!job.feed(std::string_view(chunk.get(), size)))
-            break;
+        reading = job.feed(decoder->decode(std::string_view(chunk.get(), size)));
         progress.update(bytesRead, job.rows());
     }
     if (std::ferror(input)) {
         const int error = errno;
-        // The rows before the fault are written.
+        // The rows before the fault are written, where they go to standard
+        // output.
         job.abandon();
         progress.clear();
         output.finish();
-        fail("cannot read " + inputName + ": " + std::strerror(error));
+        failLeavingOutput("cannot read " + inputName + ": " + std::strerror(error));
     }
+    if (reading)
+        job.feed(decoder->finish());
     const ExitStatus result = job.finish();
     progress.clear();
     output.finish();
-    for (const std::string& note : job.notes())
-        std::cerr << "spanwright-cli: " << note << '\n';
+    sayNotes();
     if (result == ExitUsage)
-        fail(job.problem());
+        failLeavingOutput(job.problem());
+    if (outputFile) {
+        try {
+            outputFile->commit();
+        } catch (const OutputFile::Error& error) {
+            fail(error.what());
+        }
+    }
     return result;
 }
 
@@ -222,6 +319,9 @@ void addBatchCommand(CLI::App& app)
         ->check(CLI::IsMember({",", ";", "tab", "\\t", "\t"}));
     addNotationOption(*command, arguments->notation, false);
     addDateOrderOption(*command, arguments->order);
+    command->add_option("--encoding", arguments->encoding,
+                        "The encoding of the input, any that iconv knows (iconv --list); without it UTF-8, "
+                        "UTF-16 or Windows-1252, as its bytes show");
     command->add_flag("-x,--exact", arguments->exact,
                       "With --age: read each age as an exact span, as born --exact and died --exact do "
                       "(every unit it does not state is 0)");

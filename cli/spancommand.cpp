@@ -41,9 +41,12 @@ void addSpanCommand(CLI::App& app)
         "  spanwright-cli span 'May 10, 1950' 3/1/1990 --notation 1\n"
         "      9/19/39\n"
         "  spanwright-cli span 5/10/1950 3/1/1990 --notation all\n"
-        "      the four notations, one per line\n"
+        "      9/19/39\n"
+        "      9-19-39\n"
+        "      9.19.39\n"
+        "      39 Year(s), 9 month(s), 19 day(s)\n"
         "  spanwright-cli span 1850 3/1/1900\n"
-        "      at least 49 Year(s), 2 month(s), 0 day(s), at most 50 Year(s), 2 month(s), 0 day(s)");
+        "      at least 49 Year(s), 2 month(s), 1 day(s), at most 50 Year(s), 2 month(s), 0 day(s)");
     command->callback([arguments] {
         const SpanCalculation calculation = calculateSpan(arguments->begin, arguments->end, arguments->order);
         if (calculation.status != ExitSuccess) {
