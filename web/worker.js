@@ -175,6 +175,39 @@ function sortedRows({ column, descending, errorsOnly }) {
     return { answer: { indices }, transfer: [indices.buffer] };
 }
 
+// --- The tree check's findings -------------------------------------------
+
+// Who a finding is about: name and id from the report, with the dates of
+// the person's own birth and death (a parent's, for the parent's age).
+function personOf(id, people) {
+    const person = people.get(id);
+    if (!person)
+        return id;
+    const dates = [person.birth && `born ${person.birth}`, person.death && `died ${person.death}`].filter(Boolean);
+    return `${person.name || "(no name)"} (${id})${dates.length ? `, ${dates.join(", ")}` : ""}`;
+}
+
+// The findings by rule, then certainty (certain first), each as the person
+// (or family) it is about and its detail.
+function findingGroups(findings, header, rows) {
+    const column = (name) => header.indexOf(name);
+    const people = new Map(rows.map((row) => [row[column("id")],
+        { name: row[column("name")], birth: row[column("birth")], death: row[column("death")] }]));
+    const groups = new Map();
+    for (const finding of findings) {
+        const key = `${finding.rule} (${finding.severity}), ${finding.certainty}`;
+        if (!groups.has(key))
+            groups.set(key, []);
+        const who = [finding.individual && personOf(finding.individual, people),
+                     finding.family && `family ${finding.family}`].filter(Boolean).join("; ");
+        groups.get(key).push({ who, detail: finding.detail });
+    }
+    const rank = (key) => (key.endsWith("certain") ? 0 : 1);
+    return [...groups.keys()]
+        .sort((a, b) => a.split(" ")[0].localeCompare(b.split(" ")[0]) || rank(a) - rank(b))
+        .map((key) => ({ key, findings: groups.get(key) }));
+}
+
 // --- Jobs ---------------------------------------------------------------
 
 // The report and the tree check's findings of one GEDCOM file.
@@ -191,10 +224,14 @@ async function treeReport(file) {
         const check = engine.treeCheck(inPath, file.name);
         const report = engine.FS.readFile(outPath);
         const [header, ...rows] = parseCsv(new TextDecoder().decode(report));
-        tree = { header: header ?? [], rows, keys: [] };
-        return { status: answer.status, warnings: answer.warnings, report, header: tree.header, rows,
-                 findings: check.ok ? check.findings : [], findingsCsv: check.csv, findingsJson: check.json,
-                 checkWarnings: check.warnings };
+        tree = { header: header ?? [], rows, keys: [], groups: findingGroups(check.ok ? check.findings : [], header ?? [], rows) };
+        // Blobs, which reach the page without being copied.
+        return { status: answer.status, warnings: answer.warnings, header: tree.header, rows,
+                 report: new Blob([report], { type: "text/csv" }),
+                 findingsCsv: new Blob([check.csv], { type: "text/csv" }),
+                 findingsJson: new Blob([check.json], { type: "application/json" }),
+                 findingCount: check.ok ? check.findings.length : 0,
+                 groups: tree.groups.map(({ key, findings }) => ({ key, count: findings.length })) };
     } finally {
         engine.FS.unlink(inPath);
         engine.FS.unlink(outPath);
@@ -246,6 +283,8 @@ addEventListener("message", async ({ data }) => {
         let transfer = [];
         if (data.type === "tree")
             answer = await treeReport(data.file);
+        else if (data.type === "findings")
+            answer = { findings: tree.groups[data.group].findings };
         else if (data.type === "sort")
             ({ answer, transfer } = sortedRows(data));
         else if (data.type === "header")

@@ -70,51 +70,37 @@ async function showRows() {
     $("tree-report").dataset.shown = String(indices.length);
 }
 
-// Who a finding is about: name and id from the report, with the dates of
-// the person's own birth and death (a parent's, for the parent's age).
-function personOf(id, people) {
-    const person = people.get(id);
-    if (!person)
-        return id;
-    const dates = [person.birth && `born ${person.birth}`, person.death && `died ${person.death}`].filter(Boolean);
-    return `${person.name || "(no name)"} (${id})${dates.length ? `, ${dates.join(", ")}` : ""}`;
-}
-
-// The findings by rule, then certainty (certain first), each group a
-// disclosure naming its count.
-function showFindings(findings) {
-    const column = (name) => report.header.indexOf(name);
-    const people = new Map(report.rows.map((row) => [row[column("id")],
-        { name: row[column("name")], birth: row[column("birth")], death: row[column("death")] }]));
-    const groups = new Map();
-    for (const finding of findings) {
-        const key = `${finding.rule} (${finding.severity}), ${finding.certainty}`;
-        if (!groups.has(key))
-            groups.set(key, []);
-        groups.get(key).push(finding);
-    }
-    const rank = (key) => (key.endsWith("certain") ? 0 : 1);
-    const keys = [...groups.keys()].sort((a, b) => a.split(" ")[0].localeCompare(b.split(" ")[0]) || rank(a) - rank(b));
-    const list = keys.map((key) => {
+// The findings by rule and certainty, each group a disclosure naming its
+// count; its items (from the worker) are made when it is first opened, as
+// a large tree has tens of thousands.
+function showFindings(groups) {
+    const list = groups.map(({ key, count: found }, group) => {
         const details = document.createElement("details");
         const summary = document.createElement("summary");
-        summary.textContent = `${key}: ${groups.get(key).length.toLocaleString("en")}`;
+        summary.textContent = `${key}: ${found.toLocaleString("en")}`;
         const items = document.createElement("ul");
-        // A group's items are made when it is first opened: a large tree has
-        // tens of thousands of findings, too many to make at once.
-        const fill = () => {
-            if (items.childElementCount)
+        const shownFile = file;
+        details.addEventListener("toggle", async () => {
+            if (!details.open || items.childElementCount || details.dataset.filling)
                 return;
-            items.append(...groups.get(key).map((finding) => {
+            details.dataset.filling = "true";
+            let findings;
+            try {
+                ({ findings } = await jobs.ask({ type: "findings", group }));
+            } catch (error) {
+                return; // another file was chosen meanwhile
+            }
+            if (file !== shownFile)
+                return;
+            items.append(...findings.map(({ who, detail }) => {
                 const item = document.createElement("li");
-                const who = document.createElement("strong");
-                who.textContent = [finding.individual && personOf(finding.individual, people),
-                                   finding.family && `family ${finding.family}`].filter(Boolean).join("; ");
-                item.append(who, document.createTextNode(`${who.textContent ? ": " : ""}${finding.detail}`));
+                const person = document.createElement("strong");
+                person.textContent = who;
+                item.append(person, document.createTextNode(`${who ? ": " : ""}${detail}`));
                 return item;
             }));
-        };
-        details.addEventListener("toggle", () => details.open && fill());
+            delete details.dataset.filling;
+        });
         details.append(summary, items);
         return details;
     });
@@ -154,17 +140,17 @@ async function chooseTreeFile(chosen) {
         $("tree-status").textContent = warnings || `${chosen.name} is not a GEDCOM file.`;
         return;
     }
-    showFindings(answer.findings);
+    showFindings(answer.groups);
     $("tree-report-title").hidden = false;
     await showRows();
     const errors = report.rows.filter((row) => row[errorColumn()]).length;
     $("tree-status").textContent = `${chosen.name}: ${count(report.rows.length, "person", "people")}, `
-        + `${count(errors, "row")} with errors, ${count(answer.findings.length, "finding")}.`
+        + `${count(errors, "row")} with errors, ${count(answer.findingCount, "finding")}.`
         + (warnings ? ` ${warnings}` : "");
     const name = baseName(chosen.name);
-    offerDownload(downloads[0], new Blob([answer.report], { type: "text/csv" }), `${name}-ages.csv`);
-    offerDownload(downloads[1], new Blob([answer.findingsCsv], { type: "text/csv" }), `${name}-findings.csv`);
-    offerDownload(downloads[2], new Blob([answer.findingsJson], { type: "application/json" }), `${name}-findings.json`);
+    offerDownload(downloads[0], answer.report, `${name}-ages.csv`);
+    offerDownload(downloads[1], answer.findingsCsv, `${name}-findings.csv`);
+    offerDownload(downloads[2], answer.findingsJson, `${name}-findings.json`);
 }
 
 // A printed table repeats its headings on every page only where they hold

@@ -254,7 +254,13 @@ class AppTest(test_page.PageTest):
                 self.wait_for(lambda: self.element("batch-download").is_displayed()
                               or "with errors" in self.status("batch-status"))
                 options = ["-b", "Né", "-e", "Décès", "-d", "\t" if delimiter == "tab" else delimiter]
-                self.assertEqual(self.blob_bytes("batch-download"), cli("batch", *options, input_bytes=as_utf8).stdout)
+                page = self.blob_bytes("batch-download")
+                # The command line given the file's own bytes (and named by
+                # position, as those bytes do not hold the names in UTF-8),
+                # and given the same text in UTF-8.
+                positions = ["-b", "2", "-e", "3", "-d", options[-1]]
+                self.assertEqual(page, cli("batch", *positions, input_bytes=content).stdout)
+                self.assertEqual(page, cli("batch", *options, input_bytes=as_utf8).stdout)
                 self.assertEqual(self.status("batch-status"), f"{name}: 2 rows, 1 row with errors.")
         Select(self.element("batch-delimiter")).select_by_value(",")
 
@@ -570,16 +576,16 @@ class UpdateTest(unittest.TestCase):
                             os.path.join(HERE, "..", "service-worker.js.in"),
                             os.path.join(site, "service-worker.js")], check=True)
             driver.execute_script("navigator.serviceWorker.getRegistration().then((r) => r.update())")
-            page.wait(lambda: "new version" in driver.find_element(By.ID, "app-status").text)
+            page.wait(lambda: "new version" in driver.find_element(By.ID, "app-status").text, "the new version told")
             # In use: still the old version.
             self.assertNotIn(marker, driver.execute_async_script(served_page))
             self.assertIn(first_caches[0], driver.execute_async_script(cache_names))
             # The next load takes the new one, and drops the old cache.
             driver.get(origin)
             page.wait(lambda: driver.execute_script("return document.documentElement.dataset.ready") == "true"
-                      and marker in driver.execute_async_script(served_page))
+                      and marker in driver.execute_async_script(served_page), "the new version taken")
             page.wait(lambda: len(driver.execute_async_script(cache_names)) == 1
-                      and driver.execute_async_script(cache_names) != first_caches)
+                      and driver.execute_async_script(cache_names) != first_caches, "the old cache dropped")
         finally:
             driver.quit()
             server.shutdown()
@@ -593,9 +599,9 @@ class Page:
         self.driver = driver
         self.scratch = scratch
 
-    def wait(self, condition):
+    def wait(self, condition, what=""):
         from selenium.webdriver.support.ui import WebDriverWait
-        WebDriverWait(self.driver, test_page.WAIT_SECONDS).until(lambda d: condition())
+        WebDriverWait(self.driver, test_page.WAIT_SECONDS).until(lambda d: condition(), what)
 
     def type(self, element_id, *keys):
         field = self.driver.find_element(By.ID, element_id)
