@@ -29,6 +29,9 @@ web_packages=(emscripten node-acorn python3)
 [ "$action" = web ] && packages=(cmake make libcli11-dev)
 [ "$action" != start ] && packages+=("${web_packages[@]}")
 [ "$action" = test ] && packages+=(chromium chromium-driver python3-selenium)
+# The page's print test reads its PDF with poppler's pdftotext; its
+# accessibility test runs axe-core, from the npm registry (web/tests/axe).
+[ "$action" = test ] && packages+=(poppler-utils npm)
 [ "$action" = test ] && packages+=(xvfb xdotool desktop-file-utils appstream)
 [ "$action" = test ] && packages+=(openbox fluxbox icewm weston qt6-wayland x11-utils adwaita-qt6)
 install_missing "${packages[@]}"
@@ -36,6 +39,8 @@ install_missing "${packages[@]}"
 # (dpkg-dev) and the manual page checkers, without their many recommends.
 if [ "$action" = test ]; then
     install_missing --no-install-recommends lintian devscripts dpkg-dev groff-base mandoc
+    [ -f "$root/web/tests/axe/node_modules/axe-core/axe.min.js" ] ||
+        npm ci --prefix "$root/web/tests/axe" --no-audit --no-fund
 fi
 
 build() { # DIRECTORY [CMAKE OPTION...]

@@ -7,7 +7,8 @@ import functools
 import http.server
 
 TYPES = {".mjs": "text/javascript", ".js": "text/javascript", ".wasm": "application/wasm",
-         ".svg": "image/svg+xml", ".css": "text/css", ".html": "text/html"}
+         ".svg": "image/svg+xml", ".css": "text/css", ".html": "text/html", ".png": "image/png",
+         ".webmanifest": "application/manifest+json", ".json": "application/json"}
 
 
 class SiteHandler(http.server.SimpleHTTPRequestHandler):

@@ -5,11 +5,14 @@
 #include "ageanswer.h"
 #include "agematchtext.h"
 #include "batchjob.h"
+#include "batchrows.h"
 #include "csvreader.h"
 #include "dateorder.h"
 #include "datereading.h"
+#include "gedcomdate.h"
 #include "gedcomreport.h"
 #include "spancalculation.h"
+#include "textdecoding.h"
 #include "treecheckfile.h"
 #include "treefindingtext.h"
 
@@ -20,10 +23,12 @@
 
 #include <cstdio>
 #include <ctime>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 using emscripten::val;
 
@@ -31,13 +36,37 @@ namespace {
 
 using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
-// The window's Calculate, in the four notations as `spanwright-cli span`
-// writes them (least and greatest for dates that allow several days):
-// { ok, entries } or { ok: false, field: "birth"|"death", message,
-// wrongFormat }.
-val span(const std::string& beginText, const std::string& endText)
+DateOrder orderOf(const std::string& choice)
 {
-    const SpanCalculation calculation = calculateSpan(beginText, endText);
+    return dateOrderOfChoice(choice).value_or(DateOrder::MonthFirst);
+}
+
+// The days from begin to end as `spanwright-cli days` prints them: one
+// number, or the least and greatest for dates that allow several days;
+// empty where both sides are open.
+std::string daysBetween(const DateReading& begin, const DateReading& end)
+{
+    if (begin.exact() && end.exact())
+        return std::to_string(*end.earliest - *begin.earliest);
+    std::optional<std::string> least;
+    std::optional<std::string> most;
+    if (begin.latest && end.earliest)
+        least = std::to_string(*end.earliest - *begin.latest);
+    if (begin.earliest && end.latest)
+        most = std::to_string(*end.latest - *begin.earliest);
+    if (!least && !most)
+        return {};
+    return boundsText(least, most, begin.approximate || end.approximate);
+}
+
+// The window's Calculate, in the four notations as `spanwright-cli span`
+// writes them (least and greatest for dates that allow several days), with
+// the days between: { ok, entries, days } or { ok: false, field:
+// "birth"|"death", message, wrongFormat }.
+val span(const std::string& beginText, const std::string& endText, const std::string& orderChoice)
+{
+    const DateOrder order = orderOf(orderChoice);
+    const SpanCalculation calculation = calculateSpan(beginText, endText, order);
     val answer = val::object();
     answer.set("ok", calculation.status == ExitSuccess);
     if (calculation.status != ExitSuccess) {
@@ -46,7 +75,7 @@ val span(const std::string& beginText, const std::string& endText)
         const bool wrongFormat = calculation.status == ExitUsage;
         DateReading ignored;
         const bool endRefused =
-            wrongFormat && !readDateFor("end date", endText, DateOrder::MonthFirst, ignored).empty();
+            wrongFormat && !readDateFor("end date", endText, order, ignored).empty();
         answer.set("wrongFormat", wrongFormat);
         answer.set("field", !wrongFormat || endRefused ? "death" : "birth");
         answer.set("message", calculation.problem);
@@ -69,28 +98,53 @@ val span(const std::string& beginText, const std::string& endText)
         texts.call<void>("push", boundsText(std::string(least.entry(position)), most, calculation.approximate));
     }
     answer.set("entries", texts);
+    DateReading begin;
+    DateReading end;
+    readDateFor("begin date", beginText, order, begin);
+    readDateFor("end date", endText, order, end);
+    answer.set("days", daysBetween(begin, end));
     return answer;
 }
 
-// The birth dates a death date and a stated age allow, as `born` puts them:
-// { ok, found, text } or { ok: false, field: "death"|"age", message }.
-val born(const std::string& deathText, const std::string& ageText)
+// The dates a date and a stated age allow, as `born` (direction "born":
+// birth dates from a death) or `died` ("died": end dates from a birth) puts
+// them: { ok, found, text } or { ok: false, field: "date"|"age", message }.
+val ageDates(const std::string& direction, const std::string& dateText, const std::string& ageText,
+             const std::string& orderChoice, bool exact)
 {
     val answer = val::object();
-    const AgeAnswer dates = answerAgeQuestion({AgeDirection::Born, deathText, ageText});
+    const bool born = direction != "died";
+    const DateOrder order = orderOf(orderChoice);
+    const AgeAnswer dates =
+        answerAgeQuestion({born ? AgeDirection::Born : AgeDirection::Died, dateText, ageText, order, exact});
     answer.set("ok", dates.status != ExitUsage);
     if (dates.status == ExitUsage) {
-        DateReading death;
-        const bool deathRead = readDateFor("end date", deathText, DateOrder::MonthFirst, death).empty();
-        answer.set("field", deathRead ? "age" : "death");
+        DateReading date;
+        const bool dateRead = readDateFor(born ? "end date" : "begin date", dateText, order, date).empty();
+        answer.set("field", dateRead ? "age" : "date");
         answer.set("message", dates.problem);
         return answer;
     }
     answer.set("found", dates.status == ExitSuccess);
     answer.set("text", dates.status == ExitSuccess
-                           ? datesAnswerText(dates.first(), dates.last(), dates.count, dates.about, false)
+                           ? datesAnswerText(dates.first(), dates.last(), dates.count, dates.about, false, order)
                            : dates.problem);
     return answer;
+}
+
+// The days a date in a report allows, for sorting by time: [earliest,
+// latest] (an open side as -/+Infinity), or null for a text that is no
+// date.
+val dateSpan(const std::string& text)
+{
+    const GedcomDate date = readGedcomDate(text);
+    if (!date.ok || (!date.earliest && !date.latest))
+        return val::null();
+    val days = val::array();
+    const double infinity = std::numeric_limits<double>::infinity();
+    days.call<void>("push", date.earliest ? static_cast<double>(*date.earliest) : -infinity);
+    days.call<void>("push", date.latest ? static_cast<double>(*date.latest) : infinity);
+    return days;
 }
 
 std::string textOption(const val& options, const char* name)
@@ -135,6 +189,7 @@ public:
             settings.notation = static_cast<Notation>(notation);
         settings.dateOrder = dateOrderOfChoice(textOption(options, "order")).value_or(DateOrder::MonthFirst);
         settings.delimiter = delimiterOf(textOption(options, "delimiter"));
+        settings.exactAges = options["exact"].isTrue();
         settings.inputName = textOption(options, "name");
         job_.emplace(
             settings, [this](std::string_view text) { output_.append(text); },
@@ -143,22 +198,25 @@ public:
             });
     }
 
-    // The output the piece gave (a view of the module's memory, valid until
-    // the next call); false when the job has stopped: see problem().
+    // The output a piece of the file's bytes gave (a view of the module's
+    // memory, valid until the next call). The bytes are read as the command
+    // line reads them (textdecoding.h); the job stops on a fault: see
+    // problem().
     val feed(const std::string& piece)
     {
         output_.clear();
-        if (job_ && !job_->feed(piece))
-            problem_ = job_->problem();
+        feedText(decoder_.decode(piece));
         return outputView();
     }
     val finish()
     {
         output_.clear();
+        feedText(decoder_.finish());
         if (job_ && problem_.empty() && job_->finish() == ExitUsage)
             problem_ = job_->problem();
         return outputView();
     }
+    std::string encoding() const { return std::string(encodingName(decoder_.encoding())); }
 
     std::string problem() const { return problem_; }
     double rows() const { return job_ ? static_cast<double>(job_->rows()) : 0; }
@@ -174,6 +232,11 @@ public:
     }
 
 private:
+    void feedText(std::string_view text)
+    {
+        if (job_ && problem_.empty() && !text.empty() && !job_->feed(text))
+            problem_ = job_->problem();
+    }
     BatchRowStage::RowWriterMaker countingErrors(BatchRowStage::RowWriterMaker makeRowWriter)
     {
         return [this, makeRowWriter] {
@@ -191,29 +254,56 @@ private:
                                                  reinterpret_cast<const unsigned char*>(output_.data())));
     }
 
+    TextDecoder decoder_;
     std::optional<BatchJob> job_;
     std::string output_;
     std::string problem_;
     unsigned long long rowsWithErrors_ = 0;
 };
 
-// The header row of a CSV text's first bytes, as an array of its fields.
-val csvHeader(const std::string& start, const std::string& delimiter)
+// How the batch is to be told each column of a header so that it finds
+// exactly that one: its position, or where the header names another column
+// by that number, its name.
+std::string columnArgument(const std::vector<std::string>& header, size_t position)
 {
-    val fields = val::array();
+    for (const std::string& candidate : {std::to_string(position + 1), header[position]}) {
+        size_t found = 0;
+        if (findColumn(header, candidate, found) == ColumnSearch::Found && found == position)
+            return candidate;
+    }
+    return {}; // no way to name it; the run then says so
+}
+
+// The header row of a CSV file's first bytes, read as the batch reads
+// them: { fields, columnArguments, encoding }.
+val csvHeader(const std::string& startBytes, const std::string& delimiter)
+{
+    TextDecoder decoder;
+    std::string start(decoder.decode(startBytes));
+    start.append(decoder.finish()); // a character cut at the slice's end lies past the header
+    std::vector<std::string> header;
     CsvReader reader(delimiterOf(delimiter));
     bool found = false;
     const CsvReader::RowHandler takeHeader = [&](const CsvReader::Row& row) {
         if (row.emptyLine)
             return true;
-        for (const std::string& field : row.fields)
-            fields.call<void>("push", field);
+        header = row.fields;
         found = true;
         return false;
     };
     if (reader.feed(start, takeHeader) != CsvReader::Outcome::Stopped && !found)
         reader.finish(takeHeader);
-    return fields;
+    val fields = val::array();
+    val arguments = val::array();
+    for (size_t i = 0; i < header.size(); ++i) {
+        fields.call<void>("push", header[i]);
+        arguments.call<void>("push", columnArgument(header, i));
+    }
+    val answer = val::object();
+    answer.set("fields", fields);
+    answer.set("columnArguments", arguments);
+    answer.set("encoding", std::string(encodingName(decoder.encoding())));
+    return answer;
 }
 
 // The GEDCOM report of the file at inPath (in the module's file system),
@@ -246,7 +336,8 @@ long long today()
 
 // The tree check's findings for the file at inPath, with today's date:
 // { ok, warnings, findings: [{ rule, certainty, severity, individual,
-// family, detail }] }.
+// family, detail }], csv, json }, csv and json the bytes of `spanwright-cli
+// check` and `check --format json`.
 val treeCheck(const std::string& inPath, const std::string& fileName)
 {
     val answer = val::object();
@@ -256,8 +347,12 @@ val treeCheck(const std::string& inPath, const std::string& fileName)
     TreeCheckOptions options;
     options.today = today();
     TreeCheckSummary summary;
+    std::string csv(TreeFindingHeader);
+    csv.push_back('\n');
+    std::string json = "[";
+    bool first = true;
     const bool read = in
-        && checkGedcomTree(in.get(), fileName, options, warnings, [&findings](const TreeFinding& finding) {
+        && checkGedcomTree(in.get(), fileName, options, warnings, [&](const TreeFinding& finding) {
                val item = val::object();
                item.set("rule", std::string(treeRuleName(finding.rule)));
                item.set("certainty", std::string(certaintyName(finding.certainty)));
@@ -266,10 +361,17 @@ val treeCheck(const std::string& inPath, const std::string& fileName)
                item.set("family", finding.family);
                item.set("detail", finding.detail);
                findings.call<void>("push", item);
+               appendFindingCsv(csv, finding);
+               json.append(first ? "\n" : ",\n");
+               appendFindingJson(json, finding);
+               first = false;
            }, summary);
+    json.append(first ? "]\n" : "\n]\n");
     answer.set("ok", read);
     answer.set("warnings", warnings.str());
     answer.set("findings", findings);
+    answer.set("csv", csv);
+    answer.set("json", json);
     return answer;
 }
 
@@ -278,7 +380,8 @@ val treeCheck(const std::string& inPath, const std::string& fileName)
 EMSCRIPTEN_BINDINGS(spanwright)
 {
     emscripten::function("span", &span);
-    emscripten::function("born", &born);
+    emscripten::function("ageDates", &ageDates);
+    emscripten::function("dateSpan", &dateSpan);
     emscripten::function("csvHeader", &csvHeader);
     emscripten::function("gedcomReport", &gedcomReport);
     emscripten::function("treeCheck", &treeCheck);
@@ -290,5 +393,6 @@ EMSCRIPTEN_BINDINGS(spanwright)
         .function("problem", &WebBatch::problem)
         .function("rows", &WebBatch::rows)
         .function("rowsWithErrors", &WebBatch::rowsWithErrors)
-        .function("notes", &WebBatch::notes);
+        .function("notes", &WebBatch::notes)
+        .function("encoding", &WebBatch::encoding);
 }

@@ -1,6 +1,6 @@
-// The page's long jobs, off its main thread: the spreadsheet's rows and the
-// family tree's report. Each message names a job; progress and the answer
-// come back under its id.
+// The page's long jobs, off its main thread: the spreadsheet's rows, the
+// family tree's report and its sorting. Each message names a job; progress
+// and the answer come back under its id (lib/jobs.js).
 import loadSpanwright from "./spanwright.mjs";
 
 let engine = null;
@@ -66,6 +66,148 @@ async function gedzipEntry(bytes) {
 const isZip = (bytes) => bytes.length >= 4
     && new DataView(bytes.buffer, bytes.byteOffset).getUint32(0, true) === ZipLocalSignature;
 
+// --- The report's rows and their order ---------------------------------
+
+// The rows of a CSV text (RFC 4180: quoted fields, doubled quotes, CR LF or
+// LF).
+function parseCsv(text) {
+    const rows = [];
+    let row = [];
+    let field = "";
+    let quoted = false;
+    for (let i = 0; i < text.length; ++i) {
+        const c = text[i];
+        if (quoted) {
+            if (c !== '"')
+                field += c;
+            else if (text[i + 1] === '"')
+                field += text[++i];
+            else
+                quoted = false;
+        } else if (c === '"') {
+            quoted = true;
+        } else if (c === ",") {
+            row.push(field);
+            field = "";
+        } else if (c === "\n" || c === "\r") {
+            if (c === "\r" && text[i + 1] === "\n")
+                ++i;
+            row.push(field);
+            rows.push(row);
+            row = [];
+            field = "";
+        } else {
+            field += c;
+        }
+    }
+    if (field !== "" || row.length)
+        rows.push([...row, field]);
+    return rows;
+}
+
+const AgePattern = /(\d+) Year\(s\), (\d+) month\(s\), (\d+) day\(s\)/g;
+const NumericDatePattern = /(\d{1,2})\/(\d{1,2})\/(\d{1,4})/g;
+const DayMilliseconds = 86400000;
+
+const ageValue = ([, years, months, days]) => (Number(years) * 12 + Number(months)) * 31 + Number(days);
+
+function dayOf([, month, day, year]) {
+    const date = new Date(0);
+    date.setUTCFullYear(Number(year), Number(month) - 1, Number(day));
+    return date.getTime() / DayMilliseconds;
+}
+
+// The time a cell stands for, as [earliest, latest] (an open side
+// infinite), or null: ages ("39 Year(s), ...", "at least A, at most B"),
+// the report's dates (M/D/YYYY, "M/D/YYYY through M/D/YYYY") and GEDCOM
+// dates (MAY 1484, BET 1850 AND 1860, ABT 1900).
+function timeOf(text) {
+    if (text === "")
+        return null;
+    const ages = [...text.matchAll(AgePattern)].map(ageValue);
+    if (ages.length) {
+        const least = text.includes("at least") ? ages[0] : text.includes("at most") ? -Infinity : ages[0];
+        return [least, text.includes("at most") ? ages[ages.length - 1] : text.includes("at least") ? Infinity : ages[ages.length - 1]];
+    }
+    const days = [...text.matchAll(NumericDatePattern)].map(dayOf);
+    if (days.length)
+        return [days[0], days[days.length - 1]];
+    return engine.dateSpan(text);
+}
+
+// A column sorts by time where most of its filled cells read as times.
+const TimeColumnShare = 0.5;
+
+let tree = null; // { header, rows, keys: per column { times, text } }
+
+function columnKeys(rows, column) {
+    const times = rows.map((row) => timeOf(row[column] ?? ""));
+    const filled = rows.filter((row) => (row[column] ?? "") !== "").length;
+    const read = times.filter(Boolean).length;
+    return { byTime: filled > 0 && read / filled >= TimeColumnShare, times };
+}
+
+const collator = new Intl.Collator("en", { numeric: true });
+
+// The rows' order for a sort: indices into the rows, unreadable times last
+// in either direction, equal keys in file order.
+function sortedRows({ column, descending, errorsOnly }) {
+    const { header, rows } = tree;
+    const errorColumn = header.indexOf("error");
+    let order = rows.map((_, i) => i);
+    if (errorsOnly)
+        order = order.filter((i) => rows[i][errorColumn]);
+    if (column >= 0) {
+        tree.keys[column] ??= columnKeys(rows, column);
+        const { byTime, times } = tree.keys[column];
+        const sign = descending ? -1 : 1;
+        const compare = byTime
+            ? (a, b) => {
+                const [x, y] = [times[a], times[b]];
+                if (!x || !y)
+                    return (!x) - (!y) || collator.compare(rows[a][column] ?? "", rows[b][column] ?? "");
+                return sign * (x[0] - y[0] || x[1] - y[1]);
+            }
+            : (a, b) => sign * collator.compare(rows[a][column] ?? "", rows[b][column] ?? "");
+        order.sort((a, b) => compare(a, b) || a - b);
+    }
+    const indices = Int32Array.from(order);
+    return { answer: { indices }, transfer: [indices.buffer] };
+}
+
+// --- The tree check's findings -------------------------------------------
+
+// Who a finding is about: name and id from the report, with the dates of
+// the person's own birth and death (a parent's, for the parent's age).
+function personOf(id, people) {
+    const person = people.get(id);
+    if (!person)
+        return id;
+    const dates = [person.birth && `born ${person.birth}`, person.death && `died ${person.death}`].filter(Boolean);
+    return `${person.name || "(no name)"} (${id})${dates.length ? `, ${dates.join(", ")}` : ""}`;
+}
+
+// The findings by rule, then certainty (certain first), each as the person
+// (or family) it is about and its detail.
+function findingGroups(findings, header, rows) {
+    const column = (name) => header.indexOf(name);
+    const people = new Map(rows.map((row) => [row[column("id")],
+        { name: row[column("name")], birth: row[column("birth")], death: row[column("death")] }]));
+    const groups = new Map();
+    for (const finding of findings) {
+        const key = `${finding.rule} (${finding.severity}), ${finding.certainty}`;
+        if (!groups.has(key))
+            groups.set(key, []);
+        const who = [finding.individual && personOf(finding.individual, people),
+                     finding.family && `family ${finding.family}`].filter(Boolean).join("; ");
+        groups.get(key).push({ who, detail: finding.detail });
+    }
+    const rank = (key) => (key.endsWith("certain") ? 0 : 1);
+    return [...groups.keys()]
+        .sort((a, b) => a.split(" ")[0].localeCompare(b.split(" ")[0]) || rank(a) - rank(b))
+        .map((key) => ({ key, findings: groups.get(key) }));
+}
+
 // --- Jobs ---------------------------------------------------------------
 
 // The report and the tree check's findings of one GEDCOM file.
@@ -80,16 +222,25 @@ async function treeReport(file) {
     try {
         const answer = engine.gedcomReport(inPath, outPath, file.name);
         const check = engine.treeCheck(inPath, file.name);
-        return { status: answer.status, warnings: answer.warnings, report: engine.FS.readFile(outPath),
-                 findings: check.ok ? check.findings : [] };
+        const report = engine.FS.readFile(outPath);
+        const [header, ...rows] = parseCsv(new TextDecoder().decode(report));
+        tree = { header: header ?? [], rows, keys: [], groups: findingGroups(check.ok ? check.findings : [], header ?? [], rows) };
+        // Blobs, which reach the page without being copied.
+        return { status: answer.status, warnings: answer.warnings, header: tree.header, rows,
+                 report: new Blob([report], { type: "text/csv" }),
+                 findingsCsv: new Blob([check.csv], { type: "text/csv" }),
+                 findingsJson: new Blob([check.json], { type: "application/json" }),
+                 findingCount: check.ok ? check.findings.length : 0,
+                 groups: tree.groups.map(({ key, findings }) => ({ key, count: findings.length })) };
     } finally {
         engine.FS.unlink(inPath);
         engine.FS.unlink(outPath);
     }
 }
 
-function headerFields(start, delimiter) {
-    return { fields: engine.csvHeader(start, delimiter) };
+async function headerFields(file, delimiter) {
+    const start = new Uint8Array(await file.slice(0, HeaderBytes).arrayBuffer());
+    return engine.csvHeader(start, delimiter);
 }
 
 // The file a piece at a time through the batch job: memory holds the
@@ -113,7 +264,12 @@ async function batch(file, options, job) {
         if (run.problem())
             return { problem: run.problem() };
         return { result: new Blob(pieces, { type: "text/csv" }), rows: run.rows(),
-                 rowsWithErrors: run.rowsWithErrors(), notes: run.notes() };
+                 rowsWithErrors: run.rowsWithErrors(), notes: run.notes(), encoding: run.encoding() };
+    } catch (error) {
+        // A file changed or removed since it was chosen cannot be read on.
+        if (error.name === "NotReadableError" || error.name === "NotFoundError")
+            return { problem: `${file.name} cannot be read any more (changed or removed since it was chosen): choose it again.` };
+        throw error;
     } finally {
         run.delete();
     }
@@ -124,16 +280,20 @@ addEventListener("message", async ({ data }) => {
     try {
         await loading;
         let answer;
+        let transfer = [];
         if (data.type === "tree")
             answer = await treeReport(data.file);
+        else if (data.type === "findings")
+            answer = { findings: tree.groups[data.group].findings };
+        else if (data.type === "sort")
+            ({ answer, transfer } = sortedRows(data));
         else if (data.type === "header")
-            answer = headerFields(new Uint8Array(await data.file.slice(0, HeaderBytes).arrayBuffer()),
-                                  data.delimiter);
+            answer = await headerFields(data.file, data.delimiter);
         else if (data.type === "batch")
             answer = await batch(data.file, data.options, job);
         else
             throw new Error(`unknown job ${data.type}`);
-        postMessage({ ...answer, type: "done", job });
+        postMessage({ ...answer, type: "done", job }, transfer);
     } catch (error) {
         postMessage({ type: "error", job, message: error.message ?? String(error) });
     }
