@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace fonts {
@@ -123,10 +124,13 @@ QFont narrowedToFit(const QFont& font, const QString& text, double width)
     const QFontInfo face(font);
     if (natural <= width || !QFontDatabase::isSmoothlyScalable(face.family(), face.styleName()))
         return font;
-    // Widths shrink about in proportion to the stretch; hinting may round
-    // them up a little, so the stretch steps down until the text fits.
+    // Widths shrink about in proportion to the stretch, but hinting rounds
+    // them either way: from a little above the proportional stretch, the
+    // stretch steps down to the widest at which the text fits.
+    constexpr int HintingSteps = 2;
     QFont narrowed = font;
-    int stretch = std::max(MinimumStretch, static_cast<int>(std::floor(100 * width / natural)));
+    const int proportional = static_cast<int>(std::ceil(100 * width / natural));
+    int stretch = std::clamp(proportional + HintingSteps, MinimumStretch, 99);
     for (;; --stretch) {
         narrowed.setStretch(stretch);
         if (stretch == MinimumStretch || advance(narrowed) <= width)
