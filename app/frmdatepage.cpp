@@ -132,7 +132,10 @@ void frmDatePage::createControls(QWidget* client)
 
     lblDiff = addLabel(client, QStringLiteral("lblDiff"), tr("Di&fference Date"),
                        rect(240, 1560, 1695, 255));
-    cboAge = placed(new ResultList(client), QStringLiteral("cboAge"), rect(480, 1800, 2892, 315));
+    auto* resultList = placed(new ResultList(client), QStringLiteral("cboAge"),
+                              rect(480, 1800, 2892, 315));
+    resultList->fitFontToResults();
+    cboAge = resultList;
     lblDiff->setBuddy(cboAge);
     // Screen readers name the field inside the list by itself.
     cboAge->lineEdit()->setAccessibleName(tr("Difference Date"));

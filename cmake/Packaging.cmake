@@ -126,8 +126,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://spanwright.org/)
-# Arial's metrics keep the worded result within the result list; with
-# DejaVu Sans, the fallback, it is cut off. dpkg-shlibdeps adds the libraries.
+# The window's face is Wine's MS Sans Serif (fonts-wine), a bitmap face
+# made for 96 dpi; elsewhere, and without it, an outline face of Arial's
+# metrics (Liberation Sans), narrowed in the result list as far as the
+# longest result needs. dpkg-shlibdeps adds the libraries.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-wine)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

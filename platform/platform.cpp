@@ -188,6 +188,12 @@ double screenDpi()
     return screen ? screen->logicalDotsPerInch() : 96.0;
 }
 
+double screenPixelRatio()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
+
 QRect primaryScreenGeometry()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -67,6 +67,9 @@ QString localeDateSeparator();
 
 // Logical dots per inch of the primary screen (96 on a standard display).
 double screenDpi();
+// Device pixels per logical pixel of the primary screen (1 unless the
+// desktop or QT_SCALE_FACTOR scales the program up).
+double screenPixelRatio();
 QRect primaryScreenGeometry();
 // The areas of the screens that windows may use (without panels and docks).
 QList<QRect> availableScreenAreas();

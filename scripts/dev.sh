@@ -22,7 +22,7 @@ source "$root/scripts/packages.sh"
 # the desktop entry and the AppStream metainfo; the desktop test runs the
 # program under the openbox, fluxbox and icewm window managers and under
 # weston (Wayland), also with a dark style.
-packages=(g++ cmake make qt6-base-dev fonts-liberation2 libcli11-dev libminizip-dev pkg-config)
+packages=(g++ cmake make qt6-base-dev fonts-liberation2 fonts-wine libcli11-dev libminizip-dev pkg-config)
 # The web page: Emscripten (whose optimiser needs acorn), and for its tests
 # Debian's Chromium driven by Python's selenium.
 web_packages=(emscripten node-acorn python3)

@@ -2,8 +2,9 @@
 // desktop_session.sh), driven through the X server's keyboard and mouse:
 // where its window opens and is saved under openbox, fluxbox and icewm and
 // under Wayland (weston), access keys, the Edit menu opened by keyboard, the
-// viewer's place, the format error dialog's icon, the exit with a stale
-// store lock and the label colours under a dark scheme. Field texts are read
+// viewer's place, the format error dialog's icon, the oldest ages' results
+// whole in the result field, the exit with a stale store lock and the label
+// colours under a dark scheme. Field texts are read
 // through the clipboard, by the program's own Copy.
 
 #include <QClipboard>
@@ -21,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "textink.h"
+
 #include <cmath>
 #include <memory>
 
@@ -30,6 +33,8 @@ namespace {
 constexpr int WaitMs = 20000;
 constexpr int TwipsPerPixel = 15; // the session's X server runs at 96 dpi
 constexpr double LeastContrast = 4.5;
+// The line edit's own margin beside its text.
+constexpr int LineEditMargin = 2;
 const QString MainCaption = QStringLiteral("Spanwright '95");
 const QString ViewerCaption = QStringLiteral("Help on Formats");
 const QString Birth = QStringLiteral("5/10/1950");
@@ -345,6 +350,79 @@ QString fieldText(const QString& accessKey)
     return copied == Sentinel ? QString() : copied;
 }
 
+
+// The result field on the screen, by its place in twips below the menu bar.
+QRect resultFieldOnScreen(const QRect& client)
+{
+    const int menuBar = client.height() - 2835 / TwipsPerPixel;
+    return QRect(client.x() + 480 / TwipsPerPixel, client.y() + menuBar + 1800 / TwipsPerPixel,
+                 qRound(2892.0 / TwipsPerPixel), 315 / TwipsPerPixel);
+}
+
+// What the result field shows: the white of its edit area, and the text's
+// columns in it (with the selection and the cursor where they are drawn).
+struct ResultPicture
+{
+    int whiteLeft = -1;
+    int whiteRight = -1;
+    InkColumns ink;
+    bool selected = false; // the selection's navy is in the field
+};
+
+// The classic selection colour of the program's palette.
+constexpr QRgb SelectionNavy = 0x000080;
+// A focused field's caret blinks: pictures taken over longer than half its
+// period (Qt's default: 1000 ms) hold it at least once.
+constexpr int CaretPhaseMs = 600;
+constexpr int PictureEveryMs = 100;
+
+// Rows of the field's frame and of the white above the text.
+constexpr int FieldEdgeRows = 3;
+
+ResultPicture resultPicture(const QRect& field)
+{
+    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    ResultPicture picture;
+    const int row = field.top() + FieldEdgeRows;
+    for (int x = field.left(); x <= field.right(); ++x) {
+        const bool white = (shot.pixel(x, row) & RGB_MASK) == 0xffffff;
+        if (white && picture.whiteLeft < 0)
+            picture.whiteLeft = x;
+        if (!white && picture.whiteLeft >= 0)
+            break;
+        if (white)
+            picture.whiteRight = x;
+    }
+    if (picture.whiteLeft < 0)
+        return picture;
+    const QRect text(QPoint(picture.whiteLeft, row),
+                     QPoint(picture.whiteRight, field.bottom() - FieldEdgeRows));
+    picture.ink = inkColumns(shot, text);
+    for (int y = text.top(); y <= text.bottom() && !picture.selected; ++y)
+        for (int x = text.left(); x <= text.right() && !picture.selected; ++x)
+            picture.selected = (shot.pixel(x, y) & RGB_MASK) == SelectionNavy;
+    return picture;
+}
+
+// The field's pictures over a caret's blink taken together: the widest
+// extent of the text, with the caret wherever it is drawn.
+ResultPicture overCaretBlink(const QRect& field)
+{
+    ResultPicture together = resultPicture(field);
+    QElapsedTimer taken;
+    taken.start();
+    while (taken.elapsed() < CaretPhaseMs) {
+        QTest::qWait(PictureEveryMs);
+        const ResultPicture picture = resultPicture(field);
+        if (!picture.ink.found())
+            continue;
+        if (!together.ink.found())
+            together = picture;
+        together.ink.left = std::min(together.ink.left, picture.ink.left);
+        together.ink.right = std::max(together.ink.right, picture.ink.right);
+    }
+    return together;
+}
 } // namespace
 
 class DesktopTest : public QObject
@@ -641,6 +719,92 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             (frameOf(viewer).center() - screenCentre).manhattanLength() <= 2, WaitMs);
         keys(QStringLiteral("Escape"));
+        program.exit();
+    }
+
+    // The oldest ages' results are shown whole in the result field, in
+    // every state the field takes: selected with the caret at the start
+    // (right after Calculate), with the caret at the end (chosen from the
+    // list), and without the focus. Whole: the first column where that of
+    // a short result beginning with the same digit stands in the same
+    // state (not scrolled), the last inside the right margin (not cut).
+    void resultShownWhole_data()
+    {
+        QTest::addColumn<QString>("windowManager");
+        QTest::addColumn<QString>("birth");
+        QTest::addColumn<QString>("worded");
+        for (const QString& manager : {Openbox, Fluxbox, IceWM}) {
+            QTest::addRow("%s, 100 years", qPrintable(manager))
+                << manager << "1/1/1900" << "100 Year(s), 11 month(s), 30 day(s)";
+            QTest::addRow("%s, 99 years", qPrintable(manager))
+                << manager << "1/1/1901" << "99 Year(s), 11 month(s), 30 day(s)";
+        }
+    }
+
+    void resultShownWhole()
+    {
+        QFETCH(QString, windowManager);
+        QFETCH(QString, birth);
+        QFETCH(QString, worded);
+        if (!windowManagers.use(windowManager))
+            QSKIP(qPrintable(windowManager + QStringLiteral(" is not installed or did not start")));
+        const QString death = QStringLiteral("12/31/2000");
+        // The slash notation first: 11/30/100 or 11/30/99, as short as a
+        // result is, beginning with the worded result's digit.
+        store(QStringLiteral("Output Format"), 1);
+        Program program(home->path());
+        QVERIFY(!program.window.isEmpty());
+        const QRect field = resultFieldOnScreen(placementOf(program.window).client);
+        const auto report = [](const char* state, const ResultPicture& picture) {
+            qInfo("%s: white %d to %d, text %d to %d", state, picture.whiteLeft,
+                  picture.whiteRight, picture.ink.left, picture.ink.right);
+            return picture;
+        };
+        const auto shown = [&](const char* state) {
+            if (!keysHandled())
+                return ResultPicture();
+            return report(state, overCaretBlink(field));
+        };
+        // Right after Calculate, without F1 (the viewer would take the focus
+        // and with it the selection): once the selection is drawn.
+        const auto selectedShown = [&](const char* state) {
+            QElapsedTimer waited;
+            waited.start();
+            while (!resultPicture(field).selected && waited.elapsed() < WaitMs)
+                QTest::qWait(PictureEveryMs);
+            return report(state, overCaretBlink(field));
+        };
+        const auto whole = [](const ResultPicture& picture, const ResultPicture& shortOne) {
+            return picture.ink.found() && shortOne.ink.found()
+            && picture.selected == shortOne.selected
+                && picture.ink.left == shortOne.ink.left
+                && picture.ink.left >= picture.whiteLeft + LineEditMargin
+                && picture.ink.right <= picture.whiteRight - LineEditMargin;
+        };
+
+        type(birth);
+        keys(QStringLiteral("Tab"));
+        type(death);
+        keys(QStringLiteral("Return"));
+        const ResultPicture shortSelected = selectedShown("short, selected");
+        keys(QStringLiteral("Down Down Down"));
+        const ResultPicture caretAtEnd = shown("worded, caret at the end");
+        keys(QStringLiteral("Up Up Up"));
+        const ResultPicture shortCaretAtEnd = shown("short, caret at the end");
+        keys(QStringLiteral("alt+b"));
+        const ResultPicture shortUnfocused = shown("short, without the focus");
+        keys(QStringLiteral("alt+f Down Down Down alt+b"));
+        const ResultPicture unfocused = shown("worded, without the focus");
+        // Calculated again, in the worded notation now chosen.
+        keys(QStringLiteral("alt+d"));
+        type(death);
+        keys(QStringLiteral("Return"));
+        const ResultPicture selected = selectedShown("worded, selected");
+
+        QCOMPARE(fieldText(QStringLiteral("f")), worded);
+        QVERIFY2(whole(selected, shortSelected), "selected, right after Calculate");
+        QVERIFY2(whole(caretAtEnd, shortCaretAtEnd), "with the caret at the end");
+        QVERIFY2(whole(unfocused, shortUnfocused), "without the focus");
         program.exit();
     }
 
