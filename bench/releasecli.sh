@@ -7,7 +7,7 @@ build="$root/build-release"
 
 # shellcheck source=scripts/packages.sh
 source "$root/scripts/packages.sh"
-install_missing g++ cmake make qt6-base-dev libcli11-dev libzip-dev pkg-config time
+install_missing g++ cmake make qt6-base-dev libcli11-dev libminizip-dev pkg-config time
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --parallel 2 --target spanwright-cli >/dev/null

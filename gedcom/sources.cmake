@@ -1,5 +1,5 @@
 # The GEDCOM library's and the tree check's sources, named once for both
-# builds: this directory's and the web page's (which has no libzip, and so
+# builds: this directory's and the web page's (which has no zip library, and so
 # adds gedzip.cpp only here).
 set(gedcomLibrarySources
     gedcomage.cpp gedcomage.h

@@ -20,7 +20,7 @@ source "$root/scripts/packages.sh"
 
 # clang with its libFuzzer runtime, and what configuring the project needs
 # (the same as scripts/dev.sh installs for a build).
-install_missing clang cmake make qt6-base-dev libcli11-dev libzip-dev pkg-config
+install_missing clang cmake make qt6-base-dev libcli11-dev libminizip-dev pkg-config
 clang_major=$(clang++ -dumpversion | cut -d. -f1)
 # Debian 12 and newer ship libFuzzer in libclang-rt-N-dev; older releases
 # have it in libclang-common-N-dev, which clang already pulls in.

@@ -21,7 +21,7 @@ runs=${2:-3}
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # shellcheck source=scripts/packages.sh
 source "$root/scripts/packages.sh"
-install_missing g++ cmake make qt6-base-dev libcli11-dev libzip-dev pkg-config default-jdk-headless time gawk nodejs
+install_missing g++ cmake make qt6-base-dev libcli11-dev libminizip-dev pkg-config default-jdk-headless time gawk nodejs
 # Debian's nodejs leaves npm to a package of its own; NodeSource's holds it.
 command -v npm >/dev/null || install_missing npm
 

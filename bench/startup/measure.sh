@@ -30,7 +30,7 @@ fi
 # libbenchmark-dev).
 # shellcheck source=scripts/packages.sh
 source "$root/scripts/packages.sh"
-install_missing g++ cmake make qt6-base-dev libcli11-dev libzip-dev pkg-config xvfb xdotool x11-utils libbenchmark-dev
+install_missing g++ cmake make qt6-base-dev libcli11-dev libminizip-dev pkg-config xvfb xdotool x11-utils libbenchmark-dev
 
 if [ ! -x "$build/bin/spanwright" ] || [ ! -x "$build/bin/bare_dialog" ]; then
     echo "Building $build with the benchmarks" >&2
