@@ -6,6 +6,9 @@
 #include "agematchtext.h"
 #include "batchjob.h"
 #include "batchrows.h"
+#include "calendarlines.h"
+#include "calendarswitches.h"
+#include "convertanswer.h"
 #include "csvreader.h"
 #include "dateorder.h"
 #include "datereading.h"
@@ -59,14 +62,52 @@ std::string daysBetween(const DateReading& begin, const DateReading& end)
     return boundsText(least, most, begin.approximate || end.approximate);
 }
 
+// How the page's typed dates are read: in the date order chosen and, where
+// a switch is chosen (a code of the engine's table; empty for none), its
+// plain dates before the switch as Julian. The problem when the switch is
+// not one.
+std::string readingOptions(const std::string& orderChoice, const std::string& switchChoice,
+                           DateReadOptions& options)
+{
+    options = DateReadOptions(orderOf(orderChoice));
+    if (switchChoice.empty())
+        return {};
+    const CalendarSwitchReading reading = readCalendarSwitch(switchChoice);
+    if (!reading.firstGregorianDay)
+        return reading.problem;
+    options.calendar.firstGregorianDay = reading.firstGregorianDay;
+    return {};
+}
+
+val refusedSwitch(const std::string& problem)
+{
+    val answer = val::object();
+    answer.set("ok", false);
+    answer.set("field", "switch");
+    answer.set("message", problem);
+    return answer;
+}
+
+val textArray(const std::vector<std::string>& texts)
+{
+    val array = val::array();
+    for (const std::string& text : texts)
+        array.call<void>("push", text);
+    return array;
+}
+
 // The window's Calculate, in the four notations as `spanwright-cli span`
 // writes them (least and greatest for dates that allow several days), with
-// the days between: { ok, entries, days } or { ok: false, field:
-// "birth"|"death", message, wrongFormat }.
-val span(const std::string& beginText, const std::string& endText, const std::string& orderChoice)
+// the days between and the lines under the answer for dates of another
+// calendar: { ok, entries, days, calendarLines } or { ok: false, field:
+// "birth"|"death"|"switch", message, wrongFormat }.
+val span(const std::string& beginText, const std::string& endText, const std::string& orderChoice,
+         const std::string& switchChoice)
 {
-    const DateOrder order = orderOf(orderChoice);
-    const SpanCalculation calculation = calculateSpan(beginText, endText, order);
+    DateReadOptions options;
+    if (const std::string problem = readingOptions(orderChoice, switchChoice, options); !problem.empty())
+        return refusedSwitch(problem);
+    const SpanCalculation calculation = calculateSpan(beginText, endText, options);
     val answer = val::object();
     answer.set("ok", calculation.status == ExitSuccess);
     if (calculation.status != ExitSuccess) {
@@ -75,7 +116,7 @@ val span(const std::string& beginText, const std::string& endText, const std::st
         const bool wrongFormat = calculation.status == ExitUsage;
         DateReading ignored;
         const bool endRefused =
-            wrongFormat && !readDateFor("end date", endText, order, ignored).empty();
+            wrongFormat && !readDateFor("end date", endText, options, ignored).empty();
         answer.set("wrongFormat", wrongFormat);
         answer.set("field", !wrongFormat || endRefused ? "death" : "birth");
         answer.set("message", calculation.problem);
@@ -98,29 +139,70 @@ val span(const std::string& beginText, const std::string& endText, const std::st
         texts.call<void>("push", boundsText(std::string(least.entry(position)), most, calculation.approximate));
     }
     answer.set("entries", texts);
-    DateReading begin;
-    DateReading end;
-    readDateFor("begin date", beginText, order, begin);
-    readDateFor("end date", endText, order, end);
-    answer.set("days", daysBetween(begin, end));
+    answer.set("days", daysBetween(calculation.begin, calculation.end));
+    answer.set("calendarLines", textArray(spanCalendarLines(calculation)));
     return answer;
+}
+
+// A date in every calendar, as `spanwright-cli convert` prints it: { ok,
+// lines } or { ok: false, field: "date"|"switch", message }.
+val convert(const std::string& text, const std::string& orderChoice, const std::string& switchChoice)
+{
+    DateReadOptions options;
+    if (const std::string problem = readingOptions(orderChoice, switchChoice, options); !problem.empty())
+        return refusedSwitch(problem);
+    const ConvertAnswer converted = convertDate(text, options);
+    val answer = val::object();
+    answer.set("ok", converted.status == ExitSuccess);
+    if (converted.status != ExitSuccess) {
+        answer.set("field", "date");
+        answer.set("message", converted.problem);
+        return answer;
+    }
+    answer.set("lines", textArray(converted.lines));
+    return answer;
+}
+
+// The switches of the engine's table, for the page's choice: [{ code,
+// codes, place, text }], code the first of its codes, text as the manual
+// lists it.
+val calendarSwitches()
+{
+    size_t count = 0;
+    const CalendarSwitchEntry* entries = calendarSwitchEntries(count);
+    val switches = val::array();
+    for (size_t i = 0; i < count; ++i) {
+        const std::string codes(entries[i].codes);
+        val entry = val::object();
+        entry.set("code", codes.substr(0, codes.find(' ')));
+        entry.set("codes", codes);
+        entry.set("place", std::string(entries[i].place));
+        entry.set("text", calendarSwitchLine(entries[i]));
+        switches.call<void>("push", entry);
+    }
+    return switches;
 }
 
 // The dates a date and a stated age allow, as `born` (direction "born":
 // birth dates from a death) or `died` ("died": end dates from a birth) puts
-// them: { ok, found, text } or { ok: false, field: "date"|"age", message }.
+// them, with the line under the answer for a date of another calendar:
+// { ok, found, text, calendarLine } or { ok: false, field:
+// "date"|"age"|"switch", message }.
 val ageDates(const std::string& direction, const std::string& dateText, const std::string& ageText,
-             const std::string& orderChoice, bool exact)
+             const std::string& orderChoice, bool exact, const std::string& switchChoice)
 {
+    DateReadOptions options;
+    if (const std::string problem = readingOptions(orderChoice, switchChoice, options); !problem.empty())
+        return refusedSwitch(problem);
     val answer = val::object();
     const bool born = direction != "died";
-    const DateOrder order = orderOf(orderChoice);
+    const DateOrder order = options.order;
     const AgeAnswer dates =
-        answerAgeQuestion({born ? AgeDirection::Born : AgeDirection::Died, dateText, ageText, order, exact});
+        answerAgeQuestion({born ? AgeDirection::Born : AgeDirection::Died, dateText, ageText, options, exact});
     answer.set("ok", dates.status != ExitUsage);
     if (dates.status == ExitUsage) {
         DateReading date;
-        const bool dateRead = readDateFor(born ? "end date" : "begin date", dateText, order, date).empty();
+        const bool dateRead = readDateFor(born ? "end date" : "begin date", dateText, options, date).empty();
         answer.set("field", dateRead ? "age" : "date");
         answer.set("message", dates.problem);
         return answer;
@@ -129,6 +211,7 @@ val ageDates(const std::string& direction, const std::string& dateText, const st
     answer.set("text", dates.status == ExitSuccess
                            ? datesAnswerText(dates.first(), dates.last(), dates.count, dates.about, false, order)
                            : dates.problem);
+    answer.set("calendarLine", dates.status == ExitSuccess ? dates.calendarLine : std::string());
     return answer;
 }
 
@@ -381,6 +464,8 @@ EMSCRIPTEN_BINDINGS(spanwright)
 {
     emscripten::function("span", &span);
     emscripten::function("ageDates", &ageDates);
+    emscripten::function("convert", &convert);
+    emscripten::function("calendarSwitches", &calendarSwitches);
     emscripten::function("dateSpan", &dateSpan);
     emscripten::function("csvHeader", &csvHeader);
     emscripten::function("gedcomReport", &gedcomReport);

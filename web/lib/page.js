@@ -73,3 +73,29 @@ export function rememberChoice(select) {
         select.value = stored;
     select.addEventListener("change", () => localStorage.setItem(key, select.value));
 }
+
+// The page's switch from the Julian to the Gregorian calendar (#switch,
+// beside the date order), filled once from the engine's table and
+// remembered: every part that reads typed dates waits for it, so that a
+// remembered switch is in place before the page is ready.
+let switchFilling = null;
+export function pageSwitchChoice() {
+    switchFilling ??= pageEngine().then((engine) => {
+        const select = $("switch");
+        const switches = engine.calendarSwitches();
+        for (const { code, text } of switches)
+            select.append(new Option(text, code));
+        rememberChoice(select);
+        return select;
+    });
+    return switchFilling;
+}
+
+// Lines of text in an output, one block each.
+export function showLines(output, lines) {
+    output.replaceChildren(...lines.map((line) => {
+        const element = document.createElement("div");
+        element.textContent = line;
+        return element;
+    }));
+}

@@ -15,6 +15,7 @@ const ControlOf = {
     "--end": "End (death) column",
     "--age": "Stated age column",
     "--exact": "exact age",
+    "--switch": "Julian to Gregorian switch",
 };
 
 // What a message of the shared readers says in the page: no program name,
@@ -30,5 +31,6 @@ export function pageMessage(message, dateOrderControl, dateOrderSelect) {
                  (_, choice) => `choose “${wordsOf(choice)}” in ${dateOrderControl}`)
         .replace(/(--begin|--end|--age) (\d+)(?=[: ])/g, (_, option, position) => `the ${ControlOf[option]} (column ${position})`)
         .replace(/(^|[ (])the (--begin|--end|--age) column/g, (_, before, option) => `${before}the ${ControlOf[option]}`)
-        .replace(/--exact/g, `“${ControlOf["--exact"]}”`);
+        .replace(/--exact/g, `“${ControlOf["--exact"]}”`)
+        .replace(/--switch/g, `“${ControlOf["--switch"]}”`);
 }

@@ -1,10 +1,12 @@
 // The span part: the window's Calculate, in the notation chosen, with the
-// days between the two dates.
-import { $, copyButton, pageEngine, partReady, rememberChoice } from "../lib/page.js";
+// days between the two dates and, for a date of another calendar (or one
+// read under the switch), how it was read.
+import { $, copyButton, pageEngine, pageSwitchChoice, partReady, rememberChoice, showLines } from "../lib/page.js";
 import { pageMessage } from "../lib/wording.js";
 
 const WrongDateFormat = "Wrong Date Format!!!";
 const engine = await pageEngine();
+const switchChoice = await pageSwitchChoice();
 
 let entries = null; // the four notations of the last span
 const copyChanged = copyButton($("copy-result"), $("result"), $("copy-result-done"));
@@ -26,7 +28,7 @@ function showSpanProblem(field, lines) {
     box.hidden = false;
     const input = $(field);
     input.focus();
-    input.select();
+    input.select?.();
 }
 
 // The accepted forms, as a sentence of their own.
@@ -36,8 +38,13 @@ function calculate() {
     $("span-error").hidden = true;
     entries = null;
     $("span-days").value = "";
+    showLines($("span-calendars"), []);
     showEntry();
-    const answer = engine.span($("birth").value, $("death").value, $("date-order").value);
+    const answer = engine.span($("birth").value, $("death").value, $("date-order").value, switchChoice.value);
+    if (!answer.ok && answer.field === "switch") {
+        showSpanProblem("switch", [answer.message]);
+        return;
+    }
     if (!answer.ok) {
         const message = pageMessage(answer.message, "“Typed dates read”", $("date-order"));
         // The accepted forms are always shown beside a refused date.
@@ -47,6 +54,7 @@ function calculate() {
     }
     entries = answer.entries;
     $("span-days").value = answer.days;
+    showLines($("span-calendars"), answer.calendarLines);
     showEntry();
     $("result").focus();
 }

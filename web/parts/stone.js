@@ -1,9 +1,10 @@
 // The tombstone part: the dates a date and a stated age allow, both ways
 // (birth dates from a death, death dates from a birth).
-import { $, copyButton, pageEngine, partReady } from "../lib/page.js";
+import { $, copyButton, pageEngine, pageSwitchChoice, partReady } from "../lib/page.js";
 import { pageMessage } from "../lib/wording.js";
 
 const engine = await pageEngine();
+const switchChoice = await pageSwitchChoice();
 
 // The labels of each way.
 const Ways = {
@@ -14,8 +15,9 @@ const Ways = {
 const output = $("stone-answer");
 const copyChanged = copyButton($("copy-stone"), output, $("copy-stone-done"));
 
-function show(text, kind) {
+function show(text, kind, calendarLine = "") {
     output.value = text;
+    $("stone-calendar").value = calendarLine;
     output.classList.toggle("problem", kind === "problem");
     output.classList.toggle("notice", kind === "notice");
     copyChanged();
@@ -35,15 +37,15 @@ $("stone-exact").addEventListener("change", () => show("", "answer"));
 $("stone-form").addEventListener("submit", (event) => {
     event.preventDefault();
     const answer = engine.ageDates($("stone-mode").value, $("stone-date").value, $("stone-age").value,
-                                   $("date-order").value, $("stone-exact").checked);
+                                   $("date-order").value, $("stone-exact").checked, switchChoice.value);
     if (!answer.ok) {
         show(pageMessage(answer.message, "“Typed dates read”", $("date-order")), "problem");
-        $(answer.field === "age" ? "stone-age" : "stone-date").focus();
+        $({ age: "stone-age", switch: "switch" }[answer.field] ?? "stone-date").focus();
         return;
     }
     // No date gives the age: told as a finding, not as dates.
     show(answer.found ? answer.text : pageMessage(answer.text, "“Typed dates read”", $("date-order")),
-         answer.found ? "answer" : "notice");
+         answer.found ? "answer" : "notice", answer.calendarLine);
     output.focus();
 });
 
