@@ -80,7 +80,7 @@ class CalendarTest(test_page.PageTest):
                 expected = cli("span", birth, death, *switch_options(code))
                 self.assertEqual(expected.returncode, 0, expected.stderr)
                 self.assertEqual(self.page_span_output(), expected.stdout.decode())
-                days = cli("days", birth, death, *switch_options(code)).stdout.decode().strip()
+                days = cli("days", birth, death, *switch_options(code)).stdout.decode().splitlines()[0]
                 self.assertEqual(self.element("span-days").get_attribute("value"), days)
                 self.assertFalse(self.element("span-error").is_displayed())
 

@@ -43,7 +43,7 @@ WAIT_SECONDS = 30
 READY_MILLISECONDS = 1000
 LEAST_CONTRAST = 4.5
 NARROW_WIDTH = 320
-PARTS = ["span-part", "stone-part", "batch-part", "tree-part"]
+PARTS = ["span-part", "stone-part", "calendar-part", "batch-part", "tree-part"]
 SCHEMES = ["light", "dark"]
 
 
@@ -430,8 +430,8 @@ class PageTest(unittest.TestCase):
                 focused)
             self.assertNotEqual(outline[0], "none", element_id)
             self.assertGreater(outline[1], 0, element_id)
-        for control in ["date-order", "birth", "death", "notation", "calculate", "stone-mode", "stone-date", "stone-age",
-                        "batch-file", "batch-begin", "batch-end", "batch-age", "tree-file"]:
+        for control in ["date-order", "switch", "birth", "death", "notation", "calculate", "stone-mode", "stone-date",
+                        "stone-age", "convert-date", "convert", "batch-file", "batch-begin", "batch-end", "batch-age", "tree-file"]:
             self.assertIn(control, reached)
         # A span by keyboard alone: type, Tab, type, Enter.
         self.driver.execute_script("document.getElementById('birth').focus()")
