@@ -174,11 +174,17 @@ public:
         const std::string age = textOption(options, "age");
         BatchSettings settings;
         if (!begin.empty() && !end.empty() && age.empty()) {
-            settings = {BatchMode::Span, begin, end};
+            settings.mode = BatchMode::Span;
+            settings.firstColumn = begin;
+            settings.secondColumn = end;
         } else if (!end.empty() && !age.empty() && begin.empty()) {
-            settings = {BatchMode::Born, end, age};
+            settings.mode = BatchMode::Born;
+            settings.firstColumn = end;
+            settings.secondColumn = age;
         } else if (!begin.empty() && !age.empty() && end.empty()) {
-            settings = {BatchMode::Died, begin, age};
+            settings.mode = BatchMode::Died;
+            settings.firstColumn = begin;
+            settings.secondColumn = age;
         } else {
             problem_ = "choose two columns: begin and end for spans, end and age for birth dates, begin and "
                        "age for end dates";
