@@ -11,3 +11,4 @@ void addDaysCommand(CLI::App& app);
 void addBatchCommand(CLI::App& app);
 void addGedcomCommand(CLI::App& app);
 void addCheckCommand(CLI::App& app); // the family-tree check
+void addNarrowCommand(CLI::App& app); // a birth date from records stating ages

@@ -23,6 +23,7 @@ int main(int argc, char** argv)
     addBatchCommand(app);
     addGedcomCommand(app);
     addCheckCommand(app);
+    addNarrowCommand(app);
 
     try {
         app.parse(argc, argv);
