@@ -12,6 +12,8 @@ namespace {
 
 constexpr std::string_view OutputColumns[] = {"person", "records", "earliest", "latest", "dates", "conflict", "error"};
 
+constexpr size_t MostCachedRecords = 1 << 14;
+
 constexpr long long NoEarliest = std::numeric_limits<long long>::min();
 constexpr long long NoLatest = std::numeric_limits<long long>::max();
 
@@ -167,7 +169,17 @@ void NarrowCsvJob::readRecord(const std::vector<std::string>& fields)
         errors_.push_back({NoPerson, rowNumber_, "row " + std::to_string(rowNumber_) + ": no person"});
         return;
     }
-    NarrowRecord record = narrowRecordOf(field(dateAt_), field(ageAt_), settings_.dateOrder, RecordTexts::Omitted);
+    cacheKey_.assign(field(dateAt_));
+    cacheKey_.push_back('\0');
+    cacheKey_.append(field(ageAt_));
+    auto cached = recordCache_.find(cacheKey_);
+    if (cached == recordCache_.end()) {
+        if (recordCache_.size() >= MostCachedRecords)
+            recordCache_.clear();
+        NarrowRecord read = narrowRecordOf(field(dateAt_), field(ageAt_), settings_.dateOrder, RecordTexts::Omitted);
+        cached = recordCache_.emplace(cacheKey_, ReadRecord{read.ok, read.window, std::move(read.problem)}).first;
+    }
+    const ReadRecord& record = cached->second;
     Person& person = people_[index];
     if (!record.ok) {
         if (pass_ == 1)
@@ -197,7 +209,8 @@ void NarrowCsvJob::writePerson(const Person& person, std::string& out) const
             windows.push_back(row.window);
         const Narrowing narrowing = narrowWindows(windows);
         for (const AgreeingSet& set : narrowing.largestSets) {
-            conflict += conflict.empty() ? "rows" : " or rows";
+            conflict += conflict.empty() ? (set.leftOut.size() == 1 ? "row" : "rows")
+                                         : (set.leftOut.size() == 1 ? " or row" : " or rows");
             for (size_t left : set.leftOut)
                 conflict += " " + std::to_string(rows[left].row);
         }

@@ -100,6 +100,16 @@ private:
     std::vector<Person> people_;
     std::vector<ErrorRow> errors_;
     std::vector<std::vector<RowWindow>> conflictWindows_;
+    // The records read so far by their texts: a census's rows repeat a few
+    // thousand pairs of date and age. Emptied when full.
+    struct ReadRecord
+    {
+        bool ok;
+        BirthWindow window;
+        std::string problem;
+    };
+    std::unordered_map<std::string, ReadRecord> recordCache_;
+    std::string cacheKey_;
     std::string problem_;
     bool failed_ = false;
     bool lineBreakCrLf_ = false;

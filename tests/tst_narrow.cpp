@@ -206,6 +206,8 @@ void NarrowTest::recordAgeForms_data()
         << "26 and under 45" << "26 to 44 years" << "6/2/1835 through 6/1/1854 (6940 dates)";
     QTest::newRow("US bracket 45 and upwards") << "45 and upwards" << "45 years or more" << "on or before 6/1/1835";
     QTest::newRow("16 and upwards") << "16 and upwards" << "16 years or more" << "on or before 6/1/1864";
+    QTest::newRow("under an age in days") << "under 1 year 0 months 15 days" << "0 years to 1 years 0 months 14 days"
+                                          << "5/18/1879 through 6/1/1880 (381 dates)";
     QTest::newRow("exact stone age") << "79y 9m 29d" << "79 years 9 months 29 days" << "8/3/1800";
 }
 
@@ -253,6 +255,7 @@ void NarrowTest::windowsMatchAScanOfEveryBirthDay_data()
     QTest::newRow("month end, months") << "3/31/1901" << "1 month";
     QTest::newRow("exact months and days") << "3/1/1901" << "1 month 1 day";
     QTest::newRow("a month of days") << "May 1899" << "2 years 3 months";
+    QTest::newRow("first event day gives none") << "between 3/31/1901 and 4/2/1901" << "1 month 0 days";
     QTest::newRow("weeks") << "1/15/1900" << "3 weeks";
     QTest::newRow("days") << "2/1/1900" << "45 days";
     QTest::newRow("range") << "12/31/1899" << "2 to 4";
