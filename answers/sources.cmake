@@ -12,6 +12,7 @@ set(answersLibrarySources
     narrowanswer.cpp narrowanswer.h
     narrowcsvjob.cpp narrowcsvjob.h
     narrowrecord.cpp narrowrecord.h
+    narrowsvg.cpp narrowsvg.h
     recordages.cpp recordages.h
     csvreader.cpp csvreader.h
     dateorder.cpp dateorder.h

@@ -6,6 +6,7 @@
 #include "exitstatus.h"
 #include "narrowanswer.h"
 #include "narrowcsvjob.h"
+#include "narrowsvg.h"
 
 #include <CLI/App.hpp>
 
@@ -25,6 +26,7 @@ struct Arguments
     std::vector<std::string> records;
     std::string format = "text";
     DateOrder order = DateOrder::MonthFirst;
+    std::optional<std::string> svg;
     std::optional<std::string> csv;
     std::string person;
     std::string date;
@@ -123,6 +125,13 @@ void run(const Arguments& arguments)
             std::cerr << "spanwright-cli: " << problem << '\n';
         throw exitWith(ExitUsage);
     }
+    if (arguments.svg) {
+        FileCloser file(std::fopen(arguments.svg->c_str(), "wb"), std::fclose);
+        const std::string picture = narrowAnswerSvg(answer, arguments.order);
+        if (!file || std::fwrite(picture.data(), 1, picture.size(), file.get()) != picture.size()
+            || std::fflush(file.get()) != 0)
+            failWith("cannot write " + *arguments.svg + ": " + std::strerror(errno));
+    }
     if (arguments.format == "csv")
         std::cout << narrowAnswerCsv(answer, arguments.order);
     else if (arguments.format == "json")
@@ -147,6 +156,9 @@ void addNarrowCommand(CLI::App& app)
     command->add_option("-f,--format", arguments->format, "text (the default), csv or json")
         ->check(CLI::IsMember({"text", "csv", "json"}));
     addDateOrderOption(*command, arguments->order);
+    command->add_option("--svg", arguments->svg,
+                        "Also write a picture to this SVG file: a bar per record on a time axis, the overlap "
+                        "shaded, a record that fits none of the others drawn apart");
     command->add_option("--csv", arguments->csv,
                         "Read one record per row of this CSV file (with a header row) and write one row per person: "
                         "person,records,earliest,latest,dates,conflict,error");

@@ -6,6 +6,7 @@
 #include "censusdays.h"
 #include "narrowanswer.h"
 #include "narrowrecord.h"
+#include "narrowsvg.h"
 #include "recordages.h"
 
 #include "agesearch.h"
@@ -75,6 +76,7 @@ private slots:
     void conflictingSetLeavesOutTheOddRecord();
     void largestSetsMatchAScanOfEveryDay();
     void answerText();
+    void pictureDrawsTheLeftOutRecordApart();
 };
 
 void NarrowTest::censusDay_data()
@@ -394,6 +396,29 @@ void NarrowTest::answerText()
              QString("4/8/1816 through 3/30/1817 (357 dates)\n"
                      "1. England 1851 census (3/30/1851): 34 years: 3/31/1816 through 3/30/1817 (365 dates)\n"
                      "2. England 1861 census (4/7/1861): 44 years: 4/8/1816 through 4/7/1817 (365 dates)\n"));
+}
+
+void NarrowTest::pictureDrawsTheLeftOutRecordApart()
+{
+    const NarrowAnswer answer =
+        answerNarrowQuestion({"US 1850 census: 30", "US 1860 census: 40", "US 1870 census: 30 & co"});
+    QCOMPARE(answer.status, ExitUsage); // "&" is no age: refused, not drawn
+    const NarrowAnswer conflict =
+        answerNarrowQuestion({"US 1850 census: 30", "US 1860 census: 40", "US 1870 census: 30"});
+    const QString svg = QString::fromStdString(narrowAnswerSvg(conflict));
+    QVERIFY(svg.startsWith("<svg xmlns=\"http://www.w3.org/2000/svg\""));
+    QCOMPARE(svg.count("class=\"bar\""), 2);
+    QCOMPARE(svg.count("class=\"bar apart\""), 1);
+    // The record left out comes after the rule, the agreeing ones before.
+    QVERIFY(svg.indexOf("class=\"rule\"") < svg.indexOf("3. US 1870 census"));
+    QVERIFY(svg.indexOf("2. US 1860 census") < svg.indexOf("class=\"rule\""));
+    // Years on the axis around the windows.
+    QVERIFY(svg.contains(">1820</text>"));
+    QVERIFY(svg.contains(">1840</text>"));
+    const NarrowAnswer fits = answerNarrowQuestion({"US 1850 census: 30", "6/1/1880: over 21"});
+    const QString open = QString::fromStdString(narrowAnswerSvg(fits));
+    QCOMPARE(open.count("class=\"bar apart\""), 0);
+    QCOMPARE(open.count("class=\"open\""), 1); // "over 21" sets no earliest birth
 }
 
 QTEST_GUILESS_MAIN(NarrowTest)
