@@ -86,7 +86,10 @@ NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText,
         if (texts == RecordTexts::Written)
             record.when = dateReadingTextIn(date, order);
     }
-    if (age.reading.least.years > OldestRecordAgeYears)
+    constexpr long long MostDaysInAYear = 366;
+    if (age.reading.least.years > OldestRecordAgeYears
+        || (age.reading.counting == AgeCounting::ElapsedDays
+            && age.reading.least.days > OldestRecordAgeYears * MostDaysInAYear))
         return refused("the age " + quotedExcerpt(ageText) + " is more than anyone lives: the oldest age taken is "
                        + std::to_string(OldestRecordAgeYears) + " years");
     if (texts == RecordTexts::Written)

@@ -231,6 +231,7 @@ void NarrowTest::refusedRecords_data()
     QTest::newRow("no colon") << "US 1880 census 34" << "has no colon";
     QTest::newRow("unknown census") << "US 1895 census: 34" << "is not known";
     QTest::newRow("an age no one has") << "6/1/1880: 200" << "more than anyone lives";
+    QTest::newRow("an age in days no one has") << "6/1/1880: 80000 days" << "more than anyone lives";
     QTest::newRow("not a date") << "6/31/1880: 34" << "not a date";
     QTest::newRow("not an age") << "6/1/1880: thirtyish" << "not an age";
     QTest::newRow("a range backwards") << "6/1/1880: 30-20" << "above its upper end";
