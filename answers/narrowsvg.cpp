@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 namespace {
 
@@ -21,6 +22,15 @@ constexpr double BarHeight = 14;
 constexpr double ApartGap = 30;    // between the agreeing records and those left out
 constexpr double AxisHeight = 34;
 constexpr long long DaysPerYearRoughly = 366;
+
+// The looks, as presentation attributes rather than a style sheet, so that
+// a page whose policy refuses inline styles shows the picture the same.
+// Left out is hatched, not only coloured, so that print in grey tells it.
+constexpr std::string_view BarLook = "fill=\"#4a78b0\" stroke=\"#1d3557\"";
+constexpr std::string_view ApartLook = "fill=\"url(#narrow-hatch)\" stroke=\"#9b2226\"";
+constexpr std::string_view OpenLook = "fill=\"#1d3557\"";
+constexpr std::string_view OverlapLook =
+    "fill=\"#f4a261\" fill-opacity=\"0.35\" stroke=\"#c1121f\" stroke-dasharray=\"4 3\"";
 
 // Year steps for the axis labels, the first that gives at most MostTicks.
 constexpr std::array<long long, 9> YearSteps = {1, 2, 5, 10, 20, 25, 50, 100, 200};
@@ -84,15 +94,15 @@ std::string barOf(const BirthWindow& window, const Axis& axis, double y, bool ap
 {
     const double left = window.first ? axis.x(*window.first) : ChartLeft;
     const double right = window.last ? axis.x(*window.last + 1) : ChartRight;
-    std::string bar = "<rect class=\"" + std::string(apart ? "bar apart" : "bar") + "\" x=\"" + number(left)
+    std::string bar = "<rect class=\"" + std::string(apart ? "bar apart" : "bar") + "\" " + std::string(apart ? ApartLook : BarLook) + " x=\"" + number(left)
         + "\" y=\"" + number(y) + "\" width=\"" + number(std::max(2.0, right - left)) + "\" height=\""
         + number(BarHeight) + "\"/>";
     // An open side is an arrow: the record sets no bound there.
     const double middle = y + BarHeight / 2;
     if (!window.first)
-        bar += "<path class=\"open\" d=\"M" + number(left) + " " + number(middle) + " l8 -7 v14 z\"/>";
+        bar += "<path class=\"open\" " + std::string(OpenLook) + " d=\"M" + number(left) + " " + number(middle) + " l8 -7 v14 z\"/>";
     if (!window.last)
-        bar += "<path class=\"open\" d=\"M" + number(right) + " " + number(middle) + " l-8 -7 v14 z\"/>";
+        bar += "<path class=\"open\" " + std::string(OpenLook) + " d=\"M" + number(right) + " " + number(middle) + " l-8 -7 v14 z\"/>";
     return bar;
 }
 
@@ -123,10 +133,6 @@ std::string narrowAnswerSvg(const NarrowAnswer& answer, DateOrder order)
         + " " + number(height) + "\" width=\"" + number(Width) + "\" height=\"" + number(height)
         + "\" role=\"img\" aria-labelledby=\"narrow-title\" font-family=\"sans-serif\" font-size=\"12\">\n";
     svg += "<title id=\"narrow-title\">Birth dates the records allow</title>\n";
-    svg += "<style>.bar{fill:#4a78b0;stroke:#1d3557}.bar.apart{fill:url(#narrow-hatch);stroke:#9b2226}"
-           ".open{fill:#1d3557}.overlap{fill:#f4a261;fill-opacity:.35;stroke:#c1121f;stroke-dasharray:4 3}"
-           ".tick{stroke:#888}.rule{stroke:#9b2226;stroke-dasharray:6 4}text{fill:#111}"
-           ".answer{font-weight:bold}</style>\n";
     svg += "<defs><pattern id=\"narrow-hatch\" width=\"6\" height=\"6\" patternUnits=\"userSpaceOnUse\" "
            "patternTransform=\"rotate(45)\"><rect width=\"6\" height=\"6\" fill=\"#fff\"/>"
            "<line x1=\"0\" y1=\"0\" x2=\"0\" y2=\"6\" stroke=\"#9b2226\" stroke-width=\"3\"/></pattern></defs>\n";
@@ -135,7 +141,7 @@ std::string narrowAnswerSvg(const NarrowAnswer& answer, DateOrder order)
                                         : "No birth date fits every record; " + std::to_string(together.size())
                                               + " of " + std::to_string(answer.records.size())
                                               + " agree: " + birthWindowText(shaded, order);
-    svg += "<text class=\"answer\" x=\"10\" y=\"22\">" + escaped(answerText) + "</text>\n";
+    svg += "<text class=\"answer\" font-weight=\"bold\" x=\"10\" y=\"22\">" + escaped(answerText) + "</text>\n";
 
     // The years along the axis, and their lines up through the bars.
     long long step = YearSteps.back();
@@ -149,7 +155,7 @@ std::string narrowAnswerSvg(const NarrowAnswer& answer, DateOrder order)
     }
     for (long long year = (firstYear + step - 1) / step * step; year <= lastYear; year += step) {
         const double x = axis.x(dayNumberOf({year, 1, 1}));
-        svg += "<line class=\"tick\" x1=\"" + number(x) + "\" y1=\"" + number(TopMargin - 6) + "\" x2=\"" + number(x)
+        svg += "<line class=\"tick\" stroke=\"#888\" x1=\"" + number(x) + "\" y1=\"" + number(TopMargin - 6) + "\" x2=\"" + number(x)
             + "\" y2=\"" + number(chartBottom + 4) + "\"/><text x=\"" + number(x) + "\" y=\""
             + number(chartBottom + 18) + "\" text-anchor=\"middle\">" + std::to_string(year) + "</text>\n";
     }
@@ -157,7 +163,7 @@ std::string narrowAnswerSvg(const NarrowAnswer& answer, DateOrder order)
     if (shaded.first || shaded.last) {
         const double left = shaded.first ? axis.x(*shaded.first) : ChartLeft;
         const double right = shaded.last ? axis.x(*shaded.last + 1) : ChartRight;
-        svg += "<rect class=\"overlap\" x=\"" + number(left) + "\" y=\"" + number(TopMargin - 8) + "\" width=\""
+        svg += "<rect class=\"overlap\" " + std::string(OverlapLook) + " x=\"" + number(left) + "\" y=\"" + number(TopMargin - 8) + "\" width=\""
             + number(std::max(2.0, right - left)) + "\" height=\"" + number(chartBottom - TopMargin + 12)
             + "\"><title>" + escaped(birthWindowText(shaded, order)) + "</title></rect>\n";
     }
@@ -176,7 +182,7 @@ std::string narrowAnswerSvg(const NarrowAnswer& answer, DateOrder order)
         row(together[position], TopMargin + RowHeight * static_cast<double>(position), false);
     if (!apart.empty()) {
         const double ruleY = apartTop - ApartGap / 2;
-        svg += "<line class=\"rule\" x1=\"10\" y1=\"" + number(ruleY) + "\" x2=\"" + number(ChartRight) + "\" y2=\""
+        svg += "<line class=\"rule\" stroke=\"#9b2226\" stroke-dasharray=\"6 4\" x1=\"10\" y1=\"" + number(ruleY) + "\" x2=\"" + number(ChartRight) + "\" y2=\""
             + number(ruleY) + "\"/><text x=\"10\" y=\"" + number(ruleY - 4)
             + "\" font-style=\"italic\">left out: fits none of the records above</text>\n";
         for (size_t position = 0; position < apart.size(); ++position)

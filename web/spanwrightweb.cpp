@@ -9,6 +9,8 @@
 #include "dateorder.h"
 #include "datereading.h"
 #include "gedcomreport.h"
+#include "narrowanswer.h"
+#include "narrowsvg.h"
 #include "spancalculation.h"
 #include "treecheckfile.h"
 #include "treefindingtext.h"
@@ -24,6 +26,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 using emscripten::val;
 
@@ -91,6 +94,34 @@ val born(const std::string& deathText, const std::string& ageText)
                            ? datesAnswerText(dates.first(), dates.last(), dates.count, dates.about, false)
                            : dates.problem);
     return answer;
+}
+
+// The birth dates that records stating ages allow, one record a line as
+// `narrow` takes them (blank lines skipped): { ok, fits, text, svg } with
+// the text `narrow` prints and the picture of --svg, or { ok: false,
+// message } naming each record not read.
+val narrow(const std::string& recordLines)
+{
+    std::vector<std::string> records;
+    std::istringstream lines(recordLines);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find_first_not_of(" \t\r") != std::string::npos)
+            records.push_back(line);
+    }
+    const NarrowAnswer answer = answerNarrowQuestion(records);
+    val result = val::object();
+    result.set("ok", answer.status != ExitUsage);
+    if (answer.status == ExitUsage) {
+        std::string message;
+        for (const std::string& problem : answer.problems)
+            message += (message.empty() ? "" : "\n") + problem;
+        result.set("message", message);
+        return result;
+    }
+    result.set("fits", answer.status == ExitSuccess);
+    result.set("text", narrowAnswerText(answer));
+    result.set("svg", narrowAnswerSvg(answer));
+    return result;
 }
 
 std::string textOption(const val& options, const char* name)
@@ -279,6 +310,7 @@ EMSCRIPTEN_BINDINGS(spanwright)
 {
     emscripten::function("span", &span);
     emscripten::function("born", &born);
+    emscripten::function("narrow", &narrow);
     emscripten::function("csvHeader", &csvHeader);
     emscripten::function("gedcomReport", &gedcomReport);
     emscripten::function("treeCheck", &treeCheck);
