@@ -1,6 +1,7 @@
 // The page: the span and the tombstone answered here, the spreadsheet and
 // the family tree in a worker (worker.js), so that the page never freezes.
 import loadSpanwright from "./spanwright.mjs";
+import { setUpRecordsPart } from "./recordspart.js";
 
 const NotationKey = "spanwright.notation";
 const WrongDateFormat = "Wrong Date Format!!!";
@@ -9,6 +10,7 @@ const MostRowsShown = 2000;
 
 const $ = (id) => document.getElementById(id);
 const engine = await loadSpanwright();
+setUpRecordsPart(engine, $);
 
 // --- Span --------------------------------------------------------------
 
