@@ -181,7 +181,7 @@ void addNarrowCommand(CLI::App& app)
         "windows and the records each leaves out, the ones to doubt.\n\n"
         "Examples:\n"
         "  spanwright-cli narrow 'England 1851 census: 34' 'England 1861 census: 44'\n"
-        "      3/31/1816 through 3/30/1817 (365 dates)\n"
+        "      4/8/1816 through 3/30/1817 (357 dates)\n"
         "  spanwright-cli narrow '8/3/1904: aged 79y 9m 29d' 'US 1880 census: 55'\n"
         "  spanwright-cli narrow --format json 'US 1900 census: 34' '5/2/1891: of full age'\n"
         "  spanwright-cli narrow --csv census.csv --person Name --date Census --age Age -o births.csv\n\n"
