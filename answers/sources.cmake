@@ -7,13 +7,11 @@ set(answersLibrarySources
     batchjob.cpp batchjob.h
     batchrows.cpp batchrows.h
     batchrowstage.cpp batchrowstage.h
-    birthnarrowing.cpp birthnarrowing.h
     censusdays.cpp censusdays.h
     narrowanswer.cpp narrowanswer.h
     narrowcsvjob.cpp narrowcsvjob.h
     narrowrecord.cpp narrowrecord.h
     narrowsvg.cpp narrowsvg.h
-    recordages.cpp recordages.h
     csvreader.cpp csvreader.h
     dateorder.cpp dateorder.h
     dateprinting.cpp dateprinting.h
