@@ -54,7 +54,7 @@ void addGedcomCommand(CLI::App& app)
     command->footer(
         "One row per individual, in file order, on standard output:\n"
         "  id,name,birth,death,age_at_death,stated_age,stated_age_check,\n"
-        "  born_from_stated_age,error\n"
+        "  born_from_stated_age,born_from_stated_ages,error\n"
         "The birth is the first BIRT date, else CHR or BAPM; the death the first DEAT\n"
         "date, else BURI; the tag follows the date when it is not BIRT or DEAT. For\n"
         "partial or qualified dates (1850, MAR 1850, BEF, AFT, BET ... AND ...) the age\n"

@@ -16,6 +16,7 @@ set(gedcomLibrarySources
     gedcomspancalendar.cpp gedcomspancalendar.h
     gedcomstart.cpp gedcomstart.h
     gedcomtext.cpp gedcomtext.h
+    statedages.cpp statedages.h
 )
 set(treeCheckLibrarySources
     familytree.cpp familytree.h
