@@ -21,6 +21,7 @@ set(gedcomLibrarySources
 set(treeCheckLibrarySources
     familytree.cpp familytree.h
     familytreereader.cpp familytreereader.h
+    statedagerules.cpp statedagerules.h
     treecheck.cpp treecheck.h
     treecheckfile.cpp treecheckfile.h
     treefindingtext.cpp treefindingtext.h
