@@ -91,7 +91,9 @@ void addStatedAgesFindings(const GedcomIndividual& person, const TreeCheckOption
     if (christening && birth.ok) // the birth lies on or before the christening
         birth.earliest.reset();
     const Certainty found = birthOutsideWindow(birth, narrowed.narrowing.window);
-    if (found == Certainty::None)
+    // Children were christened days to years after the birth: a christening
+    // after the window says nothing, only one before it does.
+    if (found == Certainty::None || (christening && found == Certainty::Possible))
         return;
     std::string recorded = christening ? "on or before " : "";
     recorded.append(birthText);

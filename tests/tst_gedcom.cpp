@@ -76,7 +76,6 @@ Report reportOfFile(const QString& path)
     return report(file.readAll());
 }
 
-// The row of an individual by id, without the line end.
 // The column of the birth dates from all stated ages, which
 // tst_statedages checks; rowOf leaves it out.
 constexpr int StatedAgesColumn = 8;
@@ -100,6 +99,7 @@ QByteArray withoutColumn(const QByteArray& line, int column)
     return line;
 }
 
+// The row of an individual by id, without the line end.
 QByteArray rowOf(const QByteArray& out, const QByteArray& id)
 {
     for (const QByteArray& line : out.split('\n')) {
