@@ -165,6 +165,9 @@ private slots:
         QTest::newRow("birth year partly outside") << agreeing + "; BIRT 1816"
                                                    << QByteArray("birth_outside_stated_ages:possible")
                                                    << QByteArray("born 1816");
+        QTest::newRow("birth month partly after") << agreeing + "; BIRT JAN 1817"
+                                                  << QByteArray("birth_outside_stated_ages:possible")
+                                                  << QByteArray("born JAN 1817");
         QTest::newRow("approximate birth outside") << agreeing + "; BIRT ABT 1820"
                                                    << QByteArray("birth_outside_stated_ages:possible")
                                                    << QByteArray("born ABT 1820");
