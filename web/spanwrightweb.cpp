@@ -147,6 +147,7 @@ val dateSpan(const std::string& text)
     days.call<void>("push", date.earliest ? static_cast<double>(*date.earliest) : -infinity);
     days.call<void>("push", date.latest ? static_cast<double>(*date.latest) : infinity);
     return days;
+}
 
 // The birth dates that records stating ages allow, one record a line as
 // `narrow` takes them (blank lines skipped): { ok, fits, text, svg } with
