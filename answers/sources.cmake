@@ -9,6 +9,11 @@ set(answersLibrarySources
     batchrowstage.cpp batchrowstage.h
     calendarlines.cpp calendarlines.h
     convertanswer.cpp convertanswer.h
+    censusdays.cpp censusdays.h
+    narrowanswer.cpp narrowanswer.h
+    narrowcsvjob.cpp narrowcsvjob.h
+    narrowrecord.cpp narrowrecord.h
+    narrowsvg.cpp narrowsvg.h
     csvreader.cpp csvreader.h
     dateorder.cpp dateorder.h
     dateprinting.cpp dateprinting.h

@@ -12,3 +12,4 @@ void addBatchCommand(CLI::App& app);
 void addGedcomCommand(CLI::App& app);
 void addCheckCommand(CLI::App& app); // the family-tree check
 void addConvertCommand(CLI::App& app); // a day in every calendar
+void addNarrowCommand(CLI::App& app); // a birth date from records stating ages

@@ -57,7 +57,7 @@ void addGedcomCommand(CLI::App& app)
     command->footer(
         "One row per individual, in file order, on standard output:\n"
         "  id,name,birth,death,age_at_death,stated_age,stated_age_check,\n"
-        "  born_from_stated_age,error\n"
+        "  born_from_stated_age,born_from_stated_ages,error\n"
         "The birth is the first BIRT date, else CHR or BAPM; the death the first DEAT\n"
         "date, else BURI; the tag follows the date when it is not BIRT or DEAT. For\n"
         "partial or qualified dates (1850, MAR 1850, BEF, AFT, BET ... AND ...) the age\n"
@@ -77,6 +77,9 @@ void addGedcomCommand(CLI::App& app)
         "found too short, or it cannot be checked. Two Julian dates are spanned in the\n"
         "Julian calendar; Hebrew and French Republican dates, and dates of two\n"
         "calendars, are converted and spanned in the Gregorian calendar.\n"
+        "born_from_stated_ages takes every AGE beside the DATE of any event (CENS,\n"
+        "RESI, DEAT...) as a record, as narrow does: the birth dates that fit them\n"
+        "all, or \"conflict: CENS 1851 left out\", the records to doubt.\n"
         "Rows that cannot be read hold the reason in the error column; the status is\n"
         "then 1, as it is for lines that are not GEDCOM and levels that jump (told on\n"
         "standard error) and for a file without TRLR, which may be cut short (its last\n"

@@ -24,6 +24,7 @@ int main(int argc, char** argv)
     addGedcomCommand(app);
     addCheckCommand(app);
     addConvertCommand(app);
+    addNarrowCommand(app);
 
     try {
         app.parse(argc, argv);

@@ -22,20 +22,8 @@ constexpr std::string_view AcceptedAgeForms =
 // The forms and the languages read.
 const std::string& acceptedAgeForms()
 {
-    static const std::string forms = [] {
-        constexpr size_t LanguagesExemplified = 4; // English and three more: the rest are named
-        std::string names;
-        std::string examples;
-        const auto& tables = languages::allTables();
-        for (size_t i = 0; i < tables.size(); ++i) {
-            if (i > 0)
-                names += i + 1 == tables.size() ? " and " : ", ";
-            names += tables[i]->name;
-            if (i > 0 && i < LanguagesExemplified)
-                examples += std::string(i > 1 ? ", " : "") + std::string(tables[i]->ageExample);
-        }
-        return std::string(AcceptedAgeForms) + "; ages in " + names + " (" + examples + ")";
-    }();
+    static const std::string forms =
+        std::string(AcceptedAgeForms) + "; ages in " + languages::languagesWithExamples(&languages::LanguageTable::ageExample);
     return forms;
 }
 

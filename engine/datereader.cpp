@@ -325,20 +325,8 @@ Days qualifiedDays(std::string_view text, const DateReadOptions& options, Qualif
 
 const std::string& acceptedDateForms()
 {
-    static const std::string forms = [] {
-        constexpr size_t LanguagesExemplified = 4; // English and three more: the rest are named
-        std::string names;
-        std::string examples;
-        const auto& tables = languages::allTables();
-        for (size_t i = 0; i < tables.size(); ++i) {
-            if (i > 0)
-                names += i + 1 == tables.size() ? " and " : ", ";
-            names += tables[i]->name;
-            if (i > 0 && i < LanguagesExemplified)
-                examples += std::string(i > 1 ? ", " : "") + std::string(tables[i]->dateExample);
-        }
-        return std::string(DateFormsRead) + "; month names and fillers in " + names + " (" + examples + ")";
-    }();
+    static const std::string forms =
+        std::string(DateFormsRead) + "; month names and fillers in " + languages::languagesWithExamples(&languages::LanguageTable::dateExample);
     return forms;
 }
 

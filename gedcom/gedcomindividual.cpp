@@ -64,6 +64,8 @@ void GedcomIndividual::begin(std::string_view xref)
                          &burial_.date, &burial_.dateAge, &burial_.firstAge, &eventAge_})
         clear(*value);
     eventDated_ = false;
+    statedAges_.clear();
+    pendingDate_ = pendingAge_ = false;
     problems_.clear();
     problemCount_ = 0;
     event_ = Event::Other;
@@ -101,9 +103,17 @@ void GedcomIndividual::endEvent()
     event_ = Event::Other;
 }
 
+void GedcomIndividual::endStatedAgeEvent()
+{
+    if (pendingDate_ && pendingAge_)
+        statedAges_.push_back(pendingStated_);
+    pendingDate_ = pendingAge_ = false;
+}
+
 void GedcomIndividual::end()
 {
     endEvent();
+    endStatedAgeEvent();
     continued_ = nullptr;
 }
 
@@ -137,6 +147,8 @@ bool GedcomIndividual::add(const GedcomLine& line, bool cut)
             {"BURI", Event::Burial},
         }};
         endEvent();
+        endStatedAgeEvent();
+        pendingStated_.tag.assign(line.tag);
         for (const auto& [tag, event] : Events) {
             if (line.tag == tag) {
                 event_ = event;
@@ -147,6 +159,15 @@ bool GedcomIndividual::add(const GedcomLine& line, bool cut)
             return false;
         keep(name_, "NAME", line.value, line.level, cut);
         return true;
+    }
+    // Any event may state an age (CENS, RESI, OCCU...); a cut value is not
+    // what was written and is left out.
+    if (line.level == DetailLevel && !cut && (line.tag == "DATE" || line.tag == "AGE")) {
+        bool& seen = line.tag == "DATE" ? pendingDate_ : pendingAge_;
+        if (!seen && !trimmed(line.value).empty()) {
+            (line.tag == "DATE" ? pendingStated_.date : pendingStated_.age).assign(line.value);
+            seen = true;
+        }
     }
     if (line.level != DetailLevel || event_ == Event::Other)
         return false;

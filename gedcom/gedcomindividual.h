@@ -1,9 +1,11 @@
 #pragma once
 
 #include "gedcomline.h"
+#include "statedages.h"
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The parts of one INDI record that the report uses, gathered line by line:
 // the first NAME; the DATE of the first BIRT, CHR or BAPM, DEAT and BURI
@@ -55,6 +57,9 @@ public:
     const Value& statedAge() const;
     // There is a death date and a stated age, but not under the same event.
     bool statedAgeElsewhere() const;
+    // Every event of the record with both a DATE and an AGE, in the order
+    // of the file (the first DATE and AGE of each).
+    const std::vector<StatedAgeEvent>& statedAgeEvents() const { return statedAges_; }
     // The reasons joined by "; ", those beyond MostProblemsKept counted.
     std::string problems() const;
 
@@ -75,6 +80,14 @@ private:
     // Settles the AGE of the event that ends with the line before.
     void endEvent();
 
+    // Keeps the event that ends with the line before when it has a date
+    // and an age.
+    void endStatedAgeEvent();
+
+    std::vector<StatedAgeEvent> statedAges_;
+    StatedAgeEvent pendingStated_;
+    bool pendingDate_ = false;
+    bool pendingAge_ = false;
     std::string id_;
     Value name_;
     Value birth_;

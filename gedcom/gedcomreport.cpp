@@ -10,6 +10,7 @@
 #include "gedcomrow.h"
 #include "gedcomstart.h"
 #include "gedcomtext.h"
+#include "statedages.h"
 
 #include <optional>
 #include <string>
@@ -80,6 +81,8 @@ public:
         appendCsvField(buffer_, row.statedAgeCheck);
         buffer_.push_back(',');
         appendCsvField(buffer_, row.bornFromStatedAge);
+        buffer_.push_back(',');
+        appendCsvField(buffer_, statedAgesText(narrowStatedAges(person.statedAgeEvents())));
         buffer_.push_back(',');
         std::string error = person.problems();
         if (!row.error.empty())

@@ -26,7 +26,7 @@ enum GedcomReportStatus : int {
 
 // The CSV header of the report.
 constexpr std::string_view GedcomReportHeader =
-    "id,name,birth,death,age_at_death,stated_age,stated_age_check,born_from_stated_age,error";
+    "id,name,birth,death,age_at_death,stated_age,stated_age_check,born_from_stated_age,born_from_stated_ages,error";
 
 // Reads a GEDCOM file from in and writes the report to out, one row per INDI
 // record in file order, holding only the record being read. Warnings (the

@@ -17,10 +17,12 @@ set(gedcomLibrarySources
     gedcomspancalendar.h
     gedcomstart.cpp gedcomstart.h
     gedcomtext.cpp gedcomtext.h
+    statedages.cpp statedages.h
 )
 set(treeCheckLibrarySources
     familytree.cpp familytree.h
     familytreereader.cpp familytreereader.h
+    statedagerules.cpp statedagerules.h
     treecheck.cpp treecheck.h
     treecheckfile.cpp treecheckfile.h
     treefindingtext.cpp treefindingtext.h

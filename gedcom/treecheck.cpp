@@ -27,6 +27,8 @@ constexpr std::array<RuleInfo, TreeRuleCount> Rules = {{
     {"marriage_after_death", true},
     {"future_date", true},
     {"stated_age", true},
+    {"stated_ages_conflict", true},
+    {"birth_outside_stated_ages", true},
     {"old_age", false},
     {"young_mother", false},
     {"old_mother", false},
@@ -516,7 +518,7 @@ void checkTree(const FamilyTree& tree, const TreeCheckOptions& options, const st
     for (std::uint32_t person = 0; person < tree.people.size(); ++person) {
         checker.checkPerson(person);
         for (; next < statedAgePeople.size() && statedAgePeople[next] == person; ++next) {
-            if (!options.uses(TreeRule::StatedAge))
+            if (!options.uses(statedAges[next].rule))
                 continue;
             if (person == tree.cutPerson && statedAges[next].certainty == Certainty::Certain) {
                 TreeFinding uncertain = statedAges[next];

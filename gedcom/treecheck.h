@@ -25,6 +25,8 @@ enum class TreeRule {
     MarriageAfterDeath,
     FutureDate,
     StatedAge,
+    StatedAgesConflict,
+    BirthOutsideStatedAges,
     OldAge,
     YoungMother,
     OldMother,
@@ -34,7 +36,7 @@ enum class TreeRule {
     LateMarriage,
     ChildSpacing,
 };
-constexpr std::size_t TreeRuleCount = 18;
+constexpr std::size_t TreeRuleCount = 20;
 
 // "death_before_birth"...; error for what cannot be true, warning for what
 // is unusual.

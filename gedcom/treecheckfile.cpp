@@ -1,5 +1,7 @@
 #include "treecheckfile.h"
 
+#include "familytreereader.h"
+#include "statedagerules.h"
 
 long long TreeCheckSummary::total() const
 {
@@ -22,21 +24,26 @@ bool checkGedcomTree(std::FILE* in, std::string_view fileName, const TreeCheckOp
     // reading of a record is not kept.
     std::vector<TreeFinding> statedAges;
     std::vector<std::uint32_t> statedAgePeople;
+    std::vector<TreeFinding> found; // a record's, reused
     const auto checkStatedAge = [&](std::uint32_t person, const GedcomIndividual& individual,
                                     const GedcomEncoding& encoding) {
-        if (!options.uses(TreeRule::StatedAge))
-            return;
-        if (std::optional<TreeFinding> finding = statedAgeFinding(individual, options.calendar)) {
+        found.clear();
+        if (options.uses(TreeRule::StatedAge)) {
+            if (std::optional<TreeFinding> finding = statedAgeFinding(individual, options.calendar))
+                found.push_back(std::move(*finding));
+        }
+        addStatedAgesFindings(individual, options, found);
+        for (TreeFinding& finding : found) {
             // The record's texts are in the file's character set; the
             // detail's own words are ASCII, the same in each.
             if (encoding.kind() != GedcomEncoding::Kind::Utf8) {
-                for (std::string* text : {&finding->individual, &finding->detail}) {
+                for (std::string* text : {&finding.individual, &finding.detail}) {
                     std::string decoded;
                     encoding.decode(*text, decoded);
                     *text = std::move(decoded);
                 }
             }
-            statedAges.push_back(std::move(*finding));
+            statedAges.push_back(std::move(finding));
             statedAgePeople.push_back(person);
         }
     };

@@ -255,10 +255,10 @@ private slots:
         QTest::newRow("cut in the age") << person + "2 AGE 4" << 1
                                         << QByteArray("the file ends in this record without TRLR: it may be cut short")
                                         << QByteArray("not gedcom 0, jumps 0, cut, dates 0, ids 0")
-                                        << QByteArray("stated_age possible I1") << QByteArray("its last record, I1 (line 2), incomplete");
+                                        << QByteArray("stated_age possible I1; birth_outside_stated_ages possible I1") << QByteArray("its last record, I1 (line 2), incomplete");
         QTest::newRow("cut after a family") << person + "2 AGE 4y\n0 @F1@ FAM\n1 HUSB @I1@\n" << 1 << QByteArray()
                                             << QByteArray("not gedcom 0, jumps 0, cut, dates 0, ids 0")
-                                            << QByteArray("stated_age certain I1") << QByteArray("F1 (line 8)");
+                                            << QByteArray("stated_age certain I1; birth_outside_stated_ages certain I1") << QByteArray("F1 (line 8)");
         QTest::newRow("cut in a person's dates")
             << QByteArray("0 @I1@ INDI\n1 BIRT\n2 DATE 1900\n1 DEAT\n2 DATE 1800") << 1
             << QByteArray("the file ends in this record without TRLR: it may be cut short; the death date lies before the birth date")
@@ -433,25 +433,25 @@ private slots:
         };
         const QByteArray deathBefore = "1 BIRT\n2 DATE 1900\n1 DEAT\n2 DATE 1800\n";
         QTest::newRow("lower-case record") << "0 @I2@ indi\n" + deathBefore + "0 trlr\n" << 1
-                                           << QByteArray("I2,,1900,1800,,,,,the death date lies before the birth date")
+                                           << QByteArray("I2,,1900,1800,,,,,,the death date lies before the birth date")
                                            << QByteArray("death_before_birth certain I2");
         QTest::newRow("lower-case family") << QByteArray("0 @I2@ INDI\n1 SEX F\n1 BIRT\n2 DATE 1900\n0 @F1@ fam\n1 WIFE @I2@\n1 CHIL @I3@\n"
                                                          "0 @I3@ INDI\n1 BIRT\n2 DATE 1890\n0 TRLR\n")
-                                           << 0 << QByteArray("I2,,1900,,,,,,") << QByteArray("unborn_parent certain I3");
+                                           << 0 << QByteArray("I2,,1900,,,,,,,") << QByteArray("unborn_parent certain I3");
         QTest::newRow("line of the longest length")
             << "0 @I2@ INDI\n" + note(qsizetype(GedcomLineReader::LongestReadLine)) + deathBefore + "0 TRLR\n" << 1
-            << QByteArray("I2,,1900,1800,,,,,the death date lies before the birth date")
+            << QByteArray("I2,,1900,1800,,,,,,the death date lies before the birth date")
             << QByteArray("death_before_birth certain I2");
         QTest::newRow("line one byte longer")
             << "0 @I2@ INDI\n" + note(qsizetype(GedcomLineReader::LongestReadLine) + 1) + deathBefore + "0 TRLR\n" << 2
             << QByteArray() << QByteArray("!");
         QTest::newRow("two births, the first later than the death")
             << QByteArray("0 @I2@ INDI\n1 BIRT\n2 DATE 1 JAN 1900\n1 BIRT\n2 DATE 1 JAN 1800\n1 DEAT\n2 DATE 1 JAN 1850\n0 TRLR\n") << 1
-            << QByteArray("I2,,1 JAN 1900,1 JAN 1850,,,,,the death date lies before the birth date")
+            << QByteArray("I2,,1 JAN 1900,1 JAN 1850,,,,,,the death date lies before the birth date")
             << QByteArray("death_before_birth certain I2");
         QTest::newRow("two births, the second later than the death")
             << QByteArray("0 @I2@ INDI\n1 BIRT\n2 DATE 1 JAN 1800\n1 BIRT\n2 DATE 1 JAN 1900\n1 DEAT\n2 DATE 1 JAN 1850\n0 TRLR\n") << 0
-            << QByteArray("I2,,1 JAN 1800,1 JAN 1850,\"50 Year(s), 0 month(s), 0 day(s)\",,,,") << QByteArray();
+            << QByteArray("I2,,1 JAN 1800,1 JAN 1850,\"50 Year(s), 0 month(s), 0 day(s)\",,,,,") << QByteArray();
     }
 
     void recordsBoundsAndBirths()

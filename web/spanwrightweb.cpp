@@ -14,6 +14,8 @@
 #include "datereading.h"
 #include "gedcomdate.h"
 #include "gedcomreport.h"
+#include "narrowanswer.h"
+#include "narrowsvg.h"
 #include "spancalculation.h"
 #include "textdecoding.h"
 #include "treecheckfile.h"
@@ -228,6 +230,34 @@ val dateSpan(const std::string& text)
     days.call<void>("push", date.earliest ? static_cast<double>(*date.earliest) : -infinity);
     days.call<void>("push", date.latest ? static_cast<double>(*date.latest) : infinity);
     return days;
+}
+
+// The birth dates that records stating ages allow, one record a line as
+// `narrow` takes them (blank lines skipped): { ok, fits, text, svg } with
+// the text `narrow` prints and the picture of --svg, or { ok: false,
+// message } naming each record not read.
+val narrow(const std::string& recordLines)
+{
+    std::vector<std::string> records;
+    std::istringstream lines(recordLines);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find_first_not_of(" \t\r") != std::string::npos)
+            records.push_back(line);
+    }
+    const NarrowAnswer answer = answerNarrowQuestion(records);
+    val result = val::object();
+    result.set("ok", answer.status != ExitUsage);
+    if (answer.status == ExitUsage) {
+        std::string message;
+        for (const std::string& problem : answer.problems)
+            message += (message.empty() ? "" : "\n") + problem;
+        result.set("message", message);
+        return result;
+    }
+    result.set("fits", answer.status == ExitSuccess);
+    result.set("text", narrowAnswerText(answer));
+    result.set("svg", narrowAnswerSvg(answer));
+    return result;
 }
 
 std::string textOption(const val& options, const char* name)
@@ -473,6 +503,7 @@ EMSCRIPTEN_BINDINGS(spanwright)
     emscripten::function("convert", &convert);
     emscripten::function("calendarSwitches", &calendarSwitches);
     emscripten::function("dateSpan", &dateSpan);
+    emscripten::function("narrow", &narrow);
     emscripten::function("csvHeader", &csvHeader);
     emscripten::function("gedcomReport", &gedcomReport);
     emscripten::function("treeCheck", &treeCheck);

@@ -146,6 +146,22 @@ const std::vector<const LanguageTable*>& allTables()
     return tables;
 }
 
+std::string languagesWithExamples(std::string_view LanguageTable::*example)
+{
+    constexpr size_t LanguagesExemplified = 4; // English and three more: the rest are named
+    std::string names;
+    std::string examples;
+    const auto& tables = allTables();
+    for (size_t i = 0; i < tables.size(); ++i) {
+        if (i > 0)
+            names += i + 1 == tables.size() ? " and " : ", ";
+        names += tables[i]->name;
+        if (i > 0 && i < LanguagesExemplified)
+            examples += std::string(i > 1 ? ", " : "") + std::string(tables[i]->*example);
+    }
+    return names + " (" + examples + ")";
+}
+
 Lexicon::Lexicon(const std::vector<const LanguageTable*>& tables)
 {
     for (size_t index = 0; index < tables.size(); ++index) {

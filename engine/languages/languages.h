@@ -23,6 +23,11 @@ using LanguageMask = unsigned; // bit n: the n-th table
 // The tables, English first.
 const std::vector<const LanguageTable*>& allTables();
 
+// The languages named for a refusal's accepted forms, with the examples of
+// a few: "English, Latin, ... and Czech (example, example, example)", each
+// example the table's member given.
+std::string languagesWithExamples(std::string_view LanguageTable::*example);
+
 // The form a spelling or a written word is looked up in: lower case, stops
 // and apostrophes left out, hyphens as blanks ("A.D." is "ad", "d'anni"
 // "danni", "quatre-vingt-dix" "quatre vingt dix").

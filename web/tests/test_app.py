@@ -527,6 +527,11 @@ class OfflineTest(unittest.TestCase):
             page.type("convert-date", "2 Sep 1752", Keys.ENTER)
             self.assertEqual(driver.find_element(By.ID, "convert-result").text,
                              cli("convert", "2 Sep 1752", "--switch", "GB").stdout.decode().strip())
+            # Birth from records.
+            records = ["England 1851 census: 34", "England 1861 census: 44"]
+            driver.find_element(By.ID, "records").send_keys("\n".join(records))
+            driver.find_element(By.ID, "narrow").click()
+            self.assertEqual(page.value("records-answer").rstrip("\n"), cli("narrow", *records).stdout.decode().rstrip("\n"))
             # The spreadsheet, in its worker.
             rows = span_rows(50)
             driver.find_element(By.ID, "batch-file").send_keys(page.file("offline.csv", rows))
@@ -543,7 +548,7 @@ class OfflineTest(unittest.TestCase):
             # Every part on the page has been used above.
             parts = driver.execute_script(
                 "return [...document.querySelectorAll('section[data-part]')].map((s) => s.dataset.part)")
-            self.assertEqual(parts, ["span", "stone", "calendar", "batch", "tree"],
+            self.assertEqual(parts, ["span", "stone", "calendar", "records", "batch", "tree"],
                              "a new part: use it offline here too")
             severe = [entry for entry in driver.get_log("browser") if entry["level"] == "SEVERE"]
             self.assertEqual(severe, [])

@@ -43,7 +43,7 @@ WAIT_SECONDS = 30
 READY_MILLISECONDS = 1000
 LEAST_CONTRAST = 4.5
 NARROW_WIDTH = 320
-PARTS = ["span-part", "stone-part", "calendar-part", "batch-part", "tree-part"]
+PARTS = ["span-part", "stone-part", "calendar-part", "records-part", "batch-part", "tree-part"]
 SCHEMES = ["light", "dark"]
 
 

@@ -1,0 +1,175 @@
+#include "narrowanswer.h"
+
+#include "dateprinting.h"
+#include "quotedtext.h"
+
+namespace {
+
+std::string numbers(const std::vector<size_t>& records, std::string_view separator)
+{
+    std::string text;
+    for (size_t index : records)
+        text += (text.empty() ? "" : std::string(separator)) + std::to_string(index + 1);
+    return text;
+}
+
+std::string recordLine(const NarrowRecord& record, size_t index, DateOrder order)
+{
+    std::string line = std::to_string(index + 1) + ". " + record.when + ": " + record.age;
+    if (!record.note.empty())
+        line += " (" + record.note + ")";
+    return line + ": " + birthWindowText(record.window, order);
+}
+
+std::string dateOrEmpty(const std::optional<long long>& day, DateOrder order)
+{
+    return day ? calendarDateTextIn(dateOfDayNumber(*day), order) : "";
+}
+
+std::string csvField(std::string_view text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+std::string jsonString(std::string_view text)
+{
+    constexpr char Hex[] = "0123456789abcdef";
+    std::string quoted = "\"";
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += static_cast<char>(c);
+        } else if (c < 0x20) {
+            quoted += "\\u00";
+            quoted += Hex[c >> 4];
+            quoted += Hex[c & 0xF];
+        } else {
+            quoted += static_cast<char>(c);
+        }
+    }
+    return quoted + '"';
+}
+
+std::string windowCsv(const BirthWindow& window, DateOrder order)
+{
+    const std::optional<long long> count = window.count();
+    return csvField(dateOrEmpty(window.first, order)) + "," + csvField(dateOrEmpty(window.last, order)) + ","
+        + (count ? std::to_string(*count) : "") + "," + (window.about ? "about" : "");
+}
+
+std::string windowJson(const BirthWindow& window, DateOrder order)
+{
+    const std::optional<long long> count = window.count();
+    return "{\"earliest\":" + (window.first ? jsonString(dateOrEmpty(window.first, order)) : "null")
+        + ",\"latest\":" + (window.last ? jsonString(dateOrEmpty(window.last, order)) : "null")
+        + ",\"dates\":" + (count ? std::to_string(*count) : "null") + ",\"about\":" + (window.about ? "true" : "false")
+        + ",\"text\":" + jsonString(birthWindowText(window, order)) + "}";
+}
+
+std::string jsonNumbers(const std::vector<size_t>& records) { return "[" + numbers(records, ",") + "]"; }
+
+} // namespace
+
+NarrowAnswer answerNarrowQuestion(const std::vector<std::string>& recordTexts, DateOrder order)
+{
+    NarrowAnswer answer;
+    for (size_t index = 0; index < recordTexts.size(); ++index) {
+        NarrowRecord record = readNarrowRecord(recordTexts[index], order);
+        if (!record.ok)
+            answer.problems.push_back("record " + std::to_string(index + 1) + " (" + quotedExcerpt(recordTexts[index])
+                                      + "): " + record.problem);
+        answer.records.push_back(std::move(record));
+    }
+    if (recordTexts.empty())
+        answer.problems.push_back("no record given: give one or more WHEN: AGE, as in \"US 1880 census: 34\"");
+    if (!answer.problems.empty()) {
+        answer.status = ExitUsage;
+        return answer;
+    }
+    std::vector<BirthWindow> windows;
+    for (const NarrowRecord& record : answer.records)
+        windows.push_back(record.window);
+    answer.narrowing = narrowWindows(windows);
+    answer.status = answer.narrowing.fits ? ExitSuccess : ExitNoAnswer;
+    return answer;
+}
+
+std::string narrowAnswerText(const NarrowAnswer& answer, DateOrder order)
+{
+    std::string text;
+    const Narrowing& narrowing = answer.narrowing;
+    const size_t total = answer.records.size();
+    if (narrowing.fits) {
+        text = birthWindowText(narrowing.window, order) + "\n";
+        for (size_t index = 0; index < total; ++index)
+            text += recordLine(answer.records[index], index, order) + "\n";
+        return text;
+    }
+    text = "no birth date fits every record\n";
+    const size_t sets = narrowing.largestSets.size() + narrowing.moreSets;
+    for (size_t number = 0; number < narrowing.largestSets.size(); ++number) {
+        const AgreeingSet& set = narrowing.largestSets[number];
+        text += std::to_string(set.records.size()) + " of " + std::to_string(total) + " records agree";
+        if (sets > 1)
+            text += " (set " + std::to_string(number + 1) + " of " + std::to_string(sets) + " as large)";
+        text += ": " + birthWindowText(set.window, order) + "\n";
+        for (size_t index : set.records)
+            text += "  " + recordLine(answer.records[index], index, order) + "\n";
+        text += "left out:\n";
+        for (size_t index : set.leftOut)
+            text += "  " + recordLine(answer.records[index], index, order) + "\n";
+    }
+    if (narrowing.moreSets > 0)
+        text += "and " + std::to_string(narrowing.moreSets) + " more sets as large\n";
+    return text;
+}
+
+std::string narrowAnswerCsv(const NarrowAnswer& answer, DateOrder order)
+{
+    std::string csv = "part,records,when,age,earliest,latest,dates,about,left_out\n";
+    const Narrowing& narrowing = answer.narrowing;
+    if (narrowing.fits) {
+        std::vector<size_t> all;
+        for (size_t index = 0; index < answer.records.size(); ++index)
+            all.push_back(index);
+        csv += "narrowed," + numbers(all, " ") + ",,," + windowCsv(narrowing.window, order) + ",\n";
+    }
+    for (const AgreeingSet& set : narrowing.largestSets)
+        csv += "agreeing," + numbers(set.records, " ") + ",,," + windowCsv(set.window, order) + ","
+            + numbers(set.leftOut, " ") + "\n";
+    for (size_t index = 0; index < answer.records.size(); ++index) {
+        const NarrowRecord& record = answer.records[index];
+        csv += "record," + std::to_string(index + 1) + "," + csvField(record.when) + ","
+            + csvField(record.age + (record.note.empty() ? "" : " (" + record.note + ")")) + ","
+            + windowCsv(record.window, order) + ",\n";
+    }
+    return csv;
+}
+
+std::string narrowAnswerJson(const NarrowAnswer& answer, DateOrder order)
+{
+    const Narrowing& narrowing = answer.narrowing;
+    std::string json = std::string("{\"fits\":") + (narrowing.fits ? "true" : "false") + ",\"window\":"
+        + (narrowing.fits ? windowJson(narrowing.window, order) : "null") + ",\"sets\":[";
+    for (size_t number = 0; number < narrowing.largestSets.size(); ++number) {
+        const AgreeingSet& set = narrowing.largestSets[number];
+        json += std::string(number ? "," : "") + "{\"records\":" + jsonNumbers(set.records)
+            + ",\"left_out\":" + jsonNumbers(set.leftOut) + ",\"window\":" + windowJson(set.window, order) + "}";
+    }
+    json += "],\"more_sets\":" + std::to_string(narrowing.moreSets) + ",\"records\":[";
+    for (size_t index = 0; index < answer.records.size(); ++index) {
+        const NarrowRecord& record = answer.records[index];
+        json += std::string(index ? "," : "") + "{\"record\":" + std::to_string(index + 1) + ",\"when\":"
+            + jsonString(record.when) + ",\"age\":" + jsonString(record.age) + ",\"note\":" + jsonString(record.note)
+            + ",\"window\":" + windowJson(record.window, order) + "}";
+    }
+    return json + "]}\n";
+}

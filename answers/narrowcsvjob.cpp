@@ -1,0 +1,286 @@
+#include "narrowcsvjob.h"
+
+#include "batchrows.h"
+#include "dateprinting.h"
+#include "narrowrecord.h"
+#include "textbuffer.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr std::string_view OutputColumns[] = {"person", "records", "earliest", "latest", "dates", "conflict", "error"};
+
+constexpr size_t MostCachedRecords = 1 << 14;
+
+constexpr long long NoEarliest = std::numeric_limits<long long>::min();
+constexpr long long NoLatest = std::numeric_limits<long long>::max();
+
+long long lowOf(const BirthWindow& window) { return window.first ? *window.first : NoEarliest; }
+long long highOf(const BirthWindow& window) { return window.last ? *window.last : NoLatest; }
+
+// The days both windows share; false when they share none.
+bool narrowInto(BirthWindow& common, const BirthWindow& window)
+{
+    const long long low = std::max(lowOf(common), lowOf(window));
+    const long long high = std::min(highOf(common), highOf(window));
+    common.about = common.about || window.about;
+    if (low != NoEarliest)
+        common.first = low;
+    if (high != NoLatest)
+        common.last = high;
+    return low <= high;
+}
+
+void appendField(std::string& out, std::string_view text, char delimiter)
+{
+    const bool quoted = text.find_first_of(std::string{delimiter, '"', '\r', '\n'}) != std::string_view::npos;
+    if (!quoted) {
+        out.append(text);
+        return;
+    }
+    out.push_back('"');
+    for (char c : text) {
+        if (c == '"')
+            out.push_back('"');
+        out.push_back(c);
+    }
+    out.push_back('"');
+}
+
+} // namespace
+
+NarrowCsvJob::NarrowCsvJob(NarrowCsvSettings settings)
+    : settings_(std::move(settings)), reader_(std::make_unique<CsvReader>(settings_.delimiter)),
+      onRow_([this](const CsvReader::Row& row) { return onRow(row); })
+{
+}
+
+void NarrowCsvJob::fail(std::string problem)
+{
+    if (!failed_)
+        problem_ = std::move(problem);
+    failed_ = true;
+}
+
+bool NarrowCsvJob::feed(std::string_view chunk)
+{
+    if (failed_)
+        return false;
+    if (reader_->feed(chunk, onRow_) == CsvReader::Outcome::Malformed)
+        fail(settings_.inputName + ": " + reader_->malformedReason());
+    return !failed_;
+}
+
+bool NarrowCsvJob::endPass()
+{
+    if (failed_)
+        return false;
+    if (reader_->finish(onRow_) == CsvReader::Outcome::Malformed) {
+        fail(settings_.inputName + ": " + reader_->malformedReason());
+        return false;
+    }
+    if (!headerSeen_) {
+        fail(settings_.inputName + " has no header row");
+        return false;
+    }
+    if (pass_ == 2)
+        return false;
+    for (Person& person : people_) {
+        if (person.conflict) {
+            person.windowsAt = conflictWindows_.size();
+            conflictWindows_.emplace_back();
+        }
+    }
+    if (conflictWindows_.empty())
+        return false;
+    // The same input again, for the conflicting people's windows alone.
+    pass_ = 2;
+    reader_ = std::make_unique<CsvReader>(settings_.delimiter);
+    headerSeen_ = false;
+    rowNumber_ = 0;
+    return true;
+}
+
+bool NarrowCsvJob::onRow(const CsvReader::Row& row)
+{
+    ++rowNumber_;
+    if (row.emptyLine)
+        return true;
+    if (!headerSeen_)
+        return startWith(row.fields);
+    if (pass_ == 1)
+        ++rows_;
+    readRecord(row.fields);
+    return true;
+}
+
+bool NarrowCsvJob::startWith(const std::vector<std::string>& header)
+{
+    headerSeen_ = true;
+    byteOrderMark_ = reader_->hadByteOrderMark();
+    lineBreakCrLf_ = reader_->lineBreak() == "\r\n";
+    struct Wanted
+    {
+        const char* option;
+        const std::string* column;
+        size_t* position;
+    };
+    const Wanted wanted[] = {{"--person", &settings_.personColumn, &personAt_},
+                             {"--date", &settings_.dateColumn, &dateAt_},
+                             {"--age", &settings_.ageColumn, &ageAt_}};
+    for (const Wanted& column : wanted) {
+        const ColumnSearch search = findColumn(header, *column.column, *column.position);
+        if (search == ColumnSearch::Found)
+            continue;
+        std::string names;
+        for (const std::string& name : header)
+            names += (names.empty() ? "" : ", ") + quotedName(name);
+        fail(std::string(column.option) + " " + *column.column
+             + (search == ColumnSearch::Several ? ": the header has several columns of that name ("
+                                                : ": the header has no such column (it has ")
+             + std::to_string(header.size()) + ": " + names + ")");
+        return false;
+    }
+    return true;
+}
+
+void NarrowCsvJob::readRecord(const std::vector<std::string>& fields)
+{
+    const auto field = [&fields](size_t at) -> std::string_view {
+        return at < fields.size() ? std::string_view(fields[at]) : std::string_view();
+    };
+    const std::string_view name = field(personAt_);
+    size_t index = NoPerson;
+    if (!name.empty()) {
+        const auto found = personIndex_.find(std::string(name));
+        if (found != personIndex_.end()) {
+            index = found->second;
+        } else if (pass_ == 1) {
+            index = people_.size();
+            personIndex_.emplace(std::string(name), index);
+            people_.push_back(Person{std::string(name), 0, {}, false, 0});
+        }
+    }
+    if (pass_ == 2 && (index == NoPerson || !people_[index].conflict))
+        return;
+    if (index == NoPerson) {
+        errors_.push_back({NoPerson, rowNumber_, "row " + std::to_string(rowNumber_) + ": no person"});
+        return;
+    }
+    cacheKey_.assign(field(dateAt_));
+    cacheKey_.push_back('\0');
+    cacheKey_.append(field(ageAt_));
+    auto cached = recordCache_.find(cacheKey_);
+    if (cached == recordCache_.end()) {
+        if (recordCache_.size() >= MostCachedRecords)
+            recordCache_.clear();
+        NarrowRecord read = narrowRecordOf(field(dateAt_), field(ageAt_), settings_.dateOrder, RecordTexts::Omitted);
+        cached = recordCache_.emplace(cacheKey_, ReadRecord{read.ok, read.window, std::move(read.problem)}).first;
+    }
+    const ReadRecord& record = cached->second;
+    Person& person = people_[index];
+    if (!record.ok) {
+        if (pass_ == 1)
+            errors_.push_back({index, rowNumber_, "row " + std::to_string(rowNumber_) + ": " + record.problem});
+        return;
+    }
+    if (pass_ == 2) {
+        conflictWindows_[person.windowsAt].push_back({rowNumber_, record.window});
+        return;
+    }
+    if (person.records++ == 0)
+        person.common = record.window;
+    else if (!person.conflict && !narrowInto(person.common, record.window))
+        person.conflict = true;
+}
+
+void NarrowCsvJob::writePerson(const Person& person, std::string& out) const
+{
+    const char delimiter = settings_.delimiter;
+    BirthWindow window = person.common;
+    std::string conflict;
+    if (person.conflict) {
+        const std::vector<RowWindow>& rows = conflictWindows_[person.windowsAt];
+        std::vector<BirthWindow> windows;
+        windows.reserve(rows.size());
+        for (const RowWindow& row : rows)
+            windows.push_back(row.window);
+        const Narrowing narrowing = narrowWindows(windows);
+        for (const AgreeingSet& set : narrowing.largestSets) {
+            conflict += conflict.empty() ? (set.leftOut.size() == 1 ? "row" : "rows")
+                                         : (set.leftOut.size() == 1 ? " or row" : " or rows");
+            for (size_t left : set.leftOut)
+                conflict += " " + std::to_string(rows[left].row);
+        }
+        if (narrowing.moreSets > 0)
+            conflict += " or " + std::to_string(narrowing.moreSets) + " more sets as large";
+        if (!narrowing.largestSets.empty())
+            window = narrowing.largestSets.front().window;
+    }
+    appendField(out, person.name, delimiter);
+    out += delimiter + std::to_string(person.records) + delimiter;
+    if (person.records > 0) {
+        const std::string about = window.about ? "about " : "";
+        if (window.first)
+            appendField(out, about + calendarDateTextIn(dateOfDayNumber(*window.first), settings_.dateOrder), delimiter);
+        out += delimiter;
+        if (window.last)
+            appendField(out, about + calendarDateTextIn(dateOfDayNumber(*window.last), settings_.dateOrder), delimiter);
+        out += delimiter;
+        if (const std::optional<long long> count = window.count())
+            out += std::to_string(*count);
+    } else {
+        out += delimiter;
+        out += delimiter;
+    }
+    out += delimiter;
+    appendField(out, conflict, delimiter);
+    out += delimiter;
+}
+
+ExitStatus NarrowCsvJob::write(const Sink& sink)
+{
+    if (failed_)
+        return ExitUsage;
+    const std::string lineBreak = lineBreakCrLf_ ? "\r\n" : "\n";
+    std::string out = byteOrderMark_ ? std::string(Utf8ByteOrderMark) : std::string();
+    for (std::string_view column : OutputColumns) {
+        if (column != OutputColumns[0])
+            out += settings_.delimiter;
+        out += column;
+    }
+    out += lineBreak;
+    // Each person's error rows under the person's row, in row order; rows
+    // without a person last.
+    std::stable_sort(errors_.begin(), errors_.end(),
+                     [](const ErrorRow& a, const ErrorRow& b) { return a.person < b.person; });
+    constexpr size_t FlushSize = 1 << 16;
+    bool someFailed = !errors_.empty();
+    size_t error = 0;
+    const auto writeError = [&](const ErrorRow& row, std::string_view name) {
+        appendField(out, name, settings_.delimiter);
+        out += settings_.delimiter + std::string("0");
+        for (int empty = 0; empty < 4; ++empty)
+            out += settings_.delimiter;
+        out += settings_.delimiter;
+        appendField(out, row.problem, settings_.delimiter);
+        out += lineBreak;
+    };
+    for (size_t index = 0; index < people_.size(); ++index) {
+        writePerson(people_[index], out);
+        out += lineBreak;
+        someFailed = someFailed || people_[index].conflict;
+        for (; error < errors_.size() && errors_[error].person == index; ++error)
+            writeError(errors_[error], people_[index].name);
+        if (out.size() >= FlushSize) {
+            sink(out);
+            out.clear();
+        }
+    }
+    for (; error < errors_.size(); ++error)
+        writeError(errors_[error], "");
+    sink(out);
+    return someFailed ? ExitNoAnswer : ExitSuccess;
+}

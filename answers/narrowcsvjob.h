@@ -1,0 +1,117 @@
+#pragma once
+
+#include "birthnarrowing.h"
+#include "csvreader.h"
+#include "datereader.h"
+#include "exitcodes.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+// narrow --csv: one record per row of a spreadsheet (a person, a date or
+// census, an age), one output row per person in the order of first
+// appearance: person,records,earliest,latest,dates,conflict,error.
+//
+// Memory grows with the people, not the rows: a first pass keeps for each
+// person only the days common to the records so far. Where a person's
+// records have none in common, a second pass over the same input gathers
+// that person's windows alone to find the rows to doubt (conflict names
+// the rows each largest agreeing set leaves out). A row that is not read
+// (no person, an age no one has, an unknown census) gets an error row
+// under its person's: every row is counted in a person's records or in an
+// error row.
+struct NarrowCsvSettings
+{
+    // Each a header name (any case, blanks around it ignored) or a 1-based
+    // position, as the batch takes them.
+    std::string personColumn;
+    std::string dateColumn;
+    std::string ageColumn;
+    char delimiter = ','; // the output uses it too
+    DateOrder dateOrder = DateOrder::MonthFirst;
+    std::string inputName = "the input"; // in messages
+};
+
+class NarrowCsvJob
+{
+public:
+    using Sink = std::function<void(std::string_view)>;
+
+    explicit NarrowCsvJob(NarrowCsvSettings settings);
+
+    // Reads the next piece of the input in the current pass; false once the
+    // job has ended on a fault (a column the header lacks, a quote out of
+    // place), which problem() names.
+    bool feed(std::string_view chunk);
+    // The input of this pass is over. True when the caller must feed the
+    // same input once more (some person's records conflict).
+    bool endPass();
+    // Writes the rows, once the passes are over. ExitSuccess when every row
+    // was read and every person's records agree, ExitNoAnswer otherwise,
+    // ExitUsage on a fault.
+    ExitStatus write(const Sink& sink);
+
+    const std::string& problem() const { return problem_; }
+    unsigned long long rows() const { return rows_; }
+
+private:
+    struct Person
+    {
+        std::string name;
+        unsigned long long records = 0;
+        BirthWindow common; // first pass: the days common to all records so far
+        bool conflict = false;
+        size_t windowsAt = 0; // second pass: its place in conflictWindows_
+    };
+    struct RowWindow
+    {
+        unsigned long long row;
+        BirthWindow window;
+    };
+    struct ErrorRow
+    {
+        size_t person; // NoPerson for a row without one
+        unsigned long long row;
+        std::string problem;
+    };
+    static constexpr size_t NoPerson = static_cast<size_t>(-1);
+
+    bool onRow(const CsvReader::Row& row);
+    bool startWith(const std::vector<std::string>& header);
+    void readRecord(const std::vector<std::string>& fields);
+    void fail(std::string problem);
+    void writePerson(const Person& person, std::string& out) const;
+
+    NarrowCsvSettings settings_;
+    std::unique_ptr<CsvReader> reader_; // anew for each pass
+    CsvReader::RowHandler onRow_;
+    int pass_ = 1;
+    bool headerSeen_ = false;
+    size_t personAt_ = 0;
+    size_t dateAt_ = 0;
+    size_t ageAt_ = 0;
+    unsigned long long rowNumber_ = 0; // the spreadsheet's row, the header being row 1
+    unsigned long long rows_ = 0;
+    std::unordered_map<std::string, size_t> personIndex_;
+    std::vector<Person> people_;
+    std::vector<ErrorRow> errors_;
+    std::vector<std::vector<RowWindow>> conflictWindows_;
+    // The records read so far by their texts: a census's rows repeat a few
+    // thousand pairs of date and age. Emptied when full.
+    struct ReadRecord
+    {
+        bool ok;
+        BirthWindow window;
+        std::string problem;
+    };
+    std::unordered_map<std::string, ReadRecord> recordCache_;
+    std::string cacheKey_;
+    std::string problem_;
+    bool failed_ = false;
+    bool lineBreakCrLf_ = false;
+    bool byteOrderMark_ = false;
+};

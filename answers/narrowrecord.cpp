@@ -1,0 +1,118 @@
+#include "narrowrecord.h"
+
+#include "agematchtext.h"
+#include "asciitext.h"
+#include "censusdays.h"
+#include "dateprinting.h"
+#include "datereading.h"
+#include "quotedtext.h"
+
+namespace {
+
+constexpr long long BritishRoundingFrom = 15; // ages below it were written as they were
+constexpr long long BritishRoundingStep = 5;
+
+NarrowRecord refused(std::string problem)
+{
+    NarrowRecord record;
+    record.problem = std::move(problem);
+    return record;
+}
+
+// The age as its census wrote it; note says how, where a rule applies.
+void applyCensusRule(CensusAgeRule rule, int year, RecordAge& age, std::string& note)
+{
+    if (!age.plainYears)
+        return;
+    const long long years = age.reading.least.years;
+    if (rule == CensusAgeRule::RoundedDownToFive && years >= BritishRoundingFrom && years % BritishRoundingStep == 0) {
+        age.reading.greatest = Age{years + BritishRoundingStep - 1, MonthsPerYear - 1, MostSpanDays};
+        age.ageReaderForm = false;
+        note = "the " + std::to_string(year) + " census wrote ages of " + std::to_string(BritishRoundingFrom)
+            + " and more rounded down to a multiple of " + std::to_string(BritishRoundingStep);
+    } else if (rule == CensusAgeRule::AgeAtNextBirthday && years >= 1) {
+        age.reading.least.years = years - 1;
+        age.reading.greatest.years = years - 1;
+        age.reading.age = age.reading.least;
+        note = "the " + std::to_string(year) + " census asked the age at the next birthday";
+    }
+}
+
+} // namespace
+
+NarrowRecord readNarrowRecord(std::string_view text, DateOrder order)
+{
+    const size_t colon = text.rfind(':');
+    if (colon == std::string_view::npos)
+        return refused("the record " + quotedExcerpt(trimmed(text))
+                       + " has no colon: write WHEN: AGE, as in \"US 1880 census: 34\" or \"6/4/1871: aged 39\"");
+    return narrowRecordOf(text.substr(0, colon), text.substr(colon + 1), order);
+}
+
+NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText, DateOrder order, RecordTexts texts)
+{
+    whenText = trimmed(whenText);
+    ageText = trimmed(ageText);
+    if (whenText.empty())
+        return refused("the record has no date before its age " + quotedExcerpt(ageText));
+    if (ageText.empty())
+        return refused("the record " + quotedExcerpt(whenText) + " has no age");
+    RecordAge age = readRecordAge(ageText);
+    if (!age.ok)
+        return refused("the age " + age.problem);
+
+    NarrowRecord record;
+    std::optional<long long> eventFirst;
+    std::optional<long long> eventLast;
+    bool dateAbout = false;
+    const CensusReading census = readCensusName(whenText);
+    if (census.named && !census.census)
+        return refused(census.problem);
+    if (census.census) {
+        const long long day = dayNumberOf(census.census->day);
+        eventFirst = eventLast = day;
+        if (texts == RecordTexts::Written)
+            record.when = std::string(census.census->country) + " " + std::to_string(census.census->year)
+                + " census (" + calendarDateTextIn(census.census->day, order) + ")";
+        applyCensusRule(census.census->rule, census.census->year, age, record.note);
+    } else {
+        DateReading date;
+        const std::string problem = readDateFor("date", whenText, order, date);
+        if (!problem.empty())
+            return refused(problem);
+        eventFirst = date.earliest;
+        eventLast = date.latest;
+        dateAbout = date.approximate;
+        if (texts == RecordTexts::Written)
+            record.when = dateReadingTextIn(date, order);
+    }
+    constexpr long long MostDaysInAYear = 366;
+    if (age.reading.least.years > OldestRecordAgeYears
+        || (age.reading.counting == AgeCounting::ElapsedDays
+            && age.reading.least.days > OldestRecordAgeYears * MostDaysInAYear))
+        return refused("the age " + quotedExcerpt(ageText) + " is more than anyone lives: the oldest age taken is "
+                       + std::to_string(OldestRecordAgeYears) + " years");
+    if (texts == RecordTexts::Written)
+        record.age = recordAgeText(age);
+    const std::optional<BirthWindow> window = birthWindowFor(eventFirst, eventLast, age);
+    if (!window)
+        return refused("no birth date in the calendar gives the age " + quotedExcerpt(ageText) + " at "
+                       + quotedExcerpt(whenText));
+    record.window = *window;
+    record.window.about = record.window.about || dateAbout;
+    record.ok = true;
+    return record;
+}
+
+std::string birthWindowText(const BirthWindow& window, DateOrder order)
+{
+    const std::string about = window.about ? "about: " : "";
+    if (window.first && window.last)
+        return datesAnswerText(dateOfDayNumber(*window.first), dateOfDayNumber(*window.last), *window.count(),
+                               window.about, false, order);
+    if (window.last)
+        return about + "on or before " + calendarDateTextIn(dateOfDayNumber(*window.last), order);
+    if (window.first)
+        return about + "on or after " + calendarDateTextIn(dateOfDayNumber(*window.first), order);
+    return about + "any date";
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "birthnarrowing.h"
+#include "datereader.h"
+
+#include <string>
+#include <string_view>
+
+// One record that states an age, "WHEN: AGE" as the narrow command takes
+// it: WHEN a date the date reader reads or a census ("US 1880 census"),
+// AGE an age of readRecordAge. A census age follows its census's rule
+// (censusdays.h): the 1841 British census wrote ages of 15 and more rounded
+// down to a multiple of 5, so its 30 is 30 to 34 years.
+struct NarrowRecord
+{
+    bool ok = false;
+    std::string problem; // when !ok: what was wrong
+
+    std::string when; // as read: "England 1851 census (3/30/1851)", "about 1871"
+    std::string age;  // as read: "34 years", "30 to 34 years"
+    std::string note; // a census rule the age was read by, else empty
+    BirthWindow window;
+};
+
+// The oldest age a record is taken to state: a greater one is a mistake
+// (a stone's "200").
+constexpr long long OldestRecordAgeYears = 130;
+
+// "WHEN: AGE", split at the last colon (a date may hold one: "Oct the 9th:
+// AD. 1769").
+NarrowRecord readNarrowRecord(std::string_view text, DateOrder order = DateOrder::MonthFirst);
+
+// Whether a record's texts (when, age, note) are written: a spreadsheet of
+// millions of rows needs only the windows.
+enum class RecordTexts { Written, Omitted };
+
+// WHEN and AGE apart, as the columns of a spreadsheet give them.
+NarrowRecord narrowRecordOf(std::string_view when, std::string_view age, DateOrder order = DateOrder::MonthFirst,
+                            RecordTexts texts = RecordTexts::Written);
+
+// A window as the born answer writes its dates: "6/4/1832", "3/31/1816
+// through 3/30/1817 (365 dates)", "on or before 1/1/1850", "on or after
+// ...", or "any date"; after "about: " when marked.
+std::string birthWindowText(const BirthWindow& window, DateOrder order = DateOrder::MonthFirst);

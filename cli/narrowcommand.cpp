@@ -1,0 +1,193 @@
+// spanwright-cli narrow RECORD...: the birth dates every record that states
+// an age allows (censuses, stones, marriages, deaths), and the records to
+// doubt where they do not agree.
+#include "commands.h"
+#include "dateorderoption.h"
+#include "exitstatus.h"
+#include "narrowanswer.h"
+#include "narrowcsvjob.h"
+#include "narrowsvg.h"
+
+#include <CLI/App.hpp>
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <optional>
+
+namespace {
+
+struct Arguments
+{
+    std::vector<std::string> records;
+    std::string format = "text";
+    DateOrder order = DateOrder::MonthFirst;
+    std::optional<std::string> svg;
+    std::optional<std::string> csv;
+    std::string person;
+    std::string date;
+    std::string age;
+    std::optional<std::string> output;
+    std::string delimiter = ",";
+};
+
+constexpr size_t InputChunkSize = 1 << 16;
+
+using FileCloser = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+[[noreturn]] void failWith(const std::string& message)
+{
+    std::cerr << "spanwright-cli: " << message << '\n';
+    throw exitWith(ExitUsage);
+}
+
+bool sameFile(std::FILE* input, const std::string& outputPath)
+{
+    struct stat in {};
+    struct stat out {};
+    return fstat(fileno(input), &in) == 0 && stat(outputPath.c_str(), &out) == 0 && in.st_dev == out.st_dev
+        && in.st_ino == out.st_ino;
+}
+
+// narrow --csv: the file is read once, and once more where some person's
+// records conflict, so it must be a file, not a pipe.
+void runCsv(const Arguments& arguments)
+{
+    const std::string& path = *arguments.csv;
+    if (arguments.person.empty() || arguments.date.empty() || arguments.age.empty())
+        failWith("narrow --csv takes --person, --date and --age, the columns of the person, the date and the age");
+    if (!arguments.records.empty())
+        failWith("narrow --csv reads its records from the file: give no RECORD beside it");
+    FileCloser input(std::fopen(path.c_str(), "rb"), std::fclose);
+    if (!input)
+        failWith("cannot open " + path + ": " + std::strerror(errno));
+    struct stat status {};
+    if (fstat(fileno(input.get()), &status) != 0 || !S_ISREG(status.st_mode))
+        failWith(path + " is not a regular file: narrow --csv may read it twice, so give a file, not a pipe");
+
+    NarrowCsvSettings settings;
+    settings.personColumn = arguments.person;
+    settings.dateColumn = arguments.date;
+    settings.ageColumn = arguments.age;
+    settings.delimiter = arguments.delimiter == "tab" || arguments.delimiter == "\\t" ? '\t' : arguments.delimiter.front();
+    settings.dateOrder = arguments.order;
+    settings.inputName = path;
+    NarrowCsvJob job(settings);
+    const std::unique_ptr<char[]> chunk(new char[InputChunkSize]);
+    do {
+        std::rewind(input.get());
+        for (;;) {
+            const size_t size = std::fread(chunk.get(), 1, InputChunkSize, input.get());
+            if (size == 0 || !job.feed(std::string_view(chunk.get(), size)))
+                break;
+        }
+        if (std::ferror(input.get()))
+            failWith("cannot read " + path + ": " + std::strerror(errno));
+    } while (job.endPass());
+    if (!job.problem().empty())
+        failWith(job.problem());
+
+    std::FILE* outputFile = stdout;
+    std::string outputName = "the output";
+    FileCloser outputCloser(nullptr, std::fclose);
+    if (arguments.output && *arguments.output != "-") {
+        outputName = *arguments.output;
+        if (sameFile(input.get(), outputName))
+            failWith("-o " + outputName + " is the input: the rows would be written over before they are read");
+        outputFile = std::fopen(outputName.c_str(), "wb");
+        if (!outputFile)
+            failWith("cannot create " + outputName + ": " + std::strerror(errno));
+        outputCloser.reset(outputFile);
+    }
+    const ExitStatus result = job.write([&](std::string_view text) {
+        if (std::fwrite(text.data(), 1, text.size(), outputFile) != text.size())
+            failWith("cannot write " + outputName + ": " + std::strerror(errno));
+    });
+    if (std::fflush(outputFile) != 0)
+        failWith("cannot write " + outputName + ": " + std::strerror(errno));
+    if (result != ExitSuccess)
+        throw exitWith(result);
+}
+
+void run(const Arguments& arguments)
+{
+    if (arguments.csv) {
+        runCsv(arguments);
+        return;
+    }
+    const NarrowAnswer answer = answerNarrowQuestion(arguments.records, arguments.order);
+    if (answer.status == ExitUsage) {
+        for (const std::string& problem : answer.problems)
+            std::cerr << "spanwright-cli: " << problem << '\n';
+        throw exitWith(ExitUsage);
+    }
+    if (arguments.svg) {
+        FileCloser file(std::fopen(arguments.svg->c_str(), "wb"), std::fclose);
+        const std::string picture = narrowAnswerSvg(answer, arguments.order);
+        if (!file || std::fwrite(picture.data(), 1, picture.size(), file.get()) != picture.size()
+            || std::fflush(file.get()) != 0)
+            failWith("cannot write " + *arguments.svg + ": " + std::strerror(errno));
+    }
+    if (arguments.format == "csv")
+        std::cout << narrowAnswerCsv(answer, arguments.order);
+    else if (arguments.format == "json")
+        std::cout << narrowAnswerJson(answer, arguments.order);
+    else
+        std::cout << narrowAnswerText(answer, arguments.order);
+    if (answer.status != ExitSuccess)
+        throw exitWith(answer.status);
+}
+
+} // namespace
+
+void addNarrowCommand(CLI::App& app)
+{
+    auto arguments = std::make_shared<Arguments>();
+    CLI::App* command = app.add_subcommand(
+        "narrow", "The birth dates that every record stating an age allows (censuses, stones, marriages, deaths).");
+    command->add_option("RECORD", arguments->records,
+                        "A record WHEN: AGE, WHEN a date (6/4/1871, June 1871, about 1871...) or a census "
+                        "(\"US 1880 census\", \"England 1851 census\"), AGE as stated (34, aged 39, in her 80th "
+                        "year, of full age, under 21, 20-29, 45 and upwards...)");
+    command->add_option("-f,--format", arguments->format, "text (the default), csv or json")
+        ->check(CLI::IsMember({"text", "csv", "json"}));
+    addDateOrderOption(*command, arguments->order);
+    command->add_option("--svg", arguments->svg,
+                        "Also write a picture to this SVG file: a bar per record on a time axis, the overlap "
+                        "shaded, a record that fits none of the others drawn apart");
+    command->add_option("--csv", arguments->csv,
+                        "Read one record per row of this CSV file (with a header row) and write one row per person: "
+                        "person,records,earliest,latest,dates,conflict,error");
+    command->add_option("--person", arguments->person, "With --csv: the person column (a header name or a 1-based position)");
+    command->add_option("--date", arguments->date, "With --csv: the date or census column");
+    command->add_option("--age", arguments->age, "With --csv: the stated age column");
+    command->add_option("-o,--output", arguments->output, "With --csv: write the rows to this file (never the input)");
+    command
+        ->add_option("-d,--delimiter", arguments->delimiter,
+                     "With --csv: the field delimiter of the input and the output: , (the default), ; or tab")
+        ->check(CLI::IsMember({",", ";", "tab", "\\t", "\t"}));
+    command->footer(
+        "Each record allows a window of birth dates: a census age is the age on the\n"
+        "census day, an age is precise to its smallest stated unit (34 is 34 completed\n"
+        "years, any months and days), and the 1841 census of England, Wales and\n"
+        "Scotland wrote ages of 15 and more rounded down to a multiple of 5 (its 30 is\n"
+        "30 to 34 years). The first line is the window every record allows, then a\n"
+        "line per record with its own. Where no birth date fits every record the\n"
+        "status is 1: the largest sets of records that agree are printed with their\n"
+        "windows and the records each leaves out, the ones to doubt.\n\n"
+        "Examples:\n"
+        "  spanwright-cli narrow 'England 1851 census: 34' 'England 1861 census: 44'\n"
+        "      4/8/1816 through 3/30/1817 (357 dates)\n"
+        "  spanwright-cli narrow '8/3/1904: aged 79y 9m 29d' 'US 1880 census: 55'\n"
+        "  spanwright-cli narrow --format json 'US 1900 census: 34' '5/2/1891: of full age'\n"
+        "  spanwright-cli narrow --csv census.csv --person Name --date Census --age Age -o births.csv\n\n"
+        "With --csv the people come in the order of their first row; conflict names the\n"
+        "rows each largest agreeing set leaves out, and a row that cannot be read gets\n"
+        "an error row under its person. Status 1 when some row holds an error or some\n"
+        "person's records conflict.");
+    command->callback([arguments] { run(*arguments); });
+}

@@ -1,0 +1,111 @@
+#include "statedages.h"
+
+#include "asciitext.h"
+#include "calendardate.h"
+#include "gedcomdate.h"
+
+namespace {
+
+bool daysAlone(const Age& age) { return age.years == 0 && age.months == 0; }
+
+// The age one day above age, for a bound "> age".
+Age ageJustAbove(Age age, AgeCounting counting)
+{
+    ++age.days;
+    if (counting == AgeCounting::SpanParts && age.days > MostSpanDays) {
+        age.days = 0;
+        ++age.months;
+    }
+    return age;
+}
+
+std::string yearOf(long long day) { return std::to_string(dateOfDayNumber(day).year); }
+
+} // namespace
+
+std::optional<RecordAge> recordAgeOf(const StatedAge& stated)
+{
+    if (!stated.ok || !stated.meetable())
+        return std::nullopt;
+    const Age least = stated.least ? *stated.least : Age{};
+    // An age in days alone counts the days from the birth; "< 1y" and
+    // STILLBORN count the parts of a span, 0 days being the same either way.
+    const bool elapsed = daysAlone(least) && (!stated.greatest || daysAlone(*stated.greatest))
+        && (least.days > 0 || (stated.greatest && stated.greatest->days > 0));
+    RecordAge age;
+    age.ok = true;
+    AgeReading& reading = age.reading;
+    reading.ok = true;
+    reading.counting = elapsed ? AgeCounting::ElapsedDays : AgeCounting::SpanParts;
+    reading.smallestUnit = AgeUnit::Days;
+    reading.least = stated.leastExcluded ? ageJustAbove(least, reading.counting) : least;
+    if (!stated.greatest) {
+        age.openAbove = true;
+    } else if (stated.greatestExcluded) {
+        if (!ageJustBelow(*stated.greatest, reading.greatest))
+            return std::nullopt; // "< 0d": no age
+    } else {
+        reading.greatest = *stated.greatest;
+    }
+    if (!age.openAbove && compareAge(reading.least, reading.greatest) > 0)
+        return std::nullopt;
+    reading.age = reading.least;
+    return age;
+}
+
+StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events)
+{
+    StatedAgeNarrowing narrowed;
+    for (const StatedAgeEvent& event : events) {
+        const GedcomDate date = readGedcomDate(trimmed(event.date));
+        if (!date.ok || (!date.earliest && !date.latest))
+            continue;
+        const std::optional<RecordAge> age = recordAgeOf(readStatedAge(event.age));
+        if (!age)
+            continue;
+        std::optional<BirthWindow> window = birthWindowFor(date.earliest, date.latest, *age);
+        if (!window)
+            continue; // an age longer than the calendar: no record to weigh
+        window->about = window->about || date.approximate;
+        narrowed.names.push_back(event.tag + ' ' + yearOf(date.earliest ? *date.earliest : *date.latest));
+        narrowed.windows.push_back(*window);
+    }
+    if (!narrowed.windows.empty())
+        narrowed.narrowing = narrowWindows(narrowed.windows);
+    return narrowed;
+}
+
+std::string birthWindowText(const BirthWindow& window)
+{
+    const auto text = [](long long day) { return calendarDateText(dateOfDayNumber(day)); };
+    if (window.first && window.last)
+        return text(*window.first) + " through " + text(*window.last);
+    if (window.last)
+        return "on or before " + text(*window.last);
+    if (window.first)
+        return "on or after " + text(*window.first);
+    return "any date";
+}
+
+std::string eventNames(const StatedAgeNarrowing& narrowed, const std::vector<size_t>& indices)
+{
+    std::string text;
+    for (size_t i = 0; i < indices.size(); ++i)
+        text.append(i == 0 ? "" : i + 1 == indices.size() ? " and " : ", ").append(narrowed.names[indices[i]]);
+    return text;
+}
+
+std::string statedAgesText(const StatedAgeNarrowing& narrowed)
+{
+    if (narrowed.names.empty())
+        return {};
+    const Narrowing& narrowing = narrowed.narrowing;
+    if (narrowing.fits)
+        return birthWindowText(narrowing.window);
+    std::string text = "conflict: ";
+    for (size_t i = 0; i < narrowing.largestSets.size(); ++i)
+        text.append(i == 0 ? "" : " or ").append(eventNames(narrowed, narrowing.largestSets[i].leftOut)).append(" left out");
+    if (narrowing.moreSets > 0)
+        text.append(" or ").append(std::to_string(narrowing.moreSets)).append(" other choices");
+    return text;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "birthnarrowing.h"
+#include "gedcomage.h"
+#include "recordages.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The ages a person's events state (AGE beside the DATE of a census, a
+// residence, a death...), each a record that allows a window of birth days;
+// together they narrow the birth as the narrow command does.
+struct StatedAgeEvent
+{
+    std::string tag;  // "CENS", "DEAT", "MARR"...
+    std::string date; // the event's DATE value
+    std::string age;  // the AGE value
+};
+
+// A stated age as the narrowing takes it; nothing for a phrase, an age that
+// cannot be read, or one that no span meets ("1y 45d").
+std::optional<RecordAge> recordAgeOf(const StatedAge& stated);
+
+struct StatedAgeNarrowing
+{
+    // The events whose date and age could be read, by their names
+    // ("CENS 1851"), in the order given; windows[i] is that of names[i].
+    std::vector<std::string> names;
+    std::vector<BirthWindow> windows;
+    Narrowing narrowing; // meaningful when names is not empty
+};
+
+StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events);
+
+// A window as the report writes birth dates: "3/31/1816 through 3/30/1817",
+// "on or before ...", "on or after ...".
+std::string birthWindowText(const BirthWindow& window);
+
+// The report's text: empty without a usable stated age, the window where
+// the ages agree, otherwise "conflict: CENS 1851 left out", each of the
+// largest agreeing sets giving one choice ("... or DEAT 1890 left out").
+std::string statedAgesText(const StatedAgeNarrowing& narrowed);
+
+// "CENS 1851 and RESI 1861": the events of the indices.
+std::string eventNames(const StatedAgeNarrowing& narrowed, const std::vector<size_t>& indices);

@@ -1,0 +1,426 @@
+// Narrowing a birth date from records that state ages: the census days,
+// the 1841 rule, the record age forms, the windows against a scan of every
+// candidate birth day, and the records a conflicting set leaves out.
+
+#include "birthnarrowing.h"
+#include "censusdays.h"
+#include "narrowanswer.h"
+#include "narrowrecord.h"
+#include "narrowsvg.h"
+#include "recordages.h"
+
+#include "agesearch.h"
+#include "calendardate.h"
+
+#include <QTest>
+
+#include <random>
+#include <string>
+
+namespace {
+
+std::string text(long long dayNumber) { return calendarDateText(dateOfDayNumber(dayNumber)); }
+
+// Every birth day b from which some event day in [eventFirst, eventLast]
+// gives an age of the record (the span's parts, or the days that passed):
+// the first and last such day, by trying every day.
+std::optional<BirthWindow> scannedWindow(long long eventFirst, long long eventLast, const RecordAge& age,
+                                         long long scanFrom)
+{
+    std::optional<BirthWindow> window;
+    for (long long birth = scanFrom; birth <= eventLast; ++birth) {
+        bool gives = false;
+        for (long long event = std::max(birth, eventFirst); event <= eventLast && !gives; ++event) {
+            const Span span = spanBetween(dateOfDayNumber(birth), dateOfDayNumber(event));
+            const Age spanAge = ageOf(span);
+            if (age.reading.counting == AgeCounting::ElapsedDays) {
+                const long long days = event - birth;
+                gives = days >= age.reading.least.days && (age.openAbove || days <= age.reading.greatest.days);
+            } else {
+                gives = compareAge(spanAge, age.reading.least) >= 0
+                    && (age.openAbove || compareAge(spanAge, age.reading.greatest) <= 0);
+            }
+        }
+        if (!gives)
+            continue;
+        if (!window) {
+            window = BirthWindow{};
+            window->first = birth;
+        }
+        window->last = birth;
+    }
+    return window;
+}
+
+} // namespace
+
+class NarrowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void censusDay_data();
+    void censusDay();
+    void unknownCensus_data();
+    void unknownCensus();
+    void britishRoundedAges_data();
+    void britishRoundedAges();
+    void recordAgeForms_data();
+    void recordAgeForms();
+    void refusedRecords_data();
+    void refusedRecords();
+    void windowsMatchAScanOfEveryBirthDay_data();
+    void windowsMatchAScanOfEveryBirthDay();
+    void narrowedWindowIsTheCommonDays();
+    void conflictingSetLeavesOutTheOddRecord_data();
+    void conflictingSetLeavesOutTheOddRecord();
+    void largestSetsMatchAScanOfEveryDay();
+    void answerText();
+    void pictureDrawsTheLeftOutRecordApart();
+};
+
+void NarrowTest::censusDay_data()
+{
+    QTest::addColumn<QString>("census");
+    QTest::addColumn<QString>("day");
+    // As the sources of the manual page give them.
+    const char* us[][2] = {{"1790", "8/2/1790"},   {"1800", "8/4/1800"},   {"1810", "8/6/1810"},
+                           {"1820", "8/7/1820"},   {"1830", "6/1/1830"},   {"1840", "6/1/1840"},
+                           {"1850", "6/1/1850"},   {"1860", "6/1/1860"},   {"1870", "6/1/1870"},
+                           {"1880", "6/1/1880"},   {"1890", "6/2/1890"},   {"1900", "6/1/1900"},
+                           {"1910", "4/15/1910"},  {"1920", "1/1/1920"},   {"1930", "4/1/1930"},
+                           {"1940", "4/1/1940"},   {"1950", "4/1/1950"}};
+    for (const auto& row : us)
+        QTest::addRow("US %s", row[0]) << QString("US %1 census").arg(row[0]) << QString(row[1]);
+    const char* britain[][2] = {{"1841", "6/6/1841"}, {"1851", "3/30/1851"}, {"1861", "4/7/1861"},
+                                {"1871", "4/2/1871"}, {"1881", "4/3/1881"},  {"1891", "4/5/1891"},
+                                {"1901", "3/31/1901"}, {"1911", "4/2/1911"}, {"1921", "6/19/1921"}};
+    for (const char* country : {"England", "Wales", "Scotland"}) {
+        for (const auto& row : britain)
+            QTest::addRow("%s %s", country, row[0]) << QString("%1 %2 census").arg(country, row[0]) << QString(row[1]);
+    }
+    QTest::newRow("Ireland 1901") << "Ireland 1901 census" << "3/31/1901";
+    QTest::newRow("Ireland 1911") << "Ireland 1911 census" << "4/2/1911";
+    const char* canada[][2] = {{"1851", "1/12/1852"}, {"1861", "1/14/1861"}, {"1871", "4/2/1871"},
+                               {"1881", "4/4/1881"},  {"1891", "4/6/1891"},  {"1901", "3/31/1901"},
+                               {"1911", "6/1/1911"},  {"1921", "6/1/1921"}};
+    for (const auto& row : canada)
+        QTest::addRow("Canada %s", row[0]) << QString("Canada %1 census").arg(row[0]) << QString(row[1]);
+    QTest::newRow("any case") << "united states 1880 CENSUS" << "6/1/1880";
+    QTest::newRow("USA") << "USA 1920 census" << "1/1/1920";
+}
+
+void NarrowTest::censusDay()
+{
+    QFETCH(QString, census);
+    QFETCH(QString, day);
+    const CensusReading reading = readCensusName(census.toStdString());
+    QVERIFY(reading.named);
+    QVERIFY2(reading.census, reading.problem.c_str());
+    QCOMPARE(QString::fromStdString(calendarDateText(reading.census->day)), day);
+    // An infant of 0 days on the census day was born on it.
+    const NarrowRecord record = readNarrowRecord(census.toStdString() + ": 0 days");
+    QVERIFY2(record.ok, record.problem.c_str());
+    QCOMPARE(QString::fromStdString(birthWindowText(record.window)), day);
+}
+
+void NarrowTest::unknownCensus_data()
+{
+    QTest::addColumn<QString>("when");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("no US census in 1895") << "US 1895 census" << "1790";
+    QTest::newRow("no Irish census of 1891 survives here") << "Ireland 1891 census" << "1901, 1911";
+    QTest::newRow("unknown country") << "France 1851 census" << "US, England";
+}
+
+void NarrowTest::unknownCensus()
+{
+    QFETCH(QString, when);
+    QFETCH(QString, named);
+    const NarrowRecord record = readNarrowRecord(when.toStdString() + ": 30");
+    QVERIFY(!record.ok);
+    QVERIFY2(record.problem.find(named.toStdString()) != std::string::npos, record.problem.c_str());
+}
+
+void NarrowTest::britishRoundedAges_data()
+{
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("noted");
+    // Census night 6 June 1841: "30" is 30 to 34 completed years.
+    QTest::newRow("30 is 30 to 34") << "England 1841 census: 30" << "6/7/1806 through 6/6/1811 (1826 dates)" << true;
+    QTest::newRow("15 is 15 to 19") << "Scotland 1841 census: 15" << "6/7/1821 through 6/6/1826 (1826 dates)" << true;
+    QTest::newRow("a child's 12 is 12") << "Wales 1841 census: 12" << "6/7/1828 through 6/6/1829 (365 dates)" << false;
+    QTest::newRow("an age not rounded is as written")
+        << "England 1841 census: 37" << "6/7/1803 through 6/6/1804 (366 dates)" << false;
+    QTest::newRow("months are not rounded") << "England 1841 census: 6 months"
+                                            << "11/7/1840 through 12/6/1840 (30 dates)" << false;
+    QTest::newRow("1851 is not rounded") << "England 1851 census: 30" << "3/31/1820 through 3/30/1821 (365 dates)"
+                                         << false;
+    QTest::newRow("Canada 1851 asked the next birthday")
+        << "Canada 1851 census: 30" << "1/13/1822 through 1/12/1823 (365 dates)" << true;
+}
+
+void NarrowTest::britishRoundedAges()
+{
+    QFETCH(QString, record);
+    QFETCH(QString, window);
+    QFETCH(bool, noted);
+    const NarrowRecord read = readNarrowRecord(record.toStdString());
+    QVERIFY2(read.ok, read.problem.c_str());
+    QCOMPARE(QString::fromStdString(birthWindowText(read.window)), window);
+    QCOMPARE(!read.note.empty(), noted);
+}
+
+void NarrowTest::recordAgeForms_data()
+{
+    QTest::addColumn<QString>("age");
+    QTest::addColumn<QString>("asRead");
+    QTest::addColumn<QString>("window"); // at an event on 6/1/1880
+
+    QTest::newRow("a census number") << "34" << "34 years" << "6/2/1845 through 6/1/1846 (365 dates)";
+    QTest::newRow("months") << "4 months" << "0 years 4 months" << "1/2/1880 through 2/1/1880 (31 dates)";
+    QTest::newRow("in her 80th year") << "in her 80th year" << "79 years" << "6/2/1800 through 6/1/1801 (365 dates)";
+    QTest::newRow("about is marked, no wider")
+        << "about 34" << "about 34 years" << "about: 6/2/1845 through 6/1/1846 (365 dates)";
+    QTest::newRow("range with a hyphen") << "20-29" << "20 to 29 years" << "6/2/1850 through 6/1/1860 (3653 dates)";
+    QTest::newRow("range with to") << "20 to 29" << "20 to 29 years" << "6/2/1850 through 6/1/1860 (3653 dates)";
+    QTest::newRow("range between") << "between 20 and 30" << "20 to 30 years"
+                                   << "6/2/1849 through 6/1/1860 (4018 dates)";
+    QTest::newRow("range in months") << "3 to 5 months" << "0 years 3 months to 0 years 5 months 30 days"
+                                     << "12/2/1879 through 3/1/1880 (91 dates)";
+    QTest::newRow("under 10") << "under 10" << "0 to 9 years"
+                              << "6/2/1870 through 6/1/1880 (3653 dates)";
+    QTest::newRow("under 21") << "Under 21" << "0 to 20 years"
+                              << "6/2/1859 through 6/1/1880 (7671 dates)";
+    QTest::newRow("minor") << "minor" << "0 to 20 years" << "6/2/1859 through 6/1/1880 (7671 dates)";
+    QTest::newRow("infant") << "infant" << "0 years" << "6/2/1879 through 6/1/1880 (366 dates)";
+    QTest::newRow("of full age") << "of full age" << "21 years or more" << "on or before 6/1/1859";
+    QTest::newRow("full age") << "Full Age" << "21 years or more" << "on or before 6/1/1859";
+    QTest::newRow("over 21") << "over 21" << "21 years or more" << "on or before 6/1/1859";
+    QTest::newRow("US bracket under 10") << "under 10" << "0 to 9 years"
+                                         << "6/2/1870 through 6/1/1880 (3653 dates)";
+    QTest::newRow("US bracket 10 and under 16")
+        << "10 and under 16" << "10 to 15 years" << "6/2/1864 through 6/1/1870 (2191 dates)";
+    QTest::newRow("US bracket 16 and under 26")
+        << "16 and under 26" << "16 to 25 years" << "6/2/1854 through 6/1/1864 (3653 dates)";
+    QTest::newRow("US bracket 26 and under 45")
+        << "26 and under 45" << "26 to 44 years" << "6/2/1835 through 6/1/1854 (6940 dates)";
+    QTest::newRow("US bracket 45 and upwards") << "45 and upwards" << "45 years or more" << "on or before 6/1/1835";
+    QTest::newRow("16 and upwards") << "16 and upwards" << "16 years or more" << "on or before 6/1/1864";
+    QTest::newRow("under an age in days") << "under 1 year 0 months 15 days" << "0 years to 1 years 0 months 14 days"
+                                          << "5/18/1879 through 6/1/1880 (381 dates)";
+    QTest::newRow("exact stone age") << "79y 9m 29d" << "79 years 9 months 29 days" << "8/3/1800";
+}
+
+void NarrowTest::recordAgeForms()
+{
+    QFETCH(QString, age);
+    QFETCH(QString, asRead);
+    QFETCH(QString, window);
+    const NarrowRecord record = narrowRecordOf("6/1/1880", age.toStdString());
+    QVERIFY2(record.ok, record.problem.c_str());
+    QCOMPARE(QString::fromStdString(record.age), asRead);
+    QCOMPARE(QString::fromStdString(birthWindowText(record.window)), window);
+}
+
+void NarrowTest::refusedRecords_data()
+{
+    QTest::addColumn<QString>("record");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("no colon") << "US 1880 census 34" << "has no colon";
+    QTest::newRow("unknown census") << "US 1895 census: 34" << "is not known";
+    QTest::newRow("an age no one has") << "6/1/1880: 200" << "more than anyone lives";
+    QTest::newRow("an age in days no one has") << "6/1/1880: 80000 days" << "more than anyone lives";
+    QTest::newRow("not a date") << "6/31/1880: 34" << "not a date";
+    QTest::newRow("not an age") << "6/1/1880: thirtyish" << "not an age";
+    QTest::newRow("a range backwards") << "6/1/1880: 30-20" << "above its upper end";
+    QTest::newRow("under nothing") << "6/1/1880: under 0" << "under 0";
+    QTest::newRow("no age") << "6/1/1880:" << "has no age";
+    QTest::newRow("no date") << ": 34" << "no date";
+}
+
+void NarrowTest::refusedRecords()
+{
+    QFETCH(QString, record);
+    QFETCH(QString, why);
+    const NarrowRecord read = readNarrowRecord(record.toStdString());
+    QVERIFY(!read.ok);
+    QVERIFY2(read.problem.find(why.toStdString()) != std::string::npos, read.problem.c_str());
+}
+
+void NarrowTest::windowsMatchAScanOfEveryBirthDay_data()
+{
+    QTest::addColumn<QString>("when");
+    QTest::addColumn<QString>("age");
+    QTest::newRow("one day, years") << "3/1/1900" << "5";
+    QTest::newRow("leap day") << "2/29/1904" << "3";
+    QTest::newRow("month end, months") << "3/31/1901" << "1 month";
+    QTest::newRow("exact months and days") << "3/1/1901" << "1 month 1 day";
+    QTest::newRow("a month of days") << "May 1899" << "2 years 3 months";
+    QTest::newRow("first event day gives none") << "between 3/31/1901 and 4/2/1901" << "1 month 0 days";
+    QTest::newRow("weeks") << "1/15/1900" << "3 weeks";
+    QTest::newRow("days") << "2/1/1900" << "45 days";
+    QTest::newRow("range") << "12/31/1899" << "2 to 4";
+    QTest::newRow("under") << "3/1/1900" << "under 3";
+    QTest::newRow("upwards") << "3/1/1900" << "4 and upwards";
+    QTest::newRow("ordinal year") << "3/1/1900" << "in his 5th year";
+    QTest::newRow("census 1841 rounding") << "England 1841 census" << "15";
+}
+
+void NarrowTest::windowsMatchAScanOfEveryBirthDay()
+{
+    QFETCH(QString, when);
+    QFETCH(QString, age);
+    const NarrowRecord record = narrowRecordOf(when.toStdString(), age.toStdString());
+    QVERIFY2(record.ok, record.problem.c_str());
+    // The same ages as read, and the event's days, scanned day by day.
+    RecordAge ages = readRecordAge(age.toStdString());
+    long long eventFirst = 0;
+    long long eventLast = 0;
+    if (const CensusReading census = readCensusName(when.toStdString()); census.census) {
+        eventFirst = eventLast = dayNumberOf(census.census->day);
+        ages.reading.greatest = Age{ages.reading.least.years + 4, 11, 30}; // the 1841 rule, worked out here
+    } else {
+        const DateReading date = readDate(when.toStdString());
+        eventFirst = *date.earliest;
+        eventLast = *date.latest;
+    }
+    constexpr long long ScanDays = 25 * 366;
+    const std::optional<BirthWindow> scanned = scannedWindow(eventFirst, eventLast, ages, eventFirst - ScanDays);
+    QVERIFY(scanned);
+    QCOMPARE(record.window.last ? text(*record.window.last) : std::string(), text(*scanned->last));
+    if (ages.openAbove)
+        QVERIFY(!record.window.first);
+    else
+        QCOMPARE(record.window.first ? text(*record.window.first) : std::string(), text(*scanned->first));
+}
+
+void NarrowTest::narrowedWindowIsTheCommonDays()
+{
+    // The widow: 1851 census 34, 1861 census 44, married of full
+    // age, died at 79, her stone "in her 80th year".
+    const NarrowAnswer answer = answerNarrowQuestion({"England 1851 census: 34", "England 1861 census: 44",
+                                                      "5/2/1838: of full age", "2/14/1896: 79",
+                                                      "2/14/1896: in her 80th year"});
+    QCOMPARE(answer.status, ExitSuccess);
+    QVERIFY(answer.narrowing.fits);
+    QCOMPARE(QString::fromStdString(birthWindowText(answer.narrowing.window)),
+             QString("4/8/1816 through 2/14/1817 (313 dates)"));
+}
+
+void NarrowTest::conflictingSetLeavesOutTheOddRecord_data()
+{
+    QTest::addColumn<QStringList>("records");
+    QTest::addColumn<QString>("leftOut"); // record numbers, per largest set
+    QTest::newRow("a census ten years out")
+        << QStringList{"US 1850 census: 30", "US 1860 census: 40", "US 1870 census: 30", "US 1880 census: 60"}
+        << "3";
+    QTest::newRow("the odd record first")
+        << QStringList{"6/1/1900: 70", "US 1850 census: 30", "US 1860 census: 40"} << "1";
+    QTest::newRow("two sets as large")
+        << QStringList{"US 1850 census: 30", "US 1860 census: 50"} << "1|2";
+}
+
+void NarrowTest::conflictingSetLeavesOutTheOddRecord()
+{
+    QFETCH(QStringList, records);
+    QFETCH(QString, leftOut);
+    std::vector<std::string> texts;
+    for (const QString& record : records)
+        texts.push_back(record.toStdString());
+    const NarrowAnswer answer = answerNarrowQuestion(texts);
+    QCOMPARE(answer.status, ExitNoAnswer);
+    QStringList found;
+    for (const AgreeingSet& set : answer.narrowing.largestSets) {
+        QStringList numbers;
+        for (size_t index : set.leftOut)
+            numbers << QString::number(index + 1);
+        found << numbers.join(' ');
+    }
+    QCOMPARE(found.join('|'), leftOut);
+    QVERIFY(narrowAnswerText(answer).rfind("no birth date fits every record\n", 0) == 0);
+}
+
+void NarrowTest::largestSetsMatchAScanOfEveryDay()
+{
+    // Random windows on a short stretch of days: the largest sets are those
+    // of the days where the most windows overlap, day by day.
+    std::mt19937 random(20261209);
+    constexpr int Runs = 300;
+    constexpr long long Days = 60;
+    for (int run = 0; run < Runs; ++run) {
+        std::vector<BirthWindow> windows(2 + random() % 5);
+        for (BirthWindow& window : windows) {
+            const long long first = random() % Days;
+            if (random() % 5 != 0)
+                window.first = first;
+            if (random() % 5 != 0)
+                window.last = first + random() % 15;
+        }
+        std::vector<std::vector<size_t>> expected;
+        size_t most = 0;
+        for (long long dayNumber = -1; dayNumber <= Days + 15; ++dayNumber) {
+            std::vector<size_t> set;
+            for (size_t index = 0; index < windows.size(); ++index) {
+                if ((!windows[index].first || *windows[index].first <= dayNumber)
+                    && (!windows[index].last || dayNumber <= *windows[index].last))
+                    set.push_back(index);
+            }
+            if (set.size() > most) {
+                most = set.size();
+                expected.clear();
+            }
+            if (set.size() == most && !set.empty() && (expected.empty() || expected.back() != set))
+                expected.push_back(set);
+        }
+        const Narrowing narrowing = narrowWindows(windows);
+        if (most == windows.size()) {
+            QVERIFY(narrowing.fits);
+            continue;
+        }
+        QVERIFY(!narrowing.fits);
+        std::vector<std::vector<size_t>> found;
+        for (const AgreeingSet& set : narrowing.largestSets)
+            found.push_back(set.records);
+        QCOMPARE(found.size() + narrowing.moreSets, expected.size());
+        found.resize(std::min(found.size(), expected.size()));
+        expected.resize(found.size());
+        QCOMPARE(found, expected);
+    }
+}
+
+void NarrowTest::answerText()
+{
+    const NarrowAnswer answer = answerNarrowQuestion({"England 1851 census: 34", "England 1861 census: 44"});
+    QCOMPARE(QString::fromStdString(narrowAnswerText(answer)),
+             QString("4/8/1816 through 3/30/1817 (357 dates)\n"
+                     "1. England 1851 census (3/30/1851): 34 years: 3/31/1816 through 3/30/1817 (365 dates)\n"
+                     "2. England 1861 census (4/7/1861): 44 years: 4/8/1816 through 4/7/1817 (365 dates)\n"));
+}
+
+void NarrowTest::pictureDrawsTheLeftOutRecordApart()
+{
+    const NarrowAnswer answer =
+        answerNarrowQuestion({"US 1850 census: 30", "US 1860 census: 40", "US 1870 census: 30 & co"});
+    QCOMPARE(answer.status, ExitUsage); // "&" is no age: refused, not drawn
+    const NarrowAnswer conflict =
+        answerNarrowQuestion({"US 1850 census: 30", "US 1860 census: 40", "US 1870 census: 30"});
+    const QString svg = QString::fromStdString(narrowAnswerSvg(conflict));
+    QVERIFY(svg.startsWith("<svg xmlns=\"http://www.w3.org/2000/svg\""));
+    QCOMPARE(svg.count("class=\"bar\""), 2);
+    QCOMPARE(svg.count("class=\"bar apart\""), 1);
+    // The record left out comes after the rule, the agreeing ones before.
+    QVERIFY(svg.indexOf("class=\"rule\"") < svg.indexOf("3. US 1870 census"));
+    QVERIFY(svg.indexOf("2. US 1860 census") < svg.indexOf("class=\"rule\""));
+    // Years on the axis around the windows.
+    QVERIFY(svg.contains(">1820</text>"));
+    QVERIFY(svg.contains(">1840</text>"));
+    const NarrowAnswer fits = answerNarrowQuestion({"US 1850 census: 30", "6/1/1880: over 21"});
+    const QString open = QString::fromStdString(narrowAnswerSvg(fits));
+    QCOMPARE(open.count("class=\"bar apart\""), 0);
+    QCOMPARE(open.count("class=\"open\""), 1); // "over 21" sets no earliest birth
+}
+
+QTEST_GUILESS_MAIN(NarrowTest)
+#include "tst_narrow.moc"

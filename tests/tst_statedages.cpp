@@ -1,0 +1,218 @@
+// Tests of the ages a person's events state, taken together: the gedcom
+// report's born_from_stated_ages column and the check's rules
+// stated_ages_conflict and birth_outside_stated_ages, on small records as
+// genealogy programs write them (census and residence ages, a death age,
+// ages in the GEDCOM age forms).
+
+#include "gedcomreport.h"
+#include "treecheckfile.h"
+
+#include <QTest>
+
+#include <cstdio>
+#include <sstream>
+
+namespace {
+
+// One INDI record I1 from events "TAG DATE=AGE; TAG DATE": each a level 1
+// event with its DATE and, after "=", its AGE.
+QByteArray person(const QByteArray& events)
+{
+    QByteArray text = "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Mary /Hall/\n";
+    for (const QByteArray& item : events.split(';')) {
+        const QByteArray event = item.trimmed();
+        if (event.isEmpty())
+            continue;
+        const qsizetype space = event.indexOf(' ');
+        const qsizetype equals = event.indexOf('=');
+        text += "1 " + event.left(space) + '\n';
+        const QByteArray date = event.mid(space + 1, equals < 0 ? -1 : equals - space - 1).trimmed();
+        if (!date.isEmpty())
+            text += "2 DATE " + date + '\n';
+        if (equals >= 0)
+            text += "2 AGE " + event.mid(equals + 1).trimmed() + '\n';
+    }
+    return text + "0 TRLR\n";
+}
+
+// The field at column of a CSV line (quoted fields unquoted).
+QByteArray csvField(const QByteArray& line, qsizetype column)
+{
+    QByteArray field;
+    qsizetype index = 0;
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"') {
+            if (quoted && i + 1 < line.size() && line[i + 1] == '"')
+                field += line[++i];
+            else
+                quoted = !quoted;
+        } else if (c == ',' && !quoted) {
+            if (index++ == column)
+                return field;
+            field.clear();
+        } else {
+            field += c;
+        }
+    }
+    return index == column ? field : QByteArray("(no such column)");
+}
+
+// The born_from_stated_ages column of I1, found by the header's name.
+QByteArray statedAgesColumn(const QByteArray& gedcom)
+{
+    QByteArray copy = gedcom; // fmemopen wants a writable buffer
+    std::FILE* in = fmemopen(copy.data(), size_t(copy.size()), "rb");
+    std::FILE* out = std::tmpfile();
+    std::ostringstream warnings;
+    GedcomSummary summary;
+    writeGedcomReport(in, out, "test.ged", warnings, summary);
+    std::rewind(out);
+    QByteArray report;
+    char block[4096];
+    size_t n = 0;
+    while ((n = std::fread(block, 1, sizeof block, out)) > 0)
+        report.append(block, qsizetype(n));
+    std::fclose(in);
+    std::fclose(out);
+    const QList<QByteArray> lines = report.split('\n');
+    const qsizetype column = lines[0].split(',').indexOf("born_from_stated_ages");
+    for (const QByteArray& line : lines) {
+        if (line.startsWith("I1,"))
+            return csvField(line, column);
+    }
+    return "(no row)";
+}
+
+std::vector<TreeFinding> findings(const QByteArray& gedcom, const TreeCheckOptions& options = {})
+{
+    QByteArray copy = gedcom;
+    std::FILE* in = fmemopen(copy.data(), size_t(copy.size()), "rb");
+    std::ostringstream warnings;
+    TreeCheckSummary summary;
+    std::vector<TreeFinding> found;
+    checkGedcomTree(in, "test.ged", options, warnings, [&](const TreeFinding& f) { found.push_back(f); },
+                    summary);
+    std::fclose(in);
+    return found;
+}
+
+const char* const AgreeingCensuses = "CENS 30 MAR 1851=34; CENS 7 APR 1861=44; DEAT 12 JAN 1896=79y";
+
+} // namespace
+
+class TestStatedAges : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void reportColumn_data()
+    {
+        QTest::addColumn<QByteArray>("events");
+        QTest::addColumn<QByteArray>("expected");
+        // 34 on 30 March 1851 is a birth from 31 March 1816; 44 on 7 April
+        // 1861 from 8 April 1816; 79 on 12 January 1896 to 12 January 1817.
+        QTest::newRow("agreeing censuses and death") << QByteArray(AgreeingCensuses)
+                                                     << QByteArray("4/8/1816 through 1/12/1817");
+        QTest::newRow("a census of another age left out")
+            << QByteArray("CENS 30 MAR 1851=20; RESI 7 APR 1861=44; DEAT 12 JAN 1896=79")
+            << QByteArray("conflict: CENS 1851 left out");
+        QTest::newRow("two records that disagree: either left out")
+            << QByteArray("CENS 30 MAR 1851=20; CENS 7 APR 1861=44")
+            << QByteArray("conflict: CENS 1851 left out or CENS 1861 left out");
+        QTest::newRow("tombstone age in days") << QByteArray("BURI 3 AUG 1904=79y 9m 29d")
+                                               << QByteArray("10/5/1824 through 10/5/1824");
+        QTest::newRow("a partial census date") << QByteArray("CENS 1851=34")
+                                               << QByteArray("1/2/1816 through 12/31/1817");
+        QTest::newRow("more than 70 years") << QByteArray("DEAT 1 JAN 1900=> 70y")
+                                            << QByteArray("on or before 12/31/1829");
+        QTest::newRow("infant") << QByteArray("BURI 5 MAY 1850=INFANT")
+                                << QByteArray("5/6/1849 through 5/5/1850");
+        QTest::newRow("days alone count days") << QByteArray("DEAT 15 FEB 1901=45d")
+                                               << QByteArray("1/1/1901 through 1/1/1901");
+        QTest::newRow("weeks") << QByteArray("DEAT 11 FEB 1901=5w") << QByteArray("1/1/1901 through 1/7/1901");
+        QTest::newRow("occupation and emigration")
+            << QByteArray("OCCU 1 JUN 1860=30; EMIG 1 JUN 1870=40")
+            << QByteArray("6/2/1829 through 6/1/1830");
+        QTest::newRow("an age without a date") << QByteArray("CENS=34") << QByteArray("");
+        QTest::newRow("an age phrase") << QByteArray("DEAT 1 JAN 1900=(about seventy)") << QByteArray("");
+        QTest::newRow("no stated age") << QByteArray("BIRT 1 JAN 1820; DEAT 1 JAN 1900") << QByteArray("");
+    }
+
+    void reportColumn()
+    {
+        QFETCH(QByteArray, events);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(statedAgesColumn(person(events)), expected);
+    }
+
+    void checkRules_data()
+    {
+        QTest::addColumn<QByteArray>("events");
+        QTest::addColumn<QByteArray>("expected"); // rule:certainty, "" for none
+        QTest::addColumn<QByteArray>("detailPart");
+        const QByteArray agreeing(AgreeingCensuses);
+        QTest::newRow("conflict, certain")
+            << QByteArray("CENS 30 MAR 1851=20; RESI 7 APR 1861=44; DEAT 12 JAN 1896=79")
+            << QByteArray("stated_ages_conflict:certain") << QByteArray("CENS 1851 left out");
+        QTest::newRow("conflict on an approximate date, possible")
+            << QByteArray("CENS ABT 1851=20; RESI 7 APR 1861=44; DEAT 12 JAN 1896=79")
+            << QByteArray("stated_ages_conflict:possible") << QByteArray("CENS 1851 left out");
+        QTest::newRow("birth certainly outside") << agreeing + "; BIRT 1820"
+                                                 << QByteArray("birth_outside_stated_ages:certain")
+                                                 << QByteArray("give 4/8/1816 through 1/12/1817");
+        QTest::newRow("birth year partly outside") << agreeing + "; BIRT 1816"
+                                                   << QByteArray("birth_outside_stated_ages:possible")
+                                                   << QByteArray("born 1816");
+        QTest::newRow("birth month partly after") << agreeing + "; BIRT JAN 1817"
+                                                  << QByteArray("birth_outside_stated_ages:possible")
+                                                  << QByteArray("born JAN 1817");
+        QTest::newRow("approximate birth outside") << agreeing + "; BIRT ABT 1820"
+                                                   << QByteArray("birth_outside_stated_ages:possible")
+                                                   << QByteArray("born ABT 1820");
+        QTest::newRow("birth inside") << agreeing + "; BIRT 1 JUN 1816" << QByteArray("") << QByteArray("");
+        QTest::newRow("christening after the window, birth may be inside")
+            << agreeing + "; CHR 1 JUN 1817" << QByteArray("") << QByteArray("");
+        QTest::newRow("christening before the window")
+            << agreeing + "; CHR 1 JUN 1815" << QByteArray("birth_outside_stated_ages:certain")
+            << QByteArray("on or before 1 JUN 1815 (CHR)");
+        QTest::newRow("agreeing, no birth") << agreeing << QByteArray("") << QByteArray("");
+    }
+
+    void checkRules()
+    {
+        QFETCH(QByteArray, events);
+        QFETCH(QByteArray, expected);
+        QFETCH(QByteArray, detailPart);
+        QByteArray found;
+        std::string detail;
+        for (const TreeFinding& finding : findings(person(events))) {
+            if (finding.rule != TreeRule::StatedAgesConflict && finding.rule != TreeRule::BirthOutsideStatedAges)
+                continue;
+            found += (found.isEmpty() ? "" : " ") + QByteArray(treeRuleName(finding.rule).data())
+                + ':' + QByteArray(certaintyName(finding.certainty).data());
+            detail = finding.detail;
+        }
+        QCOMPARE(found, expected);
+        QVERIFY2(QByteArray::fromStdString(detail).contains(detailPart), detail.c_str());
+    }
+
+    // --only: a rule left out finds nothing; the names are known.
+    void rulesChosen()
+    {
+        TreeCheckOptions options;
+        options.enabled.fill(false);
+        options.enabled[size_t(TreeRule::BirthOutsideStatedAges)] = true;
+        const QByteArray conflicting = person("CENS 30 MAR 1851=20; CENS 7 APR 1861=44; BIRT 1900");
+        QVERIFY(findings(conflicting, options).empty());
+        const auto outside = findings(person(QByteArray(AgreeingCensuses) + "; BIRT 1820"), options);
+        QCOMPARE(outside.size(), size_t(1));
+        QCOMPARE(treeRuleNamed("stated_ages_conflict"), std::optional(TreeRule::StatedAgesConflict));
+        QCOMPARE(treeRuleNamed("birth_outside_stated_ages"), std::optional(TreeRule::BirthOutsideStatedAges));
+        QVERIFY(treeRuleIsError(TreeRule::StatedAgesConflict));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStatedAges)
+#include "tst_statedages.moc"
