@@ -7,14 +7,33 @@ rememberChoice($("date-order"));
 
 // A new version of the site is taken as the page starts, before anything
 // is in use; one found while the page is in use waits for the next load.
+// The worker once installed, or null when there is none or it fails.
+function installed(worker) {
+    if (!worker)
+        return Promise.resolve(null);
+    return new Promise((resolve) => {
+        const settle = () => {
+            if (worker.state === "installed" || worker.state === "activating" || worker.state === "activated")
+                resolve(worker.state === "installed" ? worker : null);
+            else if (worker.state === "redundant")
+                resolve(null);
+        };
+        worker.addEventListener("statechange", settle);
+        settle();
+    });
+}
+
 async function keepSiteOffline() {
     if (!("serviceWorker" in navigator))
         return;
     const hadController = navigator.serviceWorker.controller !== null;
     const registration = await navigator.serviceWorker.register("service-worker.js", { scope: "./" });
-    if (registration.waiting && hadController) {
+    // A version still installing as the page starts (found just before this
+    // load) is waited for, so that it too is taken now and not half a use later.
+    const newVersion = registration.waiting ?? (hadController ? await installed(registration.installing) : null);
+    if (newVersion && hadController) {
         navigator.serviceWorker.addEventListener("controllerchange", () => location.reload(), { once: true });
-        registration.waiting.postMessage("take-new-version");
+        newVersion.postMessage("take-new-version");
         return;
     }
     registration.addEventListener("updatefound", () => {
