@@ -13,6 +13,7 @@
 #include "gedcomdate.h"
 #include "gedcomrow.h"
 #include "juliancalendar.h"
+#include "programrun.h"
 #include "resultentries.h"
 #include "spancalculation.h"
 
@@ -49,22 +50,6 @@ DateReadOptions optionsOf(const QByteArray& switchName, bool yearStart)
 }
 
 const char* const CalendarNames[] = {"Gregorian", "Julian", "Hebrew", "French Republican"};
-
-struct CliRun
-{
-    int status;
-    QByteArray out;
-    QByteArray err;
-};
-
-CliRun runCli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(SPANWRIGHT_CLI_PATH), arguments);
-    process.waitForFinished(30000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
-            process.readAllStandardError()};
-}
 
 } // namespace
 
@@ -630,7 +615,7 @@ private slots:
         QFETCH(int, status);
         QFETCH(QByteArray, out);
         QFETCH(QByteArray, err);
-        const CliRun run = runCli(arguments);
+        const Run run = runProgram(arguments);
         QCOMPARE(run.status, status);
         QCOMPARE(run.out, out);
         QVERIFY2(run.err.contains(err), run.err.constData());

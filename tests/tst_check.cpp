@@ -4,6 +4,7 @@
 // user runs it (options, formats, statuses).
 
 #include "familytreereader.h"
+#include "programrun.h"
 #include "treecheckfile.h"
 #include "treefindingtext.h"
 
@@ -92,24 +93,6 @@ QByteArray csvOf(const std::vector<TreeFinding>& findings)
     for (const TreeFinding& finding : findings)
         appendFindingCsv(out, finding);
     return QByteArray::fromStdString(out);
-}
-
-struct Run
-{
-    QByteArray out;
-    QByteArray err;
-    int status = -1;
-};
-
-Run runProgram(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(SPANWRIGHT_CLI_PATH), arguments);
-    constexpr int TimeoutMs = 60000;
-    if (!process.waitForStarted() || !process.waitForFinished(TimeoutMs))
-        return {};
-    return {process.readAllStandardOutput(), process.readAllStandardError(),
-            process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1};
 }
 
 } // namespace

@@ -1,36 +1,12 @@
 // Runs the command-line program as a user does: arguments and standard input
 // in, standard output, standard error and the exit status out.
 
+#include "programrun.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-struct Run
-{
-    QByteArray out;
-    QByteArray err;
-    int status = -1;
-};
-
-Run runProgram(const QStringList& arguments, const QByteArray& input = {})
-{
-    QProcess process;
-    process.start(QStringLiteral(SPANWRIGHT_CLI_PATH), arguments);
-    if (!process.waitForStarted())
-        return {};
-    process.write(input);
-    process.closeWriteChannel();
-    constexpr int TimeoutMs = 60000;
-    if (!process.waitForFinished(TimeoutMs))
-        return {};
-    return {process.readAllStandardOutput(), process.readAllStandardError(),
-            process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1};
-}
-
-} // namespace
 
 class TestCli : public QObject
 {

@@ -5,6 +5,7 @@
 
 #include "calendardate.h"
 #include "datereader.h"
+#include "programrun.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -12,27 +13,6 @@
 #include <QTest>
 
 namespace {
-
-struct Run
-{
-    QByteArray out;
-    QByteArray err;
-    int status = -1;
-};
-
-Run runProgram(const QStringList& arguments, const QByteArray& input = {})
-{
-    QProcess process;
-    process.start(QStringLiteral(SPANWRIGHT_CLI_PATH), arguments);
-    if (!process.waitForStarted())
-        return {};
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.readAllStandardOutput(), process.readAllStandardError(),
-            process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1};
-}
 
 QByteArray utf16(const QString& text, bool littleEndian, bool byteOrderMark)
 {
