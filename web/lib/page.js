@@ -99,3 +99,22 @@ export function showLines(output, lines) {
         return element;
     }));
 }
+
+// A part's file, chosen with its input or dropped anywhere on the part.
+export function takeFiles(input, part, choose) {
+    input.addEventListener("change", () => {
+        if (input.files.length)
+            choose(input.files[0]);
+    });
+    part.addEventListener("dragover", (event) => {
+        event.preventDefault();
+        part.classList.add("dropping");
+    });
+    part.addEventListener("dragleave", () => part.classList.remove("dropping"));
+    part.addEventListener("drop", (event) => {
+        event.preventDefault();
+        part.classList.remove("dropping");
+        if (event.dataTransfer.files.length)
+            choose(event.dataTransfer.files[0]);
+    });
+}

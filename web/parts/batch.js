@@ -1,7 +1,7 @@
 // The spreadsheet part: a CSV file through the command line's batch job in
 // a worker, which the user can stop; every download carries the name of
 // the file it was made from.
-import { $, baseName, offerDownload, partReady, withdrawDownload } from "../lib/page.js";
+import { $, baseName, offerDownload, partReady, takeFiles, withdrawDownload } from "../lib/page.js";
 import { Cancelled, JobWorker } from "../lib/jobs.js";
 import { count, pageMessage } from "../lib/wording.js";
 
@@ -132,22 +132,7 @@ async function run() {
     updateRun(false);
 }
 
-$("batch-file").addEventListener("change", () => {
-    if ($("batch-file").files.length)
-        chooseBatchFile($("batch-file").files[0]);
-});
-const dropZone = $("batch-part");
-dropZone.addEventListener("dragover", (event) => {
-    event.preventDefault();
-    dropZone.classList.add("dropping");
-});
-dropZone.addEventListener("dragleave", () => dropZone.classList.remove("dropping"));
-dropZone.addEventListener("drop", (event) => {
-    event.preventDefault();
-    dropZone.classList.remove("dropping");
-    if (event.dataTransfer.files.length)
-        chooseBatchFile(event.dataTransfer.files[0]);
-});
+takeFiles($("batch-file"), $("batch-part"), chooseBatchFile);
 for (const id of runChoices) {
     $(id).addEventListener("change", () => {
         const wasRunning = running !== null;

@@ -1,7 +1,7 @@
 // The family tree part: the GEDCOM report as a table that sorts by time,
 // and the tree check's findings with the people they are about; both
 // worked out, and sorted, in a worker.
-import { $, baseName, offerDownload, partReady, withdrawDownload } from "../lib/page.js";
+import { $, baseName, offerDownload, partReady, takeFiles, withdrawDownload } from "../lib/page.js";
 import { Cancelled, JobWorker } from "../lib/jobs.js";
 import { count, pageMessage } from "../lib/wording.js";
 import { RowWindow } from "../lib/rowwindow.js";
@@ -162,22 +162,7 @@ addEventListener("beforeprint", () => {
 addEventListener("afterprint", () => report.header.length && showHeader());
 
 $("tree-errors-only").addEventListener("change", () => report.rows.length && showRows());
-$("tree-file").addEventListener("change", () => {
-    if ($("tree-file").files.length)
-        chooseTreeFile($("tree-file").files[0]);
-});
-const dropZone = $("tree-part");
-dropZone.addEventListener("dragover", (event) => {
-    event.preventDefault();
-    dropZone.classList.add("dropping");
-});
-dropZone.addEventListener("dragleave", () => dropZone.classList.remove("dropping"));
-dropZone.addEventListener("drop", (event) => {
-    event.preventDefault();
-    dropZone.classList.remove("dropping");
-    if (event.dataTransfer.files.length)
-        chooseTreeFile(event.dataTransfer.files[0]);
-});
+takeFiles($("tree-file"), $("tree-part"), chooseTreeFile);
 
 jobs.warm();
 partReady("tree");
