@@ -21,6 +21,7 @@ import zipfile
 SKIPPED = 77  # CTest's skip status
 try:
     from selenium import webdriver
+    from selenium.common.exceptions import StaleElementReferenceException
     from selenium.webdriver.common.action_chains import ActionChains
     from selenium.webdriver.common.by import By
     from selenium.webdriver.common.keys import Keys
@@ -164,7 +165,10 @@ class PageTest(unittest.TestCase):
             file.write(base64.b64decode(shot["data"]))
 
     def wait_for(self, condition):
-        WebDriverWait(self.driver, WAIT_SECONDS).until(lambda d: condition())
+        # An element the page has drawn again (a sorted header) is looked up
+        # anew on the next try.
+        WebDriverWait(self.driver, WAIT_SECONDS, ignored_exceptions=[StaleElementReferenceException]).until(
+            lambda d: condition())
 
     # --- Span ---------------------------------------------------------------
 
