@@ -105,7 +105,7 @@ void GedcomIndividual::endEvent()
 
 void GedcomIndividual::endStatedAgeEvent()
 {
-    if (pendingDate_ && pendingAge_)
+    if (pendingDate_ && pendingAge_ && !pendingStated_.tag.empty())
         statedAges_.push_back(pendingStated_);
     pendingDate_ = pendingAge_ = false;
 }
@@ -148,7 +148,12 @@ bool GedcomIndividual::add(const GedcomLine& line, bool cut)
         }};
         endEvent();
         endStatedAgeEvent();
-        pendingStated_.tag.assign(line.tag);
+        // Only a tag names an event: a line whose "tag" holds other bytes
+        // (a damaged file) states no age, and its bytes reach no text.
+        const bool tag = !line.tag.empty() && std::all_of(line.tag.begin(), line.tag.end(), [](char c) {
+            return isDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+        });
+        pendingStated_.tag.assign(tag ? line.tag : std::string_view());
         for (const auto& [tag, event] : Events) {
             if (line.tag == tag) {
                 event_ = event;
