@@ -29,7 +29,7 @@ TreeText FamilyTree::addText(std::string_view text)
 std::size_t FamilyTree::bytesHeld() const
 {
     return people.capacity() * sizeof(TreePerson) + families.capacity() * sizeof(TreeFamily)
-        + childBonds.capacity() + (children.capacity() + parentFamilyStart.capacity() + parentFamilies.capacity()) * sizeof(std::uint32_t)
+        + statedAges.capacity() * sizeof(TreeStatedAge) + childBonds.capacity() + (children.capacity() + parentFamilyStart.capacity() + parentFamilies.capacity()) * sizeof(std::uint32_t)
         + texts_.capacity();
 }
 

@@ -69,6 +69,18 @@ struct TreeFamily
     std::uint32_t childCount = 0;
 };
 
+// An age that an event states of a person, with the event's tag and date
+// (see statedages.h): the person's own events', and those the events of a
+// family state of its husband or wife.
+struct TreeStatedAge
+{
+    std::uint32_t person = 0;
+    std::uint32_t family = UINT32_MAX; // the family whose event it is, if any
+    TreeText tag;
+    TreeText date;
+    TreeText age;
+};
+
 class FamilyTree
 {
 public:
@@ -77,6 +89,9 @@ public:
     std::vector<std::uint32_t> children; // person indices, by family
     // Beside each of children: the ChildBond bits of the link.
     std::vector<std::uint8_t> childBonds;
+    // By person, each person's own in the file's order, then those of the
+    // families they are a spouse in.
+    std::vector<TreeStatedAge> statedAges;
     // The record a file without TRLR ends in, which may be cut short.
     std::uint32_t cutPerson = UINT32_MAX;
     std::uint32_t cutFamily = UINT32_MAX;

@@ -31,15 +31,6 @@ bool notByBirth(std::string_view value)
     return false;
 }
 
-// "@I1@" is I1.
-std::string_view pointerTarget(std::string_view value)
-{
-    value = trimmed(value);
-    if (value.size() >= 2 && value.front() == '@' && value.back() == '@')
-        value = value.substr(1, value.size() - 2);
-    return value;
-}
-
 // The records' indices ordered by id, for finding a record by its id; of
 // two records with one id, the first in the file is found.
 class IdIndex
@@ -109,9 +100,27 @@ void FamilyTreeBuilder::endRecord()
         individual_.end();
         if (hook_)
             hook_(static_cast<std::uint32_t>(tree_.people.size() - 1), individual_, encoding_);
+    } else if (record_ == Record::Family) {
+        familyAges_.end();
     }
+    keepStatedAges();
     record_ = Record::Other;
     event_ = nullptr;
+}
+
+void FamilyTreeBuilder::keepStatedAges()
+{
+    if (record_ == Record::Person) {
+        const auto person = static_cast<std::uint32_t>(tree_.people.size() - 1);
+        for (const StatedAgeEvent& event : individual_.statedAgeEvents())
+            tree_.statedAges.push_back({person, NoOne, store(event.tag), store(event.date), store(event.age)});
+    } else if (record_ == Record::Family) {
+        const auto family = static_cast<std::uint32_t>(tree_.families.size() - 1);
+        for (const FamilyEventAges::Age& age : familyAges_.ages()) {
+            spouseAges_.push_back(
+                {family, age.spouse, store(age.event.tag), store(age.event.date), store(age.event.age)});
+        }
+    }
 }
 
 void FamilyTreeBuilder::add(const GedcomLine& line, bool cut, long long lineNumber)
@@ -131,6 +140,7 @@ void FamilyTreeBuilder::add(const GedcomLine& line, bool cut, long long lineNumb
             record_ = Record::Family;
             tree_.families.emplace_back().id = store(line.xref);
             familyLines_.push_back(lineNumber);
+            familyAges_.begin();
         }
         return;
     }
@@ -143,6 +153,7 @@ void FamilyTreeBuilder::add(const GedcomLine& line, bool cut, long long lineNumb
         addPersonLine(line);
         addAdoptionLine(line);
     } else if (record_ == Record::Family) {
+        familyAges_.add(line, cut);
         addFamilyLine(line);
     }
     // The value of a cut line is not what was written; its date is not used.
@@ -340,6 +351,17 @@ void FamilyTreeBuilder::link()
     }
     links_ = {};
     linkTexts_ = {};
+
+    // The ages the families' events state, to the husband or wife linked.
+    for (const PendingSpouseAge& age : spouseAges_) {
+        const TreeFamily& family = tree_.families[age.family];
+        const std::uint32_t person = age.spouse == FamilyEventAges::Spouse::Husband ? family.husband : family.wife;
+        if (person != NoOne)
+            tree_.statedAges.push_back({person, age.family, age.tag, age.date, age.age});
+    }
+    spouseAges_ = {};
+    std::stable_sort(tree_.statedAges.begin(), tree_.statedAges.end(),
+                     [](const TreeStatedAge& a, const TreeStatedAge& b) { return a.person < b.person; });
 
     // One link per child and family, where both sides state it, with
     // what either side says of the bond.

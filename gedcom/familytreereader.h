@@ -1,5 +1,6 @@
 #pragma once
 
+#include "familyeventages.h"
 #include "familytree.h"
 #include "gedcomencoding.h"
 #include "gedcomindividual.h"
@@ -24,6 +25,8 @@
 // first (see duplicates). A child whose FAMC has a PEDI adopted, foster or
 // step, whose CHIL has an _FREL or _MREL of these, or whose ADOP event names
 // the family (by HUSB, WIFE or BOTH), is linked as such (ChildBond).
+// The ages events state (FamilyTree::statedAges) are kept with the tag and
+// date of their event; a family's go to its husband or wife as linked.
 class FamilyTreeBuilder
 {
 public:
@@ -63,6 +66,15 @@ public:
 private:
     enum class Record { Other, Person, Family };
     enum class Link : std::uint8_t { Spouse, Child, Husband, Wife, FamilyChild };
+    // An age a family's event states of its husband or wife, until linked.
+    struct PendingSpouseAge
+    {
+        std::uint32_t family;
+        FamilyEventAges::Spouse spouse;
+        TreeText tag;
+        TreeText date;
+        TreeText age;
+    };
     struct PendingLink
     {
         std::uint32_t from;
@@ -80,6 +92,8 @@ private:
     void addLink(std::uint32_t from, Link kind, std::string_view target);
 
     void endRecord();
+    // Keeps the stated ages of the record that ends.
+    void keepStatedAges();
     void addPersonLine(const GedcomLine& line);
     void addFamilyLine(const GedcomLine& line);
     void link();
@@ -89,6 +103,8 @@ private:
     FamilyTree& tree_;
     PersonHook hook_;
     GedcomIndividual individual_;
+    FamilyEventAges familyAges_;
+    std::vector<PendingSpouseAge> spouseAges_;
     GedcomEncoding encoding_;
     CalendarChoice calendar_;
     std::string decoded_;

@@ -63,3 +63,11 @@ bool splitGedcomLine(std::string_view text, GedcomLine& line)
     line.value = pos < text.size() ? text.substr(pos + 1) : std::string_view();
     return true;
 }
+
+std::string_view pointerTarget(std::string_view value)
+{
+    value = trimmed(value);
+    if (value.size() >= 2 && value.front() == '@' && value.back() == '@')
+        value = value.substr(1, value.size() - 2);
+    return value;
+}

@@ -21,3 +21,6 @@ struct GedcomLine
 // the text is not a GEDCOM line: no level, no tag, or an empty or unclosed
 // xref before no tag.
 bool splitGedcomLine(std::string_view text, GedcomLine& line);
+
+// The record a pointer value names: "@I1@" is I1 (blanks around it aside).
+std::string_view pointerTarget(std::string_view value);

@@ -10,8 +10,11 @@
 #include "gedcomrow.h"
 #include "gedcomstart.h"
 #include "gedcomtext.h"
+#include "spouseages.h"
 #include "statedages.h"
 
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -25,8 +28,9 @@ class ReportWriter
 {
 public:
     ReportWriter(std::FILE* out, std::string_view fileName, std::ostream& warnings, GedcomSummary& summary,
-                 const CalendarChoice& calendar)
-        : out_(out), fileName_(fileName), warnings_(warnings), summary_(summary), calendar_(calendar)
+                 const CalendarChoice& calendar, const SpouseAgeIndex& spouseAges)
+        : out_(out), fileName_(fileName), warnings_(warnings), summary_(summary), calendar_(calendar),
+          spouseAges_(spouseAges)
     {
         buffer_.reserve(OutputBlock * 2);
         buffer_.append(GedcomReportHeader);
@@ -82,7 +86,7 @@ public:
         buffer_.push_back(',');
         appendCsvField(buffer_, row.bornFromStatedAge);
         buffer_.push_back(',');
-        appendCsvField(buffer_, statedAgesText(narrowStatedAges(person.statedAgeEvents())));
+        appendCsvField(buffer_, statedAgesText(narrowStatedAges(statedAgeEventsOf(person))));
         buffer_.push_back(',');
         std::string error = person.problems();
         if (!row.error.empty())
@@ -108,6 +112,18 @@ public:
     bool failed() const { return failed_; }
 
 private:
+    // The ages the person's own events state, then those their families'
+    // events state of them.
+    const std::vector<StatedAgeEvent>& statedAgeEventsOf(const GedcomIndividual& person)
+    {
+        const std::vector<StatedAgeEvent>* asSpouse = spouseAges_.find(person.id());
+        if (asSpouse == nullptr)
+            return person.statedAgeEvents();
+        events_ = person.statedAgeEvents();
+        events_.insert(events_.end(), asSpouse->begin(), asSpouse->end());
+        return events_;
+    }
+
     // A value of the file, made safe and quoted.
     void appendText(std::string_view text)
     {
@@ -158,6 +174,8 @@ private:
     std::ostream& warnings_;
     GedcomSummary& summary_;
     CalendarChoice calendar_;
+    const SpouseAgeIndex& spouseAges_;
+    std::vector<StatedAgeEvent> events_;
     std::string buffer_;
     std::string clean_;
     std::string scratch_;
@@ -174,7 +192,20 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
                       GedcomSummary& summary, const CalendarChoice& calendar)
 {
     const std::string name(fileName);
-    GedcomLineReader reader(in);
+    // Families mostly follow their people: their ages are read first, and
+    // the file (or a copy of a pipe) read again for the rows.
+    RewindableInput input(in);
+    if (input.file() == nullptr) {
+        warnings << "spanwright-cli: " << name << ": " << input.problem() << '\n';
+        return GedcomReportUnreadable;
+    }
+    SpouseAgeIndex spouseAges;
+    spouseAges.read(input.file());
+    if (!input.rewind()) {
+        warnings << "spanwright-cli: " << name << ": cannot be read twice: " << std::strerror(errno) << '\n';
+        return GedcomReportUnreadable;
+    }
+    GedcomLineReader reader(input.file());
     GedcomStart start(reader);
     const auto tooLong = [&] {
         warnings << "spanwright-cli: " << name << ": line " << reader.lineNumber() << " is longer than "
@@ -188,7 +219,7 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
         return GedcomReportUnreadable;
     }
 
-    ReportWriter writer(out, fileName, warnings, summary, calendar);
+    ReportWriter writer(out, fileName, warnings, summary, calendar, spouseAges);
     if (start.encodingDecided())
         writer.setUtf8();
     std::string_view text;

@@ -2,6 +2,7 @@
 # builds: this directory's and the web page's (which has no zip library, and so
 # adds gedzip.cpp only here).
 set(gedcomLibrarySources
+    familyeventages.cpp familyeventages.h
     gedcomage.cpp gedcomage.h
     gedcomagecheck.cpp gedcomagecheck.h
     gedcomansel.cpp gedcomansel.h
@@ -17,6 +18,7 @@ set(gedcomLibrarySources
     gedcomspancalendar.h
     gedcomstart.cpp gedcomstart.h
     gedcomtext.cpp gedcomtext.h
+    spouseages.cpp spouseages.h
     statedages.cpp statedages.h
 )
 set(treeCheckLibrarySources

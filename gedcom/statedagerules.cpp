@@ -65,41 +65,95 @@ Certainty birthOutsideWindow(const GedcomDate& birth, const BirthWindow& window)
     return someOutside ? Certainty::Possible : Certainty::None;
 }
 
-void addStatedAgesFindings(const GedcomIndividual& person, const TreeCheckOptions& options,
-                           std::vector<TreeFinding>& findings)
+namespace {
+
+// The person's recorded birth as the rules weigh it: the BIRT, else the
+// christening or baptism (on or after the birth), with its tag.
+struct RecordedBirth
+{
+    bool present = false;
+    GedcomDate date;
+    std::string_view text;
+    std::string_view tag;
+};
+
+RecordedBirth recordedBirthOf(const FamilyTree& tree, const TreePerson& person)
+{
+    RecordedBirth birth;
+    const TreeDate& date = person.birth.present ? person.birth : person.christening;
+    if (!date.present)
+        return birth;
+    birth.present = true;
+    birth.date = date.gedcomDate();
+    birth.text = tree.text(date.text);
+    birth.tag = person.birth.present ? "BIRT" : person.baptism ? "BAPM" : "CHR";
+    return birth;
+}
+
+void addPersonFindings(const FamilyTree& tree, std::uint32_t index, const std::vector<StatedAgeEvent>& events,
+                       bool fromCutFamily, const TreeCheckOptions& options, std::vector<TreeFinding>& findings)
 {
     const bool conflictRule = options.uses(TreeRule::StatedAgesConflict);
     const bool birthRule = options.uses(TreeRule::BirthOutsideStatedAges);
-    if ((!conflictRule && !birthRule) || person.statedAgeEvents().empty())
-        return;
-    const StatedAgeNarrowing narrowed = narrowStatedAges(person.statedAgeEvents());
+    const StatedAgeNarrowing narrowed = narrowStatedAges(events);
     if (narrowed.names.empty())
         return;
-    const std::string events = eventNames(narrowed, allEvents(narrowed));
+    const TreePerson& person = tree.people[index];
+    const std::string id(tree.text(person.id));
+    const std::string eventsText = eventNames(narrowed, allEvents(narrowed));
+    const auto certainty = [&](Certainty found) {
+        return found == Certainty::Certain && fromCutFamily ? Certainty::Possible : found;
+    };
     if (!narrowed.narrowing.fits) {
         if (conflictRule)
             findings.push_back({TreeRule::StatedAgesConflict,
-                                anyAbout(narrowed) ? Certainty::Possible : Certainty::Certain, person.id(), {},
-                                "no birth date fits every stated age (" + events + "): " + choicesText(narrowed)});
+                                certainty(anyAbout(narrowed) ? Certainty::Possible : Certainty::Certain), id, {},
+                                "no birth date fits every stated age (" + eventsText + "): " + choicesText(narrowed)});
         return;
     }
-    if (!birthRule || !person.birth().present)
+    const RecordedBirth recorded = recordedBirthOf(tree, person);
+    if (!birthRule || !recorded.present)
         return;
-    const std::string_view birthText = trimmed(person.birth().text);
-    GedcomDate birth = readGedcomDate(birthText);
-    const bool christening = person.birth().tag != "BIRT";
-    if (christening && birth.ok) // the birth lies on or before the christening
+    GedcomDate birth = recorded.date;
+    const bool christening = recorded.tag != "BIRT";
+    if (christening) // the birth lies on or before the christening
         birth.earliest.reset();
     const Certainty found = birthOutsideWindow(birth, narrowed.narrowing.window);
     // Children were christened days to years after the birth: a christening
     // after the window says nothing, only one before it does.
     if (found == Certainty::None || (christening && found == Certainty::Possible))
         return;
-    std::string recorded = christening ? "on or before " : "";
-    recorded.append(birthText);
+    std::string text = christening ? "on or before " : "";
+    text.append(recorded.text);
     if (christening)
-        recorded.append(" (").append(person.birth().tag).append(")");
-    findings.push_back({TreeRule::BirthOutsideStatedAges, found, person.id(), {},
-                        "born " + recorded + ", but the stated ages (" + events + ") give "
+        text.append(" (").append(recorded.tag).append(")");
+    findings.push_back({TreeRule::BirthOutsideStatedAges, certainty(found), id, {},
+                        "born " + text + ", but the stated ages (" + eventsText + ") give "
                             + birthWindowText(narrowed.narrowing.window)});
+}
+
+} // namespace
+
+void addStatedAgesFindings(const FamilyTree& tree, const TreeCheckOptions& options,
+                           std::vector<TreeFinding>& findings, std::vector<std::uint32_t>& people)
+{
+    if (!options.uses(TreeRule::StatedAgesConflict) && !options.uses(TreeRule::BirthOutsideStatedAges))
+        return;
+    std::vector<StatedAgeEvent> events; // one person's, reused
+    const std::vector<TreeStatedAge>& ages = tree.statedAges;
+    for (std::size_t first = 0; first < ages.size();) {
+        const std::uint32_t person = ages[first].person;
+        events.clear();
+        bool fromCutFamily = false;
+        std::size_t next = first;
+        for (; next < ages.size() && ages[next].person == person; ++next) {
+            const TreeStatedAge& age = ages[next];
+            events.push_back({std::string(tree.text(age.tag)), std::string(tree.text(age.date)),
+                              std::string(tree.text(age.age))});
+            fromCutFamily = fromCutFamily || (age.family != NoOne && age.family == tree.cutFamily);
+        }
+        addPersonFindings(tree, person, events, fromCutFamily, options, findings);
+        people.resize(findings.size(), person);
+        first = next;
+    }
 }

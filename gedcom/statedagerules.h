@@ -1,14 +1,16 @@
 #pragma once
 
 #include "birthnarrowing.h"
+#include "familytree.h"
 #include "gedcomdate.h"
-#include "gedcomindividual.h"
 #include "treecheck.h"
 
+#include <cstdint>
 #include <vector>
 
-// The tree check's rules over all the ages a person's events state (see
-// statedages.h): stated_ages_conflict, where no birth date fits every one
+// The tree check's rules over all the ages events state of a person (see
+// statedages.h), their own events' and their families' (a marriage's HUSB
+// and WIFE ages): stated_ages_conflict, where no birth date fits every one
 // of them, and birth_outside_stated_ages, where the recorded birth lies
 // outside the window they narrow the birth to.
 
@@ -18,6 +20,9 @@
 // birth or window is never certain.
 Certainty birthOutsideWindow(const GedcomDate& birth, const BirthWindow& window);
 
-// Appends the person's findings of the two rules that options use.
-void addStatedAgesFindings(const GedcomIndividual& person, const TreeCheckOptions& options,
-                           std::vector<TreeFinding>& findings);
+// The findings of the two rules that options use, for every person of the
+// tree with stated ages, in the order of the people; people[i] is the index
+// of the person of findings[i]. A finding that rests on an age of a family
+// record the file may have cut short (FamilyTree::cutFamily) is possible.
+void addStatedAgesFindings(const FamilyTree& tree, const TreeCheckOptions& options,
+                           std::vector<TreeFinding>& findings, std::vector<std::uint32_t>& people);

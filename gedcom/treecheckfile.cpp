@@ -16,6 +16,32 @@ void TreeCheckSummary::count(const TreeFinding& finding)
     ++findings[static_cast<std::size_t>(finding.rule)][finding.certainty == Certainty::Certain ? 1 : 0];
 }
 
+namespace {
+
+// Merges the findings of more into findings, both in the order of their
+// people, a person's findings in findings first.
+void mergeByPerson(std::vector<TreeFinding>& findings, std::vector<std::uint32_t>& people,
+                   std::vector<TreeFinding> more, const std::vector<std::uint32_t>& morePeople)
+{
+    if (more.empty())
+        return;
+    std::vector<TreeFinding> merged;
+    std::vector<std::uint32_t> mergedPeople;
+    merged.reserve(findings.size() + more.size());
+    mergedPeople.reserve(merged.capacity());
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < findings.size() || j < more.size()) {
+        const bool takeFirst = j == more.size() || (i < findings.size() && people[i] <= morePeople[j]);
+        merged.push_back(std::move(takeFirst ? findings[i] : more[j]));
+        mergedPeople.push_back(takeFirst ? people[i++] : morePeople[j++]);
+    }
+    findings = std::move(merged);
+    people = std::move(mergedPeople);
+}
+
+} // namespace
+
 bool checkGedcomTree(std::FILE* in, std::string_view fileName, const TreeCheckOptions& options,
                      std::ostream& warnings, const TreeFindingSink& sink, TreeCheckSummary& summary)
 {
@@ -32,7 +58,6 @@ bool checkGedcomTree(std::FILE* in, std::string_view fileName, const TreeCheckOp
             if (std::optional<TreeFinding> finding = statedAgeFinding(individual, options.calendar))
                 found.push_back(std::move(*finding));
         }
-        addStatedAgesFindings(individual, options, found);
         for (TreeFinding& finding : found) {
             // The record's texts are in the file's character set; the
             // detail's own words are ASCII, the same in each.
@@ -49,6 +74,11 @@ bool checkGedcomTree(std::FILE* in, std::string_view fileName, const TreeCheckOp
     };
     if (!readFamilyTree(in, fileName, warnings, tree, checkStatedAge, options.calendar, &summary.problems))
         return false;
+    // The ages a person's families state are known only at the end.
+    std::vector<TreeFinding> narrowed;
+    std::vector<std::uint32_t> narrowedPeople;
+    addStatedAgesFindings(tree, options, narrowed, narrowedPeople);
+    mergeByPerson(statedAges, statedAgePeople, std::move(narrowed), narrowedPeople);
     summary.people = static_cast<long long>(tree.people.size());
     summary.families = static_cast<long long>(tree.families.size());
     summary.bytesHeld = tree.bytesHeld();

@@ -4,13 +4,9 @@
 // genealogy programs write them (census and residence ages, a death age,
 // ages in the GEDCOM age forms).
 
-#include "gedcomreport.h"
-#include "treecheckfile.h"
+#include "gedcomrun.h"
 
 #include <QTest>
-
-#include <cstdio>
-#include <sstream>
 
 namespace {
 
@@ -35,67 +31,15 @@ QByteArray person(const QByteArray& events)
     return text + "0 TRLR\n";
 }
 
-// The field at column of a CSV line (quoted fields unquoted).
-QByteArray csvField(const QByteArray& line, qsizetype column)
-{
-    QByteArray field;
-    qsizetype index = 0;
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (c == '"') {
-            if (quoted && i + 1 < line.size() && line[i + 1] == '"')
-                field += line[++i];
-            else
-                quoted = !quoted;
-        } else if (c == ',' && !quoted) {
-            if (index++ == column)
-                return field;
-            field.clear();
-        } else {
-            field += c;
-        }
-    }
-    return index == column ? field : QByteArray("(no such column)");
-}
-
-// The born_from_stated_ages column of I1, found by the header's name.
+// The born_from_stated_ages column of I1.
 QByteArray statedAgesColumn(const QByteArray& gedcom)
 {
-    QByteArray copy = gedcom; // fmemopen wants a writable buffer
-    std::FILE* in = fmemopen(copy.data(), size_t(copy.size()), "rb");
-    std::FILE* out = std::tmpfile();
-    std::ostringstream warnings;
-    GedcomSummary summary;
-    writeGedcomReport(in, out, "test.ged", warnings, summary);
-    std::rewind(out);
-    QByteArray report;
-    char block[4096];
-    size_t n = 0;
-    while ((n = std::fread(block, 1, sizeof block, out)) > 0)
-        report.append(block, qsizetype(n));
-    std::fclose(in);
-    std::fclose(out);
-    const QList<QByteArray> lines = report.split('\n');
-    const qsizetype column = lines[0].split(',').indexOf("born_from_stated_ages");
-    for (const QByteArray& line : lines) {
-        if (line.startsWith("I1,"))
-            return csvField(line, column);
-    }
-    return "(no row)";
+    return reportField(reportOf(gedcom), "I1", "born_from_stated_ages");
 }
 
 std::vector<TreeFinding> findings(const QByteArray& gedcom, const TreeCheckOptions& options = {})
 {
-    QByteArray copy = gedcom;
-    std::FILE* in = fmemopen(copy.data(), size_t(copy.size()), "rb");
-    std::ostringstream warnings;
-    TreeCheckSummary summary;
-    std::vector<TreeFinding> found;
-    checkGedcomTree(in, "test.ged", options, warnings, [&](const TreeFinding& f) { found.push_back(f); },
-                    summary);
-    std::fclose(in);
-    return found;
+    return findingsOf(gedcom, options);
 }
 
 const char* const AgreeingCensuses = "CENS 30 MAR 1851=34; CENS 7 APR 1861=44; DEAT 12 JAN 1896=79y";

@@ -3,7 +3,9 @@
 # marriage and children, the dates in the mix of a real tree (most exact,
 # some partial or qualified, christenings and burials in place of births
 # and deaths), and a few families that break a rule. The same arguments
-# give the same file (seed fixed).
+# give the same file (seed fixed). With -v stated=1 every person is also in
+# two censuses with an age, and every marriage states both spouses' ages, as
+# a transcribed tree has them.
 function pick(low, high) { return low + int(rand() * (high - low + 1)) }
 function chance(percent) { return rand() * 100 < percent }
 function dateText(day,    y, m, d, r) {
@@ -18,6 +20,11 @@ function dateText(day,    y, m, d, r) {
     if (r < 97) return "BET " (y - 1) " AND " (y + 1)
     return "BEF " d " " months[m] " " y
 }
+function exactText(day,    y, m, d) {
+    y = 1500 + int(day / 336); m = 1 + int((day % 336) / 28); d = 1 + day % 28
+    return d " " months[m] " " y
+}
+function years(from, to) { return int((to - from) / 336) }
 function monthLength(m, y) {
     if (m == 2) return (y % 4 == 0 && (y % 100 != 0 || y % 400 == 0)) ? 29 : 28
     return (m == 4 || m == 6 || m == 9 || m == 11) ? 30 : 31
@@ -41,6 +48,12 @@ function person(id, sex, born, family, spouseOf,    died, exactDates) {
         # A stated age, a few days off in one of ten.
         if (chance(30)) printf "2 AGE %s\n", ageText(born, died + (chance(10) ? pick(1, 3) : 0))
     }
+    if (stated) {
+        for (k = 1; k <= 2; k++) {
+            census = born + pick((k * 10 - 5) * 336, k * 10 * 336)
+            printf "1 CENS\n2 DATE %s\n2 AGE %d\n", exactText(census), years(born, census)
+        }
+    }
     if (spouseOf) printf "1 FAMS @F%d@\n", spouseOf
     if (family) printf "1 FAMC @F%d@\n", family
 }
@@ -56,6 +69,7 @@ BEGIN {
     children = people - 2 * families
     for (f = 1; f <= families; f++) {
         husbandBorn = pick(0, 350 * 336); wifeBorn = husbandBorn + pick(-5 * 336, 5 * 336)
+        husbandBirth[f] = husbandBorn; wifeBirth[f] = wifeBorn
         husband[f] = ++id; person(id, "M", husbandBorn, 0, f)
         wife[f] = ++id; person(id, "F", wifeBorn, 0, f)
         married[f] = wifeBorn + pick(18 * 336, 30 * 336)
@@ -71,6 +85,7 @@ BEGIN {
     }
     for (f = 1; f <= families; f++) {
         printf "0 @F%d@ FAM\n1 HUSB @I%d@\n1 WIFE @I%d@\n1 MARR\n2 DATE %s\n", f, husband[f], wife[f], dateText(married[f])
+        if (stated) printf "2 HUSB\n3 AGE %dy\n2 WIFE\n3 AGE %dy\n", years(husbandBirth[f], married[f]), years(wifeBirth[f], married[f])
         for (c = 1; c <= count[f]; c++) printf "1 CHIL @I%d@\n", child[f, c]
     }
     printf "0 TRLR\n"

@@ -6,6 +6,10 @@
 # tree held per person. Builds the program optimised (Release) in
 # build-release/; the files live in a temporary directory and are removed.
 #
+# Then the first tree again with stated ages (two censuses each and both
+# spouses' ages at marriage: generate.awk -v stated=1), which the
+# narrowing of stated ages weighs.
+#
 #   bench/check/measure.sh [PEOPLE [FAMILIES]]
 set -euo pipefail
 
@@ -22,11 +26,13 @@ source "$root/bench/releasecli.sh"
 work=$(mktemp -d "${TMPDIR:-/tmp}/spanwright-check-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
-for scale in 1 4; do
+for run in 1 4 stated; do
+    scale=${run/stated/1}
+    stated=$([ "$run" = stated ] && echo 1 || echo 0)
     n=$((people * scale))
     f=$((families * scale))
-    file="$work/tree-$n.ged"
-    awk -v people="$n" -v families="$f" -f "$root/bench/check/generate.awk" >"$file"
+    file="$work/tree-$n-$run.ged"
+    awk -v people="$n" -v families="$f" -v stated="$stated" -f "$root/bench/check/generate.awk" >"$file"
     size=$(du -h "$file" | cut -f1)
     # Once to bring the file into the page cache, then measured.
     "$build/bin/spanwright-cli" check "$file" >/dev/null 2>&1 || true
@@ -36,6 +42,6 @@ for scale in 1 4; do
     [ "$status" -le 1 ] || { cat "$work/summary" >&2; exit 1; }
     # time writes a line of its own before the figures when the status is 1.
     read -r seconds user system kilobytes < <(tail -n 1 "$work/time")
-    echo "$n people in $f families ($size): ${seconds} s (processor ${user} s user, ${system} s system), peak memory ${kilobytes} KiB"
+    echo "$n people in $f families$([ "$stated" = 1 ] && echo ", stated ages") ($size): ${seconds} s (processor ${user} s user, ${system} s system), peak memory ${kilobytes} KiB"
     head -n 1 "$work/summary" | sed "s|^$work/||"
 done

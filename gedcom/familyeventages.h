@@ -1,0 +1,61 @@
+#pragma once
+
+#include "gedcomline.h"
+#include "statedages.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The ages a family's events state of the husband and the wife, gathered
+// line by line from one FAM record:
+//   1 MARR
+//   2 DATE 12 JUN 1850
+//   2 HUSB
+//   3 AGE 25y
+//   2 WIFE
+//   3 AGE 19y
+// Any event of the record counts (MARR, MARB, MARL, ENGA, DIV, ANUL, CENS,
+// RESI, EVEN...), with its first DATE and each spouse's first AGE. The
+// record's first HUSB and WIFE pointers are kept too, for a reader that
+// links by id.
+class FamilyEventAges
+{
+public:
+    enum class Spouse : std::uint8_t { Husband, Wife };
+    struct Age
+    {
+        Spouse spouse;
+        StatedAgeEvent event;
+    };
+
+    void begin();
+    // A line of the record below its level 0 line; a cut value (see
+    // GedcomLineReader) is not what was written and is left out.
+    void add(const GedcomLine& line, bool cut = false);
+    // After the record's last line.
+    void end();
+
+    // The events with both a DATE and a spouse's AGE, in the file's order.
+    const std::vector<Age>& ages() const { return ages_; }
+    // The ids the record's HUSB and WIFE lines point to (without @), or empty.
+    const std::string& husband() const { return husband_; }
+    const std::string& wife() const { return wife_; }
+
+private:
+    static constexpr size_t SpouseCount = 2;
+
+    void endEvent();
+
+    std::vector<Age> ages_;
+    std::string husband_;
+    std::string wife_;
+    std::string tag_; // of the current event, empty outside one
+    std::string date_;
+    std::string age_[SpouseCount];
+    bool dated_ = false;
+    bool aged_[SpouseCount] = {false, false};
+    // The spouse whose HUSB or WIFE line the AGE lines below belong to.
+    int spouse_ = -1;
+};
