@@ -111,8 +111,10 @@ void addPersonFindings(const FamilyTree& tree, std::uint32_t index, const std::v
                                 "no birth date fits every stated age (" + eventsText + "): " + choicesText(narrowed)});
         return;
     }
+    // A death's age alone is weighed against the birth by stated_age.
+    const bool deathAgeAlone = events.size() == 1 && (events[0].tag == "DEAT" || events[0].tag == "BURI");
     const RecordedBirth recorded = recordedBirthOf(tree, person);
-    if (!birthRule || !recorded.present)
+    if (!birthRule || !recorded.present || (deathAgeAlone && options.uses(TreeRule::StatedAge)))
         return;
     GedcomDate birth = recorded.date;
     const bool christening = recorded.tag != "BIRT";

@@ -122,6 +122,12 @@ private slots:
             << agreeing + "; CHR 1 JUN 1815" << QByteArray("birth_outside_stated_ages:certain")
             << QByteArray("on or before 1 JUN 1815 (CHR)");
         QTest::newRow("agreeing, no birth") << agreeing << QByteArray("") << QByteArray("");
+        // stated_age tells that one; a second record makes it the narrowing's.
+        QTest::newRow("a death age alone against the birth")
+            << QByteArray("BIRT 1 OCT 1824; DEAT 3 AUG 1904=79y 9m 29d") << QByteArray("") << QByteArray("");
+        QTest::newRow("a death age and a census against the birth")
+            << QByteArray("BIRT 1 OCT 1824; CENS 30 MAR 1851=26; DEAT 3 AUG 1904=79y 9m 29d")
+            << QByteArray("birth_outside_stated_ages:certain") << QByteArray("(CENS 1851 and DEAT 1904)");
     }
 
     void checkRules()
