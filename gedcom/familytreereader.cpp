@@ -169,7 +169,7 @@ void FamilyTreeBuilder::add(const GedcomLine& line, bool cut, long long lineNumb
 void FamilyTreeBuilder::noteUnreadableDate(std::string_view value, long long lineNumber)
 {
     // Empty values, status words and phrases are no dates, and no error.
-    const GedcomDate read = readGedcomDate(value);
+    const GedcomDate read = readGedcomDate(value, calendar_);
     if (value.empty() || read.noDate != GedcomDate::NoDate::None)
         return;
     if (unreadableDates_++ > 0)

@@ -375,6 +375,22 @@ private slots:
             << QByteArray("2 date(s) could not be read and were left out of the check (the first, line 5: \"31 FEB 1800\": FEB 1800 has 28 days)");
     }
 
+    // Under --switch a date in the days the switch left out is refused, and
+    // counted as a date that cannot be read, as any other.
+    void switchGapCounted()
+    {
+        QByteArray file = "0 HEAD\n0 @I1@ INDI\n1 BIRT\n2 DATE 10 OCT 1582\n1 DEAT\n2 DATE 1 NOV 1582\n0 TRLR\n";
+        TreeCheckOptions options;
+        options.calendar.firstGregorianDay = dayNumberOf(CalendarDate{1582, 10, 15});
+        std::FILE* in = fmemopen(file.data(), size_t(file.size()), "rb");
+        std::ostringstream warnings;
+        TreeCheckSummary summary;
+        QVERIFY(checkGedcomTree(in, "test.ged", options, warnings, [](const TreeFinding&) {}, summary));
+        std::fclose(in);
+        QCOMPARE(summary.problems.unreadableDates, 1LL);
+        QVERIFY2(warnings.str().find("10 OCT 1582") != std::string::npos, warnings.str().c_str());
+    }
+
     void treeRules()
     {
         QFETCH(QByteArray, husband);
