@@ -86,7 +86,8 @@ public:
         buffer_.push_back(',');
         appendCsvField(buffer_, row.bornFromStatedAge);
         buffer_.push_back(',');
-        appendCsvField(buffer_, statedAgesText(narrowStatedAges(statedAgeEventsOf(person))));
+        const StatedAgeNarrowing narrowed = narrowStatedAges(statedAgeEventsOf(person));
+        appendCsvField(buffer_, statedAgesText(narrowed));
         buffer_.push_back(',');
         std::string error = person.problems();
         if (!row.error.empty())
@@ -96,6 +97,16 @@ public:
         // with errors.
         if (!row.warning.empty())
             error.append(error.empty() ? "warning: " : "; warning: ").append(row.warning);
+        // The death's and burial's ages have the stated_age columns.
+        bool first = true;
+        for (const StatedAgeNarrowing::LeftOut& left : narrowed.notWeighed) {
+            if (left.tag == "DEAT" || left.tag == "BURI")
+                continue;
+            if (first)
+                error.append(error.empty() ? "warning: " : "; warning: ").append("left out of born_from_stated_ages: ");
+            error.append(first ? "" : ", ").append(left.text);
+            first = false;
+        }
         appendText(error);
         buffer_.push_back('\n');
         if (buffer_.size() >= OutputBlock)

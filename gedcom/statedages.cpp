@@ -58,16 +58,32 @@ StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events)
     StatedAgeNarrowing narrowed;
     for (const StatedAgeEvent& event : events) {
         const GedcomDate date = readGedcomDate(trimmed(event.date));
+        // A date that is no date (a phrase, a status word) states no time.
         if (!date.ok || (!date.earliest && !date.latest))
             continue;
-        const std::optional<RecordAge> age = recordAgeOf(readStatedAge(event.age));
-        if (!age)
+        const std::string name = event.tag + ' ' + yearOf(date.earliest ? *date.earliest : *date.latest);
+        const auto leaveOut = [&](const std::string& why) {
+            narrowed.notWeighed.push_back({event.tag, name + " (AGE " + std::string(trimmed(event.age)) + ": " + why + ")"});
+        };
+        const StatedAge stated = readStatedAge(event.age);
+        if (stated.phrase)
             continue;
+        if (!stated.ok) {
+            leaveOut("not an age");
+            continue;
+        }
+        const std::optional<RecordAge> age = recordAgeOf(stated);
+        if (!age) {
+            leaveOut("no span of years, months and days is that age");
+            continue;
+        }
         std::optional<BirthWindow> window = birthWindowFor(date.earliest, date.latest, *age);
-        if (!window)
-            continue; // an age longer than the calendar: no record to weigh
+        if (!window) {
+            leaveOut("no birth date in the calendar gives that age");
+            continue;
+        }
         window->about = window->about || date.approximate;
-        narrowed.names.push_back(event.tag + ' ' + yearOf(date.earliest ? *date.earliest : *date.latest));
+        narrowed.names.push_back(name);
         narrowed.windows.push_back(*window);
     }
     if (!narrowed.windows.empty())

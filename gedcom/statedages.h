@@ -30,6 +30,15 @@ struct StatedAgeNarrowing
     std::vector<std::string> names;
     std::vector<BirthWindow> windows;
     Narrowing narrowing; // meaningful when names is not empty
+    // The events with a date and an age that are not weighed, and why:
+    // "CENS 1851 (AGE 1y 45d: no span of years, months and days is that
+    // age)". An age phrase is no age and is not named.
+    struct LeftOut
+    {
+        std::string tag;
+        std::string text;
+    };
+    std::vector<LeftOut> notWeighed;
 };
 
 StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events);

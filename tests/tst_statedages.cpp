@@ -91,6 +91,31 @@ private slots:
         QCOMPARE(statedAgesColumn(person(events)), expected);
     }
 
+    // An age that is left out of the narrowing is named in the row, unless
+    // the stated_age columns already tell it (a death's or burial's).
+    void leftOutAges_data()
+    {
+        QTest::addColumn<QByteArray>("events");
+        QTest::addColumn<QByteArray>("error");
+        const QByteArray prefix = "warning: left out of born_from_stated_ages: ";
+        QTest::newRow("days no span has") << QByteArray("CENS 1851=1y 45d; RESI 1861=11")
+                                          << prefix + "CENS 1851 (AGE 1y 45d: no span of years, months and days is that age)";
+        QTest::newRow("not an age") << QByteArray("CENS 1851=xyz; RESI 1861=11")
+                                    << prefix + "CENS 1851 (AGE xyz: not an age)";
+        QTest::newRow("two, in file order") << QByteArray("CENS 1851=xyz; RESI 1861=1y 40d")
+                                            << prefix + "CENS 1851 (AGE xyz: not an age), RESI 1861 (AGE 1y 40d: no "
+                                                        "span of years, months and days is that age)";
+        QTest::newRow("a phrase is no age") << QByteArray("CENS 1851=(about ten)") << QByteArray();
+        QTest::newRow("a death's age has its own columns") << QByteArray("DEAT 1851=1y 45d") << QByteArray();
+    }
+
+    void leftOutAges()
+    {
+        QFETCH(QByteArray, events);
+        QFETCH(QByteArray, error);
+        QCOMPARE(reportField(reportOf(person(events)), "I1", "error"), error);
+    }
+
     void checkRules_data()
     {
         QTest::addColumn<QByteArray>("events");
