@@ -234,8 +234,8 @@ void addNarrowCommand(CLI::App& app)
                         "Also write a picture to this SVG file: a bar per record on a time axis, the overlap "
                         "shaded, a record that fits none of the others drawn apart");
     command->add_option("--csv", arguments->csv,
-                        "Read one record per row of this CSV file (with a header row) and write one row per person: "
-                        "person,records,earliest,latest,dates,conflict,error");
+                        "Read one record per row of this CSV file (with a header row; - for standard input) and "
+                        "write one row per person: person,records,earliest,latest,dates,conflict,error");
     command->add_option("--person", arguments->person, "With --csv: the person column (a header name or a 1-based position)");
     command->add_option("--date", arguments->date, "With --csv: the date or census column");
     command->add_option("--age", arguments->age, "With --csv: the stated age column");
@@ -253,15 +253,30 @@ void addNarrowCommand(CLI::App& app)
         "line per record with its own. Where no birth date fits every record the\n"
         "status is 1: the largest sets of records that agree are printed with their\n"
         "windows and the records each leaves out, the ones to doubt.\n\n"
+        "Dates are read as born reads them (--date-order, --switch, --year-start,\n"
+        "--century, --pivot); a record of another calendar (a dual year, O.S., a date\n"
+        "before --switch) ends its line with how it was read, \"; date: 11 Feb 1731/32\n"
+        "(Julian) = 22 Feb 1732 (Gregorian)\" (the calendar column and key of csv and\n"
+        "json). --exact reads an age as an exact span, as born --exact does; --range\n"
+        "prints one date as a window too. A census is read as \"US 1880 census\",\n"
+        "\"1880 US census\", \"US census 1880\", \"1880 census of the US\", \"England and\n"
+        "Wales 1851 census\"...; its day is a Gregorian day, so a census marked O.S. or\n"
+        "another calendar, or put before the first Gregorian day of --switch, is\n"
+        "refused.\n\n"
         "Examples:\n"
         "  spanwright-cli narrow 'England 1851 census: 34' 'England 1861 census: 44'\n"
         "      4/8/1816 through 3/30/1817 (357 dates)\n"
         "  spanwright-cli narrow '8/3/1904: aged 79y 9m 29d' 'US 1880 census: 55'\n"
         "  spanwright-cli narrow --format json 'US 1900 census: 34' '5/2/1891: of full age'\n"
-        "  spanwright-cli narrow --csv census.csv --person Name --date Census --age Age -o births.csv\n\n"
+        "  spanwright-cli narrow --switch GB '10 Feb 1720: 30' '4 Mar 1750/51: 61'\n"
+        "      3/16/1689 through 2/21/1690 (343 dates)\n"
+        "  spanwright-cli narrow --csv census.csv --person Name --date Census --age Age -o births.csv\n"
+        "  zcat census.csv.gz | spanwright-cli narrow --csv - --person 1 --date 2 --age 3\n\n"
         "With --csv the people come in the order of their first row; conflict names the\n"
         "rows each largest agreeing set leaves out, and a row that cannot be read gets\n"
-        "an error row under its person. Status 1 when some row holds an error or some\n"
-        "person's records conflict.");
+        "an error row under its person. A regular file is read twice where records\n"
+        "conflict; standard input (-), a pipe or a FIFO is copied to a temporary file\n"
+        "for that. Status 1 when some row holds an error or some person's records\n"
+        "conflict.");
     command->callback([arguments] { run(*arguments); });
 }
