@@ -1,6 +1,7 @@
 #include "narrowrecord.h"
 
 #include "agematchtext.h"
+#include "agesearch.h"
 #include "asciitext.h"
 #include "calendarlines.h"
 #include "censusdays.h"
@@ -112,9 +113,18 @@ NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText,
     if (texts == RecordTexts::Written)
         record.age = recordAgeText(age);
     const std::optional<BirthWindow> window = birthWindowFor(eventFirst, eventLast, age);
-    if (!window)
-        return refused("no birth date in the calendar gives the age " + quotedExcerpt(ageText) + " at "
-                       + quotedExcerpt(whenText));
+    if (!window) {
+        std::string problem =
+            "no birth date in the calendar gives the age " + quotedExcerpt(ageText) + " at " + quotedExcerpt(whenText);
+        // On one day, the nearest birth dates as born names them (an exact
+        // age at a month's end: "1 month" before 3/31/1900).
+        if (eventFirst && eventFirst == eventLast && !age.openAbove) {
+            const CalendarDate day = dateOfDayNumber(*eventFirst);
+            problem += ": " + noMatchTextFor(age.reading, beginDatesMeant(day, age.reading), "before",
+                                             calendarDateTextIn(day, order), order);
+        }
+        return refused(problem);
+    }
     record.window = *window;
     record.window.about = record.window.about || dateAbout;
     record.ok = true;

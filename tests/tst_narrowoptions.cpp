@@ -96,6 +96,8 @@ private slots:
     void recordUnderOptions();
     void windowsAsBornGivesThem_data();
     void windowsAsBornGivesThem();
+    void exactAgeNoDateGivesNamesTheNearest_data();
+    void exactAgeNoDateGivesNamesTheNearest();
     void calendarInEveryFormat();
     void censusWordOrders_data();
     void censusWordOrders();
@@ -195,6 +197,29 @@ void NarrowOptionsTest::windowsAsBornGivesThem()
         QVERIFY2(QString::fromUtf8(narrow.out).section('\n', 1, 1).endsWith("; date: " + calendar),
                  narrow.out.constData());
     }
+}
+
+void NarrowOptionsTest::exactAgeNoDateGivesNamesTheNearest_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("age");
+    QTest::newRow("a month before the 31st") << "3/31/1900" << "1 month";
+    QTest::newRow("years and a month") << "3/31/1901" << "34 years 1 month";
+    QTest::newRow("months before the 31st") << "5/31/1900" << "3 months";
+}
+
+// born says no date gives the age and names the nearest; narrow refuses
+// the record with the same words.
+void NarrowOptionsTest::exactAgeNoDateGivesNamesTheNearest()
+{
+    QFETCH(QString, date);
+    QFETCH(QString, age);
+    const Run born = runProgram({"born", date, age, "--exact"});
+    QCOMPARE(born.status, 1);
+    const Run narrow = runProgram({"narrow", date + ": " + age, "--exact"});
+    QCOMPARE(narrow.status, 2);
+    const QByteArray bornSays = born.err.mid(QByteArray("spanwright-cli: ").size());
+    QVERIFY2(narrow.err.endsWith(": " + bornSays), narrow.err.constData());
 }
 
 void NarrowOptionsTest::calendarInEveryFormat()
