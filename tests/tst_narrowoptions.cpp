@@ -108,6 +108,7 @@ private slots:
     void csvFromStandardInputAndPipes_data();
     void csvFromStandardInputAndPipes();
     void csvFromAFifo();
+    void rangeIsNotForCsv();
 };
 
 void NarrowOptionsTest::recordUnderOptions_data()
@@ -426,6 +427,15 @@ void NarrowOptionsTest::csvFromAFifo()
     QCOMPARE(fromFifo.out, fromFile.out);
     QVERIFY(fromFile.out.contains("Ann Ward,4,"));
     QVERIFY(fromFile.out.contains("Mary Cole,0,,,,,\"row 6: the census \"\"1880 census\"\" names no country"));
+}
+
+// The rows' columns give the window: --range has nothing to change there.
+void NarrowOptionsTest::rangeIsNotForCsv()
+{
+    const Run run = runProgram(QStringList{"narrow", "--csv", "-", "--range"} + CsvColumns, Census);
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.out, QByteArray());
+    QVERIFY2(run.err.contains("--range is for the records' answer"), run.err.constData());
 }
 
 QTEST_GUILESS_MAIN(NarrowOptionsTest)
