@@ -1,8 +1,12 @@
 #include "censusdays.h"
 
 #include "asciitext.h"
+#include "calendardaytext.h"
+#include "calendarmarks.h"
+#include "calendars.h"
 #include "quotedtext.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -72,31 +76,31 @@ std::vector<CensusDay> makeCensusDays()
 
 struct CountryName
 {
-    std::string_view written;
-    std::string_view country;
+    std::string_view written; // lower case, one blank between words
+    std::string_view country; // in the table
+    std::string_view shown;   // in the record's line
 };
-constexpr std::array<CountryName, 10> CountryNames = {{
-    {"us", "US"},
-    {"u.s.", "US"},
-    {"usa", "US"},
-    {"u.s.a.", "US"},
-    {"united states", "US"},
-    {"england", "England"},
-    {"wales", "Wales"},
-    {"scotland", "Scotland"},
-    {"ireland", "Ireland"},
-    {"canada", "Canada"},
+constexpr std::array<CountryName, 15> CountryNames = {{
+    {"us", "US", "US"},
+    {"u.s.", "US", "US"},
+    {"u.s", "US", "US"},
+    {"usa", "US", "US"},
+    {"u.s.a.", "US", "US"},
+    {"u.s.a", "US", "US"},
+    {"united states", "US", "US"},
+    {"united states of america", "US", "US"},
+    {"england", "England", "England"},
+    {"wales", "Wales", "Wales"},
+    {"england and wales", "England", "England and Wales"},
+    {"england & wales", "England", "England and Wales"},
+    {"scotland", "Scotland", "Scotland"},
+    {"ireland", "Ireland", "Ireland"},
+    {"canada", "Canada", "Canada"},
 }};
 
 constexpr std::string_view CensusWord = "census";
-
-std::string lowered(std::string_view text)
-{
-    std::string result;
-    for (char c : text)
-        result.push_back(lowerAscii(c));
-    return result;
-}
+constexpr std::string_view KnownCountries = "US, England, Wales, Scotland, Ireland and Canada";
+constexpr size_t LongestYear = 4;
 
 std::string yearsTaken(std::string_view country)
 {
@@ -108,6 +112,73 @@ std::string yearsTaken(std::string_view country)
     return years;
 }
 
+// The words of a text in lower case; parentheses and commas part words
+// ("1851 census (England)", "census, 1880") and are dropped.
+std::vector<std::string> wordsOf(std::string_view text)
+{
+    std::vector<std::string> words;
+    std::string word;
+    for (char c : text) {
+        if (isBlank(c) || isLineEnd(c) || c == '(' || c == ')' || c == ',') {
+            if (!word.empty())
+                words.push_back(std::move(word));
+            word.clear();
+            continue;
+        }
+        word.push_back(lowerAscii(c));
+    }
+    if (!word.empty())
+        words.push_back(std::move(word));
+    return words;
+}
+
+bool allDigits(std::string_view word)
+{
+    for (char c : word) {
+        if (!isDigit(c))
+            return false;
+    }
+    return !word.empty();
+}
+
+std::string gregorianDayText(const CalendarDate& date)
+{
+    return calendarDayText(calendarDayOf(CalendarSystem::Gregorian, dayNumberOf(date)));
+}
+
+// The mark as written, without its parentheses: "O.S.", "@#DJULIAN@".
+std::string_view markShown(std::string_view written)
+{
+    if (written.size() > 2 && written.front() == '(' && written.back() == ')')
+        return trimmed(written.substr(1, written.size() - 2));
+    return written;
+}
+
+// A census whose day the calendar choice or a mark puts in another
+// calendar: why it is refused, else empty.
+std::string calendarProblem(std::string_view text, const CensusDay& census, const CalendarMarks& marks,
+                            const CalendarChoice& calendar)
+{
+    const std::string day = gregorianDayText(census.day);
+    const std::string taken =
+        "was taken on " + day + " in the Gregorian calendar, the calendar of its country then";
+    if (marks.system && *marks.system != CalendarSystem::Gregorian) {
+        const std::string_view name = calendarSystemName(*marks.system);
+        const std::string_view mark = markShown(marks.written);
+        return "the census " + quotedExcerpt(text) + " is marked " + std::string(name)
+            + (equalsIgnoringCase(mark, name) ? "" : " (" + std::string(mark) + ")") + ", but it " + taken
+            + ": leave the mark off, or write the day meant as a date in place of the census";
+    }
+    // A census marked N.S. is Gregorian whatever the switch, as a date is.
+    if (!marks.system && calendar.firstGregorianDay && dayNumberOf(census.day) < *calendar.firstGregorianDay)
+        return "the census " + quotedExcerpt(text) + " " + taken + ", but --switch makes dates before "
+            + calendarDayText(calendarDayOf(CalendarSystem::Gregorian, *calendar.firstGregorianDay))
+            + " Julian: give --switch GB or US (its country's switch, of 1752 or before) or none, or write the"
+              " census day as a date marked N.S. ("
+            + day + " N.S.)";
+    return {};
+}
+
 } // namespace
 
 const std::vector<CensusDay>& censusDays()
@@ -116,43 +187,69 @@ const std::vector<CensusDay>& censusDays()
     return days;
 }
 
-CensusReading readCensusName(std::string_view text)
+CensusReading readCensusName(std::string_view text, const CalendarChoice& calendar)
 {
     CensusReading reading;
-    const std::string words = lowered(trimmed(text));
-    if (words.size() <= CensusWord.size() || words.compare(words.size() - CensusWord.size(), CensusWord.size(), CensusWord) != 0)
+    const std::string_view whole = trimmed(text);
+    std::string_view unmarked = whole;
+    const CalendarMarks marks = takeCalendarMarks(unmarked);
+    std::vector<std::string> words = wordsOf(unmarked);
+    const auto census = std::find(words.begin(), words.end(), CensusWord);
+    if (census == words.end())
         return reading;
-    std::string_view rest = trimmed(std::string_view(words).substr(0, words.size() - CensusWord.size()));
-    const size_t lastBlank = rest.find_last_of(' ');
-    if (lastBlank == std::string_view::npos)
-        return reading;
-    const std::string_view yearText = rest.substr(lastBlank + 1);
-    const std::string_view countryText = trimmed(rest.substr(0, lastBlank));
-    if (yearText.empty() || yearText.size() > 4)
-        return reading;
-    for (char c : yearText) {
-        if (!isDigit(c))
-            return reading;
-    }
     reading.named = true;
-    const int year = std::stoi(std::string(yearText));
-    std::string_view country;
+    const std::string quoted = quotedExcerpt(whole);
+    if (!marks.problem.empty()) {
+        reading.problem = "the census " + quoted + " is not read: " + marks.problem;
+        return reading;
+    }
+    words.erase(census);
+    // The year: the one word of digits.
+    std::optional<int> year;
+    std::vector<std::string> countryWords;
+    for (const std::string& word : words) {
+        if (allDigits(word) && word.size() <= LongestYear && !year)
+            year = std::stoi(word);
+        else if (word != "federal")
+            countryWords.push_back(word);
+    }
+    // "1880 census of the US": the words between the census and its country.
+    while (!countryWords.empty() && (countryWords.front() == "of" || countryWords.front() == "the"))
+        countryWords.erase(countryWords.begin());
+    std::string countryText;
+    for (const std::string& word : countryWords)
+        countryText += (countryText.empty() ? "" : " ") + word;
+    if (!year) {
+        reading.problem = "the census " + quoted + " names no year: write COUNTRY YEAR census, as in \"US 1880 census\"";
+        return reading;
+    }
+    if (countryText.empty()) {
+        reading.problem = "the census " + quoted + " names no country: write COUNTRY YEAR census (\"US "
+            + std::to_string(*year) + " census\"), the country one of " + std::string(KnownCountries);
+        return reading;
+    }
+    const CountryName* country = nullptr;
     for (const CountryName& name : CountryNames) {
         if (countryText == name.written)
-            country = name.country;
+            country = &name;
     }
-    if (country.empty()) {
-        reading.problem = "the census " + quotedExcerpt(trimmed(text))
-            + " is not known: the censuses known are those of the US, England, Wales, Scotland, Ireland and Canada";
+    if (!country) {
+        reading.problem = "the census " + quoted + " is not known: the censuses known are those of the "
+            + std::string(KnownCountries);
         return reading;
     }
-    for (const CensusDay& census : censusDays()) {
-        if (census.country == country && census.year == year) {
-            reading.census = census;
+    for (const CensusDay& known : censusDays()) {
+        if (known.country != country->country || known.year != *year)
+            continue;
+        if (std::string problem = calendarProblem(whole, known, marks, calendar); !problem.empty()) {
+            reading.problem = std::move(problem);
             return reading;
         }
+        reading.census = known;
+        reading.census->country = country->shown;
+        return reading;
     }
-    reading.problem = "the census " + quotedExcerpt(trimmed(text)) + " is not known: the " + std::string(country)
-        + " censuses known are those of " + yearsTaken(country);
+    reading.problem = "the census " + quoted + " is not known: the " + std::string(country->country)
+        + " censuses known are those of " + yearsTaken(country->country);
     return reading;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calendardate.h"
+#include "datereadoptions.h"
 
 #include <optional>
 #include <string>
@@ -32,12 +33,19 @@ struct CensusDay
 // Every census of the table, by country, then year.
 const std::vector<CensusDay>& censusDays();
 
-// A WHEN text of the form "COUNTRY YEAR census" ("US 1880 census",
-// "england 1851 Census"), read against the table.
+// A WHEN text that names a census, read against the table: a text with
+// the word "census" is taken for one. The year, the country and the word
+// come in the orders people write them ("US 1880 census", "1880 US
+// census", "US census 1880", "1880 census of the US", "1851 census
+// (England)", "1880 United States Federal Census"); "England and Wales"
+// has England's days. A census day is a Gregorian day of the calendar its
+// country kept, so a census marked with another calendar (O.S., Julian,
+// @#DHEBREW@...) is refused, and so is one that calendar's switch would
+// make Julian (a day before its first Gregorian day).
 struct CensusReading
 {
     bool named = false; // the text has the census form
-    std::optional<CensusDay> census; // when named and known
+    std::optional<CensusDay> census; // when named and known; country as written in full
     std::string problem;             // when named and not known: why
 };
-CensusReading readCensusName(std::string_view text);
+CensusReading readCensusName(std::string_view text, const CalendarChoice& calendar = {});

@@ -13,12 +13,20 @@ std::string numbers(const std::vector<size_t>& records, std::string_view separat
     return text;
 }
 
-std::string recordLine(const NarrowRecord& record, size_t index, DateOrder order)
+std::string windowText(const BirthWindow& window, const NarrowOptions& options)
+{
+    return birthWindowText(window, options.reading.order, options.range);
+}
+
+std::string recordLine(const NarrowRecord& record, size_t index, const NarrowOptions& options)
 {
     std::string line = std::to_string(index + 1) + ". " + record.when + ": " + record.age;
     if (!record.note.empty())
         line += " (" + record.note + ")";
-    return line + ": " + birthWindowText(record.window, order);
+    line += ": " + windowText(record.window, options);
+    if (!record.calendar.empty())
+        line += "; date: " + record.calendar;
+    return line;
 }
 
 std::string dateOrEmpty(const std::optional<long long>& day, DateOrder order)
@@ -65,24 +73,25 @@ std::string windowCsv(const BirthWindow& window, DateOrder order)
         + (count ? std::to_string(*count) : "") + "," + (window.about ? "about" : "");
 }
 
-std::string windowJson(const BirthWindow& window, DateOrder order)
+std::string windowJson(const BirthWindow& window, const NarrowOptions& options)
 {
+    const DateOrder order = options.reading.order;
     const std::optional<long long> count = window.count();
     return "{\"earliest\":" + (window.first ? jsonString(dateOrEmpty(window.first, order)) : "null")
         + ",\"latest\":" + (window.last ? jsonString(dateOrEmpty(window.last, order)) : "null")
         + ",\"dates\":" + (count ? std::to_string(*count) : "null") + ",\"about\":" + (window.about ? "true" : "false")
-        + ",\"text\":" + jsonString(birthWindowText(window, order)) + "}";
+        + ",\"text\":" + jsonString(windowText(window, options)) + "}";
 }
 
 std::string jsonNumbers(const std::vector<size_t>& records) { return "[" + numbers(records, ",") + "]"; }
 
 } // namespace
 
-NarrowAnswer answerNarrowQuestion(const std::vector<std::string>& recordTexts, DateOrder order)
+NarrowAnswer answerNarrowQuestion(const std::vector<std::string>& recordTexts, const NarrowOptions& options)
 {
     NarrowAnswer answer;
     for (size_t index = 0; index < recordTexts.size(); ++index) {
-        NarrowRecord record = readNarrowRecord(recordTexts[index], order);
+        NarrowRecord record = readNarrowRecord(recordTexts[index], options);
         if (!record.ok)
             answer.problems.push_back("record " + std::to_string(index + 1) + " (" + quotedExcerpt(recordTexts[index])
                                       + "): " + record.problem);
@@ -102,15 +111,15 @@ NarrowAnswer answerNarrowQuestion(const std::vector<std::string>& recordTexts, D
     return answer;
 }
 
-std::string narrowAnswerText(const NarrowAnswer& answer, DateOrder order)
+std::string narrowAnswerText(const NarrowAnswer& answer, const NarrowOptions& options)
 {
     std::string text;
     const Narrowing& narrowing = answer.narrowing;
     const size_t total = answer.records.size();
     if (narrowing.fits) {
-        text = birthWindowText(narrowing.window, order) + "\n";
+        text = windowText(narrowing.window, options) + "\n";
         for (size_t index = 0; index < total; ++index)
-            text += recordLine(answer.records[index], index, order) + "\n";
+            text += recordLine(answer.records[index], index, options) + "\n";
         return text;
     }
     text = "no birth date fits every record\n";
@@ -120,56 +129,58 @@ std::string narrowAnswerText(const NarrowAnswer& answer, DateOrder order)
         text += std::to_string(set.records.size()) + " of " + std::to_string(total) + " records agree";
         if (sets > 1)
             text += " (set " + std::to_string(number + 1) + " of " + std::to_string(sets) + " as large)";
-        text += ": " + birthWindowText(set.window, order) + "\n";
+        text += ": " + windowText(set.window, options) + "\n";
         for (size_t index : set.records)
-            text += "  " + recordLine(answer.records[index], index, order) + "\n";
+            text += "  " + recordLine(answer.records[index], index, options) + "\n";
         text += "left out:\n";
         for (size_t index : set.leftOut)
-            text += "  " + recordLine(answer.records[index], index, order) + "\n";
+            text += "  " + recordLine(answer.records[index], index, options) + "\n";
     }
     if (narrowing.moreSets > 0)
         text += "and " + std::to_string(narrowing.moreSets) + " more sets as large\n";
     return text;
 }
 
-std::string narrowAnswerCsv(const NarrowAnswer& answer, DateOrder order)
+std::string narrowAnswerCsv(const NarrowAnswer& answer, const NarrowOptions& options)
 {
-    std::string csv = "part,records,when,age,earliest,latest,dates,about,left_out\n";
+    const DateOrder order = options.reading.order;
+    std::string csv = "part,records,when,age,earliest,latest,dates,about,left_out,calendar\n";
     const Narrowing& narrowing = answer.narrowing;
     if (narrowing.fits) {
         std::vector<size_t> all;
         for (size_t index = 0; index < answer.records.size(); ++index)
             all.push_back(index);
-        csv += "narrowed," + numbers(all, " ") + ",,," + windowCsv(narrowing.window, order) + ",\n";
+        csv += "narrowed," + numbers(all, " ") + ",,," + windowCsv(narrowing.window, order) + ",,\n";
     }
     for (const AgreeingSet& set : narrowing.largestSets)
         csv += "agreeing," + numbers(set.records, " ") + ",,," + windowCsv(set.window, order) + ","
-            + numbers(set.leftOut, " ") + "\n";
+            + numbers(set.leftOut, " ") + ",\n";
     for (size_t index = 0; index < answer.records.size(); ++index) {
         const NarrowRecord& record = answer.records[index];
         csv += "record," + std::to_string(index + 1) + "," + csvField(record.when) + ","
             + csvField(record.age + (record.note.empty() ? "" : " (" + record.note + ")")) + ","
-            + windowCsv(record.window, order) + ",\n";
+            + windowCsv(record.window, order) + ",," + csvField(record.calendar) + "\n";
     }
     return csv;
 }
 
-std::string narrowAnswerJson(const NarrowAnswer& answer, DateOrder order)
+std::string narrowAnswerJson(const NarrowAnswer& answer, const NarrowOptions& options)
 {
     const Narrowing& narrowing = answer.narrowing;
     std::string json = std::string("{\"fits\":") + (narrowing.fits ? "true" : "false") + ",\"window\":"
-        + (narrowing.fits ? windowJson(narrowing.window, order) : "null") + ",\"sets\":[";
+        + (narrowing.fits ? windowJson(narrowing.window, options) : "null") + ",\"sets\":[";
     for (size_t number = 0; number < narrowing.largestSets.size(); ++number) {
         const AgreeingSet& set = narrowing.largestSets[number];
         json += std::string(number ? "," : "") + "{\"records\":" + jsonNumbers(set.records)
-            + ",\"left_out\":" + jsonNumbers(set.leftOut) + ",\"window\":" + windowJson(set.window, order) + "}";
+            + ",\"left_out\":" + jsonNumbers(set.leftOut) + ",\"window\":" + windowJson(set.window, options) + "}";
     }
     json += "],\"more_sets\":" + std::to_string(narrowing.moreSets) + ",\"records\":[";
     for (size_t index = 0; index < answer.records.size(); ++index) {
         const NarrowRecord& record = answer.records[index];
         json += std::string(index ? "," : "") + "{\"record\":" + std::to_string(index + 1) + ",\"when\":"
             + jsonString(record.when) + ",\"age\":" + jsonString(record.age) + ",\"note\":" + jsonString(record.note)
-            + ",\"window\":" + windowJson(record.window, order) + "}";
+            + ",\"window\":" + windowJson(record.window, options) + ",\"calendar\":" + jsonString(record.calendar)
+            + "}";
     }
     return json + "]}\n";
 }

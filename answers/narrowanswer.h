@@ -20,16 +20,19 @@ struct NarrowAnswer
     Narrowing narrowing;
 };
 
-NarrowAnswer answerNarrowQuestion(const std::vector<std::string>& recordTexts, DateOrder order = DateOrder::MonthFirst);
+NarrowAnswer answerNarrowQuestion(const std::vector<std::string>& recordTexts, const NarrowOptions& options = {});
 
 // The first line the narrowed window (or "no birth date fits every
 // record", then each largest agreeing set with its window and the records
-// left out); then a line per record: the record as read and its window.
-std::string narrowAnswerText(const NarrowAnswer& answer, DateOrder order = DateOrder::MonthFirst);
+// left out); then a line per record: the record as read and its window,
+// and for a date of another calendar "; date: " and how it was read.
+std::string narrowAnswerText(const NarrowAnswer& answer, const NarrowOptions& options = {});
 
-// part,records,when,age,earliest,latest,dates,about,left_out: a "narrowed"
-// row (or an "agreeing" row per largest set), then a "record" row each.
-std::string narrowAnswerCsv(const NarrowAnswer& answer, DateOrder order = DateOrder::MonthFirst);
+// part,records,when,age,earliest,latest,dates,about,left_out,calendar: a
+// "narrowed" row (or an "agreeing" row per largest set), then a "record"
+// row each, its calendar how a date of another calendar was read.
+std::string narrowAnswerCsv(const NarrowAnswer& answer, const NarrowOptions& options = {});
 
-// {"fits":..., "window":..., "sets":[...], "records":[...]}
-std::string narrowAnswerJson(const NarrowAnswer& answer, DateOrder order = DateOrder::MonthFirst);
+// {"fits":..., "window":..., "sets":[...], "records":[...]}, each record
+// with its "calendar" ("" for a plain Gregorian date).
+std::string narrowAnswerJson(const NarrowAnswer& answer, const NarrowOptions& options = {});

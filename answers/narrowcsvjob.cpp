@@ -176,7 +176,7 @@ void NarrowCsvJob::readRecord(const std::vector<std::string>& fields)
     if (cached == recordCache_.end()) {
         if (recordCache_.size() >= MostCachedRecords)
             recordCache_.clear();
-        NarrowRecord read = narrowRecordOf(field(dateAt_), field(ageAt_), settings_.dateOrder, RecordTexts::Omitted);
+        NarrowRecord read = narrowRecordOf(field(dateAt_), field(ageAt_), settings_.options, RecordTexts::Omitted);
         cached = recordCache_.emplace(cacheKey_, ReadRecord{read.ok, read.window, std::move(read.problem)}).first;
     }
     const ReadRecord& record = cached->second;
@@ -199,6 +199,7 @@ void NarrowCsvJob::readRecord(const std::vector<std::string>& fields)
 void NarrowCsvJob::writePerson(const Person& person, std::string& out) const
 {
     const char delimiter = settings_.delimiter;
+    const DateOrder order = settings_.options.reading.order;
     BirthWindow window = person.common;
     std::string conflict;
     if (person.conflict) {
@@ -224,10 +225,10 @@ void NarrowCsvJob::writePerson(const Person& person, std::string& out) const
     if (person.records > 0) {
         const std::string about = window.about ? "about " : "";
         if (window.first)
-            appendField(out, about + calendarDateTextIn(dateOfDayNumber(*window.first), settings_.dateOrder), delimiter);
+            appendField(out, about + calendarDateTextIn(dateOfDayNumber(*window.first), order), delimiter);
         out += delimiter;
         if (window.last)
-            appendField(out, about + calendarDateTextIn(dateOfDayNumber(*window.last), settings_.dateOrder), delimiter);
+            appendField(out, about + calendarDateTextIn(dateOfDayNumber(*window.last), order), delimiter);
         out += delimiter;
         if (const std::optional<long long> count = window.count())
             out += std::to_string(*count);

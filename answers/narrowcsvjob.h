@@ -4,6 +4,7 @@
 #include "csvreader.h"
 #include "datereader.h"
 #include "exitcodes.h"
+#include "narrowrecord.h"
 
 #include <functional>
 #include <memory>
@@ -32,7 +33,9 @@ struct NarrowCsvSettings
     std::string dateColumn;
     std::string ageColumn;
     char delimiter = ','; // the output uses it too
-    DateOrder dateOrder = DateOrder::MonthFirst;
+    // How the dates and ages are read (--date-order, --switch, --century,
+    // --exact...); its order is also the order the dates are written in.
+    NarrowOptions options;
     std::string inputName = "the input"; // in messages
 };
 

@@ -1,7 +1,9 @@
 #include "narrowrecord.h"
 
 #include "agematchtext.h"
+#include "agesearch.h"
 #include "asciitext.h"
+#include "calendarlines.h"
 #include "censusdays.h"
 #include "dateprinting.h"
 #include "datereading.h"
@@ -38,19 +40,30 @@ void applyCensusRule(CensusAgeRule rule, int year, RecordAge& age, std::string& 
     }
 }
 
+// How a date of another calendar was read, as born's calendar line says it
+// without its role: "11 Feb 1731/32 (Julian) = 22 Feb 1732 (Gregorian)".
+std::string calendarReadingOf(const DateReading& date)
+{
+    constexpr std::string_view Role = "date";
+    const std::string line = calendarLine(Role, date);
+    return line.empty() ? line : line.substr(Role.size() + std::string_view(": ").size());
+}
+
 } // namespace
 
-NarrowRecord readNarrowRecord(std::string_view text, DateOrder order)
+NarrowRecord readNarrowRecord(std::string_view text, const NarrowOptions& options)
 {
     const size_t colon = text.rfind(':');
     if (colon == std::string_view::npos)
         return refused("the record " + quotedExcerpt(trimmed(text))
                        + " has no colon: write WHEN: AGE, as in \"US 1880 census: 34\" or \"6/4/1871: aged 39\"");
-    return narrowRecordOf(text.substr(0, colon), text.substr(colon + 1), order);
+    return narrowRecordOf(text.substr(0, colon), text.substr(colon + 1), options);
 }
 
-NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText, DateOrder order, RecordTexts texts)
+NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText, const NarrowOptions& options,
+                            RecordTexts texts)
 {
+    const DateOrder order = options.reading.order;
     whenText = trimmed(whenText);
     ageText = trimmed(ageText);
     if (whenText.empty())
@@ -60,12 +73,15 @@ NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText,
     RecordAge age = readRecordAge(ageText);
     if (!age.ok)
         return refused("the age " + age.problem);
+    // A census's own rule still applies: an exact 30 of 1841 is 30 to 34.
+    if (options.exact && age.ageReaderForm)
+        age.reading = exactReading(age.reading);
 
     NarrowRecord record;
     std::optional<long long> eventFirst;
     std::optional<long long> eventLast;
     bool dateAbout = false;
-    const CensusReading census = readCensusName(whenText);
+    const CensusReading census = readCensusName(whenText, options.reading.calendar);
     if (census.named && !census.census)
         return refused(census.problem);
     if (census.census) {
@@ -77,14 +93,16 @@ NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText,
         applyCensusRule(census.census->rule, census.census->year, age, record.note);
     } else {
         DateReading date;
-        const std::string problem = readDateFor("date", whenText, order, date);
+        const std::string problem = readDateFor("date", whenText, options.reading, date);
         if (!problem.empty())
             return refused(problem);
         eventFirst = date.earliest;
         eventLast = date.latest;
         dateAbout = date.approximate;
-        if (texts == RecordTexts::Written)
+        if (texts == RecordTexts::Written) {
             record.when = dateReadingTextIn(date, order);
+            record.calendar = calendarReadingOf(date);
+        }
     }
     constexpr long long MostDaysInAYear = 366;
     if (age.reading.least.years > OldestRecordAgeYears
@@ -95,21 +113,30 @@ NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText,
     if (texts == RecordTexts::Written)
         record.age = recordAgeText(age);
     const std::optional<BirthWindow> window = birthWindowFor(eventFirst, eventLast, age);
-    if (!window)
-        return refused("no birth date in the calendar gives the age " + quotedExcerpt(ageText) + " at "
-                       + quotedExcerpt(whenText));
+    if (!window) {
+        std::string problem =
+            "no birth date in the calendar gives the age " + quotedExcerpt(ageText) + " at " + quotedExcerpt(whenText);
+        // On one day, the nearest birth dates as born names them (an exact
+        // age at a month's end: "1 month" before 3/31/1900).
+        if (eventFirst && eventFirst == eventLast && !age.openAbove) {
+            const CalendarDate day = dateOfDayNumber(*eventFirst);
+            problem += ": " + noMatchTextFor(age.reading, beginDatesMeant(day, age.reading), "before",
+                                             calendarDateTextIn(day, order), order);
+        }
+        return refused(problem);
+    }
     record.window = *window;
     record.window.about = record.window.about || dateAbout;
     record.ok = true;
     return record;
 }
 
-std::string birthWindowText(const BirthWindow& window, DateOrder order)
+std::string birthWindowText(const BirthWindow& window, DateOrder order, bool range)
 {
     const std::string about = window.about ? "about: " : "";
     if (window.first && window.last)
         return datesAnswerText(dateOfDayNumber(*window.first), dateOfDayNumber(*window.last), *window.count(),
-                               window.about, false, order);
+                               window.about, range, order);
     if (window.last)
         return about + "on or before " + calendarDateTextIn(dateOfDayNumber(*window.last), order);
     if (window.first)

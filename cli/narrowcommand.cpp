@@ -1,12 +1,14 @@
 // spanwright-cli narrow RECORD...: the birth dates every record that states
 // an age allows (censuses, stones, marriages, deaths), and the records to
 // doubt where they do not agree.
+#include "calendaroptions.h"
 #include "commands.h"
 #include "dateorderoption.h"
 #include "exitstatus.h"
 #include "narrowanswer.h"
 #include "narrowcsvjob.h"
 #include "narrowsvg.h"
+#include "shortyearoptions.h"
 
 #include <CLI/App.hpp>
 
@@ -25,7 +27,7 @@ struct Arguments
 {
     std::vector<std::string> records;
     std::string format = "text";
-    DateOrder order = DateOrder::MonthFirst;
+    NarrowOptions options;
     std::optional<std::string> svg;
     std::optional<std::string> csv;
     std::string person;
@@ -53,40 +55,104 @@ bool sameFile(std::FILE* input, const std::string& outputPath)
         && in.st_ino == out.st_ino;
 }
 
-// narrow --csv: the file is read once, and once more where some person's
-// records conflict, so it must be a file, not a pipe.
+// The input of narrow --csv, read once and once more where some person's
+// records conflict: a regular file in place, anything else (standard
+// input, a pipe, a FIFO) copied to a temporary file as the first pass
+// reads it, the second pass reading the copy.
+class CsvInput
+{
+public:
+    explicit CsvInput(const std::string& path) : name_(path == "-" ? "standard input" : path)
+    {
+        if (path == "-") {
+            file_ = stdin;
+        } else {
+            opened_.reset(std::fopen(path.c_str(), "rb"));
+            if (!opened_)
+                failWith("cannot open " + path + ": " + std::strerror(errno));
+            file_ = opened_.get();
+        }
+        reading_ = file_;
+        struct stat status {};
+        if (fstat(fileno(file_), &status) == 0 && S_ISREG(status.st_mode)) {
+            start_ = ftello(file_); // standard input may be a file read partly already
+            if (start_ >= 0)
+                return;
+        }
+        copy_.reset(std::tmpfile());
+        if (!copy_)
+            failWith("cannot make a temporary copy of " + name_ + ": " + std::strerror(errno));
+    }
+    CsvInput(const CsvInput&) = delete;
+    CsvInput& operator=(const CsvInput&) = delete;
+
+    const std::string& name() const { return name_; }
+    std::FILE* file() const { return file_; }
+
+    // Starts a pass: the first reads the input, a later one the file again
+    // or the copy.
+    void startPass(int pass)
+    {
+        if (pass == 1)
+            return;
+        if (copy_) {
+            if (std::fflush(copy_.get()) != 0)
+                failWith("cannot write the temporary copy of " + name_ + ": " + std::strerror(errno));
+            std::rewind(copy_.get());
+            reading_ = copy_.get();
+            return;
+        }
+        if (fseeko(file_, start_, SEEK_SET) != 0)
+            failWith("cannot read " + name_ + " again: " + std::strerror(errno));
+    }
+
+    // The next bytes of this pass, into chunk; 0 at its end.
+    size_t read(char* chunk, size_t size)
+    {
+        const size_t got = std::fread(chunk, 1, size, reading_);
+        if (got == 0 && std::ferror(reading_))
+            failWith("cannot read " + name_ + ": " + std::strerror(errno));
+        if (copy_ && reading_ == file_ && got > 0 && std::fwrite(chunk, 1, got, copy_.get()) != got)
+            failWith("cannot write the temporary copy of " + name_ + ": " + std::strerror(errno));
+        return got;
+    }
+
+private:
+    std::string name_;
+    FileCloser opened_{nullptr, std::fclose};
+    FileCloser copy_{nullptr, std::fclose};
+    std::FILE* file_ = nullptr;
+    std::FILE* reading_ = nullptr;
+    off_t start_ = 0;
+};
+
 void runCsv(const Arguments& arguments)
 {
-    const std::string& path = *arguments.csv;
     if (arguments.person.empty() || arguments.date.empty() || arguments.age.empty())
         failWith("narrow --csv takes --person, --date and --age, the columns of the person, the date and the age");
     if (!arguments.records.empty())
         failWith("narrow --csv reads its records from the file: give no RECORD beside it");
-    FileCloser input(std::fopen(path.c_str(), "rb"), std::fclose);
-    if (!input)
-        failWith("cannot open " + path + ": " + std::strerror(errno));
-    struct stat status {};
-    if (fstat(fileno(input.get()), &status) != 0 || !S_ISREG(status.st_mode))
-        failWith(path + " is not a regular file: narrow --csv may read it twice, so give a file, not a pipe");
+    if (arguments.options.range)
+        failWith("--range is for the records' answer: narrow --csv writes the earliest, latest and dates columns");
+    CsvInput input(*arguments.csv);
 
     NarrowCsvSettings settings;
     settings.personColumn = arguments.person;
     settings.dateColumn = arguments.date;
     settings.ageColumn = arguments.age;
     settings.delimiter = arguments.delimiter == "tab" || arguments.delimiter == "\\t" ? '\t' : arguments.delimiter.front();
-    settings.dateOrder = arguments.order;
-    settings.inputName = path;
+    settings.options = arguments.options;
+    settings.inputName = input.name();
     NarrowCsvJob job(settings);
     const std::unique_ptr<char[]> chunk(new char[InputChunkSize]);
+    int pass = 0;
     do {
-        std::rewind(input.get());
+        input.startPass(++pass);
         for (;;) {
-            const size_t size = std::fread(chunk.get(), 1, InputChunkSize, input.get());
+            const size_t size = input.read(chunk.get(), InputChunkSize);
             if (size == 0 || !job.feed(std::string_view(chunk.get(), size)))
                 break;
         }
-        if (std::ferror(input.get()))
-            failWith("cannot read " + path + ": " + std::strerror(errno));
     } while (job.endPass());
     if (!job.problem().empty())
         failWith(job.problem());
@@ -96,7 +162,7 @@ void runCsv(const Arguments& arguments)
     FileCloser outputCloser(nullptr, std::fclose);
     if (arguments.output && *arguments.output != "-") {
         outputName = *arguments.output;
-        if (sameFile(input.get(), outputName))
+        if (sameFile(input.file(), outputName))
             failWith("-o " + outputName + " is the input: the rows would be written over before they are read");
         outputFile = std::fopen(outputName.c_str(), "wb");
         if (!outputFile)
@@ -119,7 +185,7 @@ void run(const Arguments& arguments)
         runCsv(arguments);
         return;
     }
-    const NarrowAnswer answer = answerNarrowQuestion(arguments.records, arguments.order);
+    const NarrowAnswer answer = answerNarrowQuestion(arguments.records, arguments.options);
     if (answer.status == ExitUsage) {
         for (const std::string& problem : answer.problems)
             std::cerr << "spanwright-cli: " << problem << '\n';
@@ -127,17 +193,17 @@ void run(const Arguments& arguments)
     }
     if (arguments.svg) {
         FileCloser file(std::fopen(arguments.svg->c_str(), "wb"), std::fclose);
-        const std::string picture = narrowAnswerSvg(answer, arguments.order);
+        const std::string picture = narrowAnswerSvg(answer, arguments.options.reading.order);
         if (!file || std::fwrite(picture.data(), 1, picture.size(), file.get()) != picture.size()
             || std::fflush(file.get()) != 0)
             failWith("cannot write " + *arguments.svg + ": " + std::strerror(errno));
     }
     if (arguments.format == "csv")
-        std::cout << narrowAnswerCsv(answer, arguments.order);
+        std::cout << narrowAnswerCsv(answer, arguments.options);
     else if (arguments.format == "json")
-        std::cout << narrowAnswerJson(answer, arguments.order);
+        std::cout << narrowAnswerJson(answer, arguments.options);
     else
-        std::cout << narrowAnswerText(answer, arguments.order);
+        std::cout << narrowAnswerText(answer, arguments.options);
     if (answer.status != ExitSuccess)
         throw exitWith(answer.status);
 }
@@ -155,13 +221,21 @@ void addNarrowCommand(CLI::App& app)
                         "year, of full age, under 21, 20-29, 45 and upwards...)");
     command->add_option("-f,--format", arguments->format, "text (the default), csv or json")
         ->check(CLI::IsMember({"text", "csv", "json"}));
-    addDateOrderOption(*command, arguments->order);
+    addDateOrderOption(*command, arguments->options.reading.order);
+    addCalendarOptions(*command, arguments->options.reading.calendar);
+    addShortYearOptions(*command, arguments->options.reading.shortYears);
+    command->add_flag("-x,--exact", arguments->options.exact,
+                      "Read each age the age reader takes as an exact span, as born --exact does: every unit "
+                      "it does not state is 0 (\"aged 39\" is 39 years, 0 months, 0 days); ranges and brackets "
+                      "keep their bounds, and a census's own rule still applies");
+    command->add_flag("-r,--range", arguments->options.range,
+                      "Print each window as \"M/D/YYYY through M/D/YYYY (N dates)\" even for one date");
     command->add_option("--svg", arguments->svg,
                         "Also write a picture to this SVG file: a bar per record on a time axis, the overlap "
                         "shaded, a record that fits none of the others drawn apart");
     command->add_option("--csv", arguments->csv,
-                        "Read one record per row of this CSV file (with a header row) and write one row per person: "
-                        "person,records,earliest,latest,dates,conflict,error");
+                        "Read one record per row of this CSV file (with a header row; - for standard input) and "
+                        "write one row per person: person,records,earliest,latest,dates,conflict,error");
     command->add_option("--person", arguments->person, "With --csv: the person column (a header name or a 1-based position)");
     command->add_option("--date", arguments->date, "With --csv: the date or census column");
     command->add_option("--age", arguments->age, "With --csv: the stated age column");
@@ -179,15 +253,30 @@ void addNarrowCommand(CLI::App& app)
         "line per record with its own. Where no birth date fits every record the\n"
         "status is 1: the largest sets of records that agree are printed with their\n"
         "windows and the records each leaves out, the ones to doubt.\n\n"
+        "Dates are read as born reads them (--date-order, --switch, --year-start,\n"
+        "--century, --pivot); a record of another calendar (a dual year, O.S., a date\n"
+        "before --switch) ends its line with how it was read, \"; date: 11 Feb 1731/32\n"
+        "(Julian) = 22 Feb 1732 (Gregorian)\" (the calendar column and key of csv and\n"
+        "json). --exact reads an age as an exact span, as born --exact does; --range\n"
+        "prints one date as a window too. A census is read as \"US 1880 census\",\n"
+        "\"1880 US census\", \"US census 1880\", \"1880 census of the US\", \"England and\n"
+        "Wales 1851 census\"...; its day is a Gregorian day, so a census marked O.S. or\n"
+        "another calendar, or put before the first Gregorian day of --switch, is\n"
+        "refused.\n\n"
         "Examples:\n"
         "  spanwright-cli narrow 'England 1851 census: 34' 'England 1861 census: 44'\n"
         "      4/8/1816 through 3/30/1817 (357 dates)\n"
         "  spanwright-cli narrow '8/3/1904: aged 79y 9m 29d' 'US 1880 census: 55'\n"
         "  spanwright-cli narrow --format json 'US 1900 census: 34' '5/2/1891: of full age'\n"
-        "  spanwright-cli narrow --csv census.csv --person Name --date Census --age Age -o births.csv\n\n"
+        "  spanwright-cli narrow --switch GB '10 Feb 1720: 30' '4 Mar 1750/51: 61'\n"
+        "      3/16/1689 through 2/21/1690 (343 dates)\n"
+        "  spanwright-cli narrow --csv census.csv --person Name --date Census --age Age -o births.csv\n"
+        "  zcat census.csv.gz | spanwright-cli narrow --csv - --person 1 --date 2 --age 3\n\n"
         "With --csv the people come in the order of their first row; conflict names the\n"
         "rows each largest agreeing set leaves out, and a row that cannot be read gets\n"
-        "an error row under its person. Status 1 when some row holds an error or some\n"
-        "person's records conflict.");
+        "an error row under its person. A regular file is read twice where records\n"
+        "conflict; standard input (-), a pipe or a FIFO is copied to a temporary file\n"
+        "for that. Status 1 when some row holds an error or some person's records\n"
+        "conflict.");
     command->callback([arguments] { run(*arguments); });
 }

@@ -233,30 +233,37 @@ val dateSpan(const std::string& text)
 }
 
 // The birth dates that records stating ages allow, one record a line as
-// `narrow` takes them (blank lines skipped): { ok, fits, text, svg } with
-// the text `narrow` prints and the picture of --svg, or { ok: false,
-// message } naming each record not read.
-val narrow(const std::string& recordLines)
+// `narrow` takes them (blank lines skipped), read in the page's date order
+// and under its switch as `narrow --date-order --switch` reads them: { ok,
+// fits, text, svg } with the text `narrow` prints and the picture of
+// --svg, or { ok: false, field: "records"|"switch", message } naming each
+// record not read.
+val narrow(const std::string& recordLines, const std::string& orderChoice, const std::string& switchChoice)
 {
+    DateReadOptions reading;
+    if (const std::string problem = readingOptions(orderChoice, switchChoice, reading); !problem.empty())
+        return refusedSwitch(problem);
+    const NarrowOptions options(reading);
     std::vector<std::string> records;
     std::istringstream lines(recordLines);
     for (std::string line; std::getline(lines, line);) {
         if (line.find_first_not_of(" \t\r") != std::string::npos)
             records.push_back(line);
     }
-    const NarrowAnswer answer = answerNarrowQuestion(records);
+    const NarrowAnswer answer = answerNarrowQuestion(records, options);
     val result = val::object();
     result.set("ok", answer.status != ExitUsage);
     if (answer.status == ExitUsage) {
         std::string message;
         for (const std::string& problem : answer.problems)
             message += (message.empty() ? "" : "\n") + problem;
+        result.set("field", "records");
         result.set("message", message);
         return result;
     }
     result.set("fits", answer.status == ExitSuccess);
-    result.set("text", narrowAnswerText(answer));
-    result.set("svg", narrowAnswerSvg(answer));
+    result.set("text", narrowAnswerText(answer, options));
+    result.set("svg", narrowAnswerSvg(answer, reading.order));
     return result;
 }
 

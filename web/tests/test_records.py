@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 """The page's part "Birth from records" in headless Chromium: the answer is
 the text `spanwright-cli narrow` prints and the picture the one `narrow
---svg` writes, for records that agree and for records that conflict; a
-record that is not read is named; no console error.
+--svg` writes, for records that agree and for records that conflict, read
+in the page's date order and under its switch as `narrow --date-order
+--switch` reads them, a record of another calendar saying how it was read;
+a record that is not read is named; no console error.
 
 usage: test_records.py SITE_FOLDER CLI
 """
@@ -17,7 +19,7 @@ SKIPPED = 77  # CTest's skip status
 try:
     from selenium import webdriver
     from selenium.webdriver.common.by import By
-    from selenium.webdriver.support.ui import WebDriverWait
+    from selenium.webdriver.support.ui import Select, WebDriverWait
 except ImportError:
     print("skipped: python3-selenium is not installed", file=sys.stderr)
     sys.exit(SKIPPED)
@@ -33,6 +35,9 @@ WAIT_SECONDS = 30
 
 AGREEING = ["England 1851 census: 34", "England 1861 census: 44", "5/2/1838: of full age",
             "2/14/1896: in her 80th year"]
+# Read otherwise under a switch or day first: a Julian-era register entry, a
+# dual year, a numeric date of either order and a census.
+OLD_STYLE = ["10 Feb 1720: 30", "11 Feb 1731/32: 41", "3/4/1751: 61", "US 1790 census: 70"]
 CONFLICTING = ["England 1841 census: 20", "England 1851 census: 34", "England 1861 census: 44",
                "5/2/1838: of full age", "England 1881 census: 50", "2/14/1896: in her 80th year"]
 
@@ -63,6 +68,13 @@ class RecordsPartTest(unittest.TestCase):
         cls.server.shutdown()
         cls.scratch.cleanup()
 
+    def setUp(self):
+        self.choose("date-order", "mdy")
+        self.choose("switch", "")
+
+    def choose(self, select, value):
+        Select(self.driver.find_element(By.ID, select)).select_by_value(value)
+
     def ask(self, lines):
         box = self.driver.find_element(By.ID, "records")
         box.clear()
@@ -76,17 +88,17 @@ class RecordsPartTest(unittest.TestCase):
             "const svg = document.querySelector('#records-chart > svg');"
             "return svg ? new XMLSerializer().serializeToString(svg) : null")
 
-    def cli_svg(self, records):
+    def cli_svg(self, records, *options):
         with tempfile.NamedTemporaryFile("r", suffix=".svg") as picture:
-            narrow(records, "--svg", picture.name)
+            narrow(records, "--svg", picture.name, *options)
             return picture.read()
 
-    def check_against_cli(self, records, status):
-        command = narrow(records)
+    def check_against_cli(self, records, status, *options):
+        command = narrow(records, *options)
         self.assertEqual(command.returncode, status)
         self.assertEqual(self.ask(records), command.stdout)
         # The same picture: the same bars, the same labels, the same shading.
-        page, written = self.chart(), self.cli_svg(records)
+        page, written = self.chart(), self.cli_svg(records, *options)
         self.assertIsNotNone(page)
         for mark in ['class="bar"', 'class="bar apart"', 'class="overlap"', 'class="tick"', "</text>"]:
             self.assertEqual(page.count(mark), written.count(mark), mark)
@@ -99,6 +111,30 @@ class RecordsPartTest(unittest.TestCase):
         self.check_against_cli(CONFLICTING, 1)
         self.assertEqual(self.chart().count('class="bar apart"'), 1)
         self.assertTrue(self.ask(CONFLICTING).startswith("no birth date fits every record\n"))
+
+    def test_records_read_in_the_date_order_and_under_the_switch(self):
+        answers = set()
+        for order in ["mdy", "dmy"]:
+            for code in ["", "GB"]:
+                with self.subTest(order=order, switch=code):
+                    self.choose("date-order", order)
+                    self.choose("switch", code)
+                    options = ["--date-order", order] + (["--switch", code] if code else [])
+                    self.check_against_cli(OLD_STYLE, 1, *options)
+                    answer = self.ask(OLD_STYLE)
+                    answers.add(answer)
+                    # How the dual year was read, on its record's line.
+                    self.assertIn("; date: 11 Feb 1731/32 (Julian) = 22 Feb 1732 (Gregorian)", answer)
+                    self.assertEqual("; date: 10 Feb 1720 (Julian)" in answer, code == "GB")
+        self.assertEqual(len(answers), 4)  # each choice reads the records otherwise
+
+    def test_census_refused_under_a_later_switch(self):
+        self.choose("switch", "RU")
+        text = self.ask(["US 1880 census: 30"])
+        self.assertIn("taken on 1 Jun 1880 in the Gregorian calendar", text)
+        self.assertIn("“Julian to Gregorian switch”", text)
+        self.assertNotIn("--switch", text)
+        self.assertIsNone(self.chart())
 
     def test_record_not_read_is_named(self):
         text = self.ask(["US 1895 census: 30", "6/1/1880: 34"])
