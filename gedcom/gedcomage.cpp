@@ -127,6 +127,7 @@ StatedAge readStatedAge(std::string_view original)
         }
     }
     stated.ok = true;
+    stated.about = worded && worded->about;
     const Age age = worded ? worded->least : Age{parts.years, parts.months, parts.weeks * DaysPerWeek + parts.days};
     if (bound == '<') {
         stated.least = Age{};

@@ -15,6 +15,8 @@ struct StatedAge
     std::string problem; // why the text is not an age, when !ok and not a phrase
     // An age phrase ("(about seventy)"), kept as text: no age, no error.
     bool phrase = false;
+    // "abt 70y", "about 70": the ages are those of 70, marked approximate.
+    bool about = false;
 
     // The least and the greatest age meant; a bound is left out ("> 70y" has
     // no greatest) or excluded ("< 1y" means less than one year).

@@ -86,7 +86,7 @@ public:
         buffer_.push_back(',');
         appendCsvField(buffer_, row.bornFromStatedAge);
         buffer_.push_back(',');
-        const StatedAgeNarrowing narrowed = narrowStatedAges(statedAgeEventsOf(person));
+        const StatedAgeNarrowing narrowed = narrowStatedAges(statedAgeEventsOf(person), calendar_);
         appendCsvField(buffer_, statedAgesText(narrowed));
         buffer_.push_back(',');
         std::string error = person.problems();

@@ -91,11 +91,12 @@ RecordedBirth recordedBirthOf(const FamilyTree& tree, const TreePerson& person)
 }
 
 void addPersonFindings(const FamilyTree& tree, std::uint32_t index, const std::vector<StatedAgeEvent>& events,
-                       bool fromCutFamily, const TreeCheckOptions& options, std::vector<TreeFinding>& findings)
+                       bool fromCutFamily, bool statedAgeWeighed, const TreeCheckOptions& options,
+                       std::vector<TreeFinding>& findings)
 {
     const bool conflictRule = options.uses(TreeRule::StatedAgesConflict);
     const bool birthRule = options.uses(TreeRule::BirthOutsideStatedAges);
-    const StatedAgeNarrowing narrowed = narrowStatedAges(events);
+    const StatedAgeNarrowing narrowed = narrowStatedAges(events, options.calendar);
     if (narrowed.names.empty())
         return;
     const TreePerson& person = tree.people[index];
@@ -111,10 +112,11 @@ void addPersonFindings(const FamilyTree& tree, std::uint32_t index, const std::v
                                 "no birth date fits every stated age (" + eventsText + "): " + choicesText(narrowed)});
         return;
     }
-    // A death's age alone is weighed against the birth by stated_age.
-    const bool deathAgeAlone = events.size() == 1 && (events[0].tag == "DEAT" || events[0].tag == "BURI");
+    // A death's age alone that stated_age weighs against the birth is its.
+    const std::string& onlyTag = events[narrowed.eventIndices.front()].tag;
+    const bool deathAgeAlone = narrowed.names.size() == 1 && (onlyTag == "DEAT" || onlyTag == "BURI");
     const RecordedBirth recorded = recordedBirthOf(tree, person);
-    if (!birthRule || !recorded.present || (deathAgeAlone && options.uses(TreeRule::StatedAge)))
+    if (!birthRule || !recorded.present || (deathAgeAlone && statedAgeWeighed && options.uses(TreeRule::StatedAge)))
         return;
     GedcomDate birth = recorded.date;
     const bool christening = recorded.tag != "BIRT";
@@ -137,7 +139,8 @@ void addPersonFindings(const FamilyTree& tree, std::uint32_t index, const std::v
 } // namespace
 
 void addStatedAgesFindings(const FamilyTree& tree, const TreeCheckOptions& options,
-                           std::vector<TreeFinding>& findings, std::vector<std::uint32_t>& people)
+                           const std::vector<bool>& statedAgeWeighed, std::vector<TreeFinding>& findings,
+                           std::vector<std::uint32_t>& people)
 {
     if (!options.uses(TreeRule::StatedAgesConflict) && !options.uses(TreeRule::BirthOutsideStatedAges))
         return;
@@ -154,7 +157,8 @@ void addStatedAgesFindings(const FamilyTree& tree, const TreeCheckOptions& optio
                               std::string(tree.text(age.age))});
             fromCutFamily = fromCutFamily || (age.family != NoOne && age.family == tree.cutFamily);
         }
-        addPersonFindings(tree, person, events, fromCutFamily, options, findings);
+        const bool weighed = person < statedAgeWeighed.size() && statedAgeWeighed[person];
+        addPersonFindings(tree, person, events, fromCutFamily, weighed, options, findings);
         people.resize(findings.size(), person);
         first = next;
     }

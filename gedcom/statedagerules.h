@@ -24,5 +24,9 @@ Certainty birthOutsideWindow(const GedcomDate& birth, const BirthWindow& window)
 // tree with stated ages, in the order of the people; people[i] is the index
 // of the person of findings[i]. A finding that rests on an age of a family
 // record the file may have cut short (FamilyTree::cutFamily) is possible.
+// statedAgeWeighed[i] (where given) says the stated_age rule weighs person
+// i's age at death against their birth (weighsStatedAge): where that age is
+// the only one, birth_outside_stated_ages leaves it to that rule.
 void addStatedAgesFindings(const FamilyTree& tree, const TreeCheckOptions& options,
-                           std::vector<TreeFinding>& findings, std::vector<std::uint32_t>& people);
+                           const std::vector<bool>& statedAgeWeighed, std::vector<TreeFinding>& findings,
+                           std::vector<std::uint32_t>& people);

@@ -53,11 +53,33 @@ std::optional<RecordAge> recordAgeOf(const StatedAge& stated)
     return age;
 }
 
-StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events)
+std::optional<RecordAge> recordAgeOfValue(std::string_view value, std::string& why)
+{
+    const StatedAge stated = readStatedAge(value);
+    if (stated.phrase)
+        return std::nullopt;
+    if (stated.ok) {
+        std::optional<RecordAge> age = recordAgeOf(stated);
+        if (!age)
+            why = "no span of years, months and days is that age";
+        else
+            age->reading.about = stated.about;
+        return age;
+    }
+    RecordAge recorded = readRecordAge(value);
+    if (!recorded.ok) {
+        why = "not an age";
+        return std::nullopt;
+    }
+    return recorded;
+}
+
+StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, const CalendarChoice& calendar)
 {
     StatedAgeNarrowing narrowed;
-    for (const StatedAgeEvent& event : events) {
-        const GedcomDate date = readGedcomDate(trimmed(event.date));
+    for (size_t index = 0; index < events.size(); ++index) {
+        const StatedAgeEvent& event = events[index];
+        const GedcomDate date = readGedcomDate(trimmed(event.date), calendar);
         // A date that is no date (a phrase, a status word) states no time.
         if (!date.ok || (!date.earliest && !date.latest))
             continue;
@@ -65,16 +87,11 @@ StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events)
         const auto leaveOut = [&](const std::string& why) {
             narrowed.notWeighed.push_back({event.tag, name + " (AGE " + std::string(trimmed(event.age)) + ": " + why + ")"});
         };
-        const StatedAge stated = readStatedAge(event.age);
-        if (stated.phrase)
-            continue;
-        if (!stated.ok) {
-            leaveOut("not an age");
-            continue;
-        }
-        const std::optional<RecordAge> age = recordAgeOf(stated);
+        std::string why;
+        const std::optional<RecordAge> age = recordAgeOfValue(event.age, why);
         if (!age) {
-            leaveOut("no span of years, months and days is that age");
+            if (!why.empty())
+                leaveOut(why);
             continue;
         }
         std::optional<BirthWindow> window = birthWindowFor(date.earliest, date.latest, *age);
@@ -85,6 +102,7 @@ StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events)
         window->about = window->about || date.approximate;
         narrowed.names.push_back(name);
         narrowed.windows.push_back(*window);
+        narrowed.eventIndices.push_back(index);
     }
     if (!narrowed.windows.empty())
         narrowed.narrowing = narrowWindows(narrowed.windows);
@@ -117,7 +135,7 @@ std::string statedAgesText(const StatedAgeNarrowing& narrowed)
         return {};
     const Narrowing& narrowing = narrowed.narrowing;
     if (narrowing.fits)
-        return birthWindowText(narrowing.window);
+        return (narrowing.window.about ? "about: " : "") + birthWindowText(narrowing.window);
     std::string text = "conflict: ";
     for (size_t i = 0; i < narrowing.largestSets.size(); ++i)
         text.append(i == 0 ? "" : " or ").append(eventNames(narrowed, narrowing.largestSets[i].leftOut)).append(" left out");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "birthnarrowing.h"
+#include "datereadoptions.h"
 #include "gedcomage.h"
 #include "recordages.h"
 
@@ -23,12 +24,19 @@ struct StatedAgeEvent
 // cannot be read, or one that no span meets ("1y 45d").
 std::optional<RecordAge> recordAgeOf(const StatedAge& stated);
 
+// The AGE value of an event as the narrowing takes it: by the GEDCOM age
+// grammars (readStatedAge), else as a record states it (readRecordAge:
+// "of full age", "minor", "20-29", as registers write them); nothing for a
+// phrase. why says what was wrong when there is neither age nor phrase.
+std::optional<RecordAge> recordAgeOfValue(std::string_view value, std::string& why);
+
 struct StatedAgeNarrowing
 {
     // The events whose date and age could be read, by their names
     // ("CENS 1851"), in the order given; windows[i] is that of names[i].
     std::vector<std::string> names;
     std::vector<BirthWindow> windows;
+    std::vector<size_t> eventIndices; // into the events given, of each window
     Narrowing narrowing; // meaningful when names is not empty
     // The events with a date and an age that are not weighed, and why:
     // "CENS 1851 (AGE 1y 45d: no span of years, months and days is that
@@ -41,7 +49,9 @@ struct StatedAgeNarrowing
     std::vector<LeftOut> notWeighed;
 };
 
-StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events);
+// calendar says how plain dates are read (the switch), as for the rest of
+// the file.
+StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, const CalendarChoice& calendar = {});
 
 // A window as the report writes birth dates: "3/31/1816 through 3/30/1817",
 // "on or before ...", "on or after ...".

@@ -472,10 +472,15 @@ void TreeChecker::checkFamily(std::uint32_t index)
     checkSpacing(family);
 }
 
+bool weighsStatedAge(const GedcomIndividual& person)
+{
+    return person.birth().present && person.death().present && person.statedAge().present
+        && !person.statedAgeElsewhere();
+}
+
 std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, const CalendarChoice& calendar)
 {
-    if (!person.birth().present || !person.death().present || !person.statedAge().present
-        || person.statedAgeElsewhere())
+    if (!weighsStatedAge(person))
         return std::nullopt;
     const std::string_view birthText = trimmed(person.birth().text);
     const std::string_view deathText = trimmed(person.death().text);
@@ -494,9 +499,11 @@ std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, cons
     const GedcomDate birth = onOrBefore(readGedcomDate(birthText, calendar), christening);
     const GedcomDate death = onOrBefore(readGedcomDate(deathText, calendar), burial);
     const StatedAge stated = readStatedAge(ageText);
-    const Certainty found = statedAgeContradicted(birth, death, stated, spanCalendarOf(birth, death));
+    Certainty found = statedAgeContradicted(birth, death, stated, spanCalendarOf(birth, death));
     if (found == Certainty::None)
         return std::nullopt;
+    if (stated.about) // "abt 70y": the ages of 70, but not for certain
+        found = Certainty::Possible;
     const auto tagged = [](std::string_view text, std::string_view tag, std::string_view usual) {
         std::string result(tag != usual ? "on or before " : "");
         result.append(text);

@@ -141,6 +141,9 @@ private:
 // The stated-age finding of a person as the report gathers the record (its
 // birth, death and stated age), if any.
 std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, const CalendarChoice& calendar = {});
+// Whether statedAgeFinding weighs the person's stated age at death: there
+// are a birth, a death and an age under the death's own event.
+bool weighsStatedAge(const GedcomIndividual& person);
 
 // Checks the whole tree; nothing about the record a file without TRLR ends
 // in (FamilyTree::cutPerson, cutFamily) is certain. statedAges holds the stated-age findings in the

@@ -51,9 +51,14 @@ bool checkGedcomTree(std::FILE* in, std::string_view fileName, const TreeCheckOp
     std::vector<TreeFinding> statedAges;
     std::vector<std::uint32_t> statedAgePeople;
     std::vector<TreeFinding> found; // a record's, reused
+    std::vector<bool> statedAgeWeighed; // by person: see addStatedAgesFindings
     const auto checkStatedAge = [&](std::uint32_t person, const GedcomIndividual& individual,
                                     const GedcomEncoding& encoding) {
         found.clear();
+        if (weighsStatedAge(individual)) {
+            statedAgeWeighed.resize(person + 1, false);
+            statedAgeWeighed[person] = true;
+        }
         if (options.uses(TreeRule::StatedAge)) {
             if (std::optional<TreeFinding> finding = statedAgeFinding(individual, options.calendar))
                 found.push_back(std::move(*finding));
@@ -77,7 +82,7 @@ bool checkGedcomTree(std::FILE* in, std::string_view fileName, const TreeCheckOp
     // The ages a person's families state are known only at the end.
     std::vector<TreeFinding> narrowed;
     std::vector<std::uint32_t> narrowedPeople;
-    addStatedAgesFindings(tree, options, narrowed, narrowedPeople);
+    addStatedAgesFindings(tree, options, statedAgeWeighed, narrowed, narrowedPeople);
     mergeByPerson(statedAges, statedAgePeople, std::move(narrowed), narrowedPeople);
     summary.people = static_cast<long long>(tree.people.size());
     summary.families = static_cast<long long>(tree.families.size());

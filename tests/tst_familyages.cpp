@@ -4,6 +4,7 @@
 // stated_ages_conflict and birth_outside_stated_ages, on records as
 // genealogy programs write them.
 
+#include "calendardate.h"
 #include "gedcomrun.h"
 
 #include <QTest>
@@ -108,6 +109,13 @@ private slots:
         QTest::newRow("of full age (over 21)")
             << QByteArray() << QByteArray() << QByteArray("1 MARR|2 DATE 12 JUN 1840|2 HUSB|3 AGE > 21y")
             << int(PeopleFirst) << QByteArray("on or before 6/11/1819") << QByteArray();
+        // As English marriage registers write them.
+        QTest::newRow("of full age and a minor")
+            << QByteArray() << QByteArray() << QByteArray("1 MARR|2 DATE 12 JUN 1850|2 HUSB|3 AGE of full age|2 WIFE|3 AGE minor")
+            << int(PeopleFirst) << QByteArray("on or before 6/12/1829") << QByteArray("6/13/1829 through 6/12/1850");
+        QTest::newRow("an about age is marked")
+            << QByteArray() << QByteArray() << QByteArray("1 MARR|2 DATE 12 JUN 1850|2 HUSB|3 AGE abt 30y")
+            << int(PeopleFirst) << QByteArray("about: 6/13/1819 through 6/12/1820") << QByteArray();
         QTest::newRow("an age under the event, not a spouse, is no one's")
             << QByteArray() << QByteArray() << QByteArray("1 MARR|2 DATE 12 JUN 1840|2 AGE 23y") << int(PeopleFirst)
             << QByteArray() << QByteArray();
@@ -199,6 +207,17 @@ private slots:
             tree(husband, {}, family, layout), stated({TreeRule::StatedAgesConflict, TreeRule::BirthOutsideStatedAges}));
         QCOMPARE(findingsText(found, TreeRule::StatedAgesConflict), conflict);
         QCOMPARE(findingsText(found, TreeRule::BirthOutsideStatedAges), birthOutside);
+    }
+
+    // Under a switch the ages' dates are read as the birth is: Old Style
+    // dates of 1729 and 1750, 21 years apart, agree.
+    void switchReadsEveryDate()
+    {
+        const QByteArray gedcom = tree("1 BIRT|2 DATE 5 JUN 1729|1 CENS|2 DATE 12 JUN 1750|2 AGE 21y", {},
+                                       "1 MARR|2 DATE 12 JUN 1750|2 HUSB|3 AGE 21y");
+        TreeCheckOptions options = stated({TreeRule::StatedAgesConflict, TreeRule::BirthOutsideStatedAges});
+        options.calendar.firstGregorianDay = dayNumberOf(CalendarDate{1752, 9, 14});
+        QCOMPARE(findingsOf(gedcom, options).size(), size_t(0));
     }
 
     // Each person's own ages and their families' are weighed together, and

@@ -91,6 +91,18 @@ private slots:
         QCOMPARE(statedAgesColumn(person(events)), expected);
     }
 
+    // "abt 30y" at death is the ages of 30, but a contradiction only possible.
+    void aboutStatedAgeAtDeath()
+    {
+        QByteArray found;
+        for (const TreeFinding& finding : findings(person("BIRT 1 JAN 1830; DEAT 1 JAN 1900=abt 30y"))) {
+            if (finding.rule == TreeRule::StatedAge)
+                found += certaintyName(finding.certainty).data();
+        }
+        QCOMPARE(found, QByteArray("possible"));
+        QCOMPARE(statedAgesColumn(person("DEAT 1 JAN 1900=abt 30y")), QByteArray("about: 1/2/1869 through 1/1/1870"));
+    }
+
     // An age that is left out of the narrowing is named in the row, unless
     // the stated_age columns already tell it (a death's or burial's).
     void leftOutAges_data()
@@ -150,6 +162,15 @@ private slots:
         // stated_age tells that one; a second record makes it the narrowing's.
         QTest::newRow("a death age alone against the birth")
             << QByteArray("BIRT 1 OCT 1824; DEAT 3 AUG 1904=79y 9m 29d") << QByteArray("") << QByteArray("");
+        QTest::newRow("a burial's age the death's date leaves to the narrowing")
+            << QByteArray("BIRT 1830; DEAT 1 JAN 1900; BURI 5 JAN 1900=30y")
+            << QByteArray("birth_outside_stated_ages:certain") << QByteArray("(BURI 1900)");
+        QTest::newRow("a death age beside an age phrase")
+            << QByteArray("BIRT 1830; CENS 1851=(about twenty); DEAT 1 JAN 1900=30y") << QByteArray("")
+            << QByteArray("");
+        QTest::newRow("an about age: possible")
+            << QByteArray("CENS 30 MAR 1851=abt 20; RESI 7 APR 1861=44") << QByteArray("stated_ages_conflict:possible")
+            << QByteArray("left out");
         QTest::newRow("a death age and a census against the birth")
             << QByteArray("BIRT 1 OCT 1824; CENS 30 MAR 1851=26; DEAT 3 AUG 1904=79y 9m 29d")
             << QByteArray("birth_outside_stated_ages:certain") << QByteArray("(CENS 1851 and DEAT 1904)");
