@@ -56,6 +56,14 @@ void GedcomLineReader::detectUtf16()
 }
 
 // More raw bytes after those not yet converted; false at the end.
+size_t GedcomLineReader::readFile(char* into, size_t size)
+{
+    const size_t read = std::fread(into, 1, size, file_);
+    if (copy_ != nullptr && read > 0 && std::fwrite(into, 1, read, copy_) != read)
+        copyFailed_ = true;
+    return read;
+}
+
 bool GedcomLineReader::readRaw()
 {
     if (rawAtEnd_)
@@ -64,7 +72,7 @@ bool GedcomLineReader::readRaw()
     rawEnd_ -= rawStart_;
     rawStart_ = 0;
     raw_.resize(BlockSize);
-    const size_t read = std::fread(raw_.data() + rawEnd_, 1, raw_.size() - rawEnd_, file_);
+    const size_t read = readFile(raw_.data() + rawEnd_, raw_.size() - rawEnd_);
     rawEnd_ += read;
     if (read == 0) {
         rawAtEnd_ = true;
@@ -115,7 +123,7 @@ bool GedcomLineReader::fill()
         return !atEnd_;
     }
     start_ = 0;
-    end_ = std::fread(block_.data(), 1, block_.size(), file_);
+    end_ = readFile(block_.data(), block_.size());
     if (end_ == 0) {
         atEnd_ = true;
         failed_ = std::ferror(file_) != 0;

@@ -26,6 +26,11 @@ public:
     // The next line without its line end; false at the end of the file, on
     // a read error (see failed) or at a line past LongestReadLine.
     bool next(std::string_view& line);
+    // Writes every byte read from the file to copy as well, from the first
+    // read on (for a stream that cannot be read twice); copyFailed says
+    // whether some could not be written.
+    void copyTo(std::FILE* copy) { copy_ = copy; }
+    bool copyFailed() const { return copyFailed_; }
     long long lineNumber() const { return lineNumber_; }
     // The line last returned was longer than LongestLine and is cut.
     bool cut() const { return cut_; }
@@ -41,8 +46,11 @@ private:
     bool fillUtf16();
     void detectUtf16();
     bool readRaw();
+    size_t readFile(char* into, size_t size);
 
     std::FILE* file_;
+    std::FILE* copy_ = nullptr;
+    bool copyFailed_ = false;
     std::string block_;
     size_t start_ = 0;
     size_t end_ = 0;

@@ -204,19 +204,27 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
 {
     const std::string name(fileName);
     // Families mostly follow their people: their ages are read first, and
-    // the file (or a copy of a pipe) read again for the rows.
+    // the file (or the copy of a pipe made meanwhile) read again for the rows.
     RewindableInput input(in);
-    if (input.file() == nullptr) {
-        warnings << "spanwright-cli: " << name << ": " << input.problem() << '\n';
-        return GedcomReportUnreadable;
-    }
     SpouseAgeIndex spouseAges;
-    spouseAges.read(input.file());
-    if (!input.rewind()) {
-        warnings << "spanwright-cli: " << name << ": cannot be read twice: " << std::strerror(errno) << '\n';
-        return GedcomReportUnreadable;
+    std::FILE* rows = in;
+    if (input.twice()) {
+        if (!spouseAges.read(input.first(), input.copy())) {
+            warnings << "spanwright-cli: " << name << ": cannot write the temporary copy: " << std::strerror(errno)
+                     << '\n';
+            return GedcomReportUnreadable;
+        }
+        rows = input.second();
+        if (rows == nullptr) {
+            warnings << "spanwright-cli: " << name << ": " << input.problem() << '\n';
+            return GedcomReportUnreadable;
+        }
+    } else {
+        warnings << "spanwright-cli: " << name << ": " << input.problem()
+                 << "; the ages stated under the families' HUSB and WIFE are left out\n";
     }
-    GedcomLineReader reader(input.file());
+    const bool familyAgesLeftOut = !input.twice();
+    GedcomLineReader reader(rows);
     GedcomStart start(reader);
     const auto tooLong = [&] {
         warnings << "spanwright-cli: " << name << ": line " << reader.lineNumber() << " is longer than "
@@ -300,5 +308,6 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
                  << '\n';
         return GedcomReportUnreadable;
     }
-    return summary.rowsWithErrors > 0 || tally.damaged() ? GedcomReportRowErrors : GedcomReportClean;
+    return summary.rowsWithErrors > 0 || tally.damaged() || familyAgesLeftOut ? GedcomReportRowErrors
+                                                                              : GedcomReportClean;
 }

@@ -7,13 +7,13 @@
 #include "gedcomstart.h"
 #include "asciitext.h"
 
+#include <unistd.h>
+
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
-#include <memory>
 
 namespace {
-
-constexpr size_t CopyBlock = 1 << 16;
 
 // Whether a line may be a level 0 line: outside families only those matter,
 // and most lines are skipped by this look at their first characters.
@@ -27,12 +27,13 @@ bool mayOpenRecord(std::string_view text)
 
 } // namespace
 
-void SpouseAgeIndex::read(std::FILE* in)
+bool SpouseAgeIndex::read(std::FILE* in, std::FILE* copy)
 {
     GedcomLineReader reader(in);
+    reader.copyTo(copy);
     // What is not GEDCOM is refused by the reading that follows.
     if (GedcomStart(reader).outcome() != GedcomStart::Outcome::Head)
-        return;
+        return !reader.copyFailed();
     FamilyEventAges family;
     bool inFamily = false;
     const auto endFamily = [&] {
@@ -65,6 +66,7 @@ void SpouseAgeIndex::read(std::FILE* in)
         }
     }
     endFamily();
+    return !reader.copyFailed();
 }
 
 const std::vector<StatedAgeEvent>* SpouseAgeIndex::find(std::string_view id) const
@@ -75,38 +77,25 @@ const std::vector<StatedAgeEvent>* SpouseAgeIndex::find(std::string_view id) con
     return found == byId_.end() ? nullptr : &found->second;
 }
 
-RewindableInput::RewindableInput(std::FILE* in)
+RewindableInput::RewindableInput(std::FILE* in) : in_(in)
 {
     start_ = std::ftell(in);
-    if (start_ >= 0 && std::fseek(in, start_, SEEK_SET) == 0) {
-        file_ = in;
+    seekable_ = start_ >= 0 && std::fseek(in, start_, SEEK_SET) == 0;
+    if (seekable_)
+        return;
+    const char* directory = std::getenv("TMPDIR");
+    std::string path = std::string(directory != nullptr && *directory != '\0' ? directory : "/tmp") + "/spanwright-XXXXXX";
+    const int descriptor = mkstemp(path.data());
+    if (descriptor < 0) {
+        problem_ = "cannot make a temporary copy in " + path.substr(0, path.rfind('/')) + ": " + std::strerror(errno);
         return;
     }
-    copy_ = std::tmpfile();
+    unlink(path.c_str()); // gone with the stream
+    copy_ = fdopen(descriptor, "w+b");
     if (copy_ == nullptr) {
         problem_ = std::string("cannot make a temporary copy: ") + std::strerror(errno);
-        return;
+        close(descriptor);
     }
-    const std::unique_ptr<char[]> block(new char[CopyBlock]);
-    for (;;) {
-        const size_t size = std::fread(block.get(), 1, CopyBlock, in);
-        if (size > 0 && std::fwrite(block.get(), 1, size, copy_) != size) {
-            problem_ = std::string("cannot write a temporary copy: ") + std::strerror(errno);
-            return;
-        }
-        if (size < CopyBlock)
-            break;
-    }
-    if (std::ferror(in)) {
-        problem_ = "read error";
-        return;
-    }
-    start_ = 0;
-    if (std::fflush(copy_) != 0 || std::fseek(copy_, 0, SEEK_SET) != 0) {
-        problem_ = std::string("cannot read a temporary copy: ") + std::strerror(errno);
-        return;
-    }
-    file_ = copy_;
 }
 
 RewindableInput::~RewindableInput()
@@ -115,10 +104,20 @@ RewindableInput::~RewindableInput()
         std::fclose(copy_);
 }
 
-bool RewindableInput::rewind()
+std::FILE* RewindableInput::second()
 {
-    if (file_ == nullptr)
-        return false;
-    std::clearerr(file_);
-    return std::fseek(file_, start_, SEEK_SET) == 0;
+    if (seekable_) {
+        std::clearerr(in_);
+        if (std::fseek(in_, start_, SEEK_SET) == 0)
+            return in_;
+        problem_ = std::string("cannot be read twice: ") + std::strerror(errno);
+        return nullptr;
+    }
+    if (copy_ == nullptr)
+        return nullptr;
+    if (std::fflush(copy_) != 0 || std::fseek(copy_, 0, SEEK_SET) != 0) {
+        problem_ = std::string("cannot read the temporary copy: ") + std::strerror(errno);
+        return nullptr;
+    }
+    return copy_;
 }

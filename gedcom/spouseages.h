@@ -16,8 +16,10 @@
 class SpouseAgeIndex
 {
 public:
-    // Reads GEDCOM lines from in to the end of the file (or its TRLR).
-    void read(std::FILE* in);
+    // Reads GEDCOM lines from in to the end of the file (or its TRLR),
+    // copying the bytes read to copy where given; false when some could
+    // not be copied.
+    bool read(std::FILE* in, std::FILE* copy = nullptr);
 
     // The person's ages, in the file's order; nullptr where there are none.
     const std::vector<StatedAgeEvent>* find(std::string_view id) const;
@@ -27,8 +29,10 @@ private:
     std::unordered_map<std::string, std::vector<StatedAgeEvent>> byId_;
 };
 
-// A stream that can be read twice from where it stands: the file itself
-// where it can seek, else a temporary copy of all it holds (a pipe).
+// A stream to be read twice from where it stands: a file that can seek is
+// read again; one that cannot (a pipe) is copied to a temporary file (in
+// $TMPDIR, else /tmp) while the first reading goes on, and read again from
+// the copy, so that no more is copied than the first reading takes.
 class RewindableInput
 {
 public:
@@ -37,17 +41,21 @@ public:
     RewindableInput(const RewindableInput&) = delete;
     RewindableInput& operator=(const RewindableInput&) = delete;
 
-    // The stream to read; nullptr when no copy could be made (see problem).
-    std::FILE* file() const { return file_; }
-    // Back to where it stood; false when it cannot seek.
-    bool rewind();
-    // Why the input could not be copied ("read error", the system's
-    // reason for the temporary file), else empty.
+    // False for a pipe without a copy (see problem): it can be read once.
+    bool twice() const { return seekable_ || copy_ != nullptr; }
+    // The stream of the first reading, and where it copies what it reads
+    // (see GedcomLineReader::copyTo); nullptr for a file that can seek.
+    std::FILE* first() const { return in_; }
+    std::FILE* copy() const { return copy_; }
+    // After the first reading: the stream of the second, from where the
+    // first began; nullptr when there is none (see problem).
+    std::FILE* second();
     const std::string& problem() const { return problem_; }
 
 private:
-    std::FILE* file_ = nullptr;
+    std::FILE* in_;
     std::FILE* copy_ = nullptr;
     long start_ = 0;
+    bool seekable_ = false;
     std::string problem_;
 };

@@ -11,7 +11,9 @@
 
 #include <unistd.h>
 
+#include <csignal>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -156,6 +158,37 @@ private slots:
         std::fclose(in);
         QCOMPARE(report, reportOf(gedcom));
         QCOMPARE(reportField(report, "I1", "born_from_stated_ages"), QByteArray("6/13/1816 through 3/30/1817"));
+    }
+
+    // An endless stream that is no GEDCOM (cat /dev/zero) is refused after
+    // its first over-long line, not copied to the end first.
+    void endlessPipeRefusedEarly()
+    {
+        constexpr size_t MostWritten = size_t(256) << 20;
+        int ends[2];
+        QVERIFY(pipe(ends) == 0);
+        std::signal(SIGPIPE, SIG_IGN);
+        size_t written = 0;
+        std::thread writer([&] {
+            const std::string zeros(1 << 16, '\0');
+            while (written < MostWritten) {
+                const ssize_t n = write(ends[1], zeros.data(), zeros.size());
+                if (n <= 0)
+                    break;
+                written += size_t(n);
+            }
+            close(ends[1]);
+        });
+        std::FILE* in = fdopen(ends[0], "rb");
+        std::FILE* out = std::tmpfile();
+        std::ostringstream warnings;
+        GedcomSummary summary;
+        QCOMPARE(writeGedcomReport(in, out, "-", warnings, summary), int(GedcomReportUnreadable));
+        std::fclose(in); // the writer's next write fails
+        writer.join();
+        std::fclose(out);
+        QVERIFY2(warnings.str().find("longer than 1 MiB") != std::string::npos, warnings.str().c_str());
+        QVERIFY2(written < MostWritten / 16, QByteArray::number(qulonglong(written)).constData());
     }
 
     void checkRules_data()
