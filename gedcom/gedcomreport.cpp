@@ -97,6 +97,13 @@ public:
         // with errors.
         if (!row.warning.empty())
             error.append(error.empty() ? "warning: " : "; warning: ").append(row.warning);
+        const std::string_view cutFamily = spouseAges_.cutFamilyOf(person.id());
+        if (!cutFamily.empty()) {
+            error.append(error.empty() ? "warning: " : "; warning: ")
+                .append("born_from_stated_ages weighs ages of the family ")
+                .append(cutFamily)
+                .append(", the record the file ends in, which may be cut short");
+        }
         // The death's and burial's ages have the stated_age columns.
         bool first = true;
         for (const StatedAgeNarrowing::LeftOut& left : narrowed.notWeighed) {

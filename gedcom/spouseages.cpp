@@ -36,36 +36,47 @@ bool SpouseAgeIndex::read(std::FILE* in, std::FILE* copy)
         return !reader.copyFailed();
     FamilyEventAges family;
     bool inFamily = false;
-    const auto endFamily = [&] {
+    std::string familyId;
+    const auto endFamily = [&](bool cut) {
         if (!inFamily)
             return;
         family.end();
         for (const FamilyEventAges::Age& age : family.ages()) {
             const std::string& id = age.spouse == FamilyEventAges::Spouse::Husband ? family.husband() : family.wife();
-            if (!id.empty())
-                byId_[id].push_back(age.event);
+            if (id.empty())
+                continue;
+            byId_[id].push_back(age.event);
+            if (cut) {
+                cutFamily_ = familyId;
+                cutSpouses_.push_back(id);
+            }
         }
         inFamily = false;
     };
     std::string_view text;
     GedcomLine line;
+    bool trailer = false;
     while (reader.next(text)) {
         if (!inFamily && !mayOpenRecord(text))
             continue;
         if (!splitGedcomLine(text, line))
             continue;
         if (line.level == 0) {
-            endFamily();
-            if (isTag(line, "TRLR"))
+            endFamily(false);
+            if (isTag(line, "TRLR")) {
+                trailer = true;
                 break;
+            }
             inFamily = isTag(line, "FAM");
-            if (inFamily)
+            if (inFamily) {
                 family.begin();
+                familyId.assign(line.xref);
+            }
         } else if (inFamily) {
             family.add(line, reader.cut());
         }
     }
-    endFamily();
+    endFamily(!trailer);
     return !reader.copyFailed();
 }
 
@@ -75,6 +86,15 @@ const std::vector<StatedAgeEvent>* SpouseAgeIndex::find(std::string_view id) con
         return nullptr;
     const auto found = byId_.find(std::string(id));
     return found == byId_.end() ? nullptr : &found->second;
+}
+
+std::string_view SpouseAgeIndex::cutFamilyOf(std::string_view id) const
+{
+    for (const std::string& spouse : cutSpouses_) {
+        if (spouse == id)
+            return cutFamily_;
+    }
+    return {};
 }
 
 RewindableInput::RewindableInput(std::FILE* in) : in_(in)

@@ -24,9 +24,14 @@ public:
     // The person's ages, in the file's order; nullptr where there are none.
     const std::vector<StatedAgeEvent>* find(std::string_view id) const;
     bool empty() const { return byId_.empty(); }
+    // The family whose ages the person has from a record that a file
+    // without TRLR ends in, and so may be cut short; empty where none.
+    std::string_view cutFamilyOf(std::string_view id) const;
 
 private:
     std::unordered_map<std::string, std::vector<StatedAgeEvent>> byId_;
+    std::string cutFamily_;
+    std::vector<std::string> cutSpouses_;
 };
 
 // A stream to be read twice from where it stands: a file that can seek is

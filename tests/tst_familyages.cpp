@@ -160,6 +160,19 @@ private slots:
         QCOMPARE(reportField(report, "I1", "born_from_stated_ages"), QByteArray("6/13/1816 through 3/30/1817"));
     }
 
+    // A family the file ends in may be cut short: the rows that weigh its
+    // ages say so; a family before it in the file is whole.
+    void cutFamilyWarned()
+    {
+        const QByteArray warning = "warning: born_from_stated_ages weighs ages of the family F1, the record the "
+                                   "file ends in, which may be cut short";
+        const QByteArray cut = reportOf(tree({}, {}, Marriage, NoTrailer));
+        QCOMPARE(reportField(cut, "I1", "error"), warning);
+        QCOMPARE(reportField(cut, "I2", "error"), warning);
+        const QByteArray whole = reportOf(tree({}, {}, Marriage, FamilyFirst | NoTrailer));
+        QCOMPARE(reportField(whole, "I1", "error").contains("F1"), false);
+    }
+
     // An endless stream that is no GEDCOM (cat /dev/zero) is refused after
     // its first over-long line, not copied to the end first.
     void endlessPipeRefusedEarly()
