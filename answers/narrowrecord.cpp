@@ -73,10 +73,6 @@ NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText,
     RecordAge age = readRecordAge(ageText);
     if (!age.ok)
         return refused("the age " + age.problem);
-    // A census's own rule still applies: an exact 30 of 1841 is 30 to 34.
-    if (options.exact && age.ageReaderForm)
-        age.reading = exactReading(age.reading);
-
     NarrowRecord record;
     std::optional<long long> eventFirst;
     std::optional<long long> eventLast;
@@ -84,6 +80,10 @@ NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText,
     const CensusReading census = readCensusName(whenText, options.reading.calendar);
     if (census.named && !census.census)
         return refused(census.problem);
+    // A census age is one of completed years whatever --exact says (the
+    // schedules asked the age, not a span to the day).
+    if (options.exact && age.ageReaderForm && !census.census)
+        age.reading = exactReading(age.reading);
     if (census.census) {
         const long long day = dayNumberOf(census.census->day);
         eventFirst = eventLast = day;

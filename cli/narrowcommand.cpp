@@ -227,7 +227,7 @@ void addNarrowCommand(CLI::App& app)
     command->add_flag("-x,--exact", arguments->options.exact,
                       "Read each age the age reader takes as an exact span, as born --exact does: every unit "
                       "it does not state is 0 (\"aged 39\" is 39 years, 0 months, 0 days); ranges and brackets "
-                      "keep their bounds, and a census's own rule still applies");
+                      "keep their bounds, and a census age stays one of completed years, by its census's rule");
     command->add_flag("-r,--range", arguments->options.range,
                       "Print each window as \"M/D/YYYY through M/D/YYYY (N dates)\" even for one date");
     command->add_option("--svg", arguments->svg,

@@ -198,7 +198,7 @@ RecordAge readRecordAge(std::string_view text)
         age.reading = plain;
         age.ageReaderForm = true;
         age.plainYears = plain.smallestUnit == AgeUnit::Years && plain.counting == AgeCounting::SpanParts
-            && !plain.about && compareAge(plain.least, Age{plain.least.years, 0, 0}) == 0
+            && compareAge(plain.least, Age{plain.least.years, 0, 0}) == 0
             && normalised(text).find("year of") == std::string::npos;
         return age;
     }

@@ -26,8 +26,9 @@ struct RecordAge
     AgeReading reading;
     bool openAbove = false; // "of full age": no greatest age
 
-    // The text was a plain number of years, "34" or "aged 34 years": the
-    // form the census rules of rounded and next-birthday ages apply to.
+    // The text was a plain number of years, "34", "aged 34 years" or
+    // "about 34": the form the census rules of rounded and next-birthday
+    // ages apply to.
     bool plainYears = false;
     // Read by the age reader itself, and written back as it writes ages.
     bool ageReaderForm = false;

@@ -141,6 +141,12 @@ void NarrowOptionsTest::recordUnderOptions_data()
         << "6/4/1871: 20-29" << "exact" << "6/5/1841 through 6/4/1851 (3652 dates)" << "";
     QTest::newRow("--exact keeps the 1841 rounding")
         << "England 1841 census: 30" << "exact" << "6/7/1806 through 6/6/1811 (1826 dates)" << "";
+    QTest::newRow("--exact leaves a census age one of completed years")
+        << "US 1880 census: 47" << "exact" << "6/2/1832 through 6/1/1833 (365 dates)" << "";
+    QTest::newRow("about keeps the 1841 rounding")
+        << "England 1841 census: about 30" << "" << "about: 6/7/1806 through 6/6/1811 (1826 dates)" << "";
+    QTest::newRow("about keeps the age at the next birthday")
+        << "Canada 1851 census: about 34" << "" << "about: 1/13/1818 through 1/12/1819 (365 dates)" << "";
 }
 
 void NarrowOptionsTest::recordUnderOptions()
