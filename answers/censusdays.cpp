@@ -194,6 +194,10 @@ CensusReading readCensusName(std::string_view text, const CalendarChoice& calend
     std::string_view unmarked = whole;
     const CalendarMarks marks = takeCalendarMarks(unmarked);
     std::vector<std::string> words = wordsOf(unmarked);
+    // A sentence's full stop: "1851 Census of England and Wales."
+    if (!words.empty() && words.back().size() > 1 && words.back().back() == '.'
+        && words.back().find('.') == words.back().size() - 1)
+        words.back().pop_back();
     const auto census = std::find(words.begin(), words.end(), CensusWord);
     if (census == words.end())
         return reading;
@@ -206,12 +210,20 @@ CensusReading readCensusName(std::string_view text, const CalendarChoice& calend
     words.erase(census);
     // The year: the one word of digits.
     std::optional<int> year;
+    int numbers = 0;
     std::vector<std::string> countryWords;
     for (const std::string& word : words) {
-        if (allDigits(word) && word.size() <= LongestYear && !year)
-            year = std::stoi(word);
-        else if (word != "federal")
+        if (allDigits(word)) {
+            if (++numbers == 1 && word.size() <= LongestYear)
+                year = std::stoi(word);
+        } else if (word != "federal") {
             countryWords.push_back(word);
+        }
+    }
+    if (numbers > 1) {
+        reading.problem = "the census " + quoted + " names a day as well as a year: write the census as COUNTRY "
+            "YEAR census (\"US 1880 census\"), or the day alone as a date";
+        return reading;
     }
     // "1880 census of the US": the words between the census and its country.
     while (!countryWords.empty() && (countryWords.front() == "of" || countryWords.front() == "the"))

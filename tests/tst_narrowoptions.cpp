@@ -273,6 +273,8 @@ void NarrowOptionsTest::censusWordOrders_data()
     QTest::newRow("England and Wales") << "England and Wales 1851 census" << "England and Wales 1851 census (3/30/1851)";
     QTest::newRow("England & Wales 1841") << "1841 England & Wales census" << "England and Wales 1841 census (6/6/1841)";
     QTest::newRow("marked N.S.") << "US 1880 census N.S." << "US 1880 census (6/1/1880)";
+    QTest::newRow("a sentence's full stop") << "1851 Census of England and Wales."
+                                            << "England and Wales 1851 census (3/30/1851)";
 }
 
 void NarrowOptionsTest::censusWordOrders()
@@ -292,6 +294,8 @@ void NarrowOptionsTest::censusRefused_data()
     QTest::addColumn<QString>("options");
     QTest::addColumn<QStringList>("said");
     const QStringList julian = {"marked Julian", "taken on 1 Jun 1880 in the Gregorian calendar"};
+    QTest::newRow("a day beside the year") << "1 June 1880 census" << ""
+                                           << QStringList{"names a day as well as a year"};
     QTest::newRow("(O.S.)") << "US 1880 census (O.S.)" << "" << julian + QStringList{"(O.S.)"};
     QTest::newRow("O.S.") << "US 1880 census O.S." << "" << julian;
     QTest::newRow("Old Style") << "US 1880 census, Old Style" << "" << julian;
