@@ -20,6 +20,7 @@ import unittest
 
 SKIPPED = 77  # CTest's skip status
 try:
+    from selenium.common.exceptions import TimeoutException
     from selenium.webdriver.common.by import By
     from selenium.webdriver.common.keys import Keys
     from selenium.webdriver.support.ui import Select
@@ -566,7 +567,8 @@ class UpdateTest(unittest.TestCase):
         server = serve.make_server(site, 0, quiet=True)
         threading.Thread(target=server.serve_forever, daemon=True).start()
         origin = f"http://127.0.0.1:{server.server_address[1]}/"
-        driver = test_page.start_browser(os.path.join(scratch.name, "profile"))
+        profile = os.path.join(scratch.name, "profile")
+        driver = test_page.start_browser(profile)
         page = Page(driver, scratch.name)
         marker = "<!-- the next version -->"
         served_page = """
@@ -592,8 +594,21 @@ class UpdateTest(unittest.TestCase):
             self.assertIn(first_caches[0], driver.execute_async_script(cache_names))
             # The next load takes the new one, and drops the old cache.
             driver.get(origin)
-            page.wait(lambda: driver.execute_script("return document.documentElement.dataset.ready") == "true"
-                      and marker in driver.execute_async_script(served_page), "the new version taken")
+            taken = lambda: (driver.execute_script("return document.documentElement.dataset.ready") == "true"
+                             and marker in driver.execute_async_script(served_page))
+            try:
+                page.wait(taken, "the new version taken")
+            except TimeoutException:
+                # Chrome at times keeps the new version waiting all the same
+                # (seen on a first run with cold disk caches): the page then
+                # says so, and the next opening of the site takes it.
+                self.assertIn("new version", driver.find_element(By.ID, "app-status").text)
+                print("\nthe new version was kept waiting: the site is opened again", file=sys.stderr)
+                driver.quit()
+                driver = test_page.start_browser(profile)
+                page = Page(driver, scratch.name)
+                driver.get(origin)
+                page.wait(taken, "the new version taken when the site is opened again")
             page.wait(lambda: len(driver.execute_async_script(cache_names)) == 1
                       and driver.execute_async_script(cache_names) != first_caches, "the old cache dropped")
         finally:
