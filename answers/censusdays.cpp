@@ -132,15 +132,6 @@ std::vector<std::string> wordsOf(std::string_view text)
     return words;
 }
 
-bool allDigits(std::string_view word)
-{
-    for (char c : word) {
-        if (!isDigit(c))
-            return false;
-    }
-    return !word.empty();
-}
-
 std::string gregorianDayText(const CalendarDate& date)
 {
     return calendarDayText(calendarDayOf(CalendarSystem::Gregorian, dayNumberOf(date)));

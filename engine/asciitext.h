@@ -11,6 +11,15 @@
 constexpr bool isBlank(char c) { return c == ' ' || c == '\t'; }
 constexpr bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
 constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+// A word of digits alone, and at least one.
+constexpr bool allDigits(std::string_view text)
+{
+    for (char c : text) {
+        if (!isDigit(c))
+            return false;
+    }
+    return !text.empty();
+}
 constexpr char upperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 constexpr char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 

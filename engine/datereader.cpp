@@ -63,15 +63,6 @@ Qualifier takeQualifier(std::string_view& text)
     return Qualifier::None;
 }
 
-bool allDigits(std::string_view text)
-{
-    for (char c : text) {
-        if (!isDigit(c))
-            return false;
-    }
-    return !text.empty();
-}
-
 Days bareYear(std::string_view digits, const CalendarContext& context)
 {
     if (!isNumber(digits))

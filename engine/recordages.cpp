@@ -78,17 +78,6 @@ bool splitAt(std::string_view text, std::string_view separator, std::string_view
     return !first.empty() && !second.empty();
 }
 
-bool allDigits(std::string_view text)
-{
-    if (text.empty())
-        return false;
-    for (char c : text) {
-        if (!isDigit(c))
-            return false;
-    }
-    return true;
-}
-
 // The unit word a reading is precise to, for a bare number before it ("20
 // to 29 months": the 20 is months too).
 std::string_view unitWord(const AgeReading& reading)

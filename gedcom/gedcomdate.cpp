@@ -30,17 +30,6 @@ constexpr std::string_view EscapeStart = "@#D";
 constexpr size_t WeekdayCodeLength = 3;
 constexpr long long Ten = 10;
 
-bool allDigits(std::string_view text)
-{
-    if (text.empty())
-        return false;
-    for (char c : text) {
-        if (!isDigit(c))
-            return false;
-    }
-    return true;
-}
-
 // A whole number of at most nine digits (a day or a year; larger is refused
 // by the caller's range check).
 bool readNumber(std::string_view digits, long long& value)
