@@ -41,10 +41,15 @@ std::string readingDaysIn(const DateReading& reading, CalendarSystem system)
     return about + dayIn(*reading.earliest, system, dual) + " to " + dayIn(*reading.latest, system, dual);
 }
 
-std::string calendarLine(std::string_view role, const DateReading& reading)
+std::string calendarReading(const DateReading& reading)
 {
     if (!reading.ok || (reading.calendar == CalendarSystem::Gregorian && reading.oneCalendar()))
         return {};
-    return std::string(role) + ": " + readingAsRead(reading) + " = "
-        + readingDaysIn(reading, CalendarSystem::Gregorian) + " (Gregorian)";
+    return readingAsRead(reading) + " = " + readingDaysIn(reading, CalendarSystem::Gregorian) + " (Gregorian)";
+}
+
+std::string calendarLine(std::string_view role, const DateReading& reading)
+{
+    const std::string read = calendarReading(reading);
+    return read.empty() ? read : std::string(role) + ": " + read;
 }

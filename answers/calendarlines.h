@@ -9,6 +9,9 @@
 // under an answer, "begin: 11 Feb 1731/32 (Julian) = 22 Feb 1732
 // (Gregorian)". Empty for a date read as a plain Gregorian one.
 std::string calendarLine(std::string_view role, const DateReading& reading);
+// The same without its role: "11 Feb 1731/32 (Julian) = 22 Feb 1732
+// (Gregorian)".
+std::string calendarReading(const DateReading& reading);
 
 // The days of a reading in one calendar: "22 Feb 1732", "1 May 1731 to
 // 31 May 1731", "before 1 Jan 1700", "about ...".

@@ -40,15 +40,6 @@ void applyCensusRule(CensusAgeRule rule, int year, RecordAge& age, std::string& 
     }
 }
 
-// How a date of another calendar was read, as born's calendar line says it
-// without its role: "11 Feb 1731/32 (Julian) = 22 Feb 1732 (Gregorian)".
-std::string calendarReadingOf(const DateReading& date)
-{
-    constexpr std::string_view Role = "date";
-    const std::string line = calendarLine(Role, date);
-    return line.empty() ? line : line.substr(Role.size() + std::string_view(": ").size());
-}
-
 } // namespace
 
 NarrowRecord readNarrowRecord(std::string_view text, const NarrowOptions& options)
@@ -101,7 +92,7 @@ NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText,
         dateAbout = date.approximate;
         if (texts == RecordTexts::Written) {
             record.when = dateReadingTextIn(date, order);
-            record.calendar = calendarReadingOf(date);
+            record.calendar = calendarReading(date);
         }
     }
     constexpr long long MostDaysInAYear = 366;
