@@ -2,22 +2,11 @@
 
 #include "asciitext.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr int EventLevel = 1;
 constexpr int DetailLevel = 2;
 constexpr int SpouseAgeLevel = 3; // 3 AGE under 2 HUSB or 2 WIFE
-
-// Only a tag names an event: a "tag" of other bytes (a damaged line)
-// states nothing.
-bool isEventTag(std::string_view tag)
-{
-    return !tag.empty() && std::all_of(tag.begin(), tag.end(), [](char c) {
-        return isDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-    });
-}
 
 } // namespace
 
@@ -27,9 +16,7 @@ void FamilyEventAges::begin()
     husband_.clear();
     wife_.clear();
     tag_.clear();
-    dated_ = false;
-    aged_[0] = aged_[1] = false;
-    spouse_ = -1;
+    endEvent(); // of no event: keeps nothing, and clears what the last record left
 }
 
 void FamilyEventAges::endEvent()
@@ -58,7 +45,7 @@ void FamilyEventAges::add(const GedcomLine& line, bool cut)
                 id.assign(pointerTarget(line.value));
             return;
         }
-        if (isEventTag(line.tag))
+        if (isTagText(line.tag))
             tag_.assign(line.tag);
         return;
     }

@@ -148,12 +148,8 @@ bool GedcomIndividual::add(const GedcomLine& line, bool cut)
         }};
         endEvent();
         endStatedAgeEvent();
-        // Only a tag names an event: a line whose "tag" holds other bytes
-        // (a damaged file) states no age, and its bytes reach no text.
-        const bool tag = !line.tag.empty() && std::all_of(line.tag.begin(), line.tag.end(), [](char c) {
-            return isDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-        });
-        pendingStated_.tag.assign(tag ? line.tag : std::string_view());
+        // Only a tag names an event that states an age.
+        pendingStated_.tag.assign(isTagText(line.tag) ? line.tag : std::string_view());
         for (const auto& [tag, event] : Events) {
             if (line.tag == tag) {
                 event_ = event;

@@ -2,6 +2,8 @@
 
 #include "asciitext.h"
 
+#include <algorithm>
+
 namespace {
 
 // Levels run from 0 to 99 in the standard.
@@ -70,4 +72,11 @@ std::string_view pointerTarget(std::string_view value)
     if (value.size() >= 2 && value.front() == '@' && value.back() == '@')
         value = value.substr(1, value.size() - 2);
     return value;
+}
+
+bool isTagText(std::string_view tag)
+{
+    return !tag.empty() && std::all_of(tag.begin(), tag.end(), [](char c) {
+        return isDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+    });
 }

@@ -22,5 +22,10 @@ struct GedcomLine
 // xref before no tag.
 bool splitGedcomLine(std::string_view text, GedcomLine& line);
 
+// Whether a line's tag is one: letters, digits and underscores only. A
+// damaged line's "tag" of other bytes names no event, and its bytes should
+// reach no text.
+bool isTagText(std::string_view tag);
+
 // The record a pointer value names: "@I1@" is I1 (blanks around it aside).
 std::string_view pointerTarget(std::string_view value);

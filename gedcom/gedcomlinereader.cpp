@@ -55,7 +55,7 @@ void GedcomLineReader::detectUtf16()
     block_.resize(BlockSize * 2);
 }
 
-// More raw bytes after those not yet converted; false at the end.
+// Bytes of the file, copied where copyTo asks.
 size_t GedcomLineReader::readFile(char* into, size_t size)
 {
     const size_t read = std::fread(into, 1, size, file_);
@@ -64,6 +64,7 @@ size_t GedcomLineReader::readFile(char* into, size_t size)
     return read;
 }
 
+// More raw bytes after those not yet converted; false at the end.
 bool GedcomLineReader::readRaw()
 {
     if (rawAtEnd_)

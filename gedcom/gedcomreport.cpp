@@ -95,25 +95,24 @@ public:
         summary_.rowsWithErrors += error.empty() ? 0 : 1;
         // Warnings share the column, after the errors, but make no row one
         // with errors.
+        const auto warn = [&](std::string_view warning) {
+            error.append(error.empty() ? "warning: " : "; warning: ").append(warning);
+        };
         if (!row.warning.empty())
-            error.append(error.empty() ? "warning: " : "; warning: ").append(row.warning);
+            warn(row.warning);
         const std::string_view cutFamily = spouseAges_.cutFamilyOf(person.id());
         if (!cutFamily.empty()) {
-            error.append(error.empty() ? "warning: " : "; warning: ")
-                .append("born_from_stated_ages weighs ages of the family ")
-                .append(cutFamily)
-                .append(", the record the file ends in, which may be cut short");
+            warn("born_from_stated_ages weighs ages of the family " + std::string(cutFamily)
+                 + ", the record the file ends in, which may be cut short");
         }
         // The death's and burial's ages have the stated_age columns.
-        bool first = true;
+        std::string leftOut;
         for (const StatedAgeNarrowing::LeftOut& left : narrowed.notWeighed) {
-            if (left.tag == "DEAT" || left.tag == "BURI")
-                continue;
-            if (first)
-                error.append(error.empty() ? "warning: " : "; warning: ").append("left out of born_from_stated_ages: ");
-            error.append(first ? "" : ", ").append(left.text);
-            first = false;
+            if (!isEndingTag(left.tag))
+                leftOut.append(leftOut.empty() ? "" : ", ").append(left.text);
         }
+        if (!leftOut.empty())
+            warn("left out of born_from_stated_ages: " + leftOut);
         appendText(error);
         buffer_.push_back('\n');
         if (buffer_.size() >= OutputBlock)
@@ -230,7 +229,6 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
         warnings << "spanwright-cli: " << name << ": " << input.problem()
                  << "; the ages stated under the families' HUSB and WIFE are left out\n";
     }
-    const bool familyAgesLeftOut = !input.twice();
     GedcomLineReader reader(rows);
     GedcomStart start(reader);
     const auto tooLong = [&] {
@@ -315,6 +313,6 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
                  << '\n';
         return GedcomReportUnreadable;
     }
-    return summary.rowsWithErrors > 0 || tally.damaged() || familyAgesLeftOut ? GedcomReportRowErrors
+    return summary.rowsWithErrors > 0 || tally.damaged() || !input.twice() ? GedcomReportRowErrors
                                                                               : GedcomReportClean;
 }

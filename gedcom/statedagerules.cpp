@@ -114,7 +114,7 @@ void addPersonFindings(const FamilyTree& tree, std::uint32_t index, const std::v
     }
     // A death's age alone that stated_age weighs against the birth is its.
     const std::string& onlyTag = events[narrowed.eventIndices.front()].tag;
-    const bool deathAgeAlone = narrowed.names.size() == 1 && (onlyTag == "DEAT" || onlyTag == "BURI");
+    const bool deathAgeAlone = narrowed.names.size() == 1 && isEndingTag(onlyTag);
     const RecordedBirth recorded = recordedBirthOf(tree, person);
     if (!birthRule || !recorded.present || (deathAgeAlone && statedAgeWeighed && options.uses(TreeRule::StatedAge)))
         return;

@@ -21,8 +21,8 @@ Age ageJustAbove(Age age, AgeCounting counting)
 
 std::string yearOf(long long day) { return std::to_string(dateOfDayNumber(day).year); }
 
-} // namespace
-
+// A stated age as the narrowing takes it; nothing for a phrase, an age that
+// cannot be read, or one that no span meets ("1y 45d").
 std::optional<RecordAge> recordAgeOf(const StatedAge& stated)
 {
     if (!stated.ok || !stated.meetable())
@@ -52,6 +52,10 @@ std::optional<RecordAge> recordAgeOf(const StatedAge& stated)
     reading.age = reading.least;
     return age;
 }
+
+} // namespace
+
+bool isEndingTag(std::string_view tag) { return tag == "DEAT" || tag == "BURI"; }
 
 std::optional<RecordAge> recordAgeOfValue(std::string_view value, std::string& why)
 {

@@ -20,9 +20,9 @@ struct StatedAgeEvent
     std::string age;  // the AGE value
 };
 
-// A stated age as the narrowing takes it; nothing for a phrase, an age that
-// cannot be read, or one that no span meets ("1y 45d").
-std::optional<RecordAge> recordAgeOf(const StatedAge& stated);
+// DEAT or BURI: the events whose age the stated_age rule and the report's
+// stated_age columns weigh on their own.
+bool isEndingTag(std::string_view tag);
 
 // The AGE value of an event as the narrowing takes it: by the GEDCOM age
 // grammars (readStatedAge), else as a record states it (readRecordAge:
