@@ -25,26 +25,40 @@ inline QByteArray contentsOf(std::FILE* file)
     return text;
 }
 
-// The report of a GEDCOM file read from in.
-inline QByteArray reportFrom(std::FILE* in)
+// What the report of a GEDCOM file gave: its status, rows and warnings.
+struct GedcomReportRun
 {
+    int status = -1;
+    QByteArray out;
+    QByteArray warnings;
+    GedcomSummary summary;
+};
+
+// The report of a GEDCOM file read from in.
+inline GedcomReportRun runReport(std::FILE* in)
+{
+    GedcomReportRun run;
     std::FILE* out = std::tmpfile();
     std::ostringstream warnings;
-    GedcomSummary summary;
-    writeGedcomReport(in, out, "test.ged", warnings, summary);
-    const QByteArray report = contentsOf(out);
+    run.status = writeGedcomReport(in, out, "test.ged", warnings, run.summary);
+    run.out = contentsOf(out);
     std::fclose(out);
-    return report;
+    run.warnings = QByteArray::fromStdString(warnings.str());
+    return run;
 }
 
-inline QByteArray reportOf(const QByteArray& gedcom)
+inline GedcomReportRun runReport(const QByteArray& gedcom)
 {
     QByteArray copy = gedcom; // fmemopen wants a writable buffer
     std::FILE* in = fmemopen(copy.data(), size_t(copy.size()), "rb");
-    const QByteArray report = reportFrom(in);
+    GedcomReportRun run = runReport(in);
     std::fclose(in);
-    return report;
+    return run;
 }
+
+// The report's rows alone.
+inline QByteArray reportFrom(std::FILE* in) { return runReport(in).out; }
+inline QByteArray reportOf(const QByteArray& gedcom) { return runReport(gedcom).out; }
 
 // The field at column of a CSV line (quoted fields unquoted).
 inline QByteArray csvField(const QByteArray& line, qsizetype column)

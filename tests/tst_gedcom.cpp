@@ -9,7 +9,7 @@
 #include "gedcomage.h"
 #include "gedcomagecheck.h"
 #include "gedcomdate.h"
-#include "gedcomreport.h"
+#include "gedcomrun.h"
 #include "gedcomrow.h"
 #include "gedzip.h"
 #include "hebrewcalendar.h"
@@ -41,32 +41,9 @@ QByteArray dayText(const std::optional<long long>& dayNumber)
         + QByteArray::number(date.day);
 }
 
-struct Report
-{
-    int status = 0;
-    QByteArray out;
-    QByteArray warnings;
-    GedcomSummary summary;
-};
+using Report = GedcomReportRun;
 
-Report report(const QByteArray& input)
-{
-    Report result;
-    QByteArray copy = input; // fmemopen wants a writable buffer
-    std::FILE* in = fmemopen(copy.data(), size_t(copy.size()), "rb");
-    std::FILE* out = std::tmpfile();
-    std::ostringstream warnings;
-    result.status = writeGedcomReport(in, out, "test.ged", warnings, result.summary);
-    std::rewind(out);
-    char block[4096];
-    size_t n = 0;
-    while ((n = std::fread(block, 1, sizeof block, out)) > 0)
-        result.out.append(block, qsizetype(n));
-    std::fclose(in);
-    std::fclose(out);
-    result.warnings = QByteArray::fromStdString(warnings.str());
-    return result;
-}
+Report report(const QByteArray& input) { return runReport(input); }
 
 Report reportOfFile(const QString& path)
 {

@@ -4,7 +4,8 @@
 #include "calendardate.h"
 #include "gedcomdate.h"
 #include "gedcomlinereader.h"
-#include "gedcomreport.h"
+#include "gedcomrun.h"
+#include "programrun.h"
 #include "gedzip.h"
 #include "treecheckfile.h"
 
@@ -24,31 +25,9 @@ namespace {
 
 const long long Today = dayNumberOf({2026, 12, 9});
 
-struct Report
-{
-    int status = -1;
-    QByteArray out;
-    QByteArray warnings;
-};
+using Report = GedcomReportRun;
 
-Report report(QByteArray input)
-{
-    Report result;
-    std::FILE* in = fmemopen(input.data(), size_t(input.size()), "rb");
-    std::FILE* out = std::tmpfile();
-    std::ostringstream warnings;
-    GedcomSummary summary;
-    result.status = writeGedcomReport(in, out, "test.ged", warnings, summary);
-    std::rewind(out);
-    char block[4096];
-    size_t n = 0;
-    while ((n = std::fread(block, 1, sizeof block, out)) > 0)
-        result.out.append(block, qsizetype(n));
-    std::fclose(in);
-    std::fclose(out);
-    result.warnings = QByteArray::fromStdString(warnings.str());
-    return result;
-}
+Report report(const QByteArray& input) { return runReport(input); }
 
 QByteArray rowOf(const QByteArray& out, const QByteArray& id)
 {
@@ -106,29 +85,6 @@ QByteArray zipOf(const QByteArray& entryName, const QByteArray& content)
     zipClose(archive, nullptr);
     QFile file(QString::fromLocal8Bit(path));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// All that a stream gives.
-QByteArray readAll(std::FILE* in)
-{
-    QByteArray text;
-    char block[4096];
-    size_t n = 0;
-    while ((n = std::fread(block, 1, sizeof block, in)) > 0)
-        text.append(block, qsizetype(n));
-    return text;
-}
-
-Report runProgram(const QStringList& arguments, const QByteArray& input)
-{
-    QProcess process;
-    process.start(QStringLiteral(SPANWRIGHT_CLI_PATH), arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    constexpr int TimeoutMs = 60000;
-    if (!process.waitForFinished(TimeoutMs))
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
 } // namespace
@@ -189,7 +145,7 @@ private slots:
         }
         std::string error;
         std::FILE* in = openGedcomFile(path, error);
-        const QByteArray got = in != nullptr ? readAll(in) : "!" + QByteArray::fromStdString(error);
+        const QByteArray got = in != nullptr ? contentsOf(in) : "!" + QByteArray::fromStdString(error);
         if (in != nullptr)
             std::fclose(in);
         if (pipe) {
@@ -226,8 +182,8 @@ private slots:
         QFETCH(QByteArray, input);
         QFETCH(int, status);
         QFETCH(QByteArray, outContains);
-        const Report run = runProgram(arguments, input);
-        QVERIFY2(run.out.contains(outContains), run.warnings.constData());
+        const Run run = runProgram(arguments, input);
+        QVERIFY2(run.out.contains(outContains), run.err.constData());
         QCOMPARE(run.status, status);
     }
 
