@@ -35,7 +35,7 @@ web_packages=(emscripten node-acorn python3)
 # distribution brings its own, which Debian's npm package cannot replace).
 [ "$action" = test ] && packages+=(poppler-utils)
 [ "$action" = test ] && ! command -v npm >/dev/null && packages+=(npm)
-[ "$action" = test ] && packages+=(xvfb xdotool desktop-file-utils appstream)
+[ "$action" = test ] && packages+=(xvfb xdotool xclip desktop-file-utils appstream)
 [ "$action" = test ] && packages+=(openbox fluxbox icewm weston qt6-wayland x11-utils adwaita-qt6)
 install_missing "${packages[@]}"
 # The package test: lintian, hardening-check (devscripts), dpkg-shlibdeps

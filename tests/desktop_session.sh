@@ -7,7 +7,7 @@
 # Usage: desktop_session.sh PROGRAM [ARGUMENT...]
 set -euo pipefail
 
-for tool in Xvfb openbox xdotool xwininfo xprop; do
+for tool in Xvfb openbox xdotool xwininfo xprop xev xclip; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
