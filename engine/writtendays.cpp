@@ -21,9 +21,11 @@ constexpr int LadyDay = 25; // 25 March, the first day of the year so counted
 // Britain and its colonies 1752 began on 1 January.
 constexpr int ShortLegalYear = 1751;
 // The years in which the count from 25 March and the count from 1 January
-// stood side by side (from the Gregorian calendar's count to Britain's).
+// stood side by side: from the Gregorian calendar's count, to the last
+// year whose 1 January to 24 March a count from 25 March gave the year
+// before (legal 1751 had none, and 1752 began on 1 January).
 constexpr int FirstTwoCountYear = 1583;
-constexpr int LastTwoCountYear = 1752;
+constexpr int LastTwoCountYear = ShortLegalYear - 1;
 
 std::string monthYearText(CalendarSystem system, int month, long long year)
 {
