@@ -1,6 +1,7 @@
 #include "calendarlines.h"
 
 #include "calendardaytext.h"
+#include "calendars.h"
 
 namespace {
 
@@ -27,6 +28,27 @@ std::string readingAsRead(const DateReading& reading)
 
 } // namespace
 
+std::string yearCountNote(const DateReading& reading)
+{
+    const WrittenDate& written = reading.written;
+    switch (written.yearCount) {
+    case WrittenDate::YearCount::AsWritten:
+        break;
+    case WrittenDate::YearCount::FromJanuaryIn1751:
+        return "the year 1751 as counted from 1 January, since the legal year 1751 ran from 25 March to "
+               "31 December";
+    case WrittenDate::YearCount::FromJanuaryOldStyle: {
+        // The same day and month a year later, as a count from 25 March
+        // would write it with a dual year (a day written, never a month).
+        const long long later = dayNumberIn({CalendarSystem::Julian, written.year + 1, written.month, written.day});
+        return "the year counted from 1 January (counted from 25 March, as records before 1752 often did: "
+            + dayIn(later, CalendarSystem::Julian, true) + " (Julian) = "
+            + dayIn(later, CalendarSystem::Gregorian, false) + " (Gregorian))";
+    }
+    }
+    return {};
+}
+
 std::string readingDaysIn(const DateReading& reading, CalendarSystem system)
 {
     // A dual year is written back where the date was written with one.
@@ -45,7 +67,8 @@ std::string calendarReading(const DateReading& reading)
 {
     if (!reading.ok || (reading.calendar == CalendarSystem::Gregorian && reading.oneCalendar()))
         return {};
-    return readingAsRead(reading) + " = " + readingDaysIn(reading, CalendarSystem::Gregorian) + " (Gregorian)";
+    return readingAsRead(reading) + " = " + readingDaysIn(reading, CalendarSystem::Gregorian) + " (Gregorian)"
+        + (reading.written.yearCount == WrittenDate::YearCount::AsWritten ? "" : "; " + yearCountNote(reading));
 }
 
 std::string calendarLine(std::string_view role, const DateReading& reading)

@@ -1,9 +1,12 @@
 #include "convertanswer.h"
 
+#include "calendarlines.h"
+
 #include "calendardate.h"
 #include "calendardaytext.h"
 #include "datereading.h"
 #include "quotedtext.h"
+#include "swedishcalendar.h"
 
 #include <array>
 
@@ -16,16 +19,18 @@ struct Target
     bool weekday;
 };
 
-constexpr std::array<Target, 5> Targets = {{
+constexpr std::array<Target, 6> Targets = {{
     {"gregorian", CalendarSystem::Gregorian, false},
     {"julian", CalendarSystem::Julian, false},
+    {"swedish", CalendarSystem::Swedish, false},
     {"hebrew", CalendarSystem::Hebrew, false},
     {"french", CalendarSystem::FrenchRepublican, false},
     {"weekday", CalendarSystem::Gregorian, true},
 }};
 
 // The days each calendar is given for: the Hebrew one from its epoch, the
-// French Republican one while it was in use.
+// French Republican one while it was in use, the Swedish one in the years it
+// was not the Julian one.
 constexpr CalendarDate FirstFrenchRepublicanDay{1792, 9, 22};
 constexpr CalendarDate LastFrenchRepublicanDay{1805, 12, 31};
 
@@ -36,6 +41,8 @@ bool covers(CalendarSystem system, long long day)
         return calendarDayOf(system, day).year >= 1;
     case CalendarSystem::FrenchRepublican:
         return day >= dayNumberOf(FirstFrenchRepublicanDay) && day <= dayNumberOf(LastFrenchRepublicanDay);
+    case CalendarSystem::Swedish:
+        return inSwedishCalendarYears(day);
     case CalendarSystem::Gregorian:
     case CalendarSystem::Julian:
         break;
@@ -89,6 +96,9 @@ ConvertAnswer convertDate(std::string_view text, const DateReadOptions& options,
                 return failed(ExitNoAnswer, target.system == CalendarSystem::FrenchRepublican
                                                 ? "the French Republican calendar was in use from 22 Sep 1792 "
                                                   "to 31 Dec 1805 only"
+                                                : target.system == CalendarSystem::Swedish
+                                                ? "the Swedish calendar differed from the Julian one from 1 Mar "
+                                                  "1700 to 30 Feb 1712 only"
                                                 : "the date lies before the first year of the "
                                                     + std::string(calendarSystemName(target.system)) + " calendar");
             continue;
@@ -98,5 +108,7 @@ ConvertAnswer convertDate(std::string_view text, const DateReadOptions& options,
             line += " to " + dayText(target, last);
         answer.lines.push_back(std::move(line));
     }
+    if (!only && reading.written.yearCount != WrittenDate::YearCount::AsWritten)
+        answer.lines.push_back("note: " + yearCountNote(reading));
     return answer;
 }

@@ -14,7 +14,9 @@
 //   hebrew: 17 Adar 5492
 //   weekday: Friday
 // with french: ... only from 22 September 1792 to 31 December 1805, when
-// the French Republican calendar was in use. A date of several days is
+// the French Republican calendar was in use, and swedish: ... only from
+// 1 March 1700 to 30 February 1712 (Swedish), when Sweden's calendar was a
+// day ahead of the Julian one. A date of several days is
 // converted at both ends ("1 May 1850 to 31 May 1850").
 struct ConvertAnswer
 {
@@ -24,7 +26,7 @@ struct ConvertAnswer
 };
 
 // The names --to takes, in the order the lines come.
-constexpr std::string_view ConvertTargets = "gregorian, julian, hebrew, french, weekday";
+constexpr std::string_view ConvertTargets = "gregorian, julian, swedish, hebrew, french, weekday";
 
 // Reads text as every command reads a date, and converts it; to, when not
 // empty, names the one line wanted (one of ConvertTargets).

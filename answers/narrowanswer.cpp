@@ -3,6 +3,8 @@
 #include "dateprinting.h"
 #include "quotedtext.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string numbers(const std::vector<size_t>& records, std::string_view separator)
@@ -23,7 +25,7 @@ std::string recordLine(const NarrowRecord& record, size_t index, const NarrowOpt
     std::string line = std::to_string(index + 1) + ". " + record.when + ": " + record.age;
     if (!record.note.empty())
         line += " (" + record.note + ")";
-    line += ": " + windowText(record.window, options);
+    line += ": " + recordWindowText(record, options.reading.order, options.range);
     if (!record.calendar.empty())
         line += "; date: " + record.calendar;
     return line;
@@ -66,24 +68,60 @@ std::string jsonString(std::string_view text)
     return quoted + '"';
 }
 
-std::string windowCsv(const BirthWindow& window, DateOrder order)
+// A record no birth date gives has none: 0 dates.
+std::string windowCsv(const BirthWindow& window, DateOrder order, bool noDates = false)
 {
-    const std::optional<long long> count = window.count();
+    const std::optional<long long> count = noDates ? 0 : window.count();
     return csvField(dateOrEmpty(window.first, order)) + "," + csvField(dateOrEmpty(window.last, order)) + ","
         + (count ? std::to_string(*count) : "") + "," + (window.about ? "about" : "");
 }
 
-std::string windowJson(const BirthWindow& window, const NarrowOptions& options)
+std::string windowJson(const BirthWindow& window, const NarrowOptions& options, const NarrowRecord* record = nullptr)
 {
     const DateOrder order = options.reading.order;
-    const std::optional<long long> count = window.count();
+    const bool noDates = record && record->noBirthDate;
+    const std::optional<long long> count = noDates ? 0 : window.count();
     return "{\"earliest\":" + (window.first ? jsonString(dateOrEmpty(window.first, order)) : "null")
         + ",\"latest\":" + (window.last ? jsonString(dateOrEmpty(window.last, order)) : "null")
         + ",\"dates\":" + (count ? std::to_string(*count) : "null") + ",\"about\":" + (window.about ? "true" : "false")
-        + ",\"text\":" + jsonString(windowText(window, options)) + "}";
+        + ",\"text\":"
+        + jsonString(noDates ? record->problem : windowText(window, options)) + "}";
 }
 
 std::string jsonNumbers(const std::vector<size_t>& records) { return "[" + numbers(records, ",") + "]"; }
+
+// The narrowing over the records some birth date gives (their indices in
+// given), the others left out of every set, so that no birth date fits.
+Narrowing narrowingLeavingOut(const std::vector<NarrowRecord>& records)
+{
+    std::vector<BirthWindow> windows;
+    std::vector<size_t> given;
+    std::vector<size_t> none;
+    for (size_t index = 0; index < records.size(); ++index) {
+        (records[index].noBirthDate ? none : given).push_back(index);
+        if (!records[index].noBirthDate)
+            windows.push_back(records[index].window);
+    }
+    Narrowing narrowing = narrowWindows(windows);
+    if (none.empty())
+        return narrowing;
+    if (narrowing.fits) {
+        narrowing.largestSets.push_back({{}, {}, narrowing.window});
+        for (size_t position = 0; position < windows.size(); ++position)
+            narrowing.largestSets.back().records.push_back(position);
+        narrowing.fits = false;
+        narrowing.window = {};
+    }
+    for (AgreeingSet& set : narrowing.largestSets) {
+        for (size_t& index : set.records)
+            index = given[index];
+        for (size_t& index : set.leftOut)
+            index = given[index];
+        set.leftOut.insert(set.leftOut.end(), none.begin(), none.end());
+        std::sort(set.leftOut.begin(), set.leftOut.end());
+    }
+    return narrowing;
+}
 
 } // namespace
 
@@ -92,7 +130,7 @@ NarrowAnswer answerNarrowQuestion(const std::vector<std::string>& recordTexts, c
     NarrowAnswer answer;
     for (size_t index = 0; index < recordTexts.size(); ++index) {
         NarrowRecord record = readNarrowRecord(recordTexts[index], options);
-        if (!record.ok)
+        if (!record.ok && !record.noBirthDate)
             answer.problems.push_back("record " + std::to_string(index + 1) + " (" + quotedExcerpt(recordTexts[index])
                                       + "): " + record.problem);
         answer.records.push_back(std::move(record));
@@ -103,10 +141,7 @@ NarrowAnswer answerNarrowQuestion(const std::vector<std::string>& recordTexts, c
         answer.status = ExitUsage;
         return answer;
     }
-    std::vector<BirthWindow> windows;
-    for (const NarrowRecord& record : answer.records)
-        windows.push_back(record.window);
-    answer.narrowing = narrowWindows(windows);
+    answer.narrowing = narrowingLeavingOut(answer.records);
     answer.status = answer.narrowing.fits ? ExitSuccess : ExitNoAnswer;
     return answer;
 }
@@ -159,7 +194,7 @@ std::string narrowAnswerCsv(const NarrowAnswer& answer, const NarrowOptions& opt
         const NarrowRecord& record = answer.records[index];
         csv += "record," + std::to_string(index + 1) + "," + csvField(record.when) + ","
             + csvField(record.age + (record.note.empty() ? "" : " (" + record.note + ")")) + ","
-            + windowCsv(record.window, order) + ",," + csvField(record.calendar) + "\n";
+            + windowCsv(record.window, order, record.noBirthDate) + ",," + csvField(record.calendar) + "\n";
     }
     return csv;
 }
@@ -179,8 +214,8 @@ std::string narrowAnswerJson(const NarrowAnswer& answer, const NarrowOptions& op
         const NarrowRecord& record = answer.records[index];
         json += std::string(index ? "," : "") + "{\"record\":" + std::to_string(index + 1) + ",\"when\":"
             + jsonString(record.when) + ",\"age\":" + jsonString(record.age) + ",\"note\":" + jsonString(record.note)
-            + ",\"window\":" + windowJson(record.window, options) + ",\"calendar\":" + jsonString(record.calendar)
-            + "}";
+            + ",\"window\":" + windowJson(record.window, options, &record)
+            + ",\"calendar\":" + jsonString(record.calendar) + "}";
     }
     return json + "]}\n";
 }

@@ -114,12 +114,19 @@ NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText,
             problem += ": " + noMatchTextFor(age.reading, beginDatesMeant(day, age.reading), "before",
                                              calendarDateTextIn(day, order), order);
         }
-        return refused(problem);
+        record.problem = std::move(problem);
+        record.noBirthDate = true;
+        return record;
     }
     record.window = *window;
     record.window.about = record.window.about || dateAbout;
     record.ok = true;
     return record;
+}
+
+std::string recordWindowText(const NarrowRecord& record, DateOrder order, bool range)
+{
+    return record.noBirthDate ? record.problem : birthWindowText(record.window, order, range);
 }
 
 std::string birthWindowText(const BirthWindow& window, DateOrder order, bool range)

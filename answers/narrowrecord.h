@@ -41,6 +41,10 @@ struct NarrowRecord
     // 1732 (Gregorian)"; empty for a plain Gregorian date or a census.
     std::string calendar;
     BirthWindow window;
+    // Read whole, but no birth date in the calendar gives its age at its
+    // date (a stonemason's 69y 10m 2d at 1/1/1850): not ok, problem says
+    // why, when and age are written; a record the answer leaves out.
+    bool noBirthDate = false;
 };
 
 // The oldest age a record is taken to state: a greater one is a mistake
@@ -64,3 +68,7 @@ NarrowRecord narrowRecordOf(std::string_view when, std::string_view age, const N
 // ...", or "any date"; after "about: " when marked. With range, one date
 // too as "M/D/YYYY through M/D/YYYY (1 dates)", as born --range does.
 std::string birthWindowText(const BirthWindow& window, DateOrder order = DateOrder::MonthFirst, bool range = false);
+
+// A record's window as birthWindowText writes it, or for a record no birth
+// date gives, why not.
+std::string recordWindowText(const NarrowRecord& record, DateOrder order = DateOrder::MonthFirst, bool range = false);

@@ -174,9 +174,10 @@ std::string narrowAnswerSvg(const NarrowAnswer& answer, DateOrder order)
         const std::string fit = label.size() > LabelCharacters
             ? "\" textLength=\"" + number(LabelWidth - 20) + "\" lengthAdjust=\"spacingAndGlyphs"
             : "";
-        svg += "<g><title>" + escaped(label + ": " + birthWindowText(record.window, order)) + "</title><text x=\"10\" y=\""
+        // A record no birth date gives has no bar, only its reason.
+        svg += "<g><title>" + escaped(label + ": " + recordWindowText(record, order)) + "</title><text x=\"10\" y=\""
             + number(y + BarHeight - 3) + fit + "\">" + escaped(label) + "</text>"
-            + barOf(record.window, axis, y, isApart) + "</g>\n";
+            + (record.noBirthDate ? std::string() : barOf(record.window, axis, y, isApart)) + "</g>\n";
     };
     for (size_t position = 0; position < together.size(); ++position)
         row(together[position], TopMargin + RowHeight * static_cast<double>(position), false);

@@ -33,6 +33,8 @@ void addCalendarOptions(CLI::App& command, CalendarChoice& choice)
                                                "\"" + start + "\" is not a year start: 03-25 or 01-01");
             },
             "03-25: a Julian date before the switch's year counts its year from 25 March, as registers "
-            "without dual years do (10 Feb 1720 is then 10 Feb 1720/21); 01-01, the default: from 1 January")
+            "without dual years do (10 Feb 1720 is then 10 Feb 1720/21; legal 1751 ran from 25 March to "
+            "31 December, so its 1 January to 24 March are read in 1751, said on the calendar line); 01-01, "
+            "the default: from 1 January")
         ->type_name("MM-DD");
 }

@@ -24,16 +24,20 @@ void addConvertCommand(CLI::App& app)
     CLI::App* command = app.add_subcommand(
         "convert", "DATE in the Gregorian, Julian, Hebrew and French Republican calendars, and its weekday.");
     command->add_option("DATE", arguments->date, "The date, in any form span reads")->required();
-    command->add_option("--to", arguments->to, "Print that calendar's line only: gregorian, julian, hebrew, "
-                                               "french or weekday")
-        ->check(CLI::IsMember({"gregorian", "julian", "hebrew", "french", "weekday"}))
+    command->add_option("--to", arguments->to, "Print that calendar's line only: gregorian, julian, swedish, "
+                                               "hebrew, french or weekday")
+        ->check(CLI::IsMember({"gregorian", "julian", "swedish", "hebrew", "french", "weekday"}))
         ->type_name("CALENDAR");
     addDateOrderOption(*command, arguments->reading.order);
     addCalendarOptions(*command, arguments->reading.calendar);
     command->footer("One line per calendar, \"calendar: date\"; the French Republican one only from\n"
-                    "22 Sep 1792 to 31 Dec 1805, when it was in use. A Julian day from 1 January\n"
-                    "to 24 March of 1583 to 1751 is written with its dual year. A date of several\n"
-                    "days (May 1850) is converted at both ends.\n\n"
+                    "22 Sep 1792 to 31 Dec 1805, when it was in use, the Swedish one only from\n"
+                    "1 Mar 1700 to 30 Feb 1712, when it ran a day ahead of the Julian one. A Julian\n"
+                    "day from 1 January to 24 March of 1583 to 1751 is written with its dual year.\n"
+                    "A date of several days (May 1850) is converted at both ends. A last line\n"
+                    "\"note: ...\" says how the year of a day before 25 March was counted where\n"
+                    "the date left it open (10 Feb 1751 under --year-start 03-25: legal 1751 began\n"
+                    "on 25 March, so the day is read in 1751 counted from 1 January).\n\n"
                     "Examples:\n"
                     "  spanwright-cli convert '11 Feb 1731/32'\n"
                     "      gregorian: 22 Feb 1732\n"

@@ -58,6 +58,7 @@ std::string calendarDayText(const CalendarDay& day, bool withDualYear)
         return number + " " + std::string(frenchMonthName(day.month)) + " an " + romanNumeral(day.year);
     case CalendarSystem::Gregorian:
     case CalendarSystem::Julian:
+    case CalendarSystem::Swedish:
         break;
     }
     const std::string year = withDualYear && day.year > 1 ? dualYearText(day.year) : writtenYearText(day.year);

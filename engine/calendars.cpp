@@ -4,6 +4,7 @@
 #include "frenchcalendar.h"
 #include "hebrewcalendar.h"
 #include "juliancalendar.h"
+#include "swedishcalendar.h"
 
 #include <array>
 
@@ -28,6 +29,7 @@ int monthsPerYearIn(CalendarSystem system)
         return FrenchRepublicanMonthsPerYear;
     case CalendarSystem::Gregorian:
     case CalendarSystem::Julian:
+    case CalendarSystem::Swedish:
         break;
     }
     return MonthsPerYear;
@@ -44,6 +46,8 @@ int monthLengthIn(CalendarSystem system, int month, long long year)
         return hebrewMonthLength(month, year);
     case CalendarSystem::FrenchRepublican:
         return frenchRepublicanMonthLength(month, year);
+    case CalendarSystem::Swedish:
+        return month >= 1 && month <= MonthsPerYear ? swedishMonthLength(month, year) : 0;
     }
     return 0;
 }
@@ -58,6 +62,8 @@ long long dayNumberIn(const CalendarDay& day)
         return hebrewDayNumberOf(fields);
     case CalendarSystem::FrenchRepublican:
         return frenchRepublicanDayNumberOf(fields);
+    case CalendarSystem::Swedish:
+        return swedishDayNumberOf(fields);
     case CalendarSystem::Gregorian:
         break;
     }
@@ -80,6 +86,9 @@ CalendarDay calendarDayOf(CalendarSystem system, long long dayNumber)
     case CalendarSystem::FrenchRepublican:
         fields = frenchRepublicanDateOfDayNumber(dayNumber);
         break;
+    case CalendarSystem::Swedish:
+        fields = swedishDateOfDayNumber(dayNumber);
+        break;
     }
     return {system, fields.year, fields.month, fields.day};
 }
@@ -91,7 +100,7 @@ long long firstDayOfYearIn(CalendarSystem system, long long year)
 
 long long lastDayOfYearIn(CalendarSystem system, long long year)
 {
-    if (system == CalendarSystem::Gregorian || system == CalendarSystem::Julian)
+    if (system == CalendarSystem::Gregorian || system == CalendarSystem::Julian || system == CalendarSystem::Swedish)
         return dayNumberIn({system, year, LastGregorianMonth, monthLengthIn(system, LastGregorianMonth, year)});
     return firstDayOfYearIn(system, year + 1) - 1;
 }

@@ -6,6 +6,7 @@
 #include "calendarwords.h"
 #include "juliancalendar.h"
 #include "monthnames.h"
+#include "swedishcalendar.h"
 
 namespace {
 
@@ -29,6 +30,8 @@ constexpr CalendarSwitchEntry Switches[] = {
 };
 
 constexpr int MonthsPerYear = 12;
+// Sweden's first Gregorian day: before it, its own calendar of 1700 to 1712.
+constexpr CalendarDate FirstSwedishGregorianDay{1753, 3, 1};
 constexpr size_t SwitchCount = sizeof(Switches) / sizeof(Switches[0]);
 
 bool namesCode(std::string_view codes, std::string_view text)
@@ -95,6 +98,24 @@ std::string gapReason(long long year, int month, int day, long long firstGregori
         + switchDayText(firstGregorianDay, CalendarSystem::Gregorian);
 }
 
+// The calendar of the days before the switch: Julian, but Sweden's own
+// (a day ahead) in the years 1700 to 1712 under Sweden's switch.
+CalendarSystem calendarBefore(long long firstGregorianDay)
+{
+    return firstGregorianDay == dayNumberOf(FirstSwedishGregorianDay) ? CalendarSystem::Swedish
+                                                                     : CalendarSystem::Julian;
+}
+
+// A day of the calendar before the switch, named Julian where the Swedish
+// calendar is the Julian one.
+long long dayBeforeSwitch(CalendarSystem before, long long year, int month, int day, CalendarSystem& system)
+{
+    const long long dayNumber = dayNumberIn({before, year, month, day});
+    system = before == CalendarSystem::Swedish && inSwedishCalendarYears(dayNumber) ? CalendarSystem::Swedish
+                                                                                   : CalendarSystem::Julian;
+    return dayNumber;
+}
+
 // One end of a month or year under the switch: its day number, taken into
 // the nearest existing day where it falls in the days left out.
 long long switchedEnd(long long year, int month, bool first, long long firstGregorianDay, CalendarSystem& system)
@@ -104,11 +125,10 @@ long long switchedEnd(long long year, int month, bool first, long long firstGreg
         system = CalendarSystem::Gregorian;
         return dayNumberIn({system, year, month, gregorianDay});
     }
-    const int julianDay = first ? 1 : monthLengthIn(CalendarSystem::Julian, month, year);
-    if (sideOfSwitch(year, month, julianDay, firstGregorianDay) < 0) {
-        system = CalendarSystem::Julian;
-        return dayNumberIn({system, year, month, julianDay});
-    }
+    const CalendarSystem before = calendarBefore(firstGregorianDay);
+    const int julianDay = first ? 1 : monthLengthIn(before, month, year);
+    if (sideOfSwitch(year, month, julianDay, firstGregorianDay) < 0)
+        return dayBeforeSwitch(before, year, month, julianDay, system);
     system = first ? CalendarSystem::Gregorian : CalendarSystem::Julian;
     return first ? firstGregorianDay : firstGregorianDay - 1;
 }
@@ -166,7 +186,7 @@ SwitchedDays daysUnderSwitch(long long year, int month, int day, long long first
             days.problem = gapReason(year, month, day, firstGregorianDay);
             return days;
         }
-        const CalendarSystem system = side < 0 ? CalendarSystem::Julian : CalendarSystem::Gregorian;
+        const CalendarSystem system = side < 0 ? calendarBefore(firstGregorianDay) : CalendarSystem::Gregorian;
         const int length = monthLengthIn(system, month, year);
         if (day > length) {
             days.problem = "day " + std::to_string(day) + " is not in " + std::string(fullMonthName(month)) + " "
@@ -175,8 +195,11 @@ SwitchedDays daysUnderSwitch(long long year, int month, int day, long long first
             return days;
         }
         days.ok = true;
-        days.first = days.last = dayNumberIn({system, year, month, day});
-        days.firstCalendar = days.lastCalendar = system;
+        days.firstCalendar = system;
+        days.first = side < 0 ? dayBeforeSwitch(system, year, month, day, days.firstCalendar)
+                              : dayNumberIn({system, year, month, day});
+        days.last = days.first;
+        days.lastCalendar = days.firstCalendar;
         return days;
     }
     days.ok = true;

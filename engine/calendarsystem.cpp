@@ -9,6 +9,8 @@ std::string_view calendarSystemName(CalendarSystem system)
         return "Hebrew";
     case CalendarSystem::FrenchRepublican:
         return "French Republican";
+    case CalendarSystem::Swedish:
+        return "Swedish";
     case CalendarSystem::Gregorian:
         break;
     }

@@ -10,7 +10,10 @@ enum class CalendarSystem : unsigned char {
     Julian,
     Hebrew,
     FrenchRepublican,
+    // Sweden's own of 1700 to 1712, a day ahead of the Julian one
+    // (swedishcalendar.h); the Julian one outside those years.
+    Swedish,
 };
 
-// "Gregorian", "Julian", "Hebrew", "French Republican".
+// "Gregorian", "Julian", "Hebrew", "French Republican", "Swedish".
 std::string_view calendarSystemName(CalendarSystem system);

@@ -17,6 +17,7 @@ namespace {
 
 constexpr size_t MostTokens = 10;
 constexpr long long FirstJanuaryYear = 1752; // the first month January from then on
+constexpr long long LastLadyDayYear = FirstJanuaryYear - 1;
 constexpr int MonthsBeforeMarch = 2;
 constexpr int MonthsPerYear = 12;
 constexpr int March = 3;
@@ -134,7 +135,13 @@ std::optional<Days> quakerDate(std::string_view text, const CalendarContext& con
         written.month = int(numbered <= MonthsPerYear - MonthsBeforeMarch ? numbered + MonthsBeforeMarch
                                                                           : numbered - (MonthsPerYear - MonthsBeforeMarch));
         const bool nextYear = written.month < March || (written.month == March && day != 0 && day < LadyDay);
-        if (nextYear) {
+        if (nextYear && year == LastLadyDayYear) {
+            // Legal 1751 ran from 25 March to 31 December: its first month's
+            // first days and its 11th and 12th months are those of 1751
+            // counted from 1 January (1750/51), as the writer's year says.
+            written.dualFirstYear = int(year - 1);
+            written.yearCount = WrittenDate::YearCount::FromJanuaryIn1751;
+        } else if (nextYear) {
             written.dualFirstYear = year;
             written.year = year + 1;
         }

@@ -4,16 +4,17 @@
 #include "quotedtext.h"
 
 #include <array>
+#include <optional>
 
 namespace {
 
 constexpr long long FullAgeYears = 21; // "of full age", "over 21"
-constexpr long long InfantYears = 1;   // an infant is under one year
+constexpr long long HalfYearMonths = 6;
 
 constexpr std::string_view RecordAgeForms =
     "accepted forms: every age the age reader takes (34, 79 years 9 months, in her 80th year), "
-    "20-29, 20 to 29, between 20 and 30, under 10, 10 and under 16, 45 and upwards, minor, infant, "
-    "of full age, over 21";
+    "20-29, 20 to 29, between 20 and 30, under 10, 10 and under 16, 30 & under 40, 45 and upwards, over 30, "
+    "34 1/2, minor, infant, child, stillborn, of full age";
 
 std::string normalised(std::string_view text)
 {
@@ -151,6 +152,49 @@ RecordAge underOf(std::string_view text, std::string_view boundText, const AgeRe
     return age;
 }
 
+// "34 1/2": the half year passed, 34 years 6 months to 34 years 11 months
+// 30 days, as a completed-years age has passed its birthday.
+std::optional<RecordAge> halfYearOf(std::string_view words)
+{
+    for (std::string_view half : {" 1/2", "\xC2\xBD", " \xC2\xBD", " and a half"}) {
+        if (words.size() <= half.size() || words.substr(words.size() - half.size()) != half)
+            continue;
+        const std::string_view years = words.substr(0, words.size() - half.size());
+        if (!allDigits(years) || years.size() > 3)
+            return std::nullopt;
+        long long value = 0;
+        for (char digit : years)
+            value = value * 10 + (digit - '0');
+        RecordAge age = yearsBetween(value, value);
+        age.reading.least.months = HalfYearMonths;
+        age.reading.age = age.reading.least;
+        age.reading.smallestUnit = AgeUnit::Months;
+        return age;
+    }
+    return std::nullopt;
+}
+
+// Born on the record's day: 0 days.
+RecordAge stillborn()
+{
+    RecordAge age;
+    age.ok = true;
+    age.reading = readAgeText("0 days");
+    age.ageReaderForm = true;
+    return age;
+}
+
+// The words of a record's age as one form: "&" for "and", and the "of"
+// of "of 30 and under 40" left out.
+std::string plainWords(std::string words)
+{
+    for (size_t at = words.find(" & "); at != std::string::npos; at = words.find(" & "))
+        words.replace(at, 3, " and ");
+    if (startsWith(words, "of ") && words.size() > 3 && isDigit(words[3]))
+        words.erase(0, 3);
+    return words;
+}
+
 RecordAge upwardsOf(std::string_view text, std::string_view leastText)
 {
     const AgeReading least = readAgeText(leastText);
@@ -202,12 +246,19 @@ RecordAge readRecordAge(std::string_view text)
     }
     if (startsWith(words, "aged "))
         words.erase(0, std::string_view("aged ").size());
+    words = plainWords(std::move(words));
     if (words == "minor" || words == "a minor")
         return yearsBetween(0, FullAgeYears - 1);
     if (words == "infant" || words == "an infant")
-        return yearsBetween(0, InfantYears - 1);
-    if (words == "of full age" || words == "full age" || words == "over 21" || words == "over 21 years")
+        return yearsBetween(0, InfantUnderYears - 1);
+    if (words == "child" || words == "a child")
+        return yearsBetween(0, ChildUnderYears - 1);
+    if (words == "stillborn")
+        return stillborn();
+    if (words == "of full age" || words == "full age")
         return yearsOrMore(FullAgeYears);
+    if (const std::optional<RecordAge> half = halfYearOf(words))
+        return *half;
 
     std::string_view first;
     std::string_view second;
@@ -215,6 +266,10 @@ RecordAge readRecordAge(std::string_view text)
     for (std::string_view upwards : {" and upwards", " and upward", " and over", " or more", " or over"}) {
         if (all.size() > upwards.size() && all.substr(all.size() - upwards.size()) == upwards)
             return upwardsOf(text, trimmed(all.substr(0, all.size() - upwards.size())));
+    }
+    for (std::string_view over : {"over ", "above ", "upwards of "}) {
+        if (startsWith(all, over))
+            return upwardsOf(text, trimmed(all.substr(over.size())));
     }
     if (startsWith(all, "under "))
         return underOf(text, trimmed(all.substr(std::string_view("under ").size())), nullptr);

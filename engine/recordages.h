@@ -13,8 +13,17 @@
 //   under a bound     "under 10", "under 21", "10 and under 16"
 //   minor             0 to 20 completed years
 //   of full age       "of full age", "full age", "over 21": 21 or more
-//   upwards           "45 and upwards", "16 and upward", "45 and over"
-//   infant            under 1 year
+//   upwards           "45 and upwards", "16 and upward", "45 and over",
+//                     "16 & upwards"; "over 30", "above 21", "upwards of 21"
+//                     (the years or more, as "over 21": past that birthday)
+//   brackets          "of 30 and under 40", "30 & under 40" (the 1830 and
+//                     1840 US schedules)
+//   a half year       "34 1/2", "34½", "34 and a half": past the half year,
+//                     34 years 6 months to 34 years 11 months 30 days
+//   infant            under 1 year (a record does not say it is a marriage,
+//                     where the word means under 21: write "minor" there)
+//   child             under 8 years, stillborn 0 days (born that day), as
+//                     GEDCOM's CHILD and STILLBORN
 // and every age readAgeText takes, precise to its smallest stated unit.
 struct RecordAge
 {
@@ -35,6 +44,11 @@ struct RecordAge
 };
 
 RecordAge readRecordAge(std::string_view text);
+
+// The ages of the words GEDCOM and registers share: INFANT under 1 year,
+// CHILD under 8.
+constexpr long long InfantUnderYears = 1;
+constexpr long long ChildUnderYears = 8;
 
 // The ages as read, for a record's line: "34 years", "20 to 29 years",
 // "21 years or more", "0 to 11 months".

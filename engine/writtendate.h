@@ -17,6 +17,20 @@ struct WrittenDate
     // The earlier year of a dual year (1728 of 1728/9), 0 for none.
     int dualFirstYear = 0;
 
+    // How the year of a Julian day between 1 January and 24 March was
+    // counted where the text left it open.
+    enum class YearCount : unsigned char {
+        AsWritten,
+        // Marked Old Style without a dual year: counted from 1 January,
+        // though the writer may have counted from 25 March.
+        FromJanuaryOldStyle,
+        // Written 1751 with the year counted from 25 March: legal 1751 ran
+        // from 25 March to 31 December only, so the day is read in the
+        // year 1751 counted from 1 January (1750/51).
+        FromJanuaryIn1751,
+    };
+    YearCount yearCount = YearCount::AsWritten;
+
     bool hasDualYear() const { return dualFirstYear != 0; }
 };
 

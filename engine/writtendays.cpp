@@ -6,6 +6,7 @@
 #include "calendars.h"
 #include "calendarswitches.h"
 #include "calendarwords.h"
+#include "dualyearlimits.h"
 #include "hebrewcalendar.h"
 #include "monthnames.h"
 
@@ -16,13 +17,15 @@ namespace {
 constexpr int MonthsPerYear = 12;
 constexpr int March = 3;
 constexpr int LadyDay = 25; // 25 March, the first day of the year so counted
-
-// Whether a day of the written year lies before 25 March, and so, with the
-// year counted from 25 March, in the next year as counted from 1 January.
-bool beforeLadyDay(int month, int day)
-{
-    return month < March || (month == March && day < LadyDay);
-}
+// The year whose legal count, from 25 March, ended on 31 December: in
+// Britain and its colonies 1752 began on 1 January.
+constexpr int ShortLegalYear = 1751;
+// The years in which the count from 25 March and the count from 1 January
+// stood side by side: from the Gregorian calendar's count, to the last
+// year whose 1 January to 24 March a count from 25 March gave the year
+// before (legal 1751 had none, and 1752 began on 1 January).
+constexpr int FirstTwoCountYear = 1583;
+constexpr int LastTwoCountYear = ShortLegalYear - 1;
 
 std::string monthYearText(CalendarSystem system, int month, long long year)
 {
@@ -36,6 +39,7 @@ std::string monthYearText(CalendarSystem system, int month, long long year)
         break;
     case CalendarSystem::Gregorian:
     case CalendarSystem::Julian:
+    case CalendarSystem::Swedish:
         name = fullMonthName(month);
         break;
     }
@@ -71,6 +75,56 @@ Days switchedDays(const WrittenDate& written, long long firstGregorianDay)
     days.source = CalendarSource::Switch;
     days.written = written;
     return days;
+}
+
+// Whether the written day, taken as Julian, lies before the switch's first
+// Gregorian day (a switch that makes it Julian by itself).
+bool beforeSwitch(const WrittenDate& written, const std::optional<long long>& firstGregorianDay)
+{
+    const int month = written.month == 0 ? 1 : written.month;
+    const int day = written.day == 0 ? 1 : written.day;
+    return firstGregorianDay && dayNumberIn({CalendarSystem::Julian, written.year, month, day}) < *firstGregorianDay;
+}
+
+// The days of a year, or its March, written alone with the year counted
+// from 25 March: 25 March to 24 March after (legal 1751 to 31 December, its
+// March the whole month, since its first days are read from 1 January).
+std::optional<Days> yearFromLadyDay(const WrittenDate& written, const CalendarContext& context)
+{
+    if (written.day != 0 || (written.month != 0 && written.month != March))
+        return std::nullopt;
+    const bool shortYear = written.year == ShortLegalYear;
+    Days days;
+    days.ok = true;
+    constexpr int LastDayOfMarchOrDecember = 31;
+    const int firstDay = shortYear && written.month != 0 ? 1 : LadyDay;
+    const int lastMonth = written.month == 0 ? MonthsPerYear : March;
+    days.earliest = dayNumberIn({CalendarSystem::Julian, written.year, March, firstDay});
+    days.latest = shortYear ? dayNumberIn({CalendarSystem::Julian, written.year, lastMonth, LastDayOfMarchOrDecember})
+                            : dayNumberIn({CalendarSystem::Julian, written.year + 1, March, LadyDay - 1});
+    days.calendar = CalendarSystem::Julian;
+    days.latestCalendar = CalendarSystem::Julian;
+    days.source = context.mark ? CalendarSource::Marked : CalendarSource::Switch;
+    days.written = written;
+    if (shortYear && written.month != 0)
+        days.written.yearCount = WrittenDate::YearCount::FromJanuaryIn1751;
+    return days;
+}
+
+// A day written with the year counted from 25 March, moved to the year
+// counted from 1 January: one before 25 March into the next, with its dual
+// year; but legal 1751 had no such days, so there it keeps its year.
+void countFromLadyDay(WrittenDate& written)
+{
+    if (!beforeLadyDay(written.month, written.day == 0 ? 1 : written.day))
+        return;
+    if (written.year == ShortLegalYear) {
+        written.dualFirstYear = written.year - 1;
+        written.yearCount = WrittenDate::YearCount::FromJanuaryIn1751;
+        return;
+    }
+    written.dualFirstYear = written.year;
+    ++written.year;
 }
 
 } // namespace
@@ -120,6 +174,13 @@ Days writtenDays(WrittenDate written, const CalendarContext& context)
     const CalendarChoice& choice = context.choice;
     if (context.mark == CalendarSystem::Gregorian && written.hasDualYear())
         return refusal("a dual year is Old Style (Julian), which the mark for the Gregorian calendar contradicts");
+    if (written.hasDualYear()) {
+        const std::string problem = dualYearProblem(written.year, written.month, written.day,
+                                                    context.mark == CalendarSystem::Julian
+                                                        || beforeSwitch(written, choice.firstGregorianDay));
+        if (!problem.empty())
+            return refusal(problem);
+    }
     const bool julian = context.mark ? *context.mark == CalendarSystem::Julian
                                      : written.hasDualYear() || choice.firstGregorianDay.has_value();
     // The year counted from 25 March: a day before it belongs to the next
@@ -127,22 +188,16 @@ Days writtenDays(WrittenDate written, const CalendarContext& context)
     const bool switchYearLater = !choice.firstGregorianDay
         || written.year < calendarDayOf(CalendarSystem::Gregorian, *choice.firstGregorianDay).year;
     if (julian && choice.yearBeginsOn25March && !written.hasDualYear() && switchYearLater) {
-        if (written.day == 0 && (written.month == 0 || written.month == March)) {
-            // The year (or its March) from 25 March to 24 March after.
-            Days days;
-            days.ok = true;
-            days.earliest = dayNumberIn({CalendarSystem::Julian, written.year, March, LadyDay});
-            days.latest = dayNumberIn({CalendarSystem::Julian, written.year + 1, March, LadyDay - 1});
-            days.calendar = CalendarSystem::Julian;
-            days.latestCalendar = CalendarSystem::Julian;
-            days.source = context.mark ? CalendarSource::Marked : CalendarSource::Switch;
-            days.written = written;
-            return days;
-        }
-        if (beforeLadyDay(written.month, written.day == 0 ? 1 : written.day)) {
-            written.dualFirstYear = written.year;
-            ++written.year;
-        }
+        if (const std::optional<Days> whole = yearFromLadyDay(written, context))
+            return *whole;
+        countFromLadyDay(written);
+    } else if (context.mark == CalendarSystem::Julian && !written.hasDualYear() && written.day != 0
+               && beforeLadyDay(written.month, written.day) && written.year >= FirstTwoCountYear
+               && written.year <= LastTwoCountYear
+               && written.day <= monthLengthIn(CalendarSystem::Julian, written.month, written.year + 1)) {
+        // Marked Old Style, the year may have been counted either way (a
+        // 29 February only from 1 January: the year after has none).
+        written.yearCount = WrittenDate::YearCount::FromJanuaryOldStyle;
     }
     if (context.mark)
         return daysInCalendar(written, *context.mark, CalendarSource::Marked);

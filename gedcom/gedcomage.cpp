@@ -1,12 +1,13 @@
 #include "gedcomage.h"
 
 #include "asciitext.h"
+#include "recordages.h"
 
 namespace {
 
-// The ages the GEDCOM keywords stand for.
-constexpr long long ChildYears = 8;
-constexpr long long InfantYears = 1;
+// The ages the GEDCOM keywords stand for, as narrow's records read them.
+constexpr long long ChildYears = ChildUnderYears;
+constexpr long long InfantYears = InfantUnderYears;
 
 bool inDaysAlone(const Age& age)
 {

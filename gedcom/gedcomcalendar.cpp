@@ -65,6 +65,7 @@ int monthOfWord(GedcomCalendarKind kind, std::string_view word)
         return indexIn(FrenchCodes, word);
     case GedcomCalendarKind::Gregorian:
     case GedcomCalendarKind::Julian:
+    case GedcomCalendarKind::Swedish:
         break;
     }
     if (word.size() > 1 && word.back() == '.')
@@ -94,6 +95,7 @@ std::string_view monthCode(GedcomCalendarKind kind, int month)
         return code(FrenchCodes);
     case GedcomCalendarKind::Gregorian:
     case GedcomCalendarKind::Julian:
+    case GedcomCalendarKind::Swedish:
         break;
     }
     return code(UpperMonthAbbreviations);

@@ -4,6 +4,7 @@
 #include "calendardate.h"
 #include "calendarswitches.h"
 #include "datereader.h"
+#include "dualyearlimits.h"
 #include "gedcomcalendar.h"
 #include "quotedtext.h"
 
@@ -341,6 +342,15 @@ std::string readOneDate(Tokens parts, OneDate& date, const Source& source, const
         date.first = firstDayOfYearIn(date.calendar, counted);
         date.last = firstDayOfYearIn(date.calendar, counted + 1) - 1;
     }
+    if (date.dualYear) {
+        // Under an explicit Julian escape, or before the switch, the day is
+        // Julian by itself; under a Gregorian one it is read as written.
+        const bool julianSaid = date.dualYearAsGregorian || calendarGiven
+            || (source.choice.firstGregorianDay && date.first < *source.choice.firstGregorianDay);
+        const std::string problem = dualYearProblem(counted, month, int(day), julianSaid);
+        if (!problem.empty())
+            return quotedExcerpt(written) + ": " + problem;
+    }
     // Other calendars' years reach beyond the Gregorian ones.
     if (date.last > lastCalendarDay())
         return quotedExcerpt(written) + ": the date lies after the year " + std::to_string(LastCalendarYear);
@@ -389,6 +399,7 @@ GedcomDate::Calendar calendarOf(GedcomCalendarKind kind)
     case GedcomCalendarKind::FrenchRepublican:
         return GedcomDate::Calendar::FrenchRepublican;
     case GedcomCalendarKind::Gregorian:
+    case GedcomCalendarKind::Swedish: // counted in the Gregorian calendar, as any mixed pair
         break;
     }
     return GedcomDate::Calendar::Gregorian;

@@ -49,7 +49,7 @@ DateReadOptions optionsOf(const QByteArray& switchName, bool yearStart)
     return options;
 }
 
-const char* const CalendarNames[] = {"Gregorian", "Julian", "Hebrew", "French Republican"};
+const char* const CalendarNames[] = {"Gregorian", "Julian", "Hebrew", "French Republican", "Swedish"};
 
 } // namespace
 
@@ -176,7 +176,10 @@ private slots:
         QTest::newRow("both Julian") << QByteArray("29 Feb 1700 O.S.") << QByteArray("28 Feb 1701 O.S.")
                                      << QByteArray() << false << QByteArray("0 Year(s), 11 month(s), 30 day(s)")
                                      << QByteArray("begin: 29 Feb 1700 (Julian) = 11 Mar 1700 (Gregorian)|"
-                                                   "end: 28 Feb 1701 (Julian) = 11 Mar 1701 (Gregorian)");
+                                                   "end: 28 Feb 1701 (Julian) = 11 Mar 1701 (Gregorian); the year "
+                                                   "counted from 1 January (counted from 25 March, as records "
+                                                   "before 1752 often did: 28 Feb 1701/02 (Julian) = 11 Mar 1702 "
+                                                   "(Gregorian))");
         QTest::newRow("plain dates stay Gregorian") << QByteArray("1 Jan 1700") << QByteArray("1 Jan 1800")
                                                     << QByteArray() << false
                                                     << QByteArray("100 Year(s), 0 month(s), 0 day(s)") << QByteArray();
@@ -218,6 +221,43 @@ private slots:
                                                                  "Year(s), 0 month(s), 19 day(s)")
                                                    << QByteArray("begin: 1 Sep 1752 (Julian) to 30 Sep 1752 "
                                                                  "(Gregorian) = 12 Sep 1752 to 30 Sep 1752 (Gregorian)");
+        // Marked Old Style without a dual year: counted from 1 January, as
+        // read, and the count from 25 March said beside it.
+        QTest::newRow("Old Style before 25 March, how the year was counted")
+            << QByteArray("February 11, 1731 O.S.") << QByteArray("December 14, 1799") << QByteArray() << false
+            << QByteArray("68 Year(s), 9 month(s), 22 day(s)")
+            << QByteArray("begin: 11 Feb 1731 (Julian) = 22 Feb 1731 (Gregorian); the year counted from 1 January "
+                          "(counted from 25 March, as records before 1752 often did: 11 Feb 1731/32 (Julian) = "
+                          "22 Feb 1732 (Gregorian))");
+        // Legal 1751 ran from 25 March to 31 December: its 24 March is the
+        // day before its 25 March, and its 31 December the day before 1752.
+        QTest::newRow("legal 1751: 24 to 25 March") << QByteArray("24 Mar 1751") << QByteArray("25 Mar 1751")
+                                                    << QByteArray("GB") << true
+                                                    << QByteArray("0 Year(s), 0 month(s), 1 day(s)")
+                                                    << QByteArray("begin: 24 Mar 1750/51 (Julian) = 4 Apr 1751 "
+                                                                  "(Gregorian); the year 1751 as counted from 1 "
+                                                                  "January, since the legal year 1751 ran from 25 "
+                                                                  "March to 31 December|end: 25 Mar 1751 (Julian) = "
+                                                                  "5 Apr 1751 (Gregorian)");
+        QTest::newRow("legal 1751: 31 December to 1 January 1752")
+            << QByteArray("31 Dec 1751") << QByteArray("1 Jan 1752") << QByteArray("GB") << true
+            << QByteArray("0 Year(s), 0 month(s), 1 day(s)")
+            << QByteArray("begin: 31 Dec 1751 (Julian) = 11 Jan 1752 (Gregorian)|end: 1 Jan 1752 (Julian) = "
+                          "12 Jan 1752 (Gregorian)");
+        QTest::newRow("legal 1751 alone: 25 March to 31 December") << QByteArray("1751") << QByteArray("1 Jan 1752")
+                                                                   << QByteArray("GB") << true
+                                                                   << QByteArray("at least 0 Year(s), 0 month(s), 1 "
+                                                                                 "day(s), at most 0 Year(s), 9 "
+                                                                                 "month(s), 7 day(s)")
+                                                                   << QByteArray("begin: 25 Mar 1751 to 31 Dec 1751 "
+                                                                                 "(Julian) = 5 Apr 1751 to 11 Jan "
+                                                                                 "1752 (Gregorian)|end: 1 Jan 1752 "
+                                                                                 "(Julian) = 12 Jan 1752 "
+                                                                                 "(Gregorian)");
+        QTest::newRow("Poltava, a Swedish day") << QByteArray("28 Jun 1709") << QByteArray("8 Jul 1709 N.S.")
+                                                << QByteArray("SE") << false
+                                                << QByteArray("0 Year(s), 0 month(s), 0 day(s)")
+                                                << QByteArray("begin: 28 Jun 1709 (Swedish) = 8 Jul 1709 (Gregorian)");
     }
     void spans()
     {
@@ -299,6 +339,18 @@ private slots:
                                                << QByteArray("has no year");
         QTest::newRow("a dual year before Christ") << QByteArray("1731/32 BC") << QByteArray()
                                                    << QByteArray("never one before Christ");
+        QTest::newRow("a dual year in June") << QByteArray("10 Jun 1850/51") << QByteArray()
+                                             << QByteArray("a dual year belongs only to 1 January to 24 March, and "
+                                                           "10 June is not among those days");
+        QTest::newRow("a dual year in June, in its years") << QByteArray("11 Jun 1731/32") << QByteArray("GB")
+                                                           << QByteArray("11 June is not among those days");
+        QTest::newRow("a dual year on Lady Day") << QByteArray("25 Mar 1731/32") << QByteArray()
+                                                 << QByteArray("25 March is not among those days");
+        QTest::newRow("a dual year after Britain's switch") << QByteArray("10 Feb 1850/51") << QByteArray()
+                                                            << QByteArray("a dual year after 1752 is not Britain's");
+        QTest::newRow("Swedish 29 Feb 1700, left out") << QByteArray("29 Feb 1700") << QByteArray("SE")
+                                                       << QByteArray("day 29 is not in February 1700 of the Swedish "
+                                                                     "calendar (1 to 28)");
     }
     void refusals()
     {
@@ -518,6 +570,10 @@ private slots:
                                             << QByteArray("1700-01-01") << false << QByteArray();
         QTest::newRow("free text under the switch") << QByteArray("Jan 1, 1700") << QByteArray("1700-01-11")
                                                     << QByteArray("1700-01-11") << true << QByteArray();
+        QTest::newRow("a dual year in June") << QByteArray("10 JUN 1731/32") << QByteArray() << QByteArray() << false
+                                             << QByteArray("a dual year belongs only to 1 January to 24 March");
+        QTest::newRow("a dual year after the switch") << QByteArray("10 FEB 1850/51") << QByteArray() << QByteArray()
+                                                      << false << QByteArray("a dual year after 1752");
     }
     void gedcomSwitch()
     {
@@ -536,6 +592,54 @@ private slots:
         QCOMPARE(isoOf(*date.earliest), earliest);
         QCOMPARE(isoOf(*date.latest), latest);
         QCOMPARE(date.calendar == GedcomDate::Calendar::Julian, julian);
+    }
+
+    // Sweden's calendar: every day from 1 March 1700 to 1 March 1712 as
+    // Sweden wrote it, walked by its own month lengths (no 29 February 1700,
+    // a 30 February 1712) beside the Julian day a day behind it, walked by
+    // the Julian ones; the two walks meet again on 1 March 1712.
+    void swedishDays()
+    {
+        const auto length = [](int month, int year, bool swedish) {
+            constexpr int Lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+            if (month != 2)
+                return Lengths[month - 1];
+            if (swedish && year == 1712)
+                return 30;
+            return year % 4 == 0 && !(swedish && year == 1700) ? 29 : 28;
+        };
+        const auto next = [&](int (&date)[3], bool swedish) {
+            if (++date[2] > length(date[1], date[0], swedish)) {
+                date[2] = 1;
+                if (++date[1] > 12) {
+                    date[1] = 1;
+                    ++date[0];
+                }
+            }
+        };
+        const auto text = [](const int (&date)[3], const char* mark) {
+            static const char* const Months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+            return std::to_string(date[2]) + " " + Months[date[1] - 1] + " " + std::to_string(date[0]) + mark;
+        };
+        int swedish[3] = {1700, 3, 1};
+        int julian[3] = {1700, 2, 29};
+        int days = 0;
+        for (; swedish[0] != 1712 || swedish[1] != 3; next(swedish, true), next(julian, false), ++days) {
+            const DateReading read = readDate(text(swedish, ""), optionsOf("SE", false));
+            const DateReading expected = readDate(text(julian, " O.S."));
+            QVERIFY2(read.ok, read.problem.c_str());
+            QVERIFY2(read.earliest == expected.earliest, text(swedish, "").c_str());
+            QCOMPARE(QByteArray(CalendarNames[int(read.calendar)]), QByteArray("Swedish"));
+            const CalendarDay back = calendarDayOf(read.calendar, *read.earliest);
+            QVERIFY2(back.year == swedish[0] && back.month == swedish[1] && back.day == swedish[2],
+                     text(swedish, "").c_str());
+        }
+        QCOMPARE(days, 4384); // 12 years of 365 days, 29 February 1704 and 1708, 29 and 30 February 1712
+        QCOMPARE(QByteArray::fromStdString(text(julian, "")), QByteArray("1 Mar 1712"));
+        const DateReading after = readDate("1 Mar 1712", optionsOf("SE", false));
+        QCOMPARE(after.earliest, readDate("1 Mar 1712 O.S.").earliest);
+        QCOMPARE(QByteArray(CalendarNames[int(after.calendar)]), QByteArray("Julian"));
     }
 
     void gedcomRows_data()
@@ -608,6 +712,26 @@ private slots:
                                            << QByteArray("day 30 is not in Adar 5783");
         QTest::newRow("convert an open date") << QStringList{"convert", "before 1850"} << 2 << QByteArray()
                                               << QByteArray("open on one side");
+        QTest::newRow("Poltava under the Swedish switch")
+            << QStringList{"convert", "28 Jun 1709", "--switch", "SE"} << 0
+            << QByteArray("gregorian: 8 Jul 1709\njulian: 27 Jun 1709\nswedish: 28 Jun 1709\nhebrew: 1 Av 5469\n"
+                          "weekday: Monday\n")
+            << QByteArray();
+        QTest::newRow("Sweden's 30 February 1712") << QStringList{"convert", "30 Feb 1712", "--switch", "SE", "--to",
+                                                                  "julian"}
+                                                   << 0 << QByteArray("julian: 29 Feb 1711/12\n") << QByteArray();
+        QTest::newRow("Quaker 1st month of legal 1751")
+            << QStringList{"convert", "12th of 1st month 1751", "--to", "gregorian"} << 0
+            << QByteArray("gregorian: 23 Mar 1751\n") << QByteArray();
+        QTest::newRow("no legal 10 Feb 1751: read in 1751, said")
+            << QStringList{"convert", "10 Feb 1751", "--switch", "GB", "--year-start", "03-25"} << 0
+            << QByteArray("gregorian: 21 Feb 1751\njulian: 10 Feb 1750/51\nhebrew: 26 Shevat 5511\nweekday: "
+                          "Sunday\nnote: the year 1751 as counted from 1 January, since the legal year 1751 ran "
+                          "from 25 March to 31 December\n")
+            << QByteArray();
+        QTest::newRow("narrow: a dual year in June refused")
+            << QStringList{"narrow", "10 Jun 1850/51: 30"} << 2 << QByteArray()
+            << QByteArray("a dual year belongs only to 1 January to 24 March");
     }
     void commandLine()
     {

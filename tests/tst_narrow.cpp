@@ -211,6 +211,18 @@ void NarrowTest::recordAgeForms_data()
     QTest::newRow("under an age in days") << "under 1 year 0 months 15 days" << "0 years to 1 years 0 months 14 days"
                                           << "5/18/1879 through 6/1/1880 (381 dates)";
     QTest::newRow("exact stone age") << "79y 9m 29d" << "79 years 9 months 29 days" << "8/3/1800";
+    QTest::newRow("over 30, as over 21") << "over 30" << "30 years or more" << "on or before 6/1/1850";
+    QTest::newRow("above 21") << "above 21" << "21 years or more" << "on or before 6/1/1859";
+    QTest::newRow("upwards of 21") << "upwards of 21" << "21 years or more" << "on or before 6/1/1859";
+    QTest::newRow("US 1830 bracket with of")
+        << "of 30 and under 40" << "30 to 39 years" << "6/2/1840 through 6/1/1850 (3652 dates)";
+    QTest::newRow("US 1840 bracket with &")
+        << "30 & under 40" << "30 to 39 years" << "6/2/1840 through 6/1/1850 (3652 dates)";
+    QTest::newRow("16 & upwards") << "16 & upwards" << "16 years or more" << "on or before 6/1/1864";
+    QTest::newRow("a half year past 34") << "34 1/2" << "34 years 6 months to 34 years 11 months 30 days"
+                                         << "6/2/1845 through 12/1/1845 (183 dates)";
+    QTest::newRow("GEDCOM's CHILD") << "CHILD" << "0 to 7 years" << "6/2/1872 through 6/1/1880 (2922 dates)";
+    QTest::newRow("GEDCOM's STILLBORN") << "STILLBORN" << "0 days" << "6/1/1880";
 }
 
 void NarrowTest::recordAgeForms()
@@ -320,6 +332,12 @@ void NarrowTest::conflictingSetLeavesOutTheOddRecord_data()
         << QStringList{"6/1/1900: 70", "US 1850 census: 30", "US 1860 census: 40"} << "1";
     QTest::newRow("two sets as large")
         << QStringList{"US 1850 census: 30", "US 1860 census: 50"} << "1|2";
+    // A stonemason's 30-day months: no birth date gives 69y 10m 2d at
+    // 1/1/1850, so that record is the one to doubt.
+    QTest::newRow("a record no birth date gives")
+        << QStringList{"US 1850 census: 30", "1/1/1850: 69y 10m 2d"} << "2";
+    QTest::newRow("no birth date gives one, two sets of the others")
+        << QStringList{"1/1/1850: 69y 10m 2d", "US 1850 census: 30", "US 1860 census: 50"} << "1 2|1 3";
 }
 
 void NarrowTest::conflictingSetLeavesOutTheOddRecord()
@@ -340,6 +358,17 @@ void NarrowTest::conflictingSetLeavesOutTheOddRecord()
     }
     QCOMPARE(found.join('|'), leftOut);
     QVERIFY(narrowAnswerText(answer).rfind("no birth date fits every record\n", 0) == 0);
+    // Every form says a record no birth date gives has none, and why.
+    for (size_t index = 0; index < answer.records.size(); ++index) {
+        if (answer.records[index].ok) // the others read, but no birth date gives them
+            continue;
+        const std::string why = answer.records[index].problem;
+        QVERIFY(narrowAnswerText(answer).find(": " + why + "\n") != std::string::npos);
+        QVERIFY(narrowAnswerCsv(answer).find("record," + std::to_string(index + 1) + ",1/1/1850,69 years 10 months 2 "
+                                             "days,,,0,,,\n") != std::string::npos);
+        QVERIFY(narrowAnswerJson(answer).find("\"earliest\":null,\"latest\":null,\"dates\":0,\"about\":false,"
+                                              "\"text\":\"no birth date") != std::string::npos);
+    }
 }
 
 void NarrowTest::largestSetsMatchAScanOfEveryDay()
