@@ -10,8 +10,9 @@
 #include <vector>
 
 // The censuses whose day the program knows: a census age is the age on the
-// census day, whatever day the enumerator came. Each day is listed, with
-// its source, in the manual page.
+// census day, whatever day the enumerator came, unless the record names the
+// day he came (readCensusName). Each day is listed, with its source, in the
+// manual page.
 
 struct CensusDay
 {
