@@ -5,14 +5,12 @@
 #include "asciitext.h"
 #include "calendarlines.h"
 #include "censusdays.h"
+#include "censusrules.h"
 #include "dateprinting.h"
 #include "datereading.h"
 #include "quotedtext.h"
 
 namespace {
-
-constexpr long long BritishRoundingFrom = 15; // ages below it were written as they were
-constexpr long long BritishRoundingStep = 5;
 
 NarrowRecord refused(std::string problem)
 {
@@ -21,23 +19,23 @@ NarrowRecord refused(std::string problem)
     return record;
 }
 
-// The age as its census wrote it; note says how, where a rule applies.
-void applyCensusRule(CensusAgeRule rule, int year, RecordAge& age, std::string& note)
+// The day the enumerator came, after the census day and within a year of
+// it (the US 1850 census ran from June to November): why not, else "".
+std::string readVisitDay(std::string_view text, const CensusDay& census, const DateReadOptions& options,
+                         long long& day)
 {
-    if (!age.plainYears)
-        return;
-    const long long years = age.reading.least.years;
-    if (rule == CensusAgeRule::RoundedDownToFive && years >= BritishRoundingFrom && years % BritishRoundingStep == 0) {
-        age.reading.greatest = Age{years + BritishRoundingStep - 1, MonthsPerYear - 1, MostSpanDays};
-        age.ageReaderForm = false;
-        note = "the " + std::to_string(year) + " census wrote ages of " + std::to_string(BritishRoundingFrom)
-            + " and more rounded down to a multiple of " + std::to_string(BritishRoundingStep);
-    } else if (rule == CensusAgeRule::AgeAtNextBirthday && years >= 1) {
-        age.reading.least.years = years - 1;
-        age.reading.greatest.years = years - 1;
-        age.reading.age = age.reading.least;
-        note = "the " + std::to_string(year) + " census asked the age at the next birthday";
-    }
+    DateReading date;
+    if (std::string problem = readDateFor("visit day", text, options, date); !problem.empty())
+        return problem;
+    constexpr long long DaysInAYear = 365;
+    const long long censusDay = dayNumberOf(census.day);
+    if (!date.exact())
+        return "the visit day " + quotedExcerpt(text) + " is not one day: write the day the enumerator came";
+    if (*date.earliest < censusDay || *date.earliest > censusDay + DaysInAYear)
+        return "the visit day " + quotedExcerpt(text) + " is not within a year from the census day "
+            + calendarDateTextIn(census.day, options.order) + ": a census age is the age on a day of its taking";
+    day = *date.earliest;
+    return {};
 }
 
 } // namespace
@@ -61,9 +59,6 @@ NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText,
         return refused("the record has no date before its age " + quotedExcerpt(ageText));
     if (ageText.empty())
         return refused("the record " + quotedExcerpt(whenText) + " has no age");
-    RecordAge age = readRecordAge(ageText);
-    if (!age.ok)
-        return refused("the age " + age.problem);
     NarrowRecord record;
     std::optional<long long> eventFirst;
     std::optional<long long> eventLast;
@@ -71,17 +66,28 @@ NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText,
     const CensusReading census = readCensusName(whenText, options.reading.calendar);
     if (census.named && !census.census)
         return refused(census.problem);
+    RecordAge age = census.census
+        ? readCensusAge(ageText, census.census->rule, census.census->year, record.note)
+        : readRecordAge(ageText);
+    if (!age.ok)
+        return refused("the age " + age.problem);
     // A census age is one of completed years whatever --exact says (the
     // schedules asked the age, not a span to the day).
     if (options.exact && age.ageReaderForm && !census.census)
         age.reading = exactReading(age.reading);
     if (census.census) {
-        const long long day = dayNumberOf(census.census->day);
-        eventFirst = eventLast = day;
+        long long day = dayNumberOf(census.census->day);
         if (texts == RecordTexts::Written)
             record.when = std::string(census.census->country) + " " + std::to_string(census.census->year)
                 + " census (" + calendarDateTextIn(census.census->day, order) + ")";
-        applyCensusRule(census.census->rule, census.census->year, age, record.note);
+        if (!census.visitText.empty()) {
+            std::string problem = readVisitDay(census.visitText, *census.census, options.reading, day);
+            if (!problem.empty())
+                return refused(problem);
+            if (texts == RecordTexts::Written)
+                record.when += " visited " + calendarDateTextIn(dateOfDayNumber(day), order);
+        }
+        eventFirst = eventLast = day;
     } else {
         DateReading date;
         const std::string problem = readDateFor("date", whenText, options.reading, date);

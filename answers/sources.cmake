@@ -9,7 +9,6 @@ set(answersLibrarySources
     batchrowstage.cpp batchrowstage.h
     calendarlines.cpp calendarlines.h
     convertanswer.cpp convertanswer.h
-    censusdays.cpp censusdays.h
     narrowanswer.cpp narrowanswer.h
     narrowcsvjob.cpp narrowcsvjob.h
     narrowrecord.cpp narrowrecord.h

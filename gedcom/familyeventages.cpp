@@ -7,6 +7,7 @@ namespace {
 constexpr int EventLevel = 1;
 constexpr int DetailLevel = 2;
 constexpr int SpouseAgeLevel = 3; // 3 AGE under 2 HUSB or 2 WIFE
+constexpr int AgePhraseLevel = 4; // 4 PHRASE under an empty 3 AGE
 
 } // namespace
 
@@ -21,15 +22,20 @@ void FamilyEventAges::begin()
 
 void FamilyEventAges::endEvent()
 {
-    if (!tag_.empty() && dated_) {
+    if (!tag_.empty()) {
         for (size_t spouse = 0; spouse < SpouseCount; ++spouse) {
-            if (aged_[spouse])
-                ages_.push_back({static_cast<Spouse>(spouse), {tag_, date_, age_[spouse]}});
+            if (aged_[spouse] || !laterAges_[spouse].empty())
+                ages_.push_back({static_cast<Spouse>(spouse),
+                                 {tag_, dated_ ? date_ : std::string(), aged_[spouse] ? age_[spouse] : std::string(),
+                                  placed_ ? place_ : std::string(), laterAges_[spouse]}});
         }
     }
     tag_.clear();
-    dated_ = false;
-    aged_[0] = aged_[1] = false;
+    dated_ = placed_ = agePhrase_ = false;
+    for (size_t spouse = 0; spouse < SpouseCount; ++spouse) {
+        aged_[spouse] = false;
+        laterAges_[spouse].clear();
+    }
     spouse_ = -1;
 }
 
@@ -51,19 +57,36 @@ void FamilyEventAges::add(const GedcomLine& line, bool cut)
     }
     if (tag_.empty())
         return;
+    const bool agePhrase = agePhrase_;
+    agePhrase_ = false;
     if (line.level == DetailLevel) {
         spouse_ = line.tag == "HUSB" ? 0 : line.tag == "WIFE" ? 1 : -1;
-        if (line.tag == "DATE" && !dated_ && !cut && !trimmed(line.value).empty()) {
+        const bool value = !cut && !trimmed(line.value).empty();
+        if (line.tag == "DATE" && !dated_ && value) {
             date_.assign(line.value);
             dated_ = true;
         }
+        if (line.tag == "PLAC" && !placed_ && value) {
+            place_.assign(line.value);
+            placed_ = true;
+        }
         return;
     }
-    if (line.level == SpouseAgeLevel && spouse_ >= 0 && line.tag == "AGE" && !cut) {
-        const auto spouse = static_cast<size_t>(spouse_);
-        if (!aged_[spouse] && !trimmed(line.value).empty()) {
-            age_[spouse].assign(line.value);
-            aged_[spouse] = true;
-        }
+    if (spouse_ < 0 || cut)
+        return;
+    const auto spouse = static_cast<size_t>(spouse_);
+    if (line.level == AgePhraseLevel && line.tag == "PHRASE" && agePhrase && !aged_[spouse]) {
+        age_[spouse].assign("(").append(trimmed(line.value)).append(")");
+        aged_[spouse] = true;
     }
+    if (line.level != SpouseAgeLevel || line.tag != "AGE")
+        return;
+    const std::string_view value = trimmed(line.value);
+    if (!aged_[spouse] && !value.empty()) {
+        age_[spouse].assign(value);
+        aged_[spouse] = true;
+    } else if (!value.empty()) {
+        laterAges_[spouse].append(laterAges_[spouse].empty() ? "" : ", ").append(value);
+    }
+    agePhrase_ = value.empty() && !aged_[spouse];
 }

@@ -17,7 +17,9 @@
 //   2 WIFE
 //   3 AGE 19y
 // Any event of the record counts (MARR, MARB, MARL, ENGA, DIV, ANUL, CENS,
-// RESI, EVEN...), with its first DATE and each spouse's first AGE. The
+// RESI, EVEN...), with its first DATE and PLAC and each spouse's first AGE
+// (or the PHRASE of an empty one); a spouse's later AGE lines are kept as
+// laterAges, for the report to name. The
 // record's first HUSB and WIFE pointers are kept too, for a reader that
 // links by id.
 class FamilyEventAges
@@ -37,7 +39,8 @@ public:
     // After the record's last line.
     void end();
 
-    // The events with both a DATE and a spouse's AGE, in the file's order.
+    // The events with a spouse's AGE, in the file's order (the date empty
+    // where the event has none).
     const std::vector<Age>& ages() const { return ages_; }
     // The ids the record's HUSB and WIFE lines point to (without @), or empty.
     const std::string& husband() const { return husband_; }
@@ -54,7 +57,11 @@ private:
     std::string tag_; // of the current event, empty outside one
     std::string date_;
     std::string age_[SpouseCount];
+    std::string laterAges_[SpouseCount];
+    std::string place_;
     bool dated_ = false;
+    bool placed_ = false;
+    bool agePhrase_ = false; // the line before was an empty spouse's AGE
     bool aged_[SpouseCount] = {false, false};
     // The spouse whose HUSB or WIFE line the AGE lines below belong to.
     int spouse_ = -1;

@@ -79,6 +79,7 @@ struct TreeStatedAge
     TreeText tag;
     TreeText date;
     TreeText age;
+    TreeText place; // the event's PLAC, whose last part may name a census's country
 };
 
 class FamilyTree

@@ -113,12 +113,14 @@ void FamilyTreeBuilder::keepStatedAges()
     if (record_ == Record::Person) {
         const auto person = static_cast<std::uint32_t>(tree_.people.size() - 1);
         for (const StatedAgeEvent& event : individual_.statedAgeEvents())
-            tree_.statedAges.push_back({person, NoOne, store(event.tag), store(event.date), store(event.age)});
+            tree_.statedAges.push_back(
+                {person, NoOne, store(event.tag), store(event.date), store(event.age), store(event.place)});
     } else if (record_ == Record::Family) {
         const auto family = static_cast<std::uint32_t>(tree_.families.size() - 1);
         for (const FamilyEventAges::Age& age : familyAges_.ages()) {
             spouseAges_.push_back(
-                {family, age.spouse, store(age.event.tag), store(age.event.date), store(age.event.age)});
+                {family, age.spouse, store(age.event.tag), store(age.event.date), store(age.event.age),
+                 store(age.event.place)});
         }
     }
 }
@@ -357,7 +359,7 @@ void FamilyTreeBuilder::link()
         const TreeFamily& family = tree_.families[age.family];
         const std::uint32_t person = age.spouse == FamilyEventAges::Spouse::Husband ? family.husband : family.wife;
         if (person != NoOne)
-            tree_.statedAges.push_back({person, age.family, age.tag, age.date, age.age});
+            tree_.statedAges.push_back({person, age.family, age.tag, age.date, age.age, age.place});
     }
     spouseAges_ = {};
     std::stable_sort(tree_.statedAges.begin(), tree_.statedAges.end(),

@@ -74,6 +74,7 @@ private:
         TreeText tag;
         TreeText date;
         TreeText age;
+        TreeText place;
     };
     struct PendingLink
     {

@@ -65,7 +65,9 @@ void GedcomIndividual::begin(std::string_view xref)
         clear(*value);
     eventDated_ = false;
     statedAges_.clear();
-    pendingDate_ = pendingAge_ = false;
+    pendingDate_ = pendingAge_ = pendingPlace_ = pendingAgePhrase_ = false;
+    sex_ = '\0';
+    spouseFamilies_.clear();
     problems_.clear();
     problemCount_ = 0;
     event_ = Event::Other;
@@ -105,9 +107,36 @@ void GedcomIndividual::endEvent()
 
 void GedcomIndividual::endStatedAgeEvent()
 {
-    if (pendingDate_ && pendingAge_ && !pendingStated_.tag.empty())
+    // An event with an AGE is kept without a date too, for the report to
+    // name it among the ages left out.
+    if (pendingAge_ && !pendingStated_.tag.empty()) {
+        if (!pendingDate_)
+            pendingStated_.date.clear();
+        if (!pendingPlace_)
+            pendingStated_.place.clear();
         statedAges_.push_back(pendingStated_);
-    pendingDate_ = pendingAge_ = false;
+    }
+    pendingDate_ = pendingAge_ = pendingPlace_ = pendingAgePhrase_ = false;
+}
+
+void GedcomIndividual::keepStatedAgeLine(const GedcomLine& line)
+{
+    if (line.tag == "PHRASE") {
+        pendingStated_.age.assign("(").append(trimmed(line.value)).append(")");
+        pendingAge_ = true;
+        return;
+    }
+    if (line.tag != "DATE" && line.tag != "AGE" && line.tag != "PLAC")
+        return;
+    bool& seen = line.tag == "DATE" ? pendingDate_ : line.tag == "AGE" ? pendingAge_ : pendingPlace_;
+    std::string& value = line.tag == "DATE" ? pendingStated_.date
+        : line.tag == "AGE"                 ? pendingStated_.age
+                                            : pendingStated_.place;
+    if (!seen && !trimmed(line.value).empty()) {
+        value.assign(line.value);
+        seen = true;
+    }
+    pendingAgePhrase_ = line.tag == "AGE" && !seen;
 }
 
 void GedcomIndividual::end()
@@ -130,6 +159,10 @@ bool GedcomIndividual::add(const GedcomLine& line, bool cut)
         return true;
     }
     continued_ = nullptr;
+    // An empty AGE with a PHRASE below it: the phrase is the age's text.
+    if (line.tag == "PHRASE" && pendingAgePhrase_ && line.level == PhraseLevel && !cut)
+        keepStatedAgeLine(line);
+    pendingAgePhrase_ = false;
     if (line.tag == "PHRASE" && phraseTarget_ != nullptr && line.level == PhraseLevel) {
         if (!cut)
             phraseTarget_->text.append("(").append(trimmed(line.value)).append(")");
@@ -148,6 +181,10 @@ bool GedcomIndividual::add(const GedcomLine& line, bool cut)
         }};
         endEvent();
         endStatedAgeEvent();
+        if (line.tag == "SEX" && !cut && !trimmed(line.value).empty())
+            sex_ = upperAscii(trimmed(line.value).front());
+        if (line.tag == "FAMS" && !cut)
+            spouseFamilies_.emplace_back(pointerTarget(line.value));
         // Only a tag names an event that states an age.
         pendingStated_.tag.assign(isTagText(line.tag) ? line.tag : std::string_view());
         for (const auto& [tag, event] : Events) {
@@ -163,13 +200,8 @@ bool GedcomIndividual::add(const GedcomLine& line, bool cut)
     }
     // Any event may state an age (CENS, RESI, OCCU...); a cut value is not
     // what was written and is left out.
-    if (line.level == DetailLevel && !cut && (line.tag == "DATE" || line.tag == "AGE")) {
-        bool& seen = line.tag == "DATE" ? pendingDate_ : pendingAge_;
-        if (!seen && !trimmed(line.value).empty()) {
-            (line.tag == "DATE" ? pendingStated_.date : pendingStated_.age).assign(line.value);
-            seen = true;
-        }
-    }
+    if (line.level == DetailLevel && !cut)
+        keepStatedAgeLine(line);
     if (line.level != DetailLevel || event_ == Event::Other)
         return false;
     Ending* current = ending();

@@ -57,9 +57,14 @@ public:
     const Value& statedAge() const;
     // There is a death date and a stated age, but not under the same event.
     bool statedAgeElsewhere() const;
-    // Every event of the record with both a DATE and an AGE, in the order
-    // of the file (the first DATE and AGE of each).
+    // Every event of the record with an AGE (or an AGE's PHRASE alone), in
+    // the order of the file (the first DATE, AGE and PLAC of each; the date
+    // empty where it has none).
     const std::vector<StatedAgeEvent>& statedAgeEvents() const { return statedAges_; }
+    // The first letter of the SEX value ('M', 'F', ...), else '\0'; the
+    // families the FAMS lines name (ids without @), in the file's order.
+    char sex() const { return sex_; }
+    const std::vector<std::string>& spouseFamilies() const { return spouseFamilies_; }
     // The reasons joined by "; ", those beyond MostProblemsKept counted.
     std::string problems() const;
 
@@ -80,14 +85,20 @@ private:
     // Settles the AGE of the event that ends with the line before.
     void endEvent();
 
-    // Keeps the event that ends with the line before when it has a date
-    // and an age.
+    // Keeps the event that ends with the line before when it has an age.
     void endStatedAgeEvent();
+    // A DATE, AGE or PLAC of the current event, or the PHRASE of its empty
+    // AGE, for statedAgeEvents.
+    void keepStatedAgeLine(const GedcomLine& line);
 
     std::vector<StatedAgeEvent> statedAges_;
     StatedAgeEvent pendingStated_;
     bool pendingDate_ = false;
     bool pendingAge_ = false;
+    bool pendingPlace_ = false;
+    bool pendingAgePhrase_ = false; // the line before was an empty AGE
+    char sex_ = '\0';
+    std::vector<std::string> spouseFamilies_;
     std::string id_;
     Value name_;
     Value birth_;

@@ -28,7 +28,7 @@ class ReportWriter
 {
 public:
     ReportWriter(std::FILE* out, std::string_view fileName, std::ostream& warnings, GedcomSummary& summary,
-                 const CalendarChoice& calendar, const SpouseAgeIndex& spouseAges)
+                 const CalendarChoice& calendar, SpouseAgeIndex& spouseAges)
         : out_(out), fileName_(fileName), warnings_(warnings), summary_(summary), calendar_(calendar),
           spouseAges_(spouseAges)
     {
@@ -63,7 +63,8 @@ public:
                 : "the age is stated under " + std::string(ageTag) + ", the date under " + std::string(dateTag);
         }
         const GedcomRow row = calculateGedcomRow(valueOf(person.birth()), valueOf(person.death()),
-                                                 valueOf(person.statedAge()), ageElsewhere, calendar_);
+                                                 valueOf(person.statedAge()), ageElsewhere, calendar_,
+                                                 person.death().tag == "BURI" ? DeathEvent::Burial : DeathEvent::Death);
         ++summary_.individuals;
         summary_.agesComputed += row.ageAtDeath.empty() ? 0 : 1;
         summary_.agree += row.check == GedcomRow::Check::Agrees ? 1 : 0;
@@ -86,7 +87,8 @@ public:
         buffer_.push_back(',');
         appendCsvField(buffer_, row.bornFromStatedAge);
         buffer_.push_back(',');
-        const StatedAgeNarrowing narrowed = narrowStatedAges(statedAgeEventsOf(person), calendar_);
+        const std::string_view deathDate = person.death().tag == "DEAT" ? std::string_view(person.death().text) : "";
+        const StatedAgeNarrowing narrowed = narrowStatedAges(statedAgeEventsOf(person), calendar_, deathDate);
         appendCsvField(buffer_, statedAgesText(narrowed));
         buffer_.push_back(',');
         std::string error = person.problems();
@@ -134,9 +136,20 @@ private:
     const std::vector<StatedAgeEvent>& statedAgeEventsOf(const GedcomIndividual& person)
     {
         const std::vector<StatedAgeEvent>* asSpouse = spouseAges_.find(person.id());
+        bool unnamed = false;
+        for (const std::string& family : person.spouseFamilies()) {
+            std::vector<StatedAgeEvent> ages = spouseAges_.takeUnnamedSpouseAges(family, person.sex());
+            if (ages.empty())
+                continue;
+            if (!unnamed)
+                events_ = person.statedAgeEvents();
+            unnamed = true;
+            events_.insert(events_.end(), ages.begin(), ages.end());
+        }
         if (asSpouse == nullptr)
-            return person.statedAgeEvents();
-        events_ = person.statedAgeEvents();
+            return unnamed ? events_ : person.statedAgeEvents();
+        if (!unnamed)
+            events_ = person.statedAgeEvents();
         events_.insert(events_.end(), asSpouse->begin(), asSpouse->end());
         return events_;
     }
@@ -191,7 +204,7 @@ private:
     std::ostream& warnings_;
     GedcomSummary& summary_;
     CalendarChoice calendar_;
-    const SpouseAgeIndex& spouseAges_;
+    SpouseAgeIndex& spouseAges_; // the ages of unnamed spouses are taken from it
     std::vector<StatedAgeEvent> events_;
     std::string buffer_;
     std::string clean_;

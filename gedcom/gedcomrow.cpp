@@ -97,7 +97,7 @@ std::string birthDaysText(const BirthDays& days, const GedcomSpanCalendar& calen
 GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
                              std::optional<std::string_view> deathText,
                              std::optional<std::string_view> statedText, std::string_view ageElsewhere,
-                             const CalendarChoice& calendarChoice)
+                             const CalendarChoice& calendarChoice, DeathEvent deathEvent)
 {
     GedcomRow row;
     GedcomDate birth;
@@ -141,10 +141,11 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
     const GedcomSpanCalendar calendar(julian ? CalendarSystem::Julian : CalendarSystem::Gregorian);
 
     // The birth dates from the stated age need only the death date.
+    const bool burial = deathEvent == DeathEvent::Burial;
     if (stated.ok && ageElsewhere.empty() && death.exact()) {
-        row.bornFromStatedAge = stated.meetable()
-            ? birthDaysText(birthDaysFor(*death.earliest, stated, calendar), calendar, mixed)
-            : "none";
+        BirthDays days = stated.meetable() ? birthDaysFor(*death.earliest, stated, calendar) : BirthDays{};
+        days.fromCalendarStart = days.fromCalendarStart || burial; // an earlier death, an earlier birth
+        row.bornFromStatedAge = stated.meetable() ? birthDaysText(days, calendar, mixed) : "none";
     }
 
     if (stated.phrase)
@@ -191,7 +192,10 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
         cannotCheck(row, birth.approximate ? "the birth date is approximate" : "the death date is approximate");
         return row;
     }
-    const AgeCheck check = checkStatedAge(birth, death, stated, calendar);
+    GedcomDate ending = death;
+    if (burial) // the death on or before the burial
+        ending.earliest.reset();
+    const AgeCheck check = checkStatedAge(birth, ending, stated, calendar);
     switch (check.outcome) {
     case AgeCheck::Outcome::Agrees:
         row.check = GedcomRow::Check::Agrees;

@@ -23,7 +23,11 @@ struct GedcomRow
     Check check = Check::NoStatedAge;
 };
 
-// calendar says how plain dates are read (the switch).
+// calendar says how plain dates are read (the switch). Where the death is
+// a burial (no DEAT date), its stated age is at a death on or before the
+// burial: the check weighs it so, and the birth dates from it are those on
+// or before the latest.
+enum class DeathEvent { Death, Burial };
 GedcomRow calculateGedcomRow(std::optional<std::string_view> birth, std::optional<std::string_view> death,
                              std::optional<std::string_view> statedAge, std::string_view ageElsewhere = {},
-                             const CalendarChoice& calendar = {});
+                             const CalendarChoice& calendar = {}, DeathEvent deathEvent = DeathEvent::Death);

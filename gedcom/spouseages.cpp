@@ -43,8 +43,11 @@ bool SpouseAgeIndex::read(std::FILE* in, std::FILE* copy)
         family.end();
         for (const FamilyEventAges::Age& age : family.ages()) {
             const std::string& id = age.spouse == FamilyEventAges::Spouse::Husband ? family.husband() : family.wife();
-            if (id.empty())
+            if (id.empty()) {
+                // For the person whose FAMS and SEX give the role.
+                unnamed_[familyId][static_cast<size_t>(age.spouse)].push_back(age.event);
                 continue;
+            }
             byId_[id].push_back(age.event);
             if (cut) {
                 cutFamily_ = familyId;
@@ -86,6 +89,17 @@ const std::vector<StatedAgeEvent>* SpouseAgeIndex::find(std::string_view id) con
         return nullptr;
     const auto found = byId_.find(std::string(id));
     return found == byId_.end() ? nullptr : &found->second;
+}
+
+std::vector<StatedAgeEvent> SpouseAgeIndex::takeUnnamedSpouseAges(std::string_view family, char sex)
+{
+    if (unnamed_.empty() || (sex != 'M' && sex != 'F'))
+        return {};
+    const auto found = unnamed_.find(std::string(family));
+    if (found == unnamed_.end())
+        return {};
+    const size_t spouse = static_cast<size_t>(sex == 'M' ? FamilyEventAges::Spouse::Husband : FamilyEventAges::Spouse::Wife);
+    return std::move(found->second[spouse]);
 }
 
 std::string_view SpouseAgeIndex::cutFamilyOf(std::string_view id) const

@@ -2,6 +2,7 @@
 
 #include "statedages.h"
 
+#include <array>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -23,13 +24,20 @@ public:
 
     // The person's ages, in the file's order; nullptr where there are none.
     const std::vector<StatedAgeEvent>* find(std::string_view id) const;
-    bool empty() const { return byId_.empty(); }
+    bool empty() const { return byId_.empty() && unnamed_.empty(); }
+    // The ages of the husband (sex 'M') or wife ('F') of a family that names
+    // none, for the first person whose FAMS links them to it: as the tree
+    // check links them, the role goes to the first who claims it, and the
+    // ages are handed out once.
+    std::vector<StatedAgeEvent> takeUnnamedSpouseAges(std::string_view family, char sex);
     // The family whose ages the person has from a record that a file
     // without TRLR ends in, and so may be cut short; empty where none.
     std::string_view cutFamilyOf(std::string_view id) const;
 
 private:
     std::unordered_map<std::string, std::vector<StatedAgeEvent>> byId_;
+    // By family id: the ages of a role (husband, wife) the family names no one in.
+    std::unordered_map<std::string, std::array<std::vector<StatedAgeEvent>, 2>> unnamed_;
     std::string cutFamily_;
     std::vector<std::string> cutSpouses_;
 };

@@ -96,10 +96,11 @@ void addPersonFindings(const FamilyTree& tree, std::uint32_t index, const std::v
 {
     const bool conflictRule = options.uses(TreeRule::StatedAgesConflict);
     const bool birthRule = options.uses(TreeRule::BirthOutsideStatedAges);
-    const StatedAgeNarrowing narrowed = narrowStatedAges(events, options.calendar);
+    const TreePerson& person = tree.people[index];
+    const std::string_view deathDate = person.death.present ? tree.text(person.death.text) : std::string_view();
+    const StatedAgeNarrowing narrowed = narrowStatedAges(events, options.calendar, deathDate);
     if (narrowed.names.empty())
         return;
-    const TreePerson& person = tree.people[index];
     const std::string id(tree.text(person.id));
     const std::string eventsText = eventNames(narrowed, allEvents(narrowed));
     const auto certainty = [&](Certainty found) {
@@ -154,7 +155,7 @@ void addStatedAgesFindings(const FamilyTree& tree, const TreeCheckOptions& optio
         for (; next < ages.size() && ages[next].person == person; ++next) {
             const TreeStatedAge& age = ages[next];
             events.push_back({std::string(tree.text(age.tag)), std::string(tree.text(age.date)),
-                              std::string(tree.text(age.age))});
+                              std::string(tree.text(age.age)), std::string(tree.text(age.place)), {}});
             fromCutFamily = fromCutFamily || (age.family != NoOne && age.family == tree.cutFamily);
         }
         const bool weighed = person < statedAgeWeighed.size() && statedAgeWeighed[person];

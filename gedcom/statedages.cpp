@@ -2,6 +2,8 @@
 
 #include "asciitext.h"
 #include "calendardate.h"
+#include "censusdays.h"
+#include "censusrules.h"
 #include "gedcomdate.h"
 
 namespace {
@@ -78,29 +80,85 @@ std::optional<RecordAge> recordAgeOfValue(std::string_view value, std::string& w
     return recorded;
 }
 
-StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, const CalendarChoice& calendar)
+namespace {
+
+// The age of a census's CENS as narrow reads it ("34", "3/12", "20-29"),
+// else by the GEDCOM age grammars, by that census's rule either way.
+std::optional<RecordAge> censusAgeOfValue(std::string_view value, const CensusDay& census, std::string& why)
+{
+    std::string note;
+    RecordAge age = readCensusAge(value, census.rule, census.year, note);
+    if (age.ok)
+        return age;
+    std::optional<RecordAge> stated = recordAgeOfValue(value, why);
+    if (stated)
+        applyCensusRule(census.rule, census.year, value, *stated, note);
+    return stated;
+}
+
+// The census a CENS event is, by its days and the last part of its place.
+std::optional<CensusDay> censusOf(const StatedAgeEvent& event, const GedcomDate& date)
+{
+    if (event.tag != "CENS" || date.approximate || !date.earliest || !date.latest)
+        return std::nullopt;
+    return censusOfEvent(censusCountryOfPlace(event.place), *date.earliest, *date.latest);
+}
+
+std::string dateLeftOutReason(const GedcomDate& date, std::string_view text)
+{
+    if (trimmed(text).empty())
+        return "the event has no date";
+    if (date.noDate == GedcomDate::NoDate::Phrase)
+        return "the date is a date phrase";
+    return date.ok ? "the date states no time" : "the date cannot be read";
+}
+
+} // namespace
+
+StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, const CalendarChoice& calendar,
+                                    std::string_view deathDate)
 {
     StatedAgeNarrowing narrowed;
+    const GedcomDate death = readGedcomDate(trimmed(deathDate), calendar);
     for (size_t index = 0; index < events.size(); ++index) {
         const StatedAgeEvent& event = events[index];
         const GedcomDate date = readGedcomDate(trimmed(event.date), calendar);
-        // A date that is no date (a phrase, a status word) states no time.
-        if (!date.ok || (!date.earliest && !date.latest))
-            continue;
-        const std::string name = event.tag + ' ' + yearOf(date.earliest ? *date.earliest : *date.latest);
-        const auto leaveOut = [&](const std::string& why) {
-            narrowed.notWeighed.push_back({event.tag, name + " (AGE " + std::string(trimmed(event.age)) + ": " + why + ")"});
+        const bool dated = date.ok && (date.earliest || date.latest);
+        const std::string name = dated ? event.tag + ' ' + yearOf(date.earliest ? *date.earliest : *date.latest) : event.tag;
+        const auto leaveOut = [&](std::string_view age, const std::string& why) {
+            narrowed.notWeighed.push_back({event.tag, name + " (AGE " + std::string(trimmed(age)) + ": " + why + ")"});
         };
-        std::string why;
-        const std::optional<RecordAge> age = recordAgeOfValue(event.age, why);
-        if (!age) {
-            if (!why.empty())
-                leaveOut(why);
+        if (!event.laterAges.empty())
+            leaveOut(event.laterAges, "a second AGE of one spouse, not weighed");
+        if (trimmed(event.age).empty())
+            continue;
+        // A date that is no date (a phrase, a status word) states no time.
+        if (!dated) {
+            leaveOut(event.age, dateLeftOutReason(date, event.date));
             continue;
         }
-        std::optional<BirthWindow> window = birthWindowFor(date.earliest, date.latest, *age);
+        const std::optional<CensusDay> census = censusOf(event, date);
+        std::string why;
+        const std::optional<RecordAge> age
+            = census ? censusAgeOfValue(event.age, *census, why) : recordAgeOfValue(event.age, why);
+        if (!age) {
+            leaveOut(event.age, why.empty() ? "an age phrase, no age" : why);
+            continue;
+        }
+        std::optional<long long> first = date.earliest;
+        std::optional<long long> last = date.latest;
+        if (census)
+            first = last = dayNumberOf(census->day);
+        // A burial's age is at the death: its date, else on or before the burial.
+        if (event.tag == "BURI" && death.ok && (death.earliest || death.latest)) {
+            first = death.earliest;
+            last = death.latest;
+        } else if (event.tag == "BURI") {
+            first.reset();
+        }
+        std::optional<BirthWindow> window = birthWindowFor(first, last, *age);
         if (!window) {
-            leaveOut("no birth date in the calendar gives that age");
+            leaveOut(event.age, "no birth date in the calendar gives that age");
             continue;
         }
         window->about = window->about || date.approximate;

@@ -17,7 +17,11 @@ struct StatedAgeEvent
 {
     std::string tag;  // "CENS", "DEAT", "MARR"...
     std::string date; // the event's DATE value
-    std::string age;  // the AGE value
+    std::string age;  // the AGE value; empty where the event has an AGE only as a phrase or none
+    std::string place; // the PLAC value: its last part names a census's country
+    // The values of further AGE lines under one HUSB or WIFE, which are not
+    // weighed, joined by ", ".
+    std::string laterAges;
 };
 
 // DEAT or BURI: the events whose age the stated_age rule and the report's
@@ -38,9 +42,10 @@ struct StatedAgeNarrowing
     std::vector<BirthWindow> windows;
     std::vector<size_t> eventIndices; // into the events given, of each window
     Narrowing narrowing; // meaningful when names is not empty
-    // The events with a date and an age that are not weighed, and why:
-    // "CENS 1851 (AGE 1y 45d: no span of years, months and days is that
-    // age)". An age phrase is no age and is not named.
+    // The events with an AGE that are not weighed, and why: "CENS 1851 (AGE
+    // 1y 45d: no span of years, months and days is that age)", "CENS (AGE
+    // 34: the event has no date)", an age phrase, a date phrase, a second
+    // AGE of one spouse.
     struct LeftOut
     {
         std::string tag;
@@ -50,8 +55,12 @@ struct StatedAgeNarrowing
 };
 
 // calendar says how plain dates are read (the switch), as for the rest of
-// the file.
-StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, const CalendarChoice& calendar = {});
+// the file. A CENS whose date is a census's day or year, with a PLAC in
+// that census's country, is read by that census's rule (censusrules.h), at
+// its day. A burial's age is at the death: on deathDate (the DEAT's DATE)
+// where given, else on or before the burial.
+StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, const CalendarChoice& calendar = {},
+                                    std::string_view deathDate = {});
 
 // A window as the report writes birth dates: "3/31/1816 through 3/30/1817",
 // "on or before ...", "on or after ...".

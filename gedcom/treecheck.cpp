@@ -26,9 +26,11 @@ constexpr std::array<RuleInfo, TreeRuleCount> Rules = {{
     {"marriage_before_birth", true},
     {"marriage_after_death", true},
     {"future_date", true},
-    {"stated_age", true},
-    {"stated_ages_conflict", true},
-    {"birth_outside_stated_ages", true},
+    // Records that state ages disagree every day (a census two years out):
+    // a conflict of evidence to weigh, not a date that cannot be true.
+    {"stated_age", false},
+    {"stated_ages_conflict", false},
+    {"birth_outside_stated_ages", false},
     {"old_age", false},
     {"young_mother", false},
     {"old_mother", false},

@@ -313,7 +313,7 @@ private slots:
                                            << QByteArray("death_before_birth,possible,error,I1,,\"death (AFT 1810) 0 "
                                                          "Year(s), 0 month(s), 1 day(s) before birth (2 JAN 1811)\"");
         QTest::newRow("stated age") << QByteArray("I1.AGE=69y")
-                                    << QByteArray("stated_age,certain,error,I1,,\"stated age 69y at death (1 JAN 1890), "
+                                    << QByteArray("stated_age,certain,warning,I1,,\"stated age 69y at death (1 JAN 1890), "
                                                   "but aged 70 Year(s), 0 month(s), 0 day(s) from birth (1 JAN 1820)\"");
         QTest::newRow("christening for birth")
             << QByteArray("I1.BIRT=; I1.CHR=1 JAN 1820; I1.DEAT=1 JAN 1911")

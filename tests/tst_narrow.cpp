@@ -159,6 +159,19 @@ void NarrowTest::britishRoundedAges_data()
                                          << false;
     QTest::newRow("Canada 1851 asked the next birthday")
         << "Canada 1851 census: 30" << "1/13/1822 through 1/12/1823 (365 dates)" << true;
+    // "in his 30th year" is the next birthday's age itself: 29 completed.
+    QTest::newRow("Canada: the year of life is not shifted again")
+        << "Canada 1851 census: in his 30th year" << "1/13/1822 through 1/12/1823 (365 dates)" << false;
+    QTest::newRow("Canada: a range is at the next birthday too")
+        << "Canada 1851 census: 20-29" << "1/13/1823 through 1/12/1833 (3653 dates)" << true;
+    QTest::newRow("Canada: 0 is under a year, and says so")
+        << "Canada 1851 census: 0" << "1/13/1851 through 1/12/1852 (365 dates)" << true;
+    QTest::newRow("US twelfths are an infant's months")
+        << "US 1880 census: 3/12" << "2/2/1880 through 3/1/1880 (29 dates)" << true;
+    QTest::newRow("a visit day") << "US 1850 census (7 Nov 1850): 7" << "11/8/1842 through 11/7/1843 (365 dates)"
+                                 << false;
+    QTest::newRow("a visit day keeps its census's rule")
+        << "England 1841 census (8 Jun 1841): 30" << "6/9/1806 through 6/8/1811 (1826 dates)" << true;
 }
 
 void NarrowTest::britishRoundedAges()
@@ -250,6 +263,9 @@ void NarrowTest::refusedRecords_data()
     QTest::newRow("under nothing") << "6/1/1880: under 0" << "under 0";
     QTest::newRow("no age") << "6/1/1880:" << "has no age";
     QTest::newRow("no date") << ": 34" << "no date";
+    QTest::newRow("a visit before its census") << "US 1850 census (7 Nov 1849): 7" << "not within a year";
+    QTest::newRow("a visit of no one day") << "US 1850 census (Nov 1850): 7" << "not one day";
+    QTest::newRow("twelve twelfths are no infant's") << "US 1880 census: 12/12" << "not an age";
 }
 
 void NarrowTest::refusedRecords()

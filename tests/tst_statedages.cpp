@@ -5,13 +5,14 @@
 // ages in the GEDCOM age forms).
 
 #include "gedcomrun.h"
+#include "narrowrecord.h"
 
 #include <QTest>
 
 namespace {
 
-// One INDI record I1 from events "TAG DATE=AGE; TAG DATE": each a level 1
-// event with its DATE and, after "=", its AGE.
+// One INDI record I1 from events "TAG DATE=AGE|PLACE; TAG DATE": each a
+// level 1 event with its DATE, after "=" its AGE and after "|" its PLAC.
 QByteArray person(const QByteArray& events)
 {
     QByteArray text = "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Mary /Hall/\n";
@@ -19,14 +20,21 @@ QByteArray person(const QByteArray& events)
         const QByteArray event = item.trimmed();
         if (event.isEmpty())
             continue;
-        const qsizetype space = event.indexOf(' ');
         const qsizetype equals = event.indexOf('=');
+        qsizetype space = event.indexOf(' ');
+        if (space < 0 || (equals >= 0 && equals < space)) // "CENS=34": no date
+            space = equals < 0 ? event.size() : equals;
         text += "1 " + event.left(space) + '\n';
-        const QByteArray date = event.mid(space + 1, equals < 0 ? -1 : equals - space - 1).trimmed();
+        const QByteArray date
+            = space >= (equals < 0 ? event.size() : equals) ? QByteArray()
+                                                            : event.mid(space + 1, equals < 0 ? -1 : equals - space - 1).trimmed();
         if (!date.isEmpty())
             text += "2 DATE " + date + '\n';
+        const QList<QByteArray> agePlace = event.mid(equals + 1).split('|');
+        if (agePlace.size() > 1)
+            text += "2 PLAC " + agePlace[1].trimmed() + '\n';
         if (equals >= 0)
-            text += "2 AGE " + event.mid(equals + 1).trimmed() + '\n';
+            text += "2 AGE " + agePlace[0].trimmed() + '\n';
     }
     return text + "0 TRLR\n";
 }
@@ -40,6 +48,27 @@ QByteArray statedAgesColumn(const QByteArray& gedcom)
 std::vector<TreeFinding> findings(const QByteArray& gedcom, const TreeCheckOptions& options = {})
 {
     return findingsOf(gedcom, options);
+}
+
+// Findings of a rule, "rule:certainty ..."; "" for none.
+QByteArray ruleFindings(const QByteArray& gedcom, TreeRule rule)
+{
+    QByteArray found;
+    for (const TreeFinding& finding : findings(gedcom)) {
+        if (finding.rule == rule)
+            found += (found.isEmpty() ? "" : " ") + QByteArray(treeRuleName(rule).data()) + ':'
+                + QByteArray(certaintyName(finding.certainty).data());
+    }
+    return found;
+}
+
+// A closed window as the report writes it.
+QByteArray windowText(const BirthWindow& window)
+{
+    if (!window.first || !window.last)
+        return "(open)";
+    return QByteArray::fromStdString(calendarDateText(dateOfDayNumber(*window.first)) + " through "
+                                     + calendarDateText(dateOfDayNumber(*window.last)));
 }
 
 const char* const AgreeingCensuses = "CENS 30 MAR 1851=34; CENS 7 APR 1861=44; DEAT 12 JAN 1896=79y";
@@ -65,13 +94,13 @@ private slots:
         QTest::newRow("two records that disagree: either left out")
             << QByteArray("CENS 30 MAR 1851=20; CENS 7 APR 1861=44")
             << QByteArray("conflict: CENS 1851 left out or CENS 1861 left out");
-        QTest::newRow("tombstone age in days") << QByteArray("BURI 3 AUG 1904=79y 9m 29d")
+        QTest::newRow("tombstone age in days") << QByteArray("DEAT 3 AUG 1904=79y 9m 29d")
                                                << QByteArray("10/5/1824 through 10/5/1824");
         QTest::newRow("a partial census date") << QByteArray("CENS 1851=34")
                                                << QByteArray("1/2/1816 through 12/31/1817");
         QTest::newRow("more than 70 years") << QByteArray("DEAT 1 JAN 1900=> 70y")
                                             << QByteArray("on or before 12/31/1829");
-        QTest::newRow("infant") << QByteArray("BURI 5 MAY 1850=INFANT")
+        QTest::newRow("infant") << QByteArray("DEAT 5 MAY 1850=INFANT")
                                 << QByteArray("5/6/1849 through 5/5/1850");
         QTest::newRow("days alone count days") << QByteArray("DEAT 15 FEB 1901=45d")
                                                << QByteArray("1/1/1901 through 1/1/1901");
@@ -80,6 +109,13 @@ private slots:
             << QByteArray("OCCU 1 JUN 1860=30; EMIG 1 JUN 1870=40")
             << QByteArray("6/2/1829 through 6/1/1830");
         QTest::newRow("an age without a date") << QByteArray("CENS=34") << QByteArray("");
+        // The death lies on or before the burial: any earlier birth.
+        QTest::newRow("a burial's age") << QByteArray("BIRT 8 JAN 1820; BURI 10 JAN 1850=29")
+                                        << QByteArray("on or before 1/10/1821");
+        QTest::newRow("a census day of another country")
+            << QByteArray("CENS 6 JUN 1841=30|Paris, France") << QByteArray("6/7/1810 through 6/6/1811");
+        QTest::newRow("not the census's day or year")
+            << QByteArray("CENS 7 JUN 1841=30|Leeds, England") << QByteArray("6/8/1810 through 6/7/1811");
         QTest::newRow("an age phrase") << QByteArray("DEAT 1 JAN 1900=(about seventy)") << QByteArray("");
         QTest::newRow("no stated age") << QByteArray("BIRT 1 JAN 1820; DEAT 1 JAN 1900") << QByteArray("");
     }
@@ -117,7 +153,11 @@ private slots:
         QTest::newRow("two, in file order") << QByteArray("CENS 1851=xyz; RESI 1861=1y 40d")
                                             << prefix + "CENS 1851 (AGE xyz: not an age), RESI 1861 (AGE 1y 40d: no "
                                                         "span of years, months and days is that age)";
-        QTest::newRow("a phrase is no age") << QByteArray("CENS 1851=(about ten)") << QByteArray();
+        QTest::newRow("a phrase is no age") << QByteArray("CENS 1851=(about ten)")
+                                            << prefix + "CENS 1851 (AGE (about ten): an age phrase, no age)";
+        QTest::newRow("no date") << QByteArray("CENS=34") << prefix + "CENS (AGE 34: the event has no date)";
+        QTest::newRow("a date phrase") << QByteArray("RESI (in the spring)=34")
+                                       << prefix + "RESI (AGE 34: the date is a date phrase)";
         QTest::newRow("a death's age has its own columns") << QByteArray("DEAT 1851=1y 45d") << QByteArray();
     }
 
@@ -194,6 +234,91 @@ private slots:
         QVERIFY2(QByteArray::fromStdString(detail).contains(detailPart), detail.c_str());
     }
 
+    // A CENS on a census's day or in its year, in its country, is read by
+    // that census's rule as narrow reads it: the report, the check and
+    // narrow give one window. before is a birth just before it, inside
+    // one in it.
+    void censusRules_data()
+    {
+        QTest::addColumn<QByteArray>("record"); // as narrow takes it
+        QTest::addColumn<QByteArray>("event");  // the same as a GEDCOM event
+        QTest::addColumn<QByteArray>("window");
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("inside");
+        QTest::newRow("1841 rounded down to five")
+            << QByteArray("England 1841 census: 30") << QByteArray("CENS 6 JUN 1841=30|Leeds, Yorkshire, England")
+            << QByteArray("6/7/1806 through 6/6/1811") << QByteArray("6 JUN 1806") << QByteArray("10 JAN 1808");
+        QTest::newRow("1841 by its year")
+            << QByteArray("Scotland 1841 census: 15") << QByteArray("CENS 1841=15|Glasgow, Lanark, Scotland")
+            << QByteArray("6/7/1821 through 6/6/1826") << QByteArray("6 JUN 1821") << QByteArray("1 JAN 1826");
+        QTest::newRow("completed years on the census day of its year")
+            << QByteArray("Wales 1851 census: 34") << QByteArray("CENS 1851=34|Cardiff, Glamorgan, Wales")
+            << QByteArray("3/31/1816 through 3/30/1817") << QByteArray("30 MAR 1816") << QByteArray("1 APR 1816");
+        QTest::newRow("completed years, US")
+            << QByteArray("US 1850 census: 7") << QByteArray("CENS 1 JUN 1850=7|Springfield, Illinois, United States")
+            << QByteArray("6/2/1842 through 6/1/1843") << QByteArray("1 JUN 1842") << QByteArray("1 JAN 1843");
+        QTest::newRow("Canada 1851 next birthday, taken in 1852")
+            << QByteArray("Canada 1851 census: 30") << QByteArray("CENS 1851=30|York, Canada West, Canada")
+            << QByteArray("1/13/1822 through 1/12/1823") << QByteArray("12 JAN 1822") << QByteArray("1 JUN 1822");
+        QTest::newRow("Canada 1861 year of life")
+            << QByteArray("Canada 1861 census: in his 30th year")
+            << QByteArray("CENS 14 JAN 1861=in his 30th year|Ontario, Canada") << QByteArray("1/15/1831 through 1/14/1832")
+            << QByteArray("14 JAN 1831") << QByteArray("1 JUN 1831");
+        QTest::newRow("Canada 1861 range, in the census's month")
+            << QByteArray("Canada 1861 census: 20-29") << QByteArray("CENS JAN 1861=20-29|Quebec, Canada")
+            << QByteArray("1/15/1832 through 1/14/1842") << QByteArray("14 JAN 1832") << QByteArray("1 JAN 1840");
+        QTest::newRow("US 1880 twelfths")
+            << QByteArray("US 1880 census: 3/12") << QByteArray("CENS 1880=3/12|Springfield, Sangamon, Illinois, USA")
+            << QByteArray("2/2/1880 through 3/1/1880") << QByteArray("1 FEB 1880") << QByteArray("15 FEB 1880");
+    }
+
+    void censusRules()
+    {
+        QFETCH(QByteArray, record);
+        QFETCH(QByteArray, event);
+        QFETCH(QByteArray, window);
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, inside);
+        const NarrowRecord narrowed = readNarrowRecord(record.toStdString());
+        QVERIFY2(narrowed.ok, narrowed.problem.c_str());
+        QCOMPARE(windowText(narrowed.window), window);
+        QCOMPARE(statedAgesColumn(person(event)), window);
+        QCOMPARE(ruleFindings(person(event + "; BIRT " + before), TreeRule::BirthOutsideStatedAges),
+                 QByteArray("birth_outside_stated_ages:certain"));
+        QCOMPARE(ruleFindings(person(event + "; BIRT " + inside), TreeRule::BirthOutsideStatedAges), QByteArray());
+    }
+
+    // A burial's age is at a death on or before it, in every column.
+    void burialAge()
+    {
+        const QByteArray gedcom = person("BIRT 8 JAN 1820; BURI 10 JAN 1850=29");
+        const QByteArray report = reportOf(gedcom);
+        QCOMPARE(reportField(report, "I1", "stated_age_check"), QByteArray("agrees"));
+        QCOMPARE(reportField(report, "I1", "born_from_stated_age"), QByteArray("on or before 1/10/1821"));
+        QCOMPARE(ruleFindings(gedcom, TreeRule::BirthOutsideStatedAges), QByteArray());
+        const QByteArray older = reportOf(person("BIRT 8 JAN 1820; BURI 10 JAN 1850=31"));
+        QVERIFY(reportField(older, "I1", "stated_age_check").startsWith("disagrees by"));
+    }
+
+    // The ages a family states: of a husband it links only by his FAMS, as
+    // the check links him; a second AGE and a PHRASE alone are named.
+    void familyAges()
+    {
+        const QByteArray gedcom = "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 SEX M\n1 BIRT\n2 DATE 1 JAN 1790\n"
+                                  "1 FAMS @F1@\n0 @I2@ INDI\n1 SEX F\n1 FAMS @F1@\n0 @F1@ FAM\n1 MARR\n"
+                                  "2 DATE 1 JUN 1830\n2 HUSB\n3 AGE 22\n3 AGE 23\n2 WIFE\n3 AGE\n4 PHRASE young\n"
+                                  "0 TRLR\n";
+        const QByteArray report = reportOf(gedcom);
+        QCOMPARE(reportField(report, "I1", "born_from_stated_ages"), QByteArray("6/2/1807 through 6/1/1808"));
+        QCOMPARE(reportField(report, "I1", "error"),
+                 QByteArray("warning: left out of born_from_stated_ages: MARR 1830 (AGE 23: a second AGE of one "
+                            "spouse, not weighed)"));
+        QCOMPARE(reportField(report, "I2", "error"),
+                 QByteArray("warning: left out of born_from_stated_ages: MARR 1830 (AGE (young): an age phrase, no "
+                            "age)"));
+        QCOMPARE(ruleFindings(gedcom, TreeRule::BirthOutsideStatedAges), QByteArray("birth_outside_stated_ages:certain"));
+    }
+
     // --only: a rule left out finds nothing; the names are known.
     void rulesChosen()
     {
@@ -206,7 +331,12 @@ private slots:
         QCOMPARE(outside.size(), size_t(1));
         QCOMPARE(treeRuleNamed("stated_ages_conflict"), std::optional(TreeRule::StatedAgesConflict));
         QCOMPARE(treeRuleNamed("birth_outside_stated_ages"), std::optional(TreeRule::BirthOutsideStatedAges));
-        QVERIFY(treeRuleIsError(TreeRule::StatedAgesConflict));
+        // Records that disagree are evidence to weigh; dates that cannot be
+        // true are errors.
+        QVERIFY(!treeRuleIsError(TreeRule::StatedAgesConflict));
+        QVERIFY(!treeRuleIsError(TreeRule::BirthOutsideStatedAges));
+        QVERIFY(!treeRuleIsError(TreeRule::StatedAge));
+        QVERIFY(treeRuleIsError(TreeRule::DeathBeforeBirth));
     }
 };
 

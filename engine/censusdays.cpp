@@ -170,6 +170,41 @@ std::string calendarProblem(std::string_view text, const CensusDay& census, cons
     return {};
 }
 
+// "US 1850 census (7 Nov 1850)": the last parentheses, where they hold a
+// digit and the rest still names a year, hold the day of the visit. Taken
+// off text.
+std::string_view takeVisitText(std::string_view& text)
+{
+    const std::string_view whole = trimmed(text);
+    const size_t open = whole.rfind('(');
+    if (whole.empty() || whole.back() != ')' || open == std::string_view::npos)
+        return {};
+    const std::string_view inner = trimmed(whole.substr(open + 1, whole.size() - open - 2));
+    const std::string_view rest = trimmed(whole.substr(0, open));
+    const auto hasDigit = [](std::string_view part) { return std::any_of(part.begin(), part.end(), isDigit); };
+    if (!hasDigit(inner) || !hasDigit(rest))
+        return {};
+    text = rest;
+    return inner;
+}
+
+const CountryName* countryNamed(const std::vector<std::string>& words)
+{
+    std::string written;
+    for (const std::string& word : words)
+        written += (written.empty() ? "" : " ") + word;
+    for (const CountryName& name : CountryNames) {
+        if (written == name.written)
+            return &name;
+    }
+    return nullptr;
+}
+
+long long firstOfMonth(int year, int month)
+{
+    return month > 12 ? dayNumberOf(CalendarDate{year + 1, 1, 1}) : dayNumberOf(CalendarDate{year, month, 1});
+}
+
 } // namespace
 
 const std::vector<CensusDay>& censusDays()
@@ -183,6 +218,7 @@ CensusReading readCensusName(std::string_view text, const CalendarChoice& calend
     CensusReading reading;
     const std::string_view whole = trimmed(text);
     std::string_view unmarked = whole;
+    const std::string_view visit = takeVisitText(unmarked);
     const CalendarMarks marks = takeCalendarMarks(unmarked);
     std::vector<std::string> words = wordsOf(unmarked);
     // A sentence's full stop: "1851 Census of England and Wales."
@@ -193,6 +229,7 @@ CensusReading readCensusName(std::string_view text, const CalendarChoice& calend
     if (census == words.end())
         return reading;
     reading.named = true;
+    reading.visitText = std::string(visit);
     const std::string quoted = quotedExcerpt(whole);
     if (!marks.problem.empty()) {
         reading.problem = "the census " + quoted + " is not read: " + marks.problem;
@@ -219,23 +256,16 @@ CensusReading readCensusName(std::string_view text, const CalendarChoice& calend
     // "1880 census of the US": the words between the census and its country.
     while (!countryWords.empty() && (countryWords.front() == "of" || countryWords.front() == "the"))
         countryWords.erase(countryWords.begin());
-    std::string countryText;
-    for (const std::string& word : countryWords)
-        countryText += (countryText.empty() ? "" : " ") + word;
     if (!year) {
         reading.problem = "the census " + quoted + " names no year: write COUNTRY YEAR census, as in \"US 1880 census\"";
         return reading;
     }
-    if (countryText.empty()) {
+    if (countryWords.empty()) {
         reading.problem = "the census " + quoted + " names no country: write COUNTRY YEAR census (\"US "
             + std::to_string(*year) + " census\"), the country one of " + std::string(KnownCountries);
         return reading;
     }
-    const CountryName* country = nullptr;
-    for (const CountryName& name : CountryNames) {
-        if (countryText == name.written)
-            country = &name;
-    }
+    const CountryName* country = countryNamed(countryWords);
     if (!country) {
         reading.problem = "the census " + quoted + " is not known: the censuses known are those of the "
             + std::string(KnownCountries);
@@ -255,4 +285,31 @@ CensusReading readCensusName(std::string_view text, const CalendarChoice& calend
     reading.problem = "the census " + quoted + " is not known: the " + std::string(country->country)
         + " censuses known are those of " + yearsTaken(country->country);
     return reading;
+}
+
+std::string_view censusCountryOfPlace(std::string_view place)
+{
+    const size_t comma = place.rfind(',');
+    const std::vector<std::string> words = wordsOf(comma == std::string_view::npos ? place : place.substr(comma + 1));
+    const CountryName* country = countryNamed(words);
+    return country ? country->country : std::string_view();
+}
+
+std::optional<CensusDay> censusOfEvent(std::string_view country, long long first, long long last)
+{
+    if (country.empty())
+        return std::nullopt;
+    for (const CensusDay& census : censusDays()) {
+        if (census.country != country)
+            continue;
+        const long long day = dayNumberOf(census.day);
+        const bool onTheDay = first == day && last == day;
+        const bool theYear = first == firstOfMonth(census.year, 1) && last == firstOfMonth(census.year, 13) - 1;
+        const int month = census.day.month;
+        const bool theMonth = first == firstOfMonth(census.day.year, month)
+            && last == firstOfMonth(census.day.year, month + 1) - 1;
+        if (onTheDay || theYear || theMonth)
+            return census;
+    }
+    return std::nullopt;
 }
