@@ -5,9 +5,11 @@
 #include "commands.h"
 #include "dateorderoption.h"
 #include "exitstatus.h"
+#include "inputdecoder.h"
 #include "narrowanswer.h"
 #include "narrowcsvjob.h"
 #include "narrowsvg.h"
+#include "outputfile.h"
 #include "shortyearoptions.h"
 
 #include <CLI/App.hpp>
@@ -34,6 +36,7 @@ struct Arguments
     std::string date;
     std::string age;
     std::optional<std::string> output;
+    std::optional<std::string> encoding;
     std::string delimiter = ",";
 };
 
@@ -145,38 +148,83 @@ void runCsv(const Arguments& arguments)
     settings.inputName = input.name();
     NarrowCsvJob job(settings);
     const std::unique_ptr<char[]> chunk(new char[InputChunkSize]);
+    std::vector<std::string> notes;
     int pass = 0;
-    do {
-        input.startPass(++pass);
-        for (;;) {
-            const size_t size = input.read(chunk.get(), InputChunkSize);
-            if (size == 0 || !job.feed(std::string_view(chunk.get(), size)))
-                break;
-        }
-    } while (job.endPass());
+    try {
+        do {
+            input.startPass(++pass);
+            InputDecoder decoder(arguments.encoding, input.name()); // each pass decides anew, as the first did
+            bool reading = true;
+            while (reading) {
+                const size_t size = input.read(chunk.get(), InputChunkSize);
+                reading = size > 0 && job.feed(decoder.decode(std::string_view(chunk.get(), size)));
+                if (size == 0)
+                    job.feed(decoder.finish());
+            }
+            if (pass == 1)
+                notes = decoder.notes();
+        } while (job.endPass());
+    } catch (const InputDecoder::Error& error) {
+        failWith(error.what());
+    }
+    for (const std::string& note : notes)
+        std::cerr << "spanwright-cli: " << note << '\n';
     if (!job.problem().empty())
         failWith(job.problem());
 
-    std::FILE* outputFile = stdout;
+    std::FILE* outputStream = stdout;
     std::string outputName = "the output";
-    FileCloser outputCloser(nullptr, std::fclose);
+    std::unique_ptr<OutputFile> outputFile;
     if (arguments.output && *arguments.output != "-") {
         outputName = *arguments.output;
         if (sameFile(input.file(), outputName))
             failWith("-o " + outputName + " is the input: the rows would be written over before they are read");
-        outputFile = std::fopen(outputName.c_str(), "wb");
-        if (!outputFile)
-            failWith("cannot create " + outputName + ": " + std::strerror(errno));
-        outputCloser.reset(outputFile);
+        try {
+            outputFile = std::make_unique<OutputFile>(outputName);
+        } catch (const OutputFile::Error& error) {
+            failWith(error.what());
+        }
+        outputStream = outputFile->stream();
     }
+    // A write that fails leaves an old output file as it was, and says so.
+    const std::string note = outputFile ? outputFile->untouchedNote() : std::string();
+    const auto failToWrite = [&](int error) {
+        failWith("cannot write " + outputName + ": " + std::strerror(error) + (note.empty() ? "" : " (" + note + ")"));
+    };
     const ExitStatus result = job.write([&](std::string_view text) {
-        if (std::fwrite(text.data(), 1, text.size(), outputFile) != text.size())
-            failWith("cannot write " + outputName + ": " + std::strerror(errno));
+        if (std::fwrite(text.data(), 1, text.size(), outputStream) != text.size())
+            failToWrite(errno);
     });
-    if (std::fflush(outputFile) != 0)
-        failWith("cannot write " + outputName + ": " + std::strerror(errno));
+    if (std::fflush(outputStream) != 0)
+        failToWrite(errno);
+    if (outputFile) {
+        try {
+            outputFile->commit();
+        } catch (const OutputFile::Error& error) {
+            failWith(error.what());
+        }
+    }
     if (result != ExitSuccess)
         throw exitWith(result);
+}
+
+// An option given where it has nothing to change is refused: its user
+// expects something of it that would not happen.
+void refuseIdleOptions(const CLI::App& command, const Arguments& arguments)
+{
+    if (arguments.csv) {
+        for (const char* option : {"--format", "--svg"}) {
+            if (command.count(option) > 0)
+                failWith(std::string(option) + " is for the records' answer: narrow --csv writes its rows as CSV");
+        }
+        return;
+    }
+    for (const char* option : {"--output", "--person", "--date", "--age", "--delimiter", "--encoding"}) {
+        if (command.count(option) > 0)
+            failWith(std::string(option) + " is for narrow --csv: the records' answer goes to standard output");
+    }
+    if (arguments.svg && (arguments.svg->empty() || *arguments.svg == "-"))
+        failWith("--svg takes the name of the file to write the picture to (the answer goes to standard output)");
 }
 
 void run(const Arguments& arguments)
@@ -192,11 +240,18 @@ void run(const Arguments& arguments)
         throw exitWith(ExitUsage);
     }
     if (arguments.svg) {
-        FileCloser file(std::fopen(arguments.svg->c_str(), "wb"), std::fclose);
         const std::string picture = narrowAnswerSvg(answer, arguments.options.reading.order);
-        if (!file || std::fwrite(picture.data(), 1, picture.size(), file.get()) != picture.size()
-            || std::fflush(file.get()) != 0)
-            failWith("cannot write " + *arguments.svg + ": " + std::strerror(errno));
+        try {
+            OutputFile file(*arguments.svg);
+            if (std::fwrite(picture.data(), 1, picture.size(), file.stream()) != picture.size()) {
+                const std::string note = file.untouchedNote();
+                failWith("cannot write " + *arguments.svg + ": " + std::strerror(errno)
+                         + (note.empty() ? "" : " (" + note + ")"));
+            }
+            file.commit();
+        } catch (const OutputFile::Error& error) {
+            failWith(error.what());
+        }
     }
     if (arguments.format == "csv")
         std::cout << narrowAnswerCsv(answer, arguments.options);
@@ -244,6 +299,9 @@ void addNarrowCommand(CLI::App& app)
         ->add_option("-d,--delimiter", arguments->delimiter,
                      "With --csv: the field delimiter of the input and the output: , (the default), ; or tab")
         ->check(CLI::IsMember({",", ";", "tab", "\\t", "\t"}));
+    command->add_option("--encoding", arguments->encoding,
+                        "With --csv: the encoding of the input, any that iconv knows (iconv --list); without it "
+                        "UTF-8, UTF-16 or Windows-1252, as its bytes show");
     command->footer(
         "Each record allows a window of birth dates: a census age is the age on the\n"
         "census day, an age is precise to its smallest stated unit (34 is 34 completed\n"
@@ -276,7 +334,12 @@ void addNarrowCommand(CLI::App& app)
         "rows each largest agreeing set leaves out, and a row that cannot be read gets\n"
         "an error row under its person. A regular file is read twice where records\n"
         "conflict; standard input (-), a pipe or a FIFO is copied to a temporary file\n"
-        "for that. Status 1 when some row holds an error or some person's records\n"
-        "conflict.");
-    command->callback([arguments] { run(*arguments); });
+        "for that. The input is decoded as the batch's (UTF-8, UTF-16 or Windows-1252,\n"
+        "or --encoding); -o FILE and --svg FILE take FILE's place only at the end, so\n"
+        "that a signal or a write error leaves an old FILE as it was. Status 1 when\n"
+        "some row holds an error or some person's records conflict.");
+    command->callback([arguments, command] {
+        refuseIdleOptions(*command, *arguments);
+        run(*arguments);
+    });
 }

@@ -99,6 +99,23 @@ void TestCliEdges::encodings_data()
         "spanwright-cli: standard input: byte 16 is not UTF-8 text (give another --encoding)\n");
     row("--encoding unknown", tabs + QStringList{"--encoding", "EBCDIC-XYZ"}, sheet.toUtf8(), "", 2,
         "spanwright-cli: --encoding EBCDIC-XYZ: no such encoding is known (iconv --list names those that are)\n");
+
+    // narrow --csv reads its input as the batch does.
+    const QStringList census{"narrow", "--csv", "-", "-d", "tab", "--person", "Nom", "--date", "Recensement",
+                             "--age", "Âge"};
+    const QString records = QStringLiteral("Nom\tRecensement\tÂge\r\nLefèvre\tUS 1880 census\t34\r\n");
+    const QByteArray births = QStringLiteral("person\trecords\tearliest\tlatest\tdates\tconflict\terror\r\n"
+                                             "Lefèvre\t1\t6/2/1845\t6/1/1846\t365\t\t\r\n")
+                                  .toUtf8();
+    row("narrow --csv, UTF-8", census, records.toUtf8(), births, 0, "");
+    row("narrow --csv, Unicode Text", census, utf16(records, true, true), Bom + births, 0,
+        "spanwright-cli: read standard input as UTF-16LE (--encoding NAME reads it otherwise)\n");
+    row("narrow --csv, Windows-1252, the header named", census, records.toLatin1(), births, 0,
+        "spanwright-cli: read standard input as Windows-1252 (--encoding NAME reads it otherwise)\n");
+    row("narrow --csv --encoding through iconv", census + QStringList{"--encoding", "ISO-8859-15"},
+        records.toLatin1(), births, 0, "");
+    row("narrow --csv --encoding UTF-8 on Windows-1252", census + QStringList{"--encoding", "UTF-8"},
+        records.toLatin1(), "", 2, "spanwright-cli: standard input: byte 17 is not UTF-8 text (give another --encoding)\n");
 }
 
 void TestCliEdges::encodings()

@@ -110,6 +110,15 @@ QByteArray rows(int count)
     return text;
 }
 
+// Rows for narrow --csv, a person each.
+QByteArray censusRows(int count)
+{
+    QByteArray text = "Name,Census,Age\n";
+    for (int i = 0; i < count; ++i)
+        text += "Person " + QByteArray::number(i) + ",US 1880 census," + QByteArray::number(i % 90) + "\n";
+    return text;
+}
+
 } // namespace
 
 class TestOutputFile : public QObject
@@ -208,19 +217,26 @@ void TestOutputFile::uncommittedLeavesOldFile()
 
 void TestOutputFile::batchEndedEarly_data()
 {
+    QTest::addColumn<bool>("narrow"); // narrow --csv, else batch
     QTest::addColumn<int>("signal"); // 0: a disk that fills up
     QTest::addColumn<bool>("oldFile");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
-    QTest::newRow("Ctrl-C") << SIGINT << true << 130 << "interrupted: %1 is left as it was";
-    QTest::newRow("SIGTERM") << SIGTERM << true << 143 << "terminated: %1 is left as it was";
-    QTest::newRow("SIGHUP, no old file") << SIGHUP << false << 129 << "hung up: %1 is not written";
-    QTest::newRow("a full disk") << 0 << true << 2 << "cannot write %1: File too large (%1 is left as it was)";
-    QTest::newRow("a full disk, no old file") << 0 << false << 2 << "cannot write %1: File too large (%1 is not written)";
+    QTest::newRow("Ctrl-C") << false << SIGINT << true << 130 << "interrupted: %1 is left as it was";
+    QTest::newRow("SIGTERM") << false << SIGTERM << true << 143 << "terminated: %1 is left as it was";
+    QTest::newRow("SIGHUP, no old file") << false << SIGHUP << false << 129 << "hung up: %1 is not written";
+    QTest::newRow("a full disk") << false << 0 << true << 2 << "cannot write %1: File too large (%1 is left as it was)";
+    QTest::newRow("a full disk, no old file")
+        << false << 0 << false << 2 << "cannot write %1: File too large (%1 is not written)";
+    QTest::newRow("narrow --csv, a full disk")
+        << true << 0 << true << 2 << "cannot write %1: File too large (%1 is left as it was)";
+    QTest::newRow("narrow --csv, a full disk, no old file")
+        << true << 0 << false << 2 << "cannot write %1: File too large (%1 is not written)";
 }
 
 void TestOutputFile::batchEndedEarly()
 {
+    QFETCH(bool, narrow);
     QFETCH(int, signal);
     QFETCH(bool, oldFile);
     QFETCH(int, status);
@@ -230,10 +246,19 @@ void TestOutputFile::batchEndedEarly()
     if (oldFile)
         writeFile(path, "old rows\n");
     constexpr rlim_t DiskRoom = 100000;
-    const Child child = start({"batch", "-b", "Born", "-e", "Died", "-o", path}, signal == 0 ? DiskRoom : 0);
+    // narrow reads a file (a pipe it would copy, against the same limit).
+    QTemporaryDir inputDir;
+    const QString input = inputDir.filePath("census.csv");
+    if (narrow)
+        writeFile(input, censusRows(20000)); // more than the disk holds
+    const QStringList arguments = narrow
+        ? QStringList{"narrow", "--csv", input, "--person", "Name", "--date", "Census", "--age", "Age", "-o", path}
+        : QStringList{"batch", "-b", "Born", "-e", "Died", "-o", path};
+    const Child child = start(arguments, signal == 0 ? DiskRoom : 0);
     QVERIFY(child.pid > 0);
     if (signal == 0) {
-        send(child, rows(20000)); // more than the disk holds
+        if (!narrow)
+            send(child, rows(20000)); // more than the disk holds
     } else {
         // Rows until it has written some to its temporary file.
         const auto writing = [&dir, oldFile] {
