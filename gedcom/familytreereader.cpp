@@ -456,6 +456,7 @@ bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warn
         const bool characterSet = start.namesCharacterSet(line);
         if (line.level == 0 && isTag(line, "TRLR")) {
             tally.countTrailer();
+            reader.readToEnd();
             break;
         }
         if (line.level == 0) {

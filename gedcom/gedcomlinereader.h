@@ -35,6 +35,10 @@ public:
     // The line last returned was longer than LongestLine and is cut.
     bool cut() const { return cut_; }
     bool failed() const { return failed_; }
+    // Reads the rest of the file unparsed (copied where copyTo asks), once
+    // its TRLR is read: a GEDZIP archive's entry is checked against its
+    // checksum only at its end. A read error then shows in failed().
+    void readToEnd();
     bool tooLong() const { return tooLong_; }
     // The file is UTF-16; utf16Replaced: some of it could not be decoded
     // and became U+FFFD.

@@ -220,6 +220,10 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
                      << '\n';
             return GedcomReportUnreadable;
         }
+        if (spouseAges.readFailed()) {
+            warnings << "spanwright-cli: " << name << ": read error\n";
+            return GedcomReportUnreadable;
+        }
         rows = input.second();
         if (rows == nullptr) {
             warnings << "spanwright-cli: " << name << ": " << input.problem() << '\n';
@@ -278,6 +282,7 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
                                   + std::string(line.xref) + "\" does not end with @");
             if (isTag(line, "TRLR")) {
                 tally.countTrailer();
+                reader.readToEnd();
                 break;
             }
             continue;

@@ -32,8 +32,11 @@ bool SpouseAgeIndex::read(std::FILE* in, std::FILE* copy)
     GedcomLineReader reader(in);
     reader.copyTo(copy);
     // What is not GEDCOM is refused by the reading that follows.
-    if (GedcomStart(reader).outcome() != GedcomStart::Outcome::Head)
+    readFailed_ = false;
+    if (GedcomStart(reader).outcome() != GedcomStart::Outcome::Head) {
+        readFailed_ = reader.failed();
         return !reader.copyFailed();
+    }
     FamilyEventAges family;
     bool inFamily = false;
     std::string familyId;
@@ -65,6 +68,7 @@ bool SpouseAgeIndex::read(std::FILE* in, std::FILE* copy)
             endFamily(false);
             if (isTag(line, "TRLR")) {
                 trailer = true;
+                reader.readToEnd();
                 break;
             }
             inFamily = isTag(line, "FAM");
@@ -77,6 +81,7 @@ bool SpouseAgeIndex::read(std::FILE* in, std::FILE* copy)
         }
     }
     endFamily(!trailer);
+    readFailed_ = reader.failed();
     return !reader.copyFailed();
 }
 

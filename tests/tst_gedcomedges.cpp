@@ -73,18 +73,29 @@ QByteArray problemsOf(const FamilyTreeProblems& p)
 const QByteArray Tree = "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Ann /Lee/\n1 BIRT\n2 DATE 1 JAN 1900\n"
                         "1 DEAT\n2 DATE 1 JAN 1950\n2 AGE 50y\n0 TRLR\n";
 
-QByteArray zipOf(const QByteArray& entryName, const QByteArray& content)
+QByteArray zipOf(const QByteArray& entryName, const QByteArray& content, int method = Z_DEFLATED)
 {
     QTemporaryDir dir;
     const QByteArray path = dir.filePath("a.gdz").toLocal8Bit();
     zipFile archive = zipOpen64(path.constData(), APPEND_STATUS_CREATE);
-    zipOpenNewFileInZip64(archive, entryName.constData(), nullptr, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
-                          Z_DEFAULT_COMPRESSION, 0);
+    zipOpenNewFileInZip64(archive, entryName.constData(), nullptr, nullptr, 0, nullptr, 0, nullptr, method,
+                          method == 0 ? 0 : Z_DEFAULT_COMPRESSION, 0);
     zipWriteInFileInZip(archive, content.constData(), unsigned(content.size()));
     zipCloseFileInZip(archive);
     zipClose(archive, nullptr);
     QFile file(QString::fromLocal8Bit(path));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A tree of count people, each born in 1880.
+QByteArray largeTree(int count)
+{
+    QByteArray tree = "0 HEAD\n1 CHAR UTF-8\n";
+    for (int i = 1; i <= count; ++i) {
+        tree += "0 @I" + QByteArray::number(i) + "@ INDI\n1 NAME P" + QByteArray::number(i * 7919 % 100003)
+            + " /Q/\n1 BIRT\n2 DATE " + QByteArray::number(1 + i % 28) + " MAR 1880\n1 DEAT\n2 DATE 1 JAN 1950\n";
+    }
+    return tree + "0 TRLR\n";
 }
 
 } // namespace
@@ -185,6 +196,61 @@ private slots:
         const Run run = runProgram(arguments, input);
         QVERIFY2(run.out.contains(outContains), run.err.constData());
         QCOMPARE(run.status, status);
+    }
+
+    // A damaged GEDZIP archive, from a file or a pipe: its checksum is
+    // compared though the reading stops at TRLR, and a read error of
+    // either of the report's passes is told, status 2.
+    void damagedArchives_data()
+    {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<QByteArray>("archive");
+        QTest::addColumn<bool>("pipe");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("err");
+        const QByteArray stored = zipOf("gedcom.ged", Tree, 0);
+        QByteArray yearChanged = stored;
+        yearChanged.replace("1 JAN 1900", "1 JAN 1990");
+        const QByteArray deflated = zipOf("gedcom.ged", largeTree(20000));
+        QByteArray corrupt = deflated;
+        for (qsizetype at = corrupt.size() / 2; at < corrupt.size() / 2 + 16; ++at)
+            corrupt[at] = char(corrupt[at] ^ 0x5A);
+        for (const QByteArray command : {"gedcom", "check"}) {
+            const auto row = [&](const char* name, const QByteArray& archive, bool pipe, int status,
+                                 const QByteArray& err) {
+                QTest::newRow(qPrintable(command + ", " + name)) << command << archive << pipe << status << err;
+            };
+            row("stored, intact", stored, false, 0, "");
+            row("deflated, intact, from a pipe", deflated, true, 0, "");
+            row("stored, a year changed", yearChanged, false, 2, ": read error\n");
+            row("stored, a year changed, from a pipe", yearChanged, true, 2, ": read error\n");
+            row("deflated, its stream damaged", corrupt, false, 2, ": read error\n");
+            row("deflated, its stream damaged, from a pipe", corrupt, true, 2, ": read error\n");
+        }
+    }
+
+    void damagedArchives()
+    {
+        QFETCH(QByteArray, command);
+        QFETCH(QByteArray, archive);
+        QFETCH(bool, pipe);
+        QFETCH(int, status);
+        QFETCH(QByteArray, err);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("tree.gdz");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(archive);
+        file.close();
+        QStringList arguments{QString::fromLatin1(command), pipe ? "-" : path};
+        if (command == "check")
+            arguments << "--today" << "12/9/2026";
+        const Run run = runProgram(arguments, pipe ? archive : QByteArray());
+        QCOMPARE(run.status, status);
+        if (err.isEmpty())
+            QVERIFY2(!run.err.contains("error"), run.err.constData()); // check's summary line alone
+        else
+            QVERIFY2(run.err.endsWith(err) && run.err.count('\n') == 1, run.err.constData());
     }
 
     // Damaged files: both readers count what they could not read and say
