@@ -267,6 +267,9 @@ std::FILE* openGedcomFile(const std::string& path, std::string& error)
         return nullptr;
     }
     // The first bytes tell an archive; a pipe cannot be rewound after them.
+    // Standard input is read from where it stands (a shell may have read
+    // part of it), a file it is opened on rewound only to there.
+    const off_t position = ftello(file);
     std::string start(ZipMagic.size(), '\0');
     start.resize(std::fread(start.data(), 1, start.size(), file));
     if (std::ferror(file) != 0) {
@@ -274,15 +277,17 @@ std::FILE* openGedcomFile(const std::string& path, std::string& error)
         std::fclose(file);
         return nullptr;
     }
-    const bool rewound = std::fseek(file, 0, SEEK_SET) == 0;
     if (start != ZipMagic) {
-        if (rewound)
+        if (position >= 0 && fseeko(file, position, SEEK_SET) == 0)
             return file;
         return withPeekedStart(file, std::move(start), error);
     }
     auto source = std::make_unique<ArchiveSource>();
     source->file = file;
-    if (!rewound && !readIntoMemory(*source, std::move(start), error))
+    // An archive's offsets count from its first byte: one read from a pipe,
+    // or from a stream some of which was read before, is read into memory.
+    const bool inPlace = position == 0 && fseeko(file, 0, SEEK_SET) == 0;
+    if (!inPlace && !readIntoMemory(*source, std::move(start), error))
         return nullptr;
     return openArchiveTree(std::move(source), error);
 }

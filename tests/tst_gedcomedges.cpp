@@ -253,6 +253,55 @@ private slots:
             QVERIFY2(run.err.endsWith(err) && run.err.count('\n') == 1, run.err.constData());
     }
 
+    // Standard input is read from where it stands, as a shell leaves it
+    // after a command that read part of it: the second tree of a file, in
+    // text or as an archive.
+    void standardInputFromItsPosition_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("second"); // after Tree
+        QTest::addColumn<QByteArray>("outContains");
+        QTest::addColumn<QByteArray>("outLacks");
+        QByteArray other = Tree;
+        other.replace("Ann /Lee/", "Bea /Cole/").replace("@I1@", "@I7@");
+        const QStringList check{"check", "-", "--today", "12/9/2026"};
+        QTest::newRow("gedcom -") << QStringList{"gedcom", "-"} << other << QByteArray("I7,Bea Cole,")
+                                  << QByteArray("Ann Lee");
+        QTest::newRow("gedcom -, an archive") << QStringList{"gedcom", "-"} << zipOf("gedcom.ged", other)
+                                              << QByteArray("I7,Bea Cole,") << QByteArray("Ann Lee");
+        QTest::newRow("check -") << check << QByteArray(other).replace("1 DEAT\n2 DATE 1 JAN 1950", "1 DEAT\n2 DATE 1 JAN 1890")
+                                 << QByteArray("I7") << QByteArray("I1");
+    }
+
+    void standardInputFromItsPosition()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, second);
+        QFETCH(QByteArray, outContains);
+        QFETCH(QByteArray, outLacks);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("two.ged");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(Tree + second);
+        file.close();
+        // dd reads the first tree's bytes, exactly, from the shared standard input.
+        QProcess shell;
+        shell.setProgram("/bin/sh");
+        shell.setArguments(QStringList{"-c",
+                                           "{ dd bs=" + QString::number(Tree.size())
+                                               + " count=1 of=/dev/null 2>/dev/null; exec \"$0\" \"$@\"; } < \"$TWO\"",
+                                           QStringLiteral(SPANWRIGHT_CLI_PATH)}
+                                   + arguments);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TWO", path);
+        shell.setProcessEnvironment(environment);
+        shell.start();
+        QVERIFY(shell.waitForFinished());
+        const QByteArray out = shell.readAllStandardOutput();
+        QVERIFY2(out.contains(outContains) && !out.contains(outLacks), out.constData());
+    }
+
     // Damaged files: both readers count what they could not read and say
     // so with status 1; a file mostly not GEDCOM is refused by both; a file
     // without TRLR is told as cut, and its last record is marked in the
