@@ -1,6 +1,7 @@
 // spanwright-cli: the spans of the window's engine from the command line.
 #include "commands.h"
 #include "exitstatus.h"
+#include "filesizelimit.h"
 
 #include <CLI/App.hpp>
 #include <CLI/Config.hpp>
@@ -12,6 +13,7 @@
 
 int main(int argc, char** argv)
 {
+    tellFileSizeLimit();
     CLI::App app{"Spans between dates in years, months and days, as an age is stated, "
                  "and the dates that a stated age allows.",
                  "spanwright-cli"};
@@ -33,7 +35,8 @@ int main(int argc, char** argv)
         return error.get_exit_code();
     } catch (const CLI::ParseError& error) {
         const int status = app.exit(error); // prints the help or the mistake
-        return status == 0 ? ExitSuccess : ExitUsage;
+        if (status != 0)
+            return ExitUsage;
     } catch (const std::exception& error) {
         std::cerr << "spanwright-cli: " << error.what() << '\n';
         return ExitUsage;

@@ -11,6 +11,7 @@
 #include "narrowsvg.h"
 #include "outputfile.h"
 #include "shortyearoptions.h"
+#include "temporarycopy.h"
 
 #include <CLI/App.hpp>
 
@@ -82,9 +83,12 @@ public:
             if (start_ >= 0)
                 return;
         }
-        copy_.reset(std::tmpfile());
+        const TemporaryCopy copy = openTemporaryCopy();
+        copy_.reset(copy.file);
+        copyName_ = "the temporary copy of " + name_ + " in " + copy.folder;
         if (!copy_)
-            failWith("cannot make a temporary copy of " + name_ + ": " + std::strerror(errno));
+            failWith("cannot make a temporary copy of " + name_ + " in " + copy.folder + " (TMPDIR names the folder): "
+                     + std::strerror(copy.error));
     }
     CsvInput(const CsvInput&) = delete;
     CsvInput& operator=(const CsvInput&) = delete;
@@ -100,7 +104,7 @@ public:
             return;
         if (copy_) {
             if (std::fflush(copy_.get()) != 0)
-                failWith("cannot write the temporary copy of " + name_ + ": " + std::strerror(errno));
+                failWith("cannot write " + copyName_ + ": " + std::strerror(errno));
             std::rewind(copy_.get());
             reading_ = copy_.get();
             return;
@@ -116,12 +120,13 @@ public:
         if (got == 0 && std::ferror(reading_))
             failWith("cannot read " + name_ + ": " + std::strerror(errno));
         if (copy_ && reading_ == file_ && got > 0 && std::fwrite(chunk, 1, got, copy_.get()) != got)
-            failWith("cannot write the temporary copy of " + name_ + ": " + std::strerror(errno));
+            failWith("cannot write " + copyName_ + ": " + std::strerror(errno));
         return got;
     }
 
 private:
     std::string name_;
+    std::string copyName_; // in messages
     FileCloser opened_{nullptr, std::fclose};
     FileCloser copy_{nullptr, std::fclose};
     std::FILE* file_ = nullptr;

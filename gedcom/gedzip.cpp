@@ -106,6 +106,7 @@ struct ZipEntry
     std::unique_ptr<ArchiveSource> source;
     unzFile archive = nullptr;
     bool ended = false;
+    off64_t position = 0; // of the next byte of gedcom.ged
 };
 
 void closeArchive(ZipEntry* entry)
@@ -132,7 +133,35 @@ ssize_t readEntry(void* cookie, char* buffer, size_t size)
         errno = EIO;
         return -1;
     }
+    entry->position += read;
     return read;
+}
+
+// Where the tree stands, and back to its start: the report reads it twice,
+// unpacking it again rather than copying it.
+int seekEntry(void* cookie, off64_t* offset, int whence)
+{
+    auto* entry = static_cast<ZipEntry*>(cookie);
+    const off64_t target = whence == SEEK_CUR ? entry->position + *offset : whence == SEEK_SET ? *offset : -1;
+    if (target == entry->position) {
+        *offset = target;
+        return 0;
+    }
+    if (target != 0) {
+        errno = EINVAL; // only its start can be gone back to
+        return -1;
+    }
+    if (!entry->ended)
+        unzCloseCurrentFile(entry->archive);
+    entry->ended = false;
+    entry->position = 0;
+    if (unzOpenCurrentFile(entry->archive) != UNZ_OK) {
+        entry->ended = true;
+        errno = EIO;
+        return -1;
+    }
+    *offset = 0;
+    return 0;
 }
 
 int closeEntry(void* cookie)
@@ -237,7 +266,7 @@ std::FILE* openArchiveTree(std::unique_ptr<ArchiveSource> source, std::string& e
         error = std::string("the GEDZIP archive's ") + TreeName
             + " is compressed in a way that cannot be read (only stored and deflated)";
     } else {
-        std::FILE* stream = fopencookie(entry, "rb", cookie_io_functions_t{readEntry, nullptr, nullptr, closeEntry});
+        std::FILE* stream = fopencookie(entry, "rb", cookie_io_functions_t{readEntry, nullptr, seekEntry, closeEntry});
         if (stream != nullptr)
             return stream;
         error = std::strerror(errno);
