@@ -165,6 +165,8 @@ int runBatch(const Arguments& arguments)
     std::FILE* outputStream = stdout;
     std::string outputName = "the output";
     std::unique_ptr<OutputFile> outputFile;
+    if (arguments.output && arguments.output->empty())
+        fail("-o takes the name of the file to write (- for standard output)");
     if (arguments.output && *arguments.output != "-") {
         outputName = *arguments.output;
         if (sameFile(input, outputName))

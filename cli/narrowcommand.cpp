@@ -142,6 +142,8 @@ void runCsv(const Arguments& arguments)
         failWith("narrow --csv reads its records from the file: give no RECORD beside it");
     if (arguments.options.range)
         failWith("--range is for the records' answer: narrow --csv writes the earliest, latest and dates columns");
+    if (arguments.output && arguments.output->empty())
+        failWith("-o takes the name of the file to write (- for standard output)");
     CsvInput input(*arguments.csv);
 
     NarrowCsvSettings settings;

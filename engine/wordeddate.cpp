@@ -407,7 +407,7 @@ Days wordedDate(std::string_view text, const CalendarContext& context)
             ++i;
             continue;
         }
-        return refusal(languages::characterForMessage(text, i) + " in " + languages::validUtf8(text)
+        return refusal(languages::characterForMessage(text, i) + " in " + languages::excerptForMessage(text)
                        + " is not understood");
     }
 

@@ -479,6 +479,10 @@ bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warn
         return false;
     }
     tally.tell(warnings, fileName, lastRecord);
+    if (reader.utf16Replaced())
+        warnings << "spanwright-cli: " << fileName
+                 << (reader.utf16Cut() ? ": the file ends inside a UTF-16 character (is it cut short?), shown as U+FFFD\n"
+                                       : ": bytes that are not whole UTF-16 characters are shown as U+FFFD\n");
     tellProblems(warnings, fileName, builder);
     if (problems != nullptr) {
         problems->linesNotGedcom = tally.notGedcom();

@@ -121,6 +121,7 @@ bool GedcomLineReader::fillUtf16()
             end_ += ReplacementCharacter.size();
             rawStart_ = rawEnd_;
             utf16Replaced_ = true;
+            utf16Cut_ = true;
         }
         if (end_ > 0)
             return true;

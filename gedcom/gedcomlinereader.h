@@ -44,6 +44,9 @@ public:
     // and became U+FFFD.
     bool utf16() const { return utf16_; }
     bool utf16Replaced() const { return utf16Replaced_; }
+    // The UTF-16 file ends inside a character: an odd last byte, a file cut
+    // short.
+    bool utf16Cut() const { return utf16Cut_; }
 
 private:
     bool fill();
@@ -69,6 +72,7 @@ private:
     // UTF-16: the bytes read and not yet converted.
     bool utf16_ = false;
     bool utf16Replaced_ = false;
+    bool utf16Cut_ = false;
     void* converter_ = nullptr; // iconv_t
     std::string raw_;
     size_t rawStart_ = 0;

@@ -2,6 +2,7 @@
 
 #include <minizip/unzip.h>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -284,6 +285,12 @@ std::FILE* openGedcomFile(const std::string& path, std::string& error)
     if (path == StandardInputName) {
         // A copy of the descriptor, so that closing the tree leaves
         // standard input open.
+        // Standard input held open for writing alone is a closed one.
+        const int flags = fcntl(STDIN_FILENO, F_GETFL);
+        if (flags != -1 && (flags & O_ACCMODE) == O_WRONLY) {
+            error = std::strerror(EBADF);
+            return nullptr;
+        }
         const int descriptor = dup(STDIN_FILENO);
         file = descriptor < 0 ? nullptr : fdopen(descriptor, "rb");
         if (file == nullptr && descriptor >= 0)

@@ -7,6 +7,7 @@
 #include "datereader.h"
 #include "programrun.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -58,6 +59,8 @@ private slots:
     void encodings();
     void texts_data();
     void texts();
+    void messages_data();
+    void messages();
     void helpExamples_data();
     void helpExamples();
     void shortYears_data();
@@ -206,6 +209,79 @@ void TestCliEdges::texts()
 
 // Every example of every command's help prints what the help says it
 // prints.
+// Messages at the edges: an argument that starts with -1 is a date or an
+// age, not the -1 flag; an empty -o; today before Christ; half a UTF-16
+// character; a NUL in a field; closed standard input; help that cannot be
+// written; a huge date. Each is said in a message of a line or two.
+void TestCliEdges::messages_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("redirect"); // of the shell that starts the program
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("outContains");
+    QTest::addColumn<QByteArray>("errContains");
+    const auto row = [](const char* name, const QStringList& arguments, const QString& redirect,
+                        const QByteArray& input, int status, const QByteArray& out, const QByteArray& err) {
+        QTest::newRow(name) << arguments << redirect << input << status << out << err;
+    };
+    const QByteArray tree = "0 HEAD\n0 @I1@ INDI\n1 BIRT\n2 DATE 1 JAN 1900\n0 TRLR\n";
+    QByteArray utf16Tree;
+    for (const char c : QByteArray("0 HEAD\n0 TRLR\n"))
+        utf16Tree += QByteArray(1, c) + '\0';
+    row("an age that starts with -1", {"died", "1/1/1900", "-10 years"}, "", "", 2, "",
+        "the age \"-10 years\": whole numbers only");
+    row("a date that starts with -1", {"died", "-17/5/1990", "3"}, "", "", 2, "", "the begin date \"-17/5/1990\"");
+    row("-1 is still --each", {"born", "1/1/1900", "30", "-1"}, "", "", 0, "1/2/1869\n1/3/1869\n", "");
+    row("-1 among short flags", {"born", "1/1/1900", "30", "-x1"}, "", "", 0, "1/1/1870\n", "");
+    row("batch -o ''", {"batch", "-o", "", "-b", "1", "-e", "2"}, "", "a,b\n", 2, "",
+        "spanwright-cli: -o takes the name of the file to write (- for standard output)\n");
+    row("today before Christ", {"check", "-", "--today", "1 Jan 9999 BC"}, "", tree, 1, "after today (1 JAN 9999 B.C.)",
+        "");
+    row("half a UTF-16 character at the end", {"gedcom", "-"}, "", utf16Tree + 'A', 1, "id,name",
+        "spanwright-cli: -: the file ends inside a UTF-16 character (is it cut short?), shown as U+FFFD\n");
+    row("a NUL in a field", {"batch", "-b", "a", "-e", "b"}, "", QByteArray("a,b\n1/1/1900,x\0y\n", 17), 1,
+        "\"\"x\\x00y\"\" is not a date: U+0000 (a control character) in x\\x00y is not understood", "");
+    row("batch, standard input closed", {"batch", "-b", "a", "-e", "b"}, "<&-", "", 2, "",
+        "spanwright-cli: cannot read standard input: Bad file descriptor\n");
+    row("narrow --csv -, standard input closed", {"narrow", "--csv", "-", "--person", "1", "--date", "2", "--age", "3"},
+        "<&-", "", 2, "", "spanwright-cli: cannot read standard input: Bad file descriptor\n");
+    row("gedcom -, standard input closed", {"gedcom", "-"}, "<&-", "", 2, "", "spanwright-cli: -: Bad file descriptor\n");
+    row("--help to a full disk", {"--help"}, ">/dev/full", "", 2, "", "cannot write the output: No space left on device");
+    row("--version to a full disk", {"--version"}, ">/dev/full", "", 2, "", "cannot write the output");
+    row("born --help to a full disk", {"born", "--help"}, ">/dev/full", "", 2, "", "cannot write the output");
+    row("a date of 100,000 characters", {"span", QString(100000, 'x'), "1/1/1900"}, "", "", 2, "",
+        "is not a date: \"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...\" is not understood");
+}
+
+void TestCliEdges::messages()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, redirect);
+    QFETCH(QByteArray, input);
+    QFETCH(int, status);
+    QFETCH(QByteArray, outContains);
+    QFETCH(QByteArray, errContains);
+    QTemporaryDir dir;
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start("/bin/sh", QStringList{"-c", "exec \"$0\" \"$@\" " + redirect, SPANWRIGHT_CLI_PATH} + arguments);
+    QVERIFY(process.waitForStarted());
+    process.write(input);
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished());
+    const QByteArray out = process.readAllStandardOutput();
+    const QByteArray err = process.readAllStandardError();
+    QCOMPARE(process.exitCode(), status);
+    QVERIFY2(out.contains(outContains), out.left(500).constData());
+    if (errContains.isEmpty())
+        QVERIFY2(err.isEmpty() || arguments.first() == "check", err.constData());
+    QVERIFY2(err.contains(errContains), err.left(500).constData());
+    QVERIFY2(err.size() < 1000, "a message of a line or two");
+    QVERIFY(!out.contains('\0') || arguments.first() == "batch"); // a field's own bytes are copied
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+}
+
 void TestCliEdges::helpExamples_data()
 {
     QTest::addColumn<QStringList>("arguments");
