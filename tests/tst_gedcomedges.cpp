@@ -302,6 +302,50 @@ private slots:
         QVERIFY2(out.contains(outContains) && !out.contains(outLacks), out.constData());
     }
 
+    // One oldest age for a GEDCOM file's AGE lines and narrow's records:
+    // a greater one is refused by both, as a mistake; a value's NUL byte is
+    // told as a control character, not as a byte of another encoding.
+    void oldestAgeAndControlCharacters_data()
+    {
+        QTest::addColumn<QByteArray>("age"); // of the death, as the AGE line writes it
+        QTest::addColumn<QString>("narrowAge"); // as a record writes it; empty: none to compare
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("warning");
+        QTest::newRow("130 years") << QByteArray("130y") << "130" << false << QByteArray("Ann /Lee/") << QByteArray();
+        QTest::newRow("131 years") << QByteArray("131y") << "131" << true << QByteArray("Ann /Lee/") << QByteArray();
+        QTest::newRow("more than 200 years") << QByteArray("> 200y") << "" << true << QByteArray("Ann /Lee/")
+                                             << QByteArray();
+        QTest::newRow("47,580 days") << QByteArray("47580d") << "47580 days" << false << QByteArray("Ann /Lee/")
+                                     << QByteArray();
+        QTest::newRow("47,581 days") << QByteArray("47581d") << "47581 days" << true << QByteArray("Ann /Lee/")
+                                     << QByteArray();
+        QTest::newRow("a NUL in the name") << QByteArray("130y") << "" << false << QByteArray("Ann\0Lee /Lee/", 14)
+                                           << QByteArray(": control characters (a NUL byte...) are shown as U+FFFD\n");
+    }
+
+    void oldestAgeAndControlCharacters()
+    {
+        QFETCH(QByteArray, age);
+        QFETCH(QString, narrowAge);
+        QFETCH(bool, refused);
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, warning);
+        const Report reported = report("0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME " + name
+                                       + "\n1 BIRT\n2 DATE 1 JAN 1700\n1 DEAT\n2 DATE 1 JAN 1900\n2 AGE " + age
+                                       + "\n0 TRLR\n");
+        const QByteArray row = rowOf(reported.out, "I1");
+        QCOMPARE(row.contains("more than anyone lives (the oldest age taken is 130 years)"), refused);
+        QVERIFY2(!row.contains('\0'), row.constData());
+        QCOMPARE(reported.warnings.endsWith(warning), true);
+        if (warning.isEmpty())
+            QVERIFY2(reported.warnings.isEmpty(), reported.warnings.constData());
+        if (!narrowAge.isEmpty()) {
+            const Run narrow = runProgram({"narrow", "1/1/1900: " + narrowAge});
+            QCOMPARE(narrow.err.contains("the oldest age taken is 130 years"), refused);
+        }
+    }
+
     // Damaged files: both readers count what they could not read and say
     // so with status 1; a file mostly not GEDCOM is refused by both; a file
     // without TRLR is told as cut, and its last record is marked in the
