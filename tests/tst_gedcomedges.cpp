@@ -18,6 +18,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 #include <sstream>
 #include <thread>
 
@@ -251,6 +252,36 @@ private slots:
             QVERIFY2(!run.err.contains("error"), run.err.constData()); // check's summary line alone
         else
             QVERIFY2(run.err.endsWith(err) && run.err.count('\n') == 1, run.err.constData());
+    }
+
+    // A read error in the report's first pass over a pipe is told, status 2,
+    // rather than the rows read from the short copy it leaves.
+    void firstPassReadErrorTold()
+    {
+        struct FailingPipe
+        {
+            QByteArray bytes;
+            qsizetype served = 0;
+        };
+        FailingPipe pipe{largeTree(2000).left(30000)};
+        const cookie_io_functions_t functions{[](void* cookie, char* buffer, size_t size) -> ssize_t {
+                                                  auto* stream = static_cast<FailingPipe*>(cookie);
+                                                  if (stream->served == stream->bytes.size()) {
+                                                      errno = EIO; // a disk fault after the first bytes
+                                                      return -1;
+                                                  }
+                                                  const size_t count = std::min(size, size_t(stream->bytes.size() - stream->served));
+                                                  std::memcpy(buffer, stream->bytes.constData() + stream->served, count);
+                                                  stream->served += qsizetype(count);
+                                                  return ssize_t(count);
+                                              },
+                                              nullptr, nullptr, nullptr};
+        std::FILE* in = fopencookie(&pipe, "rb", functions);
+        QVERIFY(in != nullptr);
+        const Report reported = runReport(in);
+        std::fclose(in);
+        QCOMPARE(reported.status, 2);
+        QCOMPARE(reported.warnings, QByteArray("spanwright-cli: test.ged: read error\n"));
     }
 
     // Standard input is read from where it stands, as a shell leaves it
