@@ -3,28 +3,40 @@
 #include <CLI/Option.hpp>
 
 #include <algorithm>
-#include <cctype>
+#include <string_view>
 
 namespace {
 
 constexpr char EachShort = '1';
 constexpr const char* EachLong = "--each";
+// The other short flags of born and died, which may stand beside -1 ("-x1").
+constexpr std::string_view OtherShortFlags = "xrh";
 
 // "-1", "-1x", "-x1": short flags among which -1 stands; never a date or
-// an age, which hold more than letters.
+// an age, nor an option with its value ("-n1" of span).
 bool isShortFlagsWithEach(const std::string& argument)
 {
-    if (argument.size() < 2 || argument[0] != '-' || argument[1] == '-')
+    if (argument.size() < 2 || argument[0] != '-')
         return false;
     bool each = false;
     for (size_t i = 1; i < argument.size(); ++i) {
-        const auto c = static_cast<unsigned char>(argument[i]);
-        if (c == EachShort)
+        if (argument[i] == EachShort)
             each = true;
-        else if (std::isalpha(c) == 0)
+        else if (OtherShortFlags.find(argument[i]) == std::string_view::npos)
             return false;
     }
     return each;
+}
+
+// The command: the first argument that is no option (the program itself
+// takes only --help and --version).
+bool commandTakesEach(const std::vector<std::string>& arguments)
+{
+    for (size_t i = 1; i < arguments.size(); ++i) {
+        if (arguments[i].empty() || arguments[i][0] != '-')
+            return arguments[i] == "born" || arguments[i] == "died";
+    }
+    return false;
 }
 
 } // namespace
@@ -32,6 +44,8 @@ bool isShortFlagsWithEach(const std::string& argument)
 std::vector<std::string> withEachFlagSpelledOut(int argc, char** argv)
 {
     std::vector<std::string> arguments(argv, argv + argc);
+    if (!commandTakesEach(arguments))
+        return arguments;
     std::vector<std::string> out;
     bool positionalOnly = false; // after "--"
     for (std::string& argument : arguments) {

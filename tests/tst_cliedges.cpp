@@ -234,6 +234,7 @@ void TestCliEdges::messages_data()
     row("a date that starts with -1", {"died", "-17/5/1990", "3"}, "", "", 2, "", "the begin date \"-17/5/1990\"");
     row("-1 is still --each", {"born", "1/1/1900", "30", "-1"}, "", "", 0, "1/2/1869\n1/3/1869\n", "");
     row("-1 among short flags", {"born", "1/1/1900", "30", "-x1"}, "", "", 0, "1/1/1870\n", "");
+    row("-n1 of span is not -1", {"span", "1/1/1900", "1/1/2000", "-n1"}, "", "", 0, "0/0/100\n", "");
     row("batch -o ''", {"batch", "-o", "", "-b", "1", "-e", "2"}, "", "a,b\n", 2, "",
         "spanwright-cli: -o takes the name of the file to write (- for standard output)\n");
     row("today before Christ", {"check", "-", "--today", "1 Jan 9999 BC"}, "", tree, 1, "after today (1 JAN 9999 B.C.)",
