@@ -134,6 +134,45 @@ private:
     off_t start_ = 0;
 };
 
+// The rows, to standard output or through -o's output file, which takes
+// the place of an old one only once every row is written.
+ExitStatus writeRows(const Arguments& arguments, const CsvInput& input, NarrowCsvJob& job)
+{
+    std::FILE* outputStream = stdout;
+    std::string outputName = "the output";
+    std::unique_ptr<OutputFile> outputFile;
+    if (arguments.output && *arguments.output != "-") {
+        outputName = *arguments.output;
+        if (sameFile(input.file(), outputName))
+            failWith("-o " + outputName + " is the input: the rows would be written over before they are read");
+        try {
+            outputFile = std::make_unique<OutputFile>(outputName);
+        } catch (const OutputFile::Error& error) {
+            failWith(error.what());
+        }
+        outputStream = outputFile->stream();
+    }
+    // A write that fails leaves an old output file as it was, and says so.
+    const std::string note = outputFile ? outputFile->untouchedNote() : std::string();
+    const auto failToWrite = [&](int error) {
+        failWith("cannot write " + outputName + ": " + std::strerror(error) + (note.empty() ? "" : " (" + note + ")"));
+    };
+    const ExitStatus result = job.write([&](std::string_view text) {
+        if (std::fwrite(text.data(), 1, text.size(), outputStream) != text.size())
+            failToWrite(errno);
+    });
+    if (std::fflush(outputStream) != 0)
+        failToWrite(errno);
+    if (outputFile) {
+        try {
+            outputFile->commit();
+        } catch (const OutputFile::Error& error) {
+            failWith(error.what());
+        }
+    }
+    return result;
+}
+
 void runCsv(const Arguments& arguments)
 {
     if (arguments.person.empty() || arguments.date.empty() || arguments.age.empty())
@@ -179,38 +218,7 @@ void runCsv(const Arguments& arguments)
     if (!job.problem().empty())
         failWith(job.problem());
 
-    std::FILE* outputStream = stdout;
-    std::string outputName = "the output";
-    std::unique_ptr<OutputFile> outputFile;
-    if (arguments.output && *arguments.output != "-") {
-        outputName = *arguments.output;
-        if (sameFile(input.file(), outputName))
-            failWith("-o " + outputName + " is the input: the rows would be written over before they are read");
-        try {
-            outputFile = std::make_unique<OutputFile>(outputName);
-        } catch (const OutputFile::Error& error) {
-            failWith(error.what());
-        }
-        outputStream = outputFile->stream();
-    }
-    // A write that fails leaves an old output file as it was, and says so.
-    const std::string note = outputFile ? outputFile->untouchedNote() : std::string();
-    const auto failToWrite = [&](int error) {
-        failWith("cannot write " + outputName + ": " + std::strerror(error) + (note.empty() ? "" : " (" + note + ")"));
-    };
-    const ExitStatus result = job.write([&](std::string_view text) {
-        if (std::fwrite(text.data(), 1, text.size(), outputStream) != text.size())
-            failToWrite(errno);
-    });
-    if (std::fflush(outputStream) != 0)
-        failToWrite(errno);
-    if (outputFile) {
-        try {
-            outputFile->commit();
-        } catch (const OutputFile::Error& error) {
-            failWith(error.what());
-        }
-    }
+    const ExitStatus result = writeRows(arguments, input, job);
     if (result != ExitSuccess)
         throw exitWith(result);
 }
