@@ -28,6 +28,10 @@ std::string CsvReader::malformedReason() const
             + ", the longest a field may be: is its closing quote missing?";
     if (fieldTooLong_)
         return "a field of row " + row + " is longer than " + bound + ", the longest a field may be";
+    if (tooManyFields_)
+        return "row " + row + " has more than " + std::to_string(MostFields) + " fields, the most a row may have";
+    if (rowTooLong_)
+        return "row " + row + " is longer than " + std::to_string(LongestRow >> 20) + " MiB, the longest a row may be";
     if (unclosedQuote_)
         return "the quoted field of row " + row + " is never closed";
     return "row " + row + " has a quote out of place (a quoted field must be quoted as a whole, "
@@ -45,12 +49,24 @@ std::string& CsvReader::field()
     return fields_[fieldCount_];
 }
 
-void CsvReader::endField()
+bool CsvReader::endField()
 {
-    field(); // an empty field is a field too
+    rowBytes_ += field().size(); // an empty field is a field too
     ++fieldCount_;
     fieldStarted_ = false;
     state_ = State::FieldStart;
+    tooManyFields_ = fieldCount_ > MostFields;
+    rowTooLong_ = rowBytes_ + fieldCount_ - 1 > LongestRow; // its fields and the delimiters between them
+    return !tooManyFields_ && !rowTooLong_;
+}
+
+bool CsvReader::fieldFits()
+{
+    const size_t size = field().size();
+    fieldTooLong_ = size > LongestField;
+    // The delimiters before the current field count with the fields.
+    rowTooLong_ = !fieldTooLong_ && rowBytes_ + fieldCount_ + size > LongestRow;
+    return !fieldTooLong_ && !rowTooLong_;
 }
 
 void CsvReader::endRow(bool byLineBreak, char lineBreak)
@@ -62,6 +78,7 @@ void CsvReader::endRow(bool byLineBreak, char lineBreak)
     const bool emptyLine = fieldCount_ == 0;
     fields_.resize(fieldCount_);
     fieldCount_ = 0;
+    rowBytes_ = 0;
     state_ = State::FieldStart;
     ++rowsRead_;
     stopped_ = !(*onRow_)(Row{fields_, emptyLine});
@@ -83,12 +100,13 @@ bool CsvReader::parse(std::string_view data)
         case State::FieldStart:
         case State::Unquoted:
             if (c == delimiter_) {
-                endField();
+                if (!endField())
+                    return false;
             } else if (c == '\n' || c == '\r') {
                 // A line break after a delimiter ends an empty last field; on an
                 // empty line it ends a row without fields.
-                if (state_ == State::Unquoted || fieldCount_ > 0)
-                    endField();
+                if ((state_ == State::Unquoted || fieldCount_ > 0) && !endField())
+                    return false;
                 skipLineFeed_ = c == '\r';
                 endRow(true, c);
             } else if (c == '"') {
@@ -101,10 +119,8 @@ bool CsvReader::parse(std::string_view data)
                 field().append(data.data() + i, run);
                 state_ = State::Unquoted;
                 i += run;
-                if (field().size() > LongestField) {
-                    fieldTooLong_ = true;
+                if (!fieldFits())
                     return false;
-                }
                 continue;
             }
             break;
@@ -113,10 +129,8 @@ bool CsvReader::parse(std::string_view data)
             const size_t run = quote ? static_cast<const char*>(quote) - (data.data() + i) : data.size() - i;
             field().append(data.data() + i, run);
             i += run;
-            if (field().size() > LongestField) {
-                fieldTooLong_ = true;
+            if (!fieldFits())
                 return false;
-            }
             if (quote) {
                 state_ = State::QuoteInQuoted;
                 ++i;
@@ -128,9 +142,11 @@ bool CsvReader::parse(std::string_view data)
                 field().push_back('"');
                 state_ = State::Quoted;
             } else if (c == delimiter_) {
-                endField();
+                if (!endField())
+                    return false;
             } else if (c == '\n' || c == '\r') {
-                endField();
+                if (!endField())
+                    return false;
                 skipLineFeed_ = c == '\r';
                 endRow(true, c);
             } else {
@@ -192,12 +208,14 @@ CsvReader::Outcome CsvReader::finish(const RowHandler& onRow)
         return outcome_ = Outcome::Malformed;
     case State::Unquoted:
     case State::QuoteInQuoted:
-        endField();
+        if (!endField())
+            return outcome_ = Outcome::Malformed;
         endRow(false);
         break;
     case State::FieldStart:
         if (fieldCount_ > 0) { // "a," at the very end
-            endField();
+            if (!endField())
+                return outcome_ = Outcome::Malformed;
             endRow(false);
         }
         break;

@@ -38,6 +38,11 @@ public:
     // The longest field (16 MiB): a quote left open would otherwise take in
     // the rest of the file. A longer one ends the reading as Malformed.
     static constexpr size_t LongestField = 16 << 20;
+    // The most fields a row may have and its longest text, its fields and
+    // delimiters (32 MiB): a row of commas would otherwise take many times
+    // its size in memory. Past either the reading ends as Malformed.
+    static constexpr size_t MostFields = 1 << 16;
+    static constexpr size_t LongestRow = 32 << 20;
 
     explicit CsvReader(char delimiter = ',');
 
@@ -67,8 +72,10 @@ private:
 
     // Reads one chunk; false when it holds a quote out of place.
     bool parse(std::string_view data);
-    // The current field is complete.
-    void endField();
+    // The current field is complete; false when the row has too many.
+    bool endField();
+    // The current field grew: false when it or its row is too long.
+    bool fieldFits();
     // The current row is complete, ended by a line break, or by the end of
     // the input (no line break).
     void endRow(bool byLineBreak, char lineBreak = '\n');
@@ -87,6 +94,9 @@ private:
     bool startChecked_ = false;
     State state_ = State::FieldStart;
     bool fieldTooLong_ = false;
+    bool tooManyFields_ = false;
+    bool rowTooLong_ = false;
+    size_t rowBytes_ = 0; // of the current row's fields before the current one, and their delimiters
     std::vector<std::string> fields_;
     size_t fieldCount_ = 0; // fields of the current row so far
     bool fieldStarted_ = false;

@@ -2,6 +2,7 @@
 
 #include "birthnarrowing.h"
 #include "datereader.h"
+#include "oldestage.h"
 
 #include <string>
 #include <string_view>
@@ -48,8 +49,8 @@ struct NarrowRecord
 };
 
 // The oldest age a record is taken to state: a greater one is a mistake
-// (a stone's "200").
-constexpr long long OldestRecordAgeYears = 130;
+// (a stone's "200"), as in a GEDCOM file's AGE lines.
+constexpr long long OldestRecordAgeYears = OldestStatedAgeYears;
 
 // "WHEN: AGE", split at the last colon (a date may hold one: "Oct the 9th:
 // AD. 1769").

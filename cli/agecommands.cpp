@@ -73,7 +73,8 @@ void addAgeCommand(CLI::App& app, AgeDirection direction)
                       "39 years, 0 months, 0 days), days alone are span days");
     command->add_flag("-r,--range", arguments->range,
                       "Print \"M/D/YYYY through M/D/YYYY (N dates)\" even for one date");
-    command->add_flag("-1,--each", arguments->each, "Print every date on a line of its own, earliest first")
+    command->add_flag("--each", arguments->each, // -1 too: see eachflag.h
+                      "Print every date on a line of its own, earliest first")
         ->excludes("--range");
     command->footer(
         std::string(

@@ -5,13 +5,12 @@
 #include "commands.h"
 #include "dateorderoption.h"
 #include "exitstatus.h"
-#include "iconvdecoder.h"
+#include "inputdecoder.h"
 #include "notationoption.h"
 #include "outputfile.h"
 #include "progress.h"
 #include "shortyearoptions.h"
 #include "textbuffer.h"
-#include "textdecoding.h"
 
 #include <CLI/App.hpp>
 
@@ -152,74 +151,12 @@ bool sameFile(std::FILE* input, const std::string& outputPath)
         && in.st_ino == out.st_ino;
 }
 
-// The input's text in UTF-8: in the encoding its bytes show, or through
-// iconv from the one --encoding names.
-class InputDecoder
-{
-public:
-    InputDecoder(const std::optional<std::string>& encoding, std::string inputName) : inputName_(std::move(inputName))
-    {
-        if (encoding)
-            named_ = std::make_unique<IconvDecoder>(*encoding);
-    }
-    std::string_view decode(std::string_view bytes)
-    {
-        try {
-            return named_ ? named_->decode(bytes) : detected_.decode(bytes);
-        } catch (const IconvDecoder::Error& error) {
-            fail(inputName_ + ": " + error.what());
-        }
-    }
-    std::string_view finish()
-    {
-        if (!named_)
-            return detected_.finish();
-        try {
-            named_->finish();
-        } catch (const IconvDecoder::Error& error) {
-            fail(inputName_ + ": " + error.what());
-        }
-        return {};
-    }
-    // What standard error says of the encoding: which one was read, where it
-    // was not UTF-8, and how many bytes were not text in it.
-    std::vector<std::string> notes() const
-    {
-        std::vector<std::string> notes;
-        if (named_)
-            return notes;
-        const TextEncoding encoding = detected_.encoding();
-        if (encoding != TextEncoding::Utf8)
-            notes.push_back("read " + inputName_ + " as " + std::string(encodingName(encoding))
-                            + " (--encoding NAME reads it otherwise)");
-        const unsigned long long faulty = detected_.faultyBytes();
-        if (faulty > 0) {
-            const std::string bytes = faulty == 1 ? "1 byte of " + inputName_ + " is"
-                                                  : std::to_string(faulty) + " bytes of " + inputName_ + " are";
-            const std::string utf16 = faulty == 1 ? " not a whole UTF-16 character, read as U+FFFD"
-                                                  : " not whole UTF-16 characters, read as U+FFFD";
-            notes.push_back(bytes + (encoding == TextEncoding::Utf8 ? " not UTF-8, read as Windows-1252" : utf16));
-        }
-        return notes;
-    }
-
-private:
-    std::string inputName_;
-    TextDecoder detected_;
-    std::unique_ptr<IconvDecoder> named_;
-};
-
 int runBatch(const Arguments& arguments)
 {
     const bool fromStandardInput = arguments.file.empty() || arguments.file == "-";
     const std::string inputName = fromStandardInput ? "standard input" : arguments.file;
     const BatchSettings settings = settingsOf(arguments, inputName);
-    std::unique_ptr<InputDecoder> decoder;
-    try {
-        decoder = std::make_unique<InputDecoder>(arguments.encoding, inputName);
-    } catch (const IconvDecoder::Error& error) {
-        fail(error.what());
-    }
+    const auto decoder = std::make_unique<InputDecoder>(arguments.encoding, inputName);
     std::FILE* input = fromStandardInput ? stdin : std::fopen(arguments.file.c_str(), "rb");
     if (!input)
         fail("cannot open " + arguments.file + ": " + std::strerror(errno));
@@ -228,6 +165,8 @@ int runBatch(const Arguments& arguments)
     std::FILE* outputStream = stdout;
     std::string outputName = "the output";
     std::unique_ptr<OutputFile> outputFile;
+    if (arguments.output && arguments.output->empty())
+        fail("-o takes the name of the file to write (- for standard output)");
     if (arguments.output && *arguments.output != "-") {
         outputName = *arguments.output;
         if (sameFile(input, outputName))
@@ -345,7 +284,8 @@ void addBatchCommand(CLI::App& app)
         "out of place.\n"
         "The input may be UTF-8, UTF-16 or Windows-1252 (said on standard error where it\n"
         "is not UTF-8); the output is UTF-8. -o FILE takes FILE's place only at the end:\n"
-        "Ctrl-C, SIGTERM, SIGHUP or a write error leave an old FILE as it was.\n\n"
+        "Ctrl-C, SIGTERM, SIGHUP, any other signal that can be caught or a write error\n"
+        "leave an old FILE as it was.\n\n"
         "Examples:\n"
         "  spanwright-cli batch people.csv --begin Born --end Died -o spans.csv\n"
         "  spanwright-cli batch stones.csv --end 3 --age 4 > births.csv\n"
@@ -357,6 +297,9 @@ void addBatchCommand(CLI::App& app)
             status = runBatch(*arguments);
         } catch (const UsageError& error) {
             std::cerr << "spanwright-cli: " << error.message << '\n';
+            throw exitWith(ExitUsage);
+        } catch (const InputDecoder::Error& error) {
+            std::cerr << "spanwright-cli: " << error.what() << '\n';
             throw exitWith(ExitUsage);
         }
         if (status != ExitSuccess)

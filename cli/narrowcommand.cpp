@@ -5,10 +5,13 @@
 #include "commands.h"
 #include "dateorderoption.h"
 #include "exitstatus.h"
+#include "inputdecoder.h"
 #include "narrowanswer.h"
 #include "narrowcsvjob.h"
 #include "narrowsvg.h"
+#include "outputfile.h"
 #include "shortyearoptions.h"
+#include "temporarycopy.h"
 
 #include <CLI/App.hpp>
 
@@ -34,6 +37,7 @@ struct Arguments
     std::string date;
     std::string age;
     std::optional<std::string> output;
+    std::optional<std::string> encoding;
     std::string delimiter = ",";
 };
 
@@ -79,9 +83,12 @@ public:
             if (start_ >= 0)
                 return;
         }
-        copy_.reset(std::tmpfile());
+        const TemporaryCopy copy = openTemporaryCopy();
+        copy_.reset(copy.file);
+        copyName_ = "the temporary copy of " + name_ + " in " + copy.folder;
         if (!copy_)
-            failWith("cannot make a temporary copy of " + name_ + ": " + std::strerror(errno));
+            failWith("cannot make a temporary copy of " + name_ + " in " + copy.folder + " (TMPDIR names the folder): "
+                     + std::strerror(copy.error));
     }
     CsvInput(const CsvInput&) = delete;
     CsvInput& operator=(const CsvInput&) = delete;
@@ -97,7 +104,7 @@ public:
             return;
         if (copy_) {
             if (std::fflush(copy_.get()) != 0)
-                failWith("cannot write the temporary copy of " + name_ + ": " + std::strerror(errno));
+                failWith("cannot write " + copyName_ + ": " + std::strerror(errno));
             std::rewind(copy_.get());
             reading_ = copy_.get();
             return;
@@ -113,18 +120,58 @@ public:
         if (got == 0 && std::ferror(reading_))
             failWith("cannot read " + name_ + ": " + std::strerror(errno));
         if (copy_ && reading_ == file_ && got > 0 && std::fwrite(chunk, 1, got, copy_.get()) != got)
-            failWith("cannot write the temporary copy of " + name_ + ": " + std::strerror(errno));
+            failWith("cannot write " + copyName_ + ": " + std::strerror(errno));
         return got;
     }
 
 private:
     std::string name_;
+    std::string copyName_; // in messages
     FileCloser opened_{nullptr, std::fclose};
     FileCloser copy_{nullptr, std::fclose};
     std::FILE* file_ = nullptr;
     std::FILE* reading_ = nullptr;
     off_t start_ = 0;
 };
+
+// The rows, to standard output or through -o's output file, which takes
+// the place of an old one only once every row is written.
+ExitStatus writeRows(const Arguments& arguments, const CsvInput& input, NarrowCsvJob& job)
+{
+    std::FILE* outputStream = stdout;
+    std::string outputName = "the output";
+    std::unique_ptr<OutputFile> outputFile;
+    if (arguments.output && *arguments.output != "-") {
+        outputName = *arguments.output;
+        if (sameFile(input.file(), outputName))
+            failWith("-o " + outputName + " is the input: the rows would be written over before they are read");
+        try {
+            outputFile = std::make_unique<OutputFile>(outputName);
+        } catch (const OutputFile::Error& error) {
+            failWith(error.what());
+        }
+        outputStream = outputFile->stream();
+    }
+    // A write that fails leaves an old output file as it was, and says so.
+    const std::string note = outputFile ? outputFile->untouchedNote() : std::string();
+    const auto failToWrite = [&](int error) {
+        failWith("cannot write " + outputName + ": " + std::strerror(error) + (note.empty() ? "" : " (" + note + ")"));
+    };
+    const ExitStatus result = job.write([&](std::string_view text) {
+        if (std::fwrite(text.data(), 1, text.size(), outputStream) != text.size())
+            failToWrite(errno);
+    });
+    if (std::fflush(outputStream) != 0)
+        failToWrite(errno);
+    if (outputFile) {
+        try {
+            outputFile->commit();
+        } catch (const OutputFile::Error& error) {
+            failWith(error.what());
+        }
+    }
+    return result;
+}
 
 void runCsv(const Arguments& arguments)
 {
@@ -134,6 +181,8 @@ void runCsv(const Arguments& arguments)
         failWith("narrow --csv reads its records from the file: give no RECORD beside it");
     if (arguments.options.range)
         failWith("--range is for the records' answer: narrow --csv writes the earliest, latest and dates columns");
+    if (arguments.output && arguments.output->empty())
+        failWith("-o takes the name of the file to write (- for standard output)");
     CsvInput input(*arguments.csv);
 
     NarrowCsvSettings settings;
@@ -145,38 +194,52 @@ void runCsv(const Arguments& arguments)
     settings.inputName = input.name();
     NarrowCsvJob job(settings);
     const std::unique_ptr<char[]> chunk(new char[InputChunkSize]);
+    std::vector<std::string> notes;
     int pass = 0;
-    do {
-        input.startPass(++pass);
-        for (;;) {
-            const size_t size = input.read(chunk.get(), InputChunkSize);
-            if (size == 0 || !job.feed(std::string_view(chunk.get(), size)))
-                break;
-        }
-    } while (job.endPass());
+    try {
+        do {
+            input.startPass(++pass);
+            InputDecoder decoder(arguments.encoding, input.name()); // each pass decides anew, as the first did
+            bool reading = true;
+            while (reading) {
+                const size_t size = input.read(chunk.get(), InputChunkSize);
+                reading = size > 0 && job.feed(decoder.decode(std::string_view(chunk.get(), size)));
+                if (size == 0)
+                    job.feed(decoder.finish());
+            }
+            if (pass == 1)
+                notes = decoder.notes();
+        } while (job.endPass());
+    } catch (const InputDecoder::Error& error) {
+        failWith(error.what());
+    }
+    for (const std::string& note : notes)
+        std::cerr << "spanwright-cli: " << note << '\n';
     if (!job.problem().empty())
         failWith(job.problem());
 
-    std::FILE* outputFile = stdout;
-    std::string outputName = "the output";
-    FileCloser outputCloser(nullptr, std::fclose);
-    if (arguments.output && *arguments.output != "-") {
-        outputName = *arguments.output;
-        if (sameFile(input.file(), outputName))
-            failWith("-o " + outputName + " is the input: the rows would be written over before they are read");
-        outputFile = std::fopen(outputName.c_str(), "wb");
-        if (!outputFile)
-            failWith("cannot create " + outputName + ": " + std::strerror(errno));
-        outputCloser.reset(outputFile);
-    }
-    const ExitStatus result = job.write([&](std::string_view text) {
-        if (std::fwrite(text.data(), 1, text.size(), outputFile) != text.size())
-            failWith("cannot write " + outputName + ": " + std::strerror(errno));
-    });
-    if (std::fflush(outputFile) != 0)
-        failWith("cannot write " + outputName + ": " + std::strerror(errno));
+    const ExitStatus result = writeRows(arguments, input, job);
     if (result != ExitSuccess)
         throw exitWith(result);
+}
+
+// An option given where it has nothing to change is refused: its user
+// expects something of it that would not happen.
+void refuseIdleOptions(const CLI::App& command, const Arguments& arguments)
+{
+    if (arguments.csv) {
+        for (const char* option : {"--format", "--svg"}) {
+            if (command.count(option) > 0)
+                failWith(std::string(option) + " is for the records' answer: narrow --csv writes its rows as CSV");
+        }
+        return;
+    }
+    for (const char* option : {"--output", "--person", "--date", "--age", "--delimiter", "--encoding"}) {
+        if (command.count(option) > 0)
+            failWith(std::string(option) + " is for narrow --csv: the records' answer goes to standard output");
+    }
+    if (arguments.svg && (arguments.svg->empty() || *arguments.svg == "-"))
+        failWith("--svg takes the name of the file to write the picture to (the answer goes to standard output)");
 }
 
 void run(const Arguments& arguments)
@@ -192,11 +255,18 @@ void run(const Arguments& arguments)
         throw exitWith(ExitUsage);
     }
     if (arguments.svg) {
-        FileCloser file(std::fopen(arguments.svg->c_str(), "wb"), std::fclose);
         const std::string picture = narrowAnswerSvg(answer, arguments.options.reading.order);
-        if (!file || std::fwrite(picture.data(), 1, picture.size(), file.get()) != picture.size()
-            || std::fflush(file.get()) != 0)
-            failWith("cannot write " + *arguments.svg + ": " + std::strerror(errno));
+        try {
+            OutputFile file(*arguments.svg);
+            if (std::fwrite(picture.data(), 1, picture.size(), file.stream()) != picture.size()) {
+                const std::string note = file.untouchedNote();
+                failWith("cannot write " + *arguments.svg + ": " + std::strerror(errno)
+                         + (note.empty() ? "" : " (" + note + ")"));
+            }
+            file.commit();
+        } catch (const OutputFile::Error& error) {
+            failWith(error.what());
+        }
     }
     if (arguments.format == "csv")
         std::cout << narrowAnswerCsv(answer, arguments.options);
@@ -244,6 +314,9 @@ void addNarrowCommand(CLI::App& app)
         ->add_option("-d,--delimiter", arguments->delimiter,
                      "With --csv: the field delimiter of the input and the output: , (the default), ; or tab")
         ->check(CLI::IsMember({",", ";", "tab", "\\t", "\t"}));
+    command->add_option("--encoding", arguments->encoding,
+                        "With --csv: the encoding of the input, any that iconv knows (iconv --list); without it "
+                        "UTF-8, UTF-16 or Windows-1252, as its bytes show");
     command->footer(
         "Each record allows a window of birth dates: a census age is the age on the\n"
         "census day, an age is precise to its smallest stated unit (34 is 34 completed\n"
@@ -279,7 +352,12 @@ void addNarrowCommand(CLI::App& app)
         "rows each largest agreeing set leaves out, and a row that cannot be read gets\n"
         "an error row under its person. A regular file is read twice where records\n"
         "conflict; standard input (-), a pipe or a FIFO is copied to a temporary file\n"
-        "for that. Status 1 when some row holds an error or some person's records\n"
-        "conflict.");
-    command->callback([arguments] { run(*arguments); });
+        "for that. The input is decoded as the batch's (UTF-8, UTF-16 or Windows-1252,\n"
+        "or --encoding); -o FILE and --svg FILE take FILE's place only at the end, so\n"
+        "that a signal or a write error leaves an old FILE as it was. Status 1 when\n"
+        "some row holds an error or some person's records conflict.");
+    command->callback([arguments, command] {
+        refuseIdleOptions(*command, *arguments);
+        run(*arguments);
+    });
 }

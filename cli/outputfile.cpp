@@ -19,10 +19,21 @@ struct EndingSignal
     int number;
     const char* word;
 };
-constexpr std::array<EndingSignal, 3> EndingSignals = {{
+// Every signal that ends a program by default and can be caught (SIGKILL
+// cannot; SIGPIPE comes of a reader of standard error gone).
+constexpr std::array<EndingSignal, 12> EndingSignals = {{
     {SIGINT, "interrupted"},
     {SIGTERM, "terminated"},
     {SIGHUP, "hung up"},
+    {SIGQUIT, "quit"},
+    {SIGUSR1, "user signal 1"},
+    {SIGUSR2, "user signal 2"},
+    {SIGALRM, "alarm clock"},
+    {SIGVTALRM, "virtual timer expired"},
+    {SIGPROF, "profiling timer expired"},
+    {SIGXCPU, "CPU time limit exceeded"},
+    {SIGXFSZ, "file size limit exceeded"},
+    {SIGPIPE, "broken pipe"},
 }};
 // A message long enough for any path a person types; a longer one is cut.
 constexpr size_t MessageCapacity = 512;

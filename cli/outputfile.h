@@ -8,9 +8,11 @@
 // temporary file beside FILE (in its directory, so that the rename stays on
 // one file system), which commit() renames to FILE; until then an old FILE
 // is as it was. On a fault (the object destroyed uncommitted, a write that
-// fails) and on SIGINT, SIGTERM or SIGHUP the temporary file is removed and,
-// for a signal, a message says so before the program ends by that signal
-// (status 130, 143 or 129 in the shell), so that a shell loop stops too.
+// fails) and on every signal that ends a program and can be caught (SIGINT,
+// SIGTERM, SIGHUP, SIGQUIT, SIGXFSZ, SIGALRM...) the temporary file is
+// removed and, for a signal, a message says so before the program ends by
+// that signal (status 130, 143, 129... in the shell), so that a shell loop
+// stops too.
 //
 // A FILE that exists and is not a regular file (/dev/stdout, a pipe) is
 // written directly, as it cannot be replaced; a link is followed, and the

@@ -2,7 +2,6 @@
 
 #include "languages/letters.h"
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,12 +11,5 @@
 // is written as \xNN.
 inline std::string quotedExcerpt(std::string_view text)
 {
-    constexpr size_t LongestExcerpt = 40;
-    constexpr std::string_view CutMark = "...";
-    if (text.size() <= LongestExcerpt)
-        return "\"" + languages::validUtf8(text) + "\"";
-    size_t cut = LongestExcerpt;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
-        --cut; // not inside a character
-    return "\"" + languages::validUtf8(text.substr(0, cut)) + std::string(CutMark) + "\"";
+    return "\"" + languages::excerptForMessage(text) + "\"";
 }

@@ -390,13 +390,24 @@ Days wordedDate(std::string_view text, const CalendarContext& context)
             ++i;
             continue;
         }
+        // A hyphen after a blank and before digits is a minus sign, and a
+        // year after one is read in no single way: astronomers' -5 is 6 BC,
+        // others write it for 5 BC.
+        if (c == '-' && i > 0 && isBlank(text[i - 1]) && i + 1 < text.size() && isDigit(text[i + 1])) {
+            size_t end = i + 1;
+            while (end < text.size() && isDigit(text[end]))
+                ++end;
+            return refusal(quoted(text.substr(i, end - i))
+                           + " is a year with a minus sign, which is read in no single way (astronomers' year -5 is "
+                             "6 BC, others mean 5 BC): write the year with BC");
+        }
         if (c == '-' && betweenWords && i + 1 < text.size()
             && (languages::letterLength(text, i + 1) > 0 || isDigit(text[i + 1]))) {
             lastWasSign = true;
             ++i;
             continue;
         }
-        return refusal(languages::characterForMessage(text, i) + " in " + languages::validUtf8(text)
+        return refusal(languages::characterForMessage(text, i) + " in " + languages::excerptForMessage(text)
                        + " is not understood");
     }
 

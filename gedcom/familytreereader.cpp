@@ -458,6 +458,7 @@ bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warn
         const bool characterSet = start.namesCharacterSet(line);
         if (line.level == 0 && isTag(line, "TRLR")) {
             tally.countTrailer();
+            reader.readToEnd();
             break;
         }
         if (line.level == 0) {
@@ -480,6 +481,10 @@ bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warn
         return false;
     }
     tally.tell(warnings, fileName, lastRecord);
+    if (reader.utf16Replaced())
+        warnings << "spanwright-cli: " << fileName
+                 << (reader.utf16Cut() ? ": the file ends inside a UTF-16 character (is it cut short?), shown as U+FFFD\n"
+                                       : ": bytes that are not whole UTF-16 characters are shown as U+FFFD\n");
     tellProblems(warnings, fileName, builder);
     if (problems != nullptr) {
         problems->linesNotGedcom = tally.notGedcom();

@@ -1,6 +1,8 @@
 #include "gedcomage.h"
 
 #include "asciitext.h"
+#include "oldestage.h"
+#include "quotedtext.h"
 #include "recordages.h"
 
 namespace {
@@ -127,9 +129,14 @@ StatedAge readStatedAge(std::string_view original)
             return stated;
         }
     }
+    const Age age = worded ? worded->least : Age{parts.years, parts.months, parts.weeks * DaysPerWeek + parts.days};
+    if (pastOldestAge(age)) {
+        stated.problem = quotedExcerpt(original) + ": more than anyone lives (the oldest age taken is "
+            + std::to_string(OldestStatedAgeYears) + " years)";
+        return stated;
+    }
     stated.ok = true;
     stated.about = worded && worded->about;
-    const Age age = worded ? worded->least : Age{parts.years, parts.months, parts.weeks * DaysPerWeek + parts.days};
     if (bound == '<') {
         stated.least = Age{};
         stated.greatest = age;

@@ -82,6 +82,18 @@ bool GedcomLineReader::readRaw()
     return read > 0;
 }
 
+void GedcomLineReader::readToEnd()
+{
+    if (atEnd_ || (utf16_ && rawAtEnd_))
+        return;
+    std::string rest(BlockSize, '\0');
+    while (readFile(rest.data(), rest.size()) > 0) {
+    }
+    atEnd_ = true;
+    rawAtEnd_ = true;
+    failed_ = failed_ || std::ferror(file_) != 0;
+}
+
 bool GedcomLineReader::fillUtf16()
 {
     const auto converter = static_cast<iconv_t>(converter_);
@@ -109,6 +121,7 @@ bool GedcomLineReader::fillUtf16()
             end_ += ReplacementCharacter.size();
             rawStart_ = rawEnd_;
             utf16Replaced_ = true;
+            utf16Cut_ = true;
         }
         if (end_ > 0)
             return true;

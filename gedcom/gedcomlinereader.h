@@ -35,11 +35,18 @@ public:
     // The line last returned was longer than LongestLine and is cut.
     bool cut() const { return cut_; }
     bool failed() const { return failed_; }
+    // Reads the rest of the file unparsed (copied where copyTo asks), once
+    // its TRLR is read: a GEDZIP archive's entry is checked against its
+    // checksum only at its end. A read error then shows in failed().
+    void readToEnd();
     bool tooLong() const { return tooLong_; }
     // The file is UTF-16; utf16Replaced: some of it could not be decoded
     // and became U+FFFD.
     bool utf16() const { return utf16_; }
     bool utf16Replaced() const { return utf16Replaced_; }
+    // The UTF-16 file ends inside a character: an odd last byte, a file cut
+    // short.
+    bool utf16Cut() const { return utf16Cut_; }
 
 private:
     bool fill();
@@ -65,6 +72,7 @@ private:
     // UTF-16: the bytes read and not yet converted.
     bool utf16_ = false;
     bool utf16Replaced_ = false;
+    bool utf16Cut_ = false;
     void* converter_ = nullptr; // iconv_t
     std::string raw_;
     size_t rawStart_ = 0;

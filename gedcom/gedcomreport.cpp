@@ -13,6 +13,7 @@
 #include "spouseages.h"
 #include "statedages.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -45,7 +46,13 @@ public:
     // A byte order mark or UTF-16 decides, whatever CHAR says.
     void setUtf8() { encoding_ = GedcomEncoding(); }
     // Bytes of the file replaced before the lines were split (UTF-16).
-    void noteReplaced() { warnReplaced(); }
+    // A UTF-16 file with a lone surrogate, or cut inside a character.
+    void noteUtf16Replaced(bool cut)
+    {
+        warnings_ << "spanwright-cli: " << fileName_
+                  << (cut ? ": the file ends inside a UTF-16 character (is it cut short?), shown as U+FFFD\n"
+                          : ": bytes that are not whole UTF-16 characters are shown as U+FFFD\n");
+    }
 
     void write(const GedcomIndividual& person)
     {
@@ -164,10 +171,25 @@ private:
             replaced = encoding_.decode(text, decoded_);
             text = decoded_;
         }
+        const bool control = std::any_of(text.begin(), text.end(), [](char c) {
+            const auto byte = static_cast<unsigned char>(c);
+            return (byte < 0x20 && c != '\t' && c != '\n') || byte == 0x7F;
+        });
         replaced = appendReportText(clean_, text, true) || replaced;
-        if (replaced)
+        if (control)
+            warnControlCharacters();
+        else if (replaced)
             warnReplaced();
         appendCsvField(buffer_, clean_);
+    }
+
+    // A NUL or another control character in a value, which no text holds:
+    // told as such, once a file, not as a byte of another encoding.
+    void warnControlCharacters()
+    {
+        if (!warnedControl_)
+            warnings_ << "spanwright-cli: " << fileName_ << ": control characters (a NUL byte...) are shown as U+FFFD\n";
+        warnedControl_ = true;
     }
 
     // One warning a file.
@@ -213,6 +235,7 @@ private:
     std::string characterSet_;
     GedcomEncoding encoding_; // UTF-8 until a CHAR line says otherwise
     bool warned_ = false;
+    bool warnedControl_ = false;
     bool failed_ = false;
 };
 
@@ -231,6 +254,10 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
         if (!spouseAges.read(input.first(), input.copy())) {
             warnings << "spanwright-cli: " << name << ": cannot write the temporary copy: " << std::strerror(errno)
                      << '\n';
+            return GedcomReportUnreadable;
+        }
+        if (spouseAges.readFailed()) {
+            warnings << "spanwright-cli: " << name << ": read error\n";
             return GedcomReportUnreadable;
         }
         rows = input.second();
@@ -291,6 +318,7 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
                                   + std::string(line.xref) + "\" does not end with @");
             if (isTag(line, "TRLR")) {
                 tally.countTrailer();
+                reader.readToEnd();
                 break;
             }
             continue;
@@ -317,7 +345,7 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
         writer.write(person);
     }
     if (reader.utf16Replaced())
-        writer.noteReplaced();
+        writer.noteUtf16Replaced(reader.utf16Cut());
     if (!reader.failed())
         tally.tell(warnings, name, lastRecord);
     const bool written = writer.flush() && std::fflush(out) == 0 && !writer.failed();
@@ -326,6 +354,7 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
                  << '\n';
         return GedcomReportUnreadable;
     }
-    return summary.rowsWithErrors > 0 || tally.damaged() || !input.twice() ? GedcomReportRowErrors
-                                                                              : GedcomReportClean;
+    return summary.rowsWithErrors > 0 || tally.damaged() || !input.twice() || reader.utf16Cut()
+        ? GedcomReportRowErrors
+        : GedcomReportClean;
 }

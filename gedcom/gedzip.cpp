@@ -2,6 +2,7 @@
 
 #include <minizip/unzip.h>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -106,6 +107,7 @@ struct ZipEntry
     std::unique_ptr<ArchiveSource> source;
     unzFile archive = nullptr;
     bool ended = false;
+    off64_t position = 0; // of the next byte of gedcom.ged
 };
 
 void closeArchive(ZipEntry* entry)
@@ -132,7 +134,35 @@ ssize_t readEntry(void* cookie, char* buffer, size_t size)
         errno = EIO;
         return -1;
     }
+    entry->position += read;
     return read;
+}
+
+// Where the tree stands, and back to its start: the report reads it twice,
+// unpacking it again rather than copying it.
+int seekEntry(void* cookie, off64_t* offset, int whence)
+{
+    auto* entry = static_cast<ZipEntry*>(cookie);
+    const off64_t target = whence == SEEK_CUR ? entry->position + *offset : whence == SEEK_SET ? *offset : -1;
+    if (target == entry->position) {
+        *offset = target;
+        return 0;
+    }
+    if (target != 0) {
+        errno = EINVAL; // only its start can be gone back to
+        return -1;
+    }
+    if (!entry->ended)
+        unzCloseCurrentFile(entry->archive);
+    entry->ended = false;
+    entry->position = 0;
+    if (unzOpenCurrentFile(entry->archive) != UNZ_OK) {
+        entry->ended = true;
+        errno = EIO;
+        return -1;
+    }
+    *offset = 0;
+    return 0;
 }
 
 int closeEntry(void* cookie)
@@ -237,7 +267,7 @@ std::FILE* openArchiveTree(std::unique_ptr<ArchiveSource> source, std::string& e
         error = std::string("the GEDZIP archive's ") + TreeName
             + " is compressed in a way that cannot be read (only stored and deflated)";
     } else {
-        std::FILE* stream = fopencookie(entry, "rb", cookie_io_functions_t{readEntry, nullptr, nullptr, closeEntry});
+        std::FILE* stream = fopencookie(entry, "rb", cookie_io_functions_t{readEntry, nullptr, seekEntry, closeEntry});
         if (stream != nullptr)
             return stream;
         error = std::strerror(errno);
@@ -255,6 +285,12 @@ std::FILE* openGedcomFile(const std::string& path, std::string& error)
     if (path == StandardInputName) {
         // A copy of the descriptor, so that closing the tree leaves
         // standard input open.
+        // Standard input held open for writing alone is a closed one.
+        const int flags = fcntl(STDIN_FILENO, F_GETFL);
+        if (flags != -1 && (flags & O_ACCMODE) == O_WRONLY) {
+            error = std::strerror(EBADF);
+            return nullptr;
+        }
         const int descriptor = dup(STDIN_FILENO);
         file = descriptor < 0 ? nullptr : fdopen(descriptor, "rb");
         if (file == nullptr && descriptor >= 0)
@@ -267,6 +303,9 @@ std::FILE* openGedcomFile(const std::string& path, std::string& error)
         return nullptr;
     }
     // The first bytes tell an archive; a pipe cannot be rewound after them.
+    // Standard input is read from where it stands (a shell may have read
+    // part of it), a file it is opened on rewound only to there.
+    const off_t position = ftello(file);
     std::string start(ZipMagic.size(), '\0');
     start.resize(std::fread(start.data(), 1, start.size(), file));
     if (std::ferror(file) != 0) {
@@ -274,15 +313,17 @@ std::FILE* openGedcomFile(const std::string& path, std::string& error)
         std::fclose(file);
         return nullptr;
     }
-    const bool rewound = std::fseek(file, 0, SEEK_SET) == 0;
     if (start != ZipMagic) {
-        if (rewound)
+        if (position >= 0 && fseeko(file, position, SEEK_SET) == 0)
             return file;
         return withPeekedStart(file, std::move(start), error);
     }
     auto source = std::make_unique<ArchiveSource>();
     source->file = file;
-    if (!rewound && !readIntoMemory(*source, std::move(start), error))
+    // An archive's offsets count from its first byte: one read from a pipe,
+    // or from a stream some of which was read before, is read into memory.
+    const bool inPlace = position == 0 && fseeko(file, 0, SEEK_SET) == 0;
+    if (!inPlace && !readIntoMemory(*source, std::move(start), error))
         return nullptr;
     return openArchiveTree(std::move(source), error);
 }

@@ -17,5 +17,8 @@ constexpr std::size_t MostArchiveBytesFromStream = std::size_t(256) << 20;
 // gedcom.ged at its root, read through minizip as it is unpacked. Returns
 // nullptr with the reason in error when the file cannot be opened, the
 // archive has no gedcom.ged, or an archive from a pipe passes
-// MostArchiveBytesFromStream. The stream is closed with std::fclose.
+// MostArchiveBytesFromStream. The stream is closed with std::fclose; an
+// archive's can be sought back to its start (the tree unpacked anew), so
+// that it is read twice without a copy. Standard input is read from where
+// it stands.
 std::FILE* openGedcomFile(const std::string& path, std::string& error);

@@ -20,6 +20,7 @@ set(gedcomLibrarySources
     gedcomtext.cpp gedcomtext.h
     spouseages.cpp spouseages.h
     statedages.cpp statedages.h
+    temporarycopy.cpp temporarycopy.h
 )
 set(treeCheckLibrarySources
     familytree.cpp familytree.h

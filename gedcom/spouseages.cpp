@@ -6,6 +6,7 @@
 #include "gedcomlinetally.h"
 #include "gedcomstart.h"
 #include "asciitext.h"
+#include "temporarycopy.h"
 
 #include <unistd.h>
 
@@ -32,8 +33,11 @@ bool SpouseAgeIndex::read(std::FILE* in, std::FILE* copy)
     GedcomLineReader reader(in);
     reader.copyTo(copy);
     // What is not GEDCOM is refused by the reading that follows.
-    if (GedcomStart(reader).outcome() != GedcomStart::Outcome::Head)
+    readFailed_ = false;
+    if (GedcomStart(reader).outcome() != GedcomStart::Outcome::Head) {
+        readFailed_ = reader.failed();
         return !reader.copyFailed();
+    }
     FamilyEventAges family;
     bool inFamily = false;
     std::string familyId;
@@ -68,6 +72,7 @@ bool SpouseAgeIndex::read(std::FILE* in, std::FILE* copy)
             endFamily(false);
             if (isTag(line, "TRLR")) {
                 trailer = true;
+                reader.readToEnd();
                 break;
             }
             inFamily = isTag(line, "FAM");
@@ -80,6 +85,7 @@ bool SpouseAgeIndex::read(std::FILE* in, std::FILE* copy)
         }
     }
     endFamily(!trailer);
+    readFailed_ = reader.failed();
     return !reader.copyFailed();
 }
 
@@ -117,19 +123,10 @@ RewindableInput::RewindableInput(std::FILE* in) : in_(in)
     seekable_ = start_ >= 0 && std::fseek(in, start_, SEEK_SET) == 0;
     if (seekable_)
         return;
-    const char* directory = std::getenv("TMPDIR");
-    std::string path = std::string(directory != nullptr && *directory != '\0' ? directory : "/tmp") + "/spanwright-XXXXXX";
-    const int descriptor = mkstemp(path.data());
-    if (descriptor < 0) {
-        problem_ = "cannot make a temporary copy in " + path.substr(0, path.rfind('/')) + ": " + std::strerror(errno);
-        return;
-    }
-    unlink(path.c_str()); // gone with the stream
-    copy_ = fdopen(descriptor, "w+b");
-    if (copy_ == nullptr) {
-        problem_ = std::string("cannot make a temporary copy: ") + std::strerror(errno);
-        close(descriptor);
-    }
+    const TemporaryCopy copy = openTemporaryCopy();
+    copy_ = copy.file;
+    if (copy_ == nullptr)
+        problem_ = "cannot make a temporary copy in " + copy.folder + ": " + std::strerror(copy.error);
 }
 
 RewindableInput::~RewindableInput()

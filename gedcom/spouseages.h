@@ -21,6 +21,9 @@ public:
     // copying the bytes read to copy where given; false when some could
     // not be copied.
     bool read(std::FILE* in, std::FILE* copy = nullptr);
+    // The last read ended on a read error (a damaged archive, a disk): what
+    // follows would read a file cut short.
+    bool readFailed() const { return readFailed_; }
 
     // The person's ages, in the file's order; nullptr where there are none.
     const std::vector<StatedAgeEvent>* find(std::string_view id) const;
@@ -40,6 +43,7 @@ private:
     std::unordered_map<std::string, std::array<std::vector<StatedAgeEvent>, 2>> unnamed_;
     std::string cutFamily_;
     std::vector<std::string> cutSpouses_;
+    bool readFailed_ = false;
 };
 
 // A stream to be read twice from where it stands: a file that can seek is

@@ -125,8 +125,9 @@ Readings breakingReadings(const GedcomDate& earlier, const GedcomDate& later, lo
 std::string gedcomDayText(long long day)
 {
     const CalendarDate date = dateOfDayNumber(day);
-    return std::to_string(date.day) + " " + std::string(UpperMonthAbbreviations[size_t(date.month - 1)]) + " "
-        + std::to_string(date.year);
+    // The year 0 of the day numbers is 1 B.C., as GEDCOM writes it.
+    const std::string year = date.year > 0 ? std::to_string(date.year) : std::to_string(1 - date.year) + " B.C.";
+    return std::to_string(date.day) + " " + std::string(UpperMonthAbbreviations[size_t(date.month - 1)]) + " " + year;
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "datereader.h"
 #include "programrun.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -58,6 +59,8 @@ private slots:
     void encodings();
     void texts_data();
     void texts();
+    void messages_data();
+    void messages();
     void helpExamples_data();
     void helpExamples();
     void shortYears_data();
@@ -99,6 +102,23 @@ void TestCliEdges::encodings_data()
         "spanwright-cli: standard input: byte 16 is not UTF-8 text (give another --encoding)\n");
     row("--encoding unknown", tabs + QStringList{"--encoding", "EBCDIC-XYZ"}, sheet.toUtf8(), "", 2,
         "spanwright-cli: --encoding EBCDIC-XYZ: no such encoding is known (iconv --list names those that are)\n");
+
+    // narrow --csv reads its input as the batch does.
+    const QStringList census{"narrow", "--csv", "-", "-d", "tab", "--person", "Nom", "--date", "Recensement",
+                             "--age", "Âge"};
+    const QString records = QStringLiteral("Nom\tRecensement\tÂge\r\nLefèvre\tUS 1880 census\t34\r\n");
+    const QByteArray births = QStringLiteral("person\trecords\tearliest\tlatest\tdates\tconflict\terror\r\n"
+                                             "Lefèvre\t1\t6/2/1845\t6/1/1846\t365\t\t\r\n")
+                                  .toUtf8();
+    row("narrow --csv, UTF-8", census, records.toUtf8(), births, 0, "");
+    row("narrow --csv, Unicode Text", census, utf16(records, true, true), Bom + births, 0,
+        "spanwright-cli: read standard input as UTF-16LE (--encoding NAME reads it otherwise)\n");
+    row("narrow --csv, Windows-1252, the header named", census, records.toLatin1(), births, 0,
+        "spanwright-cli: read standard input as Windows-1252 (--encoding NAME reads it otherwise)\n");
+    row("narrow --csv --encoding through iconv", census + QStringList{"--encoding", "ISO-8859-15"},
+        records.toLatin1(), births, 0, "");
+    row("narrow --csv --encoding UTF-8 on Windows-1252", census + QStringList{"--encoding", "UTF-8"},
+        records.toLatin1(), "", 2, "spanwright-cli: standard input: byte 17 is not UTF-8 text (give another --encoding)\n");
 }
 
 void TestCliEdges::encodings()
@@ -189,6 +209,80 @@ void TestCliEdges::texts()
 
 // Every example of every command's help prints what the help says it
 // prints.
+// Messages at the edges: an argument that starts with -1 is a date or an
+// age, not the -1 flag; an empty -o; today before Christ; half a UTF-16
+// character; a NUL in a field; closed standard input; help that cannot be
+// written; a huge date. Each is said in a message of a line or two.
+void TestCliEdges::messages_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("redirect"); // of the shell that starts the program
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("outContains");
+    QTest::addColumn<QByteArray>("errContains");
+    const auto row = [](const char* name, const QStringList& arguments, const QString& redirect,
+                        const QByteArray& input, int status, const QByteArray& out, const QByteArray& err) {
+        QTest::newRow(name) << arguments << redirect << input << status << out << err;
+    };
+    const QByteArray tree = "0 HEAD\n0 @I1@ INDI\n1 BIRT\n2 DATE 1 JAN 1900\n0 TRLR\n";
+    QByteArray utf16Tree;
+    for (const char c : QByteArray("0 HEAD\n0 TRLR\n"))
+        utf16Tree += QByteArray(1, c) + '\0';
+    row("an age that starts with -1", {"died", "1/1/1900", "-10 years"}, "", "", 2, "",
+        "the age \"-10 years\": whole numbers only");
+    row("a date that starts with -1", {"died", "-17/5/1990", "3"}, "", "", 2, "", "the begin date \"-17/5/1990\"");
+    row("-1 is still --each", {"born", "1/1/1900", "30", "-1"}, "", "", 0, "1/2/1869\n1/3/1869\n", "");
+    row("-1 among short flags", {"born", "1/1/1900", "30", "-x1"}, "", "", 0, "1/1/1870\n", "");
+    row("-n1 of span is not -1", {"span", "1/1/1900", "1/1/2000", "-n1"}, "", "", 0, "0/0/100\n", "");
+    row("batch -o ''", {"batch", "-o", "", "-b", "1", "-e", "2"}, "", "a,b\n", 2, "",
+        "spanwright-cli: -o takes the name of the file to write (- for standard output)\n");
+    row("today before Christ", {"check", "-", "--today", "1 Jan 9999 BC"}, "", tree, 1, "after today (1 JAN 9999 B.C.)",
+        "");
+    row("half a UTF-16 character at the end", {"gedcom", "-"}, "", utf16Tree + 'A', 1, "id,name",
+        "spanwright-cli: -: the file ends inside a UTF-16 character (is it cut short?), shown as U+FFFD\n");
+    row("a NUL in a field", {"batch", "-b", "a", "-e", "b"}, "", QByteArray("a,b\n1/1/1900,x\0y\n", 17), 1,
+        "\"\"x\\x00y\"\" is not a date: U+0000 (a control character) in x\\x00y is not understood", "");
+    row("batch, standard input closed", {"batch", "-b", "a", "-e", "b"}, "<&-", "", 2, "",
+        "spanwright-cli: cannot read standard input: Bad file descriptor\n");
+    row("narrow --csv -, standard input closed", {"narrow", "--csv", "-", "--person", "1", "--date", "2", "--age", "3"},
+        "<&-", "", 2, "", "spanwright-cli: cannot read standard input: Bad file descriptor\n");
+    row("gedcom -, standard input closed", {"gedcom", "-"}, "<&-", "", 2, "", "spanwright-cli: -: Bad file descriptor\n");
+    row("--help to a full disk", {"--help"}, ">/dev/full", "", 2, "", "cannot write the output: No space left on device");
+    row("--version to a full disk", {"--version"}, ">/dev/full", "", 2, "", "cannot write the output");
+    row("born --help to a full disk", {"born", "--help"}, ">/dev/full", "", 2, "", "cannot write the output");
+    row("a date of 100,000 characters", {"span", QString(100000, 'x'), "1/1/1900"}, "", "", 2, "",
+        "is not a date: \"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...\" is not understood");
+}
+
+void TestCliEdges::messages()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, redirect);
+    QFETCH(QByteArray, input);
+    QFETCH(int, status);
+    QFETCH(QByteArray, outContains);
+    QFETCH(QByteArray, errContains);
+    QTemporaryDir dir;
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start("/bin/sh", QStringList{"-c", "exec \"$0\" \"$@\" " + redirect, SPANWRIGHT_CLI_PATH} + arguments);
+    QVERIFY(process.waitForStarted());
+    process.write(input);
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished());
+    const QByteArray out = process.readAllStandardOutput();
+    const QByteArray err = process.readAllStandardError();
+    QCOMPARE(process.exitCode(), status);
+    QVERIFY2(out.contains(outContains), out.left(500).constData());
+    if (errContains.isEmpty())
+        QVERIFY2(err.isEmpty() || arguments.first() == "check", err.constData());
+    QVERIFY2(err.contains(errContains), err.left(500).constData());
+    QVERIFY2(err.size() < 1000, "a message of a line or two");
+    QVERIFY(!out.contains('\0') || arguments.first() == "batch"); // a field's own bytes are copied
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+}
+
 void TestCliEdges::helpExamples_data()
 {
     QTest::addColumn<QStringList>("arguments");

@@ -121,29 +121,41 @@ void TestCsvReader::reads()
     }
 }
 
-// A field of more than 16 MiB ends the reading; only a quoted one can be a
-// quote left open, and only its message asks.
+// A field of more than 16 MiB, a row of more than 32 MiB or of more than
+// 65,536 fields ends the reading, so that memory stays bounded whatever the
+// input; only a quoted field can be a quote left open, and only its message
+// asks. The row is start and unit repeated count times.
 void TestCsvReader::longestField_data()
 {
     QTest::addColumn<QByteArray>("start");
-    QTest::addColumn<qsizetype>("length");
+    QTest::addColumn<QByteArray>("unit");
+    QTest::addColumn<qsizetype>("count");
     QTest::addColumn<QString>("reason"); // empty: read whole
     const qsizetype longest = qsizetype(CsvReader::LongestField);
-    QTest::newRow("unquoted, 16 MiB") << QByteArray("a,b\n1,") << longest << QString();
-    QTest::newRow("unquoted, a byte more")
-        << QByteArray("a,b\n1,") << longest + 1 << "a field of row 2 is longer than 16 MiB, the longest a field may be";
-    QTest::newRow("quoted, 16 MiB") << QByteArray("a,b\n1,\"") << longest << QString();
+    const qsizetype most = qsizetype(CsvReader::MostFields);
+    const QByteArray mebibyteField = QByteArray((1 << 20) - 1, 'x') + ',';
+    QTest::newRow("unquoted, 16 MiB") << QByteArray("a,b\n1,") << QByteArray("x") << longest << QString();
+    QTest::newRow("unquoted, a byte more") << QByteArray("a,b\n1,") << QByteArray("x") << longest + 1
+                                           << "a field of row 2 is longer than 16 MiB, the longest a field may be";
+    QTest::newRow("quoted, 16 MiB") << QByteArray("a,b\n1,\"") << QByteArray("x") << longest << QString();
     QTest::newRow("quoted, a byte more")
-        << QByteArray("a,b\n1,\"") << longest + 1
+        << QByteArray("a,b\n1,\"") << QByteArray("x") << longest + 1
         << "the quoted field of row 2 is longer than 16 MiB, the longest a field may be: is its closing quote missing?";
+    QTest::newRow("65,536 fields") << QByteArray("a,b\n1") << QByteArray(",") << most - 1 << QString();
+    QTest::newRow("a field more") << QByteArray("a,b\n1") << QByteArray(",") << most
+                                  << "row 2 has more than 65536 fields, the most a row may have";
+    QTest::newRow("32 MiB in fields of 1 MiB") << QByteArray("a,b\n") << mebibyteField << qsizetype(32) << QString();
+    QTest::newRow("a byte more") << QByteArray("a,b\nx") << mebibyteField << qsizetype(32)
+                                 << "row 2 is longer than 32 MiB, the longest a row may be";
 }
 
 void TestCsvReader::longestField()
 {
     QFETCH(QByteArray, start);
-    QFETCH(qsizetype, length);
+    QFETCH(QByteArray, unit);
+    QFETCH(qsizetype, count);
     QFETCH(QString, reason);
-    QByteArray input = start + QByteArray(length, 'x');
+    QByteArray input = start + unit.repeated(count);
     if (start.endsWith('"'))
         input += '"';
     input += "\n";

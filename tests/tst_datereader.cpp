@@ -221,6 +221,11 @@ private slots:
         refuseRow("9999-10000", Mdy, "10000 has more than four digits");
         refuseRow("bet. 1850 and 32980", Mdy, "32980 has more than four digits");
         refuseRow("5/17/12345678901", Mdy, "too long a number");
+        // A minus sign before a year is refused, never dropped.
+        refuseRow("1 Jan -5", Mdy, "\"-5\" is a year with a minus sign");
+        refuseRow("17 May -1990", Dmy, "\"-1990\" is a year with a minus sign");
+        refuseRow("May 17, -1990", Mdy, "\"-1990\" is a year with a minus sign");
+        refuseRow("May -1990", Mdy, "\"-1990\" is a year with a minus sign");
         // A day-first date under the month-first order, and the other way.
         refuseRow("17/05/1990", Mdy, "17 is not a month (1 to 12); it reads as a date day first", Dmy);
         refuseRow("5/17/1990", Dmy, "17 is not a month (1 to 12); it reads as a date month first", Mdy);

@@ -18,6 +18,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 #include <sstream>
 #include <thread>
 
@@ -73,18 +74,29 @@ QByteArray problemsOf(const FamilyTreeProblems& p)
 const QByteArray Tree = "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Ann /Lee/\n1 BIRT\n2 DATE 1 JAN 1900\n"
                         "1 DEAT\n2 DATE 1 JAN 1950\n2 AGE 50y\n0 TRLR\n";
 
-QByteArray zipOf(const QByteArray& entryName, const QByteArray& content)
+QByteArray zipOf(const QByteArray& entryName, const QByteArray& content, int method = Z_DEFLATED)
 {
     QTemporaryDir dir;
     const QByteArray path = dir.filePath("a.gdz").toLocal8Bit();
     zipFile archive = zipOpen64(path.constData(), APPEND_STATUS_CREATE);
-    zipOpenNewFileInZip64(archive, entryName.constData(), nullptr, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
-                          Z_DEFAULT_COMPRESSION, 0);
+    zipOpenNewFileInZip64(archive, entryName.constData(), nullptr, nullptr, 0, nullptr, 0, nullptr, method,
+                          method == 0 ? 0 : Z_DEFAULT_COMPRESSION, 0);
     zipWriteInFileInZip(archive, content.constData(), unsigned(content.size()));
     zipCloseFileInZip(archive);
     zipClose(archive, nullptr);
     QFile file(QString::fromLocal8Bit(path));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A tree of count people, each born in 1880.
+QByteArray largeTree(int count)
+{
+    QByteArray tree = "0 HEAD\n1 CHAR UTF-8\n";
+    for (int i = 1; i <= count; ++i) {
+        tree += "0 @I" + QByteArray::number(i) + "@ INDI\n1 NAME P" + QByteArray::number(i * 7919 % 100003)
+            + " /Q/\n1 BIRT\n2 DATE " + QByteArray::number(1 + i % 28) + " MAR 1880\n1 DEAT\n2 DATE 1 JAN 1950\n";
+    }
+    return tree + "0 TRLR\n";
 }
 
 } // namespace
@@ -185,6 +197,184 @@ private slots:
         const Run run = runProgram(arguments, input);
         QVERIFY2(run.out.contains(outContains), run.err.constData());
         QCOMPARE(run.status, status);
+    }
+
+    // A damaged GEDZIP archive, from a file or a pipe: its checksum is
+    // compared though the reading stops at TRLR, and a read error of
+    // either of the report's passes is told, status 2.
+    void damagedArchives_data()
+    {
+        QTest::addColumn<QByteArray>("command");
+        QTest::addColumn<QByteArray>("archive");
+        QTest::addColumn<bool>("pipe");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("err");
+        const QByteArray stored = zipOf("gedcom.ged", Tree, 0);
+        QByteArray yearChanged = stored;
+        yearChanged.replace("1 JAN 1900", "1 JAN 1990");
+        const QByteArray deflated = zipOf("gedcom.ged", largeTree(20000));
+        QByteArray corrupt = deflated;
+        for (qsizetype at = corrupt.size() / 2; at < corrupt.size() / 2 + 16; ++at)
+            corrupt[at] = char(corrupt[at] ^ 0x5A);
+        for (const QByteArray command : {"gedcom", "check"}) {
+            const auto row = [&](const char* name, const QByteArray& archive, bool pipe, int status,
+                                 const QByteArray& err) {
+                QTest::newRow(qPrintable(command + ", " + name)) << command << archive << pipe << status << err;
+            };
+            row("stored, intact", stored, false, 0, "");
+            row("deflated, intact, from a pipe", deflated, true, 0, "");
+            row("stored, a year changed", yearChanged, false, 2, ": read error\n");
+            row("stored, a year changed, from a pipe", yearChanged, true, 2, ": read error\n");
+            row("deflated, its stream damaged", corrupt, false, 2, ": read error\n");
+            row("deflated, its stream damaged, from a pipe", corrupt, true, 2, ": read error\n");
+        }
+    }
+
+    void damagedArchives()
+    {
+        QFETCH(QByteArray, command);
+        QFETCH(QByteArray, archive);
+        QFETCH(bool, pipe);
+        QFETCH(int, status);
+        QFETCH(QByteArray, err);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("tree.gdz");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(archive);
+        file.close();
+        QStringList arguments{QString::fromLatin1(command), pipe ? "-" : path};
+        if (command == "check")
+            arguments << "--today" << "12/9/2026";
+        const Run run = runProgram(arguments, pipe ? archive : QByteArray());
+        QCOMPARE(run.status, status);
+        if (err.isEmpty())
+            QVERIFY2(!run.err.contains("error"), run.err.constData()); // check's summary line alone
+        else
+            QVERIFY2(run.err.endsWith(err) && run.err.count('\n') == 1, run.err.constData());
+    }
+
+    // A read error in the report's first pass over a pipe is told, status 2,
+    // rather than the rows read from the short copy it leaves.
+    void firstPassReadErrorTold()
+    {
+        struct FailingPipe
+        {
+            QByteArray bytes;
+            qsizetype served = 0;
+        };
+        FailingPipe pipe{largeTree(2000).left(30000)};
+        const cookie_io_functions_t functions{[](void* cookie, char* buffer, size_t size) -> ssize_t {
+                                                  auto* stream = static_cast<FailingPipe*>(cookie);
+                                                  if (stream->served == stream->bytes.size()) {
+                                                      errno = EIO; // a disk fault after the first bytes
+                                                      return -1;
+                                                  }
+                                                  const size_t count = std::min(size, size_t(stream->bytes.size() - stream->served));
+                                                  std::memcpy(buffer, stream->bytes.constData() + stream->served, count);
+                                                  stream->served += qsizetype(count);
+                                                  return ssize_t(count);
+                                              },
+                                              nullptr, nullptr, nullptr};
+        std::FILE* in = fopencookie(&pipe, "rb", functions);
+        QVERIFY(in != nullptr);
+        const Report reported = runReport(in);
+        std::fclose(in);
+        QCOMPARE(reported.status, 2);
+        QCOMPARE(reported.warnings, QByteArray("spanwright-cli: test.ged: read error\n"));
+    }
+
+    // Standard input is read from where it stands, as a shell leaves it
+    // after a command that read part of it: the second tree of a file, in
+    // text or as an archive.
+    void standardInputFromItsPosition_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("second"); // after Tree
+        QTest::addColumn<QByteArray>("outContains");
+        QTest::addColumn<QByteArray>("outLacks");
+        QByteArray other = Tree;
+        other.replace("Ann /Lee/", "Bea /Cole/").replace("@I1@", "@I7@");
+        const QStringList check{"check", "-", "--today", "12/9/2026"};
+        QTest::newRow("gedcom -") << QStringList{"gedcom", "-"} << other << QByteArray("I7,Bea Cole,")
+                                  << QByteArray("Ann Lee");
+        QTest::newRow("gedcom -, an archive") << QStringList{"gedcom", "-"} << zipOf("gedcom.ged", other)
+                                              << QByteArray("I7,Bea Cole,") << QByteArray("Ann Lee");
+        QTest::newRow("check -") << check << QByteArray(other).replace("1 DEAT\n2 DATE 1 JAN 1950", "1 DEAT\n2 DATE 1 JAN 1890")
+                                 << QByteArray("I7") << QByteArray("I1");
+    }
+
+    void standardInputFromItsPosition()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, second);
+        QFETCH(QByteArray, outContains);
+        QFETCH(QByteArray, outLacks);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("two.ged");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(Tree + second);
+        file.close();
+        // dd reads the first tree's bytes, exactly, from the shared standard input.
+        QProcess shell;
+        shell.setProgram("/bin/sh");
+        shell.setArguments(QStringList{"-c",
+                                           "{ dd bs=" + QString::number(Tree.size())
+                                               + " count=1 of=/dev/null 2>/dev/null; exec \"$0\" \"$@\"; } < \"$TWO\"",
+                                           QStringLiteral(SPANWRIGHT_CLI_PATH)}
+                                   + arguments);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TWO", path);
+        shell.setProcessEnvironment(environment);
+        shell.start();
+        QVERIFY(shell.waitForFinished());
+        const QByteArray out = shell.readAllStandardOutput();
+        QVERIFY2(out.contains(outContains) && !out.contains(outLacks), out.constData());
+    }
+
+    // One oldest age for a GEDCOM file's AGE lines and narrow's records:
+    // a greater one is refused by both, as a mistake; a value's NUL byte is
+    // told as a control character, not as a byte of another encoding.
+    void oldestAgeAndControlCharacters_data()
+    {
+        QTest::addColumn<QByteArray>("age"); // of the death, as the AGE line writes it
+        QTest::addColumn<QString>("narrowAge"); // as a record writes it; empty: none to compare
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("warning");
+        QTest::newRow("130 years") << QByteArray("130y") << "130" << false << QByteArray("Ann /Lee/") << QByteArray();
+        QTest::newRow("131 years") << QByteArray("131y") << "131" << true << QByteArray("Ann /Lee/") << QByteArray();
+        QTest::newRow("more than 200 years") << QByteArray("> 200y") << "" << true << QByteArray("Ann /Lee/")
+                                             << QByteArray();
+        QTest::newRow("47,580 days") << QByteArray("47580d") << "47580 days" << false << QByteArray("Ann /Lee/")
+                                     << QByteArray();
+        QTest::newRow("47,581 days") << QByteArray("47581d") << "47581 days" << true << QByteArray("Ann /Lee/")
+                                     << QByteArray();
+        QTest::newRow("a NUL in the name") << QByteArray("130y") << "" << false << QByteArray("Ann\0Lee /Lee/", 14)
+                                           << QByteArray(": control characters (a NUL byte...) are shown as U+FFFD\n");
+    }
+
+    void oldestAgeAndControlCharacters()
+    {
+        QFETCH(QByteArray, age);
+        QFETCH(QString, narrowAge);
+        QFETCH(bool, refused);
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, warning);
+        const Report reported = report("0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME " + name
+                                       + "\n1 BIRT\n2 DATE 1 JAN 1700\n1 DEAT\n2 DATE 1 JAN 1900\n2 AGE " + age
+                                       + "\n0 TRLR\n");
+        const QByteArray row = rowOf(reported.out, "I1");
+        QCOMPARE(row.contains("more than anyone lives (the oldest age taken is 130 years)"), refused);
+        QVERIFY2(!row.contains('\0'), row.constData());
+        QCOMPARE(reported.warnings.endsWith(warning), true);
+        if (warning.isEmpty())
+            QVERIFY2(reported.warnings.isEmpty(), reported.warnings.constData());
+        if (!narrowAge.isEmpty()) {
+            const Run narrow = runProgram({"narrow", "1/1/1900: " + narrowAge});
+            QCOMPARE(narrow.err.contains("the oldest age taken is 130 years"), refused);
+        }
     }
 
     // Damaged files: both readers count what they could not read and say

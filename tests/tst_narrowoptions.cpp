@@ -12,7 +12,9 @@
 #include "narrowrecord.h"
 #include "programrun.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -108,7 +110,8 @@ private slots:
     void csvFromStandardInputAndPipes_data();
     void csvFromStandardInputAndPipes();
     void csvFromAFifo();
-    void rangeIsNotForCsv();
+    void idleOptionsRefused_data();
+    void idleOptionsRefused();
 };
 
 void NarrowOptionsTest::recordUnderOptions_data()
@@ -440,13 +443,44 @@ void NarrowOptionsTest::csvFromAFifo()
     QVERIFY(fromFile.out.contains("Mary Cole,0,,,,,\"row 6: the census \"\"1880 census\"\" names no country"));
 }
 
-// The rows' columns give the window: --range has nothing to change there.
-void NarrowOptionsTest::rangeIsNotForCsv()
+// An option that would change nothing is refused, not ignored: --range and
+// --format have nothing to change in the rows' columns, the rows' options
+// nothing in the records' answer.
+void NarrowOptionsTest::idleOptionsRefused_data()
 {
-    const Run run = runProgram(QStringList{"narrow", "--csv", "-", "--range"} + CsvColumns, Census);
-    QCOMPARE(run.status, 2);
-    QCOMPARE(run.out, QByteArray());
-    QVERIFY2(run.err.contains("--range is for the records' answer"), run.err.constData());
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("err");
+    const QStringList csv = QStringList{"narrow", "--csv", "-"} + CsvColumns;
+    const QStringList records{"narrow", "US 1880 census: 34"};
+    QTest::newRow("--csv --range") << csv + QStringList{"--range"} << QByteArray("--range is for the records' answer");
+    QTest::newRow("--csv --format json") << csv + QStringList{"--format", "json"}
+                                         << QByteArray("--format is for the records' answer");
+    QTest::newRow("--csv --svg") << csv + QStringList{"--svg", "p.svg"} << QByteArray("--svg is for the records' answer");
+    QTest::newRow("-o without --csv") << records + QStringList{"-o", "out.csv"}
+                                      << QByteArray("--output is for narrow --csv");
+    QTest::newRow("--person without --csv") << records + QStringList{"--person", "Name"}
+                                            << QByteArray("--person is for narrow --csv");
+    QTest::newRow("-d without --csv") << records + QStringList{"-d", ";"} << QByteArray("--delimiter is for narrow --csv");
+    QTest::newRow("--svg -") << records + QStringList{"--svg", "-"} << QByteArray("--svg takes the name of the file");
+}
+
+void NarrowOptionsTest::idleOptionsRefused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, err);
+    QTemporaryDir dir;
+    QProcess process;
+    process.setWorkingDirectory(dir.path()); // where a file named "-" or out.csv would be made
+    process.start(QStringLiteral(SPANWRIGHT_CLI_PATH), arguments);
+    QVERIFY(process.waitForStarted());
+    process.write(Census);
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitCode(), 2);
+    QCOMPARE(process.readAllStandardOutput(), QByteArray());
+    const QByteArray said = process.readAllStandardError();
+    QVERIFY2(said.startsWith("spanwright-cli: " + err) && said.count('\n') == 1, said.constData());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 QTEST_GUILESS_MAIN(NarrowOptionsTest)

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,7 +46,9 @@ struct Child
     int error = -1;
 };
 
-Child start(const QStringList& arguments, rlim_t fileSizeLimit = 0)
+// fileSizeSignal: whether a write past the limit sends SIGXFSZ, as it does
+// unless the signal is ignored (then the write fails, as on a full disk).
+Child start(const QStringList& arguments, rlim_t fileSizeLimit = 0, bool fileSizeSignal = false)
 {
     int in[2];
     int err[2];
@@ -67,7 +70,8 @@ Child start(const QStringList& arguments, rlim_t fileSizeLimit = 0)
         if (fileSizeLimit != 0) {
             const rlimit limit{fileSizeLimit, fileSizeLimit};
             setrlimit(RLIMIT_FSIZE, &limit);
-            std::signal(SIGXFSZ, SIG_IGN); // a write past it fails instead
+            if (!fileSizeSignal)
+                std::signal(SIGXFSZ, SIG_IGN); // a write past it fails instead
         }
         execv(argv[0], argv.data());
         _exit(127);
@@ -110,6 +114,15 @@ QByteArray rows(int count)
     return text;
 }
 
+// Rows for narrow --csv, a person each.
+QByteArray censusRows(int count)
+{
+    QByteArray text = "Name,Census,Age\n";
+    for (int i = 0; i < count; ++i)
+        text += "Person " + QByteArray::number(i) + ",US 1880 census," + QByteArray::number(i % 90) + "\n";
+    return text;
+}
+
 } // namespace
 
 class TestOutputFile : public QObject
@@ -124,6 +137,9 @@ private slots:
     void uncommittedLeavesOldFile();
     void batchEndedEarly_data();
     void batchEndedEarly();
+    void temporaryCopies_data();
+    void temporaryCopies();
+    void archiveReadTwiceWithoutACopy();
 };
 
 void TestOutputFile::written_data()
@@ -208,19 +224,32 @@ void TestOutputFile::uncommittedLeavesOldFile()
 
 void TestOutputFile::batchEndedEarly_data()
 {
+    QTest::addColumn<bool>("narrow"); // narrow --csv, else batch
     QTest::addColumn<int>("signal"); // 0: a disk that fills up
     QTest::addColumn<bool>("oldFile");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
-    QTest::newRow("Ctrl-C") << SIGINT << true << 130 << "interrupted: %1 is left as it was";
-    QTest::newRow("SIGTERM") << SIGTERM << true << 143 << "terminated: %1 is left as it was";
-    QTest::newRow("SIGHUP, no old file") << SIGHUP << false << 129 << "hung up: %1 is not written";
-    QTest::newRow("a full disk") << 0 << true << 2 << "cannot write %1: File too large (%1 is left as it was)";
-    QTest::newRow("a full disk, no old file") << 0 << false << 2 << "cannot write %1: File too large (%1 is not written)";
+    QTest::newRow("Ctrl-C") << false << SIGINT << true << 130 << "interrupted: %1 is left as it was";
+    QTest::newRow("SIGTERM") << false << SIGTERM << true << 143 << "terminated: %1 is left as it was";
+    QTest::newRow("SIGHUP, no old file") << false << SIGHUP << false << 129 << "hung up: %1 is not written";
+    QTest::newRow("SIGQUIT") << false << SIGQUIT << true << 131 << "quit: %1 is left as it was";
+    QTest::newRow("SIGUSR1") << false << SIGUSR1 << true << 138 << "user signal 1: %1 is left as it was";
+    QTest::newRow("SIGALRM") << false << SIGALRM << true << 142 << "alarm clock: %1 is left as it was";
+    QTest::newRow("SIGXCPU") << false << SIGXCPU << true << 152 << "CPU time limit exceeded: %1 is left as it was";
+    QTest::newRow("SIGXFSZ, no old file") << false << SIGXFSZ << false << 153
+                                          << "file size limit exceeded: %1 is not written";
+    QTest::newRow("a full disk") << false << 0 << true << 2 << "cannot write %1: File too large (%1 is left as it was)";
+    QTest::newRow("a full disk, no old file")
+        << false << 0 << false << 2 << "cannot write %1: File too large (%1 is not written)";
+    QTest::newRow("narrow --csv, a full disk")
+        << true << 0 << true << 2 << "cannot write %1: File too large (%1 is left as it was)";
+    QTest::newRow("narrow --csv, a full disk, no old file")
+        << true << 0 << false << 2 << "cannot write %1: File too large (%1 is not written)";
 }
 
 void TestOutputFile::batchEndedEarly()
 {
+    QFETCH(bool, narrow);
     QFETCH(int, signal);
     QFETCH(bool, oldFile);
     QFETCH(int, status);
@@ -230,10 +259,19 @@ void TestOutputFile::batchEndedEarly()
     if (oldFile)
         writeFile(path, "old rows\n");
     constexpr rlim_t DiskRoom = 100000;
-    const Child child = start({"batch", "-b", "Born", "-e", "Died", "-o", path}, signal == 0 ? DiskRoom : 0);
+    // narrow reads a file (a pipe it would copy, against the same limit).
+    QTemporaryDir inputDir;
+    const QString input = inputDir.filePath("census.csv");
+    if (narrow)
+        writeFile(input, censusRows(20000)); // more than the disk holds
+    const QStringList arguments = narrow
+        ? QStringList{"narrow", "--csv", input, "--person", "Name", "--date", "Census", "--age", "Age", "-o", path}
+        : QStringList{"batch", "-b", "Born", "-e", "Died", "-o", path};
+    const Child child = start(arguments, signal == 0 ? DiskRoom : 0);
     QVERIFY(child.pid > 0);
     if (signal == 0) {
-        send(child, rows(20000)); // more than the disk holds
+        if (!narrow)
+            send(child, rows(20000)); // more than the disk holds
     } else {
         // Rows until it has written some to its temporary file.
         const auto writing = [&dir, oldFile] {
@@ -252,6 +290,84 @@ void TestOutputFile::batchEndedEarly()
     QCOMPARE(QString::fromUtf8(err), "spanwright-cli: " + message.arg(path) + "\n");
     QCOMPARE(readFile(path), oldFile ? QByteArray("old rows\n") : QByteArray("(none)"));
     QCOMPARE(entries(dir).size(), oldFile ? 1 : 0);
+}
+
+void TestOutputFile::temporaryCopies_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<bool>("usableTmpdir"); // else TMPDIR names a folder that is not there
+    QTest::addColumn<int>("fileSizeLimit"); // 0: none
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("err"); // what standard error holds; %1 the TMPDIR
+    QByteArray tree = "0 HEAD\n1 CHAR UTF-8\n";
+    for (int i = 0; i < 5000; ++i)
+        tree += "0 @I" + QByteArray::number(i) + "@ INDI\n1 BIRT\n2 DATE 1 JAN 1900\n1 DEAT\n2 DATE 1 JAN 1950\n";
+    tree += "0 @F1@ FAM\n1 HUSB @I1@\n1 MARR\n2 DATE 1 JUN 1925\n2 HUSB\n3 AGE 25y\n0 TRLR\n";
+    const QStringList narrow{"narrow", "--csv", "-", "--person", "Name", "--date", "Census", "--age", "Age"};
+    const QString limitNote = "spanwright-cli: file size limit exceeded (ulimit -f)";
+    QTest::newRow("gedcom from a pipe, past the file size limit")
+        << QStringList{"gedcom", "-"} << tree << true << 20000 << 153 << limitNote;
+    QTest::newRow("narrow --csv from a pipe, past the file size limit")
+        << narrow << censusRows(5000) << true << 20000 << 153 << limitNote;
+    QTest::newRow("narrow --csv from a pipe, TMPDIR not there")
+        << narrow << censusRows(5) << false << 0 << 2
+        << "spanwright-cli: cannot make a temporary copy of standard input in %1 (TMPDIR names the folder)";
+    QTest::newRow("gedcom from a pipe, TMPDIR not there")
+        << QStringList{"gedcom", "-"} << tree << false << 0 << 1
+        << "spanwright-cli: -: cannot make a temporary copy in %1:";
+}
+
+// The copies of a pipe are made in TMPDIR, which a message names; a file
+// size limit that stops one is told before it ends the program; an archive
+// is read twice without a copy.
+void TestOutputFile::temporaryCopies()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(bool, usableTmpdir);
+    QFETCH(int, fileSizeLimit);
+    QFETCH(int, status);
+    QFETCH(QString, err);
+    QTemporaryDir dir;
+    const QString tmpdir = usableTmpdir ? dir.path() : dir.filePath("gone");
+    const QByteArray saved = qgetenv("TMPDIR");
+    qputenv("TMPDIR", tmpdir.toLocal8Bit());
+    const Child child = start(arguments, rlim_t(fileSizeLimit), true);
+    qputenv("TMPDIR", saved);
+    QVERIFY(child.pid > 0);
+    send(child, input);
+    const auto [exitStatus, said] = finish(child);
+    QCOMPARE(exitStatus, status);
+    QVERIFY2(said.startsWith(err.arg(tmpdir).toUtf8()), said.constData());
+    QCOMPARE(entries(dir), QStringList());
+}
+
+// gedcom reads an archive twice by unpacking it again: an unusable TMPDIR
+// takes none of its families' ages.
+void TestOutputFile::archiveReadTwiceWithoutACopy()
+{
+    QTemporaryDir dir;
+    const QByteArray tree = "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 BIRT\n2 DATE 1 JAN 1900\n"
+                            "0 @F1@ FAM\n1 HUSB @I1@\n1 MARR\n2 DATE 1 JUN 1925\n2 HUSB\n3 AGE 25y\n0 TRLR\n";
+    // An archive of the tree, its entry stored.
+    const QString path = dir.filePath("tree.gdz");
+    QProcess zip;
+    zip.setWorkingDirectory(dir.path());
+    writeFile(dir.filePath("gedcom.ged"), tree);
+    zip.start("/usr/bin/python3", {"-c", "import zipfile; z = zipfile.ZipFile('tree.gdz', 'w'); "
+                                         "z.write('gedcom.ged'); z.close()"});
+    QVERIFY(zip.waitForFinished() && zip.exitCode() == 0);
+    const QByteArray saved = qgetenv("TMPDIR");
+    qputenv("TMPDIR", dir.filePath("gone").toLocal8Bit());
+    QProcess gedcom;
+    gedcom.start(SPANWRIGHT_CLI_PATH, {"gedcom", path});
+    const bool finished = gedcom.waitForFinished();
+    qputenv("TMPDIR", saved);
+    QVERIFY(finished);
+    QCOMPARE(gedcom.readAllStandardError(), QByteArray());
+    QVERIFY(gedcom.readAllStandardOutput().contains(",6/2/1899 through 6/1/1900,")); // the age at the marriage
+    QCOMPARE(gedcom.exitCode(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestOutputFile)

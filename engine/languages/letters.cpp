@@ -235,7 +235,7 @@ std::string quotedForMessage(std::string_view text)
     size_t length = 0;
     if (!text.empty() && (codePointAt(text, 0, length), length == text.size()))
         return characterForMessage(text, 0);
-    std::string message = "\"" + validUtf8(text) + "\"";
+    std::string message = "\"" + excerptForMessage(text) + "\"";
     for (size_t pos = 0; pos < text.size(); pos += length) {
         const std::string shown = characterForMessage(text, pos);
         codePointAt(text, pos, length);
@@ -249,13 +249,15 @@ std::string validUtf8(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
+    constexpr unsigned char FirstVisible = 0x20, Delete = 0x7F;
     for (size_t pos = 0; pos < text.size();) {
-        if (static_cast<unsigned char>(text[pos]) < 0x80) {
+        const auto first = static_cast<unsigned char>(text[pos]);
+        if (first >= FirstVisible && first < Delete) {
             out.push_back(text[pos++]);
             continue;
         }
-        size_t length = 0;
-        if (codePointAt(text, pos, length) == NoCharacter) {
+        size_t length = 1;
+        if (first < FirstVisible || first == Delete || codePointAt(text, pos, length) == NoCharacter) {
             constexpr std::string_view HexDigits = "0123456789ABCDEF";
             const auto byte = static_cast<unsigned char>(text[pos]);
             out += "\\x";
@@ -267,6 +269,18 @@ std::string validUtf8(std::string_view text)
         pos += length;
     }
     return out;
+}
+
+std::string excerptForMessage(std::string_view text)
+{
+    constexpr size_t LongestExcerpt = 40;
+    constexpr std::string_view CutMark = "...";
+    if (text.size() <= LongestExcerpt)
+        return validUtf8(text);
+    size_t cut = LongestExcerpt;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut; // not inside a character
+    return validUtf8(text.substr(0, cut)) + std::string(CutMark);
 }
 
 } // namespace languages

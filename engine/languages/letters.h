@@ -46,12 +46,19 @@ std::string withoutDiacritics(std::string_view lower, bool umlautsAsE = false);
 std::string characterForMessage(std::string_view text, size_t pos);
 
 // A text for a message: one character as characterForMessage gives it;
-// longer, in quotes (valid UTF-8), naming the first character in it that
-// does not show ("\"5\u200B\" (with U+200B ZERO WIDTH SPACE)").
+// longer, in quotes (as excerptForMessage gives it), naming the first
+// character in it that does not show ("\"5\u200B\" (with U+200B ZERO WIDTH
+// SPACE)").
 std::string quotedForMessage(std::string_view text);
 
-// The text with every byte that is not UTF-8 written as \xNN, so that a
-// message quoting it is valid UTF-8.
+// The text with every byte that is not UTF-8, and every control character
+// (a NUL, a line break), written as \xNN, so that a message quoting it is
+// valid UTF-8 and stays on its line.
 std::string validUtf8(std::string_view text);
+
+// The text as validUtf8 gives it, cut after its first 40 bytes (between
+// characters) with "..." where it is longer, so that a huge text does not
+// make a huge message.
+std::string excerptForMessage(std::string_view text);
 
 } // namespace languages
