@@ -89,9 +89,12 @@ class RecordsPartTest(unittest.TestCase):
             "return svg ? new XMLSerializer().serializeToString(svg) : null")
 
     def cli_svg(self, records, *options):
-        with tempfile.NamedTemporaryFile("r", suffix=".svg") as picture:
-            narrow(records, "--svg", picture.name, *options)
-            return picture.read()
+        # --svg puts a new file in the name's place, as -o does: read by name.
+        with tempfile.TemporaryDirectory() as folder:
+            path = os.path.join(folder, "narrow.svg")
+            narrow(records, "--svg", path, *options)
+            with open(path, encoding="utf-8") as picture:
+                return picture.read()
 
     def check_against_cli(self, records, status, *options):
         command = narrow(records, *options)
