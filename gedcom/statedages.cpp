@@ -1,5 +1,8 @@
 #include "statedages.h"
 
+#include <algorithm>
+#include <array>
+
 #include "asciitext.h"
 #include "calendardate.h"
 #include "censusdays.h"
@@ -104,6 +107,16 @@ std::optional<CensusDay> censusOf(const StatedAgeEvent& event, const GedcomDate&
     return censusOfEvent(censusCountryOfPlace(event.place), *date.earliest, *date.latest);
 }
 
+// In marriage papers "infant" is the legal word for one under 21, never a
+// child under a year: read it as "minor" there.
+std::string_view marriageAgeText(const StatedAgeEvent& event)
+{
+    static constexpr std::array<std::string_view, 6> MarriageTags = {"MARR", "MARB", "MARL", "MARC", "MARS", "ENGA"};
+    const bool marriage = std::find(MarriageTags.begin(), MarriageTags.end(), event.tag) != MarriageTags.end();
+    return marriage && equalsIgnoringCase(trimmed(event.age), "INFANT") ? std::string_view("minor")
+                                                                        : std::string_view(event.age);
+}
+
 std::string dateLeftOutReason(const GedcomDate& date, std::string_view text)
 {
     if (trimmed(text).empty())
@@ -139,8 +152,8 @@ StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, c
         }
         const std::optional<CensusDay> census = censusOf(event, date);
         std::string why;
-        const std::optional<RecordAge> age
-            = census ? censusAgeOfValue(event.age, *census, why) : recordAgeOfValue(event.age, why);
+        const std::optional<RecordAge> age = census ? censusAgeOfValue(event.age, *census, why)
+                                                    : recordAgeOfValue(marriageAgeText(event), why);
         if (!age) {
             leaveOut(event.age, why.empty() ? "an age phrase, no age" : why);
             continue;
