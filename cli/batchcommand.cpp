@@ -141,16 +141,6 @@ private:
 
 using FileCloser = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
-// The same file, not merely the same name: a link or another spelling of
-// the path would be overwritten as well.
-bool sameFile(std::FILE* input, const std::string& outputPath)
-{
-    struct stat in {};
-    struct stat out {};
-    return fstat(fileno(input), &in) == 0 && stat(outputPath.c_str(), &out) == 0 && in.st_dev == out.st_dev
-        && in.st_ino == out.st_ino;
-}
-
 int runBatch(const Arguments& arguments)
 {
     const bool fromStandardInput = arguments.file.empty() || arguments.file == "-";
@@ -169,10 +159,8 @@ int runBatch(const Arguments& arguments)
         fail("-o takes the name of the file to write (- for standard output)");
     if (arguments.output && *arguments.output != "-") {
         outputName = *arguments.output;
-        if (sameFile(input, outputName))
-            fail("-o " + outputName + " is the input: the rows would be written over before they are read");
         try {
-            outputFile = std::make_unique<OutputFile>(outputName);
+            outputFile = outputFileFor(outputName, input);
         } catch (const OutputFile::Error& error) {
             fail(error.what());
         }

@@ -51,14 +51,6 @@ using FileCloser = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
     throw exitWith(ExitUsage);
 }
 
-bool sameFile(std::FILE* input, const std::string& outputPath)
-{
-    struct stat in {};
-    struct stat out {};
-    return fstat(fileno(input), &in) == 0 && stat(outputPath.c_str(), &out) == 0 && in.st_dev == out.st_dev
-        && in.st_ino == out.st_ino;
-}
-
 // The input of narrow --csv, read once and once more where some person's
 // records conflict: a regular file in place, anything else (standard
 // input, a pipe, a FIFO) copied to a temporary file as the first pass
@@ -143,10 +135,8 @@ ExitStatus writeRows(const Arguments& arguments, const CsvInput& input, NarrowCs
     std::unique_ptr<OutputFile> outputFile;
     if (arguments.output && *arguments.output != "-") {
         outputName = *arguments.output;
-        if (sameFile(input.file(), outputName))
-            failWith("-o " + outputName + " is the input: the rows would be written over before they are read");
         try {
-            outputFile = std::make_unique<OutputFile>(outputName);
+            outputFile = outputFileFor(outputName, input.file());
         } catch (const OutputFile::Error& error) {
             failWith(error.what());
         }

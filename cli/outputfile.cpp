@@ -249,3 +249,13 @@ void OutputFile::commit()
     if (pendingSignal != 0)
         endBySignal(pendingSignal);
 }
+
+std::unique_ptr<OutputFile> outputFileFor(const std::string& path, std::FILE* input)
+{
+    struct stat in {};
+    struct stat out {};
+    if (fstat(fileno(input), &in) == 0 && stat(path.c_str(), &out) == 0 && in.st_dev == out.st_dev
+        && in.st_ino == out.st_ino)
+        throw OutputFile::Error("-o " + path + " is the input: the rows would be written over before they are read");
+    return std::make_unique<OutputFile>(path);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -51,3 +52,9 @@ private:
     bool existed_ = false;
     std::FILE* stream_ = nullptr;
 };
+
+// The output file of -o PATH for rows read from the input; throws
+// OutputFile::Error where PATH is the input itself (the same file, not
+// merely the same name: a link or another spelling of the path would be
+// overwritten as well), or cannot be written.
+std::unique_ptr<OutputFile> outputFileFor(const std::string& path, std::FILE* input);
