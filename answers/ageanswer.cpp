@@ -8,6 +8,7 @@
 #include "datereading.h"
 #include "dateprinting.h"
 #include "quotedtext.h"
+#include "spancalendar.h"
 
 namespace {
 
@@ -24,23 +25,49 @@ AgeAnswer failed(ExitStatus status, std::string problem)
     return answer;
 }
 
-AgeMatches matchesFrom(AgeDirection direction, long long fixedDay, const AgeReading& reading)
+// The calendar the age is reckoned in from one fixed day of the date.
+SpanCalendar calendarFrom(long long fixedDay, const DateReading& date, const DateReadOptions& options)
 {
-    const CalendarDate fixed = dateOfDayNumber(fixedDay);
-    return direction == AgeDirection::Born ? beginDatesMeant(fixed, reading) : endDatesMeant(fixed, reading);
+    return ageCalendarFor({date.calendar, date.latestCalendar, options.calendar.firstGregorianDay}, fixedDay,
+                          fixedDay == date.earliest);
+}
+
+AgeMatches matchesFrom(AgeDirection direction, long long fixedDay, const AgeReading& reading,
+                       const SpanCalendar& calendar)
+{
+    return direction == AgeDirection::Born ? beginDatesMeant(fixedDay, reading, calendar)
+                                           : endDatesMeant(fixedDay, reading, calendar);
 }
 
 // The matches from the first day of [from, to] (stepping by step, 1 or -1)
 // that has any, within MostDaysToAMatch days; empty when none has.
-AgeMatches firstMatches(AgeDirection direction, long long from, long long to, int step, const AgeReading& reading)
+AgeMatches firstMatches(AgeDirection direction, long long from, long long to, int step, const AgeReading& reading,
+                        const DateReading& date, const DateReadOptions& options)
 {
     AgeMatches matches;
     for (long long day = from, tried = 0; tried <= MostDaysToAMatch; day += step, ++tried) {
-        matches = matchesFrom(direction, day, reading);
+        matches = matchesFrom(direction, day, reading, calendarFrom(day, date, options));
         if (!matches.empty() || day == to)
             break;
     }
     return matches;
+}
+
+// The dates answered in their calendar and the Gregorian one, written as a
+// date of the record's calendar is (with a dual year where it had one);
+// empty where they are Gregorian.
+std::string answerCalendarLine(std::string_view role, const AgeAnswer& answer, const DateReading& record,
+                               CalendarSystem firstCalendar, CalendarSystem lastCalendar)
+{
+    DateReading dates;
+    dates.ok = true;
+    dates.earliest = answer.firstDay;
+    dates.latest = answer.lastDay;
+    dates.approximate = answer.about;
+    dates.calendar = firstCalendar;
+    dates.latestCalendar = lastCalendar;
+    dates.written.dualFirstYear = record.written.dualFirstYear;
+    return calendarLine(role, dates);
 }
 
 } // namespace
@@ -65,8 +92,10 @@ AgeAnswer answerAgeQuestion(const AgeQuestion& question)
     // Later fixed dates give later dates (the searches are monotone), so the
     // earliest answer is that of the earliest fixed day, the latest that of
     // the latest.
-    const AgeMatches earliest = firstMatches(question.direction, *date.earliest, *date.latest, 1, age);
-    const AgeMatches latest = firstMatches(question.direction, *date.latest, *date.earliest, -1, age);
+    const AgeMatches earliest =
+        firstMatches(question.direction, *date.earliest, *date.latest, 1, age, date, question.reading);
+    const AgeMatches latest =
+        firstMatches(question.direction, *date.latest, *date.earliest, -1, age, date, question.reading);
     const std::string relation = born ? "before" : "after";
     if (earliest.empty() || latest.empty())
         return failed(ExitNoAnswer, noMatchTextFor(age, earliest.empty() ? earliest : latest, relation,
@@ -77,5 +106,9 @@ AgeAnswer answerAgeQuestion(const AgeQuestion& question)
     answer.count = answer.lastDay - answer.firstDay + 1;
     answer.about = age.about || date.approximate;
     answer.calendarLine = calendarLine(born ? "end" : "begin", date);
+    answer.answerLine =
+        answerCalendarLine(born ? "begin" : "end", answer, date,
+                           calendarFrom(*date.earliest, date, question.reading).systemOf(answer.firstDay),
+                           calendarFrom(*date.latest, date, question.reading).systemOf(answer.lastDay));
     return answer;
 }

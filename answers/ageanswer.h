@@ -43,8 +43,14 @@ struct AgeAnswer
     long long count = 0;
     bool about = false; // the age or the date is marked about
     // How the given date was read where it is of another calendar
-    // (calendarlines.h); the dates answered are Gregorian.
+    // (calendarlines.h).
     std::string calendarLine;
+    // The dates answered in the calendar of the given date, where its age
+    // is reckoned in another than the Gregorian (ageCalendarFor,
+    // spancalendar.h), as calendarLine gives a date: "begin: 27 Jan
+    // 1688/89 to 26 Jan 1689/90 (Julian) = 6 Feb 1689 to 5 Feb 1690
+    // (Gregorian)". The dates above are Gregorian, as every answer's.
+    std::string answerLine;
 
     CalendarDate first() const { return dateOfDayNumber(firstDay); }
     CalendarDate last() const { return dateOfDayNumber(lastDay); }

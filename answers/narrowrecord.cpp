@@ -63,6 +63,9 @@ NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText,
     std::optional<long long> eventFirst;
     std::optional<long long> eventLast;
     bool dateAbout = false;
+    // The calendar the age is reckoned in: that of the record's date.
+    RecordCalendar calendar;
+    calendar.firstGregorianDay = options.reading.calendar.firstGregorianDay;
     const CensusReading census = readCensusName(whenText, options.reading.calendar);
     if (census.named && !census.census)
         return refused(census.problem);
@@ -96,6 +99,8 @@ NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText,
         eventFirst = date.earliest;
         eventLast = date.latest;
         dateAbout = date.approximate;
+        calendar.first = date.calendar;
+        calendar.last = date.latestCalendar;
         if (texts == RecordTexts::Written) {
             record.when = dateReadingTextIn(date, order);
             record.calendar = calendarReading(date);
@@ -109,7 +114,7 @@ NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText,
                        + std::to_string(OldestRecordAgeYears) + " years");
     if (texts == RecordTexts::Written)
         record.age = recordAgeText(age);
-    const std::optional<BirthWindow> window = birthWindowFor(eventFirst, eventLast, age);
+    const std::optional<BirthWindow> window = birthWindowFor(eventFirst, eventLast, age, calendar);
     if (!window) {
         std::string problem =
             "no birth date in the calendar gives the age " + quotedExcerpt(ageText) + " at " + quotedExcerpt(whenText);
@@ -117,7 +122,9 @@ NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText,
         // age at a month's end: "1 month" before 3/31/1900).
         if (eventFirst && eventFirst == eventLast && !age.openAbove) {
             const CalendarDate day = dateOfDayNumber(*eventFirst);
-            problem += ": " + noMatchTextFor(age.reading, beginDatesMeant(day, age.reading), "before",
+            const AgeMatches matches =
+                beginDatesMeant(*eventFirst, age.reading, ageCalendarFor(calendar, *eventFirst, true));
+            problem += ": " + noMatchTextFor(age.reading, matches, "before",
                                              calendarDateTextIn(day, order), order);
         }
         record.problem = std::move(problem);

@@ -38,10 +38,13 @@ void run(AgeDirection direction, const Arguments& arguments)
         std::cout << datesAnswerText(answer.first(), answer.last(), answer.count, answer.about, arguments.range,
                                      arguments.reading.order)
                   << '\n';
-        // How a date of another calendar was read, under the answer (not
-        // with --each, whose every line is a date).
+        // How a date of another calendar was read, and the dates answered
+        // in its calendar, under the answer (not with --each, whose every
+        // line is a date).
         if (!answer.calendarLine.empty())
             std::cout << answer.calendarLine << '\n';
+        if (!answer.answerLine.empty())
+            std::cout << answer.answerLine << '\n';
         return;
     }
     const std::string mark = answer.about ? "about: " : "";

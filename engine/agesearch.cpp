@@ -1,5 +1,6 @@
 #include "agesearch.h"
 
+#include "datereader.h"
 #include "daysearch.h"
 
 #include <algorithm>
@@ -28,12 +29,20 @@ long long monthIndexOf(const CalendarDate& date)
     return date.year * MonthsPerYear + (date.month - 1);
 }
 
-long long firstDayOfMonth(long long monthIndex)
+long long firstDayOfMonth(long long monthIndex, const SpanCalendar& calendar)
 {
     const long long year = monthIndex >= 0 ? monthIndex / MonthsPerYear
                                            : (monthIndex - MonthsPerYear + 1) / MonthsPerYear;
     const int month = static_cast<int>(monthIndex - year * MonthsPerYear) + 1;
-    return dayNumberOf({year, month, 1});
+    return calendar.dayOf({year, month, 1});
+}
+
+// The months to bisect, widened by one on each side where a switch lies
+// between the Julian and the Gregorian months (at most 13 days apart in the
+// switches' centuries), so that the run lies within them either way.
+long long marginMonths(const SpanCalendar& calendar)
+{
+    return calendar.julian() ? 1 : 0;
 }
 
 // The days to bisect: the months from firstMonth to lastMonth, within the
@@ -45,10 +54,12 @@ struct Window
     long long high;
 };
 
-Window searchWindow(long long firstMonth, long long lastMonth, long long low, long long high)
+Window searchWindow(long long firstMonth, long long lastMonth, long long low, long long high,
+                    const SpanCalendar& calendar)
 {
-    const long long windowLow = std::max(low, firstDayOfMonth(firstMonth));
-    const long long windowHigh = std::min(high, firstDayOfMonth(lastMonth + 1) - 1);
+    const long long margin = marginMonths(calendar);
+    const long long windowLow = std::max(low, firstDayOfMonth(firstMonth - margin, calendar));
+    const long long windowHigh = std::min(high, firstDayOfMonth(lastMonth + 1 + margin, calendar) - 1);
     if (windowLow <= windowHigh)
         return {windowLow, windowHigh};
     if (windowHigh < low)
@@ -107,28 +118,39 @@ AgeMatches endDatesFor(const CalendarDate& begin, const Age& age)
 
 AgeMatches beginDatesWithin(const CalendarDate& end, const Age& least, const Age& greatest)
 {
-    // Begin dates run from the calendar's first day to the end date itself;
-    // the span to end shrinks (or stays) as the begin date moves later.
-    const long long low = firstCalendarDay();
-    const long long high = dayNumberOf(end);
-    const long long endMonth = monthIndexOf(end);
-    const Window window =
-        searchWindow(endMonth - wholeMonths(greatest) - 1, endMonth - wholeMonths(least), low, high);
-    return findRun(least, greatest, low, high, window, -1,
-                   [&](long long day) { return spanBetween(dateOfDayNumber(day), end); });
+    return beginDatesWithin(dayNumberOf(end), least, greatest, SpanCalendar(CalendarSystem::Gregorian));
 }
 
 AgeMatches endDatesWithin(const CalendarDate& begin, const Age& least, const Age& greatest)
 {
-    // End dates run from the begin date itself to the calendar's last day;
-    // the span from begin grows as the end date moves later.
-    const long long low = dayNumberOf(begin);
-    const long long high = lastCalendarDay();
-    const long long beginMonth = monthIndexOf(begin);
-    const Window window =
-        searchWindow(beginMonth + wholeMonths(least), beginMonth + wholeMonths(greatest) + 1, low, high);
+    return endDatesWithin(dayNumberOf(begin), least, greatest, SpanCalendar(CalendarSystem::Gregorian));
+}
+
+AgeMatches beginDatesWithin(long long endDay, const Age& least, const Age& greatest, const SpanCalendar& calendar)
+{
+    // Begin dates run from the first day a date is written to, to the end
+    // date itself; the span to end shrinks (or stays) as the begin date
+    // moves later.
+    const long long low = earliestReadDay();
+    const long long high = std::min(endDay, latestReadDay());
+    const long long endMonth = monthIndexOf(calendar.dateOf(endDay));
+    const Window window = searchWindow(endMonth - wholeMonths(greatest) - 1, endMonth - wholeMonths(least), low,
+                                       high, calendar);
+    return findRun(least, greatest, low, high, window, -1,
+                   [&](long long day) { return calendar.span(day, endDay); });
+}
+
+AgeMatches endDatesWithin(long long beginDay, const Age& least, const Age& greatest, const SpanCalendar& calendar)
+{
+    // End dates run from the begin date itself to the last day a date is
+    // written to; the span from begin grows as the end date moves later.
+    const long long low = std::max(beginDay, earliestReadDay());
+    const long long high = latestReadDay();
+    const long long beginMonth = monthIndexOf(calendar.dateOf(beginDay));
+    const Window window = searchWindow(beginMonth + wholeMonths(least), beginMonth + wholeMonths(greatest) + 1, low,
+                                       high, calendar);
     return findRun(least, greatest, low, high, window, 1,
-                   [&](long long day) { return spanBetween(begin, dateOfDayNumber(day)); });
+                   [&](long long day) { return calendar.span(beginDay, day); });
 }
 
 namespace {
@@ -152,32 +174,53 @@ AgeMatches dayRun(long long first, long long last, long long low, long long high
     return matches;
 }
 
+// The elapsed-days runs on day numbers, the spans in calendar.
+AgeMatches beginDaysElapsed(long long endDay, long long leastDays, long long greatestDays,
+                            const SpanCalendar& calendar)
+{
+    return dayRun(endDay - greatestDays, endDay - leastDays, earliestReadDay(), std::min(endDay, latestReadDay()),
+                  [&](long long day) { return calendar.span(day, endDay); });
+}
+
+AgeMatches endDaysElapsed(long long beginDay, long long leastDays, long long greatestDays,
+                          const SpanCalendar& calendar)
+{
+    return dayRun(beginDay + leastDays, beginDay + greatestDays, std::max(beginDay, earliestReadDay()),
+                  latestReadDay(), [&](long long day) { return calendar.span(beginDay, day); });
+}
+
 } // namespace
 
 AgeMatches beginDatesElapsed(const CalendarDate& end, long long leastDays, long long greatestDays)
 {
-    const long long endDay = dayNumberOf(end);
-    return dayRun(endDay - greatestDays, endDay - leastDays, firstCalendarDay(), endDay,
-                  [&](long long day) { return spanBetween(dateOfDayNumber(day), end); });
+    return beginDaysElapsed(dayNumberOf(end), leastDays, greatestDays, SpanCalendar(CalendarSystem::Gregorian));
 }
 
 AgeMatches endDatesElapsed(const CalendarDate& begin, long long leastDays, long long greatestDays)
 {
-    const long long beginDay = dayNumberOf(begin);
-    return dayRun(beginDay + leastDays, beginDay + greatestDays, beginDay, lastCalendarDay(),
-                  [&](long long day) { return spanBetween(begin, dateOfDayNumber(day)); });
+    return endDaysElapsed(dayNumberOf(begin), leastDays, greatestDays, SpanCalendar(CalendarSystem::Gregorian));
+}
+
+AgeMatches beginDatesMeant(long long endDay, const AgeReading& reading, const SpanCalendar& calendar)
+{
+    if (reading.counting == AgeCounting::ElapsedDays)
+        return beginDaysElapsed(endDay, reading.least.days, reading.greatest.days, calendar);
+    return beginDatesWithin(endDay, reading.least, reading.greatest, calendar);
+}
+
+AgeMatches endDatesMeant(long long beginDay, const AgeReading& reading, const SpanCalendar& calendar)
+{
+    if (reading.counting == AgeCounting::ElapsedDays)
+        return endDaysElapsed(beginDay, reading.least.days, reading.greatest.days, calendar);
+    return endDatesWithin(beginDay, reading.least, reading.greatest, calendar);
 }
 
 AgeMatches beginDatesMeant(const CalendarDate& end, const AgeReading& reading)
 {
-    if (reading.counting == AgeCounting::ElapsedDays)
-        return beginDatesElapsed(end, reading.least.days, reading.greatest.days);
-    return beginDatesWithin(end, reading.least, reading.greatest);
+    return beginDatesMeant(dayNumberOf(end), reading, SpanCalendar(CalendarSystem::Gregorian));
 }
 
 AgeMatches endDatesMeant(const CalendarDate& begin, const AgeReading& reading)
 {
-    if (reading.counting == AgeCounting::ElapsedDays)
-        return endDatesElapsed(begin, reading.least.days, reading.greatest.days);
-    return endDatesWithin(begin, reading.least, reading.greatest);
+    return endDatesMeant(dayNumberOf(begin), reading, SpanCalendar(CalendarSystem::Gregorian));
 }

@@ -3,6 +3,7 @@
 #include "age.h"
 #include "calendardate.h"
 #include "span.h"
+#include "spancalendar.h"
 
 #include <optional>
 
@@ -28,6 +29,16 @@ struct AgeMatches
     CalendarDate first() const { return dateOfDayNumber(firstDay); }
     CalendarDate last() const { return dateOfDayNumber(firstDay + count - 1); }
 };
+
+// The searches cover the days a date may be written to, 1 January 9999 BC
+// to 31 December 9999 (earliestReadDay to latestReadDay): no date outside
+// them is an answer, and a side with none left there has no nearest date.
+//
+// The searches on CalendarDate are Gregorian. Those on day numbers reckon
+// the age in a span calendar (spancalendar.h): a Julian record's birthdays
+// are Julian dates, and under a switch a span that ends on or after it is
+// counted in the Gregorian calendar, as span counts two dates of two
+// calendars. The nearest dates are Gregorian dates either way.
 
 // Every begin date B from which the span to end is exactly age: the birth
 // dates a death date and a stated age allow. Several can: 1/28 to 1/31/1990
@@ -58,6 +69,10 @@ AgeMatches endDatesElapsed(const CalendarDate& begin, long long leastDays, long 
 // the days that have passed, as its counting says.
 AgeMatches beginDatesMeant(const CalendarDate& end, const AgeReading& reading);
 AgeMatches endDatesMeant(const CalendarDate& begin, const AgeReading& reading);
+AgeMatches beginDatesMeant(long long endDay, const AgeReading& reading, const SpanCalendar& calendar);
+AgeMatches endDatesMeant(long long beginDay, const AgeReading& reading, const SpanCalendar& calendar);
+AgeMatches beginDatesWithin(long long endDay, const Age& least, const Age& greatest, const SpanCalendar& calendar);
+AgeMatches endDatesWithin(long long beginDay, const Age& least, const Age& greatest, const SpanCalendar& calendar);
 
 // The span from begin to end, which must be in order.
 Span spanBetween(const CalendarDate& begin, const CalendarDate& end);

@@ -33,11 +33,12 @@ AgeReading leastReading(const RecordAge& age)
 
 // The birth days at the first event day from from towards to (step 1 or -1)
 // that gives any, within MostDaysToAMatch days.
-AgeMatches firstMatches(long long from, long long to, int step, const AgeReading& reading)
+AgeMatches firstMatches(long long from, long long to, int step, const AgeReading& reading,
+                        const RecordCalendar& calendar)
 {
     AgeMatches matches;
     for (long long day = from, tried = 0; tried <= MostDaysToAMatch; day += step, ++tried) {
-        matches = beginDatesMeant(dateOfDayNumber(day), reading);
+        matches = beginDatesMeant(day, reading, ageCalendarFor(calendar, day, step > 0));
         if (!matches.empty() || day == to)
             break;
     }
@@ -72,20 +73,20 @@ BirthWindow commonWindow(const std::vector<BirthWindow>& windows, const std::vec
 } // namespace
 
 std::optional<BirthWindow> birthWindowFor(std::optional<long long> eventFirst, std::optional<long long> eventLast,
-                                          const RecordAge& age)
+                                          const RecordAge& age, const RecordCalendar& calendar)
 {
     BirthWindow window;
     window.about = age.reading.about;
     const long long firstDay = eventFirst ? *eventFirst : firstCalendarDay();
     const long long lastDay = eventLast ? *eventLast : lastCalendarDay();
     if (eventFirst && !age.openAbove) {
-        const AgeMatches earliest = firstMatches(*eventFirst, lastDay, 1, age.reading);
+        const AgeMatches earliest = firstMatches(*eventFirst, lastDay, 1, age.reading, calendar);
         if (earliest.empty())
             return std::nullopt;
         window.first = earliest.firstDay;
     }
     if (eventLast) {
-        const AgeMatches latest = firstMatches(*eventLast, firstDay, -1, leastReading(age));
+        const AgeMatches latest = firstMatches(*eventLast, firstDay, -1, leastReading(age), calendar);
         if (latest.empty())
             return std::nullopt;
         window.last = latest.firstDay + latest.count - 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "recordages.h"
+#include "spancalendar.h"
 
 #include <cstddef>
 #include <optional>
@@ -33,9 +34,10 @@ struct BirthWindow
 // days from eventFirst to eventLast (an open side has none): the earliest
 // birth is that of the earliest event day and the greatest age, the latest
 // that of the latest day and the least age. Nothing when no birth day in
-// the calendar gives the age.
+// the calendar gives the age. The age is reckoned in the calendar of the
+// event's date (ageCalendarFor): Gregorian unless told.
 std::optional<BirthWindow> birthWindowFor(std::optional<long long> eventFirst, std::optional<long long> eventLast,
-                                          const RecordAge& age);
+                                          const RecordAge& age, const RecordCalendar& calendar = {});
 
 // A set of records (by index) whose windows share days, with the days they
 // share, and the records left out.

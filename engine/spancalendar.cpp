@@ -23,14 +23,47 @@ SpanCalendar::SpanCalendar(CalendarSystem system)
 {
 }
 
+SpanCalendar::SpanCalendar(CalendarSystem system, long long firstGregorianDay) : SpanCalendar(system)
+{
+    firstGregorianDay_ = firstGregorianDay;
+}
+
+CalendarSystem SpanCalendar::systemOf(long long day) const
+{
+    return julian_ && day < firstGregorianDay_ ? CalendarSystem::Julian : CalendarSystem::Gregorian;
+}
+
 Span SpanCalendar::span(long long begin, long long end) const
 {
-    if (julian_)
+    if (systemOf(end) == CalendarSystem::Julian)
         return elapsedJulianSpan(julianDateOfDayNumber(begin), julianDateOfDayNumber(end));
     return spanBetween(dateOfDayNumber(begin), dateOfDayNumber(end));
 }
 
 CalendarDate SpanCalendar::dateOf(long long day) const
 {
-    return julian_ ? julianDateOfDayNumber(day) : dateOfDayNumber(day);
+    return systemOf(day) == CalendarSystem::Julian ? julianDateOfDayNumber(day) : dateOfDayNumber(day);
+}
+
+long long SpanCalendar::dayOf(const CalendarDate& date) const
+{
+    const long long julianDay = julianDayNumberOf(date);
+    if (julian_ && julianDay < firstGregorianDay_)
+        return julianDay;
+    return dayNumberOf(date);
+}
+
+SpanCalendar ageCalendarFor(CalendarSystem recordCalendar, long long recordDay,
+                            std::optional<long long> firstGregorianDay)
+{
+    if (recordCalendar != CalendarSystem::Julian)
+        return SpanCalendar(CalendarSystem::Gregorian);
+    if (firstGregorianDay && recordDay < *firstGregorianDay)
+        return SpanCalendar(CalendarSystem::Julian, *firstGregorianDay);
+    return SpanCalendar(CalendarSystem::Julian);
+}
+
+SpanCalendar ageCalendarFor(const RecordCalendar& record, long long recordDay, bool fromFirst)
+{
+    return ageCalendarFor(fromFirst ? record.first : record.last, recordDay, record.firstGregorianDay);
 }

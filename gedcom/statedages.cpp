@@ -126,6 +126,15 @@ std::string dateLeftOutReason(const GedcomDate& date, std::string_view text)
     return date.ok ? "the date states no time" : "the date cannot be read";
 }
 
+// The calendar an age at the event is reckoned in: a Julian date's, the
+// Julian; a value of several calendars, as every other, the Gregorian.
+RecordCalendar recordCalendarOf(const GedcomDate& date, const CalendarChoice& choice)
+{
+    const CalendarSystem system =
+        date.calendar == GedcomDate::Calendar::Julian ? CalendarSystem::Julian : CalendarSystem::Gregorian;
+    return {system, system, choice.firstGregorianDay};
+}
+
 } // namespace
 
 StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, const CalendarChoice& calendar,
@@ -160,16 +169,20 @@ StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, c
         }
         std::optional<long long> first = date.earliest;
         std::optional<long long> last = date.latest;
-        if (census)
+        RecordCalendar ageCalendar = recordCalendarOf(date, calendar);
+        if (census) {
             first = last = dayNumberOf(census->day);
+            ageCalendar = {};
+        }
         // A burial's age is at the death: its date, else on or before the burial.
         if (event.tag == "BURI" && death.ok && (death.earliest || death.latest)) {
             first = death.earliest;
             last = death.latest;
+            ageCalendar = recordCalendarOf(death, calendar);
         } else if (event.tag == "BURI") {
             first.reset();
         }
-        std::optional<BirthWindow> window = birthWindowFor(first, last, *age);
+        std::optional<BirthWindow> window = birthWindowFor(first, last, *age, ageCalendar);
         if (!window) {
             leaveOut(event.age, "no birth date in the calendar gives that age");
             continue;

@@ -5,7 +5,10 @@
 #include "age.h"
 #include "agesearch.h"
 #include "calendardate.h"
+#include "datereader.h"
 #include "datetext.h"
+#include "juliancalendar.h"
+#include "spancalendar.h"
 
 #include <QTest>
 
@@ -363,8 +366,8 @@ private slots:
             // The mean Gregorian month is 146097 / 4800 days.
             const long long months = age.years * 12 + age.months;
             const long long estimate = fixedDay + (born ? -1 : 1) * (months * 146097 / 4800 + age.days);
-            const long long low = std::max({estimate - ScanMargin, born ? firstCalendarDay() : fixedDay});
-            const long long high = std::min({estimate + ScanMargin, born ? fixedDay : lastCalendarDay()});
+            const long long low = std::max({estimate - ScanMargin, born ? earliestReadDay() : fixedDay});
+            const long long high = std::min({estimate + ScanMargin, born ? fixedDay : latestReadDay()});
             const Scan expected = scan(born, fixedDay, low, high, age, age);
             const AgeMatches found = born ? beginDatesFor(fixed, age) : endDatesFor(fixed, age);
 
@@ -401,12 +404,12 @@ private slots:
             }
             const long long fixedDay = dayNumberOf(fixed);
             const auto distance = [](const Age& age) { return (age.years * 12 + age.months) * 146097 / 4800 + age.days; };
-            const long long low = born ? std::max(firstCalendarDay(), fixedDay - distance(greatest) - ScanMargin)
+            const long long low = born ? std::max(earliestReadDay(), fixedDay - distance(greatest) - ScanMargin)
                                        : fixedDay + distance(least) - ScanMargin;
             const long long high = born ? fixedDay - distance(least) + ScanMargin
-                                        : std::min(lastCalendarDay(), fixedDay + distance(greatest) + ScanMargin);
-            const long long scanLow = std::max(low, born ? firstCalendarDay() : fixedDay);
-            const long long scanHigh = std::min(high, born ? fixedDay : lastCalendarDay());
+                                        : std::min(latestReadDay(), fixedDay + distance(greatest) + ScanMargin);
+            const long long scanLow = std::max(low, born ? earliestReadDay() : fixedDay);
+            const long long scanHigh = std::min(high, born ? fixedDay : latestReadDay());
             const Scan expected = scan(born, fixedDay, scanLow, scanHigh, least, greatest);
             const AgeMatches found = born ? beginDatesWithin(fixed, least, greatest) : endDatesWithin(fixed, least, greatest);
             const QString where = QStringLiteral("%1 %2 %3y %4m %5d to %6m %7d")
@@ -415,6 +418,44 @@ private slots:
                                       .arg(greatest.months).arg(greatest.days);
             if (!matchesScan(found, expected, scanLow, scanHigh))
                 QFAIL(qPrintable(where));
+        }
+    }
+
+    // Ages of Julian dates under a switch, where a span that reaches the
+    // switch is counted in the Gregorian calendar: the searches give the
+    // dates a scan of every day finds, across 29 February 1700 and the
+    // switch of 1752.
+    void julianSearchesMatchAScan()
+    {
+        const long long switchDay = dayNumberOf({1752, 9, 14});
+        for (const long long year : {1699LL, 1700LL, 1751LL, 1752LL}) {
+            for (long long fixed = julianDayNumberOf({year, 1, 1}); fixed < julianDayNumberOf({year + 1, 1, 1});
+                 fixed += 5) {
+                const SpanCalendar calendar = ageCalendarFor(CalendarSystem::Julian, fixed, switchDay);
+                for (const Age& age : {Age{1, 0, 0}, Age{0, 11, 30}, Age{1, 6, 15}, Age{0, 1, 1}}) {
+                    for (const bool born : {true, false}) {
+                        long long first = 0;
+                        long long count = 0;
+                        for (long long day = fixed - 800; day <= fixed + 800; ++day) {
+                            if ((born ? day > fixed : day < fixed)
+                                || compareAge(ageOf(born ? calendar.span(day, fixed) : calendar.span(fixed, day)),
+                                              age) != 0)
+                                continue;
+                            if (count == 0)
+                                first = day;
+                            ++count;
+                        }
+                        const AgeMatches found = born ? beginDatesWithin(fixed, age, age, calendar)
+                                                      : endDatesWithin(fixed, age, age, calendar);
+                        const QString where = QStringLiteral("%1 %2 %3y %4m %5d")
+                                                  .arg(born ? "born" : "died")
+                                                  .arg(fixed).arg(age.years).arg(age.months).arg(age.days);
+                        QVERIFY2(found.count == count, qPrintable(where));
+                        if (count > 0)
+                            QVERIFY2(found.firstDay == first, qPrintable(where));
+                    }
+                }
+            }
         }
     }
 
@@ -436,9 +477,8 @@ private slots:
         row("three weeks", true, "3/15/1990", "three weeks", "2/16/1990 to 2/22/1990 (7)");
         row("end dates for a year", false, "6/5/1831", "aged 39", "6/5/1870 to 6/4/1871 (365)");
         row("end dates in days", false, "1/31/1990", "30d", "3/2/1990 to 3/2/1990 (1)");
-        row("days past the first day", true, "1/10/1", "3 weeks", "none");
-        row("weeks partly in the calendar", true, "1/25/1", "3 weeks", "1/1/0001 to 1/4/0001 (4)");
-        row("years past the last day", false, "1/1/999999", "aged 1", "none");
+        row("days before AD 1", true, "1/10/1", "3 weeks", "12/14/0001 BC to 12/20/0001 BC (7)");
+        row("years past the last day", false, "1/1/9999", "aged 1", "none");
     }
 
     void meantDates()
@@ -480,9 +520,9 @@ private slots:
         row("a year from 29 February", false, "2/29/2000", "1y", "", 0, "2/28/2001", "3/1/2001");
         row("14 months is 1 year 2 months", true, "3/15/1990", "14 months", "1/15/1989", 1, "1/14/1989", "1/16/1989");
         row("days no span reaches", true, "3/15/1990", "45 days", "", 0, "2/15/1990", "2/16/1990");
-        row("before the first year", true, "6/1/1", "1y", "", 0, "", "1/1/0001");
-        row("far before the first year", true, "6/1/2000", "99999999y", "", 0, "", "1/1/0001");
-        row("after the last year", false, "12/1/999999", "1y", "", 0, "12/31/999999", "");
+        row("a year before AD 1", true, "6/1/1", "1y", "6/1/0001 BC", 1, "5/31/0001 BC", "6/2/0001 BC");
+        row("far before the first year", true, "6/1/2000", "99999999y", "", 0, "", "1/1/9999 BC");
+        row("after the last year", false, "12/1/9999", "1y", "", 0, "12/31/9999", "");
     }
 
     void searchCases()

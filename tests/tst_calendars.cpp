@@ -700,10 +700,65 @@ private slots:
             << QByteArray("not a year start");
         QTest::newRow("born from an Old Style death") << QStringList{"born", "14 Dec 1799 O.S.", "1 day"} << 0
                                                       << QByteArray("12/24/1799\nend: 14 Dec 1799 (Julian) = 25 Dec 1799 "
-                                                                    "(Gregorian)\n")
+                                                                    "(Gregorian)\nbegin: 13 Dec 1799 (Julian) = "
+                                                                    "24 Dec 1799 (Gregorian)\n")
                                                       << QByteArray();
         QTest::newRow("born --each: dates only") << QStringList{"born", "14 Dec 1799 O.S.", "1 day", "--each"} << 0
                                                  << QByteArray("12/24/1799\n") << QByteArray();
+        // Ages of Julian records in Julian years, on either side of the
+        // days where the calendars drift apart (29 February 1700, 1800 and
+        // 1900 Julian), with a switch, an O.S. mark and a dual year.
+        const auto julianRow = [](const char* name, QStringList arguments, const char* out) {
+            QTest::newRow(name) << arguments << 0 << QByteArray(out) << QByteArray();
+        };
+        julianRow("born across 1700, a dual year", {"born", "1/26/1728/9", "39 years"},
+                  "2/6/1689 through 2/5/1690 (365 dates)\nend: 26 Jan 1728/29 (Julian) = 6 Feb 1729 (Gregorian)\n"
+                  "begin: 27 Jan 1688/89 to 26 Jan 1689/90 (Julian) = 6 Feb 1689 to 5 Feb 1690 (Gregorian)\n");
+        julianRow("born on 1 Mar 1700 under the switch", {"born", "--switch", "GB", "1 Mar 1700", "1 month", "-x"},
+                  "2/11/1700\nend: 1 Mar 1700 (Julian) = 12 Mar 1700 (Gregorian)\n"
+                  "begin: 1 Feb 1700 (Julian) = 11 Feb 1700 (Gregorian)\n");
+        julianRow("born on 29 Feb 1700 under the switch", {"born", "--switch", "GB", "29 Feb 1700", "1 month", "-x"},
+                  "2/8/1700\nend: 29 Feb 1700 (Julian) = 11 Mar 1700 (Gregorian)\n"
+                  "begin: 29 Jan 1700 (Julian) = 8 Feb 1700 (Gregorian)\n");
+        julianRow("died from 29 Feb 1700 O.S.", {"died", "29 Feb 1700 O.S.", "1 year"},
+                  "3/12/1701 through 3/11/1702 (365 dates)\nbegin: 29 Feb 1700 (Julian) = 11 Mar 1700 (Gregorian)\n"
+                  "end: 1 Mar 1701 to 28 Feb 1702 (Julian) = 12 Mar 1701 to 11 Mar 1702 (Gregorian)\n");
+        julianRow("died on 29 Feb 1800 O.S.", {"died", "29 Jan 1800 O.S.", "1 month", "--exact"},
+                  "3/12/1800\nbegin: 29 Jan 1800 (Julian) = 9 Feb 1800 (Gregorian)\n"
+                  "end: 29 Feb 1800 (Julian) = 12 Mar 1800 (Gregorian)\n");
+        julianRow("died after 1 Mar 1800 O.S.", {"died", "20 Feb 1800 O.S.", "1 year"},
+                  "3/4/1801 through 3/3/1802 (365 dates)\nbegin: 20 Feb 1800 (Julian) = 3 Mar 1800 (Gregorian)\n"
+                  "end: 20 Feb 1801 to 19 Feb 1802 (Julian) = 4 Mar 1801 to 3 Mar 1802 (Gregorian)\n");
+        julianRow("born before 1 Mar 1900 under the switch", {"born", "--switch", "RU", "1 Mar 1900", "1 year"},
+                  "3/14/1898 through 3/13/1899 (365 dates)\nend: 1 Mar 1900 (Julian) = 14 Mar 1900 (Gregorian)\n"
+                  "begin: 2 Mar 1898 to 1 Mar 1899 (Julian) = 14 Mar 1898 to 13 Mar 1899 (Gregorian)\n");
+        julianRow("died after 28 Feb 1900 under the switch", {"died", "--switch", "RU", "28 Feb 1900", "1 month", "-x"},
+                  "4/10/1900\nbegin: 28 Feb 1900 (Julian) = 12 Mar 1900 (Gregorian)\n"
+                  "end: 28 Mar 1900 (Julian) = 10 Apr 1900 (Gregorian)\n");
+        julianRow("died across the switch: Gregorian", {"died", "--switch", "GB", "28 Feb 1752", "1 year", "--range"},
+                  "3/10/1753 through 3/9/1754 (365 dates)\nbegin: 28 Feb 1752 (Julian) = 10 Mar 1752 (Gregorian)\n");
+        julianRow("span agrees across the switch", {"span", "--switch", "GB", "28 Feb 1752", "10 Mar 1753"},
+                  "1 Year(s), 0 month(s), 0 day(s)\nbegin: 28 Feb 1752 (Julian) = 10 Mar 1752 (Gregorian)\n");
+        julianRow("narrow: 29 Feb 1700 has 366 birth dates", {"narrow", "--switch", "GB", "29 Feb 1700: 0"},
+                  "3/11/1699 through 3/11/1700 (366 dates)\n1. 3/11/1700: 0 years: 3/11/1699 through 3/11/1700 "
+                  "(366 dates); date: 29 Feb 1700 (Julian) = 11 Mar 1700 (Gregorian)\n");
+        julianRow("narrow: the README's example", {"narrow", "--switch", "GB", "10 Feb 1720: 30", "4 Mar 1750/51: 61"},
+                  "3/15/1689 through 2/20/1690 (343 dates)\n1. 2/21/1720: 30 years: 2/21/1689 through 2/20/1690 "
+                  "(365 dates); date: 10 Feb 1720 (Julian) = 21 Feb 1720 (Gregorian)\n2. 3/15/1751: 61 years: "
+                  "3/15/1689 through 3/14/1690 (365 dates); date: 4 Mar 1750/51 (Julian) = 15 Mar 1751 (Gregorian)\n");
+        // Ages before AD 1 and to the end of 9999, and days between the
+        // window's ends, both ways, as an independent count.
+        julianRow("born before Christ", {"born", "1 Jan 5 BC", "10 days"}, "12/22/0006 BC\n");
+        julianRow("days to it", {"days", "22 Dec 6 BC", "1 Jan 5 BC"}, "10\n");
+        julianRow("died before Christ", {"died", "22 Dec 6 BC", "10 days"}, "1/1/0005 BC\n");
+        julianRow("born 30 years before 44 BC", {"born", "1 Jan 44 BC", "30"},
+                  "1/2/0075 BC through 1/1/0074 BC (365 dates)\n");
+        julianRow("days across the window", {"days", "2 Jan 75 BC", "1 Jan 44 BC"}, "11322\n");
+        julianRow("born in BC from AD 5", {"born", "1 Jan 5", "10"}, "1/2/0007 BC through 1/1/0006 BC (365 dates)\n");
+        QTest::newRow("no answer after 9999") << QStringList{"died", "1/1/0001", "10000 years"} << 1 << QByteArray()
+                                              << QByteArray("no date lies 10000 years after 1/1/0001; nearest: "
+                                                            "12/31/9999 gives 9998 Year(s), 11 month(s), 30 day(s), "
+                                                            "no date later");
         QTest::newRow("convert --to") << QStringList{"convert", "11 Feb 1731/32", "--to", "gregorian"} << 0
                                       << QByteArray("gregorian: 22 Feb 1732\n") << QByteArray();
         QTest::newRow("convert French out of use") << QStringList{"convert", "1/1/1900", "--to", "french"} << 1

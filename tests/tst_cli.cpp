@@ -99,7 +99,8 @@ private slots:
         row("born open date refused", {"born", "before 1871", "39"}, "", 2, "open on one side");
         row("born run-on age refused", {"born", "6/4/1871", "39 years x"}, "", 2, "not understood at \"x\"");
         row("born bare number after years refused", {"born", "6/4/1871", "3 years 4"}, "", 2, "a number without a unit");
-        row("born no date in the calendar", {"born", "1/10/0001", "3 weeks"}, "", 1, "no date lies 3 weeks before 1/10/0001");
+        row("born no date in the calendar", {"born", "1/10/9999 BC", "3 weeks"}, "", 1,
+            "no date lies 3 weeks before 1/10/9999 BC");
         row("died aged 39", {"died", "6/5/1831", "aged 39"}, "6/5/1870 through 6/4/1871 (365 dates)\n", 0);
         row("died each date", {"died", "1/31/1990", "2 days", "--each"}, "2/2/1990\n", 0);
         row("died each about", {"died", "1/31/1990", "about 2 days", "--each"}, "about: 2/2/1990\n", 0);
@@ -117,10 +118,10 @@ private slots:
             "0 Year(s), 1 month(s), 1 day(s)");
         row("died year first no match", {"died", "1990-01-31", "1 month 0 days", "--date-order", "ymd"}, "", 1,
             "0 day(s) after 1990-01-31; nearest: 1990-02-28 gives");
-        row("born day first about no match", {"born", "abt 10/1/0001", "3 weeks", "--date-order", "dmy"}, "", 1,
-            "no date lies 3 weeks before about 10/1/0001");
-        row("born day first between no match", {"born", "between 10/1/0001 and 12/1/0001", "3 weeks", "--date-order", "dmy"}, "", 1,
-            "no date lies 3 weeks before between 10/1/0001 and 12/1/0001");
+        row("born day first about no match", {"born", "abt 10/1/9999 BC", "3 weeks", "--date-order", "dmy"}, "", 1,
+            "no date lies 3 weeks before about 10/1/9999 BC");
+        row("born day first between no match", {"born", "between 10/1/9999 BC and 12/1/9999 BC", "3 weeks", "--date-order", "dmy"},
+            "", 1, "no date lies 3 weeks before between 10/1/9999 BC and 12/1/9999 BC");
     }
 
     void commands()

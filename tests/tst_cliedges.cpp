@@ -163,11 +163,11 @@ void TestCliEdges::texts_data()
             + "... (65000 characters): the header has no such column (it has 2: \"a\", \"b\")\n");
     row("a column name of 80 characters", {"batch", "-b", QString(80, 'x'), "-e", "b"}, "a,b\n", "", 2,
         "spanwright-cli: --begin " + QByteArray(80, 'x') + ": the header has no such column (it has 2: \"a\", \"b\")\n");
-    row("an age of 1 year reached by no date", {"born", "1/1/0001", "1y"}, "", "", 1,
-        "spanwright-cli: no date lies 1 year before 1/1/0001; nearest: no date earlier, 1/1/0001 gives 0 Year(s), "
+    row("an age of 1 year reached by no date", {"born", "1/1/9999 BC", "1y"}, "", "", 1,
+        "spanwright-cli: no date lies 1 year before 1/1/9999 BC; nearest: no date earlier, 1/1/9999 BC gives 0 Year(s), "
         "0 month(s), 0 day(s)\n");
-    row("an age of 1 year 1 month reached by no date", {"born", "5/1/0001", "1 year 1 month"}, "", "", 1,
-        "spanwright-cli: no date lies 1 year 1 month before 5/1/0001; nearest: no date earlier, 1/1/0001 gives "
+    row("an age of 1 year 1 month reached by no date", {"born", "5/1/9999 BC", "1 year 1 month"}, "", "", 1,
+        "spanwright-cli: no date lies 1 year 1 month before 5/1/9999 BC; nearest: no date earlier, 1/1/9999 BC gives "
         "0 Year(s), 4 month(s), 0 day(s)\n");
 
     // Texts where a slip went unseen: in the batch...
@@ -186,9 +186,9 @@ void TestCliEdges::texts_data()
         0);
     // ...and in the answers.
     row("ISO dates of October", {"born", "--date-order", "ymd", "1990/10/13", "3 days"}, "", "1990-10-10\n", 0);
-    row("a month day first in the no-match message", {"born", "--date-order", "dmy", "Oct 0001", "1 year"}, "", "", 1,
-        "spanwright-cli: no date lies 1 year before October 0001; nearest: no date earlier, 1/1/0001 gives 0 Year(s), "
-        "9 month(s), 30 day(s)\n");
+    row("a month day first in the no-match message", {"born", "--date-order", "dmy", "Oct 9999 BC", "1 year"}, "", "", 1,
+        "spanwright-cli: no date lies 1 year before October 9999 BC; nearest: no date earlier, 1/1/9999 BC gives "
+        "0 Year(s), 9 month(s), 30 day(s)\n");
     row("a numeric age of 30 days", {"died", "1/1/1900", "11/30/39"}, "", "12/31/1939\n", 0);
     row("a numeric age of 31 days", {"died", "1/1/1900", "11/31/39"}, "", "", 2);
 }

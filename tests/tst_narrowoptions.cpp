@@ -121,17 +121,17 @@ void NarrowOptionsTest::recordUnderOptions_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("calendar");
     QTest::newRow("dual year, Julian day and month")
-        << "11 Feb 1731/32: 34" << "" << "2/23/1697 through 2/22/1698 (365 dates)"
+        << "11 Feb 1731/32: 34" << "" << "2/22/1697 through 2/21/1698 (365 dates)"
         << "11 Feb 1731/32 (Julian) = 22 Feb 1732 (Gregorian)";
     QTest::newRow("plain date Gregorian without --switch")
         << "10 Feb 1720: 30" << "" << "2/11/1689 through 2/10/1690 (365 dates)" << "";
     QTest::newRow("--switch GB: a Julian-era date")
-        << "10 Feb 1720: 30" << "switch=GB" << "2/22/1689 through 2/21/1690 (365 dates)"
+        << "10 Feb 1720: 30" << "switch=GB" << "2/21/1689 through 2/20/1690 (365 dates)"
         << "10 Feb 1720 (Julian) = 21 Feb 1720 (Gregorian)";
     QTest::newRow("--switch GB after the switch") << "10 Feb 1780: 30" << "switch=GB"
                                                   << "2/11/1749 through 2/10/1750 (365 dates)" << "";
     QTest::newRow("--year-start 03-25") << "10 Feb 1720: 30" << "switch=GB start=03-25"
-                                        << "2/22/1690 through 2/21/1691 (365 dates)"
+                                        << "2/21/1690 through 2/20/1691 (365 dates)"
                                         << "10 Feb 1720/21 (Julian) = 21 Feb 1721 (Gregorian)";
     QTest::newRow("--century 1900") << "3/3/50: 20" << "century=1900" << "3/4/1929 through 3/3/1930 (365 dates)"
                                     << "";
@@ -243,18 +243,18 @@ void NarrowOptionsTest::calendarInEveryFormat()
     QCOMPARE(rows[0], "part,records,when,age,earliest,latest,dates,about,left_out,calendar");
     for (const QByteArray& row : rows.mid(1, rows.size() - 2))
         QCOMPARE(row.count(','), 9);
-    QVERIFY2(csv.out.contains("\nrecord,1,2/22/1732,34 years,2/23/1697,2/22/1698,365,,,"
+    QVERIFY2(csv.out.contains("\nrecord,1,2/22/1732,34 years,2/22/1697,2/21/1698,365,,,"
                               "11 Feb 1731/32 (Julian) = 22 Feb 1732 (Gregorian)\n"),
              csv.out.constData());
     QVERIFY(csv.out.contains("\nrecord,2,US 1880 census (6/1/1880),55 years,6/2/1824,6/1/1825,365,,,\n"));
     const Run json = runProgram(records + QStringList{"--format", "json"});
-    QVERIFY2(json.out.contains("\"note\":\"\",\"window\":{\"earliest\":\"2/23/1697\",\"latest\":\"2/22/1698\","
-                               "\"dates\":365,\"about\":false,\"text\":\"2/23/1697 through 2/22/1698 (365 dates)\"},"
+    QVERIFY2(json.out.contains("\"note\":\"\",\"window\":{\"earliest\":\"2/22/1697\",\"latest\":\"2/21/1698\","
+                               "\"dates\":365,\"about\":false,\"text\":\"2/22/1697 through 2/21/1698 (365 dates)\"},"
                                "\"calendar\":\"11 Feb 1731/32 (Julian) = 22 Feb 1732 (Gregorian)\"}"),
              json.out.constData());
     QVERIFY(json.out.contains("\"calendar\":\"\"}]}"));
     const Run text = runProgram(records);
-    QVERIFY2(text.out.contains("  1. 2/22/1732: 34 years: 2/23/1697 through 2/22/1698 (365 dates); date: "
+    QVERIFY2(text.out.contains("  1. 2/22/1732: 34 years: 2/22/1697 through 2/21/1698 (365 dates); date: "
                                "11 Feb 1731/32 (Julian) = 22 Feb 1732 (Gregorian)\n"),
              text.out.constData());
 }

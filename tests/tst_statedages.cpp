@@ -110,6 +110,10 @@ private slots:
         QTest::newRow("occupation and emigration")
             << QByteArray("OCCU 1 JUN 1860=30; EMIG 1 JUN 1870=40")
             << QByteArray("6/2/1829 through 6/1/1830");
+        // 39 on 26 Jan 1728/29 O.S. is a birth from 27 Jan 1688/89 to
+        // 26 Jan 1689/90 O.S., Julian birthdays: 6 Feb 1689 to 5 Feb 1690.
+        QTest::newRow("a Julian date's age in Julian years")
+            << QByteArray("OCCU @#DJULIAN@ 26 JAN 1728/29=39") << QByteArray("2/6/1689 through 2/5/1690");
         QTest::newRow("an age without a date") << QByteArray("CENS=34") << QByteArray("");
         // The death lies on or before the burial: any earlier birth.
         QTest::newRow("a burial's age") << QByteArray("BIRT 8 JAN 1820; BURI 10 JAN 1850=29")
@@ -195,6 +199,9 @@ private slots:
                                                    << QByteArray("birth_outside_stated_ages:possible")
                                                    << QByteArray("born ABT 1820");
         QTest::newRow("birth inside") << agreeing + "; BIRT 1 JUN 1816" << QByteArray("") << QByteArray("");
+        QTest::newRow("a Julian birth a day after its Julian window")
+            << QByteArray("OCCU @#DJULIAN@ 26 JAN 1728/29=39; BIRT @#DJULIAN@ 27 JAN 1689/90")
+            << QByteArray("birth_outside_stated_ages:certain") << QByteArray("give 2/6/1689 through 2/5/1690");
         QTest::newRow("christening after the window, birth may be inside")
             << agreeing + "; CHR 1 JUN 1817" << QByteArray("") << QByteArray("");
         QTest::newRow("christening before the window")
