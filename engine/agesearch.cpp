@@ -67,6 +67,18 @@ Window searchWindow(long long firstMonth, long long lastMonth, long long low, lo
     return {high + 1, high};
 }
 
+// The span between a day and the fixed day, in calendar; spanFromFixed for
+// the end dates after it, else for the begin dates before it. A Gregorian
+// fixed date is converted once, as the searches call this at every step.
+auto spansToFixed(const SpanCalendar& calendar, long long fixedDay, bool spanFromFixed)
+{
+    return [&calendar, fixedDay, spanFromFixed, fixed = dateOfDayNumber(fixedDay)](long long day) {
+        if (calendar.julian())
+            return spanFromFixed ? calendar.span(fixedDay, day) : calendar.span(day, fixedDay);
+        return spanFromFixed ? spanBetween(fixed, dateOfDayNumber(day)) : spanBetween(dateOfDayNumber(day), fixed);
+    };
+}
+
 // The run of days in [low, high] whose span gives an age from least to
 // greatest, found within window. direction is 1 where later days give longer
 // spans, -1 where they give shorter ones; spanOf gives the span for a day
@@ -136,8 +148,7 @@ AgeMatches beginDatesWithin(long long endDay, const Age& least, const Age& great
     const long long endMonth = monthIndexOf(calendar.dateOf(endDay));
     const Window window = searchWindow(endMonth - wholeMonths(greatest) - 1, endMonth - wholeMonths(least), low,
                                        high, calendar);
-    return findRun(least, greatest, low, high, window, -1,
-                   [&](long long day) { return calendar.span(day, endDay); });
+    return findRun(least, greatest, low, high, window, -1, spansToFixed(calendar, endDay, false));
 }
 
 AgeMatches endDatesWithin(long long beginDay, const Age& least, const Age& greatest, const SpanCalendar& calendar)
@@ -149,8 +160,7 @@ AgeMatches endDatesWithin(long long beginDay, const Age& least, const Age& great
     const long long beginMonth = monthIndexOf(calendar.dateOf(beginDay));
     const Window window = searchWindow(beginMonth + wholeMonths(least), beginMonth + wholeMonths(greatest) + 1, low,
                                        high, calendar);
-    return findRun(least, greatest, low, high, window, 1,
-                   [&](long long day) { return calendar.span(beginDay, day); });
+    return findRun(least, greatest, low, high, window, 1, spansToFixed(calendar, beginDay, true));
 }
 
 namespace {

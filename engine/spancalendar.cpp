@@ -47,10 +47,10 @@ CalendarDate SpanCalendar::dateOf(long long day) const
 
 long long SpanCalendar::dayOf(const CalendarDate& date) const
 {
+    if (!julian_)
+        return dayNumberOf(date);
     const long long julianDay = julianDayNumberOf(date);
-    if (julian_ && julianDay < firstGregorianDay_)
-        return julianDay;
-    return dayNumberOf(date);
+    return julianDay < firstGregorianDay_ ? julianDay : dayNumberOf(date);
 }
 
 SpanCalendar ageCalendarFor(CalendarSystem recordCalendar, long long recordDay,
