@@ -94,7 +94,9 @@ void addAgeCommand(CLI::App& app, AgeDirection direction)
             "A date that allows several days (June 1871, about 1871, between 1870 and 1871)\n"
             "gives the earliest date of its first day and the latest of its last. Where no\n"
             "date gives the age, the nearest dates on each side are named on standard\n"
-            "error and the status is 1.\n\n"
+            "error and the status is 1.\n"
+            "The age of a Julian date (O.S., a dual year, before the --switch) is reckoned\n"
+            "in Julian years, and a line under the answer gives its dates in both calendars.\n\n"
             "Examples:\n")
         + (born ? "  spanwright-cli born 6/4/1871 'Aged 39'\n"
                   "      6/5/1831 through 6/4/1832 (366 dates)\n"

@@ -176,6 +176,14 @@ private slots:
             1);
         row("end dates", {"--begin", "1", "--age", "2"}, "b,a\n1/31/1990,0/1/0\n",
             "b,a,died_earliest,died_latest,died_count,error\n1/31/1990,0/1/0,2/1/1990,2/1/1990,1,\n", 0);
+        // Julian records' ages in Julian years, their dates Gregorian.
+        row("birth dates from a Julian death", {"--end", "1", "--age", "2"},
+            "d,a\n1/26/1728/9,39 years\n28 Jan 1800 O.S.,1 month\n",
+            "d,a,born_earliest,born_latest,born_count,error\n1/26/1728/9,39 years,2/6/1689,2/5/1690,365,\n"
+            "28 Jan 1800 O.S.,1 month,12/10/1799,1/8/1800,30,\n",
+            0);
+        row("end dates from a Julian birth", {"--begin", "1", "--age", "2"}, "b,a\n29 Feb 1700 O.S.,1 year\n",
+            "b,a,died_earliest,died_latest,died_count,error\n29 Feb 1700 O.S.,1 year,3/12/1701,3/11/1702,365,\n", 0);
         row("quoted line break kept", {"-b", "2", "-e", "3"}, "n,b,e\n\"two\nlines\",1/1/1990,1/1/1990\n",
             "n,b,e,years,months,days,span,error\n\"two\nlines\",1/1/1990,1/1/1990,0,0,0,\"0 Year(s), 0 month(s), 0 day(s)\",\n", 0);
         row("a row longer than the header keeps its fields", {"-b", "1", "-e", "2"}, "b,e\n1/1/1990,1/2/1990,x\n",
