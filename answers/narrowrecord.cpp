@@ -38,6 +38,24 @@ std::string readVisitDay(std::string_view text, const CensusDay& census, const D
     return {};
 }
 
+// Why no birth date gives a record's age; on one day, with the nearest
+// birth dates as born names them (an exact age at a month's end: "1 month"
+// before 3/31/1900).
+std::string noBirthDateProblem(std::string_view whenText, std::string_view ageText, const RecordAge& age,
+                               std::optional<long long> eventFirst, std::optional<long long> eventLast,
+                               const RecordCalendar& calendar, DateOrder order)
+{
+    std::string problem =
+        "no birth date in the calendar gives the age " + quotedExcerpt(ageText) + " at " + quotedExcerpt(whenText);
+    if (eventFirst && eventFirst == eventLast && !age.openAbove) {
+        const AgeMatches matches =
+            beginDatesMeant(*eventFirst, age.reading, ageCalendarFor(calendar, *eventFirst, true));
+        problem += ": " + noMatchTextFor(age.reading, matches, "before",
+                                         calendarDateTextIn(dateOfDayNumber(*eventFirst), order), order);
+    }
+    return problem;
+}
+
 } // namespace
 
 NarrowRecord readNarrowRecord(std::string_view text, const NarrowOptions& options)
@@ -116,18 +134,7 @@ NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText,
         record.age = recordAgeText(age);
     const std::optional<BirthWindow> window = birthWindowFor(eventFirst, eventLast, age, calendar);
     if (!window) {
-        std::string problem =
-            "no birth date in the calendar gives the age " + quotedExcerpt(ageText) + " at " + quotedExcerpt(whenText);
-        // On one day, the nearest birth dates as born names them (an exact
-        // age at a month's end: "1 month" before 3/31/1900).
-        if (eventFirst && eventFirst == eventLast && !age.openAbove) {
-            const CalendarDate day = dateOfDayNumber(*eventFirst);
-            const AgeMatches matches =
-                beginDatesMeant(*eventFirst, age.reading, ageCalendarFor(calendar, *eventFirst, true));
-            problem += ": " + noMatchTextFor(age.reading, matches, "before",
-                                             calendarDateTextIn(day, order), order);
-        }
-        record.problem = std::move(problem);
+        record.problem = noBirthDateProblem(whenText, ageText, age, eventFirst, eventLast, calendar, order);
         record.noBirthDate = true;
         return record;
     }
