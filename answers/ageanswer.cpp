@@ -9,6 +9,8 @@
 #include "dateprinting.h"
 #include "quotedtext.h"
 
+namespace spanwright {
+
 namespace {
 
 // An exact age that no date gives from one fixed date is given from a date
@@ -79,3 +81,5 @@ AgeAnswer answerAgeQuestion(const AgeQuestion& question)
     answer.calendarLine = calendarLine(born ? "end" : "begin", date);
     return answer;
 }
+
+} // namespace spanwright

@@ -16,6 +16,8 @@
 #include <memory>
 #include <string>
 
+using namespace spanwright;
+
 namespace {
 
 // Findings are written in blocks of about this size.

@@ -12,6 +12,8 @@
 #include <iostream>
 #include <memory>
 
+using namespace spanwright;
+
 namespace {
 
 static_assert(int(GedcomReportClean) == int(ExitSuccess) && int(GedcomReportRowErrors) == int(ExitNoAnswer)

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace spanwright {
+
 namespace {
 
 // The search rests on one property of the span arithmetic: with one end
@@ -181,3 +183,5 @@ AgeMatches endDatesMeant(const CalendarDate& begin, const AgeReading& reading)
         return endDatesElapsed(begin, reading.least.days, reading.greatest.days);
     return endDatesWithin(begin, reading.least, reading.greatest);
 }
+
+} // namespace spanwright

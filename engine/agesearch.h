@@ -6,6 +6,8 @@
 
 #include <optional>
 
+namespace spanwright {
+
 // A date next to the dates that give an age, with the span it gives instead.
 struct NearestDate
 {
@@ -61,3 +63,5 @@ AgeMatches endDatesMeant(const CalendarDate& begin, const AgeReading& reading);
 
 // The span from begin to end, which must be in order.
 Span spanBetween(const CalendarDate& begin, const CalendarDate& end);
+
+} // namespace spanwright

@@ -2,6 +2,8 @@
 
 #include "calendarsystem.h"
 
+namespace spanwright {
+
 // The calendars chosen at run time: each calendar's own arithmetic lives in
 // its file (calendardate.h for the Gregorian one, juliancalendar.h,
 // hebrewcalendar.h, frenchcalendar.h); this dispatches to it through the
@@ -41,3 +43,5 @@ long long lastDayOfYearIn(CalendarSystem system, long long year);
 // Day numbers of the weekdays, Monday 0 to Sunday 6, and their names.
 int weekdayOf(long long dayNumber);
 const char* weekdayName(int weekday);
+
+} // namespace spanwright

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace spanwright {
+
 // The calendars a date may be written in. Every one shares the day numbers
 // of calendardate.h (days since Gregorian 1 January of year 1), so that dates
 // of all of them compare and convert through that one count.
@@ -17,3 +19,5 @@ enum class CalendarSystem : unsigned char {
 
 // "Gregorian", "Julian", "Hebrew", "French Republican", "Swedish".
 std::string_view calendarSystemName(CalendarSystem system);
+
+} // namespace spanwright

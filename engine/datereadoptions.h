@@ -2,6 +2,8 @@
 
 #include <optional>
 
+namespace spanwright {
+
 // How the date reader reads what a text leaves open: the order of a numeric
 // date, and the calendar of a date that carries no calendar mark. One value
 // is passed wherever dates are read (command line, batch, page, GEDCOM), so
@@ -73,3 +75,5 @@ struct DateReadOptions
     // A bare order, as most callers give: plain dates Gregorian.
     DateReadOptions(DateOrder dateOrder) : order(dateOrder) {} // NOLINT: implicit on purpose
 };
+
+} // namespace spanwright

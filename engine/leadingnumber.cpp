@@ -6,6 +6,8 @@
 #include <cmath>
 #include <string>
 
+namespace spanwright {
+
 namespace {
 
 bool isSkipped(char c)
@@ -105,3 +107,5 @@ double leadingNumberValue(std::string_view text)
 {
     return readLeadingNumber(text).value;
 }
+
+} // namespace spanwright

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+namespace spanwright {
+
 namespace {
 
 // Below this magnitude a whole number has at most 15 digits and converts to
@@ -122,3 +124,5 @@ std::string countText(double count)
     char* const start = text[1] == '-' ? text + 1 : text;
     return std::string(start, end);
 }
+
+} // namespace spanwright

@@ -3,6 +3,8 @@
 #include "agesearch.h"
 #include "juliancalendar.h"
 
+namespace spanwright {
+
 namespace {
 
 constexpr int December = 12;
@@ -34,3 +36,5 @@ CalendarDate SpanCalendar::dateOf(long long day) const
 {
     return julian_ ? julianDateOfDayNumber(day) : dateOfDayNumber(day);
 }
+
+} // namespace spanwright

@@ -4,6 +4,8 @@
 #include "calendarsystem.h"
 #include "span.h"
 
+namespace spanwright {
+
 // The calendar a span is counted in, as every reader decides it: two dates
 // both Julian in the Julian calendar (as their records count them), any
 // other pair in the Gregorian one after conversion through the day numbers.
@@ -36,3 +38,5 @@ private:
     long long firstDay_;
     long long lastDay_;
 };
+
+} // namespace spanwright

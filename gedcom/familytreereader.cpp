@@ -10,6 +10,8 @@
 #include <array>
 #include <tuple>
 
+namespace spanwright {
+
 namespace {
 
 constexpr int EventLevel = 1;
@@ -495,3 +497,5 @@ bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warn
     }
     return true;
 }
+
+} // namespace spanwright

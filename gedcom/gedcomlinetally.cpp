@@ -2,6 +2,8 @@
 
 #include "asciitext.h"
 
+namespace spanwright {
+
 void GedcomLineTally::count(long long lineNumber, bool gedcom, const GedcomLine& line)
 {
     ++lines_;
@@ -44,3 +46,5 @@ bool isTag(const GedcomLine& line, std::string_view upperTag)
 {
     return equalsIgnoringCase(line.tag, upperTag);
 }
+
+} // namespace spanwright

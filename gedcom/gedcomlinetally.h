@@ -5,6 +5,8 @@
 #include <ostream>
 #include <string_view>
 
+namespace spanwright {
+
 // What the lines after a GEDCOM file's 0 HEAD show of its state, told the
 // same way by every reader of one: lines that are not GEDCOM, levels that
 // jump by more than one (a 1 followed by a 3), and whether a TRLR line ends
@@ -50,3 +52,5 @@ constexpr std::string_view PossiblyCutRecord = "the file ends in this record wit
 
 // The record tags, in any case: "indi" is read as INDI.
 bool isTag(const GedcomLine& line, std::string_view upperTag);
+
+} // namespace spanwright

@@ -19,6 +19,8 @@
 #include <optional>
 #include <string>
 
+namespace spanwright {
+
 namespace {
 
 // Rows are written in blocks of about this size.
@@ -358,3 +360,5 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
         ? GedcomReportRowErrors
         : GedcomReportClean;
 }
+
+} // namespace spanwright

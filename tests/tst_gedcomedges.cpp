@@ -22,6 +22,8 @@
 #include <sstream>
 #include <thread>
 
+using namespace spanwright;
+
 namespace {
 
 const long long Today = dayNumberOf({2026, 12, 9});
