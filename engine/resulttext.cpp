@@ -1,5 +1,7 @@
 #include "resulttext.h"
 
+#include "decimalchars.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -54,8 +56,7 @@ char* writeScaled(char* out, unsigned long long scaled, int fractionDigits)
 char* writeRounded(char* out, double magnitude)
 {
     char digits[32]; // "d.dddddddddddddde-324" at most
-    char* const end = std::to_chars(digits, digits + sizeof digits, magnitude,
-                                    std::chars_format::general, SignificantDigits).ptr;
+    char* const end = decimalToChars(digits, digits + sizeof digits, magnitude, SignificantDigits).ptr;
     char* const exponentMark = std::find(digits, end, 'e');
     if (exponentMark == end)
         return std::copy(digits, end, out);

@@ -29,7 +29,8 @@ public:
     // the status that some of it could not be.
     bool damaged() const { return notGedcom_ > 0 || levelJumps_ > 0 || !trailer_; }
 
-    // The warnings, one a line, each after "spanwright-cli: FILE: ".
+    // The warnings, one a line, each after "FILE: " (the command line puts
+    // its name before each line).
     // lastRecord names the record the file ends in when it has no TRLR
     // ("I1 (line 3)"), or is empty.
     void tell(std::ostream& warnings, std::string_view fileName, std::string_view lastRecord) const;
