@@ -10,6 +10,8 @@
 #include "quotedtext.h"
 #include "spancalendar.h"
 
+namespace spanwright {
+
 namespace {
 
 // An exact age that no date gives from one fixed date is given from a date
@@ -112,3 +114,5 @@ AgeAnswer answerAgeQuestion(const AgeQuestion& question)
                            calendarFrom(*date.latest, date, question.reading).systemOf(answer.lastDay));
     return answer;
 }
+
+} // namespace spanwright

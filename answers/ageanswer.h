@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // One born or died question, as the commands and the batch rows ask it:
 // a date, a stated age, and the dates they allow.
 
@@ -57,3 +59,5 @@ struct AgeAnswer
 };
 
 AgeAnswer answerAgeQuestion(const AgeQuestion& question);
+
+} // namespace spanwright

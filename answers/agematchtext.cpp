@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace spanwright {
+
 namespace {
 
 std::string nearestText(const std::optional<NearestDate>& nearest, std::string_view side, DateOrder order)
@@ -75,3 +77,5 @@ std::string noMatchTextFor(const AgeReading& reading, const AgeMatches& matches,
         + "; nearest: " + nearestText(matches.before, "earlier", order) + ", "
         + nearestText(matches.after, "later", order);
 }
+
+} // namespace spanwright

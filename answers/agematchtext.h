@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // The worded entry of the result list for an age:
 // "79 Year(s), 9 month(s), 29 day(s)" (wordedSpan does so for a span).
 std::string wordedAge(const Age& age);
@@ -32,3 +34,5 @@ std::string noMatchTextFor(const AgeReading& reading, const AgeMatches& matches,
 // dates)" for several (always so when asRange), after "about: " when marked.
 std::string datesAnswerText(const CalendarDate& first, const CalendarDate& last, long long count, bool about,
                             bool asRange, DateOrder order = DateOrder::MonthFirst);
+
+} // namespace spanwright

@@ -3,6 +3,8 @@
 #include "csvfield.h"
 #include "dateorder.h"
 
+namespace spanwright {
+
 namespace {
 
 // What the header decides about every row that follows.
@@ -141,7 +143,7 @@ bool BatchJob::onRow(const CsvReader::Row& row)
 bool BatchJob::findColumn(const std::vector<std::string>& header, bool first, size_t& position)
 {
     const std::string& column = first ? settings_.firstColumn : settings_.secondColumn;
-    const ColumnSearch search = ::findColumn(header, column, position);
+    const ColumnSearch search = spanwright::findColumn(header, column, position);
     if (search == ColumnSearch::Found)
         return true;
     fail(std::string(first ? firstOption(settings_.mode) : secondOption(settings_.mode)) + " " + argumentExcerpt(column)
@@ -173,3 +175,5 @@ bool BatchJob::startWith(const std::vector<std::string>& header)
     stage_ = makeStage_([layout, notes] { return rowWriter(layout, notes); }, sink_);
     return true;
 }
+
+} // namespace spanwright

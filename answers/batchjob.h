@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+namespace spanwright {
+
 // What a batch is asked to do.
 struct BatchSettings
 {
@@ -84,3 +86,5 @@ private:
     bool failed_ = false;
     unsigned long long rows_ = 0;
 };
+
+} // namespace spanwright

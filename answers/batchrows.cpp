@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+namespace spanwright {
+
 namespace {
 
 constexpr size_t SpanResultFields = 4;  // years, months, days, span
@@ -225,3 +227,5 @@ bool BatchRowCalculator::appendDates(std::string_view dateText, std::string_view
     row.push_back(delimiter_);
     return true;
 }
+
+} // namespace spanwright

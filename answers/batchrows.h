@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+namespace spanwright {
+
 // What a batch works out for each row, from which columns.
 enum class BatchMode {
     Span, // --begin and --end: years, months, days, span
@@ -95,3 +97,5 @@ private:
     ResultEntries entries_;
     ResultEntries greatest_;
 };
+
+} // namespace spanwright

@@ -1,5 +1,7 @@
 #include "batchrowstage.h"
 
+namespace spanwright {
+
 namespace {
 
 constexpr size_t OutputFlushSize = 1 << 16;
@@ -27,3 +29,5 @@ void SerialRowStage::finish()
         sink_(output_.view());
     output_.clear();
 }
+
+} // namespace spanwright

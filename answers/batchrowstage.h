@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+namespace spanwright {
+
 // Where the rows of a batch are worked out and their output sent on, in the
 // order of the input: on the reading thread (SerialRowStage), or on worker
 // threads (BatchPipeline).
@@ -47,3 +49,5 @@ private:
     TextBuffer output_;
     bool someFailed_ = false;
 };
+
+} // namespace spanwright

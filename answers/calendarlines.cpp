@@ -3,6 +3,8 @@
 #include "calendardaytext.h"
 #include "calendars.h"
 
+namespace spanwright {
+
 namespace {
 
 std::string dayIn(long long dayNumber, CalendarSystem system, bool withDualYear)
@@ -76,3 +78,5 @@ std::string calendarLine(std::string_view role, const DateReading& reading)
     const std::string read = calendarReading(reading);
     return read.empty() ? read : std::string(role) + ": " + read;
 }
+
+} // namespace spanwright

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // How a date read in another calendar, or converted, was read: one line
 // under an answer, "begin: 11 Feb 1731/32 (Julian) = 22 Feb 1732
 // (Gregorian)". Empty for a date read as a plain Gregorian one.
@@ -21,3 +23,5 @@ std::string readingDaysIn(const DateReading& reading, CalendarSystem system);
 // left it open ("the year counted from 1 January (counted from 25 March,
 // ...)"); empty where it was written.
 std::string yearCountNote(const DateReading& reading);
+
+} // namespace spanwright

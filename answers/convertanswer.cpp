@@ -10,6 +10,8 @@
 
 #include <array>
 
+namespace spanwright {
+
 namespace {
 
 struct Target
@@ -112,3 +114,5 @@ ConvertAnswer convertDate(std::string_view text, const DateReadOptions& options,
         answer.lines.push_back("note: " + yearCountNote(reading));
     return answer;
 }
+
+} // namespace spanwright

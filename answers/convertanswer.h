@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace spanwright {
+
 // A date in every calendar: what spanwright-cli convert prints and the
 // page's calendar part shows. One line per calendar, "calendar: date":
 //   gregorian: 22 Feb 1732
@@ -31,3 +33,5 @@ constexpr std::string_view ConvertTargets = "gregorian, julian, swedish, hebrew,
 // Reads text as every command reads a date, and converts it; to, when not
 // empty, names the one line wanted (one of ConvertTargets).
 ConvertAnswer convertDate(std::string_view text, const DateReadOptions& options, std::string_view to = {});
+
+} // namespace spanwright

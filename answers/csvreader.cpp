@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace spanwright {
+
 CsvReader::CsvReader(char delimiter) : delimiter_(delimiter)
 {
     for (unsigned char c : {static_cast<unsigned char>(delimiter), static_cast<unsigned char>('"'),
@@ -222,3 +224,5 @@ CsvReader::Outcome CsvReader::finish(const RowHandler& onRow)
     }
     return outcomeOf(true);
 }
+
+} // namespace spanwright

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+namespace spanwright {
+
 // The UTF-8 byte order mark that may open a CSV file.
 constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
@@ -109,3 +111,5 @@ private:
     std::string_view lineBreak_ = "\n";
     const RowHandler* onRow_ = nullptr;
 };
+
+} // namespace spanwright

@@ -1,5 +1,7 @@
 #include "dateorder.h"
 
+namespace spanwright {
+
 std::string dateOrderChoice(DateOrder order)
 {
     switch (order) {
@@ -34,3 +36,5 @@ std::optional<DateOrder> dateOrderOfChoice(std::string_view choice)
     }
     return std::nullopt;
 }
+
+} // namespace spanwright

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // The names of the date orders: "mdy", "dmy", "ymd" as --date-order takes
 // them, and in words for messages.
 constexpr std::string_view DefaultDateOrderChoice = "mdy";
@@ -14,3 +16,5 @@ std::string dateOrderChoice(DateOrder order);
 std::string dateOrderWords(DateOrder order); // "month first"
 // The order a choice names, or nothing.
 std::optional<DateOrder> dateOrderOfChoice(std::string_view choice);
+
+} // namespace spanwright

@@ -1,5 +1,7 @@
 #include "dateprinting.h"
 
+namespace spanwright {
+
 namespace {
 
 constexpr int TwoDigits = 10; // months and days below this get a leading 0 in ISO dates
@@ -67,3 +69,5 @@ std::string dateReadingTextIn(const DateReading& reading, DateOrder order)
     }
     return text;
 }
+
+} // namespace spanwright

@@ -3,6 +3,8 @@
 #include "dateorder.h"
 #include "quotedtext.h"
 
+namespace spanwright {
+
 std::string readDateFor(std::string_view role, std::string_view text, const DateReadOptions& options,
                         DateReading& reading)
 {
@@ -30,3 +32,5 @@ std::string readCalendarDateFor(std::string_view role, std::string_view text, Ca
     date = dateOfDayNumber(*reading.earliest);
     return {};
 }
+
+} // namespace spanwright

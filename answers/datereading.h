@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // Reading the texts of a command or a row. Each returns "" when the text was
 // read, and otherwise why not, naming the text by its role ("begin date",
 // "END date", "age"...).
@@ -19,3 +21,4 @@ std::string readDateFor(std::string_view role, std::string_view text, const Date
 std::string readCalendarDateFor(std::string_view role, std::string_view text, CalendarDate& date,
                                 const DateReadOptions& options = {});
 
+} // namespace spanwright

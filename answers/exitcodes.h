@@ -1,5 +1,7 @@
 #pragma once
 
+namespace spanwright {
+
 // The program's exit statuses.
 enum ExitStatus : int {
     ExitSuccess = 0,
@@ -10,3 +12,5 @@ enum ExitStatus : int {
     // unknown option, a file that cannot be read.
     ExitUsage = 2,
 };
+
+} // namespace spanwright

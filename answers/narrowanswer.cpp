@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace spanwright {
+
 namespace {
 
 std::string numbers(const std::vector<size_t>& records, std::string_view separator)
@@ -219,3 +221,5 @@ std::string narrowAnswerJson(const NarrowAnswer& answer, const NarrowOptions& op
     }
     return json + "]}\n";
 }
+
+} // namespace spanwright

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace spanwright {
+
 // The narrow command's answer over its records, and its three forms: the
 // text a genealogist reads, CSV and JSON.
 struct NarrowAnswer
@@ -36,3 +38,5 @@ std::string narrowAnswerCsv(const NarrowAnswer& answer, const NarrowOptions& opt
 // {"fits":..., "window":..., "sets":[...], "records":[...]}, each record
 // with its "calendar" ("" for a plain Gregorian date).
 std::string narrowAnswerJson(const NarrowAnswer& answer, const NarrowOptions& options = {});
+
+} // namespace spanwright

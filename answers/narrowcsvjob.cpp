@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <limits>
 
+namespace spanwright {
+
 namespace {
 
 constexpr std::string_view OutputColumns[] = {"person", "records", "earliest", "latest", "dates", "conflict", "error"};
@@ -285,3 +287,5 @@ ExitStatus NarrowCsvJob::write(const Sink& sink)
     sink(out);
     return someFailed ? ExitNoAnswer : ExitSuccess;
 }
+
+} // namespace spanwright

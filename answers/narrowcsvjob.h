@@ -13,6 +13,8 @@
 #include <unordered_map>
 #include <vector>
 
+namespace spanwright {
+
 // narrow --csv: one record per row of a spreadsheet (a person, a date or
 // census, an age), one output row per person in the order of first
 // appearance: person,records,earliest,latest,dates,conflict,error.
@@ -118,3 +120,5 @@ private:
     bool lineBreakCrLf_ = false;
     bool byteOrderMark_ = false;
 };
+
+} // namespace spanwright

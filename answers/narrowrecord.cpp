@@ -10,6 +10,8 @@
 #include "datereading.h"
 #include "quotedtext.h"
 
+namespace spanwright {
+
 namespace {
 
 NarrowRecord refused(std::string problem)
@@ -161,3 +163,5 @@ std::string birthWindowText(const BirthWindow& window, DateOrder order, bool ran
         return about + "on or after " + calendarDateTextIn(dateOfDayNumber(*window.first), order);
     return about + "any date";
 }
+
+} // namespace spanwright

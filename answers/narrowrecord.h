@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // One record that states an age, "WHEN: AGE" as the narrow command takes
 // it: WHEN a date the date reader reads or a census ("US 1880 census"),
 // AGE an age of readRecordAge. A census age follows its census's rule
@@ -73,3 +75,5 @@ std::string birthWindowText(const BirthWindow& window, DateOrder order = DateOrd
 // A record's window as birthWindowText writes it, or for a record no birth
 // date gives, why not.
 std::string recordWindowText(const NarrowRecord& record, DateOrder order = DateOrder::MonthFirst, bool range = false);
+
+} // namespace spanwright

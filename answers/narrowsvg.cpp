@@ -8,6 +8,8 @@
 #include <limits>
 #include <string_view>
 
+namespace spanwright {
+
 namespace {
 
 // The layout, in SVG user units (pixels on screen).
@@ -191,3 +193,5 @@ std::string narrowAnswerSvg(const NarrowAnswer& answer, DateOrder order)
     }
     return svg + "</svg>\n";
 }
+
+} // namespace spanwright

@@ -7,6 +7,8 @@
 
 #include <utility>
 
+namespace spanwright {
+
 namespace {
 
 DateFields fieldsOfDay(long long dayNumber)
@@ -86,3 +88,5 @@ std::string boundsText(const std::optional<std::string>& least, const std::optio
         text += (least ? ", at most " : "at most ") + *greatest;
     return text;
 }
+
+} // namespace spanwright

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+namespace spanwright {
+
 // The window's message for an end date before the begin date.
 constexpr std::string_view EndBeforeBeginMessage = "Error - Death Date Before Birth date";
 
@@ -46,3 +48,5 @@ SpanCalculation calculateSpan(std::string_view beginText, std::string_view endTe
 // bounds are equal, after "about: " for approximate dates.
 std::string boundsText(const std::optional<std::string>& least, const std::optional<std::string>& greatest,
                        bool approximate);
+
+} // namespace spanwright

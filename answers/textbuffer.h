@@ -5,6 +5,8 @@
 #include <memory>
 #include <string_view>
 
+namespace spanwright {
+
 // A text that grows at its end, for output written in many short pieces: its
 // appends are inlined, where std::string's are library calls, which the
 // batch makes some twenty times for every row.
@@ -59,3 +61,5 @@ private:
     size_t size_ = 0;
     size_t capacity_ = 0;
 };
+
+} // namespace spanwright

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+namespace spanwright {
+
 namespace {
 
 constexpr char32_t ReplacementCharacter = 0xFFFD;
@@ -389,3 +391,5 @@ DecodedText decodeText(std::string_view bytes)
     text.append(decoder.finish());
     return {std::move(text), decoder.encoding(), decoder.hadByteOrderMark(), decoder.faultyBytes()};
 }
+
+} // namespace spanwright

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // The encodings a spreadsheet program writes its text files in, read
 // without iconv, so that the web page reads a file as the command line does.
 enum class TextEncoding {
@@ -79,3 +81,5 @@ struct DecodedText
     unsigned long long faultyBytes;
 };
 DecodedText decodeText(std::string_view bytes);
+
+} // namespace spanwright

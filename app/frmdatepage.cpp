@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+using namespace spanwright;
+
 namespace {
 
 // A label at its place, at least as wide and high as its caption needs.

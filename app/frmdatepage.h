@@ -41,7 +41,7 @@ public:
     std::string Years_Str;
     // The result list's entries by 1-based position: the three numeric
     // notations, then the worded one, shown when nothing else is chosen.
-    static constexpr int WordedEntry = static_cast<int>(Notation::Worded);
+    static constexpr int WordedEntry = static_cast<int>(spanwright::Notation::Worded);
     // The chosen result notation: the 1-based position of the entry shown.
     int Diff_Index = WordedEntry;
     // The field that last lost the focus: one of the three names below.

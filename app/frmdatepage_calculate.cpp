@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using namespace spanwright;
+
 void frmDatePage::ParseDateText(const QString& text)
 {
     DateFields date;

@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using namespace spanwright;
+
 namespace {
 
 // The line edit behind the focus: a date field or the result list's field.

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using namespace spanwright;
+
 namespace {
 
 // Focus moves that are not the user going to another control: a menu or

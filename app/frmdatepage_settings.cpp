@@ -9,6 +9,8 @@
 
 #include <cmath>
 
+using namespace spanwright;
+
 namespace {
 
 const QString Application = QStringLiteral("Spanwright");

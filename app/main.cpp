@@ -3,6 +3,8 @@
 
 #include <QApplication>
 
+using namespace spanwright;
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);

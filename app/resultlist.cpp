@@ -10,6 +10,8 @@
 #include <QStyleOptionComboBox>
 #include <QWheelEvent>
 
+using namespace spanwright;
+
 namespace {
 
 // The line edit keeps this many pixels clear on each side of its text, and

@@ -16,6 +16,8 @@
 #include <string>
 #include <string_view>
 
+using namespace spanwright;
+
 namespace {
 
 bool calculate(std::string_view beginText, std::string_view endText, ResultEntries& entries)

@@ -14,6 +14,8 @@
 #include <iostream>
 #include <memory>
 
+using namespace spanwright;
+
 namespace {
 
 struct Arguments

@@ -24,6 +24,8 @@
 #include <memory>
 #include <optional>
 
+using namespace spanwright;
+
 namespace {
 
 struct Arguments

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <system_error>
 
+using namespace spanwright;
+
 namespace {
 
 // A block is handed over at so many rows or so many bytes of fields,

@@ -19,7 +19,7 @@
 // rows into blocks, worker threads write each block's output, and the
 // blocks go out in the order of the input. At most a few blocks are held at
 // once, so memory stays flat however long the input is.
-class BatchPipeline : public BatchRowStage
+class BatchPipeline : public spanwright::BatchRowStage
 {
 public:
     BatchPipeline(RowWriterMaker makeRowWriter, Sink sink);
@@ -42,7 +42,7 @@ private:
         std::string text; // the fields one after another
         std::vector<size_t> fieldEnds;
         std::vector<RowMark> rows;
-        TextBuffer output;
+        spanwright::TextBuffer output;
         bool failed = false;
         bool done = false;
         std::exception_ptr error;

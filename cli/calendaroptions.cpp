@@ -4,6 +4,8 @@
 
 #include <CLI/App.hpp>
 
+using namespace spanwright;
+
 void addCalendarOptions(CLI::App& command, CalendarChoice& choice)
 {
     command

@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "datereading.h"
 #include "exitstatus.h"
+#include "programprefix.h"
 #include "treecheckfile.h"
 #include "treefindingtext.h"
 
@@ -15,6 +16,8 @@
 #include <iostream>
 #include <memory>
 #include <string>
+
+using namespace spanwright;
 
 namespace {
 
@@ -137,7 +140,8 @@ void run(const Arguments& arguments)
         buffer.append(TreeFindingHeader).push_back('\n');
     bool first = true;
     TreeCheckSummary summary;
-    const bool read = checkGedcomTree(in.get(), arguments.file, options, std::cerr, [&](const TreeFinding& finding) {
+    ProgramPrefixedStream warnings(std::cerr);
+    const bool read = checkGedcomTree(in.get(), arguments.file, options, warnings, [&](const TreeFinding& finding) {
         if (json) {
             buffer.append(first ? "\n" : ",\n");
             appendFindingJson(buffer, finding);

@@ -5,6 +5,8 @@
 
 #include <iostream>
 
+using namespace spanwright;
+
 OpenFile openCommandGedcomFile(const std::string& path)
 {
     std::string error;

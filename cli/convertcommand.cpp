@@ -12,6 +12,8 @@
 #include <memory>
 #include <string>
 
+using namespace spanwright;
+
 void addConvertCommand(CLI::App& app)
 {
     struct Arguments

@@ -4,6 +4,8 @@
 
 #include <CLI/App.hpp>
 
+using namespace spanwright;
+
 void addDateOrderOption(CLI::App& command, DateOrder& order)
 {
     command

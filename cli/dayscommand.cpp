@@ -16,6 +16,8 @@
 #include <string>
 #include <utility>
 
+using namespace spanwright;
+
 void addDaysCommand(CLI::App& app)
 {
     struct Arguments

@@ -5,12 +5,15 @@
 #include "commands.h"
 #include "exitstatus.h"
 #include "gedcomreport.h"
+#include "programprefix.h"
 
 #include <CLI/App.hpp>
 
 #include <cstdio>
 #include <iostream>
 #include <memory>
+
+using namespace spanwright;
 
 namespace {
 
@@ -29,7 +32,8 @@ void run(const Arguments& arguments)
 {
     const OpenFile in = openCommandGedcomFile(arguments.file);
     GedcomSummary summary;
-    const int status = writeGedcomReport(in.get(), stdout, arguments.file, std::cerr, summary, arguments.calendar);
+    ProgramPrefixedStream warnings(std::cerr);
+    const int status = writeGedcomReport(in.get(), stdout, arguments.file, warnings, summary, arguments.calendar);
     if (arguments.summary && status != GedcomReportUnreadable) {
         std::cerr << arguments.file << ": " << summary.individuals << " individuals, " << summary.agesComputed
                   << " ages at death computed; stated ages: " << summary.agree << " agree, "

@@ -1,5 +1,7 @@
 #include "inputdecoder.h"
 
+using namespace spanwright;
+
 InputDecoder::InputDecoder(const std::optional<std::string>& encoding, std::string inputName)
     : inputName_(std::move(inputName))
 {

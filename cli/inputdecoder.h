@@ -35,6 +35,6 @@ public:
 
 private:
     std::string inputName_;
-    TextDecoder detected_;
+    spanwright::TextDecoder detected_;
     std::unique_ptr<IconvDecoder> named_;
 };

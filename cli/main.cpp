@@ -14,6 +14,8 @@
 #include <cstring>
 #include <iostream>
 
+using namespace spanwright;
+
 int main(int argc, char** argv)
 {
     holdClosedStandardStreams();

@@ -4,6 +4,8 @@
 
 #include <CLI/App.hpp>
 
+using namespace spanwright;
+
 void addNotationOption(CLI::App& command, std::string& choice, bool withAll)
 {
     std::vector<std::string> choices = {"1", "2", "3", "4"};

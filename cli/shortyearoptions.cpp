@@ -2,6 +2,8 @@
 
 #include <CLI/App.hpp>
 
+using namespace spanwright;
+
 namespace {
 
 constexpr long long Hundred = 100;

@@ -15,6 +15,8 @@
 #include <memory>
 #include <optional>
 
+using namespace spanwright;
+
 void addSpanCommand(CLI::App& app)
 {
     struct Arguments

@@ -121,6 +121,9 @@ set(CPACK_PACKAGE_DESCRIPTION
 years, months and days, the way an age is stated in genealogy. It reads
 dates written month first in several notations and shows the span in four.")
 set(CPACK_GENERATOR DEB)
+# The package holds the programs: the C++ library (component "library")
+# is for those who build against it, and stays out.
+set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};Unspecified;/")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

@@ -13,6 +13,8 @@
 #include <initializer_list>
 #include <optional>
 
+namespace spanwright {
+
 namespace {
 
 constexpr std::string_view AcceptedAgeForms =
@@ -691,3 +693,5 @@ Age ageOf(const Span& span)
     return {static_cast<long long>(span.Years), static_cast<long long>(span.Months),
             static_cast<long long>(span.Days)};
 }
+
+} // namespace spanwright

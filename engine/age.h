@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // A stated age in whole years, months and days, such as "79 years, 9 months,
 // 29 days" on a tombstone. Months above 11 are kept as written: twelve
 // months are always a year in the span arithmetic, so "14 months" is the
@@ -86,3 +88,5 @@ int compareAge(const Age& a, const Age& b);
 
 // The age a span states.
 Age ageOf(const Span& span);
+
+} // namespace spanwright

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace spanwright {
+
 namespace {
 
 // The search rests on one property of the span arithmetic: with one end
@@ -234,3 +236,5 @@ AgeMatches endDatesMeant(const CalendarDate& begin, const AgeReading& reading)
 {
     return endDatesMeant(dayNumberOf(begin), reading, SpanCalendar(CalendarSystem::Gregorian));
 }
+
+} // namespace spanwright

@@ -7,6 +7,8 @@
 
 #include <optional>
 
+namespace spanwright {
+
 // A date next to the dates that give an age, with the span it gives instead.
 struct NearestDate
 {
@@ -76,3 +78,5 @@ AgeMatches endDatesWithin(long long beginDay, const Age& least, const Age& great
 
 // The span from begin to end, which must be in order.
 Span spanBetween(const CalendarDate& begin, const CalendarDate& end);
+
+} // namespace spanwright

@@ -5,6 +5,8 @@
 #include "languages/letters.h"
 #include "quotedtext.h"
 
+namespace spanwright {
+
 namespace {
 
 constexpr std::string_view PluralMark = "(s)";
@@ -101,3 +103,5 @@ AgeTokens ageTokensOf(std::string_view text)
     }
     return result;
 }
+
+} // namespace spanwright

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+namespace spanwright {
+
 // The pieces of an age text: numbers, words and the signs between them.
 enum class AgeTokenKind { Number, Word, Hyphen, Stop, Comma, Ampersand, Colon, OpenBracket, CloseBracket };
 
@@ -28,3 +30,5 @@ struct AgeTokens
 // fraction, a number larger than an age part may be, or any other sign is a
 // problem.
 AgeTokens ageTokensOf(std::string_view lower);
+
+} // namespace spanwright

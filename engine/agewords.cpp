@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace spanwright {
+
 namespace {
 
 constexpr std::array<std::string_view, 20> SmallNumbers = {
@@ -67,3 +69,5 @@ bool isOrdinalEnding(std::string_view word)
 {
     return word == "st" || word == "nd" || word == "rd" || word == "th" || word == "d";
 }
+
+} // namespace spanwright

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+namespace spanwright {
+
 // The words of stated ages, in lower case, as carved and transcribed.
 
 // The unit a unit word names in any language of languages/ ("yrs", "ys"
@@ -23,3 +25,5 @@ std::optional<long long> tensOrdinalWord(std::string_view word);
 // Whether a word is the ending of a written ordinal: "st", "nd", "rd",
 // "th", and the old "d" ("33d").
 bool isOrdinalEnding(std::string_view word);
+
+} // namespace spanwright

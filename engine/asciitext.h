@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string_view>
 
+namespace spanwright {
+
 // Character tests and case changes for the ASCII letters, digits and blanks
 // that dates and ages are written in; other bytes pass through unchanged, so
 // UTF-8 text stays intact. (The <cctype> functions depend on the locale.)
@@ -48,3 +50,5 @@ constexpr bool equalsIgnoringCase(std::string_view a, std::string_view b)
 // The months' three-letter names in upper case, January first.
 constexpr std::array<std::string_view, 12> UpperMonthAbbreviations = {
     "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+
+} // namespace spanwright

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <limits>
 
+namespace spanwright {
+
 namespace {
 
 // An exact age that no birth day gives at one event day is given at a day
@@ -154,3 +156,5 @@ Narrowing narrowWindows(const std::vector<BirthWindow>& windows)
     }
     return narrowing;
 }
+
+} // namespace spanwright

@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+namespace spanwright {
+
 // Narrowing a birth date from records that state an age: each record allows
 // a window of birth days, the birth lies where all windows overlap, and
 // where none is common to all, the largest sets of records that agree show
@@ -64,3 +66,5 @@ constexpr size_t MostAgreeingSetsListed = 8;
 // The common days of the windows, or the largest sets that agree. No
 // window is a window of every day.
 Narrowing narrowWindows(const std::vector<BirthWindow>& windows);
+
+} // namespace spanwright

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace spanwright {
+
 bool isLeapYear(double year)
 {
     // Below 2^53 in magnitude the whole part converts exactly, so integer
@@ -35,3 +37,5 @@ int monthLength(double month, double year)
         return 31;
     }
 }
+
+} // namespace spanwright

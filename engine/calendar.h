@@ -1,5 +1,7 @@
 #pragma once
 
+namespace spanwright {
+
 // Gregorian calendar rules: a year divisible by 4 is a leap year, except a
 // century year not divisible by 400. A year that is not a whole number is
 // never a leap year.
@@ -9,3 +11,5 @@ bool isLeapYear(double year);
 // February, 30 or 31 otherwise. 0 for anything that is not a whole month
 // number from 1 to 12.
 int monthLength(double month, double year);
+
+} // namespace spanwright

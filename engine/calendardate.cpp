@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+namespace spanwright {
+
 namespace {
 
 // Day numbers by whole 400-year eras (146097 days each), counted from
@@ -85,3 +87,5 @@ std::string calendarDateText(const CalendarDate& date)
 {
     return std::to_string(date.month) + '/' + std::to_string(date.day) + '/' + writtenYearText(date.year);
 }
+
+} // namespace spanwright

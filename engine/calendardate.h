@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+namespace spanwright {
+
 // A real day of the Gregorian calendar (extended backwards to year 1), with
 // whole numbers: the dates that the age searches and day counts work on.
 struct CalendarDate
@@ -68,3 +70,5 @@ std::string writtenYearText(long long year);
 // "M/D/YYYY": month and day without leading zeros, the year as
 // writtenYearText writes it.
 std::string calendarDateText(const CalendarDate& date);
+
+} // namespace spanwright

@@ -6,6 +6,8 @@
 
 #include <array>
 
+namespace spanwright {
+
 namespace {
 
 constexpr int March = 3;
@@ -64,3 +66,5 @@ std::string calendarDayText(const CalendarDay& day, bool withDualYear)
     const std::string year = withDualYear && day.year > 1 ? dualYearText(day.year) : writtenYearText(day.year);
     return number + " " + std::string(shortMonthName(day.month)) + " " + year;
 }
+
+} // namespace spanwright

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace spanwright {
+
 // A day of a calendar written as a genealogist writes it: "22 Feb 1732";
 // "11 Feb 1731/32" for a Julian day with its dual year; "15 Nisan 5708";
 // "18 Brumaire an VIII". Years as writtenYearText writes them ("0044 BC").
@@ -16,3 +18,5 @@ bool takesDualYear(const CalendarDay& day);
 
 // A year with its dual year: "1731/32", "1699/1700" where the century turns.
 std::string dualYearText(long long laterYear);
+
+} // namespace spanwright

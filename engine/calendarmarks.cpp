@@ -3,6 +3,8 @@
 #include "asciitext.h"
 #include "calendarwords.h"
 
+namespace spanwright {
+
 namespace {
 
 constexpr size_t LongestMark = 24;
@@ -148,3 +150,5 @@ CalendarMarks takeCalendarMarks(std::string_view& text)
     }
     return marks;
 }
+
+} // namespace spanwright

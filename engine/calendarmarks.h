@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // The calendar marks around a date text: a GEDCOM escape or keyword before
 // it (@#DJULIAN@ 1 JAN 1700, JULIAN 1 JAN 1700) and a mark after it (O.S.,
 // OS, Old Style, Julian, N.S., New Style, Gregorian, each also in
@@ -34,3 +36,5 @@ constexpr bool mayHoldCalendarMarks(std::string_view text)
     const bool trailing = last == ')' || last == '.' || (last >= 'a' && last <= 'z') || (last >= 'A' && last <= 'Z');
     return leading || trailing;
 }
+
+} // namespace spanwright

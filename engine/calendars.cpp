@@ -8,6 +8,8 @@
 
 #include <array>
 
+namespace spanwright {
+
 namespace {
 
 constexpr int MonthsPerYear = 12;
@@ -115,3 +117,5 @@ const char* weekdayName(int weekday)
 {
     return weekday >= 0 && weekday < DaysPerWeek ? WeekdayNames[size_t(weekday)] : "";
 }
+
+} // namespace spanwright

@@ -2,28 +2,15 @@
 
 #include "calendarsystem.h"
 
+namespace spanwright {
+
 // The calendars chosen at run time: each calendar's own arithmetic lives in
 // its file (calendardate.h for the Gregorian one, juliancalendar.h,
 // hebrewcalendar.h, frenchcalendar.h); this dispatches to it through the
 // shared day numbers, so that code which learns the calendar from the data
 // converts any date with one call.
 
-// A day of a calendar, its fields numbered as that calendar's file numbers
-// them (Hebrew months from Tishri, 1 to 13; French Republican 1 to 13, the
-// complementary days last). Years before AD 1 of the Gregorian and Julian
-// calendars are counted astronomically: 1 BC is year 0.
-struct CalendarDay
-{
-    CalendarSystem system = CalendarSystem::Gregorian;
-    long long year = 1;
-    int month = 1;
-    int day = 1;
-
-    friend bool operator==(const CalendarDay& a, const CalendarDay& b)
-    {
-        return a.system == b.system && a.year == b.year && a.month == b.month && a.day == b.day;
-    }
-};
+// CalendarDay, a day of any of them: <spanwright/calendarday.h>.
 
 // The months of the year: 12, or 13 for the Hebrew and French Republican
 // calendars (a Hebrew common year has no month 7, Adar II).
@@ -41,3 +28,5 @@ long long lastDayOfYearIn(CalendarSystem system, long long year);
 // Day numbers of the weekdays, Monday 0 to Sunday 6, and their names.
 int weekdayOf(long long dayNumber);
 const char* weekdayName(int weekday);
+
+} // namespace spanwright

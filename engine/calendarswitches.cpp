@@ -8,6 +8,8 @@
 #include "monthnames.h"
 #include "swedishcalendar.h"
 
+namespace spanwright {
+
 namespace {
 
 // Last Julian day, then first Gregorian day. Where regions of a country
@@ -213,3 +215,5 @@ std::string calendarSwitchLine(const CalendarSwitchEntry& entry)
     return std::string(entry.codes) + " (" + std::string(entry.place) + "): Julian to " + dayText(entry.lastJulian)
         + ", Gregorian from " + dayText(entry.firstGregorian);
 }
+
+} // namespace spanwright

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // The days on which countries changed from the Julian to the Gregorian
 // calendar, for --switch: each with its last Julian day and its first
 // Gregorian day, as the standard lists of adoption dates give them.
@@ -49,3 +51,5 @@ SwitchedDays daysUnderSwitch(long long year, int month, int day, long long first
 
 // "GB (Britain and its colonies): Julian to 2 Sep 1752, Gregorian from 14 Sep 1752"
 std::string calendarSwitchLine(const CalendarSwitchEntry& entry);
+
+} // namespace spanwright

@@ -1,5 +1,7 @@
 #include "calendarsystem.h"
 
+namespace spanwright {
+
 std::string_view calendarSystemName(CalendarSystem system)
 {
     switch (system) {
@@ -16,3 +18,5 @@ std::string_view calendarSystemName(CalendarSystem system)
     }
     return "Gregorian";
 }
+
+} // namespace spanwright

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <array>
 
+namespace spanwright {
+
 namespace {
 
 constexpr int January = 1, March = 3, April = 4, June = 6, August = 8;
@@ -313,3 +315,5 @@ std::optional<CensusDay> censusOfEvent(std::string_view country, long long first
     }
     return std::nullopt;
 }
+
+} // namespace spanwright

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+namespace spanwright {
+
 // The censuses whose day the program knows: a census age is the age on the
 // census day, whatever day the enumerator came, unless the record names the
 // day he came (readCensusName). Each day is listed, with its source, in the
@@ -57,3 +59,5 @@ std::string_view censusCountryOfPlace(std::string_view place);
 // whole year the census is named by, or the month of its day). Nothing for
 // any other days, as for a date "about" one.
 std::optional<CensusDay> censusOfEvent(std::string_view country, long long first, long long last);
+
+} // namespace spanwright

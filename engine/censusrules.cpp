@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <optional>
 
+namespace spanwright {
+
 namespace {
 
 constexpr long long BritishRoundingFrom = 15; // ages below it were written as they were
@@ -109,3 +111,5 @@ RecordAge readCensusAge(std::string_view text, CensusAgeRule rule, int year, std
         applyCensusRule(rule, year, text, age, note);
     return age;
 }
+
+} // namespace spanwright

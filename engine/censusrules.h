@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // How a census schedule wrote ages, so that narrow, the GEDCOM report and
 // the tree check read a census age alike: the age on the census day in
 // completed years, unless its census had a rule of its own.
@@ -31,3 +33,5 @@ RecordAge readCensusAge(std::string_view text, CensusAgeRule rule, int year, std
 // years, except where the text names the year of life itself ("in his 30th
 // year", which is the next birthday's age already).
 void applyCensusRule(CensusAgeRule rule, int year, std::string_view text, RecordAge& age, std::string& note);
+
+} // namespace spanwright

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+namespace spanwright {
+
 namespace csvfield {
 
 // The characters that make a field need quotes, marked in a table: this
@@ -54,3 +56,5 @@ void appendCsvField(Text& row, std::string_view field, char delimiter = ',')
     row.append(field);
     row.push_back('"');
 }
+
+} // namespace spanwright

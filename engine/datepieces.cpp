@@ -4,6 +4,8 @@
 #include "calendardate.h"
 #include "monthnames.h"
 
+namespace spanwright {
+
 namespace datepieces {
 
 namespace {
@@ -117,3 +119,5 @@ std::optional<long long> dualYear(long long year, std::string_view tail)
 }
 
 } // namespace datepieces
+
+} // namespace spanwright

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // The parts of the date reader: each reads one kind of date and says why it
 // is not one. Only the date reader includes this.
 namespace datepieces {
@@ -95,3 +97,5 @@ std::optional<Days> otherCalendarDate(std::string_view text, const CalendarConte
 std::optional<Days> quakerDate(std::string_view text, const CalendarContext& context);
 
 } // namespace datepieces
+
+} // namespace spanwright

@@ -12,6 +12,8 @@
 
 #include <array>
 
+namespace spanwright {
+
 using namespace datepieces;
 
 namespace {
@@ -403,3 +405,5 @@ std::string dateReadingText(const DateReading& reading)
         return about + std::string(fullMonthName(first.month)) + " " + writtenYearText(first.year);
     return about + "between " + from + " and " + to;
 }
+
+} // namespace spanwright

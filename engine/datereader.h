@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // The date reader of the command line, the web page and the GEDCOM report:
 // a text is read whole, every word and sign accounted for, or refused with
 // the reason. (The window keeps its own reader, datetext.h.)
@@ -123,3 +125,5 @@ const std::string& acceptedDateForms();
 constexpr std::string_view DateFormsRead =
     "accepted forms: 5/17/1990 (or in the chosen date order), 1990-05-17, 17 May 1990, May 17, 1990, "
     "May 1850, 1850, 1728/9, about 1850, before 1850, after 1850, between 1850 and 1860, 1850-1860";
+
+} // namespace spanwright

@@ -4,6 +4,8 @@
 #include "calendar.h"
 #include "leadingnumber.h"
 
+namespace spanwright {
+
 namespace {
 
 // 1-based month number of a three-letter month name in upper case, 0 if none.
@@ -77,3 +79,5 @@ bool readDateText(std::string_view text, DateFields& fields)
         return reject(fields);
     return true;
 }
+
+} // namespace spanwright

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace spanwright {
+
 // A date as read from a date field: month, day and year as typed (a day of
 // 5.5 stays 5.5), and the length of that month in that year.
 struct DateFields
@@ -25,3 +27,5 @@ struct DateFields
 // the end of the month, a year of 0, or a number too large to calculate with.
 // The other fields are left part-way after a rejection: read only Months.
 bool readDateText(std::string_view text, DateFields& fields);
+
+} // namespace spanwright

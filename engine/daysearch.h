@@ -1,5 +1,7 @@
 #pragma once
 
+namespace spanwright {
+
 // Searches over day numbers for a predicate that changes its value once.
 
 // The first day in [low, high] for which isPast holds, or high + 1 when none
@@ -56,3 +58,5 @@ long long lastDayNear(long long low, long long high, Predicate isBefore)
     }
     return low - 1;
 }
+
+} // namespace spanwright

@@ -2,6 +2,8 @@
 
 #include "monthnames.h"
 
+namespace spanwright {
+
 namespace {
 
 constexpr int March = 3;
@@ -28,3 +30,5 @@ std::string dualYearProblem(long long laterYear, int month, int day, bool julian
                "or read it under its place's switch, to read it as Julian";
     return {};
 }
+
+} // namespace spanwright

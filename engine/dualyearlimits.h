@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace spanwright {
+
 // Where a dual year (11 Feb 1731/32) can stand. It arose only where the year
 // was counted from 25 March while others counted from 1 January, so it
 // covers 1 January to 24 March alone; and Britain, whose usage it is, left
@@ -16,3 +18,5 @@ bool beforeLadyDay(int month, int day);
 // year counted from 1 January; julianSaid is true where a mark (O.S.) or
 // the switch makes the day Julian by itself.
 std::string dualYearProblem(long long laterYear, int month, int day, bool julianSaid);
+
+} // namespace spanwright

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace spanwright {
+
 namespace {
 
 constexpr int DaysPerMonth = 30;
@@ -79,3 +81,5 @@ CalendarDate frenchRepublicanDateOfDayNumber(long long dayNumber)
     const long long dayOfYear = dayNumber - newYear(year);
     return {year, static_cast<int>(dayOfYear / DaysPerMonth) + 1, static_cast<int>(dayOfYear % DaysPerMonth) + 1};
 }
+
+} // namespace spanwright

@@ -2,6 +2,8 @@
 
 #include "calendardate.h"
 
+namespace spanwright {
+
 // The French Republican calendar, for dates that family records of France
 // (1793 to 1805, and the Paris Commune of 1871) give in it. Its dates share
 // the day numbers of calendardate.h.
@@ -21,3 +23,5 @@ int frenchRepublicanMonthLength(int month, long long year);
 // of year I on.
 long long frenchRepublicanDayNumberOf(const CalendarDate& date);
 CalendarDate frenchRepublicanDateOfDayNumber(long long dayNumber);
+
+} // namespace spanwright

@@ -1,5 +1,7 @@
 #include "hebrewcalendar.h"
 
+namespace spanwright {
+
 namespace {
 
 // The arithmetic of the fixed calendar: months of 29 days, 12 hours and
@@ -123,3 +125,5 @@ CalendarDate hebrewDateOfDayNumber(long long dayNumber)
     date.day = static_cast<int>(left) + 1;
     return date;
 }
+
+} // namespace spanwright

@@ -2,6 +2,8 @@
 
 #include "calendardate.h"
 
+namespace spanwright {
+
 // The Hebrew calendar (years of the world, AM), for dates that family
 // records give in it. Its dates share the day numbers of calendardate.h, so
 // that they can be compared with and converted to Gregorian dates.
@@ -23,3 +25,5 @@ long long hebrewNewYear(long long year);
 // the Hebrew date of a day number.
 long long hebrewDayNumberOf(const CalendarDate& date);
 CalendarDate hebrewDateOfDayNumber(long long dayNumber);
+
+} // namespace spanwright

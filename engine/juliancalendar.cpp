@@ -2,6 +2,8 @@
 
 #include "calendar.h"
 
+namespace spanwright {
+
 namespace {
 
 // Chronological Julian day number of Gregorian 1 January of year 1, which the
@@ -57,3 +59,5 @@ Span elapsedJulianSpan(const CalendarDate& begin, const CalendarDate& end)
         return julianMonthLength(static_cast<int>(month), static_cast<long long>(year));
     });
 }
+
+} // namespace spanwright

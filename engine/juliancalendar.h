@@ -3,6 +3,8 @@
 #include "calendardate.h"
 #include "span.h"
 
+namespace spanwright {
+
 // The Julian calendar, in which every fourth year is a leap year, for dates
 // that family records give in it. Julian dates share the day numbers of
 // calendardate.h (days since 1 January of year 1, Gregorian), so that a
@@ -20,3 +22,5 @@ CalendarDate julianDateOfDayNumber(long long dayNumber);
 // The span from begin to end, both Julian, by the rule of elapsedSpan with
 // the borrowed month's length taken from the Julian calendar.
 Span elapsedJulianSpan(const CalendarDate& begin, const CalendarDate& end);
+
+} // namespace spanwright

@@ -1,10 +1,13 @@
 #include "leadingnumber.h"
 
 #include "asciitext.h"
+#include "decimalchars.h"
 
 #include <charconv>
 #include <cmath>
 #include <string>
+
+namespace spanwright {
 
 namespace {
 
@@ -40,8 +43,7 @@ LeadingNumber readLongNumber(const char* p, const char* end, bool negative)
     }
 
     double magnitude = 0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), magnitude,
-                                        std::chars_format::fixed);
+    const auto result = decimalFromChars(number.data(), number.data() + number.size(), magnitude);
     if (result.ec == std::errc::result_out_of_range) {
         // Out of range with a whole part above zero is an overflow; otherwise
         // the value is too small to tell from zero.
@@ -105,3 +107,5 @@ double leadingNumberValue(std::string_view text)
 {
     return readLeadingNumber(text).value;
 }
+
+} // namespace spanwright

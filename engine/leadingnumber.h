@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace spanwright {
+
 // The value of the leading decimal number of a text, read the way dates and
 // stored settings are read: blanks, tabs and line feeds are skipped wherever
 // they stand (also between digits), then an optional sign, digits, and an
@@ -23,3 +25,5 @@ LeadingNumber readLeadingNumber(std::string_view text);
 
 // The leading number, with a too large one read as 0.
 double leadingNumberValue(std::string_view text);
+
+} // namespace spanwright

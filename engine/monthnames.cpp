@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+namespace spanwright {
+
 namespace {
 
 constexpr int MonthCount = languages::MonthsPerYear;
@@ -41,3 +43,5 @@ std::string_view fullMonthName(int month)
     return month >= 1 && month <= MonthCount ? std::string_view(englishNames()[size_t(month - 1)])
                                                 : std::string_view();
 }
+
+} // namespace spanwright

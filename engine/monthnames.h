@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace spanwright {
+
 // Month names in every language of the tables in languages/ (English,
 // Latin, German, French...), as dates are written in registers, on stones
 // and in files: full names, abbreviations, old forms ("Sept", "Febry",
@@ -14,3 +16,5 @@ int monthOfName(std::string_view name);
 // "January" to "December" for 1 to 12: the English names the answers are
 // written with.
 std::string_view fullMonthName(int month);
+
+} // namespace spanwright

@@ -8,6 +8,8 @@
 
 #include <array>
 
+namespace spanwright {
+
 namespace datepieces {
 
 namespace {
@@ -271,3 +273,5 @@ bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumb
 }
 
 } // namespace datepieces
+
+} // namespace spanwright

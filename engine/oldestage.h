@@ -2,6 +2,8 @@
 
 #include "age.h"
 
+namespace spanwright {
+
 // The oldest age a record is taken to state, for every reader of stated
 // ages (narrow's records, a GEDCOM file's AGE lines): a greater one is a
 // mistake (a stone's "200"), not a life.
@@ -20,3 +22,5 @@ constexpr bool pastOldestAge(const Age& least)
         return true;
     return least.years == 0 && least.months == 0 && least.days > OldestStatedAgeYears * MostDaysInAYear;
 }
+
+} // namespace spanwright

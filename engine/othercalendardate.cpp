@@ -9,6 +9,8 @@
 
 #include <array>
 
+namespace spanwright {
+
 namespace datepieces {
 
 namespace {
@@ -267,3 +269,5 @@ std::optional<Days> otherCalendarDate(std::string_view text, const CalendarConte
 }
 
 } // namespace datepieces
+
+} // namespace spanwright

@@ -11,6 +11,8 @@
 
 #include <array>
 
+namespace spanwright {
+
 namespace datepieces {
 
 namespace {
@@ -162,3 +164,5 @@ std::optional<Days> quakerDate(std::string_view text, const CalendarContext& con
 }
 
 } // namespace datepieces
+
+} // namespace spanwright

@@ -6,6 +6,8 @@
 #include <array>
 #include <optional>
 
+namespace spanwright {
+
 namespace {
 
 constexpr long long FullAgeYears = 21; // "of full age", "over 21"
@@ -320,3 +322,5 @@ std::string recordAgeText(const RecordAge& age)
     }
     return about + part(reading.least, reading.counting) + " to " + part(greatest, reading.counting);
 }
+
+} // namespace spanwright

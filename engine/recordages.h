@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // The ages that records state beside those of the age reader (age.h):
 // registers, marriage entries and census schedules write bounds and
 // brackets where a stone writes an age.
@@ -57,3 +59,5 @@ std::string recordAgeText(const RecordAge& age);
 // The age just below age in the order of compareAge, for a bound "under
 // age"; false when age is 0.
 bool ageJustBelow(const Age& age, Age& below);
+
+} // namespace spanwright

@@ -3,6 +3,8 @@
 #include <cassert>
 #include <cstring>
 
+namespace spanwright {
+
 namespace {
 
 constexpr std::string_view YearsWord = " Year(s), ";
@@ -92,3 +94,5 @@ std::string wordedSpan(const Span& span)
     entries.compose(span);
     return std::string(entries.entry(Notation::Worded));
 }
+
+} // namespace spanwright

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // The four entries of the result list, in its order.
 enum class Notation { Slash = 1, Dash = 2, Dot = 3, Worded = 4 };
 constexpr int NotationCount = 4;
@@ -55,3 +57,5 @@ private:
 // The worded entry for one span as a string of its own, for texts that name
 // a span in a sentence: "79 Year(s), 9 month(s), 29 day(s)".
 std::string wordedSpan(const Span& span);
+
+} // namespace spanwright

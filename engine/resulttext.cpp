@@ -1,8 +1,12 @@
 #include "resulttext.h"
 
+#include "decimalchars.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+
+namespace spanwright {
 
 namespace {
 
@@ -52,8 +56,7 @@ char* writeScaled(char* out, unsigned long long scaled, int fractionDigits)
 char* writeRounded(char* out, double magnitude)
 {
     char digits[32]; // "d.dddddddddddddde-324" at most
-    char* const end = std::to_chars(digits, digits + sizeof digits, magnitude,
-                                    std::chars_format::general, SignificantDigits).ptr;
+    char* const end = decimalToChars(digits, digits + sizeof digits, magnitude, SignificantDigits).ptr;
     char* const exponentMark = std::find(digits, end, 'e');
     if (exponentMark == end)
         return std::copy(digits, end, out);
@@ -122,3 +125,5 @@ std::string countText(double count)
     char* const start = text[1] == '-' ? text + 1 : text;
     return std::string(start, end);
 }
+
+} // namespace spanwright

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+namespace spanwright {
+
 // The longest count writeCount can write, for any double: a sign, "0.", the
 // 323 zeros after the point of the smallest double and its 15 digits.
 constexpr std::size_t MaxCountLength = 341;
@@ -18,3 +20,5 @@ char* writeCount(char* out, double count);
 // not negative, a minus sign before a negative one, then the count as
 // writeCount writes it (" 39", "-2", " 0.5").
 std::string countText(double count);
+
+} // namespace spanwright

@@ -2,6 +2,8 @@
 
 #include "calendar.h"
 
+namespace spanwright {
+
 
 bool endsBefore(const DateFields& end, const DateFields& begin)
 {
@@ -16,3 +18,5 @@ Span elapsedSpan(const DateFields& begin, const DateFields& end)
 {
     return elapsedSpanWith(begin, end, monthLength);
 }
+
+} // namespace spanwright

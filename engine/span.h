@@ -2,6 +2,8 @@
 
 #include "datetext.h"
 
+namespace spanwright {
+
 // Elapsed time between two dates in whole calendar units, the way an age is
 // stated: the begin date plus Years and Months (a day past the end of the
 // month falling back to the month's last day) plus Days gives the end date.
@@ -49,3 +51,5 @@ Span elapsedSpanWith(const DateFields& begin, const DateFields& end, MonthLength
     span.Years = endYear - begin.Years;
     return span;
 }
+
+} // namespace spanwright

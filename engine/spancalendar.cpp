@@ -3,6 +3,8 @@
 #include "agesearch.h"
 #include "juliancalendar.h"
 
+namespace spanwright {
+
 namespace {
 
 constexpr int December = 12;
@@ -67,3 +69,5 @@ SpanCalendar ageCalendarFor(const RecordCalendar& record, long long recordDay, b
 {
     return ageCalendarFor(fromFirst ? record.first : record.last, recordDay, record.firstGregorianDay);
 }
+
+} // namespace spanwright

@@ -7,6 +7,8 @@
 #include <limits>
 #include <optional>
 
+namespace spanwright {
+
 // The calendar a span is counted in, as every reader decides it: two dates
 // both Julian in the Julian calendar (as their records count them), any
 // other pair in the Gregorian one after conversion through the day numbers.
@@ -72,3 +74,5 @@ struct RecordCalendar
 // ageCalendarFor a day of the record, counted from its first day's side
 // (fromFirst) or its last's.
 SpanCalendar ageCalendarFor(const RecordCalendar& record, long long recordDay, bool fromFirst);
+
+} // namespace spanwright

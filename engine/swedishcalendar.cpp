@@ -2,6 +2,8 @@
 
 #include "juliancalendar.h"
 
+namespace spanwright {
+
 namespace {
 
 constexpr CalendarDate FirstSwedishDay{1700, 3, 1};
@@ -56,3 +58,5 @@ bool inSwedishCalendarYears(long long dayNumber)
 {
     return dayNumber >= firstSwedishDay() && dayNumber <= lastSwedishDay();
 }
+
+} // namespace spanwright

@@ -2,6 +2,8 @@
 
 #include "calendardate.h"
 
+namespace spanwright {
+
 // The Swedish calendar of 1700 to 1712. Sweden meant to reach the Gregorian
 // calendar by leaving out the leap days of 1700 to 1740; it left out only
 // 29 February 1700, so that from 1 March 1700 its dates ran one day ahead of
@@ -21,3 +23,5 @@ CalendarDate swedishDateOfDayNumber(long long dayNumber);
 // Whether a day lies in the years the Swedish calendar differs from the
 // Julian one (1 March 1700 to 30 February 1712 Swedish).
 bool inSwedishCalendarYears(long long dayNumber);
+
+} // namespace spanwright

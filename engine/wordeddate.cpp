@@ -13,6 +13,8 @@
 #include <array>
 #include <new>
 
+namespace spanwright {
+
 namespace datepieces {
 
 namespace {
@@ -512,3 +514,5 @@ Days wordedDate(std::string_view text, const CalendarContext& context)
 }
 
 } // namespace datepieces
+
+} // namespace spanwright

@@ -2,6 +2,8 @@
 
 #include "calendarsystem.h"
 
+namespace spanwright {
+
 // A date's parts as the text wrote them, in the calendar it was read in:
 // what a reading keeps beside its days, so that "14 Mar 1728/9" is known to
 // be Old Style and can be written back as such.
@@ -42,3 +44,5 @@ enum class CalendarSource : unsigned char {
     Named,    // the calendar's own month names or codes (Nisan, Brumaire)
     Quaker,   // numbered months, read by the Friends' reckoning
 };
+
+} // namespace spanwright

@@ -10,6 +10,8 @@
 #include "hebrewcalendar.h"
 #include "monthnames.h"
 
+namespace spanwright {
+
 namespace datepieces {
 
 namespace {
@@ -209,3 +211,5 @@ Days writtenDays(WrittenDate written, const CalendarContext& context)
 }
 
 } // namespace datepieces
+
+} // namespace spanwright

@@ -25,6 +25,8 @@
 #include <string>
 #include <string_view>
 
+using namespace spanwright;
+
 namespace {
 
 // Reads the next value of up to four bytes, 0 where the input has ended.

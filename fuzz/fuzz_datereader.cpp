@@ -18,6 +18,8 @@
 #include <string>
 #include <string_view>
 
+using namespace spanwright;
+
 namespace {
 
 void checkReading(std::string_view text, DateOrder order)

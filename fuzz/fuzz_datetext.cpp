@@ -25,6 +25,8 @@
 #include <string_view>
 #include <utility>
 
+using namespace spanwright;
+
 namespace {
 
 // Whole years below this magnitude stay exact through the year arithmetic

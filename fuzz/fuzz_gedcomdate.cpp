@@ -21,6 +21,8 @@
 #include <string>
 #include <string_view>
 
+using namespace spanwright;
+
 namespace {
 
 bool sameDate(const GedcomDate& a, const GedcomDate& b)

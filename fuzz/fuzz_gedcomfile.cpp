@@ -19,6 +19,8 @@
 #include <string>
 #include <string_view>
 
+using namespace spanwright;
+
 namespace {
 
 // The header's fields: every row has as many.

@@ -17,6 +17,8 @@
 #include <string>
 #include <string_view>
 
+using namespace spanwright;
+
 namespace {
 
 bool isSkipped(char c)

@@ -2,6 +2,8 @@
 
 #include "asciitext.h"
 
+namespace spanwright {
+
 namespace {
 
 constexpr int EventLevel = 1;
@@ -90,3 +92,5 @@ void FamilyEventAges::add(const GedcomLine& line, bool cut)
     }
     agePhrase_ = value.empty() && !aged_[spouse];
 }
+
+} // namespace spanwright

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+namespace spanwright {
+
 // The ages a family's events state of the husband and the wife, gathered
 // line by line from one FAM record:
 //   1 MARR
@@ -66,3 +68,5 @@ private:
     // The spouse whose HUSB or WIFE line the AGE lines below belong to.
     int spouse_ = -1;
 };
+
+} // namespace spanwright

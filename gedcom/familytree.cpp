@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+namespace spanwright {
+
 GedcomDate TreeDate::gedcomDate() const
 {
     GedcomDate date;
@@ -51,3 +53,5 @@ TreeDate treeDateOf(std::string_view value, TreeText shown, const CalendarChoice
     date.text = shown;
     return date;
 }
+
+} // namespace spanwright

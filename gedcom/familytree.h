@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+namespace spanwright {
+
 // The dated events of a family tree and the links between its people and
 // families, held compactly: a tree must be held whole to link families, so
 // each person costs a fixed number of bytes and the texts share one store.
@@ -114,3 +116,5 @@ private:
 // Reads a date value (its days from readGedcomDate); a value that is not a
 // date leaves the event undated. shown is the text kept for the findings.
 TreeDate treeDateOf(std::string_view value, TreeText shown, const CalendarChoice& calendar = {});
+
+} // namespace spanwright

@@ -10,6 +10,8 @@
 #include <array>
 #include <tuple>
 
+namespace spanwright {
+
 namespace {
 
 constexpr int EventLevel = 1;
@@ -411,7 +413,7 @@ namespace {
 
 void tellProblems(std::ostream& warnings, std::string_view fileName, const FamilyTreeBuilder& builder)
 {
-    const auto start = [&]() -> std::ostream& { return warnings << "spanwright-cli: " << fileName << ": "; };
+    const auto start = [&]() -> std::ostream& { return warnings << fileName << ": "; };
     const std::vector<FamilyTreeBuilder::Duplicate>& duplicates = builder.duplicates();
     for (std::size_t i = 0; i < duplicates.size() && i < MostDuplicatesTold; ++i) {
         start() << "line " << duplicates[i].laterLine << ": the id @" << duplicates[i].id << "@ is that of line "
@@ -434,7 +436,7 @@ bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warn
     GedcomLineReader reader(in);
     GedcomStart start(reader);
     const auto refused = [&](std::string_view why) {
-        warnings << "spanwright-cli: " << fileName << why << '\n';
+        warnings << fileName << why << '\n';
         return false;
     };
     if (start.outcome() == GedcomStart::Outcome::TooLong)
@@ -482,7 +484,7 @@ bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warn
     }
     tally.tell(warnings, fileName, lastRecord);
     if (reader.utf16Replaced())
-        warnings << "spanwright-cli: " << fileName
+        warnings << fileName
                  << (reader.utf16Cut() ? ": the file ends inside a UTF-16 character (is it cut short?), shown as U+FFFD\n"
                                        : ": bytes that are not whole UTF-16 characters are shown as U+FFFD\n");
     tellProblems(warnings, fileName, builder);
@@ -495,3 +497,5 @@ bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warn
     }
     return true;
 }
+
+} // namespace spanwright

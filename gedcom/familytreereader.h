@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+namespace spanwright {
+
 // Builds a FamilyTree from the lines of a GEDCOM file: INDI records give
 // people (the first dated BIRT, CHR or BAPM, DEAT and BURI, the SEX, FAMS
 // and FAMC links), FAM records families (HUSB, WIFE, CHIL, the first dated
@@ -152,3 +154,5 @@ struct FamilyTreeProblems
 bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warnings, FamilyTree& tree,
                     const FamilyTreeBuilder::PersonHook& hook = {}, const CalendarChoice& calendar = {},
                     FamilyTreeProblems* problems = nullptr);
+
+} // namespace spanwright

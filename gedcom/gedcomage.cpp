@@ -5,6 +5,8 @@
 #include "quotedtext.h"
 #include "recordages.h"
 
+namespace spanwright {
+
 namespace {
 
 // The ages the GEDCOM keywords stand for, as narrow's records read them.
@@ -185,3 +187,5 @@ int compareWithStatedAge(const Span& span, long long elapsedDays, const StatedAg
     }
     return 0;
 }
+
+} // namespace spanwright

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // A stated age at an event, as the AGE line of a GEDCOM file gives it: one
 // age, or the ages below or above a bound.
 struct StatedAge
@@ -57,3 +59,5 @@ constexpr long long LongestSpanDays = 30;
 // 0 when it is one of them. span is the span between the two days and
 // elapsedDays the number of days between them.
 int compareWithStatedAge(const Span& span, long long elapsedDays, const StatedAge& stated);
+
+} // namespace spanwright

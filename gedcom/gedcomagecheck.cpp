@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace spanwright {
+
 namespace {
 
 constexpr long long DaysPerYearAtMost = 366;
@@ -174,3 +176,5 @@ BirthDays birthDaysFor(long long deathDay, const StatedAge& stated, const Gedcom
     days.fromCalendarStart = !stated.greatest && days.count > 0;
     return days;
 }
+
+} // namespace spanwright

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+namespace spanwright {
+
 // Ages that a birth date and a death date allow, and how a stated age fits
 // them. The dates are read (ok) and the death date does not lie wholly
 // before the birth date (see deathBeforeBirth). An open side of a date
@@ -69,3 +71,5 @@ struct BirthDays
     bool fromCalendarStart = false;
 };
 BirthDays birthDaysFor(long long deathDay, const StatedAge& stated, const GedcomSpanCalendar& calendar);
+
+} // namespace spanwright

@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace spanwright {
+
 namespace {
 
 constexpr unsigned char FirstNonAscii = 0x80;
@@ -81,3 +83,5 @@ bool decodeAnsel(std::string_view text, std::string& out)
     flushMarks();
     return replaced;
 }
+
+} // namespace spanwright

@@ -7,6 +7,8 @@
 
 #include <array>
 
+namespace spanwright {
+
 namespace {
 
 constexpr int MonthsPerYear = 12;
@@ -100,3 +102,5 @@ std::string_view monthCode(GedcomCalendarKind kind, int month)
     }
     return code(UpperMonthAbbreviations);
 }
+
+} // namespace spanwright

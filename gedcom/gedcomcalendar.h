@@ -6,6 +6,8 @@
 
 #include <string_view>
 
+namespace spanwright {
+
 // The calendars a GEDCOM date may be written in are the engine's (their
 // arithmetic and the dispatch among them in calendars.h); this adds their
 // GEDCOM month codes and escapes.
@@ -35,3 +37,5 @@ inline long long dayNumberIn(GedcomCalendarKind kind, long long year, int month,
 }
 // The month code written in messages: "FEB", "ADS", "VEND".
 std::string_view monthCode(GedcomCalendarKind kind, int month);
+
+} // namespace spanwright

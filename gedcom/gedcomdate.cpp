@@ -11,6 +11,8 @@
 #include <array>
 #include <vector>
 
+namespace spanwright {
+
 namespace {
 
 constexpr int DaysPerWeek = 7;
@@ -575,3 +577,5 @@ GedcomDate readGedcomDate(std::string_view original, const CalendarChoice& choic
     }
     return date;
 }
+
+} // namespace spanwright

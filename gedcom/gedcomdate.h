@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // A DATE value of a GEDCOM file, read as the days it allows.
 //
 // Days are the day numbers of calendardate.h (days since 1 January of year 1,
@@ -81,3 +83,5 @@ struct GedcomDate
 // Under a switch (choice), a plain date (no escape, no dual year) is Julian
 // before it and Gregorian from it, and a day it left out is refused.
 GedcomDate readGedcomDate(std::string_view text, const CalendarChoice& choice = {});
+
+} // namespace spanwright

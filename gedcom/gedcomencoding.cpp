@@ -7,6 +7,8 @@
 
 #include <array>
 
+namespace spanwright {
+
 namespace {
 
 constexpr unsigned char FirstNonAscii = 0x80;
@@ -121,3 +123,5 @@ bool GedcomEncoding::decode(std::string_view text, std::string& out) const
     }
     return replaced;
 }
+
+} // namespace spanwright

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // The character sets of GEDCOM files that use one byte a character, read
 // into UTF-8: the CHAR line names them.
 //   UTF-8 (also UNICODE, whose files a byte order mark or the line reader
@@ -41,3 +43,5 @@ private:
 
 // Appends the UTF-8 form of a code point.
 void appendUtf8(std::string& out, char32_t codePoint);
+
+} // namespace spanwright

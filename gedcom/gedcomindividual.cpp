@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 
+namespace spanwright {
+
 namespace {
 
 constexpr int EventLevel = 1;
@@ -264,3 +266,5 @@ std::string GedcomIndividual::problems() const
         return problems_;
     return problems_ + "; and " + std::to_string(problemCount_ - MostProblemsKept) + " more lines not read";
 }
+
+} // namespace spanwright

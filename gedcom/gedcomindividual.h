@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace spanwright {
+
 // The parts of one INDI record that the report uses, gathered line by line:
 // the first NAME; the DATE of the first BIRT, CHR or BAPM, DEAT and BURI
 // events that have one; the AGE under the death and burial events; CONC and
@@ -117,3 +119,5 @@ private:
     Value* continued_ = nullptr;
     int continuedLevel_ = 0;
 };
+
+} // namespace spanwright

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace spanwright {
+
 namespace {
 
 // Levels run from 0 to 99 in the standard.
@@ -80,3 +82,5 @@ bool isTagText(std::string_view tag)
         return isDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
     });
 }
+
+} // namespace spanwright

@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace spanwright {
+
 // One line of a GEDCOM file: level, optional cross-reference (without its
 // @ signs), tag and value. The views point into the line's text.
 struct GedcomLine
@@ -29,3 +31,5 @@ bool isTagText(std::string_view tag);
 
 // The record a pointer value names: "@I1@" is I1 (blanks around it aside).
 std::string_view pointerTarget(std::string_view value);
+
+} // namespace spanwright

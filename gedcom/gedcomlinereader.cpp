@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstring>
 
+namespace spanwright {
+
 namespace {
 
 constexpr size_t BlockSize = 1 << 16;
@@ -222,3 +224,5 @@ bool GedcomLineReader::next(std::string_view& line)
     line = long_;
     return true;
 }
+
+} // namespace spanwright

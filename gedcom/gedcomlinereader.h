@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // Reads a file line by line in large blocks, for any of the line ends CR,
 // LF and CR LF, keeping only one block and one line in memory. A file in
 // UTF-16 (with a byte order mark, or without one when it begins with the
@@ -79,3 +81,5 @@ private:
     size_t rawEnd_ = 0;
     bool rawAtEnd_ = false;
 };
+
+} // namespace spanwright

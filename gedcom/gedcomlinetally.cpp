@@ -2,6 +2,8 @@
 
 #include "asciitext.h"
 
+namespace spanwright {
+
 void GedcomLineTally::count(long long lineNumber, bool gedcom, const GedcomLine& line)
 {
     ++lines_;
@@ -17,7 +19,7 @@ void GedcomLineTally::count(long long lineNumber, bool gedcom, const GedcomLine&
 
 void GedcomLineTally::tell(std::ostream& warnings, std::string_view fileName, std::string_view lastRecord) const
 {
-    const auto start = [&]() -> std::ostream& { return warnings << "spanwright-cli: " << fileName << ": "; };
+    const auto start = [&]() -> std::ostream& { return warnings << fileName << ": "; };
     if (notGedcom_ > 0) {
         start() << notGedcom_ << " line(s) are not GEDCOM lines and were not read (the first is line "
                 << firstNotGedcom_ << ")\n";
@@ -36,7 +38,7 @@ void GedcomLineTally::tell(std::ostream& warnings, std::string_view fileName, st
 
 void GedcomLineTally::tellRefusal(std::ostream& warnings, std::string_view fileName) const
 {
-    warnings << "spanwright-cli: " << fileName << ": " << notGedcom_ << " of its " << lines_
+    warnings << fileName << ": " << notGedcom_ << " of its " << lines_
              << " lines are not GEDCOM lines (the first is line " << firstNotGedcom_ << "); not a GEDCOM file\n";
 }
 
@@ -44,3 +46,5 @@ bool isTag(const GedcomLine& line, std::string_view upperTag)
 {
     return equalsIgnoringCase(line.tag, upperTag);
 }
+
+} // namespace spanwright

@@ -5,6 +5,8 @@
 #include <ostream>
 #include <string_view>
 
+namespace spanwright {
+
 // What the lines after a GEDCOM file's 0 HEAD show of its state, told the
 // same way by every reader of one: lines that are not GEDCOM, levels that
 // jump by more than one (a 1 followed by a 3), and whether a TRLR line ends
@@ -27,7 +29,8 @@ public:
     // the status that some of it could not be.
     bool damaged() const { return notGedcom_ > 0 || levelJumps_ > 0 || !trailer_; }
 
-    // The warnings, one a line, each after "spanwright-cli: FILE: ".
+    // The warnings, one a line, each after "FILE: " (the command line puts
+    // its name before each line).
     // lastRecord names the record the file ends in when it has no TRLR
     // ("I1 (line 3)"), or is empty.
     void tell(std::ostream& warnings, std::string_view fileName, std::string_view lastRecord) const;
@@ -50,3 +53,5 @@ constexpr std::string_view PossiblyCutRecord = "the file ends in this record wit
 
 // The record tags, in any case: "indi" is read as INDI.
 bool isTag(const GedcomLine& line, std::string_view upperTag);
+
+} // namespace spanwright

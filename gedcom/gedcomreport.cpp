@@ -19,6 +19,8 @@
 #include <optional>
 #include <string>
 
+namespace spanwright {
+
 namespace {
 
 // Rows are written in blocks of about this size.
@@ -49,7 +51,7 @@ public:
     // A UTF-16 file with a lone surrogate, or cut inside a character.
     void noteUtf16Replaced(bool cut)
     {
-        warnings_ << "spanwright-cli: " << fileName_
+        warnings_ << fileName_
                   << (cut ? ": the file ends inside a UTF-16 character (is it cut short?), shown as U+FFFD\n"
                           : ": bytes that are not whole UTF-16 characters are shown as U+FFFD\n");
     }
@@ -188,7 +190,7 @@ private:
     void warnControlCharacters()
     {
         if (!warnedControl_)
-            warnings_ << "spanwright-cli: " << fileName_ << ": control characters (a NUL byte...) are shown as U+FFFD\n";
+            warnings_ << fileName_ << ": control characters (a NUL byte...) are shown as U+FFFD\n";
         warnedControl_ = true;
     }
 
@@ -199,7 +201,7 @@ private:
             return;
         warned_ = true;
         const std::string name = characterSet_.empty() ? std::string("UTF-8") : characterSet_;
-        warnings_ << "spanwright-cli: " << fileName_ << ": "
+        warnings_ << fileName_ << ": "
                   << (encoding_.kind() == GedcomEncoding::Kind::Utf8
                           ? std::string("bytes that are not UTF-8 text")
                           : !encoding_.known() ? "characters beyond ASCII in the unknown character set " + name
@@ -252,34 +254,34 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
     std::FILE* rows = in;
     if (input.twice()) {
         if (!spouseAges.read(input.first(), input.copy())) {
-            warnings << "spanwright-cli: " << name << ": cannot write the temporary copy: " << std::strerror(errno)
+            warnings << name << ": cannot write the temporary copy: " << std::strerror(errno)
                      << '\n';
             return GedcomReportUnreadable;
         }
         if (spouseAges.readFailed()) {
-            warnings << "spanwright-cli: " << name << ": read error\n";
+            warnings << name << ": read error\n";
             return GedcomReportUnreadable;
         }
         rows = input.second();
         if (rows == nullptr) {
-            warnings << "spanwright-cli: " << name << ": " << input.problem() << '\n';
+            warnings << name << ": " << input.problem() << '\n';
             return GedcomReportUnreadable;
         }
     } else {
-        warnings << "spanwright-cli: " << name << ": " << input.problem()
+        warnings << name << ": " << input.problem()
                  << "; the ages stated under the families' HUSB and WIFE are left out\n";
     }
     GedcomLineReader reader(rows);
     GedcomStart start(reader);
     const auto tooLong = [&] {
-        warnings << "spanwright-cli: " << name << ": line " << reader.lineNumber() << " is longer than "
+        warnings << name << ": line " << reader.lineNumber() << " is longer than "
                  << GedcomLineReader::LongestReadLine / (1 << 20) << " MiB; not a GEDCOM file\n";
         return GedcomReportUnreadable;
     };
     if (start.outcome() == GedcomStart::Outcome::TooLong)
         return tooLong();
     if (start.outcome() != GedcomStart::Outcome::Head) {
-        warnings << "spanwright-cli: " << name << start.refusal() << '\n';
+        warnings << name << start.refusal() << '\n';
         return GedcomReportUnreadable;
     }
 
@@ -350,7 +352,7 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
         tally.tell(warnings, name, lastRecord);
     const bool written = writer.flush() && std::fflush(out) == 0 && !writer.failed();
     if (reader.failed() || !written) {
-        warnings << "spanwright-cli: " << name << (reader.failed() ? ": read error" : ": the report could not be written")
+        warnings << name << (reader.failed() ? ": read error" : ": the report could not be written")
                  << '\n';
         return GedcomReportUnreadable;
     }
@@ -358,3 +360,5 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
         ? GedcomReportRowErrors
         : GedcomReportClean;
 }
+
+} // namespace spanwright

@@ -6,6 +6,8 @@
 #include <ostream>
 #include <string_view>
 
+namespace spanwright {
+
 // What a report found, for --summary.
 struct GedcomSummary
 {
@@ -40,3 +42,5 @@ constexpr std::string_view GedcomReportHeader =
 // calendar says how plain dates are read (the switch).
 int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, std::ostream& warnings,
                       GedcomSummary& summary, const CalendarChoice& calendar = {});
+
+} // namespace spanwright

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+namespace spanwright {
+
 namespace {
 
 constexpr std::string_view AboutMark = "about: ";
@@ -214,3 +216,5 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
     }
     return row;
 }
+
+} // namespace spanwright

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // The calculated columns of one report row, from the texts of the birth
 // date, the death date and the stated age (each absent when the record has
 // none). ageElsewhere, when not empty, says why the stated age is not the
@@ -31,3 +33,5 @@ enum class DeathEvent { Death, Burial };
 GedcomRow calculateGedcomRow(std::optional<std::string_view> birth, std::optional<std::string_view> death,
                              std::optional<std::string_view> statedAge, std::string_view ageElsewhere = {},
                              const CalendarChoice& calendar = {}, DeathEvent deathEvent = DeathEvent::Death);
+
+} // namespace spanwright

@@ -2,6 +2,8 @@
 
 #include "asciitext.h"
 
+namespace spanwright {
+
 namespace {
 
 constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
@@ -45,3 +47,5 @@ bool GedcomStart::namesCharacterSet(const GedcomLine& line)
         inHeader_ = false;
     return inHeader_ && line.level == 1 && line.tag == "CHAR" && !encodingDecided_;
 }
+
+} // namespace spanwright

@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+namespace spanwright {
+
 // The start of a GEDCOM file, shared by every reader of one: a UTF-8 byte
 // order mark, blank lines, then "0 HEAD".
 class GedcomStart
@@ -32,3 +34,5 @@ private:
     bool encodingDecided_ = false;
     bool inHeader_ = true;
 };
+
+} // namespace spanwright

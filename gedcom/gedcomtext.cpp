@@ -2,6 +2,8 @@
 
 #include "asciitext.h"
 
+namespace spanwright {
+
 namespace {
 
 constexpr std::string_view ReplacementCharacter = "\xEF\xBF\xBD"; // U+FFFD
@@ -85,3 +87,5 @@ std::string_view nameWithoutSlashes(std::string_view name, std::string& buffer)
     }
     return buffer;
 }
+
+} // namespace spanwright

@@ -11,6 +11,8 @@
 #include <memory>
 #include <string_view>
 
+namespace spanwright {
+
 namespace {
 
 // The name GEDZIP gives the tree inside the archive (case-sensitive).
@@ -327,3 +329,5 @@ std::FILE* openGedcomFile(const std::string& path, std::string& error)
         return nullptr;
     return openArchiveTree(std::move(source), error);
 }
+
+} // namespace spanwright

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // The name that stands for standard input.
 constexpr std::string_view StandardInputName = "-";
 // A GEDZIP archive from a stream that cannot be sought in (a pipe) is read
@@ -22,3 +24,5 @@ constexpr std::size_t MostArchiveBytesFromStream = std::size_t(256) << 20;
 // that it is read twice without a copy. Standard input is read from where
 // it stands.
 std::FILE* openGedcomFile(const std::string& path, std::string& error);
+
+} // namespace spanwright

@@ -14,6 +14,8 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace spanwright {
+
 namespace {
 
 // Whether a line may be a level 0 line: outside families only those matter,
@@ -152,3 +154,5 @@ std::FILE* RewindableInput::second()
     }
     return copy_;
 }
+
+} // namespace spanwright

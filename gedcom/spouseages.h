@@ -9,6 +9,8 @@
 #include <unordered_map>
 #include <vector>
 
+namespace spanwright {
+
 // The ages that family events state of each spouse (see FamilyEventAges),
 // by the id of the person the family's HUSB or WIFE line names. The report
 // writes a person's row as the record ends, and families mostly follow the
@@ -76,3 +78,5 @@ private:
     bool seekable_ = false;
     std::string problem_;
 };
+
+} // namespace spanwright

@@ -5,6 +5,8 @@
 
 #include <limits>
 
+namespace spanwright {
+
 namespace {
 
 constexpr long long NoEarliest = std::numeric_limits<long long>::min();
@@ -164,3 +166,5 @@ void addStatedAgesFindings(const FamilyTree& tree, const TreeCheckOptions& optio
         first = next;
     }
 }
+
+} // namespace spanwright

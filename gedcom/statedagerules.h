@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace spanwright {
+
 // The tree check's rules over all the ages events state of a person (see
 // statedages.h), their own events' and their families' (a marriage's HUSB
 // and WIFE ages): stated_ages_conflict, where no birth date fits every one
@@ -30,3 +32,5 @@ Certainty birthOutsideWindow(const GedcomDate& birth, const BirthWindow& window)
 void addStatedAgesFindings(const FamilyTree& tree, const TreeCheckOptions& options,
                            const std::vector<bool>& statedAgeWeighed, std::vector<TreeFinding>& findings,
                            std::vector<std::uint32_t>& people);
+
+} // namespace spanwright

@@ -9,6 +9,8 @@
 #include "censusrules.h"
 #include "gedcomdate.h"
 
+namespace spanwright {
+
 namespace {
 
 bool daysAlone(const Age& age) { return age.years == 0 && age.months == 0; }
@@ -231,3 +233,5 @@ std::string statedAgesText(const StatedAgeNarrowing& narrowed)
         text.append(" or ").append(std::to_string(narrowing.moreSets)).append(" other choices");
     return text;
 }
+
+} // namespace spanwright

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+namespace spanwright {
+
 // The ages a person's events state (AGE beside the DATE of a census, a
 // residence, a death...), each a record that allows a window of birth days;
 // together they narrow the birth as the narrow command does.
@@ -73,3 +75,5 @@ std::string statedAgesText(const StatedAgeNarrowing& narrowed);
 
 // "CENS 1851 and RESI 1861": the events of the indices.
 std::string eventNames(const StatedAgeNarrowing& narrowed, const std::vector<size_t>& indices);
+
+} // namespace spanwright

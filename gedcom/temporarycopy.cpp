@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+namespace spanwright {
+
 TemporaryCopy openTemporaryCopy()
 {
     TemporaryCopy copy;
@@ -24,3 +26,5 @@ TemporaryCopy openTemporaryCopy()
     }
     return copy;
 }
+
+} // namespace spanwright

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string>
 
+namespace spanwright {
+
 // A file to hold a copy of a stream that cannot be read twice (a pipe): in
 // the folder TMPDIR names, else /tmp, and removed from it as soon as it is
 // made, so that it is gone with its stream however the program ends.
@@ -14,3 +16,5 @@ struct TemporaryCopy
 };
 
 TemporaryCopy openTemporaryCopy();
+
+} // namespace spanwright

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <charconv>
 
+namespace spanwright {
+
 namespace {
 
 struct RuleInfo
@@ -542,3 +544,5 @@ void checkTree(const FamilyTree& tree, const TreeCheckOptions& options, const st
     for (std::uint32_t family = 0; family < tree.families.size(); ++family)
         checker.checkFamily(family);
 }
+
+} // namespace spanwright

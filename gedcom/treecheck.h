@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+namespace spanwright {
+
 // The rules the tree check applies, in the order findings name them.
 enum class TreeRule {
     DeathBeforeBirth,
@@ -150,3 +152,5 @@ bool weighsStatedAge(const GedcomIndividual& person);
 // order of the people they are about.
 void checkTree(const FamilyTree& tree, const TreeCheckOptions& options, const std::vector<TreeFinding>& statedAges,
                const std::vector<std::uint32_t>& statedAgePeople, const TreeFindingSink& sink);
+
+} // namespace spanwright

@@ -3,6 +3,8 @@
 #include "familytreereader.h"
 #include "statedagerules.h"
 
+namespace spanwright {
+
 long long TreeCheckSummary::total() const
 {
     long long sum = 0;
@@ -93,3 +95,5 @@ bool checkGedcomTree(std::FILE* in, std::string_view fileName, const TreeCheckOp
     });
     return true;
 }
+
+} // namespace spanwright

@@ -8,6 +8,8 @@
 #include <ostream>
 #include <string_view>
 
+namespace spanwright {
+
 // What a tree check found, for its summary.
 struct TreeCheckSummary
 {
@@ -27,3 +29,5 @@ struct TreeCheckSummary
 // False when the file cannot be read (the reason is on warnings).
 bool checkGedcomTree(std::FILE* in, std::string_view fileName, const TreeCheckOptions& options,
                      std::ostream& warnings, const TreeFindingSink& sink, TreeCheckSummary& summary);
+
+} // namespace spanwright

@@ -5,6 +5,8 @@
 
 #include <array>
 
+namespace spanwright {
+
 namespace {
 
 constexpr bool Utf8 = true;
@@ -77,3 +79,5 @@ void appendFindingJson(std::string& out, const TreeFinding& finding)
     }
     out.push_back('}');
 }
+
+} // namespace spanwright

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace spanwright {
+
 namespace {
 
 // Nothing on an approximate date is certain.
@@ -128,3 +130,5 @@ Certainty statedAgeContradicted(const GedcomDate& birth, const GedcomDate& death
         && compareWithStatedAge(*spans.greatest, longestDays, stated) == 0;
     return all ? Certainty::None : Certainty::Possible;
 }
+
+} // namespace spanwright

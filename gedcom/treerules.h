@@ -8,6 +8,8 @@
 
 #include <optional>
 
+namespace spanwright {
+
 // The tree check's rules over the days that dates allow (see GedcomDate).
 // A rule is broken "for certain" when every reading of the dates breaks
 // it, "possibly" when some readings do and others do not.
@@ -49,3 +51,5 @@ Certainty statedAgeContradicted(const GedcomDate& birth, const GedcomDate& death
 // The calendar the span between two dates is counted in: Julian when both
 // are, as in the report.
 GedcomSpanCalendar spanCalendarOf(const GedcomDate& a, const GedcomDate& b);
+
+} // namespace spanwright

@@ -13,6 +13,9 @@
 #include <sstream>
 #include <vector>
 
+// Test helpers over the library, for test files only.
+using namespace spanwright;
+
 // The bytes of a stream from its start.
 inline QByteArray contentsOf(std::FILE* file)
 {

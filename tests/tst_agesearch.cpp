@@ -14,6 +14,8 @@
 
 #include <random>
 
+using namespace spanwright;
+
 namespace {
 
 // Where a span stands against an age, counted here without the engine's own

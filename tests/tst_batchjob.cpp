@@ -13,6 +13,8 @@
 
 #include <string>
 
+using namespace spanwright;
+
 namespace {
 
 struct JobRun

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace spanwright;
+
 class tst_Calculate : public QObject
 {
     Q_OBJECT

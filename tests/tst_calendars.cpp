@@ -23,6 +23,8 @@
 #include <string>
 #include <string_view>
 
+using namespace spanwright;
+
 namespace {
 
 std::string_view view(const QByteArray& text)

@@ -21,6 +21,8 @@
 #include <cstdio>
 #include <sstream>
 
+using namespace spanwright;
+
 namespace {
 
 // 9 December 2026, the day the tests call today.

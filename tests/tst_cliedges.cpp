@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace spanwright;
+
 namespace {
 
 QByteArray utf16(const QString& text, bool littleEndian, bool byteOrderMark)

@@ -8,6 +8,8 @@
 
 #include <string>
 
+using namespace spanwright;
+
 Q_DECLARE_METATYPE(CsvReader::Outcome)
 
 namespace {

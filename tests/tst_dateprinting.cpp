@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+using namespace spanwright;
+
 Q_DECLARE_METATYPE(DateOrder)
 
 class TestDatePrinting : public QObject

@@ -19,6 +19,8 @@
 #include <sys/stat.h>
 #endif
 
+using namespace spanwright;
+
 namespace {
 
 QString viewerText(QWidget* viewer)

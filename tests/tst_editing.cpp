@@ -14,6 +14,8 @@
 #include <QSettings>
 #include <QSignalSpy>
 
+using namespace spanwright;
+
 using Step = std::function<void(frmDatePage&)>;
 Q_DECLARE_METATYPE(Step)
 

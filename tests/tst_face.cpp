@@ -22,6 +22,8 @@
 
 #include <memory>
 
+using namespace spanwright;
+
 namespace {
 
 // The line edit's own margin beside its text, and the cursor after it.

@@ -15,6 +15,8 @@
 #include <string>
 #include <thread>
 
+using namespace spanwright;
+
 namespace {
 
 // GEDCOM lines written "1 MARR|2 DATE 12 JUN 1840", one per "|".

@@ -24,6 +24,8 @@
 #include <random>
 #include <sstream>
 
+using namespace spanwright;
+
 namespace {
 
 long long day(long long year, int month, int dayOfMonth)

@@ -22,6 +22,8 @@
 #include <sstream>
 #include <thread>
 
+using namespace spanwright;
+
 namespace {
 
 const long long Today = dayNumberOf({2026, 12, 9});
@@ -281,7 +283,7 @@ private slots:
         const Report reported = runReport(in);
         std::fclose(in);
         QCOMPARE(reported.status, 2);
-        QCOMPARE(reported.warnings, QByteArray("spanwright-cli: test.ged: read error\n"));
+        QCOMPARE(reported.warnings, QByteArray("test.ged: read error\n"));
     }
 
     // Standard input is read from where it stands, as a shell leaves it

@@ -17,6 +17,8 @@
 #include <string>
 #include <string_view>
 
+using namespace spanwright;
+
 namespace {
 
 std::string_view view(const QByteArray& text) { return {text.constData(), size_t(text.size())}; }

@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+using namespace spanwright;
+
 class tst_MainWindow : public QObject
 {
     Q_OBJECT

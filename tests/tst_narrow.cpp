@@ -17,6 +17,8 @@
 #include <random>
 #include <string>
 
+using namespace spanwright;
+
 namespace {
 
 std::string text(long long dayNumber) { return calendarDateText(dateOfDayNumber(dayNumber)); }

@@ -9,6 +9,8 @@
 
 #include <string>
 
+using namespace spanwright;
+
 namespace {
 
 struct JobRun

@@ -24,6 +24,8 @@
 
 #include <thread>
 
+using namespace spanwright;
+
 namespace {
 
 // The options of a test row, written as the command line's words: "switch=GB

@@ -19,6 +19,8 @@
 #include <cmath>
 #include <memory>
 
+using namespace spanwright;
+
 using Step = std::function<void(frmDatePage&)>;
 Q_DECLARE_METATYPE(Step)
 

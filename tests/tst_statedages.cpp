@@ -9,6 +9,8 @@
 
 #include <QTest>
 
+using namespace spanwright;
+
 namespace {
 
 // One INDI record I1 from events "TAG DATE=AGE|PLACE; TAG DATE": each a

@@ -35,6 +35,8 @@
 #include <string>
 #include <vector>
 
+using namespace spanwright;
+
 using emscripten::val;
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace spanwright {
+
 namespace {
 
 constexpr CalendarWord TrailingMarks[] = {
@@ -154,3 +156,5 @@ std::string_view shortMonthName(int month)
 {
     return month >= 1 && month <= int(ShortNames.size()) ? ShortNames[size_t(month - 1)] : std::string_view();
 }
+
+} // namespace spanwright

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+namespace spanwright {
+
 // The words that name or mark a calendar, as tables of data: the marks
 // after a date (O.S., N.S.), the GEDCOM escapes and keywords before one, the
 // eras, and the month names of the Hebrew and French Republican calendars
@@ -44,3 +46,5 @@ bool isHebrewYearMark(std::string_view upperWords);
 std::string_view hebrewMonthName(int month, bool leapYear);
 std::string_view frenchMonthName(int month);
 std::string_view shortMonthName(int month);
+
+} // namespace spanwright

@@ -1,6 +1,8 @@
 // The Czech words of dates and ages: data only (see languagetable.h).
 #include "languagetable.h"
 
+namespace spanwright {
+
 namespace languages {
 
 const LanguageTable& czechTable()
@@ -89,3 +91,5 @@ const LanguageTable& czechTable()
 }
 
 } // namespace languages
+
+} // namespace spanwright

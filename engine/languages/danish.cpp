@@ -1,6 +1,8 @@
 // The Danish words of dates and ages: data only (see languagetable.h).
 #include "languagetable.h"
 
+namespace spanwright {
+
 namespace languages {
 
 const LanguageTable& danishTable()
@@ -84,3 +86,5 @@ const LanguageTable& danishTable()
 }
 
 } // namespace languages
+
+} // namespace spanwright

@@ -1,6 +1,8 @@
 // The Dutch words of dates and ages: data only (see languagetable.h).
 #include "languagetable.h"
 
+namespace spanwright {
+
 namespace languages {
 
 const LanguageTable& dutchTable()
@@ -69,3 +71,5 @@ const LanguageTable& dutchTable()
 }
 
 } // namespace languages
+
+} // namespace spanwright

@@ -1,6 +1,8 @@
 // The English words of dates and ages: data only (see languagetable.h).
 #include "languagetable.h"
 
+namespace spanwright {
+
 namespace languages {
 
 const LanguageTable& englishTable()
@@ -50,3 +52,5 @@ const LanguageTable& englishTable()
 }
 
 } // namespace languages
+
+} // namespace spanwright

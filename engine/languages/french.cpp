@@ -1,6 +1,8 @@
 // The French words of dates and ages: data only (see languagetable.h).
 #include "languagetable.h"
 
+namespace spanwright {
+
 namespace languages {
 
 const LanguageTable& frenchTable()
@@ -77,3 +79,5 @@ const LanguageTable& frenchTable()
 }
 
 } // namespace languages
+
+} // namespace spanwright

@@ -1,6 +1,8 @@
 // The German words of dates and ages: data only (see languagetable.h).
 #include "languagetable.h"
 
+namespace spanwright {
+
 namespace languages {
 
 const LanguageTable& germanTable()
@@ -73,3 +75,5 @@ const LanguageTable& germanTable()
 }
 
 } // namespace languages
+
+} // namespace spanwright

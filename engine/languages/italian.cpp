@@ -1,6 +1,8 @@
 // The Italian words of dates and ages: data only (see languagetable.h).
 #include "languagetable.h"
 
+namespace spanwright {
+
 namespace languages {
 
 const LanguageTable& italianTable()
@@ -73,3 +75,5 @@ const LanguageTable& italianTable()
 }
 
 } // namespace languages
+
+} // namespace spanwright

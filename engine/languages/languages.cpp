@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cctype>
 
+namespace spanwright {
+
 namespace languages {
 
 // Each in its own file; English first, as most records are.
@@ -346,3 +348,5 @@ std::string languagesWithAgeExamples()
 }
 
 } // namespace languages
+
+} // namespace spanwright

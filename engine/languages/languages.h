@@ -11,6 +11,8 @@
 #include <unordered_set>
 #include <vector>
 
+namespace spanwright {
+
 // Every language's table in one index, read all at once: records mix
 // languages, so no language is chosen. A word that two tables read as
 // different months (or age units) keeps both readings, so that a reader can
@@ -116,3 +118,5 @@ std::string languagesWithDateExamples();
 std::string languagesWithAgeExamples();
 
 } // namespace languages
+
+} // namespace spanwright

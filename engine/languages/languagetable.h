@@ -4,6 +4,8 @@
 #include <initializer_list>
 #include <string_view>
 
+namespace spanwright {
+
 // One language's words for dates and ages, as data: a newcomer adds a
 // language by writing one table (a file beside the others) and listing it in
 // languages.cpp. Every spelling is written in lower case as registers write
@@ -78,3 +80,5 @@ struct LanguageTable
 };
 
 } // namespace languages
+
+} // namespace spanwright

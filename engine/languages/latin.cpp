@@ -1,6 +1,8 @@
 // The Latin words of dates and ages: data only (see languagetable.h).
 #include "languagetable.h"
 
+namespace spanwright {
+
 namespace languages {
 
 const LanguageTable& latinTable()
@@ -108,3 +110,5 @@ const LanguageTable& latinTable()
 }
 
 } // namespace languages
+
+} // namespace spanwright

@@ -1,5 +1,7 @@
 #include "letters.h"
 
+namespace spanwright {
+
 
 namespace languages {
 
@@ -284,3 +286,5 @@ std::string excerptForMessage(std::string_view text)
 }
 
 } // namespace languages
+
+} // namespace spanwright

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // The letters that the languages' dates and ages are written in: the ASCII
 // letters and those of Latin-1 and Latin Extended-A (ä, é, ñ, å, ł, ř, ě...),
 // read from UTF-8 as whole characters, never as single bytes.
@@ -62,3 +64,5 @@ std::string validUtf8(std::string_view text);
 std::string excerptForMessage(std::string_view text);
 
 } // namespace languages
+
+} // namespace spanwright

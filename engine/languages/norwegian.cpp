@@ -1,6 +1,8 @@
 // The Norwegian words of dates and ages: data only (see languagetable.h).
 #include "languagetable.h"
 
+namespace spanwright {
+
 namespace languages {
 
 const LanguageTable& norwegianTable()
@@ -82,3 +84,5 @@ const LanguageTable& norwegianTable()
 }
 
 } // namespace languages
+
+} // namespace spanwright

@@ -2,6 +2,8 @@
 
 #include "letters.h"
 
+namespace spanwright {
+
 namespace languages {
 
 namespace {
@@ -103,3 +105,5 @@ std::string typedForm(std::string_view text, bool completingBrackets)
 }
 
 } // namespace languages
+
+} // namespace spanwright

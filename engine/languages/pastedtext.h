@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace spanwright {
+
 // Text pasted from web pages, word processors and spreadsheets, read as if
 // typed: a no-break or other wide blank is a blank, an en or em dash (or a
 // minus sign) a hyphen, a curly apostrophe or quote a straight one, a
@@ -18,3 +20,5 @@ bool mayBePasted(std::string_view text);
 std::string typedForm(std::string_view text, bool completingBrackets = false);
 
 } // namespace languages
+
+} // namespace spanwright

@@ -1,6 +1,8 @@
 // The Polish words of dates and ages: data only (see languagetable.h).
 #include "languagetable.h"
 
+namespace spanwright {
+
 namespace languages {
 
 const LanguageTable& polishTable()
@@ -84,3 +86,5 @@ const LanguageTable& polishTable()
 }
 
 } // namespace languages
+
+} // namespace spanwright

@@ -1,6 +1,8 @@
 // The Portuguese words of dates and ages: data only (see languagetable.h).
 #include "languagetable.h"
 
+namespace spanwright {
+
 namespace languages {
 
 const LanguageTable& portugueseTable()
@@ -77,3 +79,5 @@ const LanguageTable& portugueseTable()
 }
 
 } // namespace languages
+
+} // namespace spanwright

@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace spanwright {
+
 namespace languages {
 
 namespace {
@@ -84,3 +86,5 @@ std::optional<long long> romanValue(std::string_view lower)
 }
 
 } // namespace languages
+
+} // namespace spanwright

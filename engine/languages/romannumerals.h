@@ -3,6 +3,8 @@
 #include <optional>
 #include <string_view>
 
+namespace spanwright {
+
 // Roman numerals as scribes wrote them in Latin registers, in lower case:
 // "xxij" (a final i written j), "iiij" (four as four strokes), "mdccl".
 namespace languages {
@@ -15,3 +17,5 @@ bool looksRoman(std::string_view lower);
 std::optional<long long> romanValue(std::string_view lower);
 
 } // namespace languages
+
+} // namespace spanwright

@@ -1,6 +1,8 @@
 // The Spanish words of dates and ages: data only (see languagetable.h).
 #include "languagetable.h"
 
+namespace spanwright {
+
 namespace languages {
 
 const LanguageTable& spanishTable()
@@ -77,3 +79,5 @@ const LanguageTable& spanishTable()
 }
 
 } // namespace languages
+
+} // namespace spanwright

@@ -1,6 +1,8 @@
 // The Swedish words of dates and ages: data only (see languagetable.h).
 #include "languagetable.h"
 
+namespace spanwright {
+
 namespace languages {
 
 const LanguageTable& swedishTable()
@@ -66,3 +68,5 @@ const LanguageTable& swedishTable()
 }
 
 } // namespace languages
+
+} // namespace spanwright

@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+namespace spanwright {
+
 // A small fixed table from words to values, built once and read on every
 // worded date: open addressing over a power-of-two array, keyed by views of
 // words kept elsewhere. (std::unordered_map hashed and compared a third of
@@ -97,3 +99,5 @@ private:
 };
 
 } // namespace languages
+
+} // namespace spanwright

@@ -1,0 +1,170 @@
+#include <spanwright/spanwright.h>
+
+#include "age.h"
+#include "ageanswer.h"
+#include "calendars.h"
+#include "calendarswitches.h"
+#include "convertanswer.h"
+#include "datereader.h"
+#include "datereading.h"
+#include "narrowanswer.h"
+#include "resultentries.h"
+#include "spancalculation.h"
+
+#include <sstream>
+#include <utility>
+
+namespace spanwright {
+
+// The façade over the engine and the answers the command line gives: each
+// function asks them and turns their status and message into a Result.
+
+namespace {
+
+Problem problemOf(ExitStatus status, std::string message)
+{
+    return {status == ExitNoAnswer ? ProblemKind::NoAnswer : ProblemKind::NotRead, std::move(message)};
+}
+
+YearsMonthsDays partsOf(const Age& age)
+{
+    return {age.years, age.months, age.days};
+}
+
+YearsMonthsDays partsOf(const Span& span)
+{
+    return partsOf(ageOf(span));
+}
+
+// The lines of a multi-line answer text, without their line ends.
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+Result<DayRange> ageWindow(AgeDirection direction, std::string_view dateText, std::string_view ageText,
+                           const DateReadOptions& options)
+{
+    AgeQuestion question;
+    question.direction = direction;
+    question.dateText = dateText;
+    question.ageText = ageText;
+    question.reading = options;
+    const AgeAnswer answer = answerAgeQuestion(question);
+    if (answer.status != ExitSuccess)
+        return problemOf(answer.status, answer.problem);
+    return DayRange{answer.firstDay, answer.lastDay};
+}
+
+} // namespace
+
+Result<long long> calendarSwitchDay(std::string_view text)
+{
+    const CalendarSwitchReading reading = readCalendarSwitch(text);
+    if (!reading.firstGregorianDay)
+        return Problem{ProblemKind::NotRead, reading.problem};
+    return *reading.firstGregorianDay;
+}
+
+Result<DateMeaning> readDateText(std::string_view text, const DateReadOptions& options)
+{
+    const DateReading reading = readDate(text, options);
+    if (!reading.ok)
+        return Problem{ProblemKind::NotRead, reading.problem};
+    return DateMeaning{{reading.earliest, reading.latest}, reading.approximate, reading.calendar};
+}
+
+Result<AgeMeaning> readAge(std::string_view text)
+{
+    const AgeReading reading = readAgeText(text);
+    if (!reading.ok)
+        return Problem{ProblemKind::NotRead, reading.problem};
+    return AgeMeaning{partsOf(reading.age), partsOf(reading.least), partsOf(reading.greatest),
+                      reading.counting == AgeCounting::ElapsedDays, reading.about};
+}
+
+Result<SpanAnswer> span(std::string_view beginText, std::string_view endText, const DateReadOptions& options)
+{
+    const SpanCalculation calculation = calculateSpan(beginText, endText, options);
+    if (calculation.status != ExitSuccess)
+        return problemOf(calculation.status, calculation.problem);
+    SpanAnswer answer;
+    answer.least = partsOf(calculation.span);
+    if (calculation.greatest)
+        answer.greatest = partsOf(*calculation.greatest);
+    answer.exact = calculation.exact;
+    answer.approximate = calculation.approximate;
+    const std::string least = wordedSpan(calculation.span);
+    if (calculation.exact && !calculation.approximate) {
+        answer.lines.push_back(least);
+    } else {
+        std::optional<std::string> most;
+        if (calculation.greatest)
+            most = wordedSpan(*calculation.greatest);
+        answer.lines.push_back(boundsText(least, most, calculation.approximate));
+    }
+    for (std::string& line : spanCalendarLines(calculation))
+        answer.lines.push_back(std::move(line));
+    return answer;
+}
+
+Result<DaysAnswer> days(std::string_view beginText, std::string_view endText, const DateReadOptions& options)
+{
+    DateReading begin;
+    DateReading end;
+    std::string problem = readDateFor("begin date", beginText, options, begin);
+    if (problem.empty())
+        problem = readDateFor("end date", endText, options, end);
+    if (!problem.empty())
+        return Problem{ProblemKind::NotRead, problem};
+    // The fewest days from the latest begin to the earliest end, the most
+    // from the earliest begin to the latest end.
+    DaysAnswer answer;
+    if (begin.latest && end.earliest)
+        answer.fewest = *end.earliest - *begin.latest;
+    if (begin.earliest && end.latest)
+        answer.most = *end.latest - *begin.earliest;
+    if (!answer.fewest && !answer.most)
+        return Problem{ProblemKind::NoAnswer, "the dates leave the number of days without bound"};
+    answer.approximate = begin.approximate || end.approximate;
+    return answer;
+}
+
+Result<DayRange> bornWithin(std::string_view deathText, std::string_view ageText, const DateReadOptions& options)
+{
+    return ageWindow(AgeDirection::Born, deathText, ageText, options);
+}
+
+Result<DayRange> diedWithin(std::string_view birthText, std::string_view ageText, const DateReadOptions& options)
+{
+    return ageWindow(AgeDirection::Died, birthText, ageText, options);
+}
+
+Result<std::vector<std::string>> convert(std::string_view text, const DateReadOptions& options)
+{
+    ConvertAnswer answer = convertDate(text, options);
+    if (answer.status != ExitSuccess)
+        return problemOf(answer.status, answer.problem);
+    return std::move(answer.lines);
+}
+
+Result<NarrowingAnswer> narrow(const std::vector<std::string>& records, const DateReadOptions& options)
+{
+    const NarrowAnswer answer = answerNarrowQuestion(records, options);
+    if (answer.status == ExitUsage) {
+        std::string message;
+        for (const std::string& problem : answer.problems)
+            message += (message.empty() ? "" : "\n") + problem;
+        return Problem{ProblemKind::NotRead, message};
+    }
+    if (answer.status != ExitSuccess)
+        return Problem{ProblemKind::NoAnswer, narrowAnswerText(answer, options)};
+    const BirthWindow& window = answer.narrowing.window;
+    return NarrowingAnswer{{window.first, window.last}, window.about, linesOf(narrowAnswerText(answer, options))};
+}
+
+} // namespace spanwright

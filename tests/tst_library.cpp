@@ -1,0 +1,206 @@
+// The C++ library through its public headers alone, as another program uses
+// it: the days a date text allows (either end open), spans across every
+// month length and across the calendars, the tombstone windows both ways,
+// and problems returned as values of their kind.
+
+#include <spanwright/spanwright.h>
+
+#include <QTest>
+
+#include <optional>
+#include <string>
+
+Q_DECLARE_METATYPE(spanwright::ProblemKind)
+
+namespace {
+
+// The day number of a date of one day, through the library's own reader.
+long long dayOf(const char* text)
+{
+    const auto date = spanwright::readDateText(text);
+    if (!date || !date->days.oneDay())
+        qFatal("\"%s\" is not one day", text);
+    return *date->days.earliest;
+}
+
+} // namespace
+
+class LibraryTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dayRangeOfDate_data();
+    void dayRangeOfDate();
+    void spanAcrossMonthLengths_data();
+    void spanAcrossMonthLengths();
+    void tombstoneWindows_data();
+    void tombstoneWindows();
+    void problemsAsValues_data();
+    void problemsAsValues();
+};
+
+void LibraryTest::dayRangeOfDate_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("first"); // "" for an open end
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<int>("count"); // -1: none, an end being open
+
+    QTest::newRow("one day") << "17 May 1990" << "5/17/1990" << "5/17/1990" << 1;
+    QTest::newRow("a month of a leap year") << "Feb 1900" << "2/1/1900" << "2/28/1900" << 28;
+    QTest::newRow("a leap year") << "2000" << "1/1/2000" << "12/31/2000" << 366;
+    QTest::newRow("open before") << "bef. 1850" << "" << "12/31/1849" << -1;
+    QTest::newRow("open after") << "after 1850" << "1/1/1851" << "" << -1;
+    QTest::newRow("Julian dual year") << "11 Feb 1731/32" << "2/22/1732" << "2/22/1732" << 1;
+}
+
+void LibraryTest::dayRangeOfDate()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    QFETCH(int, count);
+
+    const auto date = spanwright::readDateText(text.toStdString());
+    QVERIFY2(date.ok(), date ? "" : date.problem().message.c_str());
+    const spanwright::DayRange& days = date->days;
+    QCOMPARE(days.openBefore(), first.isEmpty());
+    QCOMPARE(days.openAfter(), last.isEmpty());
+    if (!first.isEmpty()) {
+        QCOMPARE(*days.earliest, dayOf(first.toUtf8()));
+        QVERIFY(!days.contains(*days.earliest - 1));
+    }
+    if (!last.isEmpty()) {
+        QCOMPARE(*days.latest, dayOf(last.toUtf8()));
+        QVERIFY(!days.contains(*days.latest + 1));
+    }
+    // An open end reaches every day on its side.
+    QVERIFY(days.contains(first.isEmpty() ? -1'000'000 : *days.earliest));
+    QVERIFY(days.contains(last.isEmpty() ? 10'000'000 : *days.latest));
+    QCOMPARE(days.dayCount(), count < 0 ? std::nullopt : std::optional<long long>(count));
+}
+
+void LibraryTest::spanAcrossMonthLengths_data()
+{
+    QTest::addColumn<QString>("begin");
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<qlonglong>("years");
+    QTest::addColumn<qlonglong>("months");
+    QTest::addColumn<qlonglong>("days");
+
+    // A month is complete when the end reaches the begin's day of the month;
+    // the days after it count from that day, a day past the end of a shorter
+    // month falling back to its last day.
+    QTest::newRow("February of 28 days") << "1/31/1990" << "2/28/1990" << 0LL << 0LL << 28LL;
+    QTest::newRow("February of 29 days") << "1/31/1992" << "2/29/1992" << 0LL << 0LL << 29LL;
+    QTest::newRow("past February's end") << "1/31/1990" << "3/1/1990" << 0LL << 1LL << 1LL;
+    QTest::newRow("a month of 30 days") << "3/31/1990" << "4/30/1990" << 0LL << 0LL << 30LL;
+    QTest::newRow("from a month of 30 days") << "4/30/1990" << "5/31/1990" << 0LL << 1LL << 1LL;
+    QTest::newRow("a month of 31 days") << "1/1/1990" << "1/31/1990" << 0LL << 0LL << 30LL;
+    QTest::newRow("a leap day to a common year") << "2/29/1992" << "2/28/1993" << 0LL << 11LL << 30LL;
+    // Julian 29 Feb 1700 (a Julian leap year, not a Gregorian one) to 28 Feb
+    // 1701, reckoned in the Julian calendar: in Gregorian days (11 Mar 1700
+    // to 11 Mar 1701) it would be a year.
+    QTest::newRow("two Julian dates") << "29 Feb 1700 O.S." << "28 Feb 1701 O.S." << 0LL << 11LL << 30LL;
+    QTest::newRow("Washington") << "11 Feb 1731/32" << "14 Dec 1799" << 67LL << 9LL << 22LL;
+}
+
+void LibraryTest::spanAcrossMonthLengths()
+{
+    QFETCH(QString, begin);
+    QFETCH(QString, end);
+    QFETCH(qlonglong, years);
+    QFETCH(qlonglong, months);
+    QFETCH(qlonglong, days);
+
+    const auto span = spanwright::span(begin.toStdString(), end.toStdString());
+    QVERIFY2(span.ok(), span ? "" : span.problem().message.c_str());
+    QVERIFY(span->exact);
+    QVERIFY(span->least == (spanwright::YearsMonthsDays{years, months, days}));
+    QCOMPARE(QString::fromStdString(span->lines.front()),
+             QStringLiteral("%1 Year(s), %2 month(s), %3 day(s)").arg(years).arg(months).arg(days));
+}
+
+void LibraryTest::tombstoneWindows_data()
+{
+    QTest::addColumn<bool>("born");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("age");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+
+    // Every birth from 1/28 to 1/31 is 1 month, 1 day before 3/1/1990.
+    QTest::newRow("born") << true << "3/1/1990" << "1 month, 1 day" << "1/28/1990" << "1/31/1990";
+    QTest::newRow("died") << false << "1/31/1990" << "1 month, 1 day" << "3/1/1990" << "3/1/1990";
+    // Aged 39: from the 39th birthday to the day before the 40th.
+    QTest::newRow("died aged 39") << false << "5/10/1950" << "aged 39" << "5/10/1989" << "5/9/1990";
+}
+
+void LibraryTest::tombstoneWindows()
+{
+    QFETCH(bool, born);
+    QFETCH(QString, date);
+    QFETCH(QString, age);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+
+    const auto window = born ? spanwright::bornWithin(date.toStdString(), age.toStdString())
+                             : spanwright::diedWithin(date.toStdString(), age.toStdString());
+    QVERIFY2(window.ok(), window ? "" : window.problem().message.c_str());
+    QCOMPARE(window->earliest, std::optional<long long>(dayOf(first.toUtf8())));
+    QCOMPARE(window->latest, std::optional<long long>(dayOf(last.toUtf8())));
+}
+
+void LibraryTest::problemsAsValues_data()
+{
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<spanwright::ProblemKind>("kind");
+    QTest::addColumn<QString>("quoted"); // the text the message must quote
+
+    using Kind = spanwright::ProblemKind;
+    QTest::newRow("not a date") << "span 5/17/1990x 1/1/2000" << Kind::NotRead << "5/17/1990x";
+    QTest::newRow("end before begin") << "span 1/1/2000 1/1/1990" << Kind::NoAnswer << "";
+    QTest::newRow("not an age") << "born 1/1/1900 sixtyish" << Kind::NotRead << "sixtyish";
+    QTest::newRow("unbounded days") << "days bef.1850 bef.1860" << Kind::NoAnswer << "";
+    QTest::newRow("not a switch") << "switch XX" << Kind::NotRead << "XX";
+}
+
+void LibraryTest::problemsAsValues()
+{
+    QFETCH(QString, question);
+    QFETCH(spanwright::ProblemKind, kind);
+    QFETCH(QString, quoted);
+
+    const QStringList words = question.split(' ');
+    const std::string first = words.value(1).replace('.', ". ").toStdString();
+    const std::string second = words.value(2).replace('.', ". ").toStdString();
+    const auto problemOf = [](const auto& result) {
+        return result ? std::nullopt : std::optional<spanwright::Problem>(result.problem());
+    };
+    std::optional<spanwright::Problem> problem;
+    if (words[0] == "span")
+        problem = problemOf(spanwright::span(first, second));
+    else if (words[0] == "born")
+        problem = problemOf(spanwright::bornWithin(first, second));
+    else if (words[0] == "days")
+        problem = problemOf(spanwright::days(first, second));
+    else
+        problem = problemOf(spanwright::calendarSwitchDay(first));
+    QVERIFY(problem);
+    QCOMPARE(problem->kind, kind);
+    QVERIFY(!problem->message.empty());
+    if (!quoted.isEmpty())
+        QVERIFY2(problem->message.find(quoted.toStdString()) != std::string::npos, problem->message.c_str());
+    // The library's messages are for any program: none names one.
+    QVERIFY2(problem->message.find("spanwright") == std::string::npos, problem->message.c_str());
+    // A problem is a value: a copy compares equal, another kind does not.
+    spanwright::Problem other = *problem;
+    QVERIFY(other == *problem);
+    using Kind = spanwright::ProblemKind;
+    other.kind = kind == Kind::NotRead ? Kind::NoAnswer : Kind::NotRead;
+    QVERIFY(other != *problem);
+}
+
+QTEST_APPLESS_MAIN(LibraryTest)
+#include "tst_library.moc"
