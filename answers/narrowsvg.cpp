@@ -108,6 +108,28 @@ std::string barOf(const BirthWindow& window, const Axis& axis, double y, bool ap
     return bar;
 }
 
+// The years along the axis, and their lines up through the bars.
+std::string yearTicks(const Axis& axis, double chartBottom)
+{
+    std::string ticks;
+    long long step = YearSteps.back();
+    const long long firstYear = dateOfDayNumber(axis.firstDay).year + 1;
+    const long long lastYear = dateOfDayNumber(axis.lastDay).year;
+    for (long long candidate : YearSteps) {
+        if ((lastYear - firstYear) / candidate + 1 <= MostTicks) {
+            step = candidate;
+            break;
+        }
+    }
+    for (long long year = (firstYear + step - 1) / step * step; year <= lastYear; year += step) {
+        const double x = axis.x(dayNumberOf({year, 1, 1}));
+        ticks += "<line class=\"tick\" stroke=\"#888\" x1=\"" + number(x) + "\" y1=\"" + number(TopMargin - 6) + "\" x2=\"" + number(x)
+            + "\" y2=\"" + number(chartBottom + 4) + "\"/><text x=\"" + number(x) + "\" y=\""
+            + number(chartBottom + 18) + "\" text-anchor=\"middle\">" + std::to_string(year) + "</text>\n";
+    }
+    return ticks;
+}
+
 } // namespace
 
 std::string narrowAnswerSvg(const NarrowAnswer& answer, DateOrder order)
@@ -145,22 +167,7 @@ std::string narrowAnswerSvg(const NarrowAnswer& answer, DateOrder order)
                                               + " agree: " + birthWindowText(shaded, order);
     svg += "<text class=\"answer\" font-weight=\"bold\" x=\"10\" y=\"22\">" + escaped(answerText) + "</text>\n";
 
-    // The years along the axis, and their lines up through the bars.
-    long long step = YearSteps.back();
-    const long long firstYear = dateOfDayNumber(axis.firstDay).year + 1;
-    const long long lastYear = dateOfDayNumber(axis.lastDay).year;
-    for (long long candidate : YearSteps) {
-        if ((lastYear - firstYear) / candidate + 1 <= MostTicks) {
-            step = candidate;
-            break;
-        }
-    }
-    for (long long year = (firstYear + step - 1) / step * step; year <= lastYear; year += step) {
-        const double x = axis.x(dayNumberOf({year, 1, 1}));
-        svg += "<line class=\"tick\" stroke=\"#888\" x1=\"" + number(x) + "\" y1=\"" + number(TopMargin - 6) + "\" x2=\"" + number(x)
-            + "\" y2=\"" + number(chartBottom + 4) + "\"/><text x=\"" + number(x) + "\" y=\""
-            + number(chartBottom + 18) + "\" text-anchor=\"middle\">" + std::to_string(year) + "</text>\n";
-    }
+    svg += yearTicks(axis, chartBottom);
     // The shaded days, across every bar.
     if (shaded.first || shaded.last) {
         const double left = shaded.first ? axis.x(*shaded.first) : ChartLeft;

@@ -143,6 +143,31 @@ private:
 
 using FileCloser = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
+// Where the rows go: standard output, or the file -o names (never the input).
+struct BatchOutput
+{
+    std::FILE* stream = stdout;
+    std::string name = "the output";
+    std::unique_ptr<OutputFile> file;
+};
+
+BatchOutput openOutput(const Arguments& arguments, std::FILE* input)
+{
+    BatchOutput output;
+    if (arguments.output && arguments.output->empty())
+        fail("-o takes the name of the file to write (- for standard output)");
+    if (arguments.output && *arguments.output != "-") {
+        output.name = *arguments.output;
+        try {
+            output.file = outputFileFor(output.name, input);
+        } catch (const OutputFile::Error& error) {
+            fail(error.what());
+        }
+        output.stream = output.file->stream();
+    }
+    return output;
+}
+
 int runBatch(const Arguments& arguments)
 {
     const bool fromStandardInput = arguments.file.empty() || arguments.file == "-";
@@ -154,20 +179,10 @@ int runBatch(const Arguments& arguments)
         fail("cannot open " + arguments.file + ": " + std::strerror(errno));
     FileCloser inputCloser(fromStandardInput ? nullptr : input, std::fclose);
 
-    std::FILE* outputStream = stdout;
-    std::string outputName = "the output";
-    std::unique_ptr<OutputFile> outputFile;
-    if (arguments.output && arguments.output->empty())
-        fail("-o takes the name of the file to write (- for standard output)");
-    if (arguments.output && *arguments.output != "-") {
-        outputName = *arguments.output;
-        try {
-            outputFile = outputFileFor(outputName, input);
-        } catch (const OutputFile::Error& error) {
-            fail(error.what());
-        }
-        outputStream = outputFile->stream();
-    }
+    BatchOutput opened = openOutput(arguments, input);
+    std::FILE* const outputStream = opened.stream;
+    const std::string outputName = opened.name;
+    const std::unique_ptr<OutputFile> outputFile = std::move(opened.file);
     const std::string untouchedNote = outputFile ? outputFile->untouchedNote() : std::string();
     // A fault that ends the run leaves an old output file as it was.
     const auto failLeavingOutput = [&untouchedNote](const std::string& message) {

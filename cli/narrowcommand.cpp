@@ -270,6 +270,26 @@ void run(const Arguments& arguments)
         throw exitWith(answer.status);
 }
 
+// The options of a CSV file of records, one a row.
+void addCsvOptions(CLI::App& command, Arguments& arguments)
+{
+    command.add_option("--csv", arguments.csv,
+                       "Read one record per row of this CSV file (with a header row; - for standard input) and "
+                       "write one row per person: person,records,earliest,latest,dates,conflict,error");
+    command.add_option("--person", arguments.person,
+                       "With --csv: the person column (a header name or a 1-based position)");
+    command.add_option("--date", arguments.date, "With --csv: the date or census column");
+    command.add_option("--age", arguments.age, "With --csv: the stated age column");
+    command.add_option("-o,--output", arguments.output, "With --csv: write the rows to this file (never the input)");
+    command
+        .add_option("-d,--delimiter", arguments.delimiter,
+                    "With --csv: the field delimiter of the input and the output: , (the default), ; or tab")
+        ->check(CLI::IsMember({",", ";", "tab", "\\t", "\t"}));
+    command.add_option("--encoding", arguments.encoding,
+                       "With --csv: the encoding of the input, any that iconv knows (iconv --list); without it "
+                       "UTF-8, UTF-16 or Windows-1252, as its bytes show");
+}
+
 } // namespace
 
 void addNarrowCommand(CLI::App& app)
@@ -295,20 +315,7 @@ void addNarrowCommand(CLI::App& app)
     command->add_option("--svg", arguments->svg,
                         "Also write a picture to this SVG file: a bar per record on a time axis, the overlap "
                         "shaded, a record that fits none of the others drawn apart");
-    command->add_option("--csv", arguments->csv,
-                        "Read one record per row of this CSV file (with a header row; - for standard input) and "
-                        "write one row per person: person,records,earliest,latest,dates,conflict,error");
-    command->add_option("--person", arguments->person, "With --csv: the person column (a header name or a 1-based position)");
-    command->add_option("--date", arguments->date, "With --csv: the date or census column");
-    command->add_option("--age", arguments->age, "With --csv: the stated age column");
-    command->add_option("-o,--output", arguments->output, "With --csv: write the rows to this file (never the input)");
-    command
-        ->add_option("-d,--delimiter", arguments->delimiter,
-                     "With --csv: the field delimiter of the input and the output: , (the default), ; or tab")
-        ->check(CLI::IsMember({",", ";", "tab", "\\t", "\t"}));
-    command->add_option("--encoding", arguments->encoding,
-                        "With --csv: the encoding of the input, any that iconv knows (iconv --list); without it "
-                        "UTF-8, UTF-16 or Windows-1252, as its bytes show");
+    addCsvOptions(*command, *arguments);
     command->footer(
         "Each record allows a window of birth dates: a census age is the age on the\n"
         "census day, an age is precise to its smallest stated unit (34 is 34 completed\n"

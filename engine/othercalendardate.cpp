@@ -169,6 +169,38 @@ Days yearRefusal(const Token& token)
     return refusal(std::string(token.text) + " is not a year (1 to " + std::to_string(LastYear) + ")");
 }
 
+// A year alone under its escape: @#DHEBREW@ 5708, @#DFRENCH R@ an 8. The
+// tokens are count read ones (0 where the text could not be read).
+Days markedYearAlone(const std::array<Token, MostTokens>& tokens, size_t count, CalendarSystem mark)
+{
+    const bool french = mark == CalendarSystem::FrenchRepublican;
+    const size_t at = count == 2 && french && tokens[0].upper == "AN" ? 1 : 0;
+    if (count == at + 1) {
+        const Token& token = tokens[at];
+        long long year = token.number ? (isNumber(token.upper) ? numberValue(token.upper) : 0)
+                                      : french ? romanValue(token.upper) : 0;
+        if (year >= 1 && year <= LastYear)
+            return daysInCalendar({int(year), 0, 0, 0}, mark, CalendarSource::Marked);
+    }
+    return refusal("it names no " + std::string(calendarSystemName(mark)) + " month");
+}
+
+// The month of Adar as the Hebrew year has it: one in a common year, Adar I
+// and Adar II in a leap year. A refusal where the month written is not one
+// of the year's.
+std::optional<Days> adarRefusal(long long year, int& monthNumber)
+{
+    const bool leap = isHebrewLeapYear(year);
+    if (monthNumber == AdarUnnumbered && leap)
+        return refusal(std::to_string(year) + " is a Hebrew leap year, with two months of Adar: write Adar I "
+                                              "or Adar II");
+    if ((monthNumber == AdarOfLeapYear || monthNumber == AdarII) && !leap)
+        return refusal(std::to_string(year) + " is a common Hebrew year, with one month of Adar: write Adar");
+    if (monthNumber == AdarUnnumbered || monthNumber == AdarOfLeapYear)
+        monthNumber = AdarI;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<Days> otherCalendarDate(std::string_view text, const CalendarContext& context)
@@ -183,17 +215,7 @@ std::optional<Days> otherCalendarDate(std::string_view text, const CalendarConte
     if (!read || !findMonth(tokens, count, month)) {
         if (!marked)
             return std::nullopt;
-        // A year alone under its escape: @#DHEBREW@ 5708, @#DFRENCH R@ an 8.
-        const bool french = context.mark == CalendarSystem::FrenchRepublican;
-        const size_t at = read && count == 2 && french && tokens[0].upper == "AN" ? 1 : 0;
-        if (read && count == at + 1) {
-            const Token& token = tokens[at];
-            long long year = token.number ? (isNumber(token.upper) ? numberValue(token.upper) : 0)
-                                          : french ? romanValue(token.upper) : 0;
-            if (year >= 1 && year <= LastYear)
-                return daysInCalendar({int(year), 0, 0, 0}, *context.mark, CalendarSource::Marked);
-        }
-        return refusal("it names no " + std::string(calendarSystemName(*context.mark)) + " month");
+        return markedYearAlone(tokens, read ? count : 0, *context.mark);
     }
     const std::string calendar(calendarSystemName(month.system));
     const std::string monthWords(text.substr(size_t(tokens[month.first].text.data() - text.data()),
@@ -253,14 +275,8 @@ std::optional<Days> otherCalendarDate(std::string_view text, const CalendarConte
 
     int monthNumber = month.month;
     if (month.system == CalendarSystem::Hebrew) {
-        const bool leap = isHebrewLeapYear(year);
-        if (monthNumber == AdarUnnumbered && leap)
-            return refusal(std::to_string(year) + " is a Hebrew leap year, with two months of Adar: write Adar I "
-                                                  "or Adar II");
-        if ((monthNumber == AdarOfLeapYear || monthNumber == AdarII) && !leap)
-            return refusal(std::to_string(year) + " is a common Hebrew year, with one month of Adar: write Adar");
-        if (monthNumber == AdarUnnumbered || monthNumber == AdarOfLeapYear)
-            monthNumber = AdarI;
+        if (std::optional<Days> refused = adarRefusal(year, monthNumber))
+            return refused;
     }
     if (dayRead && day < 1)
         return refusal("0 is not a day");

@@ -72,6 +72,27 @@ bool isOrdinalEnding(std::string_view ending)
 
 bool isMonthWord(std::string_view word) { return word == "MO" || word == "MONTH" || word == "MOS"; }
 
+// A numbered month of a year that began on 25 March, counted as the year
+// from 1 January counts it.
+void countFromMarch(WrittenDate& written, long long numbered, long long day)
+{
+    // The 1st month is March, the 11th and 12th January and February of
+    // the next year as counted from 1 January, as are 1 to 24 March.
+    written.month = int(numbered <= MonthsPerYear - MonthsBeforeMarch ? numbered + MonthsBeforeMarch
+                                                                      : numbered - (MonthsPerYear - MonthsBeforeMarch));
+    const bool nextYear = written.month < March || (written.month == March && day != 0 && day < LadyDay);
+    if (nextYear && written.year == LastLadyDayYear) {
+        // Legal 1751 ran from 25 March to 31 December: its first month's
+        // first days and its 11th and 12th months are those of 1751
+        // counted from 1 January (1750/51), as the writer's year says.
+        written.dualFirstYear = written.year - 1;
+        written.yearCount = WrittenDate::YearCount::FromJanuaryIn1751;
+    } else if (nextYear) {
+        written.dualFirstYear = written.year;
+        written.year += 1;
+    }
+}
+
 } // namespace
 
 std::optional<Days> quakerDate(std::string_view text, const CalendarContext& context)
@@ -131,23 +152,8 @@ std::optional<Days> quakerDate(std::string_view text, const CalendarContext& con
         return yearDays(year);
 
     WrittenDate written{int(year), int(numbered), int(day), 0};
-    if (year < FirstJanuaryYear) {
-        // The 1st month is March, the 11th and 12th January and February of
-        // the next year as counted from 1 January, as are 1 to 24 March.
-        written.month = int(numbered <= MonthsPerYear - MonthsBeforeMarch ? numbered + MonthsBeforeMarch
-                                                                          : numbered - (MonthsPerYear - MonthsBeforeMarch));
-        const bool nextYear = written.month < March || (written.month == March && day != 0 && day < LadyDay);
-        if (nextYear && year == LastLadyDayYear) {
-            // Legal 1751 ran from 25 March to 31 December: its first month's
-            // first days and its 11th and 12th months are those of 1751
-            // counted from 1 January (1750/51), as the writer's year says.
-            written.dualFirstYear = int(year - 1);
-            written.yearCount = WrittenDate::YearCount::FromJanuaryIn1751;
-        } else if (nextYear) {
-            written.dualFirstYear = year;
-            written.year = year + 1;
-        }
-    }
+    if (year < FirstJanuaryYear)
+        countFromMarch(written, numbered, day);
     if (context.mark)
         return daysInCalendar(written, *context.mark, CalendarSource::Marked);
     CalendarContext british = context;

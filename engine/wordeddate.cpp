@@ -5,6 +5,7 @@
 #include "datepieces.h"
 
 #include "asciitext.h"
+#include "datetokens.h"
 #include "languages/languages.h"
 #include "languages/letters.h"
 #include "languages/romannumerals.h"
@@ -22,7 +23,6 @@ namespace {
 using languages::Gap;
 
 constexpr size_t MonthYearDigits = 3; // "May 90", "AD 90": no year alone
-constexpr size_t LongestWord = 32;    // in bytes: "października" has 14
 
 // The layouts of a worded date, and the fillers each place in one may hold
 // (place 0 is before the first item, place 1 after it, and so on).
@@ -69,15 +69,6 @@ bool isRightOrdinalEnding(long long day, std::string_view ending)
     if (last == 2)
         return ending == "nd" || ending == "d";
     return ending == "rd" || ending == "d";
-}
-
-// The endings other than letters: the Italian "1°", the Iberian "1º".
-size_t signEndingLength(std::string_view text, size_t pos)
-{
-    constexpr std::string_view Degree = "\xC2\xB0";
-    constexpr std::string_view Ordinal = "\xC2\xBA";
-    const std::string_view rest = text.substr(pos, 2);
-    return rest == Degree || rest == Ordinal ? 2 : 0;
 }
 
 // A number of the date and what follows it.
@@ -168,349 +159,365 @@ struct Phrase
 };
 constexpr size_t PhraseBytes = 128;
 
-} // namespace
 
-Days wordedDate(std::string_view text, const CalendarContext& context)
+// The items of a worded date in the order written (its months and numbers),
+// and the fillers before, between and after them. A date has three items at
+// most; one more is kept for the message. The store is left uninitialised:
+// clearing it took a third of the time.
+class DateItems
 {
-    const languages::Lexicon& lexicon = languages::lexicon();
-    // A date has three items at most; one more is kept for the message. The
-    // store is left uninitialised: clearing it took a third of the time.
-    constexpr size_t MostItems = 4;
-    alignas(Item) unsigned char itemBytes[sizeof(Item) * MostItems];
-    Item* const itemStore = reinterpret_cast<Item*>(itemBytes);
-    size_t itemCount = 0;
-    std::array<Phrase, MostItems + 1> phrases;
-    unsigned placesWithPhrases = 0; // bit n: phrases[n] holds one
-    const auto hasPhrase = [&](size_t place) { return (placesWithPhrases >> place) & 1u; };
-    char phraseKeys[PhraseBytes];
-    size_t phraseKeysUsed = 0;
-    const auto push = [&](const Item& item) {
-        if (itemCount == MostItems)
+public:
+    static constexpr size_t MostItems = 4;
+
+    size_t size() const { return count_; }
+    bool full() const { return count_ == MostItems; }
+    const Item& operator[](size_t k) const { return items()[k]; }
+    const Item* begin() const { return items(); }
+    const Item* end() const { return items() + count_; }
+    bool isMonth(size_t k) const { return k < count_ && items()[k].month; }
+    bool isNumberAt(size_t k) const { return k < count_ && !items()[k].month; }
+    bool hasPhrase(size_t place) const { return (placesWithPhrases_ >> place) & 1u; }
+    bool hasPhrases() const { return placesWithPhrases_ != 0; }
+    const Phrase& phrase(size_t place) const { return phrases_[place]; }
+
+    // The fillers of a place as one phrase in lookup form ("day of", "ad").
+    const languages::FillerReading* fillerAt(size_t place) const
+    {
+        if (!hasPhrase(place))
+            return nullptr;
+        const Phrase& phrase = phrases_[place];
+        return languages::lexicon().filler(std::string_view(phraseKeys_ + phrase.keyStart, phrase.keyLength));
+    }
+
+    // False when the store is full.
+    bool pushMonth(int month)
+    {
+        if (full())
             return false;
-        new (&itemStore[itemCount++]) Item(item);
-        return true;
-    };
-    // A word in lookup form: lower case, without stops and apostrophes.
-    char keyBytes[LongestWord];
-    size_t keyLength = 0;
-    const auto keyOf = [&](size_t start, size_t end) -> std::string_view {
-        keyLength = 0;
-        for (size_t pos = start; pos < end;) {
-            const char c = text[pos];
-            if (c == '.' || c == '\'') {
-                ++pos;
-                continue;
-            }
-            if (static_cast<unsigned char>(c) < 0x80) {
-                if (keyLength == LongestWord)
-                    return {};
-                keyBytes[keyLength++] = lowerAscii(c);
-                ++pos;
-                continue;
-            }
-            std::string letter;
-            pos += languages::appendLowerCase(text, pos, letter);
-            if (keyLength + letter.size() > LongestWord)
-                return {};
-            std::copy(letter.begin(), letter.end(), keyBytes + keyLength);
-            keyLength += letter.size();
-        }
-        return std::string_view(keyBytes, keyLength);
-    };
-    const auto pushMonth = [&](int month) {
-        if (itemCount == MostItems)
-            return false;
-        Item& item = *new (&itemStore[itemCount++]) Item();
+        Item& item = *new (&store()[count_++]) Item();
         item.month = true;
         item.monthNumber = month;
         return true;
-    };
-    size_t i = 0;
-    bool lastWasSign = true; // nothing before the first word
-    while (i < text.size()) {
-        const char c = text[i];
-        if (isBlank(c)) {
-            ++i;
-            continue;
+    }
+    bool push(const Item& item)
+    {
+        if (full())
+            return false;
+        new (&store()[count_++]) Item(item);
+        return true;
+    }
+    // An item built in its place in the store (copying it in stalled the
+    // reader), counted once kept.
+    Item& emplace() { return *new (&store()[count_]) Item(); }
+    void keep() { ++count_; }
+
+    // A filler word at the current place; false when the fillers have too
+    // many words.
+    bool addFiller(size_t begin, size_t end, std::string_view key)
+    {
+        Phrase& phrase = phrases_[count_];
+        if (!hasPhrase(count_)) {
+            placesWithPhrases_ |= 1u << count_;
+            phrase.begin = begin;
+            phrase.keyStart = phraseKeysUsed_;
+        } else if (phraseKeysUsed_ < PhraseBytes) {
+            phraseKeys_[phraseKeysUsed_++] = ' ';
         }
-        if (languages::letterLength(text, i) > 0) {
-            // A word, with its stops: "Nov.", "A.D.", "l'an".
-            // Its lookup form is made as it is read: lower case, without
-            // stops and apostrophes.
-            const size_t start = i;
-            keyLength = 0;
-            bool keyFits = true;
-            while (i < text.size()) {
-                const char letter = text[i];
-                if ((letter >= 'a' && letter <= 'z') || (letter >= 'A' && letter <= 'Z')) {
-                    if (keyLength == LongestWord)
-                        keyFits = false;
-                    else
-                        keyBytes[keyLength++] = lowerAscii(letter);
-                    ++i;
-                } else if (letter == '.' || (letter == '\'' && languages::letterLength(text, i + 1) > 0)) {
-                    ++i;
-                } else if (const size_t length = languages::letterLength(text, i)) {
-                    std::string lower;
-                    languages::appendLowerCase(text, i, lower);
-                    if (keyLength + lower.size() > LongestWord)
-                        keyFits = false;
-                    else
-                        keyLength += lower.copy(keyBytes + keyLength, lower.size());
-                    i += length;
-                } else {
-                    break;
-                }
-            }
-            const std::string_view word = text.substr(start, i - start);
-            const std::string_view key = keyFits ? std::string_view(keyBytes, keyLength) : std::string_view();
-            if (key.empty())
-                return refusal(quoted(word) + " is not understood");
-            if (const auto* month = lexicon.month(key)) {
-                if (month->ambiguous())
-                    return refusal(twoMonthsNote(word, *month));
-                if (word.find('.') != std::string_view::npos && word.find('.') != word.size() - 1)
-                    return refusal(quoted(word) + " is not understood");
-                if (!pushMonth(month->readings.front().value))
-                    return refusal("it has too many words and numbers");
-            } else if (lexicon.isFillerWord(key)) {
-                Phrase& phrase = phrases[itemCount];
-                if (!hasPhrase(itemCount)) {
-                    placesWithPhrases |= 1u << itemCount;
-                    phrase.begin = start;
-                    phrase.keyStart = phraseKeysUsed;
-                } else if (phraseKeysUsed < PhraseBytes) {
-                    phraseKeys[phraseKeysUsed++] = ' ';
-                }
-                if (phraseKeysUsed + key.size() > PhraseBytes)
-                    return refusal("it has too many words");
-                std::copy(key.begin(), key.end(), phraseKeys + phraseKeysUsed);
-                phraseKeysUsed += key.size();
-                phrase.keyLength = phraseKeysUsed - phrase.keyStart;
-                phrase.end = i;
-            } else if (const auto roman = languages::romanValue(key)) {
-                Item item;
-                item.number.written = word;
-                item.number.value = *roman;
-                item.number.digits = digitCount(*roman);
-                if (word.back() == '.')
-                    item.number.written.remove_suffix(1);
-                if (!push(item))
-                    return refusal("it has too many words and numbers");
-            } else if (languages::looksRoman(key)) {
-                return refusal(quoted(word) + " is not a Roman numeral (xxij, iiij and MDCCL are)");
-            } else {
-                return refusal(quoted(word) + " is not understood");
-            }
-            lastWasSign = false;
-            continue;
-        }
-        if (isDigit(c)) {
-            const size_t start = i;
-            while (i < text.size() && isDigit(text[i]))
-                ++i;
-            // Built in its place in the store: copying it in stalled the reader.
-            if (itemCount == MostItems)
-                return refusal("it has too many words and numbers");
-            Item& item = *new (&itemStore[itemCount]) Item();
-            Number& number = item.number;
-            number.written = text.substr(start, i - start);
-            const size_t endingStart = i;
-            bool asciiEnding = true; // most endings are: "1st", "3d"
-            while (i < text.size() && i - endingStart < LongestWord) {
-                const char letter = text[i];
-                if ((letter >= 'a' && letter <= 'z') || (letter >= 'A' && letter <= 'Z')) {
-                    ++i;
-                    continue;
-                }
-                const size_t length = std::max(languages::letterLength(text, i), signEndingLength(text, i));
-                if (length == 0)
-                    break;
-                asciiEnding = false;
-                i += length;
-            }
-            if (i > endingStart && lexicon.mayFollowMonthDigits(text[endingStart])) {
-                // "7bris", "10ber": September to December by their numbers.
-                const size_t wordEnd = i < text.size() && text[i] == '.' ? i + 1 : i;
-                const std::string_view key = keyOf(start, wordEnd);
-                if (const auto* month = key.empty() ? nullptr : lexicon.month(key)) {
-                    if (month->ambiguous())
-                        return refusal(twoMonthsNote(text.substr(start, wordEnd - start), *month));
-                    if (!pushMonth(month->readings.front().value))
-                        return refusal("it has too many words and numbers");
-                    i = wordEnd;
-                    lastWasSign = false;
-                    continue;
-                }
-            }
-            if (!isNumber(number.written))
-                return refusal(std::string(number.written) + " is too long a number");
-            number.value = numberValue(number.written);
-            number.digits = number.written.size();
-            if (i > endingStart) {
-                char lowerEnding[LongestWord];
-                for (size_t k = endingStart; asciiEnding && k < i; ++k)
-                    lowerEnding[k - endingStart] = lowerAscii(text[k]);
-                const std::string_view endingKey = asciiEnding ? std::string_view(lowerEnding, i - endingStart)
-                                                               : keyOf(endingStart, i);
-                const std::string written(text.substr(start, i - start));
-                if (isEnglishEnding(endingKey)) {
-                    if (!isRightOrdinalEnding(number.value, endingKey))
-                        return refusal(quoted(written) + " has the wrong ending (the endings are 1st, 2nd or 2d, "
-                                                         "3rd or 3d, 4th, 11th, 12th, 13th, 21st, 22nd, 23rd)");
-                } else if (!lexicon.isDayEnding(endingKey, number.value)) {
-                    return refusal(quoted(written) + " is not understood");
-                }
-                number.ordinal = true;
-            }
-            // A dual year's tail, or a year range's end: digits right after
-            // a slash or a hyphen.
-            if (!number.ordinal && i + 1 < text.size() && (text[i] == '/' || text[i] == '-') && isDigit(text[i + 1])) {
-                number.tailSeparator = text[i];
-                const size_t tailStart = ++i;
-                while (i < text.size() && isDigit(text[i]))
-                    ++i;
-                number.tail = text.substr(tailStart, i - tailStart);
-            }
-            // The ordinal point of German, Scandinavian and Czech days
-            // ("12. März"), and a stone's "Oct. 3. 1802.".
-            if (i + 1 < text.size() && text[i] == '.' && isBlank(text[i + 1]) && !trimmed(text.substr(i + 1)).empty())
-                ++i;
-            ++itemCount;
-            lastWasSign = false;
-            continue;
-        }
-        // Signs: a comma or a colon after a word or number, a hyphen between
-        // a number and a month ("4-Mar-1885"), a final full stop.
-        const bool betweenWords = !lastWasSign && itemCount > 0;
-        if ((c == ',' || c == ':') && betweenWords) {
-            lastWasSign = true;
-            ++i;
-            continue;
-        }
-        if (c == '.' && betweenWords && trimmed(text.substr(i + 1)).empty()) {
-            ++i;
-            continue;
-        }
-        // A hyphen after a blank and before digits is a minus sign, and a
-        // year after one is read in no single way: astronomers' -5 is 6 BC,
-        // others write it for 5 BC.
-        if (c == '-' && i > 0 && isBlank(text[i - 1]) && i + 1 < text.size() && isDigit(text[i + 1])) {
-            size_t end = i + 1;
-            while (end < text.size() && isDigit(text[end]))
-                ++end;
-            return refusal(quoted(text.substr(i, end - i))
-                           + " is a year with a minus sign, which is read in no single way (astronomers' year -5 is "
-                             "6 BC, others mean 5 BC): write the year with BC");
-        }
-        if (c == '-' && betweenWords && i + 1 < text.size()
-            && (languages::letterLength(text, i + 1) > 0 || isDigit(text[i + 1]))) {
-            lastWasSign = true;
-            ++i;
-            continue;
-        }
-        return refusal(languages::characterForMessage(text, i) + " in " + languages::excerptForMessage(text)
-                       + " is not understood");
+        if (phraseKeysUsed_ + key.size() > PhraseBytes)
+            return false;
+        std::copy(key.begin(), key.end(), phraseKeys_ + phraseKeysUsed_);
+        phraseKeysUsed_ += key.size();
+        phrase.keyLength = phraseKeysUsed_ - phrase.keyStart;
+        phrase.end = end;
+        return true;
     }
 
-    // Day month year, month day year, month year, a year, or (in Latin
-    // registers) year day month.
-    struct Items
-    {
-        const Item* data;
-        size_t count;
-        size_t size() const { return count; }
-        const Item& operator[](size_t k) const { return data[k]; }
-        const Item* begin() const { return data; }
-        const Item* end() const { return data + count; }
-    } items{itemStore, itemCount};
-    const auto isMonth = [&](size_t k) { return k < items.size() && items[k].month; };
-    const auto isNumberAt = [&](size_t k) { return k < items.size() && !items[k].month; };
-    // The fillers of a place as one phrase in lookup form ("day of", "ad").
-    const auto fillerAt = [&](size_t place) -> const languages::FillerReading* {
-        if (!hasPhrase(place))
-            return nullptr;
-        const Phrase& phrase = phrases[place];
-        return lexicon.filler(std::string_view(phraseKeys + phrase.keyStart, phrase.keyLength));
-    };
+private:
+    Item* store() { return reinterpret_cast<Item*>(itemBytes_); }
+    const Item* items() const { return reinterpret_cast<const Item*>(itemBytes_); }
+
+    alignas(Item) unsigned char itemBytes_[sizeof(Item) * MostItems];
+    size_t count_ = 0;
+    std::array<Phrase, MostItems + 1> phrases_;
+    unsigned placesWithPhrases_ = 0; // bit n: phrases_[n] holds one
+    char phraseKeys_[PhraseBytes];
+    size_t phraseKeysUsed_ = 0;
+};
+
+constexpr std::string_view TooManyItems = "it has too many words and numbers";
+
+// The grammar's steps say whether the text passes them, and why not in
+// problem: a reason returned as a string by each cost a fifth of the time.
+bool refuse(std::string& problem, std::string reason)
+{
+    problem = std::move(reason);
+    return false;
+}
+
+// A month, a filler or a Roman numeral.
+bool takeWord(std::string_view text, const DateToken& token, DateItems& items, std::string& problem)
+{
+    const languages::Lexicon& lexicon = languages::lexicon();
+    const std::string_view word = text.substr(token.begin, token.end - token.begin);
+    const std::string_view key = token.key;
+    if (key.empty())
+        return refuse(problem, quoted(word) + " is not understood");
+    if (const auto* month = lexicon.month(key)) {
+        if (month->ambiguous())
+            return refuse(problem, twoMonthsNote(word, *month));
+        if (word.find('.') != std::string_view::npos && word.find('.') != word.size() - 1)
+            return refuse(problem, quoted(word) + " is not understood");
+        if (!items.pushMonth(month->readings.front().value))
+            return refuse(problem, std::string(TooManyItems));
+    } else if (lexicon.isFillerWord(key)) {
+        if (!items.addFiller(token.begin, token.end, key))
+            return refuse(problem, "it has too many words");
+    } else if (const auto roman = languages::romanValue(key)) {
+        Item item;
+        item.number.written = word;
+        item.number.value = *roman;
+        item.number.digits = digitCount(*roman);
+        if (word.back() == '.')
+            item.number.written.remove_suffix(1);
+        if (!items.push(item))
+            return refuse(problem, std::string(TooManyItems));
+    } else if (languages::looksRoman(key)) {
+        return refuse(problem, quoted(word) + " is not a Roman numeral (xxij, iiij and MDCCL are)");
+    } else {
+        return refuse(problem, quoted(word) + " is not understood");
+    }
+    return true;
+}
+
+// "7bris", "10ber": a month by its number.
+bool takeNumberedMonth(std::string_view text, const DateToken& token, DateItems& items, std::string& problem)
+{
+    if (items.full())
+        return refuse(problem, std::string(TooManyItems));
+    const auto* month = languages::lexicon().month(token.key);
+    if (month->ambiguous())
+        return refuse(problem, twoMonthsNote(text.substr(token.begin, token.end - token.begin), *month));
+    items.pushMonth(month->readings.front().value);
+    return true;
+}
+
+// Whether the ending after a day's digits is English or one of the languages'.
+bool endingFits(std::string_view text, const DateToken& token, long long day, std::string& problem)
+{
+    const std::string_view written = text.substr(token.begin, token.partEnd - token.begin);
+    if (isEnglishEnding(token.key)) {
+        if (!isRightOrdinalEnding(day, token.key))
+            return refuse(problem, quoted(written) + " has the wrong ending (the endings are 1st, 2nd or 2d, "
+                                                     "3rd or 3d, 4th, 11th, 12th, 13th, 21st, 22nd, 23rd)");
+    } else if (!languages::lexicon().isDayEnding(token.key, day)) {
+        return refuse(problem, quoted(written) + " is not understood");
+    }
+    return true;
+}
+
+// A number, with its ending or its tail.
+bool takeNumber(std::string_view text, const DateToken& token, DateItems& items, std::string& problem)
+{
+    if (items.full())
+        return refuse(problem, std::string(TooManyItems));
+    Item& item = items.emplace();
+    Number& number = item.number;
+    number.written = token.digits(text);
+    if (!isNumber(number.written))
+        return refuse(problem, std::string(number.written) + " is too long a number");
+    number.value = numberValue(number.written);
+    number.digits = number.written.size();
+    if (!token.ending(text).empty()) {
+        if (!endingFits(text, token, number.value, problem))
+            return false;
+        number.ordinal = true;
+    }
+    number.tailSeparator = token.tailSeparator;
+    number.tail = token.tail(text);
+    items.keep();
+    return true;
+}
+
+// Signs: a comma or a colon after a word or number, a hyphen between a
+// number and a month ("4-Mar-1885"), a final full stop; any other is
+// refused. lastWasSign says whether a comma, colon or hyphen came last.
+bool takeSign(std::string_view text, size_t i, const DateItems& items, bool& lastWasSign, std::string& problem)
+{
+    const char c = text[i];
+    const bool betweenWords = !lastWasSign && items.size() > 0;
+    if ((c == ',' || c == ':') && betweenWords) {
+        lastWasSign = true;
+        return true;
+    }
+    if (c == '.' && betweenWords && trimmed(text.substr(i + 1)).empty())
+        return true;
+    // A hyphen after a blank and before digits is a minus sign, and a year
+    // after one is read in no single way: astronomers' -5 is 6 BC, others
+    // write it for 5 BC.
+    if (c == '-' && i > 0 && isBlank(text[i - 1]) && i + 1 < text.size() && isDigit(text[i + 1])) {
+        size_t end = i + 1;
+        while (end < text.size() && isDigit(text[end]))
+            ++end;
+        return refuse(problem, quoted(text.substr(i, end - i))
+            + " is a year with a minus sign, which is read in no single way (astronomers' year -5 is "
+              "6 BC, others mean 5 BC): write the year with BC");
+    }
+    if (c == '-' && betweenWords && i + 1 < text.size()
+        && (languages::letterLength(text, i + 1) > 0 || isDigit(text[i + 1]))) {
+        lastWasSign = true;
+        return true;
+    }
+    return refuse(problem, languages::characterForMessage(text, i) + " in " + languages::excerptForMessage(text)
+                               + " is not understood");
+}
+
+// The text's items and fillers; false with why it cannot be read into them.
+// Flattened, the tokenizer and the steps inlined into one loop: the reader
+// runs for every date of a file, and called apart they made it slower.
+[[gnu::flatten]] bool readItems(std::string_view text, DateItems& items, std::string& problem)
+{
+    DateTokenizer tokenizer(text);
+    bool lastWasSign = true; // nothing before the first word
+    DateToken token;
+    while (tokenizer.next(token)) {
+        bool taken = true;
+        switch (token.kind) {
+        case DateTokenKind::Word: taken = takeWord(text, token, items, problem); break;
+        case DateTokenKind::NumberedMonth: taken = takeNumberedMonth(text, token, items, problem); break;
+        case DateTokenKind::Number: taken = takeNumber(text, token, items, problem); break;
+        case DateTokenKind::Sign: taken = takeSign(text, token.begin, items, lastWasSign, problem); break;
+        case DateTokenKind::End: break;
+        }
+        if (!taken)
+            return false;
+        if (token.kind != DateTokenKind::Sign)
+            lastWasSign = false;
+    }
+    return true;
+}
+
+// Which item is the day, the month and the year.
+struct DateShape
+{
     const Number* day = nullptr;
     const Number* year = nullptr;
     int month = 0;
     Layout layout = Layout::MonthYear;
-    if (items.size() == 3 && isNumberAt(0) && isMonth(1) && isNumberAt(2)) {
-        day = &items[0].number, month = items[1].monthNumber, year = &items[2].number;
-        layout = Layout::DayMonthYear;
-    } else if (items.size() == 3 && isMonth(0) && isNumberAt(1) && isNumberAt(2)) {
-        month = items[0].monthNumber, day = &items[1].number, year = &items[2].number;
-        layout = Layout::MonthDayYear;
-    } else if (items.size() == 3 && isNumberAt(0) && isNumberAt(1) && isMonth(2) && (hasPhrase(0) || hasPhrase(1))
-               && items[0].number.digits >= MonthYearDigits) {
-        // "Anno Domini 1750 die 3 Martii".
-        year = &items[0].number, day = &items[1].number, month = items[2].monthNumber;
-        layout = Layout::YearDayMonth;
-    } else if (items.size() == 2 && isMonth(0) && isNumberAt(1)) {
-        month = items[0].monthNumber, year = &items[1].number;
-        layout = Layout::MonthYear;
-        if (year->digits < MonthYearDigits && !context.beforeChrist)
-            return refusal(std::string(year->written) + " after the month is neither a day with its year "
-                                                        "nor a year of three digits or more");
-    } else if (items.size() == 1 && isNumberAt(0) && [&] {
-                   for (size_t place = 0; place <= items.size(); ++place) {
-                       const languages::FillerReading* filler = fillerAt(place);
-                       if (filler && filler->yearMark)
-                           return true;
-                   }
-                   return false;
-               }()) {
-        // "1850 AD", "A.D. 1850", "anno 1850": a year alone, as 1850 is.
-        year = &items[0].number;
-        layout = Layout::Year;
-        if (year->digits < MonthYearDigits && !context.beforeChrist)
-            return refusal(std::string(year->written) + " is no year (a year alone has three digits or more)");
-    } else {
-        size_t months = 0;
-        for (const Item& item : items)
-            months += item.month ? 1 : 0;
-        if (months == 0)
-            return refusal("it names no month");
-        if (months > 1)
-            return refusal("it names two months");
-        return refusal(items.size() < 3 ? "it has no year" : "it has too many numbers");
-    }
-    const std::array<unsigned, MostPlaces> gaps = gapsOf(layout);
-    bool yearMarked = false; // "AD" once, before the year or after it
+};
+
+bool hasYearMark(const DateItems& items)
+{
     for (size_t place = 0; place <= items.size(); ++place) {
-        if (!hasPhrase(place))
+        const languages::FillerReading* filler = items.fillerAt(place);
+        if (filler && filler->yearMark)
+            return true;
+    }
+    return false;
+}
+
+// Why the items make no date of the known layouts.
+std::string unknownShape(const DateItems& items)
+{
+    size_t months = 0;
+    for (const Item& item : items)
+        months += item.month ? 1 : 0;
+    if (months == 0)
+        return "it names no month";
+    if (months > 1)
+        return "it names two months";
+    return items.size() < 3 ? "it has no year" : "it has too many numbers";
+}
+
+// Day month year, month day year, month year, a year, or (in Latin
+// registers) year day month; false when the items are none of them. This
+// step and the two after it are inlined into the reader, which runs for
+// every date of a file: called apart they made it slower.
+[[gnu::always_inline]] inline bool shapeOf(const DateItems& items, const CalendarContext& context, DateShape& shape, std::string& problem)
+{
+    if (items.size() == 3 && items.isNumberAt(0) && items.isMonth(1) && items.isNumberAt(2)) {
+        shape = {&items[0].number, &items[2].number, items[1].monthNumber, Layout::DayMonthYear};
+    } else if (items.size() == 3 && items.isMonth(0) && items.isNumberAt(1) && items.isNumberAt(2)) {
+        shape = {&items[1].number, &items[2].number, items[0].monthNumber, Layout::MonthDayYear};
+    } else if (items.size() == 3 && items.isNumberAt(0) && items.isNumberAt(1) && items.isMonth(2)
+               && (items.hasPhrase(0) || items.hasPhrase(1)) && items[0].number.digits >= MonthYearDigits) {
+        // "Anno Domini 1750 die 3 Martii".
+        shape = {&items[1].number, &items[0].number, items[2].monthNumber, Layout::YearDayMonth};
+    } else if (items.size() == 2 && items.isMonth(0) && items.isNumberAt(1)) {
+        shape = {nullptr, &items[1].number, items[0].monthNumber, Layout::MonthYear};
+        if (shape.year->digits < MonthYearDigits && !context.beforeChrist)
+            return refuse(problem, std::string(shape.year->written) + " after the month is neither a day with its year "
+                                                      "nor a year of three digits or more");
+    } else if (items.size() == 1 && items.isNumberAt(0) && hasYearMark(items)) {
+        // "1850 AD", "A.D. 1850", "anno 1850": a year alone, as 1850 is.
+        shape = {nullptr, &items[0].number, 0, Layout::Year};
+        if (shape.year->digits < MonthYearDigits && !context.beforeChrist)
+            return refuse(problem, std::string(shape.year->written) + " is no year (a year alone has three digits or more)");
+    } else {
+        return refuse(problem, unknownShape(items));
+    }
+    return true;
+}
+
+// Each place's fillers must fit it, and "AD" stands once, before the year or
+// after it.
+[[gnu::always_inline]] inline bool fillersFit(std::string_view text, const DateItems& items, Layout layout, std::string& problem)
+{
+    if (!items.hasPhrases())
+        return true;
+    const std::array<unsigned, MostPlaces> gaps = gapsOf(layout);
+    bool yearMarked = false;
+    for (size_t place = 0; place <= items.size(); ++place) {
+        if (!items.hasPhrase(place))
             continue;
-        const Phrase& phrase = phrases[place];
-        const languages::FillerReading* filler = fillerAt(place);
+        const Phrase& phrase = items.phrase(place);
+        const languages::FillerReading* filler = items.fillerAt(place);
         const bool fits = filler && place < MostPlaces && (filler->gaps & gaps[place]) != 0;
         if (!fits || (filler->yearMark && yearMarked))
-            return refusal(quoted(text.substr(phrase.begin, phrase.end - phrase.begin))
-                           + " is out of place (as in the 12th day of June 1741, the 12 May 1850, 12th of May 1850, "
-                             "Oct the 9th, 12 May 1850 AD, AD 1850, 3 de marzo de 1850, Anno 1750 die 3 Martii)");
+            return refuse(problem, quoted(text.substr(phrase.begin, phrase.end - phrase.begin))
+                + " is out of place (as in the 12th day of June 1741, the 12 May 1850, 12th of May 1850, "
+                  "Oct the 9th, 12 May 1850 AD, AD 1850, 3 de marzo de 1850, Anno 1750 die 3 Martii)");
         yearMarked = yearMarked || filler->yearMark;
     }
+    return true;
+}
+
+// The days of a date whose items are placed.
+[[gnu::always_inline]] inline Days daysOf(const DateShape& shape, const CalendarContext& context)
+{
+    const Number* day = shape.day;
     if (day && day->tailSeparator != 0)
-        return refusal(std::string(day->written) + day->tailSeparator + std::string(day->tail)
-                       + " is not a day");
+        return refusal(std::string(day->written) + day->tailSeparator + std::string(day->tail) + " is not a day");
     YearValue yearValue;
     std::string reason;
-    if (!yearOf(*year, day != nullptr, yearValue, reason))
+    if (!yearOf(*shape.year, day != nullptr, yearValue, reason))
         return refusal(std::move(reason));
     if (context.plain() && yearValue.dualFirstYear == 0) {
-        if (layout == Layout::Year)
+        if (shape.layout == Layout::Year)
             return yearDays(yearValue.year);
         if (!day)
-            return monthDays(yearValue.year, month);
-        return dayDays(yearValue.year, month, day->value);
+            return monthDays(yearValue.year, shape.month);
+        return dayDays(yearValue.year, shape.month, day->value);
     }
     constexpr long long LongestMonth = 31;
     const long long dayValue = day ? day->value : 0;
     if (day && (dayValue < 1 || dayValue > LongestMonth))
         return refusal(std::to_string(dayValue) + " is not a day (1 to 31)");
-    return writtenDays({int(yearValue.year), layout == Layout::Year ? 0 : month, int(dayValue), int(yearValue.dualFirstYear)},
+    return writtenDays({int(yearValue.year), shape.layout == Layout::Year ? 0 : shape.month, int(dayValue),
+                        int(yearValue.dualFirstYear)},
                        context);
+}
+
+} // namespace
+
+Days wordedDate(std::string_view text, const CalendarContext& context)
+{
+    DateItems items;
+    DateShape shape;
+    std::string problem;
+    if (!readItems(text, items, problem) || !shapeOf(items, context, shape, problem)
+        || !fillersFit(text, items, shape.layout, problem))
+        return refusal(std::move(problem));
+    return daysOf(shape, context);
 }
 
 } // namespace datepieces

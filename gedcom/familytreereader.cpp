@@ -89,6 +89,52 @@ struct ChildLink
     std::uint8_t bond;
 };
 
+// The links of children to families into the tree: one per child and
+// family, in the order the family lists them, and the same by person.
+void storeChildLinks(FamilyTree& tree, std::vector<ChildLink>& childLinks)
+{
+    // One link per child and family, where both sides state it, with
+    // what either side says of the bond.
+    std::sort(childLinks.begin(), childLinks.end(), [](const ChildLink& a, const ChildLink& b) {
+        return std::tie(a.family, a.person, a.sequence) < std::tie(b.family, b.person, b.sequence);
+    });
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < childLinks.size(); ++i) {
+        if (kept > 0 && childLinks[kept - 1].family == childLinks[i].family
+            && childLinks[kept - 1].person == childLinks[i].person)
+            childLinks[kept - 1].bond |= childLinks[i].bond;
+        else
+            childLinks[kept++] = childLinks[i];
+    }
+    childLinks.resize(kept);
+    std::sort(childLinks.begin(), childLinks.end(), [](const ChildLink& a, const ChildLink& b) {
+        return std::tie(a.family, a.sequence) < std::tie(b.family, b.sequence);
+    });
+    tree.children.clear();
+    tree.children.reserve(childLinks.size());
+    tree.childBonds.clear();
+    tree.childBonds.reserve(childLinks.size());
+    for (const ChildLink& child : childLinks) {
+        TreeFamily& family = tree.families[child.family];
+        if (family.childCount == 0)
+            family.firstChild = static_cast<std::uint32_t>(tree.children.size());
+        ++family.childCount;
+        tree.children.push_back(child.person);
+        tree.childBonds.push_back(child.bond);
+    }
+
+    // The same links by person: the families each is a child in.
+    tree.parentFamilyStart.assign(tree.people.size() + 1, 0);
+    for (const ChildLink& child : childLinks)
+        ++tree.parentFamilyStart[child.person + 1];
+    for (std::size_t i = 1; i < tree.parentFamilyStart.size(); ++i)
+        tree.parentFamilyStart[i] += tree.parentFamilyStart[i - 1];
+    tree.parentFamilies.assign(childLinks.size(), 0);
+    std::vector<std::uint32_t> filled(tree.parentFamilyStart.begin(), tree.parentFamilyStart.end() - 1);
+    for (const ChildLink& child : childLinks)
+        tree.parentFamilies[filled[child.person]++] = child.family;
+}
+
 } // namespace
 
 FamilyTreeBuilder::FamilyTreeBuilder(FamilyTree& tree, PersonHook hook)
@@ -367,46 +413,7 @@ void FamilyTreeBuilder::link()
     std::stable_sort(tree_.statedAges.begin(), tree_.statedAges.end(),
                      [](const TreeStatedAge& a, const TreeStatedAge& b) { return a.person < b.person; });
 
-    // One link per child and family, where both sides state it, with
-    // what either side says of the bond.
-    std::sort(childLinks.begin(), childLinks.end(), [](const ChildLink& a, const ChildLink& b) {
-        return std::tie(a.family, a.person, a.sequence) < std::tie(b.family, b.person, b.sequence);
-    });
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < childLinks.size(); ++i) {
-        if (kept > 0 && childLinks[kept - 1].family == childLinks[i].family
-            && childLinks[kept - 1].person == childLinks[i].person)
-            childLinks[kept - 1].bond |= childLinks[i].bond;
-        else
-            childLinks[kept++] = childLinks[i];
-    }
-    childLinks.resize(kept);
-    std::sort(childLinks.begin(), childLinks.end(), [](const ChildLink& a, const ChildLink& b) {
-        return std::tie(a.family, a.sequence) < std::tie(b.family, b.sequence);
-    });
-    tree_.children.clear();
-    tree_.children.reserve(childLinks.size());
-    tree_.childBonds.clear();
-    tree_.childBonds.reserve(childLinks.size());
-    for (const ChildLink& child : childLinks) {
-        TreeFamily& family = tree_.families[child.family];
-        if (family.childCount == 0)
-            family.firstChild = static_cast<std::uint32_t>(tree_.children.size());
-        ++family.childCount;
-        tree_.children.push_back(child.person);
-        tree_.childBonds.push_back(child.bond);
-    }
-
-    // The same links by person: the families each is a child in.
-    tree_.parentFamilyStart.assign(tree_.people.size() + 1, 0);
-    for (const ChildLink& child : childLinks)
-        ++tree_.parentFamilyStart[child.person + 1];
-    for (std::size_t i = 1; i < tree_.parentFamilyStart.size(); ++i)
-        tree_.parentFamilyStart[i] += tree_.parentFamilyStart[i - 1];
-    tree_.parentFamilies.assign(childLinks.size(), 0);
-    std::vector<std::uint32_t> filled(tree_.parentFamilyStart.begin(), tree_.parentFamilyStart.end() - 1);
-    for (const ChildLink& child : childLinks)
-        tree_.parentFamilies[filled[child.person]++] = child.family;
+    storeChildLinks(tree_, childLinks);
 }
 
 namespace {

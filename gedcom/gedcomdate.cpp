@@ -194,176 +194,257 @@ std::string readYear(std::string_view token, long long& year, size_t& digits, bo
     return {};
 }
 
-std::string readOneDate(Tokens parts, OneDate& date, const Source& source, const Neighbour& neighbour = {})
+// What is read of one date as its reading goes on.
+struct DateSoFar
 {
-    if (parts.empty())
-        return "a date is missing";
-    const std::string_view written = source.written(parts.front(), parts.back());
+    std::string_view written;   // the date as the file writes it, for messages
+    bool calendarGiven = false; // by a calendar escape or word
+    bool christian = false;     // Gregorian or Julian, which have weekdays and eras
+    int weekday = -1;
+    bool beforeChrist = false;
+    long long counted = 0; // the year in astronomers' count: 1 B.C. is 0
+    int month = 0;
+    long long day = 0;
+    bool switched = false; // a plain date under a switch: Julian before it, Gregorian from it
+};
+
+// The calendar escape or word before the date, which goes after the
+// keywords.
+std::string readCalendar(Tokens& parts, OneDate& date, const Source& source, DateSoFar& so)
+{
     const std::string_view front = parts.front();
-    const bool calendarGiven = calendarOfWord(front, date.calendar);
-    if (calendarGiven) {
+    so.calendarGiven = calendarOfWord(front, date.calendar);
+    if (so.calendarGiven) {
         parts.erase(parts.begin());
         for (std::string_view keyword : Keywords) {
             if (!parts.empty() && isKeyword(parts.front(), keyword))
-                return quotedExcerpt(written) + (front.front() == '@' ? ": the calendar escape goes after " : ": the calendar goes after ")
-                    + std::string(keyword) + " (" + std::string(keyword) + " " + std::string(source.written(front)) + " ...)";
+                return quotedExcerpt(so.written)
+                    + (front.front() == '@' ? ": the calendar escape goes after " : ": the calendar goes after ")
+                    + std::string(keyword) + " (" + std::string(keyword) + " " + std::string(source.written(front))
+                    + " ...)";
         }
     } else if (front.substr(0, EscapeStart.size()) == EscapeStart || (front.size() > 1 && front.front() == '_')) {
         return "the calendar " + quotedExcerpt(source.written(front))
             + " is not known (only Gregorian, Julian, Hebrew and French Republican)";
     }
-    const bool christian = date.calendar == GedcomCalendarKind::Gregorian || date.calendar == GedcomCalendarKind::Julian;
-    int weekday = -1;
-    if (christian && !parts.empty() && parts.front().size() > 1 && parts.front().back() == ',') {
-        weekday = weekdayNumber(parts.front().substr(0, parts.front().size() - 1));
-        if (weekday < 0)
-            return quotedExcerpt(written) + " is not a date";
+    so.christian = date.calendar == GedcomCalendarKind::Gregorian || date.calendar == GedcomCalendarKind::Julian;
+    return {};
+}
+
+// A weekday before the date ("MONDAY,"), and its era: A.D. before or after
+// it, B.C. after it.
+std::string readWeekdayAndEra(Tokens& parts, DateSoFar& so)
+{
+    if (so.christian && !parts.empty() && parts.front().size() > 1 && parts.front().back() == ',') {
+        so.weekday = weekdayNumber(parts.front().substr(0, parts.front().size() - 1));
+        if (so.weekday < 0)
+            return quotedExcerpt(so.written) + " is not a date";
         parts.erase(parts.begin());
     }
-    bool beforeChrist = false;
-    if (christian && !parts.empty() && isOneOf(AnnoDomini, parts.front()))
+    if (so.christian && !parts.empty() && isOneOf(AnnoDomini, parts.front()))
         parts.erase(parts.begin());
-    else if (christian && !parts.empty() && isOneOf(AnnoDomini, parts.back()))
+    else if (so.christian && !parts.empty() && isOneOf(AnnoDomini, parts.back()))
         parts.pop_back();
     else if (!parts.empty() && isOneOf(BeforeChrist, parts.back())) {
-        if (!christian)
-            return quotedExcerpt(written) + ": only Gregorian and Julian years have an era B.C.";
-        beforeChrist = true;
+        if (!so.christian)
+            return quotedExcerpt(so.written) + ": only Gregorian and Julian years have an era B.C.";
+        so.beforeChrist = true;
         parts.pop_back();
     }
-    constexpr size_t MostParts = 3;
-    if (parts.empty() || parts.size() > MostParts)
-        return quotedExcerpt(written) + " is not a date (D MON YYYY, MON YYYY or YYYY)";
+    return {};
+}
 
+constexpr size_t MostParts = 3;
+
+// The year: written last, or lent by the other date of BET or FROM ... TO.
+std::string readYearPart(Tokens& parts, OneDate& date, const Source& source, const Neighbour& neighbour,
+                         DateSoFar& so)
+{
     // A first date of BET or FROM without a year, whose last word is a month.
     const bool borrowsYear = neighbour.lendsYear && parts.size() <= 2
         && monthOfWord(date.calendar, parts.back()) != 0;
     long long year = 0;
     if (borrowsYear) {
         year = neighbour.date->year;
-        beforeChrist = neighbour.date->beforeChrist;
-        if (neighbour.date->dualYear && !calendarGiven)
+        so.beforeChrist = neighbour.date->beforeChrist;
+        if (neighbour.date->dualYear && !so.calendarGiven)
             date.calendar = neighbour.date->calendar; // the year lent is Old Style
         parts.push_back({}); // in the year's place, so that the month and day stand where they do
     } else {
         bool dual = false;
         std::string problem = readYear(parts.back(), year, date.yearDigits, dual);
         if (!problem.empty())
-            return quotedExcerpt(written) + ": " + quotedExcerpt(source.written(parts.back())) + " is " + problem;
+            return quotedExcerpt(so.written) + ": " + quotedExcerpt(source.written(parts.back())) + " is " + problem;
         // A dual year only arose under the Julian calendar with the year
         // beginning on 25 March: its day and month are Julian, unless an
         // escape says otherwise (which is read as written, with a warning).
-        if (dual && !calendarGiven)
+        if (dual && !so.calendarGiven)
             date.calendar = GedcomCalendarKind::Julian;
         date.dualYear = dual;
-        date.dualYearAsGregorian = dual && calendarGiven && date.calendar == GedcomCalendarKind::Gregorian;
+        date.dualYearAsGregorian = dual && so.calendarGiven && date.calendar == GedcomCalendarKind::Gregorian;
         // Only a year of the first date's calendar: the French Republican
         // year 3 after 1790 is the year 3.
         constexpr size_t ShortYearDigits = 2;
         const OneDate* first = neighbour.date;
         if (first != nullptr && !neighbour.lendsYear && date.yearDigits <= ShortYearDigits
-            && first->yearDigits > ShortYearDigits && !beforeChrist && !first->beforeChrist
+            && first->yearDigits > ShortYearDigits && !so.beforeChrist && !first->beforeChrist
             && first->calendar == date.calendar) {
             const long long unit = powerOfTen(date.yearDigits);
             year += first->year / unit * unit;
         }
     }
     date.year = year;
-    date.beforeChrist = beforeChrist;
-    // A plain date (no escape, no dual year) under a switch: Julian before
-    // it, Gregorian from it.
-    const bool switched = !calendarGiven && date.calendar == GedcomCalendarKind::Gregorian
+    date.beforeChrist = so.beforeChrist;
+    return {};
+}
+
+// The year within the calendars' years, counted as astronomers do.
+std::string countYear(const OneDate& date, const Source& source, DateSoFar& so)
+{
+    so.switched = !so.calendarGiven && date.calendar == GedcomCalendarKind::Gregorian
         && source.choice.firstGregorianDay.has_value();
-    if (beforeChrist && year == 0)
-        return quotedExcerpt(written) + ": there is no year 0 (1 B.C. is followed by A.D. 1)";
-    if (!beforeChrist && year == 0)
-        return quotedExcerpt(written) + ": there is no year 0";
+    const long long year = date.year;
+    if (so.beforeChrist && year == 0)
+        return quotedExcerpt(so.written) + ": there is no year 0 (1 B.C. is followed by A.D. 1)";
+    if (!so.beforeChrist && year == 0)
+        return quotedExcerpt(so.written) + ": there is no year 0";
     // Astronomers' years: 1 BC is year 0.
-    const long long counted = beforeChrist ? 1 - year : year;
-    const long long earliest = christian ? EarliestGedcomYear : 1;
-    if (counted < earliest || counted > LastCalendarYear)
-        return quotedExcerpt(written) + ": the year is not from "
-            + (christian ? std::to_string(1 - EarliestGedcomYear) + " B.C." : std::string("1")) + " to "
+    so.counted = so.beforeChrist ? 1 - year : year;
+    const long long earliest = so.christian ? EarliestGedcomYear : 1;
+    if (so.counted < earliest || so.counted > LastCalendarYear)
+        return quotedExcerpt(so.written) + ": the year is not from "
+            + (so.christian ? std::to_string(1 - EarliestGedcomYear) + " B.C." : std::string("1")) + " to "
             + std::to_string(LastCalendarYear);
-    int month = 0;
-    if (parts.size() >= 2) {
-        month = monthOfWord(date.calendar, parts[parts.size() - 2]);
-        if (month == 0)
-            return quotedExcerpt(written) + ": " + quotedExcerpt(source.written(parts[parts.size() - 2]))
-                + " is not a month" + (christian ? "" : " of the " + std::string(calendarName(date.calendar)) + " calendar");
-        if (monthLengthIn(date.calendar, month, counted) == 0)
-            return quotedExcerpt(written) + ": " + std::string(monthCode(date.calendar, month))
-                + " is only in a leap year, and " + std::to_string(year) + " is not one";
-    }
-    long long day = 0;
-    if (parts.size() == MostParts) {
-        // "8/9 JUL 1457": one of two days.
-        std::string_view dayToken = parts[0];
-        long long lastDay = 0;
-        const size_t slash = dayToken.find('/');
-        const bool twoDays = slash != std::string_view::npos;
-        if (twoDays && (!readDay(dayToken.substr(slash + 1), lastDay)))
-            return quotedExcerpt(written) + ": " + quotedExcerpt(source.written(parts[0])) + " is not a day";
-        if (twoDays)
-            dayToken = dayToken.substr(0, slash);
-        if (!readDay(dayToken, day))
-            return quotedExcerpt(written) + ": " + quotedExcerpt(source.written(parts[0])) + " is not a day";
-        if (!twoDays)
-            lastDay = day;
-        if (switched) {
-            if (twoDays && lastDay != day + 1)
-                return quotedExcerpt(written) + ": two days are written as consecutive days (8/9 JUL 1457)";
-            const SwitchedDays days = daysUnderSwitch(counted, month, int(day), *source.choice.firstGregorianDay);
-            if (!days.ok)
-                return quotedExcerpt(written) + ": " + days.problem;
-            date.calendar = days.firstCalendar;
-            date.first = days.first;
-            date.last = days.first + (lastDay - day);
-        }
-        const int length = monthLengthIn(date.calendar, month, counted);
+    return {};
+}
+
+// The month before the year, of the date's calendar and within its year.
+std::string readMonthPart(const Tokens& parts, const OneDate& date, const Source& source, DateSoFar& so)
+{
+    if (parts.size() < 2)
+        return {};
+    const std::string_view word = parts[parts.size() - 2];
+    so.month = monthOfWord(date.calendar, word);
+    if (so.month == 0)
+        return quotedExcerpt(so.written) + ": " + quotedExcerpt(source.written(word)) + " is not a month"
+            + (so.christian ? "" : " of the " + std::string(calendarName(date.calendar)) + " calendar");
+    if (monthLengthIn(date.calendar, so.month, so.counted) == 0)
+        return quotedExcerpt(so.written) + ": " + std::string(monthCode(date.calendar, so.month))
+            + " is only in a leap year, and " + std::to_string(date.year) + " is not one";
+    return {};
+}
+
+// The day, or two consecutive days ("8/9 JUL 1457"), and the days they are.
+std::string readDayPart(const Tokens& parts, OneDate& date, const Source& source, DateSoFar& so)
+{
+    std::string_view dayToken = parts[0];
+    long long lastDay = 0;
+    const size_t slash = dayToken.find('/');
+    const bool twoDays = slash != std::string_view::npos;
+    if (twoDays && (!readDay(dayToken.substr(slash + 1), lastDay)))
+        return quotedExcerpt(so.written) + ": " + quotedExcerpt(source.written(parts[0])) + " is not a day";
+    if (twoDays)
+        dayToken = dayToken.substr(0, slash);
+    if (!readDay(dayToken, so.day))
+        return quotedExcerpt(so.written) + ": " + quotedExcerpt(source.written(parts[0])) + " is not a day";
+    const long long day = so.day;
+    if (!twoDays)
+        lastDay = day;
+    const auto notConsecutive = [&] {
+        return quotedExcerpt(so.written) + ": two days are written as consecutive days (8/9 JUL 1457)";
+    };
+    if (so.switched) {
         if (twoDays && lastDay != day + 1)
-            return quotedExcerpt(written) + ": two days are written as consecutive days (8/9 JUL 1457)";
-        if (day < 1 || lastDay > length)
-            return quotedExcerpt(written) + ": " + std::string(monthCode(date.calendar, month)) + " "
-                + std::to_string(year) + " has " + std::to_string(length) + " days";
-        if (!switched) {
-            date.first = dayNumberIn(date.calendar, counted, month, static_cast<int>(day));
-            date.last = date.first + (lastDay - day);
-        }
-    } else if (switched) {
-        // A month or a year: each end by itself, the calendar Julian only
-        // where both are.
-        const SwitchedDays days = daysUnderSwitch(counted, month, 0, *source.choice.firstGregorianDay);
+            return notConsecutive();
+        const SwitchedDays days = daysUnderSwitch(so.counted, so.month, int(day), *source.choice.firstGregorianDay);
+        if (!days.ok)
+            return quotedExcerpt(so.written) + ": " + days.problem;
+        date.calendar = days.firstCalendar;
+        date.first = days.first;
+        date.last = days.first + (lastDay - day);
+    }
+    const int length = monthLengthIn(date.calendar, so.month, so.counted);
+    if (twoDays && lastDay != day + 1)
+        return notConsecutive();
+    if (day < 1 || lastDay > length)
+        return quotedExcerpt(so.written) + ": " + std::string(monthCode(date.calendar, so.month)) + " "
+            + std::to_string(date.year) + " has " + std::to_string(length) + " days";
+    if (!so.switched) {
+        date.first = dayNumberIn(date.calendar, so.counted, so.month, static_cast<int>(day));
+        date.last = date.first + (lastDay - day);
+    }
+    return {};
+}
+
+// The days of a month or a year.
+void monthOrYearDays(OneDate& date, const Source& source, const DateSoFar& so)
+{
+    if (so.switched) {
+        // Each end by itself, the calendar Julian only where both are.
+        const SwitchedDays days = daysUnderSwitch(so.counted, so.month, 0, *source.choice.firstGregorianDay);
         date.first = days.first;
         date.last = days.last;
         date.calendar = days.firstCalendar == days.lastCalendar ? days.firstCalendar : GedcomCalendarKind::Gregorian;
-    } else if (month != 0) {
-        date.first = dayNumberIn(date.calendar, counted, month, 1);
-        date.last = date.first + monthLengthIn(date.calendar, month, counted) - 1;
+    } else if (so.month != 0) {
+        date.first = dayNumberIn(date.calendar, so.counted, so.month, 1);
+        date.last = date.first + monthLengthIn(date.calendar, so.month, so.counted) - 1;
     } else {
-        date.first = firstDayOfYearIn(date.calendar, counted);
-        date.last = firstDayOfYearIn(date.calendar, counted + 1) - 1;
+        date.first = firstDayOfYearIn(date.calendar, so.counted);
+        date.last = firstDayOfYearIn(date.calendar, so.counted + 1) - 1;
     }
+}
+
+// The checks of the days found: a dual year's day, the last year, the
+// weekday.
+std::string daysProblem(const OneDate& date, const Source& source, const DateSoFar& so)
+{
     if (date.dualYear) {
         // Under an explicit Julian escape, or before the switch, the day is
         // Julian by itself; under a Gregorian one it is read as written.
-        const bool julianSaid = date.dualYearAsGregorian || calendarGiven
+        const bool julianSaid = date.dualYearAsGregorian || so.calendarGiven
             || (source.choice.firstGregorianDay && date.first < *source.choice.firstGregorianDay);
-        const std::string problem = dualYearProblem(counted, month, int(day), julianSaid);
+        const std::string problem = dualYearProblem(so.counted, so.month, int(so.day), julianSaid);
         if (!problem.empty())
-            return quotedExcerpt(written) + ": " + problem;
+            return quotedExcerpt(so.written) + ": " + problem;
     }
     // Other calendars' years reach beyond the Gregorian ones.
     if (date.last > lastCalendarDay())
-        return quotedExcerpt(written) + ": the date lies after the year " + std::to_string(LastCalendarYear);
-    if (weekday >= 0) {
-        if (day == 0 || date.first != date.last)
-            return quotedExcerpt(written) + ": a weekday without a day";
+        return quotedExcerpt(so.written) + ": the date lies after the year " + std::to_string(LastCalendarYear);
+    if (so.weekday >= 0) {
+        if (so.day == 0 || date.first != date.last)
+            return quotedExcerpt(so.written) + ": a weekday without a day";
         const long long actual = ((date.first % DaysPerWeek) + DaysPerWeek) % DaysPerWeek;
-        if (actual != weekday)
-            return quotedExcerpt(written) + ": that day was a " + titleCase(WeekdayNames[size_t(actual)]);
+        if (actual != so.weekday)
+            return quotedExcerpt(so.written) + ": that day was a " + titleCase(WeekdayNames[size_t(actual)]);
     }
     return {};
+}
+
+std::string readOneDate(Tokens parts, OneDate& date, const Source& source, const Neighbour& neighbour = {})
+{
+    if (parts.empty())
+        return "a date is missing";
+    DateSoFar so;
+    so.written = source.written(parts.front(), parts.back());
+    std::string problem = readCalendar(parts, date, source, so);
+    if (problem.empty())
+        problem = readWeekdayAndEra(parts, so);
+    if (!problem.empty())
+        return problem;
+    if (parts.empty() || parts.size() > MostParts)
+        return quotedExcerpt(so.written) + " is not a date (D MON YYYY, MON YYYY or YYYY)";
+    problem = readYearPart(parts, date, source, neighbour, so);
+    if (problem.empty())
+        problem = countYear(date, source, so);
+    if (problem.empty())
+        problem = readMonthPart(parts, date, source, so);
+    if (problem.empty() && parts.size() == MostParts)
+        problem = readDayPart(parts, date, source, so);
+    else if (problem.empty())
+        monthOrYearDays(date, source, so);
+    if (problem.empty())
+        problem = daysProblem(date, source, so);
+    return problem;
 }
 
 GedcomDate refused(std::string problem)

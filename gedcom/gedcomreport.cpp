@@ -241,36 +241,78 @@ private:
     bool failed_ = false;
 };
 
+// Families mostly follow their people: their ages are read first, and the
+// file (or the copy of a pipe made meanwhile) read again for the rows. The
+// stream of the rows, or nullptr (with the reason told) where the file
+// cannot be read.
+std::FILE* readSpouseAgesFirst(RewindableInput& input, std::FILE* in, SpouseAgeIndex& spouseAges,
+                               const std::string& name, std::ostream& warnings)
+{
+    if (!input.twice()) {
+        warnings << name << ": " << input.problem()
+                 << "; the ages stated under the families' HUSB and WIFE are left out\n";
+        return in;
+    }
+    if (!spouseAges.read(input.first(), input.copy())) {
+        warnings << name << ": cannot write the temporary copy: " << std::strerror(errno)
+                 << '\n';
+        return nullptr;
+    }
+    if (spouseAges.readFailed()) {
+        warnings << name << ": read error\n";
+        return nullptr;
+    }
+    std::FILE* const rows = input.second();
+    if (rows == nullptr)
+        warnings << name << ": " << input.problem() << '\n';
+    return rows;
+}
+
+// A record's first line: the person before it written, a new one begun at
+// INDI, the record named for a file that ends in it.
+void startRecord(const GedcomLine& line, long long lineNumber, ReportWriter& writer, GedcomIndividual& person,
+                 bool& inPerson, std::string& lastRecord)
+{
+    if (inPerson) {
+        person.end();
+        writer.write(person);
+    }
+    inPerson = isTag(line, "INDI");
+    lastRecord = std::string(line.xref.empty() ? line.tag : line.xref) + " (line " + std::to_string(lineNumber) + ")";
+    if (inPerson)
+        person.begin(line.xref);
+    if (inPerson && line.xrefMalformed)
+        person.addProblem("line " + std::to_string(lineNumber) + ": the record's id \"@" + std::string(line.xref)
+                          + "\" does not end with @");
+}
+
+// The rows flushed, and how the report went: unreadable where the file could
+// not be read or the report written, with row errors where a row has one,
+// the file is damaged or its families' ages were left out.
+int reportOutcome(ReportWriter& writer, std::FILE* out, const GedcomLineReader& reader, const GedcomLineTally& tally,
+                  const GedcomSummary& summary, bool readTwice, const std::string& name, std::ostream& warnings)
+{
+    const bool written = writer.flush() && std::fflush(out) == 0 && !writer.failed();
+    if (reader.failed() || !written) {
+        warnings << name << (reader.failed() ? ": read error" : ": the report could not be written")
+                 << '\n';
+        return GedcomReportUnreadable;
+    }
+    const bool rowErrors = summary.rowsWithErrors > 0 || tally.damaged() || !readTwice || reader.utf16Cut();
+    return rowErrors ? GedcomReportRowErrors : GedcomReportClean;
+}
+
 } // namespace
 
 int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, std::ostream& warnings,
                       GedcomSummary& summary, const CalendarChoice& calendar)
 {
     const std::string name(fileName);
-    // Families mostly follow their people: their ages are read first, and
-    // the file (or the copy of a pipe made meanwhile) read again for the rows.
     RewindableInput input(in);
     SpouseAgeIndex spouseAges;
-    std::FILE* rows = in;
-    if (input.twice()) {
-        if (!spouseAges.read(input.first(), input.copy())) {
-            warnings << name << ": cannot write the temporary copy: " << std::strerror(errno)
-                     << '\n';
-            return GedcomReportUnreadable;
-        }
-        if (spouseAges.readFailed()) {
-            warnings << name << ": read error\n";
-            return GedcomReportUnreadable;
-        }
-        rows = input.second();
-        if (rows == nullptr) {
-            warnings << name << ": " << input.problem() << '\n';
-            return GedcomReportUnreadable;
-        }
-    } else {
-        warnings << name << ": " << input.problem()
-                 << "; the ages stated under the families' HUSB and WIFE are left out\n";
-    }
+    std::FILE* const rows = readSpouseAgesFirst(input, in, spouseAges, name, warnings);
+    if (rows == nullptr)
+        return GedcomReportUnreadable;
     GedcomLineReader reader(rows);
     GedcomStart start(reader);
     const auto tooLong = [&] {
@@ -306,18 +348,7 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
         }
         const bool characterSet = start.namesCharacterSet(line);
         if (line.level == 0) {
-            if (inPerson) {
-                person.end();
-                writer.write(person);
-            }
-            inPerson = isTag(line, "INDI");
-            lastRecord = std::string(line.xref.empty() ? line.tag : line.xref) + " (line "
-                + std::to_string(reader.lineNumber()) + ")";
-            if (inPerson)
-                person.begin(line.xref);
-            if (inPerson && line.xrefMalformed)
-                person.addProblem("line " + std::to_string(reader.lineNumber()) + ": the record's id \"@"
-                                  + std::string(line.xref) + "\" does not end with @");
+            startRecord(line, reader.lineNumber(), writer, person, inPerson, lastRecord);
             if (isTag(line, "TRLR")) {
                 tally.countTrailer();
                 reader.readToEnd();
@@ -350,15 +381,7 @@ int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, 
         writer.noteUtf16Replaced(reader.utf16Cut());
     if (!reader.failed())
         tally.tell(warnings, name, lastRecord);
-    const bool written = writer.flush() && std::fflush(out) == 0 && !writer.failed();
-    if (reader.failed() || !written) {
-        warnings << name << (reader.failed() ? ": read error" : ": the report could not be written")
-                 << '\n';
-        return GedcomReportUnreadable;
-    }
-    return summary.rowsWithErrors > 0 || tally.damaged() || !input.twice() || reader.utf16Cut()
-        ? GedcomReportRowErrors
-        : GedcomReportClean;
+    return reportOutcome(writer, out, reader, tally, summary, input.twice(), name, warnings);
 }
 
 } // namespace spanwright

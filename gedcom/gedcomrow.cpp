@@ -94,6 +94,76 @@ std::string birthDaysText(const BirthDays& days, const GedcomSpanCalendar& calen
     return text;
 }
 
+// The row's dates and stated age as read; a text that cannot be read is an
+// error of the row, a date's warning its warning.
+struct RowTexts
+{
+    GedcomDate birth;
+    GedcomDate death;
+    StatedAge stated;
+};
+
+RowTexts readRowTexts(std::optional<std::string_view> birthText, std::optional<std::string_view> deathText,
+                      std::optional<std::string_view> statedText, const CalendarChoice& calendarChoice,
+                      GedcomRow& row)
+{
+    RowTexts read;
+    using NoDate = GedcomDate::NoDate;
+    if (birthText) {
+        read.birth = readGedcomDate(*birthText, calendarChoice);
+        if (!read.birth.ok && read.birth.noDate == NoDate::None)
+            addError(row, "birth: " + read.birth.problem);
+    }
+    if (deathText) {
+        read.death = readGedcomDate(*deathText, calendarChoice);
+        if (!read.death.ok && read.death.noDate == NoDate::None)
+            addError(row, "death: " + read.death.problem);
+    }
+    for (const auto& [side, date] : {std::pair{"birth", &read.birth}, std::pair{"death", &read.death}}) {
+        if (!date->warning.empty())
+            row.warning.append(row.warning.empty() ? "" : "; ").append(side).append(": ").append(date->warning);
+    }
+    if (statedText) {
+        row.check = GedcomRow::Check::Agrees;
+        read.stated = readStatedAge(*statedText);
+        if (!read.stated.ok && !read.stated.phrase)
+            addError(row, "stated age: " + read.stated.problem);
+    }
+    return read;
+}
+
+// Born dead: an age of 0, whatever the birth date says.
+void stillbornAge(GedcomRow& row, const StatedAge& stated)
+{
+    const Span none{};
+    row.ageAtDeath = wordedSpan(none);
+    if (stated.ok && compareWithStatedAge(none, 0, stated) != 0)
+        cannotCheck(row, "the death is STILLBORN, not a date");
+    else if (stated.ok && row.check == GedcomRow::Check::Agrees)
+        row.statedAgeCheck = "agrees";
+}
+
+// The stated age's check in the row, as the check of it against the dates came out.
+void recordAgeCheck(GedcomRow& row, const AgeCheck& check, const GedcomDate& birth)
+{
+    switch (check.outcome) {
+    case AgeCheck::Outcome::Agrees:
+        row.check = GedcomRow::Check::Agrees;
+        row.statedAgeCheck = "agrees";
+        break;
+    case AgeCheck::Outcome::Disagrees:
+        row.check = GedcomRow::Check::Disagrees;
+        row.statedAgeCheck = "disagrees by " + std::to_string(check.days) + " day(s)";
+        break;
+    case AgeCheck::Outcome::Unreachable:
+        cannotCheck(row, "no birth date in the calendar gives the stated age");
+        break;
+    case AgeCheck::Outcome::OpenEnded:
+        cannotCheck(row, !birth.earliest ? "the birth date is open-ended" : "the death date is open-ended");
+        break;
+    }
+}
+
 } // namespace
 
 GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
@@ -102,30 +172,11 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
                              const CalendarChoice& calendarChoice, DeathEvent deathEvent)
 {
     GedcomRow row;
-    GedcomDate birth;
-    GedcomDate death;
-    StatedAge stated;
+    const RowTexts read = readRowTexts(birthText, deathText, statedText, calendarChoice, row);
+    const GedcomDate& birth = read.birth;
+    const GedcomDate& death = read.death;
+    const StatedAge& stated = read.stated;
     using NoDate = GedcomDate::NoDate;
-    if (birthText) {
-        birth = readGedcomDate(*birthText, calendarChoice);
-        if (!birth.ok && birth.noDate == NoDate::None)
-            addError(row, "birth: " + birth.problem);
-    }
-    if (deathText) {
-        death = readGedcomDate(*deathText, calendarChoice);
-        if (!death.ok && death.noDate == NoDate::None)
-            addError(row, "death: " + death.problem);
-    }
-    for (const auto& [side, date] : {std::pair{"birth", &birth}, std::pair{"death", &death}}) {
-        if (!date->warning.empty())
-            row.warning.append(row.warning.empty() ? "" : "; ").append(side).append(": ").append(date->warning);
-    }
-    if (statedText) {
-        row.check = GedcomRow::Check::Agrees;
-        stated = readStatedAge(*statedText);
-        if (!stated.ok && !stated.phrase)
-            addError(row, "stated age: " + stated.problem);
-    }
 
     if (statedText && !ageElsewhere.empty())
         cannotCheck(row, ageElsewhere);
@@ -155,13 +206,7 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
     if (!stated.ok)
         cannotCheck(row, "the stated age cannot be read");
     if (death.stillborn) {
-        // Born dead: an age of 0, whatever the birth date says.
-        const Span none{};
-        row.ageAtDeath = wordedSpan(none);
-        if (stated.ok && compareWithStatedAge(none, 0, stated) != 0)
-            cannotCheck(row, "the death is STILLBORN, not a date");
-        else if (stated.ok && row.check == GedcomRow::Check::Agrees)
-            row.statedAgeCheck = "agrees";
+        stillbornAge(row, stated);
         return row;
     }
     if (birthText && deathText && (birth.noDate == NoDate::Phrase || death.noDate == NoDate::Phrase))
@@ -197,23 +242,7 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
     GedcomDate ending = death;
     if (burial) // the death on or before the burial
         ending.earliest.reset();
-    const AgeCheck check = checkStatedAge(birth, ending, stated, calendar);
-    switch (check.outcome) {
-    case AgeCheck::Outcome::Agrees:
-        row.check = GedcomRow::Check::Agrees;
-        row.statedAgeCheck = "agrees";
-        break;
-    case AgeCheck::Outcome::Disagrees:
-        row.check = GedcomRow::Check::Disagrees;
-        row.statedAgeCheck = "disagrees by " + std::to_string(check.days) + " day(s)";
-        break;
-    case AgeCheck::Outcome::Unreachable:
-        cannotCheck(row, "no birth date in the calendar gives the stated age");
-        break;
-    case AgeCheck::Outcome::OpenEnded:
-        cannotCheck(row, !birth.earliest ? "the birth date is open-ended" : "the death date is open-ended");
-        break;
-    }
+    recordAgeCheck(row, checkStatedAge(birth, ending, stated, calendar), birth);
     return row;
 }
 
