@@ -100,6 +100,11 @@ private slots:
                                                << QByteArray("1/2/1816 through 12/31/1817");
         QTest::newRow("more than 70 years") << QByteArray("DEAT 1 JAN 1900=> 70y")
                                             << QByteArray("on or before 12/31/1829");
+        // More than 1 year 29 days is at least 1 year 30 days, which no
+        // birth day gives on 1 March 1851 exactly: 2/1/1850 gives 1 year
+        // 1 month, 2/2/1850 only 1 year 27 days.
+        QTest::newRow("more than an age no day gives exactly") << QByteArray("DEAT 1 MAR 1851=>1y 29d")
+                                                               << QByteArray("on or before 2/1/1850");
         QTest::newRow("infant") << QByteArray("DEAT 5 MAY 1850=INFANT")
                                 << QByteArray("5/6/1849 through 5/5/1850");
         QTest::newRow("infant at a marriage: under 21") << QByteArray("MARR 12 JUN 1840=infant")
