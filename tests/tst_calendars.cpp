@@ -156,6 +156,43 @@ private slots:
         QCOMPARE(dayNumberIn(own), *reading.earliest);
     }
 
+    // The length of French Republican years, as the days from one
+    // 1 Vendémiaire to the next: the years 3, 7, 11 and 15 leap as they
+    // were kept, from the year 20 the rule the calendar's makers decreed
+    // (every fourth year, not the hundredth unless the four hundredth, and
+    // not the four thousandth).
+    void frenchRepublicanYearLengths_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("days");
+        const auto leap = [](int year) {
+            if (year < 20)
+                return year == 3 || year == 7 || year == 11 || year == 15;
+            return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0) && year % 4000 != 0;
+        };
+        QList<int> years;
+        for (int year = 1; year <= 40; ++year)
+            years << year;
+        for (int century : {100, 200, 400, 800, 1200, 2000, 4000, 8000}) {
+            for (int year = century - 4; year <= century + 4; ++year)
+                years << year;
+        }
+        for (int year : years)
+            QTest::addRow("an %d", year) << year << (leap(year) ? 366 : 365);
+    }
+    void frenchRepublicanYearLengths()
+    {
+        QFETCH(int, year);
+        QFETCH(int, days);
+        const auto newYear = [](int of) {
+            const std::string text = "1 vendémiaire an " + std::to_string(of);
+            const DateReading reading = readDate(text);
+            return reading.ok && reading.exact() ? *reading.earliest : 0;
+        };
+        QVERIFY(newYear(year) != 0 && newYear(year + 1) != 0);
+        QCOMPARE(newYear(year + 1) - newYear(year), (long long)days);
+    }
+
     // Spans across calendars, under the reading options of the row.
     void spans_data()
     {
