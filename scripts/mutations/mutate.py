@@ -129,14 +129,28 @@ def sync_tree(source, target):
 class Scratch:
     """A copy of the tree with its own native build."""
 
-    def __init__(self, directory, jobs):
+    def __init__(self, directory, jobs, commit=None):
+        self.directory = directory
+        self.commit = commit
         self.source = os.path.join(directory, "src")
         self.build = os.path.join(directory, "build")
         self.jobs = jobs
 
     def prepare(self):
         os.makedirs(self.source, exist_ok=True)
-        sync_tree(ROOT, self.source)
+        if self.commit:
+            # The tree of a commit (the code before a change, say), unpacked
+            # beside the copy; the fault lists are always the working tree's.
+            unpacked = os.path.join(self.directory, "commit")
+            shutil.rmtree(unpacked, ignore_errors=True)
+            os.makedirs(unpacked)
+            archive = subprocess.run(f"git -C {shlex.quote(ROOT)} archive {shlex.quote(self.commit)} | "
+                                     f"tar -x -C {shlex.quote(unpacked)}", shell=True)
+            if archive.returncode:
+                sys.exit(f"cannot unpack the tree of {self.commit}")
+            sync_tree(unpacked, self.source)
+        else:
+            sync_tree(ROOT, self.source)
         if not os.path.exists(os.path.join(self.build, "CMakeCache.txt")):
             # -O1 without hardening: quicker rebuilds, the same behaviour.
             configure = run(["cmake", "-S", self.source, "-B", self.build, "-DCMAKE_BUILD_TYPE=None",
@@ -218,6 +232,8 @@ def main():
     parser.add_argument("--list", action="store_true", help="list the faults and plant none")
     parser.add_argument("-j", "--jobs", type=int, default=os.cpu_count() or 2,
                         help="parallel compile and test jobs")
+    parser.add_argument("--at", metavar="COMMIT",
+                        help="plant the faults in this commit's tree instead of the working tree's")
     parser.add_argument("--scratch", default=os.path.join(ROOT, "build", "mutate"),
                         help="where the copy and its build go (default build/mutate)")
     options = parser.parse_args()
@@ -232,7 +248,7 @@ def main():
         return 0
 
     started = time.time()
-    scratch = Scratch(options.scratch, options.jobs)
+    scratch = Scratch(options.scratch, options.jobs, options.at)
     scratch.prepare()
     if not scratch.tests_pass([]):
         sys.exit("the unchanged tree fails its tests; mend them first")
