@@ -191,6 +191,9 @@ private slots:
         };
         QVERIFY(newYear(year) != 0 && newYear(year + 1) != 0);
         QCOMPARE(newYear(year + 1) - newYear(year), (long long)days);
+        // And the year's own last day: a sixth complementary day in leap years only.
+        const DateReading sixth = readDate("6 jour complémentaire an " + std::to_string(year));
+        QCOMPARE(sixth.ok, days == 366);
     }
 
     // Spans across calendars, under the reading options of the row.
@@ -765,6 +768,15 @@ private slots:
             << QByteArray("gregorian: 21 Feb 1751\njulian: 10 Feb 1750/51\nhebrew: 26 Shevat 5511\nweekday: "
                           "Sunday\nnote: the year 1751 as counted from 1 January, since the legal year 1751 ran "
                           "from 25 March to 31 December\n")
+            << QByteArray();
+        // Lady Day itself begins the legal year; the day before is the old one's last.
+        QTest::newRow("year start: 24 March is the legal year's last day")
+            << QStringList{"convert", "24 Mar 1720", "--switch", "GB", "--year-start", "03-25"} << 0
+            << QByteArray("gregorian: 4 Apr 1721\njulian: 24 Mar 1720/21\nhebrew: 7 Nisan 5481\nweekday: Friday\n")
+            << QByteArray();
+        QTest::newRow("year start: 25 March is the legal year's first day")
+            << QStringList{"convert", "25 Mar 1720", "--switch", "GB", "--year-start", "03-25"} << 0
+            << QByteArray("gregorian: 5 Apr 1720\njulian: 25 Mar 1720\nhebrew: 26 Adar II 5480\nweekday: Friday\n")
             << QByteArray();
         QTest::newRow("narrow: a dual year in June refused")
             << QStringList{"narrow", "10 Jun 1850/51: 30"} << 2 << QByteArray()

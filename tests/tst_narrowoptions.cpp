@@ -383,6 +383,8 @@ void NarrowOptionsTest::csvFromStandardInputAndPipes_data()
                               << QStringList{};
     QTest::newRow("semicolons, switch") << QByteArray(Census).replace(',', ';')
                                         << QStringList{"-d", ";", "--switch", "GB"};
+    QTest::newRow("tabs, written \\t") << QByteArray(Census).replace(',', '\t') << QStringList{"-d", "\\t"};
+    QTest::newRow("tabs, written tab") << QByteArray(Census).replace(',', '\t') << QStringList{"-d", "tab"};
     QByteArray many = "Name,When,Age\n";
     for (int row = 0; row < 20000; ++row)
         many += "P" + QByteArray::number(row % 701) + ",US " + QByteArray::number(1850 + 10 * (row % 3))
