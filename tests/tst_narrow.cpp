@@ -394,6 +394,12 @@ void NarrowTest::conflictingSetLeavesOutTheOddRecord()
     }
     QCOMPARE(found.join('|'), leftOut);
     QVERIFY(narrowAnswerText(answer).rfind("no birth date fits every record\n", 0) == 0);
+    // Sets as large as each other are numbered among themselves.
+    const size_t sets = answer.narrowing.largestSets.size();
+    for (size_t set = 1; sets > 1 && set <= sets; ++set) {
+        const std::string mark = "(set " + std::to_string(set) + " of " + std::to_string(sets) + " as large)";
+        QVERIFY2(narrowAnswerText(answer).find(mark) != std::string::npos, mark.c_str());
+    }
     // Every form says a record no birth date gives has none, and why.
     for (size_t index = 0; index < answer.records.size(); ++index) {
         if (answer.records[index].ok) // the others read, but no birth date gives them

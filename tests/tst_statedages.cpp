@@ -96,6 +96,8 @@ private slots:
             << QByteArray("conflict: CENS 1851 left out or CENS 1861 left out");
         QTest::newRow("tombstone age in days") << QByteArray("DEAT 3 AUG 1904=79y 9m 29d")
                                                << QByteArray("10/5/1824 through 10/5/1824");
+        QTest::newRow("an approximate census date") << QByteArray("CENS ABT 1851=34")
+                                                    << QByteArray("about: 1/2/1816 through 12/31/1817");
         QTest::newRow("a partial census date") << QByteArray("CENS 1851=34")
                                                << QByteArray("1/2/1816 through 12/31/1817");
         QTest::newRow("more than 70 years") << QByteArray("DEAT 1 JAN 1900=> 70y")
