@@ -280,6 +280,9 @@ void NarrowTest::refusedRecords_data()
     QTest::newRow("no age") << "6/1/1880:" << "has no age";
     QTest::newRow("no date") << ": 34" << "no date";
     QTest::newRow("a visit before its census") << "US 1850 census (7 Nov 1849): 7" << "not within a year";
+    QTest::newRow("a visit the day before its census") << "US 1850 census (31 May 1850): 7" << "not within a year";
+    QTest::newRow("a visit a year and a day after its census") << "US 1850 census (2 Jun 1851): 7"
+                                                               << "not within a year";
     QTest::newRow("a visit of no one day") << "US 1850 census (Nov 1850): 7" << "not one day";
     QTest::newRow("twelve twelfths are no infant's") << "US 1880 census: 12/12" << "not an age";
 }
