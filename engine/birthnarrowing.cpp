@@ -20,7 +20,10 @@ constexpr long long NoEarliest = std::numeric_limits<long long>::min();
 constexpr long long NoLatest = std::numeric_limits<long long>::max();
 
 // The reading whose latest birth day is that of the least age: where the
-// age has no greatest, a greatest just above the least stands in for it.
+// age has no greatest, a greatest a year above the least stands in for it.
+// The least is a least, not an age to be met exactly: no birth day gives
+// 1 year 30 days at 1 March 1851, yet 30 January 1850 gives more, and the
+// latest birth day of at least the least age gives at most a few days more.
 AgeReading leastReading(const RecordAge& age)
 {
     AgeReading reading = age.reading;
@@ -28,7 +31,7 @@ AgeReading leastReading(const RecordAge& age)
         if (reading.counting == AgeCounting::ElapsedDays)
             reading.greatest = reading.least;
         else
-            reading.greatest = Age{reading.least.years, reading.least.months, MostSpanDays};
+            reading.greatest = Age{reading.least.years + 1, reading.least.months, reading.least.days};
     }
     return reading;
 }

@@ -158,6 +158,46 @@ private slots:
         QCOMPARE(dayNumberIn(own), *reading.earliest);
     }
 
+    // The length of French Republican years, as the days from one
+    // 1 Vendémiaire to the next: the years 3, 7, 11 and 15 leap as they
+    // were kept, from the year 20 the rule the calendar's makers decreed
+    // (every fourth year, not the hundredth unless the four hundredth, and
+    // not the four thousandth).
+    void frenchRepublicanYearLengths_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("days");
+        const auto leap = [](int year) {
+            if (year < 20)
+                return year == 3 || year == 7 || year == 11 || year == 15;
+            return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0) && year % 4000 != 0;
+        };
+        QList<int> years;
+        for (int year = 1; year <= 40; ++year)
+            years << year;
+        for (int century : {100, 200, 400, 800, 1200, 2000, 4000, 8000}) {
+            for (int year = century - 4; year <= century + 4; ++year)
+                years << year;
+        }
+        for (int year : years)
+            QTest::addRow("an %d", year) << year << (leap(year) ? 366 : 365);
+    }
+    void frenchRepublicanYearLengths()
+    {
+        QFETCH(int, year);
+        QFETCH(int, days);
+        const auto newYear = [](int of) {
+            const std::string text = "1 vendémiaire an " + std::to_string(of);
+            const DateReading reading = readDate(text);
+            return reading.ok && reading.exact() ? *reading.earliest : 0;
+        };
+        QVERIFY(newYear(year) != 0 && newYear(year + 1) != 0);
+        QCOMPARE(newYear(year + 1) - newYear(year), (long long)days);
+        // And the year's own last day: a sixth complementary day in leap years only.
+        const DateReading sixth = readDate("6 jour complémentaire an " + std::to_string(year));
+        QCOMPARE(sixth.ok, days == 366);
+    }
+
     // Spans across calendars, under the reading options of the row.
     void spans_data()
     {
@@ -785,6 +825,15 @@ private slots:
             << QByteArray("gregorian: 21 Feb 1751\njulian: 10 Feb 1750/51\nhebrew: 26 Shevat 5511\nweekday: "
                           "Sunday\nnote: the year 1751 as counted from 1 January, since the legal year 1751 ran "
                           "from 25 March to 31 December\n")
+            << QByteArray();
+        // Lady Day itself begins the legal year; the day before is the old one's last.
+        QTest::newRow("year start: 24 March is the legal year's last day")
+            << QStringList{"convert", "24 Mar 1720", "--switch", "GB", "--year-start", "03-25"} << 0
+            << QByteArray("gregorian: 4 Apr 1721\njulian: 24 Mar 1720/21\nhebrew: 7 Nisan 5481\nweekday: Friday\n")
+            << QByteArray();
+        QTest::newRow("year start: 25 March is the legal year's first day")
+            << QStringList{"convert", "25 Mar 1720", "--switch", "GB", "--year-start", "03-25"} << 0
+            << QByteArray("gregorian: 5 Apr 1720\njulian: 25 Mar 1720\nhebrew: 26 Adar II 5480\nweekday: Friday\n")
             << QByteArray();
         QTest::newRow("narrow: a dual year in June refused")
             << QStringList{"narrow", "10 Jun 1850/51: 30"} << 2 << QByteArray()

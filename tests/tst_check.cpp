@@ -233,6 +233,30 @@ private slots:
         QCOMPARE(found, expected);
     }
 
+    // Each rule's severity as the manual page lists them: the dates that
+    // cannot be true are errors, the unusual ages warnings.
+    void severities_data()
+    {
+        QTest::addColumn<QByteArray>("rule");
+        QTest::addColumn<bool>("error");
+        for (const char* rule : {"death_before_birth", "baptism_before_birth", "burial_before_death",
+                                 "birth_after_mother_death", "birth_after_father_death", "unborn_parent",
+                                 "marriage_before_birth", "marriage_after_death", "future_date"})
+            QTest::newRow(rule) << QByteArray(rule) << true;
+        for (const char* rule : {"stated_age", "stated_ages_conflict", "birth_outside_stated_ages", "old_age",
+                                 "young_mother", "old_mother", "young_father", "old_father", "early_marriage",
+                                 "late_marriage", "child_spacing"})
+            QTest::newRow(rule) << QByteArray(rule) << false;
+    }
+    void severities()
+    {
+        QFETCH(QByteArray, rule);
+        QFETCH(bool, error);
+        const std::optional<TreeRule> named = treeRuleNamed(rule.toStdString());
+        QVERIFY(named);
+        QCOMPARE(treeRuleIsError(*named), error);
+    }
+
     // Every pair of children within the window, not only those born one
     // after the other, each pair once.
     void spacingPairs_data()

@@ -205,6 +205,10 @@ private slots:
             0);
         row("tabs", {"-d", "tab", "-b", "1", "-e", "2"}, "b\te\n1990-05-17\t2000-01-01\n",
             "b\te\tyears\tmonths\tdays\tspan\terror\n1990-05-17\t2000-01-01\t9\t7\t15\t9 Year(s), 7 month(s), 15 day(s)\t\n", 0);
+        row("tabs written \\t", {"-d", "\\t", "-b", "1", "-e", "2"}, "b\te\n1990-05-17\t2000-01-01\n",
+            "b\te\tyears\tmonths\tdays\tspan\terror\n1990-05-17\t2000-01-01\t9\t7\t15\t9 Year(s), 7 month(s), 15 day(s)\t\n", 0);
+        row("-o - is standard output", {"-o", "-", "-b", "1", "-e", "2"}, "b,e\n1990-05-17,2000-01-01\n",
+            "b,e,years,months,days,span,error\n1990-05-17,2000-01-01,9,7,15,\"9 Year(s), 7 month(s), 15 day(s)\",\n", 0);
         row("a comma is a plain character between semicolons", {"-d", ";", "-b", "1", "-e", "2"}, "b;e\nMay 10, 1950;1/3/1990\n",
             "b;e;years;months;days;span;error\nMay 10, 1950;1/3/1990;39;7;24;39 Year(s), 7 month(s), 24 day(s);\n", 0);
         row("spreadsheet date-time cells", {"-b", "1", "-e", "2"}, "b,e\n1/1/1900 0:00,5/17/1990 12:00:00 AM\n",

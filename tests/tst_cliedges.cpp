@@ -428,6 +428,16 @@ void TestCliEdges::shortYearOptions_data()
         "--century: 1950 is not the first year of a century from 100 to 9900 (1900, say)\n");
     row("--century and --pivot", {"span", "3/3/50", "1/1/2000", "--century", "1900", "--pivot", "1930"}, "", "", 2,
         "--century excludes --pivot\n");
+    // The years the options take, at both ends and just beyond.
+    row("--century at its first", {"days", "3/3/50", "3/4/50", "--century", "100"}, "", "1\n", 0, "");
+    row("--century before its first", {"days", "3/3/50", "3/4/50", "--century", "0"}, "", "", 2,
+        "--century: 0 is not the first year of a century from 100 to 9900 (1900, say)\n");
+    row("--pivot at its first", {"days", "3/3/50", "3/4/50", "--pivot", "100"}, "", "1\n", 0, "");
+    row("--pivot before its first", {"days", "3/3/50", "3/4/50", "--pivot", "99"}, "", "", 2,
+        "--pivot: 99 is not a year from 100 to 9900 (1930, say)\n");
+    row("--pivot at its last", {"days", "3/3/50", "3/4/50", "--pivot", "9900"}, "", "1\n", 0, "");
+    row("--pivot past its last", {"days", "3/3/50", "3/4/50", "--pivot", "9901"}, "", "", 2,
+        "--pivot: 9901 is not a year from 100 to 9900 (1930, say)\n");
 }
 
 void TestCliEdges::shortYearOptions()

@@ -515,6 +515,11 @@ private slots:
         QTest::newRow("open towards the other date") << QByteArray("AFT 1850") << QByteArray("1 JAN 1900") << QByteArray("10y 0m 0d") << QByteArray("agrees") << QByteArray("1/1/1890 through 1/1/1890");
         QTest::newRow("no birth") << QByteArray("-") << QByteArray("3 AUG 1904") << QByteArray("79y 9m 29d") << QByteArray("cannot check: no birth date") << QByteArray("10/5/1824 through 10/5/1824");
         QTest::newRow("no death") << QByteArray("1 JAN 1800") << QByteArray("-") << QByteArray("79y") << QByteArray("cannot check: no death date") << QByteArray();
+        QTest::newRow("approximate death") << QByteArray("1 JAN 1830") << QByteArray("ABT 1900") << QByteArray("70y") << QByteArray("cannot check: the death date is approximate") << QByteArray();
+        // More than 1 year 29 days: at least 1 year 30 days, which no birth
+        // gives at 1 MAR 1851 exactly; 1 FEB 1850 gives 1 year 1 month.
+        QTest::newRow("more than, at the days' limit") << QByteArray("2 FEB 1850") << QByteArray("1 MAR 1851") << QByteArray(">1y 29d") << QByteArray("disagrees by 1 day(s)") << QByteArray("on or before 2/1/1850");
+        QTest::newRow("more than, at the days' limit, agrees") << QByteArray("1 FEB 1850") << QByteArray("1 MAR 1851") << QByteArray(">1y 29d") << QByteArray("agrees") << QByteArray("on or before 2/1/1850");
         QTest::newRow("approximate") << QByteArray("ABT 1850") << QByteArray("12 JUN 1900") << QByteArray("50y 0m 0d") << QByteArray("cannot check: the birth date is approximate") << QByteArray("6/12/1850 through 6/12/1850");
         QTest::newRow("unreadable birth") << QByteArray("5 FOO 1850") << QByteArray("12 JUN 1900") << QByteArray("50y 0m 0d") << QByteArray("cannot check: the birth date cannot be read") << QByteArray("6/12/1850 through 6/12/1850");
         QTest::newRow("unreadable age") << QByteArray("1850") << QByteArray("12 JUN 1900") << QByteArray("fifty or so") << QByteArray("cannot check: the stated age cannot be read") << QByteArray();

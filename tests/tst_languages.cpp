@@ -199,6 +199,21 @@ private slots:
         row("annorum 45 mensium 3 dierum 12", "45y3m12d", "45y3m12d");
         row("annorum quadraginta quinque", "45y0m0d", "45y11m30d");
         row("mensium 3", "0y3m0d", "0y3m30d");
+        // Every German number word from 20 to 99, put together here as the
+        // language does (the unit, "und", the tens), so that a word the
+        // table misspells or numbers wrong fails.
+        const char* const germanUnits[] = {"ein", "zwei", "drei", "vier", "fünf", "sechs", "sieben", "acht", "neun"};
+        const char* const germanTens[] = {"zwanzig", "dreißig", "vierzig", "fünfzig",
+                                          "sechzig", "siebzig", "achtzig", "neunzig"};
+        for (int tens = 2; tens <= 9; ++tens) {
+            for (int unit = 0; unit <= 9; ++unit) {
+                const QByteArray word = QByteArray(unit == 0 ? "" : germanUnits[unit - 1])
+                    + (unit == 0 ? "" : "und") + germanTens[tens - 2] + " Jahre";
+                const int number = 10 * tens + unit;
+                const QString years = QString::number(number);
+                QTest::addRow("German %d", number) << word << years + "y0m0d" << years + "y11m30d";
+            }
+        }
     }
     void ages()
     {

@@ -152,6 +152,11 @@ void NarrowOptionsTest::recordUnderOptions_data()
         << "England 1841 census: about 30" << "" << "about: 6/7/1806 through 6/6/1811 (1826 dates)" << "";
     QTest::newRow("about keeps the age at the next birthday")
         << "Canada 1851 census: about 34" << "" << "about: 1/13/1818 through 1/12/1819 (365 dates)" << "";
+    QTest::newRow("an approximate date marks the window about")
+        << "abt 1851: 30" << "" << "about: 1/2/1820 through 12/31/1821 (730 dates)" << "";
+    QTest::newRow("an open Old Style date: its bound in both calendars")
+        << "after 31 Dec 1700 O.S.: 30" << "" << "on or after 1/13/1670"
+        << "after 31 Dec 1700 (Julian) = after 11 Jan 1701 (Gregorian)";
 }
 
 void NarrowOptionsTest::recordUnderOptions()
@@ -385,6 +390,8 @@ void NarrowOptionsTest::csvFromStandardInputAndPipes_data()
                               << QStringList{};
     QTest::newRow("semicolons, switch") << QByteArray(Census).replace(',', ';')
                                         << QStringList{"-d", ";", "--switch", "GB"};
+    QTest::newRow("tabs, written \\t") << QByteArray(Census).replace(',', '\t') << QStringList{"-d", "\\t"};
+    QTest::newRow("tabs, written tab") << QByteArray(Census).replace(',', '\t') << QStringList{"-d", "tab"};
     QByteArray many = "Name,When,Age\n";
     for (int row = 0; row < 20000; ++row)
         many += "P" + QByteArray::number(row % 701) + ",US " + QByteArray::number(1850 + 10 * (row % 3))

@@ -19,6 +19,14 @@
 
 namespace {
 
+// A umask while the guard lives (a negative one: the test's own).
+struct UmaskGuard
+{
+    explicit UmaskGuard(int mask) : saved(umask(0)) { umask(mask < 0 ? saved : mode_t(mask)); }
+    ~UmaskGuard() { umask(saved); }
+    mode_t saved;
+};
+
 QByteArray readFile(const QString& path)
 {
     QFile file(path);
@@ -147,9 +155,13 @@ void TestOutputFile::written_data()
     QTest::addColumn<QByteArray>("old"); // "(none)": no old file
     QTest::addColumn<bool>("throughLink");
     QTest::addColumn<int>("mode");
-    QTest::newRow("a new file") << QByteArray("(none)") << false << 0;
-    QTest::newRow("over an old file, its permissions kept") << QByteArray("old rows\n") << false << 0640;
-    QTest::newRow("through a link, the link kept") << QByteArray("old rows\n") << true << 0604;
+    QTest::addColumn<int>("mask"); // the umask, -1 for the test's own
+    QTest::newRow("a new file") << QByteArray("(none)") << false << 0 << -1;
+    QTest::newRow("a new file under umask 002") << QByteArray("(none)") << false << 0664 << 002;
+    QTest::newRow("a new file under umask 027") << QByteArray("(none)") << false << 0640 << 027;
+    QTest::newRow("over an old file, its permissions kept") << QByteArray("old rows\n") << false << 0640 << -1;
+    QTest::newRow("over an old file, its set-group-id bit kept") << QByteArray("old rows\n") << false << 02664 << -1;
+    QTest::newRow("through a link, the link kept") << QByteArray("old rows\n") << true << 0604 << -1;
 }
 
 void TestOutputFile::written()
@@ -157,6 +169,7 @@ void TestOutputFile::written()
     QFETCH(QByteArray, old);
     QFETCH(bool, throughLink);
     QFETCH(int, mode);
+    QFETCH(int, mask);
     QTemporaryDir dir;
     const QString target = dir.filePath("spans.csv");
     const QString path = throughLink ? dir.filePath("link.csv") : target;
@@ -167,6 +180,7 @@ void TestOutputFile::written()
     if (throughLink)
         QVERIFY(QFile::link(target, path));
     {
+        const UmaskGuard guard(mask);
         OutputFile output(path.toStdString());
         QCOMPARE(readFile(target), old); // untouched while written
         std::fputs("new rows\n", output.stream());
@@ -178,7 +192,7 @@ void TestOutputFile::written()
     struct stat status {};
     QVERIFY(stat(QFile::encodeName(target).constData(), &status) == 0);
     if (mode != 0)
-        QCOMPARE(int(status.st_mode & 0777), mode);
+        QCOMPARE(int(status.st_mode & 07777), mode);
     else
         QVERIFY((status.st_mode & 0400) != 0);
 }

@@ -98,10 +98,17 @@ private slots:
             << QByteArray("conflict: CENS 1851 left out or CENS 1861 left out");
         QTest::newRow("tombstone age in days") << QByteArray("DEAT 3 AUG 1904=79y 9m 29d")
                                                << QByteArray("10/5/1824 through 10/5/1824");
+        QTest::newRow("an approximate census date") << QByteArray("CENS ABT 1851=34")
+                                                    << QByteArray("about: 1/2/1816 through 12/31/1817");
         QTest::newRow("a partial census date") << QByteArray("CENS 1851=34")
                                                << QByteArray("1/2/1816 through 12/31/1817");
         QTest::newRow("more than 70 years") << QByteArray("DEAT 1 JAN 1900=> 70y")
                                             << QByteArray("on or before 12/31/1829");
+        // More than 1 year 29 days is at least 1 year 30 days, which no
+        // birth day gives on 1 March 1851 exactly: 2/1/1850 gives 1 year
+        // 1 month, 2/2/1850 only 1 year 27 days.
+        QTest::newRow("more than an age no day gives exactly") << QByteArray("DEAT 1 MAR 1851=>1y 29d")
+                                                               << QByteArray("on or before 2/1/1850");
         QTest::newRow("infant") << QByteArray("DEAT 5 MAY 1850=INFANT")
                                 << QByteArray("5/6/1849 through 5/5/1850");
         QTest::newRow("infant at a marriage: under 21") << QByteArray("MARR 12 JUN 1840=infant")
