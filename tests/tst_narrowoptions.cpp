@@ -155,7 +155,7 @@ void NarrowOptionsTest::recordUnderOptions_data()
     QTest::newRow("an approximate date marks the window about")
         << "abt 1851: 30" << "" << "about: 1/2/1820 through 12/31/1821 (730 dates)" << "";
     QTest::newRow("an open Old Style date: its bound in both calendars")
-        << "after 31 Dec 1700 O.S.: 30" << "" << "on or after 1/13/1670"
+        << "after 31 Dec 1700 O.S.: 30" << "" << "on or after 1/12/1670"
         << "after 31 Dec 1700 (Julian) = after 11 Jan 1701 (Gregorian)";
 }
 
