@@ -9,7 +9,7 @@
 
 namespace spanwright {
 
-// A date in every calendar: what spanwright-cli convert prints and the
+// A date in every calendar: what the convert command prints and the
 // page's calendar part shows. One line per calendar, "calendar: date":
 //   gregorian: 22 Feb 1732
 //   julian: 11 Feb 1731/32
