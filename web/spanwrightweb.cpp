@@ -215,7 +215,15 @@ val ageDates(const std::string& direction, const std::string& dateText, const st
     answer.set("text", dates.status == ExitSuccess
                            ? datesAnswerText(dates.first(), dates.last(), dates.count, dates.about, false, order)
                            : dates.problem);
-    answer.set("calendarLine", dates.status == ExitSuccess ? dates.calendarLine : std::string());
+    // How the date was read and, for a Julian record, the dates answered in
+    // its calendar: the lines the command line prints under the answer.
+    std::string calendarLines;
+    if (dates.status == ExitSuccess) {
+        calendarLines = dates.calendarLine;
+        if (!dates.answerLine.empty())
+            calendarLines += (calendarLines.empty() ? "" : "\n") + dates.answerLine;
+    }
+    answer.set("calendarLine", calendarLines);
     return answer;
 }
 
