@@ -113,6 +113,8 @@ private slots:
                                 << QByteArray("5/6/1849 through 5/5/1850");
         QTest::newRow("infant at a marriage: under 21") << QByteArray("MARR 12 JUN 1840=infant")
                                                         << QByteArray("6/13/1819 through 6/12/1840");
+        QTest::newRow("infant in a marriage licence: under 21") << QByteArray("MARL 12 JUN 1840=infant")
+                                                                << QByteArray("6/13/1819 through 6/12/1840");
         QTest::newRow("days alone count days") << QByteArray("DEAT 15 FEB 1901=45d")
                                                << QByteArray("1/1/1901 through 1/1/1901");
         QTest::newRow("weeks") << QByteArray("DEAT 11 FEB 1901=5w") << QByteArray("1/1/1901 through 1/7/1901");
