@@ -16,6 +16,7 @@ set(answersLibrarySources
     csvreader.cpp csvreader.h
     dateorder.cpp dateorder.h
     dateprinting.cpp dateprinting.h
+    daysanswer.cpp daysanswer.h
     datereading.cpp datereading.h
     exitcodes.h
     spancalculation.cpp spancalculation.h

@@ -1,20 +1,16 @@
 // spanwright-cli days BEGIN END: the whole number of days between two dates.
-#include "calendarlines.h"
 #include "calendaroptions.h"
 #include "commands.h"
 #include "dateorderoption.h"
-#include "datereading.h"
+#include "daysanswer.h"
 #include "exitstatus.h"
 #include "shortyearoptions.h"
-#include "spancalculation.h"
 
 #include <CLI/App.hpp>
 
 #include <iostream>
 #include <memory>
-#include <optional>
 #include <string>
-#include <utility>
 
 using namespace spanwright;
 
@@ -43,41 +39,12 @@ void addDaysCommand(CLI::App& app)
                     "  spanwright-cli days 1/1/1900 'May 1900'\n"
                     "      at least 120, at most 150");
     command->callback([arguments] {
-        DateReading begin;
-        DateReading end;
-        std::string problem = readDateFor("begin date", arguments->begin, arguments->reading, begin);
-        if (problem.empty())
-            problem = readDateFor("end date", arguments->end, arguments->reading, end);
-        if (!problem.empty()) {
-            std::cerr << "spanwright-cli: " << problem << '\n';
-            throw exitWith(ExitUsage);
+        const DaysAnswer answer = answerDays(arguments->begin, arguments->end, arguments->reading);
+        if (answer.status != ExitSuccess) {
+            std::cerr << "spanwright-cli: " << answer.problem << '\n';
+            throw exitWith(answer.status);
         }
-        const auto printCalendarLines = [&] {
-            for (const auto& [role, reading] : {std::pair{"begin", &begin}, std::pair{"end", &end}}) {
-                const std::string line = calendarLine(role, *reading);
-                if (!line.empty())
-                    std::cout << line << '\n';
-            }
-        };
-        if (begin.exact() && end.exact()) {
-            std::cout << *end.earliest - *begin.earliest << '\n';
-            printCalendarLines();
-            return;
-        }
-        // The fewest days from the latest begin to the earliest end, the
-        // most from the earliest begin to the latest end; an open side
-        // leaves its bound out.
-        std::optional<std::string> least;
-        std::optional<std::string> most;
-        if (begin.latest && end.earliest)
-            least = std::to_string(*end.earliest - *begin.latest);
-        if (begin.earliest && end.latest)
-            most = std::to_string(*end.latest - *begin.earliest);
-        if (!least && !most) {
-            std::cerr << "spanwright-cli: the dates leave the number of days without bound\n";
-            throw exitWith(ExitNoAnswer);
-        }
-        std::cout << boundsText(least, most, begin.approximate || end.approximate) << '\n';
-        printCalendarLines();
+        for (const std::string& line : answer.lines)
+            std::cout << line << '\n';
     });
 }

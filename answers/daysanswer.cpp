@@ -1,0 +1,51 @@
+#include "daysanswer.h"
+
+#include "calendarlines.h"
+#include "datereading.h"
+#include "spancalculation.h"
+
+#include <optional>
+#include <utility>
+
+namespace spanwright {
+
+DaysAnswer answerDays(std::string_view beginText, std::string_view endText, const DateReadOptions& options)
+{
+    DaysAnswer answer;
+    DateReading begin;
+    DateReading end;
+    answer.problem = readDateFor("begin date", beginText, options, begin);
+    if (answer.problem.empty())
+        answer.problem = readDateFor("end date", endText, options, end);
+    if (!answer.problem.empty()) {
+        answer.status = ExitUsage;
+        return answer;
+    }
+    if (begin.exact() && end.exact()) {
+        answer.lines.push_back(std::to_string(*end.earliest - *begin.earliest));
+    } else {
+        // The fewest days from the latest begin to the earliest end, the
+        // most from the earliest begin to the latest end; an open side
+        // leaves its bound out.
+        std::optional<std::string> least;
+        std::optional<std::string> most;
+        if (begin.latest && end.earliest)
+            least = std::to_string(*end.earliest - *begin.latest);
+        if (begin.earliest && end.latest)
+            most = std::to_string(*end.latest - *begin.earliest);
+        if (!least && !most) {
+            answer.status = ExitNoAnswer;
+            answer.problem = "the dates leave the number of days without bound";
+            return answer;
+        }
+        answer.lines.push_back(boundsText(least, most, begin.approximate || end.approximate));
+    }
+    for (const auto& [role, reading] : {std::pair{"begin", &begin}, std::pair{"end", &end}}) {
+        std::string line = calendarLine(role, *reading);
+        if (!line.empty())
+            answer.lines.push_back(std::move(line));
+    }
+    return answer;
+}
+
+} // namespace spanwright

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "datereader.h"
+#include "exitcodes.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace spanwright {
+
+// The days command's answer: the whole number of days from the begin date
+// to the end date ("36524", negative when the end lies before the begin),
+// or for dates that allow several days the least and the greatest number
+// ("at least 120, at most 150"); then a calendar line for each date read in
+// another calendar or converted, begin first.
+struct DaysAnswer
+{
+    ExitStatus status = ExitSuccess;
+    std::string problem; // why not, when status is not ExitSuccess
+    std::vector<std::string> lines;
+};
+
+DaysAnswer answerDays(std::string_view beginText, std::string_view endText, const DateReadOptions& options = {});
+
+} // namespace spanwright

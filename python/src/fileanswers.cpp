@@ -1,0 +1,117 @@
+#include "fileanswers.h"
+
+#include "csvfield.h"
+#include "datereading.h"
+#include "gedcomreport.h"
+#include "gedzip.h"
+#include "narrowcsvjob.h"
+#include "treecheckfile.h"
+#include "treefindingtext.h"
+
+#include <pybind11/pybind11.h>
+
+#include <cstdio>
+#include <ctime>
+#include <memory>
+#include <sstream>
+
+namespace spanwright::python {
+
+namespace {
+
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+File openTree(const std::string& path)
+{
+    std::string error;
+    File in(openGedcomFile(path, error), &std::fclose);
+    if (!in)
+        throw pybind11::value_error(path + ": " + error);
+    return in;
+}
+
+long long machineToday()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    constexpr int TmYearBase = 1900;
+    return dayNumberOf({local.tm_year + TmYearBase, local.tm_mon + 1, local.tm_mday});
+}
+
+} // namespace
+
+CsvAnswer gedcomReportCsv(const std::string& path, const CalendarChoice& calendar)
+{
+    File in = openTree(path);
+    char* written = nullptr;
+    size_t size = 0;
+    std::FILE* out = open_memstream(&written, &size);
+    if (out == nullptr)
+        throw std::bad_alloc();
+    std::ostringstream warnings;
+    GedcomSummary summary;
+    const int status = writeGedcomReport(in.get(), out, path, warnings, summary, calendar);
+    std::fclose(out);
+    CsvAnswer answer{std::string(written, size), warnings.str()};
+    std::free(written);
+    if (status == GedcomReportUnreadable)
+        throw pybind11::value_error(answer.warnings.empty() ? path + ": cannot be read" : answer.warnings);
+    return answer;
+}
+
+CsvAnswer treeCheckCsv(const std::string& path, const std::string& today, const CalendarChoice& calendar)
+{
+    TreeCheckOptions options;
+    options.calendar = calendar;
+    options.today = machineToday();
+    if (!today.empty()) {
+        CalendarDate date;
+        const std::string problem = readCalendarDateFor("today date", today, date);
+        if (!problem.empty())
+            throw pybind11::value_error(problem);
+        options.today = dayNumberOf(date);
+    }
+    File in = openTree(path);
+    CsvAnswer answer;
+    answer.csv.append(TreeFindingHeader).push_back('\n');
+    std::ostringstream warnings;
+    TreeCheckSummary summary;
+    const bool read = checkGedcomTree(
+        in.get(), path, options, warnings, [&](const TreeFinding& finding) { appendFindingCsv(answer.csv, finding); },
+        summary);
+    answer.warnings = warnings.str();
+    if (!read)
+        throw pybind11::value_error(answer.warnings);
+    return answer;
+}
+
+std::string narrowCsv(const std::vector<std::string>& people, const std::vector<std::string>& dates,
+                      const std::vector<std::string>& ages, const NarrowOptions& options)
+{
+    std::string input = "person,date,age\n";
+    for (size_t i = 0; i < people.size(); ++i) {
+        appendCsvField(input, people[i]);
+        input += ',';
+        appendCsvField(input, dates[i]);
+        input += ',';
+        appendCsvField(input, ages[i]);
+        input += '\n';
+    }
+    NarrowCsvSettings settings;
+    settings.personColumn = "person";
+    settings.dateColumn = "date";
+    settings.ageColumn = "age";
+    settings.options = options;
+    NarrowCsvJob job(settings);
+    do {
+        job.feed(input);
+    } while (job.endPass());
+    if (!job.problem().empty())
+        throw pybind11::value_error(job.problem());
+    std::string output;
+    job.write([&output](std::string_view text) { output.append(text); });
+    return output;
+}
+
+} // namespace spanwright::python

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "datereader.h"
+#include "narrowrecord.h"
+
+#include <string>
+#include <vector>
+
+namespace spanwright::python {
+
+// What a command writes as CSV, as one text, with what it says on the side
+// (one warning a line, without the program's name). A file that cannot be
+// read raises ValueError with the reason.
+struct CsvAnswer
+{
+    std::string csv;
+    std::string warnings;
+};
+
+// gedcom FILE: ages at death and stated ages, a row each.
+CsvAnswer gedcomReportCsv(const std::string& path, const CalendarChoice& calendar);
+
+// check FILE: the findings, a row each; today empty for the machine's day.
+CsvAnswer treeCheckCsv(const std::string& path, const std::string& today, const CalendarChoice& calendar);
+
+// narrow --csv over the columns of a person, a date and an age, as rows of
+// a spreadsheet whose header is row 1: one row a person.
+std::string narrowCsv(const std::vector<std::string>& people, const std::vector<std::string>& dates,
+                      const std::vector<std::string>& ages, const NarrowOptions& options);
+
+} // namespace spanwright::python

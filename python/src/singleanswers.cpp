@@ -1,0 +1,82 @@
+#include "singleanswers.h"
+
+#include "convertanswer.h"
+#include "daysanswer.h"
+#include "narrowanswer.h"
+#include "spancalculation.h"
+
+#include <pybind11/pybind11.h>
+
+#include <optional>
+
+namespace spanwright::python {
+
+namespace {
+
+// The messages of a refused question, one a line, as the command writes
+// them without its name before each.
+[[noreturn]] void refuse(const std::string& problem)
+{
+    throw pybind11::value_error(problem);
+}
+
+} // namespace
+
+std::string spanLine(const std::string& begin, const std::string& end, const DateReadOptions& options,
+                     Notation notation)
+{
+    const SpanCalculation calculation = calculateSpan(begin, end, options);
+    if (calculation.status != ExitSuccess)
+        refuse(calculation.problem);
+    ResultEntries least;
+    least.compose(calculation.span);
+    if (calculation.exact && !calculation.approximate)
+        return std::string(least.entry(notation));
+    std::optional<std::string> most;
+    if (calculation.greatest) {
+        ResultEntries greatest;
+        greatest.compose(*calculation.greatest);
+        most = std::string(greatest.entry(notation));
+    }
+    return boundsText(std::string(least.entry(notation)), most, calculation.approximate);
+}
+
+std::string daysLine(const std::string& begin, const std::string& end, const DateReadOptions& options)
+{
+    const DaysAnswer answer = answerDays(begin, end, options);
+    if (answer.status != ExitSuccess)
+        refuse(answer.problem);
+    return answer.lines.front();
+}
+
+std::vector<std::pair<std::string, std::string>> convertLines(const std::string& date,
+                                                              const DateReadOptions& options)
+{
+    const ConvertAnswer answer = convertDate(date, options);
+    if (answer.status != ExitSuccess)
+        refuse(answer.problem);
+    std::vector<std::pair<std::string, std::string>> lines;
+    for (const std::string& line : answer.lines) {
+        const size_t colon = line.find(": ");
+        if (colon == std::string::npos)
+            continue;
+        lines.emplace_back(line.substr(0, colon), line.substr(colon + 2));
+    }
+    return lines;
+}
+
+std::string narrowJson(const std::vector<std::string>& records, const DateReadOptions& options, bool exact)
+{
+    NarrowOptions narrowing(options);
+    narrowing.exact = exact;
+    const NarrowAnswer answer = answerNarrowQuestion(records, narrowing);
+    if (answer.status == ExitUsage) {
+        std::string problems;
+        for (const std::string& problem : answer.problems)
+            problems += (problems.empty() ? "" : "\n") + problem;
+        refuse(problems);
+    }
+    return narrowAnswerJson(answer, narrowing);
+}
+
+} // namespace spanwright::python
