@@ -87,15 +87,17 @@ def _date_of(text, date_order):
     return datetime.date(year, int(match["m"]), int(match["d"]))
 
 
-def narrow_frame(frame, person, date, age, exact=False, **options):
+def narrow_frame(frame, person, date, age, exact=False, rows=None, **options):
     """`spanwright-cli narrow --csv` over a DataFrame's columns of person,
     date and age: one row a person, in the order of first appearance, with
     person, records, earliest and latest (datetime.date), dates, conflict
     (the rows each largest agreeing set leaves out), error, and about (the
     window is marked about: the CSV writes "about " before its dates). Rows
     are counted as in a CSV file with a header: the frame's first row is
-    row 2."""
-    text = _spanwright.narrow_csv(frame[person], frame[date], frame[age], exact, reading(**options))
+    row 2; rows, where given, are the rows of a larger sheet the frame's
+    records stand on, rising (spanwright.dask.narrow gives them)."""
+    rows = [] if rows is None else [int(row) for row in rows]
+    text = _spanwright.narrow_csv(frame[person], frame[date], frame[age], rows, exact, reading(**options))
     rows = pandas.read_csv(io.StringIO(text), dtype=str, keep_default_na=False)
     date_order = options.get("date_order", "mdy")
     about = rows["earliest"].str.startswith("about ") | rows["latest"].str.startswith("about ")

@@ -87,10 +87,22 @@ CsvAnswer treeCheckCsv(const std::string& path, const std::string& today, const 
 }
 
 std::string narrowCsv(const std::vector<std::string>& people, const std::vector<std::string>& dates,
-                      const std::vector<std::string>& ages, const NarrowOptions& options)
+                      const std::vector<std::string>& ages, const std::vector<long long>& rows,
+                      const NarrowOptions& options)
 {
     std::string input = "person,date,age\n";
+    long long row = 1;
     for (size_t i = 0; i < people.size(); ++i) {
+        // Empty lines, which the job counts but skips, bring the record to
+        // its row.
+        ++row;
+        if (i < rows.size()) {
+            if (rows[i] < row)
+                throw pybind11::value_error("rows must rise from 2: row " + std::to_string(rows[i]) + " comes after row "
+                                            + std::to_string(row - 1));
+            input.append(static_cast<size_t>(rows[i] - row), '\n');
+            row = rows[i];
+        }
         appendCsvField(input, people[i]);
         input += ',';
         appendCsvField(input, dates[i]);

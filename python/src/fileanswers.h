@@ -24,8 +24,12 @@ CsvAnswer gedcomReportCsv(const std::string& path, const CalendarChoice& calenda
 CsvAnswer treeCheckCsv(const std::string& path, const std::string& today, const CalendarChoice& calendar);
 
 // narrow --csv over the columns of a person, a date and an age, as rows of
-// a spreadsheet whose header is row 1: one row a person.
+// a spreadsheet whose header is row 1: one row a person. rows, where given,
+// are the spreadsheet rows of the records, rising (a part of a larger
+// sheet: the rows named in conflicts and errors are then the sheet's);
+// otherwise the records are rows 2, 3, ....
 std::string narrowCsv(const std::vector<std::string>& people, const std::vector<std::string>& dates,
-                      const std::vector<std::string>& ages, const NarrowOptions& options);
+                      const std::vector<std::string>& ages, const std::vector<long long>& rows,
+                      const NarrowOptions& options);
 
 } // namespace spanwright::python

@@ -127,8 +127,8 @@ py::dict ageColumnsOf(const std::string& direction, const py::object& date, cons
     return result;
 }
 
-std::string narrowCsvOf(const py::object& person, const py::object& date, const py::object& age, bool exact,
-                        const ReadingArguments& reading)
+std::string narrowCsvOf(const py::object& person, const py::object& date, const py::object& age,
+                        const std::vector<long long>& rows, bool exact, const ReadingArguments& reading)
 {
     NarrowOptions options(readingOptionsOf(reading));
     options.exact = exact;
@@ -137,8 +137,11 @@ std::string narrowCsvOf(const py::object& person, const py::object& date, const 
     const std::vector<std::string> ages = textsOf(age);
     checkSameLength(people, dates);
     checkSameLength(people, ages);
+    if (!rows.empty() && rows.size() != people.size())
+        throw py::value_error("rows: " + std::to_string(rows.size()) + " numbers for " + std::to_string(people.size())
+                              + " records");
     py::gil_scoped_release released;
-    return narrowCsv(people, dates, ages, options);
+    return narrowCsv(people, dates, ages, rows, options);
 }
 
 } // namespace
