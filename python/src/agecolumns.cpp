@@ -38,8 +38,9 @@ AgeColumns ageColumns(AgeDirection direction, const std::vector<std::string>& da
     // vector<bool> cannot be written from several threads.
     std::vector<char> dated(rows, 0);
     std::vector<char> counted(rows, 0);
-    forRowsInParallel(rows, [&](size_t first, size_t last) {
-        for (size_t i = first; i < last; ++i) {
+    const std::vector<RowStretch> stretches = rowStretches(rows);
+    forStretchesInParallel(stretches, [&](size_t stretch) {
+        for (size_t i = stretches[stretch].first; i < stretches[stretch].last; ++i) {
             const AgeAnswer answer = answerAgeQuestion({direction, dates[i], ages[i], options, exact});
             // As the batch's row: a date or an age not read has no count, an
             // age no date gives has 0.

@@ -54,33 +54,69 @@ py::array_t<bool> maskArray(const std::vector<bool>& values)
     return mask;
 }
 
-// The texts, None for an empty one.
-py::list textList(const std::vector<std::string>& texts)
+// A NumPy array of objects, each None: pandas takes such an array as it is,
+// where it would look at every item of a list.
+py::array objectArray(size_t rows)
 {
-    py::list list(texts.size());
-    for (size_t i = 0; i < texts.size(); ++i) {
-        if (texts[i].empty())
-            list[i] = py::none();
-        else
-            list[i] = py::str(texts[i].data(), texts[i].size());
-    }
-    return list;
+    return py::module_::import("numpy").attr("full")(rows, py::none(), "object");
 }
 
-py::list dateList(const std::vector<CalendarDate>& dates, const std::vector<bool>& dated)
+// Sets an item of an array of objects, taking the reference given.
+void setItem(py::array& array, size_t row, PyObject* item)
 {
-    py::list list(dates.size());
-    for (size_t i = 0; i < dates.size(); ++i) {
-        if (!dated[i]) {
-            list[i] = py::none();
-            continue;
+    PyObject** items = static_cast<PyObject**>(array.mutable_data());
+    Py_XDECREF(items[row]);
+    items[row] = item;
+}
+
+PyObject* textObject(std::string_view text)
+{
+    PyObject* object = PyUnicode_DecodeUTF8(text.data(), static_cast<py::ssize_t>(text.size()), "replace");
+    if (object == nullptr)
+        throw py::error_already_set();
+    return object;
+}
+
+// The texts, None for an empty one.
+py::array textArray(const std::vector<std::string>& texts)
+{
+    py::array array = objectArray(texts.size());
+    for (size_t i = 0; i < texts.size(); ++i) {
+        if (!texts[i].empty())
+            setItem(array, i, textObject(texts[i]));
+    }
+    return array;
+}
+
+// A column worked out in stretches, the same way.
+py::array textArray(const StretchedTextColumn& column)
+{
+    size_t rows = 0;
+    for (const TextColumn& stretch : column)
+        rows += stretch.size();
+    py::array array = objectArray(rows);
+    size_t row = 0;
+    for (const TextColumn& stretch : column) {
+        for (size_t i = 0; i < stretch.size(); ++i, ++row) {
+            if (!stretch[i].empty())
+                setItem(array, row, textObject(stretch[i]));
         }
+    }
+    return array;
+}
+
+py::array dateArray(const std::vector<CalendarDate>& dates, const std::vector<bool>& dated)
+{
+    py::array array = objectArray(dates.size());
+    for (size_t i = 0; i < dates.size(); ++i) {
+        if (!dated[i])
+            continue;
         PyObject* date = PyDate_FromDate(static_cast<int>(dates[i].year), dates[i].month, dates[i].day);
         if (date == nullptr)
             throw py::error_already_set();
-        list[i] = py::reinterpret_steal<py::object>(date);
+        setItem(array, i, date);
     }
-    return list;
+    return array;
 }
 
 py::dict spanColumnsOf(const py::object& begin, const py::object& end, int notation, const ReadingArguments& reading)
@@ -100,8 +136,8 @@ py::dict spanColumnsOf(const py::object& begin, const py::object& end, int notat
     result["months"] = integerArray(columns.months);
     result["days"] = integerArray(columns.days);
     result["counted"] = maskArray(columns.counted);
-    result["span"] = textList(columns.span);
-    result["error"] = textList(columns.error);
+    result["span"] = textArray(columns.span);
+    result["error"] = textArray(columns.error);
     return result;
 }
 
@@ -119,11 +155,11 @@ py::dict ageColumnsOf(const std::string& direction, const py::object& date, cons
                              exact);
     }
     py::dict result;
-    result["earliest"] = dateList(columns.earliest, columns.dated);
-    result["latest"] = dateList(columns.latest, columns.dated);
+    result["earliest"] = dateArray(columns.earliest, columns.dated);
+    result["latest"] = dateArray(columns.latest, columns.dated);
     result["count"] = integerArray(columns.count);
     result["counted"] = maskArray(columns.counted);
-    result["error"] = textList(columns.error);
+    result["error"] = textArray(columns.error);
     return result;
 }
 

@@ -10,10 +10,9 @@ namespace spanwright::python {
 namespace {
 
 constexpr char Delimiter = ',';
-enum SpanField { Years, Months, Days, Span, Error, SpanFieldCount };
 
 // A count the batch wrote, or none for an empty field.
-bool readCount(const std::string& field, std::int64_t& count)
+bool readCount(std::string_view field, std::int64_t& count)
 {
     if (field.empty())
         return false;
@@ -23,30 +22,39 @@ bool readCount(const std::string& field, std::int64_t& count)
 
 } // namespace
 
-std::vector<std::string> resultFields(std::string_view text, char delimiter)
+std::string_view nextResultField(std::string_view text, size_t& i, char delimiter)
 {
-    std::vector<std::string> fields;
-    size_t i = 0;
-    while (i < text.size() && text[i] == delimiter) {
-        ++i;
-        std::string field;
-        if (i < text.size() && text[i] == '"') {
-            for (++i; i < text.size(); ++i) {
-                if (text[i] == '"' && (i + 1 >= text.size() || text[i + 1] != '"')) {
-                    ++i;
-                    break;
-                }
-                if (text[i] == '"')
-                    ++i; // the first of a doubled quote
-                field.push_back(text[i]);
-            }
-        } else {
-            while (i < text.size() && text[i] != delimiter)
-                field.push_back(text[i++]);
+    const size_t start = i;
+    if (i < text.size() && text[i] == '"') {
+        for (++i; i < text.size(); ++i) {
+            if (text[i] != '"')
+                continue;
+            if (i + 1 < text.size() && text[i + 1] == '"')
+                ++i; // a doubled quote within
+            else
+                break;
         }
-        fields.push_back(std::move(field));
+        i = std::min(text.size(), i + 1);
+    } else {
+        while (i < text.size() && text[i] != delimiter)
+            ++i;
     }
-    return fields;
+    return text.substr(start, i - start);
+}
+
+void appendUnquoted(TextColumn& column, std::string_view field)
+{
+    if (field.size() < 2 || field.front() != '"') {
+        column.append(field);
+        return;
+    }
+    const std::string_view within = field.substr(1, field.size() - 2);
+    for (size_t i = 0; i < within.size(); ++i) {
+        column.push_back(within[i]);
+        if (within[i] == '"')
+            ++i; // the second of a doubled quote
+    }
+    column.endText();
 }
 
 SpanColumns spanColumns(const std::vector<std::string>& begins, const std::vector<std::string>& ends,
@@ -58,24 +66,31 @@ SpanColumns spanColumns(const std::vector<std::string>& begins, const std::vecto
     columns.months.assign(rows, 0);
     columns.days.assign(rows, 0);
     std::vector<char> counted(rows, 0); // vector<bool> cannot be written from several threads
-    columns.span.resize(rows);
-    columns.error.resize(rows);
+    const std::vector<RowStretch> stretches = rowStretches(rows);
+    columns.span.resize(stretches.size());
+    columns.error.resize(stretches.size());
     // The batch's own row code, so that every field is the batch's.
-    forRowsInParallel(rows, [&](size_t first, size_t last) {
+    forStretchesInParallel(stretches, [&](size_t stretch) {
         BatchRowCalculator calculator(BatchMode::Span, {0, 1}, notation, Delimiter, options);
         TextBuffer row;
         std::vector<std::string_view> fields(2);
-        for (size_t i = first; i < last; ++i) {
+        std::int64_t* const counts[] = {columns.years.data(), columns.months.data(), columns.days.data()};
+        for (size_t i = stretches[stretch].first; i < stretches[stretch].last; ++i) {
             fields[0] = begins[i];
             fields[1] = ends[i];
             row.clear();
             calculator.appendResults(fields, row);
-            std::vector<std::string> result = resultFields(row.view(), Delimiter);
-            result.resize(SpanFieldCount);
-            counted[i] = readCount(result[Years], columns.years[i]) && readCount(result[Months], columns.months[i])
-                && readCount(result[Days], columns.days[i]);
-            columns.span[i] = std::move(result[Span]);
-            columns.error[i] = std::move(result[Error]);
+            const std::string_view text = row.view();
+            size_t at = 1; // past the delimiter before the first result
+            bool all = true;
+            for (std::int64_t* count : counts) {
+                all = readCount(nextResultField(text, at, Delimiter), count[i]) && all;
+                ++at;
+            }
+            counted[i] = all;
+            appendUnquoted(columns.span[stretch], nextResultField(text, at, Delimiter));
+            ++at;
+            appendUnquoted(columns.error[stretch], nextResultField(text, at, Delimiter));
         }
     });
     columns.counted.assign(counted.begin(), counted.end());
