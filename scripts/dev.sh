@@ -37,6 +37,11 @@ web_packages=(emscripten node-acorn python3)
 [ "$action" = test ] && ! command -v npm >/dev/null && packages+=(npm)
 [ "$action" = test ] && packages+=(xvfb xdotool xclip desktop-file-utils appstream)
 [ "$action" = test ] && packages+=(openbox fluxbox icewm weston qt6-wayland x11-utils adwaita-qt6)
+# The Python package's tests: its extension built with pybind11, pandas and
+# Dask on a cluster of worker processes, and pip installing it into a fresh
+# virtual environment.
+[ "$action" = test ] && packages+=(pybind11-dev python3-pybind11 python3-dev python3-numpy python3-pandas
+    python3-dask python3-distributed python3-pytest python3-venv python3-pip python3-setuptools python3-wheel)
 install_missing "${packages[@]}"
 # The package test: lintian, hardening-check (devscripts), dpkg-shlibdeps
 # (dpkg-dev) and the manual page checkers, without their many recommends.
@@ -69,7 +74,11 @@ if [ "$action" = web ]; then
     build_web
     exec /usr/bin/python3 "$root/web/serve.py" "$root/build-web/site" --port 8095
 fi
-build "$root/build"
+# The tests' build also makes the Python extension, with the distribution's
+# Python (not one of the user's own, which would not see its packages).
+main_options=()
+[ "$action" = test ] && main_options=(-DSPANWRIGHT_PYTHON=ON -DPython_EXECUTABLE=/usr/bin/python3)
+build "$root/build" "${main_options[@]}"
 case "$action" in
 start)
     exec "$root/build/bin/spanwright"
