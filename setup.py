@@ -15,9 +15,10 @@ ROOT = pathlib.Path(__file__).resolve().parent
 
 
 class CMakeExtension(Extension):
-    def __init__(self, name, target):
+    """An extension CMake builds: no sources for setuptools to compile."""
+
+    def __init__(self, name):
         super().__init__(name, sources=[])
-        self.target = target
 
 
 class CMakeBuild(build_ext):
@@ -45,5 +46,5 @@ class CMakeBuild(build_ext):
             shutil.copy2(module, package / module.name)
 
 
-setup(ext_modules=[CMakeExtension("spanwright._spanwright", "spanwright_python")],
+setup(ext_modules=[CMakeExtension("spanwright._spanwright")],
       cmdclass={"build_ext": CMakeBuild})

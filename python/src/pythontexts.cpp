@@ -8,20 +8,23 @@ namespace spanwright::python {
 
 namespace {
 
-// pandas' missing values, where pandas is loaded: NA and NaT.
-bool isPandasMissing(const py::handle& item)
+// pandas' missing values, NA and NaT, where pandas is loaded.
+struct PandasMissing
 {
-    PyObject* modules = PyImport_GetModuleDict();
-    PyObject* pandas = PyDict_GetItemString(modules, "pandas");
-    if (pandas == nullptr)
-        return false;
-    for (const char* name : {"NA", "NaT"}) {
-        const py::object missing = py::reinterpret_borrow<py::object>(pandas).attr(name);
-        if (item.is(missing))
-            return true;
+    py::object na;
+    py::object nat;
+
+    PandasMissing()
+    {
+        PyObject* pandas = PyDict_GetItemString(PyImport_GetModuleDict(), "pandas");
+        if (pandas == nullptr)
+            return;
+        const py::handle module(pandas);
+        na = module.attr("NA");
+        nat = module.attr("NaT");
     }
-    return false;
-}
+    bool holds(const py::handle& item) const { return (na && item.is(na)) || (nat && item.is(nat)); }
+};
 
 std::string utf8Of(PyObject* text)
 {
@@ -34,7 +37,9 @@ std::string utf8Of(PyObject* text)
 
 } // namespace
 
-std::string textOf(const py::handle& item)
+namespace {
+
+std::string textOf(const py::handle& item, const PandasMissing& missing)
 {
     PyObject* object = item.ptr();
     if (PyUnicode_Check(object))
@@ -43,9 +48,16 @@ std::string textOf(const py::handle& item)
         return {};
     if (PyFloat_Check(object) && std::isnan(PyFloat_AS_DOUBLE(object)))
         return {};
-    if (isPandasMissing(item))
+    if (missing.holds(item))
         return {};
     return utf8Of(py::str(item).ptr());
+}
+
+} // namespace
+
+std::string textOf(const py::handle& item)
+{
+    return textOf(item, PandasMissing());
 }
 
 std::vector<std::string> textsOf(const py::handle& column)
@@ -62,10 +74,11 @@ std::vector<std::string> textsOf(const py::handle& column)
     if (!PyList_Check(items.ptr()))
         items = py::list(items);
     const Py_ssize_t size = PyList_GET_SIZE(items.ptr());
+    const PandasMissing missing;
     std::vector<std::string> texts;
     texts.reserve(static_cast<size_t>(size));
     for (Py_ssize_t i = 0; i < size; ++i)
-        texts.push_back(textOf(PyList_GET_ITEM(items.ptr(), i)));
+        texts.push_back(textOf(PyList_GET_ITEM(items.ptr(), i), missing));
     return texts;
 }
 
