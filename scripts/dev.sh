@@ -37,6 +37,9 @@ web_packages=(emscripten node-acorn python3)
 [ "$action" = test ] && ! command -v npm >/dev/null && packages+=(npm)
 [ "$action" = test ] && packages+=(xvfb xdotool xclip desktop-file-utils appstream)
 [ "$action" = test ] && packages+=(openbox fluxbox icewm weston qt6-wayland x11-utils adwaita-qt6)
+# The SQL functions' tests: the SQLite extension in the sqlite3 shell and in
+# Python's sqlite3, the PostgreSQL extension in a server of the test's own.
+[ "$action" = test ] && packages+=(sqlite3 libsqlite3-dev postgresql-15 postgresql-server-dev-15 python3)
 install_missing "${packages[@]}"
 # The package test: lintian, hardening-check (devscripts), dpkg-shlibdeps
 # (dpkg-dev) and the manual page checkers, without their many recommends.
@@ -69,7 +72,10 @@ if [ "$action" = web ]; then
     build_web
     exec /usr/bin/python3 "$root/web/serve.py" "$root/build-web/site" --port 8095
 fi
-build "$root/build"
+# The test build has both SQL extensions, whose tests need them.
+sql_options=()
+[ "$action" = test ] && sql_options=(-DSPANWRIGHT_SQLITE=ON -DSPANWRIGHT_POSTGRESQL=ON)
+build "$root/build" "${sql_options[@]}"
 case "$action" in
 start)
     exec "$root/build/bin/spanwright"
