@@ -42,6 +42,9 @@ web_packages=(emscripten node-acorn python3)
 # virtual environment.
 [ "$action" = test ] && packages+=(pybind11-dev python3-pybind11 python3-dev python3-numpy python3-pandas
     python3-dask python3-distributed python3-pytest python3-venv python3-pip python3-setuptools python3-wheel)
+# The SQL functions' tests: the SQLite extension in the sqlite3 shell and in
+# Python's sqlite3, the PostgreSQL extension in a server of the test's own.
+[ "$action" = test ] && packages+=(sqlite3 libsqlite3-dev postgresql-15 postgresql-server-dev-15 python3)
 install_missing "${packages[@]}"
 # The package test: lintian, hardening-check (devscripts), dpkg-shlibdeps
 # (dpkg-dev) and the manual page checkers, without their many recommends.
@@ -75,9 +78,11 @@ if [ "$action" = web ]; then
     exec /usr/bin/python3 "$root/web/serve.py" "$root/build-web/site" --port 8095
 fi
 # The tests' build also makes the Python extension, with the distribution's
-# Python (not one of the user's own, which would not see its packages).
+# Python (not one of the user's own, which would not see its packages), and
+# both SQL extensions, whose tests need them.
 main_options=()
-[ "$action" = test ] && main_options=(-DSPANWRIGHT_PYTHON=ON -DPython_EXECUTABLE=/usr/bin/python3)
+[ "$action" = test ] && main_options=(-DSPANWRIGHT_PYTHON=ON -DPython_EXECUTABLE=/usr/bin/python3
+    -DSPANWRIGHT_SQLITE=ON -DSPANWRIGHT_POSTGRESQL=ON)
 build "$root/build" "${main_options[@]}"
 case "$action" in
 start)
