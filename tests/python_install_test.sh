@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Python package as users install it: a copy of the tree installed with
 # pip into a fresh virtual environment that sees the distribution's NumPy
-# and pandas, then imported from outside the tree and asked one question.
+# and pandas, then imported from outside the tree and asked a question,
+# in Python and through the SQLite extension it brings.
 # Usage: python_install_test.sh SOURCE_DIR PYTHON
 set -euo pipefail
 source_dir=$1
@@ -33,5 +34,12 @@ answer = spanwright.span("5/10/1950", "3/1/1990")
 assert answer == "39 Year(s), 9 month(s), 19 day(s)", answer
 frame = spanwright.spans(["1850"], ["3/1/1900"])
 assert frame["span"][0].startswith("at least "), frame
+# The SQLite extension comes with the package.
+import sqlite3
+import spanwright.sqlite
+connection = sqlite3.connect(":memory:")
+spanwright.sqlite.load(connection)
+days = connection.execute("select sw_days('5/10/1950', '3/1/1990')").fetchone()[0]
+assert days == int(spanwright.days("5/10/1950", "3/1/1990")), days
 print("installed", installed.parent)
 PYTHON
