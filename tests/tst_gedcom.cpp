@@ -222,6 +222,10 @@ private slots:
         QTest::newRow("B.C.") << QByteArray("44 B.C.") << QByteArray("-43-1-1") << QByteArray("-43-12-31") << false << gregorian;
         QTest::newRow("BC") << QByteArray("15 MAR 44 BC") << QByteArray("-43-3-15") << QByteArray("-43-3-15") << false << gregorian;
         QTest::newRow("BCE of 7.0") << QByteArray("1 BCE") << QByteArray("0-1-1") << QByteArray("0-12-31") << false << gregorian;
+        // The grammar's own eras, where the free-text reader does not help:
+        // after INT, and in FROM ... TO.
+        QTest::newRow("INT BCE") << QByteArray("INT 15 MAR 44 BCE (the Ides)") << QByteArray("-43-3-15") << QByteArray("-43-3-15") << false << gregorian;
+        QTest::newRow("FROM TO BCE") << QByteArray("FROM 10 BCE TO 5 B.C.E.") << QByteArray("-9-1-1") << QByteArray("-4-12-31") << false << gregorian;
         QTest::newRow("AD after") << QByteArray("49 AD") << QByteArray("49-1-1") << QByteArray("49-12-31") << false << gregorian;
         QTest::newRow("A.D. before") << QByteArray("A.D. 1") << QByteArray("1-1-1") << QByteArray("1-12-31") << false << gregorian;
         // Julian 1 January 45 BC, the calendar's first year, is Gregorian

@@ -49,7 +49,11 @@ const std::string Census = "Name,When,Age\r\n"
                            "Ann Ward,US 1870 census,30\r\n"   // row 6: ten years out
                            "John Hale,US 1895 census,4\r\n"   // row 7: no such census
                            "\"Ward, Ann\",6/1/1880,of full age\r\n"
-                           "Ann Ward,US 1880 census,60\r\n";
+                           "Ann Ward,US 1880 census,60\r\n"
+                           // An approximate record and an exact one: the
+                           // window is the census's, marked about.
+                           "Mary Lee,abt 1850,30\r\n"
+                           "Mary Lee,US 1860 census,40\r\n";
 
 } // namespace
 
@@ -86,6 +90,7 @@ void NarrowCsvTest::everyRowAccountedFor()
                          "known are those of 1790, 1800, 1810, 1820, 1830, 1840, 1850, 1860, 1870, 1880, 1890, 1900, "
                          "1910, 1920, 1930, 1940, 1950\"\r\n"
                          "\"Ward, Ann\",1,,6/1/1859,,,\r\n"
+                         "Mary Lee,2,about 6/2/1819,about 6/1/1820,366,,\r\n"
                          ",0,,,,,row 5: no person\r\n"));
 }
 

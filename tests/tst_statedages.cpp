@@ -176,6 +176,7 @@ private slots:
         QTest::newRow("a date phrase") << QByteArray("RESI (in the spring)=34")
                                        << prefix + "RESI (AGE 34: the date is a date phrase)";
         QTest::newRow("a death's age has its own columns") << QByteArray("DEAT 1851=1y 45d") << QByteArray();
+        QTest::newRow("a burial's age has them too") << QByteArray("BURI 1851=1y 45d") << QByteArray();
     }
 
     void leftOutAges()

@@ -30,7 +30,7 @@ from dataclasses import dataclass, field
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 LISTS = os.path.join(ROOT, "scripts", "mutations")
-FOLDERS = ["engine", "gedcom", "answers", "cli"]
+FOLDERS = ["engine", "gedcom", "answers", "cli", "library"]
 
 # The tests that need no window (the window's tests, the desktop session,
 # the package and the page's tests are slow or need more than this build).
@@ -39,7 +39,7 @@ NATIVE_TESTS = [
     "tst_calendars", "tst_cli", "tst_cliedges", "tst_batchjob", "tst_outputfile",
     "tst_gedcom", "tst_gedcomedges", "tst_check", "tst_statedages", "tst_familyages",
     "tst_narrow", "tst_narrowcsv", "tst_narrowoptions", "tst_csvreader",
-    "tst_dateprinting", "tst_textdecoding",
+    "tst_dateprinting", "tst_textdecoding", "tst_library",
 ]
 # A folder's likeliest tests, run first so that a caught fault ends early.
 FIRST_TESTS = {
@@ -48,6 +48,7 @@ FIRST_TESTS = {
     "answers": ["tst_narrow", "tst_narrowcsv", "tst_batchjob", "tst_dateprinting", "tst_csvreader",
                 "tst_textdecoding"],
     "cli": ["tst_cli", "tst_cliedges", "tst_narrowoptions", "tst_outputfile", "tst_calendars"],
+    "library": ["tst_library"],
 }
 
 
@@ -192,6 +193,13 @@ class Scratch:
         return result.returncode, result.stdout
 
 
+def occurrences(path, text):
+    if not os.path.exists(path):
+        return 0
+    with open(path, encoding="utf-8") as stream:
+        return stream.read().count(text)
+
+
 def try_fault(scratch, fault, unchanged_probes):
     path = os.path.join(scratch.source, fault.path)
     if not os.path.exists(path):
@@ -248,12 +256,17 @@ def main():
     folders = options.folder or FOLDERS
     faults = [fault for folder in folders for fault in read_faults(folder)]
     if options.list:
+        unplanted = 0
         for fault in faults:
             probe = " ".join(shlex.quote(a) for a in fault.probe) if fault.probe else "(no probe)"
+            # Whether the old text is found once in the working tree: a
+            # record that no longer plants shows here, before any build.
+            plants = occurrences(os.path.join(ROOT, fault.path), fault.old) == 1 and fault.old != fault.new
+            unplanted += 0 if plants else 1
             print(f"{fault.path}: {fault.old.strip()} -> {fault.new.strip()}\n    {fault.comment}\n"
-                  f"    probe: {probe}")
-        print(f"{len(faults)} faults")
-        return 0
+                  f"    probe: {probe}" + ("" if plants else "\n    NOT FOUND ONCE: does not plant"))
+        print(f"{len(faults)} faults, {unplanted} not planting")
+        return 1 if unplanted else 0
 
     started = time.time()
     scratch = Scratch(options.scratch, options.jobs, options.at)
