@@ -1,5 +1,6 @@
 #include "app/frmdatepage.h"
 #include "platform/look.h"
+#include "platform/platform.h"
 
 #include <QApplication>
 
@@ -16,5 +17,5 @@ int main(int argc, char* argv[])
 
     frmDatePage window;
     window.show();
-    return QApplication::exec();
+    return platform::afterEventLoop(QApplication::exec());
 }

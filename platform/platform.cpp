@@ -14,6 +14,8 @@
 #include <QScreen>
 #include <QSettings>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace platform {
@@ -106,6 +108,15 @@ void endProgram()
         (*replacement)();
     else
         QCoreApplication::exit(0);
+}
+
+int afterEventLoop(int status)
+{
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }
 
 void clearClipboard()

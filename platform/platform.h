@@ -32,6 +32,14 @@ void beep();
 // Ends the program's event loop at once.
 void endProgram();
 
+// What main returns once the event loop has ended with the status. Under
+// Wayland the process ends here instead, without Qt's teardown of the
+// display connection: Qt 6.4's can deadlock there (its event thread waits
+// for a read the main thread prepared and never finishes), leaving a process
+// without a window that never ends. Nothing is left to write by then: the
+// settings are synced as the window closes.
+int afterEventLoop(int status);
+
 // --- Clipboard, plain text only ---
 
 void clearClipboard();
