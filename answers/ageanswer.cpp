@@ -19,10 +19,10 @@ namespace {
 // the ends of a date interval are sought this many days inwards at most.
 constexpr long long MostDaysToAMatch = 31;
 
-AgeAnswer failed(ExitStatus status, std::string problem)
+AgeAnswer failed(Outcome outcome, std::string problem)
 {
     AgeAnswer answer;
-    answer.status = status;
+    answer.outcome = outcome;
     answer.problem = std::move(problem);
     return answer;
 }
@@ -80,14 +80,14 @@ AgeAnswer answerAgeQuestion(const AgeQuestion& question)
     DateReading date;
     std::string problem = readDateFor(born ? "end date" : "begin date", question.dateText, question.reading, date);
     if (!problem.empty())
-        return failed(ExitUsage, problem);
+        return failed(Outcome::NotRead, problem);
     if (!date.earliest || !date.latest)
-        return failed(ExitUsage, "the " + std::string(born ? "end date " : "begin date ")
+        return failed(Outcome::NotRead, "the " + std::string(born ? "end date " : "begin date ")
                                      + quotedExcerpt(question.dateText)
                                      + " is open on one side (before or after), so no date is earliest or latest");
     AgeReading age = readAgeText(question.ageText);
     if (!age.ok)
-        return failed(ExitUsage, "the age " + age.problem);
+        return failed(Outcome::NotRead, "the age " + age.problem);
     if (question.exact)
         age = exactReading(age);
 
@@ -100,7 +100,7 @@ AgeAnswer answerAgeQuestion(const AgeQuestion& question)
         firstMatches(question.direction, *date.latest, *date.earliest, -1, age, date, question.reading);
     const std::string relation = born ? "before" : "after";
     if (earliest.empty() || latest.empty())
-        return failed(ExitNoAnswer, noMatchTextFor(age, earliest.empty() ? earliest : latest, relation,
+        return failed(Outcome::NoAnswer, noMatchTextFor(age, earliest.empty() ? earliest : latest, relation,
                                                    dateReadingTextIn(date, question.reading.order), question.reading.order));
     AgeAnswer answer;
     answer.firstDay = earliest.firstDay;

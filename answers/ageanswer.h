@@ -2,7 +2,7 @@
 
 #include "calendardate.h"
 #include "datereader.h"
-#include "exitcodes.h"
+#include "outcome.h"
 
 #include <string>
 #include <string_view>
@@ -31,10 +31,10 @@ struct AgeQuestion
 
 struct AgeAnswer
 {
-    // ExitSuccess with the dates; ExitNoAnswer when no date gives the age;
-    // ExitUsage when the date or the age is not read.
-    ExitStatus status = ExitSuccess;
-    std::string problem; // why, when the status is not ExitSuccess
+    // Outcome::Answered with the dates; Outcome::NoAnswer when no date gives the age;
+    // Outcome::NotRead when the date or the age is not read.
+    Outcome outcome = Outcome::Answered;
+    std::string problem; // why, when the outcome is not Outcome::Answered
 
     // The earliest and latest dates allowed, as day numbers, and the days
     // from the one to the other. For one fixed date every day between

@@ -90,7 +90,7 @@ bool BatchJob::feed(std::string_view chunk)
     return !failed_;
 }
 
-ExitStatus BatchJob::finish()
+Outcome BatchJob::finish()
 {
     if (!failed_) {
         if (reader_.finish(onRow_) == CsvReader::Outcome::Malformed) {
@@ -101,9 +101,9 @@ ExitStatus BatchJob::finish()
         }
     }
     if (failed_)
-        return ExitUsage;
+        return Outcome::NotRead;
     stage_->finish();
-    return stage_->someFailed() ? ExitNoAnswer : ExitSuccess;
+    return stage_->someFailed() ? Outcome::NoAnswer : Outcome::Answered;
 }
 
 void BatchJob::abandon()

@@ -4,7 +4,7 @@
 #include "batchrowstage.h"
 #include "csvreader.h"
 #include "datereader.h"
-#include "exitcodes.h"
+#include "outcome.h"
 
 #include <memory>
 #include <optional>
@@ -56,9 +56,9 @@ public:
     // fault (a column the header lacks, a quote out of place): problem()
     // says which, and nothing more is read.
     bool feed(std::string_view chunk);
-    // The input is over: writes what is left. ExitSuccess when every row was
-    // calculated, ExitNoAnswer when some hold errors, ExitUsage on a fault.
-    ExitStatus finish();
+    // The input is over: writes what is left. Outcome::Answered when every row was
+    // calculated, Outcome::NoAnswer when some hold errors, Outcome::NotRead on a fault.
+    Outcome finish();
     // Writes the rows read so far, for an input that cannot be read on.
     void abandon();
 

@@ -186,7 +186,7 @@ bool BatchRowCalculator::appendResults(const std::vector<std::string_view>& fiel
 bool BatchRowCalculator::appendSpan(std::string_view begin, std::string_view end, TextBuffer& row)
 {
     const SpanCalculation calculation = calculateSpan(begin, end, reading_);
-    if (calculation.status != ExitSuccess)
+    if (calculation.outcome != Outcome::Answered)
         return appendError(row, SpanResultFields, calculation.problem);
     entries_.compose(calculation.span);
     if (calculation.exact && !calculation.approximate) {
@@ -212,9 +212,9 @@ bool BatchRowCalculator::appendDates(std::string_view dateText, std::string_view
 {
     const AgeAnswer answer = answerAgeQuestion(
         {mode_ == BatchMode::Born ? AgeDirection::Born : AgeDirection::Died, dateText, ageText, reading_, exactAges_});
-    if (answer.status == ExitUsage)
+    if (answer.outcome == Outcome::NotRead)
         return appendError(row, DatesResultFields, answer.problem);
-    if (answer.status != ExitSuccess) {
+    if (answer.outcome != Outcome::Answered) {
         row.append(DatesResultFields - 1, delimiter_);
         row.push_back(delimiter_);
         row.push_back('0');

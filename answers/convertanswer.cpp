@@ -60,10 +60,10 @@ std::string dayText(const Target& target, long long day)
     return calendarDayText(calendarDay, takesDualYear(calendarDay));
 }
 
-ConvertAnswer failed(ExitStatus status, std::string problem)
+ConvertAnswer failed(Outcome outcome, std::string problem)
 {
     ConvertAnswer answer;
-    answer.status = status;
+    answer.outcome = outcome;
     answer.problem = std::move(problem);
     return answer;
 }
@@ -78,14 +78,14 @@ ConvertAnswer convertDate(std::string_view text, const DateReadOptions& options,
             only = &target;
     }
     if (!to.empty() && !only)
-        return failed(ExitUsage, "there is no calendar \"" + std::string(to) + "\" (" + std::string(ConvertTargets)
+        return failed(Outcome::NotRead, "there is no calendar \"" + std::string(to) + "\" (" + std::string(ConvertTargets)
                                      + ")");
     DateReading reading;
     std::string problem = readDateFor("date", text, options, reading);
     if (!problem.empty())
-        return failed(ExitUsage, problem);
+        return failed(Outcome::NotRead, problem);
     if (!reading.earliest || !reading.latest)
-        return failed(ExitUsage, "the date " + quotedExcerpt(text)
+        return failed(Outcome::NotRead, "the date " + quotedExcerpt(text)
                                      + " is open on one side (before or after): it has no first or last day");
     const long long first = *reading.earliest;
     const long long last = *reading.latest;
@@ -95,7 +95,7 @@ ConvertAnswer convertDate(std::string_view text, const DateReadOptions& options,
             continue;
         if (!covers(target.system, first) || !covers(target.system, last)) {
             if (only)
-                return failed(ExitNoAnswer, target.system == CalendarSystem::FrenchRepublican
+                return failed(Outcome::NoAnswer, target.system == CalendarSystem::FrenchRepublican
                                                 ? "the French Republican calendar was in use from 22 Sep 1792 "
                                                   "to 31 Dec 1805 only"
                                                 : target.system == CalendarSystem::Swedish

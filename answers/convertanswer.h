@@ -1,7 +1,7 @@
 #pragma once
 
 #include "datereader.h"
-#include "exitcodes.h"
+#include "outcome.h"
 
 #include <string>
 #include <string_view>
@@ -22,8 +22,8 @@ namespace spanwright {
 // converted at both ends ("1 May 1850 to 31 May 1850").
 struct ConvertAnswer
 {
-    ExitStatus status = ExitSuccess;
-    std::string problem; // why not, when status is not ExitSuccess
+    Outcome outcome = Outcome::Answered;
+    std::string problem; // why not, when the outcome is not Outcome::Answered
     std::vector<std::string> lines;
 };
 

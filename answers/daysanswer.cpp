@@ -18,7 +18,7 @@ DaysAnswer answerDays(std::string_view beginText, std::string_view endText, cons
     if (answer.problem.empty())
         answer.problem = readDateFor("end date", endText, options, end);
     if (!answer.problem.empty()) {
-        answer.status = ExitUsage;
+        answer.outcome = Outcome::NotRead;
         return answer;
     }
     if (begin.exact() && end.exact()) {
@@ -34,7 +34,7 @@ DaysAnswer answerDays(std::string_view beginText, std::string_view endText, cons
         if (begin.earliest && end.latest)
             most = std::to_string(*end.latest - *begin.earliest);
         if (!least && !most) {
-            answer.status = ExitNoAnswer;
+            answer.outcome = Outcome::NoAnswer;
             answer.problem = "the dates leave the number of days without bound";
             return answer;
         }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "datereader.h"
-#include "exitcodes.h"
+#include "outcome.h"
 
 #include <string>
 #include <string_view>
@@ -16,8 +16,8 @@ namespace spanwright {
 // another calendar or converted, begin first.
 struct DaysAnswer
 {
-    ExitStatus status = ExitSuccess;
-    std::string problem; // why not, when status is not ExitSuccess
+    Outcome outcome = Outcome::Answered;
+    std::string problem; // why not, when the outcome is not Outcome::Answered
     std::vector<std::string> lines;
 };
 

@@ -140,11 +140,11 @@ NarrowAnswer answerNarrowQuestion(const std::vector<std::string>& recordTexts, c
     if (recordTexts.empty())
         answer.problems.push_back("no record given: give one or more WHEN: AGE, as in \"US 1880 census: 34\"");
     if (!answer.problems.empty()) {
-        answer.status = ExitUsage;
+        answer.outcome = Outcome::NotRead;
         return answer;
     }
     answer.narrowing = narrowingLeavingOut(answer.records);
-    answer.status = answer.narrowing.fits ? ExitSuccess : ExitNoAnswer;
+    answer.outcome = answer.narrowing.fits ? Outcome::Answered : Outcome::NoAnswer;
     return answer;
 }
 

@@ -2,7 +2,7 @@
 
 #include "birthnarrowing.h"
 #include "datereader.h"
-#include "exitcodes.h"
+#include "outcome.h"
 #include "narrowrecord.h"
 
 #include <string>
@@ -14,9 +14,9 @@ namespace spanwright {
 // text a genealogist reads, CSV and JSON.
 struct NarrowAnswer
 {
-    // ExitSuccess when some birth date fits every record, ExitNoAnswer when
-    // none does, ExitUsage when a record is not read (problems says which).
-    ExitStatus status = ExitSuccess;
+    // Outcome::Answered when some birth date fits every record, Outcome::NoAnswer when
+    // none does, Outcome::NotRead when a record is not read (problems says which).
+    Outcome outcome = Outcome::Answered;
     std::vector<std::string> problems; // "record 2 (\"US 1895 census: 30\"): ..."
     std::vector<NarrowRecord> records;
     Narrowing narrowing;

@@ -243,10 +243,10 @@ void NarrowCsvJob::writePerson(const Person& person, std::string& out) const
     out += delimiter;
 }
 
-ExitStatus NarrowCsvJob::write(const Sink& sink)
+Outcome NarrowCsvJob::write(const Sink& sink)
 {
     if (failed_)
-        return ExitUsage;
+        return Outcome::NotRead;
     const std::string lineBreak = lineBreakCrLf_ ? "\r\n" : "\n";
     std::string out = byteOrderMark_ ? std::string(Utf8ByteOrderMark) : std::string();
     for (std::string_view column : OutputColumns) {
@@ -285,7 +285,7 @@ ExitStatus NarrowCsvJob::write(const Sink& sink)
     for (; error < errors_.size(); ++error)
         writeError(errors_[error], "");
     sink(out);
-    return someFailed ? ExitNoAnswer : ExitSuccess;
+    return someFailed ? Outcome::NoAnswer : Outcome::Answered;
 }
 
 } // namespace spanwright

@@ -3,7 +3,7 @@
 #include "birthnarrowing.h"
 #include "csvreader.h"
 #include "datereader.h"
-#include "exitcodes.h"
+#include "outcome.h"
 #include "narrowrecord.h"
 
 #include <functional>
@@ -55,10 +55,10 @@ public:
     // The input of this pass is over. True when the caller must feed the
     // same input once more (some person's records conflict).
     bool endPass();
-    // Writes the rows, once the passes are over. ExitSuccess when every row
-    // was read and every person's records agree, ExitNoAnswer otherwise,
-    // ExitUsage on a fault.
-    ExitStatus write(const Sink& sink);
+    // Writes the rows, once the passes are over. Outcome::Answered when every row
+    // was read and every person's records agree, Outcome::NoAnswer otherwise,
+    // Outcome::NotRead on a fault.
+    Outcome write(const Sink& sink);
 
     const std::string& problem() const { return problem_; }
     unsigned long long rows() const { return rows_; }

@@ -18,7 +18,7 @@ set(answersLibrarySources
     dateprinting.cpp dateprinting.h
     daysanswer.cpp daysanswer.h
     datereading.cpp datereading.h
-    exitcodes.h
+    outcome.h
     spancalculation.cpp spancalculation.h
     textbuffer.h
     textdecoding.cpp textdecoding.h

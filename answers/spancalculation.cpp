@@ -42,7 +42,7 @@ SpanCalculation calculateSpan(std::string_view beginText, std::string_view endTe
     if (result.problem.empty())
         result.problem = readDateFor(beginRole, beginText, options, begin);
     if (!result.problem.empty()) {
-        result.status = ExitUsage;
+        result.outcome = Outcome::NotRead;
         return result;
     }
     // An open side stands at the calendar's end: no span can pass it.
@@ -51,7 +51,7 @@ SpanCalculation calculateSpan(std::string_view beginText, std::string_view endTe
     const long long endEarliest = end.earliest.value_or(earliestReadDay());
     const long long endLatest = end.latest.value_or(lastCalendarDay());
     if (endLatest < beginEarliest) {
-        result.status = ExitNoAnswer;
+        result.outcome = Outcome::NoAnswer;
         result.problem = EndBeforeBeginMessage;
         return result;
     }

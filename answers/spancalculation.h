@@ -1,7 +1,7 @@
 #pragma once
 
 #include "datereader.h"
-#include "exitcodes.h"
+#include "outcome.h"
 #include "span.h"
 
 #include <optional>
@@ -16,8 +16,8 @@ constexpr std::string_view EndBeforeBeginMessage = "Error - Death Date Before Bi
 
 struct SpanCalculation
 {
-    ExitStatus status = ExitSuccess;
-    std::string problem; // why not, when status is not ExitSuccess
+    Outcome outcome = Outcome::Answered;
+    std::string problem; // why not, when the outcome is not Outcome::Answered
     // The span between two days; for dates that allow several days, the
     // least span (0 where the dates overlap) and the greatest, which an open
     // side (before the begin date, after the end date) leaves without bound.

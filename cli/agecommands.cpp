@@ -32,9 +32,9 @@ void run(AgeDirection direction, const Arguments& arguments)
 {
     const AgeAnswer answer =
         answerAgeQuestion({direction, arguments.date, arguments.age, arguments.reading, arguments.exact});
-    if (answer.status != ExitSuccess) {
+    if (answer.outcome != Outcome::Answered) {
         std::cerr << "spanwright-cli: " << answer.problem << '\n';
-        throw exitWith(answer.status);
+        throw exitWith(answer.outcome);
     }
     if (!arguments.each) {
         std::cout << datesAnswerText(answer.first(), answer.last(), answer.count, answer.about, arguments.range,

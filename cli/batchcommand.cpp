@@ -168,7 +168,7 @@ BatchOutput openOutput(const Arguments& arguments, std::FILE* input)
     return output;
 }
 
-int runBatch(const Arguments& arguments)
+Outcome runBatch(const Arguments& arguments)
 {
     const bool fromStandardInput = arguments.file.empty() || arguments.file == "-";
     const std::string inputName = fromStandardInput ? "standard input" : arguments.file;
@@ -230,11 +230,11 @@ int runBatch(const Arguments& arguments)
     }
     if (reading)
         job.feed(decoder->finish());
-    const ExitStatus result = job.finish();
+    const Outcome result = job.finish();
     progress.clear();
     output.finish();
     sayNotes();
-    if (result == ExitUsage)
+    if (result == Outcome::NotRead)
         failLeavingOutput(job.problem());
     if (outputFile) {
         try {
@@ -297,9 +297,9 @@ void addBatchCommand(CLI::App& app)
         "  spanwright-cli batch registre.csv -d ';' --date-order dmy -b Naissance -e Deces\n"
         "  xzcat register.csv.xz | spanwright-cli batch --begin Baptised --end Buried -n 1");
     command->callback([arguments] {
-        int status = ExitSuccess;
+        Outcome outcome = Outcome::Answered;
         try {
-            status = runBatch(*arguments);
+            outcome = runBatch(*arguments);
         } catch (const UsageError& error) {
             std::cerr << "spanwright-cli: " << error.message << '\n';
             throw exitWith(ExitUsage);
@@ -307,7 +307,7 @@ void addBatchCommand(CLI::App& app)
             std::cerr << "spanwright-cli: " << error.what() << '\n';
             throw exitWith(ExitUsage);
         }
-        if (status != ExitSuccess)
-            throw exitWith(static_cast<ExitStatus>(status));
+        if (outcome != Outcome::Answered)
+            throw exitWith(outcome);
     });
 }

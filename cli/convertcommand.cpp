@@ -50,9 +50,9 @@ void addConvertCommand(CLI::App& app)
                     "      gregorian: 9 Nov 1799");
     command->callback([arguments] {
         const ConvertAnswer answer = convertDate(arguments->date, arguments->reading, arguments->to);
-        if (answer.status != ExitSuccess) {
+        if (answer.outcome != Outcome::Answered) {
             std::cerr << "spanwright-cli: " << answer.problem << '\n';
-            throw exitWith(answer.status);
+            throw exitWith(answer.outcome);
         }
         for (const std::string& line : answer.lines)
             std::cout << line << '\n';

@@ -40,9 +40,9 @@ void addDaysCommand(CLI::App& app)
                     "      at least 120, at most 150");
     command->callback([arguments] {
         const DaysAnswer answer = answerDays(arguments->begin, arguments->end, arguments->reading);
-        if (answer.status != ExitSuccess) {
+        if (answer.outcome != Outcome::Answered) {
             std::cerr << "spanwright-cli: " << answer.problem << '\n';
-            throw exitWith(answer.status);
+            throw exitWith(answer.outcome);
         }
         for (const std::string& line : answer.lines)
             std::cout << line << '\n';

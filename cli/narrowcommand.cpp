@@ -130,7 +130,7 @@ private:
 
 // The rows, to standard output or through -o's output file, which takes
 // the place of an old one only once every row is written.
-ExitStatus writeRows(const Arguments& arguments, const CsvInput& input, NarrowCsvJob& job)
+Outcome writeRows(const Arguments& arguments, const CsvInput& input, NarrowCsvJob& job)
 {
     std::FILE* outputStream = stdout;
     std::string outputName = "the output";
@@ -149,7 +149,7 @@ ExitStatus writeRows(const Arguments& arguments, const CsvInput& input, NarrowCs
     const auto failToWrite = [&](int error) {
         failWith("cannot write " + outputName + ": " + std::strerror(error) + (note.empty() ? "" : " (" + note + ")"));
     };
-    const ExitStatus result = job.write([&](std::string_view text) {
+    const Outcome result = job.write([&](std::string_view text) {
         if (std::fwrite(text.data(), 1, text.size(), outputStream) != text.size())
             failToWrite(errno);
     });
@@ -210,8 +210,8 @@ void runCsv(const Arguments& arguments)
     if (!job.problem().empty())
         failWith(job.problem());
 
-    const ExitStatus result = writeRows(arguments, input, job);
-    if (result != ExitSuccess)
+    const Outcome result = writeRows(arguments, input, job);
+    if (result != Outcome::Answered)
         throw exitWith(result);
 }
 
@@ -241,7 +241,7 @@ void run(const Arguments& arguments)
         return;
     }
     const NarrowAnswer answer = answerNarrowQuestion(arguments.records, arguments.options);
-    if (answer.status == ExitUsage) {
+    if (answer.outcome == Outcome::NotRead) {
         for (const std::string& problem : answer.problems)
             std::cerr << "spanwright-cli: " << problem << '\n';
         throw exitWith(ExitUsage);
@@ -266,8 +266,8 @@ void run(const Arguments& arguments)
         std::cout << narrowAnswerJson(answer, arguments.options);
     else
         std::cout << narrowAnswerText(answer, arguments.options);
-    if (answer.status != ExitSuccess)
-        throw exitWith(answer.status);
+    if (answer.outcome != Outcome::Answered)
+        throw exitWith(answer.outcome);
 }
 
 // The options of a CSV file of records, one a row.

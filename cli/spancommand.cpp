@@ -55,9 +55,9 @@ void addSpanCommand(CLI::App& app)
         "      at least 49 Year(s), 2 month(s), 1 day(s), at most 50 Year(s), 2 month(s), 0 day(s)");
     command->callback([arguments] {
         const SpanCalculation calculation = calculateSpan(arguments->begin, arguments->end, arguments->reading);
-        if (calculation.status != ExitSuccess) {
+        if (calculation.outcome != Outcome::Answered) {
             std::cerr << "spanwright-cli: " << calculation.problem << '\n';
-            throw exitWith(calculation.status);
+            throw exitWith(calculation.outcome);
         }
         ResultEntries least;
         ResultEntries greatest;

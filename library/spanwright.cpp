@@ -17,13 +17,13 @@
 namespace spanwright {
 
 // The façade over the engine and the answers the command line gives: each
-// function asks them and turns their status and message into a Result.
+// function asks them and turns their outcome and message into a Result.
 
 namespace {
 
-Problem problemOf(ExitStatus status, std::string message)
+Problem problemOf(Outcome outcome, std::string message)
 {
-    return {status == ExitNoAnswer ? ProblemKind::NoAnswer : ProblemKind::NotRead, std::move(message)};
+    return {outcome == Outcome::NoAnswer ? ProblemKind::NoAnswer : ProblemKind::NotRead, std::move(message)};
 }
 
 YearsMonthsDays partsOf(const Age& age)
@@ -55,8 +55,8 @@ Result<DayRange> ageWindow(AgeDirection direction, std::string_view dateText, st
     question.ageText = ageText;
     question.reading = options;
     const AgeAnswer answer = answerAgeQuestion(question);
-    if (answer.status != ExitSuccess)
-        return problemOf(answer.status, answer.problem);
+    if (answer.outcome != Outcome::Answered)
+        return problemOf(answer.outcome, answer.problem);
     return DayRange{answer.firstDay, answer.lastDay};
 }
 
@@ -90,8 +90,8 @@ Result<AgeMeaning> readAge(std::string_view text)
 Result<SpanAnswer> span(std::string_view beginText, std::string_view endText, const DateReadOptions& options)
 {
     const SpanCalculation calculation = calculateSpan(beginText, endText, options);
-    if (calculation.status != ExitSuccess)
-        return problemOf(calculation.status, calculation.problem);
+    if (calculation.outcome != Outcome::Answered)
+        return problemOf(calculation.outcome, calculation.problem);
     SpanAnswer answer;
     answer.least = partsOf(calculation.span);
     if (calculation.greatest)
@@ -147,21 +147,21 @@ Result<DayRange> diedWithin(std::string_view birthText, std::string_view ageText
 Result<std::vector<std::string>> convert(std::string_view text, const DateReadOptions& options)
 {
     ConvertAnswer answer = convertDate(text, options);
-    if (answer.status != ExitSuccess)
-        return problemOf(answer.status, answer.problem);
+    if (answer.outcome != Outcome::Answered)
+        return problemOf(answer.outcome, answer.problem);
     return std::move(answer.lines);
 }
 
 Result<NarrowingAnswer> narrow(const std::vector<std::string>& records, const DateReadOptions& options)
 {
     const NarrowAnswer answer = answerNarrowQuestion(records, options);
-    if (answer.status == ExitUsage) {
+    if (answer.outcome == Outcome::NotRead) {
         std::string message;
         for (const std::string& problem : answer.problems)
             message += (message.empty() ? "" : "\n") + problem;
         return Problem{ProblemKind::NotRead, message};
     }
-    if (answer.status != ExitSuccess)
+    if (answer.outcome != Outcome::Answered)
         return Problem{ProblemKind::NoAnswer, narrowAnswerText(answer, options)};
     const BirthWindow& window = answer.narrowing.window;
     return NarrowingAnswer{{window.first, window.last}, window.about, linesOf(narrowAnswerText(answer, options))};

@@ -16,12 +16,12 @@ DatesRowAnswer datesRow(AgeDirection direction, std::string_view date, std::stri
     const DateReadOptions reading;
     const AgeAnswer answer = answerAgeQuestion({direction, date, age, reading, false});
     DatesRowAnswer row;
-    if (answer.status == ExitUsage) {
+    if (answer.outcome == Outcome::NotRead) {
         row.error = answer.problem;
         return row;
     }
-    row.count = answer.status == ExitSuccess ? answer.count : 0;
-    if (answer.status != ExitSuccess) {
+    row.count = answer.outcome == Outcome::Answered ? answer.count : 0;
+    if (answer.outcome != Outcome::Answered) {
         row.error = answer.problem;
         return row;
     }
@@ -47,7 +47,7 @@ SpanRowAnswer spanRow(std::string_view begin, std::string_view end, Notation not
 {
     const SpanCalculation calculation = calculateSpan(begin, end, DateReadOptions{});
     SpanRowAnswer row;
-    if (calculation.status != ExitSuccess) {
+    if (calculation.outcome != Outcome::Answered) {
         row.error = calculation.problem;
         return row;
     }

@@ -20,7 +20,7 @@ namespace {
 struct JobRun
 {
     std::string out;
-    int status = -1;
+    Outcome outcome = Outcome::Answered;
     std::string problem;
 };
 
@@ -38,7 +38,7 @@ JobRun runJob(const BatchSettings& settings, const std::string& input, size_t ch
         if (!job.feed(std::string_view(input).substr(start, chunkSize)))
             break;
     }
-    run.status = job.finish();
+    run.outcome = job.finish();
     run.problem = job.problem();
     return run;
 }
@@ -64,6 +64,7 @@ std::string manyRows()
 } // namespace
 
 Q_DECLARE_METATYPE(BatchSettings)
+Q_DECLARE_METATYPE(spanwright::Outcome)
 
 class TestBatchJob : public QObject
 {
@@ -75,50 +76,50 @@ private slots:
         QTest::addColumn<BatchSettings>("settings");
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<QByteArray>("out");
-        QTest::addColumn<int>("status");
+        QTest::addColumn<Outcome>("outcome");
         const auto row = [](const char* name, const BatchSettings& settings, const std::string& input,
-                            const std::optional<std::string>& out, int status) {
+                            const std::optional<std::string>& out, Outcome outcome) {
             // No output: only the same output in every piece size is held.
             const QByteArray expected = out ? QByteArray::fromStdString(*out) : QByteArray();
-            QTest::newRow(name) << settings << QByteArray::fromStdString(input) << expected << status;
+            QTest::newRow(name) << settings << QByteArray::fromStdString(input) << expected << outcome;
         };
         row("spans", spans("born", "died"), "name,born,died\nA,5/10/1950,3/1/1990\n",
-            "name,born,died,years,months,days,span,error\nA,5/10/1950,3/1/1990,39,9,19,\"39 Year(s), 9 month(s), 19 day(s)\",\n", 0);
+            "name,born,died,years,months,days,span,error\nA,5/10/1950,3/1/1990,39,9,19,\"39 Year(s), 9 month(s), 19 day(s)\",\n", Outcome::Answered);
         row("byte order mark, CR LF, empty line, no final break", spans("1", "2"),
             "\xEF\xBB\xBF" "b,e\r\n\r\n1/1/1990,1/2/1990",
-            "\xEF\xBB\xBF" "b,e,years,months,days,span,error\r\n\r\n1/1/1990,1/2/1990,0,0,1,\"0 Year(s), 0 month(s), 1 day(s)\",\r\n", 0);
-        row("a byte order mark's start is text", spans("1", "1"), "\xEF\xBB", "\xEF\xBB,years,months,days,span,error\n", 0);
+            "\xEF\xBB\xBF" "b,e,years,months,days,span,error\r\n\r\n1/1/1990,1/2/1990,0,0,1,\"0 Year(s), 0 month(s), 1 day(s)\",\r\n", Outcome::Answered);
+        row("a byte order mark's start is text", spans("1", "1"), "\xEF\xBB", "\xEF\xBB,years,months,days,span,error\n", Outcome::Answered);
         row("semicolons", spans("1", "2", ';'), "b;e\n\"1/1/1990\";1990-01-02\n",
-            "b;e;years;months;days;span;error\n1/1/1990;1990-01-02;0;0;1;0 Year(s), 0 month(s), 1 day(s);\n", 0);
+            "b;e;years;months;days;span;error\n1/1/1990;1990-01-02;0;0;1;0 Year(s), 0 month(s), 1 day(s);\n", Outcome::Answered);
         row("quoted fields across pieces", spans("2", "3"), "n,b,e\n\"a \"\"b\"\"\nc\",1/1/1990,1/1/1991\n",
-            "n,b,e,years,months,days,span,error\n\"a \"\"b\"\"\nc\",1/1/1990,1/1/1991,1,0,0,\"1 Year(s), 0 month(s), 0 day(s)\",\n", 0);
+            "n,b,e,years,months,days,span,error\n\"a \"\"b\"\"\nc\",1/1/1990,1/1/1991,1,0,0,\"1 Year(s), 0 month(s), 0 day(s)\",\n", Outcome::Answered);
         row("rows with errors", spans("1", "2"), "b,e\nx,1/1/1990\n",
             "b,e,years,months,days,span,error\nx,1/1/1990,,,,,\"the begin date \"\"x\"\" is not a date: it names no month ("
                 + acceptedDateForms() + ")\"\n",
-            1);
+            Outcome::NoAnswer);
         row("a quote out of place keeps the rows before it", spans("1", "2"), "b,e\n1/1/1990,1/2/1990\n\"x\"y,1\n",
-            "b,e,years,months,days,span,error\n1/1/1990,1/2/1990,0,0,1,\"0 Year(s), 0 month(s), 1 day(s)\",\n", 2);
-        row("no such column", spans("x", "2"), "a,b\n1,2\n", "", 2);
-        row("no header", spans("1", "2"), "", "", 2);
-        row("many rows", spans("b", "e"), manyRows(), std::nullopt, 1);
+            "b,e,years,months,days,span,error\n1/1/1990,1/2/1990,0,0,1,\"0 Year(s), 0 month(s), 1 day(s)\",\n", Outcome::NotRead);
+        row("no such column", spans("x", "2"), "a,b\n1,2\n", "", Outcome::NotRead);
+        row("no header", spans("1", "2"), "", "", Outcome::NotRead);
+        row("many rows", spans("b", "e"), manyRows(), std::nullopt, Outcome::NoAnswer);
     }
     void sameOutput()
     {
         QFETCH(BatchSettings, settings);
         QFETCH(QByteArray, input);
         QFETCH(QByteArray, out);
-        QFETCH(int, status);
+        QFETCH(Outcome, outcome);
         const std::string text = input.toStdString();
         const JobRun whole = runJob(settings, text, text.size() + 1, false);
-        QCOMPARE(whole.status, status);
+        QCOMPARE(whole.outcome, outcome);
         if (!out.isNull())
             QCOMPARE(QByteArray::fromStdString(whole.out), out);
-        QCOMPARE(whole.problem.empty(), status != 2);
+        QCOMPARE(whole.problem.empty(), outcome != Outcome::NotRead);
         for (size_t chunkSize : {size_t(1), size_t(2), size_t(7), size_t(4096)}) {
             for (bool pipeline : {false, true}) {
                 const JobRun pieces = runJob(settings, text, chunkSize, pipeline);
                 QVERIFY2(pieces.out == whole.out, qPrintable(QString("chunks of %1, pipeline %2").arg(chunkSize).arg(pipeline)));
-                QCOMPARE(pieces.status, whole.status);
+                QCOMPARE(pieces.outcome, whole.outcome);
                 QCOMPARE(pieces.problem, whole.problem);
             }
         }

@@ -310,7 +310,7 @@ private slots:
         QFETCH(QByteArray, span);
         QFETCH(QByteArray, lines);
         const SpanCalculation calculation = calculateSpan(view(begin), view(end), optionsOf(switchName, yearStart));
-        QVERIFY2(calculation.status == ExitSuccess, calculation.problem.c_str());
+        QVERIFY2(calculation.outcome == Outcome::Answered, calculation.problem.c_str());
         ResultEntries least;
         least.compose(calculation.span);
         std::string answer(least.entry(Notation::Worded));
@@ -498,7 +498,7 @@ private slots:
         QFETCH(QByteArray, to);
         QFETCH(QByteArray, lines);
         const ConvertAnswer answer = convertDate(view(text), {}, view(to));
-        QVERIFY2(answer.status == ExitSuccess, answer.problem.c_str());
+        QVERIFY2(answer.outcome == Outcome::Answered, answer.problem.c_str());
         QByteArray written;
         for (const std::string& line : answer.lines)
             written += (written.isEmpty() ? "" : "|") + QByteArray::fromStdString(line);
@@ -549,7 +549,7 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(QByteArray, names);
         const ConvertAnswer answer = convertDate(view(text), {});
-        QVERIFY2(answer.status == ExitSuccess, answer.problem.c_str());
+        QVERIFY2(answer.outcome == Outcome::Answered, answer.problem.c_str());
         QByteArray written;
         for (const std::string& line : answer.lines)
             written += (written.isEmpty() ? "" : " ") + QByteArray::fromStdString(line.substr(0, line.find(':')));

@@ -356,7 +356,7 @@ void NarrowTest::narrowedWindowIsTheCommonDays()
     const NarrowAnswer answer = answerNarrowQuestion({"England 1851 census: 34", "England 1861 census: 44",
                                                       "5/2/1838: of full age", "2/14/1896: 79",
                                                       "2/14/1896: in her 80th year"});
-    QCOMPARE(answer.status, ExitSuccess);
+    QCOMPARE(answer.outcome, Outcome::Answered);
     QVERIFY(answer.narrowing.fits);
     QCOMPARE(QString::fromStdString(birthWindowText(answer.narrowing.window)),
              QString("4/8/1816 through 2/14/1817 (313 dates)"));
@@ -389,7 +389,7 @@ void NarrowTest::conflictingSetLeavesOutTheOddRecord()
     for (const QString& record : records)
         texts.push_back(record.toStdString());
     const NarrowAnswer answer = answerNarrowQuestion(texts);
-    QCOMPARE(answer.status, ExitNoAnswer);
+    QCOMPARE(answer.outcome, Outcome::NoAnswer);
     QStringList found;
     for (const AgreeingSet& set : answer.narrowing.largestSets) {
         QStringList numbers;
@@ -479,7 +479,7 @@ void NarrowTest::pictureDrawsTheLeftOutRecordApart()
 {
     const NarrowAnswer answer =
         answerNarrowQuestion({"US 1850 census: 30", "US 1860 census: 40", "US 1870 census: 30 & co"});
-    QCOMPARE(answer.status, ExitUsage); // "&" is no age: refused, not drawn
+    QCOMPARE(answer.outcome, Outcome::NotRead); // "&" is no age: refused, not drawn
     const NarrowAnswer conflict =
         answerNarrowQuestion({"US 1850 census: 30", "US 1860 census: 40", "US 1870 census: 30"});
     const QString svg = QString::fromStdString(narrowAnswerSvg(conflict));

@@ -16,7 +16,7 @@ namespace {
 struct JobRun
 {
     std::string out;
-    int status = -1;
+    Outcome outcome = Outcome::Answered;
     int passes = 0;
     std::string problem;
 };
@@ -36,7 +36,7 @@ JobRun runJob(const std::string& input, size_t chunkSize, std::string person = "
                 break;
         }
     } while (job.endPass());
-    run.status = job.write([&run](std::string_view text) { run.out.append(text); });
+    run.outcome = job.write([&run](std::string_view text) { run.out.append(text); });
     run.problem = job.problem();
     return run;
 }
@@ -80,7 +80,7 @@ void NarrowCsvTest::everyRowAccountedFor()
 {
     QFETCH(int, chunkSize);
     const JobRun run = runJob(Census, static_cast<size_t>(chunkSize));
-    QCOMPARE(run.status, 1);
+    QCOMPARE(run.outcome, Outcome::NoAnswer);
     QCOMPARE(run.passes, 2); // Ann Ward's records conflict
     QCOMPARE(run.out,
              std::string("person,records,earliest,latest,dates,conflict,error\r\n"
@@ -104,7 +104,7 @@ void NarrowCsvTest::agreeingPeopleNeedOnePass()
                 + std::to_string(census - 1850 + 20 + person % 7) + "\n";
     }
     const JobRun run = runJob(rows, 1000);
-    QCOMPARE(run.status, 0);
+    QCOMPARE(run.outcome, Outcome::Answered);
     QCOMPARE(run.passes, 1);
     // One row per person, in the order of first appearance, each with its
     // four records.
@@ -120,7 +120,7 @@ void NarrowCsvTest::agreeingPeopleNeedOnePass()
 void NarrowCsvTest::missingColumnIsNamed()
 {
     const JobRun run = runJob(Census, 64, "Person");
-    QCOMPARE(run.status, 2);
+    QCOMPARE(run.outcome, Outcome::NotRead);
     QVERIFY2(run.problem.find("--person Person: the header has no such column") != std::string::npos,
              run.problem.c_str());
 }

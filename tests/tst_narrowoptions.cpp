@@ -369,7 +369,7 @@ void NarrowOptionsTest::csvRowsUnderOptions()
         job.feed(std::string_view(Census.constData(), Census.size()));
     while (job.endPass());
     std::string out;
-    QCOMPARE(job.write([&out](std::string_view text) { out.append(text); }), ExitNoAnswer);
+    QCOMPARE(job.write([&out](std::string_view text) { out.append(text); }), Outcome::NoAnswer);
     QVERIFY2(QString::fromStdString(out).contains("\r\n" + hale + "\r\n"), out.c_str());
     // The command line gives the same rows.
     QTemporaryDir dir;

@@ -113,11 +113,11 @@ val span(const std::string& beginText, const std::string& endText, const std::st
         return refusedSwitch(problem);
     const SpanCalculation calculation = calculateSpan(beginText, endText, options);
     val answer = val::object();
-    answer.set("ok", calculation.status == ExitSuccess);
-    if (calculation.status != ExitSuccess) {
+    answer.set("ok", calculation.outcome == Outcome::Answered);
+    if (calculation.outcome != Outcome::Answered) {
         // The end date is read first; the field to put right is the first
         // one refused, or the end date when they are out of order.
-        const bool wrongFormat = calculation.status == ExitUsage;
+        const bool wrongFormat = calculation.outcome == Outcome::NotRead;
         DateReading ignored;
         const bool endRefused =
             wrongFormat && !readDateFor("end date", endText, options, ignored).empty();
@@ -157,8 +157,8 @@ val convert(const std::string& text, const std::string& orderChoice, const std::
         return refusedSwitch(problem);
     const ConvertAnswer converted = convertDate(text, options);
     val answer = val::object();
-    answer.set("ok", converted.status == ExitSuccess);
-    if (converted.status != ExitSuccess) {
+    answer.set("ok", converted.outcome == Outcome::Answered);
+    if (converted.outcome != Outcome::Answered) {
         answer.set("field", "date");
         answer.set("message", converted.problem);
         return answer;
@@ -203,22 +203,22 @@ val ageDates(const std::string& direction, const std::string& dateText, const st
     const DateOrder order = options.order;
     const AgeAnswer dates =
         answerAgeQuestion({born ? AgeDirection::Born : AgeDirection::Died, dateText, ageText, options, exact});
-    answer.set("ok", dates.status != ExitUsage);
-    if (dates.status == ExitUsage) {
+    answer.set("ok", dates.outcome != Outcome::NotRead);
+    if (dates.outcome == Outcome::NotRead) {
         DateReading date;
         const bool dateRead = readDateFor(born ? "end date" : "begin date", dateText, options, date).empty();
         answer.set("field", dateRead ? "age" : "date");
         answer.set("message", dates.problem);
         return answer;
     }
-    answer.set("found", dates.status == ExitSuccess);
-    answer.set("text", dates.status == ExitSuccess
+    answer.set("found", dates.outcome == Outcome::Answered);
+    answer.set("text", dates.outcome == Outcome::Answered
                            ? datesAnswerText(dates.first(), dates.last(), dates.count, dates.about, false, order)
                            : dates.problem);
     // How the date was read and, for a Julian record, the dates answered in
     // its calendar: the lines the command line prints under the answer.
     std::string calendarLines;
-    if (dates.status == ExitSuccess) {
+    if (dates.outcome == Outcome::Answered) {
         calendarLines = dates.calendarLine;
         if (!dates.answerLine.empty())
             calendarLines += (calendarLines.empty() ? "" : "\n") + dates.answerLine;
@@ -262,8 +262,8 @@ val narrow(const std::string& recordLines, const std::string& orderChoice, const
     }
     const NarrowAnswer answer = answerNarrowQuestion(records, options);
     val result = val::object();
-    result.set("ok", answer.status != ExitUsage);
-    if (answer.status == ExitUsage) {
+    result.set("ok", answer.outcome != Outcome::NotRead);
+    if (answer.outcome == Outcome::NotRead) {
         std::string message;
         for (const std::string& problem : answer.problems)
             message += (message.empty() ? "" : "\n") + problem;
@@ -271,7 +271,7 @@ val narrow(const std::string& recordLines, const std::string& orderChoice, const
         result.set("message", message);
         return result;
     }
-    result.set("fits", answer.status == ExitSuccess);
+    result.set("fits", answer.outcome == Outcome::Answered);
     result.set("text", narrowAnswerText(answer, options));
     result.set("svg", narrowAnswerSvg(answer, reading.order));
     return result;
@@ -348,7 +348,7 @@ public:
     {
         output_.clear();
         feedText(decoder_.finish());
-        if (job_ && problem_.empty() && job_->finish() == ExitUsage)
+        if (job_ && problem_.empty() && job_->finish() == Outcome::NotRead)
             problem_ = job_->problem();
         return outputView();
     }

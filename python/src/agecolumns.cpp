@@ -44,8 +44,8 @@ AgeColumns ageColumns(AgeDirection direction, const std::vector<std::string>& da
             const AgeAnswer answer = answerAgeQuestion({direction, dates[i], ages[i], options, exact});
             // As the batch's row: a date or an age not read has no count, an
             // age no date gives has 0.
-            if (answer.status != ExitSuccess) {
-                counted[i] = answer.status != ExitUsage;
+            if (answer.outcome != Outcome::Answered) {
+                counted[i] = answer.outcome != Outcome::NotRead;
                 columns.error[i] = answer.problem;
                 continue;
             }

@@ -26,7 +26,7 @@ std::string spanLine(const std::string& begin, const std::string& end, const Dat
                      Notation notation)
 {
     const SpanCalculation calculation = calculateSpan(begin, end, options);
-    if (calculation.status != ExitSuccess)
+    if (calculation.outcome != Outcome::Answered)
         refuse(calculation.problem);
     ResultEntries least;
     least.compose(calculation.span);
@@ -44,7 +44,7 @@ std::string spanLine(const std::string& begin, const std::string& end, const Dat
 std::string daysLine(const std::string& begin, const std::string& end, const DateReadOptions& options)
 {
     const DaysAnswer answer = answerDays(begin, end, options);
-    if (answer.status != ExitSuccess)
+    if (answer.outcome != Outcome::Answered)
         refuse(answer.problem);
     return answer.lines.front();
 }
@@ -53,7 +53,7 @@ std::vector<std::pair<std::string, std::string>> convertLines(const std::string&
                                                               const DateReadOptions& options)
 {
     const ConvertAnswer answer = convertDate(date, options);
-    if (answer.status != ExitSuccess)
+    if (answer.outcome != Outcome::Answered)
         refuse(answer.problem);
     std::vector<std::pair<std::string, std::string>> lines;
     for (const std::string& line : answer.lines) {
@@ -70,7 +70,7 @@ std::string narrowJson(const std::vector<std::string>& records, const DateReadOp
     NarrowOptions narrowing(options);
     narrowing.exact = exact;
     const NarrowAnswer answer = answerNarrowQuestion(records, narrowing);
-    if (answer.status == ExitUsage) {
+    if (answer.outcome == Outcome::NotRead) {
         std::string problems;
         for (const std::string& problem : answer.problems)
             problems += (problems.empty() ? "" : "\n") + problem;
