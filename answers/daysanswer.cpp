@@ -9,6 +9,24 @@
 
 namespace spanwright {
 
+std::optional<std::string> daysBetweenText(const DateReading& begin, const DateReading& end)
+{
+    if (begin.exact() && end.exact())
+        return std::to_string(*end.earliest - *begin.earliest);
+    // The fewest days from the latest begin to the earliest end, the most
+    // from the earliest begin to the latest end; an open side leaves its
+    // bound out.
+    std::optional<std::string> least;
+    std::optional<std::string> most;
+    if (begin.latest && end.earliest)
+        least = std::to_string(*end.earliest - *begin.latest);
+    if (begin.earliest && end.latest)
+        most = std::to_string(*end.latest - *begin.earliest);
+    if (!least && !most)
+        return std::nullopt;
+    return boundsText(least, most, begin.approximate || end.approximate);
+}
+
 DaysAnswer answerDays(std::string_view beginText, std::string_view endText, const DateReadOptions& options)
 {
     DaysAnswer answer;
@@ -21,25 +39,13 @@ DaysAnswer answerDays(std::string_view beginText, std::string_view endText, cons
         answer.outcome = Outcome::NotRead;
         return answer;
     }
-    if (begin.exact() && end.exact()) {
-        answer.lines.push_back(std::to_string(*end.earliest - *begin.earliest));
-    } else {
-        // The fewest days from the latest begin to the earliest end, the
-        // most from the earliest begin to the latest end; an open side
-        // leaves its bound out.
-        std::optional<std::string> least;
-        std::optional<std::string> most;
-        if (begin.latest && end.earliest)
-            least = std::to_string(*end.earliest - *begin.latest);
-        if (begin.earliest && end.latest)
-            most = std::to_string(*end.latest - *begin.earliest);
-        if (!least && !most) {
-            answer.outcome = Outcome::NoAnswer;
-            answer.problem = "the dates leave the number of days without bound";
-            return answer;
-        }
-        answer.lines.push_back(boundsText(least, most, begin.approximate || end.approximate));
+    std::optional<std::string> days = daysBetweenText(begin, end);
+    if (!days) {
+        answer.outcome = Outcome::NoAnswer;
+        answer.problem = "the dates leave the number of days without bound";
+        return answer;
     }
+    answer.lines.push_back(std::move(*days));
     for (const auto& [role, reading] : {std::pair{"begin", &begin}, std::pair{"end", &end}}) {
         std::string line = calendarLine(role, *reading);
         if (!line.empty())

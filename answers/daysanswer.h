@@ -3,6 +3,7 @@
 #include "datereader.h"
 #include "outcome.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,11 @@ struct DaysAnswer
     std::string problem; // why not, when the outcome is not Outcome::Answered
     std::vector<std::string> lines;
 };
+
+// The number of days from the begin to the end as the days command writes
+// it: one number for two exact dates, otherwise the least and the most;
+// nothing when the dates leave both without bound.
+std::optional<std::string> daysBetweenText(const DateReading& begin, const DateReading& end);
 
 DaysAnswer answerDays(std::string_view beginText, std::string_view endText, const DateReadOptions& options = {});
 

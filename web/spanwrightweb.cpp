@@ -9,6 +9,7 @@
 #include "calendarlines.h"
 #include "calendarswitches.h"
 #include "convertanswer.h"
+#include "daysanswer.h"
 #include "csvreader.h"
 #include "dateorder.h"
 #include "datereading.h"
@@ -46,24 +47,6 @@ using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 DateOrder orderOf(const std::string& choice)
 {
     return dateOrderOfChoice(choice).value_or(DateOrder::MonthFirst);
-}
-
-// The days from begin to end as `spanwright-cli days` prints them: one
-// number, or the least and greatest for dates that allow several days;
-// empty where both sides are open.
-std::string daysBetween(const DateReading& begin, const DateReading& end)
-{
-    if (begin.exact() && end.exact())
-        return std::to_string(*end.earliest - *begin.earliest);
-    std::optional<std::string> least;
-    std::optional<std::string> most;
-    if (begin.latest && end.earliest)
-        least = std::to_string(*end.earliest - *begin.latest);
-    if (begin.earliest && end.latest)
-        most = std::to_string(*end.latest - *begin.earliest);
-    if (!least && !most)
-        return {};
-    return boundsText(least, most, begin.approximate || end.approximate);
 }
 
 // How the page's typed dates are read: in the date order chosen and, where
@@ -143,7 +126,7 @@ val span(const std::string& beginText, const std::string& endText, const std::st
         texts.call<void>("push", boundsText(std::string(least.entry(position)), most, calculation.approximate));
     }
     answer.set("entries", texts);
-    answer.set("days", daysBetween(calculation.begin, calculation.end));
+    answer.set("days", daysBetweenText(calculation.begin, calculation.end).value_or(""));
     answer.set("calendarLines", textArray(spanCalendarLines(calculation)));
     return answer;
 }
