@@ -65,7 +65,12 @@ build() { # DIRECTORY [CMAKE OPTION...]
 # Debian puts it only through NODE_PATH.
 build_web() {
     export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
-    emcmake cmake -S "$root/web" -B "$root/build-web" -DCMAKE_BUILD_TYPE=Release >/dev/null
+    # A build-web/ configured from web/ alone, as the page once was, cannot
+    # be configured from the project's root: it is made anew.
+    if grep -qsx "CMAKE_HOME_DIRECTORY:INTERNAL=$root/web" "$root/build-web/CMakeCache.txt"; then
+        rm -rf "$root/build-web"
+    fi
+    emcmake cmake -S "$root" -B "$root/build-web" -DCMAKE_BUILD_TYPE=Release >/dev/null
     cmake --build "$root/build-web" --parallel "$(nproc)"
 }
 
