@@ -1,0 +1,24 @@
+# Spanwright for Gramps: the tree check of spanwright-cli over the open tree.
+# Needs the Python package spanwright importable by Gramps' Python.
+
+from gramps.version import major_version
+
+# The same code serves Gramps 5.1 to 6.0, so it registers for the running one.
+
+register(REPORT,
+         id="spanwright_check",
+         name=_("Spanwright tree check"),
+         description=_("Dates that cannot be true and unusual ages, certain or "
+                       "possible, read from the tree's dates with their "
+                       "calendars, qualifiers and ranges"),
+         version="0.1.0",
+         gramps_target_version=major_version,
+         status=STABLE,
+         fname="spanwrightcheck.py",
+         authors=["Spanwright"],
+         authors_email=[""],
+         category=CATEGORY_TEXT,
+         reportclass="SpanwrightCheckReport",
+         optionclass="SpanwrightCheckOptions",
+         report_modes=[REPORT_MODE_GUI, REPORT_MODE_BKI, REPORT_MODE_CLI],
+         require_active=False)
