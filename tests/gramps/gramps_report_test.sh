@@ -3,7 +3,8 @@
 # fresh Gramps home: the report spanwright_check run from Gramps' command
 # line against spanwright-cli check on Gramps' GEDCOM export of the same
 # tree, finding for finding; then every date of the tree as the addon maps
-# it against the engine's reading of the export's date.
+# it against the engine's reading of the export's date; the tool's rows
+# against the same findings; and every plugin of the addon loads.
 #
 # usage: gramps_report_test.sh SPANWRIGHT_CLI PYTHON_PACKAGE_DIR ADDON_DIR TEST_DIR
 # Exits 77 (skipped) where Gramps or its example tree is missing.
@@ -45,5 +46,12 @@ status=0
 [ "$status" -le 1 ] || { cat "$work/check.err"; exit 1; }
 
 $python "$test_dir/compare_findings.py" "$work/report.txt" "$work/check.csv"
-PYTHONPATH=$addon_dir:$PYTHONPATH $python "$test_dir/example_dates.py" example 2>"$work/dates.err" \
-    || { grep -v Gtk "$work/dates.err"; exit 1; }
+# Gramps' Python says much on standard error without a display; shown only
+# when a step fails.
+in_gramps() { # SCRIPT ARGUMENT...
+    PYTHONPATH=$addon_dir:$PYTHONPATH $python "$@" 2>"$work/python.err" \
+        || { grep -v Gtk "$work/python.err"; exit 1; }
+}
+in_gramps "$test_dir/example_dates.py" example
+in_gramps "$test_dir/finding_rows.py" example "$work/check.csv"
+in_gramps "$test_dir/load_plugins.py" "$plugins/$(basename "$addon_dir")" spanwright_check spanwright_findings

@@ -22,3 +22,20 @@ register(REPORT,
          optionclass="SpanwrightCheckOptions",
          report_modes=[REPORT_MODE_GUI, REPORT_MODE_BKI, REPORT_MODE_CLI],
          require_active=False)
+
+register(TOOL,
+         id="spanwright_findings",
+         name=_("Spanwright findings"),
+         description=_("The tree check's findings in a list to sort and filter "
+                       "by rule and certainty; a double click opens the person "
+                       "or family"),
+         version="0.1.0",
+         gramps_target_version=major_version,
+         status=STABLE,
+         fname="spanwrightfindings.py",
+         authors=["Spanwright"],
+         authors_email=[""],
+         category=TOOL_ANAL,
+         toolclass="SpanwrightFindings",
+         optionclass="SpanwrightFindingsOptions",
+         tool_modes=[TOOL_MODE_GUI])

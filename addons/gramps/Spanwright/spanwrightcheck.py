@@ -3,11 +3,11 @@ open tree, grouped by rule, certain before possible, each naming the
 person's or family's Gramps ID and name and the dates that make it."""
 
 from gramps.gen.const import GRAMPS_LOCALE as glocale
-from gramps.gen.display.name import displayer as name_displayer
 from gramps.gen.plug.docgen import FontStyle, ParagraphStyle, FONT_SANS_SERIF, PARA_ALIGN_CENTER
 from gramps.gen.plug.menu import StringOption
 from gramps.gen.plug.report import MenuReportOptions, Report, utils
 
+from findingrows import finding_rows, rules_of
 from treefindings import check_tree
 
 try:
@@ -17,31 +17,11 @@ except ValueError:
 
 # What separates the parts of a finding's line; no Gramps ID holds it.
 SEPARATOR = " | "
-# Where a finding names no person or no family.
-NOBODY = "-"
 
 
-def person_label(db, gramps_id):
-    person = db.get_person_from_gramps_id(gramps_id) if gramps_id else None
-    if person is None:
-        return gramps_id or NOBODY
-    return "%s %s" % (gramps_id, name_displayer.display(person))
-
-
-def family_label(db, gramps_id):
-    family = db.get_family_from_gramps_id(gramps_id) if gramps_id else None
-    if family is None:
-        return gramps_id or NOBODY
-    names = [name_displayer.display(db.get_person_from_handle(handle))
-             for handle in (family.get_father_handle(), family.get_mother_handle()) if handle]
-    return "%s %s" % (gramps_id, " & ".join(names)) if names else gramps_id
-
-
-def finding_line(db, finding):
+def finding_line(row):
     """certain | I0044 Name | F0012 Husband & Wife | the dates"""
-    parts = [finding.certainty, person_label(db, finding.person_id),
-             family_label(db, finding.family_id), finding.detail]
-    return SEPARATOR.join(parts)
+    return SEPARATOR.join([row.certainty, row.person, row.family, row.detail])
 
 
 class SpanwrightCheckReport(Report):
@@ -55,10 +35,12 @@ class SpanwrightCheckReport(Report):
         self._paragraph("SC-Title", _("Spanwright tree check"))
         if not result.findings:
             self._paragraph("SC-Normal", _("No findings."))
-        for rule, findings in result.grouped():
-            self._paragraph("SC-Heading", "%s (%d)" % (rule, len(findings)))
-            for finding in findings:
-                self._paragraph("SC-Normal", finding_line(self.database, finding))
+        rows = finding_rows(self.database, result)
+        for rule in rules_of(rows):
+            of_rule = [row for row in rows if row.matches(rule=rule)]
+            self._paragraph("SC-Heading", "%s (%d)" % (rule, len(of_rule)))
+            for row in of_rule:
+                self._paragraph("SC-Normal", finding_line(row))
         if result.refused:
             self._paragraph("SC-Heading", _("Dates not read") + " (%d)" % len(result.refused))
             for date in result.refused:
