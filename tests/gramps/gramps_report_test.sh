@@ -54,4 +54,5 @@ in_gramps() { # SCRIPT ARGUMENT...
 }
 in_gramps "$test_dir/example_dates.py" example
 in_gramps "$test_dir/finding_rows.py" example "$work/check.csv"
-in_gramps "$test_dir/load_plugins.py" "$plugins/$(basename "$addon_dir")" spanwright_check spanwright_findings
+in_gramps "$test_dir/load_plugins.py" "$plugins/$(basename "$addon_dir")" spanwright_check spanwright_findings \
+    spanwright_birth_from_records

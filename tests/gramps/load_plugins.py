@@ -12,7 +12,8 @@ from gramps.gen.plug import BasePluginManager
 def main(folder, *wanted):
     manager = BasePluginManager.get_instance()
     manager.reg_plugins(folder, None, None)
-    found = {plugin.id: plugin for plugin in manager.get_reg_reports() + manager.get_reg_tools()}
+    found = {plugin.id: plugin for plugin in manager.get_reg_reports() + manager.get_reg_tools()
+                                       + manager.get_reg_gramplets()}
     failures = []
     for plugin_id in wanted:
         if plugin_id not in found:

@@ -39,3 +39,19 @@ register(TOOL,
          toolclass="SpanwrightFindings",
          optionclass="SpanwrightFindingsOptions",
          tool_modes=[TOOL_MODE_GUI])
+
+register(GRAMPLET,
+         id="spanwright_birth_from_records",
+         name=_("Birth from records"),
+         description=_("The birth dates the ages stated on the active person's "
+                       "events allow, or the records to doubt"),
+         version="0.1.0",
+         gramps_target_version=major_version,
+         status=STABLE,
+         fname="birthgramplet.py",
+         authors=["Spanwright"],
+         authors_email=[""],
+         height=200,
+         gramplet="BirthFromRecordsGramplet",
+         gramplet_title=_("Birth from records"),
+         navtypes=["Person"])

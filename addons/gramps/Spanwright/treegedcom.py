@@ -46,12 +46,16 @@ class TreeGedcom:
         self.lines = []
         self.refused = []
 
-    def text(self):
+    def text(self, people=None, families=None):
+        """The GEDCOM of the whole tree, or of the people and families
+        given (their links to records left out point nowhere)."""
         self.lines = ["0 HEAD", "1 CHAR UTF-8", "1 GEDC", "2 VERS 5.5.1"]
         self.refused = []
-        for person in sorted(self.db.iter_people(), key=lambda p: p.get_gramps_id()):
+        people = self.db.iter_people() if people is None else people
+        families = self.db.iter_families() if families is None else families
+        for person in sorted(people, key=lambda p: p.get_gramps_id()):
             self._person(person)
-        for family in sorted(self.db.iter_families(), key=lambda f: f.get_gramps_id()):
+        for family in sorted(families, key=lambda f: f.get_gramps_id()):
             self._family(family)
         self.lines.append("0 TRLR")
         return "\n".join(self.lines) + "\n"
