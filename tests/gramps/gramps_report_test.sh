@@ -4,7 +4,8 @@
 # line against spanwright-cli check on Gramps' GEDCOM export of the same
 # tree, finding for finding; then every date of the tree as the addon maps
 # it against the engine's reading of the export's date; the tool's rows
-# against the same findings; and every plugin of the addon loads.
+# against the same findings; the ages report's ages at death against the
+# GEDCOM report's on the export; and every plugin of the addon loads.
 #
 # usage: gramps_report_test.sh SPANWRIGHT_CLI PYTHON_PACKAGE_DIR ADDON_DIR TEST_DIR
 # Exits 77 (skipped) where Gramps or its example tree is missing.
@@ -38,6 +39,9 @@ gramps -C example -i "$example" >"$work/import.log" 2>&1 || { cat "$work/import.
 gramps -O example -a report -p "name=spanwright_check,off=txt,of=$work/report.txt,today=$today" \
     >"$work/report.log" 2>&1 || { cat "$work/report.log"; exit 1; }
 [ -s "$work/report.txt" ] || { echo "the report wrote nothing"; cat "$work/report.log"; exit 1; }
+gramps -O example -a report -p "name=spanwright_ages,off=txt,of=$work/ages.txt" \
+    >"$work/ages.log" 2>&1 || { cat "$work/ages.log"; exit 1; }
+grep -q "Year(s)" "$work/ages.txt" || { echo "the ages report gives no age"; cat "$work/ages.log"; exit 1; }
 gramps -O example -e "$work/export.ged" >"$work/export.log" 2>&1 || { cat "$work/export.log"; exit 1; }
 
 status=0
@@ -54,5 +58,6 @@ in_gramps() { # SCRIPT ARGUMENT...
 }
 in_gramps "$test_dir/example_dates.py" example
 in_gramps "$test_dir/finding_rows.py" example "$work/check.csv"
+in_gramps "$test_dir/event_ages.py" example "$work/export.ged"
 in_gramps "$test_dir/load_plugins.py" "$plugins/$(basename "$addon_dir")" spanwright_check spanwright_findings \
-    spanwright_birth_from_records
+    spanwright_birth_from_records spanwright_ages

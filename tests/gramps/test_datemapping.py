@@ -28,6 +28,7 @@ CASES = [
     ("15 Shevat 5600 (Hebrew)", "@#DHEBREW@ 15 SHV 5600"),
     ("1 Vendémiaire 10 (French Republican)", "@#DFRENCH R@ 1 VEND 10"),
     ("50 BC", "50 B.C."),
+    ("20", "20"),
     ("1 Feb 1700 (Mar25)", None),
     ("est before 1800", None),
     ("est between 1800 and 1810", None),
@@ -45,6 +46,11 @@ class DateMappingTest(unittest.TestCase):
                 mapped = gedcom_date(date)
                 self.assertEqual(mapped.value, expected, str(date))
                 self.assertEqual(bool(mapped.refused), expected is None, mapped.refused)
+
+    def test_four_digit_years(self):
+        # For the span reader, which reads "20" alone as no year.
+        self.assertEqual(gedcom_date(parser.parse("3 May 20"), four_digit_years=True).value, "3 MAY 0020")
+        self.assertEqual(gedcom_date(parser.parse("1850"), four_digit_years=True).value, "1850")
 
     def test_empty(self):
         self.assertIsNone(gedcom_date(Date()).value)

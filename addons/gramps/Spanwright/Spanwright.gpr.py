@@ -55,3 +55,20 @@ register(GRAMPLET,
          gramplet="BirthFromRecordsGramplet",
          gramplet_title=_("Birth from records"),
          navtypes=["Person"])
+
+register(REPORT,
+         id="spanwright_ages",
+         name=_("Ages at every event"),
+         description=_("Each person's age at each of their events, as an "
+                       "interval where the dates are inexact"),
+         version="0.1.0",
+         gramps_target_version=major_version,
+         status=STABLE,
+         fname="spanwrightages.py",
+         authors=["Spanwright"],
+         authors_email=[""],
+         category=CATEGORY_TEXT,
+         reportclass="SpanwrightAgesReport",
+         optionclass="SpanwrightAgesOptions",
+         report_modes=[REPORT_MODE_GUI, REPORT_MODE_BKI, REPORT_MODE_CLI],
+         require_active=False)

@@ -48,14 +48,14 @@ class DateValue:
         return "DateValue(%r, %r)" % (self.value, self.refused)
 
 
-def _day_text(day, month, year, months):
+def _day_text(day, month, year, months, year_format):
     if year == 0:
         raise ValueError("it has no year")
     if day and not month:
         raise ValueError("it has a day without its month")
     if month >= len(months):
         raise ValueError("it has no month %d" % month)
-    text = "%d" % abs(year) + (" B.C." if year < 0 else "")
+    text = year_format % abs(year) + (" B.C." if year < 0 else "")
     if month:
         text = months[month] + " " + text
     if day:
@@ -82,9 +82,11 @@ def _refusal(date):
     return None
 
 
-def gedcom_date(date):
+def gedcom_date(date, four_digit_years=False):
     """The GEDCOM value of a gramps.gen.lib.Date, as a DateValue; an empty
-    date is DateValue(None)."""
+    date is DateValue(None). four_digit_years writes the year 20 as 0020,
+    for spanwright.span, which reads a year of two digits alone as no year;
+    the check's GEDCOM reader takes both, and its findings quote the text."""
     if date is None or date.is_empty() and not date.get_text().strip():
         return DateValue()
     modifier = date.get_modifier()
@@ -97,10 +99,11 @@ def gedcom_date(date):
     if reason:
         return DateValue(refused=reason)
     prefix, months = CALENDARS[date.get_calendar()]
+    year_format = "%04d" if four_digit_years else "%d"
     try:
-        start = prefix + _day_text(*date.get_start_date()[0:3], months)
+        start = prefix + _day_text(*date.get_start_date()[0:3], months, year_format)
         if modifier in TWO_SIDED:
-            stop = prefix + _day_text(*date.get_stop_date()[0:3], months)
+            stop = prefix + _day_text(*date.get_stop_date()[0:3], months, year_format)
             first, second = TWO_SIDED[modifier]
             return DateValue(first + start + second + stop)
     except ValueError as error:

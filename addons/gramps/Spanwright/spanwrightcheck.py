@@ -68,22 +68,27 @@ class SpanwrightCheckOptions(MenuReportOptions):
         menu.add_option(_("Report Options"), "today", today)
 
     def make_default_style(self, default_style):
-        for name, size, bold, description in (
-                ("SC-Title", 16, True, _("The style used for the title.")),
-                ("SC-Heading", 12, True, _("The style used for a rule's heading.")),
-                ("SC-Normal", 10, False, _("The style used for a finding."))):
-            font = FontStyle()
-            font.set_size(size)
-            font.set_type_face(FONT_SANS_SERIF)
-            font.set_bold(bold)
-            para = ParagraphStyle()
-            para.set_font(font)
-            para.set_top_margin(utils.pt2cm(3))
-            para.set_bottom_margin(utils.pt2cm(3))
-            if name == "SC-Title":
-                para.set_header_level(1)
-                para.set_alignment(PARA_ALIGN_CENTER)
-            elif name == "SC-Heading":
-                para.set_header_level(2)
-            para.set_description(description)
-            default_style.add_paragraph_style(name, para)
+        make_styles(default_style)
+
+
+def make_styles(default_style):
+    """The paragraph styles of the addon's reports: title, heading, line."""
+    for name, size, bold, description in (
+            ("SC-Title", 16, True, _("The style used for the title.")),
+            ("SC-Heading", 12, True, _("The style used for a heading.")),
+            ("SC-Normal", 10, False, _("The style used for a line."))):
+        font = FontStyle()
+        font.set_size(size)
+        font.set_type_face(FONT_SANS_SERIF)
+        font.set_bold(bold)
+        para = ParagraphStyle()
+        para.set_font(font)
+        para.set_top_margin(utils.pt2cm(3))
+        para.set_bottom_margin(utils.pt2cm(3))
+        if name == "SC-Title":
+            para.set_header_level(1)
+            para.set_alignment(PARA_ALIGN_CENTER)
+        elif name == "SC-Heading":
+            para.set_header_level(2)
+        para.set_description(description)
+        default_style.add_paragraph_style(name, para)
