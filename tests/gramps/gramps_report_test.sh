@@ -4,7 +4,7 @@
 # line against spanwright-cli check on Gramps' GEDCOM export of the same
 # tree, finding for finding; then every date of the tree as the addon maps
 # it against the engine's reading of the export's date; the tool's rows
-# against the same findings; the ages report's ages at death against the
+# against the same findings, and in its Gtk list under Xvfb; the ages report's ages at death against the
 # GEDCOM report's on the export; and every plugin of the addon loads.
 #
 # usage: gramps_report_test.sh SPANWRIGHT_CLI PYTHON_PACKAGE_DIR ADDON_DIR TEST_DIR
@@ -61,3 +61,11 @@ in_gramps "$test_dir/finding_rows.py" example "$work/check.csv"
 in_gramps "$test_dir/event_ages.py" example "$work/export.ged"
 in_gramps "$test_dir/load_plugins.py" "$plugins/$(basename "$addon_dir")" spanwright_check spanwright_findings \
     spanwright_birth_from_records spanwright_ages
+# The tool's list and the gramplet's text need Gtk and so an X server.
+if command -v xvfb-run >/dev/null 2>&1; then
+    in_gramps_x() { PYTHONPATH=$addon_dir:$PYTHONPATH xvfb-run -a $python "$@" 2>"$work/python.err" \
+        || { grep -v Gtk "$work/python.err"; exit 1; }; }
+    in_gramps_x "$test_dir/tool_window.py" example
+else
+    echo "no xvfb-run: the tool's window is not tested"
+fi
