@@ -4,8 +4,9 @@
 # line against spanwright-cli check on Gramps' GEDCOM export of the same
 # tree, finding for finding; then every date of the tree as the addon maps
 # it against the engine's reading of the export's date; the tool's rows
-# against the same findings, and in its Gtk list under Xvfb; the ages report's ages at death against the
-# GEDCOM report's on the export; and every plugin of the addon loads.
+# against the same findings, and in its Gtk list under Xvfb; the ages
+# report's ages at death against the GEDCOM report's on the export; and
+# every plugin of the addon loads.
 #
 # usage: gramps_report_test.sh SPANWRIGHT_CLI PYTHON_PACKAGE_DIR ADDON_DIR TEST_DIR
 # Exits 77 (skipped) where Gramps or its example tree is missing.
