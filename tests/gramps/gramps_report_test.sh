@@ -61,7 +61,7 @@ in_gramps "$test_dir/example_dates.py" example
 in_gramps "$test_dir/finding_rows.py" example "$work/check.csv"
 in_gramps "$test_dir/event_ages.py" example "$work/export.ged"
 in_gramps "$test_dir/load_plugins.py" "$plugins/$(basename "$addon_dir")" spanwright_check spanwright_findings \
-    spanwright_birth_from_records spanwright_ages
+    spanwright_birth_from_records spanwright_ages spanwright_ages_at_events
 # The tool's list and the gramplet's text need Gtk and so an X server.
 if command -v xvfb-run >/dev/null 2>&1; then
     in_gramps_x() { PYTHONPATH=$addon_dir:$PYTHONPATH xvfb-run -a $python "$@" 2>"$work/python.err" \

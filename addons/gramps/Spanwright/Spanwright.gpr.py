@@ -72,3 +72,19 @@ register(REPORT,
          optionclass="SpanwrightAgesOptions",
          report_modes=[REPORT_MODE_GUI, REPORT_MODE_BKI, REPORT_MODE_CLI],
          require_active=False)
+
+register(GRAMPLET,
+         id="spanwright_ages_at_events",
+         name=_("Ages at events"),
+         description=_("The active person's age at each of their events, as an "
+                       "interval where the dates are inexact"),
+         version="0.1.0",
+         gramps_target_version=major_version,
+         status=STABLE,
+         fname="agesgramplet.py",
+         authors=["Spanwright"],
+         authors_email=[""],
+         height=200,
+         gramplet="AgesAtEventsGramplet",
+         gramplet_title=_("Ages at events"),
+         navtypes=["Person"])
