@@ -5,7 +5,12 @@ be given."""
 import os
 import tempfile
 
-import spanwright
+try:
+    import spanwright
+except ImportError as error:
+    # Gramps lists a plugin that fails to load with this message.
+    raise ImportError("the Python package spanwright is not importable by Gramps' Python "
+                      "(install it as Spanwright's README says): %s" % error) from error
 
 from treegedcom import TreeGedcom
 
