@@ -70,9 +70,10 @@ def _refusal(date):
     if calendar not in CALENDARS:
         return "its calendar (%s) is unknown to the check" % calendar
     if date.get_new_year():
-        # Gramps counts such a year from its own rule (a day on or after the
-        # new year's day is in the year before), records count the other
-        # way: the two readings never agree, so neither is taken.
+        # Gramps puts a day on or after the new year's day into the year
+        # before the one written; the old reckoning puts a day before it
+        # into the year after. The two never give the same day, so neither
+        # is taken.
         return "its year begins on another day than 1 January (%s)" % date.newyear_to_str()
     quality = date.get_quality()
     modifier = date.get_modifier()
