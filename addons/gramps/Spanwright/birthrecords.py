@@ -9,6 +9,7 @@ import os
 import tempfile
 
 import spanwright
+from gramps.gen.datehandler import displayer as date_displayer
 from gramps.gen.lib import AttributeType, EventRoleType
 
 from treegedcom import TreeGedcom
@@ -20,7 +21,7 @@ class AgeRecord:
     def __init__(self, event, age):
         self.event_id = event.get_gramps_id()
         self.kind = str(event.get_type())
-        self.date = str(event.get_date_object())
+        self.date = date_displayer.display(event.get_date_object())
         self.age = age
 
 

@@ -5,6 +5,7 @@ chosen (1 to 4, as the window's). What cannot be worked out says why.
 Free of Gtk."""
 
 import spanwright
+from gramps.gen.datehandler import displayer as date_displayer
 from gramps.gen.lib import EventRoleType
 
 from datemapping import gedcom_date
@@ -18,7 +19,7 @@ class EventAge:
     def __init__(self, event, age=None, reason=None):
         self.event_id = event.get_gramps_id()
         self.kind = str(event.get_type())
-        self.date = str(event.get_date_object())
+        self.date = date_displayer.display(event.get_date_object())
         self.age = age
         self.reason = reason
 
@@ -58,7 +59,7 @@ def ages_at_events(db, person, notation=4):
     if mapped is None or (mapped.value is None and not mapped.refused):
         return None, []
     if mapped.refused:
-        return "%s (%s)" % (birth.get_date_object(), mapped.refused), []
+        return "%s (%s)" % (date_displayer.display(birth.get_date_object()), mapped.refused), []
     others = [event for event in _events(db, person) if event.get_handle() != birth.get_handle()]
-    return str(birth.get_date_object()), [age_at(mapped.value, event, notation)
+    return date_displayer.display(birth.get_date_object()), [age_at(mapped.value, event, notation)
                                           for event in others if _has_date(event)]

@@ -5,6 +5,7 @@ links to families with how a child belongs to them, and each family's
 father, mother, children and events with the parents' stated ages. Record
 ids are the Gramps IDs, so the check's findings name them."""
 
+from gramps.gen.datehandler import displayer as date_displayer
 from gramps.gen.display.place import displayer as place_displayer
 from gramps.gen.lib import AttributeType, ChildRefType, EventRoleType, EventType, Person
 from gramps.plugins.lib import libgedcom
@@ -114,7 +115,8 @@ class TreeGedcom:
         date = event.get_date_object()
         mapped = gedcom_date(date)
         if mapped.refused:
-            self.refused.append(RefusedDate(record_id, str(event.get_type()), str(date), mapped.refused))
+            self.refused.append(RefusedDate(record_id, str(event.get_type()), date_displayer.display(date),
+                                            mapped.refused))
         elif mapped.value:
             self._write(2, "DATE", mapped.value)
         if event.get_place_handle():
