@@ -5,13 +5,15 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer, and the engine's fuzz
 # targets for a bounded time each, SPANWRIGHT_FUZZ_SECONDS, 30 under CI and
 # 10 otherwise), or builds the web page into build-web/site/ and serves it on
-# http://127.0.0.1:8095/ until stopped (`web`).
+# http://127.0.0.1:8095/ until stopped (`web`), or builds the Python package
+# and puts the Gramps addon with it into Gramps' user plugin folder
+# (`gramps-addon`).
 set -euo pipefail
 
-usage() { echo "usage: $0 start|test|web" >&2; exit 2; }
+usage() { echo "usage: $0 start|test|web|gramps-addon" >&2; exit 2; }
 [ $# -eq 1 ] || usage
 action=$1
-case "$action" in start|test|web) ;; *) usage ;; esac
+case "$action" in start|test|web|gramps-addon) ;; *) usage ;; esac
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # shellcheck source=scripts/packages.sh
@@ -45,6 +47,10 @@ web_packages=(emscripten node-acorn python3)
 # The SQL functions' tests: the SQLite extension in the sqlite3 shell and in
 # Python's sqlite3, the PostgreSQL extension in a server of the test's own.
 [ "$action" = test ] && packages+=(sqlite3 libsqlite3-dev postgresql-15 postgresql-server-dev-15 python3)
+# The Gramps addon's tests run Debian's Gramps headless on its example tree.
+[ "$action" = test ] && packages+=(gramps)
+[ "$action" = gramps-addon ] && packages=(g++ cmake make libcli11-dev libminizip-dev pkg-config gramps
+    pybind11-dev python3-pybind11 python3-dev python3-pandas)
 install_missing "${packages[@]}"
 # The package test: lintian, hardening-check (devscripts), dpkg-shlibdeps
 # (dpkg-dev) and the manual page checkers, without their many recommends.
@@ -78,6 +84,24 @@ run_tests() { # DIRECTORY
     (cd "$1" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)")
 }
 
+# The addon into the plugin folder of the user's Gramps (its own constant
+# says where: ~/.gramps/gramps51/plugins for 5.1), with the package this
+# build made beside its code, where Gramps' Python imports it first.
+install_gramps_addon() {
+    local plugins
+    build "$root/build-gramps" -DSPANWRIGHT_WINDOW=OFF -DSPANWRIGHT_PYTHON=ON -DPython_EXECUTABLE=/usr/bin/python3
+    plugins=$(/usr/bin/python3 -c 'from gramps.gen.const import USER_PLUGINS; print(USER_PLUGINS)' 2>/dev/null)
+    rm -rf "$plugins/Spanwright"
+    mkdir -p "$plugins"
+    cp -r "$root/addons/gramps/Spanwright" "$plugins/"
+    cp -rL "$root/build-gramps/python/package/spanwright" "$plugins/Spanwright/"
+    echo "The addon is in $plugins/Spanwright; restart Gramps to load it." >&2
+}
+
+if [ "$action" = gramps-addon ]; then
+    install_gramps_addon
+    exit 0
+fi
 if [ "$action" = web ]; then
     build_web
     exec /usr/bin/python3 "$root/web/serve.py" "$root/build-web/site" --port 8095

@@ -1,0 +1,44 @@
+"""The gramplet "Birth from records": for the active person, every record
+of theirs that states an age and the birth dates all of them allow, or the
+records to doubt."""
+
+from gramps.gen.const import GRAMPS_LOCALE as glocale
+from gramps.gen.plug import Gramplet
+
+from birthrecords import birth_from_records
+
+try:
+    _ = glocale.get_addon_translator(__file__).gettext
+except ValueError:
+    _ = glocale.translation.gettext
+
+
+def birth_text(found):
+    """The gramplet's text for a BirthFromRecords."""
+    if not found.records:
+        return _("No record of this person states an age.")
+    lines = ["%s %s, %s: %s" % (record.event_id, record.kind, record.date or _("no date"), record.age)
+             for record in found.records]
+    lines += ["", _("Born: %s") % (found.window or _("no date the records allow"))]
+    lines += found.notes
+    return "\n".join(lines)
+
+
+class BirthFromRecordsGramplet(Gramplet):
+    def init(self):
+        self.set_tooltip(_("The birth dates the ages stated on the person's events allow"))
+
+    def db_changed(self):
+        for signal in ("person-update", "event-update", "family-update", "place-update"):
+            self.connect(self.dbstate.db, signal, self.update)
+
+    def active_changed(self, handle):
+        self.update()
+
+    def main(self):
+        handle = self.get_active("Person")
+        person = self.dbstate.db.get_person_from_handle(handle) if handle else None
+        if person is None:
+            self.set_text(_("No active person."))
+            return
+        self.set_text(birth_text(birth_from_records(self.dbstate.db, person)))
