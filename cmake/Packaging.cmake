@@ -11,10 +11,16 @@ include(GNUInstallDirs)
 set(SPANWRIGHT_PROGRAM_DIR lib/spanwright)
 set(SPANWRIGHT_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/spanwright)
 
-# spanwright_strip_notes(INSTALLED_PATH): a stripped install (cpack, or
-# cmake --install --strip) also drops the .comment and .note sections, which
-# plain strip keeps, as a distribution's strip does.
+# spanwright_strip_notes(INSTALLED_PATH [COMPONENT]): a stripped install
+# (cpack, or cmake --install --strip) also drops the .comment and .note
+# sections, which plain strip keeps, as a distribution's strip does. With a
+# COMPONENT, the step belongs to that component only, and is left out of an
+# install of all of them like its files.
 function(spanwright_strip_notes installedPath)
+    set(component)
+    if(ARGC GREATER 1)
+        set(component COMPONENT ${ARGV1} EXCLUDE_FROM_ALL)
+    endif()
     install(CODE "
         if(CMAKE_INSTALL_DO_STRIP)
             execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
@@ -25,7 +31,7 @@ function(spanwright_strip_notes installedPath)
                 message(FATAL_ERROR \"strip failed on ${installedPath}\")
             endif()
         endif()
-    ")
+    " ${component})
 endfunction()
 
 install(TARGETS spanwright RUNTIME DESTINATION ${SPANWRIGHT_PROGRAM_DIR})
@@ -137,3 +143,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-wine)
 set(CPACK_STRIP_FILES ON)
 include(CPack)
+
+# python3-spanwright, where the build makes the Python extension.
+if(TARGET _spanwright)
+    include(cmake/PythonPackaging.cmake)
+endif()
