@@ -44,7 +44,7 @@ NATIVE_TESTS = [
 ]
 # A folder's likeliest tests, run first so that a caught fault ends early.
 FIRST_TESTS = {
-    "engine": ["tst_engine", "tst_datereader", "tst_agesearch", "tst_languages", "tst_calendars"],
+    "engine": ["tst_engine", "tst_datereader", "tst_agesearch", "tst_languages", "tst_calendars", "tst_narrow"],
     "gedcom": ["tst_gedcom", "tst_statedages", "tst_familyages", "tst_check", "tst_gedcomedges"],
     "answers": ["tst_narrow", "tst_narrowcsv", "tst_batchjob", "tst_dateprinting", "tst_csvreader",
                 "tst_textdecoding"],
@@ -159,7 +159,9 @@ class Scratch:
 
     def remember_unchanged_build(self):
         program = self.binary("spanwright-cli")
-        paths = {program.encode(), os.path.realpath(program).encode()}
+        # (as bytes and as the UTF-16 of a QStringLiteral).
+        paths = {path.encode(encoding) for path in (program, os.path.realpath(program))
+                 for encoding in ("utf-8", "utf-16-le")}
         self.unchanged = {name: digest(self.binary(name)) for name in NATIVE_TESTS + ["spanwright-cli"]}
         # A test runs the program where its binary holds the program's path
         # (SPANWRIGHT_CLI_PATH); this finds every one, however it runs it.
