@@ -788,6 +788,20 @@ private slots:
                   "3/15/1689 through 2/20/1690 (343 dates)\n1. 2/21/1720: 30 years: 2/21/1689 through 2/20/1690 "
                   "(365 dates); date: 10 Feb 1720 (Julian) = 21 Feb 1720 (Gregorian)\n2. 3/15/1751: 61 years: "
                   "3/15/1689 through 3/14/1690 (365 dates); date: 4 Mar 1750/51 (Julian) = 15 Mar 1751 (Gregorian)\n");
+        // An about record first and an exact one: the common window is about.
+        julianRow("narrow: an about record marks the window", {"narrow", "--switch", "GB", "abt 10 Feb 1720: 30",
+                                                              "10 Feb 1720: 30"},
+                  "about: 2/21/1689 through 2/20/1690 (365 dates)\n1. about 2/21/1720: 30 years: about: 2/21/1689 "
+                  "through 2/20/1690 (365 dates); date: about 10 Feb 1720 (Julian) = about 21 Feb 1720 (Gregorian)\n"
+                  "2. 2/21/1720: 30 years: 2/21/1689 through 2/20/1690 (365 dates); date: 10 Feb 1720 (Julian) = "
+                  "21 Feb 1720 (Gregorian)\n");
+        // The switch's first Gregorian day is reckoned Gregorian: 30 Jun
+        // 1752 to 14 Sep 1752 is 2 months 3 days, from 11 Jul, as 2 Sep is
+        // from 30 Jun in Julian days.
+        julianRow("died on the switch's first Gregorian day", {"died", "--switch", "GB", "30 Jun 1752",
+                                                               "2 months 3 days"},
+                  "9/13/1752 through 9/14/1752 (2 dates)\nbegin: 30 Jun 1752 (Julian) = 11 Jul 1752 (Gregorian)\n"
+                  "end: 2 Sep 1752 (Julian) to 14 Sep 1752 (Gregorian) = 13 Sep 1752 to 14 Sep 1752 (Gregorian)\n");
         // Ages before AD 1 and to the end of 9999, and days between the
         // window's ends, both ways, as an independent count.
         julianRow("born before Christ", {"born", "1 Jan 5 BC", "10 days"}, "12/22/0006 BC\n");

@@ -74,6 +74,7 @@ private slots:
         row("15 Aprilis anno 1823", "1823-4-15");
         row("Anno Domini 1750 die 3 Martii", "1750-3-3");
         row("12 7bris 1765", "1765-9-12");
+        row("12 7bris. 1765", "1765-9-12");
         row("1 VIIIbris 1765", "1765-10-1");
         row("9 Xbris 1770", "1770-12-9");
         row("4 xbre 1770", "1770-12-4");

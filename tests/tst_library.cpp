@@ -46,13 +46,15 @@ void LibraryTest::dayRangeOfDate_data()
     QTest::addColumn<QString>("first"); // "" for an open end
     QTest::addColumn<QString>("last");
     QTest::addColumn<int>("count"); // -1: none, an end being open
+    QTest::addColumn<bool>("about");
 
-    QTest::newRow("one day") << "17 May 1990" << "5/17/1990" << "5/17/1990" << 1;
-    QTest::newRow("a month of a leap year") << "Feb 1900" << "2/1/1900" << "2/28/1900" << 28;
-    QTest::newRow("a leap year") << "2000" << "1/1/2000" << "12/31/2000" << 366;
-    QTest::newRow("open before") << "bef. 1850" << "" << "12/31/1849" << -1;
-    QTest::newRow("open after") << "after 1850" << "1/1/1851" << "" << -1;
-    QTest::newRow("Julian dual year") << "11 Feb 1731/32" << "2/22/1732" << "2/22/1732" << 1;
+    QTest::newRow("one day") << "17 May 1990" << "5/17/1990" << "5/17/1990" << 1 << false;
+    QTest::newRow("a month of a leap year") << "Feb 1900" << "2/1/1900" << "2/28/1900" << 28 << false;
+    QTest::newRow("a leap year") << "2000" << "1/1/2000" << "12/31/2000" << 366 << false;
+    QTest::newRow("open before") << "bef. 1850" << "" << "12/31/1849" << -1 << false;
+    QTest::newRow("open after") << "after 1850" << "1/1/1851" << "" << -1 << false;
+    QTest::newRow("Julian dual year") << "11 Feb 1731/32" << "2/22/1732" << "2/22/1732" << 1 << false;
+    QTest::newRow("about a year") << "abt 1850" << "1/1/1850" << "12/31/1850" << 365 << true;
 }
 
 void LibraryTest::dayRangeOfDate()
@@ -61,6 +63,7 @@ void LibraryTest::dayRangeOfDate()
     QFETCH(QString, first);
     QFETCH(QString, last);
     QFETCH(int, count);
+    QFETCH(bool, about);
 
     const auto date = spanwright::readDateText(text.toStdString());
     QVERIFY2(date.ok(), date ? "" : date.problem().message.c_str());
@@ -79,6 +82,23 @@ void LibraryTest::dayRangeOfDate()
     QVERIFY(days.contains(first.isEmpty() ? -1'000'000 : *days.earliest));
     QVERIFY(days.contains(last.isEmpty() ? 10'000'000 : *days.latest));
     QCOMPARE(days.dayCount(), count < 0 ? std::nullopt : std::optional<long long>(count));
+    QCOMPARE(date->approximate, about);
+
+    // The days from a day before the date and to a day after it: the fewest
+    // reach its nearer end, the most its farther one, an open end none.
+    const long long before = dayOf("1/1/1700");
+    const long long after = dayOf("1/1/2100");
+    const auto since = spanwright::days("1/1/1700", text.toStdString());
+    const auto until = spanwright::days(text.toStdString(), "1/1/2100");
+    QVERIFY(since.ok() && until.ok());
+    const auto fromBefore = [&](long long day) { return std::optional<long long>(day - before); };
+    const auto toAfter = [&](long long day) { return std::optional<long long>(after - day); };
+    QCOMPARE(since->fewest, first.isEmpty() ? std::nullopt : fromBefore(*days.earliest));
+    QCOMPARE(since->most, last.isEmpty() ? std::nullopt : fromBefore(*days.latest));
+    QCOMPARE(until->fewest, last.isEmpty() ? std::nullopt : toAfter(*days.latest));
+    QCOMPARE(until->most, first.isEmpty() ? std::nullopt : toAfter(*days.earliest));
+    QCOMPARE(since->approximate, about);
+    QCOMPARE(until->approximate, about);
 }
 
 void LibraryTest::spanAcrossMonthLengths_data()
@@ -104,6 +124,8 @@ void LibraryTest::spanAcrossMonthLengths_data()
     // to 11 Mar 1701) it would be a year.
     QTest::newRow("two Julian dates") << "29 Feb 1700 O.S." << "28 Feb 1701 O.S." << 0LL << 11LL << 30LL;
     QTest::newRow("Washington") << "11 Feb 1731/32" << "14 Dec 1799" << 67LL << 9LL << 22LL;
+    // Of one day each, yet about: worded as an about span, not a plain one.
+    QTest::newRow("about a February of 28 days") << "1/31/1990" << "abt 2/28/1990" << 0LL << 0LL << 28LL;
 }
 
 void LibraryTest::spanAcrossMonthLengths()
@@ -118,8 +140,11 @@ void LibraryTest::spanAcrossMonthLengths()
     QVERIFY2(span.ok(), span ? "" : span.problem().message.c_str());
     QVERIFY(span->exact);
     QVERIFY(span->least == (spanwright::YearsMonthsDays{years, months, days}));
+    const bool about = end.startsWith("abt ");
+    QCOMPARE(span->approximate, about);
     QCOMPARE(QString::fromStdString(span->lines.front()),
-             QStringLiteral("%1 Year(s), %2 month(s), %3 day(s)").arg(years).arg(months).arg(days));
+             QStringLiteral("%1%2 Year(s), %3 month(s), %4 day(s)")
+                 .arg(about ? "about: " : "").arg(years).arg(months).arg(days));
 }
 
 void LibraryTest::tombstoneWindows_data()
@@ -129,12 +154,17 @@ void LibraryTest::tombstoneWindows_data()
     QTest::addColumn<QString>("age");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
+    QTest::addColumn<QString>("marks"); // the age's: "about", "elapsed days"
 
     // Every birth from 1/28 to 1/31 is 1 month, 1 day before 3/1/1990.
-    QTest::newRow("born") << true << "3/1/1990" << "1 month, 1 day" << "1/28/1990" << "1/31/1990";
-    QTest::newRow("died") << false << "1/31/1990" << "1 month, 1 day" << "3/1/1990" << "3/1/1990";
+    QTest::newRow("born") << true << "3/1/1990" << "1 month, 1 day" << "1/28/1990" << "1/31/1990" << "";
+    QTest::newRow("died") << false << "1/31/1990" << "1 month, 1 day" << "3/1/1990" << "3/1/1990" << "";
     // Aged 39: from the 39th birthday to the day before the 40th.
-    QTest::newRow("died aged 39") << false << "5/10/1950" << "aged 39" << "5/10/1989" << "5/9/1990";
+    QTest::newRow("died aged 39") << false << "5/10/1950" << "aged 39" << "5/10/1989" << "5/9/1990" << "";
+    QTest::newRow("born about 39, no wider") << true << "5/10/1950" << "about 39" << "5/11/1910" << "5/10/1911"
+                                             << "about";
+    QTest::newRow("died 45 days: days passed") << false << "1/1/1900" << "45 days" << "2/15/1900" << "2/15/1900"
+                                               << "elapsed days";
 }
 
 void LibraryTest::tombstoneWindows()
@@ -144,12 +174,25 @@ void LibraryTest::tombstoneWindows()
     QFETCH(QString, age);
     QFETCH(QString, first);
     QFETCH(QString, last);
+    QFETCH(QString, marks);
 
     const auto window = born ? spanwright::bornWithin(date.toStdString(), age.toStdString())
                              : spanwright::diedWithin(date.toStdString(), age.toStdString());
     QVERIFY2(window.ok(), window ? "" : window.problem().message.c_str());
     QCOMPARE(window->earliest, std::optional<long long>(dayOf(first.toUtf8())));
     QCOMPARE(window->latest, std::optional<long long>(dayOf(last.toUtf8())));
+    const auto meaning = spanwright::readAge(age.toStdString());
+    QVERIFY(meaning.ok());
+    QCOMPARE(meaning->about, marks.contains("about"));
+    QCOMPARE(meaning->countsElapsedDays, marks.contains("elapsed days"));
+    // The one record narrowed gives the same births, marked about alike.
+    if (born) {
+        const auto narrowed = spanwright::narrow({(date + ": " + age).toStdString()});
+        QVERIFY2(narrowed.ok(), narrowed ? "" : narrowed.problem().message.c_str());
+        QCOMPARE(narrowed->births.earliest, window->earliest);
+        QCOMPARE(narrowed->births.latest, window->latest);
+        QCOMPARE(narrowed->about, marks.contains("about"));
+    }
 }
 
 void LibraryTest::problemsAsValues_data()
@@ -164,6 +207,9 @@ void LibraryTest::problemsAsValues_data()
     QTest::newRow("not an age") << "born 1/1/1900 sixtyish" << Kind::NotRead << "sixtyish";
     QTest::newRow("unbounded days") << "days bef.1850 bef.1860" << Kind::NoAnswer << "";
     QTest::newRow("not a switch") << "switch XX" << Kind::NotRead << "XX";
+    QTest::newRow("no birth date fits both records")
+        << "narrow 6/1/1851:30 6/1/1861:50" << Kind::NoAnswer << "no birth date fits every record";
+    QTest::newRow("a record's age not read") << "narrow 6/1/1851:30 6/1/1861:fiftyish" << Kind::NotRead << "fiftyish";
 }
 
 void LibraryTest::problemsAsValues()
@@ -185,6 +231,8 @@ void LibraryTest::problemsAsValues()
         problem = problemOf(spanwright::bornWithin(first, second));
     else if (words[0] == "days")
         problem = problemOf(spanwright::days(first, second));
+    else if (words[0] == "narrow")
+        problem = problemOf(spanwright::narrow({first, second}));
     else
         problem = problemOf(spanwright::calendarSwitchDay(first));
     QVERIFY(problem);

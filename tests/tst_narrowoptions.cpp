@@ -132,6 +132,11 @@ void NarrowOptionsTest::recordUnderOptions_data()
         << "10 Feb 1720 (Julian) = 21 Feb 1720 (Gregorian)";
     QTest::newRow("--switch GB after the switch") << "10 Feb 1780: 30" << "switch=GB"
                                                   << "2/11/1749 through 2/10/1750 (365 dates)" << "";
+    // A year across the switch: the earliest birth reckoned from its first
+    // day, in that day's Julian calendar.
+    QTest::newRow("--switch GB: a year across the switch")
+        << "1752: 60" << "switch=GB" << "1/12/1691 through 12/31/1692 (720 dates)"
+        << "1 Jan 1752 (Julian) to 31 Dec 1752 (Gregorian) = 12 Jan 1752 to 31 Dec 1752 (Gregorian)";
     QTest::newRow("--year-start 03-25") << "10 Feb 1720: 30" << "switch=GB start=03-25"
                                         << "2/21/1690 through 2/20/1691 (365 dates)"
                                         << "10 Feb 1720/21 (Julian) = 21 Feb 1721 (Gregorian)";

@@ -20,6 +20,7 @@ not found once and faults that do not compile.
 """
 
 import argparse
+import hashlib
 import os
 import shlex
 import shutil
@@ -43,7 +44,7 @@ NATIVE_TESTS = [
 ]
 # A folder's likeliest tests, run first so that a caught fault ends early.
 FIRST_TESTS = {
-    "engine": ["tst_engine", "tst_datereader", "tst_agesearch", "tst_languages", "tst_calendars"],
+    "engine": ["tst_engine", "tst_datereader", "tst_agesearch", "tst_languages", "tst_calendars", "tst_narrow"],
     "gedcom": ["tst_gedcom", "tst_statedages", "tst_familyages", "tst_check", "tst_gedcomedges"],
     "answers": ["tst_narrow", "tst_narrowcsv", "tst_batchjob", "tst_dateprinting", "tst_csvreader",
                 "tst_textdecoding"],
@@ -91,6 +92,15 @@ def read_faults(folder):
     return faults
 
 
+def digest(path):
+    """The hash of a built program's bytes (None while it is not built)."""
+    try:
+        with open(path, "rb") as stream:
+            return hashlib.sha256(stream.read()).digest()
+    except FileNotFoundError:
+        return None
+
+
 def run(command, cwd=None, quiet=True):
     return subprocess.run(command, cwd=cwd, stdout=subprocess.PIPE if quiet else None,
                           stderr=subprocess.STDOUT if quiet else None, text=True, errors="replace")
@@ -131,11 +141,48 @@ class Scratch:
     """A copy of the tree with its own native build."""
 
     def __init__(self, directory, jobs, commit=None):
-        self.directory = directory
+        self.directory = os.path.abspath(directory)
         self.commit = commit
-        self.source = os.path.join(directory, "src")
-        self.build = os.path.join(directory, "build")
+        self.source = os.path.join(self.directory, "src")
+        self.build = os.path.join(self.directory, "build")
         self.jobs = jobs
+        # The unchanged build's test programs and spanwright-cli by their
+        # hashes, and the tests that run spanwright-cli: a test whose program
+        # and whose spanwright-cli are the unchanged build's bytes gives the
+        # unchanged build's verdict (it passed), so it need not run again.
+        self.unchanged = {}
+        self.runs_program = set()
+        self.tests_run = 0
+
+    def binary(self, name):
+        return os.path.join(self.build, "bin", name)
+
+    def remember_unchanged_build(self):
+        program = self.binary("spanwright-cli")
+        # (as bytes and as the UTF-16 of a QStringLiteral).
+        paths = {path.encode(encoding) for path in (program, os.path.realpath(program))
+                 for encoding in ("utf-8", "utf-16-le")}
+        self.unchanged = {name: digest(self.binary(name)) for name in NATIVE_TESTS + ["spanwright-cli"]}
+        # A test runs the program where its binary holds the program's path
+        # (SPANWRIGHT_CLI_PATH); this finds every one, however it runs it.
+        for name in NATIVE_TESTS:
+            with open(self.binary(name), "rb") as stream:
+                contents = stream.read()
+            if any(path in contents for path in paths):
+                self.runs_program.add(name)
+        if not self.runs_program:  # then a changed program would go untested
+            sys.exit("no test names " + program + "; cannot tell which tests run it")
+
+    def changed_tests(self, names):
+        """The tests whose outcome the rebuild can have changed: those whose
+        program differs from the unchanged build's, and those that run
+        spanwright-cli where it differs. All of them before any is known."""
+        if not self.unchanged:
+            return list(names)
+        program_changed = digest(self.binary("spanwright-cli")) != self.unchanged["spanwright-cli"]
+        return [name for name in names
+                if digest(self.binary(name)) != self.unchanged[name]
+                or (program_changed and name in self.runs_program)]
 
     def prepare(self):
         os.makedirs(self.source, exist_ok=True)
@@ -176,9 +223,14 @@ class Scratch:
         # (linking every test program takes longer than most runs).
         rest = [name for name in NATIVE_TESTS if name not in first]
         stages = [first, rest] if first else [NATIVE_TESTS]
+        self.tests_run = 0
         for names in stages:
             if not self.compile(names):
                 return None
+            names = self.changed_tests(names)
+            if not names:
+                continue
+            self.tests_run += len(names)
             regex = "^(" + "|".join(names) + ")$"
             result = run(["ctest", "--parallel", str(self.jobs), "--stop-on-failure", "-R", regex,
                           "--timeout", "120"], cwd=self.build)
@@ -273,14 +325,16 @@ def main():
     scratch.prepare()
     if scratch.tests_pass([]) is not True:
         sys.exit("the unchanged tree fails its tests; mend them first")
+    scratch.remember_unchanged_build()
     unchanged_probes = {tuple(f.probe): scratch.probe(f.probe) for f in faults if f.probe}
     print(f"scratch build and unchanged suite ready after {time.time() - started:.0f} s", flush=True)
 
     for number, fault in enumerate(faults, 1):
         fault_started = time.time()
+        scratch.tests_run = 0
         fault.outcome = try_fault(scratch, fault, unchanged_probes)
-        print(f"[{number}/{len(faults)}] {fault.outcome:16} {time.time() - fault_started:5.0f} s  "
-              f"{fault.path}: {fault.old.strip()[:60]}", flush=True)
+        print(f"[{number}/{len(faults)}] {fault.outcome:16} {time.time() - fault_started:5.0f} s "
+              f"{scratch.tests_run:2} tests  {fault.path}: {fault.old.strip()[:60]}", flush=True)
     scratch.compile()  # the restored tree, ready for the next run
 
     survivors = [f for f in faults if f.outcome == "survived"]
