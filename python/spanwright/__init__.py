@@ -8,9 +8,9 @@ arguments: date_order ("mdy", "dmy" or "ymd"), switch (the calendar switch:
 or pivot (the hundred years of a year of two digits), and where they apply
 notation (1 to 4) and exact (ages as exact spans)."""
 
-from .answers import convert, days, narrow, span
+from .answers import convert, days, narrow, narrow_svg, span
 from .frames import births, deaths, narrow_frame, spans
 from .trees import check, gedcom_report
 
-__all__ = ["span", "days", "convert", "narrow", "spans", "births", "deaths", "narrow_frame",
+__all__ = ["span", "days", "convert", "narrow", "narrow_svg", "spans", "births", "deaths", "narrow_frame",
            "gedcom_report", "check"]

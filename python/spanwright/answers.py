@@ -42,3 +42,12 @@ def narrow(records, exact=False, **options):
     if isinstance(records, str):
         records = [records]
     return json.loads(_spanwright.narrow_json(list(records), exact, reading(**options)))
+
+
+def narrow_svg(records, exact=False, **options):
+    """The picture `spanwright-cli narrow --svg FILE RECORD...` writes, as the
+    SVG document's text: each record's window of birth dates on one time
+    line, and where they meet. Records not read raise ValueError as narrow."""
+    if isinstance(records, str):
+        records = [records]
+    return _spanwright.narrow_svg(list(records), exact, reading(**options))

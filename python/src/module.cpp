@@ -202,6 +202,9 @@ PYBIND11_MODULE(_spanwright, module)
     module.def("narrow_json", [](const py::object& records, bool exact, const ReadingArguments& reading) {
         return narrowJson(textsOf(records), readingOptionsOf(reading), exact);
     });
+    module.def("narrow_svg", [](const py::object& records, bool exact, const ReadingArguments& reading) {
+        return narrowSvg(textsOf(records), readingOptionsOf(reading), exact);
+    });
     module.def("span_columns", &spanColumnsOf);
     module.def("age_columns", &ageColumnsOf);
     module.def("narrow_csv", &narrowCsvOf);

@@ -3,6 +3,7 @@
 #include "convertanswer.h"
 #include "daysanswer.h"
 #include "narrowanswer.h"
+#include "narrowsvg.h"
 #include "spancalculation.h"
 
 #include <pybind11/pybind11.h>
@@ -65,18 +66,35 @@ std::vector<std::pair<std::string, std::string>> convertLines(const std::string&
     return lines;
 }
 
-std::string narrowJson(const std::vector<std::string>& records, const DateReadOptions& options, bool exact)
+namespace {
+
+// The answer of the records, or ValueError with a line for each record not read.
+NarrowAnswer narrowAnswerOf(const std::vector<std::string>& records, const NarrowOptions& narrowing)
 {
-    NarrowOptions narrowing(options);
-    narrowing.exact = exact;
-    const NarrowAnswer answer = answerNarrowQuestion(records, narrowing);
+    NarrowAnswer answer = answerNarrowQuestion(records, narrowing);
     if (answer.outcome == Outcome::NotRead) {
         std::string problems;
         for (const std::string& problem : answer.problems)
             problems += (problems.empty() ? "" : "\n") + problem;
         refuse(problems);
     }
-    return narrowAnswerJson(answer, narrowing);
+    return answer;
+}
+
+} // namespace
+
+std::string narrowJson(const std::vector<std::string>& records, const DateReadOptions& options, bool exact)
+{
+    NarrowOptions narrowing(options);
+    narrowing.exact = exact;
+    return narrowAnswerJson(narrowAnswerOf(records, narrowing), narrowing);
+}
+
+std::string narrowSvg(const std::vector<std::string>& records, const DateReadOptions& options, bool exact)
+{
+    NarrowOptions narrowing(options);
+    narrowing.exact = exact;
+    return narrowAnswerSvg(narrowAnswerOf(records, narrowing), options.order);
 }
 
 } // namespace spanwright::python

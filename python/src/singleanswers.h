@@ -28,4 +28,7 @@ std::vector<std::pair<std::string, std::string>> convertLines(const std::string&
 // narrow --format json over the records ("US 1880 census: 34").
 std::string narrowJson(const std::vector<std::string>& records, const DateReadOptions& options, bool exact);
 
+// The picture narrow --svg writes for the same records, an SVG document.
+std::string narrowSvg(const std::vector<std::string>& records, const DateReadOptions& options, bool exact);
+
 } // namespace spanwright::python

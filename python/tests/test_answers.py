@@ -1,4 +1,4 @@
-"""span, days, convert and narrow against the command's own output."""
+"""span, days, convert, narrow and its picture against the command's own output."""
 
 import json
 
@@ -86,6 +86,17 @@ def test_convert_holds_every_line_of_convert(text, options):
 def test_narrow_is_narrow_json(records, options):
     out, _, _ = run_cli("narrow", "--format", "json", *records, *option_arguments(options))
     assert spanwright.narrow(records, **options) == json.loads(out)
+
+
+@pytest.mark.parametrize("records,options", [
+    (["England 1841 census: 30", "England 1851 census: 41", "1/1/1870: 50"], {}),
+    (["1/1/1850: 20", "1/1/1850: 40", "US 1880 census: 34"], {}),
+    (["17/5/1850: 3 years 2 months"], {"date_order": "dmy", "exact": True}),
+])
+def test_narrow_svg_is_the_picture_narrow_draws(records, options, tmp_path):
+    picture = tmp_path / "narrow.svg"
+    run_cli("narrow", "--svg", str(picture), *records, *option_arguments(options))
+    assert spanwright.narrow_svg(records, **options) == picture.read_text()
 
 
 def test_a_record_not_read_raises_every_problem():

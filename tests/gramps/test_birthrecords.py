@@ -1,7 +1,8 @@
 """The gramplet "Birth from records" without its window: people made with
 Gramps' own objects in a fresh database, their census, marriage and death
-ages narrowed, against spanwright.narrow on the same records written as
-the command line takes them. Run with HOME a scratch folder and the addon's
+ages narrowed, and the picture drawn of them, against spanwright.narrow
+and spanwright.narrow_svg on the same records written as the command line
+takes them. Run with HOME a scratch folder and the addon's
 folder and the spanwright package on PYTHONPATH."""
 
 import tempfile
@@ -14,7 +15,7 @@ from gramps.gen.db.utils import make_database
 from gramps.gen.lib import (Attribute, AttributeType, Event, EventRef, EventRoleType, EventType,
                             Family, Person, Place, PlaceName)
 
-from birthrecords import birth_from_records
+from birthrecords import birth_from_records, birth_picture
 
 # (records: (event type, date, place, age, role), narrow's records or None
 # where the ages must conflict with the record to doubt named)
@@ -86,16 +87,20 @@ class BirthFromRecordsTest(unittest.TestCase):
             with self.subTest(records=records):
                 found = birth_from_records(self.db, self.person_with(records))
                 self.assertEqual([record.age for record in found.records], [r[3] for r in records])
+                picture = birth_picture(found)
                 if narrow_records is None:
                     self.assertIn("conflict", found.window)
                     self.assertIn("1861", found.window)  # the census to doubt
+                    self.assertIn("No birth date fits every record", picture)
                 else:
                     window = spanwright.narrow(narrow_records)["window"]
                     self.assertEqual(found.window, "%s through %s" % (window["earliest"], window["latest"]))
+                    self.assertEqual(picture, spanwright.narrow_svg(narrow_records))
 
     def test_no_ages(self):
         found = birth_from_records(self.db, self.person_with([]))
         self.assertEqual((found.records, found.window), ([], ""))
+        self.assertIsNone(birth_picture(found))
 
 
 if __name__ == "__main__":
