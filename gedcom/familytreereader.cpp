@@ -22,11 +22,13 @@ constexpr int AdoptionLevel = 3; // 3 ADOP under the FAMC of an ADOP event
 // The duplicate ids told in full; beyond them only counted.
 constexpr std::size_t MostDuplicatesTold = 10;
 
-// A PEDI, _FREL or _MREL value of a child not born to the parent.
+// A PEDI, _FREL or _MREL value of a child not born to the parent: GEDCOM's
+// own (a sealing is to parents other than the birth parents), and those
+// other programs write, Gramps among them (stepchild, sponsored).
 bool notByBirth(std::string_view value)
 {
     value = trimmed(value);
-    for (const std::string_view word : {"ADOPTED", "FOSTER", "STEP"}) {
+    for (const std::string_view word : {"ADOPTED", "FOSTER", "SEALING", "STEP", "STEPCHILD", "SPONSORED"}) {
         if (equalsIgnoringCase(value, word))
             return true;
     }

@@ -490,6 +490,11 @@ private slots:
         QTest::newRow("foster by PEDI")
             << born1800 << born1805 << QByteArray("1 BIRT\n2 DATE 1790\n1 FAMC @F1@\n2 PEDI Foster\n|") << QByteArray()
             << none << QByteArray();
+        for (const char* pedigree : {"stepchild", "SEALING", "Sponsored"})
+            QTest::addRow("not by birth: PEDI %s", pedigree)
+                << born1800 << born1805
+                << QByteArray("1 BIRT\n2 DATE 1790\n1 FAMC @F1@\n2 PEDI ") + pedigree + "\n|" << QByteArray()
+                << none << QByteArray();
         QTest::newRow("adopted by both in an ADOP event")
             << born1800 << born1805 << QByteArray("1 BIRT\n2 DATE 1790\n1 ADOP\n2 DATE 1795\n2 FAMC @F1@\n|") << QByteArray()
             << none << QByteArray();
