@@ -2,8 +2,8 @@
 dated events, as the report "Ages at every event" gives them."""
 
 from gramps.gen.const import GRAMPS_LOCALE as glocale
-from gramps.gen.plug import Gramplet
 
+from activepersongramplet import ActivePersonGramplet
 from eventages import ages_at_events
 from spanwrightages import age_line
 
@@ -20,21 +20,11 @@ def ages_text(birth, ages):
     return "\n".join([_("Born: %s") % birth] + [age_line(age) for age in ages])
 
 
-class AgesAtEventsGramplet(Gramplet):
+class AgesAtEventsGramplet(ActivePersonGramplet):
+    SIGNALS = ("person-update", "event-update", "family-update")
+
     def init(self):
         self.set_tooltip(_("The person's age at each of their events"))
 
-    def db_changed(self):
-        for signal in ("person-update", "event-update", "family-update"):
-            self.connect(self.dbstate.db, signal, self.update)
-
-    def active_changed(self, handle):
-        self.update()
-
-    def main(self):
-        handle = self.get_active("Person")
-        person = self.dbstate.db.get_person_from_handle(handle) if handle else None
-        if person is None:
-            self.set_text(_("No active person."))
-            return
+    def show(self, person):
         self.set_text(ages_text(*ages_at_events(self.dbstate.db, person)))

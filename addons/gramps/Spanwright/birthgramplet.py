@@ -5,8 +5,8 @@ them."""
 
 from gi.repository import GdkPixbuf, GLib
 from gramps.gen.const import GRAMPS_LOCALE as glocale
-from gramps.gen.plug import Gramplet
 
+from activepersongramplet import ActivePersonGramplet
 from birthrecords import birth_from_records, birth_picture
 
 try:
@@ -38,23 +38,11 @@ def svg_pixbuf(svg):
     return loader.get_pixbuf()
 
 
-class BirthFromRecordsGramplet(Gramplet):
+class BirthFromRecordsGramplet(ActivePersonGramplet):
     def init(self):
         self.set_tooltip(_("The birth dates the ages stated on the person's events allow"))
 
-    def db_changed(self):
-        for signal in ("person-update", "event-update", "family-update", "place-update"):
-            self.connect(self.dbstate.db, signal, self.update)
-
-    def active_changed(self, handle):
-        self.update()
-
-    def main(self):
-        handle = self.get_active("Person")
-        person = self.dbstate.db.get_person_from_handle(handle) if handle else None
-        if person is None:
-            self.set_text(_("No active person."))
-            return
+    def show(self, person):
         found = birth_from_records(self.dbstate.db, person)
         self.set_text(birth_text(found) + "\n")
         svg = birth_picture(found)
