@@ -26,17 +26,9 @@ command -v gramps >/dev/null 2>&1 || { echo "gramps is not installed"; exit 77; 
 
 work=$(mktemp -d)
 trap '[ -n "${KEEP_GRAMPS_TEST:-}" ] || rm -rf "$work"' EXIT
-HOME=$work/home
-export HOME
-mkdir -p "$HOME"
-PYTHONPATH=$package_dir${PYTHONPATH:+:$PYTHONPATH}
-export PYTHONPATH
-
-plugins=$($python -c 'from gramps.gen.const import USER_PLUGINS; print(USER_PLUGINS)' 2>/dev/null)
-mkdir -p "$plugins"
-cp -r "$addon_dir" "$plugins/"
-
-gramps -C example -i "$example" >"$work/import.log" 2>&1 || { cat "$work/import.log"; exit 1; }
+# shellcheck source=tests/gramps/scratch_tree.sh
+. "$test_dir/scratch_tree.sh"
+scratch_tree "$work"
 gramps -O example -a report -p "name=spanwright_check,off=txt,of=$work/report.txt,today=$today" \
     >"$work/report.log" 2>&1 || { cat "$work/report.log"; exit 1; }
 [ -s "$work/report.txt" ] || { echo "the report wrote nothing"; cat "$work/report.log"; exit 1; }

@@ -25,15 +25,9 @@ fi
 work=$(mktemp -d)
 trap 'kill "$gramps_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 gramps_pid=
-HOME=$work/home
-export HOME
-mkdir -p "$HOME"
-PYTHONPATH=$package_dir${PYTHONPATH:+:$PYTHONPATH}
-export PYTHONPATH
-plugins=$($python -c 'from gramps.gen.const import USER_PLUGINS; print(USER_PLUGINS)' 2>/dev/null)
-mkdir -p "$plugins"
-cp -r "$addon_dir" "$plugins/"
-gramps -C example -i "$example" >"$work/import.log" 2>&1 || { cat "$work/import.log"; exit 1; }
+# shellcheck source=tests/gramps/scratch_tree.sh
+. "$here/scratch_tree.sh"
+scratch_tree "$work"
 PYTHONPATH=$addon_dir:$PYTHONPATH $python "$here/screenshot_person.py" example 2>"$work/person.err" \
     || { grep -v Gtk "$work/person.err"; exit 1; }
 
