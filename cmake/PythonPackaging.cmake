@@ -40,6 +40,14 @@ foreach(module IN LISTS compiledModules)
 endforeach()
 install(FILES ${CMAKE_BINARY_DIR}/doc/compressed/changelog.gz packaging/copyright
         DESTINATION ${SPANWRIGHT_PYTHON_DOC_DIR} COMPONENT python EXCLUDE_FROM_ALL)
+# The distribution's metadata of the Python package, as pip and
+# importlib.metadata look for it beside the package: its name, version and
+# requirements, those of pyproject.toml.
+set(SPANWRIGHT_PYTHON_DIST_INFO spanwright-${PROJECT_VERSION}.dist-info)
+configure_file(packaging/python3-spanwright/METADATA.in
+               ${CMAKE_BINARY_DIR}/${SPANWRIGHT_PYTHON_DIST_INFO}/METADATA @ONLY)
+install(DIRECTORY ${CMAKE_BINARY_DIR}/${SPANWRIGHT_PYTHON_DIST_INFO}
+        DESTINATION lib/python3/dist-packages COMPONENT python EXCLUDE_FROM_ALL)
 # What lintian reports and is so by design, each with its reason.
 install(FILES packaging/python3-spanwright/lintian-overrides
         DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME python3-spanwright

@@ -148,7 +148,8 @@ else
     # Imported from the unpacked tree alone (from outside the source tree,
     # without the user's site), as the distribution's Python imports it.
     (cd "$work" && PYTHONPATH="$root/usr/lib/python3/dist-packages" PYTHONDONTWRITEBYTECODE=1 \
-        "$python" -s - "$root" "$build/bin/spanwright-cli" <<'PYTHON'
+        "$python" -s - "$root" "$build/bin/spanwright-cli" "${version%%-*}" "$(dirname "$0")/../pyproject.toml" <<'PYTHON'
+import importlib.metadata
 import json
 import pathlib
 import sqlite3
@@ -159,6 +160,11 @@ import spanwright
 import spanwright.sqlite
 
 root, cli = pathlib.Path(sys.argv[1]).resolve(), sys.argv[2]
+# pip and importlib.metadata find the package under the version the
+# package has, which pyproject.toml gives for a build from source as well.
+version, pyproject = sys.argv[3], pathlib.Path(sys.argv[4]).read_text()
+assert importlib.metadata.version("spanwright") == version, importlib.metadata.version("spanwright")
+assert f'\nversion = "{version}"\n' in pyproject, "pyproject.toml names another version"
 package = root / "usr/lib/python3/dist-packages/spanwright"
 for module in (spanwright, spanwright._spanwright):
     assert pathlib.Path(module.__file__).resolve().parent == package, f"{module.__name__} from {module.__file__}"
