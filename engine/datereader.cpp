@@ -114,6 +114,8 @@ Days pointDate(std::string_view text, DateOrder order, const CalendarContext& gi
             days = std::move(*other);
         else if (std::optional<Days> quaker = quakerDate(text, context))
             days = std::move(*quaker);
+        else if (std::optional<Days> old = oldWayDate(text, context))
+            days = std::move(*old);
     }
     return days;
 }
@@ -361,6 +363,7 @@ DateReading readDate(std::string_view written, const DateReadOptions& options)
     reading.calendarSource = days.source;
     reading.written = days.written;
     reading.latestCalendar = days.latestCalendar;
+    reading.readAs = std::move(days.readAs);
     reading.approximate = qualifier == Qualifier::About || aboutRange;
     reading.earliest = days.earliest;
     reading.latest = days.latest;

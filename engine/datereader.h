@@ -97,6 +97,10 @@ struct DateReading
     // switch, a range between dates of two calendars).
     CalendarSystem latestCalendar = CalendarSystem::Gregorian;
     bool oneCalendar() const { return calendar == latestCalendar; }
+    // How a date written the old ways was read, as answers say it: "Tuesday
+    // before Michaelmas 9 Edward III", "14 Kal. Jun. 1750", "12 Ramadan
+    // 1250 AH (Islamic, tabular)"; empty for the others.
+    std::string readAs;
 
     // One day, not approximate.
     bool exact() const { return ok && !approximate && earliest && latest && *earliest == *latest; }

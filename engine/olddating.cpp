@@ -1,0 +1,14 @@
+#include "datepieces.h"
+
+namespace spanwright {
+
+namespace datepieces {
+
+std::optional<Days> oldWayDate(std::string_view text, const CalendarContext& context)
+{
+    return churchYearDate(text, context);
+}
+
+} // namespace datepieces
+
+} // namespace spanwright
