@@ -102,6 +102,10 @@ std::optional<Days> quakerDate(std::string_view text, const CalendarContext& con
 // "the Tuesday before Michaelmas 9 Edward III", "Dominica 3 post
 // Trinitatis 1700", "12 March 5 Victoria". Nothing when the text is none.
 std::optional<Days> churchYearDate(std::string_view text, const CalendarContext& context);
+// Days of the Roman calendar: "a.d. XIV Kal. Jun. 1750", "prid. Kal. Jan.
+// 1751", "Idibus Martii 1650". Nothing when the text names no Kalends,
+// Nones or Ides of a month.
+std::optional<Days> romanDate(std::string_view text, const CalendarContext& context);
 // Any of the old ways of dating above and in romandate.cpp, hijridate.cpp.
 std::optional<Days> oldWayDate(std::string_view text, const CalendarContext& context);
 

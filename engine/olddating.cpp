@@ -6,6 +6,8 @@ namespace datepieces {
 
 std::optional<Days> oldWayDate(std::string_view text, const CalendarContext& context)
 {
+    if (std::optional<Days> days = romanDate(text, context))
+        return days;
     return churchYearDate(text, context);
 }
 
