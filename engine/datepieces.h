@@ -106,6 +106,10 @@ std::optional<Days> churchYearDate(std::string_view text, const CalendarContext&
 // 1751", "Idibus Martii 1650". Nothing when the text names no Kalends,
 // Nones or Ides of a month.
 std::optional<Days> romanDate(std::string_view text, const CalendarContext& context);
+// Dates of the tabular Islamic and the Persian Solar Hijri calendars by
+// their month names: "12 Ramadan 1250 AH", "1 Farvardin 1304". Nothing when
+// the text names no month of theirs.
+std::optional<Days> hijriDate(std::string_view text, const CalendarContext& context);
 // Any of the old ways of dating above and in romandate.cpp, hijridate.cpp.
 std::optional<Days> oldWayDate(std::string_view text, const CalendarContext& context);
 

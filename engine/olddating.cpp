@@ -8,6 +8,8 @@ std::optional<Days> oldWayDate(std::string_view text, const CalendarContext& con
 {
     if (std::optional<Days> days = romanDate(text, context))
         return days;
+    if (std::optional<Days> days = hijriDate(text, context))
+        return days;
     return churchYearDate(text, context);
 }
 
