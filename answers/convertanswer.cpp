@@ -8,6 +8,7 @@
 #include "quotedtext.h"
 #include "islamiccalendar.h"
 #include "persiancalendar.h"
+#include "rumicalendar.h"
 #include "swedishcalendar.h"
 
 #include <array>
@@ -18,7 +19,7 @@ namespace {
 
 // What a line gives: a day of a calendar of calendars.h, of the Islamic or
 // Persian one (which dates are not read in as such), or the weekday.
-enum class Line : unsigned char { Calendar, Islamic, Persian, Weekday };
+enum class Line : unsigned char { Calendar, Islamic, Persian, Rumi, Weekday };
 
 struct Target
 {
@@ -27,7 +28,7 @@ struct Target
     Line line;
 };
 
-constexpr std::array<Target, 8> Targets = {{
+constexpr std::array<Target, 9> Targets = {{
     {"gregorian", CalendarSystem::Gregorian, Line::Calendar},
     {"julian", CalendarSystem::Julian, Line::Calendar},
     {"swedish", CalendarSystem::Swedish, Line::Calendar},
@@ -35,6 +36,7 @@ constexpr std::array<Target, 8> Targets = {{
     {"french", CalendarSystem::FrenchRepublican, Line::Calendar},
     {"islamic", CalendarSystem::Gregorian, Line::Islamic},
     {"persian", CalendarSystem::Gregorian, Line::Persian},
+    {"rumi", CalendarSystem::Gregorian, Line::Rumi},
     {"weekday", CalendarSystem::Gregorian, Line::Weekday},
 }};
 
@@ -50,6 +52,8 @@ bool covers(const Target& target, long long day)
         return day >= islamicEpochDay();
     if (target.line == Line::Persian)
         return inPersianYears(day);
+    if (target.line == Line::Rumi)
+        return !rumiDayText(day).empty();
     switch (target.system) {
     case CalendarSystem::Hebrew:
         return calendarDayOf(target.system, day).year >= 1;
@@ -73,6 +77,8 @@ std::string dayText(const Target& target, long long day)
         return std::to_string(date.day) + " " + std::string(islamicMonthName(date.month)) + " "
             + std::to_string(date.year) + " AH";
     }
+    if (target.line == Line::Rumi)
+        return rumiDayText(day);
     if (target.line == Line::Persian) {
         const CalendarDate date = persianDateOfDayNumber(day);
         return std::to_string(date.day) + " " + std::string(persianMonthName(date.month)) + " "
@@ -117,7 +123,9 @@ ConvertAnswer convertDate(std::string_view text, const DateReadOptions& options,
             continue;
         if (!covers(target, first) || !covers(target, last)) {
             if (only)
-                return failed(Outcome::NoAnswer, target.line == Line::Persian
+                return failed(Outcome::NoAnswer, target.line == Line::Rumi
+                                                ? "the Rumi calendar was in use from 13 Mar 1840 to 31 Dec 1925 only"
+                                                : target.line == Line::Persian
                                                 ? "the Persian calendar's leap rule is given for its years "
                                                   "1178 to 1633 (1799 to 2255) only"
                                                 : target.line == Line::Islamic

@@ -20,7 +20,8 @@ namespace spanwright {
 // 1 March 1700 to 30 February 1712 (Swedish), when Sweden's calendar was a
 // day ahead of the Julian one; islamic: ... by the tabular calendar of the
 // civil epoch, from its first day (16 July 622, Julian), persian: ... in
-// the Solar Hijri years 1178 to 1633 (1799 to 2255). A date of several days is
+// the Solar Hijri years 1178 to 1633 (1799 to 2255), rumi: ... while the
+// Ottoman Rumi calendar was in use, 13 March 1840 to 31 December 1925. A date of several days is
 // converted at both ends ("1 May 1850 to 31 May 1850"). A date written the
 // old ways ends with a note of how it was read: "note: read as Tuesday
 // before Michaelmas 9 Edward III".
@@ -32,7 +33,7 @@ struct ConvertAnswer
 };
 
 // The names --to takes, in the order the lines come.
-constexpr std::string_view ConvertTargets = "gregorian, julian, swedish, hebrew, french, islamic, persian, weekday";
+constexpr std::string_view ConvertTargets = "gregorian, julian, swedish, hebrew, french, islamic, persian, rumi, weekday";
 
 // Reads text as every command reads a date, and converts it; to, when not
 // empty, names the one line wanted (one of ConvertTargets).

@@ -110,6 +110,8 @@ std::optional<Days> romanDate(std::string_view text, const CalendarContext& cont
 // their month names: "12 Ramadan 1250 AH", "1 Farvardin 1304". Nothing when
 // the text names no month of theirs.
 std::optional<Days> hijriDate(std::string_view text, const CalendarContext& context);
+// Dates of the Ottoman Rumi calendar: "7 Nisan 1327 R.", "15 Subat 1332".
+std::optional<Days> rumiDate(std::string_view text, const CalendarContext& context);
 // Any of the old ways of dating above and in romandate.cpp, hijridate.cpp.
 std::optional<Days> oldWayDate(std::string_view text, const CalendarContext& context);
 

@@ -110,12 +110,20 @@ Days pointDate(std::string_view text, DateOrder order, const CalendarContext& gi
     const bool otherCalendar = context.mark == CalendarSystem::Hebrew || context.mark == CalendarSystem::FrenchRepublican;
     Days days = otherCalendar ? Days() : pointDateAsWritten(text, order, context);
     if (!days.ok) {
+        // Whether the Hebrew, French Republican or Quaker reader took the
+        // text as one of its dates, and its reason is the one to give.
+        bool placed = true;
         if (std::optional<Days> other = otherCalendarDate(text, context))
             days = std::move(*other);
         else if (std::optional<Days> quaker = quakerDate(text, context))
             days = std::move(*quaker);
-        else if (std::optional<Days> old = oldWayDate(text, context))
-            days = std::move(*old);
+        else
+            placed = false;
+        // "7 Nisan 1327 R." is a Rumi date the Hebrew reader refuses.
+        if (!days.ok) {
+            if (std::optional<Days> old = oldWayDate(text, context); old && (old->ok || !placed))
+                days = std::move(*old);
+        }
     }
     return days;
 }

@@ -10,6 +10,8 @@ std::optional<Days> oldWayDate(std::string_view text, const CalendarContext& con
         return days;
     if (std::optional<Days> days = hijriDate(text, context))
         return days;
+    if (std::optional<Days> days = rumiDate(text, context))
+        return days;
     return churchYearDate(text, context);
 }
 

@@ -9,18 +9,33 @@ namespace {
 
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
-// The UTF-8 letters German words are written with, spelt out.
+// The UTF-8 letters German and Turkish words are written with, spelt out:
+// the umlauts as German spells them without (Mariä is MARIAE), the Turkish
+// letters as their plain ones (Şubat is SUBAT, Kânunusani KANUNUSANI).
 std::string_view spelledOut(std::string_view text, size_t at)
 {
-    if (at + 1 >= text.size() || static_cast<unsigned char>(text[at]) != 0xC3)
+    if (at + 1 >= text.size())
         return {};
-    switch (static_cast<unsigned char>(text[at + 1])) {
-    case 0xA4: case 0x84: return "AE";
-    case 0xB6: case 0x96: return "OE";
-    case 0xBC: case 0x9C: return "UE";
-    case 0x9F: return "SS";
-    default: return {};
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const auto next = static_cast<unsigned char>(text[at + 1]);
+    if (lead == 0xC3) {
+        switch (next) {
+        case 0xA4: case 0x84: return "AE";
+        case 0xB6: case 0x96: return "OE";
+        case 0xBC: case 0x9C: return "UE";
+        case 0x9F: return "SS";
+        case 0xA2: case 0x82: return "A";
+        case 0xA7: case 0x87: return "C";
+        default: return {};
+        }
     }
+    if (lead == 0xC4 && (next == 0xB1 || next == 0xB0))
+        return "I";
+    if (lead == 0xC4 && (next == 0x9F || next == 0x9E))
+        return "G";
+    if (lead == 0xC5 && (next == 0x9F || next == 0x9E))
+        return "S";
+    return {};
 }
 
 bool splitsWords(char c) { return isBlank(c) || c == ',' || c == '-' || c == ';' || c == ':'; }

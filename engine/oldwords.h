@@ -11,7 +11,8 @@ namespace spanwright {
 // days, Islamic and Persian months), as their readers compare them: split at
 // blanks, commas and hyphens, in upper case, stops and a final "'s" dropped
 // ("St. Martin's" is ST MARTIN), the German umlauts and ß spelt out
-// (Gründonnerstag is GRUENDONNERSTAG).
+// (Gründonnerstag is GRUENDONNERSTAG), the Turkish letters plain (Şubat is
+// SUBAT).
 struct OldWord
 {
     std::string upper;

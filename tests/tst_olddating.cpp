@@ -401,6 +401,47 @@ private slots:
     }
     void hijriRefusals() { checkReading(); }
 
+    // The Ottoman Rumi calendar at its published days: its first, the 1911
+    // calendar page's 7 Nisan 1327 (20 April 1911), the 1917 change, the
+    // Republic's proclamation.
+    void rumiDays_data()
+    {
+        addReadingColumns();
+        readRow("1 Mart 1256 Rumi", "J 1840-3-1");
+        readRow("7 Nisan 1327 R.", "J 1911-4-7");
+        readRow("5 Kânunusani 1300", "J 1885-1-5");
+        readRow("15 Şubat 1332", "J 1917-2-15");
+        readRow("1 Mart 1333 Rumi", "G 1917-3-1");
+        readRow("29 Teşrin-i Evvel 1339", "G 1923-10-29");
+        refuseRow("16 Şubat 1332", "were left out");
+        refuseRow("5 Kanunusani 1334", "the sources disagree");
+        refuseRow("1 Mayis 1342", "in use from 1256 to 1341");
+    }
+    void rumiDays() { checkReading(); }
+
+    void rumiLines_data()
+    {
+        QTest::addColumn<QByteArray>("iso");
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("its first day") << QByteArray("1840-03-13") << QByteArray("rumi: 1 Mart 1256");
+        QTest::newRow("the last Julian day") << QByteArray("1917-02-28") << QByteArray("rumi: 15 Subat 1332");
+        QTest::newRow("the first Gregorian day") << QByteArray("1917-03-01") << QByteArray("rumi: 1 Mart 1333");
+        QTest::newRow("January after the change")
+            << QByteArray("1918-01-05")
+            << QByteArray("rumi: 5 Kanunusani 1333 or 1334 (the sources disagree whether the year began on 1 March "
+                          "or on 1 January)");
+        QTest::newRow("its last day") << QByteArray("1925-12-31") << QByteArray("rumi: 31 Kanunuevvel 1341");
+        QTest::newRow("after it") << QByteArray("1926-01-01") << QByteArray();
+        QTest::newRow("before it") << QByteArray("1840-03-12") << QByteArray();
+    }
+    void rumiLines()
+    {
+        QFETCH(QByteArray, iso);
+        QFETCH(QByteArray, line);
+        const ConvertAnswer converted = convertDate(view(iso), {}, "rumi");
+        QCOMPARE(converted.lines.empty() ? QByteArray() : QByteArray::fromStdString(converted.lines[0]), line);
+    }
+
     // How such a date was read, as the answers' calendar lines say it.
     void readAs_data()
     {
