@@ -74,10 +74,10 @@ struct RulerWord
 };
 
 constexpr RulerWord RulerWords[] = {
-    {"WILLIAM", "WILLIAM"}, {"WILL", "WILLIAM"}, {"WM", "WILLIAM"}, {"GUL", "WILLIAM"}, {"W", "WILLIAM"},
+    {"WILLIAM", "WILLIAM"}, {"WILL", "WILLIAM"}, {"WM", "WILLIAM"}, {"GUL", "WILLIAM"},
     {"HENRY", "HENRY"}, {"HEN", "HENRY"}, {"HENR", "HENRY"}, {"HY", "HENRY"}, {"STEPHEN", "STEPHEN"},
     {"STEPH", "STEPHEN"}, {"RICHARD", "RICHARD"}, {"RIC", "RICHARD"}, {"RICH", "RICHARD"}, {"JOHN", "JOHN"},
-    {"JOH", "JOHN"}, {"EDWARD", "EDWARD"}, {"EDW", "EDWARD"}, {"ED", "EDWARD"}, {"MARY", "MARY"}, {"M", "MARY"},
+    {"JOH", "JOHN"}, {"EDWARD", "EDWARD"}, {"EDW", "EDWARD"}, {"ED", "EDWARD"}, {"MARY", "MARY"},
     {"ELIZABETH", "ELIZABETH"}, {"ELIZ", "ELIZABETH"}, {"ELIZAB", "ELIZABETH"}, {"JAMES", "JAMES"},
     {"JAC", "JAMES"}, {"JAS", "JAMES"}, {"CHARLES", "CHARLES"}, {"CAR", "CHARLES"}, {"CHAS", "CHARLES"},
     {"ANNE", "ANNE"}, {"ANN", "ANNE"}, {"GEORGE", "GEORGE"}, {"GEO", "GEORGE"}, {"VICTORIA", "VICTORIA"},
@@ -159,15 +159,19 @@ const Reign* reignOfKey(std::string_view key)
 // The ruler's name and numeral from at to the end: the reign, or why none.
 std::optional<RegnalYear> rulerAt(const std::vector<OldWord>& words, size_t at)
 {
-    const std::string_view name = rulerOf(words[at].upper);
-    if (name.empty())
-        return std::nullopt;
-    ++at;
-    std::string key(name);
-    if (name == "WILLIAM" && at + 1 < words.size() && (words[at].upper == "AND" || words[at].upper == "&")
-        && rulerOf(words[at + 1].upper) == "MARY") {
+    // "William and Mary", "W. & M." (the initials only together).
+    const auto isWilliam = [](std::string_view word) { return word == "W" || rulerOf(word) == "WILLIAM"; };
+    const auto isMary = [](std::string_view word) { return word == "M" || rulerOf(word) == "MARY"; };
+    std::string key;
+    if (at + 2 < words.size() && isWilliam(words[at].upper)
+        && (words[at + 1].upper == "AND" || words[at + 1].upper == "&") && isMary(words[at + 2].upper)) {
         key = "WILLIAM AND MARY";
-        at += 2;
+        at += 3;
+    } else if (const std::string_view name = rulerOf(words[at].upper); !name.empty()) {
+        key = std::string(name);
+        ++at;
+    } else {
+        return std::nullopt;
     }
     if (at < words.size() && words[at].upper == "THE")
         ++at;
