@@ -232,8 +232,11 @@ std::optional<Days> churchYearDate(std::string_view text, const CalendarContext&
     size_t yearAt = 0;
     long long year = 0;
     bool dual = false;
-    if (!calendarYearAtEnd(words, yearAt, year, dual) || yearAt == 0)
+    if (!calendarYearAtEnd(words, yearAt, year, dual) || yearAt == 0) {
+        if (const std::optional<FeastDay> feast = feastOfWords(words, 0, words.size()))
+            return refusal(feast->text + " wants its year: " + std::string(text) + " 1700, or a regnal year");
         return std::nullopt;
+    }
     const std::optional<FeastDay> feast = feastOfWords(words, 0, yearAt);
     if (!feast)
         return std::nullopt;

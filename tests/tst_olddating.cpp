@@ -274,6 +274,7 @@ private slots:
         readRow("the morrow of St Martin 3 Henry VIII", "J 1511-11-12");
         readRow("Ascension Day 2 John", "J 1200-5-18");
         refuseRow("Easter 1500 N.S.", "the Gregorian calendar began");
+        refuseRow("the morrow of St Martin", "morrow of Martinmas wants its year");
         refuseRow("Lady Day 1720/21", "a dual year names a day from 1 January to 24 March");
         refuseRow("@#DHEBREW@ Easter 1720", "names no Hebrew month");
     }
