@@ -231,7 +231,12 @@ Days betweenDates(std::string_view text, DateOrder order, const CalendarContext&
             return to;
         if (to.latest < from.earliest)
             return refusal("the second date lies before the first");
-        return spanning(from, to);
+        Days days = spanning(from, to);
+        // "between Easter 1700 and Michaelmas 1700": how both were read.
+        if (!from.readAs.empty() || !to.readAs.empty())
+            days.readAs = (from.readAs.empty() ? std::string(trimmed(text.substr(0, at))) : from.readAs) + " to "
+                + (to.readAs.empty() ? std::string(trimmed(text.substr(at + joint.size()))) : to.readAs);
+        return days;
     }
     return refusal("between wants two dates joined by \"and\"");
 }

@@ -458,6 +458,9 @@ private slots:
                                        << QByteArray("begin: eve of St John the Baptist 2024 = 23 Jun 2024 (Gregorian)");
         QTest::newRow("Islamic") << QByteArray("12 Ramadan 1250 A.H.")
                                  << QByteArray("begin: 12 Ramadan 1250 AH (Islamic, tabular) = 12 Jan 1835 (Gregorian)");
+        QTest::newRow("between two") << QByteArray("between Easter 1700 and 1 Oct 1700")
+                                     << QByteArray("begin: Easter 1700 to 1 Oct 1700 = 11 Apr 1700 to 1 Oct 1700 "
+                                                   "(Gregorian)");
         QTest::newRow("Roman") << QByteArray("prid. Kal. Jan. 1751")
                                << QByteArray("begin: prid. Kal. Jan. 1751 = 31 Dec 1750 (Gregorian)");
     }
