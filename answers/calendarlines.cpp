@@ -67,9 +67,13 @@ std::string readingDaysIn(const DateReading& reading, CalendarSystem system)
 
 std::string calendarReading(const DateReading& reading)
 {
-    if (!reading.ok || (reading.calendar == CalendarSystem::Gregorian && reading.oneCalendar()))
+    const bool gregorian = reading.calendar == CalendarSystem::Gregorian && reading.oneCalendar();
+    if (!reading.ok || (gregorian && reading.readAs.empty()))
         return {};
-    return readingAsRead(reading) + " = " + readingDaysIn(reading, CalendarSystem::Gregorian) + " (Gregorian)"
+    const std::string readAs = reading.readAs.empty() ? "" : reading.readAs + " = ";
+    if (gregorian)
+        return readAs + readingDaysIn(reading, CalendarSystem::Gregorian) + " (Gregorian)";
+    return readAs + readingAsRead(reading) + " = " + readingDaysIn(reading, CalendarSystem::Gregorian) + " (Gregorian)"
         + (reading.written.yearCount == WrittenDate::YearCount::AsWritten ? "" : "; " + yearCountNote(reading));
 }
 

@@ -6,6 +6,9 @@
 #include "calendardaytext.h"
 #include "datereading.h"
 #include "quotedtext.h"
+#include "islamiccalendar.h"
+#include "persiancalendar.h"
+#include "rumicalendar.h"
 #include "swedishcalendar.h"
 
 #include <array>
@@ -14,20 +17,27 @@ namespace spanwright {
 
 namespace {
 
+// What a line gives: a day of a calendar of calendars.h, of the Islamic or
+// Persian one (which dates are not read in as such), or the weekday.
+enum class Line : unsigned char { Calendar, Islamic, Persian, Rumi, Weekday };
+
 struct Target
 {
     std::string_view name;
     CalendarSystem system;
-    bool weekday;
+    Line line;
 };
 
-constexpr std::array<Target, 6> Targets = {{
-    {"gregorian", CalendarSystem::Gregorian, false},
-    {"julian", CalendarSystem::Julian, false},
-    {"swedish", CalendarSystem::Swedish, false},
-    {"hebrew", CalendarSystem::Hebrew, false},
-    {"french", CalendarSystem::FrenchRepublican, false},
-    {"weekday", CalendarSystem::Gregorian, true},
+constexpr std::array<Target, 9> Targets = {{
+    {"gregorian", CalendarSystem::Gregorian, Line::Calendar},
+    {"julian", CalendarSystem::Julian, Line::Calendar},
+    {"swedish", CalendarSystem::Swedish, Line::Calendar},
+    {"hebrew", CalendarSystem::Hebrew, Line::Calendar},
+    {"french", CalendarSystem::FrenchRepublican, Line::Calendar},
+    {"islamic", CalendarSystem::Gregorian, Line::Islamic},
+    {"persian", CalendarSystem::Gregorian, Line::Persian},
+    {"rumi", CalendarSystem::Gregorian, Line::Rumi},
+    {"weekday", CalendarSystem::Gregorian, Line::Weekday},
 }};
 
 // The days each calendar is given for: the Hebrew one from its epoch, the
@@ -36,11 +46,17 @@ constexpr std::array<Target, 6> Targets = {{
 constexpr CalendarDate FirstFrenchRepublicanDay{1792, 9, 22};
 constexpr CalendarDate LastFrenchRepublicanDay{1805, 12, 31};
 
-bool covers(CalendarSystem system, long long day)
+bool covers(const Target& target, long long day)
 {
-    switch (system) {
+    if (target.line == Line::Islamic)
+        return day >= islamicEpochDay();
+    if (target.line == Line::Persian)
+        return inPersianYears(day);
+    if (target.line == Line::Rumi)
+        return !rumiDayText(day).empty();
+    switch (target.system) {
     case CalendarSystem::Hebrew:
-        return calendarDayOf(system, day).year >= 1;
+        return calendarDayOf(target.system, day).year >= 1;
     case CalendarSystem::FrenchRepublican:
         return day >= dayNumberOf(FirstFrenchRepublicanDay) && day <= dayNumberOf(LastFrenchRepublicanDay);
     case CalendarSystem::Swedish:
@@ -54,8 +70,20 @@ bool covers(CalendarSystem system, long long day)
 
 std::string dayText(const Target& target, long long day)
 {
-    if (target.weekday)
+    if (target.line == Line::Weekday)
         return weekdayName(weekdayOf(day));
+    if (target.line == Line::Islamic) {
+        const CalendarDate date = islamicDateOfDayNumber(day);
+        return std::to_string(date.day) + " " + std::string(islamicMonthName(date.month)) + " "
+            + std::to_string(date.year) + " AH";
+    }
+    if (target.line == Line::Rumi)
+        return rumiDayText(day);
+    if (target.line == Line::Persian) {
+        const CalendarDate date = persianDateOfDayNumber(day);
+        return std::to_string(date.day) + " " + std::string(persianMonthName(date.month)) + " "
+            + std::to_string(date.year) + " AP";
+    }
     const CalendarDay calendarDay = calendarDayOf(target.system, day);
     return calendarDayText(calendarDay, takesDualYear(calendarDay));
 }
@@ -93,9 +121,16 @@ ConvertAnswer convertDate(std::string_view text, const DateReadOptions& options,
     for (const Target& target : Targets) {
         if (only && &target != only)
             continue;
-        if (!covers(target.system, first) || !covers(target.system, last)) {
+        if (!covers(target, first) || !covers(target, last)) {
             if (only)
-                return failed(Outcome::NoAnswer, target.system == CalendarSystem::FrenchRepublican
+                return failed(Outcome::NoAnswer, target.line == Line::Rumi
+                                                ? "the Rumi calendar was in use from 13 Mar 1840 to 31 Dec 1925 only"
+                                                : target.line == Line::Persian
+                                                ? "the Persian calendar's leap rule is given for its years "
+                                                  "1178 to 1633 (1799 to 2255) only"
+                                                : target.line == Line::Islamic
+                                                ? "the date lies before the first year of the Islamic calendar"
+                                                : target.system == CalendarSystem::FrenchRepublican
                                                 ? "the French Republican calendar was in use from 22 Sep 1792 "
                                                   "to 31 Dec 1805 only"
                                                 : target.system == CalendarSystem::Swedish
@@ -108,10 +143,14 @@ ConvertAnswer convertDate(std::string_view text, const DateReadOptions& options,
         std::string line = std::string(target.name) + ": " + dayText(target, first);
         if (last != first)
             line += " to " + dayText(target, last);
+        if (target.line == Line::Islamic)
+            line += " (tabular)";
         answer.lines.push_back(std::move(line));
     }
     if (!only && reading.written.yearCount != WrittenDate::YearCount::AsWritten)
         answer.lines.push_back("note: " + yearCountNote(reading));
+    if (!only && !reading.readAs.empty())
+        answer.lines.push_back("note: read as " + reading.readAs);
     return answer;
 }
 

@@ -1,5 +1,5 @@
-// spanwright-cli convert DATE: the day in the Gregorian, Julian, Hebrew and
-// French Republican calendars, and its weekday.
+// spanwright-cli convert DATE: the day in the Gregorian, Julian, Hebrew,
+// French Republican, Islamic, Persian and Rumi calendars, and its weekday.
 #include "calendaroptions.h"
 #include "commands.h"
 #include "convertanswer.h"
@@ -24,17 +24,23 @@ void addConvertCommand(CLI::App& app)
     };
     auto arguments = std::make_shared<Arguments>();
     CLI::App* command = app.add_subcommand(
-        "convert", "DATE in the Gregorian, Julian, Hebrew and French Republican calendars, and its weekday.");
+        "convert", "DATE in the Gregorian, Julian, Hebrew, French Republican, Islamic, Persian and Rumi calendars, and its "
+                    "weekday.");
     command->add_option("DATE", arguments->date, "The date, in any form span reads")->required();
     command->add_option("--to", arguments->to, "Print that calendar's line only: gregorian, julian, swedish, "
-                                               "hebrew, french or weekday")
-        ->check(CLI::IsMember({"gregorian", "julian", "swedish", "hebrew", "french", "weekday"}))
+                                               "hebrew, french, islamic, persian, rumi or weekday")
+        ->check(CLI::IsMember(
+            {"gregorian", "julian", "swedish", "hebrew", "french", "islamic", "persian", "rumi", "weekday"}))
         ->type_name("CALENDAR");
     addDateOrderOption(*command, arguments->reading.order);
     addCalendarOptions(*command, arguments->reading.calendar);
     command->footer("One line per calendar, \"calendar: date\"; the French Republican one only from\n"
                     "22 Sep 1792 to 31 Dec 1805, when it was in use, the Swedish one only from\n"
-                    "1 Mar 1700 to 30 Feb 1712, when it ran a day ahead of the Julian one. A Julian\n"
+                    "1 Mar 1700 to 30 Feb 1712, when it ran a day ahead of the Julian one. The\n"
+                    "Islamic line is the tabular calendar's (the civil epoch, 16 Jul 622 Julian: a\n"
+                    "month begun by the sighted moon may start a day or two apart), the Persian\n"
+                    "one the Solar Hijri calendar's, with the 33-year leap rule, for 1178 to 1633\n"
+                    "(1799 to 2255), the Ottoman Rumi one from 13 Mar 1840 to 31 Dec 1925. A Julian\n"
                     "day from 1 January to 24 March of 1583 to 1751 is written with its dual year.\n"
                     "A date of several days (May 1850) is converted at both ends. A last line\n"
                     "\"note: ...\" says how the year of a day before 25 March was counted where\n"
@@ -45,6 +51,7 @@ void addConvertCommand(CLI::App& app)
                     "      gregorian: 22 Feb 1732\n"
                     "      julian: 11 Feb 1731/32\n"
                     "      hebrew: 26 Shevat 5492\n"
+                    "      islamic: 25 Shaban 1144 AH (tabular)\n"
                     "      weekday: Friday\n"
                     "  spanwright-cli convert '18 Brumaire an VIII' --to gregorian\n"
                     "      gregorian: 9 Nov 1799");

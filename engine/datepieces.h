@@ -29,6 +29,9 @@ struct Days
     CalendarSystem latestCalendar = CalendarSystem::Gregorian;
     CalendarSource source = CalendarSource::Default;
     WrittenDate written;
+    // How a date of the old ways was read: "Tuesday before Michaelmas
+    // 9 Edward III", "14 Kal. Jun. 1750"; empty for the others.
+    std::string readAs;
 };
 
 // What decides the calendar of the date being read: the options' choice for
@@ -95,6 +98,22 @@ std::optional<Days> otherCalendarDate(std::string_view text, const CalendarConte
 // mo. 1720", "11th mo. 3, 1720", "3.11mo.1720". Nothing when the text has no
 // numbered month.
 std::optional<Days> quakerDate(std::string_view text, const CalendarContext& context);
+// Feasts, days named from them and English regnal years: "Lady Day 1720",
+// "the Tuesday before Michaelmas 9 Edward III", "Dominica 3 post
+// Trinitatis 1700", "12 March 5 Victoria". Nothing when the text is none.
+std::optional<Days> churchYearDate(std::string_view text, const CalendarContext& context);
+// Days of the Roman calendar: "a.d. XIV Kal. Jun. 1750", "prid. Kal. Jan.
+// 1751", "Idibus Martii 1650". Nothing when the text names no Kalends,
+// Nones or Ides of a month.
+std::optional<Days> romanDate(std::string_view text, const CalendarContext& context);
+// Dates of the tabular Islamic and the Persian Solar Hijri calendars by
+// their month names: "12 Ramadan 1250 AH", "1 Farvardin 1304". Nothing when
+// the text names no month of theirs.
+std::optional<Days> hijriDate(std::string_view text, const CalendarContext& context);
+// Dates of the Ottoman Rumi calendar: "7 Nisan 1327 R.", "15 Subat 1332".
+std::optional<Days> rumiDate(std::string_view text, const CalendarContext& context);
+// Any of the old ways of dating above and in romandate.cpp, hijridate.cpp.
+std::optional<Days> oldWayDate(std::string_view text, const CalendarContext& context);
 
 } // namespace datepieces
 

@@ -110,10 +110,20 @@ Days pointDate(std::string_view text, DateOrder order, const CalendarContext& gi
     const bool otherCalendar = context.mark == CalendarSystem::Hebrew || context.mark == CalendarSystem::FrenchRepublican;
     Days days = otherCalendar ? Days() : pointDateAsWritten(text, order, context);
     if (!days.ok) {
+        // Whether the Hebrew, French Republican or Quaker reader took the
+        // text as one of its dates, and its reason is the one to give.
+        bool placed = true;
         if (std::optional<Days> other = otherCalendarDate(text, context))
             days = std::move(*other);
         else if (std::optional<Days> quaker = quakerDate(text, context))
             days = std::move(*quaker);
+        else
+            placed = false;
+        // "7 Nisan 1327 R." is a Rumi date the Hebrew reader refuses.
+        if (!days.ok) {
+            if (std::optional<Days> old = oldWayDate(text, context); old && (old->ok || !placed))
+                days = std::move(*old);
+        }
     }
     return days;
 }
@@ -221,7 +231,12 @@ Days betweenDates(std::string_view text, DateOrder order, const CalendarContext&
             return to;
         if (to.latest < from.earliest)
             return refusal("the second date lies before the first");
-        return spanning(from, to);
+        Days days = spanning(from, to);
+        // "between Easter 1700 and Michaelmas 1700": how both were read.
+        if (!from.readAs.empty() || !to.readAs.empty())
+            days.readAs = (from.readAs.empty() ? std::string(trimmed(text.substr(0, at))) : from.readAs) + " to "
+                + (to.readAs.empty() ? std::string(trimmed(text.substr(at + joint.size()))) : to.readAs);
+        return days;
     }
     return refusal("between wants two dates joined by \"and\"");
 }
@@ -361,6 +376,7 @@ DateReading readDate(std::string_view written, const DateReadOptions& options)
     reading.calendarSource = days.source;
     reading.written = days.written;
     reading.latestCalendar = days.latestCalendar;
+    reading.readAs = std::move(days.readAs);
     reading.approximate = qualifier == Qualifier::About || aboutRange;
     reading.earliest = days.earliest;
     reading.latest = days.latest;

@@ -63,6 +63,16 @@ namespace spanwright {
 //             from 25 March.
 // Two marks, a mark that contradicts the date, a day not in its calendar
 // are refused.
+//
+// The old ways of dating, each reading saying how it was read (readAs):
+//   feasts and days named from them, in English, Latin and German: Easter
+//             1700, Lady Day 1720, the Tuesday before Michaelmas 1335,
+//             Dominica 3 post Trinitatis 1700 (churchyeardate.cpp);
+//   English regnal years, whole or with a day or feast in them: 9 Edward
+//             III, 12 March 5 Victoria (regnalyears.h);
+//   Roman days: a.d. XIV Kal. Jun. 1750 (romandays.h);
+//   Islamic (tabular), Persian and Ottoman Rumi dates by their months:
+//             12 Ramadan 1250 AH, 1 Farvardin 1304, 7 Nisan 1327 R.
 
 
 struct DateReading
@@ -97,6 +107,10 @@ struct DateReading
     // switch, a range between dates of two calendars).
     CalendarSystem latestCalendar = CalendarSystem::Gregorian;
     bool oneCalendar() const { return calendar == latestCalendar; }
+    // How a date written the old ways was read, as answers say it: "Tuesday
+    // before Michaelmas 9 Edward III", "14 Kal. Jun. 1750", "12 Ramadan
+    // 1250 AH (Islamic, tabular)"; empty for the others.
+    std::string readAs;
 
     // One day, not approximate.
     bool exact() const { return ok && !approximate && earliest && latest && *earliest == *latest; }

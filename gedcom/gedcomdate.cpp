@@ -656,6 +656,18 @@ GedcomDate readGedcomDate(std::string_view original, const CalendarChoice& choic
         if (std::optional<GedcomDate> free = readAsFreeText(original, choice))
             return *free;
     }
+    // A phrase that is a date of the old ways, "(the Tuesday before
+    // Michaelmas 9 Edward III)", is read as that date; any other phrase
+    // stays one.
+    const std::string_view inner = trimmed(original);
+    if (date.noDate == GedcomDate::NoDate::Phrase && inner.size() > 2 && inner.front() == '(' && inner.back() == ')') {
+        DateReadOptions options;
+        options.calendar = choice;
+        if (!readDate(inner.substr(1, inner.size() - 2), options).readAs.empty()) {
+            if (std::optional<GedcomDate> old = readAsFreeText(inner.substr(1, inner.size() - 2), choice))
+                return *old;
+        }
+    }
     return date;
 }
 

@@ -482,7 +482,8 @@ private slots:
                                  << QByteArray("weekday: Friday");
         QTest::newRow("every calendar but the Republic's out of its use")
             << QByteArray("1948-05-14") << QByteArray()
-            << QByteArray("gregorian: 14 May 1948|julian: 1 May 1948|hebrew: 5 Iyar 5708|weekday: Friday");
+            << QByteArray("gregorian: 14 May 1948|julian: 1 May 1948|hebrew: 5 Iyar 5708|islamic: 5 Rajab 1367 AH (tabular)|"
+                          "persian: 24 Ordibehesht 1327 AP|weekday: Friday");
         QTest::newRow("Julian from Gregorian") << QByteArray("18 Brumaire an VIII") << QByteArray("julian")
                                                << QByteArray("julian: 29 Oct 1799");
         QTest::newRow("a month at both ends") << QByteArray("May 1850") << QByteArray("gregorian")
@@ -531,16 +532,32 @@ private slots:
     }
 
     // Which calendars a full conversion names: the French Republican one
-    // only while it was in use, 22 Sep 1792 to 31 Dec 1805.
+    // only while it was in use, 22 Sep 1792 to 31 Dec 1805; the Islamic one
+    // from its epoch, the Persian one in the years its leap rule is given.
     void convertCalendars_data()
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QByteArray>("names");
         QTest::newRow("the day before the Republic") << QByteArray("21 Sep 1792")
-                                                     << QByteArray("gregorian julian hebrew weekday");
-        QTest::newRow("its first day") << QByteArray("22 Sep 1792") << QByteArray("gregorian julian hebrew french weekday");
-        QTest::newRow("its last day") << QByteArray("31 Dec 1805") << QByteArray("gregorian julian hebrew french weekday");
-        QTest::newRow("the day after") << QByteArray("1 Jan 1806") << QByteArray("gregorian julian hebrew weekday");
+                                                     << QByteArray("gregorian julian hebrew islamic weekday");
+        QTest::newRow("its first day") << QByteArray("22 Sep 1792")
+                                       << QByteArray("gregorian julian hebrew french islamic weekday");
+        QTest::newRow("its last day") << QByteArray("31 Dec 1805")
+                                      << QByteArray("gregorian julian hebrew french islamic persian weekday");
+        QTest::newRow("the day after") << QByteArray("1 Jan 1806")
+                                       << QByteArray("gregorian julian hebrew islamic persian weekday");
+        QTest::newRow("the day before the Hijra") << QByteArray("15 Jul 622 O.S.")
+                                                  << QByteArray("gregorian julian hebrew weekday");
+        QTest::newRow("1 Muharram 1 AH") << QByteArray("16 Jul 622 O.S.")
+                                         << QByteArray("gregorian julian hebrew islamic weekday");
+        QTest::newRow("the day before Persian 1178") << QByteArray("20 Mar 1799")
+                                                     << QByteArray("gregorian julian hebrew french islamic weekday");
+        QTest::newRow("1 Farvardin 1178") << QByteArray("21 Mar 1799")
+                                          << QByteArray("gregorian julian hebrew french islamic persian weekday");
+        QTest::newRow("the last day of Persian 1633") << QByteArray("20 Mar 2255")
+                                                      << QByteArray("gregorian julian hebrew islamic persian weekday");
+        QTest::newRow("the day after") << QByteArray("21 Mar 2255")
+                                       << QByteArray("gregorian julian hebrew islamic weekday");
         QTest::newRow("before the Hebrew epoch") << QByteArray("15 Mar 3800 BC")
                                                  << QByteArray("gregorian julian weekday");
     }
@@ -826,7 +843,7 @@ private slots:
         QTest::newRow("Poltava under the Swedish switch")
             << QStringList{"convert", "28 Jun 1709", "--switch", "SE"} << 0
             << QByteArray("gregorian: 8 Jul 1709\njulian: 27 Jun 1709\nswedish: 28 Jun 1709\nhebrew: 1 Av 5469\n"
-                          "weekday: Monday\n")
+                          "islamic: 29 Rabi al-Thani 1121 AH (tabular)\nweekday: Monday\n")
             << QByteArray();
         QTest::newRow("Sweden's 30 February 1712") << QStringList{"convert", "30 Feb 1712", "--switch", "SE", "--to",
                                                                   "julian"}
@@ -836,18 +853,21 @@ private slots:
             << QByteArray("gregorian: 23 Mar 1751\n") << QByteArray();
         QTest::newRow("no legal 10 Feb 1751: read in 1751, said")
             << QStringList{"convert", "10 Feb 1751", "--switch", "GB", "--year-start", "03-25"} << 0
-            << QByteArray("gregorian: 21 Feb 1751\njulian: 10 Feb 1750/51\nhebrew: 26 Shevat 5511\nweekday: "
+            << QByteArray("gregorian: 21 Feb 1751\njulian: 10 Feb 1750/51\nhebrew: 26 Shevat 5511\n"
+                          "islamic: 25 Rabi al-Awwal 1164 AH (tabular)\nweekday: "
                           "Sunday\nnote: the year 1751 as counted from 1 January, since the legal year 1751 ran "
                           "from 25 March to 31 December\n")
             << QByteArray();
         // Lady Day itself begins the legal year; the day before is the old one's last.
         QTest::newRow("year start: 24 March is the legal year's last day")
             << QStringList{"convert", "24 Mar 1720", "--switch", "GB", "--year-start", "03-25"} << 0
-            << QByteArray("gregorian: 4 Apr 1721\njulian: 24 Mar 1720/21\nhebrew: 7 Nisan 5481\nweekday: Friday\n")
+            << QByteArray("gregorian: 4 Apr 1721\njulian: 24 Mar 1720/21\nhebrew: 7 Nisan 5481\n"
+                          "islamic: 6 Jumada al-Thani 1133 AH (tabular)\nweekday: Friday\n")
             << QByteArray();
         QTest::newRow("year start: 25 March is the legal year's first day")
             << QStringList{"convert", "25 Mar 1720", "--switch", "GB", "--year-start", "03-25"} << 0
-            << QByteArray("gregorian: 5 Apr 1720\njulian: 25 Mar 1720\nhebrew: 26 Adar II 5480\nweekday: Friday\n")
+            << QByteArray("gregorian: 5 Apr 1720\njulian: 25 Mar 1720\nhebrew: 26 Adar II 5480\n"
+                          "islamic: 26 Jumada al-Awwal 1132 AH (tabular)\nweekday: Friday\n")
             << QByteArray();
         QTest::newRow("narrow: a dual year in June refused")
             << QStringList{"narrow", "10 Jun 1850/51: 30"} << 2 << QByteArray()

@@ -306,6 +306,12 @@ private slots:
         QTest::newRow("digits alone stay refused") << QByteArray("5/13/1900") << QByteArray() << QByteArray("!not a year") << false << 0;
         QTest::newRow("ISO with a time") << QByteArray("1900-01-12T10:00") << QByteArray("1900-1-12") << QByteArray("1900-1-12") << false << gregorian;
         QTest::newRow("empty") << QByteArray("") << QByteArray() << QByteArray("!no date") << false << 0;
+        // The old ways of dating, as values and as phrases.
+        QTest::newRow("a feast") << QByteArray("Easter 1700 O.S.") << QByteArray("1700-4-11") << QByteArray("1700-4-11")
+                                 << false << julian;
+        QTest::newRow("a phrase of a regnal year")
+            << QByteArray("(the Tuesday before Michaelmas 9 Edward III)") << QByteArray("1335-10-4")
+            << QByteArray("1335-10-4") << false << julian;
     }
 
     void dateGrammar()

@@ -1,6 +1,7 @@
-// The calendar part: a date in the Gregorian, Julian, Hebrew and French
-// Republican calendars and its weekday, as `spanwright-cli convert` prints
-// it, plain dates read under the page's switch.
+// The calendar part: a date in the Gregorian, Julian, Hebrew, French
+// Republican, Islamic, Persian and Rumi calendars and its weekday, as
+// `spanwright-cli convert` prints it, plain dates read under the page's
+// switch.
 import { $, pageEngine, pageSwitchChoice, partReady, showLines } from "../lib/page.js";
 import { pageMessage } from "../lib/wording.js";
 

@@ -149,6 +149,8 @@ class CalendarTest(test_page.PageTest):
             ("2 Sep 1752", "GB"),
             ("2 Sep 1752", NO_SWITCH),
             ("12. März 1850", NO_SWITCH),
+            ("the Tuesday before Michaelmas 9 Edward III", NO_SWITCH),
+            ("12 Ramadan 1250 AH", NO_SWITCH),
         ]
         for date, code in cases:
             with self.subTest(date=date, switch=code):
