@@ -32,6 +32,10 @@ struct Days
     // How a date of the old ways was read: "Tuesday before Michaelmas
     // 9 Edward III", "14 Kal. Jun. 1750"; empty for the others.
     std::string readAs;
+    // The days either side of the arithmetic one on which an observed
+    // calendar's day may fall: an Islamic month begins with the sighted new
+    // moon, a day or two from the tabular month; 0 for the others.
+    int observedDaysApart = 0;
 };
 
 // What decides the calendar of the date being read: the options' choice for

@@ -163,6 +163,7 @@ Days spanning(const Days& from, const Days& to)
     Days days = from;
     days.latest = to.latest;
     days.latestCalendar = to.latestCalendar;
+    days.observedDaysApart = std::max(from.observedDaysApart, to.observedDaysApart);
     return days;
 }
 
@@ -377,6 +378,7 @@ DateReading readDate(std::string_view written, const DateReadOptions& options)
     reading.written = days.written;
     reading.latestCalendar = days.latestCalendar;
     reading.readAs = std::move(days.readAs);
+    reading.observedDaysApart = days.observedDaysApart;
     reading.approximate = qualifier == Qualifier::About || aboutRange;
     reading.earliest = days.earliest;
     reading.latest = days.latest;

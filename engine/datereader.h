@@ -111,6 +111,11 @@ struct DateReading
     // before Michaelmas 9 Edward III", "14 Kal. Jun. 1750", "12 Ramadan
     // 1250 AH (Islamic, tabular)"; empty for the others.
     std::string readAs;
+    // The days either side on which the day as observed may fall (an
+    // Islamic date, read by the tabular calendar); 0 for the others. The
+    // answers give the tabular day, as they say; a tree's check widens its
+    // days by these.
+    int observedDaysApart = 0;
 
     // One day, not approximate.
     bool exact() const { return ok && !approximate && earliest && latest && *earliest == *latest; }

@@ -177,6 +177,8 @@ std::optional<Days> hijriDate(std::string_view text, const CalendarContext& cont
     const std::string monthName(islamic ? islamicMonthName(month) : persianMonthName(month));
     days.readAs = (parts.day == 0 ? "" : std::to_string(parts.day) + " ") + monthName + " " + std::to_string(year)
         + (islamic ? " AH (Islamic, tabular)" : " AP (Persian Solar Hijri)");
+    constexpr int SightedMonthDaysApart = 2;
+    days.observedDaysApart = islamic ? SightedMonthDaysApart : 0;
     return days;
 }
 

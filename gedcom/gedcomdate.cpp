@@ -639,6 +639,14 @@ std::optional<GedcomDate> readAsFreeText(std::string_view text, const CalendarCh
     date.ok = true;
     date.earliest = reading.earliest;
     date.latest = reading.latest;
+    // An Islamic date of a record is the day of its month as sighted: the
+    // check must not be certain of a day the tabular calendar only reckons.
+    if (reading.observedDaysApart > 0) {
+        if (date.earliest)
+            date.earliest = std::max(*date.earliest - reading.observedDaysApart, earliestReadDay());
+        if (date.latest)
+            date.latest = std::min(*date.latest + reading.observedDaysApart, latestReadDay());
+    }
     date.approximate = reading.approximate;
     // "1 Jan 1700 O.S.", "15 Nisan 5708": the calendar the reader found.
     date.calendar = reading.oneCalendar() ? calendarOf(reading.calendar) : GedcomDate::Calendar::Mixed;

@@ -312,6 +312,10 @@ private slots:
         QTest::newRow("a phrase of a regnal year")
             << QByteArray("(the Tuesday before Michaelmas 9 Edward III)") << QByteArray("1335-10-4")
             << QByteArray("1335-10-4") << false << julian;
+        // The tabular day is 12 Jan 1835; a sighted month may begin two days
+        // either side of it.
+        QTest::newRow("an Islamic date, as sighted") << QByteArray("12 Ramadan 1250 AH") << QByteArray("1835-1-10")
+                                                     << QByteArray("1835-1-14") << false << gregorian;
     }
 
     void dateGrammar()
