@@ -1,0 +1,129 @@
+#include "censuschecklist.h"
+
+#include "calendardate.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace spanwright {
+
+std::string censusName(const CensusDay& census)
+{
+    return std::string(census.country) + " " + std::to_string(census.year);
+}
+
+std::string_view countryNear(const TreeEvents& events, std::uint32_t person, long long day)
+{
+    std::string_view nearest;
+    long long nearestDistance = -1;
+    for (std::uint32_t e = events.first[person]; e < events.first[person + 1]; ++e) {
+        const PersonEvent& event = events.events[e];
+        const std::string_view country = censusCountryOfPlace(event.place);
+        if (country.empty() || !event.date.hasEarliest || !event.date.hasLatest)
+            continue;
+        const long long middle = (static_cast<long long>(event.date.earliest) + event.date.latest) / 2;
+        const long long distance = std::llabs(middle - day);
+        // On a tie the later event, which tells where the person went.
+        if (nearestDistance < 0 || distance <= nearestDistance) {
+            nearest = country;
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
+}
+
+namespace {
+
+// Completed years from birth to day (birth on or before day).
+long long completedYears(long long birth, long long day)
+{
+    const CalendarDate born = dateOfDayNumber(birth);
+    const CalendarDate on = dateOfDayNumber(day);
+    const bool beforeBirthday = on.month < born.month || (on.month == born.month && on.day < born.day);
+    return on.year - born.year - (beforeBirthday ? 1 : 0);
+}
+
+constexpr long long RoundedFrom = 15;
+constexpr long long RoundingStep = 5;
+
+long long statedUnder(CensusAgeRule rule, long long years)
+{
+    switch (rule) {
+    case CensusAgeRule::RoundedDownToFive: return years >= RoundedFrom ? years / RoundingStep * RoundingStep : years;
+    case CensusAgeRule::AgeAtNextBirthday: return years + 1;
+    case CensusAgeRule::CompletedYears: break;
+    }
+    return years;
+}
+
+bool recordedAt(const TreeEvents& events, std::uint32_t person, const CensusDay& census)
+{
+    for (std::uint32_t e = events.first[person]; e < events.first[person + 1]; ++e) {
+        const PersonEvent& event = events.events[e];
+        if (!event.date.hasEarliest || !event.date.hasLatest || event.date.approximate)
+            continue;
+        const std::string_view country = censusCountryOfPlace(event.place);
+        if (event.tag != "CENS" && country != census.country)
+            continue;
+        if (!country.empty() && country != census.country)
+            continue;
+        const std::optional<CensusDay> found = censusOfEvent(census.country, event.date.earliest, event.date.latest);
+        if (found && found->year == census.year)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::string censusAgeText(const DayBounds& birth, long long day, CensusAgeRule rule)
+{
+    if (birth.earliest == NoEarliest || birth.latest == NoLatest || birth.earliest > day)
+        return {};
+    const long long oldest = statedUnder(rule, completedYears(birth.earliest, day));
+    const long long youngest = statedUnder(rule, completedYears(std::min<long long>(birth.latest, day), day));
+    return youngest == oldest ? std::to_string(oldest) : std::to_string(youngest) + "-" + std::to_string(oldest);
+}
+
+namespace {
+
+void checkPerson(const TreeEvents& events, const PersonEstimate& bounds, std::uint32_t person,
+                 std::string_view country, bool missingOnly, std::vector<CensusCheck>& checks)
+{
+    const std::size_t first = checks.size();
+    for (const CensusDay& census : censusDays()) {
+        const long long day = dayNumberOf(census.day);
+        const bool certainly = bounds.birth.latest < day && bounds.death.earliest > day
+            && bounds.death.earliest != NoEarliest;
+        const bool possibly = bounds.likelyBirth.earliest != NoEarliest && bounds.likelyDeath.latest != NoLatest
+            && bounds.likelyBirth.earliest <= day && bounds.likelyDeath.latest >= day;
+        if (!certainly && !possibly)
+            continue;
+        const std::string_view there = country.empty() ? countryNear(events, person, day) : country;
+        if (there != census.country)
+            continue;
+        CensusCheck check{person, &census, certainly, recordedAt(events, person, census), {}};
+        if (missingOnly && (check.recorded || !certainly))
+            continue;
+        const DayBounds& birth = bounds.likelyBirth.empty() ? bounds.birth : bounds.likelyBirth;
+        check.age = censusAgeText(birth, day, census.rule);
+        checks.push_back(std::move(check));
+    }
+    std::stable_sort(checks.begin() + static_cast<std::ptrdiff_t>(first), checks.end(),
+                     [](const CensusCheck& a, const CensusCheck& b) {
+                         return dayNumberOf(a.census->day) < dayNumberOf(b.census->day);
+                     });
+}
+
+} // namespace
+
+std::vector<CensusCheck> censusChecklist(const FamilyTree& tree, const TreeEvents& events,
+                                         const TreeEstimate& estimate, std::string_view country, bool missingOnly)
+{
+    std::vector<CensusCheck> checks;
+    for (std::uint32_t person = 0; person < tree.people.size(); ++person)
+        checkPerson(events, estimate.people[person], person, country, missingOnly, checks);
+    return checks;
+}
+
+} // namespace spanwright
