@@ -82,7 +82,8 @@ void run(const Arguments& arguments)
     FamilyTree tree;
     TreeEvents events;
     ProgramPrefixedStream warnings(std::cerr);
-    if (!readTreeWithEvents(in.get(), arguments.file, warnings, arguments.calendar, tree, events))
+    RereadableFile file(in.get(), arguments.file, warnings);
+    if (!file.ok() || !readTreeWithEvents(file, arguments.file, warnings, arguments.calendar, tree, events))
         throw exitWith(ExitUsage);
     const TreeEstimate estimate = estimateTree(tree, events, assumptions, arguments.calendar);
     const bool json = arguments.format == "json";

@@ -5,13 +5,17 @@
 #include "commands.h"
 #include "estimateoptions.h"
 #include "estimatetext.h"
+#include "estimatewriter.h"
+#include "datereading.h"
 #include "exitstatus.h"
+#include "outputfile.h"
 #include "programprefix.h"
 #include "treeestimatefile.h"
 
 #include <CLI/App.hpp>
 
 #include <cstdio>
+#include <ctime>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -27,6 +31,8 @@ struct Arguments
 {
     std::string file;
     std::string format = "csv";
+    std::string gedcom; // the tree written back with the estimates
+    std::string today;
     EstimateOptionTexts assumptions;
     CalendarChoice calendar;
 };
@@ -57,6 +63,46 @@ bool writeRows(const FamilyTree& tree, const TreeEvents& events, const TreeEstim
     return written && std::fflush(stdout) == 0;
 }
 
+long long todayOf(const std::string& given)
+{
+    if (given.empty()) {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        constexpr int TmYearBase = 1900;
+        return dayNumberOf({local.tm_year + TmYearBase, local.tm_mon + 1, local.tm_mday});
+    }
+    CalendarDate today;
+    const std::string problem = readCalendarDateFor("--today date", given, today);
+    if (!problem.empty()) {
+        std::cerr << "spanwright-cli estimate: " << problem << '\n';
+        throw exitWith(ExitUsage);
+    }
+    return dayNumberOf(today);
+}
+
+void writeBack(const Arguments& arguments, RereadableFile& file, const FamilyTree& tree, const TreeEstimate& estimate,
+               const EstimateAssumptions& assumptions)
+{
+    EstimateWriting writing{"Estimated by spanwright-cli estimate", todayOf(arguments.today), assumptions};
+    std::FILE* in = file.fromStart();
+    EstimatesWritten written;
+    std::string why = "cannot read the file again";
+    try {
+        const std::unique_ptr<OutputFile> out = outputFileFor(arguments.gedcom, in);
+        if (in == nullptr || !writeTreeWithEstimates(in, out->stream(), tree, estimate, writing, written, why)) {
+            std::cerr << "spanwright-cli: " << arguments.gedcom << ": " << why << "; " << out->untouchedNote() << '\n';
+            throw exitWith(ExitUsage);
+        }
+        out->commit();
+    } catch (const OutputFile::Error& error) {
+        std::cerr << "spanwright-cli: " << error.what() << '\n';
+        throw exitWith(ExitUsage);
+    }
+    std::cerr << arguments.gedcom << ": " << written.births << " birth(s) and " << written.deaths
+              << " death(s) estimated\n";
+}
+
 void run(const Arguments& arguments)
 {
     const EstimateAssumptions assumptions = assumptionsOf(arguments.assumptions, "estimate");
@@ -64,9 +110,12 @@ void run(const Arguments& arguments)
     FamilyTree tree;
     TreeEvents events;
     ProgramPrefixedStream warnings(std::cerr);
-    if (!readTreeWithEvents(in.get(), arguments.file, warnings, arguments.calendar, tree, events))
+    RereadableFile file(in.get(), arguments.file, warnings);
+    if (!file.ok() || !readTreeWithEvents(file, arguments.file, warnings, arguments.calendar, tree, events))
         throw exitWith(ExitUsage);
     const TreeEstimate estimate = estimateTree(tree, events, assumptions, arguments.calendar);
+    if (!arguments.gedcom.empty())
+        writeBack(arguments, file, tree, estimate, assumptions);
     if (!writeRows(tree, events, estimate, assumptions, arguments.format == "json")) {
         std::cerr << "spanwright-cli: the estimates could not be written\n";
         throw exitWith(ExitUsage);
@@ -90,6 +139,11 @@ void addEstimateCommand(CLI::App& app)
     command->add_option("--format", arguments->format, "csv (the default) or json")
         ->check(CLI::IsMember({"csv", "json"}));
     addEstimateOptions(*command, arguments->assumptions);
+    command->add_option("--gedcom", arguments->gedcom,
+                        "OUT.ged: writes the tree back with the estimates of the undated births and deaths");
+    command->add_option("--today", arguments->today,
+                        "With --gedcom: a death is estimated for a person likely dead by this day (5/17/1990); "
+                        "the system's date by default");
     command->footer(
         "One row per person on standard output:\n"
         "  id,name,birth,birth_earliest,birth_latest,birth_likely_earliest,\n"
@@ -102,6 +156,10 @@ void addEstimateCommand(CLI::App& app)
         "on or before the burial, cremation or probate; no life of 123 years. Dates\n"
         "marked ABT, CAL or EST bound nothing. Likely bounds add the assumptions\n"
         "(the options) and the ages the records state; reasons names the rules used.\n"
+        "--gedcom OUT.ged writes every line of FILE as it is, and for each person\n"
+        "without a birth date (and each without a death date who is likely dead) a\n"
+        "DATE of the likely bounds: BET ... AND ..., BEF or AFT, marked as an estimate\n"
+        "by a NOTE (GEDCOM 5.5.1) or a PHRASE (GEDCOM 7).\n"
         "Status: 0, or 2 for a file that cannot be read or a mistake in the command.\n\n"
         "Examples:\n"
         "  spanwright-cli estimate tree.ged > estimates.csv\n"

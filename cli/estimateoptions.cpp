@@ -19,6 +19,9 @@ void addEstimateOptions(CLI::App& command, EstimateOptionTexts& texts)
         ->check(CLI::Range(0, 36));
     command.add_option("--max-life", texts.maxLife, "The longest life in years (105)")
         ->check(CLI::Range(1, NoLifeReachesYears - 1));
+    command.add_option("--about-years", texts.aboutYears,
+                       "An ABT, CAL or EST date is taken to lie within this many years of its days (2)")
+        ->check(CLI::Range(0, 50));
 }
 
 EstimateAssumptions assumptionsOf(const EstimateOptionTexts& texts, const std::string& command)
@@ -36,5 +39,6 @@ EstimateAssumptions assumptionsOf(const EstimateOptionTexts& texts, const std::s
     range("--marriage-ages", texts.marriageAges, assumptions.marriageAges);
     assumptions.siblingGapMonths = texts.siblingGapMonths;
     assumptions.longestLifeYears = texts.maxLife;
+    assumptions.aboutYears = texts.aboutYears;
     return assumptions;
 }

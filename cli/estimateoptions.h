@@ -10,7 +10,7 @@ class App;
 
 // The assumptions of the likely bounds as options: --mother-ages 14-50,
 // --father-ages 16-80, --marriage-ages 14-60, --sibling-gap-months 9,
-// --max-life 105. The estimate and the census checklist share them.
+// --max-life 105, --about-years 2. The estimate and the census checklist share them.
 struct EstimateOptionTexts
 {
     std::string motherAges = "14-50";
@@ -18,6 +18,7 @@ struct EstimateOptionTexts
     std::string marriageAges = "14-60";
     int siblingGapMonths = 9;
     int maxLife = 105;
+    int aboutYears = 2;
 };
 
 void addEstimateOptions(CLI::App& command, EstimateOptionTexts& texts);

@@ -3,7 +3,6 @@
 #include "calendardate.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace spanwright {
 
@@ -14,22 +13,26 @@ std::string censusName(const CensusDay& census)
 
 std::string_view countryNear(const TreeEvents& events, std::uint32_t person, long long day)
 {
-    std::string_view nearest;
-    long long nearestDistance = -1;
+    // Where they were last seen on or before the day, else first seen after it.
+    std::string_view before;
+    long long beforeDay = 0;
+    std::string_view after;
+    long long afterDay = 0;
     for (std::uint32_t e = events.first[person]; e < events.first[person + 1]; ++e) {
         const PersonEvent& event = events.events[e];
         const std::string_view country = censusCountryOfPlace(event.place);
         if (country.empty() || !event.date.hasEarliest || !event.date.hasLatest)
             continue;
         const long long middle = (static_cast<long long>(event.date.earliest) + event.date.latest) / 2;
-        const long long distance = std::llabs(middle - day);
-        // On a tie the later event, which tells where the person went.
-        if (nearestDistance < 0 || distance <= nearestDistance) {
-            nearest = country;
-            nearestDistance = distance;
+        if (middle <= day && (before.empty() || middle >= beforeDay)) {
+            before = country;
+            beforeDay = middle;
+        } else if (middle > day && (after.empty() || middle < afterDay)) {
+            after = country;
+            afterDay = middle;
         }
     }
-    return nearest;
+    return before.empty() ? after : before;
 }
 
 namespace {

@@ -12,8 +12,9 @@ namespace spanwright {
 
 // The censuses of the census table each person was alive at, and whether
 // the tree has found them there. A person's country at a census is that of
-// the place of their event nearest to it (the last part of its PLAC, see
-// censusCountryOfPlace), unless one country is given for everyone.
+// the place (the last part of its PLAC, see censusCountryOfPlace) of their
+// last event on or before it, else of their first after it, unless one
+// country is given for everyone.
 struct CensusCheck
 {
     std::uint32_t person = 0;
@@ -38,8 +39,8 @@ std::vector<CensusCheck> censusChecklist(const FamilyTree& tree, const TreeEvent
 // The census's name as the checklist writes it: "England 1851".
 std::string censusName(const CensusDay& census);
 
-// The country of the person's event nearest to day, empty where none of
-// their events has a place in a census country.
+// The person's country on day, empty where none of their events has a
+// place in a census country.
 std::string_view countryNear(const TreeEvents& events, std::uint32_t person, long long day);
 
 // The ages a birth between the days gives on day under rule, as written.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdint>
 
 namespace spanwright {
 
@@ -19,7 +20,6 @@ std::int32_t clampedDay(std::int64_t day)
 constexpr std::int64_t DaysIn400Years = 146097;
 constexpr std::int64_t LeastDaysOfYear = 365;
 constexpr std::int64_t MostDaysOfYear = 366;
-constexpr std::int64_t LeastDaysOfMonth = 28;
 
 } // namespace
 
@@ -76,7 +76,18 @@ std::int64_t mostDaysOfYears(int years)
 
 std::int64_t leastDaysOfMonths(int months)
 {
-    return months * LeastDaysOfMonth + months / 2 * 2; // a 28-day month is never followed by another
+    // The shortest run of that many months, starting in any month of a
+    // common year (whole years of them add 365 days each).
+    static constexpr std::array<int, 12> Lengths = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const std::int64_t years = months / 12;
+    std::int64_t least = INT64_MAX;
+    for (int start = 0; start < 12; ++start) {
+        std::int64_t days = 0;
+        for (int m = 0; m < months % 12; ++m)
+            days += Lengths[(start + m) % 12];
+        least = std::min(least, days);
+    }
+    return years * LeastDaysOfYear + least;
 }
 
 bool boundLife(DayBounds& birth, DayBounds& death, const EstimateAssumptions* likely, std::uint32_t& reasons)
@@ -213,6 +224,23 @@ bool boundByMarriage(LifeRef person, const TreeDate& date, bool first, const Est
     return noted(changed, person.reasons, EstimateRule::MarriageAge);
 }
 
+bool boundByAboutDate(LifeRef person, std::string_view tag, const TreeDate& date, int aboutYears)
+{
+    if (!date.present || !date.approximate)
+        return false;
+    const std::int64_t margin = mostDaysOfYears(aboutYears);
+    const bool birth = tag == "BIRT";
+    const bool death = tag == "DEAT" || isAfterDeathEvent(tag);
+    bool changed = lowerLatest(person.birth, latestOf(date), margin);
+    if (birth)
+        changed |= raiseEarliest(person.birth, earliestOf(date), -margin);
+    if (tag == "DEAT" || isLivingEvent(tag))
+        changed |= raiseEarliest(person.death, earliestOf(date), -margin);
+    if (death)
+        changed |= lowerLatest(person.death, latestOf(date), margin);
+    return noted(changed, person.reasons, EstimateRule::AboutDate);
+}
+
 bool boundByStatedAges(DayBounds& birth, const BirthWindow& window, std::uint32_t& reasons)
 {
     const bool changed = (window.first && raiseEarliest(birth, *window.first))
@@ -242,6 +270,8 @@ std::string ruleText(EstimateRule rule, const EstimateAssumptions& assumptions)
     case EstimateRule::BirthBeforeDeath: return "born before the death";
     case EstimateRule::LongestLife: return "no life of 123 years";
     case EstimateRule::StatedAges: return "the stated ages";
+    case EstimateRule::AboutDate:
+        return "an about date within " + std::to_string(assumptions.aboutYears) + " years of its days";
     case EstimateRule::MotherAge: return "mother aged " + rangeText(assumptions.motherAges) + " at a birth";
     case EstimateRule::FatherAge: return "father aged " + rangeText(assumptions.fatherAges) + " at a birth";
     case EstimateRule::MarriageAge: return "first marriage at " + rangeText(assumptions.marriageAges);

@@ -49,6 +49,7 @@ enum class EstimateRule : std::uint8_t {
     LongestLife,     // no verified life has reached 123 years
     // The likely ones: assumptions, with their numbers.
     StatedAges,
+    AboutDate,
     MotherAge,
     FatherAge,
     MarriageAge,
@@ -70,7 +71,8 @@ struct YearRange
 // The assumptions of the likely bounds. The defaults: a mother 14 to 50 and
 // a father 16 to 80 at a birth, a first marriage at 14 to 60, children of
 // one family born at least 9 months apart in the order the tree gives
-// where it gives one, and a life of at most 105 years.
+// where it gives one, a life of at most 105 years, and an about date within
+// 2 years of its days.
 struct EstimateAssumptions
 {
     YearRange motherAges{14, 50};
@@ -78,6 +80,8 @@ struct EstimateAssumptions
     YearRange marriageAges{14, 60};
     int siblingGapMonths = 9;
     int longestLifeYears = 105;
+    // ABT, CAL and EST dates within this many years of the days they write.
+    int aboutYears = 2;
 };
 
 // Reads "14-50" into range; why not, else "".
@@ -128,6 +132,9 @@ bool boundByOwnEvent(LifeRef person, std::string_view tag, const TreeDate& date)
 // the assumptions, the marriage ages (the least of every marriage, the
 // most of the first).
 bool boundByMarriage(LifeRef person, const TreeDate& date, bool first, const EstimateAssumptions* likely);
+// An about date (ABT, CAL, EST) of an event of theirs, within the
+// assumption's years of its days.
+bool boundByAboutDate(LifeRef person, std::string_view tag, const TreeDate& date, int aboutYears);
 // The birth window the stated ages narrow to (likely: ages are written
 // wrong often enough that the check warns of a birth outside them).
 bool boundByStatedAges(DayBounds& birth, const BirthWindow& window, std::uint32_t& reasons);

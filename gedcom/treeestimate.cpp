@@ -194,9 +194,13 @@ void boundByOwnDates(BoundsSpreader& spreader, const FamilyTree& tree, const Tre
 }
 
 // The assumptions on what the tree states: the marriage ages, the stated ages.
-void boundByAssumptions(BoundsSpreader& spreader, const FamilyTree& tree, const EstimateAssumptions& assumptions,
-                        const CalendarChoice& calendar)
+void boundByAssumptions(BoundsSpreader& spreader, const FamilyTree& tree, const TreeEvents& events,
+                        const EstimateAssumptions& assumptions, const CalendarChoice& calendar)
 {
+    for (std::uint32_t p = 0; p < tree.people.size(); ++p) {
+        for (std::uint32_t e = events.first[p]; e < events.first[p + 1]; ++e)
+            boundByAboutDate(spreader.life(p), events.events[e].tag, events.events[e].date, assumptions.aboutYears);
+    }
     const std::vector<std::int64_t> first = firstMarriages(tree);
     for (const TreeFamily& family : tree.families)
         for (std::uint32_t spouse : {family.husband, family.wife})
@@ -263,7 +267,7 @@ TreeEstimate estimateTree(const FamilyTree& tree, const TreeEvents& events, cons
     BoundsSpreader likely(tree, &assumptions);
     likely.births = certain.births;
     likely.deaths = certain.deaths;
-    boundByAssumptions(likely, tree, assumptions, calendar);
+    boundByAssumptions(likely, tree, events, assumptions, calendar);
     boundEveryLife(likely, &assumptions);
     likely.spread(ordered);
 

@@ -6,49 +6,57 @@
 
 namespace spanwright {
 
-namespace {
-
-// The stream itself where it can go back to its start, else a copy of it.
-std::FILE* rereadable(std::FILE* in, std::FILE*& copy, std::ostream& warnings, std::string_view fileName)
+RereadableFile::RereadableFile(std::FILE* in, std::string_view fileName, std::ostream& warnings)
 {
-    if (std::fseek(in, 0, SEEK_SET) == 0)
-        return in;
+    if (std::fseek(in, 0, SEEK_SET) == 0) {
+        stream_ = in;
+        return;
+    }
     const TemporaryCopy temporary = openTemporaryCopy();
     if (temporary.file == nullptr) {
         warnings << fileName << ": cannot make a copy to read it twice in " << temporary.folder << ": "
                  << std::strerror(temporary.error) << '\n';
-        return nullptr;
+        return;
     }
-    copy = temporary.file;
+    copy_ = temporary.file;
     char block[1 << 16];
     std::size_t read = 0;
-    while ((read = std::fread(block, 1, sizeof block, in)) > 0) {
-        if (std::fwrite(block, 1, read, copy) != read) {
-            warnings << fileName << ": cannot write its copy\n";
-            return nullptr;
-        }
+    bool copied = true;
+    while (copied && (read = std::fread(block, 1, sizeof block, in)) > 0)
+        copied = std::fwrite(block, 1, read, copy_) == read;
+    if (!copied || std::ferror(in) != 0 || std::fflush(copy_) != 0) {
+        warnings << fileName << ": cannot be copied to read it twice\n";
+        return;
     }
-    std::rewind(copy);
-    return std::ferror(in) != 0 ? nullptr : copy;
+    stream_ = copy_;
 }
 
-} // namespace
+RereadableFile::~RereadableFile()
+{
+    if (copy_ != nullptr)
+        std::fclose(copy_);
+}
 
-bool readTreeWithEvents(std::FILE* in, std::string_view fileName, std::ostream& warnings,
+std::FILE* RereadableFile::fromStart()
+{
+    if (stream_ == nullptr || std::fseek(stream_, 0, SEEK_SET) != 0)
+        return nullptr;
+    std::clearerr(stream_);
+    return stream_;
+}
+
+bool readTreeWithEvents(RereadableFile& file, std::string_view fileName, std::ostream& warnings,
                         const CalendarChoice& calendar, FamilyTree& tree, TreeEvents& events)
 {
-    std::FILE* copy = nullptr;
-    std::FILE* source = rereadable(in, copy, warnings, fileName);
-    bool read = source != nullptr && readFamilyTree(source, fileName, warnings, tree, {}, calendar);
-    if (read && std::fseek(source, 0, SEEK_SET) != 0)
-        read = false;
-    if (read && !readTreeEvents(source, tree.people.size(), calendar, events)) {
+    std::FILE* in = file.fromStart();
+    if (in == nullptr || !readFamilyTree(in, fileName, warnings, tree, {}, calendar))
+        return false;
+    in = file.fromStart();
+    if (in == nullptr || !readTreeEvents(in, tree.people.size(), calendar, events)) {
         warnings << fileName << ": the file changed while it was read\n";
-        read = false;
+        return false;
     }
-    if (copy != nullptr)
-        std::fclose(copy);
-    return read;
+    return true;
 }
 
 } // namespace spanwright

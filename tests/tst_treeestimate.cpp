@@ -1,0 +1,248 @@
+// Tests of the estimate of undated births and deaths: each certain rule and
+// each assumption on a small tree that only it bounds, the bounds spread
+// across generations, the tree written back, and the census checklist.
+
+#include "censuschecklist.h"
+#include "estimatetext.h"
+#include "estimatewriter.h"
+#include "gedcomrun.h"
+#include "treeestimatefile.h"
+
+#include <QTest>
+
+#include <sstream>
+
+using namespace spanwright;
+
+namespace {
+
+// A GEDCOM file of the records given, their lines separated by '|'.
+QByteArray gedcomOf(const QByteArray& records, const QByteArray& version = "5.5.1")
+{
+    QByteArray text = "0 HEAD\n1 GEDC\n2 VERS " + version + "\n1 CHAR UTF-8\n" + records;
+    text.replace('|', '\n');
+    return text + "\n0 TRLR\n";
+}
+
+struct Estimated
+{
+    bool read = false;
+    FamilyTree tree;
+    TreeEvents events;
+    TreeEstimate estimate;
+    std::string warnings;
+
+    std::uint32_t indexOf(std::string_view id) const
+    {
+        for (std::uint32_t p = 0; p < tree.people.size(); ++p)
+            if (tree.text(tree.people[p].id) == id)
+                return p;
+        return NoOne;
+    }
+    // "I3.birth_latest": a person's bound as the estimate writes it.
+    QString bound(const QByteArray& field) const
+    {
+        const QList<QByteArray> parts = field.split('.');
+        const PersonEstimate& bounds = estimate.people[indexOf(parts[0].toStdString())];
+        const QByteArray column = parts[1];
+        const DayBounds& chosen = column.startsWith("birth_likely") ? bounds.likelyBirth
+            : column.startsWith("birth")                           ? bounds.birth
+            : column.startsWith("death_likely")                    ? bounds.likelyDeath
+                                                                   : bounds.death;
+        return QString::fromStdString(boundDayText(column.endsWith("earliest") ? chosen.earliest : chosen.latest));
+    }
+};
+
+Estimated estimateOf(const QByteArray& gedcom, const EstimateAssumptions& assumptions = {})
+{
+    Estimated result;
+    QByteArray copy = gedcom;
+    std::FILE* in = fmemopen(copy.data(), size_t(copy.size()), "rb");
+    std::ostringstream warnings;
+    RereadableFile file(in, "test.ged", warnings);
+    result.read = readTreeWithEvents(file, "test.ged", warnings, {}, result.tree, result.events);
+    std::fclose(in);
+    if (result.read)
+        result.estimate = estimateTree(result.tree, result.events, assumptions);
+    result.warnings = warnings.str();
+    return result;
+}
+
+// Husband I1, wife I2, children I3 and I4 of F1, with the lines given.
+QByteArray family(const QByteArray& husband, const QByteArray& wife, const QByteArray& first,
+                  const QByteArray& second = {}, const QByteArray& familyLines = {})
+{
+    const auto person = [](const char* id, const char* sex, const QByteArray& lines, const char* link) {
+        return QByteArray("0 @") + id + "@ INDI|1 SEX " + sex + "|" + link + (lines.isEmpty() ? "" : "|" + lines) + "|";
+    };
+    return person("I1", "M", husband, "1 FAMS @F1@") + person("I2", "F", wife, "1 FAMS @F1@")
+        + person("I3", "F", first, "1 FAMC @F1@") + person("I4", "M", second, "1 FAMC @F1@")
+        + "0 @F1@ FAM|1 HUSB @I1@|1 WIFE @I2@|1 CHIL @I3@|1 CHIL @I4@" + (familyLines.isEmpty() ? "" : "|" + familyLines);
+}
+
+} // namespace
+
+class TreeEstimateTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void certainRules_data();
+    void certainRules();
+    void likelyRules_data();
+    void likelyRules();
+    void propagationAcrossThreeGenerations_data();
+    void propagationAcrossThreeGenerations();
+};
+
+void TreeEstimateTest::certainRules_data()
+{
+    QTest::addColumn<QByteArray>("records");
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<QString>("expected");
+
+    // Each row is bounded by its rule alone: with it gone, the bound is open.
+    QTest::newRow("born before the christening")
+        << family({}, {}, "1 CHR|2 DATE 4 APR 1850") << QByteArray("I3.birth_latest") << "4/4/1850";
+    QTest::newRow("born before a census, alive at it")
+        << family({}, {}, "1 CENS|2 DATE 1851") << QByteArray("I3.birth_latest") << "12/31/1851";
+    QTest::newRow("alive at a census") << family({}, {}, "1 CENS|2 DATE 1851") << QByteArray("I3.death_earliest")
+                                       << "1/1/1851";
+    QTest::newRow("died before the probate")
+        << family({}, {}, "1 PROB|2 DATE 3 MAY 1890") << QByteArray("I3.death_latest") << "5/3/1890";
+    QTest::newRow("not alive at the probate")
+        << family({}, {}, "1 PROB|2 DATE 3 MAY 1890") << QByteArray("I3.death_earliest") << "";
+    QTest::newRow("died before the burial")
+        << family({}, {}, "1 BURI|2 DATE 10 JAN 1880") << QByteArray("I3.death_latest") << "1/10/1880";
+    QTest::newRow("born before the marriage")
+        << family({}, {}, {}, {}, "1 MARR|2 DATE 1845") << QByteArray("I2.birth_latest") << "12/31/1845";
+    QTest::newRow("alive at the marriage")
+        << family({}, {}, {}, {}, "1 MARR|2 DATE 1845") << QByteArray("I1.death_earliest") << "1/1/1845";
+    QTest::newRow("born after the father")
+        << family("1 BIRT|2 DATE 1 JAN 1800", {}, {}) << QByteArray("I3.birth_earliest") << "1/2/1800";
+    QTest::newRow("mother alive at the birth")
+        << family({}, "1 DEAT|2 DATE 5 MAY 1850", {}) << QByteArray("I3.birth_latest") << "5/5/1850";
+    // 306 days: ten months can last no longer (March to December).
+    QTest::newRow("father alive ten months before")
+        << family("1 DEAT|2 DATE 5 MAY 1850", {}, {}) << QByteArray("I4.birth_latest") << "3/7/1851";
+    QTest::newRow("mother alive at a child's birth")
+        << family({}, {}, "1 BIRT|2 DATE 1 JUN 1850") << QByteArray("I2.death_earliest") << "6/1/1850";
+    QTest::newRow("father alive ten months before a child's birth")
+        << family({}, {}, "1 BIRT|2 DATE 1 JUN 1850") << QByteArray("I1.death_earliest") << "7/30/1849";
+    QTest::newRow("parent born before the child")
+        << family({}, {}, "1 BIRT|2 DATE 1 JUN 1850") << QByteArray("I2.birth_latest") << "5/31/1850";
+    QTest::newRow("born before the death")
+        << family({}, {}, "1 DEAT|2 DATE 2 FEB 1900") << QByteArray("I3.birth_latest") << "2/2/1900";
+    QTest::newRow("BEF as the check reads it")
+        << family({}, {}, "1 BIRT|2 DATE BEF 1850") << QByteArray("I3.birth_latest") << "12/31/1849";
+    QTest::newRow("an about date bounds nothing for certain")
+        << family({}, {}, "1 CHR|2 DATE ABT 1850") << QByteArray("I3.birth_latest") << "";
+    QTest::newRow("an adopted child is not bound by the mother")
+        << QByteArray("0 @I1@ INDI|1 SEX F|1 DEAT|2 DATE 1840|1 FAMS @F1@|0 @I2@ INDI|1 FAMC @F1@|2 PEDI adopted|"
+                      "0 @F1@ FAM|1 WIFE @I1@|1 CHIL @I2@")
+        << QByteArray("I2.birth_latest") << "";
+}
+
+void TreeEstimateTest::certainRules()
+{
+    QFETCH(QByteArray, records);
+    QFETCH(QByteArray, field);
+    QFETCH(QString, expected);
+    const Estimated estimated = estimateOf(gedcomOf(records));
+    QVERIFY2(estimated.read, estimated.warnings.c_str());
+    QCOMPARE(estimated.bound(field), expected);
+}
+
+void TreeEstimateTest::likelyRules_data()
+{
+    QTest::addColumn<QByteArray>("records");
+    QTest::addColumn<QByteArray>("field");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("reason");
+
+    const QByteArray fatherBorn = "1 BIRT|2 DATE 1 JAN 1800";
+    // 14 years of 365 days: the least they can last.
+    QTest::newRow("mother at least 14")
+        << family({}, fatherBorn, {}) << QByteArray("I3.birth_likely_earliest") << "12/29/1813"
+        << "mother aged 14-50 at a birth";
+    // Younger than 81 years of 366 days.
+    QTest::newRow("father at most 80")
+        << family(fatherBorn, {}, {}) << QByteArray("I3.birth_likely_latest") << "3/2/1881"
+        << "father aged 16-80 at a birth";
+    QTest::newRow("a life of at most 105 years")
+        << family({}, {}, fatherBorn) << QByteArray("I3.death_likely_latest") << "3/22/1905"
+        << "a life of at most 105 years";
+    QTest::newRow("first marriage at most 60")
+        << family({}, {}, {}, {}, "1 MARR|2 DATE 1 JUN 1840") << QByteArray("I1.birth_likely_earliest")
+        << "4/17/1779" << "first marriage at 14-60";
+    QTest::newRow("marriage at least 14")
+        << family({}, {}, {}, {}, "1 MARR|2 DATE 1 JUN 1840") << QByteArray("I2.birth_likely_latest")
+        << "6/5/1826" << "first marriage at 14-60";
+    // Nine months are at least 273 days (February to October).
+    QTest::newRow("siblings 9 months apart, in the tree's order")
+        << QByteArray("0 @I1@ INDI|1 BIRT|2 DATE 1 JAN 1850|1 FAMC @F1@|0 @I2@ INDI|1 FAMC @F1@|"
+                      "0 @I3@ INDI|1 BIRT|2 DATE 1 JAN 1860|1 FAMC @F1@|0 @F1@ FAM|1 CHIL @I1@|1 CHIL @I2@|1 CHIL @I3@")
+        << QByteArray("I2.birth_likely_earliest") << "10/1/1850" << "siblings born in the tree's order";
+    QTest::newRow("siblings out of order give no order")
+        << QByteArray("0 @I1@ INDI|1 BIRT|2 DATE 1 JAN 1860|1 FAMC @F1@|0 @I2@ INDI|1 FAMC @F1@|"
+                      "0 @I3@ INDI|1 BIRT|2 DATE 1 JAN 1850|1 FAMC @F1@|0 @F1@ FAM|1 CHIL @I1@|1 CHIL @I2@|1 CHIL @I3@")
+        << QByteArray("I2.birth_likely_earliest") << "" << "";
+    QTest::newRow("an about birth within 2 years")
+        << family({}, {}, "1 BIRT|2 DATE ABT 1850") << QByteArray("I3.birth_likely_earliest") << "12/31/1847"
+        << "an about date within 2 years";
+    // 1841 in England: an age of 30 stands for 30 to 34 on 6 June 1841.
+    QTest::newRow("the stated ages, by the census's rule")
+        << family({}, {}, "1 CENS|2 DATE 6 JUN 1841|2 PLAC Leeds, England|2 AGE 30")
+        << QByteArray("I3.birth_likely_earliest") << "6/7/1806" << "the stated ages";
+}
+
+void TreeEstimateTest::likelyRules()
+{
+    QFETCH(QByteArray, records);
+    QFETCH(QByteArray, field);
+    QFETCH(QString, expected);
+    QFETCH(QString, reason);
+    const Estimated estimated = estimateOf(gedcomOf(records));
+    QVERIFY2(estimated.read, estimated.warnings.c_str());
+    QCOMPARE(estimated.bound(field), expected);
+    const PersonEstimate& person = estimated.estimate.people[estimated.indexOf(field.split('.')[0].toStdString())];
+    const QString reasons =
+        QString::fromStdString(reasonsText(person.certainReasons, person.likelyReasons, EstimateAssumptions{}));
+    QVERIFY2(reasons.contains(reason), qPrintable(reasons));
+}
+
+void TreeEstimateTest::propagationAcrossThreeGenerations_data()
+{
+    QTest::addColumn<QByteArray>("records");
+    // The grandmother I1 born 1 January 1800, the grandchild I4 on 1
+    // January 1870; between them I2 and I3 undated. The families in both
+    // orders: the bounds must spread up and down whichever comes first.
+    const QByteArray people = "0 @I1@ INDI|1 SEX F|1 BIRT|2 DATE 1 JAN 1800|1 FAMS @F1@|"
+                              "0 @I2@ INDI|1 SEX F|1 FAMC @F1@|1 FAMS @F2@|"
+                              "0 @I3@ INDI|1 SEX F|1 FAMC @F2@|1 FAMS @F3@|"
+                              "0 @I4@ INDI|1 SEX M|1 BIRT|2 DATE 1 JAN 1870|1 FAMC @F3@|";
+    const QByteArray f1 = "0 @F1@ FAM|1 WIFE @I1@|1 CHIL @I2@|";
+    const QByteArray f2 = "0 @F2@ FAM|1 WIFE @I2@|1 CHIL @I3@|";
+    const QByteArray f3 = "0 @F3@ FAM|1 WIFE @I3@|1 CHIL @I4@";
+    QTest::newRow("eldest family first") << people + f1 + f2 + f3;
+    QTest::newRow("youngest family first") << people + f3 + "|" + f2 + f1.chopped(1);
+}
+
+void TreeEstimateTest::propagationAcrossThreeGenerations()
+{
+    QFETCH(QByteArray, records);
+    const Estimated estimated = estimateOf(gedcomOf(records));
+    QVERIFY2(estimated.read, estimated.warnings.c_str());
+    // Certain: each generation born after the one before, each mother
+    // alive at the next birth.
+    QCOMPARE(estimated.bound("I3.birth_earliest"), QString("1/3/1800"));
+    QCOMPARE(estimated.bound("I2.birth_latest"), QString("12/30/1869"));
+    QCOMPARE(estimated.bound("I2.death_earliest"), QString("1/3/1800"));
+    // Likely: two mothers of at least 14, from both ends.
+    QCOMPARE(estimated.bound("I3.birth_likely_earliest"), QString("12/26/1827"));
+    QCOMPARE(estimated.bound("I2.birth_likely_latest"), QString("1/8/1842"));
+    QVERIFY(estimated.estimate.settled);
+}
+
+QTEST_GUILESS_MAIN(TreeEstimateTest)
+#include "tst_treeestimate.moc"
