@@ -66,7 +66,10 @@ bool recordedAt(const TreeEvents& events, std::uint32_t person, const CensusDay&
         if (!event.date.hasEarliest || !event.date.hasLatest || event.date.approximate)
             continue;
         const std::string_view country = censusCountryOfPlace(event.place);
-        if (event.tag != "CENS" && country != census.country)
+        // A census, or an event of the living at its date and place (a
+        // residence); a birth or death on the census day is no record of it.
+        const bool livingThere = isLivingEvent(event.tag) && event.tag != "BIRT" && country == census.country;
+        if (event.tag != "CENS" && !livingThere)
             continue;
         if (!country.empty() && country != census.country)
             continue;

@@ -22,7 +22,8 @@ struct CensusCheck
     // Certain: born before the census day and died after it by the
     // certain bounds; else possible within the likely ones.
     bool certainlyAlive = false;
-    // A CENS event of that census, or an event with its date in its country.
+    // A CENS event of that census, or an event of the living (a residence)
+    // with its date in its country.
     bool recorded = false;
     // The age the person would give under the census's rule: "34", or
     // "33-34" where the birth is not known to the year; empty where the

@@ -53,6 +53,27 @@ struct Estimated
     }
 };
 
+struct Checked
+{
+    bool read = false;
+    TreeCheckSummary summary;
+    std::string warnings;
+};
+
+Checked check(const QByteArray& gedcom)
+{
+    Checked result;
+    QByteArray copy = gedcom;
+    std::FILE* in = fmemopen(copy.data(), size_t(copy.size()), "rb");
+    std::ostringstream warnings;
+    TreeCheckOptions options;
+    options.today = dayNumberOf({2026, 12, 9});
+    result.read = checkGedcomTree(in, "test.ged", options, warnings, [](const TreeFinding&) {}, result.summary);
+    std::fclose(in);
+    result.warnings = warnings.str();
+    return result;
+}
+
 Estimated estimateOf(const QByteArray& gedcom, const EstimateAssumptions& assumptions = {})
 {
     Estimated result;
@@ -93,6 +114,10 @@ private slots:
     void likelyRules();
     void propagationAcrossThreeGenerations_data();
     void propagationAcrossThreeGenerations();
+    void writeBack_data();
+    void writeBack();
+    void censusChecklist_data();
+    void censusChecklist();
 };
 
 void TreeEstimateTest::certainRules_data()
@@ -184,9 +209,9 @@ void TreeEstimateTest::likelyRules_data()
                       "0 @I3@ INDI|1 BIRT|2 DATE 1 JAN 1860|1 FAMC @F1@|0 @F1@ FAM|1 CHIL @I1@|1 CHIL @I2@|1 CHIL @I3@")
         << QByteArray("I2.birth_likely_earliest") << "10/1/1850" << "siblings born in the tree's order";
     QTest::newRow("siblings out of order give no order")
-        << QByteArray("0 @I1@ INDI|1 BIRT|2 DATE 1 JAN 1860|1 FAMC @F1@|0 @I2@ INDI|1 FAMC @F1@|"
-                      "0 @I3@ INDI|1 BIRT|2 DATE 1 JAN 1850|1 FAMC @F1@|0 @F1@ FAM|1 CHIL @I1@|1 CHIL @I2@|1 CHIL @I3@")
-        << QByteArray("I2.birth_likely_earliest") << "" << "";
+        << QByteArray("0 @I1@ INDI|1 BIRT|2 DATE 1 JAN 1860|1 FAMC @F1@|0 @I2@ INDI|1 BIRT|2 DATE 1 JAN 1850|"
+                      "1 FAMC @F1@|0 @I3@ INDI|1 FAMC @F1@|0 @F1@ FAM|1 CHIL @I1@|1 CHIL @I2@|1 CHIL @I3@")
+        << QByteArray("I3.birth_likely_earliest") << "" << "";
     QTest::newRow("an about birth within 2 years")
         << family({}, {}, "1 BIRT|2 DATE ABT 1850") << QByteArray("I3.birth_likely_earliest") << "12/31/1847"
         << "an about date within 2 years";
@@ -242,6 +267,160 @@ void TreeEstimateTest::propagationAcrossThreeGenerations()
     QCOMPARE(estimated.bound("I3.birth_likely_earliest"), QString("12/26/1827"));
     QCOMPARE(estimated.bound("I2.birth_likely_latest"), QString("1/8/1842"));
     QVERIFY(estimated.estimate.settled);
+}
+
+namespace {
+
+struct WrittenBack
+{
+    bool ok = false;
+    QByteArray text;
+    std::string why;
+};
+
+WrittenBack writeBackOf(const QByteArray& gedcom, const Estimated& estimated)
+{
+    WrittenBack result;
+    QByteArray copy = gedcom;
+    std::FILE* in = fmemopen(copy.data(), size_t(copy.size()), "rb");
+    std::FILE* out = std::tmpfile();
+    EstimatesWritten written;
+    const EstimateWriting writing{"Estimated by the test", dayNumberOf({2026, 12, 9}), {}};
+    result.ok = writeTreeWithEstimates(in, out, estimated.tree, estimated.estimate, writing, written, result.why);
+    result.text = contentsOf(out);
+    std::fclose(out);
+    std::fclose(in);
+    return result;
+}
+
+// Whether every line of original is in written, in its order and with its
+// own line end.
+bool keepsEveryLine(const QByteArray& original, const QByteArray& written)
+{
+    qsizetype at = 0;
+    qsizetype from = 0;
+    while (from < original.size()) {
+        qsizetype end = original.indexOf('\n', from);
+        end = end < 0 ? original.size() : end + 1;
+        const QByteArray line = original.mid(from, end - from);
+        // A line starts at the start of written or after a line end.
+        do {
+            at = written.indexOf(line, at);
+        } while (at > 0 && written[at - 1] != '\n' && ++at > 0);
+        if (at < 0)
+            return false;
+        at += line.size();
+        from = end;
+    }
+    return true;
+}
+
+} // namespace
+
+void TreeEstimateTest::writeBack_data()
+{
+    QTest::addColumn<QByteArray>("gedcom");
+    QTest::addColumn<QByteArray>("added");
+
+    // I2 and I3 are undated; I2's mother I1 died in 1850, I3 was christened.
+    const QByteArray records = "0 @I1@ INDI|1 NAME Ann /Roe/|1 SEX F|1 BIRT|2 DATE 3 MAR 1810|1 DEAT|2 DATE 5 MAY 1850|"
+                               "1 FAMS @F1@|0 @I2@ INDI|1 NAME Bob /Roe/|1 BIRT|2 PLAC York|1 FAMC @F1@|"
+                               "0 @I3@ INDI|1 NAME Cy /Roe/|1 CHR|2 DATE 4 APR 1840|1 DEAT Y|1 FAMC @F1@|"
+                               "0 @F1@ FAM|1 WIFE @I1@|1 CHIL @I2@|1 CHIL @I3@";
+    // A BIRT without DATE gains one below it; a DEAT Y too.
+    QTest::newRow("5.5.1, a NOTE") << gedcomOf(records)
+                                   << QByteArray("1 BIRT\n2 DATE BET 28 FEB 1824 AND 5 MAY 1850\n2 NOTE "
+                                                 "Estimated by the test from the family");
+    QTest::newRow("7.0, a PHRASE") << gedcomOf(records, "7.0")
+                                   << QByteArray("1 DEAT Y\n2 DATE BET 4 APR 1840 AND ");
+    QTest::newRow("7.0, a PHRASE below the DATE")
+        << gedcomOf(records, "7.0") << QByteArray("2 DATE BET 28 FEB 1824 AND 5 MAY 1850\n3 PHRASE Estimated by the test");
+    QByteArray crlf = gedcomOf(records);
+    crlf.replace("\n", "\r\n");
+    QTest::newRow("CR LF line ends kept") << crlf << QByteArray("2 DATE BET 28 FEB 1824 AND 5 MAY 1850\r\n2 NOTE");
+    // The person without a BIRT gains one at the end of the record; an
+    // open end is BEF (the day after the latest).
+    QTest::newRow("a new BIRT, BEF")
+        << gedcomOf("0 @I1@ INDI|1 BURI|2 DATE 4 APR 1840|0 @I2@ INDI|1 NAME X")
+        << QByteArray("1 BIRT\n2 DATE BEF 5 APR 1840\n2 NOTE Estimated by the test from the family (the likely bounds): "
+                      "born before own events; died before the burial or probate\n1 DEAT\n2 DATE BEF 5 APR 1840\n");
+}
+
+void TreeEstimateTest::writeBack()
+{
+    QFETCH(QByteArray, gedcom);
+    QFETCH(QByteArray, added);
+    const Estimated estimated = estimateOf(gedcom);
+    QVERIFY2(estimated.read, estimated.warnings.c_str());
+    const WrittenBack written = writeBackOf(gedcom, estimated);
+    QVERIFY2(written.ok, written.why.c_str());
+    QVERIFY2(written.text.contains(added), written.text.constData());
+    QVERIFY(keepsEveryLine(gedcom, written.text));
+    QVERIFY(!written.text.contains("EST BET") && !written.text.contains("EST BEF"));
+    // A date the tree has stays as it was, and is not given a second one.
+    QCOMPARE(written.text.count("DATE 3 MAR 1810"), gedcom.count("DATE 3 MAR 1810"));
+    const qsizetype secondRecord = written.text.indexOf("0 @I2@");
+    if (gedcom.contains("DATE 3 MAR 1810")) // I1, born then, gains no second birth
+        QCOMPARE(written.text.left(secondRecord).count("1 BIRT"), 1);
+
+    // Read again: every estimate is a date of the tree, and the check and
+    // the report read the file.
+    const Estimated again = estimateOf(written.text);
+    QVERIFY2(again.read, again.warnings.c_str());
+    for (std::uint32_t p = 0; p < again.tree.people.size(); ++p) {
+        const PersonEstimate& before = estimated.estimate.people[p];
+        const TreeDate& birth = again.tree.people[p].birth;
+        if (before.likelyBirth.latest == NoLatest && before.likelyBirth.earliest == NoEarliest)
+            continue;
+        QVERIFY(birth.present);
+        QCOMPARE(birth.hasLatest ? birth.latest : NoLatest, before.likelyBirth.latest);
+        QCOMPARE(birth.hasEarliest ? birth.earliest : NoEarliest, before.likelyBirth.earliest);
+    }
+    Checked checked = check(written.text);
+    QVERIFY2(checked.read, checked.warnings.c_str());
+    QCOMPARE(checked.summary.problems.unreadableDates, 0);
+    QVERIFY(runReport(written.text).status != 2);
+}
+
+void TreeEstimateTest::censusChecklist_data()
+{
+    QTest::addColumn<QByteArray>("death");
+    QTest::addColumn<bool>("missingOnly");
+    QTest::addColumn<QStringList>("expected");
+
+    // Born about 1841 in England, there in 1845, emigrated in 1855, in the
+    // US census of 1860; the US census of 1880 was taken on 1 June.
+    QTest::newRow("died on the census day: possibly in it")
+        << QByteArray("1 JUN 1880") << false
+        << QStringList{"England 1841,possible,no,0-2", "England 1851,certain,no,7-12", "US 1860,certain,yes,16-21",
+                       "US 1870,certain,no,26-31", "US 1880,possible,no,36-41"};
+    QTest::newRow("died the day after: certainly in it")
+        << QByteArray("2 JUN 1880") << false
+        << QStringList{"England 1841,possible,no,0-2", "England 1851,certain,no,7-12", "US 1860,certain,yes,16-21",
+                       "US 1870,certain,no,26-31", "US 1880,certain,no,36-41"};
+    QTest::newRow("missing: not recorded, certainly alive")
+        << QByteArray("2 JUN 1880") << true
+        << QStringList{"England 1851,certain,no,7-12", "US 1870,certain,no,26-31", "US 1880,certain,no,36-41"};
+}
+
+void TreeEstimateTest::censusChecklist()
+{
+    QFETCH(QByteArray, death);
+    QFETCH(bool, missingOnly);
+    QFETCH(QStringList, expected);
+    const QByteArray records = "0 @I1@ INDI|1 BIRT|2 DATE ABT 1841|2 PLAC Leeds, Yorkshire, England|"
+                               "1 RESI|2 DATE 1845|2 PLAC Leeds, Yorkshire, England|1 IMMI|2 DATE 1855|2 PLAC New York, USA|"
+                               "1 CENS|2 DATE 1860|2 PLAC Boston, Suffolk, Massachusetts, USA|"
+                               "1 DEAT|2 DATE " + death + "|2 PLAC Boston, Massachusetts, USA";
+    const Estimated estimated = estimateOf(gedcomOf(records));
+    QVERIFY2(estimated.read, estimated.warnings.c_str());
+    QStringList rows;
+    for (const CensusCheck& check :
+         spanwright::censusChecklist(estimated.tree, estimated.events, estimated.estimate, {}, missingOnly)) {
+        rows << QString::fromStdString(censusName(*check.census)) + (check.certainlyAlive ? ",certain" : ",possible")
+                + (check.recorded ? ",yes," : ",no,") + QString::fromStdString(check.age);
+    }
+    QCOMPARE(rows, expected);
 }
 
 QTEST_GUILESS_MAIN(TreeEstimateTest)
