@@ -1,8 +1,10 @@
 #include "censuschecklist.h"
 
+#include "asciitext.h"
 #include "calendardate.h"
 
 #include <algorithm>
+#include <array>
 
 namespace spanwright {
 
@@ -11,28 +13,65 @@ std::string censusName(const CensusDay& census)
     return std::string(census.country) + " " + std::to_string(census.year);
 }
 
+namespace {
+
+// The US states by name and postal code, which trees often end a place with
+// in place of the country ("San Francisco, San Francisco Co., CA").
+bool isUsState(std::string_view part)
+{
+    static constexpr std::array<std::string_view, 102> States = {
+        "AL", "AK", "AZ", "AR", "CA", "CO", "CT", "DE", "DC", "FL", "GA", "HI", "ID", "IL", "IN", "IA", "KS",
+        "KY", "LA", "ME", "MD", "MA", "MI", "MN", "MS", "MO", "MT", "NE", "NV", "NH", "NJ", "NM", "NY", "NC",
+        "ND", "OH", "OK", "OR", "PA", "RI", "SC", "SD", "TN", "TX", "UT", "VT", "VA", "WA", "WV", "WI", "WY",
+        "Alabama", "Alaska", "Arizona", "Arkansas", "California", "Colorado", "Connecticut", "Delaware",
+        "District of Columbia", "Florida", "Georgia", "Hawaii", "Idaho", "Illinois", "Indiana", "Iowa", "Kansas",
+        "Kentucky", "Louisiana", "Maine", "Maryland", "Massachusetts", "Michigan", "Minnesota", "Mississippi",
+        "Missouri", "Montana", "Nebraska", "Nevada", "New Hampshire", "New Jersey", "New Mexico", "New York",
+        "North Carolina", "North Dakota", "Ohio", "Oklahoma", "Oregon", "Pennsylvania", "Rhode Island",
+        "South Carolina", "South Dakota", "Tennessee", "Texas", "Utah", "Vermont", "Virginia", "Washington",
+        "West Virginia", "Wisconsin", "Wyoming"};
+    return std::find(States.begin(), States.end(), part) != States.end();
+}
+
+} // namespace
+
+std::string_view placeCountry(std::string_view place)
+{
+    const std::string_view country = censusCountryOfPlace(place);
+    if (!country.empty())
+        return country;
+    const std::size_t comma = place.rfind(',');
+    return isUsState(trimmed(comma == std::string_view::npos ? place : place.substr(comma + 1))) ? "US" : "";
+}
+
 std::string_view countryNear(const TreeEvents& events, std::uint32_t person, long long day)
 {
-    // Where they were last seen on or before the day, else first seen after it.
+    // Where they were last seen on or before the day, else first seen after
+    // it; a place of a country without a census of the table counts too, as
+    // the person being elsewhere.
     std::string_view before;
     long long beforeDay = 0;
+    bool seenBefore = false;
     std::string_view after;
     long long afterDay = 0;
+    bool seenAfter = false;
     for (std::uint32_t e = events.first[person]; e < events.first[person + 1]; ++e) {
         const PersonEvent& event = events.events[e];
-        const std::string_view country = censusCountryOfPlace(event.place);
-        if (country.empty() || !event.date.hasEarliest || !event.date.hasLatest)
+        if (event.place.empty() || !event.date.hasEarliest || !event.date.hasLatest)
             continue;
+        const std::string_view country = placeCountry(event.place);
         const long long middle = (static_cast<long long>(event.date.earliest) + event.date.latest) / 2;
-        if (middle <= day && (before.empty() || middle >= beforeDay)) {
+        if (middle <= day && (!seenBefore || middle >= beforeDay)) {
             before = country;
             beforeDay = middle;
-        } else if (middle > day && (after.empty() || middle < afterDay)) {
+            seenBefore = true;
+        } else if (middle > day && (!seenAfter || middle < afterDay)) {
             after = country;
             afterDay = middle;
+            seenAfter = true;
         }
     }
-    return before.empty() ? after : before;
+    return seenBefore ? before : after;
 }
 
 namespace {
@@ -65,7 +104,7 @@ bool recordedAt(const TreeEvents& events, std::uint32_t person, const CensusDay&
         const PersonEvent& event = events.events[e];
         if (!event.date.hasEarliest || !event.date.hasLatest || event.date.approximate)
             continue;
-        const std::string_view country = censusCountryOfPlace(event.place);
+        const std::string_view country = placeCountry(event.place);
         // A census, or an event of the living at its date and place (a
         // residence); a birth or death on the census day is no record of it.
         const bool livingThere = isLivingEvent(event.tag) && event.tag != "BIRT" && country == census.country;

@@ -12,9 +12,8 @@ namespace spanwright {
 
 // The censuses of the census table each person was alive at, and whether
 // the tree has found them there. A person's country at a census is that of
-// the place (the last part of its PLAC, see censusCountryOfPlace) of their
-// last event on or before it, else of their first after it, unless one
-// country is given for everyone.
+// the place of their events around it (countryNear), unless one country is
+// given for everyone.
 struct CensusCheck
 {
     std::uint32_t person = 0;
@@ -40,8 +39,13 @@ std::vector<CensusCheck> censusChecklist(const FamilyTree& tree, const TreeEvent
 // The census's name as the checklist writes it: "England 1851".
 std::string censusName(const CensusDay& census);
 
-// The person's country on day, empty where none of their events has a
-// place in a census country.
+// The census country a place ends with (censusCountryOfPlace), or "US" for
+// a place ending with a US state's name or postal code; empty for any other.
+std::string_view placeCountry(std::string_view place);
+
+// The person's country on day: that of the place of their last event on or
+// before it, else of their first after it; empty where that place is in no
+// census country, or none of their events has a place.
 std::string_view countryNear(const TreeEvents& events, std::uint32_t person, long long day);
 
 // The ages a birth between the days gives on day under rule, as written.

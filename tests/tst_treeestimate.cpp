@@ -384,34 +384,40 @@ void TreeEstimateTest::writeBack()
 
 void TreeEstimateTest::censusChecklist_data()
 {
-    QTest::addColumn<QByteArray>("death");
+    QTest::addColumn<QByteArray>("records");
     QTest::addColumn<bool>("missingOnly");
     QTest::addColumn<QStringList>("expected");
 
     // Born about 1841 in England, there in 1845, emigrated in 1855, in the
     // US census of 1860; the US census of 1880 was taken on 1 June.
+    const QByteArray life = "0 @I1@ INDI|1 BIRT|2 DATE ABT 1841|2 PLAC Leeds, Yorkshire, England|"
+                            "1 RESI|2 DATE 1845|2 PLAC Leeds, Yorkshire, England|1 IMMI|2 DATE 1855|2 PLAC New York, USA|"
+                            "1 CENS|2 DATE 1860|2 PLAC Boston, Suffolk, Massachusetts, USA|1 DEAT|2 DATE ";
     QTest::newRow("died on the census day: possibly in it")
-        << QByteArray("1 JUN 1880") << false
+        << life + "1 JUN 1880|2 PLAC Boston, Massachusetts, USA" << false
         << QStringList{"England 1841,possible,no,0-2", "England 1851,certain,no,7-12", "US 1860,certain,yes,16-21",
                        "US 1870,certain,no,26-31", "US 1880,possible,no,36-41"};
+    // A US state's postal code names the US.
     QTest::newRow("died the day after: certainly in it")
-        << QByteArray("2 JUN 1880") << false
+        << QByteArray(life).replace("New York, USA", "New York, NY") + "2 JUN 1880|2 PLAC Boston, MA" << false
         << QStringList{"England 1841,possible,no,0-2", "England 1851,certain,no,7-12", "US 1860,certain,yes,16-21",
                        "US 1870,certain,no,26-31", "US 1880,certain,no,36-41"};
     QTest::newRow("missing: not recorded, certainly alive")
-        << QByteArray("2 JUN 1880") << true
+        << life + "2 JUN 1880|2 PLAC Boston, Massachusetts, USA" << true
         << QStringList{"England 1851,certain,no,7-12", "US 1870,certain,no,26-31", "US 1880,certain,no,36-41"};
+    // Last seen in a country without a census of the table: none until the
+    // next place.
+    QTest::newRow("elsewhere until seen again")
+        << QByteArray("0 @I1@ INDI|1 BIRT|2 DATE 1 MAY 1844|2 PLAC Copenhagen, Denmark|"
+                      "1 RESI|2 DATE 1875|2 PLAC London, England|1 DEAT|2 DATE 1 MAY 1885|2 PLAC London, England")
+        << false << QStringList{"England 1881,certain,no,36"};
 }
 
 void TreeEstimateTest::censusChecklist()
 {
-    QFETCH(QByteArray, death);
+    QFETCH(QByteArray, records);
     QFETCH(bool, missingOnly);
     QFETCH(QStringList, expected);
-    const QByteArray records = "0 @I1@ INDI|1 BIRT|2 DATE ABT 1841|2 PLAC Leeds, Yorkshire, England|"
-                               "1 RESI|2 DATE 1845|2 PLAC Leeds, Yorkshire, England|1 IMMI|2 DATE 1855|2 PLAC New York, USA|"
-                               "1 CENS|2 DATE 1860|2 PLAC Boston, Suffolk, Massachusetts, USA|"
-                               "1 DEAT|2 DATE " + death + "|2 PLAC Boston, Massachusetts, USA";
     const Estimated estimated = estimateOf(gedcomOf(records));
     QVERIFY2(estimated.read, estimated.warnings.c_str());
     QStringList rows;
