@@ -6,8 +6,11 @@
 #include "estimatetext.h"
 #include "estimatewriter.h"
 #include "gedcomrun.h"
+#include "programrun.h"
 #include "treeestimatefile.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <sstream>
@@ -118,6 +121,8 @@ private slots:
     void writeBack();
     void censusChecklist_data();
     void censusChecklist();
+    void command_data();
+    void command();
 };
 
 void TreeEstimateTest::certainRules_data()
@@ -427,6 +432,64 @@ void TreeEstimateTest::censusChecklist()
                 + (check.recorded ? ",yes," : ",no,") + QString::fromStdString(check.age);
     }
     QCOMPARE(rows, expected);
+}
+
+void TreeEstimateTest::command_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // OUT: a file of the test's folder
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("output"); // in standard output, or in OUT where given
+
+    const QStringList estimate = {"estimate", "-"};
+    // The marriage bounds the mother, with 123 years and 105 years of life.
+    QTest::newRow("csv") << estimate << 0
+                         << QByteArray("I2,,,9/30/1721,12/31/1845,11/17/1783,1/4/1832,,1/1/1845,4/3/1969,1/1/1845,3/24/1937,");
+    QTest::newRow("json: an open end is null")
+        << estimate + QStringList{"--format", "json"} << 0
+        << QByteArray("{\"id\":\"I1\",\"name\":\"\",\"birth\":\"1 JAN 1800\",\"birth_earliest\":\"1/1/1800\"");
+    QTest::newRow("an assumption changed") << estimate + QStringList{"--mother-ages", "20-40"} << 0
+                                           << QByteArray("mother aged 20-40 at a birth");
+    QTest::newRow("an assumption that is no range")
+        << estimate + QStringList{"--mother-ages", "50-14"} << 2 << QByteArray();
+    QTest::newRow("written back, read by the check")
+        << estimate + QStringList{"--gedcom", "OUT", "--today", "12/9/2026"} << 0
+        << QByteArray("1 BIRT\n2 DATE BET 17 NOV 1783 AND 4 JAN 1832\n2 NOTE Estimated by spanwright-cli estimate");
+    QTest::newRow("census, one country") << QStringList{"census", "-", "--country", "England"} << 0
+                                         << QByteArray("I1,,England 1841,6/6/1841,certain,no,40\n");
+    QTest::newRow("census, a country without one")
+        << QStringList{"census", "-", "--country", "Narnia"} << 2 << QByteArray();
+}
+
+void TreeEstimateTest::command()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QByteArray, output);
+    // The father I1 born 1800 and died 1850, the mother I2 married in 1845.
+    const QByteArray gedcom = gedcomOf(family("1 BIRT|2 DATE 1 JAN 1800|1 DEAT|2 DATE 1 JAN 1850", {}, {}, {},
+                                              "1 MARR|2 DATE 1845"));
+    QTemporaryDir folder;
+    const QString out = folder.filePath("out.ged");
+    arguments.replaceInStrings("OUT", out);
+    const Run run = runProgram(arguments, gedcom);
+    QCOMPARE(run.status, status);
+    if (status != 0) {
+        QVERIFY(run.err.startsWith("spanwright-cli "));
+        return;
+    }
+    if (!arguments.contains(out)) {
+        QVERIFY2(run.out.contains(output), run.out.constData());
+        return;
+    }
+    QFile written(out);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray text = written.readAll();
+    QVERIFY2(text.contains(output), text.constData());
+    QVERIFY(keepsEveryLine(gedcom, text));
+    const Run checked = runProgram({"check", out, "--today", "12/9/2026"});
+    QVERIFY2(checked.status == 0 || checked.status == 1, checked.err.constData());
+    QVERIFY2(!checked.err.contains("could not be read"), checked.err.constData());
+    QVERIFY2(!checked.out.contains(",certain,"), checked.out.constData());
 }
 
 QTEST_GUILESS_MAIN(TreeEstimateTest)
