@@ -94,6 +94,7 @@ struct HeldRecord
     bool birthDated = false;
     bool deathDated = false;
     bool buried = false; // a BURI or CREM: dead
+    bool matches = false; // the tree's person of that index has the record's id
 };
 
 class EstimateWriter
@@ -158,6 +159,10 @@ bool EstimateWriter::add(RawLine line)
             holding_ = true;
             record_ = HeldRecord{};
             record_.person = people_++;
+            // The records are the tree's people in order; should the two
+            // readings ever differ, the record is left as it is.
+            record_.matches = record_.person < tree_.people.size()
+                && tree_.text(tree_.people[record_.person].id) == parsed.xref;
         }
     } else if (inHeader_ && parsed.level == 2 && parsed.tag == "VERS" && trimmed(parsed.value).substr(0, 2) == "7.") {
         gedcom7_ = true;
@@ -175,14 +180,12 @@ void EstimateWriter::hold(const RawLine&, const GedcomLine& parsed)
 {
     const std::size_t index = record_.lines.size();
     if (parsed.level == 1) {
-        eventTag_ = {};
-        if (parsed.tag == "BIRT" && record_.birthLine == SIZE_MAX) {
+        // Any BIRT or DEAT with a DATE is dated; the first is where one goes.
+        eventTag_ = parsed.tag == "BIRT" ? "BIRT" : parsed.tag == "DEAT" ? "DEAT" : std::string_view();
+        if (parsed.tag == "BIRT" && record_.birthLine == SIZE_MAX)
             record_.birthLine = index;
-            eventTag_ = "BIRT";
-        } else if (parsed.tag == "DEAT" && record_.deathLine == SIZE_MAX) {
+        else if (parsed.tag == "DEAT" && record_.deathLine == SIZE_MAX)
             record_.deathLine = index;
-            eventTag_ = "DEAT";
-        }
         record_.buried = record_.buried || parsed.tag == "BURI" || parsed.tag == "CREM";
     } else if (parsed.level == 2 && parsed.tag == "DATE") {
         record_.birthDated = record_.birthDated || eventTag_ == "BIRT";
@@ -240,12 +243,12 @@ void EstimateWriter::flush()
         return;
     holding_ = false;
     const std::uint32_t person = record_.person;
-    const bool known = person < tree_.people.size() && person < estimate_.people.size();
+    const bool known = record_.matches && person < estimate_.people.size();
     std::string birth;
     std::string death;
-    if (known && !record_.birthDated)
+    if (known && !record_.birthDated && !tree_.people[person].birth.present)
         birth = estimateLines("BIRT", estimate_.people[person].likelyBirth, record_.birthLine != SIZE_MAX, person);
-    if (known && !record_.deathDated && likelyDead(record_))
+    if (known && !record_.deathDated && !tree_.people[person].death.present && likelyDead(record_))
         death = estimateLines("DEAT", estimate_.people[person].likelyDeath, record_.deathLine != SIZE_MAX, person);
     written_.births += birth.empty() ? 0 : 1;
     written_.deaths += death.empty() ? 0 : 1;

@@ -345,6 +345,10 @@ void TreeEstimateTest::writeBack_data()
     QTest::newRow("CR LF line ends kept") << crlf << QByteArray("2 DATE BET 28 FEB 1824 AND 5 MAY 1850\r\n2 NOTE");
     // The person without a BIRT gains one at the end of the record; an
     // open end is BEF (the day after the latest).
+    // A second BIRT with a date: the birth is dated, nothing is added.
+    QTest::newRow("a later BIRT dated")
+        << gedcomOf("0 @I1@ INDI|1 BIRT|2 PLAC York|1 BIRT|2 DATE 1850|1 DEAT|2 DATE 1900")
+        << QByteArray("1 BIRT\n2 PLAC York\n1 BIRT\n2 DATE 1850\n1 DEAT\n2 DATE 1900\n0 TRLR");
     QTest::newRow("a new BIRT, BEF")
         << gedcomOf("0 @I1@ INDI|1 BURI|2 DATE 4 APR 1840|0 @I2@ INDI|1 NAME X")
         << QByteArray("1 BIRT\n2 DATE BEF 5 APR 1840\n2 NOTE Estimated by the test from the family (the likely bounds): "
