@@ -156,9 +156,10 @@ bool boundParentByChild(LifeRef parent, const LifeRef& child, bool mother, const
 bool boundSiblings(DayBounds& older, DayBounds& younger, std::int64_t gapDays, std::uint32_t& olderReasons,
                    std::uint32_t& youngerReasons)
 {
-    const bool younger_ = noted(raiseEarliest(younger, older.earliest, gapDays), youngerReasons, EstimateRule::SiblingGap);
-    const bool older_ = noted(lowerLatest(older, younger.latest, -gapDays), olderReasons, EstimateRule::SiblingGap);
-    return younger_ || older_;
+    const bool youngerChanged =
+        noted(raiseEarliest(younger, older.earliest, gapDays), youngerReasons, EstimateRule::SiblingGap);
+    const bool olderChanged = noted(lowerLatest(older, younger.latest, -gapDays), olderReasons, EstimateRule::SiblingGap);
+    return youngerChanged || olderChanged;
 }
 
 namespace {

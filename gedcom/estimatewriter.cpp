@@ -111,7 +111,8 @@ public:
     bool finish();
 
 private:
-    void hold(const RawLine& line, const GedcomLine& parsed);
+    // Notes where the record's birth and death are, and whether dated.
+    void hold(const GedcomLine& parsed);
     void flush();
     bool write(std::string_view bytes) { return ok_ = ok_ && std::fwrite(bytes.data(), 1, bytes.size(), out_) == bytes.size(); }
     // The lines that mark an estimate below a DATE at level.
@@ -168,7 +169,7 @@ bool EstimateWriter::add(RawLine line)
         gedcom7_ = true;
     }
     if (holding_) {
-        hold(line, parsed);
+        hold(parsed);
         record_.lines.push_back(std::move(line));
     } else {
         write(line.bytes);
@@ -176,7 +177,7 @@ bool EstimateWriter::add(RawLine line)
     return ok_;
 }
 
-void EstimateWriter::hold(const RawLine&, const GedcomLine& parsed)
+void EstimateWriter::hold(const GedcomLine& parsed)
 {
     const std::size_t index = record_.lines.size();
     if (parsed.level == 1) {

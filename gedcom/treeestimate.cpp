@@ -41,6 +41,7 @@ private:
     std::size_t queueHead_ = 0;
     std::vector<bool> queued_;
     std::vector<std::uint32_t> familyVisits_;
+    std::vector<std::uint32_t> siblings_; // of the family taken up, reused
     std::uint64_t visits_ = 0;
     bool settled_ = true;
 };
@@ -108,15 +109,18 @@ void BoundsSpreader::boundChildren(const TreeFamily& family, std::vector<std::ui
 void BoundsSpreader::boundSiblingsOf(const TreeFamily& family, std::vector<std::uint32_t>& changed)
 {
     const std::int64_t gap = leastDaysOfMonths(likely_->siblingGapMonths);
-    const std::uint32_t end = family.firstChild + family.childCount;
+    // The children born to the couple, in the family's order: an adopted
+    // or step child may have been born at any time.
+    siblings_.clear();
+    for (std::uint32_t k = family.firstChild; k < family.firstChild + family.childCount; ++k)
+        if (tree_.childBonds[k] == 0 && (siblings_.empty() || siblings_.back() != tree_.children[k]))
+            siblings_.push_back(tree_.children[k]);
     // Forwards the younger ones' earliest days, backwards the older ones' latest.
     for (int direction = 0; direction < 2; ++direction) {
-        for (std::uint32_t step = 1; step < family.childCount; ++step) {
-            const std::uint32_t k = direction == 0 ? family.firstChild + step : end - step;
-            const std::uint32_t older = tree_.children[k - 1];
-            const std::uint32_t younger = tree_.children[k];
-            if (older == younger)
-                continue;
+        for (std::size_t step = 1; step < siblings_.size(); ++step) {
+            const std::size_t k = direction == 0 ? step : siblings_.size() - step;
+            const std::uint32_t older = siblings_[k - 1];
+            const std::uint32_t younger = siblings_[k];
             if (boundSiblings(births[older], births[younger], gap, reasons[older], reasons[younger])) {
                 changed.push_back(older);
                 changed.push_back(younger);
@@ -224,7 +228,8 @@ void boundByAssumptions(BoundsSpreader& spreader, const FamilyTree& tree, const 
 }
 
 // The families whose children the tree lists in the order of their births:
-// two or more dated by their birth, none before the one listed before it.
+// two or more born to the couple dated by their birth, none before the one
+// listed before it.
 std::vector<bool> orderedFamilies(const FamilyTree& tree)
 {
     std::vector<bool> ordered(tree.families.size());
@@ -235,7 +240,7 @@ std::vector<bool> orderedFamilies(const FamilyTree& tree)
         std::int64_t last = NoEarliest;
         for (std::uint32_t k = family.firstChild; k < family.firstChild + family.childCount; ++k) {
             const TreeDate& birth = tree.people[tree.children[k]].birth;
-            if (!birth.present || birth.approximate || !birth.hasEarliest || !birth.hasLatest)
+            if (tree.childBonds[k] != 0 || !birth.present || birth.approximate || !birth.hasEarliest || !birth.hasLatest)
                 continue;
             inOrder = inOrder && birth.earliest >= last;
             last = birth.latest;

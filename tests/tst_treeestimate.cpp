@@ -217,6 +217,12 @@ void TreeEstimateTest::likelyRules_data()
         << QByteArray("0 @I1@ INDI|1 BIRT|2 DATE 1 JAN 1860|1 FAMC @F1@|0 @I2@ INDI|1 BIRT|2 DATE 1 JAN 1850|"
                       "1 FAMC @F1@|0 @I3@ INDI|1 FAMC @F1@|0 @F1@ FAM|1 CHIL @I1@|1 CHIL @I2@|1 CHIL @I3@")
         << QByteArray("I3.birth_likely_earliest") << "" << "";
+    // An adopted child in the list is no sibling by birth.
+    QTest::newRow("an adopted child between siblings")
+        << QByteArray("0 @I1@ INDI|1 BIRT|2 DATE 1 JAN 1850|1 FAMC @F1@|0 @I2@ INDI|1 BIRT|2 DATE 1 MAR 1850|"
+                      "1 FAMC @F1@|2 PEDI adopted|0 @I3@ INDI|1 FAMC @F1@|0 @I4@ INDI|1 BIRT|2 DATE 1 JAN 1860|"
+                      "1 FAMC @F1@|0 @F1@ FAM|1 CHIL @I1@|1 CHIL @I2@|1 CHIL @I3@|1 CHIL @I4@")
+        << QByteArray("I3.birth_likely_earliest") << "10/1/1850" << "siblings born in the tree's order";
     QTest::newRow("an about birth within 2 years")
         << family({}, {}, "1 BIRT|2 DATE ABT 1850") << QByteArray("I3.birth_likely_earliest") << "12/31/1847"
         << "an about date within 2 years";
