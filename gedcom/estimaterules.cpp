@@ -200,7 +200,7 @@ bool boundByDeathDate(DayBounds& death, const TreeDate& date, std::uint32_t& rea
 
 bool boundByOwnEvent(LifeRef person, std::string_view tag, const TreeDate& date)
 {
-    if (!certainDays(date))
+    if (!certainDays(date) || !isOwnEvent(tag))
         return false;
     bool changed = noted(lowerLatest(person.birth, latestOf(date)), person.reasons, EstimateRule::OwnEvent);
     if (isLivingEvent(tag))
@@ -227,7 +227,7 @@ bool boundByMarriage(LifeRef person, const TreeDate& date, bool first, const Est
 
 bool boundByAboutDate(LifeRef person, std::string_view tag, const TreeDate& date, int aboutYears)
 {
-    if (!date.present || !date.approximate)
+    if (!date.present || !date.approximate || !isOwnEvent(tag))
         return false;
     const std::int64_t margin = mostDaysOfYears(aboutYears);
     const bool birth = tag == "BIRT";

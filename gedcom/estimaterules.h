@@ -125,7 +125,7 @@ bool boundSiblings(DayBounds& older, DayBounds& younger, std::int64_t gapDays, s
 // nothing, as the check reads it: the event may lie outside its days.
 bool boundByBirthDate(DayBounds& birth, const TreeDate& date, std::uint32_t& reasons);
 bool boundByDeathDate(DayBounds& death, const TreeDate& date, std::uint32_t& reasons);
-// An own event: born on or before it; died on or after it where the living
+// An own event (isOwnEvent; no other): born on or before it; died on or after it where the living
 // take part in it, on or before it where it follows the death.
 bool boundByOwnEvent(LifeRef person, std::string_view tag, const TreeDate& date);
 // A marriage of theirs: born before it and alive at it; where likely holds

@@ -23,6 +23,17 @@ bool isAfterDeathEvent(std::string_view tag)
     return tag == "BURI" || tag == "CREM" || tag == "PROB";
 }
 
+bool isOwnEvent(std::string_view tag)
+{
+    // GEDCOM's individual events and attributes and the LDS ordinances.
+    // Left out: EVEN and FACT (anything at all), NO (what did not happen),
+    // CHAN (the record's change), a program's own _TAG.
+    static constexpr std::array<std::string_view, 18> Others = {
+        "DEAT", "BURI", "CREM", "PROB", "CAST", "DSCR", "IDNO", "NATI", "NCHI",
+        "NMR",  "PROP", "RELI", "SSN",  "TITL", "BAPL", "CONL", "ENDL", "SLGC"};
+    return isLivingEvent(tag) || std::find(Others.begin(), Others.end(), tag) != Others.end();
+}
+
 bool isLivingEvent(std::string_view tag)
 {
     // Events only the living take part in. Left out: the death and what

@@ -47,6 +47,10 @@ private:
 // records are not that many (it changed between the readings).
 bool readTreeEvents(std::FILE* in, std::size_t people, const CalendarChoice& calendar, TreeEvents& events);
 
+// Whether an event's tag is one of the person's own, which the estimate
+// takes them to be born by: GEDCOM's individual events and attributes and
+// the LDS ordinances.
+bool isOwnEvent(std::string_view tag);
 // Whether an event's tag says the person was alive at it: the estimate's
 // "died on or after their last own event" counts only these, since a
 // burial, a probate or an ordinance done for the dead may follow the death.

@@ -142,6 +142,11 @@ void TreeEstimateTest::certainRules_data()
         << family({}, {}, "1 PROB|2 DATE 3 MAY 1890") << QByteArray("I3.death_latest") << "5/3/1890";
     QTest::newRow("not alive at the probate")
         << family({}, {}, "1 PROB|2 DATE 3 MAY 1890") << QByteArray("I3.death_earliest") << "";
+    // A record's change date, a NO (it did not happen) and a generic EVEN
+    // are not the person's events.
+    QTest::newRow("the record's change is no event")
+        << family({}, {}, "1 CHAN|2 DATE 4 APR 1850|1 NO CHR|2 DATE 1851|1 EVEN|2 DATE 1852")
+        << QByteArray("I3.birth_latest") << "";
     QTest::newRow("died before the burial")
         << family({}, {}, "1 BURI|2 DATE 10 JAN 1880") << QByteArray("I3.death_latest") << "1/10/1880";
     QTest::newRow("born before the marriage")
