@@ -107,7 +107,8 @@ bool recordedAt(const TreeEvents& events, std::uint32_t person, const CensusDay&
         const std::string_view country = placeCountry(event.place);
         // A census, or an event of the living at its date and place (a
         // residence); a birth or death on the census day is no record of it.
-        const bool livingThere = isLivingEvent(event.tag) && event.tag != "BIRT" && country == census.country;
+        const bool livingThere = (event.kind & LivingEventKind) != 0 && (event.kind & BirthEventKind) == 0
+            && country == census.country;
         if (event.tag != "CENS" && !livingThere)
             continue;
         if (!country.empty() && country != census.country)

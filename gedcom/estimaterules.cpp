@@ -198,14 +198,14 @@ bool boundByDeathDate(DayBounds& death, const TreeDate& date, std::uint32_t& rea
                  EstimateRule::DeathDate);
 }
 
-bool boundByOwnEvent(LifeRef person, std::string_view tag, const TreeDate& date)
+bool boundByOwnEvent(LifeRef person, std::uint8_t kind, const TreeDate& date)
 {
-    if (!certainDays(date) || !isOwnEvent(tag))
+    if (!certainDays(date) || (kind & OwnEventKind) == 0)
         return false;
     bool changed = noted(lowerLatest(person.birth, latestOf(date)), person.reasons, EstimateRule::OwnEvent);
-    if (isLivingEvent(tag))
+    if ((kind & LivingEventKind) != 0)
         changed |= noted(raiseEarliest(person.death, earliestOf(date)), person.reasons, EstimateRule::LivingEvent);
-    if (isAfterDeathEvent(tag))
+    if ((kind & AfterDeathEventKind) != 0)
         changed |= noted(lowerLatest(person.death, latestOf(date)), person.reasons, EstimateRule::AfterDeathEvent);
     return changed;
 }
@@ -225,19 +225,17 @@ bool boundByMarriage(LifeRef person, const TreeDate& date, bool first, const Est
     return noted(changed, person.reasons, EstimateRule::MarriageAge);
 }
 
-bool boundByAboutDate(LifeRef person, std::string_view tag, const TreeDate& date, int aboutYears)
+bool boundByAboutDate(LifeRef person, std::uint8_t kind, const TreeDate& date, int aboutYears)
 {
-    if (!date.present || !date.approximate || !isOwnEvent(tag))
+    if (!date.present || !date.approximate || (kind & OwnEventKind) == 0)
         return false;
     const std::int64_t margin = mostDaysOfYears(aboutYears);
-    const bool birth = tag == "BIRT";
-    const bool death = tag == "DEAT" || isAfterDeathEvent(tag);
     bool changed = lowerLatest(person.birth, latestOf(date), margin);
-    if (birth)
+    if ((kind & BirthEventKind) != 0)
         changed |= raiseEarliest(person.birth, earliestOf(date), -margin);
-    if (tag == "DEAT" || isLivingEvent(tag))
+    if ((kind & (DeathEventKind | LivingEventKind)) != 0)
         changed |= raiseEarliest(person.death, earliestOf(date), -margin);
-    if (death)
+    if ((kind & (DeathEventKind | AfterDeathEventKind)) != 0)
         changed |= lowerLatest(person.death, latestOf(date), margin);
     return noted(changed, person.reasons, EstimateRule::AboutDate);
 }

@@ -2,6 +2,7 @@
 
 #include "birthnarrowing.h"
 #include "familytree.h"
+#include "treeevents.h"
 
 #include <climits>
 #include <cstdint>
@@ -125,16 +126,16 @@ bool boundSiblings(DayBounds& older, DayBounds& younger, std::int64_t gapDays, s
 // nothing, as the check reads it: the event may lie outside its days.
 bool boundByBirthDate(DayBounds& birth, const TreeDate& date, std::uint32_t& reasons);
 bool boundByDeathDate(DayBounds& death, const TreeDate& date, std::uint32_t& reasons);
-// An own event (isOwnEvent; no other): born on or before it; died on or after it where the living
+// An own event, by its kind (eventKindOf; no other): born on or before it; died on or after it where the living
 // take part in it, on or before it where it follows the death.
-bool boundByOwnEvent(LifeRef person, std::string_view tag, const TreeDate& date);
+bool boundByOwnEvent(LifeRef person, std::uint8_t kind, const TreeDate& date);
 // A marriage of theirs: born before it and alive at it; where likely holds
 // the assumptions, the marriage ages (the least of every marriage, the
 // most of the first).
 bool boundByMarriage(LifeRef person, const TreeDate& date, bool first, const EstimateAssumptions* likely);
 // An about date (ABT, CAL, EST) of an event of theirs, within the
 // assumption's years of its days.
-bool boundByAboutDate(LifeRef person, std::string_view tag, const TreeDate& date, int aboutYears);
+bool boundByAboutDate(LifeRef person, std::uint8_t kind, const TreeDate& date, int aboutYears);
 // The birth window the stated ages narrow to (likely: ages are written
 // wrong often enough that the check warns of a birth outside them).
 bool boundByStatedAges(DayBounds& birth, const BirthWindow& window, std::uint32_t& reasons);

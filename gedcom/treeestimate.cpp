@@ -180,16 +180,17 @@ std::vector<std::int64_t> firstMarriages(const FamilyTree& tree)
 // What the tree states of each person: their dates, events and marriages.
 void boundByOwnDates(BoundsSpreader& spreader, const FamilyTree& tree, const TreeEvents& events)
 {
+    const std::uint8_t BurialKind = eventKindOf("BURI");
     for (std::uint32_t p = 0; p < tree.people.size(); ++p) {
         const TreePerson& person = tree.people[p];
         boundByBirthDate(spreader.births[p], person.birth, spreader.reasons[p]);
         boundByDeathDate(spreader.deaths[p], person.death, spreader.reasons[p]);
         for (std::uint32_t e = events.first[p]; e < events.first[p + 1]; ++e)
-            boundByOwnEvent(spreader.life(p), events.events[e].tag, events.events[e].date);
+            boundByOwnEvent(spreader.life(p), events.events[e].kind, events.events[e].date);
         // The first dated christening and burial the tree keeps, in case the
         // events were not read.
-        boundByOwnEvent(spreader.life(p), person.baptism ? "BAPM" : "CHR", person.christening);
-        boundByOwnEvent(spreader.life(p), "BURI", person.burial);
+        boundByOwnEvent(spreader.life(p), eventKindOf(person.baptism ? "BAPM" : "CHR"), person.christening);
+        boundByOwnEvent(spreader.life(p), BurialKind, person.burial);
     }
     for (const TreeFamily& family : tree.families)
         for (std::uint32_t spouse : {family.husband, family.wife})
@@ -203,7 +204,7 @@ void boundByAssumptions(BoundsSpreader& spreader, const FamilyTree& tree, const 
 {
     for (std::uint32_t p = 0; p < tree.people.size(); ++p) {
         for (std::uint32_t e = events.first[p]; e < events.first[p + 1]; ++e)
-            boundByAboutDate(spreader.life(p), events.events[e].tag, events.events[e].date, assumptions.aboutYears);
+            boundByAboutDate(spreader.life(p), events.events[e].kind, events.events[e].date, assumptions.aboutYears);
     }
     const std::vector<std::int64_t> first = firstMarriages(tree);
     for (const TreeFamily& family : tree.families)

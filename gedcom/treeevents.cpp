@@ -10,12 +10,17 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 
 namespace spanwright {
 
 std::string_view TreeEvents::keep(std::string_view text)
 {
-    return *store_.emplace(text).first;
+    // Looked up first: most texts are kept already, and a look-up makes no string.
+    const auto found = kept_.find(text);
+    if (found != kept_.end())
+        return *found;
+    return *kept_.insert(store_.emplace_back(text)).first;
 }
 
 bool isAfterDeathEvent(std::string_view tag)
@@ -43,6 +48,13 @@ bool isLivingEvent(std::string_view tag)
         "BIRT", "CHR",  "BAPM", "BARM", "BASM", "BLES", "CHRA", "CONF", "FCOM", "ORDN", "NATU",
         "EMIG", "IMMI", "CENS", "GRAD", "RETI", "RESI", "OCCU", "EDUC", "ADOP", "WILL"};
     return std::find(Living.begin(), Living.end(), tag) != Living.end();
+}
+
+std::uint8_t eventKindOf(std::string_view tag)
+{
+    return static_cast<std::uint8_t>((isOwnEvent(tag) ? OwnEventKind : 0) | (isLivingEvent(tag) ? LivingEventKind : 0)
+                                     | (isAfterDeathEvent(tag) ? AfterDeathEventKind : 0)
+                                     | (tag == "BIRT" ? BirthEventKind : 0) | (tag == "DEAT" ? DeathEventKind : 0));
 }
 
 namespace {
@@ -86,6 +98,8 @@ private:
     bool nameKept_ = false;
     PersonEvent event_;
     bool inEvent_ = false;
+    // The kinds of the tags met, by the kept tag's text: a tag is weighed once.
+    std::unordered_map<const char*, std::uint8_t> kinds_;
 };
 
 std::string_view EventGatherer::decoded(std::string_view text)
@@ -122,7 +136,9 @@ void EventGatherer::add(const GedcomLine& line)
         nameKept_ = true;
     } else if (line.level == 1 && isTagText(line.tag)) {
         inEvent_ = true;
-        event_ = PersonEvent{static_cast<std::uint32_t>(events_.names.size() - 1), events_.keep(line.tag), {}, {}};
+        const std::string_view tag = events_.keep(line.tag);
+        const auto kind = kinds_.try_emplace(tag.data(), eventKindOf(tag)).first->second;
+        event_ = PersonEvent{static_cast<std::uint32_t>(events_.names.size() - 1), tag, kind, {}, {}};
     } else if (line.level == 2 && inEvent_ && line.tag == "DATE" && !event_.date.present) {
         event_.date = treeDateOf(line.value, {}, calendar_);
     } else if (line.level == 2 && inEvent_ && line.tag == "PLAC" && event_.place.empty()) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -15,10 +16,21 @@ namespace spanwright {
 // tree the check reads does not keep: the estimate bounds a birth by every
 // event of the person's, and the census checklist finds a person's country
 // and censuses from them.
+// What an event's tag tells of the life, as bits (see isOwnEvent...).
+enum EventKind : std::uint8_t {
+    OwnEventKind = 1,
+    LivingEventKind = 2,
+    AfterDeathEventKind = 4,
+    BirthEventKind = 8, // BIRT
+    DeathEventKind = 16, // DEAT
+};
+std::uint8_t eventKindOf(std::string_view tag);
+
 struct PersonEvent
 {
     std::uint32_t person = 0; // index into FamilyTree::people
     std::string_view tag;     // "CENS", "RESI", "PROB"...: into TreeEvents' store
+    std::uint8_t kind = 0;    // eventKindOf(tag)
     TreeDate date;
     std::string_view place; // the PLAC value, empty where none
 };
@@ -37,7 +49,8 @@ public:
     std::string_view keep(std::string_view text);
 
 private:
-    std::unordered_set<std::string> store_; // its nodes stay put, and so do the views
+    std::deque<std::string> store_; // its strings stay put, and so do the views
+    std::unordered_set<std::string_view> kept_; // into store_
 };
 
 // Reads the INDI records of a GEDCOM file from its start, in the order that
