@@ -30,6 +30,10 @@ bool raiseEarliest(DayBounds& bounds, std::int64_t day, std::int64_t days)
     const std::int32_t bound = clampedDay(day + days);
     if (bound <= bounds.earliest)
         return false;
+    if (bound > bounds.latest) {
+        bounds.contradicted = true;
+        return false;
+    }
     bounds.earliest = bound;
     return true;
 }
@@ -41,6 +45,10 @@ bool lowerLatest(DayBounds& bounds, std::int64_t day, std::int64_t days)
     const std::int32_t bound = clampedDay(day + days);
     if (bound >= bounds.latest)
         return false;
+    if (bound < bounds.earliest) {
+        bounds.contradicted = true;
+        return false;
+    }
     bounds.latest = bound;
     return true;
 }

@@ -24,15 +24,19 @@ struct DayBounds
 {
     std::int32_t earliest = NoEarliest;
     std::int32_t latest = NoLatest;
+    // A bound was refused that would have left no day: the dates (or the
+    // assumptions) contradict each other here. The bounds stay as they
+    // were, so that a contradiction does not spread through the tree.
+    bool contradicted = false;
 
     bool operator==(const DayBounds& other) const { return earliest == other.earliest && latest == other.latest; }
-    // No day lies in them: the tree contradicts itself (or an assumption).
     bool empty() const { return earliest > latest; }
 };
 
-// On or after day (plus days); false where that tells nothing new.
+// On or after day (plus days); false where that tells nothing new, or
+// would leave no day (marked contradicted).
 bool raiseEarliest(DayBounds& bounds, std::int64_t day, std::int64_t days = 0);
-// On or before day (plus days).
+// On or before day (plus days), in the same way.
 bool lowerLatest(DayBounds& bounds, std::int64_t day, std::int64_t days = 0);
 
 // The rules, as bits of a person's reasons. The certain ones first.

@@ -39,7 +39,7 @@ EstimateFields fieldsOf(const FamilyTree& tree, const TreeEvents& events, const 
     const TreePerson& person = tree.people[index];
     const PersonEstimate& bounds = estimate.people[index];
     std::string reasons = reasonsText(bounds.certainReasons, bounds.likelyReasons, assumptions);
-    if (bounds.birth.empty() || bounds.death.empty())
+    if (bounds.birth.contradicted || bounds.death.contradicted)
         reasons.append(reasons.empty() ? "" : "; ").append("the tree's own dates contradict each other");
     else if (bounds.assumptionsFail)
         reasons.append(reasons.empty() ? "" : "; ").append("the assumptions do not all fit: likely as certain");

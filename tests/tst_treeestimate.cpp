@@ -172,6 +172,11 @@ void TreeEstimateTest::certainRules_data()
         << family({}, {}, "1 BIRT|2 DATE BEF 1850") << QByteArray("I3.birth_latest") << "12/31/1849";
     QTest::newRow("an about date bounds nothing for certain")
         << family({}, {}, "1 CHR|2 DATE ABT 1850") << QByteArray("I3.birth_latest") << "";
+    // Born after the mother's death: the bound that would leave no day is
+    // refused, so that the contradiction does not spread through the tree.
+    QTest::newRow("a contradiction stays where it is")
+        << family({}, "1 DEAT|2 DATE 1 JAN 1840", "1 BIRT|2 DATE 1 JAN 1850") << QByteArray("I3.birth_latest")
+        << "1/1/1850";
     QTest::newRow("an adopted child is not bound by the mother")
         << QByteArray("0 @I1@ INDI|1 SEX F|1 DEAT|2 DATE 1840|1 FAMS @F1@|0 @I2@ INDI|1 FAMC @F1@|2 PEDI adopted|"
                       "0 @F1@ FAM|1 WIFE @I1@|1 CHIL @I2@")
@@ -216,17 +221,25 @@ void TreeEstimateTest::likelyRules_data()
     // Nine months are at least 273 days (February to October).
     QTest::newRow("siblings 9 months apart, in the tree's order")
         << QByteArray("0 @I1@ INDI|1 BIRT|2 DATE 1 JAN 1850|1 FAMC @F1@|0 @I2@ INDI|1 FAMC @F1@|"
-                      "0 @I3@ INDI|1 BIRT|2 DATE 1 JAN 1860|1 FAMC @F1@|0 @F1@ FAM|1 CHIL @I1@|1 CHIL @I2@|1 CHIL @I3@")
+                      "0 @I3@ INDI|1 BIRT|2 DATE 1 JAN 1860|1 FAMC @F1@|0 @I4@ INDI|1 BIRT|2 DATE 1 JAN 1862|1 FAMC @F1@|"
+                      "0 @F1@ FAM|1 CHIL @I1@|1 CHIL @I2@|1 CHIL @I3@|1 CHIL @I4@")
         << QByteArray("I2.birth_likely_earliest") << "10/1/1850" << "siblings born in the tree's order";
+    // Two dated births of three, and two of four, are too few to show an order.
+    QTest::newRow("too few dated siblings to show an order")
+        << QByteArray("0 @I1@ INDI|1 BIRT|2 DATE 1 JAN 1850|1 FAMC @F1@|0 @I2@ INDI|1 FAMC @F1@|"
+                      "0 @I3@ INDI|1 BIRT|2 DATE 1 JAN 1860|1 FAMC @F1@|0 @F1@ FAM|1 CHIL @I1@|1 CHIL @I2@|1 CHIL @I3@")
+        << QByteArray("I2.birth_likely_earliest") << "" << "";
     QTest::newRow("siblings out of order give no order")
         << QByteArray("0 @I1@ INDI|1 BIRT|2 DATE 1 JAN 1860|1 FAMC @F1@|0 @I2@ INDI|1 BIRT|2 DATE 1 JAN 1850|"
-                      "1 FAMC @F1@|0 @I3@ INDI|1 FAMC @F1@|0 @F1@ FAM|1 CHIL @I1@|1 CHIL @I2@|1 CHIL @I3@")
+                      "1 FAMC @F1@|0 @I5@ INDI|1 BIRT|2 DATE 1 JAN 1855|1 FAMC @F1@|0 @I3@ INDI|1 FAMC @F1@|"
+                      "0 @F1@ FAM|1 CHIL @I1@|1 CHIL @I2@|1 CHIL @I5@|1 CHIL @I3@")
         << QByteArray("I3.birth_likely_earliest") << "" << "";
     // An adopted child in the list is no sibling by birth.
     QTest::newRow("an adopted child between siblings")
         << QByteArray("0 @I1@ INDI|1 BIRT|2 DATE 1 JAN 1850|1 FAMC @F1@|0 @I2@ INDI|1 BIRT|2 DATE 1 MAR 1850|"
                       "1 FAMC @F1@|2 PEDI adopted|0 @I3@ INDI|1 FAMC @F1@|0 @I4@ INDI|1 BIRT|2 DATE 1 JAN 1860|"
-                      "1 FAMC @F1@|0 @F1@ FAM|1 CHIL @I1@|1 CHIL @I2@|1 CHIL @I3@|1 CHIL @I4@")
+                      "1 FAMC @F1@|0 @I5@ INDI|1 BIRT|2 DATE 1 JAN 1862|1 FAMC @F1@|"
+                      "0 @F1@ FAM|1 CHIL @I1@|1 CHIL @I2@|1 CHIL @I3@|1 CHIL @I4@|1 CHIL @I5@")
         << QByteArray("I3.birth_likely_earliest") << "10/1/1850" << "siblings born in the tree's order";
     QTest::newRow("an about birth within 2 years")
         << family({}, {}, "1 BIRT|2 DATE ABT 1850") << QByteArray("I3.birth_likely_earliest") << "12/31/1847"

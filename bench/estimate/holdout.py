@@ -80,7 +80,8 @@ def measure(cli, path, seed):
     exact = exact_births(estimate(cli, b"".join(lines)))
     kept, hidden = hide_births([line.decode("latin-1") for line in lines], exact, seed)
     rows = estimate(cli, "".join(kept).encode("latin-1"))
-    result = {"hidden": len(hidden), "certain": 0, "likely": 0, "closed": 0, "widths": [], "misses": []}
+    result = {"hidden": len(hidden), "certain": 0, "likely": 0, "closed": 0, "widths": [], "misses": [],
+              "likely_misses": []}
     for person, day in hidden.items():
         row = rows[person]
         if inside(day, read_bound(row["birth_earliest"]), read_bound(row["birth_latest"])):
@@ -89,13 +90,15 @@ def measure(cli, path, seed):
             result["misses"].append(f"{person} born {day} outside the certain bounds: {row}")
         early, late = read_bound(row["birth_likely_earliest"]), read_bound(row["birth_likely_latest"])
         result["likely"] += inside(day, early, late)
+        if not inside(day, early, late):
+            result["likely_misses"].append(f"{person} born {day} outside the likely bounds {early} to {late}: {row['reasons']}")
         if early and late:
             result["closed"] += 1
             result["widths"].append((late - early).days + 1)
     return result
 
 
-def report(name, r):
+def report(name, r, verbose=False):
     n = r["hidden"]
     if n == 0:
         print(f"{name}: no exact birth to hide")
@@ -106,18 +109,22 @@ def report(name, r):
           f"{r['closed']} ({100 * r['closed'] / n:.1f} %), median width {width:.1f} years")
     for miss in r["misses"][:5]:
         print("  " + miss)
+    if verbose:
+        for miss in r["likely_misses"]:
+            print("  " + miss)
 
 
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--cli", default="build/bin/spanwright-cli")
     parser.add_argument("--seed", type=int, default=37)
+    parser.add_argument("--misses", action="store_true", help="names every birth outside the likely bounds")
     parser.add_argument("trees", nargs="+")
     args = parser.parse_args()
-    total = {"hidden": 0, "certain": 0, "likely": 0, "closed": 0, "widths": [], "misses": []}
+    total = {"hidden": 0, "certain": 0, "likely": 0, "closed": 0, "widths": [], "misses": [], "likely_misses": []}
     for path in args.trees:
         r = measure(args.cli, path, args.seed)
-        report(path, r)
+        report(path, r, args.misses)
         for key in total:
             total[key] += r[key]
     if len(args.trees) > 1:
