@@ -13,3 +13,5 @@ void addGedcomCommand(CLI::App& app);
 void addCheckCommand(CLI::App& app); // the family-tree check
 void addConvertCommand(CLI::App& app); // a day in every calendar
 void addNarrowCommand(CLI::App& app); // a birth date from records stating ages
+void addEstimateCommand(CLI::App& app); // births and deaths bounded by the family
+void addCensusCommand(CLI::App& app); // the censuses a person was alive at

@@ -34,6 +34,8 @@ int main(int argc, char** argv)
     addCheckCommand(app);
     addConvertCommand(app);
     addNarrowCommand(app);
+    addEstimateCommand(app);
+    addCensusCommand(app);
 
     try {
         std::vector<std::string> arguments = withEachFlagSpelledOut(argc, argv);
