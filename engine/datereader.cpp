@@ -292,6 +292,8 @@ Days qualifiedDays(std::string_view text, const DateReadOptions& options, Qualif
     CalendarContext context;
     context.choice = choice;
     context.shortYears = options.shortYears;
+    if (!options.language.empty())
+        context.language = languages::lexicon().languageOfCode(options.language);
     if (mayHoldCalendarMarks(text)) {
         const CalendarMarks marks = takeCalendarMarks(text);
         if (!marks.problem.empty())

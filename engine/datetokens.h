@@ -65,6 +65,7 @@ private:
     void word(size_t start, DateToken& token);
     void number(size_t start, DateToken& token);
     bool numberedMonth(size_t start, DateToken& token);
+    bool signedEnding(size_t sign, DateToken& token);
     std::string_view endingKey(size_t start, size_t end, bool ascii);
     std::string_view lookupForm(size_t start, size_t end, char* bytes);
 
@@ -183,6 +184,9 @@ inline void DateTokenizer::number(size_t start, DateToken& token)
         return;
     if (hasEnding) {
         token.key = endingKey(token.digitsEnd, i, asciiEnding);
+    } else if (i + 1 < text.size() && (text[i] == ':' || text[i] == '-') && languages::letterLength(text, i + 1) > 0
+               && signedEnding(i, token)) {
+        i = token.partEnd;
     } else if (i + 1 < text.size() && (text[i] == '/' || text[i] == '-') && isDigit(text[i + 1])) {
         // A dual year's tail, or a year range's end: digits right after a
         // slash or a hyphen.

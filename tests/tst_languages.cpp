@@ -42,11 +42,11 @@ QString ageText(const Age& age)
 const languages::LanguageTable& clashingTable(int marchIndex)
 {
     static const languages::LanguageTable first{
-        "Firstish", "", "", {"", "", "mars", "", "", "", "", "", "", "", "", ""}, {}, {},
-        {"yr", "", "", "", "", "", "", ""}, {{3, "tres"}}};
+        "Firstish", "f1", "", "", {"", "", "mars", "", "", "", "", "", "", "", "", ""}, {}, {},
+        {"yr", "", "", "", "", "", "", "", "", "", ""}, {{3, "tres"}}};
     static const languages::LanguageTable second{
-        "Secondish", "", "", {"", "", "", "mars", "", "", "", "", "", "", "", ""}, {}, {},
-        {"", "yr", "", "", "", "", "", ""}, {{60, "tres"}}};
+        "Secondish", "s2", "", "", {"", "", "", "mars", "", "", "", "", "", "", "", ""}, {}, {},
+        {"", "yr", "", "", "", "", "", "", "", "", ""}, {{60, "tres"}}};
     return marchIndex == 0 ? first : second;
 }
 
@@ -257,7 +257,9 @@ private slots:
         row("vv", 0);
         row("ic", 0);
         row("jx", 0);
-        row("vj", 0);
+        row("vj", 6);
+        row("xvj", 16);
+        row("xxxj", 31);
     }
     void romanNumerals()
     {

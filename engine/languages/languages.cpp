@@ -170,6 +170,13 @@ Lexicon::Lexicon(const std::vector<const LanguageTable*>& tables)
         const LanguageTable& table = *tables[index];
         const LanguageMask language = LanguageMask(1) << index;
         names_.push_back(table.name);
+        codes_.push_back(table.code);
+        for (std::string_view spelling : spellingsOf(table.ages.conjunctions)) {
+            for (const std::string& key : keysOf(spelling))
+                conjunctions_.insert(key);
+        }
+        addPhrases(table.ages.yearOfAgeAfter, yearOfAgeAfter_);
+        addPhrases(table.ages.about, about_);
         for (int month = 1; month <= MonthsPerYear; ++month) {
             for (std::string_view spelling : spellingsOf(table.months[size_t(month - 1)])) {
                 for (const std::string& key : keysOf(spelling)) {
@@ -270,6 +277,24 @@ std::string Lexicon::languageNames(LanguageMask languages) const
             text += i + 1 == named.size() ? " and " : ", ";
         text += named[i];
     }
+    return text;
+}
+
+LanguageMask Lexicon::languageOfCode(std::string_view code) const
+{
+    const std::string lower = lookupKey(code);
+    for (size_t index = 0; index < codes_.size(); ++index) {
+        if (codes_[index] == lower)
+            return LanguageMask(1) << index;
+    }
+    return 0;
+}
+
+std::string Lexicon::codes() const
+{
+    std::string text;
+    for (std::string_view code : codes_)
+        text += (text.empty() ? "" : ", ") + std::string(code);
     return text;
 }
 

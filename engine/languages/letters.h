@@ -8,6 +8,7 @@ namespace spanwright {
 
 // The letters that the languages' dates and ages are written in: the ASCII
 // letters and those of Latin-1 and Latin Extended-A (ä, é, ñ, å, ł, ř, ě...),
+// the Romanian ș and ț, and Cyrillic (the old letters ѣ and і among them),
 // read from UTF-8 as whole characters, never as single bytes.
 namespace languages {
 
