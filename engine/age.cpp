@@ -482,6 +482,9 @@ private:
     {
         const size_t start = pos_;
         const bool bracketed = accept(AgeTokenKind::OpenBracket);
+        const AgeToken* link = peek();
+        if (!bracketed && link && link->kind == AgeTokenKind::Word && languages::lexicon().isUnitLink(link->word))
+            ++pos_; // "45 de ani"
         const AgeToken* token = peek();
         std::optional<AgeUnit> unit;
         if (token && token->kind == AgeTokenKind::Word) {

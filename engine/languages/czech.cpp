@@ -45,6 +45,7 @@ const LanguageTable& czechTable()
             "", // after the ordinal year of an age
             "asi|kolem|okolo|circa|cca", // about, before or after the number
             "a|i", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "jeden|jedna|jedno"}, {2, "dva|dvě"}, {3, "tři"}, {4, "čtyři"}, {5, "pět"}, {6, "šest"},

@@ -44,6 +44,7 @@ const LanguageTable& danishTable()
             "", // after the ordinal year of an age
             "omkring|ca|circa|henved", // about, before or after the number
             "og", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "en|et"}, {2, "to"}, {3, "tre"}, {4, "fire"}, {5, "fem"}, {6, "seks"}, {7, "syv"}, {8, "otte"},

@@ -43,6 +43,7 @@ const LanguageTable& dutchTable()
             "", // after the ordinal year of an age
             "omtrent|ongeveer|circa|ruim", // about, before or after the number
             "en", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "een|één"}, {2, "twee"}, {3, "drie"}, {4, "vier"}, {5, "vijf"}, {6, "zes"}, {7, "zeven"},

@@ -49,6 +49,7 @@ const LanguageTable& englishTable()
             "", // after the ordinal year of an age
             "", // about, before or after the number
             "", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {}, // the English number words are read by rule (agewords.cpp)
     };

@@ -45,6 +45,7 @@ const LanguageTable& frenchTable()
             "", // after the ordinal year of an age
             "environ|d'environ|ou environ|à peu près|vers", // about, before or after the number
             "et", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "un|une"}, {2, "deux"}, {3, "trois"}, {4, "quatre"}, {5, "cinq"}, {6, "six"}, {7, "sept"},

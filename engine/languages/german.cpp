@@ -47,6 +47,7 @@ const LanguageTable& germanTable()
             "lebensjahr|lebensjahre|lebensjahres", // after the ordinal year of an age
             "ungefähr|etwa|circa|gegen", // about, before or after the number
             "und|u", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "eins|ein"}, {2, "zwei"}, {3, "drei"}, {4, "vier"}, {5, "fünf"}, {6, "sechs"}, {7, "sieben"},

@@ -49,6 +49,7 @@ const LanguageTable& italianTable()
             "", // after the ordinal year of an age
             "circa|incirca", // about, before or after the number
             "e|ed", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "uno|una|un"}, {2, "due"}, {3, "tre"}, {4, "quattro"}, {5, "cinque"}, {6, "sei"}, {7, "sette"},

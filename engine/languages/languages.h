@@ -98,6 +98,8 @@ public:
     const std::vector<std::vector<std::string>>& aboutPhrases() const { return about_; }
     // "and" in any language, in lookup form ("y", "und", "et").
     bool isConjunction(std::string_view key) const { return conjunctions_.count(std::string(key)) > 0; }
+    // A word between a number and its unit ("de" of "45 de ani").
+    bool isUnitLink(std::string_view key) const { return unitLinks_.count(std::string(key)) > 0; }
     // The most words a number word has.
     size_t longestNumberWords() const { return longestNumber_; }
 
@@ -114,6 +116,9 @@ public:
     // Number words read differently where no unit word tells the languages
     // apart (a number word is read with the unit after it).
     std::vector<std::string> unresolvedNumberClashes() const;
+    // About words, conjunctions and links that are a number or a unit word
+    // of any table ("um" is Icelandic "about" and Portuguese one).
+    std::vector<std::string> wordRoleClashes() const;
 
 private:
     // The keys of the maps read on every worded date, held here so that
@@ -123,7 +128,7 @@ private:
     std::array<bool, 256> followsMonthDigits_{};
     std::vector<std::string_view> names_;
     std::vector<std::string_view> codes_;
-    std::unordered_set<std::string> conjunctions_;
+    std::unordered_set<std::string> conjunctions_, unitLinks_;
     WordTable<Readings<int>> months_;
     std::unordered_map<std::string, Readings<AgeUnit>> units_;
     std::unordered_map<std::string, Readings<int>> numbers_;

@@ -73,6 +73,8 @@ struct AgeWords
     // "and" between the parts of an age ("2 años y 6 meses") and inside a
     // number written in words apart ("zwei und sechzig").
     std::string_view conjunctions;
+    // A word between a number and its unit: Romanian "45 de ani".
+    std::string_view beforeUnit;
 };
 
 struct LanguageTable

@@ -46,6 +46,7 @@ const LanguageTable& latinTable()
             "", // after the ordinal year of an age
             "circiter|circa|fere|plus minus|plus minusve", // about, before or after the number
             "et|ac|atque", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "unus|una|unum|uno|unius"}, {2, "duo|duae|duobus|duorum"}, {3, "tres|tria|trium"},

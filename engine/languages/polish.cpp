@@ -44,6 +44,7 @@ const LanguageTable& polishTable()
             "", // after the ordinal year of an age
             "około|okolo|circa|blisko", // about, before or after the number
             "i|oraz", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "jeden|jedna|jedno"}, {2, "dwa|dwie"}, {3, "trzy"}, {4, "cztery"}, {5, "pięć"}, {6, "sześć"},

@@ -49,6 +49,7 @@ const LanguageTable& portugueseTable()
             "", // after the ordinal year of an age
             "pouco mais ou menos|mais ou menos|cerca de|circa", // about, before or after the number
             "e", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "um|uma"}, {2, "dois|duas"}, {3, "três"}, {4, "quatro"}, {5, "cinco"}, {6, "seis"}, {7, "sete"},

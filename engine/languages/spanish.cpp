@@ -53,6 +53,7 @@ const LanguageTable& spanishTable()
             "", // after the ordinal year of an age
             "poco más o menos|más o menos|cerca de|como|unos|circa", // about, before or after the number
             "y|e", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "uno|una|un"}, {2, "dos"}, {3, "tres"}, {4, "cuatro"}, {5, "cinco"}, {6, "seis"}, {7, "siete"},

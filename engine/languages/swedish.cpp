@@ -44,6 +44,7 @@ const LanguageTable& swedishTable()
             "", // after the ordinal year of an age
             "omkring|ungefär|vid pass|circa", // about, before or after the number
             "och", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "en|ett"}, {2, "två"}, {3, "tre"}, {4, "fyra"}, {5, "fem"}, {6, "sex"}, {7, "sju"}, {8, "åtta"},
