@@ -149,6 +149,7 @@ private slots:
         row("1 апрѣля 1850", "1850-4-1");
         row("5 іюня 1850 года", "1850-6-5");
         row("3-го марта 1850", "1850-3-3");
+        row("3 ГЕНВАРЯ 1850 ГОДА", "1850-1-3");
         // Hungarian, the year first.
         row("1850. március 3.", "1850-3-3");
         row("1850. június 24-én", "1850-6-24");
@@ -539,6 +540,11 @@ private slots:
         QTest::newRow("Ř") << QByteArray("ŘÍJNA") << QByteArray("října") << QByteArray("rijna");
         QTest::newRow("ß") << QByteArray("Dreißig") << QByteArray("dreißig") << QByteArray("dreissig");
         QTest::newRow("Ž odd pair") << QByteArray("Ž") << QByteArray("ž") << QByteArray("z");
+        QTest::newRow("Cyrillic") << QByteArray("ГЕНВАРЯ") << QByteArray("генваря") << QByteArray("генваря");
+        QTest::newRow("old Cyrillic") << QByteArray("ІЮНЯ АПРѢЛЯ") << QByteArray("іюня апрѣля") << QByteArray("іюня апрѣля");
+        QTest::newRow("Ukrainian") << QByteArray("ҐРУДНЯ") << QByteArray("ґрудня") << QByteArray("ґрудня");
+        QTest::newRow("comma below") << QByteArray("ȘAPTE ȚARĂ") << QByteArray("șapte țară") << QByteArray("sapte tara");
+        QTest::newRow("dotted I") << QByteArray("İ") << QByteArray("i") << QByteArray("i");
     }
     void letters()
     {
