@@ -143,6 +143,8 @@ private slots:
         row("3. X. 1850", "1850-10-3");
         row("a 15 días del mes de marzo de 1850", "1850-3-15");
         row("aos 3 dias do mês de março de 1850", "1850-3-3");
+        row("dnia 3/15 marca 1870", "1870-3-15");
+        row("3/15 marca 1870", "1870-3-15");
         // Russian, with the spellings before 1918.
         row("3 генваря 1850 года", "1850-1-3");
         row("12 сентября 1850 г.", "1850-9-12");
@@ -205,6 +207,7 @@ private slots:
         QTest::newRow("French year in words") << QByteArray("l'an mil huit cent vingt") << QByteArray("\"mil\" is not understood");
         QTest::newRow("Mid is a word") << QByteArray("Mid 1850") << QByteArray("\"Mid\" is not understood");
         QTest::newRow("day in words") << QByteArray("huit mars 1850") << QByteArray("\"huit\" is a number in words");
+        QTest::newRow("double day apart") << QByteArray("3/16 marca 1870") << QByteArray("is not one day written in the Julian and the Gregorian");
         QTest::newRow("Roman month past 12") << QByteArray("3. XIII. 1850") << QByteArray("it names no month");
     }
     void refusals()

@@ -212,6 +212,27 @@ size_t appendLowerCase(std::string_view text, size_t pos, std::string& out)
     return length;
 }
 
+size_t lowerLetterInto(std::string_view text, size_t pos, char* out, size_t& written)
+{
+    size_t length = 0;
+    const char32_t code = codePointAt(text, pos, length);
+    if (code == NoCharacter || !isLatinLetter(code))
+        return 0;
+    const char32_t lower = lowerOf(code);
+    constexpr char32_t FirstThreeByte = 0x800;
+    if (lower < FirstThreeByte) {
+        out[0] = char(0xC0 | (lower >> 6));
+        out[1] = char(0x80 | (lower & 0x3F));
+        written = 2;
+    } else {
+        out[0] = char(0xE0 | (lower >> 12));
+        out[1] = char(0x80 | ((lower >> 6) & 0x3F));
+        out[2] = char(0x80 | (lower & 0x3F));
+        written = 3;
+    }
+    return length;
+}
+
 std::string lowerCased(std::string_view text)
 {
     std::string out;

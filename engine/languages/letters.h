@@ -35,6 +35,12 @@ inline size_t letterLength(std::string_view text, size_t pos)
 // returns its length in bytes.
 size_t appendLowerCase(std::string_view text, size_t pos, std::string& out);
 
+// The letter at pos in lower case, written to out (room for 4 bytes), its
+// length in bytes in written; returns the letter's length in the text, 0
+// when no letter stands there. For the date reader's words, which it reads
+// without building a string.
+size_t lowerLetterInto(std::string_view text, size_t pos, char* out, size_t& written);
+
 // The whole text in lower case ("MÄRZ" is "märz").
 std::string lowerCased(std::string_view text);
 
