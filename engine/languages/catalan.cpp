@@ -1,5 +1,6 @@
 // The Catalan words of dates and ages: data only (see languagetable.h).
-// The month names with their elided de (d'abril, d'agost, d'octubre), as Catalan parish books write them.
+// The month names with their elided de (d'abril, d'agost, d'octubre), as
+// Catalan parish books write them.
 #include "languagetable.h"
 
 namespace spanwright {

@@ -1,5 +1,6 @@
 // The Croatian words of dates and ages: data only (see languagetable.h).
-// The Croatian month names with their genitives (listopada is October), as Croatian registers write them.
+// The Croatian month names with their genitives (listopada is October), as
+// Croatian registers write them.
 #include "languagetable.h"
 
 namespace spanwright {

@@ -1,5 +1,6 @@
 // The Finnish words of dates and ages: data only (see languagetable.h).
-// The months in -kuu with their partitive (maaliskuuta), genitive and essive, and the day as "päivänä", as Finnish parish registers write them.
+// The months in -kuu with their partitive (maaliskuuta), genitive and essive,
+// and the day as "päivänä", as Finnish parish registers write them.
 #include "languagetable.h"
 
 namespace spanwright {

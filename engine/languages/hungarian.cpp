@@ -1,5 +1,6 @@
 // The Hungarian words of dates and ages: data only (see languagetable.h).
-// The year first, the day after the month with its ending (3-án, 24-én), as Hungarian registers write it.
+// The year first, the day after the month with its ending (3-án, 24-én), as
+// Hungarian registers write it.
 #include "languagetable.h"
 
 namespace spanwright {

@@ -1,5 +1,6 @@
 // The Latvian words of dates and ages: data only (see languagetable.h).
-// The year first with "gada", the months in the locative (martā) and genitive, as Latvian church books write them.
+// The year first with "gada", the months in the locative (martā) and
+// genitive, as Latvian church books write them.
 #include "languagetable.h"
 
 namespace spanwright {

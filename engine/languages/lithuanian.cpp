@@ -1,5 +1,6 @@
 // The Lithuanian words of dates and ages: data only (see languagetable.h).
-// The year first with "m." and the day with "d." after it, the months in the genitive (kovo), as Lithuanian registers write them.
+// The year first with "m." and the day with "d." after it, the months in the
+// genitive (kovo), as Lithuanian registers write them.
 #include "languagetable.h"
 
 namespace spanwright {

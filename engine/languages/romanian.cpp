@@ -1,5 +1,6 @@
 // The Romanian words of dates and ages: data only (see languagetable.h).
-// The month names and the old Romanian ones (gerar, făurar, prier, cuptor), ș and ț with a comma or a cedilla, "45 de ani".
+// The month names and the old Romanian ones (gerar, făurar, prier, cuptor), ș
+// and ț with a comma or a cedilla, "45 de ani".
 #include "languagetable.h"
 
 namespace spanwright {

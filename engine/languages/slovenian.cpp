@@ -1,5 +1,8 @@
 // The Slovenian words of dates and ages: data only (see languagetable.h).
-// The modern month names and the old Slovene ones (prosinec is January, svečan February, sušec March, listopad November).
+// The modern month names and the standard set of the old ones (prosinec is
+// January, svečan February, sušec March, listopad November), as "Slovene
+// months" lists them after Snoj, Slovenski etimološki slovar; the two-word
+// old names (mali traven, veliki srpan) are not read.
 #include "languagetable.h"
 
 namespace spanwright {
@@ -22,7 +25,7 @@ const LanguageTable& slovenianTable()
             "junij|junija|rožnik|rožnika|jun",
             "julij|julija|jul",
             "avgust|avgusta|avg",
-            "september|septembra|kimavec|kimavca|sep",
+            "september|septembra|kimavec|kimavca|kimovec|kimovca|sep",
             "oktober|oktobra|vinotok|vinotoka|okt",
             "november|novembra|listopad|listopada|nov",
             "december|decembra|gruden|grudna|dec",
