@@ -305,12 +305,15 @@ bool takeWord(std::string_view text, const DateToken& token, unsigned language, 
     if (key.empty())
         return refuse(problem, quoted(word) + " is not understood");
     const auto* month = lexicon.month(key);
+    bool filler = !month && lexicon.isFillerWord(key);
     std::string folded;
-    if (!month && !lexicon.isFillerWord(key)) {
+    if (!month && !filler) {
         const std::string_view withoutAccents = foldedKey(key, folded);
-        if (!withoutAccents.empty() && (lexicon.month(withoutAccents) || lexicon.isFillerWord(withoutAccents))) {
-            key = withoutAccents;
-            month = lexicon.month(key);
+        if (!withoutAccents.empty()) {
+            month = lexicon.month(withoutAccents);
+            filler = !month && lexicon.isFillerWord(withoutAccents);
+            if (month || filler)
+                key = withoutAccents;
         }
     }
     if (month) {
@@ -321,7 +324,7 @@ bool takeWord(std::string_view text, const DateToken& token, unsigned language, 
             return refuse(problem, quoted(word) + " is not understood");
         if (!items.pushMonth(monthNumber))
             return refuse(problem, std::string(TooManyItems));
-    } else if (lexicon.isFillerWord(key)) {
+    } else if (filler) {
         if (!items.addFiller(token.begin, token.end, key))
             return refuse(problem, "it has too many words");
     } else if (const auto roman = languages::romanValue(key)) {

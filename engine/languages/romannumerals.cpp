@@ -79,9 +79,8 @@ bool inNumeralOrder(std::string_view lower)
     return true;
 }
 
-} // namespace
-
-bool looksRoman(std::string_view lower)
+// Only the numerals' letters, and j only last.
+bool hasRomanLetters(std::string_view lower)
 {
     if (lower.empty())
         return false;
@@ -90,12 +89,17 @@ bool looksRoman(std::string_view lower)
         if (!finalJ && RomanLetters.find(lower[i]) == std::string_view::npos)
             return false;
     }
-    return inNumeralOrder(lower);
+    return true;
 }
+
+} // namespace
+
+bool looksRoman(std::string_view lower) { return hasRomanLetters(lower) && inNumeralOrder(lower); }
 
 std::optional<long long> romanValue(std::string_view lower)
 {
-    if (!looksRoman(lower))
+    // The places read below hold the numerals' order.
+    if (!hasRomanLetters(lower))
         return std::nullopt;
     // The scribe's final j is an i: "xxij" is "xxii", "vj" "vi", "xxxj" "xxxi".
     const bool finalJ = lower.back() == 'j';
