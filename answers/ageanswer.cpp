@@ -85,7 +85,7 @@ AgeAnswer answerAgeQuestion(const AgeQuestion& question)
         return failed(Outcome::NotRead, "the " + std::string(born ? "end date " : "begin date ")
                                      + quotedExcerpt(question.dateText)
                                      + " is open on one side (before or after), so no date is earliest or latest");
-    AgeReading age = readAgeText(question.ageText);
+    AgeReading age = readAgeText(question.ageText, question.reading.language);
     if (!age.ok)
         return failed(Outcome::NotRead, "the age " + age.problem);
     if (question.exact)

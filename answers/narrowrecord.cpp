@@ -91,7 +91,7 @@ NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText,
         return refused(census.problem);
     RecordAge age = census.census
         ? readCensusAge(ageText, census.census->rule, census.census->year, record.note)
-        : readRecordAge(ageText);
+        : readRecordAge(ageText, options.reading.language);
     if (!age.ok)
         return refused("the age " + age.problem);
     // A census age is one of completed years whatever --exact says (the

@@ -72,5 +72,7 @@ BENCHMARK_CAPTURE(spanCalculationByDays, reader_numeric, "5/10/1950", "3/1/1990"
 BENCHMARK_CAPTURE(spanCalculationByDays, reader_month_names, "May 10, 1950", "Mar 1, 1990");
 BENCHMARK_CAPTURE(spanCalculationByDays, reader_iso, "1950-05-10", "1990-03-01");
 BENCHMARK_CAPTURE(spanCalculationByDays, reader_worded, "the 10th day of May 1950", "Mar. 1st, 1990");
+BENCHMARK_CAPTURE(spanCalculationByDays, reader_worded_german, "den 10. Mai 1950", "1. März 1990");
+BENCHMARK_CAPTURE(spanCalculationByDays, reader_worded_russian, "10 мая 1950 года", "1 марта 1990 года");
 
 BENCHMARK_MAIN();

@@ -3,6 +3,7 @@
 #include "ageanswer.h"
 #include "agematchtext.h"
 #include "calendaroptions.h"
+#include "languageoption.h"
 #include "commands.h"
 #include "dateorderoption.h"
 #include "dateprinting.h"
@@ -72,6 +73,7 @@ void addAgeCommand(CLI::App& app, AgeDirection direction)
         ->required();
     addDateOrderOption(*command, arguments->reading.order);
     addCalendarOptions(*command, arguments->reading.calendar);
+    addLanguageOption(*command, arguments->reading.language);
     addShortYearOptions(*command, arguments->reading.shortYears);
     command->add_flag("-x,--exact", arguments->exact,
                       "Read the age as an exact span: every unit it does not state is 0 (\"aged 39\" is "

@@ -2,6 +2,7 @@
 #include "batchjob.h"
 #include "batchpipeline.h"
 #include "calendaroptions.h"
+#include "languageoption.h"
 #include "commands.h"
 #include "dateorderoption.h"
 #include "exitstatus.h"
@@ -267,6 +268,7 @@ void addBatchCommand(CLI::App& app)
     addNotationOption(*command, arguments->notation, false);
     addDateOrderOption(*command, arguments->reading.order);
     addCalendarOptions(*command, arguments->reading.calendar);
+    addLanguageOption(*command, arguments->reading.language);
     addShortYearOptions(*command, arguments->reading.shortYears);
     command->add_option("--encoding", arguments->encoding,
                         "The encoding of the input, any that iconv knows (iconv --list); without it UTF-8, "

@@ -1,6 +1,7 @@
 // spanwright-cli convert DATE: the day in the Gregorian, Julian, Hebrew,
 // French Republican, Islamic, Persian and Rumi calendars, and its weekday.
 #include "calendaroptions.h"
+#include "languageoption.h"
 #include "commands.h"
 #include "convertanswer.h"
 #include "dateorderoption.h"
@@ -34,6 +35,7 @@ void addConvertCommand(CLI::App& app)
         ->type_name("CALENDAR");
     addDateOrderOption(*command, arguments->reading.order);
     addCalendarOptions(*command, arguments->reading.calendar);
+    addLanguageOption(*command, arguments->reading.language);
     command->footer("One line per calendar, \"calendar: date\"; the French Republican one only from\n"
                     "22 Sep 1792 to 31 Dec 1805, when it was in use, the Swedish one only from\n"
                     "1 Mar 1700 to 30 Feb 1712, when it ran a day ahead of the Julian one. The\n"

@@ -1,5 +1,6 @@
 // spanwright-cli days BEGIN END: the whole number of days between two dates.
 #include "calendaroptions.h"
+#include "languageoption.h"
 #include "commands.h"
 #include "dateorderoption.h"
 #include "daysanswer.h"
@@ -28,6 +29,7 @@ void addDaysCommand(CLI::App& app)
     command->add_option("END", arguments->end, "The end date")->required();
     addDateOrderOption(*command, arguments->reading.order);
     addCalendarOptions(*command, arguments->reading.calendar);
+    addLanguageOption(*command, arguments->reading.language);
     addShortYearOptions(*command, arguments->reading.shortYears);
     command->footer("Negative when END lies before BEGIN. Dates are read as by span; for dates\n"
                     "that allow several days, the least and the greatest number.\n\n"

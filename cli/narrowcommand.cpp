@@ -2,6 +2,7 @@
 // an age allows (censuses, stones, marriages, deaths), and the records to
 // doubt where they do not agree.
 #include "calendaroptions.h"
+#include "languageoption.h"
 #include "commands.h"
 #include "dateorderoption.h"
 #include "exitstatus.h"
@@ -305,6 +306,7 @@ void addNarrowCommand(CLI::App& app)
         ->check(CLI::IsMember({"text", "csv", "json"}));
     addDateOrderOption(*command, arguments->options.reading.order);
     addCalendarOptions(*command, arguments->options.reading.calendar);
+    addLanguageOption(*command, arguments->options.reading.language);
     addShortYearOptions(*command, arguments->options.reading.shortYears);
     command->add_flag("-x,--exact", arguments->options.exact,
                       "Read each age the age reader takes as an exact span, as born --exact does: every unit "

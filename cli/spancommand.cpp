@@ -1,5 +1,6 @@
 // spanwright-cli span BEGIN END: the entry the window's result list shows.
 #include "calendaroptions.h"
+#include "languageoption.h"
 #include "commands.h"
 #include "dateorderoption.h"
 #include "exitstatus.h"
@@ -34,6 +35,7 @@ void addSpanCommand(CLI::App& app)
     addNotationOption(*command, arguments->notation, true);
     addDateOrderOption(*command, arguments->reading.order);
     addCalendarOptions(*command, arguments->reading.calendar);
+    addLanguageOption(*command, arguments->reading.language);
     addShortYearOptions(*command, arguments->reading.shortYears);
     command->footer(
         "Dates: 5/17/1990 (or 5-17-1990, 5.17.1990; in the --date-order chosen),\n"

@@ -6,6 +6,7 @@
 #include "languages/languages.h"
 #include "languages/letters.h"
 #include "languages/pastedtext.h"
+#include "languages/romannumerals.h"
 #include "quotedtext.h"
 
 #include <algorithm>
@@ -135,15 +136,19 @@ AgeReading readNumericAge(std::string_view original, std::string_view text, char
 class AgeParser
 {
 public:
-    explicit AgeParser(const std::vector<AgeToken>& tokens) : tokens_(tokens) {}
+    AgeParser(const std::vector<AgeToken>& tokens, languages::LanguageMask language)
+        : tokens_(tokens), language_(language)
+    {
+    }
 
     // "" when the tokens are an age, which is then in reading; else why not.
     std::string parse(AgeReading& reading)
     {
         std::string problem;
-        if (acceptOnePhraseOf(languages::lexicon().yearOfAgePhrases())) {
+        if (acceptOnePhraseOf(languages::lexicon().yearOfAgePhrases()) && atNumber()) {
             problem = readLatinYearOfAge(reading);
         } else {
+            pos_ = 0;
             skipPrefix();
             reading.about = acceptAbout();
             if (acceptWord("in"))
@@ -157,6 +162,9 @@ public:
             return problem;
         if (!acceptPhrase({"of", "age"}) && !acceptWord("old"))
             acceptOnePhraseOf(languages::lexicon().agePhrasesAfter());
+        // "45 ans ou environ", "60 años poco más o menos".
+        if (acceptOnePhraseOf(languages::lexicon().aboutPhrases()))
+            reading.about = true;
         accept(AgeTokenKind::Stop);
         if (pos_ < tokens_.size())
             return "not understood at " + quotedExcerpt(tokens_[pos_].text);
@@ -226,21 +234,24 @@ private:
         return false;
     }
 
+    // The longer of the English prefix and the other languages' phrases
+    // ("âgé de", "im Alter von", "oud"): "age de 45 ans" is French.
     void skipPrefix()
     {
         // Longer phrases first: "aetatis" before "aetat", "aged" before "age".
         static const std::initializer_list<std::string_view> Prefixes[] = {
             {"at", "the", "age", "of"}, {"at", "age"}, {"aetatis", "suae"}, {"aetatis"}, {"aetat"},
             {"aet"}, {"ae"}, {"aged"}, {"age"}};
+        const size_t start = pos_;
         for (const auto& prefix : Prefixes) {
-            if (acceptPhrase(prefix)) {
-                accept(AgeTokenKind::Colon);
-                return;
-            }
+            if (acceptPhrase(prefix))
+                break;
         }
-        // The other languages' phrases: "âgé de", "im Alter von", "oud".
-        if (acceptOnePhraseOf(languages::lexicon().agePhrasesBefore()))
-            accept(AgeTokenKind::Colon);
+        const size_t afterEnglish = pos_;
+        pos_ = start;
+        if (!acceptOnePhraseOf(languages::lexicon().agePhrasesBefore()) || pos_ < afterEnglish)
+            pos_ = afterEnglish;
+        accept(AgeTokenKind::Colon);
     }
 
     bool acceptAbout()
@@ -249,7 +260,33 @@ private:
             if (acceptPhrase({word}))
                 return true;
         }
-        return false;
+        return acceptOnePhraseOf(languages::lexicon().aboutPhrases());
+    }
+
+    // "and" between parts: "2 años y 6 meses", "annorum 2 et mensium 6".
+    bool acceptConjunction()
+    {
+        const AgeToken* token = peek();
+        if (!token || token->kind != AgeTokenKind::Word
+            || (token->word != "and" && !languages::lexicon().isConjunction(token->word)))
+            return false;
+        ++pos_;
+        return true;
+    }
+
+    // Whether a part begins here: a number, or a unit written before its
+    // number ("mensium 6"). Latin "et" before one is "and", not Danish one.
+    bool atPart()
+    {
+        if (atNumber())
+            return true;
+        const AgeToken* lead = peek();
+        if (!lead || lead->kind != AgeTokenKind::Word || !languages::lexicon().isLeadingUnit(lead->word))
+            return false;
+        ++pos_;
+        const bool numberFollows = atNumber();
+        --pos_;
+        return numberFollows;
     }
 
     bool acceptOneOf(std::initializer_list<std::string_view> words)
@@ -328,7 +365,29 @@ private:
         }
         if (const auto english = readNumberWords())
             return english;
-        return readLanguageNumber();
+        if (const auto words = readLanguageNumber())
+            return words;
+        return readRomanAge();
+    }
+
+    static bool romanAgeAt(const AgeToken& token)
+    {
+        constexpr long long MostRomanAge = 100;
+        if (token.kind != AgeTokenKind::Word || token.word.size() < 2)
+            return false;
+        const auto value = languages::romanValue(token.word);
+        return value && *value <= MostRomanAge;
+    }
+
+    // "aetatis lxx": an age in Roman numerals, of two letters or more (a
+    // lone "c" is circa, "i" a Slavonic "and") and up to a hundred.
+    std::optional<long long> readRomanAge()
+    {
+        const AgeToken* token = peek();
+        if (!token || !romanAgeAt(*token))
+            return std::nullopt;
+        ++pos_;
+        return languages::romanValue(token->word);
     }
 
     // The longest number word of any language at pos_ ("quatre-vingt-dix",
@@ -339,8 +398,10 @@ private:
         const languages::Lexicon& lexicon = languages::lexicon();
         const languages::Readings<int>* found = nullptr;
         std::string key;
+        std::string joinedKey; // the words written apart, read as one: "zwei und sechzig"
         size_t words = 0;
-        for (size_t at = pos_; at < tokens_.size() && words < lexicon.longestNumberWords(); ++at) {
+        constexpr size_t MostApart = 3;
+        for (size_t at = pos_; at < tokens_.size() && words < std::max(lexicon.longestNumberWords(), MostApart); ++at) {
             const AgeToken& token = tokens_[at];
             if (token.kind == AgeTokenKind::Hyphen && words > 0)
                 continue;
@@ -349,9 +410,13 @@ private:
             if (!key.empty())
                 key.push_back(' ');
             key += token.word;
+            joinedKey += token.word;
             ++words;
             if (const auto* readings = lexicon.number(key)) {
                 found = readings;
+                end = at + 1;
+            } else if (const auto* joined = words > 1 ? lexicon.number(joinedKey) : nullptr) {
+                found = joined;
                 end = at + 1;
             }
         }
@@ -368,8 +433,8 @@ private:
             return std::nullopt;
         const size_t start = pos_;
         pos_ = end;
-        if (!readings->ambiguous())
-            return readings->readings.front().value;
+        if (const auto* meant = readings->meant(language_))
+            return meant->value;
         languages::LanguageMask unitLanguages = 0;
         const AgeToken* unit = peek();
         if (unit && unit->kind == AgeTokenKind::Word) {
@@ -417,10 +482,16 @@ private:
     {
         const size_t start = pos_;
         const bool bracketed = accept(AgeTokenKind::OpenBracket);
+        const AgeToken* link = peek();
+        if (!bracketed && link && link->kind == AgeTokenKind::Word && languages::lexicon().isUnitLink(link->word))
+            ++pos_; // "45 de ani"
         const AgeToken* token = peek();
         std::optional<AgeUnit> unit;
-        if (token && token->kind == AgeTokenKind::Word)
-            unit = unitOfWord(token->word);
+        if (token && token->kind == AgeTokenKind::Word) {
+            const auto* readings = languages::lexicon().ageUnit(token->word);
+            if (const auto* meant = readings ? readings->meant(language_) : nullptr)
+                unit = meant->value;
+        }
         if (!unit) {
             pos_ = start;
             return std::nullopt;
@@ -440,7 +511,7 @@ private:
         size_t end = 0;
         return token
             && (token->kind == AgeTokenKind::Number || wordValue(smallNumberWord) || wordValue(tensWord)
-                || languageNumberAt(end));
+                || languageNumberAt(end) || romanAgeAt(*token));
     }
 
     // After "anno aetatis suae": the Nth year of the age, N - 1 completed
@@ -452,6 +523,11 @@ private:
         if (year && ending && ending->kind == AgeTokenKind::Word && ending->joined
             && languages::lexicon().isDayEnding(ending->word, *year))
             ++pos_;
+        // "im 45. Lebensjahr".
+        const size_t beforeAfterWords = pos_;
+        accept(AgeTokenKind::Stop);
+        if (!acceptOnePhraseOf(languages::lexicon().yearOfAgeAfterPhrases()))
+            pos_ = beforeAfterWords;
         if (!year)
             return "expected the year of age, as in \"anno aetatis suae 45\"";
         if (*year < 1)
@@ -503,10 +579,10 @@ private:
         std::optional<AgeUnit> lastUnit;
         while (pos_ < tokens_.size()) {
             const size_t beforeSeparator = pos_;
-            if (count > 0 && (accept(AgeTokenKind::Comma) || accept(AgeTokenKind::Ampersand) || acceptWord("and"))) {
-                if (!acceptWord("and")) // ", and"
+            if (count > 0 && (accept(AgeTokenKind::Comma) || accept(AgeTokenKind::Ampersand) || acceptConjunction())) {
+                if (!acceptConjunction()) // ", and"
                     accept(AgeTokenKind::Comma);
-                if (!atNumber()) {
+                if (!atPart()) {
                     pos_ = beforeSeparator;
                     break;
                 }
@@ -517,11 +593,19 @@ private:
             if (lead && lead->kind == AgeTokenKind::Word && languages::lexicon().isLeadingUnit(lead->word)) {
                 const size_t beforeUnit = pos_;
                 unit = readUnit();
+                // "annos natus 45", "annorum circiter 60".
+                const size_t afterUnit = pos_;
+                if (!acceptOnePhraseOf(languages::lexicon().agePhrasesBefore()) || !atNumber())
+                    pos_ = afterUnit;
+                if (acceptAbout())
+                    reading.about = true;
                 if (unit && !atNumber()) {
                     pos_ = beforeUnit;
                     unit.reset();
                 }
             }
+            const AgeToken* numberToken = peek();
+            const bool half = numberToken && numberToken->kind == AgeTokenKind::Number && numberToken->half;
             const std::optional<long long> value = readCardinal();
             if (!value)
                 break;
@@ -540,6 +624,8 @@ private:
                 return std::string(unitName(*unit)) + " given twice";
             part = value;
             lastUnit = unit;
+            if (half && !addHalf(*unit, parts))
+                return "a half only of years or months (1½ years, 2½ months)";
         }
         if (count == 0)
             return pos_ < tokens_.size() ? "expected a number at " + quotedExcerpt(tokens_[pos_].text)
@@ -556,6 +642,22 @@ private:
                 return "a number without a unit (years, months, weeks or days)";
         }
         return meaningOf(parts, reading);
+    }
+
+    // "1½ Jahr" is a year and six months, "2½ months" two months and fifteen
+    // days: the half is stated in the next unit down.
+    static bool addHalf(AgeUnit unit, StatedParts& parts)
+    {
+        constexpr long long HalfYearMonths = MonthsPerYear / 2;
+        constexpr long long HalfMonthDays = 15;
+        const AgeUnit lower = unit == AgeUnit::Years ? AgeUnit::Months : AgeUnit::Days;
+        if (unit != AgeUnit::Years && unit != AgeUnit::Months)
+            return false;
+        std::optional<long long>& part = parts[static_cast<size_t>(lower)];
+        if (part)
+            return false;
+        part = unit == AgeUnit::Years ? HalfYearMonths : HalfMonthDays;
+        return true;
     }
 
     // The age and the ages meant, from the parts stated.
@@ -596,13 +698,14 @@ private:
     }
 
     const std::vector<AgeToken>& tokens_;
+    languages::LanguageMask language_ = 0;
     size_t pos_ = 0;
     std::string problem_; // a number word two languages read differently
 };
 
 } // namespace
 
-AgeReading readAgeText(std::string_view original)
+AgeReading readAgeText(std::string_view original, std::string_view language)
 {
     const std::string lower = lowered(trimmed(original, isSpace));
     std::string_view text = lower;
@@ -627,7 +730,7 @@ AgeReading readAgeText(std::string_view original)
     if (!tokens.problem.empty())
         return refused(quotedExcerpt(original) + ": " + tokens.problem);
     AgeReading reading;
-    AgeParser parser(tokens.tokens);
+    AgeParser parser(tokens.tokens, language.empty() ? 0 : languages::lexicon().languageOfCode(language));
     const std::string problem = parser.parse(reading);
     if (!problem.empty())
         return refused(quotedExcerpt(original) + ": " + problem + " (" + acceptedAgeForms() + ")");

@@ -63,8 +63,10 @@ struct AgeReading
 //   "in ye 33d year of her Age" (32 completed years),
 //   "9/19/39", "9-19-39", "9.19.39" (months 0-11, days 0-30, years, as the
 //   numeric entries of the result list are written).
-// Whole numbers only.
-AgeReading readAgeText(std::string_view text);
+// Whole numbers, and a half after one ("1½ Jahr"). A word two languages
+// read differently is read in the language chosen (an ISO 639-1 code, as
+// DateReadOptions::language), else refused naming both readings.
+AgeReading readAgeText(std::string_view text, std::string_view language = {});
 
 // A text that readAgeText reads as the same age, the same precision and
 // counting, and the same about mark: "about 39 years", "3 weeks", "45 days",

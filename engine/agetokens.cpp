@@ -10,6 +10,16 @@ namespace spanwright {
 namespace {
 
 constexpr std::string_view PluralMark = "(s)";
+constexpr std::string_view OneHalf = "\xC2\xBD"; // U+00BD VULGAR FRACTION ONE HALF
+
+bool isAscii(std::string_view word)
+{
+    for (char c : word) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
+}
 
 bool isSpace(char c) { return isBlank(c) || isLineEnd(c); }
 
@@ -56,7 +66,7 @@ AgeTokens ageTokensOf(std::string_view text)
             ++pos;
             continue;
         }
-        AgeToken token{AgeTokenKind::Word, {}, {}, 0, joined};
+        AgeToken token{AgeTokenKind::Word, {}, {}, 0, joined, false};
         const size_t start = pos;
         if (isDigit(c)) {
             while (isDigit(at(pos))) {
@@ -72,6 +82,10 @@ AgeTokens ageTokensOf(std::string_view text)
                 return result;
             }
             token.kind = AgeTokenKind::Number;
+            if (text.substr(pos, OneHalf.size()) == OneHalf) {
+                token.half = true; // "1½ Jahr"
+                pos += OneHalf.size();
+            }
         } else if (isLetter(pos)) {
             while (isLetter(pos) || (at(pos) == '\'' && isLetter(pos + 1))) {
                 const size_t length = text[pos] == '\'' ? 1 : languages::letterLength(text, pos);
@@ -81,6 +95,10 @@ AgeTokens ageTokensOf(std::string_view text)
             }
             if (text.substr(pos, PluralMark.size()) == PluralMark)
                 pos += PluralMark.size();
+            // Accents are folded as the tables' spellings are, so that a
+            // writer may leave out some and keep others ("agé", "age").
+            if (!isAscii(token.word))
+                token.word = languages::withoutDiacritics(token.word);
         } else if (c == '-' && joined && !result.tokens.empty() && result.tokens.back().kind == AgeTokenKind::Word
                    && isLetter(pos + 1)) {
             token.kind = AgeTokenKind::Hyphen;

@@ -16,6 +16,7 @@ struct AgeToken
     std::string word;
     long long value = 0;   // of a number
     bool joined = false;   // no blank before it ("33d", "39y")
+    bool half = false;     // a number with a half after it ("1½")
 };
 
 struct AgeTokens
@@ -25,7 +26,7 @@ struct AgeTokens
 };
 
 // Cuts a lower-cased age text into tokens. A word takes letters and inner
-// apostrophes ("y's"); a hyphen between letters ("sixty-two") is a token of
+// apostrophes ("y's"), and is kept without its diacritics; a hyphen between letters ("sixty-two") is a token of
 // its own; "(s)" after a word is left out. Numbers are whole: a sign, a
 // fraction, a number larger than an age part may be, or any other sign is a
 // problem.

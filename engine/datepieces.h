@@ -46,6 +46,7 @@ struct CalendarContext
     std::optional<CalendarSystem> mark;
     bool beforeChrist = false;
     ShortYears shortYears; // of numeric dates
+    unsigned language = 0; // the languages::LanguageMask of the language chosen, 0 for none
 
     // Read as ever: a Gregorian date, AD, no switch.
     bool plain() const { return !mark && !beforeChrist && choice.plainGregorian(); }

@@ -154,7 +154,13 @@ Days pointDateAsWritten(std::string_view text, DateOrder order, const CalendarCo
     // "4-Mar-1885" is worded; "1//1990" is a numeric date with a number missing.
     const bool numeric = digits > 0 && digits + 1 < text.size() && isSeparator(text[digits])
         && (isDigit(text[digits + 1]) || isSeparator(text[digits + 1]));
-    return numeric ? numericDate(text, order, context) : wordedDate(text, context);
+    // "3/15 marca 1870": a day written Julian and Gregorian, then a month word.
+    size_t afterDays = digits + 1;
+    while (afterDays < text.size() && isDigit(text[afterDays]))
+        ++afterDays;
+    const bool doubleDay = numeric && text[digits] == '/' && afterDays + 1 < text.size() && isBlank(text[afterDays])
+        && languages::letterLength(text, afterDays + 1) > 0;
+    return numeric && !doubleDay ? numericDate(text, order, context) : wordedDate(text, context);
 }
 
 // The calendar of two dates taken as one: theirs where they agree.
@@ -308,6 +314,8 @@ Days qualifiedDays(std::string_view text, const DateReadOptions& options, Qualif
     CalendarContext context;
     context.choice = choice;
     context.shortYears = options.shortYears;
+    if (!options.language.empty())
+        context.language = languages::lexicon().languageOfCode(options.language);
     if (mayHoldCalendarMarks(text)) {
         const CalendarMarks marks = takeCalendarMarks(text);
         if (!marks.problem.empty())

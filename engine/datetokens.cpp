@@ -25,6 +25,22 @@ bool DateTokenizer::numberedMonth(size_t start, DateToken& token)
     return true;
 }
 
+// A day's ending after a colon or a hyphen, as Swedish and Hungarian write
+// it ("3:e", "1:sta", "24-én"), when a table knows it: "4-Mar-1885" is no
+// ending but a month.
+bool DateTokenizer::signedEnding(size_t sign, DateToken& token)
+{
+    size_t end = sign + 1;
+    while (const size_t length = languages::letterLength(text_, end))
+        end += length;
+    const std::string_view key = lookupForm(sign + 1, end, endingBytes_);
+    if (key.empty() || !languages::lexicon().hasDayEnding(key))
+        return false;
+    token.key = key;
+    token.partEnd = end;
+    return true;
+}
+
 std::string_view DateTokenizer::endingKey(size_t start, size_t end, bool ascii)
 {
     if (!ascii)

@@ -237,6 +237,8 @@ std::optional<Days> otherCalendarDate(std::string_view text, const CalendarConte
         const Token& token = tokens[i];
         if (token.upper == "THE" || (i + 1 == month.first && (token.upper == "OF" || token.upper == "DE")))
             continue;
+        if (french && i == 0 && token.upper == "LE") // "le 9 thermidor an II"
+            continue;
         if (dayRead || !dayValue(token, day))
             return refusal("\"" + std::string(token.text) + "\" before the month is not understood");
         dayRead = true;

@@ -224,9 +224,9 @@ bool ageJustBelow(const Age& age, Age& below)
     return true;
 }
 
-RecordAge readRecordAge(std::string_view text)
+RecordAge readRecordAge(std::string_view text, std::string_view language)
 {
-    const AgeReading plain = readAgeText(text);
+    const AgeReading plain = readAgeText(text, language);
     if (plain.ok) {
         RecordAge age;
         age.ok = true;
@@ -242,7 +242,7 @@ RecordAge readRecordAge(std::string_view text)
     constexpr std::string_view YearEnd = " year";
     if (startsWith(words, "in ") && words.size() > YearEnd.size()
         && std::string_view(words).substr(words.size() - YearEnd.size()) == YearEnd) {
-        RecordAge age = readRecordAge(words + " of age");
+        RecordAge age = readRecordAge(words + " of age", language);
         if (age.ok)
             return age;
     }

@@ -45,7 +45,9 @@ struct RecordAge
     bool ageReaderForm = false;
 };
 
-RecordAge readRecordAge(std::string_view text);
+// language as readAgeText takes it (for the age as written; a range's
+// bounds are read as every language reads them).
+RecordAge readRecordAge(std::string_view text, std::string_view language = {});
 
 // The ages of the words GEDCOM and registers share: INFANT under 1 year,
 // CHILD under 8.

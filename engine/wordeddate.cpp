@@ -26,7 +26,7 @@ constexpr size_t MonthYearDigits = 3; // "May 90", "AD 90": no year alone
 
 // The layouts of a worded date, and the fillers each place in one may hold
 // (place 0 is before the first item, place 1 after it, and so on).
-enum class Layout { DayMonthYear, MonthDayYear, MonthYear, Year, YearDayMonth };
+enum class Layout { DayMonthYear, MonthDayYear, MonthYear, Year, YearDayMonth, YearMonthDay };
 
 constexpr size_t MostPlaces = 4;
 
@@ -43,6 +43,8 @@ std::array<unsigned, MostPlaces> gapsOf(Layout layout)
         return {Gap::BeforeYear, Gap::AfterYear, 0, 0};
     case Layout::YearDayMonth:
         return {Gap::BeforeYear, Gap::BeforeDay | Gap::AfterYear, Gap::DayToMonth, 0};
+    case Layout::YearMonthDay:
+        return {Gap::BeforeYear, Gap::AfterYear, Gap::MonthToDay, Gap::AfterDay};
     }
     return {};
 }
@@ -78,6 +80,7 @@ struct Number
     long long value = 0;
     size_t digits = 0; // of the value, for the rule on short years
     bool ordinal = false;
+    bool roman = false; // written as a Roman numeral
     char tailSeparator = 0; // '/' or '-' before a dual year's tail (or a range's end)
     std::string_view tail;
 };
@@ -254,33 +257,80 @@ bool refuse(std::string& problem, std::string reason)
     return false;
 }
 
+// The month a month word names: the only reading, or the chosen
+// language's; refused naming both where the tables differ and no language
+// chosen tells.
+bool monthOfWord(std::string_view word, const languages::Readings<int>& readings, unsigned language, int& month,
+                 std::string& problem)
+{
+    const languages::Reading<int>* meant = readings.meant(language);
+    if (!meant)
+        return refuse(problem, twoMonthsNote(word, readings) + " (choose the language)");
+    month = meant->value;
+    return true;
+}
+
+// A word's key without its diacritics ("agé" is "age"), where it has any:
+// the tables hold both forms of their own spellings, and a writer may leave
+// out some accents and keep others.
+std::string_view foldedKey(std::string_view key, std::string& folded)
+{
+    if (std::all_of(key.begin(), key.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return {};
+    folded = languages::withoutDiacritics(key);
+    return folded;
+}
+
+// A Roman numeral as an item: a day, a year, or a month between them ("3. X. 1850").
+bool takeRoman(std::string_view word, long long value, DateItems& items, std::string& problem)
+{
+    Item item;
+    item.number.written = word;
+    item.number.value = value;
+    item.number.digits = digitCount(value);
+    item.number.roman = true;
+    if (word.back() == '.')
+        item.number.written.remove_suffix(1);
+    if (!items.push(item))
+        return refuse(problem, std::string(TooManyItems));
+    return true;
+}
+
 // A month, a filler or a Roman numeral.
-bool takeWord(std::string_view text, const DateToken& token, DateItems& items, std::string& problem)
+bool takeWord(std::string_view text, const DateToken& token, unsigned language, DateItems& items, std::string& problem)
 {
     const languages::Lexicon& lexicon = languages::lexicon();
     const std::string_view word = text.substr(token.begin, token.end - token.begin);
-    const std::string_view key = token.key;
+    std::string_view key = token.key;
     if (key.empty())
         return refuse(problem, quoted(word) + " is not understood");
-    if (const auto* month = lexicon.month(key)) {
-        if (month->ambiguous())
-            return refuse(problem, twoMonthsNote(word, *month));
+    const auto* month = lexicon.month(key);
+    bool filler = !month && lexicon.isFillerWord(key);
+    std::string folded;
+    if (!month && !filler) {
+        const std::string_view withoutAccents = foldedKey(key, folded);
+        if (!withoutAccents.empty()) {
+            month = lexicon.month(withoutAccents);
+            filler = !month && lexicon.isFillerWord(withoutAccents);
+            if (month || filler)
+                key = withoutAccents;
+        }
+    }
+    if (month) {
+        int monthNumber = 0;
+        if (!monthOfWord(word, *month, language, monthNumber, problem))
+            return false;
         if (word.find('.') != std::string_view::npos && word.find('.') != word.size() - 1)
             return refuse(problem, quoted(word) + " is not understood");
-        if (!items.pushMonth(month->readings.front().value))
+        if (!items.pushMonth(monthNumber))
             return refuse(problem, std::string(TooManyItems));
-    } else if (lexicon.isFillerWord(key)) {
+    } else if (filler) {
         if (!items.addFiller(token.begin, token.end, key))
             return refuse(problem, "it has too many words");
     } else if (const auto roman = languages::romanValue(key)) {
-        Item item;
-        item.number.written = word;
-        item.number.value = *roman;
-        item.number.digits = digitCount(*roman);
-        if (word.back() == '.')
-            item.number.written.remove_suffix(1);
-        if (!items.push(item))
-            return refuse(problem, std::string(TooManyItems));
+        return takeRoman(word, *roman, items, problem);
+    } else if (lexicon.number(key)) {
+        return refuse(problem, quoted(word) + " is a number in words: write the day and the year in figures");
     } else if (languages::looksRoman(key)) {
         return refuse(problem, quoted(word) + " is not a Roman numeral (xxij, iiij and MDCCL are)");
     } else {
@@ -290,14 +340,16 @@ bool takeWord(std::string_view text, const DateToken& token, DateItems& items, s
 }
 
 // "7bris", "10ber": a month by its number.
-bool takeNumberedMonth(std::string_view text, const DateToken& token, DateItems& items, std::string& problem)
+bool takeNumberedMonth(std::string_view text, const DateToken& token, unsigned language, DateItems& items,
+                       std::string& problem)
 {
     if (items.full())
         return refuse(problem, std::string(TooManyItems));
-    const auto* month = languages::lexicon().month(token.key);
-    if (month->ambiguous())
-        return refuse(problem, twoMonthsNote(text.substr(token.begin, token.end - token.begin), *month));
-    items.pushMonth(month->readings.front().value);
+    int month = 0;
+    if (!monthOfWord(text.substr(token.begin, token.end - token.begin), *languages::lexicon().month(token.key),
+                     language, month, problem))
+        return false;
+    items.pushMonth(month);
     return true;
 }
 
@@ -374,7 +426,7 @@ bool takeSign(std::string_view text, size_t i, const DateItems& items, bool& las
 // The text's items and fillers; false with why it cannot be read into them.
 // Flattened, the tokenizer and the steps inlined into one loop: the reader
 // runs for every date of a file, and called apart they made it slower.
-[[gnu::flatten]] bool readItems(std::string_view text, DateItems& items, std::string& problem)
+[[gnu::flatten]] bool readItems(std::string_view text, unsigned language, DateItems& items, std::string& problem)
 {
     DateTokenizer tokenizer(text);
     bool lastWasSign = true; // nothing before the first word
@@ -382,8 +434,8 @@ bool takeSign(std::string_view text, size_t i, const DateItems& items, bool& las
     while (tokenizer.next(token)) {
         bool taken = true;
         switch (token.kind) {
-        case DateTokenKind::Word: taken = takeWord(text, token, items, problem); break;
-        case DateTokenKind::NumberedMonth: taken = takeNumberedMonth(text, token, items, problem); break;
+        case DateTokenKind::Word: taken = takeWord(text, token, language, items, problem); break;
+        case DateTokenKind::NumberedMonth: taken = takeNumberedMonth(text, token, language, items, problem); break;
         case DateTokenKind::Number: taken = takeNumber(text, token, items, problem); break;
         case DateTokenKind::Sign: taken = takeSign(text, token.begin, items, lastWasSign, problem); break;
         case DateTokenKind::End: break;
@@ -434,7 +486,9 @@ std::string unknownShape(const DateItems& items)
 // every date of a file: called apart they made it slower.
 [[gnu::always_inline]] inline bool shapeOf(const DateItems& items, const CalendarContext& context, DateShape& shape, std::string& problem)
 {
-    if (items.size() == 3 && items.isNumberAt(0) && items.isMonth(1) && items.isNumberAt(2)) {
+    const bool yearFirst = items.size() == 3 && items.isNumberAt(0) && items.isNumberAt(2)
+        && items[0].number.digits >= MonthYearDigits && items[2].number.digits < MonthYearDigits;
+    if (items.size() == 3 && items.isNumberAt(0) && items.isMonth(1) && items.isNumberAt(2) && !yearFirst) {
         shape = {&items[0].number, &items[2].number, items[1].monthNumber, Layout::DayMonthYear};
     } else if (items.size() == 3 && items.isMonth(0) && items.isNumberAt(1) && items.isNumberAt(2)) {
         shape = {&items[1].number, &items[2].number, items[0].monthNumber, Layout::MonthDayYear};
@@ -442,6 +496,14 @@ std::string unknownShape(const DateItems& items)
                && (items.hasPhrase(0) || items.hasPhrase(1)) && items[0].number.digits >= MonthYearDigits) {
         // "Anno Domini 1750 die 3 Martii".
         shape = {&items[1].number, &items[0].number, items[2].monthNumber, Layout::YearDayMonth};
+    } else if (yearFirst && items.isMonth(1)) {
+        // Hungarian and Lithuanian write the year first: "1850. március 3.", "1850 m. kovo 3 d.".
+        shape = {&items[2].number, &items[0].number, items[1].monthNumber, Layout::YearMonthDay};
+    } else if (items.size() == 3 && items.isNumberAt(0) && items.isNumberAt(1) && items.isNumberAt(2)
+               && items[1].number.roman && !items[0].number.roman && !items[2].number.roman
+               && items[1].number.value <= languages::MonthsPerYear) {
+        // A month in Roman numerals between the day and the year: "3. X. 1850".
+        shape = {&items[0].number, &items[2].number, int(items[1].number.value), Layout::DayMonthYear};
     } else if (items.size() == 2 && items.isMonth(0) && items.isNumberAt(1)) {
         shape = {nullptr, &items[1].number, items[0].monthNumber, Layout::MonthYear};
         if (shape.year->digits < MonthYearDigits && !context.beforeChrist)
@@ -481,10 +543,33 @@ std::string unknownShape(const DateItems& items)
     return true;
 }
 
+// A day written twice, Julian then Gregorian, as registers under both
+// calendars write it ("dnia 3/15 marca 1870"): one day when the two agree,
+// read as the Julian date marked; refused when they are not the same day.
+Days doubleDay(const Number& day, const DateShape& shape, const CalendarContext& context)
+{
+    const std::string written = std::string(day.written) + "/" + std::string(day.tail);
+    if (!isNumber(day.tail) || context.mark)
+        return refusal(written + " is not a day");
+    const long long year = shape.year->value;
+    const long long gregorianDay = numberValue(day.tail);
+    const Days julian = daysInCalendar({int(year), shape.month, int(day.value), 0}, CalendarSystem::Julian,
+                                       CalendarSource::Marked);
+    const Days gregorian = dayDays(year, shape.month, gregorianDay);
+    if (!julian.ok || !gregorian.ok)
+        return refusal(written + " is not a day: " + (julian.ok ? gregorian.reason : julian.reason));
+    if (julian.earliest != gregorian.earliest)
+        return refusal(written + " is not one day written in the Julian and the Gregorian calendar (the Julian day "
+                       + std::to_string(day.value) + " is another Gregorian day)");
+    return julian;
+}
+
 // The days of a date whose items are placed.
 [[gnu::always_inline]] inline Days daysOf(const DateShape& shape, const CalendarContext& context)
 {
     const Number* day = shape.day;
+    if (day && day->tailSeparator == '/' && shape.year->tailSeparator == 0 && !day->ordinal)
+        return doubleDay(*day, shape, context);
     if (day && day->tailSeparator != 0)
         return refusal(std::string(day->written) + day->tailSeparator + std::string(day->tail) + " is not a day");
     YearValue yearValue;
@@ -514,7 +599,7 @@ Days wordedDate(std::string_view text, const CalendarContext& context)
     DateItems items;
     DateShape shape;
     std::string problem;
-    if (!readItems(text, items, problem) || !shapeOf(items, context, shape, problem)
+    if (!readItems(text, context.language, items, problem) || !shapeOf(items, context, shape, problem)
         || !fillersFit(text, items, shape.layout, problem))
         return refusal(std::move(problem));
     return daysOf(shape, context);

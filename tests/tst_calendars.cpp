@@ -116,6 +116,8 @@ private slots:
                                            << QByteArray("Saturday") << QByteArray("French Republican");
         QTest::newRow("9 Thermidor") << QByteArray("9 thermidor an 2") << QByteArray("1794-07-27")
                                      << QByteArray("Sunday") << QByteArray("French Republican");
+        QTest::newRow("le 9 Thermidor") << QByteArray("le 9 thermidor an II") << QByteArray("1794-07-27")
+                                        << QByteArray("Sunday") << QByteArray("French Republican");
         QTest::newRow("first day of the Republic") << QByteArray("1er vendémiaire an I") << QByteArray("1792-09-22")
                                                    << QByteArray("Saturday") << QByteArray("French Republican");
         QTest::newRow("Quaker, worded") << QByteArray("3rd day of 11th month 1720") << QByteArray("1721-01-14")

@@ -38,6 +38,18 @@ private slots:
         row("born several dates", {"born", "3/1/1990", "1 month(s), 1 day(s)", "--each"},
             "1/28/1990\n1/29/1990\n1/30/1990\n1/31/1990\n", 0);
         row("born as a range", {"born", "3/1/1990", "1m 1d", "--range"}, "1/28/1990 through 1/31/1990 (4 dates)\n", 0);
+        // --language settles a word two languages read as different months, on every command reading dates.
+        row("span listopada refused", {"span", "5. listopada 1850", "1 Jan 1900"}, "", 2,
+            "\"listopada\" names two months: month 11 in Polish and Slovenian or month 10 in Croatian");
+        row("span listopada Croatian", {"span", "5. listopada 1850", "5. studenoga 1850", "--language", "hr"},
+            "0 Year(s), 1 month(s), 0 day(s)\n", 0);
+        row("days prosinec Slovene", {"days", "3. prosinec 1850", "3. svečan 1850", "--language", "sl"}, "31\n", 0);
+        row("born prosinca Croatian", {"born", "3. prosinca 1850", "1 mjesec", "--language", "hr", "--range"},
+            "10/4/1850 through 11/3/1850 (31 dates)\n", 0);
+        row("language unknown", {"span", "1/1/1850", "1/1/1900", "--language", "tr"}, "", 2,
+            "\"tr\" is none of the languages read (en, la, de");
+        row("narrow listopad Polish", {"narrow", "5 listopada 1850: 0 days", "--language", "pl"},
+            "11/5/1850\n1. 11/5/1850: 0 days: 11/5/1850\n", 0);
         row("born tombstone", {"born", "August 3, 1904", "aged 79 years, 9 months, 29 days"}, "10/5/1824\n", 0);
         row("born small year", {"born", "3/1/0090", "1y 0m 0d"}, "3/1/0089\n", 0);
         row("born bad age", {"born", "3/1/1990", "39.5 years"}, "", 2, "whole numbers only");
@@ -163,9 +175,13 @@ private slots:
             "understood (accepted forms: 5/17/1990 (or in the chosen date order), 1990-05-17, 17 May 1990, May 17, 1990, May 1850, "
             "1850, 1728/9, about 1850, before 1850, after 1850, between 1850 and 1860, 1850-1860; month names and "
             "fillers in English, Latin, German, French, Dutch, Spanish, Italian, Portuguese, Danish, Norwegian, "
-            "Swedish, Polish and Czech (die vij Junii MDCCL, 12. März 1850, le 3 mars 1750))\"\n"
+            "Swedish, Polish, Czech, Russian, Hungarian, Finnish, Croatian, Slovenian, Slovak, Ukrainian, Romanian, "
+            "Catalan, Lithuanian, Latvian, Estonian and Icelandic (die vij Junii MDCCL, 12. März 1850, le 3 mars 1750))\"\n"
             "short,,,,,,\"the row has 1 field(s), 2 needed\"\n1/1/1990,1/1/1991,1,0,0,\"1 Year(s), 0 month(s), 0 day(s)\",\n",
             1);
+        row("language in the batch", {"--begin", "b", "--end", "e", "--language", "sl", "-n", "1"},
+            "b,e\n3. prosinca 1850,3. listopada 1850\n",
+            "b,e,years,months,days,span,error\n3. prosinca 1850,3. listopada 1850,0,10,0,10/0/0,\n", 0);
         row("birth dates", {"--end", "d", "--age", "a"}, "d,a\n3/1/1990,1m 1d\n1/31/1990,1 day\n",
             "d,a,born_earliest,born_latest,born_count,error\n3/1/1990,1m 1d,1/28/1990,1/31/1990,4,\n"
             "1/31/1990,1 day,1/30/1990,1/30/1990,1,\n",

@@ -22,6 +22,7 @@
 #include "treecheckfile.h"
 #include "treefindingtext.h"
 
+#include "languages/languages.h"
 #include "resultentries.h"
 
 #include <emscripten/bind.h>
@@ -49,14 +50,17 @@ DateOrder orderOf(const std::string& choice)
     return dateOrderOfChoice(choice).value_or(DateOrder::MonthFirst);
 }
 
-// How the page's typed dates are read: in the date order chosen and, where
-// a switch is chosen (a code of the engine's table; empty for none), its
-// plain dates before the switch as Julian. The problem when the switch is
-// not one.
+// How the page's typed dates are read: in the date order chosen, a word two
+// languages read differently in the language chosen (an ISO 639-1 code;
+// empty for none) and, where a switch is chosen (a code of the engine's
+// table; empty for none), its plain dates before the switch as Julian. The
+// problem when the switch is not one.
 std::string readingOptions(const std::string& orderChoice, const std::string& switchChoice,
-                           DateReadOptions& options)
+                           const std::string& languageChoice, DateReadOptions& options)
 {
     options = DateReadOptions(orderOf(orderChoice));
+    if (languages::lexicon().languageOfCode(languageChoice) != 0)
+        options.language = languageChoice;
     if (switchChoice.empty())
         return {};
     const CalendarSwitchReading reading = readCalendarSwitch(switchChoice);
@@ -89,10 +93,10 @@ val textArray(const std::vector<std::string>& texts)
 // calendar: { ok, entries, days, calendarLines } or { ok: false, field:
 // "birth"|"death"|"switch", message, wrongFormat }.
 val span(const std::string& beginText, const std::string& endText, const std::string& orderChoice,
-         const std::string& switchChoice)
+         const std::string& switchChoice, const std::string& languageChoice)
 {
     DateReadOptions options;
-    if (const std::string problem = readingOptions(orderChoice, switchChoice, options); !problem.empty())
+    if (const std::string problem = readingOptions(orderChoice, switchChoice, languageChoice, options); !problem.empty())
         return refusedSwitch(problem);
     const SpanCalculation calculation = calculateSpan(beginText, endText, options);
     val answer = val::object();
@@ -133,10 +137,11 @@ val span(const std::string& beginText, const std::string& endText, const std::st
 
 // A date in every calendar, as `spanwright-cli convert` prints it: { ok,
 // lines } or { ok: false, field: "date"|"switch", message }.
-val convert(const std::string& text, const std::string& orderChoice, const std::string& switchChoice)
+val convert(const std::string& text, const std::string& orderChoice, const std::string& switchChoice,
+            const std::string& languageChoice)
 {
     DateReadOptions options;
-    if (const std::string problem = readingOptions(orderChoice, switchChoice, options); !problem.empty())
+    if (const std::string problem = readingOptions(orderChoice, switchChoice, languageChoice, options); !problem.empty())
         return refusedSwitch(problem);
     const ConvertAnswer converted = convertDate(text, options);
     val answer = val::object();
@@ -170,16 +175,31 @@ val calendarSwitches()
     return switches;
 }
 
+// The languages read, for the page's choice of the language of a word two
+// read differently: [{ code, text }].
+val languageChoices()
+{
+    val choices = val::array();
+    for (const languages::LanguageTable* table : languages::allTables()) {
+        val entry = val::object();
+        entry.set("code", std::string(table->code));
+        entry.set("text", std::string(table->name));
+        choices.call<void>("push", entry);
+    }
+    return choices;
+}
+
 // The dates a date and a stated age allow, as `born` (direction "born":
 // birth dates from a death) or `died` ("died": end dates from a birth) puts
 // them, with the line under the answer for a date of another calendar:
 // { ok, found, text, calendarLine } or { ok: false, field:
 // "date"|"age"|"switch", message }.
 val ageDates(const std::string& direction, const std::string& dateText, const std::string& ageText,
-             const std::string& orderChoice, bool exact, const std::string& switchChoice)
+             const std::string& orderChoice, bool exact, const std::string& switchChoice,
+             const std::string& languageChoice)
 {
     DateReadOptions options;
-    if (const std::string problem = readingOptions(orderChoice, switchChoice, options); !problem.empty())
+    if (const std::string problem = readingOptions(orderChoice, switchChoice, languageChoice, options); !problem.empty())
         return refusedSwitch(problem);
     val answer = val::object();
     const bool born = direction != "died";
@@ -231,10 +251,11 @@ val dateSpan(const std::string& text)
 // fits, text, svg } with the text `narrow` prints and the picture of
 // --svg, or { ok: false, field: "records"|"switch", message } naming each
 // record not read.
-val narrow(const std::string& recordLines, const std::string& orderChoice, const std::string& switchChoice)
+val narrow(const std::string& recordLines, const std::string& orderChoice, const std::string& switchChoice,
+           const std::string& languageChoice)
 {
     DateReadOptions reading;
-    if (const std::string problem = readingOptions(orderChoice, switchChoice, reading); !problem.empty())
+    if (const std::string problem = readingOptions(orderChoice, switchChoice, languageChoice, reading); !problem.empty())
         return refusedSwitch(problem);
     const NarrowOptions options(reading);
     std::vector<std::string> records;
@@ -309,6 +330,7 @@ public:
         settings.dateOrder = dateOrderOfChoice(textOption(options, "order")).value_or(DateOrder::MonthFirst);
         settings.delimiter = delimiterOf(textOption(options, "delimiter"));
         settings.exactAges = options["exact"].isTrue();
+        settings.dateReading.language = textOption(options, "language");
         settings.inputName = textOption(options, "name");
         job_.emplace(
             settings, [this](std::string_view text) { output_.append(text); },
@@ -502,6 +524,7 @@ EMSCRIPTEN_BINDINGS(spanwright)
     emscripten::function("ageDates", &ageDates);
     emscripten::function("convert", &convert);
     emscripten::function("calendarSwitches", &calendarSwitches);
+    emscripten::function("languageChoices", &languageChoices);
     emscripten::function("dateSpan", &dateSpan);
     emscripten::function("narrow", &narrow);
     emscripten::function("csvHeader", &csvHeader);

@@ -9,6 +9,7 @@ const LanguageTable& czechTable()
 {
     static const LanguageTable table{
         "Czech",
+        "cs",
         "5. července 1860",
         "45 let",
         {
@@ -16,7 +17,7 @@ const LanguageTable& czechTable()
             "únor|února|úno",
             "březen|března|bře",
             "duben|dubna|dub",
-            "květen|května|kvě",
+            "květen|května|kvě|máj|máje|mája",
             "červen|června|čvn",
             "červenec|července|čvc",
             "srpen|srpna|srp",
@@ -38,9 +39,13 @@ const LanguageTable& czechTable()
             "týden|týdny|týdnů", // weeks
             "den|dny|dní|dnů", // days
             "", // units before their number
-            "ve věku|stáří", // before the age
+            "ve věku|stáří|stár|stará|starý|věku", // before the age
             "", // after the age
             "", // before the ordinal year of an age
+            "", // after the ordinal year of an age
+            "asi|kolem|okolo|circa|cca", // about, before or after the number
+            "a|i", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "jeden|jedna|jedno"}, {2, "dva|dvě"}, {3, "tři"}, {4, "čtyři"}, {5, "pět"}, {6, "šest"},

@@ -9,6 +9,7 @@ const LanguageTable& danishTable()
 {
     static const LanguageTable table{
         "Danish",
+        "da",
         "3. marts 1850",
         "45 år gammel",
         {
@@ -20,17 +21,17 @@ const LanguageTable& danishTable()
             "juni|jun",
             "juli|jul",
             "august|aug",
-            "september|sept|sep",
-            "oktober|okt",
-            "november|nov",
-            "december|dec",
+            "september|sept|sep|septbr|7br",
+            "oktober|okt|octbr|oktbr|8br",
+            "november|nov|novbr|9br",
+            "december|dec|decbr|desbr|10br|xbr",
         },
         {
             {"den", BeforeDay},
             {"d", BeforeDay},
             {"anno", BeforeYear, true},
         },
-        {},
+        {{"ste", "0123456789"}, {"den", "0123456789"}, {"die", "0123456789"}, {"de", "0123456789"}, {"te", "0123456789"}, {"ende", "0123456789"}},
         {
             "år|aar", // years
             "måned|måneder|maaned|maaneder|mdr|md", // months
@@ -40,6 +41,10 @@ const LanguageTable& danishTable()
             "alder", // before the age
             "gammel|gl", // after the age
             "", // before the ordinal year of an age
+            "", // after the ordinal year of an age
+            "omkring|ca|circa|henved", // about, before or after the number
+            "og", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "en|et"}, {2, "to"}, {3, "tre"}, {4, "fire"}, {5, "fem"}, {6, "seks"}, {7, "syv"}, {8, "otte"},

@@ -9,17 +9,18 @@ const LanguageTable& dutchTable()
 {
     static const LanguageTable table{
         "Dutch",
+        "nl",
         "den 3 maart 1850",
         "oud 45 jaren",
         {
             "januari|jan|louwmaand",
             "februari|febr|feb|sprokkelmaand",
-            "maart|mrt|lentemaand",
+            "maart|mrt|lentemaand|maert|maerte",
             "april|apr|grasmaand",
-            "mei|bloeimaand",
+            "mei|bloeimaand|meij|mey|meye",
             "juni|jun|zomermaand",
             "juli|jul|hooimaand",
-            "augustus|aug|oogstmaand",
+            "augustus|aug|oogstmaand|oogst",
             "september|sept|sep|herfstmaand",
             "oktober|october|okt|oct|wijnmaand",
             "november|nov|slachtmaand",
@@ -29,7 +30,7 @@ const LanguageTable& dutchTable()
             {"den", BeforeDay},
             {"anno", BeforeYear, true},
         },
-        {{"e", "0123456789"}},
+        {{"e", "0123456789"}, {"ste", "0123456789"}, {"de", "0123456789"}, {"den", "0123456789"}, {"sten", "0123456789"}},
         {
             "jaar|jaren|jr|j", // years
             "maand|maanden|mnd|m", // months
@@ -39,6 +40,10 @@ const LanguageTable& dutchTable()
             "oud|in de ouderdom van|op de leeftijd van", // before the age
             "oud", // after the age
             "", // before the ordinal year of an age
+            "", // after the ordinal year of an age
+            "omtrent|ongeveer|circa|ruim", // about, before or after the number
+            "en", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "een|één"}, {2, "twee"}, {3, "drie"}, {4, "vier"}, {5, "vijf"}, {6, "zes"}, {7, "zeven"},

@@ -9,6 +9,7 @@ const LanguageTable& englishTable()
 {
     static const LanguageTable table{
         "English",
+        "en",
         "the 3rd day of March 1750",
         "aged 61 Y's, 4 M's & 2 days",
         {
@@ -45,6 +46,10 @@ const LanguageTable& englishTable()
             "", // before the age
             "", // after the age
             "", // before the ordinal year of an age
+            "", // after the ordinal year of an age
+            "", // about, before or after the number
+            "", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {}, // the English number words are read by rule (agewords.cpp)
     };

@@ -9,6 +9,7 @@ const LanguageTable& frenchTable()
 {
     static const LanguageTable table{
         "French",
+        "fr",
         "le 3 mars 1750",
         "âgée de 45 ans 3 mois",
         {
@@ -38,9 +39,13 @@ const LanguageTable& frenchTable()
             "semaine|semaines|sem", // weeks
             "jour|jours", // days
             "", // units before their number
-            "âgé de|âgée de|à l'âge de|âgé d'environ|âgée d'environ", // before the age
+            "âgé de|âgée de|à l'âge de|âgé|âgée", // before the age
             "", // after the age
             "", // before the ordinal year of an age
+            "", // after the ordinal year of an age
+            "environ|d'environ|ou environ|à peu près|vers", // about, before or after the number
+            "et", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "un|une"}, {2, "deux"}, {3, "trois"}, {4, "quatre"}, {5, "cinq"}, {6, "six"}, {7, "sept"},

@@ -9,21 +9,22 @@ const LanguageTable& germanTable()
 {
     static const LanguageTable table{
         "German",
+        "de",
         "12. März 1850",
         "im Alter von 45 Jahren",
         {
-            "januar|jänner|jan|jän|hartung|eismond|eismonat",
+            "januar|jänner|jan|jän|hartung|eismond|eismonat|jenner|jenn",
             "februar|feber|feb|febr|hornung",
-            "märz|mrz|lenzing|lenzmond|lenzmonat",
+            "märz|mrz|lenzing|lenzmond|lenzmonat|merz",
             "april|apr|ostermond|ostermonat",
             "mai|wonnemond|wonnemonat",
             "juni|jun|brachmond|brachmonat|brachet",
             "juli|jul|heumond|heumonat|heuert",
             "august|aug|erntemond|erntemonat|ernting",
-            "september|sept|sep|herbstmond|herbstmonat|scheiding",
-            "oktober|okt|weinmond|weinmonat|gilbhart|gilbhard",
-            "november|nov|wintermond|wintermonat|nebelung|nebelmond",
-            "dezember|dez|christmond|christmonat|julmond|julmonat",
+            "september|sept|sep|herbstmond|herbstmonat|scheiding|septbr|7br",
+            "oktober|okt|weinmond|weinmonat|gilbhart|gilbhard|octbr|oktbr|8br",
+            "november|nov|wintermond|wintermonat|nebelung|nebelmond|novbr|9br",
+            "dezember|dez|christmond|christmonat|julmond|julmonat|decbr|dezbr|10br|xbr",
         },
         {
             {"den", BeforeDay},
@@ -33,7 +34,7 @@ const LanguageTable& germanTable()
             {"im jahr", MonthToYear, true},
             {"anno", BeforeYear, true},
         },
-        {},
+        {{"ten", "0123456789"}, {"sten", "0123456789"}, {"te", "0123456789"}, {"ste", "0123456789"}},
         {
             "jahr|jahre|jahren|jahres|jhr|jr|j", // years
             "monat|monate|monaten|monats|mon|mt|mte|m", // months
@@ -42,7 +43,11 @@ const LanguageTable& germanTable()
             "", // units before their number
             "im alter von|alt|alter|im alter", // before the age
             "alt", // after the age
-            "", // before the ordinal year of an age
+            "im", // before the ordinal year of an age
+            "lebensjahr|lebensjahre|lebensjahres", // after the ordinal year of an age
+            "ungefähr|etwa|circa|gegen", // about, before or after the number
+            "und|u", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "eins|ein"}, {2, "zwei"}, {3, "drei"}, {4, "vier"}, {5, "fünf"}, {6, "sechs"}, {7, "sieben"},

@@ -9,6 +9,7 @@ const LanguageTable& italianTable()
 {
     static const LanguageTable table{
         "Italian",
+        "it",
         "il 1° gennaio 1900",
         "d'anni 45",
         {
@@ -41,10 +42,14 @@ const LanguageTable& italianTable()
             "mese|mesi", // months
             "settimana|settimane", // weeks
             "giorno|giorni|gg", // days
-            "d'anni|di anni", // units before their number
-            "all'età di|in età di|dell'età di|di età di|d'età di", // before the age
+            "d'anni|di anni|anni|mesi|giorni", // units before their number
+            "all'età di|in età di|dell'età di|di età di|d'età di|di", // before the age
             "di età", // after the age
             "", // before the ordinal year of an age
+            "", // after the ordinal year of an age
+            "circa|incirca", // about, before or after the number
+            "e|ed", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "uno|una|un"}, {2, "due"}, {3, "tre"}, {4, "quattro"}, {5, "cinque"}, {6, "sei"}, {7, "sette"},

@@ -23,6 +23,19 @@ const LanguageTable& norwegianTable();
 const LanguageTable& swedishTable();
 const LanguageTable& polishTable();
 const LanguageTable& czechTable();
+const LanguageTable& russianTable();
+const LanguageTable& hungarianTable();
+const LanguageTable& finnishTable();
+const LanguageTable& croatianTable();
+const LanguageTable& slovenianTable();
+const LanguageTable& slovakTable();
+const LanguageTable& ukrainianTable();
+const LanguageTable& romanianTable();
+const LanguageTable& catalanTable();
+const LanguageTable& lithuanianTable();
+const LanguageTable& latvianTable();
+const LanguageTable& estonianTable();
+const LanguageTable& icelandicTable();
 
 namespace {
 
@@ -144,7 +157,10 @@ const std::vector<const LanguageTable*>& allTables()
     static const std::vector<const LanguageTable*> tables{
         &englishTable(), &latinTable(),   &germanTable(),     &frenchTable(),    &dutchTable(),
         &spanishTable(), &italianTable(), &portugueseTable(), &danishTable(),    &norwegianTable(),
-        &swedishTable(), &polishTable(),  &czechTable()};
+        &swedishTable(), &polishTable(),  &czechTable(),      &russianTable(),   &hungarianTable(),
+        &finnishTable(), &croatianTable(), &slovenianTable(), &slovakTable(),    &ukrainianTable(),
+        &romanianTable(), &catalanTable(), &lithuanianTable(), &latvianTable(),  &estonianTable(),
+        &icelandicTable()};
     return tables;
 }
 
@@ -170,6 +186,17 @@ Lexicon::Lexicon(const std::vector<const LanguageTable*>& tables)
         const LanguageTable& table = *tables[index];
         const LanguageMask language = LanguageMask(1) << index;
         names_.push_back(table.name);
+        codes_.push_back(table.code);
+        for (std::string_view spelling : spellingsOf(table.ages.conjunctions)) {
+            for (const std::string& key : keysOf(spelling))
+                conjunctions_.insert(key);
+        }
+        for (std::string_view spelling : spellingsOf(table.ages.beforeUnit)) {
+            for (const std::string& key : keysOf(spelling))
+                unitLinks_.insert(key);
+        }
+        addPhrases(table.ages.yearOfAgeAfter, yearOfAgeAfter_);
+        addPhrases(table.ages.about, about_);
         for (int month = 1; month <= MonthsPerYear; ++month) {
             for (std::string_view spelling : spellingsOf(table.months[size_t(month - 1)])) {
                 for (const std::string& key : keysOf(spelling)) {
@@ -273,6 +300,24 @@ std::string Lexicon::languageNames(LanguageMask languages) const
     return text;
 }
 
+LanguageMask Lexicon::languageOfCode(std::string_view code) const
+{
+    const std::string lower = lookupKey(code);
+    for (size_t index = 0; index < codes_.size(); ++index) {
+        if (codes_[index] == lower)
+            return LanguageMask(1) << index;
+    }
+    return 0;
+}
+
+std::string Lexicon::codes() const
+{
+    std::string text;
+    for (std::string_view code : codes_)
+        text += (text.empty() ? "" : ", ") + std::string(code);
+    return text;
+}
+
 std::vector<std::string> Lexicon::monthClashes() const
 {
     std::vector<std::string> clashes;
@@ -321,6 +366,26 @@ std::vector<std::string> Lexicon::unresolvedNumberClashes() const
                 clashes.push_back(key + " with " + unitKey);
         }
     }
+    std::sort(clashes.begin(), clashes.end());
+    return clashes;
+}
+
+std::vector<std::string> Lexicon::wordRoleClashes() const
+{
+    std::vector<std::string> clashes;
+    const auto check = [&](const std::string& word, std::string_view role) {
+        if (numbers_.count(word) > 0)
+            clashes.push_back(word + ": " + std::string(role) + " and a number");
+        if (units_.count(word) > 0)
+            clashes.push_back(word + ": " + std::string(role) + " and a unit");
+    };
+    for (const auto& phrase : about_)
+        check(phrase.front(), "about");
+    for (const std::string& word : unitLinks_)
+        check(word, "a link before a unit");
+    // A conjunction may be a number or a unit elsewhere (Latin "et" and
+    // Danish one, Spanish "y" and the English unit): the reader takes it as
+    // "and" only between a part and the next.
     std::sort(clashes.begin(), clashes.end());
     return clashes;
 }

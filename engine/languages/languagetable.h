@@ -24,6 +24,7 @@ enum Gap : unsigned {
     BeforeYear = 1u << 3,  // right before the year wherever it stands: "AD 1850", "anno 1823"
     AfterYear = 1u << 4,   // "1850 AD", "1850 roku"
     MonthToDay = 1u << 5,  // "Oct the 9th"
+    AfterDay = 1u << 6,    // a year-first date's "3 d." (Lithuanian "1850 m. kovo 3 d.")
 };
 
 struct Filler
@@ -64,11 +65,22 @@ struct AgeWords
     // Phrases before the ordinal year of an age: "anno aetatis suae 45" is
     // in the 45th year, 44 completed.
     std::string_view yearOfAge;
+    // Words after the ordinal year of an age: "im 45. Lebensjahr".
+    std::string_view yearOfAgeAfter;
+    // Words that make an age approximate, before its number or after it:
+    // "d'environ", "ungefähr", "circiter", "poco más o menos".
+    std::string_view about;
+    // "and" between the parts of an age ("2 años y 6 meses") and inside a
+    // number written in words apart ("zwei und sechzig").
+    std::string_view conjunctions;
+    // A word between a number and its unit: Romanian "45 de ani".
+    std::string_view beforeUnit;
 };
 
 struct LanguageTable
 {
     std::string_view name;
+    std::string_view code; // ISO 639-1, as --language takes it
     std::string_view dateExample;
     std::string_view ageExample;
     // January first; each spelling separated by '|'.

@@ -9,6 +9,7 @@ const LanguageTable& latinTable()
 {
     static const LanguageTable table{
         "Latin",
+        "la",
         "die vij Junii MDCCL",
         "anno aetatis suae 45",
         {
@@ -39,9 +40,13 @@ const LanguageTable& latinTable()
             "hebdomadarum|hebdomadas|hebdomadae|septimanarum", // weeks
             "dierum|dies|diebus", // days
             "annorum|annos|mensium|menses|dierum|dies|hebdomadarum", // units before their number
-            "aetatis|aetatis suae|aetatis annorum|annorum aetatis", // before the age
+            "aetatis|aetatis suae|aetatis annorum|annorum aetatis|natus|nata|natum", // before the age
             "", // after the age
             "anno aetatis suae|anno aetatis|anno suae aetatis|aetatis suae anno|aetatis anno", // before the ordinal year of an age
+            "", // after the ordinal year of an age
+            "circiter|circa|fere|plus minus|plus minusve", // about, before or after the number
+            "et|ac|atque", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "unus|una|unum|uno|unius"}, {2, "duo|duae|duobus|duorum"}, {3, "tres|tria|trium"},

@@ -17,10 +17,33 @@ constexpr char32_t Latin1CaseOffset = 0x20;
 constexpr char32_t CapitalYWithDiaeresis = 0x178;
 constexpr char32_t SmallYWithDiaeresis = 0xFF;
 
+// Romanian ș and ț (with a comma below) from Latin Extended-B.
+constexpr char32_t FirstCommaBelow = 0x218;
+constexpr char32_t LastCommaBelow = 0x21B;
+// Cyrillic: the modern letters (Russian, Ukrainian), and the old ones of
+// registers before 1918 (ѣ, і, ѳ, ѵ).
+constexpr char32_t FirstCyrillic = 0x400;
+constexpr char32_t LastCyrillic = 0x4FF;
+
 bool isLatinLetter(char32_t code)
 {
-    return code >= FirstLatin1Letter && code <= LastExtendedALetter && code != MultiplicationSign
-        && code != DivisionSign;
+    return (code >= FirstLatin1Letter && code <= LastExtendedALetter && code != MultiplicationSign
+            && code != DivisionSign)
+        || (code >= FirstCommaBelow && code <= LastCommaBelow) || (code >= FirstCyrillic && code <= LastCyrillic);
+}
+
+// The lower case of a Cyrillic letter: А-Я by 0x20, Ѐ-Џ by 0x50, the later
+// blocks paired upper then lower.
+char32_t cyrillicLowerOf(char32_t code)
+{
+    constexpr char32_t FirstBasicUpper = 0x410, LastBasicUpper = 0x42F, BasicOffset = 0x20;
+    constexpr char32_t LastExtraUpper = 0x40F, ExtraOffset = 0x50;
+    if (code >= FirstBasicUpper && code <= LastBasicUpper)
+        return code + BasicOffset;
+    if (code <= LastExtraUpper)
+        return code + ExtraOffset;
+    const bool paired = (code >= 0x460 && code <= 0x481) || (code >= 0x48A && code <= 0x4BF) || (code >= 0x4D0 && code <= 0x4FF);
+    return paired && code % 2 == 0 ? code + 1 : code;
 }
 
 // Latin Extended-A pairs its letters upper then lower, but for three runs
@@ -28,6 +51,13 @@ bool isLatinLetter(char32_t code)
 // alone, Ź ź ... Ž ž again odd).
 char32_t lowerOf(char32_t code)
 {
+    constexpr char32_t CapitalIWithDot = 0x130; // Turkish İ: its lower case is i, not the dotless ı
+    if (code == CapitalIWithDot)
+        return 'i';
+    if (code >= FirstCyrillic)
+        return cyrillicLowerOf(code);
+    if (code >= FirstCommaBelow)
+        return code % 2 == 0 ? code + 1 : code;
     if (code >= FirstLatin1Letter && code <= LastLatin1UpperCase && code != MultiplicationSign)
         return code + Latin1CaseOffset;
     if (code == CapitalYWithDiaeresis)
@@ -80,6 +110,7 @@ constexpr BaseLetter BaseLetters[] = {
     {0x159, "r"}, {0x15B, "s"}, {0x15D, "s"}, {0x15F, "s"}, {0x161, "s"}, {0x163, "t"}, {0x165, "t"},
     {0x167, "t"}, {0x169, "u"}, {0x16B, "u"}, {0x16D, "u"}, {0x16F, "u"}, {0x171, "u"}, {0x173, "u"},
     {0x175, "w"}, {0x177, "y"}, {0x17A, "z"}, {0x17C, "z"}, {0x17E, "z"}, {0x17F, "s"}, {0x130, "i"},
+    {0x219, "s"}, {0x21B, "t"}, {0x451, "\xD0\xB5"}, // ș, ț, and ё as е
 };
 
 std::string_view baseOf(char32_t code)
@@ -178,6 +209,27 @@ size_t appendLowerCase(std::string_view text, size_t pos, std::string& out)
         return length;
     }
     appendUtf8(lowerOf(code), out);
+    return length;
+}
+
+size_t lowerLetterInto(std::string_view text, size_t pos, char* out, size_t& written)
+{
+    size_t length = 0;
+    const char32_t code = codePointAt(text, pos, length);
+    if (code == NoCharacter || !isLatinLetter(code))
+        return 0;
+    const char32_t lower = lowerOf(code);
+    constexpr char32_t FirstThreeByte = 0x800;
+    if (lower < FirstThreeByte) {
+        out[0] = char(0xC0 | (lower >> 6));
+        out[1] = char(0x80 | (lower & 0x3F));
+        written = 2;
+    } else {
+        out[0] = char(0xE0 | (lower >> 12));
+        out[1] = char(0x80 | ((lower >> 6) & 0x3F));
+        out[2] = char(0x80 | (lower & 0x3F));
+        written = 3;
+    }
     return length;
 }
 

@@ -8,6 +8,7 @@ namespace spanwright {
 
 // The letters that the languages' dates and ages are written in: the ASCII
 // letters and those of Latin-1 and Latin Extended-A (ä, é, ñ, å, ł, ř, ě...),
+// the Romanian ș and ț, and Cyrillic (the old letters ѣ and і among them),
 // read from UTF-8 as whole characters, never as single bytes.
 namespace languages {
 
@@ -33,6 +34,12 @@ inline size_t letterLength(std::string_view text, size_t pos)
 // The letter (or any other character) at pos appended to out in lower case;
 // returns its length in bytes.
 size_t appendLowerCase(std::string_view text, size_t pos, std::string& out);
+
+// The letter at pos in lower case, written to out (room for 4 bytes), its
+// length in bytes in written; returns the letter's length in the text, 0
+// when no letter stands there. For the date reader's words, which it reads
+// without building a string.
+size_t lowerLetterInto(std::string_view text, size_t pos, char* out, size_t& written);
 
 // The whole text in lower case ("MÄRZ" is "märz").
 std::string lowerCased(std::string_view text);

@@ -9,6 +9,7 @@ const LanguageTable& norwegianTable()
 {
     static const LanguageTable table{
         "Norwegian",
+        "no",
         "den 12. mai 1890",
         "45 år",
         {
@@ -20,17 +21,17 @@ const LanguageTable& norwegianTable()
             "juni|jun",
             "juli|jul",
             "august|aug",
-            "september|sep|sept",
-            "oktober|okt",
-            "november|nov",
-            "desember|des",
+            "september|sep|sept|septbr|7br",
+            "oktober|okt|octbr|oktbr|8br",
+            "november|nov|novbr|9br",
+            "desember|des|decbr|desbr|10br|xbr",
         },
         {
             {"den", BeforeDay},
             {"d", BeforeDay},
             {"anno", BeforeYear, true},
         },
-        {},
+        {{"ste", "0123456789"}, {"den", "0123456789"}, {"die", "0123456789"}, {"de", "0123456789"}, {"te", "0123456789"}, {"ende", "0123456789"}},
         {
             "år|aar", // years
             "måned|måneder|mnd", // months
@@ -40,6 +41,10 @@ const LanguageTable& norwegianTable()
             "alder", // before the age
             "gammel|gml", // after the age
             "", // before the ordinal year of an age
+            "", // after the ordinal year of an age
+            "omkring|ca|circa|henved", // about, before or after the number
+            "og", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "en|én|ett|ei"}, {2, "to"}, {3, "tre"}, {4, "fire"}, {5, "fem"}, {6, "seks"}, {7, "sju|syv"},

@@ -9,6 +9,7 @@ const LanguageTable& polishTable()
 {
     static const LanguageTable table{
         "Polish",
+        "pl",
         "12 września 1890",
         "45 lat",
         {
@@ -36,10 +37,14 @@ const LanguageTable& polishTable()
             "miesiąc|miesiące|miesięcy|mies", // months
             "tydzień|tygodnie|tygodni|tyg", // weeks
             "dzień|dni", // days
-            "", // units before their number
-            "w wieku|wieku", // before the age
+            "lat|miesięcy|dni", // units before their number
+            "w wieku|wieku|mający|mająca|licząc|lat liczący", // before the age
             "", // after the age
             "", // before the ordinal year of an age
+            "", // after the ordinal year of an age
+            "około|okolo|circa|blisko", // about, before or after the number
+            "i|oraz", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "jeden|jedna|jedno"}, {2, "dwa|dwie"}, {3, "trzy"}, {4, "cztery"}, {5, "pięć"}, {6, "sześć"},

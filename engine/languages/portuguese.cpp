@@ -9,6 +9,7 @@ const LanguageTable& portugueseTable()
 {
     static const LanguageTable table{
         "Portuguese",
+        "pt",
         "1º de maio de 1850",
         "45 anos",
         {
@@ -20,12 +21,17 @@ const LanguageTable& portugueseTable()
             "junho|jun",
             "julho|jul",
             "agosto|ago",
-            "setembro|set",
-            "outubro|out",
-            "novembro|nov",
-            "dezembro|dez",
+            "setembro|set|7bro|7bre",
+            "outubro|out|8bro|8bre",
+            "novembro|nov|9bro|9bre",
+            "dezembro|dez|10bro|xbro|10bre|xbre",
         },
         {
+            {"do mês de", DayToMonth},
+            {"dia do mês de", DayToMonth},
+            {"dias do mês de", DayToMonth},
+            {"ao", BeforeDay},
+            {"aos", BeforeDay},
             {"de", DayToMonth | MonthToYear},
             {"dia", BeforeDay},
             {"do ano de", MonthToYear, true},
@@ -40,6 +46,10 @@ const LanguageTable& portugueseTable()
             "de|com|com a idade de|com idade de|de idade de", // before the age
             "de idade", // after the age
             "", // before the ordinal year of an age
+            "", // after the ordinal year of an age
+            "pouco mais ou menos|mais ou menos|cerca de|circa", // about, before or after the number
+            "e", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "um|uma"}, {2, "dois|duas"}, {3, "três"}, {4, "quatro"}, {5, "cinco"}, {6, "seis"}, {7, "sete"},

@@ -48,7 +48,39 @@ long long readPlace(std::string_view word, size_t& pos, const Place& place)
 
 } // namespace
 
-bool looksRoman(std::string_view lower)
+namespace {
+
+long long letterValue(char letter)
+{
+    switch (letter) {
+    case 'i': case 'j': return 1;
+    case 'v': return 5;
+    case 'x': return 10;
+    case 'l': return 50;
+    case 'c': return 100;
+    case 'd': return 500;
+    case 'm': return 1000;
+    default: return 0;
+    }
+}
+
+// A smaller letter before a larger one only as numerals write it (iv, ix,
+// xl, xc, cd, cm): "mil" and "Mid" are words, not numerals written wrong.
+bool inNumeralOrder(std::string_view lower)
+{
+    constexpr long long Ten = 10;
+    for (size_t i = 0; i + 1 < lower.size(); ++i) {
+        const long long here = letterValue(lower[i]);
+        const long long next = letterValue(lower[i + 1]);
+        const bool subtracts = (here == 1 || here == Ten || here == Ten * Ten) && next <= here * Ten;
+        if (here < next && !subtracts)
+            return false;
+    }
+    return true;
+}
+
+// Only the numerals' letters, and j only last.
+bool hasRomanLetters(std::string_view lower)
 {
     if (lower.empty())
         return false;
@@ -60,14 +92,17 @@ bool looksRoman(std::string_view lower)
     return true;
 }
 
+} // namespace
+
+bool looksRoman(std::string_view lower) { return hasRomanLetters(lower) && inNumeralOrder(lower); }
+
 std::optional<long long> romanValue(std::string_view lower)
 {
-    if (!looksRoman(lower))
+    // The places read below hold the numerals' order.
+    if (!hasRomanLetters(lower))
         return std::nullopt;
-    // The scribe's final j is an i: "xxij" is "xxii".
+    // The scribe's final j is an i: "xxij" is "xxii", "vj" "vi", "xxxj" "xxxi".
     const bool finalJ = lower.back() == 'j';
-    if (finalJ && lower[lower.size() - 2] != 'i')
-        return std::nullopt;
     constexpr std::array<Place, 4> Places = {{
         {'m', 0, 0, 1000}, {'c', 'd', 'm', 100}, {'x', 'l', 'c', 10}, {'i', 'v', 'x', 1}}};
     size_t pos = 0;

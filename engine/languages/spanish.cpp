@@ -9,6 +9,7 @@ const LanguageTable& spanishTable()
 {
     static const LanguageTable table{
         "Spanish",
+        "es",
         "3 de marzo de 1850",
         "de 45 años de edad",
         {
@@ -20,12 +21,17 @@ const LanguageTable& spanishTable()
             "junio|jun",
             "julio|jul",
             "agosto|ago|agto",
-            "septiembre|setiembre|sept|sep|set|7bre",
-            "octubre|oct|8bre",
-            "noviembre|nov|9bre",
-            "diciembre|dic|10bre|xbre",
+            "septiembre|setiembre|sept|sep|set|7bre|7bro",
+            "octubre|oct|8bre|8bro",
+            "noviembre|nov|9bre|9bro",
+            "diciembre|dic|10bre|xbre|10bro|xbro",
         },
         {
+            {"del mes de", DayToMonth},
+            {"día del mes de", DayToMonth},
+            {"días del mes de", DayToMonth},
+            {"a los", BeforeDay},
+            {"a", BeforeDay},
             {"de", DayToMonth | MonthToYear},
             {"del", MonthToYear},
             {"el", BeforeDay},
@@ -44,6 +50,10 @@ const LanguageTable& spanishTable()
             "de|a la edad de|de edad de|con", // before the age
             "de edad", // after the age
             "", // before the ordinal year of an age
+            "", // after the ordinal year of an age
+            "poco más o menos|más o menos|cerca de|como|unos|circa", // about, before or after the number
+            "y|e", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "uno|una|un"}, {2, "dos"}, {3, "tres"}, {4, "cuatro"}, {5, "cinco"}, {6, "seis"}, {7, "siete"},

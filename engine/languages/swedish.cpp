@@ -9,6 +9,7 @@ const LanguageTable& swedishTable()
 {
     static const LanguageTable table{
         "Swedish",
+        "sv",
         "den 12 maj 1890",
         "45 år gammal",
         {
@@ -20,17 +21,17 @@ const LanguageTable& swedishTable()
             "juni|jun",
             "juli|jul",
             "augusti|aug",
-            "september|sept|sep",
-            "oktober|okt",
-            "november|nov",
-            "december|dec",
+            "september|sept|sep|septbr|7br",
+            "oktober|okt|octbr|oktbr|8br",
+            "november|nov|novbr|9br",
+            "december|dec|decbr|10br|xbr",
         },
         {
             {"den", BeforeDay},
             {"d", BeforeDay},
             {"anno", BeforeYear, true},
         },
-        {},
+        {{"e", "0123456789"}, {"a", "12"}, {"sta", "1", true}, {"dra", "2"}},
         {
             "år", // years
             "månad|månader|mån", // months
@@ -40,6 +41,10 @@ const LanguageTable& swedishTable()
             "ålder", // before the age
             "gammal|gl", // after the age
             "", // before the ordinal year of an age
+            "", // after the ordinal year of an age
+            "omkring|ungefär|vid pass|circa", // about, before or after the number
+            "och", // "and" between parts and inside number words
+            "", // between a number and its unit
         },
         {
         {1, "en|ett"}, {2, "två"}, {3, "tre"}, {4, "fyra"}, {5, "fem"}, {6, "sex"}, {7, "sju"}, {8, "åtta"},

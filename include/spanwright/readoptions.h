@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 namespace spanwright {
 
@@ -70,6 +71,11 @@ struct DateReadOptions
     DateOrder order = DateOrder::MonthFirst;
     CalendarChoice calendar;
     ShortYears shortYears;
+    // The language (ISO 639-1: "hr", "cs") whose reading is taken of a word
+    // that two languages read as different months or numbers (Croatian
+    // "listopad" is October, Czech November); empty for none, and such a
+    // word is then refused naming both readings.
+    std::string language;
 
     DateReadOptions() = default;
     // A bare order, as most callers give: plain dates Gregorian.

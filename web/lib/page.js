@@ -91,6 +91,21 @@ export function pageSwitchChoice() {
     return switchFilling;
 }
 
+// The page's language for a word two languages read differently
+// (#language, beside the switch): filled once from the engine's tables and
+// remembered, as the switch is.
+let languageFilling = null;
+export function pageLanguageChoice() {
+    languageFilling ??= pageEngine().then((engine) => {
+        const select = $("language");
+        for (const { code, text } of engine.languageChoices())
+            select.append(new Option(`${text} (${code})`, code));
+        rememberChoice(select);
+        return select;
+    });
+    return languageFilling;
+}
+
 // Lines of text in an output, one block each.
 export function showLines(output, lines) {
     output.replaceChildren(...lines.map((line) => {

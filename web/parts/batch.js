@@ -104,6 +104,7 @@ async function run() {
                 begin: column(choice.begin), end: column(choice.end), age: column(choice.age),
                 notation: $("batch-notation").value, order: $("batch-order").value,
                 delimiter: $("batch-delimiter").value, exact: $("batch-exact").checked,
+                language: $("language").value, // the page's, as the other parts read it
             },
         }, ({ done, rows }) => {
             $("batch-progress").value = done;

@@ -3,11 +3,12 @@
 // Gregorian switch; the answer is the text `narrow` prints (a record of
 // another calendar saying how it was read) and the picture of `narrow
 // --svg`, both from the same C++ code.
-import { $, pageEngine, pageSwitchChoice, partReady } from "../lib/page.js";
+import { $, pageEngine, pageLanguageChoice, pageSwitchChoice, partReady } from "../lib/page.js";
 import { pageMessage } from "../lib/wording.js";
 
 const engine = await pageEngine();
 const switchChoice = await pageSwitchChoice();
+const languageChoice = await pageLanguageChoice();
 
 // The picture is parsed as SVG, never as HTML, and put in place whole.
 function showPicture(chart, svgText) {
@@ -21,7 +22,7 @@ function showPicture(chart, svgText) {
 }
 
 $("narrow").addEventListener("click", () => {
-    const answer = engine.narrow($("records").value, $("date-order").value, switchChoice.value);
+    const answer = engine.narrow($("records").value, $("date-order").value, switchChoice.value, languageChoice.value);
     const output = $("records-answer");
     const chart = $("records-chart");
     output.classList.toggle("problem", !answer.ok);

@@ -1,12 +1,13 @@
 // The span part: the window's Calculate, in the notation chosen, with the
 // days between the two dates and, for a date of another calendar (or one
 // read under the switch), how it was read.
-import { $, copyButton, pageEngine, pageSwitchChoice, partReady, rememberChoice, showLines } from "../lib/page.js";
+import { $, copyButton, pageEngine, pageLanguageChoice, pageSwitchChoice, partReady, rememberChoice, showLines } from "../lib/page.js";
 import { pageMessage } from "../lib/wording.js";
 
 const WrongDateFormat = "Wrong Date Format!!!";
 const engine = await pageEngine();
 const switchChoice = await pageSwitchChoice();
+const languageChoice = await pageLanguageChoice();
 
 let entries = null; // the four notations of the last span
 const copyChanged = copyButton($("copy-result"), $("result"), $("copy-result-done"));
@@ -40,7 +41,8 @@ function calculate() {
     $("span-days").value = "";
     showLines($("span-calendars"), []);
     showEntry();
-    const answer = engine.span($("birth").value, $("death").value, $("date-order").value, switchChoice.value);
+    const answer = engine.span($("birth").value, $("death").value, $("date-order").value, switchChoice.value,
+                              languageChoice.value);
     if (!answer.ok && answer.field === "switch") {
         showSpanProblem("switch", [answer.message]);
         return;

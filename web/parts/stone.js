@@ -1,10 +1,11 @@
 // The tombstone part: the dates a date and a stated age allow, both ways
 // (birth dates from a death, death dates from a birth).
-import { $, copyButton, pageEngine, pageSwitchChoice, partReady } from "../lib/page.js";
+import { $, copyButton, pageEngine, pageLanguageChoice, pageSwitchChoice, partReady } from "../lib/page.js";
 import { pageMessage } from "../lib/wording.js";
 
 const engine = await pageEngine();
 const switchChoice = await pageSwitchChoice();
+const languageChoice = await pageLanguageChoice();
 
 // The labels of each way.
 const Ways = {
@@ -37,7 +38,8 @@ $("stone-exact").addEventListener("change", () => show("", "answer"));
 $("stone-form").addEventListener("submit", (event) => {
     event.preventDefault();
     const answer = engine.ageDates($("stone-mode").value, $("stone-date").value, $("stone-age").value,
-                                   $("date-order").value, $("stone-exact").checked, switchChoice.value);
+                                   $("date-order").value, $("stone-exact").checked, switchChoice.value,
+                                   languageChoice.value);
     if (!answer.ok) {
         show(pageMessage(answer.message, "“Typed dates read”", $("date-order")), "problem");
         $({ age: "stone-age", switch: "switch" }[answer.field] ?? "stone-date").focus();

@@ -218,6 +218,25 @@ class PageTest(unittest.TestCase):
         self.load()
         self.assertEqual(Select(self.element("notation")).first_selected_option.get_attribute("value"), "4")
 
+    def test_language_is_chosen_and_remembered(self):
+        # Croatian listopada is October, Polish and Slovene November: the
+        # page's choice reads it as `span --language` does, and is kept.
+        for language in ("hr", "pl"):
+            with self.subTest(language=language):
+                Select(self.element("language")).select_by_value(language)
+                self.type_into("birth", "5. listopada 1850")
+                self.type_into("death", "1 Jan 1900").send_keys(Keys.ENTER)
+                expected = cli("span", "5. listopada 1850", "1 Jan 1900", "--language", language).stdout.decode().strip()
+                self.assertEqual(self.element("result").get_attribute("value"), expected)
+        self.load()
+        self.assertEqual(Select(self.element("language")).first_selected_option.get_attribute("value"), "pl")
+        self.driver.execute_script("localStorage.clear()")
+        self.load()
+        Select(self.element("language")).select_by_value("")
+        self.type_into("birth", "5. listopada 1850")
+        self.type_into("death", "1 Jan 1900").send_keys(Keys.ENTER)
+        self.assertIn("names two months", self.element("span-error").text)
+
     # --- Tombstone ----------------------------------------------------------
 
     def test_tombstone_answers_as_born_does(self):
