@@ -1,5 +1,6 @@
 #include "csvreader.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace spanwright {
@@ -86,6 +87,38 @@ void CsvReader::endRow(bool byLineBreak, char lineBreak)
     stopped_ = !(*onRow_)(Row{fields_, emptyLine});
 }
 
+size_t CsvReader::plainRow(std::string_view rest)
+{
+    // A row longer than a field may be is left to the full reading, which
+    // says what is too long.
+    const char* const begin = rest.data();
+    const char* const end = begin + std::min(rest.size(), LongestField + 1);
+    const std::array<bool, 256>& special = special_;
+    plainFields_.clear();
+    const char* fieldStart = begin;
+    for (const char* c = begin; c != end; ++c) {
+        if (!special[static_cast<unsigned char>(*c)])
+            continue;
+        if (*c != delimiter_ && (*c != '\n' || c == begin))
+            return 0; // a quote, a CR, or an empty line
+        if (plainFields_.size() == MostFields)
+            return 0;
+        plainFields_.emplace_back(fieldStart, size_t(c - fieldStart));
+        fieldStart = c + 1;
+        if (*c == delimiter_)
+            continue;
+        if (!firstRowSeen_) {
+            firstRowSeen_ = true;
+            lineBreak_ = "\n";
+        }
+        ++rowsRead_;
+        const size_t length = size_t(c - begin);
+        stopped_ = !(*onPlainRow_)(PlainRow{rest.substr(0, length), plainFields_});
+        return length + 1;
+    }
+    return 0;
+}
+
 bool CsvReader::parse(std::string_view data)
 {
     size_t i = 0;
@@ -95,6 +128,13 @@ bool CsvReader::parse(std::string_view data)
             skipLineFeed_ = false;
             if (c == '\n') {
                 ++i;
+                continue;
+            }
+        }
+        if (onPlainRow_ && state_ == State::FieldStart && fieldCount_ == 0) {
+            const size_t taken = plainRow(data.substr(i));
+            if (taken > 0) {
+                i += taken;
                 continue;
             }
         }
@@ -170,11 +210,12 @@ CsvReader::Outcome CsvReader::outcomeOf(bool wellFormed)
     return outcome_;
 }
 
-CsvReader::Outcome CsvReader::feed(std::string_view data, const RowHandler& onRow)
+CsvReader::Outcome CsvReader::feed(std::string_view data, const RowHandler& onRow, const PlainRowHandler* onPlainRow)
 {
     if (outcome_ != Outcome::Done)
         return outcome_;
     onRow_ = &onRow;
+    onPlainRow_ = onPlainRow;
     // A byte order mark is looked for in the first bytes on their own, as a
     // chunk may be shorter than the mark.
     while (!startChecked_ && !data.empty()) {
@@ -197,6 +238,7 @@ CsvReader::Outcome CsvReader::finish(const RowHandler& onRow)
     if (outcome_ != Outcome::Done)
         return outcome_;
     onRow_ = &onRow;
+    onPlainRow_ = nullptr;
     if (!startChecked_) {
         // Fewer bytes than a byte order mark, and the start of one.
         startChecked_ = true;
