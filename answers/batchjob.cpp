@@ -35,12 +35,13 @@ BatchRowStage::RowWriter rowWriter(const RowLayout& layout, const std::shared_pt
     auto calculator = std::make_shared<BatchRowCalculator>(layout.mode, layout.columns, layout.notation,
                                                            layout.delimiter, layout.dateReading, notes,
                                                            layout.exactAges);
-    return [layout, calculator](const BatchRowStage::Fields& fields, bool emptyLine, TextBuffer& out) {
+    return [layout, calculator](const BatchRowStage::Fields& row, bool emptyLine, TextBuffer& out) {
+        const std::vector<std::string_view>& fields = row.views;
         bool calculated = true;
         if (!emptyLine) {
             // A row read without quotes needs none: it goes out as it came.
-            if (fields.written)
-                out.append(fields.asWritten);
+            if (row.written)
+                out.append(row.asWritten);
             else
                 appendFields(fields, layout.delimiter, out);
             // A short row is filled up, so that the results stand under

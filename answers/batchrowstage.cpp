@@ -21,17 +21,13 @@ void BatchRowStage::addPlainRow(std::string_view, const std::vector<std::string_
 void SerialRowStage::addRow(const std::vector<std::string>& fields, bool emptyLine)
 {
     fields_.assign(fields.begin(), fields.end());
-    fields_.written = false;
-    someFailed_ |= !writeRow_(fields_, emptyLine, output_);
+    someFailed_ |= !writeRow_(Fields{fields_, {}, false}, emptyLine, output_);
     flushWhenFull();
 }
 
 void SerialRowStage::addPlainRow(std::string_view line, const std::vector<std::string_view>& fields)
 {
-    fields_.assign(fields.begin(), fields.end());
-    fields_.asWritten = line;
-    fields_.written = true;
-    someFailed_ |= !writeRow_(fields_, false, output_);
+    someFailed_ |= !writeRow_(Fields{fields, line, true}, false, output_);
     flushWhenFull();
 }
 

@@ -18,8 +18,9 @@ class BatchRowStage
 public:
     // A row's fields; for a row read without quotes, also its text as
     // written, which then stands for its fields in the output as it is.
-    struct Fields : std::vector<std::string_view>
+    struct Fields
     {
+        const std::vector<std::string_view>& views;
         std::string_view asWritten;
         bool written = false; // asWritten holds the row
     };
@@ -56,7 +57,7 @@ private:
 
     RowWriter writeRow_;
     Sink sink_;
-    Fields fields_;
+    std::vector<std::string_view> fields_; // of a row read with quotes
     TextBuffer output_;
     bool someFailed_ = false;
 };

@@ -102,16 +102,15 @@ void BatchPipeline::submitWhenFull()
 
 void BatchPipeline::writeRows(Block& block, const RowWriter& writeRow)
 {
-    Fields fields;
+    std::vector<std::string_view> fields;
     const std::string_view text = block.text;
     size_t field = 0;
     for (const RowMark& row : block.rows) {
         fields.clear();
         for (; field < row.fieldsEnd; ++field)
             fields.push_back(text.substr(block.fields[field].start, block.fields[field].end - block.fields[field].start));
-        fields.written = row.plain;
-        fields.asWritten = text.substr(row.text.start, row.text.end - row.text.start);
-        block.failed |= !writeRow(fields, row.emptyLine, block.output);
+        const std::string_view asWritten = text.substr(row.text.start, row.text.end - row.text.start);
+        block.failed |= !writeRow(Fields{fields, asWritten, row.plain}, row.emptyLine, block.output);
     }
 }
 
