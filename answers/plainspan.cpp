@@ -57,9 +57,9 @@ bool readIsoDay(std::string_view text, PlainDay& day)
         return false;
     const unsigned digits[] = {digitValue(text, 0), digitValue(text, 1), digitValue(text, 2), digitValue(text, 3),
                                digitValue(text, 5), digitValue(text, 6), digitValue(text, 8), digitValue(text, 9)};
-    bool allDigits = true;
-    for (unsigned digit : digits)
-        allDigits &= digit <= 9;
+    // Written out, where a loop was left a loop: every row passes here twice.
+    const bool allDigits = (digits[0] <= 9) & (digits[1] <= 9) & (digits[2] <= 9) & (digits[3] <= 9)
+        & (digits[4] <= 9) & (digits[5] <= 9) & (digits[6] <= 9) & (digits[7] <= 9);
     if (!allDigits)
         return false;
     day.year = int(digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3]);
@@ -68,12 +68,59 @@ bool readIsoDay(std::string_view text, PlainDay& day)
     return true;
 }
 
+// One or two digits at text[i], i moved past them; false where there are
+// none.
+bool takeShortNumber(std::string_view text, size_t& i, unsigned& value)
+{
+    if (i == text.size() || digitValue(text, i) > 9)
+        return false;
+    value = digitValue(text, i++);
+    if (i < text.size() && digitValue(text, i) <= 9)
+        value = value * 10 + digitValue(text, i++);
+    return true;
+}
+
+// 5/17/1990 or 17.5.1990 (in the order given, month or day first): a number
+// of one or two digits, a separator, another, the same separator and a
+// year of three or four digits, read at the places these leave. False for
+// any other text, which the general reading below then takes.
+bool readNumericDay(std::string_view text, DateOrder order, PlainDay& day)
+{
+    constexpr size_t Shortest = 7; // 1/1/100
+    constexpr size_t Longest = 10; // 12/31/1990
+    const size_t size = text.size();
+    if (order == DateOrder::YearFirst || size < Shortest || size > Longest)
+        return false;
+    size_t i = 0;
+    unsigned first = 0;
+    unsigned second = 0;
+    if (!takeShortNumber(text, i, first) || i == size)
+        return false;
+    const char separator = text[i++];
+    if (!isSeparator(separator) || !takeShortNumber(text, i, second) || i == size || text[i++] != separator)
+        return false;
+    const size_t yearDigits = size - i;
+    if (yearDigits < LeastYearDigits || yearDigits > MostPlainDigits)
+        return false;
+    unsigned year = 0;
+    for (; i < size; ++i) {
+        if (digitValue(text, i) > 9)
+            return false;
+        year = year * 10 + digitValue(text, i);
+    }
+    const bool monthFirst = order == DateOrder::MonthFirst;
+    day = {int(year), int(monthFirst ? first : second), int(monthFirst ? second : first)};
+    return dayExists(day);
+}
+
 } // namespace
 
 bool readPlainDay(std::string_view text, DateOrder order, PlainDay& day)
 {
     if (readIsoDay(text, day))
         return dayExists(day);
+    if (readNumericDay(text, order, day))
+        return true;
     int values[3];
     size_t lengths[3];
     size_t i = 0;
