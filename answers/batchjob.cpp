@@ -35,10 +35,15 @@ BatchRowStage::RowWriter rowWriter(const RowLayout& layout, const std::shared_pt
     auto calculator = std::make_shared<BatchRowCalculator>(layout.mode, layout.columns, layout.notation,
                                                            layout.delimiter, layout.dateReading, notes,
                                                            layout.exactAges);
-    return [layout, calculator](const BatchRowStage::Fields& fields, bool emptyLine, TextBuffer& out) {
+    return [layout, calculator](const BatchRowStage::Fields& row, bool emptyLine, TextBuffer& out) {
+        const std::vector<std::string_view>& fields = row.views;
         bool calculated = true;
         if (!emptyLine) {
-            appendFields(fields, layout.delimiter, out);
+            // A row read without quotes needs none: it goes out as it came.
+            if (row.written)
+                out.append(row.asWritten);
+            else
+                appendFields(fields, layout.delimiter, out);
             // A short row is filled up, so that the results stand under
             // their names. (A long row keeps its extra fields; its results
             // follow them.)
@@ -60,6 +65,7 @@ BatchJob::BatchJob(BatchSettings settings, Sink sink, StageMaker makeStage)
     : settings_(std::move(settings)), sink_(std::move(sink)), makeStage_(std::move(makeStage)),
       reader_(settings_.delimiter),
       onRow_([this](const CsvReader::Row& row) { return onRow(row); }),
+      onPlainRow_([this](const CsvReader::PlainRow& row) { return onPlainRow(row); }),
       dateNotes_(std::make_shared<BatchDateNotes>())
 {
     if (!makeStage_) {
@@ -82,7 +88,7 @@ bool BatchJob::feed(std::string_view chunk)
 {
     if (failed_)
         return false;
-    const CsvReader::Outcome outcome = reader_.feed(chunk, onRow_);
+    const CsvReader::Outcome outcome = reader_.feed(chunk, onRow_, &onPlainRow_);
     if (outcome == CsvReader::Outcome::Malformed) {
         abandon();
         fail(settings_.inputName + ": " + reader_.malformedReason());
@@ -137,6 +143,15 @@ bool BatchJob::onRow(const CsvReader::Row& row)
     if (!row.emptyLine && !startWith(row.fields))
         return false;
     sink_(reader_.lineBreak());
+    return true;
+}
+
+bool BatchJob::onPlainRow(const CsvReader::PlainRow& row)
+{
+    if (!stage_) // the header
+        return onRow({std::vector<std::string>(row.fields.begin(), row.fields.end()), false});
+    stage_->addPlainRow(row.line, row.fields);
+    ++rows_;
     return true;
 }
 

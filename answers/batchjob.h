@@ -71,6 +71,7 @@ public:
 
 private:
     bool onRow(const CsvReader::Row& row);
+    bool onPlainRow(const CsvReader::PlainRow& row);
     bool startWith(const std::vector<std::string>& header);
     bool findColumn(const std::vector<std::string>& header, bool first, size_t& position);
     void fail(std::string problem);
@@ -80,6 +81,7 @@ private:
     StageMaker makeStage_;
     CsvReader reader_;
     CsvReader::RowHandler onRow_;
+    CsvReader::PlainRowHandler onPlainRow_;
     std::unique_ptr<BatchRowStage> stage_; // from the header on
     std::shared_ptr<BatchDateNotes> dateNotes_;
     std::string problem_;

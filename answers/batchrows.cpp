@@ -7,6 +7,7 @@
 #include "csvfield.h"
 #include "datereading.h"
 #include "dateprinting.h"
+#include "plainspan.h"
 #include "quotedtext.h"
 #include "spancalculation.h"
 
@@ -150,7 +151,7 @@ BatchRowCalculator::BatchRowCalculator(BatchMode mode, BatchColumns columns, Not
                                        const DateReadOptions& reading, std::shared_ptr<BatchDateNotes> notes,
                                        bool exactAges)
     : mode_(mode), columns_(columns), notation_(notation), delimiter_(delimiter), reading_(reading),
-      exactAges_(exactAges), notes_(std::move(notes))
+      exactAges_(exactAges), plainGregorian_(reading.calendar.plainGregorian()), notes_(std::move(notes))
 {
 }
 
@@ -183,8 +184,22 @@ bool BatchRowCalculator::appendResults(const std::vector<std::string_view>& fiel
     return calculated;
 }
 
+bool BatchRowCalculator::appendPlainSpan(std::string_view begin, std::string_view end, TextBuffer& row) const
+{
+    PlainDay first;
+    PlainDay last;
+    PlainSpan span;
+    if (!plainGregorian_ || !readPlainDay(begin, reading_.order, first) || !readPlainDay(end, reading_.order, last)
+        || !plainSpanOf(first, last, span))
+        return false;
+    appendPlainSpanFields(row, span, notation_, delimiter_);
+    return true;
+}
+
 bool BatchRowCalculator::appendSpan(std::string_view begin, std::string_view end, TextBuffer& row)
 {
+    if (appendPlainSpan(begin, end, row))
+        return true;
     const SpanCalculation calculation = calculateSpan(begin, end, reading_);
     if (calculation.outcome != Outcome::Answered)
         return appendError(row, SpanResultFields, calculation.problem);

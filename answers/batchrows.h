@@ -85,6 +85,9 @@ private:
     bool appendError(TextBuffer& row, size_t resultFields, std::string_view error) const;
 
     bool appendSpan(std::string_view begin, std::string_view end, TextBuffer& row);
+    // The span of two plain numeric days (plainspan.h) with its fields;
+    // false, having written nothing, for any other row.
+    bool appendPlainSpan(std::string_view begin, std::string_view end, TextBuffer& row) const;
     bool appendDates(std::string_view date, std::string_view age, TextBuffer& row);
 
     BatchMode mode_;
@@ -93,6 +96,7 @@ private:
     char delimiter_;
     DateReadOptions reading_;
     bool exactAges_;
+    bool plainGregorian_; // every plain date Gregorian, as plainspan.h counts
     std::shared_ptr<BatchDateNotes> notes_;
     ResultEntries entries_;
     ResultEntries greatest_;

@@ -13,10 +13,26 @@ SerialRowStage::SerialRowStage(const RowWriterMaker& makeRowWriter, Sink sink)
 {
 }
 
+void BatchRowStage::addPlainRow(std::string_view, const std::vector<std::string_view>& fields)
+{
+    addRow(std::vector<std::string>(fields.begin(), fields.end()), false);
+}
+
 void SerialRowStage::addRow(const std::vector<std::string>& fields, bool emptyLine)
 {
     fields_.assign(fields.begin(), fields.end());
-    someFailed_ |= !writeRow_(fields_, emptyLine, output_);
+    someFailed_ |= !writeRow_(Fields{fields_, {}, false}, emptyLine, output_);
+    flushWhenFull();
+}
+
+void SerialRowStage::addPlainRow(std::string_view line, const std::vector<std::string_view>& fields)
+{
+    someFailed_ |= !writeRow_(Fields{fields, line, true}, false, output_);
+    flushWhenFull();
+}
+
+void SerialRowStage::flushWhenFull()
+{
     if (output_.size() >= OutputFlushSize) {
         sink_(output_.view());
         output_.clear();

@@ -16,7 +16,14 @@ namespace spanwright {
 class BatchRowStage
 {
 public:
-    using Fields = std::vector<std::string_view>;
+    // A row's fields; for a row read without quotes, also its text as
+    // written, which then stands for its fields in the output as it is.
+    struct Fields
+    {
+        const std::vector<std::string_view>& views;
+        std::string_view asWritten;
+        bool written = false; // asWritten holds the row
+    };
     // Writes one row (its fields, or an empty line) at the end of out;
     // returns false where the row holds an error. One per thread.
     using RowWriter = std::function<bool(const Fields& fields, bool emptyLine, TextBuffer& out)>;
@@ -26,6 +33,8 @@ public:
 
     virtual ~BatchRowStage() = default;
     virtual void addRow(const std::vector<std::string>& fields, bool emptyLine) = 0;
+    // A row without quotes, as CsvReader::PlainRow: by default as any row.
+    virtual void addPlainRow(std::string_view line, const std::vector<std::string_view>& fields);
     // Writes what is left, and waits for it.
     virtual void finish() = 0;
     // Some row held an error.
@@ -39,13 +48,16 @@ class SerialRowStage : public BatchRowStage
 public:
     SerialRowStage(const RowWriterMaker& makeRowWriter, Sink sink);
     void addRow(const std::vector<std::string>& fields, bool emptyLine) override;
+    void addPlainRow(std::string_view line, const std::vector<std::string_view>& fields) override;
     void finish() override;
     bool someFailed() const override { return someFailed_; }
 
 private:
+    void flushWhenFull();
+
     RowWriter writeRow_;
     Sink sink_;
-    Fields fields_;
+    std::vector<std::string_view> fields_; // of a row read with quotes
     TextBuffer output_;
     bool someFailed_ = false;
 };

@@ -1,6 +1,11 @@
 #include "csvreader.h"
 
+#include <algorithm>
 #include <cstring>
+
+#if defined(__SSE2__) && defined(__GNUC__)
+#include <emmintrin.h>
+#endif
 
 namespace spanwright {
 
@@ -86,6 +91,68 @@ void CsvReader::endRow(bool byLineBreak, char lineBreak)
     stopped_ = !(*onRow_)(Row{fields_, emptyLine});
 }
 
+namespace {
+
+// The first character at or after c that ends a field or needs quotes, or
+// end: sixteen at a time where the processor compares so many at once, as
+// most of a row's characters are plain.
+const char* skipPlain(const char* c, const char* end, const std::array<bool, 256>& special, char delimiter)
+{
+#if defined(__SSE2__) && defined(__GNUC__)
+    const __m128i delimiters = _mm_set1_epi8(delimiter);
+    const __m128i quotes = _mm_set1_epi8('"');
+    const __m128i lineFeeds = _mm_set1_epi8('\n');
+    const __m128i returns = _mm_set1_epi8('\r');
+    for (; end - c >= 16; c += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(c));
+        const __m128i found = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, delimiters), _mm_cmpeq_epi8(bytes, quotes)),
+                                           _mm_or_si128(_mm_cmpeq_epi8(bytes, lineFeeds), _mm_cmpeq_epi8(bytes, returns)));
+        const int mask = _mm_movemask_epi8(found);
+        if (mask != 0)
+            return c + __builtin_ctz(unsigned(mask));
+    }
+#else
+    (void)delimiter;
+#endif
+    while (c != end && !special[static_cast<unsigned char>(*c)])
+        ++c;
+    return c;
+}
+
+} // namespace
+
+size_t CsvReader::plainRow(std::string_view rest)
+{
+    // A row longer than a field may be is left to the full reading, which
+    // says what is too long.
+    const char* const begin = rest.data();
+    const char* const end = begin + std::min(rest.size(), LongestField + 1);
+    const std::array<bool, 256>& special = special_;
+    plainFields_.clear();
+    const char* fieldStart = begin;
+    for (const char* c = begin;; ++c) {
+        c = skipPlain(c, end, special, delimiter_);
+        if (c == end)
+            return 0; // the row goes on past this piece
+        if (*c != delimiter_ && (*c != '\n' || c == begin))
+            return 0; // a quote, a CR, or an empty line
+        if (plainFields_.size() == MostFields)
+            return 0;
+        plainFields_.emplace_back(fieldStart, size_t(c - fieldStart));
+        fieldStart = c + 1;
+        if (*c == delimiter_)
+            continue;
+        if (!firstRowSeen_) {
+            firstRowSeen_ = true;
+            lineBreak_ = "\n";
+        }
+        ++rowsRead_;
+        const size_t length = size_t(c - begin);
+        stopped_ = !(*onPlainRow_)(PlainRow{rest.substr(0, length), plainFields_});
+        return length + 1;
+    }
+}
+
 bool CsvReader::parse(std::string_view data)
 {
     size_t i = 0;
@@ -95,6 +162,13 @@ bool CsvReader::parse(std::string_view data)
             skipLineFeed_ = false;
             if (c == '\n') {
                 ++i;
+                continue;
+            }
+        }
+        if (onPlainRow_ && state_ == State::FieldStart && fieldCount_ == 0) {
+            const size_t taken = plainRow(data.substr(i));
+            if (taken > 0) {
+                i += taken;
                 continue;
             }
         }
@@ -170,11 +244,12 @@ CsvReader::Outcome CsvReader::outcomeOf(bool wellFormed)
     return outcome_;
 }
 
-CsvReader::Outcome CsvReader::feed(std::string_view data, const RowHandler& onRow)
+CsvReader::Outcome CsvReader::feed(std::string_view data, const RowHandler& onRow, const PlainRowHandler* onPlainRow)
 {
     if (outcome_ != Outcome::Done)
         return outcome_;
     onRow_ = &onRow;
+    onPlainRow_ = onPlainRow;
     // A byte order mark is looked for in the first bytes on their own, as a
     // chunk may be shorter than the mark.
     while (!startChecked_ && !data.empty()) {
@@ -197,6 +272,7 @@ CsvReader::Outcome CsvReader::finish(const RowHandler& onRow)
     if (outcome_ != Outcome::Done)
         return outcome_;
     onRow_ = &onRow;
+    onPlainRow_ = nullptr;
     if (!startChecked_) {
         // Fewer bytes than a byte order mark, and the start of one.
         startChecked_ = true;

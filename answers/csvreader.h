@@ -32,6 +32,15 @@ public:
     };
     // Returns false to stop reading.
     using RowHandler = std::function<bool(const Row&)>;
+    // A row written without quotes or CR, whole within one piece of the
+    // input: its text as written and its fields as views into it, valid
+    // during the call. Handed on so, a row costs no copy at all.
+    struct PlainRow
+    {
+        std::string_view line; // without its line break
+        const std::vector<std::string_view>& fields;
+    };
+    using PlainRowHandler = std::function<bool(const PlainRow&)>;
 
     enum class Outcome { Done, Stopped, Malformed };
 
@@ -51,8 +60,9 @@ public:
     // The input piece by piece: feed hands on the rows complete so far and
     // returns Done while the reading may go on; finish ends the input (a
     // last row without a line break is handed on). Once not Done, the
-    // outcome stays.
-    Outcome feed(std::string_view chunk, const RowHandler& onRow);
+    // outcome stays. With onPlainRow, the plain rows (none empty) go there
+    // and the rest to onRow; both see the same fields.
+    Outcome feed(std::string_view chunk, const RowHandler& onRow, const PlainRowHandler* onPlainRow = nullptr);
     Outcome finish(const RowHandler& onRow);
 
     bool hadByteOrderMark() const { return byteOrderMark_; }
@@ -82,6 +92,10 @@ private:
     // the input (no line break).
     void endRow(bool byLineBreak, char lineBreak = '\n');
     std::string& field();
+    // Hands on the plain row at the start of rest and returns its length
+    // with its line break; 0 when the row is not plain or goes on past
+    // rest, for the full reading to take.
+    size_t plainRow(std::string_view rest);
 
     // The outcome of a chunk that parse has read.
     Outcome outcomeOf(bool wellFormed);
@@ -110,6 +124,8 @@ private:
     unsigned long long rowsRead_ = 0;
     std::string_view lineBreak_ = "\n";
     const RowHandler* onRow_ = nullptr;
+    const PlainRowHandler* onPlainRow_ = nullptr;
+    std::vector<std::string_view> plainFields_;
 };
 
 } // namespace spanwright

@@ -14,7 +14,7 @@ namespace {
 
 constexpr std::string_view OutputColumns[] = {"person", "records", "earliest", "latest", "dates", "conflict", "error"};
 
-constexpr size_t MostCachedRecords = 1 << 14;
+constexpr size_t CachedRecords = 1 << 14; // a power of two: a hash picks the place
 
 constexpr long long NoEarliest = std::numeric_limits<long long>::min();
 constexpr long long NoLatest = std::numeric_limits<long long>::max();
@@ -55,7 +55,8 @@ void appendField(std::string& out, std::string_view text, char delimiter)
 
 NarrowCsvJob::NarrowCsvJob(NarrowCsvSettings settings)
     : settings_(std::move(settings)), reader_(std::make_unique<CsvReader>(settings_.delimiter)),
-      onRow_([this](const CsvReader::Row& row) { return onRow(row); })
+      onRow_([this](const CsvReader::Row& row) { return onRow(row); }),
+      onPlainRow_([this](const CsvReader::PlainRow& row) { return onPlainRow(row); })
 {
 }
 
@@ -70,7 +71,7 @@ bool NarrowCsvJob::feed(std::string_view chunk)
 {
     if (failed_)
         return false;
-    if (reader_->feed(chunk, onRow_) == CsvReader::Outcome::Malformed)
+    if (reader_->feed(chunk, onRow_, &onPlainRow_) == CsvReader::Outcome::Malformed)
         fail(settings_.inputName + ": " + reader_->malformedReason());
     return !failed_;
 }
@@ -114,6 +115,18 @@ bool NarrowCsvJob::onRow(const CsvReader::Row& row)
         return startWith(row.fields);
     if (pass_ == 1)
         ++rows_;
+    fieldViews_.assign(row.fields.begin(), row.fields.end());
+    readRecord(fieldViews_);
+    return true;
+}
+
+bool NarrowCsvJob::onPlainRow(const CsvReader::PlainRow& row)
+{
+    ++rowNumber_;
+    if (!headerSeen_)
+        return startWith(std::vector<std::string>(row.fields.begin(), row.fields.end()));
+    if (pass_ == 1)
+        ++rows_;
     readRecord(row.fields);
     return true;
 }
@@ -148,20 +161,19 @@ bool NarrowCsvJob::startWith(const std::vector<std::string>& header)
     return true;
 }
 
-void NarrowCsvJob::readRecord(const std::vector<std::string>& fields)
+void NarrowCsvJob::readRecord(const std::vector<std::string_view>& fields)
 {
     const auto field = [&fields](size_t at) -> std::string_view {
-        return at < fields.size() ? std::string_view(fields[at]) : std::string_view();
+        return at < fields.size() ? fields[at] : std::string_view();
     };
     const std::string_view name = field(personAt_);
     size_t index = NoPerson;
     if (!name.empty()) {
-        const auto found = personIndex_.find(std::string(name));
-        if (found != personIndex_.end()) {
-            index = found->second;
-        } else if (pass_ == 1) {
+        const size_t hash = NameIndex::hashOf(name);
+        index = personIndex_.find(name, hash, [this](size_t at) -> std::string_view { return people_[at].name; });
+        if (index == NameIndex::None && pass_ == 1) {
             index = people_.size();
-            personIndex_.emplace(std::string(name), index);
+            personIndex_.add(hash, index);
             people_.push_back(Person{std::string(name), 0, {}, false, 0});
         }
     }
@@ -174,14 +186,16 @@ void NarrowCsvJob::readRecord(const std::vector<std::string>& fields)
     cacheKey_.assign(field(dateAt_));
     cacheKey_.push_back('\0');
     cacheKey_.append(field(ageAt_));
-    auto cached = recordCache_.find(cacheKey_);
-    if (cached == recordCache_.end()) {
-        if (recordCache_.size() >= MostCachedRecords)
-            recordCache_.clear();
+    if (recordCache_.empty())
+        recordCache_.resize(CachedRecords);
+    CachedRecord& cached = recordCache_[std::hash<std::string_view>{}(cacheKey_) & (CachedRecords - 1)];
+    if (!cached.held || cached.key != cacheKey_) {
         NarrowRecord read = narrowRecordOf(field(dateAt_), field(ageAt_), settings_.options, RecordTexts::Omitted);
-        cached = recordCache_.emplace(cacheKey_, ReadRecord{read.ok, read.window, std::move(read.problem)}).first;
+        cached.held = true;
+        cached.key = cacheKey_;
+        cached.record = ReadRecord{read.ok, read.window, std::move(read.problem)};
     }
-    const ReadRecord& record = cached->second;
+    const ReadRecord& record = cached.record;
     Person& person = people_[index];
     if (!record.ok) {
         if (pass_ == 1)

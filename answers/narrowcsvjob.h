@@ -1,5 +1,7 @@
 #pragma once
 
+#include "nameindex.h"
+
 #include "birthnarrowing.h"
 #include "csvreader.h"
 #include "datereader.h"
@@ -10,7 +12,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace spanwright {
@@ -86,14 +87,17 @@ private:
     static constexpr size_t NoPerson = static_cast<size_t>(-1);
 
     bool onRow(const CsvReader::Row& row);
+    bool onPlainRow(const CsvReader::PlainRow& row);
     bool startWith(const std::vector<std::string>& header);
-    void readRecord(const std::vector<std::string>& fields);
+    void readRecord(const std::vector<std::string_view>& fields);
     void fail(std::string problem);
     void writePerson(const Person& person, std::string& out) const;
 
     NarrowCsvSettings settings_;
     std::unique_ptr<CsvReader> reader_; // anew for each pass
     CsvReader::RowHandler onRow_;
+    CsvReader::PlainRowHandler onPlainRow_;
+    std::vector<std::string_view> fieldViews_; // of a row read with quotes
     int pass_ = 1;
     bool headerSeen_ = false;
     size_t personAt_ = 0;
@@ -101,19 +105,27 @@ private:
     size_t ageAt_ = 0;
     unsigned long long rowNumber_ = 0; // the spreadsheet's row, the header being row 1
     unsigned long long rows_ = 0;
-    std::unordered_map<std::string, size_t> personIndex_;
+    NameIndex personIndex_;
     std::vector<Person> people_;
     std::vector<ErrorRow> errors_;
     std::vector<std::vector<RowWindow>> conflictWindows_;
     // The records read so far by their texts: a census's rows repeat a few
-    // thousand pairs of date and age. Emptied when full.
+    // thousand pairs of date and age. Each pair has one place, by its hash,
+    // taken over by the next pair read there: register rows, on any day of
+    // a life, seldom repeat, and then the cache costs them no allocation.
     struct ReadRecord
     {
-        bool ok;
+        bool ok = false;
         BirthWindow window;
         std::string problem;
     };
-    std::unordered_map<std::string, ReadRecord> recordCache_;
+    struct CachedRecord
+    {
+        bool held = false;
+        std::string key;
+        ReadRecord record;
+    };
+    std::vector<CachedRecord> recordCache_;
     std::string cacheKey_;
     std::string problem_;
     bool failed_ = false;

@@ -34,6 +34,14 @@ public:
         reserveMore(1);
         data_[size_++] = c;
     }
+    // Room for more bytes at the end, to write in place; extend(count) then
+    // takes the first count of them into the text.
+    char* tail(size_t more)
+    {
+        reserveMore(more);
+        return data_.get() + size_;
+    }
+    void extend(size_t count) { size_ += count; }
     void clear() { size_ = 0; }
     size_t size() const { return size_; }
     std::string_view view() const { return {data_.get(), size_}; }

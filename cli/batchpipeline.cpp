@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <system_error>
 
+#ifdef __linux__
+#include <sched.h>
+#endif
+
 using namespace spanwright;
 
 namespace {
@@ -19,9 +23,21 @@ constexpr size_t BlocksPerWorker = 2;
 // them busy.
 constexpr unsigned MostWorkers = 8;
 
+// The cores this process may run on: where it is held to one (taskset),
+// workers would only take turns with the reading thread.
+unsigned usableCores()
+{
+#ifdef __linux__
+    cpu_set_t cores;
+    if (sched_getaffinity(0, sizeof cores, &cores) == 0)
+        return unsigned(CPU_COUNT(&cores));
+#endif
+    return std::thread::hardware_concurrency();
+}
+
 unsigned workerCount()
 {
-    return std::clamp(std::thread::hardware_concurrency(), 1u, MostWorkers);
+    return std::clamp(usableCores(), 1u, MostWorkers);
 }
 
 } // namespace
@@ -29,6 +45,8 @@ unsigned workerCount()
 BatchPipeline::BatchPipeline(RowWriterMaker makeRowWriter, Sink sink)
     : makeRowWriter_(std::move(makeRowWriter)), sink_(std::move(sink)), current_(std::make_unique<Block>())
 {
+    if (usableCores() == 1)
+        direct_ = std::make_unique<SerialRowStage>(makeRowWriter_, sink_);
 }
 
 BatchPipeline::~BatchPipeline()
@@ -44,27 +62,55 @@ BatchPipeline::~BatchPipeline()
 
 void BatchPipeline::addRow(const std::vector<std::string>& fields, bool emptyLine)
 {
-    Block& block = *current_;
-    for (const std::string& field : fields) {
-        block.text.append(field);
-        block.fieldEnds.push_back(block.text.size());
+    if (direct_) {
+        direct_->addRow(fields, emptyLine);
+        return;
     }
-    block.rows.push_back({block.fieldEnds.size(), emptyLine});
-    if (block.rows.size() == RowsPerBlock || block.text.size() >= BytesPerBlock)
+    Block& block = *current_;
+    const size_t rowStart = block.text.size();
+    for (const std::string& field : fields) {
+        const size_t start = block.text.size();
+        block.text.append(field);
+        block.fields.push_back({start, block.text.size()});
+    }
+    block.rows.push_back({block.fields.size(), {rowStart, block.text.size()}, emptyLine, false});
+    submitWhenFull();
+}
+
+void BatchPipeline::addPlainRow(std::string_view line, const std::vector<std::string_view>& fields)
+{
+    if (direct_) {
+        direct_->addPlainRow(line, fields);
+        return;
+    }
+    Block& block = *current_;
+    const size_t rowStart = block.text.size();
+    block.text.append(line);
+    for (std::string_view field : fields) {
+        const size_t start = rowStart + size_t(field.data() - line.data());
+        block.fields.push_back({start, start + field.size()});
+    }
+    block.rows.push_back({block.fields.size(), {rowStart, block.text.size()}, false, true});
+    submitWhenFull();
+}
+
+void BatchPipeline::submitWhenFull()
+{
+    if (current_->rows.size() == RowsPerBlock || current_->text.size() >= BytesPerBlock)
         submit();
 }
 
 void BatchPipeline::writeRows(Block& block, const RowWriter& writeRow)
 {
-    Fields fields;
+    std::vector<std::string_view> fields;
+    const std::string_view text = block.text;
     size_t field = 0;
     for (const RowMark& row : block.rows) {
         fields.clear();
-        for (; field < row.fieldsEnd; ++field) {
-            const size_t start = field == 0 ? 0 : block.fieldEnds[field - 1];
-            fields.push_back(std::string_view(block.text).substr(start, block.fieldEnds[field] - start));
-        }
-        block.failed |= !writeRow(fields, row.emptyLine, block.output);
+        for (; field < row.fieldsEnd; ++field)
+            fields.push_back(text.substr(block.fields[field].start, block.fields[field].end - block.fields[field].start));
+        const std::string_view asWritten = text.substr(row.text.start, row.text.end - row.text.start);
+        block.failed |= !writeRow(Fields{fields, asWritten, row.plain}, row.emptyLine, block.output);
     }
 }
 
@@ -166,6 +212,10 @@ void BatchPipeline::send(Block& block)
 
 void BatchPipeline::finish()
 {
+    if (direct_) {
+        direct_->finish();
+        return;
+    }
     if (!current_->rows.empty())
         submit();
     if (workers_.empty()) {

@@ -28,19 +28,29 @@ public:
     BatchPipeline& operator=(const BatchPipeline&) = delete;
 
     void addRow(const std::vector<std::string>& fields, bool emptyLine) override;
+    void addPlainRow(std::string_view line, const std::vector<std::string_view>& fields) override;
     void finish() override;
-    bool someFailed() const override { return someFailed_; }
+    bool someFailed() const override { return direct_ ? direct_->someFailed() : someFailed_; }
 
 private:
+    struct Piece // of a block's text
+    {
+        size_t start;
+        size_t end;
+    };
     struct RowMark
     {
-        size_t fieldsEnd; // index into fieldEnds past the row's last field
+        size_t fieldsEnd; // index into fields past the row's last field
+        Piece text;       // the row as written, for a plain row
         bool emptyLine;
+        bool plain;
     };
     struct Block
     {
-        std::string text; // the fields one after another
-        std::vector<size_t> fieldEnds;
+        // A plain row's line as written, another row's fields one after
+        // another.
+        std::string text;
+        std::vector<Piece> fields;
         std::vector<RowMark> rows;
         spanwright::TextBuffer output;
         bool failed = false;
@@ -48,6 +58,7 @@ private:
         std::exception_ptr error;
     };
 
+    void submitWhenFull();
     void submit();
     void startWorkers();
     // Writes every block held on this thread, for when no worker runs.
@@ -61,6 +72,9 @@ private:
 
     RowWriterMaker makeRowWriter_;
     Sink sink_;
+    // On a single core no worker runs beside the reading thread: the rows
+    // are written as they come, without blocks to fill and hand over.
+    std::unique_ptr<spanwright::SerialRowStage> direct_;
     std::unique_ptr<Block> current_;
     bool someFailed_ = false;
 

@@ -117,7 +117,28 @@ AgeMatches findRun(const Age& least, const Age& greatest, long long low, long lo
 
 Span spanBetween(const CalendarDate& begin, const CalendarDate& end)
 {
-    return elapsedSpan(dateFieldsOf(begin), dateFieldsOf(end));
+    // elapsedSpan's rule in whole numbers: the searches call this at every
+    // step, and the fields in floating point and their month lengths took
+    // a sixth of a search.
+    long long endYear = end.year;
+    int endMonth = end.month;
+    int days = 0;
+    if (end.day < begin.day) {
+        const int borrowed = endMonth > 1 ? daysInMonth(endMonth - 1, endYear) : daysInMonth(int(MonthsPerYear), endYear - 1);
+        days = end.day + borrowed - std::min(begin.day, borrowed);
+        --endMonth;
+    } else {
+        days = end.day - begin.day;
+    }
+    if (endMonth < begin.month) {
+        --endYear;
+        endMonth += int(MonthsPerYear);
+    }
+    Span span;
+    span.Years = double(endYear - begin.year);
+    span.Months = double(endMonth - begin.month);
+    span.Days = double(days);
+    return span;
 }
 
 AgeMatches beginDatesFor(const CalendarDate& end, const Age& age)

@@ -7,15 +7,18 @@
 # 10 otherwise), or builds the web page into build-web/site/ and serves it on
 # http://127.0.0.1:8095/ until stopped (`web`), or builds the Python package
 # and puts the Gramps addon with it into Gramps' user plugin folder
-# (`gramps-addon`).
+# (`gramps-addon`), or measures the batch, narrow and check against the
+# figures recorded in bench/baseline.txt, failing on a regression of more
+# than 5 % (`bench`: bench/regressions.sh).
 set -euo pipefail
 
-usage() { echo "usage: $0 start|test|web|gramps-addon" >&2; exit 2; }
+usage() { echo "usage: $0 start|test|web|gramps-addon|bench" >&2; exit 2; }
 [ $# -eq 1 ] || usage
 action=$1
-case "$action" in start|test|web|gramps-addon) ;; *) usage ;; esac
+case "$action" in start|test|web|gramps-addon|bench) ;; *) usage ;; esac
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+[ "$action" = bench ] && exec "$root/bench/regressions.sh"
 # shellcheck source=scripts/packages.sh
 source "$root/scripts/packages.sh"
 

@@ -102,6 +102,44 @@ private slots:
         row("no such column", spans("x", "2"), "a,b\n1,2\n", "", Outcome::NotRead);
         row("no header", spans("1", "2"), "", "", Outcome::NotRead);
         row("many rows", spans("b", "e"), manyRows(), std::nullopt, Outcome::NoAnswer);
+        // Numeric days take a short way past the date reader: its borrowed
+        // months (February of a leap year, December of the year before),
+        // its order check and what it leaves to the reader (a short year).
+        const std::string numericDays = "b,e\n2000-01-15,2000-03-01\n2001-01-15,2001-03-01\n12/20/1999,1/5/2000\n"
+                                        "1/31/2001,3/1/2001\n2000-01-02,2000-01-01\n0999-12-31,1000-01-01\n1/1/50,1/1/1990\n"
+                                        "2001-02-29,2001-03-01\n12/31/50,1/1/1990\n5/17-1990,1/1/2000\n";
+        const std::string numericAnswers = "2000-01-15,2000-03-01,0,1,15,\"0 Year(s), 1 month(s), 15 day(s)\",\n"
+                                           "2001-01-15,2001-03-01,0,1,14,\"0 Year(s), 1 month(s), 14 day(s)\",\n"
+                                           "12/20/1999,1/5/2000,0,0,16,\"0 Year(s), 0 month(s), 16 day(s)\",\n"
+                                           "1/31/2001,3/1/2001,0,1,1,\"0 Year(s), 1 month(s), 1 day(s)\",\n"
+                                           "2000-01-02,2000-01-01,,,,,Error - Death Date Before Birth date\n"
+                                           "0999-12-31,1000-01-01,0,0,1,\"0 Year(s), 0 month(s), 1 day(s)\",\n"
+                                           "1/1/50,1/1/1990,,,,,\"the begin date \"\"1/1/50\"\" is not a date: the year 50 has "
+                                           "two digits, and its century is not said: give --century 1900 or --pivot 1930, or "
+                                           "write the year whole (0050 for the year 50)\"\n"
+                                           "2001-02-29,2001-03-01,,,,,\"the begin date \"\"2001-02-29\"\" is not a date: "
+                                           "day 29 is not in February 2001 (1 to 28) ("
+                                         + acceptedDateForms() + ")\"\n"
+                                           "12/31/50,1/1/1990,,,,,\"the begin date \"\"12/31/50\"\" is not a date: the year 50 "
+                                           "has two digits, and its century is not said: give --century 1900 or --pivot 1930, "
+                                           "or write the year whole (0050 for the year 50)\"\n"
+                                           "5/17-1990,1/1/2000,,,,,\"the begin date \"\"5/17-1990\"\" is not a date: 5/17-1990 "
+                                           "mixes the separators / and - ("
+                                         + acceptedDateForms() + ")\"\n";
+        row("numeric days", spans("b", "e"), numericDays, "b,e,years,months,days,span,error\n" + numericAnswers,
+            Outcome::NoAnswer);
+        BatchSettings dotted = spans("b", "e");
+        dotted.notation = Notation::Dot;
+        row("numeric days, dotted", dotted, "b,e\n2000-01-15,2000-03-01\n12/20/1999,1/5/2000\n",
+            "b,e,years,months,days,span,error\n2000-01-15,2000-03-01,0,1,15,1.15.0,\n12/20/1999,1/5/2000,0,0,16,0.16.0,\n",
+            Outcome::Answered);
+        BatchSettings dayFirst = spans("b", "e");
+        dayFirst.dateOrder = DateOrder::DayFirst;
+        row("numeric days, day first", dayFirst, "b,e\n12/20/1999,5/1/2000\n20/12/1999,5/1/2000\n",
+            "b,e,years,months,days,span,error\n12/20/1999,5/1/2000,,,,,\"the begin date \"\"12/20/1999\"\" is not a date: "
+            "20 is not a month (1 to 12); it reads as a date month first: give --date-order mdy\"\n"
+            "20/12/1999,5/1/2000,0,0,16,\"0 Year(s), 0 month(s), 16 day(s)\",\n",
+            Outcome::NoAnswer);
     }
     void sameOutput()
     {

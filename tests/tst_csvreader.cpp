@@ -25,7 +25,10 @@ struct Reading
     QString reason;
 };
 
-Reading readInPieces(const QByteArray& input, char delimiter, qsizetype pieceSize)
+// With plain, the rows without quotes go to a handler of their own, which
+// the batch copies whole: such a row must read as the full reading reads
+// it, and its line must be its fields and delimiters exactly.
+Reading readInPieces(const QByteArray& input, char delimiter, qsizetype pieceSize, bool plain = false)
 {
     CsvReader reader(delimiter);
     Reading reading;
@@ -36,9 +39,18 @@ Reading readInPieces(const QByteArray& input, char delimiter, qsizetype pieceSiz
         reading.rows << (row.emptyLine ? QStringLiteral("(empty line)") : fields.join('|'));
         return true;
     };
+    const CsvReader::PlainRowHandler onPlainRow = [&reading, delimiter](const CsvReader::PlainRow& row) {
+        QStringList fields;
+        for (std::string_view field : row.fields)
+            fields << QString::fromUtf8(field.data(), qsizetype(field.size()));
+        const QString line = QString::fromUtf8(row.line.data(), qsizetype(row.line.size()));
+        reading.rows << (line == fields.join(QChar(delimiter)) ? fields.join('|') : "(line " + line + ")");
+        return true;
+    };
     reading.outcome = CsvReader::Outcome::Done;
     for (qsizetype start = 0; start < input.size() && reading.outcome == CsvReader::Outcome::Done; start += pieceSize)
-        reading.outcome = reader.feed(std::string_view(input.constData() + start, std::min(pieceSize, input.size() - start)), onRow);
+        reading.outcome = reader.feed(std::string_view(input.constData() + start, std::min(pieceSize, input.size() - start)), onRow,
+                                      plain ? &onPlainRow : nullptr);
     if (reading.outcome == CsvReader::Outcome::Done)
         reading.outcome = reader.finish(onRow);
     reading.byteOrderMark = reader.hadByteOrderMark();
@@ -101,6 +113,10 @@ void TestCsvReader::reads_data()
     row("text after a closing quote", "a,b\n\"x\"y,1\n", {"a|b"}, "\n", ',', false,
         "row 2 has a quote out of place (a quoted field must be quoted as a whole, with quotes inside it doubled)");
     row("a quote left open", "a,b\n1,\"2\n3,4\n", {"a|b"}, "\n", ',', false, "the quoted field of row 2 is never closed");
+    // Plain rows among others, cut by pieces of every size: a row is plain
+    // only when it is whole in one piece.
+    row("plain rows between quoted ones", "a,b\n1,2\n\"3\",4\n5,6\n,\n7,8", {"a|b", "1|2", "3|4", "5|6", "|", "7|8"});
+    row("a plain row after a CR LF", "a,b\r\n1,2\r\n3,4\n", {"a|b", "1|2", "3|4"}, "\r\n");
 }
 
 void TestCsvReader::reads()
@@ -112,9 +128,10 @@ void TestCsvReader::reads()
     QFETCH(bool, byteOrderMark);
     QFETCH(QString, malformed);
 
-    for (qsizetype pieceSize : {qsizetype(1), qsizetype(2), qsizetype(3), qsizetype(5), input.size() + 1}) {
-        const Reading reading = readInPieces(input, delimiter, pieceSize);
-        const QByteArray where = "in pieces of " + QByteArray::number(pieceSize);
+    for (qsizetype pieceSize : {qsizetype(1), qsizetype(2), qsizetype(3), qsizetype(5), qsizetype(8), input.size() + 1})
+    for (bool plain : {false, true}) {
+        const Reading reading = readInPieces(input, delimiter, pieceSize, plain);
+        const QByteArray where = "in pieces of " + QByteArray::number(pieceSize) + (plain ? ", plain rows apart" : "");
         QVERIFY2(reading.rows == rows, where + ": " + reading.rows.join(" / ").toUtf8());
         QVERIFY2(reading.lineBreak == lineBreak, where);
         QVERIFY2(reading.byteOrderMark == byteOrderMark, where);
