@@ -155,7 +155,7 @@ std::optional<Days> inRegnalYear(const std::vector<OldWord>& words, size_t yearA
                                  const CalendarContext& context)
 {
     const std::string regnalText = regnalYearText(regnal);
-    const auto [first, last] = regnalYearDays(*regnal.reign, regnal.year);
+    const auto [first, last] = regnalYearDays(regnal);
     int day = 0;
     int month = 0;
     std::optional<FeastDay> feast;

@@ -43,7 +43,7 @@ constexpr Feast MovableFeasts[] = {
     {"Holy Saturday (Easter Eve)", "HOLY SATURDAY|EASTER EVE|KARSAMSTAG|SABBATUM SANCTUM", Kind::FromEaster, 0, 0, -1,
      false},
     {"Easter", "EASTER|EASTER SUNDAY|PASCHA|PASCHAE|PASCHATIS|RESURRECTIO DOMINI|RESURRECTIONIS|OSTERN|OSTERSONNTAG|"
-     "OSTERTAG", Kind::FromEaster, 0, 0, 0, false},
+     "OSTERTAG|PASCHE", Kind::FromEaster, 0, 0, 0, false},
     {"Easter Monday", "EASTER MONDAY|OSTERMONTAG", Kind::FromEaster, 0, 0, 1, false},
     {"Easter Tuesday", "EASTER TUESDAY|OSTERDIENSTAG", Kind::FromEaster, 0, 0, 2, false},
     {"Low Sunday (Quasimodogeniti)", "LOW SUNDAY|QUASIMODO|QUASIMODOGENITI|ALBIS|WEISSER SONNTAG", Kind::FromEaster, 0,

@@ -24,8 +24,12 @@ constexpr WeekdayWord WeekdayWords[] = {
     {"SABBATI", 5}, {"SABBATO", 5}, {"DOMINICA", 6}, {"DOMINICAM", 6}, {"DOMINICAE", 6},
 };
 
-constexpr std::string_view BeforeWords[] = {"BEFORE", "ANTE", "VOR", "NEXT BEFORE"};
-constexpr std::string_view AfterWords[] = {"AFTER", "POST", "NACH", "NEXT AFTER"};
+// "die Martis proxima ante festum", "die Lune proximo post": the Latin
+// "next" agrees with "die" in either gender, as scribes wrote it.
+constexpr std::string_view BeforeWords[] = {"BEFORE", "ANTE", "VOR", "NEXT BEFORE", "PROXIMA ANTE",
+                                            "PROXIMO ANTE", "PROXIME ANTE"};
+constexpr std::string_view AfterWords[] = {"AFTER", "POST", "NACH", "NEXT AFTER", "PROXIMA POST", "PROXIMO POST",
+                                           "PROXIME POST"};
 
 int weekdayOfWord(std::string_view upper)
 {
@@ -42,7 +46,7 @@ size_t takeWeekday(const std::vector<OldWord>& words, size_t at, int& weekday)
 {
     constexpr int FirstFeria = 2;  // feria secunda, Monday
     constexpr int LastFeria = 7;   // feria septima, Saturday
-    if (at < words.size() && words[at].upper == "DIE")
+    if (at < words.size() && (words[at].upper == "DIE" || words[at].upper == "DIES"))
         return at + 1 < words.size() && (weekday = weekdayOfWord(words[at + 1].upper)) >= 0 ? 2 : 0;
     if (at + 1 < words.size() && words[at].upper == "FERIA") {
         const int feria = ordinalOf(words[at + 1].upper);

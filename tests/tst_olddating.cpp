@@ -263,6 +263,11 @@ private slots:
         readRow("in crastino Martini 2024", "G 2024-11-12");
         readRow("the eve of St John 2024", "G 2024-6-23");
         readRow("the octave of Easter 2024", "G 2024-4-7");
+        readRow("die Martis proxima ante festum Sancti Michaelis 1335", "J 1335-9-26");
+        readRow("die Lune proxima post festum Sancti Martini 1400", "J 1400-11-15");
+        readRow("dies Dominica proxima post festum Pasche 1400", "J 1400-4-25");
+        readRow("die Jovis proximo post festum Pasche 1400", "J 1400-4-22");
+        readRow("in vigilia Sancti Johannis Baptiste 1400", "J 1400-6-23");
         readRow("Lady Day 1720 O.S.", "J 1720-3-25");
         readRow("Candlemas 1719/20", "J 1720-2-2");
         readRow("St Matthias 1720 O.S.", "J 1720-2-25"); // a leap year
@@ -305,6 +310,30 @@ private slots:
         readRow("12 March 5 Victoria", "G 1842-3-12");
         readRow("1 May 3 Henry VIII", "J 1511-5-1");
         readRow("1 April 1 Henry VIII", "J 1510-4-1");
+        // As deeds and court rolls write them in Latin.
+        readRow("anno regni regis Edwardi tertii nono", "J 1335-1-25", "J 1336-1-24");
+        readRow("anno regni regis Edwardi tertii post conquestum tricesimo primo", "J 1357-1-25", "J 1358-1-24");
+        readRow("anno regni Georgii tertii quarto", "G 1763-10-25", "G 1764-10-24");
+        readRow("anno regni domine nostre Elizabethe regine vicesimo", "J 1577-11-17", "J 1578-11-16");
+        readRow("a.r.r. Henrici octavi tertio", "J 1511-4-22", "J 1512-4-21");
+        readRow("anno tertio decimo regni regis Ricardi secundi", "J 1389-6-22", "J 1390-6-21");
+        readRow("anno regni regis Henrici sexti undevicesimo", "J 1440-9-1", "J 1441-8-31");
+        readRow("die Martis proxima ante festum Sancti Michaelis anno regni regis Edwardi tertii nono", "J 1335-9-26");
+        // The reigns Cheney counts apart.
+        readRow("1 Jane", "J 1553-7-10", "J 1553-7-19");
+        readRow("1 & 2 Philip and Mary", "J 1554-7-25", "J 1555-7-5");
+        readRow("1 & 3 Philip and Mary", "J 1555-7-6", "J 1555-7-24");
+        readRow("4 & 5 P. & M.", "J 1557-7-25", "J 1558-7-5");
+        readRow("5 & 6 Phil. & Mar.", "J 1558-7-25", "J 1558-11-17");
+        readRow("anno regnorum Philippi et Marie primo et secundo", "J 1554-7-25", "J 1555-7-5");
+        readRow("2 Mary", "J 1554-7-6", "J 1555-7-5");
+        readRow("49 Henry VI", "J 1470-10-9", "J 1471-4-14");
+        readRow("the morrow of Martinmas 49 Henry VI", "J 1470-11-12");
+        refuseRow("anno regni regis Edwardi nono", "names no one ruler");
+        refuseRow("45 Henry VI", "reigned into regnal year 39 only, and again in regnal year 49");
+        refuseRow("2 Philip and Mary", "written two together");
+        refuseRow("1 & 4 Philip and Mary", "have no day in common");
+        refuseRow("6 & 7 Victoria", "only Philip and Mary's years");
         refuseRow("3 Henry", "names no one ruler");
         refuseRow("52 Edward III", "reigned into regnal year 51 only");
         refuseRow("1 August 1 Edward V", "does not fall in 1 Edward V");
@@ -454,6 +483,13 @@ private slots:
         QTest::newRow("a regnal year") << QByteArray("9 Edw. III")
                                        << QByteArray("begin: 9 Edward III = 25 Jan 1335 to 24 Jan 1336 (Julian) = "
                                                      "2 Feb 1335 to 1 Feb 1336 (Gregorian)");
+        QTest::newRow("a Latin queen without her number")
+            << QByteArray("anno regni domine nostre Elizabethe regine vicesimo")
+            << QByteArray("begin: 20 Elizabeth I = 17 Nov 1577 to 16 Nov 1578 (Julian) = "
+                          "27 Nov 1577 to 26 Nov 1578 (Gregorian)");
+        QTest::newRow("double years") << QByteArray("1 & 2 P. & M.")
+                                      << QByteArray("begin: 1 & 2 Philip and Mary = 25 Jul 1554 to 5 Jul 1555 "
+                                                    "(Julian) = 4 Aug 1554 to 15 Jul 1555 (Gregorian)");
         QTest::newRow("St John named") << QByteArray("the eve of St John 2024")
                                        << QByteArray("begin: eve of St John the Baptist 2024 = 23 Jun 2024 (Gregorian)");
         QTest::newRow("Islamic") << QByteArray("12 Ramadan 1250 A.H.")
