@@ -643,7 +643,7 @@ private slots:
         QFETCH(QByteArray, latest);
         QFETCH(bool, julian);
         QFETCH(QByteArray, because);
-        const GedcomDate date = readGedcomDate(view(text), optionsOf("GB", false).calendar);
+        const GedcomDate date = readGedcomDate(view(text), optionsOf("GB", false));
         if (!because.isEmpty()) {
             QVERIFY(!date.ok);
             QVERIFY2(date.problem.find(view(because)) != std::string::npos, date.problem.c_str());
