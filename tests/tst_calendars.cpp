@@ -362,9 +362,10 @@ private slots:
                                                     << QByteArray("dual year is Old Style");
         QTest::newRow("a mark alone") << QByteArray("JULIAN ") << QByteArray() << QByteArray("is not understood");
         QTest::newRow("31 Brumaire") << QByteArray("31 Brumaire an VIII") << QByteArray()
-                                     << QByteArray("day 31 is not in Brumaire");
+                                     << QByteArray("day 31 is not in Brumaire an VIII of the French");
         QTest::newRow("sixth complementary day of a common year") << QByteArray("6 jour complémentaire an VIII")
-                                                                  << QByteArray() << QByteArray("(1 to 5)");
+                                                                  << QByteArray()
+                                                                  << QByteArray("not in jour complémentaire an VIII of the French Republican calendar (1 to 5)");
         QTest::newRow("Roman year written wrong") << QByteArray("18 Brumaire an IIX") << QByteArray()
                                                   << QByteArray("IIX is not a year");
         QTest::newRow("British gap") << QByteArray("8 Sep 1752") << QByteArray("GB")
