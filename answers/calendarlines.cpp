@@ -1,5 +1,6 @@
 #include "calendarlines.h"
 
+#include "calendardate.h"
 #include "calendardaytext.h"
 #include "calendars.h"
 
@@ -29,6 +30,13 @@ std::string readingAsRead(const DateReading& reading)
 }
 
 } // namespace
+
+bool writesDualYears(const CalendarChoice& choice)
+{
+    constexpr CalendarDate BritainsFirstGregorianDay{1752, 9, 14};
+    return !choice.firstGregorianDay || choice.yearBeginsOn25March
+        || *choice.firstGregorianDay == dayNumberOf(BritainsFirstGregorianDay);
+}
 
 std::string yearCountNote(const DateReading& reading)
 {

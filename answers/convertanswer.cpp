@@ -68,7 +68,7 @@ bool covers(const Target& target, long long day)
     return day >= earliestReadDay();
 }
 
-std::string dayText(const Target& target, long long day)
+std::string dayText(const Target& target, long long day, bool dualYears)
 {
     if (target.line == Line::Weekday)
         return weekdayName(weekdayOf(day));
@@ -85,7 +85,7 @@ std::string dayText(const Target& target, long long day)
             + std::to_string(date.year) + " AP";
     }
     const CalendarDay calendarDay = calendarDayOf(target.system, day);
-    return calendarDayText(calendarDay, takesDualYear(calendarDay));
+    return calendarDayText(calendarDay, dualYears && takesDualYear(calendarDay));
 }
 
 ConvertAnswer failed(Outcome outcome, std::string problem)
@@ -118,6 +118,7 @@ ConvertAnswer convertDate(std::string_view text, const DateReadOptions& options,
     const long long first = *reading.earliest;
     const long long last = *reading.latest;
     ConvertAnswer answer;
+    const bool dualYears = writesDualYears(options.calendar);
     for (const Target& target : Targets) {
         if (only && &target != only)
             continue;
@@ -140,9 +141,9 @@ ConvertAnswer convertDate(std::string_view text, const DateReadOptions& options,
                                                     + std::string(calendarSystemName(target.system)) + " calendar");
             continue;
         }
-        std::string line = std::string(target.name) + ": " + dayText(target, first);
+        std::string line = std::string(target.name) + ": " + dayText(target, first, dualYears);
         if (last != first)
-            line += " to " + dayText(target, last);
+            line += " to " + dayText(target, last, dualYears);
         if (target.line == Line::Islamic)
             line += " (tabular)";
         answer.lines.push_back(std::move(line));

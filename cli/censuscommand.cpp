@@ -1,7 +1,7 @@
 // spanwright-cli census FILE: the censuses each person was alive at, and
 // which of them the tree has not found the person in.
-#include "calendaroptions.h"
 #include "calendardate.h"
+#include "calendaroptions.h"
 #include "censuschecklist.h"
 #include "commandfile.h"
 #include "commands.h"
@@ -10,6 +10,7 @@
 #include "exitstatus.h"
 #include "gedcomtext.h"
 #include "jsontext.h"
+#include "languageoption.h"
 #include "programprefix.h"
 #include "treeestimatefile.h"
 
@@ -34,7 +35,7 @@ struct Arguments
     std::string country;
     bool missing = false;
     EstimateOptionTexts assumptions;
-    CalendarChoice calendar;
+    DateReadOptions reading; // the switch and the language
 };
 
 std::string cleanText(std::string_view text)
@@ -83,9 +84,9 @@ void run(const Arguments& arguments)
     TreeEvents events;
     ProgramPrefixedStream warnings(std::cerr);
     RereadableFile file(in.get(), arguments.file, warnings);
-    if (!file.ok() || !readTreeWithEvents(file, arguments.file, warnings, arguments.calendar, tree, events))
+    if (!file.ok() || !readTreeWithEvents(file, arguments.file, warnings, arguments.reading, tree, events))
         throw exitWith(ExitUsage);
-    const TreeEstimate estimate = estimateTree(tree, events, assumptions, arguments.calendar);
+    const TreeEstimate estimate = estimateTree(tree, events, assumptions, arguments.reading);
     const bool json = arguments.format == "json";
     std::string out = json ? "[" : std::string(CensusHeader) + "\n";
     bool first = true;
@@ -110,7 +111,8 @@ void addCensusCommand(CLI::App& app)
         "census", "Lists for every person the censuses taken while they were alive, and whether the tree "
                   "has found them in each.");
     command->add_option("FILE", arguments->file, "The GEDCOM file, or a GEDZIP archive")->required();
-    addCalendarOptions(*command, arguments->calendar);
+    addCalendarOptions(*command, arguments->reading.calendar);
+    addLanguageOption(*command, arguments->reading.language);
     command->add_option("--format", arguments->format, "csv (the default) or json")
         ->check(CLI::IsMember({"csv", "json"}));
     command->add_option("--country", arguments->country,

@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "datereading.h"
 #include "exitstatus.h"
+#include "languageoption.h"
 #include "programprefix.h"
 #include "treecheckfile.h"
 #include "treefindingtext.h"
@@ -31,7 +32,7 @@ struct Arguments
     std::vector<std::string> thresholds; // NAME=VALUE
     std::vector<std::string> only;
     std::string today;
-    CalendarChoice calendar;
+    DateReadOptions reading; // the switch and the language
 };
 
 [[noreturn]] void usage(const std::string& problem)
@@ -52,7 +53,7 @@ long long systemToday()
 TreeCheckOptions optionsOf(const Arguments& arguments)
 {
     TreeCheckOptions options;
-    options.calendar = arguments.calendar;
+    options.calendar = arguments.reading;
     for (const std::string& setting : arguments.thresholds) {
         const std::size_t equals = setting.find('=');
         if (equals == std::string::npos)
@@ -176,7 +177,8 @@ void addCheckCommand(CLI::App& app)
                  "child born after its mother's death...) and ages that are unusual, each marked certain or "
                  "possible.");
     command->add_option("FILE", arguments->file, "The GEDCOM file, or a GEDZIP archive")->required();
-    addCalendarOptions(*command, arguments->calendar);
+    addCalendarOptions(*command, arguments->reading.calendar);
+    addLanguageOption(*command, arguments->reading.language);
     command->add_option("--format", arguments->format, "csv (the default) or json")
         ->check(CLI::IsMember({"csv", "json"}));
     command->add_option("--rule", arguments->thresholds,

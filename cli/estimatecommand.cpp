@@ -3,11 +3,12 @@
 #include "calendaroptions.h"
 #include "commandfile.h"
 #include "commands.h"
+#include "datereading.h"
 #include "estimateoptions.h"
 #include "estimatetext.h"
 #include "estimatewriter.h"
-#include "datereading.h"
 #include "exitstatus.h"
+#include "languageoption.h"
 #include "outputfile.h"
 #include "programprefix.h"
 #include "treeestimatefile.h"
@@ -34,7 +35,7 @@ struct Arguments
     std::string gedcom; // the tree written back with the estimates
     std::string today;
     EstimateOptionTexts assumptions;
-    CalendarChoice calendar;
+    DateReadOptions reading; // the switch and the language
 };
 
 bool writeRows(const FamilyTree& tree, const TreeEvents& events, const TreeEstimate& estimate,
@@ -111,9 +112,9 @@ void run(const Arguments& arguments)
     TreeEvents events;
     ProgramPrefixedStream warnings(std::cerr);
     RereadableFile file(in.get(), arguments.file, warnings);
-    if (!file.ok() || !readTreeWithEvents(file, arguments.file, warnings, arguments.calendar, tree, events))
+    if (!file.ok() || !readTreeWithEvents(file, arguments.file, warnings, arguments.reading, tree, events))
         throw exitWith(ExitUsage);
-    const TreeEstimate estimate = estimateTree(tree, events, assumptions, arguments.calendar);
+    const TreeEstimate estimate = estimateTree(tree, events, assumptions, arguments.reading);
     if (!arguments.gedcom.empty())
         writeBack(arguments, file, tree, estimate, assumptions);
     if (!writeRows(tree, events, estimate, assumptions, arguments.format == "json")) {
@@ -135,7 +136,8 @@ void addEstimateCommand(CLI::App& app)
         "estimate", "Bounds every person's birth and death from the family tree: certain bounds from the "
                     "tree alone, likely ones under stated assumptions.");
     command->add_option("FILE", arguments->file, "The GEDCOM file, or a GEDZIP archive")->required();
-    addCalendarOptions(*command, arguments->calendar);
+    addCalendarOptions(*command, arguments->reading.calendar);
+    addLanguageOption(*command, arguments->reading.language);
     command->add_option("--format", arguments->format, "csv (the default) or json")
         ->check(CLI::IsMember({"csv", "json"}));
     addEstimateOptions(*command, arguments->assumptions);

@@ -5,6 +5,7 @@
 #include "commands.h"
 #include "exitstatus.h"
 #include "gedcomreport.h"
+#include "languageoption.h"
 #include "programprefix.h"
 
 #include <CLI/App.hpp>
@@ -25,7 +26,7 @@ struct Arguments
 {
     std::string file;
     bool summary = false;
-    CalendarChoice calendar;
+    DateReadOptions reading; // the switch and the language
 };
 
 void run(const Arguments& arguments)
@@ -33,7 +34,7 @@ void run(const Arguments& arguments)
     const OpenFile in = openCommandGedcomFile(arguments.file);
     GedcomSummary summary;
     ProgramPrefixedStream warnings(std::cerr);
-    const int status = writeGedcomReport(in.get(), stdout, arguments.file, warnings, summary, arguments.calendar);
+    const int status = writeGedcomReport(in.get(), stdout, arguments.file, warnings, summary, arguments.reading);
     if (arguments.summary && status != GedcomReportUnreadable) {
         std::cerr << arguments.file << ": " << summary.individuals << " individuals, " << summary.agesComputed
                   << " ages at death computed; stated ages: " << summary.agree << " agree, "
@@ -55,7 +56,8 @@ void addGedcomCommand(CLI::App& app)
     command->add_option("FILE", arguments->file,
                         "The GEDCOM file (UTF-8, UTF-16, ANSEL, ANSI, IBM PC or ASCII) or GEDZIP archive")
         ->required();
-    addCalendarOptions(*command, arguments->calendar);
+    addCalendarOptions(*command, arguments->reading.calendar);
+    addLanguageOption(*command, arguments->reading.language);
     command->add_flag("-s,--summary", arguments->summary,
                       "Print on standard error how many individuals, ages and stated ages were found");
     command->footer(

@@ -34,6 +34,11 @@ std::string romanNumeral(long long value)
 
 } // namespace
 
+std::string frenchYearText(long long year)
+{
+    return "an " + romanNumeral(year);
+}
+
 bool takesDualYear(const CalendarDay& day)
 {
     return day.system == CalendarSystem::Julian && day.year >= FirstDualYear && day.year <= LastDualYear
@@ -57,7 +62,7 @@ std::string calendarDayText(const CalendarDay& day, bool withDualYear)
         return number + " " + std::string(hebrewMonthName(day.month, isHebrewLeapYear(day.year))) + " "
             + std::to_string(day.year);
     case CalendarSystem::FrenchRepublican:
-        return number + " " + std::string(frenchMonthName(day.month)) + " an " + romanNumeral(day.year);
+        return number + " " + std::string(frenchMonthName(day.month)) + " " + frenchYearText(day.year);
     case CalendarSystem::Gregorian:
     case CalendarSystem::Julian:
     case CalendarSystem::Swedish:

@@ -16,6 +16,9 @@ std::string calendarDayText(const CalendarDay& day, bool withDualYear = false);
 // 1 January), when the legal year began on 25 March.
 bool takesDualYear(const CalendarDay& day);
 
+// A year of the French Republic as its dates write it: "an IV".
+std::string frenchYearText(long long year);
+
 // A year with its dual year: "1731/32", "1699/1700" where the century turns.
 std::string dualYearText(long long laterYear);
 

@@ -3,6 +3,7 @@
 #include "datepieces.h"
 
 #include "calendardate.h"
+#include "calendardaytext.h"
 #include "calendars.h"
 #include "calendarswitches.h"
 #include "calendarwords.h"
@@ -37,8 +38,9 @@ std::string monthYearText(CalendarSystem system, int month, long long year)
         name = hebrewMonthName(month, isHebrewLeapYear(year));
         break;
     case CalendarSystem::FrenchRepublican:
-        name = frenchMonthName(month);
-        break;
+        // The Republic's years are written as its dates write them, never
+        // as a Christian year of four digits: "Brumaire an IV".
+        return std::string(frenchMonthName(month)) + " " + frenchYearText(year);
     case CalendarSystem::Gregorian:
     case CalendarSystem::Julian:
     case CalendarSystem::Swedish:

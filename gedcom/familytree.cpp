@@ -35,7 +35,7 @@ std::size_t FamilyTree::bytesHeld() const
         + texts_.capacity();
 }
 
-TreeDate treeDateOf(std::string_view value, TreeText shown, const CalendarChoice& calendar)
+TreeDate treeDateOf(std::string_view value, TreeText shown, const DateReadOptions& calendar)
 {
     TreeDate date;
     const GedcomDate read = readGedcomDate(trimmed(value), calendar);

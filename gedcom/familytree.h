@@ -115,6 +115,6 @@ private:
 
 // Reads a date value (its days from readGedcomDate); a value that is not a
 // date leaves the event undated. shown is the text kept for the findings.
-TreeDate treeDateOf(std::string_view value, TreeText shown, const CalendarChoice& calendar = {});
+TreeDate treeDateOf(std::string_view value, TreeText shown, const DateReadOptions& calendar = {});
 
 } // namespace spanwright

@@ -439,7 +439,7 @@ void tellProblems(std::ostream& warnings, std::string_view fileName, const Famil
 } // namespace
 
 bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warnings, FamilyTree& tree,
-                    const FamilyTreeBuilder::PersonHook& hook, const CalendarChoice& calendar,
+                    const FamilyTreeBuilder::PersonHook& hook, const DateReadOptions& calendar,
                     FamilyTreeProblems* problems)
 {
     GedcomLineReader reader(in);

@@ -43,7 +43,7 @@ public:
     // in UTF-8.
     void setEncoding(const GedcomEncoding& encoding) { encoding_ = encoding; }
     // How plain dates are read (the switch); every one Gregorian unless set.
-    void setCalendarChoice(const CalendarChoice& choice) { calendar_ = choice; }
+    void setCalendarChoice(const DateReadOptions& choice) { calendar_ = choice; }
     // A line after 0 HEAD; lineNumber is the file's, for the warnings.
     void add(const GedcomLine& line, bool cut, long long lineNumber = 0);
     // Before finish, for a file without TRLR: the record being read may be
@@ -109,7 +109,7 @@ private:
     FamilyEventAges familyAges_;
     std::vector<PendingSpouseAge> spouseAges_;
     GedcomEncoding encoding_;
-    CalendarChoice calendar_;
+    DateReadOptions calendar_;
     std::string decoded_;
     Record record_ = Record::Other;
     // The event of the current level 1 line, whose first DATE is kept.
@@ -152,7 +152,7 @@ struct FamilyTreeProblems
 // lines are not GEDCOM. What is read with problems (FamilyTreeProblems) is
 // told on warnings and, where given, counted in problems.
 bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warnings, FamilyTree& tree,
-                    const FamilyTreeBuilder::PersonHook& hook = {}, const CalendarChoice& calendar = {},
+                    const FamilyTreeBuilder::PersonHook& hook = {}, const DateReadOptions& calendar = {},
                     FamilyTreeProblems* problems = nullptr);
 
 } // namespace spanwright

@@ -102,7 +102,7 @@ Age nextAge(const Age& age, Unit smallest)
 
 } // namespace
 
-StatedAge readStatedAge(std::string_view original)
+StatedAge readStatedAge(std::string_view original, std::string_view language)
 {
     std::string_view text = trimmed(original);
     if (equalsIgnoringCase(text, "CHILD"))
@@ -125,7 +125,7 @@ StatedAge readStatedAge(std::string_view original)
     StatedParts parts;
     std::optional<AgeReading> worded;
     if (!readAgeGrammar(text, parts)) {
-        worded = readAgeText(text);
+        worded = readAgeText(text, language);
         if (!worded->ok) {
             stated.problem = worded->problem;
             return stated;

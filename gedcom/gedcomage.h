@@ -49,7 +49,8 @@ struct StatedAge
 // An age is rounded down, so it is precise to its smallest stated unit:
 // "75y" allows every span from 75 years to less than 76 years, "79y 9m"
 // any days, "5w" 35 to 41 days; an age with days is one age.
-StatedAge readStatedAge(std::string_view text);
+// language: as readAgeText takes it, for a word two languages read apart.
+StatedAge readStatedAge(std::string_view text, std::string_view language = {});
 
 // The most days a span has beside its years and months.
 constexpr long long LongestSpanDays = 30;

@@ -6,6 +6,7 @@
 #include "datereader.h"
 #include "dualyearlimits.h"
 #include "gedcomcalendar.h"
+#include "languages/languages.h"
 #include "quotedtext.h"
 
 #include <array>
@@ -87,7 +88,7 @@ struct Source
 {
     std::string_view original;
     std::string_view upper;
-    CalendarChoice choice; // how plain dates are read (the switch)
+    DateReadOptions choice; // how plain dates are read (the switch; the language)
 
     std::string_view written(std::string_view first, std::string_view last) const
     {
@@ -302,7 +303,7 @@ std::string readYearPart(Tokens& parts, OneDate& date, const Source& source, con
 std::string countYear(const OneDate& date, const Source& source, DateSoFar& so)
 {
     so.switched = !so.calendarGiven && date.calendar == GedcomCalendarKind::Gregorian
-        && source.choice.firstGregorianDay.has_value();
+        && source.choice.calendar.firstGregorianDay.has_value();
     const long long year = date.year;
     if (so.beforeChrist && year == 0)
         return quotedExcerpt(so.written) + ": there is no year 0 (1 B.C. is followed by A.D. 1)";
@@ -318,6 +319,26 @@ std::string countYear(const OneDate& date, const Source& source, DateSoFar& so)
     return {};
 }
 
+// Why a word that is no GEDCOM month is no month either where the tables
+// know it: two languages read it as different months ("listopada" is
+// October in Croatian, November in Polish) and no language was chosen.
+// Empty for any other word.
+std::string twoMonthsProblem(std::string_view written, const Source& source)
+{
+    if (!source.choice.language.empty())
+        return {};
+    const languages::Readings<int>* months = languages::lexicon().month(languages::lookupKey(written));
+    if (!months || months->readings.size() < 2)
+        return {};
+    std::string note = quotedExcerpt(written) + " names two months:";
+    for (size_t i = 0; i < months->readings.size(); ++i) {
+        const auto& reading = months->readings[i];
+        note += std::string(i == 0 ? " " : " or ") + "month " + std::to_string(reading.value) + " in "
+            + languages::lexicon().languageNames(reading.languages);
+    }
+    return note;
+}
+
 // The month before the year, of the date's calendar and within its year.
 std::string readMonthPart(const Tokens& parts, const OneDate& date, const Source& source, DateSoFar& so)
 {
@@ -325,9 +346,13 @@ std::string readMonthPart(const Tokens& parts, const OneDate& date, const Source
         return {};
     const std::string_view word = parts[parts.size() - 2];
     so.month = monthOfWord(date.calendar, word);
-    if (so.month == 0)
+    if (so.month == 0) {
+        const std::string clash = twoMonthsProblem(source.written(word), source);
+        if (!clash.empty())
+            return quotedExcerpt(so.written) + ": " + clash;
         return quotedExcerpt(so.written) + ": " + quotedExcerpt(source.written(word)) + " is not a month"
             + (so.christian ? "" : " of the " + std::string(calendarName(date.calendar)) + " calendar");
+    }
     if (monthLengthIn(date.calendar, so.month, so.counted) == 0)
         return quotedExcerpt(so.written) + ": " + std::string(monthCode(date.calendar, so.month))
             + " is only in a leap year, and " + std::to_string(date.year) + " is not one";
@@ -356,7 +381,7 @@ std::string readDayPart(const Tokens& parts, OneDate& date, const Source& source
     if (so.switched) {
         if (twoDays && lastDay != day + 1)
             return notConsecutive();
-        const SwitchedDays days = daysUnderSwitch(so.counted, so.month, int(day), *source.choice.firstGregorianDay);
+        const SwitchedDays days = daysUnderSwitch(so.counted, so.month, int(day), *source.choice.calendar.firstGregorianDay);
         if (!days.ok)
             return quotedExcerpt(so.written) + ": " + days.problem;
         date.calendar = days.firstCalendar;
@@ -381,7 +406,7 @@ void monthOrYearDays(OneDate& date, const Source& source, const DateSoFar& so)
 {
     if (so.switched) {
         // Each end by itself, the calendar Julian only where both are.
-        const SwitchedDays days = daysUnderSwitch(so.counted, so.month, 0, *source.choice.firstGregorianDay);
+        const SwitchedDays days = daysUnderSwitch(so.counted, so.month, 0, *source.choice.calendar.firstGregorianDay);
         date.first = days.first;
         date.last = days.last;
         date.calendar = days.firstCalendar == days.lastCalendar ? days.firstCalendar : GedcomCalendarKind::Gregorian;
@@ -402,7 +427,7 @@ std::string daysProblem(const OneDate& date, const Source& source, const DateSoF
         // Under an explicit Julian escape, or before the switch, the day is
         // Julian by itself; under a Gregorian one it is read as written.
         const bool julianSaid = date.dualYearAsGregorian || so.calendarGiven
-            || (source.choice.firstGregorianDay && date.first < *source.choice.firstGregorianDay);
+            || (source.choice.calendar.firstGregorianDay && date.first < *source.choice.calendar.firstGregorianDay);
         const std::string problem = dualYearProblem(so.counted, so.month, int(so.day), julianSaid);
         if (!problem.empty())
             return quotedExcerpt(so.written) + ": " + problem;
@@ -539,7 +564,7 @@ std::string_view statusWordOf(std::string_view upper)
     return word;
 }
 
-GedcomDate readByGrammar(std::string_view original, const CalendarChoice& choice)
+GedcomDate readByGrammar(std::string_view original, const DateReadOptions& choice)
 {
     std::string upper(original);
     for (char& c : upper)
@@ -626,12 +651,15 @@ bool isIsoDate(std::string_view text)
     return true;
 }
 
-std::optional<GedcomDate> readAsFreeText(std::string_view text, const CalendarChoice& choice)
+std::optional<GedcomDate> readAsFreeText(std::string_view text, const DateReadOptions& choice)
 {
     if (!hasLetter(text) && !isIsoDate(text))
         return std::nullopt;
+    // Only the tree's switch and language: a tree's numeric dates keep the
+    // reader's own order.
     DateReadOptions options;
-    options.calendar = choice;
+    options.calendar = choice.calendar;
+    options.language = choice.language;
     const DateReading reading = readDate(text, options);
     if (!reading.ok)
         return std::nullopt;
@@ -657,7 +685,7 @@ std::optional<GedcomDate> readAsFreeText(std::string_view text, const CalendarCh
 
 } // namespace
 
-GedcomDate readGedcomDate(std::string_view original, const CalendarChoice& choice)
+GedcomDate readGedcomDate(std::string_view original, const DateReadOptions& choice)
 {
     GedcomDate date = readByGrammar(original, choice);
     if (!date.ok && date.noDate == GedcomDate::NoDate::None) {
@@ -670,7 +698,8 @@ GedcomDate readGedcomDate(std::string_view original, const CalendarChoice& choic
     const std::string_view inner = trimmed(original);
     if (date.noDate == GedcomDate::NoDate::Phrase && inner.size() > 2 && inner.front() == '(' && inner.back() == ')') {
         DateReadOptions options;
-        options.calendar = choice;
+        options.calendar = choice.calendar;
+        options.language = choice.language;
         if (!readDate(inner.substr(1, inner.size() - 2), options).readAs.empty()) {
             if (std::optional<GedcomDate> old = readAsFreeText(inner.substr(1, inner.size() - 2), choice))
                 return *old;

@@ -82,6 +82,6 @@ struct GedcomDate
 // holds a word or is an ISO date (digits alone, "5/6/1900", stay refused).
 // Under a switch (choice), a plain date (no escape, no dual year) is Julian
 // before it and Gregorian from it, and a day it left out is refused.
-GedcomDate readGedcomDate(std::string_view text, const CalendarChoice& choice = {});
+GedcomDate readGedcomDate(std::string_view text, const DateReadOptions& choice = {});
 
 } // namespace spanwright

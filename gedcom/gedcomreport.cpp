@@ -31,7 +31,7 @@ class ReportWriter
 {
 public:
     ReportWriter(std::FILE* out, std::string_view fileName, std::ostream& warnings, GedcomSummary& summary,
-                 const CalendarChoice& calendar, SpouseAgeIndex& spouseAges)
+                 const DateReadOptions& calendar, SpouseAgeIndex& spouseAges)
         : out_(out), fileName_(fileName), warnings_(warnings), summary_(summary), calendar_(calendar),
           spouseAges_(spouseAges)
     {
@@ -227,7 +227,7 @@ private:
     std::string_view fileName_;
     std::ostream& warnings_;
     GedcomSummary& summary_;
-    CalendarChoice calendar_;
+    DateReadOptions calendar_;
     SpouseAgeIndex& spouseAges_; // the ages of unnamed spouses are taken from it
     std::vector<StatedAgeEvent> events_;
     std::string buffer_;
@@ -305,7 +305,7 @@ int reportOutcome(ReportWriter& writer, std::FILE* out, const GedcomLineReader& 
 } // namespace
 
 int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, std::ostream& warnings,
-                      GedcomSummary& summary, const CalendarChoice& calendar)
+                      GedcomSummary& summary, const DateReadOptions& calendar)
 {
     const std::string name(fileName);
     RewindableInput input(in);

@@ -41,6 +41,6 @@ constexpr std::string_view GedcomReportHeader =
 // GedcomReportClean otherwise.
 // calendar says how plain dates are read (the switch).
 int writeGedcomReport(std::FILE* in, std::FILE* out, std::string_view fileName, std::ostream& warnings,
-                      GedcomSummary& summary, const CalendarChoice& calendar = {});
+                      GedcomSummary& summary, const DateReadOptions& calendar = {});
 
 } // namespace spanwright

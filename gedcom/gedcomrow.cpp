@@ -104,7 +104,7 @@ struct RowTexts
 };
 
 RowTexts readRowTexts(std::optional<std::string_view> birthText, std::optional<std::string_view> deathText,
-                      std::optional<std::string_view> statedText, const CalendarChoice& calendarChoice,
+                      std::optional<std::string_view> statedText, const DateReadOptions& calendarChoice,
                       GedcomRow& row)
 {
     RowTexts read;
@@ -125,7 +125,7 @@ RowTexts readRowTexts(std::optional<std::string_view> birthText, std::optional<s
     }
     if (statedText) {
         row.check = GedcomRow::Check::Agrees;
-        read.stated = readStatedAge(*statedText);
+        read.stated = readStatedAge(*statedText, calendarChoice.language);
         if (!read.stated.ok && !read.stated.phrase)
             addError(row, "stated age: " + read.stated.problem);
     }
@@ -169,7 +169,7 @@ void recordAgeCheck(GedcomRow& row, const AgeCheck& check, const GedcomDate& bir
 GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
                              std::optional<std::string_view> deathText,
                              std::optional<std::string_view> statedText, std::string_view ageElsewhere,
-                             const CalendarChoice& calendarChoice, DeathEvent deathEvent)
+                             const DateReadOptions& calendarChoice, DeathEvent deathEvent)
 {
     GedcomRow row;
     const RowTexts read = readRowTexts(birthText, deathText, statedText, calendarChoice, row);

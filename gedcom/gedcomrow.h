@@ -32,6 +32,6 @@ struct GedcomRow
 enum class DeathEvent { Death, Burial };
 GedcomRow calculateGedcomRow(std::optional<std::string_view> birth, std::optional<std::string_view> death,
                              std::optional<std::string_view> statedAge, std::string_view ageElsewhere = {},
-                             const CalendarChoice& calendar = {}, DeathEvent deathEvent = DeathEvent::Death);
+                             const DateReadOptions& calendar = {}, DeathEvent deathEvent = DeathEvent::Death);
 
 } // namespace spanwright

@@ -64,9 +64,9 @@ std::optional<RecordAge> recordAgeOf(const StatedAge& stated)
 
 bool isEndingTag(std::string_view tag) { return tag == "DEAT" || tag == "BURI"; }
 
-std::optional<RecordAge> recordAgeOfValue(std::string_view value, std::string& why)
+std::optional<RecordAge> recordAgeOfValue(std::string_view value, std::string& why, std::string_view language)
 {
-    const StatedAge stated = readStatedAge(value);
+    const StatedAge stated = readStatedAge(value, language);
     if (stated.phrase)
         return std::nullopt;
     if (stated.ok) {
@@ -77,7 +77,7 @@ std::optional<RecordAge> recordAgeOfValue(std::string_view value, std::string& w
             age->reading.about = stated.about;
         return age;
     }
-    RecordAge recorded = readRecordAge(value);
+    RecordAge recorded = readRecordAge(value, language);
     if (!recorded.ok) {
         why = "not an age";
         return std::nullopt;
@@ -89,13 +89,14 @@ namespace {
 
 // The age of a census's CENS as narrow reads it ("34", "3/12", "20-29"),
 // else by the GEDCOM age grammars, by that census's rule either way.
-std::optional<RecordAge> censusAgeOfValue(std::string_view value, const CensusDay& census, std::string& why)
+std::optional<RecordAge> censusAgeOfValue(std::string_view value, const CensusDay& census, std::string& why,
+                                         std::string_view language)
 {
     std::string note;
     RecordAge age = readCensusAge(value, census.rule, census.year, note);
     if (age.ok)
         return age;
-    std::optional<RecordAge> stated = recordAgeOfValue(value, why);
+    std::optional<RecordAge> stated = recordAgeOfValue(value, why, language);
     if (stated)
         applyCensusRule(census.rule, census.year, value, *stated, note);
     return stated;
@@ -130,16 +131,16 @@ std::string dateLeftOutReason(const GedcomDate& date, std::string_view text)
 
 // The calendar an age at the event is reckoned in: a Julian date's, the
 // Julian; a value of several calendars, as every other, the Gregorian.
-RecordCalendar recordCalendarOf(const GedcomDate& date, const CalendarChoice& choice)
+RecordCalendar recordCalendarOf(const GedcomDate& date, const DateReadOptions& choice)
 {
     const CalendarSystem system =
         date.calendar == GedcomDate::Calendar::Julian ? CalendarSystem::Julian : CalendarSystem::Gregorian;
-    return {system, system, choice.firstGregorianDay};
+    return {system, system, choice.calendar.firstGregorianDay};
 }
 
 } // namespace
 
-StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, const CalendarChoice& calendar,
+StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, const DateReadOptions& calendar,
                                     std::string_view deathDate)
 {
     StatedAgeNarrowing narrowed;
@@ -163,8 +164,8 @@ StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, c
         }
         const std::optional<CensusDay> census = censusOf(event, date);
         std::string why;
-        const std::optional<RecordAge> age = census ? censusAgeOfValue(event.age, *census, why)
-                                                    : recordAgeOfValue(marriageAgeText(event), why);
+        const std::optional<RecordAge> age = census ? censusAgeOfValue(event.age, *census, why, calendar.language)
+                                                    : recordAgeOfValue(marriageAgeText(event), why, calendar.language);
         if (!age) {
             leaveOut(event.age, why.empty() ? "an age phrase, no age" : why);
             continue;

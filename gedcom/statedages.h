@@ -34,7 +34,7 @@ bool isEndingTag(std::string_view tag);
 // grammars (readStatedAge), else as a record states it (readRecordAge:
 // "of full age", "minor", "20-29", as registers write them); nothing for a
 // phrase. why says what was wrong when there is neither age nor phrase.
-std::optional<RecordAge> recordAgeOfValue(std::string_view value, std::string& why);
+std::optional<RecordAge> recordAgeOfValue(std::string_view value, std::string& why, std::string_view language = {});
 
 struct StatedAgeNarrowing
 {
@@ -61,7 +61,7 @@ struct StatedAgeNarrowing
 // that census's country, is read by that census's rule (censusrules.h), at
 // its day. A burial's age is at the death: on deathDate (the DEAT's DATE)
 // where given, else on or before the burial.
-StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, const CalendarChoice& calendar = {},
+StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, const DateReadOptions& calendar = {},
                                     std::string_view deathDate = {});
 
 // A window as the report writes birth dates: "3/31/1816 through 3/30/1817",

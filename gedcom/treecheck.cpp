@@ -483,7 +483,7 @@ bool weighsStatedAge(const GedcomIndividual& person)
         && !person.statedAgeElsewhere();
 }
 
-std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, const CalendarChoice& calendar)
+std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, const DateReadOptions& calendar)
 {
     if (!weighsStatedAge(person))
         return std::nullopt;
@@ -503,7 +503,7 @@ std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, cons
     const bool burial = person.death().tag != "DEAT";
     const GedcomDate birth = onOrBefore(readGedcomDate(birthText, calendar), christening);
     const GedcomDate death = onOrBefore(readGedcomDate(deathText, calendar), burial);
-    const StatedAge stated = readStatedAge(ageText);
+    const StatedAge stated = readStatedAge(ageText, calendar.language);
     Certainty found = statedAgeContradicted(birth, death, stated, spanCalendarOf(birth, death));
     if (found == Certainty::None)
         return std::nullopt;

@@ -86,7 +86,7 @@ struct TreeCheckOptions
     TreeThresholds thresholds;
     std::array<bool, TreeRuleCount> enabled{};
     long long today = 0; // day number (see calendardate.h)
-    CalendarChoice calendar; // how plain dates are read (the switch)
+    DateReadOptions calendar; // how plain dates and words are read (the switch, the language)
 
     TreeCheckOptions() { enabled.fill(true); }
     bool uses(TreeRule rule) const { return enabled[static_cast<std::size_t>(rule)]; }
@@ -142,7 +142,7 @@ private:
 
 // The stated-age finding of a person as the report gathers the record (its
 // birth, death and stated age), if any.
-std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, const CalendarChoice& calendar = {});
+std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, const DateReadOptions& calendar = {});
 // Whether statedAgeFinding weighs the person's stated age at death: there
 // are a birth, a death and an age under the death's own event.
 bool weighsStatedAge(const GedcomIndividual& person);

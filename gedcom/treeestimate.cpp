@@ -200,7 +200,7 @@ void boundByOwnDates(BoundsSpreader& spreader, const FamilyTree& tree, const Tre
 
 // The assumptions on what the tree states: the marriage ages, the stated ages.
 void boundByAssumptions(BoundsSpreader& spreader, const FamilyTree& tree, const TreeEvents& events,
-                        const EstimateAssumptions& assumptions, const CalendarChoice& calendar)
+                        const EstimateAssumptions& assumptions, const DateReadOptions& calendar)
 {
     for (std::uint32_t p = 0; p < tree.people.size(); ++p) {
         for (std::uint32_t e = events.first[p]; e < events.first[p + 1]; ++e)
@@ -266,7 +266,7 @@ void boundEveryLife(BoundsSpreader& spreader, const EstimateAssumptions* likely)
 } // namespace
 
 TreeEstimate estimateTree(const FamilyTree& tree, const TreeEvents& events, const EstimateAssumptions& assumptions,
-                          const CalendarChoice& calendar)
+                          const DateReadOptions& calendar)
 {
     TreeEstimate estimate;
     const std::vector<bool> ordered = orderedFamilies(tree);

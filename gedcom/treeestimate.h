@@ -40,6 +40,6 @@ struct TreeEstimate
 constexpr std::uint32_t MostFamilyVisits = 64;
 
 TreeEstimate estimateTree(const FamilyTree& tree, const TreeEvents& events, const EstimateAssumptions& assumptions,
-                          const CalendarChoice& calendar = {});
+                          const DateReadOptions& calendar = {});
 
 } // namespace spanwright

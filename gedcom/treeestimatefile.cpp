@@ -46,7 +46,7 @@ std::FILE* RereadableFile::fromStart()
 }
 
 bool readTreeWithEvents(RereadableFile& file, std::string_view fileName, std::ostream& warnings,
-                        const CalendarChoice& calendar, FamilyTree& tree, TreeEvents& events)
+                        const DateReadOptions& calendar, FamilyTree& tree, TreeEvents& events)
 {
     std::FILE* in = file.fromStart();
     if (in == nullptr || !readFamilyTree(in, fileName, warnings, tree, {}, calendar))

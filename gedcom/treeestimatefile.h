@@ -34,6 +34,6 @@ private:
 // person, which take a second reading. False when the file cannot be read
 // (the reason is on warnings, as the check tells it).
 bool readTreeWithEvents(RereadableFile& file, std::string_view fileName, std::ostream& warnings,
-                        const CalendarChoice& calendar, FamilyTree& tree, TreeEvents& events);
+                        const DateReadOptions& calendar, FamilyTree& tree, TreeEvents& events);
 
 } // namespace spanwright

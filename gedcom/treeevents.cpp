@@ -79,7 +79,7 @@ std::string plainName(std::string_view name)
 class EventGatherer
 {
 public:
-    EventGatherer(TreeEvents& events, const CalendarChoice& calendar) : events_(events), calendar_(calendar) {}
+    EventGatherer(TreeEvents& events, const DateReadOptions& calendar) : events_(events), calendar_(calendar) {}
 
     void setEncoding(const GedcomEncoding& encoding) { encoding_ = encoding; }
     void add(const GedcomLine& line);
@@ -91,7 +91,7 @@ private:
     std::string_view decoded(std::string_view text);
 
     TreeEvents& events_;
-    const CalendarChoice& calendar_;
+    const DateReadOptions& calendar_;
     GedcomEncoding encoding_;
     std::string decoded_;
     bool inPerson_ = false;
@@ -148,7 +148,7 @@ void EventGatherer::add(const GedcomLine& line)
 
 } // namespace
 
-bool readTreeEvents(std::FILE* in, std::size_t people, const CalendarChoice& calendar, TreeEvents& events)
+bool readTreeEvents(std::FILE* in, std::size_t people, const DateReadOptions& calendar, TreeEvents& events)
 {
     GedcomLineReader reader(in);
     GedcomStart start(reader);

@@ -58,7 +58,7 @@ private:
 // first DATE (read as the check reads it) and PLAC under them, and the
 // first NAME. people is the tree's count; false when the file's INDI
 // records are not that many (it changed between the readings).
-bool readTreeEvents(std::FILE* in, std::size_t people, const CalendarChoice& calendar, TreeEvents& events);
+bool readTreeEvents(std::FILE* in, std::size_t people, const DateReadOptions& calendar, TreeEvents& events);
 
 // Whether an event's tag is one of the person's own, which the estimate
 // takes them to be born by: GEDCOM's individual events and attributes and

@@ -50,6 +50,15 @@ private slots:
             "\"tr\" is none of the languages read (en, la, de");
         row("narrow listopad Polish", {"narrow", "5 listopada 1850: 0 days", "--language", "pl"},
             "11/5/1850\n1. 11/5/1850: 0 days: 11/5/1850\n", 0);
+        // A dual year only where the year began on 25 March: England's, not Russia's or Sweden's.
+        row("convert under Russia's switch", {"convert", "28 Jan 1724", "--switch", "RU", "--to", "julian"},
+            "julian: 28 Jan 1724\n", 0);
+        row("convert under Sweden's switch", {"convert", "28 Jan 1724", "--switch", "SE", "--to", "julian"},
+            "julian: 28 Jan 1724\n", 0);
+        row("convert under Britain's switch", {"convert", "28 Jan 1724", "--switch", "GB", "--to", "julian"},
+            "julian: 28 Jan 1723/24\n", 0);
+        row("convert with years from 25 March", {"convert", "28 Jan 1724", "--switch", "RU", "--year-start", "03-25",
+            "--to", "julian"}, "julian: 28 Jan 1724/25\n", 0);
         row("born tombstone", {"born", "August 3, 1904", "aged 79 years, 9 months, 29 days"}, "10/5/1824\n", 0);
         row("born small year", {"born", "3/1/0090", "1y 0m 0d"}, "3/1/0089\n", 0);
         row("born bad age", {"born", "3/1/1990", "39.5 years"}, "", 2, "whole numbers only");

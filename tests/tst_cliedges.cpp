@@ -172,6 +172,40 @@ void TestCliEdges::texts_data()
         "spanwright-cli: no date lies 1 year 1 month before 5/1/9999 BC; nearest: no date earlier, 1/1/9999 BC gives "
         "0 Year(s), 4 month(s), 0 day(s)\n");
 
+    // --language reaches the tree commands: Croatian "listopada" is October,
+    // Polish November; without it the date is refused naming both.
+    const QByteArray tree = "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 BIRT\n2 DATE 1 JAN 1800\n1 DEAT\n"
+                            "2 DATE 5 listopada 1850\n2 AGE 50 lat\n0 TRLR\n";
+    const QByteArray reportHeader = "id,name,birth,death,age_at_death,stated_age,stated_age_check,born_from_stated_age,"
+                                    "born_from_stated_ages,error\n";
+    row("gedcom, a month two languages read", {"gedcom", "-"}, tree,
+        reportHeader + "I1,,1 JAN 1800,5 listopada 1850,,50 lat,cannot check: the death date cannot be read,,,\"death: "
+                       "\"\"5 listopada 1850\"\": \"\"listopada\"\" names two months: month 11 in Polish and Slovenian "
+                       "or month 10 in Croatian\"\n",
+        1);
+    row("gedcom --language hr", {"gedcom", "-", "--language", "hr"}, tree,
+        reportHeader + "I1,,1 JAN 1800,5 listopada 1850,\"50 Year(s), 9 month(s), 4 day(s)\",50 lat,agrees,"
+                       "10/6/1799 through 10/5/1800,10/6/1799 through 10/5/1800,\n",
+        0);
+    row("check --language pl", {"check", "-", "--today", "11/1/1850", "--only", "future_date", "--language", "pl"},
+        tree,
+        "rule,certainty,severity,individual,family,detail\nfuture_date,certain,error,I1,,\"death (5 listopada 1850) "
+        "0 Year(s), 0 month(s), 4 day(s) after today (1 NOV 1850)\"\n",
+        1);
+    row("estimate --language hr", {"estimate", "-", "--language", "hr"}, tree,
+        "id,name,birth,birth_earliest,birth_latest,birth_likely_earliest,birth_likely_latest,death,death_earliest,"
+        "death_latest,death_likely_earliest,death_likely_latest,reasons\nI1,,1 JAN 1800,1/1/1800,1/1/1800,1/1/1800,"
+        "1/1/1800,5 listopada 1850,10/5/1850,10/5/1850,10/5/1850,10/5/1850,birth date; death date\n",
+        0);
+    QByteArray born1840 = tree;
+    born1840.replace("1 JAN 1800", "5 listopada 1840").replace("5 listopada 1850", "1900");
+    row("census --language pl", {"census", "-", "--country", "England", "--language", "pl"}, born1840,
+        "id,name,census,census_day,alive,recorded,age\nI1,,England 1841,6/6/1841,certain,no,0\n"
+        "I1,,England 1851,3/30/1851,certain,no,10\nI1,,England 1861,4/7/1861,certain,no,20\n"
+        "I1,,England 1871,4/2/1871,certain,no,30\nI1,,England 1881,4/3/1881,certain,no,40\n"
+        "I1,,England 1891,4/5/1891,certain,no,50\n",
+        0);
+
     // Texts where a slip went unseen: in the batch...
     row("CR LF, the last field quoted", {"batch", "-b", "1", "-e", "2"},
         "Born,Died,Name\r\n1/1/1900,1/1/2000,\"Ward, Ann\"\r\n1/1/1900,1/2/1900,\"Hale\"\r\n",

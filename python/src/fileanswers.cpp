@@ -51,7 +51,9 @@ CsvAnswer gedcomReportCsv(const std::string& path, const CalendarChoice& calenda
         throw std::bad_alloc();
     std::ostringstream warnings;
     GedcomSummary summary;
-    const int status = writeGedcomReport(in.get(), out, path, warnings, summary, calendar);
+    DateReadOptions reading;
+    reading.calendar = calendar;
+    const int status = writeGedcomReport(in.get(), out, path, warnings, summary, reading);
     std::fclose(out);
     CsvAnswer answer{std::string(written, size), warnings.str()};
     std::free(written);
@@ -63,7 +65,7 @@ CsvAnswer gedcomReportCsv(const std::string& path, const CalendarChoice& calenda
 CsvAnswer treeCheckCsv(const std::string& path, const std::string& today, const CalendarChoice& calendar)
 {
     TreeCheckOptions options;
-    options.calendar = calendar;
+    options.calendar.calendar = calendar;
     options.today = machineToday();
     if (!today.empty()) {
         CalendarDate date;
