@@ -228,15 +228,20 @@ function censusPeople(header, rows) {
     return people;
 }
 
+let estimateTables = null;
+
 function treeEstimates(inPath, fileName) {
+    estimateTables = null;
     const answer = engine.treeEstimates(inPath, fileName);
     if (!answer.ok)
         return null;
     const [estimateHeader, ...estimateRows] = parseCsv(answer.estimates);
     const [censusHeader, ...censusRows] = parseCsv(answer.census);
-    return { settled: answer.settled, header: estimateHeader, rows: estimateRows,
-             censusHeader: censusHeader.slice(2), people: censusPeople(censusHeader, censusRows),
-             estimatesCsv: new Blob([answer.estimates], { type: "text/csv" }),
+    // The tables stay here until the page asks for each (a message of its
+    // own, so that no one message holds up the page long).
+    estimateTables = { settled: answer.settled, header: estimateHeader, rows: estimateRows,
+                       censusHeader: censusHeader.slice(2), people: censusPeople(censusHeader, censusRows) };
+    return { estimatesCsv: new Blob([answer.estimates], { type: "text/csv" }),
              censusCsv: new Blob([answer.census], { type: "text/csv" }) };
 }
 
@@ -317,6 +322,10 @@ addEventListener("message", async ({ data }) => {
         let transfer = [];
         if (data.type === "tree")
             answer = await treeReport(data.file);
+        else if (data.type === "estimateRows")
+            answer = { header: estimateTables.header, rows: estimateTables.rows, settled: estimateTables.settled };
+        else if (data.type === "censusPeople")
+            answer = { censusHeader: estimateTables.censusHeader, people: estimateTables.people };
         else if (data.type === "findings")
             answer = { findings: tree.groups[data.group].findings };
         else if (data.type === "sort")

@@ -145,7 +145,6 @@ async function chooseTreeFile(chosen) {
         return;
     }
     showFindings(answer.groups);
-    showEstimates(answer.estimates);
     $("tree-report-title").hidden = false;
     await showRows();
     const errors = report.rows.filter((row) => row[errorColumn()]).length;
@@ -159,6 +158,7 @@ async function chooseTreeFile(chosen) {
     if (answer.estimates) {
         offerDownload(downloads[3], answer.estimates.estimatesCsv, `${name}-estimates.csv`);
         offerDownload(downloads[4], answer.estimates.censusCsv, `${name}-census.csv`);
+        await showEstimates(jobs, () => file === chosen).catch(() => {}); // another file chosen meanwhile
     }
 }
 

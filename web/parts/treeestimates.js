@@ -67,9 +67,29 @@ function personDetails(person, header) {
     return details;
 }
 
+// People added to the list a batch at a time, so that no one task holds up
+// the page.
+const PeopleAtOnce = 250;
+let lists = 0;
+
 function showChecklist({ censusHeader, people }) {
     const listed = people.slice(0, ListedPeople);
-    $("tree-census-people").replaceChildren(...listed.map((person) => personDetails(person, censusHeader)));
+    const list = $("tree-census-people");
+    list.replaceChildren();
+    const stamp = String(++lists);
+    list.dataset.people = stamp;
+    delete $("tree-census").dataset.listed;
+    const addFrom = (first) => {
+        if (list.dataset.people !== stamp)
+            return; // another tree's list has replaced this one
+        if (first >= listed.length) {
+            $("tree-census").dataset.listed = String(listed.length); // all there
+            return;
+        }
+        list.append(...listed.slice(first, first + PeopleAtOnce).map((person) => personDetails(person, censusHeader)));
+        setTimeout(() => addFrom(first + PeopleAtOnce));
+    };
+    addFrom(0);
     const missing = people.filter((person) => person.missing).length;
     $("tree-census-note").textContent = !people.length
         ? "No one in the tree was alive at a census of the table (US, England, Wales, Scotland, Ireland, Canada)."
@@ -79,14 +99,19 @@ function showChecklist({ censusHeader, people }) {
 }
 
 export function hideEstimates() {
+    delete $("tree-census").dataset.listed;
     $("tree-estimates").hidden = true;
     $("tree-census").hidden = true;
 }
 
-// estimates: the worker's answer, or null where the tree was not read.
-export function showEstimates(estimates) {
-    if (!estimates)
+// The tables of the tree the worker has just read, each asked for on its
+// own; stillShown() is false once another tree is chosen.
+export async function showEstimates(jobs, stillShown) {
+    const rows = await jobs.ask({ type: "estimateRows" });
+    if (!stillShown())
         return;
-    showEstimateTable(estimates);
-    showChecklist(estimates);
+    showEstimateTable(rows);
+    const people = await jobs.ask({ type: "censusPeople" });
+    if (stillShown())
+        showChecklist(people);
 }

@@ -396,6 +396,9 @@ class PageTest(unittest.TestCase):
                 census = cli("census", source).stdout
                 self.assertEqual(self.blob_bytes("tree-estimates-csv"), estimates)
                 self.assertEqual(self.blob_bytes("tree-census-csv"), census)
+                rows = list(csv.reader(io.StringIO(census.decode())))[1:]
+                people_count = len(dict.fromkeys(row[0] for row in rows))
+                self.wait_for(lambda: self.element("tree-census").get_attribute("data-listed") == str(people_count))
                 # The estimates' table holds the command's rows (all of them
                 # as printing lays them out).
                 cells = self.driver.execute_script("""
@@ -407,7 +410,6 @@ class PageTest(unittest.TestCase):
                 self.assertEqual(cells, list(csv.reader(io.StringIO(estimates.decode())))[1:])
                 # A table a person, its censuses the command's rows, those
                 # the tree has not found for someone certainly alive marked.
-                rows = list(csv.reader(io.StringIO(census.decode())))[1:]
                 people = self.element("tree-census-people").find_elements(By.TAG_NAME, "details")
                 self.assertEqual([p.get_attribute("data-id") for p in people],
                                  list(dict.fromkeys(row[0] for row in rows)))
