@@ -1,22 +1,18 @@
 // spanwright-cli census FILE: the censuses each person was alive at, and
 // which of them the tree has not found the person in.
-#include "calendardate.h"
 #include "calendaroptions.h"
 #include "censuschecklist.h"
 #include "commandfile.h"
 #include "commands.h"
-#include "csvfield.h"
 #include "estimateoptions.h"
+#include "estimatetables.h"
 #include "exitstatus.h"
-#include "gedcomtext.h"
-#include "jsontext.h"
 #include "languageoption.h"
 #include "programprefix.h"
 #include "treeestimatefile.h"
 
 #include <CLI/App.hpp>
 
-#include <array>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -25,8 +21,6 @@
 using namespace spanwright;
 
 namespace {
-
-constexpr std::string_view CensusHeader = "id,name,census,census_day,alive,recorded,age";
 
 struct Arguments
 {
@@ -37,38 +31,6 @@ struct Arguments
     EstimateOptionTexts assumptions;
     DateReadOptions reading; // the switch and the language
 };
-
-std::string cleanText(std::string_view text)
-{
-    std::string clean;
-    appendReportText(clean, text, true);
-    return clean;
-}
-
-void appendCheck(std::string& out, const FamilyTree& tree, const TreeEvents& events, const CensusCheck& check,
-                 bool json)
-{
-    const std::array<std::string, 7> fields = {
-        cleanText(tree.text(tree.people[check.person].id)), cleanText(events.names[check.person]),
-        censusName(*check.census), calendarDateText(check.census->day), check.certainlyAlive ? "certain" : "possible",
-        check.recorded ? "yes" : "no", check.age};
-    std::string_view keys = CensusHeader;
-    out.append(json ? "{" : "");
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const std::size_t comma = keys.find(',');
-        if (i > 0)
-            out.push_back(',');
-        if (json) {
-            appendJsonText(out, keys.substr(0, comma));
-            out.push_back(':');
-            appendJsonText(out, fields[i]);
-        } else {
-            appendCsvField(out, fields[i]);
-        }
-        keys.remove_prefix(comma == std::string_view::npos ? keys.size() : comma + 1);
-    }
-    out.append(json ? "}" : "\n");
-}
 
 void run(const Arguments& arguments)
 {
@@ -92,7 +54,7 @@ void run(const Arguments& arguments)
     bool first = true;
     for (const CensusCheck& check : censusChecklist(tree, events, estimate, country, arguments.missing)) {
         out.append(json ? (first ? "\n" : ",\n") : "");
-        appendCheck(out, tree, events, check, json);
+        appendCensusCheck(out, tree, events, check, json);
         first = false;
     }
     out.append(json ? (first ? "]\n" : "\n]\n") : "");

@@ -98,14 +98,26 @@ std::int64_t leastDaysOfMonths(int months)
     return years * LeastDaysOfYear + least;
 }
 
+namespace {
+
+// Whether either of two bounds changed, both applied: || would skip the
+// second once the first had changed.
+bool eitherChanged(bool first, bool second)
+{
+    return first || second;
+}
+
+} // namespace
+
 bool boundLife(DayBounds& birth, DayBounds& death, const EstimateAssumptions* likely, std::uint32_t& reasons)
 {
-    bool changed = lowerLatest(birth, death.latest) | raiseEarliest(death, birth.earliest);
+    bool changed = eitherChanged(lowerLatest(birth, death.latest), raiseEarliest(death, birth.earliest));
     if (changed)
         reasons |= ruleBit(EstimateRule::BirthBeforeDeath);
     const bool likelyRule = likely != nullptr;
     const std::int64_t longest = mostDaysOfYears(likelyRule ? likely->longestLifeYears : NoLifeReachesYears);
-    const bool longestChanged = raiseEarliest(birth, death.earliest, -longest) | lowerLatest(death, birth.latest, longest);
+    const bool longestChanged
+        = eitherChanged(raiseEarliest(birth, death.earliest, -longest), lowerLatest(death, birth.latest, longest));
     if (longestChanged)
         reasons |= ruleBit(likelyRule ? EstimateRule::LifeLength : EstimateRule::LongestLife);
     return changed || longestChanged;
@@ -140,8 +152,8 @@ bool boundChildByParent(LifeRef child, const LifeRef& parent, bool mother, const
         return changed;
     const YearRange& ages = parentAges(*likely, mother);
     const EstimateRule rule = mother ? EstimateRule::MotherAge : EstimateRule::FatherAge;
-    changed |= noted(raiseEarliest(child.birth, parent.birth.earliest, leastDaysOfYears(ages.least))
-                         | lowerLatest(child.birth, parent.birth.latest, mostDaysOfYears(ages.most + 1) - 1),
+    changed |= noted(eitherChanged(raiseEarliest(child.birth, parent.birth.earliest, leastDaysOfYears(ages.least)),
+                                   lowerLatest(child.birth, parent.birth.latest, mostDaysOfYears(ages.most + 1) - 1)),
                      child.reasons, rule);
     return changed;
 }
@@ -155,8 +167,8 @@ bool boundParentByChild(LifeRef parent, const LifeRef& child, bool mother, const
         return changed;
     const YearRange& ages = parentAges(*likely, mother);
     const EstimateRule rule = mother ? EstimateRule::MotherAge : EstimateRule::FatherAge;
-    changed |= noted(lowerLatest(parent.birth, child.birth.latest, -leastDaysOfYears(ages.least))
-                         | raiseEarliest(parent.birth, child.birth.earliest, 1 - mostDaysOfYears(ages.most + 1)),
+    changed |= noted(eitherChanged(lowerLatest(parent.birth, child.birth.latest, -leastDaysOfYears(ages.least)),
+                                   raiseEarliest(parent.birth, child.birth.earliest, 1 - mostDaysOfYears(ages.most + 1))),
                      parent.reasons, rule);
     return changed;
 }
@@ -194,7 +206,7 @@ bool boundByBirthDate(DayBounds& birth, const TreeDate& date, std::uint32_t& rea
 {
     if (!certainDays(date))
         return false;
-    return noted(raiseEarliest(birth, earliestOf(date)) | lowerLatest(birth, latestOf(date)), reasons,
+    return noted(eitherChanged(raiseEarliest(birth, earliestOf(date)), lowerLatest(birth, latestOf(date))), reasons,
                  EstimateRule::BirthDate);
 }
 
@@ -202,7 +214,7 @@ bool boundByDeathDate(DayBounds& death, const TreeDate& date, std::uint32_t& rea
 {
     if (!certainDays(date))
         return false;
-    return noted(raiseEarliest(death, earliestOf(date)) | lowerLatest(death, latestOf(date)), reasons,
+    return noted(eitherChanged(raiseEarliest(death, earliestOf(date)), lowerLatest(death, latestOf(date))), reasons,
                  EstimateRule::DeathDate);
 }
 
@@ -223,8 +235,9 @@ bool boundByMarriage(LifeRef person, const TreeDate& date, bool first, const Est
     if (!certainDays(date))
         return false;
     if (likely == nullptr) {
-        return noted(lowerLatest(person.birth, latestOf(date)), person.reasons, EstimateRule::OwnEvent)
-            | noted(raiseEarliest(person.death, earliestOf(date)), person.reasons, EstimateRule::LivingEvent);
+        return eitherChanged(noted(lowerLatest(person.birth, latestOf(date)), person.reasons, EstimateRule::OwnEvent),
+                             noted(raiseEarliest(person.death, earliestOf(date)), person.reasons,
+                                   EstimateRule::LivingEvent));
     }
     const YearRange& ages = likely->marriageAges;
     bool changed = lowerLatest(person.birth, latestOf(date), -leastDaysOfYears(ages.least));
@@ -250,8 +263,8 @@ bool boundByAboutDate(LifeRef person, std::uint8_t kind, const TreeDate& date, i
 
 bool boundByStatedAges(DayBounds& birth, const BirthWindow& window, std::uint32_t& reasons)
 {
-    const bool changed = (window.first && raiseEarliest(birth, *window.first))
-        | (window.last && lowerLatest(birth, *window.last));
+    const bool changed = eitherChanged(window.first && raiseEarliest(birth, *window.first),
+                                       window.last && lowerLatest(birth, *window.last));
     return noted(changed, reasons, EstimateRule::StatedAges);
 }
 

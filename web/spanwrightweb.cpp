@@ -13,6 +13,7 @@
 #include "csvreader.h"
 #include "dateorder.h"
 #include "datereading.h"
+#include "estimatetables.h"
 #include "gedcomdate.h"
 #include "gedcomreport.h"
 #include "narrowanswer.h"
@@ -516,6 +517,25 @@ val treeCheck(const std::string& inPath, const std::string& fileName)
     return answer;
 }
 
+// The estimate of every person's birth and death and the census checklist
+// of the file at inPath, under the assumptions' defaults and the places of
+// each person's events: { ok, warnings, settled, estimates, census }, the
+// two CSV texts the bytes of `spanwright-cli estimate` and `census`.
+val treeEstimates(const std::string& inPath, const std::string& fileName)
+{
+    val answer = val::object();
+    File in(std::fopen(inPath.c_str(), "rb"), &std::fclose);
+    std::ostringstream warnings;
+    EstimateTables tables;
+    const bool read = in && estimateTables(in.get(), fileName, EstimateTableChoice{}, warnings, tables);
+    answer.set("ok", read);
+    answer.set("warnings", warnings.str());
+    answer.set("settled", tables.settled);
+    answer.set("estimates", tables.estimates);
+    answer.set("census", tables.census);
+    return answer;
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(spanwright)
@@ -530,6 +550,7 @@ EMSCRIPTEN_BINDINGS(spanwright)
     emscripten::function("csvHeader", &csvHeader);
     emscripten::function("gedcomReport", &gedcomReport);
     emscripten::function("treeCheck", &treeCheck);
+    emscripten::function("treeEstimates", &treeEstimates);
     emscripten::constant("dateFormsRead", std::string(DateFormsRead));
     emscripten::class_<WebBatch>("WebBatch")
         .constructor<const val&>()

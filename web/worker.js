@@ -208,9 +208,47 @@ function findingGroups(findings, header, rows) {
         .map((key) => ({ key, findings: groups.get(key) }));
 }
 
+// --- The estimates and the census checklist ---------------------------------
+
+// The checklist's rows by person, in the checklist's order (by person, then
+// census): each person's id, name, censuses (the columns after id and name)
+// and how many of them are missing (not recorded, certainly alive).
+function censusPeople(header, rows) {
+    const column = (name) => header.indexOf(name);
+    const people = [];
+    for (const row of rows) {
+        const id = row[column("id")];
+        if (people.at(-1)?.id !== id)
+            people.push({ id, name: row[column("name")], censuses: [], missing: 0 });
+        const person = people.at(-1);
+        person.censuses.push(row.slice(2));
+        if (row[column("alive")] === "certain" && row[column("recorded")] === "no")
+            person.missing += 1;
+    }
+    return people;
+}
+
+let estimateTables = null;
+
+function treeEstimates(inPath, fileName) {
+    estimateTables = null;
+    const answer = engine.treeEstimates(inPath, fileName);
+    if (!answer.ok)
+        return null;
+    const [estimateHeader, ...estimateRows] = parseCsv(answer.estimates);
+    const [censusHeader, ...censusRows] = parseCsv(answer.census);
+    // The tables stay here until the page asks for each (a message of its
+    // own, so that no one message holds up the page long).
+    estimateTables = { settled: answer.settled, header: estimateHeader, rows: estimateRows,
+                       censusHeader: censusHeader.slice(2), people: censusPeople(censusHeader, censusRows) };
+    return { estimatesCsv: new Blob([answer.estimates], { type: "text/csv" }),
+             censusCsv: new Blob([answer.census], { type: "text/csv" }) };
+}
+
 // --- Jobs ---------------------------------------------------------------
 
-// The report and the tree check's findings of one GEDCOM file.
+// The report, the tree check's findings, the estimates and the census
+// checklist of one GEDCOM file.
 async function treeReport(file) {
     let bytes = new Uint8Array(await file.arrayBuffer());
     if (isZip(bytes))
@@ -231,6 +269,7 @@ async function treeReport(file) {
                  findingsCsv: new Blob([check.csv], { type: "text/csv" }),
                  findingsJson: new Blob([check.json], { type: "application/json" }),
                  findingCount: check.ok ? check.findings.length : 0,
+                 estimates: check.ok ? treeEstimates(inPath, file.name) : null,
                  groups: tree.groups.map(({ key, findings }) => ({ key, count: findings.length })) };
     } finally {
         engine.FS.unlink(inPath);
@@ -283,6 +322,10 @@ addEventListener("message", async ({ data }) => {
         let transfer = [];
         if (data.type === "tree")
             answer = await treeReport(data.file);
+        else if (data.type === "estimateRows")
+            answer = { header: estimateTables.header, rows: estimateTables.rows, settled: estimateTables.settled };
+        else if (data.type === "censusPeople")
+            answer = { censusHeader: estimateTables.censusHeader, people: estimateTables.people };
         else if (data.type === "findings")
             answer = { findings: tree.groups[data.group].findings };
         else if (data.type === "sort")

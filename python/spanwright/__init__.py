@@ -10,7 +10,7 @@ notation (1 to 4) and exact (ages as exact spans)."""
 
 from .answers import convert, days, narrow, narrow_svg, span
 from .frames import births, deaths, narrow_frame, spans
-from .trees import check, gedcom_report
+from .trees import census, check, estimate, gedcom_report
 
 __all__ = ["span", "days", "convert", "narrow", "narrow_svg", "spans", "births", "deaths", "narrow_frame",
-           "gedcom_report", "check"]
+           "gedcom_report", "check", "estimate", "census"]

@@ -2,6 +2,7 @@
 
 #include "csvfield.h"
 #include "datereading.h"
+#include "estimatetables.h"
 #include "gedcomreport.h"
 #include "gedzip.h"
 #include "narrowcsvjob.h"
@@ -85,6 +86,37 @@ CsvAnswer treeCheckCsv(const std::string& path, const std::string& today, const 
     answer.warnings = warnings.str();
     if (!read)
         throw pybind11::value_error(answer.warnings);
+    return answer;
+}
+
+EstimateCsvAnswer estimateCsv(const std::string& source, bool isText, const EstimateAssumptions& assumptions,
+                              const CalendarChoice& calendar, const std::string& country, bool missingOnly)
+{
+    DateReadOptions reading;
+    reading.calendar = calendar;
+    EstimateTableChoice choice{assumptions, reading, censusCountryOfPlace(country), missingOnly};
+    if (!country.empty() && choice.country.empty())
+        throw pybind11::value_error("country " + country
+                                    + ": not a country of the census table (US, England, Wales, Scotland, Ireland, "
+                                      "Canada)");
+    const std::string name = isText ? "the GEDCOM text" : source;
+    // A text is read from memory as a file is; an empty one, which fmemopen
+    // refuses, as an empty file.
+    File in = isText ? File(fmemopen(const_cast<char*>(source.empty() ? "\n" : source.data()),
+                                     source.empty() ? 1 : source.size(), "rb"),
+                            &std::fclose)
+                     : openTree(source);
+    if (!in)
+        throw std::bad_alloc();
+    std::ostringstream warnings;
+    EstimateTables tables;
+    const bool read = estimateTables(in.get(), name, choice, warnings, tables);
+    EstimateCsvAnswer answer{std::move(tables.estimates), std::move(tables.census), warnings.str()};
+    if (!read)
+        throw pybind11::value_error(answer.warnings.empty() ? name + ": cannot be read" : answer.warnings);
+    if (!tables.settled)
+        answer.warnings.append(name + ": dates that contradict each other kept some bounds from settling; they "
+                                      "hold, but may not be the tightest (spanwright-cli check tells which)\n");
     return answer;
 }
 

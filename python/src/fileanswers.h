@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datereader.h"
+#include "estimaterules.h"
 #include "narrowrecord.h"
 
 #include <string>
@@ -22,6 +23,19 @@ CsvAnswer gedcomReportCsv(const std::string& path, const CalendarChoice& calenda
 
 // check FILE: the findings, a row each; today empty for the machine's day.
 CsvAnswer treeCheckCsv(const std::string& path, const std::string& today, const CalendarChoice& calendar);
+
+// The estimate of a tree and its census checklist, as `estimate FILE` and
+// `census FILE` write them: the file at source, or where isText, source is
+// the GEDCOM text itself. country (a census country, or empty) and
+// missingOnly as census --country and --missing.
+struct EstimateCsvAnswer
+{
+    std::string estimates;
+    std::string census;
+    std::string warnings;
+};
+EstimateCsvAnswer estimateCsv(const std::string& source, bool isText, const EstimateAssumptions& assumptions,
+                              const CalendarChoice& calendar, const std::string& country, bool missingOnly);
 
 // narrow --csv over the columns of a person, a date and an age, as rows of
 // a spreadsheet whose header is row 1: one row a person. rows, where given,

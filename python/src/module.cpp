@@ -33,6 +33,32 @@ CalendarChoice calendarOf(std::optional<std::string> switchText, std::optional<s
     return readingOptionsOf(readingArguments("mdy", std::move(switchText), std::move(yearStart), {}, {})).calendar;
 }
 
+// The assumptions of the likely bounds, refused as the estimate command's
+// options are.
+EstimateAssumptions assumptionsOf(const std::string& motherAges, const std::string& fatherAges,
+                                  const std::string& marriageAges, int siblingGapMonths, int maxLife, int aboutYears)
+{
+    EstimateAssumptions assumptions;
+    const auto range = [](const char* name, const std::string& text, YearRange& into) {
+        const std::string problem = readYearRange(text, into);
+        if (!problem.empty())
+            throw py::value_error(std::string(name) + " " + problem);
+    };
+    range("mother_ages", motherAges, assumptions.motherAges);
+    range("father_ages", fatherAges, assumptions.fatherAges);
+    range("marriage_ages", marriageAges, assumptions.marriageAges);
+    const auto within = [](const char* name, int value, int least, int most) {
+        if (value < least || value > most)
+            throw py::value_error(std::string(name) + " " + std::to_string(value) + ": not in " + std::to_string(least)
+                                  + " to " + std::to_string(most));
+        return value;
+    };
+    assumptions.siblingGapMonths = within("sibling_gap_months", siblingGapMonths, 0, 36);
+    assumptions.longestLifeYears = within("max_life", maxLife, 1, NoLifeReachesYears - 1);
+    assumptions.aboutYears = within("about_years", aboutYears, 0, 50);
+    return assumptions;
+}
+
 void checkSameLength(const std::vector<std::string>& first, const std::vector<std::string>& second)
 {
     if (first.size() != second.size())
@@ -214,6 +240,20 @@ PYBIND11_MODULE(_spanwright, module)
         py::gil_scoped_release released;
         const CsvAnswer answer = gedcomReportCsv(path, calendar);
         return std::pair{answer.csv, answer.warnings};
+    });
+    module.def("estimate_csv", [](const std::string& source, bool isText, const std::string& motherAges,
+                                  const std::string& fatherAges, const std::string& marriageAges, int siblingGapMonths,
+                                  int maxLife, int aboutYears, std::optional<std::string> switchText,
+                                  std::optional<std::string> yearStart, const std::string& country, bool missingOnly) {
+        const EstimateAssumptions assumptions =
+            assumptionsOf(motherAges, fatherAges, marriageAges, siblingGapMonths, maxLife, aboutYears);
+        const CalendarChoice calendar = calendarOf(std::move(switchText), std::move(yearStart));
+        EstimateCsvAnswer answer;
+        {
+            py::gil_scoped_release released;
+            answer = estimateCsv(source, isText, assumptions, calendar, country, missingOnly);
+        }
+        return std::tuple{py::bytes(answer.estimates), py::bytes(answer.census), answer.warnings};
     });
     module.def("check_csv", [](const std::string& path, const std::string& today, std::optional<std::string> switchText,
                                std::optional<std::string> yearStart) {

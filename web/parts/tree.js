@@ -1,10 +1,12 @@
 // The family tree part: the GEDCOM report as a table that sorts by time,
-// and the tree check's findings with the people they are about; both
-// worked out, and sorted, in a worker.
+// the tree check's findings with the people they are about, and the
+// estimates and census checklist (treeestimates.js); all worked out, and
+// sorted, in a worker.
 import { $, baseName, offerDownload, partReady, takeFiles, withdrawDownload } from "../lib/page.js";
 import { Cancelled, JobWorker } from "../lib/jobs.js";
 import { count, pageMessage } from "../lib/wording.js";
 import { RowWindow } from "../lib/rowwindow.js";
+import { hideEstimates, showEstimates } from "./treeestimates.js";
 
 const jobs = new JobWorker();
 // The widest a column is made, in characters; longer texts wrap in print
@@ -113,7 +115,8 @@ function showFindings(groups) {
     $("tree-findings").hidden = false;
 }
 
-const downloads = ["tree-download", "tree-findings-csv", "tree-findings-json"].map($);
+const downloads = ["tree-download", "tree-findings-csv", "tree-findings-json", "tree-estimates-csv",
+                   "tree-census-csv"].map($);
 
 async function chooseTreeFile(chosen) {
     jobs.stop(); // a tree still being read is of no use now
@@ -123,6 +126,7 @@ async function chooseTreeFile(chosen) {
     $("tree-report-frame").hidden = true;
     $("tree-report-title").hidden = true;
     $("tree-findings").hidden = true;
+    hideEstimates();
     let answer;
     try {
         answer = await jobs.ask({ type: "tree", file: chosen });
@@ -151,6 +155,11 @@ async function chooseTreeFile(chosen) {
     offerDownload(downloads[0], answer.report, `${name}-ages.csv`);
     offerDownload(downloads[1], answer.findingsCsv, `${name}-findings.csv`);
     offerDownload(downloads[2], answer.findingsJson, `${name}-findings.json`);
+    if (answer.estimates) {
+        offerDownload(downloads[3], answer.estimates.estimatesCsv, `${name}-estimates.csv`);
+        offerDownload(downloads[4], answer.estimates.censusCsv, `${name}-census.csv`);
+        await showEstimates(jobs, () => file === chosen).catch(() => {}); // another file chosen meanwhile
+    }
 }
 
 // A printed table repeats its headings on every page only where they hold

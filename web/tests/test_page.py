@@ -373,6 +373,59 @@ class PageTest(unittest.TestCase):
                     numbers = [int("".join(c for c in i if c.isdigit()) or 0) for i in ids]
                     self.assertEqual(numbers, sorted(numbers, reverse=order == "descending"))
 
+    def test_tree_estimates_and_census_checklist(self):
+        # A life across English and US censuses, one of them recorded, and a
+        # daughter known only by her christening.
+        family = "\n".join([
+            "0 HEAD", "1 GEDC", "2 VERS 5.5.1", "1 CHAR UTF-8",
+            "0 @I1@ INDI", "1 NAME John /Smith/", "1 BIRT", "2 DATE 12 MAR 1840", "2 PLAC Leeds, Yorkshire, England",
+            "1 CENS", "2 DATE 30 MAR 1851", "2 PLAC Leeds, Yorkshire, England",
+            "1 RESI", "2 DATE 1866", "2 PLAC Boston, Massachusetts",
+            "1 DEAT", "2 DATE 1 JUN 1880", "2 PLAC Boston, Massachusetts", "1 FAMS @F1@",
+            "0 @I2@ INDI", "1 NAME Mary /Smith/", "1 SEX F", "1 FAMC @F1@",
+            "1 CHR", "2 DATE 1865", "2 PLAC Leeds, Yorkshire, England",
+            "0 @F1@ FAM", "1 HUSB @I1@", "1 CHIL @I2@", "0 TRLR", ""]).encode()
+        path = self.file_path("family.ged", family)
+        with open(FORMS_GED, "rb") as file:
+            forms = file.read()
+        for name, content, source in [("family.ged", family, path), ("forms.ged", forms, FORMS_GED)]:
+            with self.subTest(name=name):
+                self.choose_file("tree-file", "tree-status", name, content)
+                self.wait_for(lambda: self.element("tree-status").text.startswith(f"{name}: "))
+                estimates = cli("estimate", source).stdout
+                census = cli("census", source).stdout
+                self.assertEqual(self.blob_bytes("tree-estimates-csv"), estimates)
+                self.assertEqual(self.blob_bytes("tree-census-csv"), census)
+                rows = list(csv.reader(io.StringIO(census.decode())))[1:]
+                people_count = len(dict.fromkeys(row[0] for row in rows))
+                self.wait_for(lambda: self.element("tree-census").get_attribute("data-listed") == str(people_count))
+                # The estimates' table holds the command's rows (all of them
+                # as printing lays them out).
+                cells = self.driver.execute_script("""
+                    dispatchEvent(new Event('beforeprint'));
+                    const cells = [...document.querySelectorAll('#tree-estimates-table tbody tr')].map(
+                        (row) => [...row.cells].map((cell) => cell.textContent));
+                    dispatchEvent(new Event('afterprint'));
+                    return cells;""")
+                self.assertEqual(cells, list(csv.reader(io.StringIO(estimates.decode())))[1:])
+                # A table a person, its censuses the command's rows, those
+                # the tree has not found for someone certainly alive marked.
+                people = self.element("tree-census-people").find_elements(By.TAG_NAME, "details")
+                self.assertEqual([p.get_attribute("data-id") for p in people],
+                                 list(dict.fromkeys(row[0] for row in rows)))
+                for person in people:
+                    person.find_element(By.TAG_NAME, "summary").click()
+                    shown = [[cell.text for cell in line.find_elements(By.TAG_NAME, "td")]
+                             for line in person.find_elements(By.CSS_SELECTOR, "tbody tr")]
+                    own = [row[2:] for row in rows if row[0] == person.get_attribute("data-id")]
+                    self.assertEqual(shown, [row + ["missing" if row[2:4] == ["certain", "no"] else ""]
+                                             for row in own])
+                if name == "family.ged":
+                    john = [row[2:6] for row in rows if row[0] == "I1"]
+                    self.assertIn(["England 1851", "3/30/1851", "certain", "yes"], john)
+                    self.assertIn(["US 1870", "6/1/1870", "certain", "no"], john)
+                    self.assertIn("missing", self.element("tree-census-people").text)
+
     def test_tree_and_refuses_what_is_not_gedcom(self):
         self.choose_file("tree-file", "tree-status", "notes.ged", b"hello\n")
         self.wait_for(lambda: "GEDCOM" in self.element("tree-status").text)
