@@ -156,6 +156,12 @@ private slots:
         row("1850. március 3.", "1850-3-3");
         row("1850. június 24-én", "1850-6-24");
         row("1850. évi március hó 3. napján", "1850-3-3");
+        // The old ecclesiastic months, written as one word: Mindszent hava is
+        // October, though Mindszent (All Saints) is 1 November.
+        row("1850. Boldogasszonyhava 3.", "1850-1-3");
+        row("1850. Mindszenthava 1.", "1850-10-1");
+        row("1850. Szentjakabhava 25-én", "1850-7-25");
+        row("1850. esztendőben", "1850-1-1", "1850-12-31");
         // Finnish, Estonian, Icelandic.
         row("3. maaliskuuta 1850", "1850-3-3");
         row("24 päivänä kesäkuuta 1850", "1850-6-24");
@@ -172,8 +178,13 @@ private slots:
         // Romanian (ș with a comma or a cedilla), Catalan, Lithuanian, Latvian.
         row("3 martie 1850", "1850-3-3");
         row("3 cuptor 1850", "1850-7-3");
+        row("3 brumărel 1850", "1850-10-3");
+        row("3 brumar 1850", "1850-11-3");
+        row("3 florar 1850", "1850-5-3");
         row("3 de març de 1850", "1850-3-3");
         row("3 d'abril de 1850", "1850-4-3");
+        row("3 de janer de 1850", "1850-1-3");
+        row("3 de maitg de 1850", "1850-5-3");
         row("1850 m. kovo 3 d.", "1850-3-3");
         row("1850. gada 3. martā", "1850-3-3");
     }
@@ -208,6 +219,7 @@ private slots:
         QTest::newRow("Mid is a word") << QByteArray("Mid 1850") << QByteArray("\"Mid\" is not understood");
         QTest::newRow("day in words") << QByteArray("huit mars 1850") << QByteArray("\"huit\" is a number in words");
         QTest::newRow("double day apart") << QByteArray("3/16 marca 1870") << QByteArray("is not one day written in the Julian and the Gregorian");
+        QTest::newRow("feast day, not a month") << QByteArray("1850. Mindszent 1.") << QByteArray("\"Mindszent\" is not understood");
         QTest::newRow("Roman month past 12") << QByteArray("3. XIII. 1850") << QByteArray("it names no month");
     }
     void refusals()

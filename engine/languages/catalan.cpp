@@ -1,6 +1,7 @@
 // The Catalan words of dates and ages: data only (see languagetable.h).
 // The month names with their elided de (d'abril, d'agost, d'octubre), as
-// Catalan parish books write them.
+// Catalan parish books write them, with the old spellings (janer, mars, maitg).
+// Checked against: "Dates and Calendar", BYU Script Tutorials (Catalan), https://script.byu.edu/catalan-handwriting/tools/dates-&-calendar
 #include "languagetable.h"
 
 namespace spanwright {
@@ -15,11 +16,11 @@ const LanguageTable& catalanTable()
         "3 de març de 1850",
         "45 anys",
         {
-            "gener|gen",
+            "gener|gen|jener|janer",
             "febrer|febr|feb",
-            "març|mar",
+            "març|mar|mars",
             "abril|d'abril|abr",
-            "maig",
+            "maig|maitg",
             "juny",
             "juliol|jul",
             "agost|d'agost|ag",

@@ -1,6 +1,7 @@
 // The Croatian words of dates and ages: data only (see languagetable.h).
 // The Croatian month names with their genitives (listopada is October), as
 // Croatian registers write them.
+// Checked against: "Croatian months", Wikipedia, https://en.wikipedia.org/wiki/Croatian_months
 #include "languagetable.h"
 
 namespace spanwright {

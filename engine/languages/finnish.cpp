@@ -1,6 +1,9 @@
 // The Finnish words of dates and ages: data only (see languagetable.h).
 // The months in -kuu with their partitive (maaliskuuta), genitive and essive,
 // and the day as "päivänä", as Finnish parish registers write them.
+// Checked against: "Finnish Genealogical Word List", FamilySearch Wiki, https://familysearch.org/wiki/en/index.php?title=Finnish_Genealogical_Word_List&oldid=205098
+// Checked against: Charles Eliot, "A Finnish Grammar" (dates, months), https://bitlit.ru/page/en/charles-eliot/a-finnish-grammar/130
+// Checked against: "Finnish numerals", https://wikimili.com/en/Finnish_numerals
 #include "languagetable.h"
 
 namespace spanwright {

@@ -1,6 +1,12 @@
 // The Hungarian words of dates and ages: data only (see languagetable.h).
 // The year first, the day after the month with its ending (3-án, 24-én), as
-// Hungarian registers write it.
+// Hungarian registers write it. The old ecclesiastic months are read written
+// as one word (Boldogasszonyhava); written apart, the first word alone would
+// be a feast day (Mindszent is 1 November, Mindszent hava October).
+// Checked against: "Hónapok" (old Hungarian month names), Hungarian National Archives, https://mnl.gov.hu/mnl/ol/honapok
+// Checked against: Felix G. Game, "Unusual Hungarian names for the months", http://felix-game.ca/html_files/protip1.html
+// Checked against: "General Language Conventions of Church Registers in Historic Hungary", http://berecz.us/tutorial/bkgd-1.htm
+// Checked against: Nick Gombash, "Hungarian Parish Records Guide #1", http://nickmgombash.blogspot.com/2009/07/hungarian-parish-records-guide-1.html
 #include "languagetable.h"
 
 namespace spanwright {
@@ -15,18 +21,18 @@ const LanguageTable& hungarianTable()
         "1850. március 3.",
         "45 éves",
         {
-            "január|januárius|jan",
-            "február|februárius|febr|feb",
-            "március|mártius|márc",
-            "április|ápr",
-            "május|máj",
-            "június|jún",
-            "július|júl",
-            "augusztus|aug",
-            "szeptember|szept|szep",
-            "október|okt",
-            "november|nov",
-            "december|dec",
+            "január|januárius|jan|boldogasszonyhava",
+            "február|februárius|febr|feb|böjtelőhava",
+            "március|mártius|márc|böjtmáshava",
+            "április|ápr|szentgyörgyhava",
+            "május|máj|pünkösdhava",
+            "június|jún|szentivánhava",
+            "július|júl|szentjakabhava|szentjákobhava",
+            "augusztus|aug|kisasszonyhava",
+            "szeptember|szept|szep|szentmihályhava",
+            "október|okt|mindszenthava",
+            "november|nov|szentandráshava",
+            "december|dec|karácsonyhava",
         },
         {
             {"hó", MonthToDay},
@@ -35,6 +41,7 @@ const LanguageTable& hungarianTable()
             {"napja", AfterDay},
             {"évi", AfterYear, true},
             {"évben", AfterYear, true},
+            {"esztendőben", AfterYear, true},
         },
         {{"án", "0123456789"}, {"én", "0123456789"}, {"jén", "0123456789"}, {"ján", "0123456789"}, {"je", "0123456789"}, {"ja", "0123456789"}, {"i", "0123456789"}, {"ai", "0123456789"}, {"ei", "0123456789"}, {"ji", "0123456789"}},
         {

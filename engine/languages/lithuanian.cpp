@@ -1,6 +1,8 @@
 // The Lithuanian words of dates and ages: data only (see languagetable.h).
 // The year first with "m." and the day with "d." after it, the months in the
 // genitive (kovo), as Lithuanian registers write them.
+// Checked against: "vasaris" (declension, the months), Wiktionary, https://en.wiktionary.org/wiki/vasaris
+// Checked against: "Months of the Year in Lithuanian", http://lietuviu-bendruomene.org/educat/tradicijos/months.html
 #include "languagetable.h"
 
 namespace spanwright {

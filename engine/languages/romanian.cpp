@@ -1,6 +1,9 @@
 // The Romanian words of dates and ages: data only (see languagetable.h).
 // The month names and the old Romanian ones (gerar, făurar, prier, cuptor), ș
-// and ț with a comma or a cedilla, "45 de ani".
+// and ț with a comma or a cedilla, "45 de ani". Germănar (March) is left out:
+// it may be a poet's coinage rather than a word registers used.
+// Checked against: "Romanian calendar", Wikipedia, https://en.wikipedia.org/wiki/Romanian_calendar
+// Checked against: "Old Names for Months of the year", Cybalist list, http://wrdingham.co.uk/cybalist/msg/130/08.html
 #include "languagetable.h"
 
 namespace spanwright {
@@ -15,17 +18,17 @@ const LanguageTable& romanianTable()
         "3 martie 1850",
         "45 de ani",
         {
-            "ianuarie|ian|gerar",
-            "februarie|febr|feb|făurar",
-            "martie|mart|mărțișor",
+            "ianuarie|ian|gerar|cărindar",
+            "februarie|febr|feb|făurar|faur",
+            "martie|mart|mărțișor|mărţişor|marț|marţ",
             "aprilie|apr|prier",
-            "mai",
-            "iunie|iun|cireșar",
+            "mai|florar",
+            "iunie|iun|cireșar|cireşar",
             "iulie|iul|cuptor",
             "august|aug|gustar",
             "septembrie|sept|sep|răpciune",
-            "octombrie|oct",
-            "noiembrie|noiem|nov",
+            "octombrie|oct|brumărel",
+            "noiembrie|noiem|nov|brumar",
             "decembrie|dec|undrea|andrea",
         },
         {

@@ -1,5 +1,6 @@
 // The Ukrainian words of dates and ages: data only (see languagetable.h).
 // Month names with their genitives (березня), as Greek Catholic and civil registers write them.
+// Checked against: the month tables (nominative, genitive) of http://halgal.com/months.html
 #include "languagetable.h"
 
 namespace spanwright {
