@@ -7,7 +7,7 @@ from ._options import reading
 
 # The keys of convert's answer, in the command's order; a calendar the day
 # lies outside of (French before 22 Sep 1792, say) holds None.
-CONVERT_KEYS = ("gregorian", "julian", "swedish", "hebrew", "french", "weekday")
+CONVERT_KEYS = ("gregorian", "julian", "swedish", "hebrew", "french", "islamic", "persian", "rumi", "weekday")
 
 
 def span(begin, end, notation=4, **options):
@@ -27,8 +27,9 @@ def days(begin, end, **options):
 def convert(text, **options):
     """The day in every calendar, as `spanwright-cli convert` prints it:
     {"gregorian": "22 Feb 1732", "julian": "11 Feb 1731/32", "swedish": None,
-    "hebrew": "26 Shevat 5492", "french": None, "weekday": "Friday"}, and
-    "note" where the command adds one."""
+    "hebrew": "26 Shevat 5492", "french": None, "islamic": "25 Shaban 1144 AH
+    (tabular)", "persian": None, "rumi": None, "weekday": "Friday"}, and "note" where the command
+    adds one."""
     answer = dict.fromkeys(CONVERT_KEYS)
     answer.update(_spanwright.convert(str(text), reading(**options)))
     return answer
