@@ -165,12 +165,10 @@ bool CsvReader::parse(std::string_view data)
                 continue;
             }
         }
-        if (onPlainRow_ && state_ == State::FieldStart && fieldCount_ == 0) {
-            const size_t taken = plainRow(data.substr(i));
-            if (taken > 0) {
-                i += taken;
-                continue;
-            }
+        const bool rowStart = onPlainRow_ && state_ == State::FieldStart && fieldCount_ == 0;
+        if (const size_t taken = rowStart ? plainRow(data.substr(i)) : 0) {
+            i += taken;
+            continue;
         }
         switch (state_) {
         case State::FieldStart:

@@ -201,6 +201,24 @@ std::optional<Days> adarRefusal(long long year, int& monthNumber)
     return std::nullopt;
 }
 
+// The day written before the month, past "the", a last "of" or "de", and a
+// French "le" first ("le 9 thermidor an II"); a refusal for any other word.
+std::optional<Days> readDayBeforeMonth(const std::array<Token, MostTokens>& tokens, const MonthFound& month,
+                                       bool french, long long& day, bool& dayRead)
+{
+    for (size_t i = 0; i < month.first; ++i) {
+        const Token& token = tokens[i];
+        if (token.upper == "THE" || (i + 1 == month.first && (token.upper == "OF" || token.upper == "DE")))
+            continue;
+        if (french && i == 0 && token.upper == "LE")
+            continue;
+        if (dayRead || !dayValue(token, day))
+            return refusal("\"" + std::string(token.text) + "\" before the month is not understood");
+        dayRead = true;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<Days> otherCalendarDate(std::string_view text, const CalendarContext& context)
@@ -233,16 +251,8 @@ std::optional<Days> otherCalendarDate(std::string_view text, const CalendarConte
     const bool french = month.system == CalendarSystem::FrenchRepublican;
     long long day = 0;
     bool dayRead = false;
-    for (size_t i = 0; i < month.first; ++i) {
-        const Token& token = tokens[i];
-        if (token.upper == "THE" || (i + 1 == month.first && (token.upper == "OF" || token.upper == "DE")))
-            continue;
-        if (french && i == 0 && token.upper == "LE") // "le 9 thermidor an II"
-            continue;
-        if (dayRead || !dayValue(token, day))
-            return refusal("\"" + std::string(token.text) + "\" before the month is not understood");
-        dayRead = true;
-    }
+    if (std::optional<Days> refused = readDayBeforeMonth(tokens, month, french, day, dayRead))
+        return refused;
     size_t next = month.first + month.words;
     const size_t last = count;
     size_t yearAt = last;
