@@ -60,18 +60,6 @@ constexpr HijriMonth HijriMonths[] = {
     {Hijri::Persian, 12, "ESFAND|ESPAND|ISFAND"},
 };
 
-bool oneOf(std::string_view names, std::string_view words)
-{
-    size_t start = 0;
-    while (start <= names.size()) {
-        const size_t end = std::min(names.find('|', start), names.size());
-        if (names.substr(start, end - start) == words)
-            return true;
-        start = end + 1;
-    }
-    return false;
-}
-
 std::string withoutApostrophes(std::string word)
 {
     word.erase(std::remove(word.begin(), word.end(), '\''), word.end());
@@ -88,7 +76,7 @@ const HijriMonth* monthAt(const std::vector<OldWord>& words, size_t at, size_t& 
         for (size_t i = at; i < at + length; ++i)
             phrase += (phrase.empty() ? "" : " ") + withoutApostrophes(words[i].upper);
         for (const HijriMonth& month : HijriMonths) {
-            if (oneOf(month.names, phrase)) {
+            if (namedBy(month.names, phrase)) {
                 taken = length;
                 return &month;
             }

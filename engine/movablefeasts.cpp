@@ -9,6 +9,7 @@
 
 #include "calendars.h"
 #include "easter.h"
+#include "oldwords.h"
 
 #include <string>
 
@@ -84,19 +85,6 @@ constexpr std::string_view Fillers[] = {
     "OUR", "HL", "HEILIGEN", "HEILIGE", "DES", "FEST", "TAG",
 };
 
-bool oneOfNames(std::string_view names, std::string_view words)
-{
-    size_t start = 0;
-    while (start <= names.size()) {
-        const size_t bar = names.find('|', start);
-        const size_t end = bar == std::string_view::npos ? names.size() : bar;
-        if (names.substr(start, end - start) == words)
-            return true;
-        start = end + 1;
-    }
-    return false;
-}
-
 constexpr int DaysPerWeek = 7;
 constexpr int Sunday = 6;
 constexpr int November = 11;
@@ -125,7 +113,7 @@ const Feast* feastNamed(std::string_view words)
         size_t count = 0;
         const Feast* feasts = table(count);
         for (size_t i = 0; i < count; ++i) {
-            if (oneOfNames(feasts[i].names, words))
+            if (namedBy(feasts[i].names, words))
                 return &feasts[i];
         }
     }

@@ -2,6 +2,7 @@
 
 #include "asciitext.h"
 
+#include <algorithm>
 
 namespace spanwright {
 
@@ -118,6 +119,18 @@ std::string writtenWords(const std::vector<OldWord>& words, size_t first, size_t
     const char* begin = words[first].text.data();
     const char* end = words[last - 1].text.data() + words[last - 1].text.size();
     return std::string(begin, size_t(end - begin));
+}
+
+bool namedBy(std::string_view names, std::string_view words)
+{
+    size_t start = 0;
+    while (start <= names.size()) {
+        const size_t end = std::min(names.find('|', start), names.size());
+        if (names.substr(start, end - start) == words)
+            return true;
+        start = end + 1;
+    }
+    return false;
 }
 
 int ordinalOf(std::string_view upper)

@@ -29,6 +29,9 @@ std::string joinedWords(const std::vector<OldWord>& words, size_t first, size_t 
 // The same as written, from the first word's start to the last one's end.
 std::string writtenWords(const std::vector<OldWord>& words, size_t first, size_t last);
 
+// True when words is one of names, written "EASTER|PASCHA|OSTERN".
+bool namedBy(std::string_view names, std::string_view words);
+
 // A count written as a number (3, 3rd, 3d) or a word in English, Latin or
 // German (third, tertia, dritte), 1 to 31; 0 for none.
 int ordinalOf(std::string_view upper);

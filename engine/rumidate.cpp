@@ -33,18 +33,6 @@ constexpr std::string_view RumiMonthNames[RumiMonthsPerYear] = {
     "SUBAT",
 };
 
-bool namedBy(std::string_view names, std::string_view words)
-{
-    size_t start = 0;
-    while (start <= names.size()) {
-        const size_t end = std::min(names.find('|', start), names.size());
-        if (names.substr(start, end - start) == words)
-            return true;
-        start = end + 1;
-    }
-    return false;
-}
-
 // The month the words from at name, in one to three words.
 int rumiMonthAt(const std::vector<OldWord>& words, size_t at, size_t& taken)
 {

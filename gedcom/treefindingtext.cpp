@@ -2,6 +2,7 @@
 
 #include "csvfield.h"
 #include "gedcomtext.h"
+#include "jsontext.h"
 
 #include <array>
 
@@ -10,27 +11,6 @@ namespace spanwright {
 namespace {
 
 constexpr bool Utf8 = true;
-constexpr unsigned char FirstPrintable = 0x20;
-
-void appendJsonString(std::string& out, std::string_view text)
-{
-    static constexpr char Hex[] = "0123456789abcdef";
-    out.push_back('"');
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out.push_back('\\');
-            out.push_back(c);
-        } else if (byte < FirstPrintable) {
-            out.append("\\u00");
-            out.push_back(Hex[byte >> 4]);
-            out.push_back(Hex[byte & 0xF]);
-        } else {
-            out.push_back(c);
-        }
-    }
-    out.push_back('"');
-}
 
 std::string clean(std::string_view text)
 {
@@ -73,9 +53,9 @@ void appendFindingJson(std::string& out, const TreeFinding& finding)
     for (const auto& [key, value] : fields) {
         if (key != fields.front().first)
             out.push_back(',');
-        appendJsonString(out, key);
+        appendJsonText(out, key);
         out.push_back(':');
-        appendJsonString(out, value);
+        appendJsonText(out, value);
     }
     out.push_back('}');
 }
