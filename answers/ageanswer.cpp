@@ -2,13 +2,13 @@
 
 #include "calendarlines.h"
 
-#include "age.h"
+#include "reading/age.h"
 #include "agematchtext.h"
-#include "agesearch.h"
+#include "ages/agesearch.h"
 #include "datereading.h"
 #include "dateprinting.h"
-#include "quotedtext.h"
-#include "spancalendar.h"
+#include "text/quotedtext.h"
+#include "ages/spancalendar.h"
 
 namespace spanwright {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calendardate.h"
-#include "datereader.h"
+#include "calendars/calendardate.h"
+#include "reading/datereader.h"
 #include "outcome.h"
 
 #include <string>

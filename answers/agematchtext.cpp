@@ -1,7 +1,7 @@
 #include "agematchtext.h"
 
 #include "dateprinting.h"
-#include "resultentries.h"
+#include "spans/resultentries.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "age.h"
-#include "agesearch.h"
-#include "datereader.h"
-#include "resultentries.h"
+#include "reading/age.h"
+#include "ages/agesearch.h"
+#include "reading/datereader.h"
+#include "spans/resultentries.h"
 
 #include <string>
 #include <string_view>

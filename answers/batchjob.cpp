@@ -1,6 +1,6 @@
 #include "batchjob.h"
 
-#include "csvfield.h"
+#include "text/csvfield.h"
 #include "dateorder.h"
 
 namespace spanwright {

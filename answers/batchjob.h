@@ -3,7 +3,7 @@
 #include "batchrows.h"
 #include "batchrowstage.h"
 #include "csvreader.h"
-#include "datereader.h"
+#include "reading/datereader.h"
 #include "outcome.h"
 
 #include <memory>

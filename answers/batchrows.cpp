@@ -2,13 +2,13 @@
 
 #include "ageanswer.h"
 #include "agematchtext.h"
-#include "agesearch.h"
-#include "asciitext.h"
-#include "csvfield.h"
+#include "ages/agesearch.h"
+#include "text/asciitext.h"
+#include "text/csvfield.h"
 #include "datereading.h"
 #include "dateprinting.h"
 #include "plainspan.h"
-#include "quotedtext.h"
+#include "text/quotedtext.h"
 #include "spancalculation.h"
 
 #include <algorithm>

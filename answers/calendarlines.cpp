@@ -1,8 +1,8 @@
 #include "calendarlines.h"
 
-#include "calendardate.h"
-#include "calendardaytext.h"
-#include "calendars.h"
+#include "calendars/calendardate.h"
+#include "calendars/calendardaytext.h"
+#include "calendars/calendars.h"
 
 namespace spanwright {
 

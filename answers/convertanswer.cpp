@@ -2,14 +2,14 @@
 
 #include "calendarlines.h"
 
-#include "calendardate.h"
-#include "calendardaytext.h"
+#include "calendars/calendardate.h"
+#include "calendars/calendardaytext.h"
 #include "datereading.h"
-#include "quotedtext.h"
-#include "islamiccalendar.h"
-#include "persiancalendar.h"
-#include "rumicalendar.h"
-#include "swedishcalendar.h"
+#include "text/quotedtext.h"
+#include "calendars/islamiccalendar.h"
+#include "calendars/persiancalendar.h"
+#include "calendars/rumicalendar.h"
+#include "calendars/swedishcalendar.h"
 
 #include <array>
 

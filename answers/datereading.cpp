@@ -1,7 +1,7 @@
 #include "datereading.h"
 
 #include "dateorder.h"
-#include "quotedtext.h"
+#include "text/quotedtext.h"
 
 namespace spanwright {
 

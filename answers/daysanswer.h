@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datereader.h"
+#include "reading/datereader.h"
 #include "outcome.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 #include "narrowanswer.h"
 
 #include "dateprinting.h"
-#include "quotedtext.h"
+#include "text/quotedtext.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "birthnarrowing.h"
-#include "datereader.h"
+#include "evidence/birthnarrowing.h"
+#include "reading/datereader.h"
 #include "outcome.h"
 #include "narrowrecord.h"
 

@@ -2,9 +2,9 @@
 
 #include "nameindex.h"
 
-#include "birthnarrowing.h"
+#include "evidence/birthnarrowing.h"
 #include "csvreader.h"
-#include "datereader.h"
+#include "reading/datereader.h"
 #include "outcome.h"
 #include "narrowrecord.h"
 

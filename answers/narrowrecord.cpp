@@ -1,14 +1,14 @@
 #include "narrowrecord.h"
 
 #include "agematchtext.h"
-#include "agesearch.h"
-#include "asciitext.h"
+#include "ages/agesearch.h"
+#include "text/asciitext.h"
 #include "calendarlines.h"
-#include "censusdays.h"
-#include "censusrules.h"
+#include "evidence/censusdays.h"
+#include "evidence/censusrules.h"
 #include "dateprinting.h"
 #include "datereading.h"
-#include "quotedtext.h"
+#include "text/quotedtext.h"
 
 namespace spanwright {
 

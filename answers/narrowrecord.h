@@ -1,8 +1,8 @@
 #pragma once
 
-#include "birthnarrowing.h"
-#include "datereader.h"
-#include "oldestage.h"
+#include "evidence/birthnarrowing.h"
+#include "reading/datereader.h"
+#include "ages/oldestage.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "narrowsvg.h"
 
-#include "calendardate.h"
+#include "calendars/calendardate.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "plainspan.h"
 
-#include "calendardate.h"
+#include "calendars/calendardate.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "datereadoptions.h"
-#include "resultentries.h"
+#include "reading/datereadoptions.h"
+#include "spans/resultentries.h"
 #include "textbuffer.h"
 
 #include <string_view>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "datereader.h"
+#include "reading/datereader.h"
 #include "outcome.h"
-#include "span.h"
+#include "spans/span.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "resultentries.h"
+#include "spans/resultentries.h"
 
 #include <QDialog>
 

@@ -5,9 +5,9 @@
 #include "dialogs/frmerror.h"
 #include "platform/platform.h"
 
-#include "datetext.h"
-#include "resultentries.h"
-#include "span.h"
+#include "spans/datetext.h"
+#include "spans/resultentries.h"
+#include "spans/span.h"
 
 #include <QAction>
 #include <QComboBox>

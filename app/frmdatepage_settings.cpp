@@ -5,7 +5,7 @@
 #include "platform/platform.h"
 #include "platform/twips.h"
 
-#include "leadingnumber.h"
+#include "text/leadingnumber.h"
 
 #include <cmath>
 

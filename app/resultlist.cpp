@@ -3,7 +3,7 @@
 #include "fieldedit.h"
 #include "platform/fonts.h"
 
-#include "resultentries.h"
+#include "spans/resultentries.h"
 
 #include <QFontMetricsF>
 #include <QStyle>

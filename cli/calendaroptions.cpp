@@ -1,6 +1,6 @@
 #include "calendaroptions.h"
 
-#include "calendarswitches.h"
+#include "reading/calendarswitches.h"
 
 #include <CLI/App.hpp>
 

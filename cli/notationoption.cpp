@@ -1,6 +1,6 @@
 #include "notationoption.h"
 
-#include "resultentries.h"
+#include "spans/resultentries.h"
 
 #include <CLI/App.hpp>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datereadoptions.h"
+#include "reading/datereadoptions.h"
 
 namespace CLI {
 class App;

@@ -8,7 +8,7 @@
 #include "shortyearoptions.h"
 #include "spancalculation.h"
 
-#include "resultentries.h"
+#include "spans/resultentries.h"
 
 #include <CLI/App.hpp>
 

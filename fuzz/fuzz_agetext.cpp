@@ -11,9 +11,9 @@
 // searches give reproduces the age through the span arithmetic, while the
 // nearest dates they name on each side do not; the same for the ages of a
 // year, a month and a week that the precision rule allows.
-#include "age.h"
-#include "agesearch.h"
-#include "resultentries.h"
+#include "reading/age.h"
+#include "ages/agesearch.h"
+#include "spans/resultentries.h"
 
 #include "fuzzcheck.h"
 

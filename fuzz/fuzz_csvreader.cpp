@@ -7,7 +7,7 @@
 // written back as CSV (quoted as the batch writes them) read back as the
 // same rows. The input is read once more in chunks of a few bytes, so that
 // every place where a chunk can end is tried, and must read the same.
-#include "csvfield.h"
+#include "text/csvfield.h"
 #include "csvreader.h"
 
 #include "fuzzcheck.h"

@@ -7,9 +7,9 @@
 // nothing is left over: the text with a letter or a sign after it that no
 // date ends with is refused. A text that is refused says so, naming it.
 // The one-pass reading of plain numeric dates gives what the full one does.
-#include "calendardate.h"
-#include "datepieces.h"
-#include "datereader.h"
+#include "calendars/calendardate.h"
+#include "reading/datepieces.h"
+#include "reading/datereader.h"
 
 #include "fuzzcheck.h"
 

@@ -4,12 +4,12 @@
 // feed into a begin and an end date text; when both are dates, they are put
 // in order and their span and its result texts are checked, the way the
 // Calculate command uses them.
-#include "calendar.h"
-#include "datetext.h"
-#include "leadingnumber.h"
-#include "resultentries.h"
-#include "resulttext.h"
-#include "span.h"
+#include "spans/calendar.h"
+#include "spans/datetext.h"
+#include "text/leadingnumber.h"
+#include "spans/resultentries.h"
+#include "spans/resulttext.h"
+#include "spans/span.h"
 
 #include "fuzzcheck.h"
 

@@ -6,13 +6,13 @@
 // (keywords and months are case-insensitive). Then the input cut at its
 // first two line feeds is a birth date, a death date and a stated age for
 // one report row, whose check must agree with the span arithmetic.
-#include "agesearch.h"
-#include "asciitext.h"
+#include "ages/agesearch.h"
+#include "text/asciitext.h"
 #include "gedcomage.h"
 #include "gedcomcalendar.h"
 #include "gedcomdate.h"
 #include "gedcomrow.h"
-#include "juliancalendar.h"
+#include "calendars/juliancalendar.h"
 
 #include "fuzzcheck.h"
 

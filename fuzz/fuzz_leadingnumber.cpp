@@ -5,7 +5,7 @@
 // own reading: the blanks, tabs and line feeds dropped wherever they stand,
 // the sign, digits and period kept up to the first other character, and the
 // resulting number read by strtod, which rounds correctly.
-#include "leadingnumber.h"
+#include "text/leadingnumber.h"
 
 #include "fuzzcheck.h"
 

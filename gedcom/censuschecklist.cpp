@@ -1,7 +1,7 @@
 #include "censuschecklist.h"
 
-#include "asciitext.h"
-#include "calendardate.h"
+#include "text/asciitext.h"
+#include "calendars/calendardate.h"
 
 #include <algorithm>
 #include <array>

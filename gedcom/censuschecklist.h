@@ -1,6 +1,6 @@
 #pragma once
 
-#include "censusdays.h"
+#include "evidence/censusdays.h"
 #include "treeestimate.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "birthnarrowing.h"
+#include "evidence/birthnarrowing.h"
 #include "familytree.h"
 #include "treeevents.h"
 

@@ -1,7 +1,7 @@
 #include "estimatetables.h"
 
-#include "calendardate.h"
-#include "csvfield.h"
+#include "calendars/calendardate.h"
+#include "text/csvfield.h"
 #include "estimatetext.h"
 #include "gedcomtext.h"
 #include "jsontext.h"

@@ -1,7 +1,7 @@
 #include "estimatetext.h"
 
-#include "calendardate.h"
-#include "csvfield.h"
+#include "calendars/calendardate.h"
+#include "text/csvfield.h"
 #include "gedcomtext.h"
 #include "jsontext.h"
 

@@ -1,7 +1,7 @@
 #include "estimatewriter.h"
 
-#include "asciitext.h"
-#include "calendardate.h"
+#include "text/asciitext.h"
+#include "calendars/calendardate.h"
 #include "gedcomline.h"
 #include "gedcomlinetally.h"
 

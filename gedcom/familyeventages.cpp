@@ -1,6 +1,6 @@
 #include "familyeventages.h"
 
-#include "asciitext.h"
+#include "text/asciitext.h"
 
 namespace spanwright {
 

@@ -1,6 +1,6 @@
 #include "familytree.h"
 
-#include "asciitext.h"
+#include "text/asciitext.h"
 
 #include <stdexcept>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendarsystem.h"
+#include "calendars/calendarsystem.h"
 #include "gedcomdate.h"
 
 #include <cstdint>

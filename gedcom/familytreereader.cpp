@@ -1,6 +1,6 @@
 #include "familytreereader.h"
 
-#include "asciitext.h"
+#include "text/asciitext.h"
 #include "gedcomlinereader.h"
 #include "gedcomlinetally.h"
 #include "gedcomstart.h"

@@ -1,9 +1,9 @@
 #include "gedcomage.h"
 
-#include "asciitext.h"
-#include "oldestage.h"
-#include "quotedtext.h"
-#include "recordages.h"
+#include "text/asciitext.h"
+#include "ages/oldestage.h"
+#include "text/quotedtext.h"
+#include "evidence/recordages.h"
 
 namespace spanwright {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "age.h"
-#include "span.h"
+#include "reading/age.h"
+#include "spans/span.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
 #include "gedcomagecheck.h"
 
-#include "agesearch.h"
-#include "daysearch.h"
+#include "ages/agesearch.h"
+#include "ages/daysearch.h"
 
 #include <algorithm>
 

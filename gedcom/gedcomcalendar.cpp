@@ -1,9 +1,9 @@
 #include "gedcomcalendar.h"
 
-#include "asciitext.h"
-#include "frenchcalendar.h"
-#include "hebrewcalendar.h"
-#include "monthnames.h"
+#include "text/asciitext.h"
+#include "calendars/frenchcalendar.h"
+#include "calendars/hebrewcalendar.h"
+#include "languages/monthnames.h"
 
 #include <array>
 

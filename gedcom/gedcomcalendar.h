@@ -1,8 +1,8 @@
 #pragma once
 
-#include "calendars.h"
-#include "calendarsystem.h"
-#include "spancalendar.h"
+#include "calendars/calendars.h"
+#include "calendars/calendarsystem.h"
+#include "ages/spancalendar.h"
 
 #include <string_view>
 

@@ -1,13 +1,13 @@
 #include "gedcomdate.h"
 
-#include "asciitext.h"
-#include "calendardate.h"
-#include "calendarswitches.h"
-#include "datereader.h"
-#include "dualyearlimits.h"
+#include "text/asciitext.h"
+#include "calendars/calendardate.h"
+#include "reading/calendarswitches.h"
+#include "reading/datereader.h"
+#include "reading/dualyearlimits.h"
 #include "gedcomcalendar.h"
 #include "languages/languages.h"
-#include "quotedtext.h"
+#include "text/quotedtext.h"
 
 #include <array>
 #include <vector>

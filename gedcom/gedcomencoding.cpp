@@ -1,6 +1,6 @@
 #include "gedcomencoding.h"
 
-#include "asciitext.h"
+#include "text/asciitext.h"
 #include "gedcomansel.h"
 
 #include <iconv.h>

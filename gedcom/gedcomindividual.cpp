@@ -1,6 +1,6 @@
 #include "gedcomindividual.h"
 
-#include "asciitext.h"
+#include "text/asciitext.h"
 #include "gedcomdate.h"
 
 #include <algorithm>

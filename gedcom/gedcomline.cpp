@@ -1,6 +1,6 @@
 #include "gedcomline.h"
 
-#include "asciitext.h"
+#include "text/asciitext.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "gedcomlinetally.h"
 
-#include "asciitext.h"
+#include "text/asciitext.h"
 
 namespace spanwright {
 

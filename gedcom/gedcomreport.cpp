@@ -1,7 +1,7 @@
 #include "gedcomreport.h"
 
-#include "asciitext.h"
-#include "csvfield.h"
+#include "text/asciitext.h"
+#include "text/csvfield.h"
 #include "gedcomencoding.h"
 #include "gedcomindividual.h"
 #include "gedcomline.h"

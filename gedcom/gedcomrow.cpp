@@ -1,8 +1,8 @@
 #include "gedcomrow.h"
 
 #include "gedcomagecheck.h"
-#include "asciitext.h"
-#include "resultentries.h"
+#include "text/asciitext.h"
+#include "spans/resultentries.h"
 
 #include <utility>
 #include <vector>

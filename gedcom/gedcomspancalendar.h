@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spancalendar.h"
+#include "ages/spancalendar.h"
 
 namespace spanwright {
 

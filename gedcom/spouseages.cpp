@@ -5,7 +5,7 @@
 #include "gedcomlinereader.h"
 #include "gedcomlinetally.h"
 #include "gedcomstart.h"
-#include "asciitext.h"
+#include "text/asciitext.h"
 #include "temporarycopy.h"
 
 #include <unistd.h>

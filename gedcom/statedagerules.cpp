@@ -1,6 +1,6 @@
 #include "statedagerules.h"
 
-#include "asciitext.h"
+#include "text/asciitext.h"
 #include "statedages.h"
 
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "birthnarrowing.h"
+#include "evidence/birthnarrowing.h"
 #include "familytree.h"
 #include "gedcomdate.h"
 #include "treecheck.h"

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 
-#include "asciitext.h"
-#include "calendardate.h"
-#include "censusdays.h"
-#include "censusrules.h"
+#include "text/asciitext.h"
+#include "calendars/calendardate.h"
+#include "evidence/censusdays.h"
+#include "evidence/censusrules.h"
 #include "gedcomdate.h"
 
 namespace spanwright {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "birthnarrowing.h"
-#include "datereadoptions.h"
+#include "evidence/birthnarrowing.h"
+#include "reading/datereadoptions.h"
 #include "gedcomage.h"
-#include "recordages.h"
+#include "evidence/recordages.h"
 
 #include <optional>
 #include <string>

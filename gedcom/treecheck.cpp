@@ -1,9 +1,9 @@
 #include "treecheck.h"
 
-#include "asciitext.h"
-#include "calendardate.h"
+#include "text/asciitext.h"
+#include "calendars/calendardate.h"
 #include "gedcomage.h"
-#include "resultentries.h"
+#include "spans/resultentries.h"
 
 #include <algorithm>
 #include <charconv>

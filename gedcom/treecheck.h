@@ -1,6 +1,6 @@
 #pragma once
 
-#include "age.h"
+#include "reading/age.h"
 #include "familytree.h"
 #include "gedcomindividual.h"
 #include "treerules.h"

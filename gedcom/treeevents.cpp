@@ -1,6 +1,6 @@
 #include "treeevents.h"
 
-#include "asciitext.h"
+#include "text/asciitext.h"
 #include "gedcomencoding.h"
 #include "gedcomline.h"
 #include "gedcomlinereader.h"

@@ -1,6 +1,6 @@
 #include "treefindingtext.h"
 
-#include "csvfield.h"
+#include "text/csvfield.h"
 #include "gedcomtext.h"
 #include "jsontext.h"
 

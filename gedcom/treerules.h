@@ -1,6 +1,6 @@
 #pragma once
 
-#include "age.h"
+#include "reading/age.h"
 #include "gedcomage.h"
 #include "gedcomagecheck.h"
 #include "gedcomdate.h"

@@ -1,14 +1,14 @@
 #include <spanwright/spanwright.h>
 
-#include "age.h"
+#include "reading/age.h"
 #include "ageanswer.h"
-#include "calendars.h"
-#include "calendarswitches.h"
+#include "calendars/calendars.h"
+#include "reading/calendarswitches.h"
 #include "convertanswer.h"
-#include "datereader.h"
+#include "reading/datereader.h"
 #include "datereading.h"
 #include "narrowanswer.h"
-#include "resultentries.h"
+#include "spans/resultentries.h"
 #include "spancalculation.h"
 
 #include <sstream>

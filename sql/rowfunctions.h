@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calendardate.h"
-#include "resultentries.h"
+#include "calendars/calendardate.h"
+#include "spans/resultentries.h"
 
 #include <optional>
 #include <string>

@@ -2,13 +2,13 @@
 // reader by table, the searches against a brute-force scan of the calendar.
 // QtTest serves only as the runner.
 
-#include "age.h"
-#include "agesearch.h"
-#include "calendardate.h"
-#include "datereader.h"
-#include "datetext.h"
-#include "juliancalendar.h"
-#include "spancalendar.h"
+#include "reading/age.h"
+#include "ages/agesearch.h"
+#include "calendars/calendardate.h"
+#include "reading/datereader.h"
+#include "spans/datetext.h"
+#include "calendars/juliancalendar.h"
+#include "ages/spancalendar.h"
 
 #include <QTest>
 

@@ -5,7 +5,7 @@
 
 #include "batchjob.h"
 #include "batchpipeline.h"
-#include "datereader.h"
+#include "reading/datereader.h"
 
 #include <optional>
 

@@ -5,16 +5,16 @@
 // independent ways: the Gregorian day that published sources give for the
 // event, and the weekday on which those sources say it fell.
 
-#include "calendardate.h"
-#include "calendars.h"
-#include "calendarswitches.h"
+#include "calendars/calendardate.h"
+#include "calendars/calendars.h"
+#include "reading/calendarswitches.h"
 #include "convertanswer.h"
-#include "datereader.h"
+#include "reading/datereader.h"
 #include "gedcomdate.h"
 #include "gedcomrow.h"
-#include "juliancalendar.h"
+#include "calendars/juliancalendar.h"
 #include "programrun.h"
-#include "resultentries.h"
+#include "spans/resultentries.h"
 #include "spancalculation.h"
 
 #include <QProcess>

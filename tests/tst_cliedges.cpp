@@ -3,8 +3,8 @@
 // texts, and the batch's and the answers' texts where a slip would go
 // unseen.
 
-#include "calendardate.h"
-#include "datereader.h"
+#include "calendars/calendardate.h"
+#include "reading/datereader.h"
 #include "programrun.h"
 
 #include <QDir>

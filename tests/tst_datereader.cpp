@@ -2,10 +2,10 @@
 // report: every form it reads, and every text it must refuse rather than
 // misread. QtTest serves only as the runner.
 
-#include "calendar.h"
-#include "calendardate.h"
-#include "datereader.h"
-#include "monthnames.h"
+#include "spans/calendar.h"
+#include "calendars/calendardate.h"
+#include "reading/datereader.h"
+#include "languages/monthnames.h"
 
 #include <QTest>
 

@@ -1,12 +1,12 @@
 // Tests of the date engine: number reading, date reading, the span arithmetic
 // and the result texts. QtTest serves only as the runner.
 
-#include "calendar.h"
-#include "datetext.h"
-#include "leadingnumber.h"
-#include "resultentries.h"
-#include "resulttext.h"
-#include "span.h"
+#include "spans/calendar.h"
+#include "spans/datetext.h"
+#include "text/leadingnumber.h"
+#include "spans/resultentries.h"
+#include "spans/resulttext.h"
+#include "spans/span.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -10,7 +10,7 @@
 #include "testsupport.h"
 #include "textink.h"
 
-#include "resultentries.h"
+#include "spans/resultentries.h"
 
 #include <QComboBox>
 #include <QFontDatabase>

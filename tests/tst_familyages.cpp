@@ -4,7 +4,7 @@
 // stated_ages_conflict and birth_outside_stated_ages, on records as
 // genealogy programs write them.
 
-#include "calendardate.h"
+#include "calendars/calendardate.h"
 #include "gedcomrun.h"
 
 #include <QTest>

@@ -3,17 +3,17 @@
 // file reader, and whole reports of a hand-made file and of the sample
 // files that Debian ships (fetched by the gedcom_samples_fetch test).
 
-#include "agesearch.h"
-#include "calendar.h"
-#include "frenchcalendar.h"
+#include "ages/agesearch.h"
+#include "spans/calendar.h"
+#include "calendars/frenchcalendar.h"
 #include "gedcomage.h"
 #include "gedcomagecheck.h"
 #include "gedcomdate.h"
 #include "gedcomrun.h"
 #include "gedcomrow.h"
 #include "gedzip.h"
-#include "hebrewcalendar.h"
-#include "juliancalendar.h"
+#include "calendars/hebrewcalendar.h"
+#include "calendars/juliancalendar.h"
 
 #include <QCalendar>
 #include <QDate>

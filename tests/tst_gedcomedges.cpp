@@ -1,7 +1,7 @@
 // GEDCOM files at the edges: from pipes and standard input, damaged or cut
 // short, with links and ids that the rules must not take at face value, and
 // the bounds of the line reader.
-#include "calendardate.h"
+#include "calendars/calendardate.h"
 #include "gedcomdate.h"
 #include "gedcomlinereader.h"
 #include "gedcomrun.h"

@@ -3,14 +3,14 @@
 // Polish and Czech, read all at once, from one table per language; and the
 // test that holds every table against every other. QtTest is the runner.
 
-#include "age.h"
-#include "calendardate.h"
-#include "datereader.h"
-#include "languages/calendarwords.h"
+#include "reading/age.h"
+#include "calendars/calendardate.h"
+#include "reading/datereader.h"
+#include "calendars/calendarwords.h"
 #include "languages/languages.h"
-#include "languages/letters.h"
-#include "languages/romannumerals.h"
-#include "monthnames.h"
+#include "text/letters.h"
+#include "text/romannumerals.h"
+#include "languages/monthnames.h"
 
 #include <QTest>
 

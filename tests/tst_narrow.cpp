@@ -2,15 +2,15 @@
 // the 1841 rule, the record age forms, the windows against a scan of every
 // candidate birth day, and the records a conflicting set leaves out.
 
-#include "birthnarrowing.h"
-#include "censusdays.h"
+#include "evidence/birthnarrowing.h"
+#include "evidence/censusdays.h"
 #include "narrowanswer.h"
 #include "narrowrecord.h"
 #include "narrowsvg.h"
-#include "recordages.h"
+#include "evidence/recordages.h"
 
-#include "agesearch.h"
-#include "calendardate.h"
+#include "ages/agesearch.h"
+#include "calendars/calendardate.h"
 
 #include <QTest>
 

@@ -5,8 +5,8 @@
 // another calendar; and narrow --csv from standard input, a pipe and a
 // FIFO giving the bytes it gives from the file.
 
-#include "calendarswitches.h"
-#include "censusdays.h"
+#include "reading/calendarswitches.h"
+#include "evidence/censusdays.h"
 #include "narrowanswer.h"
 #include "narrowcsvjob.h"
 #include "narrowrecord.h"

@@ -7,10 +7,10 @@
 // month lengths from published anchors.
 
 #include "calendarlines.h"
-#include "calendars.h"
+#include "calendars/calendars.h"
 #include "convertanswer.h"
-#include "datereader.h"
-#include "juliancalendar.h"
+#include "reading/datereader.h"
+#include "calendars/juliancalendar.h"
 
 #include <QTest>
 

@@ -3,10 +3,10 @@
 // that stay valid UTF-8 and name what cannot be seen, and of the forms
 // genealogists write that were once refused. QtTest is the runner.
 
-#include "age.h"
-#include "calendardate.h"
-#include "datereader.h"
-#include "quotedtext.h"
+#include "reading/age.h"
+#include "calendars/calendardate.h"
+#include "reading/datereader.h"
+#include "text/quotedtext.h"
 
 #include <QProcess>
 #include <QTest>

@@ -7,7 +7,7 @@
 #include "batchjob.h"
 #include "batchrows.h"
 #include "calendarlines.h"
-#include "calendarswitches.h"
+#include "reading/calendarswitches.h"
 #include "convertanswer.h"
 #include "daysanswer.h"
 #include "csvreader.h"
@@ -24,7 +24,7 @@
 #include "treefindingtext.h"
 
 #include "languages/languages.h"
-#include "resultentries.h"
+#include "spans/resultentries.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>

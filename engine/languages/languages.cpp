@@ -1,6 +1,6 @@
 #include "languages.h"
 
-#include "letters.h"
+#include "text/letters.h"
 
 #include <algorithm>
 #include <cctype>

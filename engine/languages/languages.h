@@ -1,6 +1,6 @@
 #pragma once
 
-#include "age.h"
+#include "reading/age.h"
 #include "languagetable.h"
 #include "wordtable.h"
 

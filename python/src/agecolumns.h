@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ageanswer.h"
-#include "calendardate.h"
-#include "datereader.h"
+#include "calendars/calendardate.h"
+#include "reading/datereader.h"
 
 #include <cstdint>
 #include <string>

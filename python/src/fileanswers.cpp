@@ -1,6 +1,6 @@
 #include "fileanswers.h"
 
-#include "csvfield.h"
+#include "text/csvfield.h"
 #include "datereading.h"
 #include "estimatetables.h"
 #include "gedcomreport.h"

@@ -1,6 +1,6 @@
 #include "readingoptions.h"
 
-#include "calendarswitches.h"
+#include "reading/calendarswitches.h"
 #include "dateorder.h"
 
 #include <pybind11/pybind11.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "datereader.h"
-#include "resultentries.h"
+#include "reading/datereader.h"
+#include "spans/resultentries.h"
 #include "textcolumn.h"
 
 #include <cstdint>

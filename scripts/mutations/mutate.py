@@ -6,7 +6,7 @@ A fault list (scripts/mutations/FOLDER.txt) holds records separated by
 blank lines:
 
     # what the fault models (any number of comment lines)
-    @ engine/frenchcalendar.cpp
+    @ engine/calendars/frenchcalendar.cpp
     - the text as it is, found exactly once in the file
     + the text the fault puts in its place
 

@@ -1,0 +1,261 @@
+#include "ages/agesearch.h"
+
+#include "reading/datereader.h"
+#include "ages/daysearch.h"
+
+#include <algorithm>
+
+namespace spanwright {
+
+namespace {
+
+// The search rests on one property of the span arithmetic: with one end
+// fixed, moving the other date later never lets the span go the other way.
+// A later begin date never gives a longer span (equal spans come only from
+// begin days clamped to the end of a short month), and a later end date
+// always gives a longer one. So the dates that give one age form a single
+// run, found by bisection over day numbers, and the days on either side of
+// the run are the nearest dates that give another age.
+//
+// The bisection need not cover the whole calendar. The whole months of a
+// span are the months between the two dates' months, less one when a month
+// is borrowed for the days. So the dates that give an age of T whole months
+// lie in the month T months from the fixed date's month or in the one
+// beyond it (seen from the fixed date); every date of the month before those
+// two gives fewer whole months, and every date of the month after them more.
+// So the bisection over those two months finds both ends of the run, and the
+// nearest dates are the days just outside it.
+
+long long monthIndexOf(const CalendarDate& date)
+{
+    return date.year * MonthsPerYear + (date.month - 1);
+}
+
+long long firstDayOfMonth(long long monthIndex, const SpanCalendar& calendar)
+{
+    const long long year = monthIndex >= 0 ? monthIndex / MonthsPerYear
+                                           : (monthIndex - MonthsPerYear + 1) / MonthsPerYear;
+    const int month = static_cast<int>(monthIndex - year * MonthsPerYear) + 1;
+    return calendar.dayOf({year, month, 1});
+}
+
+// The months to bisect, widened by one on each side where a switch lies
+// between the Julian and the Gregorian months (at most 13 days apart in the
+// switches' centuries), so that the run lies within them either way.
+long long marginMonths(const SpanCalendar& calendar)
+{
+    return calendar.julian() ? 1 : 0;
+}
+
+// The days to bisect: the months from firstMonth to lastMonth, within the
+// dates [low, high] there are. Where those months lie wholly outside, an
+// empty range at the side of the dates that they lie beyond.
+struct Window
+{
+    long long low;
+    long long high;
+};
+
+Window searchWindow(long long firstMonth, long long lastMonth, long long low, long long high,
+                    const SpanCalendar& calendar)
+{
+    const long long margin = marginMonths(calendar);
+    const long long windowLow = std::max(low, firstDayOfMonth(firstMonth - margin, calendar));
+    const long long windowHigh = std::min(high, firstDayOfMonth(lastMonth + 1 + margin, calendar) - 1);
+    if (windowLow <= windowHigh)
+        return {windowLow, windowHigh};
+    if (windowHigh < low)
+        return {low, low - 1};
+    return {high + 1, high};
+}
+
+// The span between a day and the fixed day, in calendar; spanFromFixed for
+// the end dates after it, else for the begin dates before it. A Gregorian
+// fixed date is converted once, as the searches call this at every step.
+auto spansToFixed(const SpanCalendar& calendar, long long fixedDay, bool spanFromFixed)
+{
+    return [&calendar, fixedDay, spanFromFixed, fixed = dateOfDayNumber(fixedDay)](long long day) {
+        if (calendar.julian())
+            return spanFromFixed ? calendar.span(fixedDay, day) : calendar.span(day, fixedDay);
+        return spanFromFixed ? spanBetween(fixed, dateOfDayNumber(day)) : spanBetween(dateOfDayNumber(day), fixed);
+    };
+}
+
+// The run of days in [low, high] whose span gives an age from least to
+// greatest, found within window. direction is 1 where later days give longer
+// spans, -1 where they give shorter ones; spanOf gives the span for a day
+// number.
+template <typename SpanOf>
+AgeMatches findRun(const Age& least, const Age& greatest, long long low, long long high, Window window,
+                   int direction, SpanOf spanOf)
+{
+    // The bound the run starts at and the one it ends at, in day order.
+    const Age& startBound = direction > 0 ? least : greatest;
+    const Age& endBound = direction > 0 ? greatest : least;
+    // Below 0 before the bound, 0 at it, above 0 after it.
+    const auto order = [&](long long day, const Age& bound) {
+        return direction * compareAge(ageOf(spanOf(day)), bound);
+    };
+    const long long first =
+        firstDayWhere(window.low, window.high, [&](long long day) { return order(day, startBound) >= 0; });
+    const long long past =
+        firstDayWhere(first, window.high, [&](long long day) { return order(day, endBound) > 0; });
+    const auto nearestAt = [&](long long day) -> std::optional<NearestDate> {
+        if (day < low || day > high)
+            return std::nullopt;
+        return NearestDate{dateOfDayNumber(day), spanOf(day)};
+    };
+    AgeMatches matches;
+    matches.firstDay = first;
+    matches.count = past - first;
+    matches.before = nearestAt(first - 1);
+    matches.after = nearestAt(past);
+    return matches;
+}
+
+} // namespace
+
+Span spanBetween(const CalendarDate& begin, const CalendarDate& end)
+{
+    // elapsedSpan's rule in whole numbers: the searches call this at every
+    // step, and the fields in floating point and their month lengths took
+    // a sixth of a search.
+    long long endYear = end.year;
+    int endMonth = end.month;
+    int days = 0;
+    if (end.day < begin.day) {
+        const int borrowed = endMonth > 1 ? daysInMonth(endMonth - 1, endYear) : daysInMonth(int(MonthsPerYear), endYear - 1);
+        days = end.day + borrowed - std::min(begin.day, borrowed);
+        --endMonth;
+    } else {
+        days = end.day - begin.day;
+    }
+    if (endMonth < begin.month) {
+        --endYear;
+        endMonth += int(MonthsPerYear);
+    }
+    Span span;
+    span.Years = double(endYear - begin.year);
+    span.Months = double(endMonth - begin.month);
+    span.Days = double(days);
+    return span;
+}
+
+AgeMatches beginDatesFor(const CalendarDate& end, const Age& age)
+{
+    return beginDatesWithin(end, age, age);
+}
+
+AgeMatches endDatesFor(const CalendarDate& begin, const Age& age)
+{
+    return endDatesWithin(begin, age, age);
+}
+
+AgeMatches beginDatesWithin(const CalendarDate& end, const Age& least, const Age& greatest)
+{
+    return beginDatesWithin(dayNumberOf(end), least, greatest, SpanCalendar(CalendarSystem::Gregorian));
+}
+
+AgeMatches endDatesWithin(const CalendarDate& begin, const Age& least, const Age& greatest)
+{
+    return endDatesWithin(dayNumberOf(begin), least, greatest, SpanCalendar(CalendarSystem::Gregorian));
+}
+
+AgeMatches beginDatesWithin(long long endDay, const Age& least, const Age& greatest, const SpanCalendar& calendar)
+{
+    // Begin dates run from the first day a date is written to, to the end
+    // date itself; the span to end shrinks (or stays) as the begin date
+    // moves later.
+    const long long low = earliestReadDay();
+    const long long high = std::min(endDay, latestReadDay());
+    const long long endMonth = monthIndexOf(calendar.dateOf(endDay));
+    const Window window = searchWindow(endMonth - wholeMonths(greatest) - 1, endMonth - wholeMonths(least), low,
+                                       high, calendar);
+    return findRun(least, greatest, low, high, window, -1, spansToFixed(calendar, endDay, false));
+}
+
+AgeMatches endDatesWithin(long long beginDay, const Age& least, const Age& greatest, const SpanCalendar& calendar)
+{
+    // End dates run from the begin date itself to the last day a date is
+    // written to; the span from begin grows as the end date moves later.
+    const long long low = std::max(beginDay, earliestReadDay());
+    const long long high = latestReadDay();
+    const long long beginMonth = monthIndexOf(calendar.dateOf(beginDay));
+    const Window window = searchWindow(beginMonth + wholeMonths(least), beginMonth + wholeMonths(greatest) + 1, low,
+                                       high, calendar);
+    return findRun(least, greatest, low, high, window, 1, spansToFixed(calendar, beginDay, true));
+}
+
+namespace {
+
+// The run [first, last] of day numbers cut to [low, high], with the days
+// just outside it as the nearest dates; spanOf gives their spans.
+template <typename SpanOf>
+AgeMatches dayRun(long long first, long long last, long long low, long long high, SpanOf spanOf)
+{
+    AgeMatches matches;
+    // A run wholly outside [low, high] is empty at the side it lies beyond.
+    matches.firstDay = std::min(std::max(first, low), high + 1);
+    const long long lastDay = std::max(std::min(last, high), low - 1);
+    matches.count = std::max(0LL, lastDay - matches.firstDay + 1);
+    const long long before = matches.firstDay - 1;
+    const long long after = matches.firstDay + matches.count;
+    if (before >= low && before <= high)
+        matches.before = NearestDate{dateOfDayNumber(before), spanOf(before)};
+    if (after >= low && after <= high)
+        matches.after = NearestDate{dateOfDayNumber(after), spanOf(after)};
+    return matches;
+}
+
+// The elapsed-days runs on day numbers, the spans in calendar.
+AgeMatches beginDaysElapsed(long long endDay, long long leastDays, long long greatestDays,
+                            const SpanCalendar& calendar)
+{
+    return dayRun(endDay - greatestDays, endDay - leastDays, earliestReadDay(), std::min(endDay, latestReadDay()),
+                  [&](long long day) { return calendar.span(day, endDay); });
+}
+
+AgeMatches endDaysElapsed(long long beginDay, long long leastDays, long long greatestDays,
+                          const SpanCalendar& calendar)
+{
+    return dayRun(beginDay + leastDays, beginDay + greatestDays, std::max(beginDay, earliestReadDay()),
+                  latestReadDay(), [&](long long day) { return calendar.span(beginDay, day); });
+}
+
+} // namespace
+
+AgeMatches beginDatesElapsed(const CalendarDate& end, long long leastDays, long long greatestDays)
+{
+    return beginDaysElapsed(dayNumberOf(end), leastDays, greatestDays, SpanCalendar(CalendarSystem::Gregorian));
+}
+
+AgeMatches endDatesElapsed(const CalendarDate& begin, long long leastDays, long long greatestDays)
+{
+    return endDaysElapsed(dayNumberOf(begin), leastDays, greatestDays, SpanCalendar(CalendarSystem::Gregorian));
+}
+
+AgeMatches beginDatesMeant(long long endDay, const AgeReading& reading, const SpanCalendar& calendar)
+{
+    if (reading.counting == AgeCounting::ElapsedDays)
+        return beginDaysElapsed(endDay, reading.least.days, reading.greatest.days, calendar);
+    return beginDatesWithin(endDay, reading.least, reading.greatest, calendar);
+}
+
+AgeMatches endDatesMeant(long long beginDay, const AgeReading& reading, const SpanCalendar& calendar)
+{
+    if (reading.counting == AgeCounting::ElapsedDays)
+        return endDaysElapsed(beginDay, reading.least.days, reading.greatest.days, calendar);
+    return endDatesWithin(beginDay, reading.least, reading.greatest, calendar);
+}
+
+AgeMatches beginDatesMeant(const CalendarDate& end, const AgeReading& reading)
+{
+    return beginDatesMeant(dayNumberOf(end), reading, SpanCalendar(CalendarSystem::Gregorian));
+}
+
+AgeMatches endDatesMeant(const CalendarDate& begin, const AgeReading& reading)
+{
+    return endDatesMeant(dayNumberOf(begin), reading, SpanCalendar(CalendarSystem::Gregorian));
+}
+
+} // namespace spanwright

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "calendars/calendardate.h"
+#include "calendars/calendarsystem.h"
+#include "spans/span.h"
+
+#include <limits>
+#include <optional>
+
+namespace spanwright {
+
+// The calendar a span is counted in, as every reader decides it: two dates
+// both Julian in the Julian calendar (as their records count them), any
+// other pair in the Gregorian one after conversion through the day numbers.
+CalendarSystem spanCalendarFor(CalendarSystem begin, CalendarSystem end);
+
+// The earliest year of a span's dates, counted as astronomers do (1 BC is
+// year 0): 10000 BC.
+constexpr long long EarliestSpanYear = -9999;
+
+// The span arithmetic on day numbers (calendardate.h) in the Gregorian or
+// the Julian calendar.
+class SpanCalendar
+{
+public:
+    explicit SpanCalendar(CalendarSystem system);
+    // The Julian calendar up to a switch: a day before firstGregorianDay is
+    // Julian, one from it Gregorian, and a span is counted in the Julian
+    // calendar only where both its dates are Julian (spanCalendarFor), so
+    // a span that ends on or after the switch is counted in the Gregorian.
+    SpanCalendar(CalendarSystem system, long long firstGregorianDay);
+
+    CalendarSystem system() const { return julian_ ? CalendarSystem::Julian : CalendarSystem::Gregorian; }
+    bool julian() const { return julian_; }
+    // The span from begin to end (begin not after end), as the window
+    // calculates it, with this calendar's month lengths.
+    Span span(long long begin, long long end) const;
+    // The date a day number names in this calendar, and back.
+    CalendarDate dateOf(long long day) const;
+    long long dayOf(const CalendarDate& date) const;
+    // The calendar of a day: Julian before the switch, Gregorian from it.
+    CalendarSystem systemOf(long long day) const;
+    // The first and last days of years EarliestSpanYear to LastCalendarYear.
+    long long firstDay() const { return firstDay_; }
+    long long lastDay() const { return lastDay_; }
+
+private:
+    bool julian_;
+    long long firstGregorianDay_ = std::numeric_limits<long long>::max();
+    long long firstDay_;
+    long long lastDay_;
+};
+
+// The calendar an age stated in a record is reckoned in, the record's date
+// (recordDay) being read in recordCalendar: a Julian record's birthdays are
+// Julian dates. Where a switch (its first Gregorian day) follows the
+// record, the other date is Julian only before it, and a span that reaches
+// it is counted in the Gregorian calendar, as span counts two dates of two
+// calendars. A Julian record on or after the switch (marked O.S.) is
+// Julian throughout.
+SpanCalendar ageCalendarFor(CalendarSystem recordCalendar, long long recordDay,
+                            std::optional<long long> firstGregorianDay);
+
+// The calendars a record's date was read in, for the age it states: that of
+// its first day and that of its last (a month across a switch has two),
+// and the switch it was read under.
+struct RecordCalendar
+{
+    CalendarSystem first = CalendarSystem::Gregorian;
+    CalendarSystem last = CalendarSystem::Gregorian;
+    std::optional<long long> firstGregorianDay;
+};
+
+// ageCalendarFor a day of the record, counted from its first day's side
+// (fromFirst) or its last's.
+SpanCalendar ageCalendarFor(const RecordCalendar& record, long long recordDay, bool fromFirst);
+
+} // namespace spanwright

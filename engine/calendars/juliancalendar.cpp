@@ -1,0 +1,63 @@
+#include "calendars/juliancalendar.h"
+
+#include "spans/calendar.h"
+
+namespace spanwright {
+
+namespace {
+
+// Chronological Julian day number of Gregorian 1 January of year 1, which the
+// shared day numbers count as day 0.
+constexpr long long JulianDayOfDayZero = 1721426;
+// Julian day number of Julian 1 March of year 0: a March-based year puts the
+// leap day at its end.
+constexpr long long JulianDayOfMarchFirstYearZero = 1721118;
+constexpr long long DaysPerFourYears = 1461;
+constexpr int JulianLeapCycle = 4;
+
+} // namespace
+
+bool isJulianLeapYear(long long year)
+{
+    return floorDivide(year, JulianLeapCycle) * JulianLeapCycle == year;
+}
+
+int julianMonthLength(int month, long long year)
+{
+    if (month == 2)
+        return isJulianLeapYear(year) ? 29 : 28;
+    // Only February differs from the Gregorian calendar; any year serves.
+    constexpr double AnyCommonYear = 1;
+    return monthLength(month, AnyCommonYear);
+}
+
+long long julianDayNumberOf(const CalendarDate& date)
+{
+    // Months counted from March, so that the leap day ends the year.
+    const long long year = date.year - (date.month <= 2 ? 1 : 0);
+    const long long marchBasedMonth = date.month > 2 ? date.month - 3 : date.month + 9;
+    const long long dayOfYear = (153 * marchBasedMonth + 2) / 5 + date.day - 1;
+    const long long julianDay = JulianDayOfMarchFirstYearZero + floorDivide(year * DaysPerFourYears, 4)
+        + dayOfYear;
+    return julianDay - JulianDayOfDayZero;
+}
+
+CalendarDate julianDateOfDayNumber(long long dayNumber)
+{
+    const long long days = dayNumber + JulianDayOfDayZero - JulianDayOfMarchFirstYearZero;
+    const long long year = floorDivide(4 * days + 3, DaysPerFourYears);
+    const long long dayOfYear = days - floorDivide(year * DaysPerFourYears, 4);
+    const long long marchBasedMonth = (5 * dayOfYear + 2) / 153;
+    const int day = static_cast<int>(dayOfYear - (153 * marchBasedMonth + 2) / 5 + 1);
+    const int month = static_cast<int>(marchBasedMonth < 10 ? marchBasedMonth + 3 : marchBasedMonth - 9);
+    return {year + (month <= 2 ? 1 : 0), month, day};
+}
+
+Span elapsedJulianSpan(const CalendarDate& begin, const CalendarDate& end)
+{
+    return elapsedSpanWith(dateFieldsOf(begin), dateFieldsOf(end), [](double month, double year) {
+        return julianMonthLength(static_cast<int>(month), static_cast<long long>(year));
+    });
+}
+
+} // namespace spanwright

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "calendars/calendardate.h"
+#include "spans/span.h"
+
+namespace spanwright {
+
+// The Julian calendar, in which every fourth year is a leap year, for dates
+// that family records give in it. Julian dates share the day numbers of
+// calendardate.h (days since 1 January of year 1, Gregorian), so that a
+// Julian and a Gregorian date can be compared and converted.
+
+bool isJulianLeapYear(long long year);
+
+// The days of the month (1 to 12) in the Julian year; 0 for another month.
+int julianMonthLength(int month, long long year);
+
+// The day number of a Julian date, and the Julian date of a day number.
+long long julianDayNumberOf(const CalendarDate& date);
+CalendarDate julianDateOfDayNumber(long long dayNumber);
+
+// The span from begin to end, both Julian, by the rule of elapsedSpan with
+// the borrowed month's length taken from the Julian calendar.
+Span elapsedJulianSpan(const CalendarDate& begin, const CalendarDate& end);
+
+} // namespace spanwright

@@ -1,0 +1,79 @@
+#include "calendars/rumicalendar.h"
+
+#include "calendars/calendardate.h"
+#include "calendars/juliancalendar.h"
+
+#include <array>
+
+namespace spanwright {
+
+namespace {
+
+constexpr long long YearsBehind = 584;
+constexpr int Kanunusani = 11; // January
+constexpr int Subat = 12;      // February
+constexpr long long YearOfTheChange = 1333;
+constexpr int LastJulianDayOfSubat1332 = 15;
+
+constexpr std::array<std::string_view, RumiMonthsPerYear> MonthNames = {
+    "Mart", "Nisan", "Mayis", "Haziran", "Temmuz", "Agustos",
+    "Eylul", "Tesrinievvel", "Tesrinisani", "Kanunuevvel", "Kanunusani", "Subat"};
+
+// The Christian year and month of a Rumi month.
+CalendarDate christianOf(long long year, int month, int day)
+{
+    const int christianMonth = month < Kanunusani ? month + 2 : month - 10;
+    return {year + YearsBehind + (month >= Kanunusani ? 1 : 0), christianMonth, day};
+}
+
+long long firstRumiDay() { return julianDayNumberOf({FirstRumiYear + YearsBehind, 3, 1}); }
+long long firstGregorianRumiDay() { return dayNumberOf({YearOfTheChange + YearsBehind, 3, 1}); }
+long long lastRumiDay() { return dayNumberOf({LastRumiYear + YearsBehind, 12, 31}); }
+
+} // namespace
+
+std::optional<long long> rumiDayNumberOf(long long year, int month, int day, std::string& problem)
+{
+    if (year < FirstRumiYear || year > LastRumiYear || month < 1 || month > RumiMonthsPerYear || day < 1)
+        return std::nullopt;
+    const CalendarDate christian = christianOf(year, month, day);
+    if (year < YearOfTheChange) {
+        if (day > julianMonthLength(christian.month, christian.year))
+            return std::nullopt;
+        if (year == YearOfTheChange - 1 && month == Subat && day > LastJulianDayOfSubat1332) {
+            problem = "16 to 28 Subat 1332 were left out: 15 Subat 1332 was followed by 1 Mart 1333";
+            return std::nullopt;
+        }
+        return julianDayNumberOf(christian);
+    }
+    if (month >= Kanunusani) {
+        problem = "the sources disagree whether the Rumi years from 1333 began on 1 March or on 1 January, so "
+                  "Kanunusani and Subat of " + std::to_string(year) + " may be either year's";
+        return std::nullopt;
+    }
+    if (day > daysInMonth(christian.month, christian.year))
+        return std::nullopt;
+    return dayNumberOf(christian);
+}
+
+std::string rumiDayText(long long dayNumber)
+{
+    if (dayNumber < firstRumiDay() || dayNumber > lastRumiDay())
+        return {};
+    const bool julian = dayNumber < firstGregorianRumiDay();
+    const CalendarDate christian = julian ? julianDateOfDayNumber(dayNumber) : dateOfDayNumber(dayNumber);
+    const int month = christian.month >= 3 ? christian.month - 2 : christian.month + 10;
+    const long long year = christian.year - YearsBehind - (month >= Kanunusani ? 1 : 0);
+    const std::string text = std::to_string(christian.day) + " " + std::string(MonthNames[size_t(month - 1)]) + " ";
+    if (!julian && month >= Kanunusani)
+        return text + std::to_string(year) + " or " + std::to_string(year + 1)
+            + " (the sources disagree whether the year began on 1 March or on 1 January)";
+    return text + std::to_string(year);
+}
+
+std::string_view rumiMonthName(int month)
+{
+    return month >= 1 && month <= RumiMonthsPerYear ? MonthNames[size_t(month - 1)] : std::string_view();
+}
+
+} // namespace spanwright

@@ -1,0 +1,163 @@
+#include "evidence/birthnarrowing.h"
+
+#include "ages/agesearch.h"
+#include "calendars/calendardate.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace spanwright {
+
+namespace {
+
+// An exact age that no birth day gives at one event day is given at a day
+// a few days on (runs are lost only to days clamped at a month's end), so
+// the ends of an event's days are sought this many days inwards at most,
+// as the born answer does.
+constexpr long long MostDaysToAMatch = 31;
+
+constexpr long long NoEarliest = std::numeric_limits<long long>::min();
+constexpr long long NoLatest = std::numeric_limits<long long>::max();
+
+// The reading whose latest birth day is that of the least age: where the
+// age has no greatest, a greatest a year above the least stands in for it.
+// The least is a least, not an age to be met exactly: no birth day gives
+// 1 year 30 days at 1 March 1851, yet 30 January 1850 gives more, and the
+// latest birth day of at least the least age gives at most a few days more.
+AgeReading leastReading(const RecordAge& age)
+{
+    AgeReading reading = age.reading;
+    if (age.openAbove) {
+        if (reading.counting == AgeCounting::ElapsedDays)
+            reading.greatest = reading.least;
+        else
+            reading.greatest = Age{reading.least.years + 1, reading.least.months, reading.least.days};
+    }
+    return reading;
+}
+
+// The birth days at the first event day from from towards to (step 1 or -1)
+// that gives any, within MostDaysToAMatch days.
+AgeMatches firstMatches(long long from, long long to, int step, const AgeReading& reading,
+                        const RecordCalendar& calendar)
+{
+    AgeMatches matches;
+    for (long long day = from, tried = 0; tried <= MostDaysToAMatch; day += step, ++tried) {
+        matches = beginDatesMeant(day, reading, ageCalendarFor(calendar, day, step > 0));
+        if (!matches.empty() || day == to)
+            break;
+    }
+    return matches;
+}
+
+long long lowOf(const BirthWindow& window) { return window.first ? *window.first : NoEarliest; }
+long long highOf(const BirthWindow& window) { return window.last ? *window.last : NoLatest; }
+
+bool holds(const BirthWindow& window, long long day) { return lowOf(window) <= day && day <= highOf(window); }
+
+// The days every window of the set shares (the set is not empty and agrees).
+BirthWindow commonWindow(const std::vector<BirthWindow>& windows, const std::vector<size_t>& set)
+{
+    long long low = NoEarliest;
+    long long high = NoLatest;
+    bool about = false;
+    for (size_t index : set) {
+        low = std::max(low, lowOf(windows[index]));
+        high = std::min(high, highOf(windows[index]));
+        about = about || windows[index].about;
+    }
+    BirthWindow window;
+    if (low != NoEarliest)
+        window.first = low;
+    if (high != NoLatest)
+        window.last = high;
+    window.about = about;
+    return window;
+}
+
+} // namespace
+
+std::optional<BirthWindow> birthWindowFor(std::optional<long long> eventFirst, std::optional<long long> eventLast,
+                                          const RecordAge& age, const RecordCalendar& calendar)
+{
+    BirthWindow window;
+    window.about = age.reading.about;
+    const long long firstDay = eventFirst ? *eventFirst : firstCalendarDay();
+    const long long lastDay = eventLast ? *eventLast : lastCalendarDay();
+    if (eventFirst && !age.openAbove) {
+        const AgeMatches earliest = firstMatches(*eventFirst, lastDay, 1, age.reading, calendar);
+        if (earliest.empty())
+            return std::nullopt;
+        window.first = earliest.firstDay;
+    }
+    if (eventLast) {
+        const AgeMatches latest = firstMatches(*eventLast, firstDay, -1, leastReading(age), calendar);
+        if (latest.empty())
+            return std::nullopt;
+        window.last = latest.firstDay + latest.count - 1;
+    }
+    return window;
+}
+
+Narrowing narrowWindows(const std::vector<BirthWindow>& windows)
+{
+    Narrowing narrowing;
+    std::vector<size_t> all(windows.size());
+    for (size_t index = 0; index < windows.size(); ++index)
+        all[index] = index;
+    const BirthWindow common = commonWindow(windows, all);
+    if (lowOf(common) <= highOf(common)) {
+        narrowing.fits = true;
+        narrowing.window = common;
+        return narrowing;
+    }
+
+    // A sweep over the windows' ends: a window begins at its first day and
+    // ends after its last; at one day the ends come before the beginnings.
+    struct End
+    {
+        long long day;
+        int change; // +1 a window begins, -1 one has ended
+    };
+    std::vector<End> ends;
+    ends.reserve(2 * windows.size());
+    for (const BirthWindow& window : windows) {
+        ends.push_back({lowOf(window), 1});
+        if (highOf(window) != NoLatest)
+            ends.push_back({highOf(window) + 1, -1});
+    }
+    std::sort(ends.begin(), ends.end(), [](const End& a, const End& b) {
+        return a.day != b.day ? a.day < b.day : a.change < b.change;
+    });
+    // The days where the most windows overlap: each such stretch begins
+    // where a window begins, after every change at that day.
+    long long most = 0;
+    std::vector<long long> starts;
+    long long open = 0;
+    for (size_t i = 0; i < ends.size(); ++i) {
+        open += ends[i].change;
+        const bool lastAtDay = i + 1 == ends.size() || ends[i + 1].day != ends[i].day;
+        if (!lastAtDay || ends[i].change < 0)
+            continue;
+        if (open > most) {
+            most = open;
+            starts.clear();
+        }
+        if (open == most)
+            starts.push_back(ends[i].day);
+    }
+    for (long long day : starts) {
+        if (narrowing.largestSets.size() == MostAgreeingSetsListed) {
+            ++narrowing.moreSets;
+            continue;
+        }
+        AgreeingSet set;
+        for (size_t index = 0; index < windows.size(); ++index)
+            (holds(windows[index], day) ? set.records : set.leftOut).push_back(index);
+        set.window = commonWindow(windows, set.records);
+        narrowing.largestSets.push_back(std::move(set));
+    }
+    return narrowing;
+}
+
+} // namespace spanwright
