@@ -2,7 +2,7 @@
 // The month names with their elided de (d'abril, d'agost, d'octubre), as
 // Catalan parish books write them, with the old spellings (janer, mars, maitg).
 // Checked against: "Dates and Calendar", BYU Script Tutorials (Catalan), https://script.byu.edu/catalan-handwriting/tools/dates-&-calendar
-#include "languagetable.h"
+#include "languages/languagetable.h"
 
 namespace spanwright {
 

@@ -2,7 +2,7 @@
 // The Croatian month names with their genitives (listopada is October), as
 // Croatian registers write them.
 // Checked against: "Croatian months", Wikipedia, https://en.wikipedia.org/wiki/Croatian_months
-#include "languagetable.h"
+#include "languages/languagetable.h"
 
 namespace spanwright {
 

@@ -1,5 +1,5 @@
 // The Czech words of dates and ages: data only (see languagetable.h).
-#include "languagetable.h"
+#include "languages/languagetable.h"
 
 namespace spanwright {
 

@@ -1,7 +1,7 @@
 // The Estonian words of dates and ages: data only (see languagetable.h).
 // The month names with their genitive and adessive (märtsi, märtsil), as
 // Estonian church books write them.
-#include "languagetable.h"
+#include "languages/languagetable.h"
 
 namespace spanwright {
 

@@ -4,7 +4,7 @@
 // Checked against: "Finnish Genealogical Word List", FamilySearch Wiki, https://familysearch.org/wiki/en/index.php?title=Finnish_Genealogical_Word_List&oldid=205098
 // Checked against: Charles Eliot, "A Finnish Grammar" (dates, months), https://bitlit.ru/page/en/charles-eliot/a-finnish-grammar/130
 // Checked against: "Finnish numerals", https://wikimili.com/en/Finnish_numerals
-#include "languagetable.h"
+#include "languages/languagetable.h"
 
 namespace spanwright {
 

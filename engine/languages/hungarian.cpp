@@ -7,7 +7,7 @@
 // Checked against: Felix G. Game, "Unusual Hungarian names for the months", http://felix-game.ca/html_files/protip1.html
 // Checked against: "General Language Conventions of Church Registers in Historic Hungary", http://berecz.us/tutorial/bkgd-1.htm
 // Checked against: Nick Gombash, "Hungarian Parish Records Guide #1", http://nickmgombash.blogspot.com/2009/07/hungarian-parish-records-guide-1.html
-#include "languagetable.h"
+#include "languages/languagetable.h"
 
 namespace spanwright {
 

@@ -1,6 +1,6 @@
 // The Icelandic words of dates and ages: data only (see languagetable.h).
 // The month names and the age in the genitive (45 ára), as Icelandic church books write them.
-#include "languagetable.h"
+#include "languages/languagetable.h"
 
 namespace spanwright {
 

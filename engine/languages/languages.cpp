@@ -1,4 +1,4 @@
-#include "languages.h"
+#include "languages/languages.h"
 
 #include "text/letters.h"
 

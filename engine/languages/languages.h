@@ -1,8 +1,8 @@
 #pragma once
 
 #include "reading/age.h"
-#include "languagetable.h"
-#include "wordtable.h"
+#include "languages/languagetable.h"
+#include "languages/wordtable.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 // The Latvian words of dates and ages: data only (see languagetable.h).
 // The year first with "gada", the months in the locative (martā) and
 // genitive, as Latvian church books write them.
-#include "languagetable.h"
+#include "languages/languagetable.h"
 
 namespace spanwright {
 

@@ -3,7 +3,7 @@
 // genitive (kovo), as Lithuanian registers write them.
 // Checked against: "vasaris" (declension, the months), Wiktionary, https://en.wiktionary.org/wiki/vasaris
 // Checked against: "Months of the Year in Lithuanian", http://lietuviu-bendruomene.org/educat/tradicijos/months.html
-#include "languagetable.h"
+#include "languages/languagetable.h"
 
 namespace spanwright {
 

@@ -4,7 +4,7 @@
 // it may be a poet's coinage rather than a word registers used.
 // Checked against: "Romanian calendar", Wikipedia, https://en.wikipedia.org/wiki/Romanian_calendar
 // Checked against: "Old Names for Months of the year", Cybalist list, http://wrdingham.co.uk/cybalist/msg/130/08.html
-#include "languagetable.h"
+#include "languages/languagetable.h"
 
 namespace spanwright {
 

@@ -1,6 +1,6 @@
 // The Russian words of dates and ages: data only (see languagetable.h).
 // Modern and pre-1918 spellings (генваря, апрѣля, іюня, лѣтъ), as metrical books write them.
-#include "languagetable.h"
+#include "languages/languagetable.h"
 
 namespace spanwright {
 

@@ -1,6 +1,6 @@
 // The Slovak words of dates and ages: data only (see languagetable.h).
 // The month names with their genitives (marca, mája), as Slovak registers write them.
-#include "languagetable.h"
+#include "languages/languagetable.h"
 
 namespace spanwright {
 

@@ -3,7 +3,7 @@
 // January, svečan February, sušec March, listopad November), as "Slovene
 // months" lists them after Snoj, Slovenski etimološki slovar; the two-word
 // old names (mali traven, veliki srpan) are not read.
-#include "languagetable.h"
+#include "languages/languagetable.h"
 
 namespace spanwright {
 

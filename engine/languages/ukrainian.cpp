@@ -1,7 +1,7 @@
 // The Ukrainian words of dates and ages: data only (see languagetable.h).
 // Month names with their genitives (березня), as Greek Catholic and civil registers write them.
 // Checked against: the month tables (nominative, genitive) of http://halgal.com/months.html
-#include "languagetable.h"
+#include "languages/languagetable.h"
 
 namespace spanwright {
 
