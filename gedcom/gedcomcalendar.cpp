@@ -39,7 +39,7 @@ template <size_t Count>
 int indexIn(const std::array<std::string_view, Count>& codes, std::string_view word)
 {
     for (size_t i = 0; i < Count; ++i) {
-        if (codes[i] == word)
+        if (equalsIgnoringCase(codes[i], word))
             return static_cast<int>(i) + 1;
     }
     return 0;
@@ -47,10 +47,10 @@ int indexIn(const std::array<std::string_view, Count>& codes, std::string_view w
 
 } // namespace
 
-bool calendarOfWord(std::string_view upperWord, GedcomCalendarKind& kind)
+bool calendarOfWord(std::string_view word, GedcomCalendarKind& kind)
 {
     for (const CalendarWord& entry : CalendarWords) {
-        if (entry.word == upperWord) {
+        if (equalsIgnoringCase(entry.word, word)) {
             kind = entry.kind;
             return true;
         }
@@ -72,7 +72,7 @@ int monthOfWord(GedcomCalendarKind kind, std::string_view word)
     }
     if (word.size() > 1 && word.back() == '.')
         word.remove_suffix(1);
-    if (word == "SEPT")
+    if (equalsIgnoringCase(word, "SEPT"))
         return September;
     const int code = indexIn(UpperMonthAbbreviations, word);
     if (code != 0)

@@ -21,14 +21,14 @@ constexpr long long EarliestGedcomYear = EarliestSpanYear;
 inline std::string_view calendarName(GedcomCalendarKind kind) { return calendarSystemName(kind); }
 
 // The calendar a 5.5.1 escape (@#DJULIAN@) or a 7.0 keyword (JULIAN)
-// names, in upper case; false for any other word.
-bool calendarOfWord(std::string_view upperWord, GedcomCalendarKind& kind);
+// names, in any case; false for any other word.
+bool calendarOfWord(std::string_view word, GedcomCalendarKind& kind);
 
 // The month (1 to 12, or 1 to 13 for Hebrew and French Republican, as
-// hebrewcalendar.h and frenchcalendar.h number them) that an upper-case
-// word names in the calendar; 0 for none. Gregorian and Julian months take
+// hebrewcalendar.h and frenchcalendar.h number them) that a word in any
+// case names in the calendar; 0 for none. Gregorian and Julian months take
 // the codes JAN to DEC, SEPT, the English names, and a final full stop.
-int monthOfWord(GedcomCalendarKind kind, std::string_view upperWord);
+int monthOfWord(GedcomCalendarKind kind, std::string_view word);
 // The day number of a date of the calendar, the month and day being in the
 // year (monthLengthIn and firstDayOfYearIn are the engine's).
 inline long long dayNumberIn(GedcomCalendarKind kind, long long year, int month, int day)

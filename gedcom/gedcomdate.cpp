@@ -6,8 +6,12 @@
 #include "reading/datereader.h"
 #include "reading/dualyearlimits.h"
 #include "gedcomcalendar.h"
+#include "gedcomdateparts.h"
 #include "languages/languages.h"
 #include "text/quotedtext.h"
+
+#include <spanwright/problem.h>
+#include <spanwright/result.h>
 
 #include <array>
 #include <vector>
@@ -21,7 +25,6 @@ constexpr int DaysPerWeek = 7;
 // Day number 0, 1 January of year 1, was a Monday.
 constexpr std::array<std::string_view, DaysPerWeek> WeekdayNames = {
     "MONDAY", "TUESDAY", "WEDNESDAY", "THURSDAY", "FRIDAY", "SATURDAY", "SUNDAY"};
-constexpr std::array<std::string_view, 4> OrdinalSuffixes = {"ST", "ND", "RD", "TH"};
 constexpr std::array<std::string_view, 4> BeforeChrist = {"B.C.", "BC", "BCE", "B.C.E."};
 constexpr std::array<std::string_view, 2> AnnoDomini = {"AD", "A.D."};
 // The words written in place of an unknown date.
@@ -30,74 +33,26 @@ constexpr std::array<std::string_view, 6> StatusWords = {"DECEASED", "DEAD", "ST
 // The words that qualify or join dates; a calendar escape goes after them.
 constexpr std::array<std::string_view, 10> Keywords = {"ABT", "CAL", "EST", "BEF", "AFT", "BET", "AND",
                                                        "FROM", "TO", "INT"};
-constexpr std::string_view EscapeStart = "@#D";
 constexpr size_t WeekdayCodeLength = 3;
-constexpr long long Ten = 10;
 
-// A whole number of at most nine digits (a day or a year; larger is refused
-// by the caller's range check).
-bool readNumber(std::string_view digits, long long& value)
-{
-    constexpr size_t MostDigits = 9;
-    if (!allDigits(digits) || digits.size() > MostDigits)
-        return false;
-    value = 0;
-    for (char c : digits)
-        value = value * Ten + (c - '0');
-    return true;
-}
+using Part = GedcomDatePart;
+using DateParts = GedcomDateParts;
 
-long long powerOfTen(size_t digits)
-{
-    long long power = 1;
-    for (size_t i = 0; i < digits; ++i)
-        power *= Ten;
-    return power;
-}
-
-// The calendar escapes are one token even where they hold a blank
-// ("@#DFRENCH R@").
-std::vector<std::string_view> tokens(std::string_view text)
-{
-    std::vector<std::string_view> result;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        if (isBlank(text[pos])) {
-            ++pos;
-            continue;
-        }
-        size_t end = pos;
-        if (text.substr(pos, EscapeStart.size()) == EscapeStart) {
-            end = text.find('@', pos + EscapeStart.size());
-            end = end == std::string_view::npos ? text.size() : end + 1;
-        } else {
-            while (end < text.size() && !isBlank(text[end]))
-                ++end;
-        }
-        result.push_back(text.substr(pos, end - pos));
-        pos = end;
-    }
-    return result;
-}
-
-using Tokens = std::vector<std::string_view>;
-
-// The text as written beside its upper-cased copy, which the tokens view:
-// messages quote what the file says.
+// The text of the value, which messages quote as the file writes it, and
+// how its plain dates are read (the switch; the language).
 struct Source
 {
     std::string_view original;
-    std::string_view upper;
-    DateReadOptions choice; // how plain dates are read (the switch; the language)
+    const DateReadOptions& choice;
 
-    std::string_view written(std::string_view first, std::string_view last) const
+    std::string_view written(const Part& first, const Part& last) const
     {
-        const size_t begin = static_cast<size_t>(first.data() - upper.data());
-        const size_t end = static_cast<size_t>(last.data() + last.size() - upper.data());
-        return original.substr(begin, end - begin);
+        return original.substr(first.begin, last.end - first.begin);
     }
-    std::string_view written(std::string_view token) const { return written(token, token); }
+    std::string_view written(const Part& part) const { return part.in(original); }
 };
+
+Problem notRead(std::string message) { return Problem{ProblemKind::NotRead, std::move(message)}; }
 
 // One date of a value: the days of the day, month or year it names.
 struct OneDate
@@ -132,68 +87,45 @@ std::string titleCase(std::string_view word)
     return result;
 }
 
-int weekdayNumber(std::string_view token)
+int weekdayNumber(std::string_view written)
 {
     for (size_t i = 0; i < WeekdayNames.size(); ++i) {
-        if (token == WeekdayNames[i] || token == WeekdayNames[i].substr(0, WeekdayCodeLength))
+        if (equalsIgnoringCase(written, WeekdayNames[i])
+            || equalsIgnoringCase(written, WeekdayNames[i].substr(0, WeekdayCodeLength)))
             return static_cast<int>(i);
     }
     return -1;
 }
 
 template <size_t Count>
-bool isOneOf(const std::array<std::string_view, Count>& words, std::string_view token)
+bool isOneOf(const std::array<std::string_view, Count>& words, std::string_view written)
 {
     for (std::string_view word : words) {
-        if (token == word)
+        if (equalsIgnoringCase(written, word))
             return true;
     }
     return false;
 }
 
-// A keyword, with the full stop some programs write after it ("ABT.").
-bool isKeyword(std::string_view token, std::string_view keyword)
+// A keyword in any case, with the full stop some programs write after it
+// ("ABT.").
+bool isKeyword(std::string_view written, std::string_view keyword)
 {
-    if (token.size() == keyword.size() + 1 && token.back() == '.')
-        token.remove_suffix(1);
-    return token == keyword;
+    if (written.size() == keyword.size() + 1 && written.back() == '.')
+        written.remove_suffix(1);
+    return equalsIgnoringCase(written, keyword);
 }
 
-// A day, with an ordinal suffix allowed ("9th").
-bool readDay(std::string_view token, long long& day)
+// The month a part names in the calendar, 0 for none: a month is one word.
+int monthOfPart(GedcomCalendarKind calendar, const Part& part, const Source& source)
 {
-    for (std::string_view suffix : OrdinalSuffixes) {
-        if (token.size() > suffix.size() && token.substr(token.size() - suffix.size()) == suffix) {
-            token.remove_suffix(suffix.size());
-            break;
-        }
-    }
-    return readNumber(token, day);
+    if (part.tokenCount != 1 || part.first.kind != datepieces::DateTokenKind::Word)
+        return 0;
+    return monthOfWord(calendar, source.written(part));
 }
 
-// A year, or a dual year read as the later one: after the slash or hyphen
-// the later year, or as many of its last digits ("1731/32", "1611/2",
-// "1698/1699", "1702-1703").
-std::string readYear(std::string_view token, long long& year, size_t& digits, bool& dual)
-{
-    const size_t mark = token.find_first_of("/-");
-    dual = mark != std::string_view::npos;
-    if (mark == std::string_view::npos) {
-        if (!readNumber(token, year))
-            return "not a year";
-        digits = token.size();
-        return {};
-    }
-    long long later = 0;
-    const std::string_view first = token.substr(0, mark);
-    const std::string_view suffix = token.substr(mark + 1);
-    if (!readNumber(first, year) || suffix.size() > first.size() || !readNumber(suffix, later)
-        || later != (year + 1) % powerOfTen(suffix.size()))
-        return "not a year, nor a dual year such as 1731/32";
-    year += 1;
-    digits = first.size();
-    return {};
-}
+// A slash or hyphen, which makes a part a dual year or a range's end.
+bool hasYearMark(std::string_view written) { return written.find_first_of("/-") != std::string_view::npos; }
 
 // What is read of one date as its reading goes on.
 struct DateSoFar
@@ -211,125 +143,138 @@ struct DateSoFar
 
 // The calendar escape or word before the date, which goes after the
 // keywords.
-std::string readCalendar(Tokens& parts, OneDate& date, const Source& source, DateSoFar& so)
+std::optional<Problem> readCalendar(DateParts& parts, OneDate& date, const Source& source, DateSoFar& so)
 {
-    const std::string_view front = parts.front();
-    so.calendarGiven = calendarOfWord(front, date.calendar);
+    const Part& front = parts.front();
+    const std::string_view frontWritten = source.written(front);
+    so.calendarGiven = calendarOfWord(frontWritten, date.calendar);
     if (so.calendarGiven) {
-        parts.erase(parts.begin());
+        parts.dropFront();
         for (std::string_view keyword : Keywords) {
-            if (!parts.empty() && isKeyword(parts.front(), keyword))
-                return quotedExcerpt(so.written)
-                    + (front.front() == '@' ? ": the calendar escape goes after " : ": the calendar goes after ")
-                    + std::string(keyword) + " (" + std::string(keyword) + " " + std::string(source.written(front))
-                    + " ...)";
+            if (!parts.empty() && isKeyword(source.written(parts.front()), keyword))
+                return notRead(quotedExcerpt(so.written)
+                               + (frontWritten.front() == '@' ? ": the calendar escape goes after "
+                                                              : ": the calendar goes after ")
+                               + std::string(keyword) + " (" + std::string(keyword) + " "
+                               + std::string(frontWritten) + " ...)");
         }
-    } else if (front.substr(0, EscapeStart.size()) == EscapeStart || (front.size() > 1 && front.front() == '_')) {
-        return "the calendar " + quotedExcerpt(source.written(front))
-            + " is not known (only Gregorian, Julian, Hebrew and French Republican)";
+    } else if (front.first.kind == datepieces::DateTokenKind::CalendarEscape
+               || (frontWritten.size() > 1 && frontWritten.front() == '_')) {
+        return notRead("the calendar " + quotedExcerpt(frontWritten)
+                       + " is not known (only Gregorian, Julian, Hebrew and French Republican)");
     }
     so.christian = date.calendar == GedcomCalendarKind::Gregorian || date.calendar == GedcomCalendarKind::Julian;
-    return {};
+    return std::nullopt;
 }
 
 // A weekday before the date ("MONDAY,"), and its era: A.D. before or after
 // it, B.C. after it.
-std::string readWeekdayAndEra(Tokens& parts, DateSoFar& so)
+std::optional<Problem> readWeekdayAndEra(DateParts& parts, const Source& source, DateSoFar& so)
 {
-    if (so.christian && !parts.empty() && parts.front().size() > 1 && parts.front().back() == ',') {
-        so.weekday = weekdayNumber(parts.front().substr(0, parts.front().size() - 1));
-        if (so.weekday < 0)
-            return quotedExcerpt(so.written) + " is not a date";
-        parts.erase(parts.begin());
+    if (so.christian && !parts.empty()) {
+        const std::string_view front = source.written(parts.front());
+        if (front.size() > 1 && front.back() == ',') {
+            so.weekday = weekdayNumber(front.substr(0, front.size() - 1));
+            if (so.weekday < 0)
+                return notRead(quotedExcerpt(so.written) + " is not a date");
+            parts.dropFront();
+        }
     }
-    if (so.christian && !parts.empty() && isOneOf(AnnoDomini, parts.front()))
-        parts.erase(parts.begin());
-    else if (so.christian && !parts.empty() && isOneOf(AnnoDomini, parts.back()))
-        parts.pop_back();
-    else if (!parts.empty() && isOneOf(BeforeChrist, parts.back())) {
+    if (so.christian && !parts.empty() && isOneOf(AnnoDomini, source.written(parts.front())))
+        parts.dropFront();
+    else if (so.christian && !parts.empty() && isOneOf(AnnoDomini, source.written(parts.back())))
+        parts.dropBack();
+    else if (!parts.empty() && isOneOf(BeforeChrist, source.written(parts.back()))) {
         if (!so.christian)
-            return quotedExcerpt(so.written) + ": only Gregorian and Julian years have an era B.C.";
+            return notRead(quotedExcerpt(so.written) + ": only Gregorian and Julian years have an era B.C.");
         so.beforeChrist = true;
-        parts.pop_back();
+        parts.dropBack();
     }
-    return {};
+    return std::nullopt;
 }
 
 constexpr size_t MostParts = 3;
 
+// The first date of BET or FROM without a year takes the second's.
+void borrowYear(DateParts& parts, OneDate& date, const Neighbour& neighbour, DateSoFar& so)
+{
+    date.year = neighbour.date->year;
+    so.beforeChrist = neighbour.date->beforeChrist;
+    if (neighbour.date->dualYear && !so.calendarGiven)
+        date.calendar = neighbour.date->calendar; // the year lent is Old Style
+    parts.lendYear(); // in the year's place, so that the month and day stand where they do
+}
+
 // The year: written last, or lent by the other date of BET or FROM ... TO.
-std::string readYearPart(Tokens& parts, OneDate& date, const Source& source, const Neighbour& neighbour,
-                         DateSoFar& so)
+std::optional<Problem> readYearPart(DateParts& parts, OneDate& date, const Source& source,
+                                    const Neighbour& neighbour, DateSoFar& so)
 {
     // A first date of BET or FROM without a year, whose last word is a month.
-    const bool borrowsYear = neighbour.lendsYear && parts.size() <= 2
-        && monthOfWord(date.calendar, parts.back()) != 0;
-    long long year = 0;
-    if (borrowsYear) {
-        year = neighbour.date->year;
-        so.beforeChrist = neighbour.date->beforeChrist;
-        if (neighbour.date->dualYear && !so.calendarGiven)
-            date.calendar = neighbour.date->calendar; // the year lent is Old Style
-        parts.push_back({}); // in the year's place, so that the month and day stand where they do
-    } else {
-        bool dual = false;
-        std::string problem = readYear(parts.back(), year, date.yearDigits, dual);
-        if (!problem.empty())
-            return quotedExcerpt(so.written) + ": " + quotedExcerpt(source.written(parts.back())) + " is " + problem;
-        // A dual year only arose under the Julian calendar with the year
-        // beginning on 25 March: its day and month are Julian, unless an
-        // escape says otherwise (which is read as written, with a warning).
-        if (dual && !so.calendarGiven)
-            date.calendar = GedcomCalendarKind::Julian;
-        date.dualYear = dual;
-        date.dualYearAsGregorian = dual && so.calendarGiven && date.calendar == GedcomCalendarKind::Gregorian;
-        // Only a year of the first date's calendar: the French Republican
-        // year 3 after 1790 is the year 3.
-        constexpr size_t ShortYearDigits = 2;
-        const OneDate* first = neighbour.date;
-        if (first != nullptr && !neighbour.lendsYear && date.yearDigits <= ShortYearDigits
-            && first->yearDigits > ShortYearDigits && !so.beforeChrist && !first->beforeChrist
-            && first->calendar == date.calendar) {
-            const long long unit = powerOfTen(date.yearDigits);
-            year += first->year / unit * unit;
-        }
+    if (neighbour.lendsYear && parts.size() <= 2 && monthOfPart(date.calendar, parts.back(), source) != 0) {
+        borrowYear(parts, date, neighbour, so);
+        date.beforeChrist = so.beforeChrist;
+        return std::nullopt;
     }
-    date.year = year;
+    const std::optional<WrittenYear> written = yearOfPart(parts.back(), source.original);
+    if (!written) {
+        const std::string_view year = source.written(parts.back());
+        return notRead(quotedExcerpt(so.written) + ": " + quotedExcerpt(year) + " is "
+                       + (hasYearMark(year) ? "not a year, nor a dual year such as 1731/32" : "not a year"));
+    }
+    date.year = written->year;
+    date.yearDigits = written->digits;
+    // A dual year only arose under the Julian calendar with the year
+    // beginning on 25 March: its day and month are Julian, unless an escape
+    // says otherwise (which is read as written, with a warning).
+    const bool dual = written->dual;
+    if (dual && !so.calendarGiven)
+        date.calendar = GedcomCalendarKind::Julian;
+    date.dualYear = dual;
+    date.dualYearAsGregorian = dual && so.calendarGiven && date.calendar == GedcomCalendarKind::Gregorian;
+    // Only a year of the first date's calendar: the French Republican year 3
+    // after 1790 is the year 3.
+    constexpr size_t ShortYearDigits = 2;
+    const OneDate* first = neighbour.date;
+    if (first != nullptr && !neighbour.lendsYear && date.yearDigits <= ShortYearDigits
+        && first->yearDigits > ShortYearDigits && !so.beforeChrist && !first->beforeChrist
+        && first->calendar == date.calendar) {
+        const long long unit = powerOfTen(date.yearDigits);
+        date.year += first->year / unit * unit;
+    }
     date.beforeChrist = so.beforeChrist;
-    return {};
+    return std::nullopt;
 }
 
 // The year within the calendars' years, counted as astronomers do.
-std::string countYear(const OneDate& date, const Source& source, DateSoFar& so)
+std::optional<Problem> countYear(const OneDate& date, const Source& source, DateSoFar& so)
 {
     so.switched = !so.calendarGiven && date.calendar == GedcomCalendarKind::Gregorian
         && source.choice.calendar.firstGregorianDay.has_value();
     const long long year = date.year;
     if (so.beforeChrist && year == 0)
-        return quotedExcerpt(so.written) + ": there is no year 0 (1 B.C. is followed by A.D. 1)";
+        return notRead(quotedExcerpt(so.written) + ": there is no year 0 (1 B.C. is followed by A.D. 1)");
     if (!so.beforeChrist && year == 0)
-        return quotedExcerpt(so.written) + ": there is no year 0";
+        return notRead(quotedExcerpt(so.written) + ": there is no year 0");
     // Astronomers' years: 1 BC is year 0.
     so.counted = so.beforeChrist ? 1 - year : year;
     const long long earliest = so.christian ? EarliestGedcomYear : 1;
     if (so.counted < earliest || so.counted > LastCalendarYear)
-        return quotedExcerpt(so.written) + ": the year is not from "
-            + (so.christian ? std::to_string(1 - EarliestGedcomYear) + " B.C." : std::string("1")) + " to "
-            + std::to_string(LastCalendarYear);
-    return {};
+        return notRead(quotedExcerpt(so.written) + ": the year is not from "
+                       + (so.christian ? std::to_string(1 - EarliestGedcomYear) + " B.C." : std::string("1"))
+                       + " to " + std::to_string(LastCalendarYear));
+    return std::nullopt;
 }
 
 // Why a word that is no GEDCOM month is no month either where the tables
 // know it: two languages read it as different months ("listopada" is
 // October in Croatian, November in Polish) and no language was chosen.
-// Empty for any other word.
-std::string twoMonthsProblem(std::string_view written, const Source& source)
+std::optional<std::string> twoMonthsNote(std::string_view written, const Source& source)
 {
     if (!source.choice.language.empty())
-        return {};
+        return std::nullopt;
     const languages::Readings<int>* months = languages::lexicon().month(languages::lookupKey(written));
     if (!months || months->readings.size() < 2)
-        return {};
+        return std::nullopt;
     std::string note = quotedExcerpt(written) + " names two months:";
     for (size_t i = 0; i < months->readings.size(); ++i) {
         const auto& reading = months->readings[i];
@@ -340,65 +285,54 @@ std::string twoMonthsProblem(std::string_view written, const Source& source)
 }
 
 // The month before the year, of the date's calendar and within its year.
-std::string readMonthPart(const Tokens& parts, const OneDate& date, const Source& source, DateSoFar& so)
+std::optional<Problem> readMonthPart(const DateParts& parts, const OneDate& date, const Source& source,
+                                     DateSoFar& so)
 {
     if (parts.size() < 2)
-        return {};
-    const std::string_view word = parts[parts.size() - 2];
-    so.month = monthOfWord(date.calendar, word);
+        return std::nullopt;
+    const Part& word = parts[parts.size() - 2];
+    so.month = monthOfPart(date.calendar, word, source);
     if (so.month == 0) {
-        const std::string clash = twoMonthsProblem(source.written(word), source);
-        if (!clash.empty())
-            return quotedExcerpt(so.written) + ": " + clash;
-        return quotedExcerpt(so.written) + ": " + quotedExcerpt(source.written(word)) + " is not a month"
-            + (so.christian ? "" : " of the " + std::string(calendarName(date.calendar)) + " calendar");
+        const std::string_view written = source.written(word);
+        if (const std::optional<std::string> clash = twoMonthsNote(written, source))
+            return notRead(quotedExcerpt(so.written) + ": " + *clash);
+        return notRead(quotedExcerpt(so.written) + ": " + quotedExcerpt(written) + " is not a month"
+                       + (so.christian ? "" : " of the " + std::string(calendarName(date.calendar)) + " calendar"));
     }
     if (monthLengthIn(date.calendar, so.month, so.counted) == 0)
-        return quotedExcerpt(so.written) + ": " + std::string(monthCode(date.calendar, so.month))
-            + " is only in a leap year, and " + std::to_string(date.year) + " is not one";
-    return {};
+        return notRead(quotedExcerpt(so.written) + ": " + std::string(monthCode(date.calendar, so.month))
+                       + " is only in a leap year, and " + std::to_string(date.year) + " is not one");
+    return std::nullopt;
 }
 
 // The day, or two consecutive days ("8/9 JUL 1457"), and the days they are.
-std::string readDayPart(const Tokens& parts, OneDate& date, const Source& source, DateSoFar& so)
+std::optional<Problem> readDayPart(const DateParts& parts, OneDate& date, const Source& source, DateSoFar& so)
 {
-    std::string_view dayToken = parts[0];
-    long long lastDay = 0;
-    const size_t slash = dayToken.find('/');
-    const bool twoDays = slash != std::string_view::npos;
-    if (twoDays && (!readDay(dayToken.substr(slash + 1), lastDay)))
-        return quotedExcerpt(so.written) + ": " + quotedExcerpt(source.written(parts[0])) + " is not a day";
-    if (twoDays)
-        dayToken = dayToken.substr(0, slash);
-    if (!readDay(dayToken, so.day))
-        return quotedExcerpt(so.written) + ": " + quotedExcerpt(source.written(parts[0])) + " is not a day";
-    const long long day = so.day;
-    if (!twoDays)
-        lastDay = day;
-    const auto notConsecutive = [&] {
-        return quotedExcerpt(so.written) + ": two days are written as consecutive days (8/9 JUL 1457)";
-    };
+    const std::optional<WrittenDays> written = daysOfPart(parts[0], source.original);
+    if (!written)
+        return notRead(quotedExcerpt(so.written) + ": " + quotedExcerpt(source.written(parts[0])) + " is not a day");
+    so.day = written->first;
+    const long long day = written->first;
+    const long long lastDay = written->last;
+    if (written->two && lastDay != day + 1)
+        return notRead(quotedExcerpt(so.written) + ": two days are written as consecutive days (8/9 JUL 1457)");
     if (so.switched) {
-        if (twoDays && lastDay != day + 1)
-            return notConsecutive();
         const SwitchedDays days = daysUnderSwitch(so.counted, so.month, int(day), *source.choice.calendar.firstGregorianDay);
         if (!days.ok)
-            return quotedExcerpt(so.written) + ": " + days.problem;
+            return notRead(quotedExcerpt(so.written) + ": " + days.problem);
         date.calendar = days.firstCalendar;
         date.first = days.first;
         date.last = days.first + (lastDay - day);
     }
     const int length = monthLengthIn(date.calendar, so.month, so.counted);
-    if (twoDays && lastDay != day + 1)
-        return notConsecutive();
     if (day < 1 || lastDay > length)
-        return quotedExcerpt(so.written) + ": " + std::string(monthCode(date.calendar, so.month)) + " "
-            + std::to_string(date.year) + " has " + std::to_string(length) + " days";
+        return notRead(quotedExcerpt(so.written) + ": " + std::string(monthCode(date.calendar, so.month)) + " "
+                       + std::to_string(date.year) + " has " + std::to_string(length) + " days");
     if (!so.switched) {
         date.first = dayNumberIn(date.calendar, so.counted, so.month, static_cast<int>(day));
         date.last = date.first + (lastDay - day);
     }
-    return {};
+    return std::nullopt;
 }
 
 // The days of a month or a year.
@@ -421,7 +355,7 @@ void monthOrYearDays(OneDate& date, const Source& source, const DateSoFar& so)
 
 // The checks of the days found: a dual year's day, the last year, the
 // weekday.
-std::string daysProblem(const OneDate& date, const Source& source, const DateSoFar& so)
+std::optional<Problem> daysProblem(const OneDate& date, const Source& source, const DateSoFar& so)
 {
     if (date.dualYear) {
         // Under an explicit Julian escape, or before the switch, the day is
@@ -430,61 +364,75 @@ std::string daysProblem(const OneDate& date, const Source& source, const DateSoF
             || (source.choice.calendar.firstGregorianDay && date.first < *source.choice.calendar.firstGregorianDay);
         const std::string problem = dualYearProblem(so.counted, so.month, int(so.day), julianSaid);
         if (!problem.empty())
-            return quotedExcerpt(so.written) + ": " + problem;
+            return notRead(quotedExcerpt(so.written) + ": " + problem);
     }
     // Other calendars' years reach beyond the Gregorian ones.
     if (date.last > lastCalendarDay())
-        return quotedExcerpt(so.written) + ": the date lies after the year " + std::to_string(LastCalendarYear);
+        return notRead(quotedExcerpt(so.written) + ": the date lies after the year "
+                       + std::to_string(LastCalendarYear));
     if (so.weekday >= 0) {
         if (so.day == 0 || date.first != date.last)
-            return quotedExcerpt(so.written) + ": a weekday without a day";
+            return notRead(quotedExcerpt(so.written) + ": a weekday without a day");
         const long long actual = ((date.first % DaysPerWeek) + DaysPerWeek) % DaysPerWeek;
         if (actual != so.weekday)
-            return quotedExcerpt(so.written) + ": that day was a " + titleCase(WeekdayNames[size_t(actual)]);
+            return notRead(quotedExcerpt(so.written) + ": that day was a "
+                           + titleCase(WeekdayNames[size_t(actual)]));
     }
-    return {};
+    return std::nullopt;
 }
 
-std::string readOneDate(Tokens parts, OneDate& date, const Source& source, const Neighbour& neighbour = {})
+// The year, month and day of one date, each step stopping at the first
+// thing it refuses.
+std::optional<Problem> readDateSteps(DateParts& parts, OneDate& date, const Source& source,
+                                     const Neighbour& neighbour, DateSoFar& so)
 {
-    if (parts.empty())
-        return "a date is missing";
-    DateSoFar so;
-    so.written = source.written(parts.front(), parts.back());
-    std::string problem = readCalendar(parts, date, source, so);
-    if (problem.empty())
-        problem = readWeekdayAndEra(parts, so);
-    if (!problem.empty())
-        return problem;
-    if (parts.empty() || parts.size() > MostParts)
-        return quotedExcerpt(so.written) + " is not a date (D MON YYYY, MON YYYY or YYYY)";
-    problem = readYearPart(parts, date, source, neighbour, so);
-    if (problem.empty())
+    std::optional<Problem> problem = readYearPart(parts, date, source, neighbour, so);
+    if (!problem)
         problem = countYear(date, source, so);
-    if (problem.empty())
+    if (!problem)
         problem = readMonthPart(parts, date, source, so);
-    if (problem.empty() && parts.size() == MostParts)
+    if (!problem && parts.size() == MostParts)
         problem = readDayPart(parts, date, source, so);
-    else if (problem.empty())
+    else if (!problem)
         monthOrYearDays(date, source, so);
-    if (problem.empty())
+    if (!problem)
         problem = daysProblem(date, source, so);
     return problem;
 }
 
-GedcomDate refused(std::string problem)
+Result<OneDate> readOneDate(DateParts parts, const Source& source, const Neighbour& neighbour = {})
+{
+    if (parts.empty())
+        return notRead("a date is missing");
+    OneDate date;
+    DateSoFar so;
+    so.written = source.written(parts.front(), parts.back());
+    std::optional<Problem> problem = readCalendar(parts, date, source, so);
+    if (!problem)
+        problem = readWeekdayAndEra(parts, source, so);
+    if (!problem && (parts.empty() || parts.size() > MostParts))
+        problem = notRead(quotedExcerpt(so.written) + " is not a date (D MON YYYY, MON YYYY or YYYY)");
+    if (!problem)
+        problem = readDateSteps(parts, date, source, neighbour, so);
+    if (problem)
+        return std::move(*problem);
+    return date;
+}
+
+GedcomDate refused(Problem problem)
 {
     GedcomDate date;
-    date.problem = std::move(problem);
+    date.problem = std::move(problem.message);
     return date;
 }
 
 // Where the joining word stands: AND (or a lone hyphen) after BET, TO after
 // FROM.
-size_t joinerIndex(const Tokens& parts, std::string_view joiner)
+size_t joinerIndex(const std::vector<Part>& parts, std::string_view joiner, const Source& source)
 {
     for (size_t i = 1; i < parts.size(); ++i) {
-        if (isKeyword(parts[i], joiner) || (joiner == "AND" && parts[i] == "-"))
+        const std::string_view written = source.written(parts[i]);
+        if (isKeyword(written, joiner) || (joiner == "AND" && written == "-"))
             return i;
     }
     return parts.size();
@@ -513,36 +461,47 @@ GedcomDate::Calendar calendarOf(GedcomCalendarKind kind)
     return GedcomDate::Calendar::Gregorian;
 }
 
+// Both dates of BET or FROM ... TO, or the first problem. A first date that
+// ends with a month takes its year from the second.
+std::optional<Problem> readBothDates(DateParts firstParts, DateParts secondParts, const Source& source,
+                                     std::optional<Result<OneDate>>& first, std::optional<Result<OneDate>>& second)
+{
+    const bool firstWithoutYear = !firstParts.empty() && !isPlainNumber(firstParts.back())
+        && !hasYearMark(source.written(firstParts.back()));
+    if (firstWithoutYear) {
+        second = readOneDate(secondParts, source);
+        if (!second->ok())
+            return second->problem();
+        first = readOneDate(firstParts, source, Neighbour{&second->value(), true});
+        return first->ok() ? std::nullopt : std::optional<Problem>(first->problem());
+    }
+    first = readOneDate(firstParts, source);
+    if (!first->ok())
+        return first->problem();
+    second = readOneDate(secondParts, source, Neighbour{&first->value(), false});
+    return second->ok() ? std::nullopt : std::optional<Problem>(second->problem());
+}
+
 // BET a AND b, FROM a TO b: from the first day of the one to the last of the
 // other.
-GedcomDate readTwoDates(const Tokens& parts, std::string_view joiner, const Source& source)
+GedcomDate readTwoDates(const std::vector<Part>& parts, std::string_view joiner, const Source& source)
 {
     const std::string_view written = source.original;
-    const size_t join = joinerIndex(parts, joiner);
+    const size_t join = joinerIndex(parts, joiner, source);
     if (join == parts.size())
-        return refused(quotedExcerpt(written) + ": " + std::string(source.written(parts.front())) + " without "
-                       + std::string(joiner));
-    const Tokens firstParts(parts.begin() + 1, parts.begin() + long(join));
-    const Tokens secondParts(parts.begin() + long(join) + 1, parts.end());
-    OneDate first;
-    OneDate second;
-    std::string problem;
-    // A first date that ends with a month takes its year from the second.
-    const bool firstWithoutYear = !firstParts.empty() && !allDigits(firstParts.back())
-        && firstParts.back().find_first_of("/-") == std::string_view::npos;
-    if (firstWithoutYear) {
-        problem = readOneDate(secondParts, second, source);
-        if (problem.empty())
-            problem = readOneDate(firstParts, first, source, Neighbour{&second, true});
-    } else {
-        problem = readOneDate(firstParts, first, source);
-        if (problem.empty())
-            problem = readOneDate(secondParts, second, source, Neighbour{&first, false});
-    }
-    if (!problem.empty())
-        return refused(problem);
+        return refused(notRead(quotedExcerpt(written) + ": " + std::string(source.written(parts.front()))
+                               + " without " + std::string(joiner)));
+    const Part* const begin = parts.data();
+    std::optional<Result<OneDate>> firstRead;
+    std::optional<Result<OneDate>> secondRead;
+    if (std::optional<Problem> problem = readBothDates(DateParts(begin + 1, begin + join),
+                                                       DateParts(begin + join + 1, begin + parts.size()), source,
+                                                       firstRead, secondRead))
+        return refused(std::move(*problem));
+    const OneDate& first = firstRead->value();
+    const OneDate& second = secondRead->value();
     if (second.last < first.first)
-        return refused(quotedExcerpt(written) + ": the second date lies before the first");
+        return refused(notRead(quotedExcerpt(written) + ": the second date lies before the first"));
     GedcomDate date;
     date.ok = true;
     date.earliest = first.first;
@@ -555,61 +514,34 @@ GedcomDate readTwoDates(const Tokens& parts, std::string_view joiner, const Sour
     return date;
 }
 
-// The value without blanks around it and without a final full stop.
-std::string_view statusWordOf(std::string_view upper)
+// A status word in place of the date (DEAD, STILLBORN): the value's one
+// part, with a final full stop allowed.
+std::string_view statusWordOf(const std::vector<Part>& parts, const Source& source)
 {
-    std::string_view word = trimmed(upper);
+    if (parts.size() != 1)
+        return {};
+    std::string_view word = source.written(parts.front());
     if (word.size() > 1 && word.back() == '.')
         word.remove_suffix(1);
-    return word;
+    return isOneOf(StatusWords, word) ? word : std::string_view();
 }
 
-GedcomDate readByGrammar(std::string_view original, const DateReadOptions& choice)
+// ABT, CAL, EST, BEF, AFT, TO or FROM <date>, or a date alone.
+GedcomDate readQualifiedDate(const std::vector<Part>& parts, const Source& source)
 {
-    std::string upper(original);
-    for (char& c : upper)
-        c = upperAscii(c);
-    std::string_view text = upper;
-    const Source source{original, text, choice};
-    Tokens parts = tokens(text);
-    if (parts.empty())
-        return refused("no date given");
-    if (isOneOf(StatusWords, statusWordOf(text))) {
-        GedcomDate date;
-        date.noDate = GedcomDate::NoDate::StatusWord;
-        date.stillborn = statusWordOf(text) == "STILLBORN";
-        return date;
-    }
-    const size_t phrase = text.find('(');
-    if (isKeyword(parts.front(), "INT")) {
-        // An interpreted date: the date, then the phrase it was read from.
-        parts = tokens(text.substr(0, phrase));
-        parts.erase(parts.begin());
-    } else if (phrase != std::string_view::npos) {
-        GedcomDate date;
-        date.noDate = GedcomDate::NoDate::Phrase;
-        return date;
-    }
-    if (parts.empty())
-        return refused(quotedExcerpt(original) + " is not a date");
-
-    const std::string_view keyword = parts.front();
-    if (isKeyword(keyword, "BET"))
-        return readTwoDates(parts, "AND", source);
-    if (isKeyword(keyword, "FROM") && joinerIndex(parts, "TO") != parts.size())
-        return readTwoDates(parts, "TO", source);
-
-    GedcomDate date;
+    const std::string_view keyword = source.written(parts.front());
     const bool approximate = isKeyword(keyword, "ABT") || isKeyword(keyword, "CAL") || isKeyword(keyword, "EST");
     const bool before = isKeyword(keyword, "BEF") || isKeyword(keyword, "TO");
     const bool after = isKeyword(keyword, "AFT") || isKeyword(keyword, "FROM");
     const bool strict = isKeyword(keyword, "BEF") || isKeyword(keyword, "AFT");
+    DateParts dateParts(parts.data(), parts.data() + parts.size());
     if (approximate || before || after)
-        parts.erase(parts.begin());
-    OneDate one;
-    const std::string problem = readOneDate(parts, one, source);
-    if (!problem.empty())
-        return refused(problem);
+        dateParts.dropFront();
+    const Result<OneDate> read = readOneDate(dateParts, source);
+    if (!read)
+        return refused(read.problem());
+    const OneDate& one = read.value();
+    GedcomDate date;
     date.ok = true;
     date.approximate = approximate;
     date.calendar = calendarOf(one.calendar);
@@ -622,6 +554,38 @@ GedcomDate readByGrammar(std::string_view original, const DateReadOptions& choic
     if (!after)
         date.latest = strict ? one.first - 1 : one.last;
     return date;
+}
+
+GedcomDate readByGrammar(std::string_view original, const DateReadOptions& choice)
+{
+    const Source source{original, choice};
+    GedcomValueParts value = gedcomDateParts(original);
+    std::vector<Part>& parts = value.parts;
+    if (parts.empty())
+        return refused(notRead("no date given"));
+    if (const std::string_view status = statusWordOf(parts, source); !status.empty()) {
+        GedcomDate date;
+        date.noDate = GedcomDate::NoDate::StatusWord;
+        date.stillborn = equalsIgnoringCase(status, "STILLBORN");
+        return date;
+    }
+    if (isKeyword(source.written(parts.front()), "INT")) {
+        // An interpreted date: the date, then the phrase it was read from.
+        dropPhrase(value);
+        parts.erase(parts.begin());
+    } else if (value.phrase != std::string_view::npos) {
+        GedcomDate date;
+        date.noDate = GedcomDate::NoDate::Phrase;
+        return date;
+    }
+    if (parts.empty())
+        return refused(notRead(quotedExcerpt(original) + " is not a date"));
+    const std::string_view keyword = source.written(parts.front());
+    if (isKeyword(keyword, "BET"))
+        return readTwoDates(parts, "AND", source);
+    if (isKeyword(keyword, "FROM") && joinerIndex(parts, "TO", source) != parts.size())
+        return readTwoDates(parts, "TO", source);
+    return readQualifiedDate(parts, source);
 }
 
 // A value the GEDCOM grammars refuse but the program's date reader takes

@@ -250,6 +250,9 @@ private slots:
         refuseRow("Apr 31, 1990", Mdy, "day 31 is not in April 1990 (1 to 30)");
         refuseRow("May 17th, 1990th", Mdy, "1990 is a year, not an ordinal day");
         refuseRow("May 17, 1990.5", Mdy, "\".\" in May 17, 1990.5 is not understood");
+        // A GEDCOM phrase and an escape inside a date are no worded date's.
+        refuseRow("17 May 1990 (a letter)", Mdy, "\"(\" in 17 May 1990 (a letter) is not understood");
+        refuseRow("17 May @#DJULIAN@ 1990", Mdy, "\"@\" in 17 May @#DJULIAN@ 1990 is not understood");
         refuseRow("May June 1990", Mdy, "it names two months");
         refuseRow("5 5 1990", Mdy, "it names no month");
         refuseRow("May 17x, 1990", Mdy, "\"17x\" is not understood");

@@ -50,6 +50,30 @@ std::string_view DateTokenizer::endingKey(size_t start, size_t end, bool ascii)
     return std::string_view(endingBytes_, end - start);
 }
 
+// A GEDCOM date's escape, where a part of the value begins with "@#D" (in
+// any case), to its closing "@"; a phrase from its "(" on. An escape ends
+// before a "(" in it, which begins the phrase all the same.
+bool DateTokenizer::gedcomMark(size_t start, DateToken& token)
+{
+    constexpr std::string_view EscapeStart = "@#D";
+    const bool partStart = start == 0 || isBlank(text_[start - 1]) || afterEscape_;
+    token.begin = start;
+    if (text_[start] == '(') {
+        token.kind = DateTokenKind::Phrase;
+        token.end = text_.size();
+        return true;
+    }
+    if (!partStart || !equalsIgnoringCase(text_.substr(start, EscapeStart.size()), EscapeStart))
+        return false;
+    const size_t close = text_.find_first_of("@(", start + EscapeStart.size());
+    token.kind = DateTokenKind::CalendarEscape;
+    if (close == std::string_view::npos)
+        token.end = text_.size();
+    else
+        token.end = text_[close] == '@' ? close + 1 : close;
+    return true;
+}
+
 // Lower case, without stops and apostrophes; empty when longer than a word
 // looked up.
 std::string_view DateTokenizer::lookupForm(size_t start, size_t end, char* bytes)

@@ -19,8 +19,14 @@ constexpr size_t LongestDateWord = 32;
 // The pieces of a worded date: words with their stops ("Nov.", "A.D.",
 // "l'an"), numbers with what is written onto them ("12th", "1er", "1°",
 // "1728/9"), the months registers write by their numbers ("7bris", "10ber"),
-// and single signs, which the grammar judges.
-enum class DateTokenKind { End, Word, Number, NumberedMonth, Sign };
+// and single signs, which the grammar judges. A GEDCOM date has two marks
+// more: a calendar escape ("@#DJULIAN@", "@#DFRENCH R@" with its blank) and
+// a phrase, from its "(" to the end of the value.
+enum class DateTokenKind { End, Word, Number, NumberedMonth, Sign, CalendarEscape, Phrase };
+
+// Whether the tokenizer knows a GEDCOM date's escapes and phrases, or reads
+// "@" and "(" as the signs they are in a worded date.
+enum class DateTokenMarks { Worded, Gedcom };
 
 struct DateToken
 {
@@ -54,7 +60,10 @@ struct DateToken
 class DateTokenizer
 {
 public:
-    explicit DateTokenizer(std::string_view text) : text_(text) {}
+    explicit DateTokenizer(std::string_view text, DateTokenMarks marks = DateTokenMarks::Worded)
+        : text_(text), marks_(marks)
+    {
+    }
 
     // The next token after any blanks; false at the end of the text. The
     // token is filled in place: the reader is called for every date of a
@@ -68,9 +77,12 @@ private:
     bool signedEnding(size_t sign, DateToken& token);
     std::string_view endingKey(size_t start, size_t end, bool ascii);
     std::string_view lookupForm(size_t start, size_t end, char* bytes);
+    bool gedcomMark(size_t start, DateToken& token);
 
     std::string_view text_;
+    DateTokenMarks marks_;
     size_t pos_ = 0;
+    bool afterEscape_ = false; // a token after an escape starts afresh, as after a blank
     // Left uninitialised: only the bytes a key uses are written.
     char keyBytes_[LongestDateWord];
     char endingBytes_[LongestDateWord];
@@ -122,11 +134,12 @@ inline bool DateTokenizer::next(DateToken& token)
         word(start, token);
     } else if (isDigit(text_[start])) {
         number(start, token);
-    } else {
+    } else if (marks_ == DateTokenMarks::Worded || !gedcomMark(start, token)) {
         token.kind = DateTokenKind::Sign;
         token.begin = start;
         token.end = start + 1;
     }
+    afterEscape_ = token.kind == DateTokenKind::CalendarEscape;
     pos_ = token.end;
     return true;
 }

@@ -438,7 +438,9 @@ bool takeSign(std::string_view text, size_t i, const DateItems& items, bool& las
         case DateTokenKind::NumberedMonth: taken = takeNumberedMonth(text, token, language, items, problem); break;
         case DateTokenKind::Number: taken = takeNumber(text, token, items, problem); break;
         case DateTokenKind::Sign: taken = takeSign(text, token.begin, items, lastWasSign, problem); break;
-        case DateTokenKind::End: break;
+        case DateTokenKind::End:
+        case DateTokenKind::CalendarEscape: // a GEDCOM date's, never a worded date's
+        case DateTokenKind::Phrase: break;
         }
         if (!taken)
             return false;
