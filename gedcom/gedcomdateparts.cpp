@@ -1,6 +1,6 @@
 #include "gedcomdateparts.h"
 
-#include "asciitext.h"
+#include "text/asciitext.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "datetokens.h"
+#include "reading/datetokens.h"
 
 #include <cstddef>
 #include <optional>
