@@ -7,7 +7,7 @@
 
 #include "datetext.h"
 #include "resultentries.h"
-#include "span.h"
+#include "windowspan.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -80,7 +80,7 @@ void frmDatePage::calculate()
     Months = span.Months;
     Years = span.Years;
     ResultEntries entries;
-    entries.compose(span);
+    entries.composeCounts(span.Years, span.Months, span.Days);
     Months_Str = entries.months();
     Days_Str = entries.days();
     Years_Str = entries.years();

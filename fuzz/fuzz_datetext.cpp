@@ -9,7 +9,7 @@
 #include "leadingnumber.h"
 #include "resultentries.h"
 #include "resulttext.h"
-#include "span.h"
+#include "windowspan.h"
 
 #include "fuzzcheck.h"
 
@@ -156,7 +156,7 @@ void checkEntries(const Span& span)
     const std::string months = checkedCountText(span.Months);
     const std::string days = checkedCountText(span.Days);
     const std::string years = checkedCountText(span.Years);
-    entries.compose(span);
+    entries.composeCounts(span.Years, span.Months, span.Days);
     FUZZ_CHECK(entries.months() == months && entries.days() == days && entries.years() == years);
     const std::string separators = "/-.";
     for (int position = 1; position <= NotationCount - 1; ++position) {
