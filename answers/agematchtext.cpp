@@ -34,7 +34,7 @@ std::string withSingularUnits(std::string text)
 
 std::string wordedAge(const Age& age)
 {
-    return wordedSpan(Span{double(age.years), double(age.months), double(age.days)});
+    return wordedSpan(age);
 }
 
 std::string matchRangeText(const AgeMatches& matches, DateOrder order)

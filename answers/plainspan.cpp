@@ -1,6 +1,7 @@
 #include "plainspan.h"
 
-#include "calendars/calendardate.h"
+#include "calendardate.h"
+#include "span.h"
 
 #include <cstring>
 
@@ -151,24 +152,8 @@ bool plainSpanOf(const PlainDay& begin, const PlainDay& end, PlainSpan& span)
 {
     if (before(end, begin))
         return false;
-    int endYear = end.year;
-    int endMonth = end.month;
-    if (end.day < begin.day) {
-        // A month borrowed: the one before the end month, a begin day past
-        // its end counting as its last.
-        const int borrowed =
-            endMonth > 1 ? daysInMonth(endMonth - 1, endYear) : daysInMonth(MonthsPerYear, endYear - 1);
-        span.days = end.day + borrowed - (begin.day < borrowed ? begin.day : borrowed);
-        --endMonth;
-    } else {
-        span.days = end.day - begin.day;
-    }
-    if (endMonth < begin.month) {
-        --endYear;
-        endMonth += MonthsPerYear;
-    }
-    span.months = endMonth - begin.month;
-    span.years = endYear - begin.year;
+    const YearsMonthsDays elapsed = spanBetween({begin.year, begin.month, begin.day}, {end.year, end.month, end.day});
+    span = {int(elapsed.years), int(elapsed.months), int(elapsed.days)};
     return true;
 }
 

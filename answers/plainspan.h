@@ -35,7 +35,7 @@ struct PlainSpan
     int days = 0;
 };
 
-// The span from begin to end by the period rule (span.h's elapsedSpan);
+// The span from begin to end by the span rule (span.h's spanBetween);
 // false when end is before begin.
 bool plainSpanOf(const PlainDay& begin, const PlainDay& end, PlainSpan& span);
 

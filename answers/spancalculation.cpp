@@ -1,8 +1,9 @@
 #include "spancalculation.h"
 
-#include "calendars/calendardate.h"
+#include "calendardate.h"
 #include "calendarlines.h"
 #include "datereading.h"
+#include "juliancalendar.h"
 #include "ages/spancalendar.h"
 
 #include <utility>
@@ -11,11 +12,6 @@ namespace spanwright {
 
 namespace {
 
-DateFields fieldsOfDay(long long dayNumber)
-{
-    return dateFieldsOf(dateOfDayNumber(dayNumber));
-}
-
 // A reading's calendar for the span: a range across two calendars counts as
 // Gregorian.
 CalendarSystem spanSideOf(const DateReading& reading)
@@ -23,11 +19,11 @@ CalendarSystem spanSideOf(const DateReading& reading)
     return reading.oneCalendar() ? reading.calendar : CalendarSystem::Gregorian;
 }
 
-Span spanOfDays(long long begin, long long end, bool julian)
+YearsMonthsDays spanOfDays(long long begin, long long end, bool julian)
 {
     if (julian)
-        return SpanCalendar(CalendarSystem::Julian).span(begin, end);
-    return elapsedSpan(fieldsOfDay(begin), fieldsOfDay(end));
+        return spanBetween(julianDateOfDayNumber(begin), julianDateOfDayNumber(end), CalendarSystem::Julian);
+    return spanBetween(dateOfDayNumber(begin), dateOfDayNumber(end));
 }
 
 } // namespace

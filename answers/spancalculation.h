@@ -21,8 +21,8 @@ struct SpanCalculation
     // The span between two days; for dates that allow several days, the
     // least span (0 where the dates overlap) and the greatest, which an open
     // side (before the begin date, after the end date) leaves without bound.
-    Span span;
-    std::optional<Span> greatest;
+    YearsMonthsDays span;
+    std::optional<YearsMonthsDays> greatest;
     bool exact = true;        // both dates one day: greatest equals span
     bool approximate = false; // either date is "about"
     // Counted in the Julian calendar, both dates being Julian; otherwise in

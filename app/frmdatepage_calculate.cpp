@@ -5,9 +5,9 @@
 #include "dialogs/frmerror.h"
 #include "platform/platform.h"
 
-#include "spans/datetext.h"
-#include "spans/resultentries.h"
-#include "spans/span.h"
+#include "datetext.h"
+#include "resultentries.h"
+#include "windowspan.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -80,7 +80,7 @@ void frmDatePage::calculate()
     Months = span.Months;
     Years = span.Years;
     ResultEntries entries;
-    entries.compose(span);
+    entries.composeCounts(span.Years, span.Months, span.Days);
     Months_Str = entries.months();
     Days_Str = entries.days();
     Years_Str = entries.years();

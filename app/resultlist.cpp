@@ -21,7 +21,7 @@ constexpr int CursorWidth = 1;
 
 // The oldest age the window words, 100 years and up to 11 months and 30
 // days: its results are the longest.
-constexpr double OldestYears = 100;
+constexpr long long OldestYears = 100;
 constexpr int MostMonths = 11;
 constexpr int MostDays = 30;
 
@@ -56,8 +56,7 @@ ResultList::ResultList(QWidget* parent)
 QString ResultList::widestResult(const QFont& font)
 {
     const QFontMetricsF metrics(font);
-    const Span oldest{OldestYears, double(widestCount(metrics, MostMonths)),
-                      double(widestCount(metrics, MostDays))};
+    const YearsMonthsDays oldest{OldestYears, widestCount(metrics, MostMonths), widestCount(metrics, MostDays)};
     return QString::fromStdString(wordedSpan(oldest));
 }
 

@@ -5,11 +5,12 @@
 // window reads them, and (the rows "reader_...") as the command line and the
 // web page read them, by days.
 
-#include "calendars/calendardate.h"
+#include "calendardate.h"
 #include "reading/datereader.h"
-#include "spans/datetext.h"
-#include "spans/resultentries.h"
-#include "spans/span.h"
+#include "datetext.h"
+#include "resultentries.h"
+#include "span.h"
+#include "windowspan.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,7 +28,8 @@ bool calculate(std::string_view beginText, std::string_view endText, ResultEntri
         return false;
     if (endsBefore(end, begin))
         return false;
-    entries.compose(elapsedSpan(begin, end));
+    const Span span = elapsedSpan(begin, end);
+    entries.composeCounts(span.Years, span.Months, span.Days);
     return true;
 }
 
@@ -38,8 +40,7 @@ bool calculateByDays(std::string_view beginText, std::string_view endText, Resul
     const DateReading end = readDate(endText);
     if (!begin.exact() || !end.exact() || *end.earliest < *begin.earliest)
         return false;
-    entries.compose(elapsedSpan(dateFieldsOf(dateOfDayNumber(*begin.earliest)),
-                                dateFieldsOf(dateOfDayNumber(*end.earliest))));
+    entries.compose(spanBetween(dateOfDayNumber(*begin.earliest), dateOfDayNumber(*end.earliest)));
     return true;
 }
 

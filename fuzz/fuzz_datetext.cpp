@@ -4,12 +4,12 @@
 // feed into a begin and an end date text; when both are dates, they are put
 // in order and their span and its result texts are checked, the way the
 // Calculate command uses them.
-#include "spans/calendar.h"
-#include "spans/datetext.h"
+#include "calendar.h"
+#include "datetext.h"
 #include "text/leadingnumber.h"
-#include "spans/resultentries.h"
+#include "resultentries.h"
 #include "spans/resulttext.h"
-#include "spans/span.h"
+#include "windowspan.h"
 
 #include "fuzzcheck.h"
 
@@ -156,7 +156,7 @@ void checkEntries(const Span& span)
     const std::string months = checkedCountText(span.Months);
     const std::string days = checkedCountText(span.Days);
     const std::string years = checkedCountText(span.Years);
-    entries.compose(span);
+    entries.composeCounts(span.Years, span.Months, span.Days);
     FUZZ_CHECK(entries.months() == months && entries.days() == days && entries.years() == years);
     const std::string separators = "/-.";
     for (int position = 1; position <= NotationCount - 1; ++position) {

@@ -168,12 +168,12 @@ bool StatedAge::meetable() const
     return true;
 }
 
-int compareWithStatedAge(const Span& span, long long elapsedDays, const StatedAge& stated)
+int compareWithStatedAge(const YearsMonthsDays& span, long long elapsedDays, const StatedAge& stated)
 {
     const auto compare = [&](const Age& bound) {
         if (inDaysAlone(bound))
             return elapsedDays < bound.days ? -1 : elapsedDays > bound.days ? 1 : 0;
-        return compareAge(ageOf(span), bound);
+        return compareAge(span, bound);
     };
     if (stated.least) {
         const int order = compare(*stated.least);

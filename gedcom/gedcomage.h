@@ -59,6 +59,6 @@ constexpr long long LongestSpanDays = 30;
 // negative when it is shorter than every one of them, positive when longer,
 // 0 when it is one of them. span is the span between the two days and
 // elapsedDays the number of days between them.
-int compareWithStatedAge(const Span& span, long long elapsedDays, const StatedAge& stated);
+int compareWithStatedAge(const YearsMonthsDays& span, long long elapsedDays, const StatedAge& stated);
 
 } // namespace spanwright

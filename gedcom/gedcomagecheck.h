@@ -21,8 +21,8 @@ bool deathBeforeBirth(const GedcomDate& birth, const GedcomDate& death);
 // greatest when the birth has no earliest day or the death no latest.
 struct AgeBounds
 {
-    Span least;
-    std::optional<Span> greatest;
+    YearsMonthsDays least;
+    std::optional<YearsMonthsDays> greatest;
 };
 AgeBounds ageBounds(const GedcomDate& birth, const GedcomDate& death, const GedcomSpanCalendar& calendar);
 

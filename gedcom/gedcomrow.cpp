@@ -36,7 +36,7 @@ void cannotCheck(GedcomRow& row, std::string_view reason)
 std::string ageText(const AgeBounds& bounds, bool approximate)
 {
     std::string text(approximate ? AboutMark : std::string_view());
-    if (bounds.greatest && compareAge(ageOf(*bounds.greatest), ageOf(bounds.least)) == 0)
+    if (bounds.greatest && compareAge(*bounds.greatest, bounds.least) == 0)
         return text + wordedSpan(bounds.least);
     text += "at least " + wordedSpan(bounds.least);
     if (bounds.greatest)
@@ -135,7 +135,7 @@ RowTexts readRowTexts(std::optional<std::string_view> birthText, std::optional<s
 // Born dead: an age of 0, whatever the birth date says.
 void stillbornAge(GedcomRow& row, const StatedAge& stated)
 {
-    const Span none{};
+    const YearsMonthsDays none{};
     row.ageAtDeath = wordedSpan(none);
     if (stated.ok && compareWithStatedAge(none, 0, stated) != 0)
         cannotCheck(row, "the death is STILLBORN, not a date");

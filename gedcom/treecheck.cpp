@@ -83,7 +83,7 @@ std::string spanText(const GedcomDate& from, const GedcomDate& to)
     const AgeBounds bounds = ageBounds(from, to, spanCalendarOf(from, to));
     if (!bounds.greatest)
         return "at least " + wordedSpan(bounds.least);
-    if (compareAge(ageOf(bounds.least), ageOf(*bounds.greatest)) == 0)
+    if (compareAge(bounds.least, *bounds.greatest) == 0)
         return wordedSpan(bounds.least);
     return wordedSpan(bounds.least) + " to " + wordedSpan(*bounds.greatest);
 }

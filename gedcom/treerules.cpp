@@ -80,10 +80,10 @@ Certainty youngerThan(const GedcomDate& birth, const GedcomDate& event, const Ag
     if (!birth.ok || !event.ok || !eventCanFollow(birth, event))
         return Certainty::None;
     const AgeBounds all = ageBounds(birth, event, calendar);
-    const bool certain = all.greatest && compareAge(ageOf(*all.greatest), threshold) < 0;
+    const bool certain = all.greatest && compareAge(*all.greatest, threshold) < 0;
     const GedcomDate b = closedAtBound(birth);
     const GedcomDate e = closedAtBound(event);
-    const bool possible = eventCanFollow(b, e) && compareAge(ageOf(ageBounds(b, e, calendar).least), threshold) < 0;
+    const bool possible = eventCanFollow(b, e) && compareAge(ageBounds(b, e, calendar).least, threshold) < 0;
     return capped(certainty(certain, possible), birth, event);
 }
 
@@ -92,13 +92,13 @@ Certainty olderThan(const GedcomDate& birth, const GedcomDate& event, const Age&
 {
     if (!birth.ok || !event.ok || !eventCanFollow(birth, event))
         return Certainty::None;
-    const bool certain = compareAge(ageOf(ageBounds(birth, event, calendar).least), threshold) > 0;
+    const bool certain = compareAge(ageBounds(birth, event, calendar).least, threshold) > 0;
     const GedcomDate b = closedAtBound(birth);
     const GedcomDate e = closedAtBound(event);
     bool possible = false;
     if (eventCanFollow(b, e)) {
         const AgeBounds closed = ageBounds(b, e, calendar);
-        possible = closed.greatest && compareAge(ageOf(*closed.greatest), threshold) > 0;
+        possible = closed.greatest && compareAge(*closed.greatest, threshold) > 0;
     }
     return capped(certainty(certain, possible), birth, event);
 }

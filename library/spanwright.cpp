@@ -26,16 +26,6 @@ Problem problemOf(Outcome outcome, std::string message)
     return {outcome == Outcome::NoAnswer ? ProblemKind::NoAnswer : ProblemKind::NotRead, std::move(message)};
 }
 
-YearsMonthsDays partsOf(const Age& age)
-{
-    return {age.years, age.months, age.days};
-}
-
-YearsMonthsDays partsOf(const Span& span)
-{
-    return partsOf(ageOf(span));
-}
-
 // The lines of a multi-line answer text, without their line ends.
 std::vector<std::string> linesOf(const std::string& text)
 {
@@ -83,7 +73,7 @@ Result<AgeMeaning> readAge(std::string_view text)
     const AgeReading reading = readAgeText(text);
     if (!reading.ok)
         return Problem{ProblemKind::NotRead, reading.problem};
-    return AgeMeaning{partsOf(reading.age), partsOf(reading.least), partsOf(reading.greatest),
+    return AgeMeaning{reading.age, reading.least, reading.greatest,
                       reading.counting == AgeCounting::ElapsedDays, reading.about};
 }
 
@@ -93,9 +83,9 @@ Result<SpanAnswer> span(std::string_view beginText, std::string_view endText, co
     if (calculation.outcome != Outcome::Answered)
         return problemOf(calculation.outcome, calculation.problem);
     SpanAnswer answer;
-    answer.least = partsOf(calculation.span);
+    answer.least = calculation.span;
     if (calculation.greatest)
-        answer.greatest = partsOf(*calculation.greatest);
+        answer.greatest = *calculation.greatest;
     answer.exact = calculation.exact;
     answer.approximate = calculation.approximate;
     const std::string least = wordedSpan(calculation.span);

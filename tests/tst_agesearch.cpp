@@ -2,12 +2,13 @@
 // reader by table, the searches against a brute-force scan of the calendar.
 // QtTest serves only as the runner.
 
-#include "reading/age.h"
+#include "age.h"
 #include "ages/agesearch.h"
-#include "calendars/calendardate.h"
+#include "calendardate.h"
 #include "reading/datereader.h"
-#include "spans/datetext.h"
-#include "calendars/juliancalendar.h"
+#include "datetext.h"
+#include "windowspan.h"
+#include "juliancalendar.h"
 #include "ages/spancalendar.h"
 
 #include <QTest>
@@ -20,14 +21,14 @@ namespace {
 
 // Where a span stands against an age, counted here without the engine's own
 // comparison: the years and months of the age may hold more than 11 months.
-int orderOfSpan(const Span& span, const Age& age)
+int orderOfSpan(const YearsMonthsDays& span, const Age& age)
 {
-    const long long spanMonths = static_cast<long long>(span.Years) * 12 + static_cast<long long>(span.Months);
+    const long long spanMonths = span.years * 12 + span.months;
     const long long ageMonths = age.years * 12 + age.months;
     if (spanMonths != ageMonths)
         return spanMonths < ageMonths ? -1 : 1;
-    if (span.Days != age.days)
-        return span.Days < age.days ? -1 : 1;
+    if (span.days != age.days)
+        return span.days < age.days ? -1 : 1;
     return 0;
 }
 
@@ -49,7 +50,7 @@ Scan scan(bool born, long long fixed, long long low, long long high, const Age& 
     const CalendarDate fixedDate = dateOfDayNumber(fixed);
     for (long long day = low; day <= high; ++day) {
         const CalendarDate date = dateOfDayNumber(day);
-        const Span span = born ? spanBetween(date, fixedDate) : spanBetween(fixedDate, date);
+        const YearsMonthsDays span = born ? spanBetween(date, fixedDate) : spanBetween(fixedDate, date);
         const int order = (orderOfSpan(span, least) < 0 ? -1 : orderOfSpan(span, greatest) > 0 ? 1 : 0)
             * (born ? -1 : 1);
         if (order == 0)
@@ -362,7 +363,7 @@ private slots:
                                           : dayNumberOf(fixed) <= dayNumberOf(other);
                 if (!inOrder)
                     continue;
-                age = ageOf(born ? spanBetween(other, fixed) : spanBetween(fixed, other));
+                age = born ? spanBetween(other, fixed) : spanBetween(fixed, other);
             }
             const long long fixedDay = dayNumberOf(fixed);
             // The mean Gregorian month is 146097 / 4800 days.
@@ -440,7 +441,7 @@ private slots:
                         long long count = 0;
                         for (long long day = fixed - 800; day <= fixed + 800; ++day) {
                             if ((born ? day > fixed : day < fixed)
-                                || compareAge(ageOf(born ? calendar.span(day, fixed) : calendar.span(fixed, day)),
+                                || compareAge(born ? calendar.span(day, fixed) : calendar.span(fixed, day),
                                               age) != 0)
                                 continue;
                             if (count == 0)

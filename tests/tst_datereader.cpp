@@ -2,7 +2,7 @@
 // report: every form it reads, and every text it must refuse rather than
 // misread. QtTest serves only as the runner.
 
-#include "spans/calendar.h"
+#include "calendar.h"
 #include "calendars/calendardate.h"
 #include "reading/datereader.h"
 #include "languages/monthnames.h"

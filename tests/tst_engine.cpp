@@ -1,12 +1,13 @@
 // Tests of the date engine: number reading, date reading, the span arithmetic
 // and the result texts. QtTest serves only as the runner.
 
-#include "spans/calendar.h"
-#include "spans/datetext.h"
+#include "calendar.h"
+#include "datetext.h"
 #include "text/leadingnumber.h"
-#include "spans/resultentries.h"
+#include "span.h"
+#include "resultentries.h"
 #include "spans/resulttext.h"
-#include "spans/span.h"
+#include "windowspan.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -53,14 +54,14 @@ Civil civilDate(long long z)
     return {yoe + era * 400 + (m <= 2), m, d};
 }
 
-int daysInMonth(long long y, int m)
+int civilDaysInMonth(long long y, int m)
 {
     return m == 12 ? 31 : static_cast<int>(dayNumber(y, m + 1, 1) - dayNumber(y, m, 1));
 }
 
 DateFields fieldsOf(const Civil& c)
 {
-    return {double(c.month), double(c.day), double(c.year), double(daysInMonth(c.year, c.month))};
+    return {double(c.month), double(c.day), double(c.year), double(civilDaysInMonth(c.year, c.month))};
 }
 
 QString dateString(const Civil& c)
@@ -92,7 +93,7 @@ const char* spanFault(long long beginNumber, long long endNumber, Span& s)
         + static_cast<long long>(s.Months);
     const long long toYear = months / 12;
     const int toMonth = static_cast<int>(months % 12) + 1;
-    const int toDay = std::min(b.day, daysInMonth(toYear, toMonth));
+    const int toDay = std::min(b.day, civilDaysInMonth(toYear, toMonth));
     if (dayNumber(toYear, toMonth, toDay) + static_cast<long long>(s.Days) != endNumber)
         return "does not reach the end date";
     return nullptr;
@@ -122,7 +123,7 @@ Entries entriesOf(const ResultEntries& entries)
 Entries entriesOf(const Span& s)
 {
     ResultEntries entries;
-    entries.compose(s);
+    entries.composeCounts(s.Years, s.Months, s.Days);
     return entriesOf(entries);
 }
 
@@ -145,6 +146,16 @@ void spanRow(const char* name, const char* begin, const char* end, double y, dou
              const char* worded)
 {
     QTest::newRow(name) << QByteArray(begin) << QByteArray(end) << y << m << d << QByteArray(worded);
+}
+
+// A span by the engine's whole-number rule, in the Gregorian or the Julian
+// calendar, with the span written out by hand.
+void daySpanRow(const char* name, CalendarSystem calendar, CalendarDate begin, CalendarDate end,
+                YearsMonthsDays span)
+{
+    QTest::newRow(name) << (calendar == CalendarSystem::Julian) << begin.year << (long long)begin.month
+                        << (long long)begin.day << end.year << (long long)end.month << (long long)end.day
+                        << span.years << span.months << span.days;
 }
 
 void entryRow(const char* name, double y, double m, double d, const QByteArray& slash,
@@ -377,13 +388,66 @@ private slots:
         QTEST(entriesOf(s).worded, "worded");
     }
 
+    void daySpan_data()
+    {
+        QTest::addColumn<bool>("julian");
+        for (const char* column : {"beginYear", "beginMonth", "beginDay", "endYear", "endMonth", "endDay"})
+            QTest::addColumn<long long>(column);
+        for (const char* column : {"years", "months", "days"})
+            QTest::addColumn<long long>(column);
+        const CalendarSystem g = CalendarSystem::Gregorian;
+        const CalendarSystem j = CalendarSystem::Julian;
+        // The month borrowed is the one before the end month, of every length;
+        // a begin day past its end counts as its last.
+        daySpanRow("31st over common February", g, {2023, 1, 31}, {2023, 3, 1}, {0, 1, 1});
+        daySpanRow("28th over common February", g, {2023, 1, 28}, {2023, 3, 1}, {0, 1, 1});
+        daySpanRow("28th over leap February", g, {2024, 1, 28}, {2024, 3, 1}, {0, 1, 2});
+        daySpanRow("29th over leap February", g, {2024, 1, 29}, {2024, 3, 1}, {0, 1, 1});
+        daySpanRow("31st over a 30-day month", g, {2023, 3, 31}, {2023, 5, 1}, {0, 1, 1});
+        daySpanRow("28th over a 30-day month", g, {2023, 3, 28}, {2023, 5, 1}, {0, 1, 3});
+        daySpanRow("30th over a 31-day month", g, {2023, 4, 30}, {2023, 6, 1}, {0, 1, 2});
+        daySpanRow("31st over a 31-day month", g, {2023, 7, 31}, {2023, 9, 1}, {0, 1, 1});
+        daySpanRow("29th over a 31-day month", g, {2023, 7, 29}, {2023, 9, 1}, {0, 1, 3});
+        daySpanRow("December borrowed over new year", g, {2022, 11, 30}, {2023, 1, 15}, {0, 1, 16});
+        daySpanRow("day over new year", g, {2022, 12, 31}, {2023, 1, 1}, {0, 0, 1});
+        daySpanRow("no day borrowed", g, {1990, 5, 10}, {2000, 6, 12}, {10, 1, 2});
+        daySpanRow("Washington", g, {1732, 2, 22}, {1799, 12, 14}, {67, 9, 22});
+        // 1900 is a common year in the Gregorian calendar, a leap year in the
+        // Julian; so is 101 BC (the astronomers' year -100).
+        daySpanRow("28th over Gregorian 1900's February", g, {1900, 1, 28}, {1900, 3, 1}, {0, 1, 1});
+        daySpanRow("28th over Julian 1900's February", j, {1900, 1, 28}, {1900, 3, 1}, {0, 1, 2});
+        daySpanRow("28th over Julian common February", j, {1901, 1, 28}, {1901, 3, 1}, {0, 1, 1});
+        daySpanRow("28th over Gregorian 101 BC's February", g, {-100, 1, 28}, {-100, 3, 1}, {0, 1, 1});
+        daySpanRow("28th over Julian 101 BC's February", j, {-100, 1, 28}, {-100, 3, 1}, {0, 1, 2});
+        daySpanRow("Julian leap day to a day short of a year", j, {1700, 2, 29}, {1701, 2, 28}, {0, 11, 30});
+        daySpanRow("Julian leap day to 1 March", j, {1700, 2, 29}, {1701, 3, 1}, {1, 0, 1});
+        daySpanRow("Julian 31st over a 30-day month", j, {1700, 8, 31}, {1700, 10, 1}, {0, 1, 1});
+    }
+
+    void daySpan()
+    {
+        QFETCH(bool, julian);
+        QFETCH(long long, beginYear);
+        QFETCH(long long, beginMonth);
+        QFETCH(long long, beginDay);
+        QFETCH(long long, endYear);
+        QFETCH(long long, endMonth);
+        QFETCH(long long, endDay);
+        const YearsMonthsDays span = spanBetween({beginYear, int(beginMonth), int(beginDay)},
+                                                 {endYear, int(endMonth), int(endDay)},
+                                                 julian ? CalendarSystem::Julian : CalendarSystem::Gregorian);
+        QTEST(span.years, "years");
+        QTEST(span.months, "months");
+        QTEST(span.days, "days");
+    }
+
     void spanProperties()
     {
         // The calendar against the test's own, for every month of years 1 to 9999.
         for (int y = 1; y <= 9999; ++y) {
-            QVERIFY2(isLeapYear(y) == (daysInMonth(y, 2) == 29), qPrintable(QString::number(y)));
+            QVERIFY2(isLeapYear(y) == (civilDaysInMonth(y, 2) == 29), qPrintable(QString::number(y)));
             for (int m = 1; m <= 12; ++m)
-                QVERIFY2(monthLength(m, y) == daysInMonth(y, m),
+                QVERIFY2(monthLength(m, y) == civilDaysInMonth(y, m),
                          qPrintable(QStringLiteral("%1/%2").arg(m).arg(y)));
         }
 
@@ -400,9 +464,9 @@ private slots:
                 DateFields read;
                 QVERIFY2(readDateText(view(text), read), text.constData());
                 QVERIFY2(read.Months == c.month && read.Days == c.day && read.Years == c.year
-                             && read.Max_Days == daysInMonth(c.year, c.month),
+                             && read.Max_Days == civilDaysInMonth(c.year, c.month),
                          text.constData());
-                if (c.day == daysInMonth(c.year, c.month)) {
+                if (c.day == civilDaysInMonth(c.year, c.month)) {
                     const QByteArray past = dateString({c.year, c.month, c.day + 1}).toLatin1();
                     QVERIFY2(!readDateText(view(past), read), past.constData());
                 }
@@ -410,6 +474,11 @@ private slots:
                     Span s;
                     if (const char* fault = spanFault(b, e, s))
                         QFAIL(qPrintable(faultText(b, e, s, fault)));
+                    // The engine's whole-number rule gives the same span.
+                    const Civil ce = civilDate(e);
+                    const YearsMonthsDays whole = spanBetween({c.year, c.month, c.day}, {ce.year, ce.month, ce.day});
+                    if (whole != YearsMonthsDays{(long long)s.Years, (long long)s.Months, (long long)s.Days})
+                        QFAIL(qPrintable(faultText(b, e, s, "the whole-number span differs")));
                 }
             }
         }
@@ -505,7 +574,7 @@ private slots:
         QFETCH(double, days);
         QFETCH(QByteArray, slash);
         ResultEntries entries;
-        entries.compose({years, months, days});
+        entries.composeCounts(years, months, days);
         const Entries got = entriesOf(entries);
         QCOMPARE(got.slash, slash);
         QTEST(got.dash, "dash");
@@ -537,8 +606,8 @@ private slots:
         ResultEntries reused;
         for (int position = 1; position <= NotationCount; ++position)
             QVERIFY(reused.entry(position).empty());
-        reused.compose(first);
-        reused.compose(second);
+        reused.composeCounts(first.Years, first.Months, first.Days);
+        reused.composeCounts(second.Years, second.Months, second.Days);
         const Entries got = entriesOf(reused);
         const Entries fresh = entriesOf(second);
         QCOMPARE(got.slash, fresh.slash);

@@ -214,7 +214,7 @@ private slots:
         for (int years = 0; years <= 100; ++years)
             for (int months = 0; months <= 11; ++months)
                 for (int days = 0; days <= 30; ++days) {
-                    const Span span{double(years), double(months), double(days)};
+                    const YearsMonthsDays span{years, months, days};
                     const QString text = QString::fromStdString(wordedSpan(span));
                     if (metrics.horizontalAdvance(text) > widestAdvance)
                         QFAIL(qPrintable(text + QStringLiteral(" is wider")));

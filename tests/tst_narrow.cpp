@@ -33,8 +33,7 @@ std::optional<BirthWindow> scannedWindow(long long eventFirst, long long eventLa
     for (long long birth = scanFrom; birth <= eventLast; ++birth) {
         bool gives = false;
         for (long long event = std::max(birth, eventFirst); event <= eventLast && !gives; ++event) {
-            const Span span = spanBetween(dateOfDayNumber(birth), dateOfDayNumber(event));
-            const Age spanAge = ageOf(span);
+            const Age spanAge = spanBetween(dateOfDayNumber(birth), dateOfDayNumber(event));
             if (age.reading.counting == AgeCounting::ElapsedDays) {
                 const long long days = event - birth;
                 gives = days >= age.reading.least.days && (age.openAbove || days <= age.reading.greatest.days);

@@ -94,7 +94,7 @@ AgeMatches findRun(const Age& least, const Age& greatest, long long low, long lo
     const Age& endBound = direction > 0 ? greatest : least;
     // Below 0 before the bound, 0 at it, above 0 after it.
     const auto order = [&](long long day, const Age& bound) {
-        return direction * compareAge(ageOf(spanOf(day)), bound);
+        return direction * compareAge(spanOf(day), bound);
     };
     const long long first =
         firstDayWhere(window.low, window.high, [&](long long day) { return order(day, startBound) >= 0; });
@@ -114,32 +114,6 @@ AgeMatches findRun(const Age& least, const Age& greatest, long long low, long lo
 }
 
 } // namespace
-
-Span spanBetween(const CalendarDate& begin, const CalendarDate& end)
-{
-    // elapsedSpan's rule in whole numbers: the searches call this at every
-    // step, and the fields in floating point and their month lengths took
-    // a sixth of a search.
-    long long endYear = end.year;
-    int endMonth = end.month;
-    int days = 0;
-    if (end.day < begin.day) {
-        const int borrowed = endMonth > 1 ? daysInMonth(endMonth - 1, endYear) : daysInMonth(int(MonthsPerYear), endYear - 1);
-        days = end.day + borrowed - std::min(begin.day, borrowed);
-        --endMonth;
-    } else {
-        days = end.day - begin.day;
-    }
-    if (endMonth < begin.month) {
-        --endYear;
-        endMonth += int(MonthsPerYear);
-    }
-    Span span;
-    span.Years = double(endYear - begin.year);
-    span.Months = double(endMonth - begin.month);
-    span.Days = double(days);
-    return span;
-}
 
 AgeMatches beginDatesFor(const CalendarDate& end, const Age& age)
 {

@@ -13,7 +13,7 @@ namespace spanwright {
 struct NearestDate
 {
     CalendarDate date;
-    Span span;
+    YearsMonthsDays span;
 };
 
 // The calendar dates that give an age exactly, as the span arithmetic
@@ -75,8 +75,5 @@ AgeMatches beginDatesMeant(long long endDay, const AgeReading& reading, const Sp
 AgeMatches endDatesMeant(long long beginDay, const AgeReading& reading, const SpanCalendar& calendar);
 AgeMatches beginDatesWithin(long long endDay, const Age& least, const Age& greatest, const SpanCalendar& calendar);
 AgeMatches endDatesWithin(long long beginDay, const Age& least, const Age& greatest, const SpanCalendar& calendar);
-
-// The span from begin to end, which must be in order.
-Span spanBetween(const CalendarDate& begin, const CalendarDate& end);
 
 } // namespace spanwright

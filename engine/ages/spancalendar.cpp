@@ -35,10 +35,10 @@ CalendarSystem SpanCalendar::systemOf(long long day) const
     return julian_ && day < firstGregorianDay_ ? CalendarSystem::Julian : CalendarSystem::Gregorian;
 }
 
-Span SpanCalendar::span(long long begin, long long end) const
+YearsMonthsDays SpanCalendar::span(long long begin, long long end) const
 {
     if (systemOf(end) == CalendarSystem::Julian)
-        return elapsedJulianSpan(julianDateOfDayNumber(begin), julianDateOfDayNumber(end));
+        return spanBetween(julianDateOfDayNumber(begin), julianDateOfDayNumber(end), CalendarSystem::Julian);
     return spanBetween(dateOfDayNumber(begin), dateOfDayNumber(end));
 }
 

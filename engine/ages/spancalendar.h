@@ -34,7 +34,7 @@ public:
     bool julian() const { return julian_; }
     // The span from begin to end (begin not after end), as the window
     // calculates it, with this calendar's month lengths.
-    Span span(long long begin, long long end) const;
+    YearsMonthsDays span(long long begin, long long end) const;
     // The date a day number names in this calendar, and back.
     CalendarDate dateOf(long long day) const;
     long long dayOf(const CalendarDate& date) const;

@@ -1,8 +1,5 @@
 #include "calendars/calendardate.h"
 
-
-#include <cmath>
-
 namespace spanwright {
 
 namespace {
@@ -14,29 +11,7 @@ constexpr long long YearsPerEra = 400;
 // Day number (from 1 March of year 0) of 1 January of year 1.
 constexpr long long FirstJanuaryOfYearOne = 306;
 
-bool isWhole(double value)
-{
-    return std::trunc(value) == value;
-}
-
 } // namespace
-
-std::optional<CalendarDate> calendarDateOf(const DateFields& fields)
-{
-    if (!isWhole(fields.Days) || fields.Days < 1 || fields.Days > fields.Max_Days)
-        return std::nullopt;
-    if (!isWhole(fields.Years) || fields.Years < FirstCalendarYear || fields.Years > LastCalendarYear)
-        return std::nullopt;
-    if (!isWhole(fields.Months) || fields.Months < 1 || fields.Months > 12)
-        return std::nullopt;
-    return CalendarDate{static_cast<long long>(fields.Years), static_cast<int>(fields.Months),
-                        static_cast<int>(fields.Days)};
-}
-
-DateFields dateFieldsOf(const CalendarDate& date)
-{
-    return {double(date.month), double(date.day), double(date.year), double(daysInMonth(date.month, date.year))};
-}
 
 long long dayNumberOf(const CalendarDate& date)
 {

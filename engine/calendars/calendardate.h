@@ -1,8 +1,6 @@
 #pragma once
 
-#include "spans/datetext.h"
-
-#include <optional>
+#include <string>
 #include <string>
 
 namespace spanwright {
@@ -28,8 +26,8 @@ constexpr long long floorDivide(long long a, long long b)
     return a >= 0 ? a / b : (a - b + 1) / b;
 }
 
-// The days of a month (1 to 12) in a year of the Gregorian calendar: the
-// whole-number form of monthLength (calendar.h), for the hot paths.
+// The days of a month (1 to 12) in a year of the Gregorian calendar, inline
+// for the hot paths.
 constexpr int daysInMonth(int month, long long year)
 {
     constexpr int ShortestFebruary = 28;
@@ -43,15 +41,6 @@ constexpr int daysInMonth(int month, long long year)
 // needs more.
 constexpr long long FirstCalendarYear = 1;
 constexpr long long LastCalendarYear = 999'999;
-
-// The calendar date that read date fields name, or nothing when they are not
-// one: a day or year that is not whole, a day below 1, or a year outside
-// FirstCalendarYear to LastCalendarYear. (The month and the day's upper bound
-// are already checked by the date reader.)
-std::optional<CalendarDate> calendarDateOf(const DateFields& fields);
-
-// The date fields of a calendar date, as the date reader would fill them.
-DateFields dateFieldsOf(const CalendarDate& date);
 
 // Days since 1 January of year 1 (which is day 0), and back. dateOfDayNumber
 // takes any day number; the result may lie outside the calendar's years.

@@ -1,6 +1,7 @@
-#include "calendars/juliancalendar.h"
+#include "juliancalendar.h"
 
-#include "spans/calendar.h"
+#include "span.h"
+
 
 namespace spanwright {
 
@@ -24,11 +25,8 @@ bool isJulianLeapYear(long long year)
 
 int julianMonthLength(int month, long long year)
 {
-    if (month == 2)
-        return isJulianLeapYear(year) ? 29 : 28;
-    // Only February differs from the Gregorian calendar; any year serves.
-    constexpr double AnyCommonYear = 1;
-    return monthLength(month, AnyCommonYear);
+    constexpr int December = 12;
+    return month >= 1 && month <= December ? spanMonthLength(CalendarSystem::Julian, month, year) : 0;
 }
 
 long long julianDayNumberOf(const CalendarDate& date)
@@ -51,13 +49,6 @@ CalendarDate julianDateOfDayNumber(long long dayNumber)
     const int day = static_cast<int>(dayOfYear - (153 * marchBasedMonth + 2) / 5 + 1);
     const int month = static_cast<int>(marchBasedMonth < 10 ? marchBasedMonth + 3 : marchBasedMonth - 9);
     return {year + (month <= 2 ? 1 : 0), month, day};
-}
-
-Span elapsedJulianSpan(const CalendarDate& begin, const CalendarDate& end)
-{
-    return elapsedSpanWith(dateFieldsOf(begin), dateFieldsOf(end), [](double month, double year) {
-        return julianMonthLength(static_cast<int>(month), static_cast<long long>(year));
-    });
 }
 
 } // namespace spanwright

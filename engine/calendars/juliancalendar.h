@@ -1,7 +1,6 @@
 #pragma once
 
-#include "calendars/calendardate.h"
-#include "spans/span.h"
+#include "calendardate.h"
 
 namespace spanwright {
 
@@ -18,9 +17,5 @@ int julianMonthLength(int month, long long year);
 // The day number of a Julian date, and the Julian date of a day number.
 long long julianDayNumberOf(const CalendarDate& date);
 CalendarDate julianDateOfDayNumber(long long dayNumber);
-
-// The span from begin to end, both Julian, by the rule of elapsedSpan with
-// the borrowed month's length taken from the Julian calendar.
-Span elapsedJulianSpan(const CalendarDate& begin, const CalendarDate& end);
 
 } // namespace spanwright

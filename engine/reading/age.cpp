@@ -791,10 +791,4 @@ int compareAge(const Age& a, const Age& b)
     return 0;
 }
 
-Age ageOf(const Span& span)
-{
-    return {static_cast<long long>(span.Years), static_cast<long long>(span.Months),
-            static_cast<long long>(span.Days)};
-}
-
 } // namespace spanwright

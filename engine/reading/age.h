@@ -1,6 +1,6 @@
 #pragma once
 
-#include "spans/span.h"
+#include <spanwright/yearsmonthsdays.h>
 
 #include <string>
 #include <string_view>
@@ -11,12 +11,7 @@ namespace spanwright {
 // 29 days" on a tombstone. Months above 11 are kept as written: twelve
 // months are always a year in the span arithmetic, so "14 months" is the
 // same age as "1 year, 2 months".
-struct Age
-{
-    long long years = 0;
-    long long months = 0;
-    long long days = 0;
-};
+using Age = YearsMonthsDays;
 
 // The largest number a part of an age may have.
 constexpr long long LargestAgePart = 99'999'999;
@@ -87,8 +82,5 @@ long long wholeMonths(const Age& age);
 // Orders ages as the span arithmetic does: by whole months (years and
 // months together), then by days. Negative, zero or positive.
 int compareAge(const Age& a, const Age& b);
-
-// The age a span states.
-Age ageOf(const Span& span);
 
 } // namespace spanwright

@@ -24,20 +24,25 @@ char* append(char* out, std::string_view text)
 
 } // namespace
 
-void ResultEntries::compose(const Span& span)
+void ResultEntries::compose(const YearsMonthsDays& span)
+{
+    composeCounts(double(span.years), double(span.months), double(span.days));
+}
+
+void ResultEntries::composeCounts(double yearCount, double monthCount, double dayCount)
 {
     static_assert(YearsWord.size() + MonthsWord.size() + DaysWord.size() == WordedPiecesLength);
 
     // The counts are written once, into the "/" entry; the other entries copy
     // them from there.
     char* const slash = text_.data();
-    char* out = writeCount(slash, span.Months);
+    char* out = writeCount(slash, monthCount);
     monthsLength_ = static_cast<std::size_t>(out - slash);
     *out++ = '/';
-    out = writeCount(out, span.Days);
+    out = writeCount(out, dayCount);
     daysLength_ = static_cast<std::size_t>(out - slash) - monthsLength_ - 1;
     *out++ = '/';
-    out = writeCount(out, span.Years);
+    out = writeCount(out, yearCount);
     numericLength_ = static_cast<std::size_t>(out - slash);
     yearsLength_ = numericLength_ - monthsLength_ - daysLength_ - 2;
 
@@ -88,7 +93,7 @@ std::string_view ResultEntries::days() const
     return {text_.data() + monthsLength_ + 1, daysLength_};
 }
 
-std::string wordedSpan(const Span& span)
+std::string wordedSpan(const YearsMonthsDays& span)
 {
     ResultEntries entries;
     entries.compose(span);

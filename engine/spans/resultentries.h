@@ -1,7 +1,8 @@
 #pragma once
 
-#include "spans/resulttext.h"
-#include "spans/span.h"
+#include "resulttext.h"
+
+#include <spanwright/yearsmonthsdays.h>
 
 #include <array>
 #include <cstddef>
@@ -27,7 +28,10 @@ constexpr int NotationCount = 4;
 class ResultEntries
 {
 public:
-    void compose(const Span& span); // writes all four entries
+    // Writes all four entries: for a span, or for counts that need not be
+    // whole (the window's fields may hold a day of 5.5).
+    void compose(const YearsMonthsDays& span);
+    void composeCounts(double yearCount, double monthCount, double dayCount);
     std::string_view entry(Notation notation) const;
     // 1-based position in the list, 1..4; any other position is a caller's
     // fault: asserted, and an empty view where asserts are off.
@@ -56,6 +60,6 @@ private:
 
 // The worded entry for one span as a string of its own, for texts that name
 // a span in a sentence: "79 Year(s), 9 month(s), 29 day(s)".
-std::string wordedSpan(const Span& span);
+std::string wordedSpan(const YearsMonthsDays& span);
 
 } // namespace spanwright

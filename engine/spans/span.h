@@ -1,55 +1,50 @@
 #pragma once
 
-#include "spans/datetext.h"
+#include "calendardate.h"
+#include "calendars/calendarsystem.h"
+
+#include <spanwright/yearsmonthsdays.h>
 
 namespace spanwright {
 
-// Elapsed time between two dates in whole calendar units, the way an age is
-// stated: the begin date plus Years and Months (a day past the end of the
-// month falling back to the month's last day) plus Days gives the end date.
-struct Span
+// The days of a month (1 to 12) of the Gregorian or the Julian calendar,
+// the two a span is counted in: the Julian February has a leap day every
+// fourth year, century years too. Inline, as the age searches borrow a
+// month at every step.
+constexpr int spanMonthLength(CalendarSystem calendar, int month, long long year)
 {
-    double Years = 0;
-    double Months = 0;
-    double Days = 0;
-};
+    constexpr int ShortestFebruary = 28;
+    constexpr long long JulianLeapCycle = 4;
+    if (calendar == CalendarSystem::Julian && month == 2)
+        return ShortestFebruary + (year % JulianLeapCycle == 0 ? 1 : 0);
+    return daysInMonth(month, year);
+}
 
-// True when the end date lies before the begin date. Equal dates are in order.
-bool endsBefore(const DateFields& end, const DateFields& begin);
-
-// The span from begin to end, field by field with borrowing. When the end day
-// is less than the begin day, a month is borrowed: the length of the month
-// before the end month, a begin day beyond that month's last day counting as
-// its last day. Meant for dates in order (see endsBefore).
-Span elapsedSpan(const DateFields& begin, const DateFields& end);
-
-// The same rule with the month lengths of another calendar:
-// monthLengthOf(month, year) gives the days of a month.
-template <typename MonthLength>
-Span elapsedSpanWith(const DateFields& begin, const DateFields& end, MonthLength monthLengthOf)
+// The span from begin to end, two dates of calendar (the Gregorian or the
+// Julian; any other is counted as the Gregorian), begin not after end: the
+// one span rule of every reader, answer and check. Field by field with
+// borrowing: when the end day is less than the begin day, a month is
+// borrowed, the length of the month before the end month, a begin day
+// beyond that month's last day counting as its last day; when the end
+// month is then less than the begin month, a year is borrowed.
+constexpr YearsMonthsDays spanBetween(const CalendarDate& begin, const CalendarDate& end,
+                                      CalendarSystem calendar = CalendarSystem::Gregorian)
 {
-    constexpr double MonthsPerYear = 12;
-    double endYear = end.Years;
-    double endMonth = end.Months;
-    const double endDay = end.Days;
-
-    Span span;
-    if (endDay < begin.Days) {
-        const double previousMonth = endMonth > 1 ? endMonth - 1 : MonthsPerYear;
-        const double previousMonthYear = endMonth > 1 ? endYear : endYear - 1;
-        const double borrowed = monthLengthOf(previousMonth, previousMonthYear);
-        endMonth -= 1;
-        span.Days = endDay + borrowed - (begin.Days < borrowed ? begin.Days : borrowed);
-    } else {
-        span.Days = endDay - begin.Days;
+    constexpr int MonthsInYear = 12;
+    long long endYear = end.year;
+    int endMonth = end.month;
+    int days = end.day - begin.day;
+    if (end.day < begin.day) {
+        const int borrowed = endMonth > 1 ? spanMonthLength(calendar, endMonth - 1, endYear)
+                                          : spanMonthLength(calendar, MonthsInYear, endYear - 1);
+        days = end.day + borrowed - (begin.day < borrowed ? begin.day : borrowed);
+        --endMonth;
     }
-    if (endMonth < begin.Months) {
-        endYear -= 1;
-        endMonth += MonthsPerYear;
+    if (endMonth < begin.month) {
+        --endYear;
+        endMonth += MonthsInYear;
     }
-    span.Months = endMonth - begin.Months;
-    span.Years = endYear - begin.Years;
-    return span;
+    return {endYear - begin.year, endMonth - begin.month, days};
 }
 
 } // namespace spanwright

@@ -1,7 +1,7 @@
-#include "spans/datetext.h"
+#include "datetext.h"
 
 #include "text/asciitext.h"
-#include "spans/calendar.h"
+#include "calendar.h"
 #include "text/leadingnumber.h"
 
 namespace spanwright {

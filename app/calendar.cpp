@@ -1,4 +1,4 @@
-#include "spans/calendar.h"
+#include "calendar.h"
 
 #include <cmath>
 
