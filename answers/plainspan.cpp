@@ -1,7 +1,7 @@
 #include "plainspan.h"
 
-#include "calendardate.h"
-#include "span.h"
+#include "calendars/calendardate.h"
+#include "spans/span.h"
 
 #include <cstring>
 

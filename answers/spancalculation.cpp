@@ -1,9 +1,9 @@
 #include "spancalculation.h"
 
-#include "calendardate.h"
+#include "calendars/calendardate.h"
 #include "calendarlines.h"
 #include "datereading.h"
-#include "juliancalendar.h"
+#include "calendars/juliancalendar.h"
 #include "ages/spancalendar.h"
 
 #include <utility>

@@ -6,7 +6,7 @@
 #include "platform/platform.h"
 
 #include "datetext.h"
-#include "resultentries.h"
+#include "spans/resultentries.h"
 #include "windowspan.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendardate.h"
+#include "calendars/calendardate.h"
 #include "datetext.h"
 
 #include <optional>

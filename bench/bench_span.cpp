@@ -5,11 +5,11 @@
 // window reads them, and (the rows "reader_...") as the command line and the
 // web page read them, by days.
 
-#include "calendardate.h"
+#include "calendars/calendardate.h"
 #include "reading/datereader.h"
 #include "datetext.h"
-#include "resultentries.h"
-#include "span.h"
+#include "spans/resultentries.h"
+#include "spans/span.h"
 #include "windowspan.h"
 
 #include <benchmark/benchmark.h>

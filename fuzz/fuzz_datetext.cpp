@@ -7,7 +7,7 @@
 #include "calendar.h"
 #include "datetext.h"
 #include "text/leadingnumber.h"
-#include "resultentries.h"
+#include "spans/resultentries.h"
 #include "spans/resulttext.h"
 #include "windowspan.h"
 

@@ -2,13 +2,13 @@
 // reader by table, the searches against a brute-force scan of the calendar.
 // QtTest serves only as the runner.
 
-#include "age.h"
+#include "reading/age.h"
 #include "ages/agesearch.h"
-#include "calendardate.h"
+#include "calendars/calendardate.h"
 #include "reading/datereader.h"
 #include "datetext.h"
 #include "windowspan.h"
-#include "juliancalendar.h"
+#include "calendars/juliancalendar.h"
 #include "ages/spancalendar.h"
 
 #include <QTest>

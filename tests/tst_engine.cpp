@@ -4,8 +4,8 @@
 #include "calendar.h"
 #include "datetext.h"
 #include "text/leadingnumber.h"
-#include "span.h"
-#include "resultentries.h"
+#include "spans/span.h"
+#include "spans/resultentries.h"
 #include "spans/resulttext.h"
 #include "windowspan.h"
 

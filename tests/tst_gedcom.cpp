@@ -4,7 +4,7 @@
 // files that Debian ships (fetched by the gedcom_samples_fetch test).
 
 #include "ages/agesearch.h"
-#include "calendardate.h"
+#include "calendars/calendardate.h"
 #include "calendars/frenchcalendar.h"
 #include "gedcomage.h"
 #include "gedcomagecheck.h"
@@ -13,8 +13,8 @@
 #include "gedcomrow.h"
 #include "gedzip.h"
 #include "calendars/hebrewcalendar.h"
-#include "juliancalendar.h"
-#include "span.h"
+#include "calendars/juliancalendar.h"
+#include "spans/span.h"
 
 #include <QCalendar>
 #include <QDate>

@@ -1,6 +1,6 @@
 #include "juliancalendar.h"
 
-#include "span.h"
+#include "spans/span.h"
 
 
 namespace spanwright {

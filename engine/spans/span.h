@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calendardate.h"
+#include "calendars/calendardate.h"
 #include "calendars/calendarsystem.h"
 
 #include <spanwright/yearsmonthsdays.h>
