@@ -50,21 +50,21 @@ unsigned digitValue(std::string_view text, size_t i)
 }
 
 // YYYY-MM-DD, the ISO form that batches hold most, read at fixed places.
-bool readIsoDay(std::string_view text, PlainDay& day)
+// Written out, where a loop or an array was left so: every row passes
+// here twice.
+inline bool readIsoDay(std::string_view text, PlainDay& day)
 {
     constexpr size_t IsoLength = 10;
     if (text.size() != IsoLength || text[4] != '-' || text[7] != '-')
         return false;
-    const unsigned digits[] = {digitValue(text, 0), digitValue(text, 1), digitValue(text, 2), digitValue(text, 3),
-                               digitValue(text, 5), digitValue(text, 6), digitValue(text, 8), digitValue(text, 9)};
-    // Written out, where a loop was left a loop: every row passes here twice.
-    const bool allDigits = (digits[0] <= 9) & (digits[1] <= 9) & (digits[2] <= 9) & (digits[3] <= 9)
-        & (digits[4] <= 9) & (digits[5] <= 9) & (digits[6] <= 9) & (digits[7] <= 9);
-    if (!allDigits)
+    const unsigned y0 = digitValue(text, 0), y1 = digitValue(text, 1), y2 = digitValue(text, 2),
+                   y3 = digitValue(text, 3), m0 = digitValue(text, 5), m1 = digitValue(text, 6),
+                   d0 = digitValue(text, 8), d1 = digitValue(text, 9);
+    if ((y0 > 9) | (y1 > 9) | (y2 > 9) | (y3 > 9) | (m0 > 9) | (m1 > 9) | (d0 > 9) | (d1 > 9))
         return false;
-    day.year = int(digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3]);
-    day.month = int(digits[4] * 10 + digits[5]);
-    day.day = int(digits[6] * 10 + digits[7]);
+    day.year = int(y0 * 1000 + y1 * 100 + y2 * 10 + y3);
+    day.month = int(m0 * 10 + m1);
+    day.day = int(d0 * 10 + d1);
     return true;
 }
 
@@ -113,14 +113,10 @@ bool readNumericDay(std::string_view text, DateOrder order, PlainDay& day)
     return dayExists(day);
 }
 
-} // namespace
-
-bool readPlainDay(std::string_view text, DateOrder order, PlainDay& day)
+// The numbers and separators of a plain date in any other layout
+// (1990/5/17, 5-17-1990), read as the date reader reads them.
+bool readOtherPlainDay(std::string_view text, DateOrder order, PlainDay& day)
 {
-    if (readIsoDay(text, day))
-        return dayExists(day);
-    if (readNumericDay(text, order, day))
-        return true;
     int values[3];
     size_t lengths[3];
     size_t i = 0;
@@ -145,6 +141,24 @@ bool readPlainDay(std::string_view text, DateOrder order, PlainDay& day)
         return false;
     day = {values[yearAt], values[monthAt], values[dayAt]};
     return dayExists(day);
+}
+
+// The commonest layouts first, inlined where the batch's row is written;
+// the others out of line, so that their arrays cost these nothing.
+inline bool readAnyPlainDay(std::string_view text, DateOrder order, PlainDay& day)
+{
+    if (readIsoDay(text, day))
+        return dayExists(day);
+    if (readNumericDay(text, order, day))
+        return true;
+    return readOtherPlainDay(text, order, day);
+}
+
+} // namespace
+
+bool readPlainDay(std::string_view text, DateOrder order, PlainDay& day)
+{
+    return readAnyPlainDay(text, order, day);
 }
 
 bool plainSpanOf(const PlainDay& begin, const PlainDay& end, PlainSpan& span)
@@ -206,12 +220,10 @@ char* writeLiteral(char* out, const char (&text)[Size])
     return out + Size - 1;
 }
 
-} // namespace
-
-void appendPlainSpanFields(TextBuffer& row, const PlainSpan& span, Notation notation, char delimiter)
+// The result fields at out, as appendPlainSpanFields describes them; the
+// end of what it wrote.
+char* writePlainSpanFields(char* out, const PlainSpan& span, Notation notation, char delimiter)
 {
-    char* const start = row.tail(MostPlainSpanFieldsBytes);
-    char* out = start;
     const Digits years(span.years);
     const Digits months(span.months);
     const Digits days(span.days);
@@ -239,7 +251,34 @@ void appendPlainSpanFields(TextBuffer& row, const PlainSpan& span, Notation nota
         out = years.writeAt(out);
     }
     *out++ = delimiter; // no error
-    row.extend(size_t(out - start));
+    return out;
+}
+
+} // namespace
+
+void appendPlainSpanFields(TextBuffer& row, const PlainSpan& span, Notation notation, char delimiter)
+{
+    char* const start = row.tail(MostPlainSpanFieldsBytes);
+    row.extend(size_t(writePlainSpanFields(start, span, notation, delimiter) - start));
+}
+
+bool appendPlainSpanRow(TextBuffer& out, const PlainSpanRow& row, const PlainRowFormat& format)
+{
+    PlainDay first;
+    PlainDay last;
+    PlainSpan span;
+    if (!readAnyPlainDay(row.begin, format.order, first) || !readAnyPlainDay(row.end, format.order, last)
+        || !plainSpanOf(first, last, span))
+        return false;
+    const std::string_view lineBreak = format.lineBreak;
+    char* const start = out.tail(row.line.size() + MostPlainSpanFieldsBytes + lineBreak.size());
+    std::memcpy(start, row.line.data(), row.line.size());
+    char* end = writePlainSpanFields(start + row.line.size(), span, format.notation, format.delimiter);
+    *end++ = lineBreak.front();
+    if (lineBreak.size() > 1)
+        *end++ = lineBreak.back(); // CR LF
+    out.extend(size_t(end - start));
+    return true;
 }
 
 } // namespace spanwright
