@@ -197,9 +197,22 @@ struct Digits
 
     explicit Digits(int count)
     {
+        // Months and days, and most years, have one or two digits: those
+        // without a loop.
+        if (count < 10) {
+            text[0] = char('0' + count);
+            length = 1;
+            return;
+        }
+        if (count < 100) {
+            text[0] = char('0' + count / 10);
+            text[1] = char('0' + count % 10);
+            length = 2;
+            return;
+        }
         // Spans between years of four digits count up to four; a longer
         // count would be cut, and cannot come.
-        length = count < 10 ? 1 : count < 100 ? 2 : count < 1000 ? 3 : count < 10000 ? 4 : Room;
+        length = count < 1000 ? 3 : count < 10000 ? 4 : Room;
         for (size_t i = length; i > 0; --i) {
             text[i - 1] = char('0' + count % 10);
             count /= 10;
