@@ -91,23 +91,25 @@ bool readNumericDay(std::string_view text, DateOrder order, PlainDay& day)
     const size_t size = text.size();
     if (order == DateOrder::YearFirst || size < Shortest || size > Longest)
         return false;
+    // Both numbers and their separators end by the sixth byte, and the
+    // year starts by the seventh: within the shortest text, so that no
+    // place before the year needs a check of the length.
     size_t i = 0;
     unsigned first = 0;
     unsigned second = 0;
-    if (!takeShortNumber(text, i, first) || i == size)
+    if (!takeShortNumber(text, i, first))
         return false;
     const char separator = text[i++];
-    if (!isSeparator(separator) || !takeShortNumber(text, i, second) || i == size || text[i++] != separator)
+    if (!isSeparator(separator) || !takeShortNumber(text, i, second) || text[i++] != separator)
         return false;
     const size_t yearDigits = size - i;
     if (yearDigits < LeastYearDigits || yearDigits > MostPlainDigits)
         return false;
-    unsigned year = 0;
-    for (; i < size; ++i) {
-        if (digitValue(text, i) > 9)
-            return false;
-        year = year * 10 + digitValue(text, i);
-    }
+    const unsigned y0 = digitValue(text, i), y1 = digitValue(text, i + 1), y2 = digitValue(text, i + 2);
+    const unsigned y3 = yearDigits == MostPlainDigits ? digitValue(text, i + 3) : 0;
+    if ((y0 > 9) | (y1 > 9) | (y2 > 9) | (y3 > 9))
+        return false;
+    const unsigned year = yearDigits == MostPlainDigits ? y0 * 1000 + y1 * 100 + y2 * 10 + y3 : y0 * 100 + y1 * 10 + y2;
     const bool monthFirst = order == DateOrder::MonthFirst;
     day = {int(year), int(monthFirst ? first : second), int(monthFirst ? second : first)};
     return dayExists(day);
