@@ -2,6 +2,9 @@
 
 #include "text/csvfield.h"
 #include "dateorder.h"
+#include "plainspan.h"
+
+#include <algorithm>
 
 namespace spanwright {
 
@@ -29,14 +32,31 @@ void appendFields(const std::vector<std::string_view>& fields, char delimiter, T
     }
 }
 
+// Span rows of two plain days in order go out in one step, the most a
+// batch holds; any other row takes the general way, which writes the same
+// bytes for these.
+PlainSpanRows plainSpanRowsOf(const RowLayout& layout)
+{
+    PlainSpanRows rows;
+    rows.taken = layout.mode == BatchMode::Span && layout.dateReading.calendar.plainGregorian();
+    rows.beginAt = layout.columns.first;
+    rows.endAt = layout.columns.second;
+    rows.fieldsNeeded = std::max({layout.headerFields, layout.columns.first + 1, layout.columns.second + 1});
+    rows.format = {layout.dateReading.order, layout.notation, layout.delimiter, layout.lineBreak};
+    return rows;
+}
+
 // Writes a row: its fields as they came, then the results.
 BatchRowStage::RowWriter rowWriter(const RowLayout& layout, const std::shared_ptr<BatchDateNotes>& notes)
 {
     auto calculator = std::make_shared<BatchRowCalculator>(layout.mode, layout.columns, layout.notation,
                                                            layout.delimiter, layout.dateReading, notes,
                                                            layout.exactAges);
-    return [layout, calculator](const BatchRowStage::Fields& row, bool emptyLine, TextBuffer& out) {
+    return [layout, calculator, plain = plainSpanRowsOf(layout)](const BatchRowStage::Fields& row, bool emptyLine,
+                                                                 TextBuffer& out) {
         const std::vector<std::string_view>& fields = row.views;
+        if (row.written && plain.append(out, row.asWritten, fields))
+            return true;
         bool calculated = true;
         if (!emptyLine) {
             // A row read without quotes needs none: it goes out as it came.
@@ -150,8 +170,15 @@ bool BatchJob::onPlainRow(const CsvReader::PlainRow& row)
 {
     if (!stage_) // the header
         return onRow({std::vector<std::string>(row.fields.begin(), row.fields.end()), false});
-    stage_->addPlainRow(row.line, row.fields);
     ++rows_;
+    // On the reading thread the plain span rows skip the stage's row
+    // writer, straight to its output.
+    if (outputHere_ && plainSpans_.append(*outputHere_, row.line, row.fields)) {
+        if (outputHere_->size() >= BatchRowStage::FlushSize)
+            stage_->wroteHere();
+        return true;
+    }
+    stage_->addPlainRow(row.line, row.fields);
     return true;
 }
 
@@ -188,6 +215,8 @@ bool BatchJob::startWith(const std::vector<std::string>& header)
                            dateReading,    settings_.exactAges, header.size(), reader_.lineBreak()};
     std::shared_ptr<BatchDateNotes> notes = dateNotes_;
     stage_ = makeStage_([layout, notes] { return rowWriter(layout, notes); }, sink_);
+    outputHere_ = stage_->outputHere();
+    plainSpans_ = plainSpanRowsOf(layout);
     return true;
 }
 

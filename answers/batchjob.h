@@ -5,6 +5,7 @@
 #include "csvreader.h"
 #include "reading/datereader.h"
 #include "outcome.h"
+#include "plainspan.h"
 
 #include <memory>
 #include <optional>
@@ -83,6 +84,8 @@ private:
     CsvReader::RowHandler onRow_;
     CsvReader::PlainRowHandler onPlainRow_;
     std::unique_ptr<BatchRowStage> stage_; // from the header on
+    TextBuffer* outputHere_ = nullptr;     // the stage's, where it writes rows on this thread
+    PlainSpanRows plainSpans_;
     std::shared_ptr<BatchDateNotes> dateNotes_;
     std::string problem_;
     bool failed_ = false;

@@ -2,12 +2,6 @@
 
 namespace spanwright {
 
-namespace {
-
-constexpr size_t OutputFlushSize = 1 << 16;
-
-} // namespace
-
 SerialRowStage::SerialRowStage(const RowWriterMaker& makeRowWriter, Sink sink)
     : writeRow_(makeRowWriter()), sink_(std::move(sink))
 {
@@ -33,7 +27,7 @@ void SerialRowStage::addPlainRow(std::string_view line, const std::vector<std::s
 
 void SerialRowStage::flushWhenFull()
 {
-    if (output_.size() >= OutputFlushSize) {
+    if (output_.size() >= FlushSize) {
         sink_(output_.view());
         output_.clear();
     }

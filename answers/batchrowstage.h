@@ -37,6 +37,13 @@ public:
     virtual void addPlainRow(std::string_view line, const std::vector<std::string_view>& fields);
     // Writes what is left, and waits for it.
     virtual void finish() = 0;
+    // Where rows are written on the calling thread, for a caller that
+    // writes a row there itself and then calls wroteHere(); null where rows
+    // are written elsewhere.
+    // Output goes on in pieces of this size.
+    static constexpr size_t FlushSize = 1 << 16;
+    virtual TextBuffer* outputHere() { return nullptr; }
+    virtual void wroteHere() {}
     // Some row held an error.
     virtual bool someFailed() const = 0;
 };
@@ -51,6 +58,8 @@ public:
     void addPlainRow(std::string_view line, const std::vector<std::string_view>& fields) override;
     void finish() override;
     bool someFailed() const override { return someFailed_; }
+    TextBuffer* outputHere() override { return &output_; }
+    void wroteHere() override { flushWhenFull(); }
 
 private:
     void flushWhenFull();

@@ -51,21 +51,21 @@ unsigned digitValue(std::string_view text, size_t i)
 }
 
 // YYYY-MM-DD, the ISO form that batches hold most, read at fixed places.
-bool readIsoDay(std::string_view text, PlainDay& day)
+// Written out, where a loop or an array was left so: every row passes
+// here twice.
+inline bool readIsoDay(std::string_view text, PlainDay& day)
 {
     constexpr size_t IsoLength = 10;
     if (text.size() != IsoLength || text[4] != '-' || text[7] != '-')
         return false;
-    const unsigned digits[] = {digitValue(text, 0), digitValue(text, 1), digitValue(text, 2), digitValue(text, 3),
-                               digitValue(text, 5), digitValue(text, 6), digitValue(text, 8), digitValue(text, 9)};
-    // Written out, where a loop was left a loop: every row passes here twice.
-    const bool allDigits = (digits[0] <= 9) & (digits[1] <= 9) & (digits[2] <= 9) & (digits[3] <= 9)
-        & (digits[4] <= 9) & (digits[5] <= 9) & (digits[6] <= 9) & (digits[7] <= 9);
-    if (!allDigits)
+    const unsigned y0 = digitValue(text, 0), y1 = digitValue(text, 1), y2 = digitValue(text, 2),
+                   y3 = digitValue(text, 3), m0 = digitValue(text, 5), m1 = digitValue(text, 6),
+                   d0 = digitValue(text, 8), d1 = digitValue(text, 9);
+    if ((y0 > 9) | (y1 > 9) | (y2 > 9) | (y3 > 9) | (m0 > 9) | (m1 > 9) | (d0 > 9) | (d1 > 9))
         return false;
-    day.year = int(digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3]);
-    day.month = int(digits[4] * 10 + digits[5]);
-    day.day = int(digits[6] * 10 + digits[7]);
+    day.year = int(y0 * 1000 + y1 * 100 + y2 * 10 + y3);
+    day.month = int(m0 * 10 + m1);
+    day.day = int(d0 * 10 + d1);
     return true;
 }
 
@@ -92,36 +92,34 @@ bool readNumericDay(std::string_view text, DateOrder order, PlainDay& day)
     const size_t size = text.size();
     if (order == DateOrder::YearFirst || size < Shortest || size > Longest)
         return false;
+    // Both numbers and their separators end by the sixth byte, and the
+    // year starts by the seventh: within the shortest text, so that no
+    // place before the year needs a check of the length.
     size_t i = 0;
     unsigned first = 0;
     unsigned second = 0;
-    if (!takeShortNumber(text, i, first) || i == size)
+    if (!takeShortNumber(text, i, first))
         return false;
     const char separator = text[i++];
-    if (!isSeparator(separator) || !takeShortNumber(text, i, second) || i == size || text[i++] != separator)
+    if (!isSeparator(separator) || !takeShortNumber(text, i, second) || text[i++] != separator)
         return false;
     const size_t yearDigits = size - i;
     if (yearDigits < LeastYearDigits || yearDigits > MostPlainDigits)
         return false;
-    unsigned year = 0;
-    for (; i < size; ++i) {
-        if (digitValue(text, i) > 9)
-            return false;
-        year = year * 10 + digitValue(text, i);
-    }
+    const unsigned y0 = digitValue(text, i), y1 = digitValue(text, i + 1), y2 = digitValue(text, i + 2);
+    const unsigned y3 = yearDigits == MostPlainDigits ? digitValue(text, i + 3) : 0;
+    if ((y0 > 9) | (y1 > 9) | (y2 > 9) | (y3 > 9))
+        return false;
+    const unsigned year = yearDigits == MostPlainDigits ? y0 * 1000 + y1 * 100 + y2 * 10 + y3 : y0 * 100 + y1 * 10 + y2;
     const bool monthFirst = order == DateOrder::MonthFirst;
     day = {int(year), int(monthFirst ? first : second), int(monthFirst ? second : first)};
     return dayExists(day);
 }
 
-} // namespace
-
-bool readPlainDay(std::string_view text, DateOrder order, PlainDay& day)
+// The numbers and separators of a plain date in any other layout
+// (1990/5/17, 5-17-1990), read as the date reader reads them.
+bool readOtherPlainDay(std::string_view text, DateOrder order, PlainDay& day)
 {
-    if (readIsoDay(text, day))
-        return dayExists(day);
-    if (readNumericDay(text, order, day))
-        return true;
     int values[3];
     size_t lengths[3];
     size_t i = 0;
@@ -148,6 +146,24 @@ bool readPlainDay(std::string_view text, DateOrder order, PlainDay& day)
     return dayExists(day);
 }
 
+// The commonest layouts first, inlined where the batch's row is written;
+// the others out of line, so that their arrays cost these nothing.
+inline bool readAnyPlainDay(std::string_view text, DateOrder order, PlainDay& day)
+{
+    if (readIsoDay(text, day))
+        return dayExists(day);
+    if (readNumericDay(text, order, day))
+        return true;
+    return readOtherPlainDay(text, order, day);
+}
+
+} // namespace
+
+bool readPlainDay(std::string_view text, DateOrder order, PlainDay& day)
+{
+    return readAnyPlainDay(text, order, day);
+}
+
 bool plainSpanOf(const PlainDay& begin, const PlainDay& end, PlainSpan& span)
 {
     if (before(end, begin))
@@ -168,9 +184,22 @@ struct Digits
 
     explicit Digits(int count)
     {
+        // Months and days, and most years, have one or two digits: those
+        // without a loop.
+        if (count < 10) {
+            text[0] = char('0' + count);
+            length = 1;
+            return;
+        }
+        if (count < 100) {
+            text[0] = char('0' + count / 10);
+            text[1] = char('0' + count % 10);
+            length = 2;
+            return;
+        }
         // Spans between years of four digits count up to four; a longer
         // count would be cut, and cannot come.
-        length = count < 10 ? 1 : count < 100 ? 2 : count < 1000 ? 3 : count < 10000 ? 4 : Room;
+        length = count < 1000 ? 3 : count < 10000 ? 4 : Room;
         for (size_t i = length; i > 0; --i) {
             text[i - 1] = char('0' + count % 10);
             count /= 10;
@@ -191,12 +220,10 @@ char* writeLiteral(char* out, const char (&text)[Size])
     return out + Size - 1;
 }
 
-} // namespace
-
-void appendPlainSpanFields(TextBuffer& row, const PlainSpan& span, Notation notation, char delimiter)
+// The result fields at out, as appendPlainSpanFields describes them; the
+// end of what it wrote.
+char* writePlainSpanFields(char* out, const PlainSpan& span, Notation notation, char delimiter)
 {
-    char* const start = row.tail(MostPlainSpanFieldsBytes);
-    char* out = start;
     const Digits years(span.years);
     const Digits months(span.months);
     const Digits days(span.days);
@@ -224,7 +251,34 @@ void appendPlainSpanFields(TextBuffer& row, const PlainSpan& span, Notation nota
         out = years.writeAt(out);
     }
     *out++ = delimiter; // no error
-    row.extend(size_t(out - start));
+    return out;
+}
+
+} // namespace
+
+void appendPlainSpanFields(TextBuffer& row, const PlainSpan& span, Notation notation, char delimiter)
+{
+    char* const start = row.tail(MostPlainSpanFieldsBytes);
+    row.extend(size_t(writePlainSpanFields(start, span, notation, delimiter) - start));
+}
+
+bool appendPlainSpanRow(TextBuffer& out, const PlainSpanRow& row, const PlainRowFormat& format)
+{
+    PlainDay first;
+    PlainDay last;
+    PlainSpan span;
+    if (!readAnyPlainDay(row.begin, format.order, first) || !readAnyPlainDay(row.end, format.order, last)
+        || !plainSpanOf(first, last, span))
+        return false;
+    const std::string_view lineBreak = format.lineBreak;
+    char* const start = out.tail(row.line.size() + MostPlainSpanFieldsBytes + lineBreak.size());
+    std::memcpy(start, row.line.data(), row.line.size());
+    char* end = writePlainSpanFields(start + row.line.size(), span, format.notation, format.delimiter);
+    *end++ = lineBreak.front();
+    if (lineBreak.size() > 1)
+        *end++ = lineBreak.back(); // CR LF
+    out.extend(size_t(end - start));
+    return true;
 }
 
 } // namespace spanwright

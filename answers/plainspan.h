@@ -5,6 +5,7 @@
 #include "textbuffer.h"
 
 #include <string_view>
+#include <vector>
 
 namespace spanwright {
 
@@ -47,5 +48,46 @@ constexpr size_t MostPlainSpanFieldsBytes = 96;
 // years, months, days, and the span in its notation, quoted where it holds
 // the delimiter.
 void appendPlainSpanFields(TextBuffer& out, const PlainSpan& span, Notation notation, char delimiter);
+
+// A batch row read without quotes, with room for every field the header
+// names: its text as written and its two date fields.
+struct PlainSpanRow
+{
+    std::string_view line; // without its line break
+    std::string_view begin;
+    std::string_view end;
+};
+
+// How the batch reads and writes its rows.
+struct PlainRowFormat
+{
+    DateOrder order;
+    Notation notation;
+    char delimiter;
+    std::string_view lineBreak; // "\n" or "\r\n"
+};
+
+// The whole output row of a row of two plain days in order: the line as
+// written, the result fields and the line break, in one reservation and
+// one pass. False, having written nothing, for any other row, which the
+// general reading then takes.
+bool appendPlainSpanRow(TextBuffer& out, const PlainSpanRow& row, const PlainRowFormat& format);
+
+// Which rows of a batch take that short way, and how they are written.
+struct PlainSpanRows
+{
+    bool taken = false; // a span batch whose plain dates are all Gregorian
+    size_t beginAt = 0;
+    size_t endAt = 0;
+    size_t fieldsNeeded = 0; // the header's, and past both columns: no row to fill up
+    PlainRowFormat format{};
+
+    // appendPlainSpanRow for a row read without quotes.
+    bool append(TextBuffer& out, std::string_view line, const std::vector<std::string_view>& fields) const
+    {
+        return taken && fields.size() >= fieldsNeeded
+            && appendPlainSpanRow(out, {line, fields[beginAt], fields[endAt]}, format);
+    }
+};
 
 } // namespace spanwright

@@ -107,6 +107,12 @@ public:
     }
     void add(std::string_view text)
     {
+        // The stage hands on its rows in pieces of a flush size already:
+        // those go out as they are, without a copy.
+        if (text_.size() == 0 && text.size() >= OutputFlushSize) {
+            write(text);
+            return;
+        }
         text_.append(text);
         if (text_.size() >= OutputFlushSize)
             flush();
@@ -121,13 +127,16 @@ public:
 private:
     void flush()
     {
-        const std::string_view text = text_.view();
+        write(text_.view());
+        text_.clear();
+    }
+    void write(std::string_view text)
+    {
         if (text.empty())
             return;
         progress_.beforeOutput();
         if (std::fwrite(text.data(), 1, text.size(), file_) != text.size())
             failToWrite();
-        text_.clear();
     }
     [[noreturn]] void failToWrite() const
     {

@@ -31,6 +31,8 @@ public:
     void addPlainRow(std::string_view line, const std::vector<std::string_view>& fields) override;
     void finish() override;
     bool someFailed() const override { return direct_ ? direct_->someFailed() : someFailed_; }
+    spanwright::TextBuffer* outputHere() override { return direct_ ? direct_->outputHere() : nullptr; }
+    void wroteHere() override { direct_->wroteHere(); }
 
 private:
     struct Piece // of a block's text

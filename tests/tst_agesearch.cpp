@@ -340,6 +340,41 @@ private slots:
         QCOMPARE(text(dateOfDayNumber(firstCalendarDay())), QStringLiteral("1/1/0001"));
     }
 
+    // Every day of a range goes to a date that exists and back to itself
+    // (dayNumberOf counts by whole eras, dateOfDayNumber within its reach by
+    // another form): stepping by a prime from 9999 BC to past the last
+    // calendar year, and every day around year 0, the reform and the ends
+    // of that other form's reach.
+    void dayNumbersRoundTripWidely_data()
+    {
+        QTest::addColumn<long long>("first");
+        QTest::addColumn<long long>("last");
+        QTest::addColumn<long long>("step");
+        const long long yearZero = dayNumberOf({0, 1, 1});
+        const long long reform = dayNumberOf({1582, 1, 1});
+        const long long reachStart = -(306 + 146097LL * 82);
+        const long long reachEnd = (1LL << 30) - 1 + reachStart;
+        QTest::newRow("9999 BC to the last year by 7919 days") << dayNumberOf({-9998, 1, 1}) << lastCalendarDay() << 7919LL;
+        QTest::newRow("every day of 1582 to 1584") << reform << dayNumberOf({1584, 12, 31}) << 1LL;
+        QTest::newRow("every day of 2 BC to AD 2") << yearZero - 366 << yearZero + 731 << 1LL;
+        QTest::newRow("every day of 9999 BC") << dayNumberOf({-9998, 1, 1}) << dayNumberOf({-9998, 12, 31}) << 1LL;
+        QTest::newRow("every day around the start of the reach") << reachStart - 800 << reachStart + 800 << 1LL;
+        QTest::newRow("every day around the end of the reach") << reachEnd - 800 << reachEnd + 800 << 1LL;
+    }
+
+    void dayNumbersRoundTripWidely()
+    {
+        QFETCH(long long, first);
+        QFETCH(long long, last);
+        QFETCH(long long, step);
+        for (long long day = first; day <= last; day += step) {
+            const CalendarDate date = dateOfDayNumber(day);
+            if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > daysInMonth(date.month, date.year)
+                || dayNumberOf(date) != day)
+                QFAIL(qPrintable(QStringLiteral("day %1 gave %2/%3/%4").arg(day).arg(date.month).arg(date.day).arg(date.year)));
+        }
+    }
+
     // The searches give exactly the dates that a scan of every day near the
     // answer finds, and the same nearest dates, for ages that dates reach and
     // ages that none reaches.

@@ -88,6 +88,12 @@ private slots:
         row("byte order mark, CR LF, empty line, no final break", spans("1", "2"),
             "\xEF\xBB\xBF" "b,e\r\n\r\n1/1/1990,1/2/1990",
             "\xEF\xBB\xBF" "b,e,years,months,days,span,error\r\n\r\n1/1/1990,1/2/1990,0,0,1,\"0 Year(s), 0 month(s), 1 day(s)\",\r\n", Outcome::Answered);
+        // Rows read without quotes after a header ended by CR LF: the
+        // header's line break on every row, a longer row's results after
+        // its extra field.
+        row("the header's CR LF after plain rows", spans("b", "e"), "b,e\r\n1/1/1990,1/2/1990\n1990-01-01,1990-01-03,x\n",
+            "b,e,years,months,days,span,error\r\n1/1/1990,1/2/1990,0,0,1,\"0 Year(s), 0 month(s), 1 day(s)\",\r\n"
+            "1990-01-01,1990-01-03,x,0,0,2,\"0 Year(s), 0 month(s), 2 day(s)\",\r\n", Outcome::Answered);
         row("a byte order mark's start is text", spans("1", "1"), "\xEF\xBB", "\xEF\xBB,years,months,days,span,error\n", Outcome::Answered);
         row("semicolons", spans("1", "2", ';'), "b;e\n\"1/1/1990\";1990-01-02\n",
             "b;e;years;months;days;span;error\n1/1/1990;1990-01-02;0;0;1;0 Year(s), 0 month(s), 1 day(s);\n", Outcome::Answered);

@@ -1,5 +1,8 @@
 #include "calendars/calendardate.h"
 
+#include <cmath>
+#include <cstdint>
+
 namespace spanwright {
 
 namespace {
@@ -25,7 +28,11 @@ long long dayNumberOf(const CalendarDate& date)
     return era * DaysPerEra + dayOfEra - FirstJanuaryOfYearOne;
 }
 
-CalendarDate dateOfDayNumber(long long dayNumber)
+namespace {
+
+// The date of a day number by whole eras (Howard Hinnant's civil-from-days),
+// for any day a long long holds.
+CalendarDate dateOfDayNumberByEras(long long dayNumber)
 {
     const long long days = dayNumber + FirstJanuaryOfYearOne;
     const long long era = floorDivide(days, DaysPerEra);
@@ -36,6 +43,44 @@ CalendarDate dateOfDayNumber(long long dayNumber)
     const int day = static_cast<int>(dayOfYear - (153 * marchBasedMonth + 2) / 5 + 1);
     const int month = static_cast<int>(marchBasedMonth < 10 ? marchBasedMonth + 3 : marchBasedMonth - 9);
     return {yearOfEra + era * YearsPerEra + (month <= 2 ? 1 : 0), month, day};
+}
+
+// Neri and Schneider's form of the same ("Euclidean affine functions and
+// their application to calendar algorithms", 2022), on 32-bit unsigned
+// numbers where every division is by a constant: the age searches convert
+// dozens of days for every record. The days are counted from 1 March of a
+// year ErasBack eras before year 0, so that every day of reach is after it;
+// 4 * days + 3 must fit in 32 bits.
+constexpr long long ErasBack = 82;
+constexpr long long DaysFromShiftedStart = FirstJanuaryOfYearOne + DaysPerEra * ErasBack;
+constexpr long long FirstShiftedDay = -DaysFromShiftedStart;                  // 1 March 32800 BC
+constexpr long long LastShiftedDay = (1LL << 30) - 1 - DaysFromShiftedStart; // in June 2,907,005
+
+CalendarDate dateOfShiftedDayNumber(long long dayNumber)
+{
+    const uint32_t days = uint32_t(dayNumber + DaysFromShiftedStart);
+    const uint32_t quarterDays = 4 * days + 3;
+    const uint32_t centuries = quarterDays / 146097;
+    const uint32_t dayOfCentury = quarterDays % 146097 / 4;
+    // The year of the century and the day of the year from one product.
+    const uint64_t product = uint64_t(2939745) * (4 * dayOfCentury + 3);
+    const uint32_t yearOfCentury = uint32_t(product >> 32);
+    const uint32_t dayOfYear = uint32_t(product) / 2939745 / 4;
+    const uint32_t monthAndDay = 2141 * dayOfYear + 197913; // March-based month 3 to 14 above 16 bits
+    const uint32_t month = monthAndDay >> 16;
+    const uint32_t day = (monthAndDay & 0xFFFF) / 2141;
+    const bool januaryOrFebruary = dayOfYear >= 306; // of the next year
+    const long long year = (long long)(100 * centuries + yearOfCentury) - YearsPerEra * ErasBack + januaryOrFebruary;
+    return {year, int(januaryOrFebruary ? month - 12 : month), int(day + 1)};
+}
+
+} // namespace
+
+CalendarDate dateOfDayNumber(long long dayNumber)
+{
+    if (dayNumber >= FirstShiftedDay && dayNumber <= LastShiftedDay)
+        return dateOfShiftedDayNumber(dayNumber);
+    return dateOfDayNumberByEras(dayNumber);
 }
 
 long long firstCalendarDay()
