@@ -37,8 +37,12 @@ std::size_t FamilyTree::bytesHeld() const
 
 TreeDate treeDateOf(std::string_view value, TreeText shown, const DateReadOptions& calendar)
 {
+    return treeDateOf(readGedcomDate(trimmed(value), calendar), shown);
+}
+
+TreeDate treeDateOf(const GedcomDate& read, TreeText shown)
+{
     TreeDate date;
-    const GedcomDate read = readGedcomDate(trimmed(value), calendar);
     if (!read.ok)
         return date;
     date.present = true;

@@ -116,5 +116,7 @@ private:
 // Reads a date value (its days from readGedcomDate); a value that is not a
 // date leaves the event undated. shown is the text kept for the findings.
 TreeDate treeDateOf(std::string_view value, TreeText shown, const DateReadOptions& calendar = {});
+// The same of a value already read.
+TreeDate treeDateOf(const GedcomDate& read, TreeText shown);
 
 } // namespace spanwright

@@ -210,24 +210,31 @@ void FamilyTreeBuilder::add(const GedcomLine& line, bool cut, long long lineNumb
     }
     // The value of a cut line is not what was written; its date is not used.
     if (line.level == DetailLevel && line.tag == "DATE" && event_ != nullptr && !event_->present && !cut) {
-        *event_ = treeDateOf(line.value, {}, calendar_);
+        const GedcomDate read = dates_->read(line.value);
+        *event_ = treeDateOf(read, {});
         if (event_->present)
             event_->text = store(trimmed(line.value));
         else
-            noteUnreadableDate(trimmed(line.value), lineNumber);
+            noteUnreadableDate(trimmed(line.value), read, lineNumber);
     }
 }
 
-void FamilyTreeBuilder::noteUnreadableDate(std::string_view value, long long lineNumber)
+void FamilyTreeBuilder::setCalendarChoice(const DateReadOptions& choice)
+{
+    calendar_ = choice;
+    ownDates_ = GedcomDateReadings(choice);
+}
+
+void FamilyTreeBuilder::noteUnreadableDate(std::string_view value, const GedcomDate& read, long long lineNumber)
 {
     // Empty values, status words and phrases are no dates, and no error.
-    const GedcomDate read = readGedcomDate(value, calendar_);
     if (value.empty() || read.noDate != GedcomDate::NoDate::None)
         return;
     if (unreadableDates_++ > 0)
         return; // only the first is named
-    // The reason quotes the value, in the file's character set.
-    std::string problem = read.problem;
+    // The reason quotes the value, in the file's character set; the
+    // readings kept leave it out.
+    std::string problem = readGedcomDate(value, calendar_).problem;
     if (encoding_.kind() != GedcomEncoding::Kind::Utf8) {
         decoded_.clear();
         encoding_.decode(problem, decoded_);
@@ -440,7 +447,7 @@ void tellProblems(std::ostream& warnings, std::string_view fileName, const Famil
 
 bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warnings, FamilyTree& tree,
                     const FamilyTreeBuilder::PersonHook& hook, const DateReadOptions& calendar,
-                    FamilyTreeProblems* problems)
+                    FamilyTreeProblems* problems, GedcomDateReadings* dates)
 {
     GedcomLineReader reader(in);
     GedcomStart start(reader);
@@ -457,6 +464,8 @@ bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warn
     GedcomLine line;
     FamilyTreeBuilder builder(tree, hook);
     builder.setCalendarChoice(calendar);
+    if (dates != nullptr)
+        builder.setDateReadings(*dates);
     GedcomLineTally tally;
     std::string lastRecord;
     while (reader.next(text)) {
