@@ -61,14 +61,13 @@ void FamilyTreeBuilder::keepStatedAges()
     if (record_ == Record::Person) {
         const auto person = static_cast<std::uint32_t>(tree_.people.size() - 1);
         for (const StatedAgeEvent& event : individual_.statedAgeEvents())
-            tree_.statedAges.push_back(
-                {person, NoOne, store(event.tag), store(event.date), store(event.age), store(event.place)});
+            tree_.statedAges.push_back({person, NoOne, store(event.tag, true), store(event.date, true),
+                                        store(event.age, true), store(event.place, true)});
     } else if (record_ == Record::Family) {
         const auto family = static_cast<std::uint32_t>(tree_.families.size() - 1);
         for (const FamilyEventAges::Age& age : familyAges_.ages()) {
-            spouseAges_.push_back(
-                {family, age.spouse, store(age.event.tag), store(age.event.date), store(age.event.age),
-                 store(age.event.place)});
+            spouseAges_.push_back({family, age.spouse, store(age.event.tag, true), store(age.event.date, true),
+                                   store(age.event.age, true), store(age.event.place, true)});
         }
     }
 }
@@ -111,7 +110,7 @@ void FamilyTreeBuilder::add(const GedcomLine& line, bool cut, long long lineNumb
         const GedcomDate read = dates_->read(line.value);
         *event_ = treeDateOf(read, {});
         if (event_->present)
-            event_->text = store(trimmed(line.value));
+            event_->text = store(trimmed(line.value), true);
         else
             noteUnreadableDate(trimmed(line.value), read, lineNumber);
     }
@@ -182,13 +181,14 @@ void FamilyTreeBuilder::markRecordCut()
         tree_.cutFamily = static_cast<std::uint32_t>(tree_.families.size() - 1);
 }
 
-TreeText FamilyTreeBuilder::store(std::string_view text)
+TreeText FamilyTreeBuilder::store(std::string_view text, bool shared)
 {
-    if (encoding_.kind() == GedcomEncoding::Kind::Utf8)
-        return tree_.addText(text);
-    decoded_.clear();
-    encoding_.decode(text, decoded_);
-    return tree_.addText(decoded_);
+    if (encoding_.kind() != GedcomEncoding::Kind::Utf8) {
+        decoded_.clear();
+        encoding_.decode(text, decoded_);
+        text = decoded_;
+    }
+    return shared ? tree_.addSharedText(text) : tree_.addText(text);
 }
 
 void FamilyTreeBuilder::addPersonLine(const GedcomLine& line)

@@ -104,8 +104,9 @@ private:
     void addPersonLine(const GedcomLine& line);
     void addFamilyLine(const GedcomLine& line);
     void link();
-    // The text in UTF-8, in the tree's store.
-    TreeText store(std::string_view text);
+    // The text in UTF-8, in the tree's store; shared: stored once however
+    // often it comes (FamilyTree::addSharedText).
+    TreeText store(std::string_view text, bool shared = false);
 
     FamilyTree& tree_;
     PersonHook hook_;
