@@ -221,7 +221,10 @@ void FamilyTreeBuilder::addPersonLine(const GedcomLine& line)
 
 void FamilyTreeBuilder::addLink(std::uint32_t from, Link kind, std::string_view target)
 {
-    links_.push_back({from, kind, target.size(), linkTexts_.size()});
+    if (target.size() > UINT32_MAX - linkTexts_.size())
+        throw std::length_error("the tree's links are longer than 4 GiB");
+    links_.push_back({from, static_cast<std::uint32_t>(target.size()), static_cast<std::uint32_t>(linkTexts_.size()),
+                      kind});
     linkTexts_.append(target);
 }
 

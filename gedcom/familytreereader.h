@@ -85,10 +85,12 @@ private:
     struct PendingLink
     {
         std::uint32_t from;
+        // Where the target's id lies in linkTexts_, which like the tree's
+        // texts holds at most 4 GiB: 16 bytes a link.
+        std::uint32_t targetSize;
+        std::uint32_t targetOffset;
         Link kind;
-        std::size_t targetSize;
-        std::size_t targetOffset; // in linkTexts_
-        std::uint8_t bond = 0;    // ChildBond bits, of a child's link
+        std::uint8_t bond = 0; // ChildBond bits, of a child's link
     };
     // Marks the child link of the line before (FAMC or CHIL) by PEDI,
     // _FREL or _MREL.
