@@ -2,6 +2,7 @@
 
 #include "text/asciitext.h"
 
+#include <functional>
 #include <stdexcept>
 
 namespace spanwright {
@@ -28,17 +29,65 @@ TreeText FamilyTree::addText(std::string_view text)
     return ref;
 }
 
+namespace {
+
+constexpr TreeText FreeSlot{0, UINT32_MAX};
+constexpr std::size_t FirstSharedSlots = 1 << 10;
+
+std::size_t hashOf(std::string_view text) { return std::hash<std::string_view>()(text); }
+
+} // namespace
+
+TreeText FamilyTree::addSharedText(std::string_view text)
+{
+    if (text.empty())
+        return {};
+    if (shared_.empty())
+        shared_.assign(FirstSharedSlots, FreeSlot);
+    const std::size_t mask = shared_.size() - 1;
+    std::size_t slot = hashOf(text) & mask;
+    for (; shared_[slot].size != UINT32_MAX; slot = (slot + 1) & mask) {
+        if (this->text(shared_[slot]) == text)
+            return shared_[slot];
+    }
+    shared_[slot] = addText(text);
+    const TreeText added = shared_[slot];
+    // Kept at most half full, so that a search ends soon at a free slot.
+    if (++sharedCount_ * 2 > shared_.size())
+        growShared();
+    return added;
+}
+
+void FamilyTree::growShared()
+{
+    std::vector<TreeText> old(shared_.size() * 2, FreeSlot);
+    old.swap(shared_);
+    const std::size_t mask = shared_.size() - 1;
+    for (const TreeText& kept : old) {
+        if (kept.size == UINT32_MAX)
+            continue;
+        std::size_t slot = hashOf(text(kept)) & mask;
+        while (shared_[slot].size != UINT32_MAX)
+            slot = (slot + 1) & mask;
+        shared_[slot] = kept;
+    }
+}
+
 std::size_t FamilyTree::bytesHeld() const
 {
     return people.capacity() * sizeof(TreePerson) + families.capacity() * sizeof(TreeFamily)
         + statedAges.capacity() * sizeof(TreeStatedAge) + childBonds.capacity() + (children.capacity() + parentFamilyStart.capacity() + parentFamilies.capacity()) * sizeof(std::uint32_t)
-        + texts_.capacity();
+        + texts_.capacity() + shared_.capacity() * sizeof(TreeText);
 }
 
 TreeDate treeDateOf(std::string_view value, TreeText shown, const DateReadOptions& calendar)
 {
+    return treeDateOf(readGedcomDate(trimmed(value), calendar), shown);
+}
+
+TreeDate treeDateOf(const GedcomDate& read, TreeText shown)
+{
     TreeDate date;
-    const GedcomDate read = readGedcomDate(trimmed(value), calendar);
     if (!read.ok)
         return date;
     date.present = true;

@@ -102,6 +102,9 @@ public:
     std::string_view text(TreeText ref) const { return std::string_view(texts_).substr(ref.offset, ref.size); }
     // Throws std::length_error where the store would pass 4 GiB.
     TreeText addText(std::string_view text);
+    // The same, a text added before given again rather than stored twice:
+    // dates, tags, ages and places repeat throughout a tree.
+    TreeText addSharedText(std::string_view text);
     // The families a person is a child in: parentFamilies[firstParentFamily[i] ...).
     std::vector<std::uint32_t> parentFamilyStart; // people.size() + 1 entries
     std::vector<std::uint32_t> parentFamilies;
@@ -110,11 +113,19 @@ public:
     std::size_t bytesHeld() const;
 
 private:
+    void growShared();
+
     std::string texts_;
+    // The shared texts by hash, open addressing, a power of two long;
+    // a size of UINT32_MAX marks a free slot.
+    std::vector<TreeText> shared_;
+    std::size_t sharedCount_ = 0;
 };
 
 // Reads a date value (its days from readGedcomDate); a value that is not a
 // date leaves the event undated. shown is the text kept for the findings.
 TreeDate treeDateOf(std::string_view value, TreeText shown, const DateReadOptions& calendar = {});
+// The same of a value already read.
+TreeDate treeDateOf(const GedcomDate& read, TreeText shown);
 
 } // namespace spanwright

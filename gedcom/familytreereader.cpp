@@ -1,6 +1,7 @@
 #include "familytreereader.h"
 
 #include "text/asciitext.h"
+#include "familytreelinks.h"
 #include "gedcomlinereader.h"
 #include "gedcomlinetally.h"
 #include "gedcomstart.h"
@@ -8,7 +9,6 @@
 #include <algorithm>
 #include <stdexcept>
 #include <array>
-#include <tuple>
 
 namespace spanwright {
 
@@ -33,108 +33,6 @@ bool notByBirth(std::string_view value)
             return true;
     }
     return false;
-}
-
-// The records' indices ordered by id, for finding a record by its id; of
-// two records with one id, the first in the file is found.
-class IdIndex
-{
-public:
-    template <typename Record>
-    IdIndex(const FamilyTree& tree, const std::vector<Record>& records)
-        : tree_(tree)
-    {
-        order_.resize(records.size());
-        for (std::uint32_t i = 0; i < order_.size(); ++i)
-            order_[i] = i;
-        ids_.reserve(records.size());
-        for (const Record& record : records)
-            ids_.push_back(record.id);
-        std::stable_sort(order_.begin(), order_.end(),
-                         [&](std::uint32_t a, std::uint32_t b) { return idOf(a) < idOf(b); });
-    }
-
-    std::uint32_t find(std::string_view id) const
-    {
-        const auto found = std::lower_bound(order_.begin(), order_.end(), id,
-                                            [&](std::uint32_t a, std::string_view b) { return idOf(a) < b; });
-        return found != order_.end() && idOf(*found) == id ? *found : NoOne;
-    }
-
-    // Each record whose id an earlier record has, with that earlier one.
-    template <typename Visit>
-    void forEachDuplicate(const Visit& visit) const
-    {
-        // The sort is stable: of a run of one id, the first is the file's.
-        std::size_t runStart = 0;
-        for (std::size_t i = 1; i < order_.size(); ++i) {
-            if (idOf(order_[i]) != idOf(order_[runStart]))
-                runStart = i;
-            else if (!idOf(order_[i]).empty())
-                visit(order_[runStart], order_[i]);
-        }
-    }
-
-private:
-    std::string_view idOf(std::uint32_t index) const { return tree_.text(ids_[index]); }
-
-    const FamilyTree& tree_;
-    std::vector<TreeText> ids_;
-    std::vector<std::uint32_t> order_;
-};
-
-struct ChildLink
-{
-    std::uint32_t family;
-    std::uint32_t person;
-    std::uint32_t sequence; // the order the file states it in
-    std::uint8_t bond;
-};
-
-// The links of children to families into the tree: one per child and
-// family, in the order the family lists them, and the same by person.
-void storeChildLinks(FamilyTree& tree, std::vector<ChildLink>& childLinks)
-{
-    // One link per child and family, where both sides state it, with
-    // what either side says of the bond.
-    std::sort(childLinks.begin(), childLinks.end(), [](const ChildLink& a, const ChildLink& b) {
-        return std::tie(a.family, a.person, a.sequence) < std::tie(b.family, b.person, b.sequence);
-    });
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < childLinks.size(); ++i) {
-        if (kept > 0 && childLinks[kept - 1].family == childLinks[i].family
-            && childLinks[kept - 1].person == childLinks[i].person)
-            childLinks[kept - 1].bond |= childLinks[i].bond;
-        else
-            childLinks[kept++] = childLinks[i];
-    }
-    childLinks.resize(kept);
-    std::sort(childLinks.begin(), childLinks.end(), [](const ChildLink& a, const ChildLink& b) {
-        return std::tie(a.family, a.sequence) < std::tie(b.family, b.sequence);
-    });
-    tree.children.clear();
-    tree.children.reserve(childLinks.size());
-    tree.childBonds.clear();
-    tree.childBonds.reserve(childLinks.size());
-    for (const ChildLink& child : childLinks) {
-        TreeFamily& family = tree.families[child.family];
-        if (family.childCount == 0)
-            family.firstChild = static_cast<std::uint32_t>(tree.children.size());
-        ++family.childCount;
-        tree.children.push_back(child.person);
-        tree.childBonds.push_back(child.bond);
-    }
-
-    // The same links by person: the families each is a child in.
-    tree.parentFamilyStart.assign(tree.people.size() + 1, 0);
-    for (const ChildLink& child : childLinks)
-        ++tree.parentFamilyStart[child.person + 1];
-    for (std::size_t i = 1; i < tree.parentFamilyStart.size(); ++i)
-        tree.parentFamilyStart[i] += tree.parentFamilyStart[i - 1];
-    tree.parentFamilies.assign(childLinks.size(), 0);
-    std::vector<std::uint32_t> filled(tree.parentFamilyStart.begin(), tree.parentFamilyStart.end() - 1);
-    for (const ChildLink& child : childLinks)
-        tree.parentFamilies[filled[child.person]++] = child.family;
 }
 
 } // namespace
@@ -163,14 +61,13 @@ void FamilyTreeBuilder::keepStatedAges()
     if (record_ == Record::Person) {
         const auto person = static_cast<std::uint32_t>(tree_.people.size() - 1);
         for (const StatedAgeEvent& event : individual_.statedAgeEvents())
-            tree_.statedAges.push_back(
-                {person, NoOne, store(event.tag), store(event.date), store(event.age), store(event.place)});
+            tree_.statedAges.push_back({person, NoOne, store(event.tag, true), store(event.date, true),
+                                        store(event.age, true), store(event.place, true)});
     } else if (record_ == Record::Family) {
         const auto family = static_cast<std::uint32_t>(tree_.families.size() - 1);
         for (const FamilyEventAges::Age& age : familyAges_.ages()) {
-            spouseAges_.push_back(
-                {family, age.spouse, store(age.event.tag), store(age.event.date), store(age.event.age),
-                 store(age.event.place)});
+            spouseAges_.push_back({family, age.spouse, store(age.event.tag, true), store(age.event.date, true),
+                                   store(age.event.age, true), store(age.event.place, true)});
         }
     }
 }
@@ -210,24 +107,31 @@ void FamilyTreeBuilder::add(const GedcomLine& line, bool cut, long long lineNumb
     }
     // The value of a cut line is not what was written; its date is not used.
     if (line.level == DetailLevel && line.tag == "DATE" && event_ != nullptr && !event_->present && !cut) {
-        *event_ = treeDateOf(line.value, {}, calendar_);
+        const GedcomDate read = dates_->read(line.value);
+        *event_ = treeDateOf(read, {});
         if (event_->present)
-            event_->text = store(trimmed(line.value));
+            event_->text = store(trimmed(line.value), true);
         else
-            noteUnreadableDate(trimmed(line.value), lineNumber);
+            noteUnreadableDate(trimmed(line.value), read, lineNumber);
     }
 }
 
-void FamilyTreeBuilder::noteUnreadableDate(std::string_view value, long long lineNumber)
+void FamilyTreeBuilder::setCalendarChoice(const DateReadOptions& choice)
+{
+    calendar_ = choice;
+    ownDates_ = GedcomDateReadings(choice);
+}
+
+void FamilyTreeBuilder::noteUnreadableDate(std::string_view value, const GedcomDate& read, long long lineNumber)
 {
     // Empty values, status words and phrases are no dates, and no error.
-    const GedcomDate read = readGedcomDate(value, calendar_);
     if (value.empty() || read.noDate != GedcomDate::NoDate::None)
         return;
     if (unreadableDates_++ > 0)
         return; // only the first is named
-    // The reason quotes the value, in the file's character set.
-    std::string problem = read.problem;
+    // The reason quotes the value, in the file's character set; the
+    // readings kept leave it out.
+    std::string problem = readGedcomDate(value, calendar_).problem;
     if (encoding_.kind() != GedcomEncoding::Kind::Utf8) {
         decoded_.clear();
         encoding_.decode(problem, decoded_);
@@ -277,13 +181,14 @@ void FamilyTreeBuilder::markRecordCut()
         tree_.cutFamily = static_cast<std::uint32_t>(tree_.families.size() - 1);
 }
 
-TreeText FamilyTreeBuilder::store(std::string_view text)
+TreeText FamilyTreeBuilder::store(std::string_view text, bool shared)
 {
-    if (encoding_.kind() == GedcomEncoding::Kind::Utf8)
-        return tree_.addText(text);
-    decoded_.clear();
-    encoding_.decode(text, decoded_);
-    return tree_.addText(decoded_);
+    if (encoding_.kind() != GedcomEncoding::Kind::Utf8) {
+        decoded_.clear();
+        encoding_.decode(text, decoded_);
+        text = decoded_;
+    }
+    return shared ? tree_.addSharedText(text) : tree_.addText(text);
 }
 
 void FamilyTreeBuilder::addPersonLine(const GedcomLine& line)
@@ -316,7 +221,10 @@ void FamilyTreeBuilder::addPersonLine(const GedcomLine& line)
 
 void FamilyTreeBuilder::addLink(std::uint32_t from, Link kind, std::string_view target)
 {
-    links_.push_back({from, kind, target.size(), linkTexts_.size()});
+    if (target.size() > UINT32_MAX - linkTexts_.size())
+        throw std::length_error("the tree's links are longer than 4 GiB");
+    links_.push_back({from, static_cast<std::uint32_t>(target.size()), static_cast<std::uint32_t>(linkTexts_.size()),
+                      kind});
     linkTexts_.append(target);
 }
 
@@ -352,12 +260,13 @@ void FamilyTreeBuilder::finish()
 
 void FamilyTreeBuilder::link()
 {
-    const IdIndex peopleById(tree_, tree_.people);
-    const IdIndex familiesById(tree_, tree_.families);
-    const auto noteDuplicates = [&](const IdIndex& index, const auto& records, const std::vector<long long>& lines) {
-        index.forEachDuplicate([&](std::uint32_t first, std::uint32_t later) {
-            duplicates_.push_back({std::string(tree_.text(records[later].id)), lines[first], lines[later]});
-        });
+    const TreeIdIndex peopleById(tree_, tree_.people);
+    const TreeIdIndex familiesById(tree_, tree_.families);
+    const auto noteDuplicates = [&](const TreeIdIndex& index, const auto& records, const std::vector<long long>& lines) {
+        for (const TreeIdIndex::Duplicate& duplicate : index.duplicates()) {
+            duplicates_.push_back(
+                {std::string(tree_.text(records[duplicate.later].id)), lines[duplicate.first], lines[duplicate.later]});
+        }
     };
     noteDuplicates(peopleById, tree_.people, personLines_);
     noteDuplicates(familiesById, tree_.families, familyLines_);
@@ -368,7 +277,7 @@ void FamilyTreeBuilder::link()
     const auto targetOf = [&](const PendingLink& link) {
         return std::string_view(linkTexts_).substr(link.targetOffset, link.targetSize);
     };
-    std::vector<ChildLink> childLinks;
+    std::vector<TreeChildLink> childLinks;
     // The families' own statements first, so that their HUSB and WIFE win.
     for (const PendingLink& link : links_) {
         if (link.kind == Link::Spouse || link.kind == Link::Child)
@@ -405,15 +314,16 @@ void FamilyTreeBuilder::link()
     linkTexts_ = {};
 
     // The ages the families' events state, to the husband or wife linked.
+    std::vector<TreeStatedAge> spouseAges;
+    spouseAges.reserve(spouseAges_.size());
     for (const PendingSpouseAge& age : spouseAges_) {
         const TreeFamily& family = tree_.families[age.family];
         const std::uint32_t person = age.spouse == FamilyEventAges::Spouse::Husband ? family.husband : family.wife;
         if (person != NoOne)
-            tree_.statedAges.push_back({person, age.family, age.tag, age.date, age.age, age.place});
+            spouseAges.push_back({person, age.family, age.tag, age.date, age.age, age.place});
     }
     spouseAges_ = {};
-    std::stable_sort(tree_.statedAges.begin(), tree_.statedAges.end(),
-                     [](const TreeStatedAge& a, const TreeStatedAge& b) { return a.person < b.person; });
+    addSpouseStatedAges(tree_, std::move(spouseAges));
 
     storeChildLinks(tree_, childLinks);
 }
@@ -440,7 +350,7 @@ void tellProblems(std::ostream& warnings, std::string_view fileName, const Famil
 
 bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warnings, FamilyTree& tree,
                     const FamilyTreeBuilder::PersonHook& hook, const DateReadOptions& calendar,
-                    FamilyTreeProblems* problems)
+                    FamilyTreeProblems* problems, GedcomDateReadings* dates)
 {
     GedcomLineReader reader(in);
     GedcomStart start(reader);
@@ -457,6 +367,8 @@ bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warn
     GedcomLine line;
     FamilyTreeBuilder builder(tree, hook);
     builder.setCalendarChoice(calendar);
+    if (dates != nullptr)
+        builder.setDateReadings(*dates);
     GedcomLineTally tally;
     std::string lastRecord;
     while (reader.next(text)) {

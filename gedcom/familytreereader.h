@@ -2,6 +2,7 @@
 
 #include "familyeventages.h"
 #include "familytree.h"
+#include "gedcomdatereadings.h"
 #include "gedcomencoding.h"
 #include "gedcomindividual.h"
 #include "gedcomline.h"
@@ -43,7 +44,10 @@ public:
     // in UTF-8.
     void setEncoding(const GedcomEncoding& encoding) { encoding_ = encoding; }
     // How plain dates are read (the switch); every one Gregorian unless set.
-    void setCalendarChoice(const DateReadOptions& choice) { calendar_ = choice; }
+    void setCalendarChoice(const DateReadOptions& choice);
+    // Reads the dates through dates (read by its options, which are then
+    // those of setCalendarChoice), shared with what reads them later.
+    void setDateReadings(GedcomDateReadings& dates) { dates_ = &dates; }
     // A line after 0 HEAD; lineNumber is the file's, for the warnings.
     void add(const GedcomLine& line, bool cut, long long lineNumber = 0);
     // Before finish, for a file without TRLR: the record being read may be
@@ -81,17 +85,19 @@ private:
     struct PendingLink
     {
         std::uint32_t from;
+        // Where the target's id lies in linkTexts_, which like the tree's
+        // texts holds at most 4 GiB: 16 bytes a link.
+        std::uint32_t targetSize;
+        std::uint32_t targetOffset;
         Link kind;
-        std::size_t targetSize;
-        std::size_t targetOffset; // in linkTexts_
-        std::uint8_t bond = 0;    // ChildBond bits, of a child's link
+        std::uint8_t bond = 0; // ChildBond bits, of a child's link
     };
     // Marks the child link of the line before (FAMC or CHIL) by PEDI,
     // _FREL or _MREL.
     void addBond(const GedcomLine& line);
     void addAdoptionLine(const GedcomLine& line);
     // A DATE value of an event that is not a date, for the warnings.
-    void noteUnreadableDate(std::string_view value, long long lineNumber);
+    void noteUnreadableDate(std::string_view value, const GedcomDate& read, long long lineNumber);
     void addLink(std::uint32_t from, Link kind, std::string_view target);
 
     void endRecord();
@@ -100,8 +106,9 @@ private:
     void addPersonLine(const GedcomLine& line);
     void addFamilyLine(const GedcomLine& line);
     void link();
-    // The text in UTF-8, in the tree's store.
-    TreeText store(std::string_view text);
+    // The text in UTF-8, in the tree's store; shared: stored once however
+    // often it comes (FamilyTree::addSharedText).
+    TreeText store(std::string_view text, bool shared = false);
 
     FamilyTree& tree_;
     PersonHook hook_;
@@ -110,6 +117,8 @@ private:
     std::vector<PendingSpouseAge> spouseAges_;
     GedcomEncoding encoding_;
     DateReadOptions calendar_;
+    GedcomDateReadings ownDates_;
+    GedcomDateReadings* dates_ = &ownDates_;
     std::string decoded_;
     Record record_ = Record::Other;
     // The event of the current level 1 line, whose first DATE is kept.
@@ -150,9 +159,10 @@ struct FamilyTreeProblems
 // Problems (not GEDCOM, a line too long for one, a read error) go to
 // warnings with the file's name; false then, as for a file most of whose
 // lines are not GEDCOM. What is read with problems (FamilyTreeProblems) is
-// told on warnings and, where given, counted in problems.
+// told on warnings and, where given, counted in problems. dates, where
+// given, reads the dates (by its options, which are then calendar).
 bool readFamilyTree(std::FILE* in, std::string_view fileName, std::ostream& warnings, FamilyTree& tree,
                     const FamilyTreeBuilder::PersonHook& hook = {}, const DateReadOptions& calendar = {},
-                    FamilyTreeProblems* problems = nullptr);
+                    FamilyTreeProblems* problems = nullptr, GedcomDateReadings* dates = nullptr);
 
 } // namespace spanwright

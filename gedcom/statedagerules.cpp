@@ -94,13 +94,13 @@ RecordedBirth recordedBirthOf(const FamilyTree& tree, const TreePerson& person)
 
 void addPersonFindings(const FamilyTree& tree, std::uint32_t index, const std::vector<StatedAgeEvent>& events,
                        bool fromCutFamily, bool statedAgeWeighed, const TreeCheckOptions& options,
-                       std::vector<TreeFinding>& findings)
+                       std::vector<TreeFinding>& findings, GedcomDateReadings& dates)
 {
     const bool conflictRule = options.uses(TreeRule::StatedAgesConflict);
     const bool birthRule = options.uses(TreeRule::BirthOutsideStatedAges);
     const TreePerson& person = tree.people[index];
     const std::string_view deathDate = person.death.present ? tree.text(person.death.text) : std::string_view();
-    const StatedAgeNarrowing narrowed = narrowStatedAges(events, options.calendar, deathDate);
+    const StatedAgeNarrowing narrowed = narrowStatedAges(events, dates, deathDate);
     if (narrowed.names.empty())
         return;
     const std::string id(tree.text(person.id));
@@ -143,7 +143,7 @@ void addPersonFindings(const FamilyTree& tree, std::uint32_t index, const std::v
 
 void addStatedAgesFindings(const FamilyTree& tree, const TreeCheckOptions& options,
                            const std::vector<bool>& statedAgeWeighed, std::vector<TreeFinding>& findings,
-                           std::vector<std::uint32_t>& people)
+                           std::vector<std::uint32_t>& people, GedcomDateReadings& dates)
 {
     if (!options.uses(TreeRule::StatedAgesConflict) && !options.uses(TreeRule::BirthOutsideStatedAges))
         return;
@@ -161,7 +161,7 @@ void addStatedAgesFindings(const FamilyTree& tree, const TreeCheckOptions& optio
             fromCutFamily = fromCutFamily || (age.family != NoOne && age.family == tree.cutFamily);
         }
         const bool weighed = person < statedAgeWeighed.size() && statedAgeWeighed[person];
-        addPersonFindings(tree, person, events, fromCutFamily, weighed, options, findings);
+        addPersonFindings(tree, person, events, fromCutFamily, weighed, options, findings, dates);
         people.resize(findings.size(), person);
         first = next;
     }

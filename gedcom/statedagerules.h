@@ -3,6 +3,7 @@
 #include "evidence/birthnarrowing.h"
 #include "familytree.h"
 #include "gedcomdate.h"
+#include "gedcomdatereadings.h"
 #include "treecheck.h"
 
 #include <cstdint>
@@ -28,9 +29,10 @@ Certainty birthOutsideWindow(const GedcomDate& birth, const BirthWindow& window)
 // record the file may have cut short (FamilyTree::cutFamily) is possible.
 // statedAgeWeighed[i] (where given) says the stated_age rule weighs person
 // i's age at death against their birth (weighsStatedAge): where that age is
-// the only one, birth_outside_stated_ages leaves it to that rule.
+// the only one, birth_outside_stated_ages leaves it to that rule. The
+// dates are read through dates, whose options are options.calendar.
 void addStatedAgesFindings(const FamilyTree& tree, const TreeCheckOptions& options,
                            const std::vector<bool>& statedAgeWeighed, std::vector<TreeFinding>& findings,
-                           std::vector<std::uint32_t>& people);
+                           std::vector<std::uint32_t>& people, GedcomDateReadings& dates);
 
 } // namespace spanwright

@@ -138,16 +138,16 @@ RecordCalendar recordCalendarOf(const GedcomDate& date, const DateReadOptions& c
     return {system, system, choice.calendar.firstGregorianDay};
 }
 
-} // namespace
+using DateReader = std::function<GedcomDate(std::string_view)>;
 
-StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, const DateReadOptions& calendar,
-                                    std::string_view deathDate)
+StatedAgeNarrowing narrowReadingDates(const std::vector<StatedAgeEvent>& events, const DateReadOptions& calendar,
+                                      std::string_view deathDate, const DateReader& readDate)
 {
     StatedAgeNarrowing narrowed;
-    const GedcomDate death = readGedcomDate(trimmed(deathDate), calendar);
+    const GedcomDate death = readDate(trimmed(deathDate));
     for (size_t index = 0; index < events.size(); ++index) {
         const StatedAgeEvent& event = events[index];
-        const GedcomDate date = readGedcomDate(trimmed(event.date), calendar);
+        const GedcomDate date = readDate(trimmed(event.date));
         const bool dated = date.ok && (date.earliest || date.latest);
         const std::string name = dated ? event.tag + ' ' + yearOf(date.earliest ? *date.earliest : *date.latest) : event.tag;
         const auto leaveOut = [&](std::string_view age, const std::string& why) {
@@ -198,6 +198,22 @@ StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, c
     if (!narrowed.windows.empty())
         narrowed.narrowing = narrowWindows(narrowed.windows);
     return narrowed;
+}
+
+} // namespace
+
+StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, const DateReadOptions& calendar,
+                                    std::string_view deathDate)
+{
+    return narrowReadingDates(events, calendar, deathDate,
+                              [&calendar](std::string_view text) { return readGedcomDate(text, calendar); });
+}
+
+StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, GedcomDateReadings& dates,
+                                    std::string_view deathDate)
+{
+    return narrowReadingDates(events, dates.options(), deathDate,
+                              [&dates](std::string_view text) { return dates.read(text); });
 }
 
 std::string birthWindowText(const BirthWindow& window)

@@ -3,8 +3,10 @@
 #include "evidence/birthnarrowing.h"
 #include "reading/datereadoptions.h"
 #include "gedcomage.h"
+#include "gedcomdatereadings.h"
 #include "evidence/recordages.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -62,6 +64,10 @@ struct StatedAgeNarrowing
 // its day. A burial's age is at the death: on deathDate (the DEAT's DATE)
 // where given, else on or before the burial.
 StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, const DateReadOptions& calendar = {},
+                                    std::string_view deathDate = {});
+// The same, the dates read through dates (and by its options): a tree's
+// many events share few date texts.
+StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, GedcomDateReadings& dates,
                                     std::string_view deathDate = {});
 
 // A window as the report writes birth dates: "3/31/1816 through 3/30/1817",

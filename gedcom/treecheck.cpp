@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <functional>
 
 namespace spanwright {
 
@@ -483,7 +484,12 @@ bool weighsStatedAge(const GedcomIndividual& person)
         && !person.statedAgeElsewhere();
 }
 
-std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, const DateReadOptions& calendar)
+namespace {
+
+using DateReader = std::function<GedcomDate(std::string_view)>;
+
+std::optional<TreeFinding> statedAgeFindingReading(const GedcomIndividual& person, const DateReadOptions& calendar,
+                                                   const DateReader& readDate)
 {
     if (!weighsStatedAge(person))
         return std::nullopt;
@@ -501,8 +507,8 @@ std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, cons
     };
     const bool christening = person.birth().tag != "BIRT";
     const bool burial = person.death().tag != "DEAT";
-    const GedcomDate birth = onOrBefore(readGedcomDate(birthText, calendar), christening);
-    const GedcomDate death = onOrBefore(readGedcomDate(deathText, calendar), burial);
+    const GedcomDate birth = onOrBefore(readDate(birthText), christening);
+    const GedcomDate death = onOrBefore(readDate(deathText), burial);
     const StatedAge stated = readStatedAge(ageText, calendar.language);
     Certainty found = statedAgeContradicted(birth, death, stated, spanCalendarOf(birth, death));
     if (found == Certainty::None)
@@ -520,6 +526,19 @@ std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, cons
                        "stated age " + std::string(ageText) + " at death (" + tagged(deathText, person.death().tag, "DEAT")
                            + "), but aged " + spanText(birth, death) + " from birth ("
                            + tagged(birthText, person.birth().tag, "BIRT") + ")"};
+}
+
+} // namespace
+
+std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, const DateReadOptions& calendar)
+{
+    return statedAgeFindingReading(person, calendar,
+                                   [&calendar](std::string_view text) { return readGedcomDate(text, calendar); });
+}
+
+std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, GedcomDateReadings& dates)
+{
+    return statedAgeFindingReading(person, dates.options(), [&dates](std::string_view text) { return dates.read(text); });
 }
 
 void checkTree(const FamilyTree& tree, const TreeCheckOptions& options, const std::vector<TreeFinding>& statedAges,

@@ -2,6 +2,7 @@
 
 #include "reading/age.h"
 #include "familytree.h"
+#include "gedcomdatereadings.h"
 #include "gedcomindividual.h"
 #include "treerules.h"
 
@@ -143,6 +144,8 @@ private:
 // The stated-age finding of a person as the report gathers the record (its
 // birth, death and stated age), if any.
 std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, const DateReadOptions& calendar = {});
+// The same, the dates read through dates and by its options.
+std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, GedcomDateReadings& dates);
 // Whether statedAgeFinding weighs the person's stated age at death: there
 // are a birth, a death and an age under the death's own event.
 bool weighsStatedAge(const GedcomIndividual& person);

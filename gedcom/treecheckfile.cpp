@@ -48,6 +48,7 @@ bool checkGedcomTree(std::FILE* in, std::string_view fileName, const TreeCheckOp
                      std::ostream& warnings, const TreeFindingSink& sink, TreeCheckSummary& summary)
 {
     FamilyTree tree;
+    GedcomDateReadings dates(options.calendar);
     // The stated ages are checked as each record ends, since the report's
     // reading of a record is not kept.
     std::vector<TreeFinding> statedAges;
@@ -62,7 +63,7 @@ bool checkGedcomTree(std::FILE* in, std::string_view fileName, const TreeCheckOp
             statedAgeWeighed[person] = true;
         }
         if (options.uses(TreeRule::StatedAge)) {
-            if (std::optional<TreeFinding> finding = statedAgeFinding(individual, options.calendar))
+            if (std::optional<TreeFinding> finding = statedAgeFinding(individual, dates))
                 found.push_back(std::move(*finding));
         }
         for (TreeFinding& finding : found) {
@@ -79,12 +80,12 @@ bool checkGedcomTree(std::FILE* in, std::string_view fileName, const TreeCheckOp
             statedAgePeople.push_back(person);
         }
     };
-    if (!readFamilyTree(in, fileName, warnings, tree, checkStatedAge, options.calendar, &summary.problems))
+    if (!readFamilyTree(in, fileName, warnings, tree, checkStatedAge, options.calendar, &summary.problems, &dates))
         return false;
     // The ages a person's families state are known only at the end.
     std::vector<TreeFinding> narrowed;
     std::vector<std::uint32_t> narrowedPeople;
-    addStatedAgesFindings(tree, options, statedAgeWeighed, narrowed, narrowedPeople);
+    addStatedAgesFindings(tree, options, statedAgeWeighed, narrowed, narrowedPeople, dates);
     mergeByPerson(statedAges, statedAgePeople, std::move(narrowed), narrowedPeople);
     summary.people = static_cast<long long>(tree.people.size());
     summary.families = static_cast<long long>(tree.families.size());

@@ -411,6 +411,11 @@ private slots:
                                       << QByteArray("- I2 : I3 : F2 F1");
         QTest::newRow("two husbands, the first") << people + "0 @F1@ FAM\n1 HUSB @I1@\n1 HUSB @I3@\n"
                                                  << QByteArray("I1 - :  : ");
+        // A pair stated on both sides keeps the place of its first statement.
+        QTest::newRow("the family's order, then the children's own")
+            << QByteArray("0 @I1@ INDI\n0 @I2@ INDI\n0 @I3@ INDI\n1 FAMC @F1@\n0 @I4@ INDI\n1 FAMC @F1@\n0 @I5@ "
+                          "INDI\n1 FAMC @F1@\n0 @F1@ FAM\n1 CHIL @I4@\n1 CHIL @I3@\n")
+            << QByteArray("- - : I4 I3 I5 : F1");
         QTest::newRow("pointer with blanks") << people + "0 @F1@ FAM\n1 HUSB  @I1@ \n"
                                              << QByteArray("I1 - :  : ");
     }

@@ -9,6 +9,7 @@
 #include "gedcomage.h"
 #include "gedcomagecheck.h"
 #include "gedcomdate.h"
+#include "gedcomdatereadings.h"
 #include "gedcomrun.h"
 #include "gedcomrow.h"
 #include "gedzip.h"
@@ -423,6 +424,56 @@ private slots:
         QCOMPARE(span.months, 1LL);
         QCOMPARE(span.days, 15LL);
     }
+
+    // The readings kept by text give what reading each text anew gives, and
+    // keep one reading per text: an escape or the switch reads the same
+    // words as another day.
+    void dateReadings_data()
+    {
+        QTest::addColumn<QByteArray>("texts"); // read in turn, twice over, separated by |
+        QTest::addColumn<QByteArray>("switchDay"); // the first Gregorian day, if any
+        QTest::addColumn<int>("kept");
+        QTest::newRow("an escape is part of the text") << QByteArray("@#DJULIAN@ 1 JAN 1700|1 JAN 1700") << QByteArray() << 2;
+        QTest::newRow("blanks around are not") << QByteArray(" 5 MAY 1900 |5 MAY 1900|5  MAY 1900") << QByteArray() << 2;
+        QTest::newRow("the switch reads plain dates") << QByteArray("1 JAN 1700|@#DGREGORIAN@ 1 JAN 1700")
+                                                      << QByteArray("1752-9-14") << 2;
+        QTest::newRow("status words and phrases") << QByteArray("STILLBORN|DECEASED|(in the war)|INT 1850 (about)")
+                                                  << QByteArray() << 4;
+        QTest::newRow("refused, and open sides") << QByteArray("-13 1497|BEF 1900|AFT 1900|ABT 1850|BET 1840 AND 1850")
+                                                 << QByteArray() << 5;
+        QTest::newRow("other calendars") << QByteArray("@#DHEBREW@ 1 TSH 5620|@#DFRENCH R@ 18 BRUM 8|1 JAN 1700/01")
+                                         << QByteArray("1752-9-14") << 3;
+    }
+
+    void dateReadings()
+    {
+        QFETCH(QByteArray, texts);
+        QFETCH(QByteArray, switchDay);
+        QFETCH(int, kept);
+        DateReadOptions options;
+        if (!switchDay.isEmpty()) {
+            const QDate day = QDate::fromString(QString::fromLatin1(switchDay), "yyyy-M-d");
+            options.calendar.firstGregorianDay = dayNumberOf({day.year(), day.month(), day.day()});
+        }
+        GedcomDateReadings readings(options);
+        for (int round = 0; round < 2; ++round) {
+            for (const QByteArray& text : texts.split('|')) {
+                const GedcomDate fresh = readGedcomDate(text.trimmed().toStdString(), options);
+                const GedcomDate kept = readings.read(text.toStdString());
+                const auto fields = [](const GedcomDate& date) {
+                    return QByteArrayList{QByteArray::number(date.ok), dayText(date.earliest), dayText(date.latest),
+                                          QByteArray::number(date.approximate), QByteArray::number(int(date.calendar)),
+                                          QByteArray::number(int(date.noDate)), QByteArray::number(date.stillborn),
+                                          QByteArray::number(date.julianWritten), QByteArray::number(date.hebrewWritten),
+                                          QByteArray::number(date.frenchWritten)}
+                        .join(' ');
+                };
+                QCOMPARE(fields(kept), fields(fresh));
+            }
+        }
+        QCOMPARE(int(readings.size()), kept);
+    }
+
 
     // The Hebrew and French Republican calendars: known days both ways, and
     // every day of many years to a day number and back.

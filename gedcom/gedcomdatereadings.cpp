@@ -1,0 +1,114 @@
+#include "gedcomdatereadings.h"
+
+#include "text/asciitext.h"
+
+#include <functional>
+
+namespace spanwright {
+
+namespace {
+
+constexpr std::size_t FirstSlots = 1 << 12;
+
+enum Flag : std::uint8_t {
+    Ok = 1,
+    HasEarliest = 2,
+    HasLatest = 4,
+    Approximate = 8,
+    Stillborn = 16,
+    JulianWritten = 32,
+    HebrewWritten = 64,
+    FrenchWritten = 128,
+};
+
+} // namespace
+
+GedcomDateReadings::GedcomDateReadings(const DateReadOptions& options)
+    : options_(options)
+    , slots_(FirstSlots)
+{
+}
+
+GedcomDateReadings::Reading GedcomDateReadings::compact(const GedcomDate& date)
+{
+    Reading reading;
+    reading.earliest = date.earliest.value_or(0);
+    reading.latest = date.latest.value_or(0);
+    const auto flag = [&](bool set, Flag which) {
+        if (set)
+            reading.flags |= which;
+    };
+    flag(date.ok, Ok);
+    flag(date.earliest.has_value(), HasEarliest);
+    flag(date.latest.has_value(), HasLatest);
+    flag(date.approximate, Approximate);
+    flag(date.stillborn, Stillborn);
+    flag(date.julianWritten, JulianWritten);
+    flag(date.hebrewWritten, HebrewWritten);
+    flag(date.frenchWritten, FrenchWritten);
+    reading.calendar = date.calendar;
+    reading.noDate = date.noDate;
+    return reading;
+}
+
+GedcomDate GedcomDateReadings::expand(const Reading& reading)
+{
+    GedcomDate date;
+    date.ok = (reading.flags & Ok) != 0;
+    if ((reading.flags & HasEarliest) != 0)
+        date.earliest = reading.earliest;
+    if ((reading.flags & HasLatest) != 0)
+        date.latest = reading.latest;
+    date.approximate = (reading.flags & Approximate) != 0;
+    date.stillborn = (reading.flags & Stillborn) != 0;
+    date.julianWritten = (reading.flags & JulianWritten) != 0;
+    date.hebrewWritten = (reading.flags & HebrewWritten) != 0;
+    date.frenchWritten = (reading.flags & FrenchWritten) != 0;
+    date.calendar = reading.calendar;
+    date.noDate = reading.noDate;
+    return date;
+}
+
+GedcomDate GedcomDateReadings::read(std::string_view text)
+{
+    text = trimmed(text);
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t index = std::hash<std::string_view>()(text) & mask;
+    for (;; index = (index + 1) & mask) {
+        const Slot& slot = slots_[index];
+        if (slot.size == UINT32_MAX)
+            break;
+        if (std::string_view(texts_).substr(slot.offset, slot.size) == text)
+            return expand(slot.reading);
+    }
+    GedcomDate date = readGedcomDate(text, options_);
+    // The store's offsets are 32 bits wide.
+    if (used_ >= MostTexts || text.size() > UINT32_MAX - texts_.size() - 1)
+        return date;
+    Slot& slot = slots_[index];
+    slot.offset = static_cast<std::uint32_t>(texts_.size());
+    slot.size = static_cast<std::uint32_t>(text.size());
+    slot.reading = compact(date);
+    texts_.append(text);
+    // Kept at most half full, so that a search ends soon at a free slot.
+    if (++used_ * 2 > slots_.size())
+        grow();
+    return date;
+}
+
+void GedcomDateReadings::grow()
+{
+    std::vector<Slot> old(slots_.size() * 2);
+    old.swap(slots_);
+    const std::size_t mask = slots_.size() - 1;
+    for (const Slot& slot : old) {
+        if (slot.size == UINT32_MAX)
+            continue;
+        std::size_t index = std::hash<std::string_view>()(std::string_view(texts_).substr(slot.offset, slot.size)) & mask;
+        while (slots_[index].size != UINT32_MAX)
+            index = (index + 1) & mask;
+        slots_[index] = slot;
+    }
+}
+
+} // namespace spanwright
