@@ -217,6 +217,11 @@ private:
     // One of the phrases (longest first), each word perhaps with a stop.
     bool acceptOnePhraseOf(const std::vector<std::vector<std::string>>& phrases)
     {
+        // Every phrase begins with a word: a number or a sign ends the search
+        // at once, so a bare "45" is not tried against every language.
+        const AgeToken* next = peek();
+        if (!next || next->kind != AgeTokenKind::Word)
+            return false;
         for (const auto& phrase : phrases) {
             const size_t start = pos_;
             bool all = true;
