@@ -4,25 +4,11 @@
 
 #include <CLI/App.hpp>
 
-namespace {
-
-// The codes as the tables give them, in the lexicon's order. Read from the
-// tables, not the lexicon, so that a command that never meets a word does not
-// build the lexicon just for its help text: that was a fifth of a million-row
-// batch's own work.
-std::string languageCodes()
-{
-    std::string text;
-    for (const spanwright::languages::LanguageTable* table : spanwright::languages::allTables())
-        text += (text.empty() ? "" : ", ") + std::string(table->code);
-    return text;
-}
-
-} // namespace
-
 void addLanguageOption(CLI::App& command, std::string& language)
 {
-    const std::string codes = languageCodes();
+    // The codes from the tables, not the lexicon: a command that never meets
+    // a word does not build the lexicon just for its help text.
+    const std::string codes = spanwright::languages::languageCodes();
     CLI::Option* option = command.add_option_function<std::string>(
         "--language",
         [&language, codes](const std::string& code) {

@@ -310,11 +310,11 @@ LanguageMask Lexicon::languageOfCode(std::string_view code) const
     return 0;
 }
 
-std::string Lexicon::codes() const
+std::string languageCodes()
 {
     std::string text;
-    for (std::string_view code : codes_)
-        text += (text.empty() ? "" : ", ") + std::string(code);
+    for (const LanguageTable* table : allTables())
+        text += (text.empty() ? "" : ", ") + std::string(table->code);
     return text;
 }
 

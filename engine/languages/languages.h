@@ -107,8 +107,6 @@ public:
     std::string languageNames(LanguageMask languages) const;
     // The language of an ISO 639-1 code ("hr"), 0 for a code no table has.
     LanguageMask languageOfCode(std::string_view code) const;
-    // "en, la, de, ...": the codes of the tables.
-    std::string codes() const;
 
     // The words two tables read differently, as "word: reading, reading".
     std::vector<std::string> monthClashes() const;
@@ -142,6 +140,10 @@ private:
 
 // The index of all the tables.
 const Lexicon& lexicon();
+
+// "en, la, de, ...": the tables' codes, in the lexicon's order, read from
+// the tables themselves, so that a help text does not build the lexicon.
+std::string languageCodes();
 
 // "English (the 3rd day of March 1750), Latin (die vij Junii MDCCL), ...".
 std::string languagesWithDateExamples();
