@@ -4,6 +4,7 @@
 
 #include "reading/age.h"
 #include "ages/agesearch.h"
+#include "ages/birthdayarithmetic.h"
 #include "calendars/calendardate.h"
 #include "reading/datereader.h"
 #include "datetext.h"
@@ -535,6 +536,116 @@ private slots:
             ? QStringLiteral("none")
             : QStringLiteral("%1 to %2 (%3)").arg(text(matches.first()), text(matches.last())).arg(matches.count);
         QCOMPARE(found, dates);
+    }
+
+    // The birthday arithmetic against a scan of every day: the earliest
+    // begin date whose span to an end date is at most an age, and the latest
+    // whose span is at least one, for a month of end dates around leap days,
+    // month ends and the century years the two calendars disagree on.
+    void birthdayArithmetic_data()
+    {
+        QTest::addColumn<bool>("julian");
+        QTest::addColumn<qlonglong>("year");
+        QTest::addColumn<int>("month");
+        QTest::newRow("29 February 2000") << false << 2000LL << 2;
+        QTest::newRow("March 1900, no leap day") << false << 1900LL << 3;
+        QTest::newRow("January, a year borrowed") << false << 1850LL << 1;
+        QTest::newRow("1 BC, a leap year") << false << 0LL << 3;
+        QTest::newRow("December 9999") << false << 9999LL << 12;
+        QTest::newRow("Julian 29 February 1700") << true << 1700LL << 2;
+        QTest::newRow("Julian March 1800") << true << 1800LL << 3;
+        QTest::newRow("Julian March 1900") << true << 1900LL << 3;
+        QTest::newRow("Julian 5 BC") << true << -4LL << 3;
+    }
+
+    void birthdayArithmetic()
+    {
+        QFETCH(bool, julian);
+        QFETCH(qlonglong, year);
+        QFETCH(int, month);
+        const CalendarSystem system = julian ? CalendarSystem::Julian : CalendarSystem::Gregorian;
+        const auto dayOf = [&](const CalendarDate& date) {
+            return julian ? julianDayNumberOf(date) : dayNumberOf(date);
+        };
+        const auto dateOf = [&](long long day) { return julian ? julianDateOfDayNumber(day) : dateOfDayNumber(day); };
+        const long long monthStart = dayOf({year, month, 1});
+        const Age ages[] = {{0, 0, 0}, {0, 0, 1}, {0, 0, 29}, {0, 0, 31}, {0, 1, 0}, {0, 1, 1}, {0, 1, 30},
+                            {0, 2, 28}, {0, 11, 30}, {1, 0, 0}, {1, 0, 30}, {4, 0, 0}, {39, 11, 30}, {0, 0, 45},
+                            {100, 0, 0}};
+        for (long long end = monthStart - 3; end < monthStart + 34; ++end) {
+            const CalendarDate endDate = dateOf(end);
+            if (endDate.year > LastCalendarYear)
+                break;
+            for (const Age& age : ages) {
+                const long long distance = (age.years * 12 + age.months) * 31 + age.days + 70;
+                std::optional<long long> earliest;
+                std::optional<long long> latest;
+                for (long long day = end - distance; day <= end + 40; ++day) {
+                    const int order = orderOfSpan(spanBetween(dateOf(day), endDate, system), age);
+                    if (order <= 0 && !earliest)
+                        earliest = day;
+                    if (order >= 0)
+                        latest = day;
+                }
+                const QString where = QStringLiteral("%1 %2y %3m %4d").arg(text(endDate)).arg(age.years)
+                                          .arg(age.months).arg(age.days);
+                QVERIFY2(earliest && latest, qPrintable(where));
+                QVERIFY2(dayOf(earliestBeginAtMost(endDate, age, system)) == *earliest, qPrintable(where));
+                QVERIFY2(dayOf(latestBeginAtLeast(endDate, age, system)) == *latest, qPrintable(where));
+            }
+        }
+    }
+
+    // The ends of a birth window are the ends of the run the search finds,
+    // in the Gregorian and the Julian calendar and under a switch, for every
+    // kind of age: years alone, months, days that have passed, open ages
+    // (a least with a greatest a year above it), exact spans.
+    void beginDayEndsMatchTheSearch_data()
+    {
+        QTest::addColumn<int>("calendar"); // 0 Gregorian, 1 Julian, 2 Julian to the 1752 switch
+        QTest::addColumn<long long>("from");
+        QTest::newRow("2000, a leap year") << 0 << dayNumberOf({1999, 12, 1});
+        QTest::newRow("1900") << 0 << dayNumberOf({1900, 1, 15});
+        QTest::newRow("the first days written") << 0 << earliestReadDay();
+        QTest::newRow("9999") << 0 << dayNumberOf({9998, 12, 20});
+        QTest::newRow("Julian 1700") << 1 << julianDayNumberOf({1700, 1, 10});
+        QTest::newRow("Julian B.C.") << 1 << julianDayNumberOf({-40, 1, 10});
+        QTest::newRow("the switch of 1752") << 2 << julianDayNumberOf({1752, 1, 20});
+    }
+
+    void beginDayEndsMatchTheSearch()
+    {
+        QFETCH(int, calendar);
+        QFETCH(long long, from);
+        std::vector<AgeReading> readings;
+        for (const char* text : {"aged 39", "1 month", "1 month 1 day", "11 years 2 months", "48 years and 3 days",
+                                 "3 weeks", "45 days", "0 days", "1 year", "9 years 11 months 30 days"}) {
+            readings.push_back(readAgeText(text));
+            readings.push_back(exactReading(readings.back()));
+        }
+        AgeReading open = readAgeText("21 years");
+        open.greatest = Age{open.least.years + 1, 0, 0};
+        readings.push_back(open);
+        const long long switchDay = dayNumberOf({1752, 9, 14});
+        for (long long end = from; end < from + 400; end += 3) {
+            const SpanCalendar spans = calendar == 0 ? SpanCalendar(CalendarSystem::Gregorian)
+                : calendar == 1                     ? SpanCalendar(CalendarSystem::Julian)
+                                                    : ageCalendarFor(CalendarSystem::Julian, end, switchDay);
+            for (const AgeReading& reading : readings) {
+                const AgeMatches run = beginDatesMeant(end, reading, spans);
+                const std::optional<long long> first = firstBeginDayMeant(end, reading, spans);
+                const std::optional<long long> last = lastBeginDayMeant(end, reading, spans);
+                const QString where = QStringLiteral("day %1, %2y %3m %4d to %5y %6m %7d").arg(end)
+                                          .arg(reading.least.years).arg(reading.least.months).arg(reading.least.days)
+                                          .arg(reading.greatest.years).arg(reading.greatest.months)
+                                          .arg(reading.greatest.days);
+                QVERIFY2(first.has_value() == !run.empty() && last.has_value() == !run.empty(), qPrintable(where));
+                if (!run.empty()) {
+                    QVERIFY2(*first == run.firstDay, qPrintable(where));
+                    QVERIFY2(*last == run.firstDay + run.count - 1, qPrintable(where));
+                }
+            }
+        }
     }
 
     void searchCases_data()

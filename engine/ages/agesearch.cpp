@@ -1,7 +1,9 @@
 #include "ages/agesearch.h"
 
 #include "reading/datereader.h"
+#include "ages/birthdayarithmetic.h"
 #include "ages/daysearch.h"
+#include "calendars/juliancalendar.h"
 
 #include <algorithm>
 
@@ -135,17 +137,34 @@ AgeMatches endDatesWithin(const CalendarDate& begin, const Age& least, const Age
     return endDatesWithin(dayNumberOf(begin), least, greatest, SpanCalendar(CalendarSystem::Gregorian));
 }
 
-AgeMatches beginDatesWithin(long long endDay, const Age& least, const Age& greatest, const SpanCalendar& calendar)
+namespace {
+
+// Begin dates run from the first day a date is written to, to the end date
+// itself; the span to end shrinks (or stays) as the begin date moves later.
+struct BeginSearch
 {
-    // Begin dates run from the first day a date is written to, to the end
-    // date itself; the span to end shrinks (or stays) as the begin date
-    // moves later.
+    long long low;
+    long long high;
+    Window window;
+};
+
+BeginSearch beginSearchFor(long long endDay, const Age& least, const Age& greatest, const SpanCalendar& calendar)
+{
     const long long low = earliestReadDay();
     const long long high = std::min(endDay, latestReadDay());
     const long long endMonth = monthIndexOf(calendar.dateOf(endDay));
     const Window window = searchWindow(endMonth - wholeMonths(greatest) - 1, endMonth - wholeMonths(least), low,
                                        high, calendar);
-    return findRun(least, greatest, low, high, window, -1, spansToFixed(calendar, endDay, false));
+    return {low, high, window};
+}
+
+} // namespace
+
+AgeMatches beginDatesWithin(long long endDay, const Age& least, const Age& greatest, const SpanCalendar& calendar)
+{
+    const BeginSearch search = beginSearchFor(endDay, least, greatest, calendar);
+    return findRun(least, greatest, search.low, search.high, search.window, -1,
+                   spansToFixed(calendar, endDay, false));
 }
 
 AgeMatches endDatesWithin(long long beginDay, const Age& least, const Age& greatest, const SpanCalendar& calendar)
@@ -230,6 +249,93 @@ AgeMatches beginDatesMeant(const CalendarDate& end, const AgeReading& reading)
 AgeMatches endDatesMeant(const CalendarDate& begin, const AgeReading& reading)
 {
     return endDatesMeant(dayNumberOf(begin), reading, SpanCalendar(CalendarSystem::Gregorian));
+}
+
+namespace {
+
+// The spans to the end day are counted in one calendar, that of the end
+// day (SpanCalendar::span): the birthday arithmetic works in it.
+CalendarSystem beginSpanSystem(long long endDay, const SpanCalendar& calendar)
+{
+    return calendar.systemOf(endDay);
+}
+
+long long dayIn(CalendarSystem system, const CalendarDate& date)
+{
+    return system == CalendarSystem::Julian ? julianDayNumberOf(date) : dayNumberOf(date);
+}
+
+// The day of findRun's bisection for the first day of window where
+// turned holds (turned false up to some day, true from it on): guess where
+// guess is that day, the first in window to hold with none before it.
+template <typename Turned>
+long long firstTurnedDay(long long guess, Window window, Turned turned)
+{
+    if (guess >= window.low && guess <= window.high && turned(guess) && (guess == window.low || !turned(guess - 1)))
+        return guess;
+    return firstDayWhere(window.low, window.high, turned);
+}
+
+// The elapsed days' run as dayRun cuts it to [low, high]: first and last.
+struct DayRange
+{
+    long long first;
+    long long last;
+};
+
+DayRange elapsedBeginDays(long long endDay, const AgeReading& reading)
+{
+    const long long low = earliestReadDay();
+    const long long high = std::min(endDay, latestReadDay());
+    return {std::min(std::max(endDay - reading.greatest.days, low), high + 1),
+            std::max(std::min(endDay - reading.least.days, high), low - 1)};
+}
+
+} // namespace
+
+std::optional<long long> firstBeginDayMeant(long long endDay, const AgeReading& reading,
+                                            const SpanCalendar& calendar)
+{
+    if (reading.counting == AgeCounting::ElapsedDays) {
+        const DayRange days = elapsedBeginDays(endDay, reading);
+        return days.first <= days.last ? std::optional<long long>(days.first) : std::nullopt;
+    }
+    const BeginSearch search = beginSearchFor(endDay, reading.least, reading.greatest, calendar);
+    const auto spanOf = spansToFixed(calendar, endDay, false);
+    const auto withinGreatest = [&](long long day) { return compareAge(spanOf(day), reading.greatest) <= 0; };
+    const CalendarSystem system = beginSpanSystem(endDay, calendar);
+    const long long guess =
+        dayIn(system, earliestBeginAtMost(calendar.dateOf(endDay), reading.greatest, system));
+    const long long first = firstTurnedDay(guess, search.window, withinGreatest);
+    // The run is empty where its first day is already short of the least.
+    if (first > search.window.high || compareAge(spanOf(first), reading.least) < 0)
+        return std::nullopt;
+    return first;
+}
+
+std::optional<long long> lastBeginDayMeant(long long endDay, const AgeReading& reading,
+                                           const SpanCalendar& calendar)
+{
+    if (reading.counting == AgeCounting::ElapsedDays) {
+        const DayRange days = elapsedBeginDays(endDay, reading);
+        return days.first <= days.last ? std::optional<long long>(days.last) : std::nullopt;
+    }
+    const BeginSearch search = beginSearchFor(endDay, reading.least, reading.greatest, calendar);
+    const auto spanOf = spansToFixed(calendar, endDay, false);
+    const auto withinGreatest = [&](long long day) { return compareAge(spanOf(day), reading.greatest) <= 0; };
+    const auto belowLeast = [&](long long day) { return compareAge(spanOf(day), reading.least) < 0; };
+    const CalendarSystem system = beginSpanSystem(endDay, calendar);
+    const long long guess = dayIn(system, latestBeginAtLeast(calendar.dateOf(endDay), reading.least, system));
+    const Window window = search.window;
+    if (guess >= window.low && guess <= window.high && !belowLeast(guess)
+        && (guess == window.high || belowLeast(guess + 1))) {
+        // The day after guess is the first below the least: the run ends at
+        // guess unless it begins after it.
+        return withinGreatest(guess) ? std::optional<long long>(guess) : std::nullopt;
+    }
+    const long long first = firstDayWhere(window.low, window.high, withinGreatest);
+    const long long past = firstDayWhere(first, window.high, belowLeast);
+    return past > first ? std::optional<long long>(past - 1) : std::nullopt;
 }
 
 } // namespace spanwright

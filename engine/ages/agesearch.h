@@ -76,4 +76,13 @@ AgeMatches endDatesMeant(long long beginDay, const AgeReading& reading, const Sp
 AgeMatches beginDatesWithin(long long endDay, const Age& least, const Age& greatest, const SpanCalendar& calendar);
 AgeMatches endDatesWithin(long long beginDay, const Age& least, const Age& greatest, const SpanCalendar& calendar);
 
+// The first and the last day of beginDatesMeant's run, the same days, or
+// nothing where the run is empty: for callers that want the run's ends
+// alone (a birth window), worked out by the birthday arithmetic
+// (birthdayarithmetic.h), the search only where that does not hold.
+std::optional<long long> firstBeginDayMeant(long long endDay, const AgeReading& reading,
+                                            const SpanCalendar& calendar);
+std::optional<long long> lastBeginDayMeant(long long endDay, const AgeReading& reading,
+                                           const SpanCalendar& calendar);
+
 } // namespace spanwright

@@ -36,18 +36,19 @@ AgeReading leastReading(const RecordAge& age)
     return reading;
 }
 
-// The birth days at the first event day from from towards to (step 1 or -1)
-// that gives any, within MostDaysToAMatch days.
-AgeMatches firstMatches(long long from, long long to, int step, const AgeReading& reading,
-                        const RecordCalendar& calendar)
+// The day dayAt gives (the first or the last birth day of an age) at the
+// first event day from from towards to (step 1 or -1) that gives any,
+// within MostDaysToAMatch days.
+template <typename DayAt>
+std::optional<long long> firstFound(long long from, long long to, int step, DayAt dayAt)
 {
-    AgeMatches matches;
     for (long long day = from, tried = 0; tried <= MostDaysToAMatch; day += step, ++tried) {
-        matches = beginDatesMeant(day, reading, ageCalendarFor(calendar, day, step > 0));
-        if (!matches.empty() || day == to)
+        if (const std::optional<long long> found = dayAt(day, step > 0))
+            return found;
+        if (day == to)
             break;
     }
-    return matches;
+    return std::nullopt;
 }
 
 long long lowOf(const BirthWindow& window) { return window.first ? *window.first : NoEarliest; }
@@ -85,16 +86,19 @@ std::optional<BirthWindow> birthWindowFor(std::optional<long long> eventFirst, s
     const long long firstDay = eventFirst ? *eventFirst : firstCalendarDay();
     const long long lastDay = eventLast ? *eventLast : lastCalendarDay();
     if (eventFirst && !age.openAbove) {
-        const AgeMatches earliest = firstMatches(*eventFirst, lastDay, 1, age.reading, calendar);
-        if (earliest.empty())
+        window.first = firstFound(*eventFirst, lastDay, 1, [&](long long day, bool fromFirst) {
+            return firstBeginDayMeant(day, age.reading, ageCalendarFor(calendar, day, fromFirst));
+        });
+        if (!window.first)
             return std::nullopt;
-        window.first = earliest.firstDay;
     }
     if (eventLast) {
-        const AgeMatches latest = firstMatches(*eventLast, firstDay, -1, leastReading(age), calendar);
-        if (latest.empty())
+        const AgeReading least = leastReading(age);
+        window.last = firstFound(*eventLast, firstDay, -1, [&](long long day, bool fromFirst) {
+            return lastBeginDayMeant(day, least, ageCalendarFor(calendar, day, fromFirst));
+        });
+        if (!window.last)
             return std::nullopt;
-        window.last = latest.firstDay + latest.count - 1;
     }
     return window;
 }
