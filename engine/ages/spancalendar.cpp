@@ -18,10 +18,28 @@ CalendarSystem spanCalendarFor(CalendarSystem begin, CalendarSystem end)
                                                                             : CalendarSystem::Gregorian;
 }
 
+namespace {
+
+// The calendar's first and last days, worked out once: an age search makes
+// a span calendar for every record it reads.
+struct CalendarEnds
+{
+    long long first;
+    long long last;
+};
+
+const CalendarEnds& endsOf(bool julian)
+{
+    static const CalendarEnds julianEnds{julianDayNumberOf({EarliestSpanYear, 1, 1}),
+                                         julianDayNumberOf({LastCalendarYear, December, LastDayOfDecember})};
+    static const CalendarEnds gregorianEnds{dayNumberOf({EarliestSpanYear, 1, 1}), lastCalendarDay()};
+    return julian ? julianEnds : gregorianEnds;
+}
+
+} // namespace
+
 SpanCalendar::SpanCalendar(CalendarSystem system)
-    : julian_(system == CalendarSystem::Julian)
-    , firstDay_(julian_ ? julianDayNumberOf({EarliestSpanYear, 1, 1}) : dayNumberOf({EarliestSpanYear, 1, 1}))
-    , lastDay_(julian_ ? julianDayNumberOf({LastCalendarYear, December, LastDayOfDecember}) : lastCalendarDay())
+    : julian_(system == CalendarSystem::Julian), firstDay_(endsOf(julian_).first), lastDay_(endsOf(julian_).last)
 {
 }
 
