@@ -148,11 +148,12 @@ struct BeginSearch
     Window window;
 };
 
-BeginSearch beginSearchFor(long long endDay, const Age& least, const Age& greatest, const SpanCalendar& calendar)
+BeginSearch beginSearchFor(long long endDay, const CalendarDate& endDate, const Age& least, const Age& greatest,
+                           const SpanCalendar& calendar)
 {
     const long long low = earliestReadDay();
     const long long high = std::min(endDay, latestReadDay());
-    const long long endMonth = monthIndexOf(calendar.dateOf(endDay));
+    const long long endMonth = monthIndexOf(endDate);
     const Window window = searchWindow(endMonth - wholeMonths(greatest) - 1, endMonth - wholeMonths(least), low,
                                        high, calendar);
     return {low, high, window};
@@ -162,7 +163,7 @@ BeginSearch beginSearchFor(long long endDay, const Age& least, const Age& greate
 
 AgeMatches beginDatesWithin(long long endDay, const Age& least, const Age& greatest, const SpanCalendar& calendar)
 {
-    const BeginSearch search = beginSearchFor(endDay, least, greatest, calendar);
+    const BeginSearch search = beginSearchFor(endDay, calendar.dateOf(endDay), least, greatest, calendar);
     return findRun(least, greatest, search.low, search.high, search.window, -1,
                    spansToFixed(calendar, endDay, false));
 }
@@ -253,17 +254,30 @@ AgeMatches endDatesMeant(const CalendarDate& begin, const AgeReading& reading)
 
 namespace {
 
-// The spans to the end day are counted in one calendar, that of the end
-// day (SpanCalendar::span): the birthday arithmetic works in it.
-CalendarSystem beginSpanSystem(long long endDay, const SpanCalendar& calendar)
-{
-    return calendar.systemOf(endDay);
-}
-
 long long dayIn(CalendarSystem system, const CalendarDate& date)
 {
     return system == CalendarSystem::Julian ? julianDayNumberOf(date) : dayNumberOf(date);
 }
+
+// The spans to an end day, as spansToFixed counts them: in one calendar,
+// that of the end day (SpanCalendar::span), the end date converted once.
+// The birthday arithmetic works in it too.
+struct SpansToEnd
+{
+    SpansToEnd(long long endDay, const SpanCalendar& calendar)
+        : system(calendar.systemOf(endDay)), endDate(calendar.dateOf(endDay))
+    {
+    }
+
+    YearsMonthsDays operator()(long long day) const
+    {
+        const CalendarDate date = system == CalendarSystem::Julian ? julianDateOfDayNumber(day) : dateOfDayNumber(day);
+        return spanBetween(date, endDate, system);
+    }
+
+    CalendarSystem system;
+    CalendarDate endDate;
+};
 
 // The day of findRun's bisection for the first day of window where
 // turned holds (turned false up to some day, true from it on): guess where
@@ -300,12 +314,11 @@ std::optional<long long> firstBeginDayMeant(long long endDay, const AgeReading& 
         const DayRange days = elapsedBeginDays(endDay, reading);
         return days.first <= days.last ? std::optional<long long>(days.first) : std::nullopt;
     }
-    const BeginSearch search = beginSearchFor(endDay, reading.least, reading.greatest, calendar);
-    const auto spanOf = spansToFixed(calendar, endDay, false);
+    const SpansToEnd spanOf(endDay, calendar);
+    const BeginSearch search = beginSearchFor(endDay, spanOf.endDate, reading.least, reading.greatest, calendar);
     const auto withinGreatest = [&](long long day) { return compareAge(spanOf(day), reading.greatest) <= 0; };
-    const CalendarSystem system = beginSpanSystem(endDay, calendar);
     const long long guess =
-        dayIn(system, earliestBeginAtMost(calendar.dateOf(endDay), reading.greatest, system));
+        dayIn(spanOf.system, earliestBeginAtMost(spanOf.endDate, reading.greatest, spanOf.system));
     const long long first = firstTurnedDay(guess, search.window, withinGreatest);
     // The run is empty where its first day is already short of the least.
     if (first > search.window.high || compareAge(spanOf(first), reading.least) < 0)
@@ -320,12 +333,12 @@ std::optional<long long> lastBeginDayMeant(long long endDay, const AgeReading& r
         const DayRange days = elapsedBeginDays(endDay, reading);
         return days.first <= days.last ? std::optional<long long>(days.last) : std::nullopt;
     }
-    const BeginSearch search = beginSearchFor(endDay, reading.least, reading.greatest, calendar);
-    const auto spanOf = spansToFixed(calendar, endDay, false);
+    const SpansToEnd spanOf(endDay, calendar);
+    const BeginSearch search = beginSearchFor(endDay, spanOf.endDate, reading.least, reading.greatest, calendar);
     const auto withinGreatest = [&](long long day) { return compareAge(spanOf(day), reading.greatest) <= 0; };
     const auto belowLeast = [&](long long day) { return compareAge(spanOf(day), reading.least) < 0; };
-    const CalendarSystem system = beginSpanSystem(endDay, calendar);
-    const long long guess = dayIn(system, latestBeginAtLeast(calendar.dateOf(endDay), reading.least, system));
+    const long long guess =
+        dayIn(spanOf.system, latestBeginAtLeast(spanOf.endDate, reading.least, spanOf.system));
     const Window window = search.window;
     if (guess >= window.low && guess <= window.high && !belowLeast(guess)
         && (guess == window.high || belowLeast(guess + 1))) {
