@@ -290,6 +290,22 @@ long long firstTurnedDay(long long guess, Window window, Turned turned)
     return firstDayWhere(window.low, window.high, turned);
 }
 
+// Whether the search's window (beginSearchFor) holds a guessed day, told
+// without working out its days where that is sure: in the Gregorian
+// calendar they are those of the months from the greatest age's month
+// before to the least age's, within [low, high]. A Julian search (a switch
+// may move a month's first day) says no, and works the window out.
+bool windowSurelyHolds(long long guess, const CalendarDate& guessDate, long long endDay, const CalendarDate& endDate,
+                       const AgeReading& reading, const SpanCalendar& calendar)
+{
+    if (calendar.julian())
+        return false;
+    const long long endMonth = monthIndexOf(endDate);
+    const long long month = monthIndexOf(guessDate);
+    return month >= endMonth - wholeMonths(reading.greatest) - 1 && month <= endMonth - wholeMonths(reading.least)
+        && guess >= earliestReadDay() && guess <= std::min(endDay, latestReadDay());
+}
+
 // The elapsed days' run as dayRun cuts it to [low, high]: first and last.
 struct DayRange
 {
@@ -315,12 +331,15 @@ std::optional<long long> firstBeginDayMeant(long long endDay, const AgeReading& 
         return days.first <= days.last ? std::optional<long long>(days.first) : std::nullopt;
     }
     const SpansToEnd spanOf(endDay, calendar);
-    const BeginSearch search = beginSearchFor(endDay, spanOf.endDate, reading.least, reading.greatest, calendar);
     const auto withinGreatest = [&](long long day) { return compareAge(spanOf(day), reading.greatest) <= 0; };
-    const long long guess =
-        dayIn(spanOf.system, earliestBeginAtMost(spanOf.endDate, reading.greatest, spanOf.system));
-    const long long first = firstTurnedDay(guess, search.window, withinGreatest);
+    const CalendarDate guessDate = earliestBeginAtMost(spanOf.endDate, reading.greatest, spanOf.system);
+    const long long guess = dayIn(spanOf.system, guessDate);
     // The run is empty where its first day is already short of the least.
+    if (windowSurelyHolds(guess, guessDate, endDay, spanOf.endDate, reading, calendar) && withinGreatest(guess)
+        && !withinGreatest(guess - 1))
+        return compareAge(spanOf(guess), reading.least) < 0 ? std::nullopt : std::optional<long long>(guess);
+    const BeginSearch search = beginSearchFor(endDay, spanOf.endDate, reading.least, reading.greatest, calendar);
+    const long long first = firstTurnedDay(guess, search.window, withinGreatest);
     if (first > search.window.high || compareAge(spanOf(first), reading.least) < 0)
         return std::nullopt;
     return first;
@@ -334,18 +353,23 @@ std::optional<long long> lastBeginDayMeant(long long endDay, const AgeReading& r
         return days.first <= days.last ? std::optional<long long>(days.last) : std::nullopt;
     }
     const SpansToEnd spanOf(endDay, calendar);
-    const BeginSearch search = beginSearchFor(endDay, spanOf.endDate, reading.least, reading.greatest, calendar);
     const auto withinGreatest = [&](long long day) { return compareAge(spanOf(day), reading.greatest) <= 0; };
     const auto belowLeast = [&](long long day) { return compareAge(spanOf(day), reading.least) < 0; };
-    const long long guess =
-        dayIn(spanOf.system, latestBeginAtLeast(spanOf.endDate, reading.least, spanOf.system));
-    const Window window = search.window;
-    if (guess >= window.low && guess <= window.high && !belowLeast(guess)
-        && (guess == window.high || belowLeast(guess + 1))) {
-        // The day after guess is the first below the least: the run ends at
-        // guess unless it begins after it.
+    const CalendarDate guessDate = latestBeginAtLeast(spanOf.endDate, reading.least, spanOf.system);
+    const long long guess = dayIn(spanOf.system, guessDate);
+    // Where the day after guess is the first below the least, the run ends
+    // at guess unless it begins after it.
+    const auto runEndingAtGuess = [&] {
         return withinGreatest(guess) ? std::optional<long long>(guess) : std::nullopt;
-    }
+    };
+    if (windowSurelyHolds(guess, guessDate, endDay, spanOf.endDate, reading, calendar) && !belowLeast(guess)
+        && belowLeast(guess + 1))
+        return runEndingAtGuess();
+    const Window window =
+        beginSearchFor(endDay, spanOf.endDate, reading.least, reading.greatest, calendar).window;
+    if (guess >= window.low && guess <= window.high && !belowLeast(guess)
+        && (guess == window.high || belowLeast(guess + 1)))
+        return runEndingAtGuess();
     const long long first = firstDayWhere(window.low, window.high, withinGreatest);
     const long long past = firstDayWhere(first, window.high, belowLeast);
     return past > first ? std::optional<long long>(past - 1) : std::nullopt;
