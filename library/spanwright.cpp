@@ -36,6 +36,14 @@ std::vector<std::string> linesOf(const std::string& text)
     return lines;
 }
 
+// The engine counts days as plain numbers; the library's answers hold Days.
+std::optional<Day> asDay(std::optional<long long> number)
+{
+    if (!number)
+        return std::nullopt;
+    return Day(*number);
+}
+
 Result<DayRange> ageWindow(AgeDirection direction, std::string_view dateText, std::string_view ageText,
                            const DateReadOptions& options)
 {
@@ -47,7 +55,7 @@ Result<DayRange> ageWindow(AgeDirection direction, std::string_view dateText, st
     const AgeAnswer answer = answerAgeQuestion(question);
     if (answer.outcome != Outcome::Answered)
         return problemOf(answer.outcome, answer.problem);
-    return DayRange{answer.firstDay, answer.lastDay};
+    return DayRange{Day(answer.firstDay), Day(answer.lastDay)};
 }
 
 } // namespace
@@ -65,7 +73,7 @@ Result<DateMeaning> readDateText(std::string_view text, const DateReadOptions& o
     const DateReading reading = readDate(text, options);
     if (!reading.ok)
         return Problem{ProblemKind::NotRead, reading.problem};
-    return DateMeaning{{reading.earliest, reading.latest}, reading.approximate, reading.calendar};
+    return DateMeaning{{asDay(reading.earliest), asDay(reading.latest)}, reading.approximate, reading.calendar};
 }
 
 Result<AgeMeaning> readAge(std::string_view text)
@@ -154,7 +162,17 @@ Result<NarrowingAnswer> narrow(const std::vector<std::string>& records, const Da
     if (answer.outcome != Outcome::Answered)
         return Problem{ProblemKind::NoAnswer, narrowAnswerText(answer, options)};
     const BirthWindow& window = answer.narrowing.window;
-    return NarrowingAnswer{{window.first, window.last}, window.about, linesOf(narrowAnswerText(answer, options))};
+    return NarrowingAnswer{{asDay(window.first), asDay(window.last)}, window.about, linesOf(narrowAnswerText(answer, options))};
+}
+
+Day dayOf(const CalendarDay& day)
+{
+    return Day(dayNumberIn(day));
+}
+
+CalendarDay calendarDayOf(CalendarSystem system, Day day)
+{
+    return calendarDayOf(system, day.number());
 }
 
 } // namespace spanwright

@@ -15,7 +15,7 @@ Q_DECLARE_METATYPE(spanwright::ProblemKind)
 namespace {
 
 // The day number of a date of one day, through the library's own reader.
-long long dayOf(const char* text)
+spanwright::Day dayOf(const char* text)
 {
     const auto date = spanwright::readDateText(text);
     if (!date || !date->days.oneDay())
@@ -36,6 +36,8 @@ private slots:
     void spanAcrossMonthLengths();
     void tombstoneWindows_data();
     void tombstoneWindows();
+    void calendarDays_data();
+    void calendarDays();
     void problemsAsValues_data();
     void problemsAsValues();
 };
@@ -79,20 +81,20 @@ void LibraryTest::dayRangeOfDate()
         QVERIFY(!days.contains(*days.latest + 1));
     }
     // An open end reaches every day on its side.
-    QVERIFY(days.contains(first.isEmpty() ? -1'000'000 : *days.earliest));
-    QVERIFY(days.contains(last.isEmpty() ? 10'000'000 : *days.latest));
+    QVERIFY(days.contains(first.isEmpty() ? spanwright::Day(-1'000'000) : *days.earliest));
+    QVERIFY(days.contains(last.isEmpty() ? spanwright::Day(10'000'000) : *days.latest));
     QCOMPARE(days.dayCount(), count < 0 ? std::nullopt : std::optional<long long>(count));
     QCOMPARE(date->approximate, about);
 
     // The days from a day before the date and to a day after it: the fewest
     // reach its nearer end, the most its farther one, an open end none.
-    const long long before = dayOf("1/1/1700");
-    const long long after = dayOf("1/1/2100");
+    const spanwright::Day before = dayOf("1/1/1700");
+    const spanwright::Day after = dayOf("1/1/2100");
     const auto since = spanwright::days("1/1/1700", text.toStdString());
     const auto until = spanwright::days(text.toStdString(), "1/1/2100");
     QVERIFY(since.ok() && until.ok());
-    const auto fromBefore = [&](long long day) { return std::optional<long long>(day - before); };
-    const auto toAfter = [&](long long day) { return std::optional<long long>(after - day); };
+    const auto fromBefore = [&](spanwright::Day day) { return std::optional<long long>(day - before); };
+    const auto toAfter = [&](spanwright::Day day) { return std::optional<long long>(after - day); };
     QCOMPARE(since->fewest, first.isEmpty() ? std::nullopt : fromBefore(*days.earliest));
     QCOMPARE(since->most, last.isEmpty() ? std::nullopt : fromBefore(*days.latest));
     QCOMPARE(until->fewest, last.isEmpty() ? std::nullopt : toAfter(*days.latest));
@@ -179,8 +181,8 @@ void LibraryTest::tombstoneWindows()
     const auto window = born ? spanwright::bornWithin(date.toStdString(), age.toStdString())
                              : spanwright::diedWithin(date.toStdString(), age.toStdString());
     QVERIFY2(window.ok(), window ? "" : window.problem().message.c_str());
-    QCOMPARE(window->earliest, std::optional<long long>(dayOf(first.toUtf8())));
-    QCOMPARE(window->latest, std::optional<long long>(dayOf(last.toUtf8())));
+    QCOMPARE(window->earliest, std::optional<spanwright::Day>(dayOf(first.toUtf8())));
+    QCOMPARE(window->latest, std::optional<spanwright::Day>(dayOf(last.toUtf8())));
     const auto meaning = spanwright::readAge(age.toStdString());
     QVERIFY(meaning.ok());
     QCOMPARE(meaning->about, marks.contains("about"));
@@ -193,6 +195,50 @@ void LibraryTest::tombstoneWindows()
         QCOMPARE(narrowed->births.latest, window->latest);
         QCOMPARE(narrowed->about, marks.contains("about"));
     }
+}
+
+// A day of each calendar as a Day and back, checked against the same day
+// read as a Gregorian text: the two ways share only the day count.
+void LibraryTest::calendarDays_data()
+{
+    QTest::addColumn<int>("system");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("gregorian");
+
+    using spanwright::CalendarSystem;
+    const auto row = [](const char* name, CalendarSystem system, int year, int month, int day, const char* text) {
+        QTest::newRow(name) << static_cast<int>(system) << year << month << day << QString(text);
+    };
+    row("the first day", CalendarSystem::Gregorian, 1, 1, 1, "1/1/0001");
+    row("Julian, the last day before Britain's switch", CalendarSystem::Julian, 1752, 9, 2, "9/13/1752");
+    row("Julian, the last day before Rome's switch", CalendarSystem::Julian, 1582, 10, 4, "10/14/1582");
+    row("Julian 29 February 1700", CalendarSystem::Julian, 1700, 2, 29, "3/11/1700");
+    row("Swedish 30 February 1712", CalendarSystem::Swedish, 1712, 2, 30, "3/11/1712");
+    row("Hebrew 1 Tishri 5785", CalendarSystem::Hebrew, 5785, 1, 1, "10/3/2024");
+    row("Hebrew 29 Elul 5784", CalendarSystem::Hebrew, 5784, 13, 29, "10/2/2024");
+    row("French Republican 1 Vendemiaire I", CalendarSystem::FrenchRepublican, 1, 1, 1, "9/22/1792");
+    row("the last Gregorian day", CalendarSystem::Gregorian, 9999, 12, 31, "12/31/9999");
+}
+
+void LibraryTest::calendarDays()
+{
+    QFETCH(int, system);
+    QFETCH(int, year);
+    QFETCH(int, month);
+    QFETCH(int, day);
+    QFETCH(QString, gregorian);
+
+    const spanwright::CalendarDay written{static_cast<spanwright::CalendarSystem>(system), year, month, day};
+    const spanwright::Day number = spanwright::dayOf(written);
+    QCOMPARE(number.number(), dayOf(gregorian.toUtf8()).number());
+    QVERIFY(spanwright::calendarDayOf(written.system, number) == written);
+    // The next day is one later in the count and another day of the calendar.
+    const spanwright::Day next = number + 1;
+    QCOMPARE(next - number, 1LL);
+    QVERIFY(!(spanwright::calendarDayOf(written.system, next) == written));
+    QCOMPARE(spanwright::dayOf(spanwright::calendarDayOf(written.system, next)).number(), number.number() + 1);
 }
 
 void LibraryTest::problemsAsValues_data()

@@ -1,22 +1,23 @@
 #pragma once
 
+#include <spanwright/day.h>
+
 #include <optional>
 
 namespace spanwright {
 
-// The days a date or an answer allows, as day numbers: days since 1 January
-// of the year 1 of the Gregorian calendar, which is day 0 (earlier days are
-// negative). Both ends are included; an open end (before 1850, after 1850)
-// has no day. One day when both ends are the same.
+// The days a date or an answer allows (day.h). Both ends are included; an
+// open end (before 1850, after 1850) has no day. One day when both ends are
+// the same.
 struct DayRange
 {
-    std::optional<long long> earliest;
-    std::optional<long long> latest;
+    std::optional<Day> earliest;
+    std::optional<Day> latest;
 
     bool openBefore() const { return !earliest; }
     bool openAfter() const { return !latest; }
     bool oneDay() const { return earliest && latest && *earliest == *latest; }
-    bool contains(long long day) const { return (!earliest || *earliest <= day) && (!latest || day <= *latest); }
+    bool contains(Day day) const { return (!earliest || *earliest <= day) && (!latest || day <= *latest); }
     // The days from the earliest to the latest, both counted; none when an
     // end is open.
     std::optional<long long> dayCount() const

@@ -12,6 +12,7 @@
 //         std::cout << age->lines.front() << '\n'; // 67 Year(s), 9 month(s), 22 day(s)
 
 #include <spanwright/calendarday.h>
+#include <spanwright/day.h>
 #include <spanwright/dayrange.h>
 #include <spanwright/problem.h>
 #include <spanwright/readoptions.h>
@@ -100,9 +101,9 @@ Result<DayRange> diedWithin(std::string_view birthText, std::string_view ageText
 // the French Republican and Swedish ones where they were in use.
 Result<std::vector<std::string>> convert(std::string_view text, const DateReadOptions& options = {});
 
-// A day of a calendar as a day number (dayrange.h), and back.
-long long dayNumberIn(const CalendarDay& day);
-CalendarDay calendarDayOf(CalendarSystem system, long long dayNumber);
+// A day of a calendar as a Day (day.h), and back.
+Day dayOf(const CalendarDay& day);
+CalendarDay calendarDayOf(CalendarSystem system, Day day);
 
 // The birth days that fit every record of a person, each an event with the
 // age stated at it ("US 1895 census: 30", "14 Dec 1799: 67"). A problem of
