@@ -62,7 +62,6 @@ std::string answerCalendarLine(std::string_view role, const AgeAnswer& answer, c
                                CalendarSystem firstCalendar, CalendarSystem lastCalendar)
 {
     DateReading dates;
-    dates.ok = true;
     dates.earliest = answer.firstDay;
     dates.latest = answer.lastDay;
     dates.approximate = answer.about;
@@ -77,10 +76,11 @@ std::string answerCalendarLine(std::string_view role, const AgeAnswer& answer, c
 AgeAnswer answerAgeQuestion(const AgeQuestion& question)
 {
     const bool born = question.direction == AgeDirection::Born;
-    DateReading date;
-    std::string problem = readDateFor(born ? "end date" : "begin date", question.dateText, question.reading, date);
-    if (!problem.empty())
-        return failed(Outcome::NotRead, problem);
+    const Result<DateReading> reading
+        = readDateFor(born ? "end date" : "begin date", question.dateText, question.reading);
+    if (!reading)
+        return failed(Outcome::NotRead, reading.problem().message);
+    const DateReading& date = *reading;
     if (!date.earliest || !date.latest)
         return failed(Outcome::NotRead, "the " + std::string(born ? "end date " : "begin date ")
                                      + quotedExcerpt(question.dateText)

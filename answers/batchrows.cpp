@@ -162,9 +162,9 @@ void BatchRowCalculator::noteOtherOrders(std::string_view first, std::string_vie
     const std::string_view dates[] = {first, second};
     const size_t dateColumns = mode_ == BatchMode::Span ? 2 : 1;
     for (size_t column = 0; column < dateColumns; ++column) {
-        const DateReading reading = readDate(dates[column], reading_);
-        if (!reading.ok && reading.readsInOrder)
-            notes_->note(column, *reading.readsInOrder);
+        const DateResult reading = readDate(dates[column], reading_);
+        if (!reading && reading.problem().readsInOrder)
+            notes_->note(column, *reading.problem().readsInOrder);
     }
 }
 

@@ -76,7 +76,7 @@ std::string readingDaysIn(const DateReading& reading, CalendarSystem system)
 std::string calendarReading(const DateReading& reading)
 {
     const bool gregorian = reading.calendar == CalendarSystem::Gregorian && reading.oneCalendar();
-    if (!reading.ok || (gregorian && reading.readAs.empty()))
+    if (gregorian && reading.readAs.empty())
         return {};
     const std::string readAs = reading.readAs.empty() ? "" : reading.readAs + " = ";
     if (gregorian)

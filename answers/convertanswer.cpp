@@ -108,10 +108,10 @@ ConvertAnswer convertDate(std::string_view text, const DateReadOptions& options,
     if (!to.empty() && !only)
         return failed(Outcome::NotRead, "there is no calendar \"" + std::string(to) + "\" (" + std::string(ConvertTargets)
                                      + ")");
-    DateReading reading;
-    std::string problem = readDateFor("date", text, options, reading);
-    if (!problem.empty())
-        return failed(Outcome::NotRead, problem);
+    const Result<DateReading> read = readDateFor("date", text, options);
+    if (!read)
+        return failed(Outcome::NotRead, read.problem().message);
+    const DateReading& reading = *read;
     if (!reading.earliest || !reading.latest)
         return failed(Outcome::NotRead, "the date " + quotedExcerpt(text)
                                      + " is open on one side (before or after): it has no first or last day");

@@ -5,32 +5,31 @@
 
 namespace spanwright {
 
-std::string readDateFor(std::string_view role, std::string_view text, const DateReadOptions& options,
-                        DateReading& reading)
+Result<DateReading> readDateFor(std::string_view role, std::string_view text, const DateReadOptions& options)
 {
-    reading = readDate(text, options);
-    if (reading.ok)
-        return {};
-    std::string problem = "the " + std::string(role) + " " + reading.problem;
-    if (reading.readsInOrder)
-        problem += ": give --date-order " + dateOrderChoice(*reading.readsInOrder);
-    if (reading.shortYear)
+    DateResult reading = readDate(text, options);
+    if (reading)
+        return std::move(*reading);
+    const DateRefusal& refusal = reading.problem();
+    std::string problem = "the " + std::string(role) + " " + refusal.message;
+    if (refusal.readsInOrder)
+        problem += ": give --date-order " + dateOrderChoice(*refusal.readsInOrder);
+    if (refusal.shortYear)
         problem += ": give --century 1900 or --pivot 1930, or write the year whole (0050 for the year 50)";
-    return problem;
+    return Problem{refusal.kind, std::move(problem)};
 }
 
-std::string readCalendarDateFor(std::string_view role, std::string_view text, CalendarDate& date,
-                                const DateReadOptions& options)
+Result<CalendarDate> readCalendarDateFor(std::string_view role, std::string_view text,
+                                         const DateReadOptions& options)
 {
-    DateReading reading;
-    std::string problem = readDateFor(role, text, options, reading);
-    if (!problem.empty())
-        return problem;
-    if (!reading.exact())
-        return "the " + std::string(role) + " " + quotedExcerpt(text) + " is not one day (it is read as "
-            + dateReadingText(reading) + ")";
-    date = dateOfDayNumber(*reading.earliest);
-    return {};
+    const Result<DateReading> reading = readDateFor(role, text, options);
+    if (!reading)
+        return reading.problem();
+    if (!reading->exact())
+        return Problem{ProblemKind::NotRead, "the " + std::string(role) + " " + quotedExcerpt(text)
+                                                 + " is not one day (it is read as " + dateReadingText(*reading)
+                                                 + ")"};
+    return dateOfDayNumber(*reading->earliest);
 }
 
 } // namespace spanwright

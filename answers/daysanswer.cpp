@@ -30,15 +30,16 @@ std::optional<std::string> daysBetweenText(const DateReading& begin, const DateR
 DaysAnswer answerDays(std::string_view beginText, std::string_view endText, const DateReadOptions& options)
 {
     DaysAnswer answer;
-    DateReading begin;
-    DateReading end;
-    answer.problem = readDateFor("begin date", beginText, options, begin);
-    if (answer.problem.empty())
-        answer.problem = readDateFor("end date", endText, options, end);
-    if (!answer.problem.empty()) {
+    const Result<DateReading> beginReading = readDateFor("begin date", beginText, options);
+    const Result<DateReading> endReading = beginReading ? readDateFor("end date", endText, options)
+                                                        : Result<DateReading>(beginReading.problem());
+    if (!endReading) {
         answer.outcome = Outcome::NotRead;
+        answer.problem = endReading.problem().message;
         return answer;
     }
+    const DateReading& begin = *beginReading;
+    const DateReading& end = *endReading;
     std::optional<std::string> days = daysBetweenText(begin, end);
     if (!days) {
         answer.outcome = Outcome::NoAnswer;

@@ -26,9 +26,10 @@ NarrowRecord refused(std::string problem)
 std::string readVisitDay(std::string_view text, const CensusDay& census, const DateReadOptions& options,
                          long long& day)
 {
-    DateReading date;
-    if (std::string problem = readDateFor("visit day", text, options, date); !problem.empty())
-        return problem;
+    const Result<DateReading> reading = readDateFor("visit day", text, options);
+    if (!reading)
+        return reading.problem().message;
+    const DateReading& date = *reading;
     constexpr long long DaysInAYear = 365;
     const long long censusDay = dayNumberOf(census.day);
     if (!date.exact())
@@ -112,10 +113,10 @@ NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText,
         }
         eventFirst = eventLast = day;
     } else {
-        DateReading date;
-        const std::string problem = readDateFor("date", whenText, options.reading, date);
-        if (!problem.empty())
-            return refused(problem);
+        const Result<DateReading> reading = readDateFor("date", whenText, options.reading);
+        if (!reading)
+            return refused(reading.problem().message);
+        const DateReading& date = *reading;
         eventFirst = date.earliest;
         eventLast = date.latest;
         dateAbout = date.approximate;

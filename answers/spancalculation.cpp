@@ -32,15 +32,20 @@ SpanCalculation calculateSpan(std::string_view beginText, std::string_view endTe
                               std::string_view beginRole, std::string_view endRole)
 {
     SpanCalculation result;
-    DateReading& end = result.end;
-    DateReading& begin = result.begin;
-    result.problem = readDateFor(endRole, endText, options, end);
-    if (result.problem.empty())
-        result.problem = readDateFor(beginRole, beginText, options, begin);
-    if (!result.problem.empty()) {
+    Result<DateReading> endReading = readDateFor(endRole, endText, options);
+    if (!endReading) {
         result.outcome = Outcome::NotRead;
+        result.problem = endReading.problem().message;
         return result;
     }
+    Result<DateReading> beginReading = readDateFor(beginRole, beginText, options);
+    if (!beginReading) {
+        result.outcome = Outcome::NotRead;
+        result.problem = beginReading.problem().message;
+        return result;
+    }
+    DateReading& end = result.end = std::move(*endReading);
+    DateReading& begin = result.begin = std::move(*beginReading);
     // An open side stands at the calendar's end: no span can pass it.
     const long long beginEarliest = begin.earliest.value_or(earliestReadDay());
     const long long beginLatest = begin.latest.value_or(lastCalendarDay());

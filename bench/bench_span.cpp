@@ -36,11 +36,11 @@ bool calculate(std::string_view beginText, std::string_view endText, ResultEntri
 // The same through the date reader of the command line.
 bool calculateByDays(std::string_view beginText, std::string_view endText, ResultEntries& entries)
 {
-    const DateReading begin = readDate(beginText);
-    const DateReading end = readDate(endText);
-    if (!begin.exact() || !end.exact() || *end.earliest < *begin.earliest)
+    const DateResult begin = readDate(beginText);
+    const DateResult end = readDate(endText);
+    if (!begin || !end || !begin->exact() || !end->exact() || *end->earliest < *begin->earliest)
         return false;
-    entries.compose(spanBetween(dateOfDayNumber(*begin.earliest), dateOfDayNumber(*end.earliest)));
+    entries.compose(spanBetween(dateOfDayNumber(*begin->earliest), dateOfDayNumber(*end->earliest)));
     return true;
 }
 

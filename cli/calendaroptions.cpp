@@ -12,10 +12,10 @@ void addCalendarOptions(CLI::App& command, CalendarChoice& choice)
         .add_option_function<std::string>(
             "--switch",
             [&choice](const std::string& when) {
-                const CalendarSwitchReading reading = readCalendarSwitch(when);
-                if (!reading.firstGregorianDay)
-                    throw CLI::ValidationError("--switch", reading.problem);
-                choice.firstGregorianDay = reading.firstGregorianDay;
+                const Result<long long> firstGregorianDay = readCalendarSwitch(when);
+                if (!firstGregorianDay)
+                    throw CLI::ValidationError("--switch", firstGregorianDay.problem().message);
+                choice.firstGregorianDay = *firstGregorianDay;
             },
             "Read plain dates before the switch from the Julian to the Gregorian calendar as Julian: "
             "GB or US (Julian to 2 Sep 1752, Gregorian from 14 Sep 1752), 1582 (Rome), FR, ES, IT, PT, PL, NL, "

@@ -83,11 +83,10 @@ TreeCheckOptions optionsOf(const Arguments& arguments)
     if (arguments.today.empty()) {
         options.today = systemToday();
     } else {
-        CalendarDate today;
-        const std::string problem = readCalendarDateFor("--today date", arguments.today, today);
-        if (!problem.empty())
-            usage(problem);
-        options.today = dayNumberOf(today);
+        const Result<CalendarDate> today = readCalendarDateFor("--today date", arguments.today);
+        if (!today)
+            usage(today.problem().message);
+        options.today = dayNumberOf(*today);
     }
     return options;
 }

@@ -73,13 +73,12 @@ long long todayOf(const std::string& given)
         constexpr int TmYearBase = 1900;
         return dayNumberOf({local.tm_year + TmYearBase, local.tm_mon + 1, local.tm_mday});
     }
-    CalendarDate today;
-    const std::string problem = readCalendarDateFor("--today date", given, today);
-    if (!problem.empty()) {
-        std::cerr << "spanwright-cli estimate: " << problem << '\n';
+    const Result<CalendarDate> today = readCalendarDateFor("--today date", given);
+    if (!today) {
+        std::cerr << "spanwright-cli estimate: " << today.problem().message << '\n';
         throw exitWith(ExitUsage);
     }
-    return dayNumberOf(today);
+    return dayNumberOf(*today);
 }
 
 void writeBack(const Arguments& arguments, RereadableFile& file, const FamilyTree& tree, const TreeEstimate& estimate,

@@ -24,15 +24,15 @@ namespace {
 
 void checkReading(std::string_view text, DateOrder order)
 {
-    const DateReading reading = readDate(text, order);
-    if (!reading.ok) {
-        FUZZ_CHECK(!reading.problem.empty());
-        FUZZ_CHECK(reading.problem.front() == '"');
-        FUZZ_CHECK(!reading.earliest && !reading.latest);
-        FUZZ_CHECK(!reading.readsInOrder || *reading.readsInOrder != order);
+    const DateResult read = readDate(text, order);
+    if (!read) {
+        const DateRefusal& refusal = read.problem();
+        FUZZ_CHECK(!refusal.message.empty());
+        FUZZ_CHECK(refusal.message.front() == '"');
+        FUZZ_CHECK(!refusal.readsInOrder || *refusal.readsInOrder != order);
         return;
     }
-    FUZZ_CHECK(reading.problem.empty());
+    const DateReading& reading = *read;
     FUZZ_CHECK(reading.earliest || reading.latest);
     if (reading.earliest)
         FUZZ_CHECK(*reading.earliest >= earliestReadDay() && *reading.earliest <= lastCalendarDay());
@@ -43,14 +43,14 @@ void checkReading(std::string_view text, DateOrder order)
     FUZZ_CHECK(!reading.approximate || (reading.earliest && reading.latest));
 
     const std::string written = dateReadingText(reading);
-    const DateReading again = readDate(written);
-    FUZZ_CHECK(again.ok);
-    FUZZ_CHECK(again.earliest == reading.earliest);
-    FUZZ_CHECK(again.latest == reading.latest);
-    FUZZ_CHECK(again.approximate == reading.approximate);
+    const DateResult again = readDate(written);
+    FUZZ_CHECK(again.ok());
+    FUZZ_CHECK(again->earliest == reading.earliest);
+    FUZZ_CHECK(again->latest == reading.latest);
+    FUZZ_CHECK(again->approximate == reading.approximate);
 
     for (const char* leftOver : {"q", "#", "/"})
-        FUZZ_CHECK(!readDate(std::string(text) + leftOver, order).ok);
+        FUZZ_CHECK(!readDate(std::string(text) + leftOver, order).ok());
 }
 
 void checkPlainNumeric(std::string_view text, DateOrder order)

@@ -317,9 +317,11 @@ std::optional<Problem> readDayPart(const DateParts& parts, OneDate& date, const 
     if (written->two && lastDay != day + 1)
         return notRead(quotedExcerpt(so.written) + ": two days are written as consecutive days (8/9 JUL 1457)");
     if (so.switched) {
-        const SwitchedDays days = daysUnderSwitch(so.counted, so.month, int(day), *source.choice.calendar.firstGregorianDay);
-        if (!days.ok)
-            return notRead(quotedExcerpt(so.written) + ": " + days.problem);
+        const Result<SwitchedDays> switched
+            = daysUnderSwitch(so.counted, so.month, int(day), *source.choice.calendar.firstGregorianDay);
+        if (!switched)
+            return notRead(quotedExcerpt(so.written) + ": " + switched.problem().message);
+        const SwitchedDays& days = *switched;
         date.calendar = days.firstCalendar;
         date.first = days.first;
         date.last = days.first + (lastDay - day);
@@ -340,7 +342,8 @@ void monthOrYearDays(OneDate& date, const Source& source, const DateSoFar& so)
 {
     if (so.switched) {
         // Each end by itself, the calendar Julian only where both are.
-        const SwitchedDays days = daysUnderSwitch(so.counted, so.month, 0, *source.choice.calendar.firstGregorianDay);
+        // With no day written there is nothing to refuse: each end is placed by itself.
+        const SwitchedDays days = *daysUnderSwitch(so.counted, so.month, 0, *source.choice.calendar.firstGregorianDay);
         date.first = days.first;
         date.last = days.last;
         date.calendar = days.firstCalendar == days.lastCalendar ? days.firstCalendar : GedcomCalendarKind::Gregorian;
@@ -624,9 +627,10 @@ std::optional<GedcomDate> readAsFreeText(std::string_view text, const DateReadOp
     DateReadOptions options;
     options.calendar = choice.calendar;
     options.language = choice.language;
-    const DateReading reading = readDate(text, options);
-    if (!reading.ok)
+    const DateResult read = readDate(text, options);
+    if (!read)
         return std::nullopt;
+    const DateReading& reading = *read;
     GedcomDate date;
     date.ok = true;
     date.earliest = reading.earliest;
@@ -664,7 +668,7 @@ GedcomDate readGedcomDate(std::string_view original, const DateReadOptions& choi
         DateReadOptions options;
         options.calendar = choice.calendar;
         options.language = choice.language;
-        if (!readDate(inner.substr(1, inner.size() - 2), options).readAs.empty()) {
+        if (const DateResult old = readDate(inner.substr(1, inner.size() - 2), options); old && !old->readAs.empty()) {
             if (std::optional<GedcomDate> old = readAsFreeText(inner.substr(1, inner.size() - 2), choice))
                 return *old;
         }

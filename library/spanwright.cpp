@@ -62,17 +62,15 @@ Result<DayRange> ageWindow(AgeDirection direction, std::string_view dateText, st
 
 Result<long long> calendarSwitchDay(std::string_view text)
 {
-    const CalendarSwitchReading reading = readCalendarSwitch(text);
-    if (!reading.firstGregorianDay)
-        return Problem{ProblemKind::NotRead, reading.problem};
-    return *reading.firstGregorianDay;
+    return readCalendarSwitch(text);
 }
 
 Result<DateMeaning> readDateText(std::string_view text, const DateReadOptions& options)
 {
-    const DateReading reading = readDate(text, options);
-    if (!reading.ok)
-        return Problem{ProblemKind::NotRead, reading.problem};
+    const DateResult read = readDate(text, options);
+    if (!read)
+        return Problem(read.problem());
+    const DateReading& reading = *read;
     return DateMeaning{{asDay(reading.earliest), asDay(reading.latest)}, reading.approximate, reading.calendar};
 }
 
@@ -112,13 +110,14 @@ Result<SpanAnswer> span(std::string_view beginText, std::string_view endText, co
 
 Result<DaysAnswer> days(std::string_view beginText, std::string_view endText, const DateReadOptions& options)
 {
-    DateReading begin;
-    DateReading end;
-    std::string problem = readDateFor("begin date", beginText, options, begin);
-    if (problem.empty())
-        problem = readDateFor("end date", endText, options, end);
-    if (!problem.empty())
-        return Problem{ProblemKind::NotRead, problem};
+    const Result<DateReading> beginReading = readDateFor("begin date", beginText, options);
+    if (!beginReading)
+        return beginReading.problem();
+    const Result<DateReading> endReading = readDateFor("end date", endText, options);
+    if (!endReading)
+        return endReading.problem();
+    const DateReading& begin = *beginReading;
+    const DateReading& end = *endReading;
     // The fewest days from the latest begin to the earliest end, the most
     // from the earliest begin to the latest end.
     DaysAnswer answer;

@@ -71,14 +71,11 @@ SpanRowAnswer spanRow(std::string_view begin, std::string_view end, Notation not
 std::optional<long long> daysRow(std::string_view begin, std::string_view end)
 {
     const DateReadOptions options;
-    DateReading beginReading;
-    DateReading endReading;
-    if (!readDateFor("begin date", begin, options, beginReading).empty()
-        || !readDateFor("end date", end, options, endReading).empty())
+    const DateResult beginReading = readDate(begin, options);
+    const DateResult endReading = readDate(end, options);
+    if (!beginReading || !endReading || !beginReading->exact() || !endReading->exact())
         return std::nullopt;
-    if (!beginReading.exact() || !endReading.exact())
-        return std::nullopt;
-    return *endReading.earliest - *beginReading.earliest;
+    return *endReading->earliest - *beginReading->earliest;
 }
 
 DatesRowAnswer bornRow(std::string_view end, std::string_view age)

@@ -5,6 +5,7 @@
 // independent ways: the Gregorian day that published sources give for the
 // event, and the weekday on which those sources say it fell.
 
+#include "resultcheck.h"
 #include "calendars/calendardate.h"
 #include "calendars/calendars.h"
 #include "reading/calendarswitches.h"
@@ -46,7 +47,7 @@ DateReadOptions optionsOf(const QByteArray& switchName, bool yearStart)
 {
     DateReadOptions options;
     if (!switchName.isEmpty())
-        options.calendar.firstGregorianDay = readCalendarSwitch(view(switchName)).firstGregorianDay;
+        options.calendar.firstGregorianDay = readCalendarSwitch(view(switchName)).value();
     options.calendar.yearBeginsOn25March = yearStart;
     return options;
 }
@@ -149,15 +150,15 @@ private slots:
         QFETCH(QByteArray, gregorian);
         QFETCH(QByteArray, weekday);
         QFETCH(QByteArray, calendar);
-        const DateReading reading = readDate(view(text));
-        QVERIFY2(reading.ok, reading.problem.c_str());
-        QVERIFY(reading.exact());
-        QCOMPARE(isoOf(*reading.earliest), gregorian);
-        QCOMPARE(QByteArray(weekdayName(weekdayOf(*reading.earliest))), weekday);
-        QCOMPARE(QByteArray(CalendarNames[int(reading.calendar)]), calendar);
+        const DateResult reading = readDate(view(text));
+        QVERIFY2(reading.ok(), whyNot(reading));
+        QVERIFY(reading->exact());
+        QCOMPARE(isoOf(*reading->earliest), gregorian);
+        QCOMPARE(QByteArray(weekdayName(weekdayOf(*reading->earliest))), weekday);
+        QCOMPARE(QByteArray(CalendarNames[int(reading->calendar)]), calendar);
         // And back: the day in its own calendar is the one written.
-        const CalendarDay own = calendarDayOf(reading.calendar, *reading.earliest);
-        QCOMPARE(dayNumberIn(own), *reading.earliest);
+        const CalendarDay own = calendarDayOf(reading->calendar, *reading->earliest);
+        QCOMPARE(dayNumberIn(own), *reading->earliest);
     }
 
     // The length of French Republican years, as the days from one
@@ -190,14 +191,14 @@ private slots:
         QFETCH(int, days);
         const auto newYear = [](int of) {
             const std::string text = "1 vendémiaire an " + std::to_string(of);
-            const DateReading reading = readDate(text);
-            return reading.ok && reading.exact() ? *reading.earliest : 0;
+            const DateResult reading = readDate(text);
+            return reading.ok() && reading->exact() ? *reading->earliest : 0;
         };
         QVERIFY(newYear(year) != 0 && newYear(year + 1) != 0);
         QCOMPARE(newYear(year + 1) - newYear(year), (long long)days);
         // And the year's own last day: a sixth complementary day in leap years only.
-        const DateReading sixth = readDate("6 jour complémentaire an " + std::to_string(year));
-        QCOMPARE(sixth.ok, days == 366);
+        const DateResult sixth = readDate("6 jour complémentaire an " + std::to_string(year));
+        QCOMPARE(sixth.ok(), days == 366);
     }
 
     // Spans across calendars, under the reading options of the row.
@@ -402,9 +403,9 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(QByteArray, switchName);
         QFETCH(QByteArray, because);
-        const DateReading reading = readDate(view(text), optionsOf(switchName, false));
-        QVERIFY(!reading.ok);
-        QVERIFY2(reading.problem.find(view(because)) != std::string::npos, reading.problem.c_str());
+        const DateResult reading = readDate(view(text), optionsOf(switchName, false));
+        QVERIFY(!reading.ok());
+        QVERIFY2(reading.problem().message.find(view(because)) != std::string::npos, reading.problem().message.c_str());
     }
 
     // Every entry of the switch table is one day after the other, and the
@@ -422,7 +423,7 @@ private slots:
                 {CalendarSystem::Julian, entry.lastJulian[0], entry.lastJulian[1], entry.lastJulian[2]});
             QVERIFY2(first == last + 1, entry.codes.data());
             const std::string code(entry.codes.substr(0, entry.codes.find(' ')));
-            QCOMPARE(readCalendarSwitch(code).firstGregorianDay, std::optional<long long>(first));
+            QCOMPARE(readCalendarSwitch(code).value(), first);
         }
     }
     void switchNames_data()
@@ -449,14 +450,14 @@ private slots:
         QFETCH(QByteArray, name);
         QFETCH(QByteArray, firstGregorian);
         QFETCH(QByteArray, because);
-        const CalendarSwitchReading reading = readCalendarSwitch(view(name));
+        const Result<long long> reading = readCalendarSwitch(view(name));
         if (firstGregorian.isEmpty()) {
-            QVERIFY(!reading.firstGregorianDay);
-            QVERIFY2(reading.problem.find(view(because)) != std::string::npos, reading.problem.c_str());
+            QVERIFY(!reading);
+            QVERIFY2(reading.problem().message.find(view(because)) != std::string::npos, reading.problem().message.c_str());
             return;
         }
-        QVERIFY2(reading.firstGregorianDay, reading.problem.c_str());
-        QCOMPARE(isoOf(*reading.firstGregorianDay), firstGregorian);
+        QVERIFY2(reading, reading ? "" : reading.problem().message.c_str());
+        QCOMPARE(isoOf(*reading), firstGregorian);
     }
 
     // The same day in every calendar.
@@ -524,14 +525,14 @@ private slots:
     void writtenBack()
     {
         QFETCH(QByteArray, text);
-        const DateReading reading = readDate(view(text));
-        QVERIFY2(reading.ok, reading.problem.c_str());
-        const std::string written = dateReadingText(reading);
-        const DateReading again = readDate(written);
-        QVERIFY2(again.ok, again.problem.c_str());
-        QCOMPARE(again.earliest, reading.earliest);
-        QCOMPARE(again.latest, reading.latest);
-        QCOMPARE(again.approximate, reading.approximate);
+        const DateResult reading = readDate(view(text));
+        QVERIFY2(reading.ok(), whyNot(reading));
+        const std::string written = dateReadingText(*reading);
+        const DateResult again = readDate(written);
+        QVERIFY2(again.ok(), whyNot(again));
+        QCOMPARE(again->earliest, reading->earliest);
+        QCOMPARE(again->latest, reading->latest);
+        QCOMPARE(again->approximate, reading->approximate);
     }
 
     // Which calendars a full conversion names: the French Republican one
@@ -688,20 +689,20 @@ private slots:
         int julian[3] = {1700, 2, 29};
         int days = 0;
         for (; swedish[0] != 1712 || swedish[1] != 3; next(swedish, true), next(julian, false), ++days) {
-            const DateReading read = readDate(text(swedish, ""), optionsOf("SE", false));
-            const DateReading expected = readDate(text(julian, " O.S."));
-            QVERIFY2(read.ok, read.problem.c_str());
-            QVERIFY2(read.earliest == expected.earliest, text(swedish, "").c_str());
-            QCOMPARE(QByteArray(CalendarNames[int(read.calendar)]), QByteArray("Swedish"));
-            const CalendarDay back = calendarDayOf(read.calendar, *read.earliest);
+            const DateResult read = readDate(text(swedish, ""), optionsOf("SE", false));
+            const DateResult expected = readDate(text(julian, " O.S."));
+            QVERIFY2(read.ok(), whyNot(read));
+            QVERIFY2(read->earliest == expected->earliest, text(swedish, "").c_str());
+            QCOMPARE(QByteArray(CalendarNames[int(read->calendar)]), QByteArray("Swedish"));
+            const CalendarDay back = calendarDayOf(read->calendar, *read->earliest);
             QVERIFY2(back.year == swedish[0] && back.month == swedish[1] && back.day == swedish[2],
                      text(swedish, "").c_str());
         }
         QCOMPARE(days, 4384); // 12 years of 365 days, 29 February 1704 and 1708, 29 and 30 February 1712
         QCOMPARE(QByteArray::fromStdString(text(julian, "")), QByteArray("1 Mar 1712"));
-        const DateReading after = readDate("1 Mar 1712", optionsOf("SE", false));
-        QCOMPARE(after.earliest, readDate("1 Mar 1712 O.S.").earliest);
-        QCOMPARE(QByteArray(CalendarNames[int(after.calendar)]), QByteArray("Julian"));
+        const DateResult after = readDate("1 Mar 1712", optionsOf("SE", false));
+        QCOMPARE(after->earliest, readDate("1 Mar 1712 O.S.")->earliest);
+        QCOMPARE(QByteArray(CalendarNames[int(after->calendar)]), QByteArray("Julian"));
     }
 
     void gedcomRows_data()

@@ -3,6 +3,7 @@
 // texts, and the batch's and the answers' texts where a slip would go
 // unseen.
 
+#include "resultcheck.h"
 #include "calendars/calendardate.h"
 #include "reading/datereader.h"
 #include "programrun.h"
@@ -423,15 +424,15 @@ void TestCliEdges::shortYears()
     QFETCH(QString, days);
     DateReadOptions options(order);
     options.shortYears = {rule, from};
-    const DateReading reading = readDate(text.toStdString(), options);
+    const DateResult reading = readDate(text.toStdString(), options);
     if (days == "refused") {
-        QVERIFY(!reading.ok);
+        QVERIFY(!reading.ok());
         // Only a year whose century is not said is refused as one.
-        QCOMPARE(reading.shortYear, rule == ShortYears::Rule::Refused);
+        QCOMPARE(reading.problem().shortYear, rule == ShortYears::Rule::Refused);
         return;
     }
-    QVERIFY2(reading.ok, reading.problem.c_str());
-    QCOMPARE(dayText(*reading.earliest) + (reading.approximate ? " about" : ""), days);
+    QVERIFY2(reading.ok(), whyNot(reading));
+    QCOMPARE(dayText(*reading->earliest) + (reading->approximate ? " about" : ""), days);
 }
 
 // The options of every command that reads dates, and the refusal's hint.

@@ -2,6 +2,7 @@
 // dates as read written back for messages, whose months, years and ranges
 // read alike in every order and must stay as they were written.
 
+#include "resultcheck.h"
 #include "dateprinting.h"
 
 #include <QTest>
@@ -53,9 +54,9 @@ void TestDatePrinting::days()
     QCOMPARE(QString::fromStdString(calendarDateTextIn(date, DateOrder::YearFirst)), yearFirst);
     // Read back in its order, each is the same day.
     for (const auto& [text, order] : {std::pair{dayFirst, DateOrder::DayFirst}, std::pair{yearFirst, DateOrder::YearFirst}}) {
-        const DateReading reading = readDate(text.toStdString(), order);
-        QVERIFY2(reading.exact(), qPrintable(text));
-        QVERIFY(dateOfDayNumber(*reading.earliest) == date);
+        const DateResult reading = readDate(text.toStdString(), order);
+        QVERIFY2(reading && reading->exact(), qPrintable(text));
+        QVERIFY(dateOfDayNumber(*reading->earliest) == date);
     }
 }
 
@@ -95,13 +96,13 @@ void TestDatePrinting::readings()
     QFETCH(QString, text);
     QFETCH(DateOrder, order);
     QFETCH(QString, written);
-    const DateReading reading = readDate(text.toStdString(), order);
-    QVERIFY2(reading.ok, reading.problem.c_str());
-    QCOMPARE(QString::fromStdString(dateReadingTextIn(reading, order)), written);
+    const DateResult reading = readDate(text.toStdString(), order);
+    QVERIFY2(reading.ok(), whyNot(reading));
+    QCOMPARE(QString::fromStdString(dateReadingTextIn(*reading, order)), written);
     // What is written reads as the same days.
-    const DateReading again = readDate(written.toStdString(), order);
-    QVERIFY(again.earliest == reading.earliest && again.latest == reading.latest);
-    QCOMPARE(again.approximate, reading.approximate);
+    const DateResult again = readDate(written.toStdString(), order);
+    QVERIFY(again && again->earliest == reading->earliest && again->latest == reading->latest);
+    QCOMPARE(again->approximate, reading->approximate);
 }
 
 QTEST_APPLESS_MAIN(TestDatePrinting)

@@ -334,9 +334,9 @@ void NarrowTest::windowsMatchAScanOfEveryBirthDay()
         eventFirst = eventLast = dayNumberOf(census.census->day);
         ages.reading.greatest = Age{ages.reading.least.years + 4, 11, 30}; // the 1841 rule, worked out here
     } else {
-        const DateReading date = readDate(when.toStdString());
-        eventFirst = *date.earliest;
-        eventLast = *date.latest;
+        const DateResult date = readDate(when.toStdString());
+        eventFirst = *date->earliest;
+        eventLast = *date->latest;
     }
     constexpr long long ScanDays = 25 * 366;
     const std::optional<BirthWindow> scanned = scannedWindow(eventFirst, eventLast, ages, eventFirst - ScanDays);

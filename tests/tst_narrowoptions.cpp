@@ -36,7 +36,7 @@ NarrowOptions optionsOf(const QString& words)
     for (const QString& word : words.split(' ', Qt::SkipEmptyParts)) {
         const QString value = word.section('=', 1);
         if (word.startsWith("switch="))
-            options.reading.calendar.firstGregorianDay = readCalendarSwitch(value.toStdString()).firstGregorianDay;
+            options.reading.calendar.firstGregorianDay = readCalendarSwitch(value.toStdString()).value();
         else if (word == "start=03-25")
             options.reading.calendar.yearBeginsOn25March = true;
         else if (word.startsWith("century="))

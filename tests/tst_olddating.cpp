@@ -6,6 +6,7 @@
 // exceptions), the Islamic and Persian days against counts of year and
 // month lengths from published anchors.
 
+#include "resultcheck.h"
 #include "calendarlines.h"
 #include "calendars/calendars.h"
 #include "convertanswer.h"
@@ -103,17 +104,17 @@ void checkReading()
     DateReadOptions options;
     if (britishSwitch)
         options.calendar.firstGregorianDay = dayNumberOf({1752, 9, 14});
-    const DateReading reading = readDate(view(text), options);
+    const DateResult reading = readDate(view(text), options);
     if (!because.isEmpty()) {
-        QVERIFY(!reading.ok);
-        QVERIFY2(reading.problem.find(view(because)) != std::string::npos, reading.problem.c_str());
+        QVERIFY(!reading.ok());
+        QVERIFY2(reading.problem().message.find(view(because)) != std::string::npos, reading.problem().message.c_str());
         return;
     }
-    QVERIFY2(reading.ok, reading.problem.c_str());
-    QCOMPARE(*reading.earliest, dayOf(first));
-    QCOMPARE(*reading.latest, dayOf(last));
-    QCOMPARE(reading.calendar, first.startsWith('J') ? CalendarSystem::Julian : CalendarSystem::Gregorian);
-    QVERIFY(!reading.readAs.empty());
+    QVERIFY2(reading.ok(), whyNot(reading));
+    QCOMPARE(*reading->earliest, dayOf(first));
+    QCOMPARE(*reading->latest, dayOf(last));
+    QCOMPARE(reading->calendar, first.startsWith('J') ? CalendarSystem::Julian : CalendarSystem::Gregorian);
+    QVERIFY(!reading->readAs.empty());
 }
 
 // A day of the tabular Islamic calendar found by counting whole years and
@@ -218,10 +219,10 @@ private slots:
     {
         QFETCH(QByteArray, text);
         QFETCH(QByteArray, expected);
-        const DateReading reading = readDate(view(text));
-        QVERIFY2(reading.ok, reading.problem.c_str());
-        QCOMPARE(*reading.earliest, dayOf(expected));
-        QCOMPARE(weekdayOf(*reading.earliest), 6);
+        const DateResult reading = readDate(view(text));
+        QVERIFY2(reading.ok(), whyNot(reading));
+        QCOMPARE(*reading->earliest, dayOf(expected));
+        QCOMPARE(weekdayOf(*reading->earliest), 6);
     }
 
     // The feasts and the days named from them, in English, Latin and German:
@@ -406,9 +407,9 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(long long, day);
         QFETCH(QByteArray, to);
-        const DateReading reading = readDate(view(text));
-        QVERIFY2(reading.ok, reading.problem.c_str());
-        QCOMPARE(*reading.earliest, day);
+        const DateResult reading = readDate(view(text));
+        QVERIFY2(reading.ok(), whyNot(reading));
+        QCOMPARE(*reading->earliest, day);
         const CalendarDate date = dateOfDayNumber(day);
         const std::string iso = std::to_string(date.year) + (date.month < 10 ? "-0" : "-") + std::to_string(date.month)
             + (date.day < 10 ? "-0" : "-") + std::to_string(date.day);
@@ -504,9 +505,9 @@ private slots:
     {
         QFETCH(QByteArray, text);
         QFETCH(QByteArray, line);
-        const DateReading reading = readDate(view(text));
-        QVERIFY2(reading.ok, reading.problem.c_str());
-        QCOMPARE(QByteArray::fromStdString(calendarLine("begin", reading)), line);
+        const DateResult reading = readDate(view(text));
+        QVERIFY2(reading.ok(), whyNot(reading));
+        QCOMPARE(QByteArray::fromStdString(calendarLine("begin", *reading)), line);
     }
 };
 

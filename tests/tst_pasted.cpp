@@ -3,6 +3,7 @@
 // that stay valid UTF-8 and name what cannot be seen, and of the forms
 // genealogists write that were once refused. QtTest is the runner.
 
+#include "resultcheck.h"
 #include "reading/age.h"
 #include "calendars/calendardate.h"
 #include "reading/datereader.h"
@@ -71,10 +72,10 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(QByteArray, earliest);
         QFETCH(QByteArray, latest);
-        const DateReading reading = readDate(view(text));
-        QVERIFY2(reading.ok, reading.problem.c_str());
-        QCOMPARE(isoText(reading.earliest), earliest);
-        QCOMPARE(isoText(reading.latest), latest);
+        const DateResult reading = readDate(view(text));
+        QVERIFY2(reading.ok(), whyNot(reading));
+        QCOMPARE(isoText(reading->earliest), earliest);
+        QCOMPARE(isoText(reading->latest), latest);
     }
 
     void ages_data()
@@ -129,7 +130,7 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(bool, isAge);
         QFETCH(QByteArray, because);
-        const std::string problem = isAge ? readAgeText(view(text)).problem : readDate(view(text)).problem;
+        const std::string problem = isAge ? readAgeText(view(text)).problem : std::string(whyNot(readDate(view(text))));
         QVERIFY(!problem.empty());
         QVERIFY2(isValidUtf8(problem), problem.c_str());
         QVERIFY2(QByteArray::fromStdString(problem).contains(because), problem.c_str());
@@ -165,11 +166,11 @@ private slots:
     // A decade whose first year ends in 00 may be a century: refused.
     void centuryOrDecadeRefused()
     {
-        const DateReading reading = readDate("1800s");
-        QVERIFY(!reading.ok);
-        QVERIFY2(reading.problem.find("the decade 1800-1809 or the century 1800-1899") != std::string::npos,
-                 reading.problem.c_str());
-        QVERIFY(!readDate("1755s").ok);
+        const DateResult reading = readDate("1800s");
+        QVERIFY(!reading.ok());
+        QVERIFY2(reading.problem().message.find("the decade 1800-1809 or the century 1800-1899") != std::string::npos,
+                 reading.problem().message.c_str());
+        QVERIFY(!readDate("1755s").ok());
         QVERIFY(!readAgeText("in the 45 year").ok);
     }
 };

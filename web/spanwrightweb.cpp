@@ -64,10 +64,10 @@ std::string readingOptions(const std::string& orderChoice, const std::string& sw
         options.language = languageChoice;
     if (switchChoice.empty())
         return {};
-    const CalendarSwitchReading reading = readCalendarSwitch(switchChoice);
-    if (!reading.firstGregorianDay)
-        return reading.problem;
-    options.calendar.firstGregorianDay = reading.firstGregorianDay;
+    const Result<long long> firstGregorianDay = readCalendarSwitch(switchChoice);
+    if (!firstGregorianDay)
+        return firstGregorianDay.problem().message;
+    options.calendar.firstGregorianDay = *firstGregorianDay;
     return {};
 }
 
@@ -106,9 +106,7 @@ val span(const std::string& beginText, const std::string& endText, const std::st
         // The end date is read first; the field to put right is the first
         // one refused, or the end date when they are out of order.
         const bool wrongFormat = calculation.outcome == Outcome::NotRead;
-        DateReading ignored;
-        const bool endRefused =
-            wrongFormat && !readDateFor("end date", endText, options, ignored).empty();
+        const bool endRefused = wrongFormat && !readDate(endText, options);
         answer.set("wrongFormat", wrongFormat);
         answer.set("field", !wrongFormat || endRefused ? "death" : "birth");
         answer.set("message", calculation.problem);
@@ -209,8 +207,7 @@ val ageDates(const std::string& direction, const std::string& dateText, const st
         answerAgeQuestion({born ? AgeDirection::Born : AgeDirection::Died, dateText, ageText, options, exact});
     answer.set("ok", dates.outcome != Outcome::NotRead);
     if (dates.outcome == Outcome::NotRead) {
-        DateReading date;
-        const bool dateRead = readDateFor(born ? "end date" : "begin date", dateText, options, date).empty();
+        const bool dateRead = readDate(dateText, options).ok();
         answer.set("field", dateRead ? "age" : "date");
         answer.set("message", dates.problem);
         return answer;

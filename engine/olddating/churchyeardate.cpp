@@ -71,12 +71,11 @@ std::optional<FeastDay> feastOfWords(const std::vector<OldWord>& words, size_t f
     return found;
 }
 
-Days dayRead(long long day, CalendarSystem system, CalendarSource source, std::string readAs)
+DaysRead dayRead(long long day, CalendarSystem system, CalendarSource source, std::string readAs)
 {
     if (day < earliestReadDay() || day > latestReadDay())
         return refusal("it lies outside 9999 BC to AD 9999 of the Gregorian calendar");
     Days days;
-    days.ok = true;
     days.earliest = day;
     days.latest = day;
     days.calendar = system;
@@ -91,7 +90,7 @@ Days dayRead(long long day, CalendarSystem system, CalendarSource source, std::s
 // The calendar of a feast in a year: a mark's or a dual year's, else the
 // switch's, else the Julian one before 1583 (no one kept the Gregorian
 // church year before it) and the Gregorian one from then.
-Days feastInYear(const FeastDay& found, long long year, bool dual, const CalendarContext& context,
+DaysRead feastInYear(const FeastDay& found, long long year, bool dual, const CalendarContext& context,
                  const std::string& yearText)
 {
     CalendarSystem system = CalendarSystem::Gregorian;
@@ -151,7 +150,7 @@ bool dayAndMonth(const std::vector<OldWord>& words, size_t count, int& day, int&
     return false;
 }
 
-std::optional<Days> inRegnalYear(const std::vector<OldWord>& words, size_t yearAt, const RegnalYear& regnal,
+std::optional<DaysRead> inRegnalYear(const std::vector<OldWord>& words, size_t yearAt, const RegnalYear& regnal,
                                  const CalendarContext& context)
 {
     const std::string regnalText = regnalYearText(regnal);
@@ -164,10 +163,10 @@ std::optional<Days> inRegnalYear(const std::vector<OldWord>& words, size_t yearA
     if (context.mark)
         return refusal("a regnal year is dated in England's calendar of its time: leave out the calendar mark");
     if (yearAt == 0) {
-        Days days = dayRead(first, englishCalendarOf(first), CalendarSource::Named, regnalText);
-        if (days.ok) {
-            days.latest = last;
-            days.latestCalendar = englishCalendarOf(last);
+        DaysRead days = dayRead(first, englishCalendarOf(first), CalendarSource::Named, regnalText);
+        if (days) {
+            days->latest = last;
+            days->latestCalendar = englishCalendarOf(last);
         }
         return days;
     }
@@ -215,7 +214,7 @@ bool calendarYearAtEnd(const std::vector<OldWord>& words, size_t& yearAt, long l
 
 } // namespace
 
-std::optional<Days> churchYearDate(std::string_view text, const CalendarContext& context)
+std::optional<DaysRead> churchYearDate(std::string_view text, const CalendarContext& context)
 {
     const std::optional<std::vector<OldWord>> read = oldWords(text);
     if (!read || read->empty() || context.beforeChrist)

@@ -125,7 +125,7 @@ bool hijriParts(const std::vector<OldWord>& words, HijriParts& parts)
 
 } // namespace
 
-std::optional<Days> hijriDate(std::string_view text, const CalendarContext& context)
+std::optional<DaysRead> hijriDate(std::string_view text, const CalendarContext& context)
 {
     const std::optional<std::vector<OldWord>> read = oldWords(text);
     HijriParts parts;
@@ -148,7 +148,6 @@ std::optional<Days> hijriDate(std::string_view text, const CalendarContext& cont
         return islamic ? islamicDayNumberOf({year, month, day}) : persianDayNumberOf({year, month, day});
     };
     Days days;
-    days.ok = true;
     days.earliest = dayNumber(parts.day == 0 ? 1 : parts.day);
     days.latest = dayNumber(parts.day == 0 ? length : parts.day);
     if (days.earliest < earliestReadDay() || days.latest > latestReadDay())

@@ -4,13 +4,13 @@ namespace spanwright {
 
 namespace datepieces {
 
-std::optional<Days> oldWayDate(std::string_view text, const CalendarContext& context)
+std::optional<DaysRead> oldWayDate(std::string_view text, const CalendarContext& context)
 {
-    if (std::optional<Days> days = romanDate(text, context))
+    if (std::optional<DaysRead> days = romanDate(text, context))
         return days;
-    if (std::optional<Days> days = hijriDate(text, context))
+    if (std::optional<DaysRead> days = hijriDate(text, context))
         return days;
-    if (std::optional<Days> days = rumiDate(text, context))
+    if (std::optional<DaysRead> days = rumiDate(text, context))
         return days;
     return churchYearDate(text, context);
 }

@@ -104,7 +104,7 @@ int countBefore(const std::vector<OldWord>& words, size_t fixedAt)
 
 } // namespace
 
-std::optional<Days> romanDate(std::string_view text, const CalendarContext& context)
+std::optional<DaysRead> romanDate(std::string_view text, const CalendarContext& context)
 {
     const std::optional<std::vector<OldWord>> read = oldWords(text);
     if (!read || read->size() < 2)
@@ -131,10 +131,10 @@ std::optional<Days> romanDate(std::string_view text, const CalendarContext& cont
                        + writtenWords(words, 0, fixedAt + 2) + " 1750");
     const long long year = numberValue(words[yearAt].upper);
     // The calendar of the year's February decides its leap day.
-    const Days february = writtenDays({int(year), 2, 1, 0}, context);
-    if (!february.ok)
+    const DaysRead february = writtenDays({int(year), 2, 1, 0}, context);
+    if (!february)
         return february;
-    const bool leap = monthLengthIn(february.calendar, 2, year) == 29;
+    const bool leap = monthLengthIn(february->calendar, 2, year) == 29;
     int dayMonth = 0;
     int day = 0;
     int lastDay = 0;
@@ -143,12 +143,15 @@ std::optional<Days> romanDate(std::string_view text, const CalendarContext& cont
         return refusal(writtenWords(words, 0, fixedAt + 2) + " counts back past the fixed day before the "
                        + fixedName);
     const long long dayYear = dayMonth > month ? year - 1 : year;
-    Days days = writtenDays({int(dayYear), dayMonth, day, 0}, context);
-    if (days.ok && lastDay != day) {
-        const Days second = writtenDays({int(dayYear), dayMonth, lastDay, 0}, context);
-        days.latest = second.latest;
+    DaysRead days = writtenDays({int(dayYear), dayMonth, day, 0}, context);
+    if (!days)
+        return days;
+    if (lastDay != day) {
+        // In a leap year a.d. VI Kal. Mart. is two days, 24 and 25 February.
+        if (const DaysRead second = writtenDays({int(dayYear), dayMonth, lastDay, 0}, context))
+            days->latest = second->latest;
     }
-    days.readAs = writtenWords(words, 0, words.size());
+    days->readAs = writtenWords(words, 0, words.size());
     return days;
 }
 

@@ -56,7 +56,7 @@ bool isRumiMark(std::string_view upper)
 
 } // namespace
 
-std::optional<Days> rumiDate(std::string_view text, const CalendarContext& context)
+std::optional<DaysRead> rumiDate(std::string_view text, const CalendarContext& context)
 {
     const std::optional<std::vector<OldWord>> read = oldWords(text);
     if (!read || read->size() < 3)
@@ -88,7 +88,6 @@ std::optional<Days> rumiDate(std::string_view text, const CalendarContext& conte
                                              + std::to_string(year) + " is not a day of the Rumi calendar"
                                        : problem);
     Days days;
-    days.ok = true;
     days.earliest = days.latest = *dayNumber;
     days.calendar = days.latestCalendar = year < 1333 ? CalendarSystem::Julian : CalendarSystem::Gregorian;
     days.source = CalendarSource::Named;

@@ -148,55 +148,45 @@ const CalendarSwitchEntry* calendarSwitchEntries(size_t& count)
     return Switches;
 }
 
-CalendarSwitchReading readCalendarSwitch(std::string_view written)
+Result<long long> readCalendarSwitch(std::string_view written)
 {
     const std::string_view text = trimmed(written);
-    CalendarSwitchReading reading;
     for (const CalendarSwitchEntry& entry : Switches) {
         if (namesCode(entry.codes, text)) {
             const int* first = entry.firstGregorian;
-            reading.firstGregorianDay = dayNumberOf({first[0], first[1], first[2]});
-            return reading;
+            return dayNumberOf({first[0], first[1], first[2]});
         }
     }
     if (const std::optional<CalendarDate> day = isoDay(text)) {
         // A switch moves the calendar forward: the first Gregorian day lies
         // after the Julian day before it, or no day would be left out.
         const long long dayNumber = dayNumberOf(*day);
-        if (julianDayNumberOf(*day) <= dayNumber) {
-            reading.problem = "the switch " + std::string(text)
-                + " leaves no day out (the Gregorian calendar is not ahead of the Julian one there)";
-            return reading;
-        }
-        reading.firstGregorianDay = dayNumber;
-        return reading;
+        if (julianDayNumberOf(*day) <= dayNumber)
+            return Problem{ProblemKind::NotRead, "the switch " + std::string(text)
+                               + " leaves no day out (the Gregorian calendar is not ahead of the Julian one there)"};
+        return dayNumber;
     }
     std::string codes;
     for (const CalendarSwitchEntry& entry : Switches)
         codes += (codes.empty() ? "" : ", ") + std::string(entry.codes);
-    reading.problem = "the switch \"" + std::string(text)
-        + "\" is neither a country of the table (" + codes + ") nor a first Gregorian day YYYY-MM-DD";
-    return reading;
+    return Problem{ProblemKind::NotRead, "the switch \"" + std::string(text) + "\" is neither a country of the table ("
+                       + codes + ") nor a first Gregorian day YYYY-MM-DD"};
 }
 
-SwitchedDays daysUnderSwitch(long long year, int month, int day, long long firstGregorianDay)
+Result<SwitchedDays> daysUnderSwitch(long long year, int month, int day, long long firstGregorianDay)
 {
     SwitchedDays days;
     if (day != 0) {
         const int side = sideOfSwitch(year, month, day, firstGregorianDay);
-        if (side == 0) {
-            days.problem = gapReason(year, month, day, firstGregorianDay);
-            return days;
-        }
+        if (side == 0)
+            return Problem{ProblemKind::NotRead, gapReason(year, month, day, firstGregorianDay)};
         const CalendarSystem system = side < 0 ? calendarBefore(firstGregorianDay) : CalendarSystem::Gregorian;
         const int length = monthLengthIn(system, month, year);
-        if (day > length) {
-            days.problem = "day " + std::to_string(day) + " is not in " + std::string(fullMonthName(month)) + " "
-                + writtenYearText(year) + " of the " + std::string(calendarSystemName(system)) + " calendar (1 to "
-                + std::to_string(length) + ")";
-            return days;
-        }
-        days.ok = true;
+        if (day > length)
+            return Problem{ProblemKind::NotRead, "day " + std::to_string(day) + " is not in "
+                               + std::string(fullMonthName(month)) + " " + writtenYearText(year) + " of the "
+                               + std::string(calendarSystemName(system)) + " calendar (1 to " + std::to_string(length)
+                               + ")"};
         days.firstCalendar = system;
         days.first = side < 0 ? dayBeforeSwitch(system, year, month, day, days.firstCalendar)
                               : dayNumberIn({system, year, month, day});
@@ -204,7 +194,6 @@ SwitchedDays daysUnderSwitch(long long year, int month, int day, long long first
         days.lastCalendar = days.firstCalendar;
         return days;
     }
-    days.ok = true;
     days.first = switchedEnd(year, month == 0 ? 1 : month, true, firstGregorianDay, days.firstCalendar);
     days.last = switchedEnd(year, month == 0 ? MonthsPerYear : month, false, firstGregorianDay, days.lastCalendar);
     return days;

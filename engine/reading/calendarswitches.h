@@ -2,6 +2,8 @@
 
 #include "calendars/calendarsystem.h"
 
+#include <spanwright/result.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,12 +27,7 @@ const CalendarSwitchEntry* calendarSwitchEntries(size_t& count);
 // A switch as --switch names it: a code of the table (any case; 1582 is
 // Rome's), or YYYY-MM-DD, the first Gregorian day of any other, which must
 // leave days out. The result is that day's day number, or why not.
-struct CalendarSwitchReading
-{
-    std::optional<long long> firstGregorianDay;
-    std::string problem;
-};
-CalendarSwitchReading readCalendarSwitch(std::string_view text);
+Result<long long> readCalendarSwitch(std::string_view text);
 
 // The days of a plain date written under a switch whose first Gregorian day
 // is firstGregorianDay: a day before it is Julian, from it Gregorian (its
@@ -40,14 +37,12 @@ CalendarSwitchReading readCalendarSwitch(std::string_view text);
 // switch left out is refused, with a problem that says so.
 struct SwitchedDays
 {
-    bool ok = false;
     long long first = 0;
     long long last = 0;
     CalendarSystem firstCalendar = CalendarSystem::Gregorian;
     CalendarSystem lastCalendar = CalendarSystem::Gregorian;
-    std::string problem;
 };
-SwitchedDays daysUnderSwitch(long long year, int month, int day, long long firstGregorianDay);
+Result<SwitchedDays> daysUnderSwitch(long long year, int month, int day, long long firstGregorianDay);
 
 // "GB (Britain and its colonies): Julian to 2 Sep 1752, Gregorian from 14 Sep 1752"
 std::string calendarSwitchLine(const CalendarSwitchEntry& entry);

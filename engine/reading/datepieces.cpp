@@ -28,11 +28,11 @@ std::string yearNote(long long year)
 
 } // namespace
 
-Days refusal(std::string reason)
+DateRefusal refusal(std::string reason)
 {
-    Days days;
-    days.reason = std::move(reason);
-    return days;
+    DateRefusal refused;
+    refused.message = std::move(reason);
+    return refused;
 }
 
 bool isNumber(std::string_view text)
@@ -54,26 +54,24 @@ long long numberValue(std::string_view digits)
     return value;
 }
 
-Days yearDays(long long year)
+DaysRead yearDays(long long year)
 {
     if (!isWrittenYear(year))
         return refusal(yearNote(year));
     Days days;
-    days.ok = true;
     days.earliest = dayNumberOf({year, 1, 1});
     days.latest = dayNumberOf({year, int(LastMonth), daysInMonth(int(LastMonth), year)});
     days.written.year = year;
     return days;
 }
 
-Days monthDays(long long year, long long month)
+DaysRead monthDays(long long year, long long month)
 {
     if (month < 1 || month > MonthsPerYear)
         return refusal(std::to_string(month) + " is not a month (1 to 12)");
     if (!isWrittenYear(year))
         return refusal(yearNote(year));
     Days days;
-    days.ok = true;
     days.earliest = dayNumberOf({year, int(month), 1});
     days.latest = dayNumberOf({year, int(month), daysInMonth(int(month), year)});
     days.written.year = year;
@@ -81,7 +79,7 @@ Days monthDays(long long year, long long month)
     return days;
 }
 
-Days dayDays(long long year, long long month, long long day)
+DaysRead dayDays(long long year, long long month, long long day)
 {
     // Checked without monthDays: this runs for every row of a batch.
     constexpr long long LongestMonth = 31;
@@ -96,7 +94,6 @@ Days dayDays(long long year, long long month, long long day)
         return refusal("day " + std::to_string(day) + " is not in " + std::string(fullMonthName(int(month)))
                        + " " + std::to_string(year) + " (1 to " + std::to_string(length) + ")");
     Days days;
-    days.ok = true;
     days.earliest = dayNumberOf({year, int(month), int(day)});
     days.latest = days.earliest;
     days.written = {int(year), int(month), int(day), 0};

@@ -13,15 +13,11 @@ namespace spanwright {
 // is not one. Only the date reader includes this.
 namespace datepieces {
 
-// The days a date allows, or why it is none.
+// The days a date allows.
 struct Days
 {
-    bool ok = false;
     long long earliest = 0;
     long long latest = 0;
-    std::string reason;
-    std::optional<DateOrder> readsInOrder;
-    bool shortYear = false; // refused for a numeric year of one or two digits
     // The calendar the date was read in (of its first day, and of its last
     // where a month across a switch or a range has two), how that was
     // decided, its parts as written.
@@ -52,7 +48,10 @@ struct CalendarContext
     bool plain() const { return !mark && !beforeChrist && choice.plainGregorian(); }
 };
 
-Days refusal(std::string reason);
+// The days a date allows, or why it is none: the reason alone, which the
+// date reader puts after the text it quotes.
+using DaysRead = Result<Days, DateRefusal>;
+DateRefusal refusal(std::string reason);
 
 // Whole numbers of up to MostDigits digits, nothing else.
 constexpr size_t MostDigits = 9;
@@ -66,9 +65,9 @@ constexpr long long LastWrittenYear = 9999;
 
 // A day, a month or a year of the Gregorian calendar, checked: years 1 to
 // LastWrittenYear, months 1 to 12, days within the month.
-Days dayDays(long long year, long long month, long long day);
-Days monthDays(long long year, long long month);
-Days yearDays(long long year);
+DaysRead dayDays(long long year, long long month, long long day);
+DaysRead monthDays(long long year, long long month);
+DaysRead yearDays(long long year);
 
 // A day, a month or a year as written (month, day 0 where not written), in
 // the calendar the context and the date decide: a mark's, Julian for a dual
@@ -76,49 +75,49 @@ Days yearDays(long long year);
 // Gregorian; the year counted from 25 March where the choice says so. A day
 // the switch left out is refused. The Hebrew and French Republican dates
 // have their own readers, which take the month as written in them.
-Days writtenDays(WrittenDate written, const CalendarContext& context);
+DaysRead writtenDays(WrittenDate written, const CalendarContext& context);
 // The same in a calendar already decided, with its checks.
-Days daysInCalendar(const WrittenDate& written, CalendarSystem system, CalendarSource source);
+DaysRead daysInCalendar(const WrittenDate& written, CalendarSystem system, CalendarSource source);
 
 // The later year of a dual year "1728/9": tail holds the last digits of the
 // year after year. Nothing when it does not.
 std::optional<long long> dualYear(long long year, std::string_view tail);
 
 // "5/17/1990", "1990-05-17", with a time of day after it.
-Days numericDate(std::string_view text, DateOrder order, const CalendarContext& context = {});
+DaysRead numericDate(std::string_view text, DateOrder order, const CalendarContext& context = {});
 // The common case of numericDate in one pass, for the rows of a batch: three
 // numbers and one separator, nothing else, a real day. False for anything
 // else, which numericDate then reads (or refuses, with the reason).
 bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumber, WrittenDate* written = nullptr,
                       const ShortYears& shortYears = {});
 // "17 May 1990", "May 17, 1990", "May 1850", "the 12th day of June 1741"...
-Days wordedDate(std::string_view text, const CalendarContext& context = {});
+DaysRead wordedDate(std::string_view text, const CalendarContext& context = {});
 
 // Dates of the Hebrew and French Republican calendars by their month names
 // or GEDCOM codes: "15 Nisan 5708", "1 Tishri 5620 A.M.", "18 Brumaire an
 // VIII", "3 jour complementaire an VII". Nothing when the text names no
 // month of theirs and the context marks neither calendar.
-std::optional<Days> otherCalendarDate(std::string_view text, const CalendarContext& context);
+std::optional<DaysRead> otherCalendarDate(std::string_view text, const CalendarContext& context);
 // Quaker dates with numbered months: "3rd day of 11th month 1720", "3d 11th
 // mo. 1720", "11th mo. 3, 1720", "3.11mo.1720". Nothing when the text has no
 // numbered month.
-std::optional<Days> quakerDate(std::string_view text, const CalendarContext& context);
+std::optional<DaysRead> quakerDate(std::string_view text, const CalendarContext& context);
 // Feasts, days named from them and English regnal years: "Lady Day 1720",
 // "the Tuesday before Michaelmas 9 Edward III", "Dominica 3 post
 // Trinitatis 1700", "12 March 5 Victoria". Nothing when the text is none.
-std::optional<Days> churchYearDate(std::string_view text, const CalendarContext& context);
+std::optional<DaysRead> churchYearDate(std::string_view text, const CalendarContext& context);
 // Days of the Roman calendar: "a.d. XIV Kal. Jun. 1750", "prid. Kal. Jan.
 // 1751", "Idibus Martii 1650". Nothing when the text names no Kalends,
 // Nones or Ides of a month.
-std::optional<Days> romanDate(std::string_view text, const CalendarContext& context);
+std::optional<DaysRead> romanDate(std::string_view text, const CalendarContext& context);
 // Dates of the tabular Islamic and the Persian Solar Hijri calendars by
 // their month names: "12 Ramadan 1250 AH", "1 Farvardin 1304". Nothing when
 // the text names no month of theirs.
-std::optional<Days> hijriDate(std::string_view text, const CalendarContext& context);
+std::optional<DaysRead> hijriDate(std::string_view text, const CalendarContext& context);
 // Dates of the Ottoman Rumi calendar: "7 Nisan 1327 R.", "15 Subat 1332".
-std::optional<Days> rumiDate(std::string_view text, const CalendarContext& context);
+std::optional<DaysRead> rumiDate(std::string_view text, const CalendarContext& context);
 // Any of the old ways of dating above and in romandate.cpp, hijridate.cpp.
-std::optional<Days> oldWayDate(std::string_view text, const CalendarContext& context);
+std::optional<DaysRead> oldWayDate(std::string_view text, const CalendarContext& context);
 
 } // namespace datepieces
 

@@ -65,7 +65,7 @@ Qualifier takeQualifier(std::string_view& text)
     return Qualifier::None;
 }
 
-Days bareYear(std::string_view digits, const CalendarContext& context)
+DaysRead bareYear(std::string_view digits, const CalendarContext& context)
 {
     if (!isNumber(digits))
         return refusal(std::string(digits) + " is too long a number");
@@ -94,11 +94,11 @@ bool takeEraBeforeChrist(std::string_view& text)
     return !text.empty();
 }
 
-Days pointDateAsWritten(std::string_view text, DateOrder order, const CalendarContext& context);
+DaysRead pointDateAsWritten(std::string_view text, DateOrder order, const CalendarContext& context);
 
 // One date: numeric, worded, a year or a dual year alone; else one of the
 // other calendars' forms, where the text is one.
-Days pointDate(std::string_view text, DateOrder order, const CalendarContext& given)
+DaysRead pointDate(std::string_view text, DateOrder order, const CalendarContext& given)
 {
     if (!text.empty() && (isLetter(text.back()) || text.back() == '.') && takeEraBeforeChrist(text)) {
         CalendarContext beforeChrist = given;
@@ -106,29 +106,29 @@ Days pointDate(std::string_view text, DateOrder order, const CalendarContext& gi
         return pointDate(text, order, beforeChrist);
     }
     const CalendarContext& context = given;
-    // One Days returned on every path, so that it is built in place.
+    // One result returned on every path, so that it is built in place.
     const bool otherCalendar = context.mark == CalendarSystem::Hebrew || context.mark == CalendarSystem::FrenchRepublican;
-    Days days = otherCalendar ? Days() : pointDateAsWritten(text, order, context);
-    if (!days.ok) {
+    DaysRead days = otherCalendar ? DaysRead(refusal({})) : pointDateAsWritten(text, order, context);
+    if (!days) {
         // Whether the Hebrew, French Republican or Quaker reader took the
         // text as one of its dates, and its reason is the one to give.
         bool placed = true;
-        if (std::optional<Days> other = otherCalendarDate(text, context))
+        if (std::optional<DaysRead> other = otherCalendarDate(text, context))
             days = std::move(*other);
-        else if (std::optional<Days> quaker = quakerDate(text, context))
+        else if (std::optional<DaysRead> quaker = quakerDate(text, context))
             days = std::move(*quaker);
         else
             placed = false;
         // "7 Nisan 1327 R." is a Rumi date the Hebrew reader refuses.
-        if (!days.ok) {
-            if (std::optional<Days> old = oldWayDate(text, context); old && (old->ok || !placed))
+        if (!days) {
+            if (std::optional<DaysRead> old = oldWayDate(text, context); old && (old->ok() || !placed))
                 days = std::move(*old);
         }
     }
     return days;
 }
 
-Days pointDateAsWritten(std::string_view text, DateOrder order, const CalendarContext& context)
+DaysRead pointDateAsWritten(std::string_view text, DateOrder order, const CalendarContext& context)
 {
     if (text.empty() || !isDigit(text.front()))
         return wordedDate(text, context);
@@ -137,8 +137,8 @@ Days pointDateAsWritten(std::string_view text, DateOrder order, const CalendarCo
     const size_t slash = text.find('/');
     if (slash >= BareYearDigits && slash != std::string_view::npos && allDigits(text.substr(0, slash))
         && allDigits(text.substr(slash + 1))) {
-        const Days year = bareYear(text.substr(0, slash), context);
-        if (!year.ok)
+        const DaysRead year = bareYear(text.substr(0, slash), context);
+        if (!year)
             return year;
         const long long first = numberValue(text.substr(0, slash));
         const auto later = dualYear(first, text.substr(slash + 1));
@@ -175,7 +175,7 @@ Days spanning(const Days& from, const Days& to)
 
 // "1750s" (or "1750's"): the decade, 1750 to 1759. "1800s" is refused: it
 // may be the decade or the century.
-std::optional<Days> decade(std::string_view text)
+std::optional<DaysRead> decade(std::string_view text)
 {
     constexpr size_t DecadeDigits = 4;
     constexpr long long YearsPerDecade = 10;
@@ -191,14 +191,14 @@ std::optional<Days> decade(std::string_view text)
         return refusal(std::string(text) + " may be the decade " + std::string(digits) + "-"
                        + std::to_string(first + YearsPerDecade - 1) + " or the century " + std::string(digits)
                        + "-" + std::to_string(first + YearsPerCentury - 1) + ": write the years");
-    Days days = yearDays(first);
-    if (days.ok)
-        days.latest = yearDays(first + YearsPerDecade - 1).latest;
+    DaysRead days = yearDays(first);
+    if (days)
+        days->latest = yearDays(first + YearsPerDecade - 1)->latest;
     return days;
 }
 
 // A date, or two years "1850-1855" for the years from the one to the other.
-Days dateOrYears(std::string_view text, DateOrder order, const CalendarContext& context)
+DaysRead dateOrYears(std::string_view text, DateOrder order, const CalendarContext& context)
 {
     if (!text.empty() && isDigit(text.front()) && (text.back() == 's' || text.back() == 'S')) {
         if (const auto days = decade(text))
@@ -212,30 +212,32 @@ Days dateOrYears(std::string_view text, DateOrder order, const CalendarContext& 
         if (last.size() < first.size())
             return refusal(std::string(text) + " is neither two years (1850-1855) nor a date; a dual year is "
                                                "written 1728/9");
-        const Days from = bareYear(first, context);
-        const Days to = bareYear(last, context);
-        if (!from.ok || !to.ok)
-            return from.ok ? to : from;
-        if (to.latest < from.earliest)
+        const DaysRead from = bareYear(first, context);
+        const DaysRead to = bareYear(last, context);
+        if (!from || !to)
+            return from ? to : from;
+        if (to->latest < from->earliest)
             return refusal(std::string(text) + " ends before it begins");
-        return spanning(from, to);
+        return spanning(*from, *to);
     }
     return pointDate(text, order, context);
 }
 
 // "between X and Y" without the "between".
-Days betweenDates(std::string_view text, DateOrder order, const CalendarContext& context)
+DaysRead betweenDates(std::string_view text, DateOrder order, const CalendarContext& context)
 {
     for (std::string_view joint : {" and ", " & ", " AND ", " And "}) {
         const size_t at = text.find(joint);
         if (at == std::string_view::npos)
             continue;
-        const Days from = pointDate(trimmed(text.substr(0, at)), order, context);
-        if (!from.ok)
-            return from;
-        const Days to = pointDate(trimmed(text.substr(at + joint.size())), order, context);
-        if (!to.ok)
-            return to;
+        const DaysRead fromRead = pointDate(trimmed(text.substr(0, at)), order, context);
+        if (!fromRead)
+            return fromRead;
+        const DaysRead toRead = pointDate(trimmed(text.substr(at + joint.size())), order, context);
+        if (!toRead)
+            return toRead;
+        const Days& from = *fromRead;
+        const Days& to = *toRead;
         if (to.latest < from.earliest)
             return refusal("the second date lies before the first");
         Days days = spanning(from, to);
@@ -248,16 +250,13 @@ Days betweenDates(std::string_view text, DateOrder order, const CalendarContext&
     return refusal("between wants two dates joined by \"and\"");
 }
 
-DateReading refused(std::string_view text, const Days& days)
+DateRefusal refused(std::string_view text, DateRefusal why)
 {
-    DateReading reading;
     // Where another order reads the text, that says more than the forms.
-    reading.problem = quotedExcerpt(text) + " is not a date: " + days.reason;
-    if (!days.readsInOrder && !days.shortYear)
-        reading.problem += " (" + acceptedDateForms() + ")";
-    reading.readsInOrder = days.readsInOrder;
-    reading.shortYear = days.shortYear;
-    return reading;
+    why.message = quotedExcerpt(text) + " is not a date: " + why.message;
+    if (!why.readsInOrder && !why.shortYear)
+        why.message += " (" + acceptedDateForms() + ")";
+    return why;
 }
 
 // A day as the first of what it opens (its year, its month) or as the last
@@ -289,7 +288,7 @@ long long latestReadDay()
 
 // The days of a trimmed text with its qualifier (about, before...);
 // aboutRange is set for "about between X and Y".
-Days qualifiedDays(std::string_view text, const DateReadOptions& options, Qualifier& qualifier, bool& aboutRange)
+DaysRead qualifiedDays(std::string_view text, const DateReadOptions& options, Qualifier& qualifier, bool& aboutRange)
 {
     const DateOrder order = options.order;
     const CalendarChoice& choice = options.calendar;
@@ -331,9 +330,9 @@ Days qualifiedDays(std::string_view text, const DateReadOptions& options, Qualif
     long long day = 0;
     if (qualifier == Qualifier::None && christianMark && !choice.yearBeginsOn25March && !text.empty()
         && isDigit(text.front()) && plainNumericDate(text, order, day, &parts, options.shortYears)) {
-        Days days = daysInCalendar(parts, *context.mark, CalendarSource::Marked);
-        if (days.ok) {
-            days.latestCalendar = days.calendar;
+        DaysRead days = daysInCalendar(parts, *context.mark, CalendarSource::Marked);
+        if (days) {
+            days->latestCalendar = days->calendar;
             return days;
         }
     }
@@ -347,7 +346,7 @@ const std::string& acceptedDateForms()
     return forms;
 }
 
-DateReading readDate(std::string_view written, const DateReadOptions& options)
+DateResult readDate(std::string_view written, const DateReadOptions& options)
 {
     const DateOrder order = options.order;
     const CalendarChoice& choice = options.calendar;
@@ -359,7 +358,6 @@ DateReading readDate(std::string_view written, const DateReadOptions& options)
     if (!text.empty() && isDigit(text.front()) && !choice.yearBeginsOn25March
         && plainNumericDate(text, order, day, &reading.written, options.shortYears)
         && (!choice.firstGregorianDay || day >= *choice.firstGregorianDay)) {
-        reading.ok = true;
         reading.earliest = day;
         reading.latest = day;
         if (choice.firstGregorianDay)
@@ -368,19 +366,19 @@ DateReading readDate(std::string_view written, const DateReadOptions& options)
     }
     Qualifier qualifier = Qualifier::None;
     bool aboutRange = false;
-    Days days = qualifiedDays(text, options, qualifier, aboutRange);
+    DaysRead read = qualifiedDays(text, options, qualifier, aboutRange);
     // Pasted text (no-break spaces, dashes, full-width digits) and a
     // transcriber's brackets are read as typed, where the text as it is
     // fails: a text that reads as it is holds none that matter. Messages
     // quote it as written.
-    if (!days.ok && (languages::mayBePasted(text) || text.find('[') != std::string_view::npos)) {
+    if (!read && (languages::mayBePasted(text) || text.find('[') != std::string_view::npos)) {
         const std::string typed = languages::typedForm(text, true);
-        days = qualifiedDays(trimmed(typed), options, qualifier, aboutRange);
+        read = qualifiedDays(trimmed(typed), options, qualifier, aboutRange);
     }
-    if (!days.ok)
-        return refused(written, days);
+    if (!read)
+        return refused(written, read.problem());
+    Days& days = *read;
 
-    reading.ok = true;
     reading.calendar = days.calendar;
     reading.calendarSource = days.source;
     reading.written = days.written;
@@ -406,8 +404,6 @@ DateReading readDate(std::string_view written, const DateReadOptions& options)
 
 std::string dateReadingText(const DateReading& reading)
 {
-    if (!reading.ok)
-        return {};
     if (!reading.earliest)
         return "before " + boundText(*reading.latest + 1, true);
     if (!reading.latest)

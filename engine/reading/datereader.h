@@ -3,6 +3,8 @@
 #include "reading/datereadoptions.h"
 #include "reading/writtendate.h"
 
+#include <spanwright/result.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -77,18 +79,6 @@ namespace spanwright {
 
 struct DateReading
 {
-    bool ok = false;
-    // When !ok: the text in quotes, what was not understood and the forms
-    // read, e.g. "\"5/17/1990x\" is not a date: ..."; empty when ok. Where
-    // another order reads it, that is said in place of the forms.
-    std::string problem;
-    // When !ok: an order under which the text is a numeric date, so that a
-    // front end can say how to choose it.
-    std::optional<DateOrder> readsInOrder;
-    // When !ok: a numeric date's year has one or two digits, and no rule
-    // (DateReadOptions::shortYears) says which century it is in.
-    bool shortYear = false;
-
     // The first and last day the text allows, as day numbers of
     // calendardate.h; equal for one day. An open side (before, after) has
     // none.
@@ -118,12 +108,26 @@ struct DateReading
     int observedDaysApart = 0;
 
     // One day, not approximate.
-    bool exact() const { return ok && !approximate && earliest && latest && *earliest == *latest; }
+    bool exact() const { return !approximate && earliest && latest && *earliest == *latest; }
 };
+
+// Why a text is not a date. The message quotes the text, says what was not
+// understood and the forms read, e.g. "\"5/17/1990x\" is not a date: ...";
+// where another order or a century rule reads it, that is said in place of
+// the forms, and named here so that a front end can say how to choose it.
+struct DateRefusal : Problem
+{
+    // An order under which the text is a numeric date.
+    std::optional<DateOrder> readsInOrder;
+    // A numeric date's year has one or two digits, and no rule
+    // (DateReadOptions::shortYears) says which century it is in.
+    bool shortYear = false;
+};
+using DateResult = Result<DateReading, DateRefusal>;
 
 // Reads a date text; the options' order decides numeric dates other than ISO
 // ones, their calendar choice the calendar of plain dates.
-DateReading readDate(std::string_view text, const DateReadOptions& options = {});
+DateResult readDate(std::string_view text, const DateReadOptions& options = {});
 
 // The first and last days a date may be written to: 1 January 9999 BC and
 // 31 December 9999 of the Gregorian calendar, whatever calendar it is
@@ -134,7 +138,7 @@ long long latestReadDay();
 
 // The reading written back, month first: "5/17/1990", "May 1850", "1850",
 // "about 1850", "before 1/1/1850", "between 1850 and May 1855", "1850-1855".
-// readDate gives the same days and marks for it. Empty for a failed reading.
+// readDate gives the same days and marks for it.
 std::string dateReadingText(const DateReading& reading);
 
 // The forms named in a refusal: DateFormsRead and the languages read.

@@ -97,7 +97,7 @@ struct Pieces
 
 // Day, month and year in the order given; a fourth piece is the year's dual
 // tail where the year comes last.
-Days fieldsInOrder(const Pieces& pieces, DateOrder order, std::string_view date, const CalendarContext& context)
+DaysRead fieldsInOrder(const Pieces& pieces, DateOrder order, std::string_view date, const CalendarContext& context)
 {
     const auto& p = pieces.piece;
     std::string_view year;
@@ -128,10 +128,11 @@ Days fieldsInOrder(const Pieces& pieces, DateOrder order, std::string_view date,
     if (year.size() <= ShortYearDigits) {
         const std::optional<long long> fullYear = context.shortYears.yearOf(yearValue);
         if (!fullYear) {
-            Days days = refusal("the year " + std::string(year) + (year.size() == 1 ? " has one digit" : " has two digits")
-                                + ", and its century is not said");
-            days.shortYear = true;
-            return days;
+            DateRefusal refused = refusal("the year " + std::string(year)
+                                          + (year.size() == 1 ? " has one digit" : " has two digits")
+                                          + ", and its century is not said");
+            refused.shortYear = true;
+            return refused;
         }
         yearValue = *fullYear;
     }
@@ -152,7 +153,7 @@ Days fieldsInOrder(const Pieces& pieces, DateOrder order, std::string_view date,
 
 } // namespace
 
-Days numericDate(std::string_view text, DateOrder order, const CalendarContext& context)
+DaysRead numericDate(std::string_view text, DateOrder order, const CalendarContext& context)
 {
     size_t end = 0;
     while (end < text.size() && (isDigit(text[end]) || isDateSeparator(text[end])))
@@ -201,21 +202,22 @@ Days numericDate(std::string_view text, DateOrder order, const CalendarContext& 
             return refusal(std::string(date) + " has four numbers");
         return fieldsInOrder(pieces, DateOrder::YearFirst, date, context);
     }
-    Days days = fieldsInOrder(pieces, order, date, context);
-    if (days.ok)
+    DaysRead days = fieldsInOrder(pieces, order, date, context);
+    if (days)
         return days;
+    DateRefusal refused = days.problem();
     // Said where another order reads it, so that a day-first file is never
     // taken for a month-first one without a word.
     for (DateOrder other : {DateOrder::DayFirst, DateOrder::MonthFirst, DateOrder::YearFirst}) {
-        if (other != order && fieldsInOrder(pieces, other, date, context).ok) {
-            days.readsInOrder = other;
-            days.reason += other == DateOrder::DayFirst ? "; it reads as a date day first"
+        if (other != order && fieldsInOrder(pieces, other, date, context)) {
+            refused.readsInOrder = other;
+            refused.message += other == DateOrder::DayFirst ? "; it reads as a date day first"
                 : other == DateOrder::MonthFirst        ? "; it reads as a date month first"
                                                         : "; it reads as a date year first";
             break;
         }
     }
-    return days;
+    return refused;
 }
 
 bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumber, WrittenDate* written,

@@ -164,14 +164,14 @@ bool dayValue(const Token& token, long long& value)
     return true;
 }
 
-Days yearRefusal(const Token& token)
+DaysRead yearRefusal(const Token& token)
 {
     return refusal(std::string(token.text) + " is not a year (1 to " + std::to_string(LastYear) + ")");
 }
 
 // A year alone under its escape: @#DHEBREW@ 5708, @#DFRENCH R@ an 8. The
 // tokens are count read ones (0 where the text could not be read).
-Days markedYearAlone(const std::array<Token, MostTokens>& tokens, size_t count, CalendarSystem mark)
+DaysRead markedYearAlone(const std::array<Token, MostTokens>& tokens, size_t count, CalendarSystem mark)
 {
     const bool french = mark == CalendarSystem::FrenchRepublican;
     const size_t at = count == 2 && french && tokens[0].upper == "AN" ? 1 : 0;
@@ -188,7 +188,7 @@ Days markedYearAlone(const std::array<Token, MostTokens>& tokens, size_t count, 
 // The month of Adar as the Hebrew year has it: one in a common year, Adar I
 // and Adar II in a leap year. A refusal where the month written is not one
 // of the year's.
-std::optional<Days> adarRefusal(long long year, int& monthNumber)
+std::optional<DaysRead> adarRefusal(long long year, int& monthNumber)
 {
     const bool leap = isHebrewLeapYear(year);
     if (monthNumber == AdarUnnumbered && leap)
@@ -203,7 +203,7 @@ std::optional<Days> adarRefusal(long long year, int& monthNumber)
 
 // The day written before the month, past "the", a last "of" or "de", and a
 // French "le" first ("le 9 thermidor an II"); a refusal for any other word.
-std::optional<Days> readDayBeforeMonth(const std::array<Token, MostTokens>& tokens, const MonthFound& month,
+std::optional<DaysRead> readDayBeforeMonth(const std::array<Token, MostTokens>& tokens, const MonthFound& month,
                                        bool french, long long& day, bool& dayRead)
 {
     for (size_t i = 0; i < month.first; ++i) {
@@ -221,7 +221,7 @@ std::optional<Days> readDayBeforeMonth(const std::array<Token, MostTokens>& toke
 
 } // namespace
 
-std::optional<Days> otherCalendarDate(std::string_view text, const CalendarContext& context)
+std::optional<DaysRead> otherCalendarDate(std::string_view text, const CalendarContext& context)
 {
     const bool marked = context.mark == CalendarSystem::Hebrew || context.mark == CalendarSystem::FrenchRepublican;
     std::array<Token, MostTokens> tokens;
@@ -251,7 +251,7 @@ std::optional<Days> otherCalendarDate(std::string_view text, const CalendarConte
     const bool french = month.system == CalendarSystem::FrenchRepublican;
     long long day = 0;
     bool dayRead = false;
-    if (std::optional<Days> refused = readDayBeforeMonth(tokens, month, french, day, dayRead))
+    if (std::optional<DaysRead> refused = readDayBeforeMonth(tokens, month, french, day, dayRead))
         return refused;
     size_t next = month.first + month.words;
     const size_t last = count;
@@ -287,7 +287,7 @@ std::optional<Days> otherCalendarDate(std::string_view text, const CalendarConte
 
     int monthNumber = month.month;
     if (month.system == CalendarSystem::Hebrew) {
-        if (std::optional<Days> refused = adarRefusal(year, monthNumber))
+        if (std::optional<DaysRead> refused = adarRefusal(year, monthNumber))
             return refused;
     }
     if (dayRead && day < 1)

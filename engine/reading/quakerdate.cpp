@@ -95,7 +95,7 @@ void countFromMarch(WrittenDate& written, long long numbered, long long day)
 
 } // namespace
 
-std::optional<Days> quakerDate(std::string_view text, const CalendarContext& context)
+std::optional<DaysRead> quakerDate(std::string_view text, const CalendarContext& context)
 {
     std::array<Token, MostTokens> tokens;
     size_t count = 0;
@@ -161,10 +161,10 @@ std::optional<Days> quakerDate(std::string_view text, const CalendarContext& con
     british.choice.yearBeginsOn25March = false; // counted above
     const long long dualFirst = written.dualFirstYear;
     written.dualFirstYear = 0; // the year is the one counted from 1 January already
-    Days days = writtenDays(written, british);
-    if (days.ok) {
-        days.source = CalendarSource::Quaker;
-        days.written.dualFirstYear = dualFirst;
+    DaysRead days = writtenDays(written, british);
+    if (days) {
+        days->source = CalendarSource::Quaker;
+        days->written.dualFirstYear = dualFirst;
     }
     return days;
 }

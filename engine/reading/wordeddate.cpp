@@ -548,26 +548,26 @@ std::string unknownShape(const DateItems& items)
 // A day written twice, Julian then Gregorian, as registers under both
 // calendars write it ("dnia 3/15 marca 1870"): one day when the two agree,
 // read as the Julian date marked; refused when they are not the same day.
-Days doubleDay(const Number& day, const DateShape& shape, const CalendarContext& context)
+DaysRead doubleDay(const Number& day, const DateShape& shape, const CalendarContext& context)
 {
     const std::string written = std::string(day.written) + "/" + std::string(day.tail);
     if (!isNumber(day.tail) || context.mark)
         return refusal(written + " is not a day");
     const long long year = shape.year->value;
     const long long gregorianDay = numberValue(day.tail);
-    const Days julian = daysInCalendar({int(year), shape.month, int(day.value), 0}, CalendarSystem::Julian,
-                                       CalendarSource::Marked);
-    const Days gregorian = dayDays(year, shape.month, gregorianDay);
-    if (!julian.ok || !gregorian.ok)
-        return refusal(written + " is not a day: " + (julian.ok ? gregorian.reason : julian.reason));
-    if (julian.earliest != gregorian.earliest)
+    const DaysRead julian = daysInCalendar({int(year), shape.month, int(day.value), 0}, CalendarSystem::Julian,
+                                           CalendarSource::Marked);
+    const DaysRead gregorian = dayDays(year, shape.month, gregorianDay);
+    if (!julian || !gregorian)
+        return refusal(written + " is not a day: " + (julian ? gregorian : julian).problem().message);
+    if (julian->earliest != gregorian->earliest)
         return refusal(written + " is not one day written in the Julian and the Gregorian calendar (the Julian day "
                        + std::to_string(day.value) + " is another Gregorian day)");
     return julian;
 }
 
 // The days of a date whose items are placed.
-[[gnu::always_inline]] inline Days daysOf(const DateShape& shape, const CalendarContext& context)
+[[gnu::always_inline]] inline DaysRead daysOf(const DateShape& shape, const CalendarContext& context)
 {
     const Number* day = shape.day;
     if (day && day->tailSeparator == '/' && shape.year->tailSeparator == 0 && !day->ordinal)
@@ -596,7 +596,7 @@ Days doubleDay(const Number& day, const DateShape& shape, const CalendarContext&
 
 } // namespace
 
-Days wordedDate(std::string_view text, const CalendarContext& context)
+DaysRead wordedDate(std::string_view text, const CalendarContext& context)
 {
     DateItems items;
     DateShape shape;

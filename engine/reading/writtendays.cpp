@@ -50,7 +50,7 @@ std::string monthYearText(CalendarSystem system, int month, long long year)
     return std::string(name) + " " + writtenYearText(year);
 }
 
-Days checkedDay(const WrittenDate& written, CalendarSystem system)
+DaysRead checkedDay(const WrittenDate& written, CalendarSystem system)
 {
     const int length = monthLengthIn(system, written.month, written.year);
     if (written.day < 1 || written.day > length)
@@ -59,19 +59,18 @@ Days checkedDay(const WrittenDate& written, CalendarSystem system)
                        + std::string(calendarSystemName(system)) + " calendar (1 to " + std::to_string(length)
                        + ")");
     Days days;
-    days.ok = true;
     days.earliest = dayNumberIn({system, written.year, written.month, written.day});
     days.latest = days.earliest;
     return days;
 }
 
-Days switchedDays(const WrittenDate& written, long long firstGregorianDay)
+DaysRead switchedDays(const WrittenDate& written, long long firstGregorianDay)
 {
-    const SwitchedDays switched = daysUnderSwitch(written.year, written.month, written.day, firstGregorianDay);
-    if (!switched.ok)
-        return refusal(switched.problem);
+    const Result<SwitchedDays> switchedDays = daysUnderSwitch(written.year, written.month, written.day, firstGregorianDay);
+    if (!switchedDays)
+        return refusal(switchedDays.problem().message);
+    const SwitchedDays& switched = *switchedDays;
     Days days;
-    days.ok = true;
     days.earliest = switched.first;
     days.latest = switched.last;
     days.calendar = switched.firstCalendar;
@@ -93,13 +92,12 @@ bool beforeSwitch(const WrittenDate& written, const std::optional<long long>& fi
 // The days of a year, or its March, written alone with the year counted
 // from 25 March: 25 March to 24 March after (legal 1751 to 31 December, its
 // March the whole month, since its first days are read from 1 January).
-std::optional<Days> yearFromLadyDay(const WrittenDate& written, const CalendarContext& context)
+std::optional<DaysRead> yearFromLadyDay(const WrittenDate& written, const CalendarContext& context)
 {
     if (written.day != 0 || (written.month != 0 && written.month != March))
         return std::nullopt;
     const bool shortYear = written.year == ShortLegalYear;
     Days days;
-    days.ok = true;
     constexpr int LastDayOfMarchOrDecember = 31;
     const int firstDay = shortYear && written.month != 0 ? 1 : LadyDay;
     const int lastMonth = written.month == 0 ? MonthsPerYear : March;
@@ -133,22 +131,21 @@ void countFromLadyDay(WrittenDate& written)
 
 } // namespace
 
-Days daysInCalendar(const WrittenDate& written, CalendarSystem system, CalendarSource source)
+DaysRead daysInCalendar(const WrittenDate& written, CalendarSystem system, CalendarSource source)
 {
     Days days;
     if (written.day != 0) {
-        days = checkedDay(written, system);
+        DaysRead day = checkedDay(written, system);
+        if (!day)
+            return day;
+        days = std::move(*day);
     } else if (written.month != 0) {
-        days.ok = true;
         days.earliest = dayNumberIn({system, written.year, written.month, 1});
         days.latest = days.earliest + monthLengthIn(system, written.month, written.year) - 1;
     } else {
-        days.ok = true;
         days.earliest = firstDayOfYearIn(system, written.year);
         days.latest = lastDayOfYearIn(system, written.year);
     }
-    if (!days.ok)
-        return days;
     // Written back, every reading is a Gregorian date of four-digit years.
     if (days.earliest < earliestReadDay() || days.latest > latestReadDay())
         return refusal("it lies outside 9999 BC to AD 9999 of the Gregorian calendar");
@@ -159,7 +156,7 @@ Days daysInCalendar(const WrittenDate& written, CalendarSystem system, CalendarS
     return days;
 }
 
-Days writtenDays(WrittenDate written, const CalendarContext& context)
+DaysRead writtenDays(WrittenDate written, const CalendarContext& context)
 {
     if (context.plain() && !written.hasDualYear()) {
         if (written.day != 0)
@@ -192,7 +189,7 @@ Days writtenDays(WrittenDate written, const CalendarContext& context)
     const bool switchYearLater = !choice.firstGregorianDay
         || written.year < calendarDayOf(CalendarSystem::Gregorian, *choice.firstGregorianDay).year;
     if (julian && choice.yearBeginsOn25March && !written.hasDualYear() && switchYearLater) {
-        if (const std::optional<Days> whole = yearFromLadyDay(written, context))
+        if (const std::optional<DaysRead> whole = yearFromLadyDay(written, context))
             return *whole;
         countFromLadyDay(written);
     } else if (context.mark == CalendarSystem::Julian && !written.hasDualYear() && written.day != 0

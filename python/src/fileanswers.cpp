@@ -69,11 +69,10 @@ CsvAnswer treeCheckCsv(const std::string& path, const std::string& today, const 
     options.calendar.calendar = calendar;
     options.today = machineToday();
     if (!today.empty()) {
-        CalendarDate date;
-        const std::string problem = readCalendarDateFor("today date", today, date);
-        if (!problem.empty())
-            throw pybind11::value_error(problem);
-        options.today = dayNumberOf(date);
+        const Result<CalendarDate> date = readCalendarDateFor("today date", today);
+        if (!date)
+            throw pybind11::value_error(date.problem().message);
+        options.today = dayNumberOf(*date);
     }
     File in = openTree(path);
     CsvAnswer answer;

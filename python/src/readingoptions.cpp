@@ -32,10 +32,10 @@ DateReadOptions readingOptionsOf(const ReadingArguments& arguments)
         throw pybind11::value_error("date_order: \"" + arguments.dateOrder + "\" is not a date order: mdy, dmy or ymd");
     options.order = *order;
     if (arguments.switchText) {
-        const CalendarSwitchReading reading = readCalendarSwitch(*arguments.switchText);
-        if (!reading.firstGregorianDay)
-            throw pybind11::value_error("switch: " + reading.problem);
-        options.calendar.firstGregorianDay = reading.firstGregorianDay;
+        const Result<long long> firstGregorianDay = readCalendarSwitch(*arguments.switchText);
+        if (!firstGregorianDay)
+            throw pybind11::value_error("switch: " + firstGregorianDay.problem().message);
+        options.calendar.firstGregorianDay = *firstGregorianDay;
     }
     if (arguments.yearStart) {
         if (*arguments.yearStart != "03-25" && *arguments.yearStart != "01-01")
