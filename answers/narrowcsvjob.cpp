@@ -190,10 +190,10 @@ void NarrowCsvJob::readRecord(const std::vector<std::string_view>& fields)
         recordCache_.resize(CachedRecords);
     CachedRecord& cached = recordCache_[std::hash<std::string_view>{}(cacheKey_) & (CachedRecords - 1)];
     if (!cached.held || cached.key != cacheKey_) {
-        NarrowRecord read = narrowRecordOf(field(dateAt_), field(ageAt_), settings_.options, RecordTexts::Omitted);
+        NarrowReading read = narrowRecordOf(field(dateAt_), field(ageAt_), settings_.options, RecordTexts::Omitted);
         cached.held = true;
         cached.key = cacheKey_;
-        cached.record = ReadRecord{read.ok, read.window, std::move(read.problem)};
+        cached.record = ReadRecord{read.ok(), read ? read->window : BirthWindow(), read ? std::string() : read.problem().problem.message};
     }
     const ReadRecord& record = cached.record;
     Person& person = people_[index];

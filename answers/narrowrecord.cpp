@@ -14,11 +14,9 @@ namespace spanwright {
 
 namespace {
 
-NarrowRecord refused(std::string problem)
+NarrowRefusal refused(std::string problem)
 {
-    NarrowRecord record;
-    record.problem = std::move(problem);
-    return record;
+    return NarrowRefusal{Problem{ProblemKind::NotRead, std::move(problem)}, {}};
 }
 
 // The day the enumerator came, after the census day and within a year of
@@ -60,7 +58,7 @@ std::string noBirthDateProblem(std::string_view whenText, std::string_view ageTe
 
 } // namespace
 
-NarrowRecord readNarrowRecord(std::string_view text, const NarrowOptions& options)
+NarrowReading readNarrowRecord(std::string_view text, const NarrowOptions& options)
 {
     const size_t colon = text.rfind(':');
     if (colon == std::string_view::npos)
@@ -69,8 +67,8 @@ NarrowRecord readNarrowRecord(std::string_view text, const NarrowOptions& option
     return narrowRecordOf(text.substr(0, colon), text.substr(colon + 1), options);
 }
 
-NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText, const NarrowOptions& options,
-                            RecordTexts texts)
+NarrowReading narrowRecordOf(std::string_view whenText, std::string_view ageText, const NarrowOptions& options,
+                             RecordTexts texts)
 {
     const DateOrder order = options.reading.order;
     whenText = trimmed(whenText);
@@ -136,19 +134,23 @@ NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText,
         record.age = recordAgeText(age);
     const std::optional<BirthWindow> window = birthWindowFor(eventFirst, eventLast, age, calendar);
     if (!window) {
-        record.problem = noBirthDateProblem(whenText, ageText, age, eventFirst, eventLast, calendar, order);
-        record.noBirthDate = true;
-        return record;
+        Problem problem{ProblemKind::NoAnswer,
+                        noBirthDateProblem(whenText, ageText, age, eventFirst, eventLast, calendar, order)};
+        return NarrowRefusal{std::move(problem), std::move(record)};
     }
     record.window = *window;
     record.window.about = record.window.about || dateAbout;
-    record.ok = true;
     return record;
 }
 
-std::string recordWindowText(const NarrowRecord& record, DateOrder order, bool range)
+const NarrowRecord& recordAsRead(const NarrowReading& reading)
 {
-    return record.noBirthDate ? record.problem : birthWindowText(record.window, order, range);
+    return reading ? *reading : reading.problem().record;
+}
+
+std::string recordWindowText(const NarrowReading& record, DateOrder order, bool range)
+{
+    return record ? birthWindowText(record->window, order, range) : record.problem().problem.message;
 }
 
 std::string birthWindowText(const BirthWindow& window, DateOrder order, bool range)
