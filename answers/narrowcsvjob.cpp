@@ -190,12 +190,8 @@ void NarrowCsvJob::readRecord(const std::vector<std::string_view>& fields)
         recordCache_.resize(CachedRecords);
     CachedRecord& cached = recordCache_[std::hash<std::string_view>{}(cacheKey_) & (CachedRecords - 1)];
     if (!cached.record || cached.key != cacheKey_) {
-        NarrowReading read = narrowRecordOf(field(dateAt_), field(ageAt_), settings_.options, RecordTexts::Omitted);
         cached.key = cacheKey_;
-        if (read)
-            cached.record = read->window;
-        else
-            cached.record = read.problem().problem;
+        cached.record = narrowWindowOf(field(dateAt_), field(ageAt_), settings_.options);
     }
     const Result<BirthWindow>& record = *cached.record;
     Person& person = people_[index];

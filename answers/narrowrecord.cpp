@@ -67,8 +67,12 @@ NarrowReading readNarrowRecord(std::string_view text, const NarrowOptions& optio
     return narrowRecordOf(text.substr(0, colon), text.substr(colon + 1), options);
 }
 
-NarrowReading narrowRecordOf(std::string_view whenText, std::string_view ageText, const NarrowOptions& options,
-                             RecordTexts texts)
+namespace {
+
+// The record that WHEN and AGE state, read into record, or why it gives no
+// window.
+std::optional<NarrowRefusal> readRecordInto(NarrowRecord& record, std::string_view whenText, std::string_view ageText,
+                                            const NarrowOptions& options, RecordTexts texts)
 {
     const DateOrder order = options.reading.order;
     whenText = trimmed(whenText);
@@ -77,7 +81,6 @@ NarrowReading narrowRecordOf(std::string_view whenText, std::string_view ageText
         return refused("the record has no date before its age " + quotedExcerpt(ageText));
     if (ageText.empty())
         return refused("the record " + quotedExcerpt(whenText) + " has no age");
-    NarrowRecord record;
     std::optional<long long> eventFirst;
     std::optional<long long> eventLast;
     bool dateAbout = false;
@@ -140,7 +143,28 @@ NarrowReading narrowRecordOf(std::string_view whenText, std::string_view ageText
     }
     record.window = *window;
     record.window.about = record.window.about || dateAbout;
+    return std::nullopt;
+}
+
+} // namespace
+
+NarrowReading narrowRecordOf(std::string_view whenText, std::string_view ageText, const NarrowOptions& options,
+                             RecordTexts texts)
+{
+    NarrowRecord record;
+    if (std::optional<NarrowRefusal> refusal = readRecordInto(record, whenText, ageText, options, texts))
+        return std::move(*refusal);
     return record;
+}
+
+Result<BirthWindow> narrowWindowOf(std::string_view whenText, std::string_view ageText, const NarrowOptions& options)
+{
+    // Only the window leaves this frame: a spreadsheet's rows by the million
+    // pay for no move of the record.
+    NarrowRecord record;
+    if (std::optional<NarrowRefusal> refusal = readRecordInto(record, whenText, ageText, options, RecordTexts::Omitted))
+        return std::move(refusal->problem);
+    return record.window;
 }
 
 const NarrowRecord& recordAsRead(const NarrowReading& reading)

@@ -78,6 +78,9 @@ enum class RecordTexts { Written, Omitted };
 // WHEN and AGE apart, as the columns of a spreadsheet give them.
 NarrowReading narrowRecordOf(std::string_view when, std::string_view age, const NarrowOptions& options = {},
                              RecordTexts texts = RecordTexts::Written);
+// The same, the window alone (the texts omitted), or the problem why none:
+// what the rows of a spreadsheet keep.
+Result<BirthWindow> narrowWindowOf(std::string_view when, std::string_view age, const NarrowOptions& options = {});
 
 // A window as the born answer writes its dates: "6/4/1832", "3/31/1816
 // through 3/30/1817 (365 dates)", "on or before 1/1/1850", "on or after
