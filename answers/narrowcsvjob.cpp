@@ -197,7 +197,8 @@ void NarrowCsvJob::readRecord(const std::vector<std::string_view>& fields)
     Person& person = people_[index];
     if (!record) {
         if (pass_ == 1)
-            errors_.push_back({index, rowNumber_, "row " + std::to_string(rowNumber_) + ": " + record.problem().message});
+            errors_.push_back(
+                {index, rowNumber_, "row " + std::to_string(rowNumber_) + ": " + record.problem().message});
         return;
     }
     if (pass_ == 2) {
