@@ -70,7 +70,7 @@ NarrowReading readNarrowRecord(std::string_view text, const NarrowOptions& optio
 namespace {
 
 // The record that WHEN and AGE state, read into record, or why it gives no
-// window.
+// window (where no birth date gives its age, the refusal takes the record).
 std::optional<NarrowRefusal> readRecordInto(NarrowRecord& record, std::string_view whenText, std::string_view ageText,
                                             const NarrowOptions& options, RecordTexts texts)
 {
