@@ -22,12 +22,13 @@ std::string windowText(const BirthWindow& window, const NarrowOptions& options)
     return birthWindowText(window, options.reading.order, options.range);
 }
 
-std::string recordLine(const NarrowRecord& record, size_t index, const NarrowOptions& options)
+std::string recordLine(const NarrowReading& reading, size_t index, const NarrowOptions& options)
 {
+    const NarrowRecord& record = recordAsRead(reading);
     std::string line = std::to_string(index + 1) + ". " + record.when + ": " + record.age;
     if (!record.note.empty())
         line += " (" + record.note + ")";
-    line += ": " + recordWindowText(record, options.reading.order, options.range);
+    line += ": " + recordWindowText(reading, options.reading.order, options.range);
     if (!record.calendar.empty())
         line += "; date: " + record.calendar;
     return line;
@@ -78,31 +79,31 @@ std::string windowCsv(const BirthWindow& window, DateOrder order, bool noDates =
         + (count ? std::to_string(*count) : "") + "," + (window.about ? "about" : "");
 }
 
-std::string windowJson(const BirthWindow& window, const NarrowOptions& options, const NarrowRecord* record = nullptr)
+std::string windowJson(const BirthWindow& window, const NarrowOptions& options, const NarrowReading* record = nullptr)
 {
     const DateOrder order = options.reading.order;
-    const bool noDates = record && record->noBirthDate;
+    const bool noDates = record && !record->ok();
     const std::optional<long long> count = noDates ? 0 : window.count();
     return "{\"earliest\":" + (window.first ? jsonString(dateOrEmpty(window.first, order)) : "null")
         + ",\"latest\":" + (window.last ? jsonString(dateOrEmpty(window.last, order)) : "null")
         + ",\"dates\":" + (count ? std::to_string(*count) : "null") + ",\"about\":" + (window.about ? "true" : "false")
         + ",\"text\":"
-        + jsonString(noDates ? record->problem : windowText(window, options)) + "}";
+        + jsonString(noDates ? record->problem().problem.message : windowText(window, options)) + "}";
 }
 
 std::string jsonNumbers(const std::vector<size_t>& records) { return "[" + numbers(records, ",") + "]"; }
 
 // The narrowing over the records some birth date gives (their indices in
 // given), the others left out of every set, so that no birth date fits.
-Narrowing narrowingLeavingOut(const std::vector<NarrowRecord>& records)
+Narrowing narrowingLeavingOut(const std::vector<NarrowReading>& records)
 {
     std::vector<BirthWindow> windows;
     std::vector<size_t> given;
     std::vector<size_t> none;
     for (size_t index = 0; index < records.size(); ++index) {
-        (records[index].noBirthDate ? none : given).push_back(index);
-        if (!records[index].noBirthDate)
-            windows.push_back(records[index].window);
+        (records[index] ? given : none).push_back(index);
+        if (records[index])
+            windows.push_back(records[index]->window);
     }
     Narrowing narrowing = narrowWindows(windows);
     if (none.empty())
@@ -131,10 +132,10 @@ NarrowAnswer answerNarrowQuestion(const std::vector<std::string>& recordTexts, c
 {
     NarrowAnswer answer;
     for (size_t index = 0; index < recordTexts.size(); ++index) {
-        NarrowRecord record = readNarrowRecord(recordTexts[index], options);
-        if (!record.ok && !record.noBirthDate)
+        NarrowReading record = readNarrowRecord(recordTexts[index], options);
+        if (!record && !record.problem().noBirthDate())
             answer.problems.push_back("record " + std::to_string(index + 1) + " (" + quotedExcerpt(recordTexts[index])
-                                      + "): " + record.problem);
+                                      + "): " + record.problem().problem.message);
         answer.records.push_back(std::move(record));
     }
     if (recordTexts.empty())
@@ -193,10 +194,10 @@ std::string narrowAnswerCsv(const NarrowAnswer& answer, const NarrowOptions& opt
         csv += "agreeing," + numbers(set.records, " ") + ",,," + windowCsv(set.window, order) + ","
             + numbers(set.leftOut, " ") + ",\n";
     for (size_t index = 0; index < answer.records.size(); ++index) {
-        const NarrowRecord& record = answer.records[index];
+        const NarrowRecord& record = recordAsRead(answer.records[index]);
         csv += "record," + std::to_string(index + 1) + "," + csvField(record.when) + ","
             + csvField(record.age + (record.note.empty() ? "" : " (" + record.note + ")")) + ","
-            + windowCsv(record.window, order, record.noBirthDate) + ",," + csvField(record.calendar) + "\n";
+            + windowCsv(record.window, order, !answer.records[index]) + ",," + csvField(record.calendar) + "\n";
     }
     return csv;
 }
@@ -213,10 +214,10 @@ std::string narrowAnswerJson(const NarrowAnswer& answer, const NarrowOptions& op
     }
     json += "],\"more_sets\":" + std::to_string(narrowing.moreSets) + ",\"records\":[";
     for (size_t index = 0; index < answer.records.size(); ++index) {
-        const NarrowRecord& record = answer.records[index];
+        const NarrowRecord& record = recordAsRead(answer.records[index]);
         json += std::string(index ? "," : "") + "{\"record\":" + std::to_string(index + 1) + ",\"when\":"
             + jsonString(record.when) + ",\"age\":" + jsonString(record.age) + ",\"note\":" + jsonString(record.note)
-            + ",\"window\":" + windowJson(record.window, options, &record)
+            + ",\"window\":" + windowJson(record.window, options, &answer.records[index])
             + ",\"calendar\":" + jsonString(record.calendar) + "}";
     }
     return json + "]}\n";

@@ -18,7 +18,8 @@ struct NarrowAnswer
     // none does, Outcome::NotRead when a record is not read (problems says which).
     Outcome outcome = Outcome::Answered;
     std::vector<std::string> problems; // "record 2 (\"US 1895 census: 30\"): ..."
-    std::vector<NarrowRecord> records;
+    // Each record read, or refused: those no birth date gives are left out.
+    std::vector<NarrowReading> records;
     Narrowing narrowing;
 };
 

@@ -189,26 +189,25 @@ void NarrowCsvJob::readRecord(const std::vector<std::string_view>& fields)
     if (recordCache_.empty())
         recordCache_.resize(CachedRecords);
     CachedRecord& cached = recordCache_[std::hash<std::string_view>{}(cacheKey_) & (CachedRecords - 1)];
-    if (!cached.held || cached.key != cacheKey_) {
-        NarrowRecord read = narrowRecordOf(field(dateAt_), field(ageAt_), settings_.options, RecordTexts::Omitted);
-        cached.held = true;
+    if (!cached.record || cached.key != cacheKey_) {
         cached.key = cacheKey_;
-        cached.record = ReadRecord{read.ok, read.window, std::move(read.problem)};
+        cached.record = narrowWindowOf(field(dateAt_), field(ageAt_), settings_.options);
     }
-    const ReadRecord& record = cached.record;
+    const Result<BirthWindow>& record = *cached.record;
     Person& person = people_[index];
-    if (!record.ok) {
+    if (!record) {
         if (pass_ == 1)
-            errors_.push_back({index, rowNumber_, "row " + std::to_string(rowNumber_) + ": " + record.problem});
+            errors_.push_back(
+                {index, rowNumber_, "row " + std::to_string(rowNumber_) + ": " + record.problem().message});
         return;
     }
     if (pass_ == 2) {
-        conflictWindows_[person.windowsAt].push_back({rowNumber_, record.window});
+        conflictWindows_[person.windowsAt].push_back({rowNumber_, *record});
         return;
     }
     if (person.records++ == 0)
-        person.common = record.window;
-    else if (!person.conflict && !narrowInto(person.common, record.window))
+        person.common = *record;
+    else if (!person.conflict && !narrowInto(person.common, *record))
         person.conflict = true;
 }
 

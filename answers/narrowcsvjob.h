@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -113,17 +114,12 @@ private:
     // thousand pairs of date and age. Each pair has one place, by its hash,
     // taken over by the next pair read there: register rows, on any day of
     // a life, seldom repeat, and then the cache costs them no allocation.
-    struct ReadRecord
-    {
-        bool ok = false;
-        BirthWindow window;
-        std::string problem;
-    };
     struct CachedRecord
     {
-        bool held = false;
         std::string key;
-        ReadRecord record;
+        // The pair's window or why it gives none; empty while the place
+        // holds no pair.
+        std::optional<Result<BirthWindow>> record;
     };
     std::vector<CachedRecord> recordCache_;
     std::string cacheKey_;

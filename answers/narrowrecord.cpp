@@ -14,11 +14,9 @@ namespace spanwright {
 
 namespace {
 
-NarrowRecord refused(std::string problem)
+NarrowRefusal refused(std::string problem)
 {
-    NarrowRecord record;
-    record.problem = std::move(problem);
-    return record;
+    return NarrowRefusal{Problem{ProblemKind::NotRead, std::move(problem)}, {}};
 }
 
 // The day the enumerator came, after the census day and within a year of
@@ -61,7 +59,7 @@ std::string noBirthDateProblem(std::string_view whenText, std::string_view ageTe
 
 } // namespace
 
-NarrowRecord readNarrowRecord(std::string_view text, const NarrowOptions& options)
+NarrowReading readNarrowRecord(std::string_view text, const NarrowOptions& options)
 {
     const size_t colon = text.rfind(':');
     if (colon == std::string_view::npos)
@@ -70,8 +68,12 @@ NarrowRecord readNarrowRecord(std::string_view text, const NarrowOptions& option
     return narrowRecordOf(text.substr(0, colon), text.substr(colon + 1), options);
 }
 
-NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText, const NarrowOptions& options,
-                            RecordTexts texts)
+namespace {
+
+// The record that WHEN and AGE state, read into record, or why it gives no
+// window (where no birth date gives its age, the refusal takes the record).
+std::optional<NarrowRefusal> readRecordInto(NarrowRecord& record, std::string_view whenText, std::string_view ageText,
+                                            const NarrowOptions& options, RecordTexts texts)
 {
     const DateOrder order = options.reading.order;
     whenText = trimmed(whenText);
@@ -80,7 +82,6 @@ NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText,
         return refused("the record has no date before its age " + quotedExcerpt(ageText));
     if (ageText.empty())
         return refused("the record " + quotedExcerpt(whenText) + " has no age");
-    NarrowRecord record;
     std::optional<long long> eventFirst;
     std::optional<long long> eventLast;
     bool dateAbout = false;
@@ -137,19 +138,44 @@ NarrowRecord narrowRecordOf(std::string_view whenText, std::string_view ageText,
         record.age = recordAgeText(age);
     const std::optional<BirthWindow> window = birthWindowFor(eventFirst, eventLast, age, calendar);
     if (!window) {
-        record.problem = noBirthDateProblem(whenText, ageText, age, eventFirst, eventLast, calendar, order);
-        record.noBirthDate = true;
-        return record;
+        Problem problem{ProblemKind::NoAnswer,
+                        noBirthDateProblem(whenText, ageText, age, eventFirst, eventLast, calendar, order)};
+        return NarrowRefusal{std::move(problem), std::move(record)};
     }
     record.window = *window;
     record.window.about = record.window.about || dateAbout;
-    record.ok = true;
+    return std::nullopt;
+}
+
+} // namespace
+
+NarrowReading narrowRecordOf(std::string_view whenText, std::string_view ageText, const NarrowOptions& options,
+                             RecordTexts texts)
+{
+    NarrowRecord record;
+    if (std::optional<NarrowRefusal> refusal = readRecordInto(record, whenText, ageText, options, texts))
+        return std::move(*refusal);
     return record;
 }
 
-std::string recordWindowText(const NarrowRecord& record, DateOrder order, bool range)
+Result<BirthWindow> narrowWindowOf(std::string_view whenText, std::string_view ageText, const NarrowOptions& options)
 {
-    return record.noBirthDate ? record.problem : birthWindowText(record.window, order, range);
+    // Only the window leaves this frame: a spreadsheet's rows by the million
+    // pay for no move of the record.
+    NarrowRecord record;
+    if (std::optional<NarrowRefusal> refusal = readRecordInto(record, whenText, ageText, options, RecordTexts::Omitted))
+        return std::move(refusal->problem);
+    return record.window;
+}
+
+const NarrowRecord& recordAsRead(const NarrowReading& reading)
+{
+    return reading ? *reading : reading.problem().record;
+}
+
+std::string recordWindowText(const NarrowReading& record, DateOrder order, bool range)
+{
+    return record ? birthWindowText(record->window, order, range) : record.problem().problem.message;
 }
 
 std::string birthWindowText(const BirthWindow& window, DateOrder order, bool range)

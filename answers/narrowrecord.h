@@ -4,6 +4,8 @@
 #include "reading/datereader.h"
 #include "ages/oldestage.h"
 
+#include <spanwright/result.h>
+
 #include <string>
 #include <string_view>
 
@@ -33,9 +35,6 @@ struct NarrowOptions
 
 struct NarrowRecord
 {
-    bool ok = false;
-    std::string problem; // when !ok: what was wrong
-
     std::string when; // as read: "England 1851 census (3/30/1851)", "about 1871"
     std::string age;  // as read: "34 years", "30 to 34 years"
     std::string note; // a census rule the age was read by, else empty
@@ -44,11 +43,25 @@ struct NarrowRecord
     // 1732 (Gregorian)"; empty for a plain Gregorian date or a census.
     std::string calendar;
     BirthWindow window;
-    // Read whole, but no birth date in the calendar gives its age at its
-    // date (a stonemason's 69y 10m 2d at 1/1/1850): not ok, problem says
-    // why, when and age are written; a record the answer leaves out.
-    bool noBirthDate = false;
 };
+
+// Why a record gives no window. NotRead: its text does not read. NoAnswer:
+// it reads whole, but no birth date in the calendar gives its age at its
+// date (a stonemason's 69y 10m 2d at 1/1/1850), a record the answer leaves
+// out; record holds it as read, its texts written and its window empty.
+struct NarrowRefusal
+{
+    Problem problem;
+    NarrowRecord record;
+
+    bool noBirthDate() const { return problem.kind == ProblemKind::NoAnswer; }
+};
+
+using NarrowReading = Result<NarrowRecord, NarrowRefusal>;
+
+// The record as read, whether a birth date gives it or not (a record not
+// read has empty texts).
+const NarrowRecord& recordAsRead(const NarrowReading& reading);
 
 // The oldest age a record is taken to state: a greater one is a mistake
 // (a stone's "200"), as in a GEDCOM file's AGE lines.
@@ -56,15 +69,18 @@ constexpr long long OldestRecordAgeYears = OldestStatedAgeYears;
 
 // "WHEN: AGE", split at the last colon (a date may hold one: "Oct the 9th:
 // AD. 1769").
-NarrowRecord readNarrowRecord(std::string_view text, const NarrowOptions& options = {});
+NarrowReading readNarrowRecord(std::string_view text, const NarrowOptions& options = {});
 
 // Whether a record's texts (when, age, note) are written: a spreadsheet of
 // millions of rows needs only the windows.
 enum class RecordTexts { Written, Omitted };
 
 // WHEN and AGE apart, as the columns of a spreadsheet give them.
-NarrowRecord narrowRecordOf(std::string_view when, std::string_view age, const NarrowOptions& options = {},
-                            RecordTexts texts = RecordTexts::Written);
+NarrowReading narrowRecordOf(std::string_view when, std::string_view age, const NarrowOptions& options = {},
+                             RecordTexts texts = RecordTexts::Written);
+// The same, the window alone (the texts omitted), or the problem why none:
+// what the rows of a spreadsheet keep.
+Result<BirthWindow> narrowWindowOf(std::string_view when, std::string_view age, const NarrowOptions& options = {});
 
 // A window as the born answer writes its dates: "6/4/1832", "3/31/1816
 // through 3/30/1817 (365 dates)", "on or before 1/1/1850", "on or after
@@ -74,6 +90,6 @@ std::string birthWindowText(const BirthWindow& window, DateOrder order = DateOrd
 
 // A record's window as birthWindowText writes it, or for a record no birth
 // date gives, why not.
-std::string recordWindowText(const NarrowRecord& record, DateOrder order = DateOrder::MonthFirst, bool range = false);
+std::string recordWindowText(const NarrowReading& record, DateOrder order = DateOrder::MonthFirst, bool range = false);
 
 } // namespace spanwright

@@ -79,7 +79,8 @@ Axis axisOf(const NarrowAnswer& answer)
 {
     long long low = std::numeric_limits<long long>::max();
     long long high = std::numeric_limits<long long>::min();
-    for (const NarrowRecord& record : answer.records) {
+    for (const NarrowReading& reading : answer.records) {
+        const NarrowRecord& record = recordAsRead(reading);
         for (const std::optional<long long>& side : {record.window.first, record.window.last}) {
             if (side) {
                 low = std::min(low, *side);
@@ -177,16 +178,17 @@ std::string narrowAnswerSvg(const NarrowAnswer& answer, DateOrder order)
             + "\"><title>" + escaped(birthWindowText(shaded, order)) + "</title></rect>\n";
     }
     const auto row = [&](size_t index, double y, bool isApart) {
-        const NarrowRecord& record = answer.records[index];
+        const NarrowReading& reading = answer.records[index];
+        const NarrowRecord& record = recordAsRead(reading);
         const std::string label = std::to_string(index + 1) + ". " + record.when + ": " + record.age;
         // A long label is squeezed into its column rather than run into the bars.
         const std::string fit = label.size() > LabelCharacters
             ? "\" textLength=\"" + number(LabelWidth - 20) + "\" lengthAdjust=\"spacingAndGlyphs"
             : "";
         // A record no birth date gives has no bar, only its reason.
-        svg += "<g><title>" + escaped(label + ": " + recordWindowText(record, order)) + "</title><text x=\"10\" y=\""
+        svg += "<g><title>" + escaped(label + ": " + recordWindowText(reading, order)) + "</title><text x=\"10\" y=\""
             + number(y + BarHeight - 3) + fit + "\">" + escaped(label) + "</text>"
-            + (record.noBirthDate ? std::string() : barOf(record.window, axis, y, isApart)) + "</g>\n";
+            + (reading ? barOf(record.window, axis, y, isApart) : std::string()) + "</g>\n";
     };
     for (size_t position = 0; position < together.size(); ++position)
         row(together[position], TopMargin + RowHeight * static_cast<double>(position), false);

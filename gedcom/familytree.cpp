@@ -10,7 +10,6 @@ namespace spanwright {
 GedcomDate TreeDate::gedcomDate() const
 {
     GedcomDate date;
-    date.ok = present;
     if (hasEarliest)
         date.earliest = earliest;
     if (hasLatest)
@@ -85,11 +84,12 @@ TreeDate treeDateOf(std::string_view value, TreeText shown, const DateReadOption
     return treeDateOf(readGedcomDate(trimmed(value), calendar), shown);
 }
 
-TreeDate treeDateOf(const GedcomDate& read, TreeText shown)
+TreeDate treeDateOf(const Result<GedcomDate>& reading, TreeText shown)
 {
     TreeDate date;
-    if (!read.ok)
+    if (!reading || !reading->hasDays())
         return date;
+    const GedcomDate& read = *reading;
     date.present = true;
     date.hasEarliest = read.earliest.has_value();
     date.hasLatest = read.latest.has_value();

@@ -123,9 +123,10 @@ private:
 };
 
 // Reads a date value (its days from readGedcomDate); a value that is not a
-// date leaves the event undated. shown is the text kept for the findings.
+// date (refused, or with no days) leaves the event undated. shown is the
+// text kept for the findings.
 TreeDate treeDateOf(std::string_view value, TreeText shown, const DateReadOptions& calendar = {});
 // The same of a value already read.
-TreeDate treeDateOf(const GedcomDate& read, TreeText shown);
+TreeDate treeDateOf(const Result<GedcomDate>& read, TreeText shown);
 
 } // namespace spanwright

@@ -107,7 +107,7 @@ void FamilyTreeBuilder::add(const GedcomLine& line, bool cut, long long lineNumb
     }
     // The value of a cut line is not what was written; its date is not used.
     if (line.level == DetailLevel && line.tag == "DATE" && event_ != nullptr && !event_->present && !cut) {
-        const GedcomDate read = dates_->read(line.value);
+        const Result<GedcomDate> read = dates_->read(line.value);
         *event_ = treeDateOf(read, {});
         if (event_->present)
             event_->text = store(trimmed(line.value), true);
@@ -122,16 +122,16 @@ void FamilyTreeBuilder::setCalendarChoice(const DateReadOptions& choice)
     ownDates_ = GedcomDateReadings(choice);
 }
 
-void FamilyTreeBuilder::noteUnreadableDate(std::string_view value, const GedcomDate& read, long long lineNumber)
+void FamilyTreeBuilder::noteUnreadableDate(std::string_view value, const Result<GedcomDate>& read, long long lineNumber)
 {
     // Empty values, status words and phrases are no dates, and no error.
-    if (value.empty() || read.noDate != GedcomDate::NoDate::None)
+    if (value.empty() || read)
         return;
     if (unreadableDates_++ > 0)
         return; // only the first is named
     // The reason quotes the value, in the file's character set; the
     // readings kept leave it out.
-    std::string problem = readGedcomDate(value, calendar_).problem;
+    std::string problem = readGedcomDate(value, calendar_).problem().message;
     if (encoding_.kind() != GedcomEncoding::Kind::Utf8) {
         decoded_.clear();
         encoding_.decode(problem, decoded_);

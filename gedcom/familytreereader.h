@@ -97,7 +97,7 @@ private:
     void addBond(const GedcomLine& line);
     void addAdoptionLine(const GedcomLine& line);
     // A DATE value of an event that is not a date, for the warnings.
-    void noteUnreadableDate(std::string_view value, const GedcomDate& read, long long lineNumber);
+    void noteUnreadableDate(std::string_view value, const Result<GedcomDate>& read, long long lineNumber);
     void addLink(std::uint32_t from, Link kind, std::string_view target);
 
     void endRecord();

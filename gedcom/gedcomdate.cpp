@@ -422,13 +422,6 @@ Result<OneDate> readOneDate(DateParts parts, const Source& source, const Neighbo
     return date;
 }
 
-GedcomDate refused(Problem problem)
-{
-    GedcomDate date;
-    date.problem = std::move(problem.message);
-    return date;
-}
-
 // Where the joining word stands: AND (or a lone hyphen) after BET, TO after
 // FROM.
 size_t joinerIndex(const std::vector<Part>& parts, std::string_view joiner, const Source& source)
@@ -487,26 +480,25 @@ std::optional<Problem> readBothDates(DateParts firstParts, DateParts secondParts
 
 // BET a AND b, FROM a TO b: from the first day of the one to the last of the
 // other.
-GedcomDate readTwoDates(const std::vector<Part>& parts, std::string_view joiner, const Source& source)
+Result<GedcomDate> readTwoDates(const std::vector<Part>& parts, std::string_view joiner, const Source& source)
 {
     const std::string_view written = source.original;
     const size_t join = joinerIndex(parts, joiner, source);
     if (join == parts.size())
-        return refused(notRead(quotedExcerpt(written) + ": " + std::string(source.written(parts.front()))
-                               + " without " + std::string(joiner)));
+        return notRead(quotedExcerpt(written) + ": " + std::string(source.written(parts.front())) + " without "
+                       + std::string(joiner));
     const Part* const begin = parts.data();
     std::optional<Result<OneDate>> firstRead;
     std::optional<Result<OneDate>> secondRead;
     if (std::optional<Problem> problem = readBothDates(DateParts(begin + 1, begin + join),
                                                        DateParts(begin + join + 1, begin + parts.size()), source,
                                                        firstRead, secondRead))
-        return refused(std::move(*problem));
+        return std::move(*problem);
     const OneDate& first = firstRead->value();
     const OneDate& second = secondRead->value();
     if (second.last < first.first)
-        return refused(notRead(quotedExcerpt(written) + ": the second date lies before the first"));
+        return notRead(quotedExcerpt(written) + ": the second date lies before the first");
     GedcomDate date;
-    date.ok = true;
     date.earliest = first.first;
     date.latest = second.last;
     date.calendar = first.calendar == second.calendar ? calendarOf(first.calendar) : GedcomDate::Calendar::Mixed;
@@ -530,7 +522,7 @@ std::string_view statusWordOf(const std::vector<Part>& parts, const Source& sour
 }
 
 // ABT, CAL, EST, BEF, AFT, TO or FROM <date>, or a date alone.
-GedcomDate readQualifiedDate(const std::vector<Part>& parts, const Source& source)
+Result<GedcomDate> readQualifiedDate(const std::vector<Part>& parts, const Source& source)
 {
     const std::string_view keyword = source.written(parts.front());
     const bool approximate = isKeyword(keyword, "ABT") || isKeyword(keyword, "CAL") || isKeyword(keyword, "EST");
@@ -542,10 +534,9 @@ GedcomDate readQualifiedDate(const std::vector<Part>& parts, const Source& sourc
         dateParts.dropFront();
     const Result<OneDate> read = readOneDate(dateParts, source);
     if (!read)
-        return refused(read.problem());
+        return read.problem();
     const OneDate& one = read.value();
     GedcomDate date;
-    date.ok = true;
     date.approximate = approximate;
     date.calendar = calendarOf(one.calendar);
     markWritten(date, one.calendar);
@@ -559,13 +550,13 @@ GedcomDate readQualifiedDate(const std::vector<Part>& parts, const Source& sourc
     return date;
 }
 
-GedcomDate readByGrammar(std::string_view original, const DateReadOptions& choice)
+Result<GedcomDate> readByGrammar(std::string_view original, const DateReadOptions& choice)
 {
     const Source source{original, choice};
     GedcomValueParts value = gedcomDateParts(original);
     std::vector<Part>& parts = value.parts;
     if (parts.empty())
-        return refused(notRead("no date given"));
+        return notRead("no date given");
     if (const std::string_view status = statusWordOf(parts, source); !status.empty()) {
         GedcomDate date;
         date.noDate = GedcomDate::NoDate::StatusWord;
@@ -582,7 +573,7 @@ GedcomDate readByGrammar(std::string_view original, const DateReadOptions& choic
         return date;
     }
     if (parts.empty())
-        return refused(notRead(quotedExcerpt(original) + " is not a date"));
+        return notRead(quotedExcerpt(original) + " is not a date");
     const std::string_view keyword = source.written(parts.front());
     if (isKeyword(keyword, "BET"))
         return readTwoDates(parts, "AND", source);
@@ -632,7 +623,6 @@ std::optional<GedcomDate> readAsFreeText(std::string_view text, const DateReadOp
         return std::nullopt;
     const DateReading& reading = *read;
     GedcomDate date;
-    date.ok = true;
     date.earliest = reading.earliest;
     date.latest = reading.latest;
     // An Islamic date of a record is the day of its month as sighted: the
@@ -653,27 +643,33 @@ std::optional<GedcomDate> readAsFreeText(std::string_view text, const DateReadOp
 
 } // namespace
 
-GedcomDate readGedcomDate(std::string_view original, const DateReadOptions& choice)
+Result<GedcomDate> readGedcomDate(std::string_view original, const DateReadOptions& choice)
 {
-    GedcomDate date = readByGrammar(original, choice);
-    if (!date.ok && date.noDate == GedcomDate::NoDate::None) {
+    Result<GedcomDate> date = readByGrammar(original, choice);
+    if (!date) {
         if (std::optional<GedcomDate> free = readAsFreeText(original, choice))
-            return *free;
+            return std::move(*free);
     }
     // A phrase that is a date of the old ways, "(the Tuesday before
     // Michaelmas 9 Edward III)", is read as that date; any other phrase
     // stays one.
     const std::string_view inner = trimmed(original);
-    if (date.noDate == GedcomDate::NoDate::Phrase && inner.size() > 2 && inner.front() == '(' && inner.back() == ')') {
+    if (date && date->noDate == GedcomDate::NoDate::Phrase && inner.size() > 2 && inner.front() == '('
+        && inner.back() == ')') {
         DateReadOptions options;
         options.calendar = choice.calendar;
         options.language = choice.language;
         if (const DateResult old = readDate(inner.substr(1, inner.size() - 2), options); old && !old->readAs.empty()) {
             if (std::optional<GedcomDate> old = readAsFreeText(inner.substr(1, inner.size() - 2), choice))
-                return *old;
+                return std::move(*old);
         }
     }
     return date;
+}
+
+GedcomDate undatedIfRefused(Result<GedcomDate> reading)
+{
+    return reading ? std::move(*reading) : GedcomDate();
 }
 
 } // namespace spanwright

@@ -2,6 +2,8 @@
 
 #include "reading/datereadoptions.h"
 
+#include <spanwright/result.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,15 +21,13 @@ struct GedcomDate
     // one, every other pair in the Gregorian one (Mixed: the value's dates
     // are of several calendars).
     enum class Calendar { Gregorian, Julian, Mixed, Hebrew, FrenchRepublican };
-    // A value that is no date, yet no error either.
+    // A value that is no date, yet no error either: it reads, with no days.
     enum class NoDate {
         None,
         StatusWord, // DECEASED, DEAD, STILLBORN, INFANT, CHILD, UNKNOWN
         Phrase,     // "(in the war)", kept as text
     };
 
-    bool ok = false;
-    std::string problem; // why the value is not a date, when !ok and noDate is None
     std::string warning; // read, but doubtful: a dual year under a Gregorian escape
     NoDate noDate = NoDate::None;
     bool stillborn = false; // the status word STILLBORN: an age of 0
@@ -46,8 +46,11 @@ struct GedcomDate
     bool hebrewWritten = false;
     bool frenchWritten = false;
 
+    // Some day is allowed: a date, not a status word or a phrase. The rules
+    // weigh a value by its days alone.
+    bool hasDays() const { return earliest.has_value() || latest.has_value(); }
     // One day, not approximate.
-    bool exact() const { return ok && !approximate && earliest && latest && *earliest == *latest; }
+    bool exact() const { return !approximate && earliest && latest && *earliest == *latest; }
 };
 
 // Reads a date value by the GEDCOM 5.5.1 and 7.0 grammars:
@@ -72,9 +75,9 @@ struct GedcomDate
 // BEF a date allows the days before its first day, AFT the days after its
 // last; BET and FROM...TO allow the days from the first day of the one to
 // the last day of the other.
-// A status word in place of the date and a date phrase are no date (see
-// NoDate). Refused, with the reason: other calendars (named), days that are
-// not in the month, anything else.
+// A status word in place of the date and a date phrase read as no date (see
+// NoDate). Refused (NotRead), with the reason: other calendars (named), days
+// that are not in the month, anything else.
 // Also read, because old programs wrote it: an ordinal day ("9th") and a
 // weekday before the date ("Tuesday, 9th November 1841"), which must be the
 // date's weekday. Last, a value both grammars refuse is read as the command
@@ -82,6 +85,10 @@ struct GedcomDate
 // holds a word or is an ISO date (digits alone, "5/6/1900", stay refused).
 // Under a switch (choice), a plain date (no escape, no dual year) is Julian
 // before it and Gregorian from it, and a day it left out is refused.
-GedcomDate readGedcomDate(std::string_view text, const DateReadOptions& choice = {});
+Result<GedcomDate> readGedcomDate(std::string_view text, const DateReadOptions& choice = {});
+
+// The date a reading gives the rules, which weigh a value by its days alone:
+// a value refused has none, as a status word has none.
+GedcomDate undatedIfRefused(Result<GedcomDate> reading);
 
 } // namespace spanwright

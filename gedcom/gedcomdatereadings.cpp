@@ -11,7 +11,7 @@ namespace {
 constexpr std::size_t FirstSlots = 1 << 12;
 
 enum Flag : std::uint8_t {
-    Ok = 1,
+    Read = 1, // the value is a date or no date, not refused
     HasEarliest = 2,
     HasLatest = 4,
     Approximate = 8,
@@ -29,16 +29,19 @@ GedcomDateReadings::GedcomDateReadings(const DateReadOptions& options)
 {
 }
 
-GedcomDateReadings::Reading GedcomDateReadings::compact(const GedcomDate& date)
+GedcomDateReadings::Reading GedcomDateReadings::compact(const Result<GedcomDate>& read)
 {
     Reading reading;
+    if (!read)
+        return reading;
+    const GedcomDate& date = *read;
+    reading.flags = Read;
     reading.earliest = date.earliest.value_or(0);
     reading.latest = date.latest.value_or(0);
     const auto flag = [&](bool set, Flag which) {
         if (set)
             reading.flags |= which;
     };
-    flag(date.ok, Ok);
     flag(date.earliest.has_value(), HasEarliest);
     flag(date.latest.has_value(), HasLatest);
     flag(date.approximate, Approximate);
@@ -51,10 +54,12 @@ GedcomDateReadings::Reading GedcomDateReadings::compact(const GedcomDate& date)
     return reading;
 }
 
-GedcomDate GedcomDateReadings::expand(const Reading& reading)
+Result<GedcomDate> GedcomDateReadings::expand(const Reading& reading)
 {
-    GedcomDate date;
-    date.ok = (reading.flags & Ok) != 0;
+    if ((reading.flags & Read) == 0)
+        return Problem{ProblemKind::NotRead, {}};
+    Result<GedcomDate> read = GedcomDate();
+    GedcomDate& date = *read;
     if ((reading.flags & HasEarliest) != 0)
         date.earliest = reading.earliest;
     if ((reading.flags & HasLatest) != 0)
@@ -66,10 +71,10 @@ GedcomDate GedcomDateReadings::expand(const Reading& reading)
     date.frenchWritten = (reading.flags & FrenchWritten) != 0;
     date.calendar = reading.calendar;
     date.noDate = reading.noDate;
-    return date;
+    return read;
 }
 
-GedcomDate GedcomDateReadings::read(std::string_view text)
+Result<GedcomDate> GedcomDateReadings::read(std::string_view text)
 {
     text = trimmed(text);
     const std::size_t mask = slots_.size() - 1;
@@ -81,7 +86,7 @@ GedcomDate GedcomDateReadings::read(std::string_view text)
         if (std::string_view(texts_).substr(slot.offset, slot.size) == text)
             return expand(slot.reading);
     }
-    GedcomDate date = readGedcomDate(text, options_);
+    Result<GedcomDate> date = readGedcomDate(text, options_);
     // The store's offsets are 32 bits wide.
     if (used_ >= MostTexts || text.size() > UINT32_MAX - texts_.size() - 1)
         return date;

@@ -26,7 +26,7 @@ public:
 
     explicit GedcomDateReadings(const DateReadOptions& options = {});
 
-    GedcomDate read(std::string_view text);
+    Result<GedcomDate> read(std::string_view text);
     const DateReadOptions& options() const { return options_; }
     std::size_t size() const { return used_; }
 
@@ -47,8 +47,8 @@ private:
         Reading reading;
     };
 
-    static Reading compact(const GedcomDate& date);
-    static GedcomDate expand(const Reading& reading);
+    static Reading compact(const Result<GedcomDate>& read);
+    static Result<GedcomDate> expand(const Reading& reading);
     void grow();
 
     DateReadOptions options_;

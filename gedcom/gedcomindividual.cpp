@@ -43,8 +43,8 @@ bool givesWay(std::string_view text, bool ending)
     const bool digits = std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (digits && text.find('(') == std::string_view::npos)
         return false;
-    const GedcomDate date = readGedcomDate(text);
-    return date.noDate != GedcomDate::NoDate::None && !(ending && date.stillborn);
+    const Result<GedcomDate> date = readGedcomDate(text);
+    return date && date->noDate != GedcomDate::NoDate::None && !(ending && date->stillborn);
 }
 
 // Of two events that stand for one another, the first unless it is no date

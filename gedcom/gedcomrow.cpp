@@ -108,17 +108,17 @@ RowTexts readRowTexts(std::optional<std::string_view> birthText, std::optional<s
                       GedcomRow& row)
 {
     RowTexts read;
-    using NoDate = GedcomDate::NoDate;
-    if (birthText) {
-        read.birth = readGedcomDate(*birthText, calendarChoice);
-        if (!read.birth.ok && read.birth.noDate == NoDate::None)
-            addError(row, "birth: " + read.birth.problem);
-    }
-    if (deathText) {
-        read.death = readGedcomDate(*deathText, calendarChoice);
-        if (!read.death.ok && read.death.noDate == NoDate::None)
-            addError(row, "death: " + read.death.problem);
-    }
+    // A date refused is an error of the row, and leaves it no days.
+    const auto readSide = [&](std::string_view text, std::string_view side, GedcomDate& date) {
+        Result<GedcomDate> reading = readGedcomDate(text, calendarChoice);
+        if (!reading)
+            addError(row, std::string(side) + ": " + reading.problem().message);
+        date = undatedIfRefused(std::move(reading));
+    };
+    if (birthText)
+        readSide(*birthText, "birth", read.birth);
+    if (deathText)
+        readSide(*deathText, "death", read.death);
     for (const auto& [side, date] : {std::pair{"birth", &read.birth}, std::pair{"death", &read.death}}) {
         if (!date->warning.empty())
             row.warning.append(row.warning.empty() ? "" : "; ").append(side).append(": ").append(date->warning);
@@ -188,9 +188,9 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
     // beside a Gregorian one is converted, and the birth dates from the
     // stated age are then Gregorian too, as the check sees them.
     using Calendar = GedcomDate::Calendar;
-    const bool julian = death.calendar == Calendar::Julian && (!birth.ok || birth.calendar == Calendar::Julian);
+    const bool julian = death.calendar == Calendar::Julian && (!birth.hasDays() || birth.calendar == Calendar::Julian);
     const bool mixed = !julian
-        && (death.calendar != Calendar::Gregorian || (birth.ok && birth.calendar != Calendar::Gregorian));
+        && (death.calendar != Calendar::Gregorian || (birth.hasDays() && birth.calendar != Calendar::Gregorian));
     const GedcomSpanCalendar calendar(julian ? CalendarSystem::Julian : CalendarSystem::Gregorian);
 
     // The birth dates from the stated age need only the death date.
@@ -216,11 +216,11 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
                                                       : noDateReason("death", *deathText, death));
         return row;
     }
-    if (!birth.ok || !death.ok) {
-        cannotCheck(row, !birthText ? "no birth date"
-                       : !birth.ok  ? "the birth date cannot be read"
-                       : !deathText ? "no death date"
-                                    : "the death date cannot be read");
+    if (!birth.hasDays() || !death.hasDays()) {
+        cannotCheck(row, !birthText        ? "no birth date"
+                       : !birth.hasDays() ? "the birth date cannot be read"
+                       : !deathText       ? "no death date"
+                                          : "the death date cannot be read");
         return row;
     }
     if (deathBeforeBirth(birth, death)) {

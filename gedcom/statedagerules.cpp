@@ -51,7 +51,7 @@ std::vector<size_t> allEvents(const StatedAgeNarrowing& narrowed)
 
 Certainty birthOutsideWindow(const GedcomDate& birth, const BirthWindow& window)
 {
-    if (!birth.ok)
+    if (!birth.hasDays())
         return Certainty::None;
     const long long windowFirst = window.first ? *window.first : NoEarliest;
     const long long windowLast = window.last ? *window.last : NoLatest;

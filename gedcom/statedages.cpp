@@ -126,7 +126,7 @@ std::string dateLeftOutReason(const GedcomDate& date, std::string_view text)
         return "the event has no date";
     if (date.noDate == GedcomDate::NoDate::Phrase)
         return "the date is a date phrase";
-    return date.ok ? "the date states no time" : "the date cannot be read";
+    return date.hasDays() ? "the date states no time" : "the date cannot be read";
 }
 
 // The calendar an age at the event is reckoned in: a Julian date's, the
@@ -148,7 +148,7 @@ StatedAgeNarrowing narrowReadingDates(const std::vector<StatedAgeEvent>& events,
     for (size_t index = 0; index < events.size(); ++index) {
         const StatedAgeEvent& event = events[index];
         const GedcomDate date = readDate(trimmed(event.date));
-        const bool dated = date.ok && (date.earliest || date.latest);
+        const bool dated = date.hasDays();
         const std::string name = dated ? event.tag + ' ' + yearOf(date.earliest ? *date.earliest : *date.latest) : event.tag;
         const auto leaveOut = [&](std::string_view age, const std::string& why) {
             narrowed.notWeighed.push_back({event.tag, name + " (AGE " + std::string(trimmed(age)) + ": " + why + ")"});
@@ -178,7 +178,7 @@ StatedAgeNarrowing narrowReadingDates(const std::vector<StatedAgeEvent>& events,
             ageCalendar = {};
         }
         // A burial's age is at the death: its date, else on or before the burial.
-        if (event.tag == "BURI" && death.ok && (death.earliest || death.latest)) {
+        if (event.tag == "BURI" && death.hasDays()) {
             first = death.earliest;
             last = death.latest;
             ageCalendar = recordCalendarOf(death, calendar);
@@ -205,15 +205,16 @@ StatedAgeNarrowing narrowReadingDates(const std::vector<StatedAgeEvent>& events,
 StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, const DateReadOptions& calendar,
                                     std::string_view deathDate)
 {
-    return narrowReadingDates(events, calendar, deathDate,
-                              [&calendar](std::string_view text) { return readGedcomDate(text, calendar); });
+    return narrowReadingDates(events, calendar, deathDate, [&calendar](std::string_view text) {
+        return undatedIfRefused(readGedcomDate(text, calendar));
+    });
 }
 
 StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, GedcomDateReadings& dates,
                                     std::string_view deathDate)
 {
     return narrowReadingDates(events, dates.options(), deathDate,
-                              [&dates](std::string_view text) { return dates.read(text); });
+                              [&dates](std::string_view text) { return undatedIfRefused(dates.read(text)); });
 }
 
 std::string birthWindowText(const BirthWindow& window)

@@ -201,7 +201,6 @@ std::string treeThresholdNames()
 TreeChecker::TreeChecker(const FamilyTree& tree, const TreeCheckOptions& options, const TreeFindingSink& sink)
     : tree_(tree), options_(options), sink_(sink)
 {
-    today_.ok = true;
     today_.earliest = today_.latest = options.today;
     todayText_ = gedcomDayText(options.today);
 }
@@ -228,7 +227,6 @@ TreeChecker::Event TreeChecker::birthOf(const TreePerson& person) const
         return eventOf(person.birth);
     Event event = eventOf(person.christening, person.baptism ? "BAPM" : "CHR");
     event.date.earliest.reset();
-    event.date.ok = event.date.latest.has_value();
     event.onOrBefore = true;
     return event;
 }
@@ -239,7 +237,6 @@ TreeChecker::Event TreeChecker::deathOf(const TreePerson& person) const
         return eventOf(person.death);
     Event event = eventOf(person.burial, "BURI");
     event.date.earliest.reset();
-    event.date.ok = event.date.latest.has_value();
     event.onOrBefore = true;
     return event;
 }
@@ -418,7 +415,7 @@ void TreeChecker::checkSpacing(const TreeFamily& family) const
             continue;
         const std::uint32_t person = tree_.children[family.firstChild + i];
         Event birth = birthOf(tree_.people[person]);
-        if (!birth.date.ok)
+        if (!birth.date.hasDays())
             continue;
         const GedcomDate closed = closedAtBound(birth.date);
         siblings.push_back({person, std::move(birth), *closed.earliest, *closed.latest});
@@ -499,10 +496,8 @@ std::optional<TreeFinding> statedAgeFindingReading(const GedcomIndividual& perso
     // A christening in place of the birth puts the birth on or before its
     // day, a burial in place of the death the death on or before its day.
     const auto onOrBefore = [](GedcomDate date, bool stands) {
-        if (stands && date.ok) {
+        if (stands)
             date.earliest.reset();
-            date.ok = date.latest.has_value();
-        }
         return date;
     };
     const bool christening = person.birth().tag != "BIRT";
@@ -532,13 +527,15 @@ std::optional<TreeFinding> statedAgeFindingReading(const GedcomIndividual& perso
 
 std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, const DateReadOptions& calendar)
 {
-    return statedAgeFindingReading(person, calendar,
-                                   [&calendar](std::string_view text) { return readGedcomDate(text, calendar); });
+    return statedAgeFindingReading(person, calendar, [&calendar](std::string_view text) {
+        return undatedIfRefused(readGedcomDate(text, calendar));
+    });
 }
 
 std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, GedcomDateReadings& dates)
 {
-    return statedAgeFindingReading(person, dates.options(), [&dates](std::string_view text) { return dates.read(text); });
+    return statedAgeFindingReading(person, dates.options(),
+                                   [&dates](std::string_view text) { return undatedIfRefused(dates.read(text)); });
 }
 
 void checkTree(const FamilyTree& tree, const TreeCheckOptions& options, const std::vector<TreeFinding>& statedAges,

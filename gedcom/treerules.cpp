@@ -47,7 +47,7 @@ GedcomSpanCalendar spanCalendarOf(const GedcomDate& a, const GedcomDate& b)
 
 Certainty laterByMoreThan(const GedcomDate& later, const GedcomDate& earlier, long long days)
 {
-    if (!later.ok || !earlier.ok)
+    if (!later.hasDays() || !earlier.hasDays())
         return Certainty::None;
     const bool certain = later.earliest && earlier.latest && *later.earliest - *earlier.latest > days;
     const GedcomDate l = closedAtBound(later);
@@ -57,7 +57,7 @@ Certainty laterByMoreThan(const GedcomDate& later, const GedcomDate& earlier, lo
 
 Certainty apartBetween(const GedcomDate& a, const GedcomDate& b, long long least, long long most)
 {
-    if (!a.ok || !b.ok)
+    if (!a.hasDays() || !b.hasDays())
         return Certainty::None;
     // The distances the readings give run without a gap from the nearest
     // to the farthest.
@@ -77,7 +77,7 @@ Certainty apartBetween(const GedcomDate& a, const GedcomDate& b, long long least
 Certainty youngerThan(const GedcomDate& birth, const GedcomDate& event, const Age& threshold,
                       const GedcomSpanCalendar& calendar)
 {
-    if (!birth.ok || !event.ok || !eventCanFollow(birth, event))
+    if (!birth.hasDays() || !event.hasDays() || !eventCanFollow(birth, event))
         return Certainty::None;
     const AgeBounds all = ageBounds(birth, event, calendar);
     const bool certain = all.greatest && compareAge(*all.greatest, threshold) < 0;
@@ -90,7 +90,7 @@ Certainty youngerThan(const GedcomDate& birth, const GedcomDate& event, const Ag
 Certainty olderThan(const GedcomDate& birth, const GedcomDate& event, const Age& threshold,
                     const GedcomSpanCalendar& calendar)
 {
-    if (!birth.ok || !event.ok || !eventCanFollow(birth, event))
+    if (!birth.hasDays() || !event.hasDays() || !eventCanFollow(birth, event))
         return Certainty::None;
     const bool certain = compareAge(ageBounds(birth, event, calendar).least, threshold) > 0;
     const GedcomDate b = closedAtBound(birth);
@@ -106,7 +106,7 @@ Certainty olderThan(const GedcomDate& birth, const GedcomDate& event, const Age&
 Certainty statedAgeContradicted(const GedcomDate& birth, const GedcomDate& death, const StatedAge& stated,
                                 const GedcomSpanCalendar& calendar)
 {
-    if (!birth.ok || !death.ok || !stated.ok || !stated.meetable() || !eventCanFollow(birth, death))
+    if (!birth.hasDays() || !death.hasDays() || !stated.ok || !stated.meetable() || !eventCanFollow(birth, death))
         return Certainty::None;
     const AgeCheck check = checkStatedAge(birth, death, stated, calendar);
     if (check.outcome == AgeCheck::Outcome::Disagrees)

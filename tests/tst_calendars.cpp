@@ -604,8 +604,9 @@ private slots:
         QFETCH(QByteArray, earliest);
         QFETCH(bool, julian);
         QFETCH(bool, warned);
-        const GedcomDate date = readGedcomDate(view(text));
-        QVERIFY2(date.ok, date.problem.c_str());
+        const Result<GedcomDate> reading = readGedcomDate(view(text));
+        QVERIFY2(reading.ok(), reading ? "" : reading.problem().message.c_str());
+        const GedcomDate& date = *reading;
         QCOMPARE(isoOf(*date.earliest), earliest);
         QCOMPARE(date.calendar == GedcomDate::Calendar::Julian, julian);
         QCOMPARE(!date.warning.empty(), warned);
@@ -645,13 +646,15 @@ private slots:
         QFETCH(QByteArray, latest);
         QFETCH(bool, julian);
         QFETCH(QByteArray, because);
-        const GedcomDate date = readGedcomDate(view(text), optionsOf("GB", false));
+        const Result<GedcomDate> reading = readGedcomDate(view(text), optionsOf("GB", false));
         if (!because.isEmpty()) {
-            QVERIFY(!date.ok);
-            QVERIFY2(date.problem.find(view(because)) != std::string::npos, date.problem.c_str());
+            QVERIFY(!reading.ok());
+            const std::string& problem = reading.problem().message;
+            QVERIFY2(problem.find(view(because)) != std::string::npos, problem.c_str());
             return;
         }
-        QVERIFY2(date.ok, date.problem.c_str());
+        QVERIFY2(reading.ok(), reading ? "" : reading.problem().message.c_str());
+        const GedcomDate& date = *reading;
         QCOMPARE(isoOf(*date.earliest), earliest);
         QCOMPARE(isoOf(*date.latest), latest);
         QCOMPARE(date.calendar == GedcomDate::Calendar::Julian, julian);

@@ -327,15 +327,18 @@ private slots:
         QFETCH(QByteArray, latest);
         QFETCH(bool, approximate);
         QFETCH(int, calendar);
-        const GedcomDate date = readGedcomDate(text.toStdString());
+        const Result<GedcomDate> reading = readGedcomDate(text.toStdString());
         if (latest.startsWith('!')) {
-            QVERIFY2(!date.ok, text.constData());
-            QVERIFY2(QByteArray::fromStdString(date.problem).contains(latest.mid(1)), date.problem.c_str());
+            QVERIFY2(!reading.ok(), text.constData());
+            const std::string& problem = reading.problem().message;
+            QVERIFY2(QByteArray::fromStdString(problem).contains(latest.mid(1)), problem.c_str());
             constexpr size_t LongestProblem = 200; // the value is quoted as an excerpt
-            QVERIFY2(date.problem.size() <= LongestProblem, date.problem.c_str());
+            QVERIFY2(problem.size() <= LongestProblem, problem.c_str());
+            QVERIFY(reading.problem().kind == ProblemKind::NotRead);
             return;
         }
-        QVERIFY2(date.ok, date.problem.c_str());
+        QVERIFY2(reading.ok(), reading ? "" : reading.problem().message.c_str());
+        const GedcomDate& date = *reading;
         QCOMPARE(dayText(date.earliest), earliest);
         QCOMPARE(dayText(date.latest), latest);
         QCOMPARE(date.approximate, approximate);
@@ -458,10 +461,13 @@ private slots:
         GedcomDateReadings readings(options);
         for (int round = 0; round < 2; ++round) {
             for (const QByteArray& text : texts.split('|')) {
-                const GedcomDate fresh = readGedcomDate(text.trimmed().toStdString(), options);
-                const GedcomDate kept = readings.read(text.toStdString());
-                const auto fields = [](const GedcomDate& date) {
-                    return QByteArrayList{QByteArray::number(date.ok), dayText(date.earliest), dayText(date.latest),
+                const Result<GedcomDate> fresh = readGedcomDate(text.trimmed().toStdString(), options);
+                const Result<GedcomDate> kept = readings.read(text.toStdString());
+                const auto fields = [](const Result<GedcomDate>& reading) {
+                    if (!reading)
+                        return QByteArray("refused");
+                    const GedcomDate& date = *reading;
+                    return QByteArrayList{dayText(date.earliest), dayText(date.latest),
                                           QByteArray::number(date.approximate), QByteArray::number(int(date.calendar)),
                                           QByteArray::number(int(date.noDate)), QByteArray::number(date.stillborn),
                                           QByteArray::number(date.julianWritten), QByteArray::number(date.hebrewWritten),
@@ -624,7 +630,6 @@ private slots:
             const bool julian = pick(0, 3) == 0;
             const GedcomSpanCalendar calendar(julian ? CalendarSystem::Julian : CalendarSystem::Gregorian);
             GedcomDate birth;
-            birth.ok = true;
             birth.earliest = day(1899, 11, 1) + pick(0, 120);
             if (pick(0, 2) == 0) { // the end of a month, where ages are skipped
                 const CalendarDate date = dateOfDayNumber(*birth.earliest);

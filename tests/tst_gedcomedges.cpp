@@ -582,9 +582,9 @@ private slots:
     {
         QFETCH(QByteArray, value);
         QFETCH(QDate, latest);
-        const GedcomDate date = readGedcomDate(value.toStdString());
-        QVERIFY2(date.ok, date.problem.c_str());
-        QCOMPARE(*date.latest, dayNumberOf({latest.year(), latest.month(), latest.day()}));
+        const Result<GedcomDate> date = readGedcomDate(value.toStdString());
+        QVERIFY2(date.ok(), date ? "" : date.problem().message.c_str());
+        QCOMPARE(*date->latest, dayNumberOf({latest.year(), latest.month(), latest.day()}));
     }
 
     // Record tags in lower case are read by both; a line of exactly the

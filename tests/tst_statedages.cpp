@@ -300,9 +300,9 @@ private slots:
         QFETCH(QByteArray, window);
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, inside);
-        const NarrowRecord narrowed = readNarrowRecord(record.toStdString());
-        QVERIFY2(narrowed.ok, narrowed.problem.c_str());
-        QCOMPARE(windowText(narrowed.window), window);
+        const NarrowReading narrowed = readNarrowRecord(record.toStdString());
+        QVERIFY2(narrowed.ok(), narrowed ? "" : narrowed.problem().problem.message.c_str());
+        QCOMPARE(windowText(narrowed->window), window);
         QCOMPARE(statedAgesColumn(person(event)), window);
         QCOMPARE(ruleFindings(person(event + "; BIRT " + before), TreeRule::BirthOutsideStatedAges),
                  QByteArray("birth_outside_stated_ages:certain"));

@@ -233,13 +233,13 @@ val ageDates(const std::string& direction, const std::string& dateText, const st
 // date.
 val dateSpan(const std::string& text)
 {
-    const GedcomDate date = readGedcomDate(text);
-    if (!date.ok || (!date.earliest && !date.latest))
+    const Result<GedcomDate> date = readGedcomDate(text);
+    if (!date || !date->hasDays())
         return val::null();
     val days = val::array();
     const double infinity = std::numeric_limits<double>::infinity();
-    days.call<void>("push", date.earliest ? static_cast<double>(*date.earliest) : -infinity);
-    days.call<void>("push", date.latest ? static_cast<double>(*date.latest) : infinity);
+    days.call<void>("push", date->earliest ? static_cast<double>(*date->earliest) : -infinity);
+    days.call<void>("push", date->latest ? static_cast<double>(*date->latest) : infinity);
     return days;
 }
 
