@@ -125,11 +125,12 @@ StatedAge readStatedAge(std::string_view original, std::string_view language)
     StatedParts parts;
     std::optional<AgeReading> worded;
     if (!readAgeGrammar(text, parts)) {
-        worded = readAgeText(text, language);
-        if (!worded->ok) {
-            stated.problem = worded->problem;
+        Result<AgeReading> read = readAgeText(text, language);
+        if (!read) {
+            stated.problem = read.problem().message;
             return stated;
         }
+        worded = *read;
     }
     const Age age = worded ? worded->least : Age{parts.years, parts.months, parts.weeks * DaysPerWeek + parts.days};
     if (pastOldestAge(age)) {

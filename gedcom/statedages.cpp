@@ -42,7 +42,6 @@ std::optional<RecordAge> recordAgeOf(const StatedAge& stated)
     RecordAge age;
     age.ok = true;
     AgeReading& reading = age.reading;
-    reading.ok = true;
     reading.counting = elapsed ? AgeCounting::ElapsedDays : AgeCounting::SpanParts;
     reading.smallestUnit = AgeUnit::Days;
     reading.least = stated.leastExcluded ? ageJustAbove(least, reading.counting) : least;

@@ -179,10 +179,10 @@ std::string setTreeThreshold(TreeThresholds& thresholds, std::string_view name, 
             thresholds.*threshold.value = Age{years, 0, 0};
             return {};
         }
-        const AgeReading reading = readAgeText(value);
-        if (!reading.ok)
+        const Result<AgeReading> reading = readAgeText(value);
+        if (!reading)
             return std::string(name) + ": " + quoted + " is neither a number of years nor an age (17y 6m)";
-        thresholds.*threshold.value = reading.age;
+        thresholds.*threshold.value = reading->age;
         return {};
     }
     return "no rule has the threshold \"" + std::string(name) + "\" (" + treeThresholdNames() + ")";

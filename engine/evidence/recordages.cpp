@@ -50,7 +50,6 @@ RecordAge yearsBetween(long long least, long long greatest)
 {
     RecordAge age;
     age.ok = true;
-    age.reading.ok = true;
     age.reading.smallestUnit = AgeUnit::Years;
     age.reading.least = yearsOnly(least);
     age.reading.greatest = Age{greatest, MonthsPerYear - 1, MostSpanDays};
@@ -102,13 +101,15 @@ std::string_view unitWord(const AgeReading& reading)
 // one, the greatest of the other.
 RecordAge rangeOf(std::string_view text, std::string_view lowerText, std::string_view upperText)
 {
-    const AgeReading upper = readAgeText(upperText);
-    if (!upper.ok)
-        return refused(text, "its upper end " + upper.problem);
-    const AgeReading lower =
+    const Result<AgeReading> upperRead = readAgeText(upperText);
+    if (!upperRead)
+        return refused(text, "its upper end " + upperRead.problem().message);
+    const AgeReading& upper = *upperRead;
+    const Result<AgeReading> lowerRead =
         readAgeText(allDigits(lowerText) ? std::string(lowerText) + " " + std::string(unitWord(upper)) : std::string(lowerText));
-    if (!lower.ok)
-        return refused(text, "its lower end " + lower.problem);
+    if (!lowerRead)
+        return refused(text, "its lower end " + lowerRead.problem().message);
+    const AgeReading& lower = *lowerRead;
     if (lower.counting != upper.counting)
         return refused(text, "one end counts days or weeks alone and the other years or months");
     if (compareAge(lower.least, upper.greatest) > 0)
@@ -124,9 +125,10 @@ RecordAge rangeOf(std::string_view text, std::string_view lowerText, std::string
 // The ages below bound: from least (0 unless given) to the age just below.
 RecordAge underOf(std::string_view text, std::string_view boundText, const AgeReading* least)
 {
-    AgeReading bound = readAgeText(boundText);
-    if (!bound.ok)
-        return refused(text, "its bound " + bound.problem);
+    const Result<AgeReading> boundRead = readAgeText(boundText);
+    if (!boundRead)
+        return refused(text, "its bound " + boundRead.problem().message);
+    const AgeReading& bound = *boundRead;
     RecordAge age;
     age.ok = true;
     age.reading = bound;
@@ -181,7 +183,7 @@ RecordAge stillborn()
 {
     RecordAge age;
     age.ok = true;
-    age.reading = readAgeText("0 days");
+    age.reading = *readAgeText("0 days");
     age.ageReaderForm = true;
     return age;
 }
@@ -199,12 +201,12 @@ std::string plainWords(std::string words)
 
 RecordAge upwardsOf(std::string_view text, std::string_view leastText)
 {
-    const AgeReading least = readAgeText(leastText);
-    if (!least.ok)
-        return refused(text, "its lower end " + least.problem);
+    const Result<AgeReading> least = readAgeText(leastText);
+    if (!least)
+        return refused(text, "its lower end " + least.problem().message);
     RecordAge age;
     age.ok = true;
-    age.reading = least;
+    age.reading = *least;
     age.openAbove = true;
     return age;
 }
@@ -226,8 +228,9 @@ bool ageJustBelow(const Age& age, Age& below)
 
 RecordAge readRecordAge(std::string_view text, std::string_view language)
 {
-    const AgeReading plain = readAgeText(text, language);
-    if (plain.ok) {
+    const Result<AgeReading> read = readAgeText(text, language);
+    if (read) {
+        const AgeReading& plain = *read;
         RecordAge age;
         age.ok = true;
         age.reading = plain;
@@ -276,10 +279,10 @@ RecordAge readRecordAge(std::string_view text, std::string_view language)
     if (startsWith(all, "under "))
         return underOf(text, trimmed(all.substr(std::string_view("under ").size())), nullptr);
     if (splitAt(all, " and under ", first, second)) {
-        const AgeReading least = readAgeText(first);
-        if (!least.ok)
-            return refused(text, "its lower end " + least.problem);
-        return underOf(text, second, &least);
+        const Result<AgeReading> least = readAgeText(first);
+        if (!least)
+            return refused(text, "its lower end " + least.problem().message);
+        return underOf(text, second, &*least);
     }
     if (startsWith(all, "between ") && splitAt(all.substr(std::string_view("between ").size()), " and ", first, second))
         return rangeOf(text, first, second);
