@@ -40,7 +40,6 @@ std::optional<RecordAge> recordAgeOf(const StatedAge& stated)
     const bool elapsed = daysAlone(least) && (!stated.greatest || daysAlone(*stated.greatest))
         && (least.days > 0 || (stated.greatest && stated.greatest->days > 0));
     RecordAge age;
-    age.ok = true;
     AgeReading& reading = age.reading;
     reading.counting = elapsed ? AgeCounting::ElapsedDays : AgeCounting::SpanParts;
     reading.smallestUnit = AgeUnit::Days;
@@ -76,12 +75,12 @@ std::optional<RecordAge> recordAgeOfValue(std::string_view value, std::string& w
             age->reading.about = stated.about;
         return age;
     }
-    RecordAge recorded = readRecordAge(value, language);
-    if (!recorded.ok) {
+    const Result<RecordAge> recorded = readRecordAge(value, language);
+    if (!recorded) {
         why = "not an age";
         return std::nullopt;
     }
-    return recorded;
+    return *recorded;
 }
 
 namespace {
@@ -92,9 +91,9 @@ std::optional<RecordAge> censusAgeOfValue(std::string_view value, const CensusDa
                                          std::string_view language)
 {
     std::string note;
-    RecordAge age = readCensusAge(value, census.rule, census.year, note);
-    if (age.ok)
-        return age;
+    const Result<RecordAge> age = readCensusAge(value, census.rule, census.year, note);
+    if (age)
+        return *age;
     std::optional<RecordAge> stated = recordAgeOfValue(value, why, language);
     if (stated)
         applyCensusRule(census.rule, census.year, value, *stated, note);

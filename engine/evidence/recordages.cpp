@@ -35,11 +35,9 @@ std::string normalised(std::string_view text)
     return result;
 }
 
-RecordAge refused(std::string_view text, std::string why)
+Problem refused(std::string_view text, std::string why)
 {
-    RecordAge age;
-    age.problem = quotedExcerpt(trimmed(text)) + " is not an age: " + why;
-    return age;
+    return Problem{ProblemKind::NotRead, quotedExcerpt(trimmed(text)) + " is not an age: " + why};
 }
 
 Age yearsOnly(long long years) { return Age{years, 0, 0}; }
@@ -49,7 +47,6 @@ Age yearsOnly(long long years) { return Age{years, 0, 0}; }
 RecordAge yearsBetween(long long least, long long greatest)
 {
     RecordAge age;
-    age.ok = true;
     age.reading.smallestUnit = AgeUnit::Years;
     age.reading.least = yearsOnly(least);
     age.reading.greatest = Age{greatest, MonthsPerYear - 1, MostSpanDays};
@@ -99,7 +96,7 @@ std::string_view unitWord(const AgeReading& reading)
 
 // The age of a range from lower to upper, both included: the least of the
 // one, the greatest of the other.
-RecordAge rangeOf(std::string_view text, std::string_view lowerText, std::string_view upperText)
+Result<RecordAge> rangeOf(std::string_view text, std::string_view lowerText, std::string_view upperText)
 {
     const Result<AgeReading> upperRead = readAgeText(upperText);
     if (!upperRead)
@@ -115,7 +112,6 @@ RecordAge rangeOf(std::string_view text, std::string_view lowerText, std::string
     if (compareAge(lower.least, upper.greatest) > 0)
         return refused(text, "its lower end is above its upper end");
     RecordAge age;
-    age.ok = true;
     age.reading = lower;
     age.reading.greatest = upper.greatest;
     age.reading.about = lower.about || upper.about;
@@ -123,14 +119,13 @@ RecordAge rangeOf(std::string_view text, std::string_view lowerText, std::string
 }
 
 // The ages below bound: from least (0 unless given) to the age just below.
-RecordAge underOf(std::string_view text, std::string_view boundText, const AgeReading* least)
+Result<RecordAge> underOf(std::string_view text, std::string_view boundText, const AgeReading* least)
 {
     const Result<AgeReading> boundRead = readAgeText(boundText);
     if (!boundRead)
         return refused(text, "its bound " + boundRead.problem().message);
     const AgeReading& bound = *boundRead;
     RecordAge age;
-    age.ok = true;
     age.reading = bound;
     if (bound.counting == AgeCounting::ElapsedDays) {
         if (bound.least.days == 0)
@@ -182,7 +177,6 @@ std::optional<RecordAge> halfYearOf(std::string_view words)
 RecordAge stillborn()
 {
     RecordAge age;
-    age.ok = true;
     age.reading = *readAgeText("0 days");
     age.ageReaderForm = true;
     return age;
@@ -199,13 +193,12 @@ std::string plainWords(std::string words)
     return words;
 }
 
-RecordAge upwardsOf(std::string_view text, std::string_view leastText)
+Result<RecordAge> upwardsOf(std::string_view text, std::string_view leastText)
 {
     const Result<AgeReading> least = readAgeText(leastText);
     if (!least)
         return refused(text, "its lower end " + least.problem().message);
     RecordAge age;
-    age.ok = true;
     age.reading = *least;
     age.openAbove = true;
     return age;
@@ -226,13 +219,12 @@ bool ageJustBelow(const Age& age, Age& below)
     return true;
 }
 
-RecordAge readRecordAge(std::string_view text, std::string_view language)
+Result<RecordAge> readRecordAge(std::string_view text, std::string_view language)
 {
     const Result<AgeReading> read = readAgeText(text, language);
     if (read) {
         const AgeReading& plain = *read;
         RecordAge age;
-        age.ok = true;
         age.reading = plain;
         age.ageReaderForm = true;
         age.plainYears = plain.smallestUnit == AgeUnit::Years && plain.counting == AgeCounting::SpanParts
@@ -245,8 +237,8 @@ RecordAge readRecordAge(std::string_view text, std::string_view language)
     constexpr std::string_view YearEnd = " year";
     if (startsWith(words, "in ") && words.size() > YearEnd.size()
         && std::string_view(words).substr(words.size() - YearEnd.size()) == YearEnd) {
-        RecordAge age = readRecordAge(words + " of age", language);
-        if (age.ok)
+        Result<RecordAge> age = readRecordAge(words + " of age", language);
+        if (age)
             return age;
     }
     if (startsWith(words, "aged "))
@@ -290,8 +282,7 @@ RecordAge readRecordAge(std::string_view text, std::string_view language)
         if (splitAt(all, separator, first, second))
             return rangeOf(text, first, second);
     }
-    RecordAge age = refused(text, "it is not understood (" + std::string(RecordAgeForms) + ")");
-    return age;
+    return refused(text, "it is not understood (" + std::string(RecordAgeForms) + ")");
 }
 
 std::string recordAgeText(const RecordAge& age)
