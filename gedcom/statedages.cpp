@@ -28,11 +28,11 @@ Age ageJustAbove(Age age, AgeCounting counting)
 
 std::string yearOf(long long day) { return std::to_string(dateOfDayNumber(day).year); }
 
-// A stated age as the narrowing takes it; nothing for a phrase, an age that
-// cannot be read, or one that no span meets ("1y 45d").
+// A stated age as the narrowing takes it; nothing for a phrase or an age
+// that no span meets ("1y 45d").
 std::optional<RecordAge> recordAgeOf(const StatedAge& stated)
 {
-    if (!stated.ok || !stated.meetable())
+    if (!stated.hasAges() || !stated.meetable())
         return std::nullopt;
     const Age least = stated.least ? *stated.least : Age{};
     // An age in days alone counts the days from the birth; "< 1y" and
@@ -64,15 +64,15 @@ bool isEndingTag(std::string_view tag) { return tag == "DEAT" || tag == "BURI"; 
 
 std::optional<RecordAge> recordAgeOfValue(std::string_view value, std::string& why, std::string_view language)
 {
-    const StatedAge stated = readStatedAge(value, language);
-    if (stated.phrase)
+    const Result<StatedAge> stated = readStatedAge(value, language);
+    if (stated && stated->phrase)
         return std::nullopt;
-    if (stated.ok) {
-        std::optional<RecordAge> age = recordAgeOf(stated);
+    if (stated) {
+        std::optional<RecordAge> age = recordAgeOf(*stated);
         if (!age)
             why = "no span of years, months and days is that age";
         else
-            age->reading.about = stated.about;
+            age->reading.about = stated->about;
         return age;
     }
     const Result<RecordAge> recorded = readRecordAge(value, language);

@@ -106,7 +106,7 @@ Certainty olderThan(const GedcomDate& birth, const GedcomDate& event, const Age&
 Certainty statedAgeContradicted(const GedcomDate& birth, const GedcomDate& death, const StatedAge& stated,
                                 const GedcomSpanCalendar& calendar)
 {
-    if (!birth.ok || !death.ok || !stated.ok || !stated.meetable() || !eventCanFollow(birth, death))
+    if (!birth.ok || !death.ok || !stated.hasAges() || !stated.meetable() || !eventCanFollow(birth, death))
         return Certainty::None;
     const AgeCheck check = checkStatedAge(birth, death, stated, calendar);
     if (check.outcome == AgeCheck::Outcome::Disagrees)
