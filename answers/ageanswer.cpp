@@ -85,11 +85,10 @@ AgeAnswer answerAgeQuestion(const AgeQuestion& question)
         return failed(Outcome::NotRead, "the " + std::string(born ? "end date " : "begin date ")
                                      + quotedExcerpt(question.dateText)
                                      + " is open on one side (before or after), so no date is earliest or latest");
-    AgeReading age = readAgeText(question.ageText, question.reading.language);
-    if (!age.ok)
-        return failed(Outcome::NotRead, "the age " + age.problem);
-    if (question.exact)
-        age = exactReading(age);
+    const Result<AgeReading> ageRead = readAgeText(question.ageText, question.reading.language);
+    if (!ageRead)
+        return failed(Outcome::NotRead, "the age " + ageRead.problem().message);
+    const AgeReading age = question.exact ? exactReading(*ageRead) : *ageRead;
 
     // Later fixed dates give later dates (the searches are monotone), so the
     // earliest answer is that of the earliest fixed day, the latest that of

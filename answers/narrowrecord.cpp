@@ -91,11 +91,12 @@ std::optional<NarrowRefusal> readRecordInto(NarrowRecord& record, std::string_vi
     const CensusReading census = readCensusName(whenText, options.reading.calendar);
     if (census.named && !census.census)
         return refused(census.problem);
-    RecordAge age = census.census
+    Result<RecordAge> ageRead = census.census
         ? readCensusAge(ageText, census.census->rule, census.census->year, record.note)
         : readRecordAge(ageText, options.reading.language);
-    if (!age.ok)
-        return refused("the age " + age.problem);
+    if (!ageRead)
+        return refused("the age " + ageRead.problem().message);
+    RecordAge& age = *ageRead;
     // A census age is one of completed years whatever --exact says (the
     // schedules asked the age, not a span to the day).
     if (options.exact && age.ageReaderForm && !census.census)

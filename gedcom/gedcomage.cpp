@@ -21,7 +21,6 @@ bool inDaysAlone(const Age& age)
 StatedAge under(long long years)
 {
     StatedAge stated;
-    stated.ok = true;
     stated.least = Age{};
     stated.greatest = Age{years, 0, 0};
     stated.greatestExcluded = true;
@@ -102,7 +101,7 @@ Age nextAge(const Age& age, Unit smallest)
 
 } // namespace
 
-StatedAge readStatedAge(std::string_view original, std::string_view language)
+Result<StatedAge> readStatedAge(std::string_view original, std::string_view language)
 {
     std::string_view text = trimmed(original);
     if (equalsIgnoringCase(text, "CHILD"))
@@ -111,7 +110,6 @@ StatedAge readStatedAge(std::string_view original, std::string_view language)
         return under(InfantYears);
     StatedAge stated;
     if (equalsIgnoringCase(text, "STILLBORN")) {
-        stated.ok = true;
         stated.least = stated.greatest = Age{};
         return stated;
     }
@@ -125,19 +123,16 @@ StatedAge readStatedAge(std::string_view original, std::string_view language)
     StatedParts parts;
     std::optional<AgeReading> worded;
     if (!readAgeGrammar(text, parts)) {
-        worded = readAgeText(text, language);
-        if (!worded->ok) {
-            stated.problem = worded->problem;
-            return stated;
-        }
+        const Result<AgeReading> read = readAgeText(text, language);
+        if (!read)
+            return read.problem();
+        worded = *read;
     }
     const Age age = worded ? worded->least : Age{parts.years, parts.months, parts.weeks * DaysPerWeek + parts.days};
-    if (pastOldestAge(age)) {
-        stated.problem = quotedExcerpt(original) + ": more than anyone lives (the oldest age taken is "
-            + std::to_string(OldestStatedAgeYears) + " years)";
-        return stated;
-    }
-    stated.ok = true;
+    if (pastOldestAge(age))
+        return Problem{ProblemKind::NotRead,
+                       quotedExcerpt(original) + ": more than anyone lives (the oldest age taken is "
+                           + std::to_string(OldestStatedAgeYears) + " years)"};
     stated.about = worded && worded->about;
     if (bound == '<') {
         stated.least = Age{};

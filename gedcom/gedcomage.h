@@ -13,8 +13,6 @@ namespace spanwright {
 // age, or the ages below or above a bound.
 struct StatedAge
 {
-    bool ok = false;
-    std::string problem; // why the text is not an age, when !ok and not a phrase
     // An age phrase ("(about seventy)"), kept as text: no age, no error.
     bool phrase = false;
     // "abt 70y", "about 70": the ages are those of 70, marked approximate.
@@ -27,6 +25,9 @@ struct StatedAge
     std::optional<Age> greatest;
     bool greatestExcluded = false;
 
+    // Some age was stated: false for a phrase (and for no text at all).
+    bool hasAges() const { return least || greatest; }
+
     // An age in days alone ("45d") counts the days from birth to death; any
     // other age is compared with the span in years, months and days, whose
     // days never exceed LongestSpanDays. An age with more days beside years
@@ -36,7 +37,7 @@ struct StatedAge
     // One age: "79y 9m 29d".
     bool exact() const
     {
-        return ok && least && greatest && !leastExcluded && !greatestExcluded
+        return least && greatest && !leastExcluded && !greatestExcluded
             && compareAge(*least, *greatest) == 0;
     }
 };
@@ -50,7 +51,9 @@ struct StatedAge
 // "75y" allows every span from 75 years to less than 76 years, "79y 9m"
 // any days, "5w" 35 to 41 days; an age with days is one age.
 // language: as readAgeText takes it, for a word two languages read apart.
-StatedAge readStatedAge(std::string_view text, std::string_view language = {});
+// A phrase is read, with no ages; any other text that is no age is refused
+// (NotRead, the text in quotes and why).
+Result<StatedAge> readStatedAge(std::string_view text, std::string_view language = {});
 
 // The most days a span has beside its years and months.
 constexpr long long LongestSpanDays = 30;

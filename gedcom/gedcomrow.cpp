@@ -101,6 +101,9 @@ struct RowTexts
     GedcomDate birth;
     GedcomDate death;
     StatedAge stated;
+    // Why the stated age cannot be read; stated then has no ages, as where
+    // the row has none or its text is a phrase.
+    std::optional<Problem> statedProblem;
 };
 
 RowTexts readRowTexts(std::optional<std::string_view> birthText, std::optional<std::string_view> deathText,
@@ -125,9 +128,13 @@ RowTexts readRowTexts(std::optional<std::string_view> birthText, std::optional<s
     }
     if (statedText) {
         row.check = GedcomRow::Check::Agrees;
-        read.stated = readStatedAge(*statedText, calendarChoice.language);
-        if (!read.stated.ok && !read.stated.phrase)
-            addError(row, "stated age: " + read.stated.problem);
+        Result<StatedAge> stated = readStatedAge(*statedText, calendarChoice.language);
+        if (stated) {
+            read.stated = std::move(*stated);
+        } else {
+            addError(row, "stated age: " + stated.problem().message);
+            read.statedProblem = stated.problem();
+        }
     }
     return read;
 }
@@ -137,9 +144,9 @@ void stillbornAge(GedcomRow& row, const StatedAge& stated)
 {
     const YearsMonthsDays none{};
     row.ageAtDeath = wordedSpan(none);
-    if (stated.ok && compareWithStatedAge(none, 0, stated) != 0)
+    if (stated.hasAges() && compareWithStatedAge(none, 0, stated) != 0)
         cannotCheck(row, "the death is STILLBORN, not a date");
-    else if (stated.ok && row.check == GedcomRow::Check::Agrees)
+    else if (stated.hasAges() && row.check == GedcomRow::Check::Agrees)
         row.statedAgeCheck = "agrees";
 }
 
@@ -180,7 +187,7 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
 
     if (statedText && !ageElsewhere.empty())
         cannotCheck(row, ageElsewhere);
-    if (stated.ok && !stated.meetable())
+    if (stated.hasAges() && !stated.meetable())
         cannotCheck(row, "no span has more than " + std::to_string(LongestSpanDays)
                              + " days beside years or months");
 
@@ -195,7 +202,7 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
 
     // The birth dates from the stated age need only the death date.
     const bool burial = deathEvent == DeathEvent::Burial;
-    if (stated.ok && ageElsewhere.empty() && death.exact()) {
+    if (stated.hasAges() && ageElsewhere.empty() && death.exact()) {
         BirthDays days = stated.meetable() ? birthDaysFor(*death.earliest, stated, calendar) : BirthDays{};
         days.fromCalendarStart = days.fromCalendarStart || burial; // an earlier death, an earlier birth
         row.bornFromStatedAge = stated.meetable() ? birthDaysText(days, calendar, mixed) : "none";
@@ -203,7 +210,7 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
 
     if (stated.phrase)
         cannotCheck(row, "the stated age is a phrase");
-    if (!stated.ok)
+    if (read.statedProblem)
         cannotCheck(row, "the stated age cannot be read");
     if (death.stillborn) {
         stillbornAge(row, stated);

@@ -28,11 +28,11 @@ Age ageJustAbove(Age age, AgeCounting counting)
 
 std::string yearOf(long long day) { return std::to_string(dateOfDayNumber(day).year); }
 
-// A stated age as the narrowing takes it; nothing for a phrase, an age that
-// cannot be read, or one that no span meets ("1y 45d").
+// A stated age as the narrowing takes it; nothing for a phrase or an age
+// that no span meets ("1y 45d").
 std::optional<RecordAge> recordAgeOf(const StatedAge& stated)
 {
-    if (!stated.ok || !stated.meetable())
+    if (!stated.hasAges() || !stated.meetable())
         return std::nullopt;
     const Age least = stated.least ? *stated.least : Age{};
     // An age in days alone counts the days from the birth; "< 1y" and
@@ -40,9 +40,7 @@ std::optional<RecordAge> recordAgeOf(const StatedAge& stated)
     const bool elapsed = daysAlone(least) && (!stated.greatest || daysAlone(*stated.greatest))
         && (least.days > 0 || (stated.greatest && stated.greatest->days > 0));
     RecordAge age;
-    age.ok = true;
     AgeReading& reading = age.reading;
-    reading.ok = true;
     reading.counting = elapsed ? AgeCounting::ElapsedDays : AgeCounting::SpanParts;
     reading.smallestUnit = AgeUnit::Days;
     reading.least = stated.leastExcluded ? ageJustAbove(least, reading.counting) : least;
@@ -66,23 +64,23 @@ bool isEndingTag(std::string_view tag) { return tag == "DEAT" || tag == "BURI"; 
 
 std::optional<RecordAge> recordAgeOfValue(std::string_view value, std::string& why, std::string_view language)
 {
-    const StatedAge stated = readStatedAge(value, language);
-    if (stated.phrase)
+    const Result<StatedAge> stated = readStatedAge(value, language);
+    if (stated && stated->phrase)
         return std::nullopt;
-    if (stated.ok) {
-        std::optional<RecordAge> age = recordAgeOf(stated);
+    if (stated) {
+        std::optional<RecordAge> age = recordAgeOf(*stated);
         if (!age)
             why = "no span of years, months and days is that age";
         else
-            age->reading.about = stated.about;
+            age->reading.about = stated->about;
         return age;
     }
-    RecordAge recorded = readRecordAge(value, language);
-    if (!recorded.ok) {
+    const Result<RecordAge> recorded = readRecordAge(value, language);
+    if (!recorded) {
         why = "not an age";
         return std::nullopt;
     }
-    return recorded;
+    return *recorded;
 }
 
 namespace {
@@ -93,9 +91,9 @@ std::optional<RecordAge> censusAgeOfValue(std::string_view value, const CensusDa
                                          std::string_view language)
 {
     std::string note;
-    RecordAge age = readCensusAge(value, census.rule, census.year, note);
-    if (age.ok)
-        return age;
+    const Result<RecordAge> age = readCensusAge(value, census.rule, census.year, note);
+    if (age)
+        return *age;
     std::optional<RecordAge> stated = recordAgeOfValue(value, why, language);
     if (stated)
         applyCensusRule(census.rule, census.year, value, *stated, note);

@@ -179,10 +179,10 @@ std::string setTreeThreshold(TreeThresholds& thresholds, std::string_view name, 
             thresholds.*threshold.value = Age{years, 0, 0};
             return {};
         }
-        const AgeReading reading = readAgeText(value);
-        if (!reading.ok)
+        const Result<AgeReading> reading = readAgeText(value);
+        if (!reading)
             return std::string(name) + ": " + quoted + " is neither a number of years nor an age (17y 6m)";
-        thresholds.*threshold.value = reading.age;
+        thresholds.*threshold.value = reading->age;
         return {};
     }
     return "no rule has the threshold \"" + std::string(name) + "\" (" + treeThresholdNames() + ")";
@@ -504,11 +504,13 @@ std::optional<TreeFinding> statedAgeFindingReading(const GedcomIndividual& perso
     const bool burial = person.death().tag != "DEAT";
     const GedcomDate birth = onOrBefore(readDate(birthText), christening);
     const GedcomDate death = onOrBefore(readDate(deathText), burial);
-    const StatedAge stated = readStatedAge(ageText, calendar.language);
-    Certainty found = statedAgeContradicted(birth, death, stated, spanCalendarOf(birth, death));
+    const Result<StatedAge> stated = readStatedAge(ageText, calendar.language);
+    if (!stated)
+        return std::nullopt;
+    Certainty found = statedAgeContradicted(birth, death, *stated, spanCalendarOf(birth, death));
     if (found == Certainty::None)
         return std::nullopt;
-    if (stated.about) // "abt 70y": the ages of 70, but not for certain
+    if (stated->about) // "abt 70y": the ages of 70, but not for certain
         found = Certainty::Possible;
     const auto tagged = [](std::string_view text, std::string_view tag, std::string_view usual) {
         std::string result(tag != usual ? "on or before " : "");

@@ -106,7 +106,7 @@ Certainty olderThan(const GedcomDate& birth, const GedcomDate& event, const Age&
 Certainty statedAgeContradicted(const GedcomDate& birth, const GedcomDate& death, const StatedAge& stated,
                                 const GedcomSpanCalendar& calendar)
 {
-    if (!birth.hasDays() || !death.hasDays() || !stated.ok || !stated.meetable() || !eventCanFollow(birth, death))
+    if (!birth.hasDays() || !death.hasDays() || !stated.hasAges() || !stated.meetable() || !eventCanFollow(birth, death))
         return Certainty::None;
     const AgeCheck check = checkStatedAge(birth, death, stated, calendar);
     if (check.outcome == AgeCheck::Outcome::Disagrees)

@@ -76,9 +76,10 @@ Result<DateMeaning> readDateText(std::string_view text, const DateReadOptions& o
 
 Result<AgeMeaning> readAge(std::string_view text)
 {
-    const AgeReading reading = readAgeText(text);
-    if (!reading.ok)
-        return Problem{ProblemKind::NotRead, reading.problem};
+    const Result<AgeReading> read = readAgeText(text);
+    if (!read)
+        return read.problem();
+    const AgeReading& reading = *read;
     return AgeMeaning{reading.age, reading.least, reading.greatest,
                       reading.counting == AgeCounting::ElapsedDays, reading.about};
 }

@@ -456,7 +456,7 @@ private slots:
             QVERIFY2(reading.problem().message.find(view(because)) != std::string::npos, reading.problem().message.c_str());
             return;
         }
-        QVERIFY2(reading, reading ? "" : reading.problem().message.c_str());
+        QVERIFY2(reading.ok(), whyNot(reading));
         QCOMPARE(isoOf(*reading), firstGregorian);
     }
 
@@ -605,7 +605,7 @@ private slots:
         QFETCH(bool, julian);
         QFETCH(bool, warned);
         const Result<GedcomDate> reading = readGedcomDate(view(text));
-        QVERIFY2(reading.ok(), reading ? "" : reading.problem().message.c_str());
+        QVERIFY2(reading.ok(), whyNot(reading));
         const GedcomDate& date = *reading;
         QCOMPARE(isoOf(*date.earliest), earliest);
         QCOMPARE(date.calendar == GedcomDate::Calendar::Julian, julian);
@@ -653,7 +653,7 @@ private slots:
             QVERIFY2(problem.find(view(because)) != std::string::npos, problem.c_str());
             return;
         }
-        QVERIFY2(reading.ok(), reading ? "" : reading.problem().message.c_str());
+        QVERIFY2(reading.ok(), whyNot(reading));
         const GedcomDate& date = *reading;
         QCOMPARE(isoOf(*date.earliest), earliest);
         QCOMPARE(isoOf(*date.latest), latest);

@@ -3,6 +3,7 @@
 // file reader, and whole reports of a hand-made file and of the sample
 // files that Debian ships (fetched by the gedcom_samples_fetch test).
 
+#include "resultcheck.h"
 #include "ages/agesearch.h"
 #include "calendars/calendardate.h"
 #include "calendars/frenchcalendar.h"
@@ -337,7 +338,7 @@ private slots:
             QVERIFY(reading.problem().kind == ProblemKind::NotRead);
             return;
         }
-        QVERIFY2(reading.ok(), reading ? "" : reading.problem().message.c_str());
+        QVERIFY2(reading.ok(), whyNot(reading));
         const GedcomDate& date = *reading;
         QCOMPARE(dayText(date.earliest), earliest);
         QCOMPARE(dayText(date.latest), latest);
@@ -381,19 +382,24 @@ private slots:
         QTest::newRow("sign") << QByteArray("-5y") << QByteArray("!");
         QTest::newRow("bound alone") << QByteArray("<") << QByteArray("!");
         QTest::newRow("empty") << QByteArray("") << QByteArray("!");
+        QTest::newRow("phrase") << QByteArray("(about seventy)") << QByteArray("- -");
     }
 
     void ageGrammar()
     {
         QFETCH(QByteArray, text);
         QFETCH(QByteArray, expected);
-        const StatedAge stated = readStatedAge(text.toStdString());
+        const Result<StatedAge> read = readStatedAge(text.toStdString());
         if (expected == "!") {
-            QVERIFY(!stated.ok);
-            QVERIFY(!stated.problem.empty());
+            QVERIFY(!read.ok());
+            QVERIFY(!read.problem().message.empty());
             return;
         }
-        QVERIFY2(stated.ok, stated.problem.c_str());
+        QVERIFY2(read.ok(), whyNot(read));
+        const StatedAge& stated = *read;
+        // A phrase is read, and states no ages.
+        QCOMPARE(stated.phrase, text.startsWith('('));
+        QCOMPARE(stated.hasAges(), !stated.phrase);
         const auto bound = [](const std::optional<Age>& age) {
             return age ? QByteArray::number(age->years) + '/' + QByteArray::number(age->months) + '/'
                     + QByteArray::number(age->days)
@@ -649,7 +655,6 @@ private slots:
                           pick(0, 1) == 0 ? pick(0, 30) : pick(28, 31)};
             const long long elapsed = *death.earliest - *birth.latest;
             StatedAge stated;
-            stated.ok = true;
             switch (pick(0, 4)) {
             case 0:
                 stated.least = Age{};

@@ -1,6 +1,7 @@
 // GEDCOM files at the edges: from pipes and standard input, damaged or cut
 // short, with links and ids that the rules must not take at face value, and
 // the bounds of the line reader.
+#include "resultcheck.h"
 #include "calendars/calendardate.h"
 #include "gedcomdate.h"
 #include "gedcomlinereader.h"
@@ -583,7 +584,7 @@ private slots:
         QFETCH(QByteArray, value);
         QFETCH(QDate, latest);
         const Result<GedcomDate> date = readGedcomDate(value.toStdString());
-        QVERIFY2(date.ok(), date ? "" : date.problem().message.c_str());
+        QVERIFY2(date.ok(), whyNot(date));
         QCOMPARE(*date->latest, dayNumberOf({latest.year(), latest.month(), latest.day()}));
     }
 

@@ -350,10 +350,10 @@ private slots:
     {
         QFETCH(QByteArray, text);
         QFETCH(int, years);
-        const AgeReading reading = readAgeText(view(text));
-        QVERIFY2(reading.ok, reading.problem.c_str());
-        QVERIFY(reading.about);
-        QCOMPARE(reading.age.years, years);
+        const Result<AgeReading> reading = readAgeText(view(text));
+        QVERIFY2(reading.ok(), whyNot(reading));
+        QVERIFY(reading->about);
+        QCOMPARE(reading->age.years, years);
     }
 
     // Every word two languages read as different months: refused naming
@@ -402,9 +402,9 @@ private slots:
     // chosen where the unit after it does not tell.
     void languageChosenForNumbers()
     {
-        QVERIFY(!readAgeText("aged tres").ok);
-        QCOMPARE(readAgeText("aged tres", "da").age.years, 60LL);
-        QCOMPARE(readAgeText("aged tres", "ca").age.years, 3LL);
+        QVERIFY(!readAgeText("aged tres").ok());
+        QCOMPARE(readAgeText("aged tres", "da")->age.years, 60LL);
+        QCOMPARE(readAgeText("aged tres", "ca")->age.years, 3LL);
     }
 
     void ages()
@@ -412,19 +412,20 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(QString, least);
         QFETCH(QString, greatest);
-        const AgeReading reading = readAgeText(view(text));
-        QVERIFY2(reading.ok, reading.problem.c_str());
-        QCOMPARE(ageText(reading.least), least);
-        QCOMPARE(ageText(reading.greatest), greatest);
+        const Result<AgeReading> reading = readAgeText(view(text));
+        QVERIFY2(reading.ok(), whyNot(reading));
+        QCOMPARE(ageText(reading->least), least);
+        QCOMPARE(ageText(reading->greatest), greatest);
     }
 
     // A number word two languages read differently, with no unit to decide.
     void ambiguousNumberRefused()
     {
-        const AgeReading reading = readAgeText("aged tres");
-        QVERIFY(!reading.ok);
-        QVERIFY2(reading.problem.find("3 in Latin, Spanish, Portuguese and Catalan or 60 in Danish") != std::string::npos,
-                 reading.problem.c_str());
+        const Result<AgeReading> reading = readAgeText("aged tres");
+        QVERIFY(!reading.ok());
+        const std::string& problem = reading.problem().message;
+        QVERIFY2(problem.find("3 in Latin, Spanish, Portuguese and Catalan or 60 in Danish") != std::string::npos,
+                 problem.c_str());
     }
 
     void romanNumerals_data()
@@ -533,14 +534,15 @@ private slots:
             }
             const DateResult date = readDate(table->dateExample);
             QVERIFY2(date.ok(), whyNot(date));
-            const AgeReading age = readAgeText(table->ageExample);
-            QVERIFY2(age.ok, age.problem.c_str());
+            const Result<AgeReading> age = readAgeText(table->ageExample);
+            QVERIFY2(age.ok(), whyNot(age));
             for (const languages::NumberWord& number : table->numbers) {
                 const std::string_view first = number.spellings.substr(0, number.spellings.find('|'));
                 const std::string years(table->ages.years.substr(0, table->ages.years.find('|')));
-                const AgeReading reading = readAgeText(std::string(first) + " " + years);
-                const std::string where = std::string(table->name) + ": " + std::string(first) + " " + reading.problem;
-                QVERIFY2(reading.ok && reading.age.years == number.value, where.c_str());
+                const Result<AgeReading> reading = readAgeText(std::string(first) + " " + years);
+                const std::string where = std::string(table->name) + ": " + std::string(first) + " "
+                    + (reading ? "" : reading.problem().message);
+                QVERIFY2(reading && reading->age.years == number.value, where.c_str());
             }
         }
     }

@@ -330,7 +330,7 @@ void NarrowTest::windowsMatchAScanOfEveryBirthDay()
     const NarrowReading record = narrowRecordOf(when.toStdString(), age.toStdString());
     QVERIFY2(record.ok(), record ? "" : record.problem().problem.message.c_str());
     // The same ages as read, and the event's days, scanned day by day.
-    RecordAge ages = readRecordAge(age.toStdString());
+    RecordAge ages = *readRecordAge(age.toStdString());
     long long eventFirst = 0;
     long long eventLast = 0;
     if (const CensusReading census = readCensusName(when.toStdString()); census.census) {

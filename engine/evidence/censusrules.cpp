@@ -99,16 +99,16 @@ void applyCensusRule(CensusAgeRule rule, int year, std::string_view text, Record
         atNextBirthday(year, text, age, note);
 }
 
-RecordAge readCensusAge(std::string_view text, CensusAgeRule rule, int year, std::string& note)
+Result<RecordAge> readCensusAge(std::string_view text, CensusAgeRule rule, int year, std::string& note)
 {
     if (const std::optional<long long> months = twelfths(text)) {
-        RecordAge age = readRecordAge(std::to_string(*months) + " months");
+        Result<RecordAge> age = readRecordAge(std::to_string(*months) + " months");
         note = "the census wrote an infant's age in months as twelfths of a year";
         return age;
     }
-    RecordAge age = readRecordAge(text);
-    if (age.ok)
-        applyCensusRule(rule, year, text, age, note);
+    Result<RecordAge> age = readRecordAge(text);
+    if (age)
+        applyCensusRule(rule, year, text, *age, note);
     return age;
 }
 

@@ -19,12 +19,12 @@ enum class CensusAgeRule {
     AgeAtNextBirthday,
 };
 
-// A census age as its census meant it, or refused (ok false, problem set).
+// A census age as its census meant it, or refused as readRecordAge refuses.
 // Beside every form readRecordAge takes, "3/12" is an infant's age in
 // months written as twelfths of a year, as the US schedules of 1850 to 1880
 // were told to write it. note says which rule the age was read by, else is
 // left empty; year is the census's, for the note.
-RecordAge readCensusAge(std::string_view text, CensusAgeRule rule, int year, std::string& note);
+Result<RecordAge> readCensusAge(std::string_view text, CensusAgeRule rule, int year, std::string& note);
 
 // The rule of a census applied to an age already read from text (the GEDCOM
 // side reads its own age forms first): a 1841 plain age of 15 or more that

@@ -35,11 +35,9 @@ std::string normalised(std::string_view text)
     return result;
 }
 
-RecordAge refused(std::string_view text, std::string why)
+Problem refused(std::string_view text, std::string why)
 {
-    RecordAge age;
-    age.problem = quotedExcerpt(trimmed(text)) + " is not an age: " + why;
-    return age;
+    return Problem{ProblemKind::NotRead, quotedExcerpt(trimmed(text)) + " is not an age: " + why};
 }
 
 Age yearsOnly(long long years) { return Age{years, 0, 0}; }
@@ -49,8 +47,6 @@ Age yearsOnly(long long years) { return Age{years, 0, 0}; }
 RecordAge yearsBetween(long long least, long long greatest)
 {
     RecordAge age;
-    age.ok = true;
-    age.reading.ok = true;
     age.reading.smallestUnit = AgeUnit::Years;
     age.reading.least = yearsOnly(least);
     age.reading.greatest = Age{greatest, MonthsPerYear - 1, MostSpanDays};
@@ -100,21 +96,22 @@ std::string_view unitWord(const AgeReading& reading)
 
 // The age of a range from lower to upper, both included: the least of the
 // one, the greatest of the other.
-RecordAge rangeOf(std::string_view text, std::string_view lowerText, std::string_view upperText)
+Result<RecordAge> rangeOf(std::string_view text, std::string_view lowerText, std::string_view upperText)
 {
-    const AgeReading upper = readAgeText(upperText);
-    if (!upper.ok)
-        return refused(text, "its upper end " + upper.problem);
-    const AgeReading lower =
+    const Result<AgeReading> upperRead = readAgeText(upperText);
+    if (!upperRead)
+        return refused(text, "its upper end " + upperRead.problem().message);
+    const AgeReading& upper = *upperRead;
+    const Result<AgeReading> lowerRead =
         readAgeText(allDigits(lowerText) ? std::string(lowerText) + " " + std::string(unitWord(upper)) : std::string(lowerText));
-    if (!lower.ok)
-        return refused(text, "its lower end " + lower.problem);
+    if (!lowerRead)
+        return refused(text, "its lower end " + lowerRead.problem().message);
+    const AgeReading& lower = *lowerRead;
     if (lower.counting != upper.counting)
         return refused(text, "one end counts days or weeks alone and the other years or months");
     if (compareAge(lower.least, upper.greatest) > 0)
         return refused(text, "its lower end is above its upper end");
     RecordAge age;
-    age.ok = true;
     age.reading = lower;
     age.reading.greatest = upper.greatest;
     age.reading.about = lower.about || upper.about;
@@ -122,13 +119,13 @@ RecordAge rangeOf(std::string_view text, std::string_view lowerText, std::string
 }
 
 // The ages below bound: from least (0 unless given) to the age just below.
-RecordAge underOf(std::string_view text, std::string_view boundText, const AgeReading* least)
+Result<RecordAge> underOf(std::string_view text, std::string_view boundText, const AgeReading* least)
 {
-    AgeReading bound = readAgeText(boundText);
-    if (!bound.ok)
-        return refused(text, "its bound " + bound.problem);
+    const Result<AgeReading> boundRead = readAgeText(boundText);
+    if (!boundRead)
+        return refused(text, "its bound " + boundRead.problem().message);
+    const AgeReading& bound = *boundRead;
     RecordAge age;
-    age.ok = true;
     age.reading = bound;
     if (bound.counting == AgeCounting::ElapsedDays) {
         if (bound.least.days == 0)
@@ -180,8 +177,7 @@ std::optional<RecordAge> halfYearOf(std::string_view words)
 RecordAge stillborn()
 {
     RecordAge age;
-    age.ok = true;
-    age.reading = readAgeText("0 days");
+    age.reading = *readAgeText("0 days");
     age.ageReaderForm = true;
     return age;
 }
@@ -197,14 +193,13 @@ std::string plainWords(std::string words)
     return words;
 }
 
-RecordAge upwardsOf(std::string_view text, std::string_view leastText)
+Result<RecordAge> upwardsOf(std::string_view text, std::string_view leastText)
 {
-    const AgeReading least = readAgeText(leastText);
-    if (!least.ok)
-        return refused(text, "its lower end " + least.problem);
+    const Result<AgeReading> least = readAgeText(leastText);
+    if (!least)
+        return refused(text, "its lower end " + least.problem().message);
     RecordAge age;
-    age.ok = true;
-    age.reading = least;
+    age.reading = *least;
     age.openAbove = true;
     return age;
 }
@@ -224,12 +219,12 @@ bool ageJustBelow(const Age& age, Age& below)
     return true;
 }
 
-RecordAge readRecordAge(std::string_view text, std::string_view language)
+Result<RecordAge> readRecordAge(std::string_view text, std::string_view language)
 {
-    const AgeReading plain = readAgeText(text, language);
-    if (plain.ok) {
+    const Result<AgeReading> read = readAgeText(text, language);
+    if (read) {
+        const AgeReading& plain = *read;
         RecordAge age;
-        age.ok = true;
         age.reading = plain;
         age.ageReaderForm = true;
         age.plainYears = plain.smallestUnit == AgeUnit::Years && plain.counting == AgeCounting::SpanParts
@@ -242,8 +237,8 @@ RecordAge readRecordAge(std::string_view text, std::string_view language)
     constexpr std::string_view YearEnd = " year";
     if (startsWith(words, "in ") && words.size() > YearEnd.size()
         && std::string_view(words).substr(words.size() - YearEnd.size()) == YearEnd) {
-        RecordAge age = readRecordAge(words + " of age", language);
-        if (age.ok)
+        Result<RecordAge> age = readRecordAge(words + " of age", language);
+        if (age)
             return age;
     }
     if (startsWith(words, "aged "))
@@ -276,10 +271,10 @@ RecordAge readRecordAge(std::string_view text, std::string_view language)
     if (startsWith(all, "under "))
         return underOf(text, trimmed(all.substr(std::string_view("under ").size())), nullptr);
     if (splitAt(all, " and under ", first, second)) {
-        const AgeReading least = readAgeText(first);
-        if (!least.ok)
-            return refused(text, "its lower end " + least.problem);
-        return underOf(text, second, &least);
+        const Result<AgeReading> least = readAgeText(first);
+        if (!least)
+            return refused(text, "its lower end " + least.problem().message);
+        return underOf(text, second, &*least);
     }
     if (startsWith(all, "between ") && splitAt(all.substr(std::string_view("between ").size()), " and ", first, second))
         return rangeOf(text, first, second);
@@ -287,8 +282,7 @@ RecordAge readRecordAge(std::string_view text, std::string_view language)
         if (splitAt(all, separator, first, second))
             return rangeOf(text, first, second);
     }
-    RecordAge age = refused(text, "it is not understood (" + std::string(RecordAgeForms) + ")");
-    return age;
+    return refused(text, "it is not understood (" + std::string(RecordAgeForms) + ")");
 }
 
 std::string recordAgeText(const RecordAge& age)

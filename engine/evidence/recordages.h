@@ -29,9 +29,6 @@ namespace spanwright {
 // and every age readAgeText takes, precise to its smallest stated unit.
 struct RecordAge
 {
-    bool ok = false;
-    std::string problem; // when !ok: the text in quotes, a colon, and why
-
     // The least and greatest age (greatest unused where openAbove), the
     // counting and the about mark, as an AgeReading holds them.
     AgeReading reading;
@@ -46,8 +43,9 @@ struct RecordAge
 };
 
 // language as readAgeText takes it (for the age as written; a range's
-// bounds are read as every language reads them).
-RecordAge readRecordAge(std::string_view text, std::string_view language = {});
+// bounds are read as every language reads them). A refusal is NotRead, its
+// message the text in quotes, a colon, and why.
+Result<RecordAge> readRecordAge(std::string_view text, std::string_view language = {});
 
 // The ages of the words GEDCOM and registers share: INFANT under 1 year,
 // CHILD under 8.

@@ -63,11 +63,9 @@ std::string lowered(std::string_view text)
     return result;
 }
 
-AgeReading refused(std::string problem)
+Result<AgeReading> refused(std::string problem)
 {
-    AgeReading reading;
-    reading.problem = std::move(problem);
-    return reading;
+    return Problem{ProblemKind::NotRead, std::move(problem)};
 }
 
 // "9/19/39": months, days and years with one separator twice. ("27." is a
@@ -102,7 +100,7 @@ bool readWhole(std::string_view digits, long long& value)
 // The numeric entries of the result list: months 0-11 and days 0-30, as
 // the window writes them, so that "79-9-29" (years first) is refused rather
 // than read as 79 months, 9 days and 29 years.
-AgeReading readNumericAge(std::string_view original, std::string_view text, char separator)
+Result<AgeReading> readNumericAge(std::string_view original, std::string_view text, char separator)
 {
     const std::string notNumeric = quotedExcerpt(original) + " is not months" + separator + "days" + separator
         + "years (" + std::string(AcceptedAgeForms) + ")";
@@ -126,7 +124,6 @@ AgeReading readNumericAge(std::string_view original, std::string_view text, char
         return refused(quotedExcerpt(original) + " is not months" + separator + "days" + separator
                        + "years: months run 0 to 11 and days 0 to 30 (for years first write 79y 9m 29d)");
     AgeReading reading;
-    reading.ok = true;
     reading.age = {parts[2], parts[0], parts[1]};
     reading.least = reading.greatest = reading.age;
     return reading;
@@ -710,7 +707,7 @@ private:
 
 } // namespace
 
-AgeReading readAgeText(std::string_view original, std::string_view language)
+Result<AgeReading> readAgeText(std::string_view original, std::string_view language)
 {
     const std::string lower = lowered(trimmed(original, isSpace));
     std::string_view text = lower;
@@ -739,7 +736,6 @@ AgeReading readAgeText(std::string_view original, std::string_view language)
     const std::string problem = parser.parse(reading);
     if (!problem.empty())
         return refused(quotedExcerpt(original) + ": " + problem + " (" + acceptedAgeForms() + ")");
-    reading.ok = true;
     return reading;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <spanwright/result.h>
 #include <spanwright/yearsmonthsdays.h>
 
 #include <string>
@@ -24,14 +25,12 @@ enum class AgeUnit { Days, Weeks, Months, Years };
 // have passed from the one date to the other.
 enum class AgeCounting { SpanParts, ElapsedDays };
 
-// The result of reading an age: the age, or why the text is not one.
+// An age as read: the age it states and the ages it means.
 struct AgeReading
 {
-    bool ok = false;
     // The age with every unit it does not state 0 and weeks as 7 days each:
     // the exact reading ("aged 39" is 39 years, 0 months, 0 days).
     Age age;
-    std::string problem; // when !ok: the text in quotes, a colon, and why
 
     // What the text means, a stated age being precise to its smallest unit:
     // every age from least to greatest, both included, in the order of
@@ -61,7 +60,8 @@ struct AgeReading
 // Whole numbers, and a half after one ("1½ Jahr"). A word two languages
 // read differently is read in the language chosen (an ISO 639-1 code, as
 // DateReadOptions::language), else refused naming both readings.
-AgeReading readAgeText(std::string_view text, std::string_view language = {});
+// A refusal is NotRead, its message the text in quotes, a colon, and why.
+Result<AgeReading> readAgeText(std::string_view text, std::string_view language = {});
 
 // A text that readAgeText reads as the same age, the same precision and
 // counting, and the same about mark: "about 39 years", "3 weeks", "45 days",
