@@ -221,7 +221,7 @@ CensusReading readCensusName(std::string_view text, const CalendarChoice& calend
     const std::string_view whole = trimmed(text);
     std::string_view unmarked = whole;
     const std::string_view visit = takeVisitText(unmarked);
-    const CalendarMarks marks = takeCalendarMarks(unmarked);
+    const Result<CalendarMarks> marks = takeCalendarMarks(unmarked);
     std::vector<std::string> words = wordsOf(unmarked);
     // A sentence's full stop: "1851 Census of England and Wales."
     if (!words.empty() && words.back().size() > 1 && words.back().back() == '.'
@@ -233,8 +233,8 @@ CensusReading readCensusName(std::string_view text, const CalendarChoice& calend
     reading.named = true;
     reading.visitText = std::string(visit);
     const std::string quoted = quotedExcerpt(whole);
-    if (!marks.problem.empty()) {
-        reading.problem = "the census " + quoted + " is not read: " + marks.problem;
+    if (!marks) {
+        reading.problem = "the census " + quoted + " is not read: " + marks.problem().message;
         return reading;
     }
     words.erase(census);
@@ -276,7 +276,7 @@ CensusReading readCensusName(std::string_view text, const CalendarChoice& calend
     for (const CensusDay& known : censusDays()) {
         if (known.country != country->country || known.year != *year)
             continue;
-        if (std::string problem = calendarProblem(whole, known, marks, calendar); !problem.empty()) {
+        if (std::string problem = calendarProblem(whole, known, *marks, calendar); !problem.empty()) {
             reading.problem = std::move(problem);
             return reading;
         }
