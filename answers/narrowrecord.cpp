@@ -19,24 +19,30 @@ NarrowRefusal refused(std::string problem)
     return NarrowRefusal{Problem{ProblemKind::NotRead, std::move(problem)}, {}};
 }
 
+Problem refusedVisit(std::string problem)
+{
+    return Problem{ProblemKind::NotRead, std::move(problem)};
+}
+
 // The day the enumerator came, after the census day and within a year of
-// it (the US 1850 census ran from June to November): why not, else "".
-std::string readVisitDay(std::string_view text, const CensusDay& census, const DateReadOptions& options,
-                         long long& day)
+// it (the US 1850 census ran from June to November): its day number, or
+// why not (NotRead).
+Result<long long> readVisitDay(std::string_view text, const CensusDay& census, const DateReadOptions& options)
 {
     const Result<DateReading> reading = readDateFor("visit day", text, options);
     if (!reading)
-        return reading.problem().message;
+        return reading.problem();
     const DateReading& date = *reading;
     constexpr long long DaysInAYear = 365;
     const long long censusDay = dayNumberOf(census.day);
     if (!date.exact())
-        return "the visit day " + quotedExcerpt(text) + " is not one day: write the day the enumerator came";
+        return refusedVisit("the visit day " + quotedExcerpt(text)
+                            + " is not one day: write the day the enumerator came");
     if (*date.earliest < censusDay || *date.earliest > censusDay + DaysInAYear)
-        return "the visit day " + quotedExcerpt(text) + " is not within a year from the census day "
-            + calendarDateTextIn(census.day, options.order) + ": a census age is the age on a day of its taking";
-    day = *date.earliest;
-    return {};
+        return refusedVisit("the visit day " + quotedExcerpt(text) + " is not within a year from the census day "
+                            + calendarDateTextIn(census.day, options.order)
+                            + ": a census age is the age on a day of its taking");
+    return *date.earliest;
 }
 
 // Why no birth date gives a record's age; on one day, with the nearest
@@ -88,28 +94,29 @@ std::optional<NarrowRefusal> readRecordInto(NarrowRecord& record, std::string_vi
     // The calendar the age is reckoned in: that of the record's date.
     RecordCalendar calendar;
     calendar.firstGregorianDay = options.reading.calendar.firstGregorianDay;
-    const CensusReading census = readCensusName(whenText, options.reading.calendar);
-    if (census.named && !census.census)
-        return refused(census.problem);
-    Result<RecordAge> ageRead = census.census
-        ? readCensusAge(ageText, census.census->rule, census.census->year, record.note)
-        : readRecordAge(ageText, options.reading.language);
+    const Result<std::optional<CensusReading>> censusRead = readCensusName(whenText, options.reading.calendar);
+    if (!censusRead)
+        return refused(censusRead.problem().message);
+    const std::optional<CensusReading>& census = *censusRead;
+    Result<RecordAge> ageRead = census ? readCensusAge(ageText, census->census.rule, census->census.year, record.note)
+                                       : readRecordAge(ageText, options.reading.language);
     if (!ageRead)
         return refused("the age " + ageRead.problem().message);
     RecordAge& age = *ageRead;
     // A census age is one of completed years whatever --exact says (the
     // schedules asked the age, not a span to the day).
-    if (options.exact && age.ageReaderForm && !census.census)
+    if (options.exact && age.ageReaderForm && !census)
         age.reading = exactReading(age.reading);
-    if (census.census) {
-        long long day = dayNumberOf(census.census->day);
+    if (census) {
+        long long day = dayNumberOf(census->census.day);
         if (texts == RecordTexts::Written)
-            record.when = std::string(census.census->country) + " " + std::to_string(census.census->year)
-                + " census (" + calendarDateTextIn(census.census->day, order) + ")";
-        if (!census.visitText.empty()) {
-            std::string problem = readVisitDay(census.visitText, *census.census, options.reading, day);
-            if (!problem.empty())
-                return refused(problem);
+            record.when = std::string(census->census.country) + " " + std::to_string(census->census.year)
+                + " census (" + calendarDateTextIn(census->census.day, order) + ")";
+        if (!census->visitText.empty()) {
+            const Result<long long> visit = readVisitDay(census->visitText, census->census, options.reading);
+            if (!visit)
+                return refused(visit.problem().message);
+            day = *visit;
             if (texts == RecordTexts::Written)
                 record.when += " visited " + calendarDateTextIn(dateOfDayNumber(day), order);
         }

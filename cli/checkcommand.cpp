@@ -58,11 +58,11 @@ TreeCheckOptions optionsOf(const Arguments& arguments)
         const std::size_t equals = setting.find('=');
         if (equals == std::string::npos)
             usage("--rule " + setting + ": NAME=VALUE expected (" + treeThresholdNames() + ")");
-        const std::string problem =
+        const std::optional<Problem> problem =
             setTreeThreshold(options.thresholds, std::string_view(setting).substr(0, equals),
                              std::string_view(setting).substr(equals + 1));
-        if (!problem.empty())
-            usage("--rule " + problem);
+        if (problem)
+            usage("--rule " + problem->message);
     }
     // Checked once all are set, since either may be given first.
     const TreeThresholds& limits = options.thresholds;

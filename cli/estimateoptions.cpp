@@ -27,16 +27,17 @@ void addEstimateOptions(CLI::App& command, EstimateOptionTexts& texts)
 EstimateAssumptions assumptionsOf(const EstimateOptionTexts& texts, const std::string& command)
 {
     EstimateAssumptions assumptions;
-    const auto range = [&](const char* option, const std::string& text, YearRange& into) {
-        const std::string problem = readYearRange(text, into);
-        if (!problem.empty()) {
-            std::cerr << "spanwright-cli " << command << ": " << option << ' ' << problem << '\n';
+    const auto range = [&](const char* option, const std::string& text) {
+        const Result<YearRange> read = readYearRange(text);
+        if (!read) {
+            std::cerr << "spanwright-cli " << command << ": " << option << ' ' << read.problem().message << '\n';
             throw exitWith(ExitUsage);
         }
+        return *read;
     };
-    range("--mother-ages", texts.motherAges, assumptions.motherAges);
-    range("--father-ages", texts.fatherAges, assumptions.fatherAges);
-    range("--marriage-ages", texts.marriageAges, assumptions.marriageAges);
+    assumptions.motherAges = range("--mother-ages", texts.motherAges);
+    assumptions.fatherAges = range("--father-ages", texts.fatherAges);
+    assumptions.marriageAges = range("--marriage-ages", texts.marriageAges);
     assumptions.siblingGapMonths = texts.siblingGapMonths;
     assumptions.longestLifeYears = texts.maxLife;
     assumptions.aboutYears = texts.aboutYears;

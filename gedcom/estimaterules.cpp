@@ -53,7 +53,7 @@ bool lowerLatest(DayBounds& bounds, std::int64_t day, std::int64_t days)
     return true;
 }
 
-std::string readYearRange(const std::string& text, YearRange& range)
+Result<YearRange> readYearRange(const std::string& text)
 {
     const std::size_t dash = text.find('-');
     YearRange read{};
@@ -64,11 +64,10 @@ std::string readYearRange(const std::string& text, YearRange& range)
     };
     if (dash == std::string::npos || !number(text.data(), text.data() + dash, read.least)
         || !number(text.data() + dash + 1, end, read.most))
-        return "\"" + text + "\": LEAST-MOST in whole years expected (14-50)";
+        return Problem{ProblemKind::NotRead, "\"" + text + "\": LEAST-MOST in whole years expected (14-50)"};
     if (read.least > read.most)
-        return "\"" + text + "\": the least age is above the most";
-    range = read;
-    return {};
+        return Problem{ProblemKind::NotRead, "\"" + text + "\": the least age is above the most"};
+    return read;
 }
 
 std::int64_t leastDaysOfYears(int years)

@@ -4,6 +4,8 @@
 #include "familytree.h"
 #include "treeevents.h"
 
+#include <spanwright/result.h>
+
 #include <climits>
 #include <cstdint>
 #include <string>
@@ -89,8 +91,8 @@ struct EstimateAssumptions
     int aboutYears = 2;
 };
 
-// Reads "14-50" into range; why not, else "".
-std::string readYearRange(const std::string& text, YearRange& range);
+// Reads "14-50", or says why not (NotRead).
+Result<YearRange> readYearRange(const std::string& text);
 
 // The days that whole years or months last at least and at most.
 std::int64_t leastDaysOfYears(int years);

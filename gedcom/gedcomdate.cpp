@@ -365,9 +365,8 @@ std::optional<Problem> daysProblem(const OneDate& date, const Source& source, co
         // Julian by itself; under a Gregorian one it is read as written.
         const bool julianSaid = date.dualYearAsGregorian || so.calendarGiven
             || (source.choice.calendar.firstGregorianDay && date.first < *source.choice.calendar.firstGregorianDay);
-        const std::string problem = dualYearProblem(so.counted, so.month, int(so.day), julianSaid);
-        if (!problem.empty())
-            return notRead(quotedExcerpt(so.written) + ": " + problem);
+        if (const std::optional<std::string> problem = dualYearProblem(so.counted, so.month, int(so.day), julianSaid))
+            return notRead(quotedExcerpt(so.written) + ": " + *problem);
     }
     // Other calendars' years reach beyond the Gregorian ones.
     if (date.last > lastCalendarDay())

@@ -159,17 +159,18 @@ std::string_view certaintyName(Certainty certainty)
     return certainty == Certainty::Certain ? "certain" : certainty == Certainty::Possible ? "possible" : "none";
 }
 
-std::string setTreeThreshold(TreeThresholds& thresholds, std::string_view name, std::string_view value)
+std::optional<Problem> setTreeThreshold(TreeThresholds& thresholds, std::string_view name, std::string_view value)
 {
+    const auto notSet = [](std::string message) { return Problem{ProblemKind::NotRead, std::move(message)}; };
     const std::string quoted = "\"" + std::string(value) + "\"";
     for (const DaysThreshold& threshold : DaysThresholds) {
         if (threshold.name != name)
             continue;
         long long days = 0;
         if (!readWholeNumber(trimmed(value), days))
-            return std::string(name) + ": " + quoted + " is not a whole number of days";
+            return notSet(std::string(name) + ": " + quoted + " is not a whole number of days");
         thresholds.*threshold.value = days;
-        return {};
+        return std::nullopt;
     }
     for (const AgeThreshold& threshold : AgeThresholds) {
         if (threshold.name != name)
@@ -177,15 +178,15 @@ std::string setTreeThreshold(TreeThresholds& thresholds, std::string_view name, 
         long long years = 0;
         if (readWholeNumber(trimmed(value), years) && years <= LargestAgePart) {
             thresholds.*threshold.value = Age{years, 0, 0};
-            return {};
+            return std::nullopt;
         }
         const Result<AgeReading> reading = readAgeText(value);
         if (!reading)
-            return std::string(name) + ": " + quoted + " is neither a number of years nor an age (17y 6m)";
+            return notSet(std::string(name) + ": " + quoted + " is neither a number of years nor an age (17y 6m)");
         thresholds.*threshold.value = reading->age;
-        return {};
+        return std::nullopt;
     }
-    return "no rule has the threshold \"" + std::string(name) + "\" (" + treeThresholdNames() + ")";
+    return notSet("no rule has the threshold \"" + std::string(name) + "\" (" + treeThresholdNames() + ")");
 }
 
 std::string treeThresholdNames()

@@ -68,8 +68,8 @@ struct TreeThresholds
 // Sets the threshold named as --rule writes it: father_death_days,
 // child_spacing_min_days and child_spacing_max_days take a whole number of
 // days, the others ("old_age", "young_mother"...) a whole number of years or
-// an age ("17y 6m"). Returns why not, or "" when set.
-std::string setTreeThreshold(TreeThresholds& thresholds, std::string_view name, std::string_view value);
+// an age ("17y 6m"). Returns why not (NotRead), or nothing when set.
+std::optional<Problem> setTreeThreshold(TreeThresholds& thresholds, std::string_view name, std::string_view value);
 // The threshold names, for the help text.
 std::string treeThresholdNames();
 

@@ -487,9 +487,10 @@ private slots:
         QFETCH(QByteArray, problem);
         TreeCheckOptions options;
         const qsizetype equals = setting.indexOf('=');
-        const std::string result = setTreeThreshold(options.thresholds, setting.left(equals).toStdString(),
-                                                    setting.mid(equals + 1).toStdString());
-        QVERIFY2(QByteArray::fromStdString(result).contains(problem), result.c_str());
+        const std::optional<Problem> refusal = setTreeThreshold(options.thresholds, setting.left(equals).toStdString(),
+                                                                setting.mid(equals + 1).toStdString());
+        const QByteArray message = refusal ? QByteArray::fromStdString(refusal->message) : QByteArray();
+        QVERIFY2(refusal.has_value() == !problem.isEmpty() && message.contains(problem), message.constData());
         if (!problem.isEmpty())
             return;
         bool any = false;

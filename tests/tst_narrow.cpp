@@ -118,10 +118,10 @@ void NarrowTest::censusDay()
 {
     QFETCH(QString, census);
     QFETCH(QString, day);
-    const CensusReading reading = readCensusName(census.toStdString());
-    QVERIFY(reading.named);
-    QVERIFY2(reading.census, reading.problem.c_str());
-    QCOMPARE(QString::fromStdString(calendarDateText(reading.census->day)), day);
+    const Result<std::optional<CensusReading>> reading = readCensusName(census.toStdString());
+    QVERIFY2(reading.ok(), reading ? "" : reading.problem().message.c_str());
+    QVERIFY(*reading);
+    QCOMPARE(QString::fromStdString(calendarDateText((*reading)->census.day)), day);
     // An infant of 0 days on the census day was born on it.
     const NarrowReading record = readNarrowRecord(census.toStdString() + ": 0 days");
     QVERIFY2(record.ok(), record ? "" : record.problem().problem.message.c_str());
@@ -333,8 +333,8 @@ void NarrowTest::windowsMatchAScanOfEveryBirthDay()
     RecordAge ages = *readRecordAge(age.toStdString());
     long long eventFirst = 0;
     long long eventLast = 0;
-    if (const CensusReading census = readCensusName(when.toStdString()); census.census) {
-        eventFirst = eventLast = dayNumberOf(census.census->day);
+    if (const Result<std::optional<CensusReading>> census = readCensusName(when.toStdString()); census && *census) {
+        eventFirst = eventLast = dayNumberOf((*census)->census.day);
         ages.reading.greatest = Age{ages.reading.least.years + 4, 11, 30}; // the 1841 rule, worked out here
     } else {
         const DateResult date = readDate(when.toStdString());

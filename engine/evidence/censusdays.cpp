@@ -147,9 +147,14 @@ std::string_view markShown(std::string_view written)
     return written;
 }
 
+Problem notKnown(std::string message)
+{
+    return Problem{ProblemKind::NotRead, std::move(message)};
+}
+
 // A census whose day the calendar choice or a mark puts in another
-// calendar: why it is refused, else empty.
-std::string calendarProblem(std::string_view text, const CensusDay& census, const CalendarMarks& marks,
+// calendar: why it is refused, else nothing.
+std::optional<Problem> calendarProblem(std::string_view text, const CensusDay& census, const CalendarMarks& marks,
                             const CalendarChoice& calendar)
 {
     const std::string day = gregorianDayText(census.day);
@@ -158,18 +163,18 @@ std::string calendarProblem(std::string_view text, const CensusDay& census, cons
     if (marks.system && *marks.system != CalendarSystem::Gregorian) {
         const std::string_view name = calendarSystemName(*marks.system);
         const std::string_view mark = markShown(marks.written);
-        return "the census " + quotedExcerpt(text) + " is marked " + std::string(name)
-            + (equalsIgnoringCase(mark, name) ? "" : " (" + std::string(mark) + ")") + ", but it " + taken
-            + ": leave the mark off, or write the day meant as a date in place of the census";
+        return notKnown("the census " + quotedExcerpt(text) + " is marked " + std::string(name)
+                        + (equalsIgnoringCase(mark, name) ? "" : " (" + std::string(mark) + ")") + ", but it "
+                        + taken + ": leave the mark off, or write the day meant as a date in place of the census");
     }
     // A census marked N.S. is Gregorian whatever the switch, as a date is.
     if (!marks.system && calendar.firstGregorianDay && dayNumberOf(census.day) < *calendar.firstGregorianDay)
-        return "the census " + quotedExcerpt(text) + " " + taken + ", but --switch makes dates before "
-            + calendarDayText(calendarDayOf(CalendarSystem::Gregorian, *calendar.firstGregorianDay))
-            + " Julian: give --switch GB or US (its country's switch, of 1752 or before) or none, or write the"
-              " census day as a date marked N.S. ("
-            + day + " N.S.)";
-    return {};
+        return notKnown("the census " + quotedExcerpt(text) + " " + taken + ", but --switch makes dates before "
+                        + calendarDayText(calendarDayOf(CalendarSystem::Gregorian, *calendar.firstGregorianDay))
+                        + " Julian: give --switch GB or US (its country's switch, of 1752 or before) or none, or"
+                          " write the census day as a date marked N.S. ("
+                        + day + " N.S.)");
+    return std::nullopt;
 }
 
 // "US 1850 census (7 Nov 1850)": the last parentheses, where they hold a
@@ -215,13 +220,12 @@ const std::vector<CensusDay>& censusDays()
     return days;
 }
 
-CensusReading readCensusName(std::string_view text, const CalendarChoice& calendar)
+Result<std::optional<CensusReading>> readCensusName(std::string_view text, const CalendarChoice& calendar)
 {
-    CensusReading reading;
     const std::string_view whole = trimmed(text);
     std::string_view unmarked = whole;
     const std::string_view visit = takeVisitText(unmarked);
-    const CalendarMarks marks = takeCalendarMarks(unmarked);
+    const Result<CalendarMarks> marks = takeCalendarMarks(unmarked);
     std::vector<std::string> words = wordsOf(unmarked);
     // A sentence's full stop: "1851 Census of England and Wales."
     if (!words.empty() && words.back().size() > 1 && words.back().back() == '.'
@@ -229,14 +233,10 @@ CensusReading readCensusName(std::string_view text, const CalendarChoice& calend
         words.back().pop_back();
     const auto census = std::find(words.begin(), words.end(), CensusWord);
     if (census == words.end())
-        return reading;
-    reading.named = true;
-    reading.visitText = std::string(visit);
+        return std::optional<CensusReading>();
     const std::string quoted = quotedExcerpt(whole);
-    if (!marks.problem.empty()) {
-        reading.problem = "the census " + quoted + " is not read: " + marks.problem;
-        return reading;
-    }
+    if (!marks)
+        return notKnown("the census " + quoted + " is not read: " + marks.problem().message);
     words.erase(census);
     // The year: the one word of digits.
     std::optional<int> year;
@@ -250,43 +250,33 @@ CensusReading readCensusName(std::string_view text, const CalendarChoice& calend
             countryWords.push_back(word);
         }
     }
-    if (numbers > 1) {
-        reading.problem = "the census " + quoted + " names a day as well as a year: write the census as COUNTRY "
-            "YEAR census (\"US 1880 census\"), or the day alone as a date";
-        return reading;
-    }
+    if (numbers > 1)
+        return notKnown("the census " + quoted + " names a day as well as a year: write the census as COUNTRY "
+                        "YEAR census (\"US 1880 census\"), or the day alone as a date");
     // "1880 census of the US": the words between the census and its country.
     while (!countryWords.empty() && (countryWords.front() == "of" || countryWords.front() == "the"))
         countryWords.erase(countryWords.begin());
-    if (!year) {
-        reading.problem = "the census " + quoted + " names no year: write COUNTRY YEAR census, as in \"US 1880 census\"";
-        return reading;
-    }
-    if (countryWords.empty()) {
-        reading.problem = "the census " + quoted + " names no country: write COUNTRY YEAR census (\"US "
-            + std::to_string(*year) + " census\"), the country one of " + std::string(KnownCountries);
-        return reading;
-    }
+    if (!year)
+        return notKnown("the census " + quoted
+                        + " names no year: write COUNTRY YEAR census, as in \"US 1880 census\"");
+    if (countryWords.empty())
+        return notKnown("the census " + quoted + " names no country: write COUNTRY YEAR census (\"US "
+                        + std::to_string(*year) + " census\"), the country one of " + std::string(KnownCountries));
     const CountryName* country = countryNamed(countryWords);
-    if (!country) {
-        reading.problem = "the census " + quoted + " is not known: the censuses known are those of the "
-            + std::string(KnownCountries);
-        return reading;
-    }
+    if (!country)
+        return notKnown("the census " + quoted + " is not known: the censuses known are those of the "
+                        + std::string(KnownCountries));
     for (const CensusDay& known : censusDays()) {
         if (known.country != country->country || known.year != *year)
             continue;
-        if (std::string problem = calendarProblem(whole, known, marks, calendar); !problem.empty()) {
-            reading.problem = std::move(problem);
-            return reading;
-        }
-        reading.census = known;
-        reading.census->country = country->shown;
-        return reading;
+        if (std::optional<Problem> problem = calendarProblem(whole, known, *marks, calendar))
+            return std::move(*problem);
+        CensusReading reading{known, std::string(visit)};
+        reading.census.country = country->shown;
+        return std::optional<CensusReading>(std::move(reading));
     }
-    reading.problem = "the census " + quoted + " is not known: the " + std::string(country->country)
-        + " censuses known are those of " + yearsTaken(country->country);
-    return reading;
+    return notKnown("the census " + quoted + " is not known: the " + std::string(country->country)
+                    + " censuses known are those of " + yearsTaken(country->country));
 }
 
 std::string_view censusCountryOfPlace(std::string_view place)

@@ -4,6 +4,8 @@
 #include "evidence/censusrules.h"
 #include "reading/datereadoptions.h"
 
+#include <spanwright/result.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,14 +41,14 @@ const std::vector<CensusDay>& censusDays();
 // A census may end with the day the enumerator came, in parentheses ("US
 // 1850 census (7 Nov 1850)"): visitText is that date as written, for the
 // caller to read under its options; the age is then the age on that day.
+// A text of the census form gives its census, or why it names none known
+// (NotRead); any other text gives nothing, to be read as a date.
 struct CensusReading
 {
-    bool named = false; // the text has the census form
-    std::optional<CensusDay> census; // when named and known; country as written in full
-    std::string problem;             // when named and not known: why
-    std::string visitText;           // the visit day as written, else empty
+    CensusDay census;      // country as written in full
+    std::string visitText; // the visit day as written, else empty
 };
-CensusReading readCensusName(std::string_view text, const CalendarChoice& calendar = {});
+Result<std::optional<CensusReading>> readCensusName(std::string_view text, const CalendarChoice& calendar = {});
 
 // The census country a place names by its last part, as GEDCOM writes a
 // PLAC ("Leeds, Yorkshire, England", "Boston, Suffolk, Massachusetts,

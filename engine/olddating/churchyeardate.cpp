@@ -221,12 +221,12 @@ std::optional<DaysRead> churchYearDate(std::string_view text, const CalendarCont
         return std::nullopt;
     const std::vector<OldWord>& words = *read;
     for (size_t start = 0; start < words.size(); ++start) {
-        const std::optional<RegnalYear> regnal = readRegnalYear(words, start);
+        const std::optional<Result<RegnalYear>> regnal = readRegnalYear(words, start);
         if (!regnal)
             continue;
-        if (!regnal->problem.empty())
-            return refusal(regnal->problem);
-        return inRegnalYear(words, start, *regnal, context);
+        if (!*regnal)
+            return refusal(regnal->problem().message);
+        return inRegnalYear(words, start, **regnal, context);
     }
     size_t yearAt = 0;
     long long year = 0;

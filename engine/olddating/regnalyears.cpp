@@ -223,10 +223,16 @@ size_t afterRuler(const std::vector<OldWord>& words, size_t at, size_t end)
     return at;
 }
 
-// The ruler's name and numeral from at to end: the reign, or why none.
-// latin says the phrase is Latin ("anno regni ..."), whose names without a
-// numeral are read as of their time.
-std::optional<RegnalYear> rulerAt(const std::vector<OldWord>& words, size_t at, size_t end, bool latin)
+Problem notRegnal(std::string reason)
+{
+    return Problem{ProblemKind::NotRead, std::move(reason)};
+}
+
+// The ruler's name and numeral from at to end: the reign, or why none;
+// nothing where the words name no ruler. latin says the phrase is Latin
+// ("anno regni ..."), whose names without a numeral are read as of their
+// time.
+std::optional<Result<RegnalYear>> rulerAt(const std::vector<OldWord>& words, size_t at, size_t end, bool latin)
 {
     std::string key;
     size_t taken = 0;
@@ -255,13 +261,13 @@ std::optional<RegnalYear> rulerAt(const std::vector<OldWord>& words, size_t at, 
     if (regnal.reign)
         return regnal;
     if (numeral == 0 && reignOfKey(key + " 1"))
-        regnal.problem = "\"" + writtenWords(words, nameEnd - 1, nameEnd)
-            + "\" names no one ruler: write which one (I, II...)";
-    else if (numeral == 1 && reignOfKey(key))
+        return notRegnal("\"" + writtenWords(words, nameEnd - 1, nameEnd)
+                         + "\" names no one ruler: write which one (I, II...)");
+    if (numeral == 1 && reignOfKey(key)) {
         regnal.reign = reignOfKey(key); // Mary I
-    else
-        regnal.problem = "there was no such English ruler";
-    return regnal;
+        return regnal;
+    }
+    return notRegnal("there was no such English ruler");
 }
 
 long long anniversary(const Reign& reign, long long yearsOn)
@@ -329,9 +335,9 @@ size_t takeYears(const std::vector<OldWord>& words, size_t at, int& year, int& a
     return taken + 1 + more;
 }
 
-// Why the year is none of its ruler's; empty when it is one. Moves the
+// Why the year is none of its ruler's; nothing when it is one. Moves the
 // reign to the one of the name that had the year (Henry VI's readeption).
-std::string yearProblem(RegnalYear& regnal)
+std::optional<Problem> yearProblem(RegnalYear& regnal)
 {
     for (const Reign& reign : Reigns) {
         if (reign.key == regnal.reign->key && hasYear(reign, regnal.year)) {
@@ -347,35 +353,38 @@ std::string yearProblem(RegnalYear& regnal)
             if (again.key == reign.key && &again != &reign)
                 problem += ", and again in regnal year " + std::to_string(again.firstYearNumber);
         }
-        return problem;
+        return notRegnal(std::move(problem));
     }
     if (!reign.withYearsOf.empty() && regnal.alongsideYear == 0)
-        return std::string(reign.name) + "'s years are written two together, the king's and the queen's: \"1 & 2 "
-            + std::string(reign.name) + "\"";
+        return notRegnal(std::string(reign.name) + "'s years are written two together, the king's and the queen's: "
+                         "\"1 & 2 " + std::string(reign.name) + "\"");
     if (reign.withYearsOf.empty() && regnal.alongsideYear != 0)
-        return "only Philip and Mary's years are written two together, not " + std::string(reign.name) + "'s";
+        return notRegnal("only Philip and Mary's years are written two together, not " + std::string(reign.name)
+                         + "'s");
     if (regnal.alongsideYear != 0) {
         const auto [first, last] = regnalYearDays(regnal);
         if (first > last)
-            return "Philip's year " + std::to_string(regnal.year) + " and Mary's year "
-                + std::to_string(regnal.alongsideYear) + " have no day in common";
+            return notRegnal("Philip's year " + std::to_string(regnal.year) + " and Mary's year "
+                             + std::to_string(regnal.alongsideYear) + " have no day in common");
     }
-    return {};
+    return std::nullopt;
 }
 
-std::optional<RegnalYear> withYears(std::optional<RegnalYear> regnal, int year, int alongside)
+std::optional<Result<RegnalYear>> withYears(std::optional<Result<RegnalYear>> regnal, int year, int alongside)
 {
-    if (!regnal || !regnal->reign)
+    if (!regnal || !*regnal)
         return regnal;
-    regnal->year = year;
-    regnal->alongsideYear = alongside;
-    regnal->problem = yearProblem(*regnal);
+    RegnalYear& named = **regnal;
+    named.year = year;
+    named.alongsideYear = alongside;
+    if (std::optional<Problem> problem = yearProblem(named))
+        return Result<RegnalYear>(std::move(*problem));
     return regnal;
 }
 
 // The Latin order, the year last: "anno regni regis Edwardi tertii nono",
 // "a.r.r. Henrici octavi tertio" (anno regni regis); at is past "anno".
-std::optional<RegnalYear> latinYearLast(const std::vector<OldWord>& words, size_t first, size_t at)
+std::optional<Result<RegnalYear>> latinYearLast(const std::vector<OldWord>& words, size_t first, size_t at)
 {
     const bool regni = at > first && at < words.size()
         && (words[at].upper == "REGNI" || words[at].upper == "REGNORUM");
@@ -390,7 +399,7 @@ std::optional<RegnalYear> latinYearLast(const std::vector<OldWord>& words, size_
         int alongside = 0;
         if (takeYears(words, yearAt, year, alongside) != words.size() - yearAt)
             continue;
-        if (std::optional<RegnalYear> regnal = rulerAt(words, at, yearAt, true))
+        if (std::optional<Result<RegnalYear>> regnal = rulerAt(words, at, yearAt, true))
             return withYears(std::move(regnal), year, alongside);
     }
     return std::nullopt;
@@ -418,7 +427,7 @@ std::optional<long long> englishDay(long long year, int month, int day)
     return gregorian >= englishGregorianStart() ? std::optional<long long>(gregorian) : std::nullopt;
 }
 
-std::optional<RegnalYear> readRegnalYear(const std::vector<OldWord>& words, size_t first)
+std::optional<Result<RegnalYear>> readRegnalYear(const std::vector<OldWord>& words, size_t first)
 {
     size_t at = first;
     while (at < words.size()

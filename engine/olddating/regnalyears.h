@@ -3,6 +3,8 @@
 #include "calendars/calendardate.h"
 #include "olddating/oldwords.h"
 
+#include <spanwright/result.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,15 +33,15 @@ struct RegnalYear
     const Reign* reign = nullptr;
     int year = 0;
     int alongsideYear = 0; // Mary's beside Philip's: the 2 of "1 & 2 Philip and Mary"
-    std::string problem; // a king named but not which one, a year past the reign
 };
 
 // The regnal year the words from first to the end are, all of them: "9
 // Edward III", "20 Eliz. I", "in the fourth year of the reign of George
 // III", "5 Victoria", "6 W. & M.", "1 & 2 Philip and Mary", "anno regni
 // regis Edwardi tertii nono", "a.r.r. Henrici octavi tertio". Nothing when they are none; a problem
-// when they name a reign but not one regnal year of it.
-std::optional<RegnalYear> readRegnalYear(const std::vector<OldWord>& words, size_t first);
+// (NotRead: a king named but not which one, a year past the reign) when
+// they name a reign but not one regnal year of it.
+std::optional<Result<RegnalYear>> readRegnalYear(const std::vector<OldWord>& words, size_t first);
 
 // The first and last day of the regnal year, as day numbers; the last of
 // the reign ends it. England's days: Julian to 2 Sep 1752, Gregorian from

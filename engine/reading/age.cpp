@@ -129,7 +129,11 @@ Result<AgeReading> readNumericAge(std::string_view original, std::string_view te
     return reading;
 }
 
-// Reads the tokens of a worded age, front to back.
+// Reads the tokens of a worded age, front to back. Its steps return why
+// the tokens are not an age, the reason alone, which the reader puts after
+// the text it quotes; nothing where they pass.
+using AgeProblem = std::optional<std::string>;
+
 class AgeParser
 {
 public:
@@ -138,10 +142,10 @@ public:
     {
     }
 
-    // "" when the tokens are an age, which is then in reading; else why not.
-    std::string parse(AgeReading& reading)
+    // The age is put in reading.
+    AgeProblem parse(AgeReading& reading)
     {
-        std::string problem;
+        AgeProblem problem;
         if (acceptOnePhraseOf(languages::lexicon().yearOfAgePhrases()) && atNumber()) {
             problem = readLatinYearOfAge(reading);
         } else {
@@ -153,9 +157,9 @@ public:
             else
                 problem = readParts(reading);
         }
-        if (!problem_.empty())
+        if (problem_)
             return problem_;
-        if (!problem.empty())
+        if (problem)
             return problem;
         if (!acceptPhrase({"of", "age"}) && !acceptWord("old"))
             acceptOnePhraseOf(languages::lexicon().agePhrasesAfter());
@@ -165,7 +169,7 @@ public:
         accept(AgeTokenKind::Stop);
         if (pos_ < tokens_.size())
             return "not understood at " + quotedExcerpt(tokens_[pos_].text);
-        return {};
+        return std::nullopt;
     }
 
 private:
@@ -518,7 +522,7 @@ private:
 
     // After "anno aetatis suae": the Nth year of the age, N - 1 completed
     // ("anno aetatis suae 45", "anno aetatis 45to").
-    std::string readLatinYearOfAge(AgeReading& reading)
+    AgeProblem readLatinYearOfAge(AgeReading& reading)
     {
         std::optional<long long> year = readCardinal();
         const AgeToken* ending = peek();
@@ -540,7 +544,7 @@ private:
     }
 
     // "in ye 33d year of her age": the Nth year is N - 1 completed years.
-    std::string readYearOfAge(AgeReading& reading)
+    AgeProblem readYearOfAge(AgeReading& reading)
     {
         acceptOneOf({"ye", "the", "his", "her", "their"});
         std::optional<long long> ordinal = readOrdinal();
@@ -572,7 +576,7 @@ private:
         return meaningOf(parts, reading);
     }
 
-    std::string readParts(AgeReading& reading)
+    AgeProblem readParts(AgeReading& reading)
     {
         StatedParts parts;
         size_t count = 0;
@@ -663,7 +667,7 @@ private:
     }
 
     // The age and the ages meant, from the parts stated.
-    static std::string meaningOf(const StatedParts& parts, AgeReading& reading)
+    static AgeProblem meaningOf(const StatedParts& parts, AgeReading& reading)
     {
         const auto partOf = [&](AgeUnit unit) { return parts[static_cast<size_t>(unit)].value_or(0); };
         const long long days = partOf(AgeUnit::Days) + DaysPerWeek * partOf(AgeUnit::Weeks);
@@ -696,13 +700,13 @@ private:
         case AgeUnit::Days:
             break;
         }
-        return {};
+        return std::nullopt;
     }
 
     const std::vector<AgeToken>& tokens_;
     languages::LanguageMask language_ = 0;
     size_t pos_ = 0;
-    std::string problem_; // a number word two languages read differently
+    AgeProblem problem_; // a number word two languages read differently
 };
 
 } // namespace
@@ -728,14 +732,13 @@ Result<AgeReading> readAgeText(std::string_view original, std::string_view langu
     if (!numeric.empty() && looksNumeric(numeric, separator))
         return readNumericAge(original, numeric, separator);
 
-    const AgeTokens tokens = ageTokensOf(text);
-    if (!tokens.problem.empty())
-        return refused(quotedExcerpt(original) + ": " + tokens.problem);
+    const Result<std::vector<AgeToken>> tokens = ageTokensOf(text);
+    if (!tokens)
+        return refused(quotedExcerpt(original) + ": " + tokens.problem().message);
     AgeReading reading;
-    AgeParser parser(tokens.tokens, language.empty() ? 0 : languages::lexicon().languageOfCode(language));
-    const std::string problem = parser.parse(reading);
-    if (!problem.empty())
-        return refused(quotedExcerpt(original) + ": " + problem + " (" + acceptedAgeForms() + ")");
+    AgeParser parser(*tokens, language.empty() ? 0 : languages::lexicon().languageOfCode(language));
+    if (const AgeProblem problem = parser.parse(reading))
+        return refused(quotedExcerpt(original) + ": " + *problem + " (" + acceptedAgeForms() + ")");
     return reading;
 }
 

@@ -49,11 +49,20 @@ std::string_view quotedExcerptText(std::string_view rest)
     return rest.substr(0, cut);
 }
 
+// The reason assigned, not built in place: a literal then stays one string
+// in the binary, as the package checks read its words.
+Problem notTokens(std::string_view reason)
+{
+    Problem problem{ProblemKind::NotRead, {}};
+    problem.message = reason;
+    return problem;
+}
+
 } // namespace
 
-AgeTokens ageTokensOf(std::string_view text)
+Result<std::vector<AgeToken>> ageTokensOf(std::string_view text)
 {
-    AgeTokens result;
+    std::vector<AgeToken> tokens;
     bool joined = false;
     size_t pos = 0;
     const auto at = [&](size_t i) { return i < text.size() ? text[i] : '\0'; };
@@ -71,16 +80,12 @@ AgeTokens ageTokensOf(std::string_view text)
         if (isDigit(c)) {
             while (isDigit(at(pos))) {
                 token.value = token.value * 10 + (text[pos] - '0');
-                if (token.value > LargestAgePart) {
-                    result.problem = "a number larger than " + std::to_string(LargestAgePart);
-                    return result;
-                }
+                if (token.value > LargestAgePart)
+                    return notTokens("a number larger than " + std::to_string(LargestAgePart));
                 ++pos;
             }
-            if ((at(pos) == '.' || at(pos) == ',') && isDigit(at(pos + 1))) {
-                result.problem = "whole numbers only, not a fraction";
-                return result;
-            }
+            if ((at(pos) == '.' || at(pos) == ',') && isDigit(at(pos + 1)))
+                return notTokens("whole numbers only, not a fraction");
             token.kind = AgeTokenKind::Number;
             if (text.substr(pos, OneHalf.size()) == OneHalf) {
                 token.half = true; // "1½ Jahr"
@@ -99,27 +104,25 @@ AgeTokens ageTokensOf(std::string_view text)
             // writer may leave out some and keep others ("agé", "age").
             if (!isAscii(token.word))
                 token.word = languages::withoutDiacritics(token.word);
-        } else if (c == '-' && joined && !result.tokens.empty() && result.tokens.back().kind == AgeTokenKind::Word
+        } else if (c == '-' && joined && !tokens.empty() && tokens.back().kind == AgeTokenKind::Word
                    && isLetter(pos + 1)) {
             token.kind = AgeTokenKind::Hyphen;
             ++pos;
         } else if ((c == '-' || c == '+') && isDigit(at(pos + 1))) {
-            result.problem = "whole numbers only, without a sign";
-            return result;
+            return notTokens("whole numbers only, without a sign");
         } else {
             bool known = false;
             token.kind = signKind(c, known);
-            if (!known) {
-                result.problem = "not understood at " + languages::quotedForMessage(quotedExcerptText(text.substr(pos)));
-                return result;
-            }
+            if (!known)
+                return notTokens("not understood at "
+                                 + languages::quotedForMessage(quotedExcerptText(text.substr(pos))));
             ++pos;
         }
         token.text = text.substr(start, pos - start);
-        result.tokens.push_back(std::move(token));
+        tokens.push_back(std::move(token));
         joined = true;
     }
-    return result;
+    return tokens;
 }
 
 } // namespace spanwright

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <spanwright/result.h>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,17 +21,12 @@ struct AgeToken
     bool half = false;     // a number with a half after it ("1½")
 };
 
-struct AgeTokens
-{
-    std::vector<AgeToken> tokens;
-    std::string problem; // why the text cannot be cut into tokens, without the text itself
-};
-
-// Cuts a lower-cased age text into tokens. A word takes letters and inner
+// Cuts a lower-cased age text into tokens, or says why it cannot be cut
+// (NotRead), without the text itself. A word takes letters and inner
 // apostrophes ("y's"), and is kept without its diacritics; a hyphen between letters ("sixty-two") is a token of
 // its own; "(s)" after a word is left out. Numbers are whole: a sign, a
 // fraction, a number larger than an age part may be, or any other sign is a
 // problem.
-AgeTokens ageTokensOf(std::string_view lower);
+Result<std::vector<AgeToken>> ageTokensOf(std::string_view lower);
 
 } // namespace spanwright

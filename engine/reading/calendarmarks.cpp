@@ -107,9 +107,15 @@ const CalendarWord* leadingKeyword(std::string_view text, std::string_view& afte
     return keyword;
 }
 
+Problem twoMarks(std::string_view first, std::string_view second)
+{
+    return Problem{ProblemKind::NotRead,
+                   "it has two calendar marks, " + std::string(first) + " and " + std::string(second)};
+}
+
 } // namespace
 
-CalendarMarks takeCalendarMarks(std::string_view& text)
+Result<CalendarMarks> takeCalendarMarks(std::string_view& text)
 {
     CalendarMarks marks;
     text = trimmed(text);
@@ -129,10 +135,8 @@ CalendarMarks takeCalendarMarks(std::string_view& text)
     if (last == ')' || last == '.' || isLetter(last)) {
         std::string_view before;
         if (const CalendarWord* mark = trailingMark(text, before, written)) {
-            if (marks.system) {
-                marks.problem = "it has two calendar marks, " + marks.written + " and " + std::string(written);
-                return marks;
-            }
+            if (marks.system)
+                return twoMarks(marks.written, written);
             marks.system = mark->system;
             marks.written = std::string(written);
             text = trimmed(before);
@@ -143,10 +147,8 @@ CalendarMarks takeCalendarMarks(std::string_view& text)
     // A second mark after the first: "1 Jan 1700 O.S. (Julian)".
     if (marks.system && !text.empty()) {
         std::string_view before;
-        if (trailingMark(text, before, written)) {
-            marks.problem = "it has two calendar marks, " + std::string(written) + " and " + marks.written;
-            return marks;
-        }
+        if (trailingMark(text, before, written))
+            return twoMarks(written, marks.written);
     }
     return marks;
 }

@@ -2,6 +2,8 @@
 
 #include "calendars/calendarsystem.h"
 
+#include <spanwright/result.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,12 +17,12 @@ namespace spanwright {
 struct CalendarMarks
 {
     std::optional<CalendarSystem> system;
-    std::string written;  // the mark as written, for messages
-    std::string problem;  // two marks: why the text is no date
+    std::string written; // the mark as written, for messages
 };
 
-// Takes the marks off text, which is left trimmed.
-CalendarMarks takeCalendarMarks(std::string_view& text);
+// Takes the marks off text, which is left trimmed. Two marks are refused
+// (NotRead), the reason alone, without the text.
+Result<CalendarMarks> takeCalendarMarks(std::string_view& text);
 
 // False for a text that cannot hold a mark, by its first and last
 // characters (most dates: a digit or a month at the front, digits at the

@@ -316,12 +316,12 @@ DaysRead qualifiedDays(std::string_view text, const DateReadOptions& options, Qu
     if (!options.language.empty())
         context.language = languages::lexicon().languageOfCode(options.language);
     if (mayHoldCalendarMarks(text)) {
-        const CalendarMarks marks = takeCalendarMarks(text);
-        if (!marks.problem.empty())
-            return refusal(marks.problem);
-        context.mark = marks.system;
-        if (marks.system && text.empty())
-            return refusal("a date is missing beside the calendar mark " + marks.written);
+        const Result<CalendarMarks> marks = takeCalendarMarks(text);
+        if (!marks)
+            return refusal(marks.problem().message);
+        context.mark = marks->system;
+        if (marks->system && text.empty())
+            return refusal("a date is missing beside the calendar mark " + marks->written);
     }
     // A marked numeric date in one pass too ("5/17/1700 O.S."): its parts
     // read as ever, then placed in the calendar the mark names.

@@ -19,7 +19,7 @@ bool beforeLadyDay(int month, int day)
     return month < March || (month == March && day < LadyDay);
 }
 
-std::string dualYearProblem(long long laterYear, int month, int day, bool julianSaid)
+std::optional<std::string> dualYearProblem(long long laterYear, int month, int day, bool julianSaid)
 {
     if (month != 0 && !beforeLadyDay(month, day))
         return "a dual year belongs only to 1 January to 24 March, and "
@@ -28,7 +28,7 @@ std::string dualYearProblem(long long laterYear, int month, int day, bool julian
     if (laterYear > LastBritishDualYear && !julianSaid)
         return "a dual year after 1752 is not Britain's (it left the Julian calendar in 1752): mark the date O.S., "
                "or read it under its place's switch, to read it as Julian";
-    return {};
+    return std::nullopt;
 }
 
 } // namespace spanwright

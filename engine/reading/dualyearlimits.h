@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace spanwright {
@@ -14,9 +15,10 @@ namespace spanwright {
 // between 1 January and 24 March, where a dual year belongs.
 bool beforeLadyDay(int month, int day);
 
-// Why a dual year cannot stand on the date, or empty. laterYear is the
-// year counted from 1 January; julianSaid is true where a mark (O.S.) or
-// the switch makes the day Julian by itself.
-std::string dualYearProblem(long long laterYear, int month, int day, bool julianSaid);
+// Why a dual year cannot stand on the date (the reason alone, without the
+// date), or nothing. laterYear is the year counted from 1 January;
+// julianSaid is true where a mark (O.S.) or the switch makes the day Julian
+// by itself.
+std::optional<std::string> dualYearProblem(long long laterYear, int month, int day, bool julianSaid);
 
 } // namespace spanwright

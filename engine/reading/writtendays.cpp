@@ -176,11 +176,11 @@ DaysRead writtenDays(WrittenDate written, const CalendarContext& context)
     if (context.mark == CalendarSystem::Gregorian && written.hasDualYear())
         return refusal("a dual year is Old Style (Julian), which the mark for the Gregorian calendar contradicts");
     if (written.hasDualYear()) {
-        const std::string problem = dualYearProblem(written.year, written.month, written.day,
-                                                    context.mark == CalendarSystem::Julian
-                                                        || beforeSwitch(written, choice.firstGregorianDay));
-        if (!problem.empty())
-            return refusal(problem);
+        const std::optional<std::string> problem =
+            dualYearProblem(written.year, written.month, written.day,
+                            context.mark == CalendarSystem::Julian || beforeSwitch(written, choice.firstGregorianDay));
+        if (problem)
+            return refusal(*problem);
     }
     const bool julian = context.mark ? *context.mark == CalendarSystem::Julian
                                      : written.hasDualYear() || choice.firstGregorianDay.has_value();

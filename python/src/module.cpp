@@ -39,14 +39,15 @@ EstimateAssumptions assumptionsOf(const std::string& motherAges, const std::stri
                                   const std::string& marriageAges, int siblingGapMonths, int maxLife, int aboutYears)
 {
     EstimateAssumptions assumptions;
-    const auto range = [](const char* name, const std::string& text, YearRange& into) {
-        const std::string problem = readYearRange(text, into);
-        if (!problem.empty())
-            throw py::value_error(std::string(name) + " " + problem);
+    const auto range = [](const char* name, const std::string& text) {
+        const Result<YearRange> read = readYearRange(text);
+        if (!read)
+            throw py::value_error(std::string(name) + " " + read.problem().message);
+        return *read;
     };
-    range("mother_ages", motherAges, assumptions.motherAges);
-    range("father_ages", fatherAges, assumptions.fatherAges);
-    range("marriage_ages", marriageAges, assumptions.marriageAges);
+    assumptions.motherAges = range("mother_ages", motherAges);
+    assumptions.fatherAges = range("father_ages", fatherAges);
+    assumptions.marriageAges = range("marriage_ages", marriageAges);
     const auto within = [](const char* name, int value, int least, int most) {
         if (value < least || value > most)
             throw py::value_error(std::string(name) + " " + std::to_string(value) + ": not in " + std::to_string(least)
