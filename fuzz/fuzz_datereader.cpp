@@ -58,9 +58,9 @@ void checkPlainNumeric(std::string_view text, DateOrder order)
     long long day = 0;
     if (!datepieces::plainNumericDate(text, order, day))
         return;
-    const datepieces::Days days = datepieces::numericDate(text, order);
-    FUZZ_CHECK(days.ok);
-    FUZZ_CHECK(days.earliest == day && days.latest == day);
+    const datepieces::DaysRead days = datepieces::numericDate(text, order);
+    FUZZ_CHECK(days.ok());
+    FUZZ_CHECK(days->earliest == day && days->latest == day);
 }
 
 } // namespace
