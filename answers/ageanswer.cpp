@@ -31,7 +31,7 @@ AgeAnswer failed(Outcome outcome, std::string problem)
 SpanCalendar calendarFrom(long long fixedDay, const DateReading& date, const DateReadOptions& options)
 {
     return ageCalendarFor({date.calendar, date.latestCalendar, options.calendar.firstGregorianDay}, fixedDay,
-                          fixedDay == date.earliest);
+                          date.days.earliest == Day(fixedDay));
 }
 
 AgeMatches matchesFrom(AgeDirection direction, long long fixedDay, const AgeReading& reading,
@@ -62,8 +62,7 @@ std::string answerCalendarLine(std::string_view role, const AgeAnswer& answer, c
                                CalendarSystem firstCalendar, CalendarSystem lastCalendar)
 {
     DateReading dates;
-    dates.earliest = answer.firstDay;
-    dates.latest = answer.lastDay;
+    dates.days = {Day(answer.firstDay), Day(answer.lastDay)};
     dates.approximate = answer.about;
     dates.calendar = firstCalendar;
     dates.latestCalendar = lastCalendar;
@@ -81,7 +80,7 @@ AgeAnswer answerAgeQuestion(const AgeQuestion& question)
     if (!reading)
         return failed(Outcome::NotRead, reading.problem().message);
     const DateReading& date = *reading;
-    if (!date.earliest || !date.latest)
+    if (date.days.openBefore() || date.days.openAfter())
         return failed(Outcome::NotRead, "the " + std::string(born ? "end date " : "begin date ")
                                      + quotedExcerpt(question.dateText)
                                      + " is open on one side (before or after), so no date is earliest or latest");
@@ -93,10 +92,10 @@ AgeAnswer answerAgeQuestion(const AgeQuestion& question)
     // Later fixed dates give later dates (the searches are monotone), so the
     // earliest answer is that of the earliest fixed day, the latest that of
     // the latest.
-    const AgeMatches earliest =
-        firstMatches(question.direction, *date.earliest, *date.latest, 1, age, date, question.reading);
-    const AgeMatches latest =
-        firstMatches(question.direction, *date.latest, *date.earliest, -1, age, date, question.reading);
+    const long long firstDay = date.days.earliest->number();
+    const long long lastDay = date.days.latest->number();
+    const AgeMatches earliest = firstMatches(question.direction, firstDay, lastDay, 1, age, date, question.reading);
+    const AgeMatches latest = firstMatches(question.direction, lastDay, firstDay, -1, age, date, question.reading);
     const std::string relation = born ? "before" : "after";
     if (earliest.empty() || latest.empty())
         return failed(Outcome::NoAnswer, noMatchTextFor(age, earliest.empty() ? earliest : latest, relation,
@@ -109,8 +108,8 @@ AgeAnswer answerAgeQuestion(const AgeQuestion& question)
     answer.calendarLine = calendarLine(born ? "end" : "begin", date);
     answer.answerLine =
         answerCalendarLine(born ? "begin" : "end", answer, date,
-                           calendarFrom(*date.earliest, date, question.reading).systemOf(answer.firstDay),
-                           calendarFrom(*date.latest, date, question.reading).systemOf(answer.lastDay));
+                           calendarFrom(firstDay, date, question.reading).systemOf(answer.firstDay),
+                           calendarFrom(lastDay, date, question.reading).systemOf(answer.lastDay));
     return answer;
 }
 

@@ -8,25 +8,25 @@ namespace spanwright {
 
 namespace {
 
-std::string dayIn(long long dayNumber, CalendarSystem system, bool withDualYear)
+std::string dayIn(Day day, CalendarSystem system, bool withDualYear)
 {
-    const CalendarDay day = calendarDayOf(system, dayNumber);
-    return calendarDayText(day, withDualYear && takesDualYear(day));
+    const CalendarDay inSystem = calendarDayOf(system, day.number());
+    return calendarDayText(inSystem, withDualYear && takesDualYear(inSystem));
 }
 
 // The reading's days in its own calendars, marked with them.
 std::string readingAsRead(const DateReading& reading)
 {
     const bool dual = reading.written.hasDualYear();
-    const auto marked = [&](long long day, CalendarSystem system) {
+    const auto marked = [&](Day day, CalendarSystem system) {
         return dayIn(day, system, dual) + " (" + std::string(calendarSystemName(system)) + ")";
     };
     if (reading.oneCalendar())
         return readingDaysIn(reading, reading.calendar) + " (" + std::string(calendarSystemName(reading.calendar))
             + ")";
     const std::string about = reading.approximate ? "about " : "";
-    return about + marked(*reading.earliest, reading.calendar) + " to "
-        + marked(*reading.latest, reading.latestCalendar);
+    return about + marked(*reading.days.earliest, reading.calendar) + " to "
+        + marked(*reading.days.latest, reading.latestCalendar);
 }
 
 } // namespace
@@ -50,7 +50,7 @@ std::string yearCountNote(const DateReading& reading)
     case WrittenDate::YearCount::FromJanuaryOldStyle: {
         // The same day and month a year later, as a count from 25 March
         // would write it with a dual year (a day written, never a month).
-        const long long later = dayNumberIn({CalendarSystem::Julian, written.year + 1, written.month, written.day});
+        const Day later(dayNumberIn({CalendarSystem::Julian, written.year + 1, written.month, written.day}));
         return "the year counted from 1 January (counted from 25 March, as records before 1752 often did: "
             + dayIn(later, CalendarSystem::Julian, true) + " (Julian) = "
             + dayIn(later, CalendarSystem::Gregorian, false) + " (Gregorian))";
@@ -64,13 +64,14 @@ std::string readingDaysIn(const DateReading& reading, CalendarSystem system)
     // A dual year is written back where the date was written with one.
     const bool dual = reading.written.hasDualYear();
     const std::string about = reading.approximate ? "about " : "";
-    if (!reading.earliest)
-        return "before " + dayIn(*reading.latest + 1, system, dual);
-    if (!reading.latest)
-        return "after " + dayIn(*reading.earliest - 1, system, dual);
-    if (*reading.earliest == *reading.latest)
-        return about + dayIn(*reading.earliest, system, dual);
-    return about + dayIn(*reading.earliest, system, dual) + " to " + dayIn(*reading.latest, system, dual);
+    const DayRange& days = reading.days;
+    if (days.openBefore())
+        return "before " + dayIn(*days.latest + 1, system, dual);
+    if (days.openAfter())
+        return "after " + dayIn(*days.earliest - 1, system, dual);
+    if (days.oneDay())
+        return about + dayIn(*days.earliest, system, dual);
+    return about + dayIn(*days.earliest, system, dual) + " to " + dayIn(*days.latest, system, dual);
 }
 
 std::string calendarReading(const DateReading& reading)

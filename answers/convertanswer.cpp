@@ -112,11 +112,11 @@ ConvertAnswer convertDate(std::string_view text, const DateReadOptions& options,
     if (!read)
         return failed(Outcome::NotRead, read.problem().message);
     const DateReading& reading = *read;
-    if (!reading.earliest || !reading.latest)
+    if (reading.days.openBefore() || reading.days.openAfter())
         return failed(Outcome::NotRead, "the date " + quotedExcerpt(text)
                                      + " is open on one side (before or after): it has no first or last day");
-    const long long first = *reading.earliest;
-    const long long last = *reading.latest;
+    const long long first = reading.days.earliest->number();
+    const long long last = reading.days.latest->number();
     ConvertAnswer answer;
     const bool dualYears = writesDualYears(options.calendar);
     for (const Target& target : Targets) {

@@ -12,16 +12,16 @@ namespace spanwright {
 std::optional<std::string> daysBetweenText(const DateReading& begin, const DateReading& end)
 {
     if (begin.exact() && end.exact())
-        return std::to_string(*end.earliest - *begin.earliest);
+        return std::to_string(*end.days.earliest - *begin.days.earliest);
     // The fewest days from the latest begin to the earliest end, the most
     // from the earliest begin to the latest end; an open side leaves its
     // bound out.
     std::optional<std::string> least;
     std::optional<std::string> most;
-    if (begin.latest && end.earliest)
-        least = std::to_string(*end.earliest - *begin.latest);
-    if (begin.earliest && end.latest)
-        most = std::to_string(*end.latest - *begin.earliest);
+    if (begin.days.latest && end.days.earliest)
+        least = std::to_string(*end.days.earliest - *begin.days.latest);
+    if (begin.days.earliest && end.days.latest)
+        most = std::to_string(*end.days.latest - *begin.days.earliest);
     if (!least && !most)
         return std::nullopt;
     return boundsText(least, most, begin.approximate || end.approximate);

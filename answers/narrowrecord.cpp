@@ -38,11 +38,12 @@ Result<long long> readVisitDay(std::string_view text, const CensusDay& census, c
     if (!date.exact())
         return refusedVisit("the visit day " + quotedExcerpt(text)
                             + " is not one day: write the day the enumerator came");
-    if (*date.earliest < censusDay || *date.earliest > censusDay + DaysInAYear)
+    const long long visitDay = date.days.earliest->number();
+    if (visitDay < censusDay || visitDay > censusDay + DaysInAYear)
         return refusedVisit("the visit day " + quotedExcerpt(text) + " is not within a year from the census day "
                             + calendarDateTextIn(census.day, options.order)
                             + ": a census age is the age on a day of its taking");
-    return *date.earliest;
+    return visitDay;
 }
 
 // Why no birth date gives a record's age; on one day, with the nearest
@@ -126,8 +127,11 @@ std::optional<NarrowRefusal> readRecordInto(NarrowRecord& record, std::string_vi
         if (!reading)
             return refused(reading.problem().message);
         const DateReading& date = *reading;
-        eventFirst = date.earliest;
-        eventLast = date.latest;
+        // The birth window reckons in day numbers.
+        if (date.days.earliest)
+            eventFirst = date.days.earliest->number();
+        if (date.days.latest)
+            eventLast = date.days.latest->number();
         dateAbout = date.approximate;
         calendar.first = date.calendar;
         calendar.last = date.latestCalendar;

@@ -47,10 +47,10 @@ SpanCalculation calculateSpan(std::string_view beginText, std::string_view endTe
     DateReading& end = result.end = std::move(*endReading);
     DateReading& begin = result.begin = std::move(*beginReading);
     // An open side stands at the calendar's end: no span can pass it.
-    const long long beginEarliest = begin.earliest.value_or(earliestReadDay());
-    const long long beginLatest = begin.latest.value_or(lastCalendarDay());
-    const long long endEarliest = end.earliest.value_or(earliestReadDay());
-    const long long endLatest = end.latest.value_or(lastCalendarDay());
+    const long long beginEarliest = begin.days.earliest.value_or(Day(earliestReadDay())).number();
+    const long long beginLatest = begin.days.latest.value_or(Day(lastCalendarDay())).number();
+    const long long endEarliest = end.days.earliest.value_or(Day(earliestReadDay())).number();
+    const long long endLatest = end.days.latest.value_or(Day(lastCalendarDay())).number();
     if (endLatest < beginEarliest) {
         result.outcome = Outcome::NoAnswer;
         result.problem = EndBeforeBeginMessage;
@@ -58,10 +58,11 @@ SpanCalculation calculateSpan(std::string_view beginText, std::string_view endTe
     }
     result.julian = spanCalendarFor(spanSideOf(begin), spanSideOf(end)) == CalendarSystem::Julian;
     result.approximate = begin.approximate || end.approximate;
-    result.exact = beginEarliest == beginLatest && endEarliest == endLatest && begin.earliest && end.latest;
+    result.exact = beginEarliest == beginLatest && endEarliest == endLatest && !begin.days.openBefore()
+        && !end.days.openAfter();
     if (endEarliest >= beginLatest)
         result.span = spanOfDays(beginLatest, endEarliest, result.julian);
-    if (begin.earliest && end.latest)
+    if (!begin.days.openBefore() && !end.days.openAfter())
         result.greatest = spanOfDays(beginEarliest, endLatest, result.julian);
     return result;
 }

@@ -38,9 +38,10 @@ bool calculateByDays(std::string_view beginText, std::string_view endText, Resul
 {
     const DateResult begin = readDate(beginText);
     const DateResult end = readDate(endText);
-    if (!begin || !end || !begin->exact() || !end->exact() || *end->earliest < *begin->earliest)
+    if (!begin || !end || !begin->exact() || !end->exact() || *end->days.earliest < *begin->days.earliest)
         return false;
-    entries.compose(spanBetween(dateOfDayNumber(*begin->earliest), dateOfDayNumber(*end->earliest)));
+    entries.compose(
+        spanBetween(dateOfDayNumber(begin->days.earliest->number()), dateOfDayNumber(end->days.earliest->number())));
     return true;
 }
 

@@ -622,8 +622,10 @@ std::optional<GedcomDate> readAsFreeText(std::string_view text, const DateReadOp
         return std::nullopt;
     const DateReading& reading = *read;
     GedcomDate date;
-    date.earliest = reading.earliest;
-    date.latest = reading.latest;
+    if (reading.days.earliest)
+        date.earliest = reading.days.earliest->number();
+    if (reading.days.latest)
+        date.latest = reading.days.latest->number();
     // An Islamic date of a record is the day of its month as sighted: the
     // check must not be certain of a day the tabular calendar only reckons.
     if (reading.observedDaysApart > 0) {

@@ -71,7 +71,7 @@ Result<DateMeaning> readDateText(std::string_view text, const DateReadOptions& o
     if (!read)
         return Problem(read.problem());
     const DateReading& reading = *read;
-    return DateMeaning{{asDay(reading.earliest), asDay(reading.latest)}, reading.approximate, reading.calendar};
+    return DateMeaning{reading.days, reading.approximate, reading.calendar};
 }
 
 Result<AgeMeaning> readAge(std::string_view text)
@@ -122,10 +122,10 @@ Result<DaysAnswer> days(std::string_view beginText, std::string_view endText, co
     // The fewest days from the latest begin to the earliest end, the most
     // from the earliest begin to the latest end.
     DaysAnswer answer;
-    if (begin.latest && end.earliest)
-        answer.fewest = *end.earliest - *begin.latest;
-    if (begin.earliest && end.latest)
-        answer.most = *end.latest - *begin.earliest;
+    if (begin.days.latest && end.days.earliest)
+        answer.fewest = *end.days.earliest - *begin.days.latest;
+    if (begin.days.earliest && end.days.latest)
+        answer.most = *end.days.latest - *begin.days.earliest;
     if (!answer.fewest && !answer.most)
         return Problem{ProblemKind::NoAnswer, "the dates leave the number of days without bound"};
     answer.approximate = begin.approximate || end.approximate;

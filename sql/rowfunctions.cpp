@@ -75,7 +75,7 @@ std::optional<long long> daysRow(std::string_view begin, std::string_view end)
     const DateResult endReading = readDate(end, options);
     if (!beginReading || !endReading || !beginReading->exact() || !endReading->exact())
         return std::nullopt;
-    return *endReading->earliest - *beginReading->earliest;
+    return *endReading->days.earliest - *beginReading->days.earliest;
 }
 
 DatesRowAnswer bornRow(std::string_view end, std::string_view age)

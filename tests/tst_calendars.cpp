@@ -153,12 +153,12 @@ private slots:
         const DateResult reading = readDate(view(text));
         QVERIFY2(reading.ok(), whyNot(reading));
         QVERIFY(reading->exact());
-        QCOMPARE(isoOf(*reading->earliest), gregorian);
-        QCOMPARE(QByteArray(weekdayName(weekdayOf(*reading->earliest))), weekday);
+        QCOMPARE(isoOf(reading->days.earliest->number()), gregorian);
+        QCOMPARE(QByteArray(weekdayName(weekdayOf(reading->days.earliest->number()))), weekday);
         QCOMPARE(QByteArray(CalendarNames[int(reading->calendar)]), calendar);
         // And back: the day in its own calendar is the one written.
-        const CalendarDay own = calendarDayOf(reading->calendar, *reading->earliest);
-        QCOMPARE(dayNumberIn(own), *reading->earliest);
+        const CalendarDay own = calendarDayOf(reading->calendar, reading->days.earliest->number());
+        QCOMPARE(dayNumberIn(own), reading->days.earliest->number());
     }
 
     // The length of French Republican years, as the days from one
@@ -192,7 +192,7 @@ private slots:
         const auto newYear = [](int of) {
             const std::string text = "1 vendémiaire an " + std::to_string(of);
             const DateResult reading = readDate(text);
-            return reading.ok() && reading->exact() ? *reading->earliest : 0;
+            return reading.ok() && reading->exact() ? reading->days.earliest->number() : 0;
         };
         QVERIFY(newYear(year) != 0 && newYear(year + 1) != 0);
         QCOMPARE(newYear(year + 1) - newYear(year), (long long)days);
@@ -530,8 +530,8 @@ private slots:
         const std::string written = dateReadingText(*reading);
         const DateResult again = readDate(written);
         QVERIFY2(again.ok(), whyNot(again));
-        QCOMPARE(again->earliest, reading->earliest);
-        QCOMPARE(again->latest, reading->latest);
+        QCOMPARE(again->days.earliest, reading->days.earliest);
+        QCOMPARE(again->days.latest, reading->days.latest);
         QCOMPARE(again->approximate, reading->approximate);
     }
 
@@ -695,16 +695,16 @@ private slots:
             const DateResult read = readDate(text(swedish, ""), optionsOf("SE", false));
             const DateResult expected = readDate(text(julian, " O.S."));
             QVERIFY2(read.ok(), whyNot(read));
-            QVERIFY2(read->earliest == expected->earliest, text(swedish, "").c_str());
+            QVERIFY2(read->days.earliest == expected->days.earliest, text(swedish, "").c_str());
             QCOMPARE(QByteArray(CalendarNames[int(read->calendar)]), QByteArray("Swedish"));
-            const CalendarDay back = calendarDayOf(read->calendar, *read->earliest);
+            const CalendarDay back = calendarDayOf(read->calendar, read->days.earliest->number());
             QVERIFY2(back.year == swedish[0] && back.month == swedish[1] && back.day == swedish[2],
                      text(swedish, "").c_str());
         }
         QCOMPARE(days, 4384); // 12 years of 365 days, 29 February 1704 and 1708, 29 and 30 February 1712
         QCOMPARE(QByteArray::fromStdString(text(julian, "")), QByteArray("1 Mar 1712"));
         const DateResult after = readDate("1 Mar 1712", optionsOf("SE", false));
-        QCOMPARE(after->earliest, readDate("1 Mar 1712 O.S.")->earliest);
+        QCOMPARE(after->days.earliest, readDate("1 Mar 1712 O.S.")->days.earliest);
         QCOMPARE(QByteArray(CalendarNames[int(after->calendar)]), QByteArray("Julian"));
     }
 

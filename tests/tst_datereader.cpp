@@ -42,9 +42,9 @@ void refuseRow(const char* text, int order, const char* because, int hint = NoOr
                         << QByteArray(because) << hint;
 }
 
-QByteArray dayText(const std::optional<long long>& day)
+QByteArray dayText(const std::optional<Day>& day)
 {
-    return day ? QByteArray::fromStdString(calendarDateText(dateOfDayNumber(*day))) : QByteArray();
+    return day ? QByteArray::fromStdString(calendarDateText(dateOfDayNumber(day->number()))) : QByteArray();
 }
 
 } // namespace
@@ -329,8 +329,8 @@ private slots:
             return;
         }
         QVERIFY2(reading.ok(), whyNot(reading));
-        QCOMPARE(dayText(reading->earliest), earliest);
-        QCOMPARE(dayText(reading->latest), latest);
+        QCOMPARE(dayText(reading->days.earliest), earliest);
+        QCOMPARE(dayText(reading->days.latest), latest);
         QCOMPARE(reading->approximate, approximate);
         QCOMPARE(reading->exact(), !approximate && !earliest.isEmpty() && earliest == latest);
 
@@ -338,8 +338,8 @@ private slots:
         const std::string written = dateReadingText(*reading);
         const DateResult again = readDate(written);
         QVERIFY2(again.ok(), (written + ": " + whyNot(again)).c_str());
-        QCOMPARE(again->earliest, reading->earliest);
-        QCOMPARE(again->latest, reading->latest);
+        QCOMPARE(again->days.earliest, reading->days.earliest);
+        QCOMPARE(again->days.latest, reading->days.latest);
         QCOMPARE(again->approximate, reading->approximate);
     }
 

@@ -24,11 +24,11 @@ namespace {
 
 std::string_view view(const QByteArray& text) { return {text.constData(), size_t(text.size())}; }
 
-QByteArray isoText(std::optional<long long> day)
+QByteArray isoText(std::optional<Day> day)
 {
     if (!day)
         return "open";
-    const CalendarDate date = dateOfDayNumber(*day);
+    const CalendarDate date = dateOfDayNumber(day->number());
     return QByteArray::fromStdString(std::to_string(date.year) + "-" + std::to_string(date.month) + "-"
                                      + std::to_string(date.day));
 }
@@ -196,8 +196,8 @@ private slots:
         QFETCH(QByteArray, latest);
         const DateResult reading = readDate(view(text));
         QVERIFY2(reading.ok(), whyNot(reading));
-        QCOMPARE(isoText(reading->earliest), earliest);
-        QCOMPARE(isoText(reading->latest), latest);
+        QCOMPARE(isoText(reading->days.earliest), earliest);
+        QCOMPARE(isoText(reading->days.latest), latest);
     }
 
     // Nothing is a month unless a table says so; no numeral is half read.
@@ -395,7 +395,7 @@ private slots:
             return;
         }
         QVERIFY2(reading.ok(), whyNot(reading));
-        QCOMPARE(isoText(reading->earliest), day);
+        QCOMPARE(isoText(reading->days.earliest), day);
     }
 
     // A number word two languages read differently is read in the language

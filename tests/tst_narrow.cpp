@@ -338,8 +338,8 @@ void NarrowTest::windowsMatchAScanOfEveryBirthDay()
         ages.reading.greatest = Age{ages.reading.least.years + 4, 11, 30}; // the 1841 rule, worked out here
     } else {
         const DateResult date = readDate(when.toStdString());
-        eventFirst = *date->earliest;
-        eventLast = *date->latest;
+        eventFirst = date->days.earliest->number();
+        eventLast = date->days.latest->number();
     }
     constexpr long long ScanDays = 25 * 366;
     const std::optional<BirthWindow> scanned = scannedWindow(eventFirst, eventLast, ages, eventFirst - ScanDays);

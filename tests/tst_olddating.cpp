@@ -111,8 +111,8 @@ void checkReading()
         return;
     }
     QVERIFY2(reading.ok(), whyNot(reading));
-    QCOMPARE(*reading->earliest, dayOf(first));
-    QCOMPARE(*reading->latest, dayOf(last));
+    QCOMPARE(reading->days.earliest->number(), dayOf(first));
+    QCOMPARE(reading->days.latest->number(), dayOf(last));
     QCOMPARE(reading->calendar, first.startsWith('J') ? CalendarSystem::Julian : CalendarSystem::Gregorian);
     QVERIFY(!reading->readAs.empty());
 }
@@ -221,8 +221,8 @@ private slots:
         QFETCH(QByteArray, expected);
         const DateResult reading = readDate(view(text));
         QVERIFY2(reading.ok(), whyNot(reading));
-        QCOMPARE(*reading->earliest, dayOf(expected));
-        QCOMPARE(weekdayOf(*reading->earliest), 6);
+        QCOMPARE(reading->days.earliest->number(), dayOf(expected));
+        QCOMPARE(weekdayOf(reading->days.earliest->number()), 6);
     }
 
     // The feasts and the days named from them, in English, Latin and German:
@@ -409,7 +409,7 @@ private slots:
         QFETCH(QByteArray, to);
         const DateResult reading = readDate(view(text));
         QVERIFY2(reading.ok(), whyNot(reading));
-        QCOMPARE(*reading->earliest, day);
+        QCOMPARE(reading->days.earliest->number(), day);
         const CalendarDate date = dateOfDayNumber(day);
         const std::string iso = std::to_string(date.year) + (date.month < 10 ? "-0" : "-") + std::to_string(date.month)
             + (date.day < 10 ? "-0" : "-") + std::to_string(date.day);

@@ -307,13 +307,13 @@ bool windowSurelyHolds(long long guess, const CalendarDate& guessDate, long long
 }
 
 // The elapsed days' run as dayRun cuts it to [low, high]: first and last.
-struct DayRange
+struct ElapsedRun
 {
     long long first;
     long long last;
 };
 
-DayRange elapsedBeginDays(long long endDay, const AgeReading& reading)
+ElapsedRun elapsedBeginDays(long long endDay, const AgeReading& reading)
 {
     const long long low = earliestReadDay();
     const long long high = std::min(endDay, latestReadDay());
@@ -327,7 +327,7 @@ std::optional<long long> firstBeginDayMeant(long long endDay, const AgeReading& 
                                             const SpanCalendar& calendar)
 {
     if (reading.counting == AgeCounting::ElapsedDays) {
-        const DayRange days = elapsedBeginDays(endDay, reading);
+        const ElapsedRun days = elapsedBeginDays(endDay, reading);
         return days.first <= days.last ? std::optional<long long>(days.first) : std::nullopt;
     }
     const SpansToEnd spanOf(endDay, calendar);
@@ -349,7 +349,7 @@ std::optional<long long> lastBeginDayMeant(long long endDay, const AgeReading& r
                                            const SpanCalendar& calendar)
 {
     if (reading.counting == AgeCounting::ElapsedDays) {
-        const DayRange days = elapsedBeginDays(endDay, reading);
+        const ElapsedRun days = elapsedBeginDays(endDay, reading);
         return days.first <= days.last ? std::optional<long long>(days.last) : std::nullopt;
     }
     const SpansToEnd spanOf(endDay, calendar);

@@ -261,10 +261,10 @@ DateRefusal refused(std::string_view text, DateRefusal why)
 
 // A day as the first of what it opens (its year, its month) or as the last
 // of what it closes, as coarse as that allows.
-std::string boundText(long long dayNumber, bool opening)
+std::string boundText(Day day, bool opening)
 {
-    const CalendarDate date = dateOfDayNumber(dayNumber);
-    const bool monthBound = opening ? date.day == 1 : dateOfDayNumber(dayNumber + 1).day == 1;
+    const CalendarDate date = dateOfDayNumber(day.number());
+    const bool monthBound = opening ? date.day == 1 : dateOfDayNumber((day + 1).number()).day == 1;
     const bool yearBound = monthBound && date.month == (opening ? 1 : LastMonth);
     if (yearBound)
         return writtenYearText(date.year);
@@ -358,8 +358,7 @@ DateResult readDate(std::string_view written, const DateReadOptions& options)
     if (!text.empty() && isDigit(text.front()) && !choice.yearBeginsOn25March
         && plainNumericDate(text, order, day, &reading.written, options.shortYears)
         && (!choice.firstGregorianDay || day >= *choice.firstGregorianDay)) {
-        reading.earliest = day;
-        reading.latest = day;
+        reading.days.earliest = reading.days.latest = Day(day);
         if (choice.firstGregorianDay)
             reading.calendarSource = CalendarSource::Switch;
         return reading;
@@ -386,35 +385,36 @@ DateResult readDate(std::string_view written, const DateReadOptions& options)
     reading.readAs = std::move(days.readAs);
     reading.observedDaysApart = days.observedDaysApart;
     reading.approximate = qualifier == Qualifier::About || aboutRange;
-    reading.earliest = days.earliest;
-    reading.latest = days.latest;
+    reading.days.earliest = Day(days.earliest);
+    reading.days.latest = Day(days.latest);
     if (qualifier == Qualifier::Before) {
         if (days.earliest <= earliestReadDay())
             return refused(written, refusal("no day of the calendar lies before it"));
-        reading.earliest.reset();
-        reading.latest = days.earliest - 1;
+        reading.days.earliest.reset();
+        reading.days.latest = Day(days.earliest - 1);
     } else if (qualifier == Qualifier::After) {
         if (days.latest == lastCalendarDay())
             return refused(written, refusal("no day of the calendar lies after it"));
-        reading.earliest = days.latest + 1;
-        reading.latest.reset();
+        reading.days.earliest = Day(days.latest + 1);
+        reading.days.latest.reset();
     }
     return reading;
 }
 
 std::string dateReadingText(const DateReading& reading)
 {
-    if (!reading.earliest)
-        return "before " + boundText(*reading.latest + 1, true);
-    if (!reading.latest)
-        return "after " + boundText(*reading.earliest - 1, false);
-    const long long earliest = *reading.earliest;
-    const long long latest = *reading.latest;
+    const DayRange& days = reading.days;
+    if (days.openBefore())
+        return "before " + boundText(*days.latest + 1, true);
+    if (days.openAfter())
+        return "after " + boundText(*days.earliest - 1, false);
+    const Day earliest = *days.earliest;
+    const Day latest = *days.latest;
     const std::string about = reading.approximate ? "about " : "";
     if (earliest == latest)
-        return about + calendarDateText(dateOfDayNumber(earliest));
-    const CalendarDate first = dateOfDayNumber(earliest);
-    const CalendarDate last = dateOfDayNumber(latest);
+        return about + calendarDateText(dateOfDayNumber(earliest.number()));
+    const CalendarDate first = dateOfDayNumber(earliest.number());
+    const CalendarDate last = dateOfDayNumber(latest.number());
     const std::string from = boundText(earliest, true);
     const std::string to = boundText(latest, false);
     const bool wholeYears = first.month == 1 && first.day == 1 && last.month == LastMonth
@@ -422,7 +422,7 @@ std::string dateReadingText(const DateReading& reading)
     if (wholeYears)
         return about + (first.year == last.year ? from : from + "-" + to);
     const bool wholeMonth = first.year == last.year && first.month == last.month && first.day == 1
-        && dateOfDayNumber(latest + 1).day == 1;
+        && dateOfDayNumber((latest + 1).number()).day == 1;
     if (wholeMonth) // (January as a bound would be written as its year)
         return about + std::string(fullMonthName(first.month)) + " " + writtenYearText(first.year);
     return about + "between " + from + " and " + to;

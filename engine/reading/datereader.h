@@ -3,6 +3,7 @@
 #include "reading/datereadoptions.h"
 #include "reading/writtendate.h"
 
+#include <spanwright/dayrange.h>
 #include <spanwright/result.h>
 
 #include <optional>
@@ -79,11 +80,9 @@ namespace spanwright {
 
 struct DateReading
 {
-    // The first and last day the text allows, as day numbers of
-    // calendardate.h; equal for one day. An open side (before, after) has
-    // none.
-    std::optional<long long> earliest;
-    std::optional<long long> latest;
+    // The first and last day the text allows; one day for a day. An open
+    // side (before, after) has none.
+    DayRange days;
     // about, circa, est., cal.: the days are those of the date as written,
     // marked as approximate.
     bool approximate = false;
@@ -108,7 +107,7 @@ struct DateReading
     int observedDaysApart = 0;
 
     // One day, not approximate.
-    bool exact() const { return !approximate && earliest && latest && *earliest == *latest; }
+    bool exact() const { return !approximate && days.oneDay(); }
 };
 
 // Why a text is not a date. The message quotes the text, says what was not
