@@ -29,7 +29,7 @@ bool sameDate(const Result<GedcomDate>& a, const Result<GedcomDate>& b)
 {
     if (!a || !b)
         return !a && !b;
-    return a->earliest == b->earliest && a->latest == b->latest && a->approximate == b->approximate
+    return a->days == b->days && a->approximate == b->approximate
         && a->calendar == b->calendar && a->noDate == b->noDate;
 }
 
@@ -50,15 +50,16 @@ void checkDate(std::string_view text)
     // one), AFT its last (some days after the Gregorian one).
     constexpr int December = 12;
     constexpr int LastDay = 31;
-    const long long lowest = julianDayNumberOf({EarliestGedcomYear, 1, 1}) - 1;
-    const long long highest = julianDayNumberOf({LastCalendarYear, December, LastDay}) + 1;
-    FUZZ_CHECK(date.earliest || date.latest);
-    if (date.earliest)
-        FUZZ_CHECK(*date.earliest >= lowest && *date.earliest <= highest);
-    if (date.latest)
-        FUZZ_CHECK(*date.latest >= lowest && *date.latest <= highest);
-    if (date.earliest && date.latest)
-        FUZZ_CHECK(*date.earliest <= *date.latest);
+    const Day lowest(julianDayNumberOf({EarliestGedcomYear, 1, 1}) - 1);
+    const Day highest(julianDayNumberOf({LastCalendarYear, December, LastDay}) + 1);
+    const DayRange& days = date.days;
+    FUZZ_CHECK(days.earliest || days.latest);
+    if (days.earliest)
+        FUZZ_CHECK(*days.earliest >= lowest && *days.earliest <= highest);
+    if (days.latest)
+        FUZZ_CHECK(*days.latest >= lowest && *days.latest <= highest);
+    if (days.earliest && days.latest)
+        FUZZ_CHECK(*days.earliest <= *days.latest);
 
     std::string lower(text);
     for (char& c : lower)
@@ -83,9 +84,10 @@ void checkRow(std::string_view birth, std::string_view death, std::string_view a
     const bool gregorian = birthDate.calendar == GedcomDate::Calendar::Gregorian
         && deathDate.calendar == GedcomDate::Calendar::Gregorian;
     if (birthDate.exact() && deathDate.exact() && gregorian && stated.exact() && stated.meetable()
-        && (stated.least->years != 0 || stated.least->months != 0) && *birthDate.earliest <= *deathDate.earliest) {
-        const YearsMonthsDays span
-            = spanBetween(dateOfDayNumber(*birthDate.earliest), dateOfDayNumber(*deathDate.earliest));
+        && (stated.least->years != 0 || stated.least->months != 0)
+        && *birthDate.days.earliest <= *deathDate.days.earliest) {
+        const YearsMonthsDays span = spanBetween(dateOfDayNumber(birthDate.days.earliest->number()),
+                                                 dateOfDayNumber(deathDate.days.earliest->number()));
         const bool equal = compareAge(span, *stated.least) == 0;
         FUZZ_CHECK(equal == (row.check == GedcomRow::Check::Agrees));
     }

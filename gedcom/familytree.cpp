@@ -11,9 +11,9 @@ GedcomDate TreeDate::gedcomDate() const
 {
     GedcomDate date;
     if (hasEarliest)
-        date.earliest = earliest;
+        date.days.earliest = Day(earliest);
     if (hasLatest)
-        date.latest = latest;
+        date.days.latest = Day(latest);
     date.approximate = approximate;
     date.calendar = calendar == CalendarSystem::Julian ? GedcomDate::Calendar::Julian : GedcomDate::Calendar::Gregorian;
     return date;
@@ -91,10 +91,10 @@ TreeDate treeDateOf(const Result<GedcomDate>& reading, TreeText shown)
         return date;
     const GedcomDate& read = *reading;
     date.present = true;
-    date.hasEarliest = read.earliest.has_value();
-    date.hasLatest = read.latest.has_value();
-    date.earliest = static_cast<std::int32_t>(read.earliest.value_or(0));
-    date.latest = static_cast<std::int32_t>(read.latest.value_or(0));
+    date.hasEarliest = !read.days.openBefore();
+    date.hasLatest = !read.days.openAfter();
+    date.earliest = static_cast<std::int32_t>(read.days.earliest.value_or(Day()).number());
+    date.latest = static_cast<std::int32_t>(read.days.latest.value_or(Day()).number());
     date.approximate = read.approximate;
     // A value with a Julian and a Gregorian date is spanned in the
     // Gregorian calendar, as the report does.

@@ -26,11 +26,13 @@ Days daysOf(const GedcomDate& birth, const GedcomDate& death, const GedcomSpanCa
 {
     // An open side reaches to the calendar's end, or no further than the
     // date itself where that lies beyond (AFT the calendar's last day).
+    const Day calendarFirst(calendar.firstDay());
+    const Day calendarLast(calendar.lastDay());
     const auto first = [&](const GedcomDate& date) {
-        return date.earliest.value_or(std::min(calendar.firstDay(), date.latest.value_or(calendar.firstDay())));
+        return date.days.earliest.value_or(std::min(calendarFirst, date.days.latest.value_or(calendarFirst))).number();
     };
     const auto last = [&](const GedcomDate& date) {
-        return date.latest.value_or(std::max(calendar.lastDay(), date.earliest.value_or(calendar.lastDay())));
+        return date.days.latest.value_or(std::max(calendarLast, date.days.earliest.value_or(calendarLast))).number();
     };
     Days days{first(birth), last(birth), first(death), last(death)};
     days.birthLast = std::min(days.birthLast, days.deathLast);
@@ -85,7 +87,7 @@ AgeCheck disagrees(long long days)
 
 bool deathBeforeBirth(const GedcomDate& birth, const GedcomDate& death)
 {
-    return birth.earliest && death.latest && *death.latest < *birth.earliest;
+    return birth.days.earliest && death.days.latest && *death.days.latest < *birth.days.earliest;
 }
 
 AgeBounds ageBounds(const GedcomDate& birth, const GedcomDate& death, const GedcomSpanCalendar& calendar)
@@ -95,7 +97,7 @@ AgeBounds ageBounds(const GedcomDate& birth, const GedcomDate& death, const Gedc
     // The span never grows as the birth moves later or the death earlier.
     if (days.birthLast <= days.deathFirst)
         bounds.least = calendar.span(days.birthLast, days.deathFirst);
-    if (birth.earliest && death.latest)
+    if (birth.days.earliest && death.days.latest)
         bounds.greatest = calendar.span(days.birthFirst, days.deathLast);
     return bounds;
 }
@@ -105,7 +107,7 @@ AgeCheck checkStatedAge(const GedcomDate& birth, const GedcomDate& death, const 
 {
     const Days days = daysOf(birth, death, calendar);
     const Comparison compare{stated, calendar};
-    const bool openEnded = !birth.earliest || !death.latest;
+    const bool openEnded = birth.days.openBefore() || death.days.openAfter();
 
     // Even the shortest span the dates allow is too long: the birth must
     // move later, at the earliest death.

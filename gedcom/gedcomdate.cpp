@@ -498,8 +498,7 @@ Result<GedcomDate> readTwoDates(const std::vector<Part>& parts, std::string_view
     if (second.last < first.first)
         return notRead(quotedExcerpt(written) + ": the second date lies before the first");
     GedcomDate date;
-    date.earliest = first.first;
-    date.latest = second.last;
+    date.days = {Day(first.first), Day(second.last)};
     date.calendar = first.calendar == second.calendar ? calendarOf(first.calendar) : GedcomDate::Calendar::Mixed;
     markWritten(date, first.calendar);
     markWritten(date, second.calendar);
@@ -543,9 +542,9 @@ Result<GedcomDate> readQualifiedDate(const std::vector<Part>& parts, const Sourc
         date.warning = DualYearGregorianWarning;
     // BEF and AFT leave the date itself out; FROM and TO take it in.
     if (!before)
-        date.earliest = strict ? one.last + 1 : one.first;
+        date.days.earliest = Day(strict ? one.last + 1 : one.first);
     if (!after)
-        date.latest = strict ? one.first - 1 : one.last;
+        date.days.latest = Day(strict ? one.first - 1 : one.last);
     return date;
 }
 
@@ -622,17 +621,14 @@ std::optional<GedcomDate> readAsFreeText(std::string_view text, const DateReadOp
         return std::nullopt;
     const DateReading& reading = *read;
     GedcomDate date;
-    if (reading.days.earliest)
-        date.earliest = reading.days.earliest->number();
-    if (reading.days.latest)
-        date.latest = reading.days.latest->number();
+    date.days = reading.days;
     // An Islamic date of a record is the day of its month as sighted: the
     // check must not be certain of a day the tabular calendar only reckons.
     if (reading.observedDaysApart > 0) {
-        if (date.earliest)
-            date.earliest = std::max(*date.earliest - reading.observedDaysApart, earliestReadDay());
-        if (date.latest)
-            date.latest = std::min(*date.latest + reading.observedDaysApart, latestReadDay());
+        if (date.days.earliest)
+            date.days.earliest = std::max(*date.days.earliest - reading.observedDaysApart, Day(earliestReadDay()));
+        if (date.days.latest)
+            date.days.latest = std::min(*date.days.latest + reading.observedDaysApart, Day(latestReadDay()));
     }
     date.approximate = reading.approximate;
     // "1 Jan 1700 O.S.", "15 Nisan 5708": the calendar the reader found.

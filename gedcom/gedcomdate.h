@@ -2,9 +2,9 @@
 
 #include "reading/datereadoptions.h"
 
+#include <spanwright/dayrange.h>
 #include <spanwright/result.h>
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,8 +34,7 @@ struct GedcomDate
 
     // The first and last day the value allows; an open side (BEF, AFT, FROM
     // or TO alone) has none.
-    std::optional<long long> earliest;
-    std::optional<long long> latest;
+    DayRange days;
     // ABT, CAL or EST: the days are those of the date as written, but the
     // event may lie outside them.
     bool approximate = false;
@@ -48,9 +47,9 @@ struct GedcomDate
 
     // Some day is allowed: a date, not a status word or a phrase. The rules
     // weigh a value by its days alone.
-    bool hasDays() const { return earliest.has_value() || latest.has_value(); }
+    bool hasDays() const { return !days.openBefore() || !days.openAfter(); }
     // One day, not approximate.
-    bool exact() const { return !approximate && earliest && latest && *earliest == *latest; }
+    bool exact() const { return !approximate && days.oneDay(); }
 };
 
 // Reads a date value by the GEDCOM 5.5.1 and 7.0 grammars:

@@ -36,14 +36,14 @@ GedcomDateReadings::Reading GedcomDateReadings::compact(const Result<GedcomDate>
         return reading;
     const GedcomDate& date = *read;
     reading.flags = Read;
-    reading.earliest = date.earliest.value_or(0);
-    reading.latest = date.latest.value_or(0);
+    reading.earliest = date.days.earliest.value_or(Day()).number();
+    reading.latest = date.days.latest.value_or(Day()).number();
     const auto flag = [&](bool set, Flag which) {
         if (set)
             reading.flags |= which;
     };
-    flag(date.earliest.has_value(), HasEarliest);
-    flag(date.latest.has_value(), HasLatest);
+    flag(!date.days.openBefore(), HasEarliest);
+    flag(!date.days.openAfter(), HasLatest);
     flag(date.approximate, Approximate);
     flag(date.stillborn, Stillborn);
     flag(date.julianWritten, JulianWritten);
@@ -61,9 +61,9 @@ Result<GedcomDate> GedcomDateReadings::expand(const Reading& reading)
     Result<GedcomDate> read = GedcomDate();
     GedcomDate& date = *read;
     if ((reading.flags & HasEarliest) != 0)
-        date.earliest = reading.earliest;
+        date.days.earliest = Day(reading.earliest);
     if ((reading.flags & HasLatest) != 0)
-        date.latest = reading.latest;
+        date.days.latest = Day(reading.latest);
     date.approximate = (reading.flags & Approximate) != 0;
     date.stillborn = (reading.flags & Stillborn) != 0;
     date.julianWritten = (reading.flags & JulianWritten) != 0;

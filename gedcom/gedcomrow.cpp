@@ -166,7 +166,7 @@ void recordAgeCheck(GedcomRow& row, const AgeCheck& check, const GedcomDate& bir
         cannotCheck(row, "no birth date in the calendar gives the stated age");
         break;
     case AgeCheck::Outcome::OpenEnded:
-        cannotCheck(row, !birth.earliest ? "the birth date is open-ended" : "the death date is open-ended");
+        cannotCheck(row, birth.days.openBefore() ? "the birth date is open-ended" : "the death date is open-ended");
         break;
     }
 }
@@ -203,7 +203,8 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
     // The birth dates from the stated age need only the death date.
     const bool burial = deathEvent == DeathEvent::Burial;
     if (stated.hasAges() && ageElsewhere.empty() && death.exact()) {
-        BirthDays days = stated.meetable() ? birthDaysFor(*death.earliest, stated, calendar) : BirthDays{};
+        BirthDays days
+            = stated.meetable() ? birthDaysFor(death.days.earliest->number(), stated, calendar) : BirthDays{};
         days.fromCalendarStart = days.fromCalendarStart || burial; // an earlier death, an earlier birth
         row.bornFromStatedAge = stated.meetable() ? birthDaysText(days, calendar, mixed) : "none";
     }
@@ -248,7 +249,7 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
     }
     GedcomDate ending = death;
     if (burial) // the death on or before the burial
-        ending.earliest.reset();
+        ending.days.earliest.reset();
     recordAgeCheck(row, checkStatedAge(birth, ending, stated, calendar), birth);
     return row;
 }

@@ -55,15 +55,15 @@ Certainty birthOutsideWindow(const GedcomDate& birth, const BirthWindow& window)
         return Certainty::None;
     const long long windowFirst = window.first ? *window.first : NoEarliest;
     const long long windowLast = window.last ? *window.last : NoLatest;
-    const long long birthFirst = birth.earliest ? *birth.earliest : NoEarliest;
-    const long long birthLast = birth.latest ? *birth.latest : NoLatest;
+    const long long birthFirst = birth.days.earliest ? birth.days.earliest->number() : NoEarliest;
+    const long long birthLast = birth.days.latest ? birth.days.latest->number() : NoLatest;
     const bool certain = birthLast < windowFirst || birthFirst > windowLast;
     if (certain)
         return birth.approximate || window.about ? Certainty::Possible : Certainty::Certain;
     const GedcomDate closed = closedAtBound(birth);
-    if (!closed.earliest || !closed.latest)
+    if (!closed.days.earliest || !closed.days.latest)
         return Certainty::None;
-    const bool someOutside = *closed.earliest < windowFirst || *closed.latest > windowLast;
+    const bool someOutside = closed.days.earliest->number() < windowFirst || closed.days.latest->number() > windowLast;
     return someOutside ? Certainty::Possible : Certainty::None;
 }
 
@@ -124,7 +124,7 @@ void addPersonFindings(const FamilyTree& tree, std::uint32_t index, const std::v
     GedcomDate birth = recorded.date;
     const bool christening = recorded.tag != "BIRT";
     if (christening) // the birth lies on or before the christening
-        birth.earliest.reset();
+        birth.days.earliest.reset();
     const Certainty found = birthOutsideWindow(birth, narrowed.narrowing.window);
     // Children were christened days to years after the birth: a christening
     // after the window says nothing, only one before it does.

@@ -26,7 +26,15 @@ Age ageJustAbove(Age age, AgeCounting counting)
     return age;
 }
 
-std::string yearOf(long long day) { return std::to_string(dateOfDayNumber(day).year); }
+std::string yearOf(Day day) { return std::to_string(dateOfDayNumber(day.number()).year); }
+
+// The number of a day, for the engine's birth window; none for an open end.
+std::optional<long long> numberOfDay(std::optional<Day> day)
+{
+    if (!day)
+        return std::nullopt;
+    return day->number();
+}
 
 // A stated age as the narrowing takes it; nothing for a phrase or an age
 // that no span meets ("1y 45d").
@@ -103,9 +111,9 @@ std::optional<RecordAge> censusAgeOfValue(std::string_view value, const CensusDa
 // The census a CENS event is, by its days and the last part of its place.
 std::optional<CensusDay> censusOf(const StatedAgeEvent& event, const GedcomDate& date)
 {
-    if (event.tag != "CENS" || date.approximate || !date.earliest || !date.latest)
+    if (event.tag != "CENS" || date.approximate || !date.days.earliest || !date.days.latest)
         return std::nullopt;
-    return censusOfEvent(censusCountryOfPlace(event.place), *date.earliest, *date.latest);
+    return censusOfEvent(censusCountryOfPlace(event.place), date.days.earliest->number(), date.days.latest->number());
 }
 
 // In marriage papers "infant" is the legal word for one under 21, never a
@@ -147,7 +155,8 @@ StatedAgeNarrowing narrowReadingDates(const std::vector<StatedAgeEvent>& events,
         const StatedAgeEvent& event = events[index];
         const GedcomDate date = readDate(trimmed(event.date));
         const bool dated = date.hasDays();
-        const std::string name = dated ? event.tag + ' ' + yearOf(date.earliest ? *date.earliest : *date.latest) : event.tag;
+        const DayRange& days = date.days;
+        const std::string name = dated ? event.tag + ' ' + yearOf(days.earliest ? *days.earliest : *days.latest) : event.tag;
         const auto leaveOut = [&](std::string_view age, const std::string& why) {
             narrowed.notWeighed.push_back({event.tag, name + " (AGE " + std::string(trimmed(age)) + ": " + why + ")"});
         };
@@ -168,8 +177,8 @@ StatedAgeNarrowing narrowReadingDates(const std::vector<StatedAgeEvent>& events,
             leaveOut(event.age, why.empty() ? "an age phrase, no age" : why);
             continue;
         }
-        std::optional<long long> first = date.earliest;
-        std::optional<long long> last = date.latest;
+        std::optional<long long> first = numberOfDay(days.earliest);
+        std::optional<long long> last = numberOfDay(days.latest);
         RecordCalendar ageCalendar = recordCalendarOf(date, calendar);
         if (census) {
             first = last = dayNumberOf(census->day);
@@ -177,8 +186,8 @@ StatedAgeNarrowing narrowReadingDates(const std::vector<StatedAgeEvent>& events,
         }
         // A burial's age is at the death: its date, else on or before the burial.
         if (event.tag == "BURI" && death.hasDays()) {
-            first = death.earliest;
-            last = death.latest;
+            first = numberOfDay(death.days.earliest);
+            last = numberOfDay(death.days.latest);
             ageCalendar = recordCalendarOf(death, calendar);
         } else if (event.tag == "BURI") {
             first.reset();

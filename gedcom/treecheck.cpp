@@ -94,9 +94,9 @@ std::string daysText(const GedcomDate& from, const GedcomDate& to)
 {
     const GedcomDate f = closedAtBound(from);
     const GedcomDate t = closedAtBound(to);
-    const long long least = std::max(0LL, *t.earliest - *f.latest);
-    const long long most = *t.latest - *f.earliest;
-    const bool open = !from.earliest || !to.latest;
+    const long long least = std::max(0LL, *t.days.earliest - *f.days.latest);
+    const long long most = *t.days.latest - *f.days.earliest;
+    const bool open = from.days.openBefore() || to.days.openAfter();
     if (open)
         return "at least " + std::to_string(least) + " day(s)";
     if (least == most)
@@ -119,8 +119,8 @@ Readings breakingReadings(const GedcomDate& earlier, const GedcomDate& later, lo
     if (certainty == Certainty::Certain)
         return {earlier, later};
     Readings readings{closedAtBound(earlier), closedAtBound(later)};
-    readings.earlier.latest = std::min(*readings.earlier.latest, *readings.later.latest - days - 1);
-    readings.later.earliest = std::max(*readings.later.earliest, *readings.earlier.latest + days + 1);
+    readings.earlier.days.latest = std::min(*readings.earlier.days.latest, *readings.later.days.latest - days - 1);
+    readings.later.days.earliest = std::max(*readings.later.days.earliest, *readings.earlier.days.latest + days + 1);
     return readings;
 }
 
@@ -202,7 +202,7 @@ std::string treeThresholdNames()
 TreeChecker::TreeChecker(const FamilyTree& tree, const TreeCheckOptions& options, const TreeFindingSink& sink)
     : tree_(tree), options_(options), sink_(sink)
 {
-    today_.earliest = today_.latest = options.today;
+    today_.days.earliest = today_.days.latest = Day(options.today);
     todayText_ = gedcomDayText(options.today);
 }
 
@@ -227,7 +227,7 @@ TreeChecker::Event TreeChecker::birthOf(const TreePerson& person) const
     if (person.birth.present || !person.christening.present)
         return eventOf(person.birth);
     Event event = eventOf(person.christening, person.baptism ? "BAPM" : "CHR");
-    event.date.earliest.reset();
+    event.date.days.earliest.reset();
     event.onOrBefore = true;
     return event;
 }
@@ -237,7 +237,7 @@ TreeChecker::Event TreeChecker::deathOf(const TreePerson& person) const
     if (person.death.present || !person.burial.present)
         return eventOf(person.death);
     Event event = eventOf(person.burial, "BURI");
-    event.date.earliest.reset();
+    event.date.days.earliest.reset();
     event.onOrBefore = true;
     return event;
 }
@@ -406,8 +406,8 @@ void TreeChecker::checkSpacing(const TreeFamily& family) const
     {
         std::uint32_t person;
         Event birth;
-        long long first; // the days of the birth, closed at its bounds
-        long long last;
+        Day first; // the days of the birth, closed at its bounds
+        Day last;
     };
     std::vector<Sibling> siblings;
     for (std::uint32_t i = 0; i < family.childCount; ++i) {
@@ -419,7 +419,7 @@ void TreeChecker::checkSpacing(const TreeFamily& family) const
         if (!birth.date.hasDays())
             continue;
         const GedcomDate closed = closedAtBound(birth.date);
-        siblings.push_back({person, std::move(birth), *closed.earliest, *closed.latest});
+        siblings.push_back({person, std::move(birth), *closed.days.earliest, *closed.days.latest});
     }
     std::stable_sort(siblings.begin(), siblings.end(), [](const Sibling& a, const Sibling& b) {
         return std::make_pair(a.first, a.last) < std::make_pair(b.first, b.last);
@@ -498,7 +498,7 @@ std::optional<TreeFinding> statedAgeFindingReading(const GedcomIndividual& perso
     // day, a burial in place of the death the death on or before its day.
     const auto onOrBefore = [](GedcomDate date, bool stands) {
         if (stands)
-            date.earliest.reset();
+            date.days.earliest.reset();
         return date;
     };
     const bool christening = person.birth().tag != "BIRT";

@@ -22,7 +22,7 @@ Certainty certainty(bool certain, bool possible)
 // Some reading puts the event on or after the birth.
 bool eventCanFollow(const GedcomDate& birth, const GedcomDate& event)
 {
-    return !birth.earliest || !event.latest || *event.latest >= *birth.earliest;
+    return !birth.days.earliest || !event.days.latest || *event.days.latest >= *birth.days.earliest;
 }
 
 } // namespace
@@ -30,10 +30,10 @@ bool eventCanFollow(const GedcomDate& birth, const GedcomDate& event)
 GedcomDate closedAtBound(const GedcomDate& date)
 {
     GedcomDate closed = date;
-    if (!closed.earliest)
-        closed.earliest = closed.latest;
-    if (!closed.latest)
-        closed.latest = closed.earliest;
+    if (!closed.days.earliest)
+        closed.days.earliest = closed.days.latest;
+    if (!closed.days.latest)
+        closed.days.latest = closed.days.earliest;
     return closed;
 }
 
@@ -49,10 +49,11 @@ Certainty laterByMoreThan(const GedcomDate& later, const GedcomDate& earlier, lo
 {
     if (!later.hasDays() || !earlier.hasDays())
         return Certainty::None;
-    const bool certain = later.earliest && earlier.latest && *later.earliest - *earlier.latest > days;
+    const bool certain
+        = later.days.earliest && earlier.days.latest && *later.days.earliest - *earlier.days.latest > days;
     const GedcomDate l = closedAtBound(later);
     const GedcomDate e = closedAtBound(earlier);
-    return capped(certainty(certain, *l.latest - *e.earliest > days), later, earlier);
+    return capped(certainty(certain, *l.days.latest - *e.days.earliest > days), later, earlier);
 }
 
 Certainty apartBetween(const GedcomDate& a, const GedcomDate& b, long long least, long long most)
@@ -62,12 +63,12 @@ Certainty apartBetween(const GedcomDate& a, const GedcomDate& b, long long least
     // The distances the readings give run without a gap from the nearest
     // to the farthest.
     const auto nearest = [](const GedcomDate& x, const GedcomDate& y) {
-        return std::max({0LL, *x.earliest - *y.latest, *y.earliest - *x.latest});
+        return std::max({0LL, *x.days.earliest - *y.days.latest, *y.days.earliest - *x.days.latest});
     };
     const auto farthest = [](const GedcomDate& x, const GedcomDate& y) {
-        return std::max(*x.latest - *y.earliest, *y.latest - *x.earliest);
+        return std::max(*x.days.latest - *y.days.earliest, *y.days.latest - *x.days.earliest);
     };
-    const bool bounded = a.earliest && a.latest && b.earliest && b.latest;
+    const bool bounded = a.days.earliest && a.days.latest && b.days.earliest && b.days.latest;
     const bool certain = bounded && nearest(a, b) > least && farthest(a, b) < most;
     const GedcomDate ca = closedAtBound(a);
     const GedcomDate cb = closedAtBound(b);
@@ -115,7 +116,8 @@ Certainty statedAgeContradicted(const GedcomDate& birth, const GedcomDate& death
     const GedcomDate d = closedAtBound(death);
     if (!eventCanFollow(b, d))
         return Certainty::None;
-    const bool open = !birth.earliest || !birth.latest || !death.earliest || !death.latest;
+    const bool open
+        = birth.days.openBefore() || birth.days.openAfter() || death.days.openBefore() || death.days.openAfter();
     const AgeCheck closed = open ? checkStatedAge(b, d, stated, calendar) : check;
     if (closed.outcome == AgeCheck::Outcome::Disagrees)
         return Certainty::Possible;
@@ -124,8 +126,8 @@ Certainty statedAgeContradicted(const GedcomDate& birth, const GedcomDate& death
     // Some reading gives the stated age; every one does when the shortest
     // and the longest span do.
     const AgeBounds spans = ageBounds(b, d, calendar);
-    const long long shortestDays = std::max(0LL, *d.earliest - *b.latest);
-    const long long longestDays = *d.latest - *b.earliest;
+    const long long shortestDays = std::max(0LL, *d.days.earliest - *b.days.latest);
+    const long long longestDays = *d.days.latest - *b.days.earliest;
     const bool all = compareWithStatedAge(spans.least, shortestDays, stated) == 0 && spans.greatest
         && compareWithStatedAge(*spans.greatest, longestDays, stated) == 0;
     return all ? Certainty::None : Certainty::Possible;

@@ -607,7 +607,7 @@ private slots:
         const Result<GedcomDate> reading = readGedcomDate(view(text));
         QVERIFY2(reading.ok(), whyNot(reading));
         const GedcomDate& date = *reading;
-        QCOMPARE(isoOf(*date.earliest), earliest);
+        QCOMPARE(isoOf(date.days.earliest->number()), earliest);
         QCOMPARE(date.calendar == GedcomDate::Calendar::Julian, julian);
         QCOMPARE(!date.warning.empty(), warned);
     }
@@ -655,8 +655,8 @@ private slots:
         }
         QVERIFY2(reading.ok(), whyNot(reading));
         const GedcomDate& date = *reading;
-        QCOMPARE(isoOf(*date.earliest), earliest);
-        QCOMPARE(isoOf(*date.latest), latest);
+        QCOMPARE(isoOf(date.days.earliest->number()), earliest);
+        QCOMPARE(isoOf(date.days.latest->number()), latest);
         QCOMPARE(date.calendar == GedcomDate::Calendar::Julian, julian);
     }
 

@@ -37,11 +37,11 @@ long long day(long long year, int month, int dayOfMonth)
 }
 
 // "Y-M-D" of a Gregorian day number, "" for none.
-QByteArray dayText(const std::optional<long long>& dayNumber)
+QByteArray dayText(const std::optional<Day>& day)
 {
-    if (!dayNumber)
+    if (!day)
         return {};
-    const CalendarDate date = dateOfDayNumber(*dayNumber);
+    const CalendarDate date = dateOfDayNumber(day->number());
     return QByteArray::number(date.year) + '-' + QByteArray::number(date.month) + '-'
         + QByteArray::number(date.day);
 }
@@ -340,8 +340,8 @@ private slots:
         }
         QVERIFY2(reading.ok(), whyNot(reading));
         const GedcomDate& date = *reading;
-        QCOMPARE(dayText(date.earliest), earliest);
-        QCOMPARE(dayText(date.latest), latest);
+        QCOMPARE(dayText(date.days.earliest), earliest);
+        QCOMPARE(dayText(date.days.latest), latest);
         QCOMPARE(date.approximate, approximate);
         QCOMPARE(int(date.calendar), calendar);
     }
@@ -473,7 +473,7 @@ private slots:
                     if (!reading)
                         return QByteArray("refused");
                     const GedcomDate& date = *reading;
-                    return QByteArrayList{dayText(date.earliest), dayText(date.latest),
+                    return QByteArrayList{dayText(date.days.earliest), dayText(date.days.latest),
                                           QByteArray::number(date.approximate), QByteArray::number(int(date.calendar)),
                                           QByteArray::number(int(date.noDate)), QByteArray::number(date.stillborn),
                                           QByteArray::number(date.julianWritten), QByteArray::number(date.hebrewWritten),
@@ -515,7 +515,7 @@ private slots:
         QFETCH(QByteArray, gregorian);
         const CalendarDate date{year, month, day};
         const long long number = hebrew ? hebrewDayNumberOf(date) : frenchRepublicanDayNumberOf(date);
-        QCOMPARE(dayText(number), gregorian);
+        QCOMPARE(dayText(Day(number)), gregorian);
         QVERIFY(hebrew ? hebrewDateOfDayNumber(number) == date : frenchRepublicanDateOfDayNumber(number) == date);
         // Around the known day, a run of years: each day one after the last,
         // each back to its date, years of the lengths the calendar allows.
@@ -636,24 +636,24 @@ private slots:
             const bool julian = pick(0, 3) == 0;
             const GedcomSpanCalendar calendar(julian ? CalendarSystem::Julian : CalendarSystem::Gregorian);
             GedcomDate birth;
-            birth.earliest = day(1899, 11, 1) + pick(0, 120);
+            birth.days.earliest = Day(day(1899, 11, 1) + pick(0, 120));
             if (pick(0, 2) == 0) { // the end of a month, where ages are skipped
-                const CalendarDate date = dateOfDayNumber(*birth.earliest);
-                birth.earliest = day(date.year, date.month, daysInMonth(date.month, date.year)) - pick(0, 2);
+                const CalendarDate date = dateOfDayNumber(birth.days.earliest->number());
+                birth.days.earliest = Day(day(date.year, date.month, daysInMonth(date.month, date.year)) - pick(0, 2));
             }
-            birth.latest = *birth.earliest + (pick(0, 2) == 0 ? 0 : pick(0, 20));
+            birth.days.latest = *birth.days.earliest + (pick(0, 2) == 0 ? 0 : pick(0, 20));
             GedcomDate death = birth;
-            death.earliest = *birth.earliest + pick(0, 800);
-            death.latest = *death.earliest + (pick(0, 2) == 0 ? 0 : pick(0, 20));
+            death.days.earliest = *birth.days.earliest + pick(0, 800);
+            death.days.latest = *death.days.earliest + (pick(0, 2) == 0 ? 0 : pick(0, 20));
             if (julian)
                 birth.calendar = death.calendar = GedcomDate::Calendar::Julian;
 
             // Mostly ages near the span of the dates, where the edges are.
-            const Age near = calendar.span(*birth.latest, *death.earliest);
+            const Age near = calendar.span(birth.days.latest->number(), death.days.earliest->number());
             const bool far = pick(0, 9) == 0;
             const Age age{far ? pick(0, 2) : near.years, far ? pick(0, 11) : std::max(0LL, near.months + pick(-1, 1)),
                           pick(0, 1) == 0 ? pick(0, 30) : pick(28, 31)};
-            const long long elapsed = *death.earliest - *birth.latest;
+            const long long elapsed = *death.days.earliest - *birth.days.latest;
             StatedAge stated;
             switch (pick(0, 4)) {
             case 0:
@@ -672,13 +672,14 @@ private slots:
                 stated.least = stated.greatest = age;
             }
             const AgeCheck check = checkStatedAge(birth, death, stated, calendar);
-            const long long expected = bruteDistance(*birth.earliest, *birth.latest, *death.earliest,
-                                                     *death.latest, stated, julian);
+            const long long expected = bruteDistance(birth.days.earliest->number(), birth.days.latest->number(),
+                                                     death.days.earliest->number(), death.days.latest->number(), stated,
+                                                     julian);
             const long long actual = check.outcome == AgeCheck::Outcome::Agrees ? -1 : check.days;
             if (actual != expected || check.outcome == AgeCheck::Outcome::Unreachable) {
                 QFAIL(qPrintable(QStringLiteral("birth %1..%2 death %3..%4 age %5/%6/%7 (%8): %9 instead of %10")
-                                     .arg(QString(dayText(birth.earliest)), QString(dayText(birth.latest)),
-                                          QString(dayText(death.earliest)), QString(dayText(death.latest)))
+                                     .arg(QString(dayText(birth.days.earliest)), QString(dayText(birth.days.latest)),
+                                          QString(dayText(death.days.earliest)), QString(dayText(death.days.latest)))
                                      .arg(age.years).arg(age.months).arg(age.days).arg(julian ? "Julian" : "Gregorian")
                                      .arg(actual).arg(expected)));
             }

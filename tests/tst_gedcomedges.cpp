@@ -585,7 +585,7 @@ private slots:
         QFETCH(QDate, latest);
         const Result<GedcomDate> date = readGedcomDate(value.toStdString());
         QVERIFY2(date.ok(), whyNot(date));
-        QCOMPARE(*date->latest, dayNumberOf({latest.year(), latest.month(), latest.day()}));
+        QCOMPARE(date->days.latest->number(), dayNumberOf({latest.year(), latest.month(), latest.day()}));
     }
 
     // Record tags in lower case are read by both; a line of exactly the

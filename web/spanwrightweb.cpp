@@ -238,8 +238,8 @@ val dateSpan(const std::string& text)
         return val::null();
     val days = val::array();
     const double infinity = std::numeric_limits<double>::infinity();
-    days.call<void>("push", date->earliest ? static_cast<double>(*date->earliest) : -infinity);
-    days.call<void>("push", date->latest ? static_cast<double>(*date->latest) : infinity);
+    days.call<void>("push", date->days.earliest ? static_cast<double>(date->days.earliest->number()) : -infinity);
+    days.call<void>("push", date->days.latest ? static_cast<double>(date->days.latest->number()) : infinity);
     return days;
 }
 
