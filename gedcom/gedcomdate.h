@@ -12,9 +12,9 @@ namespace spanwright {
 
 // A DATE value of a GEDCOM file, read as the days it allows.
 //
-// Days are the day numbers of calendardate.h (days since 1 January of year 1,
-// Gregorian), whatever calendar the date is written in, so that dates of
-// every calendar compare and a date is converted by its day number.
+// Its days are Days (day.h: counted from 1 January of year 1, Gregorian),
+// whatever calendar the date is written in, so that dates of every calendar
+// compare and a date is converted by its day.
 struct GedcomDate
 {
     // The calendar the span is worked out in: two Julian dates in the Julian
