@@ -35,7 +35,7 @@ bool writesDualYears(const CalendarChoice& choice)
 {
     constexpr CalendarDate BritainsFirstGregorianDay{1752, 9, 14};
     return !choice.firstGregorianDay || choice.yearBeginsOn25March
-        || *choice.firstGregorianDay == dayNumberOf(BritainsFirstGregorianDay);
+        || *choice.firstGregorianDay == Day(dayNumberOf(BritainsFirstGregorianDay));
 }
 
 std::string yearCountNote(const DateReading& reading)

@@ -12,7 +12,7 @@ void addCalendarOptions(CLI::App& command, CalendarChoice& choice)
         .add_option_function<std::string>(
             "--switch",
             [&choice](const std::string& when) {
-                const Result<long long> firstGregorianDay = readCalendarSwitch(when);
+                const Result<Day> firstGregorianDay = readCalendarSwitch(when);
                 if (!firstGregorianDay)
                     throw CLI::ValidationError("--switch", firstGregorianDay.problem().message);
                 choice.firstGregorianDay = *firstGregorianDay;

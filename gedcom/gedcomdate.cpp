@@ -318,7 +318,7 @@ std::optional<Problem> readDayPart(const DateParts& parts, OneDate& date, const 
         return notRead(quotedExcerpt(so.written) + ": two days are written as consecutive days (8/9 JUL 1457)");
     if (so.switched) {
         const Result<SwitchedDays> switched
-            = daysUnderSwitch(so.counted, so.month, int(day), *source.choice.calendar.firstGregorianDay);
+            = daysUnderSwitch(so.counted, so.month, int(day), source.choice.calendar.firstGregorianDay->number());
         if (!switched)
             return notRead(quotedExcerpt(so.written) + ": " + switched.problem().message);
         const SwitchedDays& days = *switched;
@@ -343,7 +343,7 @@ void monthOrYearDays(OneDate& date, const Source& source, const DateSoFar& so)
     if (so.switched) {
         // Each end by itself, the calendar Julian only where both are.
         // With no day written there is nothing to refuse: each end is placed by itself.
-        const SwitchedDays days = *daysUnderSwitch(so.counted, so.month, 0, *source.choice.calendar.firstGregorianDay);
+        const SwitchedDays days = *daysUnderSwitch(so.counted, so.month, 0, source.choice.calendar.firstGregorianDay->number());
         date.first = days.first;
         date.last = days.last;
         date.calendar = days.firstCalendar == days.lastCalendar ? days.firstCalendar : GedcomCalendarKind::Gregorian;
@@ -364,7 +364,7 @@ std::optional<Problem> daysProblem(const OneDate& date, const Source& source, co
         // Under an explicit Julian escape, or before the switch, the day is
         // Julian by itself; under a Gregorian one it is read as written.
         const bool julianSaid = date.dualYearAsGregorian || so.calendarGiven
-            || (source.choice.calendar.firstGregorianDay && date.first < *source.choice.calendar.firstGregorianDay);
+            || (source.choice.calendar.firstGregorianDay && date.first < source.choice.calendar.firstGregorianDay->number());
         if (const std::optional<std::string> problem = dualYearProblem(so.counted, so.month, int(so.day), julianSaid))
             return notRead(quotedExcerpt(so.written) + ": " + *problem);
     }

@@ -60,7 +60,7 @@ Result<DayRange> ageWindow(AgeDirection direction, std::string_view dateText, st
 
 } // namespace
 
-Result<long long> calendarSwitchDay(std::string_view text)
+Result<Day> calendarSwitchDay(std::string_view text)
 {
     return readCalendarSwitch(text);
 }

@@ -467,7 +467,7 @@ private slots:
     // switch of 1752.
     void julianSearchesMatchAScan()
     {
-        const long long switchDay = dayNumberOf({1752, 9, 14});
+        const Day switchDay(dayNumberOf({1752, 9, 14}));
         for (const long long year : {1699LL, 1700LL, 1751LL, 1752LL}) {
             for (long long fixed = julianDayNumberOf({year, 1, 1}); fixed < julianDayNumberOf({year + 1, 1, 1});
                  fixed += 5) {
@@ -627,7 +627,7 @@ private slots:
         AgeReading open = *readAgeText("21 years");
         open.greatest = Age{open.least.years + 1, 0, 0};
         readings.push_back(open);
-        const long long switchDay = dayNumberOf({1752, 9, 14});
+        const Day switchDay(dayNumberOf({1752, 9, 14}));
         for (long long end = from; end < from + 400; end += 3) {
             const SpanCalendar spans = calendar == 0 ? SpanCalendar(CalendarSystem::Gregorian)
                 : calendar == 1                     ? SpanCalendar(CalendarSystem::Julian)

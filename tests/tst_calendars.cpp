@@ -423,7 +423,7 @@ private slots:
                 {CalendarSystem::Julian, entry.lastJulian[0], entry.lastJulian[1], entry.lastJulian[2]});
             QVERIFY2(first == last + 1, entry.codes.data());
             const std::string code(entry.codes.substr(0, entry.codes.find(' ')));
-            QCOMPARE(readCalendarSwitch(code).value(), first);
+            QCOMPARE(readCalendarSwitch(code).value(), Day(first));
         }
     }
     void switchNames_data()
@@ -450,14 +450,14 @@ private slots:
         QFETCH(QByteArray, name);
         QFETCH(QByteArray, firstGregorian);
         QFETCH(QByteArray, because);
-        const Result<long long> reading = readCalendarSwitch(view(name));
+        const Result<Day> reading = readCalendarSwitch(view(name));
         if (firstGregorian.isEmpty()) {
             QVERIFY(!reading);
             QVERIFY2(reading.problem().message.find(view(because)) != std::string::npos, reading.problem().message.c_str());
             return;
         }
         QVERIFY2(reading.ok(), whyNot(reading));
-        QCOMPARE(isoOf(*reading), firstGregorian);
+        QCOMPARE(isoOf(reading->number()), firstGregorian);
     }
 
     // The same day in every calendar.

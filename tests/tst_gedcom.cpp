@@ -462,7 +462,7 @@ private slots:
         DateReadOptions options;
         if (!switchDay.isEmpty()) {
             const QDate day = QDate::fromString(QString::fromLatin1(switchDay), "yyyy-M-d");
-            options.calendar.firstGregorianDay = dayNumberOf({day.year(), day.month(), day.day()});
+            options.calendar.firstGregorianDay = Day(dayNumberOf({day.year(), day.month(), day.day()}));
         }
         GedcomDateReadings readings(options);
         for (int round = 0; round < 2; ++round) {

@@ -535,7 +535,7 @@ private slots:
     {
         QByteArray file = "0 HEAD\n0 @I1@ INDI\n1 BIRT\n2 DATE 10 OCT 1582\n1 DEAT\n2 DATE 1 NOV 1582\n0 TRLR\n";
         TreeCheckOptions options;
-        options.calendar.calendar.firstGregorianDay = dayNumberOf(CalendarDate{1582, 10, 15});
+        options.calendar.calendar.firstGregorianDay = Day(dayNumberOf(CalendarDate{1582, 10, 15}));
         std::FILE* in = fmemopen(file.data(), size_t(file.size()), "rb");
         std::ostringstream warnings;
         TreeCheckSummary summary;

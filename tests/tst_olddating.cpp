@@ -103,7 +103,7 @@ void checkReading()
     QFETCH(QByteArray, because);
     DateReadOptions options;
     if (britishSwitch)
-        options.calendar.firstGregorianDay = dayNumberOf({1752, 9, 14});
+        options.calendar.firstGregorianDay = Day(dayNumberOf({1752, 9, 14}));
     const DateResult reading = readDate(view(text), options);
     if (!because.isEmpty()) {
         QVERIFY(!reading.ok());

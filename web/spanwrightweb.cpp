@@ -64,7 +64,7 @@ std::string readingOptions(const std::string& orderChoice, const std::string& sw
         options.language = languageChoice;
     if (switchChoice.empty())
         return {};
-    const Result<long long> firstGregorianDay = readCalendarSwitch(switchChoice);
+    const Result<Day> firstGregorianDay = readCalendarSwitch(switchChoice);
     if (!firstGregorianDay)
         return firstGregorianDay.problem().message;
     options.calendar.firstGregorianDay = *firstGregorianDay;

@@ -74,12 +74,12 @@ long long SpanCalendar::dayOf(const CalendarDate& date) const
 }
 
 SpanCalendar ageCalendarFor(CalendarSystem recordCalendar, long long recordDay,
-                            std::optional<long long> firstGregorianDay)
+                            std::optional<Day> firstGregorianDay)
 {
     if (recordCalendar != CalendarSystem::Julian)
         return SpanCalendar(CalendarSystem::Gregorian);
-    if (firstGregorianDay && recordDay < *firstGregorianDay)
-        return SpanCalendar(CalendarSystem::Julian, *firstGregorianDay);
+    if (firstGregorianDay && recordDay < firstGregorianDay->number())
+        return SpanCalendar(CalendarSystem::Julian, firstGregorianDay->number());
     return SpanCalendar(CalendarSystem::Julian);
 }
 

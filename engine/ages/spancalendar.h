@@ -4,6 +4,8 @@
 #include "calendars/calendarsystem.h"
 #include "spans/span.h"
 
+#include <spanwright/day.h>
+
 #include <limits>
 #include <optional>
 
@@ -59,7 +61,7 @@ private:
 // calendars. A Julian record on or after the switch (marked O.S.) is
 // Julian throughout.
 SpanCalendar ageCalendarFor(CalendarSystem recordCalendar, long long recordDay,
-                            std::optional<long long> firstGregorianDay);
+                            std::optional<Day> firstGregorianDay);
 
 // The calendars a record's date was read in, for the age it states: that of
 // its first day and that of its last (a month across a switch has two),
@@ -68,7 +70,7 @@ struct RecordCalendar
 {
     CalendarSystem first = CalendarSystem::Gregorian;
     CalendarSystem last = CalendarSystem::Gregorian;
-    std::optional<long long> firstGregorianDay;
+    std::optional<Day> firstGregorianDay;
 };
 
 // ageCalendarFor a day of the record, counted from its first day's side

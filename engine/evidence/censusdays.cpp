@@ -168,9 +168,9 @@ std::optional<Problem> calendarProblem(std::string_view text, const CensusDay& c
                         + taken + ": leave the mark off, or write the day meant as a date in place of the census");
     }
     // A census marked N.S. is Gregorian whatever the switch, as a date is.
-    if (!marks.system && calendar.firstGregorianDay && dayNumberOf(census.day) < *calendar.firstGregorianDay)
+    if (!marks.system && calendar.firstGregorianDay && Day(dayNumberOf(census.day)) < *calendar.firstGregorianDay)
         return notKnown("the census " + quotedExcerpt(text) + " " + taken + ", but --switch makes dates before "
-                        + calendarDayText(calendarDayOf(CalendarSystem::Gregorian, *calendar.firstGregorianDay))
+                        + calendarDayText(calendarDayOf(CalendarSystem::Gregorian, calendar.firstGregorianDay->number()))
                         + " Julian: give --switch GB or US (its country's switch, of 1752 or before) or none, or"
                           " write the census day as a date marked N.S. ("
                         + day + " N.S.)");

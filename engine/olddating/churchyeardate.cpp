@@ -105,7 +105,7 @@ DaysRead feastInYear(const FeastDay& found, long long year, bool dual, const Cal
         source = CalendarSource::Marked;
     } else if (context.choice.firstGregorianDay) {
         source = CalendarSource::Switch;
-        system = julianDay < *context.choice.firstGregorianDay ? CalendarSystem::Julian : CalendarSystem::Gregorian;
+        system = julianDay < context.choice.firstGregorianDay->number() ? CalendarSystem::Julian : CalendarSystem::Gregorian;
     } else if (year < FirstGregorianEasterYear) {
         system = CalendarSystem::Julian;
         source = CalendarSource::Named;

@@ -148,13 +148,13 @@ const CalendarSwitchEntry* calendarSwitchEntries(size_t& count)
     return Switches;
 }
 
-Result<long long> readCalendarSwitch(std::string_view written)
+Result<Day> readCalendarSwitch(std::string_view written)
 {
     const std::string_view text = trimmed(written);
     for (const CalendarSwitchEntry& entry : Switches) {
         if (namesCode(entry.codes, text)) {
             const int* first = entry.firstGregorian;
-            return dayNumberOf({first[0], first[1], first[2]});
+            return Day(dayNumberOf({first[0], first[1], first[2]}));
         }
     }
     if (const std::optional<CalendarDate> day = isoDay(text)) {
@@ -164,7 +164,7 @@ Result<long long> readCalendarSwitch(std::string_view written)
         if (julianDayNumberOf(*day) <= dayNumber)
             return Problem{ProblemKind::NotRead, "the switch " + std::string(text)
                                + " leaves no day out (the Gregorian calendar is not ahead of the Julian one there)"};
-        return dayNumber;
+        return Day(dayNumber);
     }
     std::string codes;
     for (const CalendarSwitchEntry& entry : Switches)

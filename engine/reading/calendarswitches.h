@@ -2,6 +2,7 @@
 
 #include "calendars/calendarsystem.h"
 
+#include <spanwright/day.h>
 #include <spanwright/result.h>
 
 #include <optional>
@@ -27,7 +28,7 @@ const CalendarSwitchEntry* calendarSwitchEntries(size_t& count);
 // A switch as --switch names it: a code of the table (any case; 1582 is
 // Rome's), or YYYY-MM-DD, the first Gregorian day of any other, which must
 // leave days out. The result is that day's day number, or why not.
-Result<long long> readCalendarSwitch(std::string_view text);
+Result<Day> readCalendarSwitch(std::string_view text);
 
 // The days of a plain date written under a switch whose first Gregorian day
 // is firstGregorianDay: a day before it is Julian, from it Gregorian (its

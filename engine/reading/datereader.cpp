@@ -357,7 +357,7 @@ DateResult readDate(std::string_view written, const DateReadOptions& options)
     // switch it is from the switch's first Gregorian day on.
     if (!text.empty() && isDigit(text.front()) && !choice.yearBeginsOn25March
         && plainNumericDate(text, order, day, &reading.written, options.shortYears)
-        && (!choice.firstGregorianDay || day >= *choice.firstGregorianDay)) {
+        && (!choice.firstGregorianDay || day >= choice.firstGregorianDay->number())) {
         reading.days.earliest = reading.days.latest = Day(day);
         if (choice.firstGregorianDay)
             reading.calendarSource = CalendarSource::Switch;

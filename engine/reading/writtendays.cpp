@@ -82,11 +82,11 @@ DaysRead switchedDays(const WrittenDate& written, long long firstGregorianDay)
 
 // Whether the written day, taken as Julian, lies before the switch's first
 // Gregorian day (a switch that makes it Julian by itself).
-bool beforeSwitch(const WrittenDate& written, const std::optional<long long>& firstGregorianDay)
+bool beforeSwitch(const WrittenDate& written, const std::optional<Day>& firstGregorianDay)
 {
     const int month = written.month == 0 ? 1 : written.month;
     const int day = written.day == 0 ? 1 : written.day;
-    return firstGregorianDay && dayNumberIn({CalendarSystem::Julian, written.year, month, day}) < *firstGregorianDay;
+    return firstGregorianDay && Day(dayNumberIn({CalendarSystem::Julian, written.year, month, day})) < *firstGregorianDay;
 }
 
 // The days of a year, or its March, written alone with the year counted
@@ -187,7 +187,7 @@ DaysRead writtenDays(WrittenDate written, const CalendarContext& context)
     // The year counted from 25 March: a day before it belongs to the next
     // year as counted from 1 January, and is written back with its dual year.
     const bool switchYearLater = !choice.firstGregorianDay
-        || written.year < calendarDayOf(CalendarSystem::Gregorian, *choice.firstGregorianDay).year;
+        || written.year < calendarDayOf(CalendarSystem::Gregorian, choice.firstGregorianDay->number()).year;
     if (julian && choice.yearBeginsOn25March && !written.hasDualYear() && switchYearLater) {
         if (const std::optional<DaysRead> whole = yearFromLadyDay(written, context))
             return *whole;
@@ -205,7 +205,7 @@ DaysRead writtenDays(WrittenDate written, const CalendarContext& context)
     if (written.hasDualYear())
         return daysInCalendar(written, CalendarSystem::Julian, CalendarSource::Marked);
     if (choice.firstGregorianDay)
-        return switchedDays(written, *choice.firstGregorianDay);
+        return switchedDays(written, choice.firstGregorianDay->number());
     return daysInCalendar(written, CalendarSystem::Gregorian, CalendarSource::Default);
 }
 

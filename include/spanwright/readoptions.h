@@ -1,5 +1,7 @@
 #pragma once
 
+#include <spanwright/day.h>
+
 #include <optional>
 #include <string>
 
@@ -21,11 +23,11 @@ enum class DateOrder {
 // escape), no dual year and no calendar's own month names.
 struct CalendarChoice
 {
-    // The first Gregorian day of the switch, as a day number of
-    // dayrange.h: a plain date written before it is Julian, from it
+    // The first Gregorian day of the switch (calendarSwitchDay gives a
+    // country's): a plain date written before it is Julian, from it
     // Gregorian, and one written in the days the switch left out is refused.
     // Nothing: every plain date is Gregorian.
-    std::optional<long long> firstGregorianDay;
+    std::optional<Day> firstGregorianDay;
     // A Julian date without a dual year, written in a year before the
     // switch's (before any year, without a switch), counts its year from
     // 25 March: 10 Feb 1720 is then 10 Feb 1720/21.

@@ -28,7 +28,7 @@ namespace spanwright {
 // The first Gregorian day of a country's switch from the Julian calendar,
 // for CalendarChoice::firstGregorianDay: a code ("GB", "US", "SE", "1582"
 // for Rome's, any case) or the day as YYYY-MM-DD, which must leave days out.
-Result<long long> calendarSwitchDay(std::string_view text);
+Result<Day> calendarSwitchDay(std::string_view text);
 
 // What a date text means: the days it allows, whether it is marked about
 // (abt, circa, est.), and the calendar it is written in.

@@ -32,7 +32,7 @@ DateReadOptions readingOptionsOf(const ReadingArguments& arguments)
         throw pybind11::value_error("date_order: \"" + arguments.dateOrder + "\" is not a date order: mdy, dmy or ymd");
     options.order = *order;
     if (arguments.switchText) {
-        const Result<long long> firstGregorianDay = readCalendarSwitch(*arguments.switchText);
+        const Result<Day> firstGregorianDay = readCalendarSwitch(*arguments.switchText);
         if (!firstGregorianDay)
             throw pybind11::value_error("switch: " + firstGregorianDay.problem().message);
         options.calendar.firstGregorianDay = *firstGregorianDay;
