@@ -364,6 +364,10 @@ private slots:
         QTest::newRow("between days") << QByteArray("bet 5/2/1850 and 5/3/1850")
                                       << QByteArray("between 5/2/1850 and 5/3/1850");
         QTest::newRow("early years") << QByteArray("850-900") << QByteArray("0850-0900");
+        QTest::newRow("years from before Christ") << QByteArray("bet. 1850BCE and 1855")
+                                                  << QByteArray("between 1850 BC and 1855");
+        QTest::newRow("years before Christ") << QByteArray("abt bet 44 BC and 40 BC")
+                                             << QByteArray("about between 0044 BC and 0040 BC");
     }
     void written()
     {

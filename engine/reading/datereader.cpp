@@ -419,7 +419,9 @@ std::string dateReadingText(const DateReading& reading)
     const std::string to = boundText(latest, false);
     const bool wholeYears = first.month == 1 && first.day == 1 && last.month == LastMonth
         && last.day == LastDayOfDecember;
-    if (wholeYears)
+    // Two years joined by a hyphen read only as years of our era: a range
+    // from a year before Christ is written out, "between 1850 BC and 1855".
+    if (wholeYears && (first.year == last.year || first.year >= 1))
         return about + (first.year == last.year ? from : from + "-" + to);
     const bool wholeMonth = first.year == last.year && first.month == last.month && first.day == 1
         && dateOfDayNumber((latest + 1).number()).day == 1;
