@@ -415,9 +415,12 @@ class PageTest(unittest.TestCase):
                                  list(dict.fromkeys(row[0] for row in rows)))
                 for person in people:
                     person.find_element(By.TAG_NAME, "summary").click()
+                    own = [row[2:] for row in rows if row[0] == person.get_attribute("data-id")]
+                    # The table is drawn on the details' toggle event, which
+                    # comes after the click.
+                    self.wait_for(lambda: len(person.find_elements(By.CSS_SELECTOR, "tbody tr")) == len(own))
                     shown = [[cell.text for cell in line.find_elements(By.TAG_NAME, "td")]
                              for line in person.find_elements(By.CSS_SELECTOR, "tbody tr")]
-                    own = [row[2:] for row in rows if row[0] == person.get_attribute("data-id")]
                     self.assertEqual(shown, [row + ["missing" if row[2:4] == ["certain", "no"] else ""]
                                              for row in own])
                 if name == "family.ged":
