@@ -34,9 +34,9 @@ std::string recordLine(const NarrowReading& reading, size_t index, const NarrowO
     return line;
 }
 
-std::string dateOrEmpty(const std::optional<long long>& day, DateOrder order)
+std::string dateOrEmpty(const std::optional<Day>& day, DateOrder order)
 {
-    return day ? calendarDateTextIn(dateOfDayNumber(*day), order) : "";
+    return day ? calendarDateTextIn(dateOfDayNumber(day->number()), order) : "";
 }
 
 std::string csvField(std::string_view text)
@@ -74,8 +74,8 @@ std::string jsonString(std::string_view text)
 // A record no birth date gives has none: 0 dates.
 std::string windowCsv(const BirthWindow& window, DateOrder order, bool noDates = false)
 {
-    const std::optional<long long> count = noDates ? 0 : window.count();
-    return csvField(dateOrEmpty(window.first, order)) + "," + csvField(dateOrEmpty(window.last, order)) + ","
+    const std::optional<long long> count = noDates ? 0 : window.days.dayCount();
+    return csvField(dateOrEmpty(window.days.earliest, order)) + "," + csvField(dateOrEmpty(window.days.latest, order)) + ","
         + (count ? std::to_string(*count) : "") + "," + (window.about ? "about" : "");
 }
 
@@ -83,9 +83,9 @@ std::string windowJson(const BirthWindow& window, const NarrowOptions& options, 
 {
     const DateOrder order = options.reading.order;
     const bool noDates = record && !record->ok();
-    const std::optional<long long> count = noDates ? 0 : window.count();
-    return "{\"earliest\":" + (window.first ? jsonString(dateOrEmpty(window.first, order)) : "null")
-        + ",\"latest\":" + (window.last ? jsonString(dateOrEmpty(window.last, order)) : "null")
+    const std::optional<long long> count = noDates ? 0 : window.days.dayCount();
+    return "{\"earliest\":" + (window.days.earliest ? jsonString(dateOrEmpty(window.days.earliest, order)) : "null")
+        + ",\"latest\":" + (window.days.latest ? jsonString(dateOrEmpty(window.days.latest, order)) : "null")
         + ",\"dates\":" + (count ? std::to_string(*count) : "null") + ",\"about\":" + (window.about ? "true" : "false")
         + ",\"text\":"
         + jsonString(noDates ? record->problem().problem.message : windowText(window, options)) + "}";

@@ -6,7 +6,6 @@
 #include "textbuffer.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace spanwright {
 
@@ -16,23 +15,12 @@ constexpr std::string_view OutputColumns[] = {"person", "records", "earliest", "
 
 constexpr size_t CachedRecords = 1 << 14; // a power of two: a hash picks the place
 
-constexpr long long NoEarliest = std::numeric_limits<long long>::min();
-constexpr long long NoLatest = std::numeric_limits<long long>::max();
-
-long long lowOf(const BirthWindow& window) { return window.first ? *window.first : NoEarliest; }
-long long highOf(const BirthWindow& window) { return window.last ? *window.last : NoLatest; }
-
 // The days both windows share; false when they share none.
 bool narrowInto(BirthWindow& common, const BirthWindow& window)
 {
-    const long long low = std::max(lowOf(common), lowOf(window));
-    const long long high = std::min(highOf(common), highOf(window));
+    common.days = overlapOf(common.days, window.days);
     common.about = common.about || window.about;
-    if (low != NoEarliest)
-        common.first = low;
-    if (high != NoLatest)
-        common.last = high;
-    return low <= high;
+    return !common.days.holdsNoDay();
 }
 
 void appendField(std::string& out, std::string_view text, char delimiter)
@@ -239,13 +227,15 @@ void NarrowCsvJob::writePerson(const Person& person, std::string& out) const
     out += delimiter + std::to_string(person.records) + delimiter;
     if (person.records > 0) {
         const std::string about = window.about ? "about " : "";
-        if (window.first)
-            appendField(out, about + calendarDateTextIn(dateOfDayNumber(*window.first), order), delimiter);
+        if (window.days.earliest)
+            appendField(out, about + calendarDateTextIn(dateOfDayNumber(window.days.earliest->number()), order),
+                        delimiter);
         out += delimiter;
-        if (window.last)
-            appendField(out, about + calendarDateTextIn(dateOfDayNumber(*window.last), order), delimiter);
+        if (window.days.latest)
+            appendField(out, about + calendarDateTextIn(dateOfDayNumber(window.days.latest->number()), order),
+                        delimiter);
         out += delimiter;
-        if (const std::optional<long long> count = window.count())
+        if (const std::optional<long long> count = window.days.dayCount())
             out += std::to_string(*count);
     } else {
         out += delimiter;

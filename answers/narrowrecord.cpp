@@ -50,16 +50,15 @@ Result<long long> readVisitDay(std::string_view text, const CensusDay& census, c
 // birth dates as born names them (an exact age at a month's end: "1 month"
 // before 3/31/1900).
 std::string noBirthDateProblem(std::string_view whenText, std::string_view ageText, const RecordAge& age,
-                               std::optional<long long> eventFirst, std::optional<long long> eventLast,
-                               const RecordCalendar& calendar, DateOrder order)
+                               const DayRange& event, const RecordCalendar& calendar, DateOrder order)
 {
     std::string problem =
         "no birth date in the calendar gives the age " + quotedExcerpt(ageText) + " at " + quotedExcerpt(whenText);
-    if (eventFirst && eventFirst == eventLast && !age.openAbove) {
-        const AgeMatches matches =
-            beginDatesMeant(*eventFirst, age.reading, ageCalendarFor(calendar, *eventFirst, true));
-        problem += ": " + noMatchTextFor(age.reading, matches, "before",
-                                         calendarDateTextIn(dateOfDayNumber(*eventFirst), order), order);
+    if (event.oneDay() && !age.openAbove) {
+        const long long day = event.earliest->number();
+        const AgeMatches matches = beginDatesMeant(day, age.reading, ageCalendarFor(calendar, day, true));
+        problem += ": " + noMatchTextFor(age.reading, matches, "before", calendarDateTextIn(dateOfDayNumber(day), order),
+                                         order);
     }
     return problem;
 }
@@ -89,8 +88,7 @@ std::optional<NarrowRefusal> readRecordInto(NarrowRecord& record, std::string_vi
         return refused("the record has no date before its age " + quotedExcerpt(ageText));
     if (ageText.empty())
         return refused("the record " + quotedExcerpt(whenText) + " has no age");
-    std::optional<long long> eventFirst;
-    std::optional<long long> eventLast;
+    DayRange event;
     bool dateAbout = false;
     // The calendar the age is reckoned in: that of the record's date.
     RecordCalendar calendar;
@@ -121,17 +119,13 @@ std::optional<NarrowRefusal> readRecordInto(NarrowRecord& record, std::string_vi
             if (texts == RecordTexts::Written)
                 record.when += " visited " + calendarDateTextIn(dateOfDayNumber(day), order);
         }
-        eventFirst = eventLast = day;
+        event.earliest = event.latest = Day(day);
     } else {
         const Result<DateReading> reading = readDateFor("date", whenText, options.reading);
         if (!reading)
             return refused(reading.problem().message);
         const DateReading& date = *reading;
-        // The birth window reckons in day numbers.
-        if (date.days.earliest)
-            eventFirst = date.days.earliest->number();
-        if (date.days.latest)
-            eventLast = date.days.latest->number();
+        event = date.days;
         dateAbout = date.approximate;
         calendar.first = date.calendar;
         calendar.last = date.latestCalendar;
@@ -148,10 +142,10 @@ std::optional<NarrowRefusal> readRecordInto(NarrowRecord& record, std::string_vi
                        + std::to_string(OldestRecordAgeYears) + " years");
     if (texts == RecordTexts::Written)
         record.age = recordAgeText(age);
-    const std::optional<BirthWindow> window = birthWindowFor(eventFirst, eventLast, age, calendar);
+    const std::optional<BirthWindow> window = birthWindowFor(event, age, calendar);
     if (!window) {
         Problem problem{ProblemKind::NoAnswer,
-                        noBirthDateProblem(whenText, ageText, age, eventFirst, eventLast, calendar, order)};
+                        noBirthDateProblem(whenText, ageText, age, event, calendar, order)};
         return NarrowRefusal{std::move(problem), std::move(record)};
     }
     record.window = *window;
@@ -193,13 +187,14 @@ std::string recordWindowText(const NarrowReading& record, DateOrder order, bool 
 std::string birthWindowText(const BirthWindow& window, DateOrder order, bool range)
 {
     const std::string about = window.about ? "about: " : "";
-    if (window.first && window.last)
-        return datesAnswerText(dateOfDayNumber(*window.first), dateOfDayNumber(*window.last), *window.count(),
-                               window.about, range, order);
-    if (window.last)
-        return about + "on or before " + calendarDateTextIn(dateOfDayNumber(*window.last), order);
-    if (window.first)
-        return about + "on or after " + calendarDateTextIn(dateOfDayNumber(*window.first), order);
+    const DayRange& days = window.days;
+    if (days.earliest && days.latest)
+        return datesAnswerText(dateOfDayNumber(days.earliest->number()), dateOfDayNumber(days.latest->number()),
+                               *days.dayCount(), window.about, range, order);
+    if (days.latest)
+        return about + "on or before " + calendarDateTextIn(dateOfDayNumber(days.latest->number()), order);
+    if (days.earliest)
+        return about + "on or after " + calendarDateTextIn(dateOfDayNumber(days.earliest->number()), order);
     return about + "any date";
 }
 

@@ -64,9 +64,9 @@ std::string number(double value)
 
 struct Axis
 {
-    long long firstDay;
-    long long lastDay;
-    double x(long long day) const
+    Day firstDay;
+    Day lastDay;
+    double x(Day day) const
     {
         const double span = static_cast<double>(std::max(1LL, lastDay - firstDay));
         return ChartLeft + (ChartRight - ChartLeft) * static_cast<double>(day - firstDay) / span;
@@ -77,11 +77,11 @@ struct Axis
 // beyond on each side.
 Axis axisOf(const NarrowAnswer& answer)
 {
-    long long low = std::numeric_limits<long long>::max();
-    long long high = std::numeric_limits<long long>::min();
+    Day low{std::numeric_limits<long long>::max()};
+    Day high{std::numeric_limits<long long>::min()};
     for (const NarrowReading& reading : answer.records) {
-        const NarrowRecord& record = recordAsRead(reading);
-        for (const std::optional<long long>& side : {record.window.first, record.window.last}) {
+        const DayRange& days = recordAsRead(reading).window.days;
+        for (const std::optional<Day>& side : {days.earliest, days.latest}) {
             if (side) {
                 low = std::min(low, *side);
                 high = std::max(high, *side);
@@ -89,22 +89,22 @@ Axis axisOf(const NarrowAnswer& answer)
         }
     }
     if (low > high)
-        low = high = dayNumberOf({1900, 1, 1});
+        low = high = Day(dayNumberOf({1900, 1, 1}));
     return {low - DaysPerYearRoughly, high + DaysPerYearRoughly};
 }
 
 std::string barOf(const BirthWindow& window, const Axis& axis, double y, bool apart)
 {
-    const double left = window.first ? axis.x(*window.first) : ChartLeft;
-    const double right = window.last ? axis.x(*window.last + 1) : ChartRight;
+    const double left = window.days.earliest ? axis.x(*window.days.earliest) : ChartLeft;
+    const double right = window.days.latest ? axis.x(*window.days.latest + 1) : ChartRight;
     std::string bar = "<rect class=\"" + std::string(apart ? "bar apart" : "bar") + "\" " + std::string(apart ? ApartLook : BarLook) + " x=\"" + number(left)
         + "\" y=\"" + number(y) + "\" width=\"" + number(std::max(2.0, right - left)) + "\" height=\""
         + number(BarHeight) + "\"/>";
     // An open side is an arrow: the record sets no bound there.
     const double middle = y + BarHeight / 2;
-    if (!window.first)
+    if (!window.days.earliest)
         bar += "<path class=\"open\" " + std::string(OpenLook) + " d=\"M" + number(left) + " " + number(middle) + " l8 -7 v14 z\"/>";
-    if (!window.last)
+    if (!window.days.latest)
         bar += "<path class=\"open\" " + std::string(OpenLook) + " d=\"M" + number(right) + " " + number(middle) + " l-8 -7 v14 z\"/>";
     return bar;
 }
@@ -114,8 +114,8 @@ std::string yearTicks(const Axis& axis, double chartBottom)
 {
     std::string ticks;
     long long step = YearSteps.back();
-    const long long firstYear = dateOfDayNumber(axis.firstDay).year + 1;
-    const long long lastYear = dateOfDayNumber(axis.lastDay).year;
+    const long long firstYear = dateOfDayNumber(axis.firstDay.number()).year + 1;
+    const long long lastYear = dateOfDayNumber(axis.lastDay.number()).year;
     for (long long candidate : YearSteps) {
         if ((lastYear - firstYear) / candidate + 1 <= MostTicks) {
             step = candidate;
@@ -123,7 +123,7 @@ std::string yearTicks(const Axis& axis, double chartBottom)
         }
     }
     for (long long year = (firstYear + step - 1) / step * step; year <= lastYear; year += step) {
-        const double x = axis.x(dayNumberOf({year, 1, 1}));
+        const double x = axis.x(Day(dayNumberOf({year, 1, 1})));
         ticks += "<line class=\"tick\" stroke=\"#888\" x1=\"" + number(x) + "\" y1=\"" + number(TopMargin - 6) + "\" x2=\"" + number(x)
             + "\" y2=\"" + number(chartBottom + 4) + "\"/><text x=\"" + number(x) + "\" y=\""
             + number(chartBottom + 18) + "\" text-anchor=\"middle\">" + std::to_string(year) + "</text>\n";
@@ -170,9 +170,9 @@ std::string narrowAnswerSvg(const NarrowAnswer& answer, DateOrder order)
 
     svg += yearTicks(axis, chartBottom);
     // The shaded days, across every bar.
-    if (shaded.first || shaded.last) {
-        const double left = shaded.first ? axis.x(*shaded.first) : ChartLeft;
-        const double right = shaded.last ? axis.x(*shaded.last + 1) : ChartRight;
+    if (shaded.days.earliest || shaded.days.latest) {
+        const double left = shaded.days.earliest ? axis.x(*shaded.days.earliest) : ChartLeft;
+        const double right = shaded.days.latest ? axis.x(*shaded.days.latest + 1) : ChartRight;
         svg += "<rect class=\"overlap\" " + std::string(OverlapLook) + " x=\"" + number(left) + "\" y=\"" + number(TopMargin - 8) + "\" width=\""
             + number(std::max(2.0, right - left)) + "\" height=\"" + number(chartBottom - TopMargin + 12)
             + "\"><title>" + escaped(birthWindowText(shaded, order)) + "</title></rect>\n";

@@ -262,8 +262,8 @@ bool boundByAboutDate(LifeRef person, std::uint8_t kind, const TreeDate& date, i
 
 bool boundByStatedAges(DayBounds& birth, const BirthWindow& window, std::uint32_t& reasons)
 {
-    const bool changed = eitherChanged(window.first && raiseEarliest(birth, *window.first),
-                                       window.last && lowerLatest(birth, *window.last));
+    const bool changed = eitherChanged(window.days.earliest && raiseEarliest(birth, window.days.earliest->number()),
+                                       window.days.latest && lowerLatest(birth, window.days.latest->number()));
     return noted(changed, reasons, EstimateRule::StatedAges);
 }
 

@@ -3,14 +3,9 @@
 #include "text/asciitext.h"
 #include "statedages.h"
 
-#include <limits>
-
 namespace spanwright {
 
 namespace {
-
-constexpr long long NoEarliest = std::numeric_limits<long long>::min();
-constexpr long long NoLatest = std::numeric_limits<long long>::max();
 
 bool anyAbout(const StatedAgeNarrowing& narrowed)
 {
@@ -53,17 +48,13 @@ Certainty birthOutsideWindow(const GedcomDate& birth, const BirthWindow& window)
 {
     if (!birth.hasDays())
         return Certainty::None;
-    const long long windowFirst = window.first ? *window.first : NoEarliest;
-    const long long windowLast = window.last ? *window.last : NoLatest;
-    const long long birthFirst = birth.days.earliest ? birth.days.earliest->number() : NoEarliest;
-    const long long birthLast = birth.days.latest ? birth.days.latest->number() : NoLatest;
-    const bool certain = birthLast < windowFirst || birthFirst > windowLast;
-    if (certain)
+    // Certain where no day of the birth's lies in the window.
+    if (overlapOf(birth.days, window.days).holdsNoDay())
         return birth.approximate || window.about ? Certainty::Possible : Certainty::Certain;
     const GedcomDate closed = closedAtBound(birth);
     if (!closed.days.earliest || !closed.days.latest)
         return Certainty::None;
-    const bool someOutside = closed.days.earliest->number() < windowFirst || closed.days.latest->number() > windowLast;
+    const bool someOutside = !window.days.contains(*closed.days.earliest) || !window.days.contains(*closed.days.latest);
     return someOutside ? Certainty::Possible : Certainty::None;
 }
 

@@ -28,14 +28,6 @@ Age ageJustAbove(Age age, AgeCounting counting)
 
 std::string yearOf(Day day) { return std::to_string(dateOfDayNumber(day.number()).year); }
 
-// The number of a day, for the engine's birth window; none for an open end.
-std::optional<long long> numberOfDay(std::optional<Day> day)
-{
-    if (!day)
-        return std::nullopt;
-    return day->number();
-}
-
 // A stated age as the narrowing takes it; nothing for a phrase or an age
 // that no span meets ("1y 45d").
 std::optional<RecordAge> recordAgeOf(const StatedAge& stated)
@@ -177,22 +169,20 @@ StatedAgeNarrowing narrowReadingDates(const std::vector<StatedAgeEvent>& events,
             leaveOut(event.age, why.empty() ? "an age phrase, no age" : why);
             continue;
         }
-        std::optional<long long> first = numberOfDay(days.earliest);
-        std::optional<long long> last = numberOfDay(days.latest);
+        DayRange ageDays = days;
         RecordCalendar ageCalendar = recordCalendarOf(date, calendar);
         if (census) {
-            first = last = dayNumberOf(census->day);
+            ageDays.earliest = ageDays.latest = Day(dayNumberOf(census->day));
             ageCalendar = {};
         }
         // A burial's age is at the death: its date, else on or before the burial.
         if (event.tag == "BURI" && death.hasDays()) {
-            first = numberOfDay(death.days.earliest);
-            last = numberOfDay(death.days.latest);
+            ageDays = death.days;
             ageCalendar = recordCalendarOf(death, calendar);
         } else if (event.tag == "BURI") {
-            first.reset();
+            ageDays.earliest.reset();
         }
-        std::optional<BirthWindow> window = birthWindowFor(first, last, *age, ageCalendar);
+        std::optional<BirthWindow> window = birthWindowFor(ageDays, *age, ageCalendar);
         if (!window) {
             leaveOut(event.age, "no birth date in the calendar gives that age");
             continue;
@@ -226,13 +216,14 @@ StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, G
 
 std::string birthWindowText(const BirthWindow& window)
 {
-    const auto text = [](long long day) { return calendarDateText(dateOfDayNumber(day)); };
-    if (window.first && window.last)
-        return text(*window.first) + " through " + text(*window.last);
-    if (window.last)
-        return "on or before " + text(*window.last);
-    if (window.first)
-        return "on or after " + text(*window.first);
+    const auto text = [](Day day) { return calendarDateText(dateOfDayNumber(day.number())); };
+    const DayRange& days = window.days;
+    if (days.earliest && days.latest)
+        return text(*days.earliest) + " through " + text(*days.latest);
+    if (days.latest)
+        return "on or before " + text(*days.latest);
+    if (days.earliest)
+        return "on or after " + text(*days.earliest);
     return "any date";
 }
 

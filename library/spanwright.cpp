@@ -36,14 +36,6 @@ std::vector<std::string> linesOf(const std::string& text)
     return lines;
 }
 
-// The engine counts days as plain numbers; the library's answers hold Days.
-std::optional<Day> asDay(std::optional<long long> number)
-{
-    if (!number)
-        return std::nullopt;
-    return Day(*number);
-}
-
 Result<DayRange> ageWindow(AgeDirection direction, std::string_view dateText, std::string_view ageText,
                            const DateReadOptions& options)
 {
@@ -162,7 +154,7 @@ Result<NarrowingAnswer> narrow(const std::vector<std::string>& records, const Da
     if (answer.outcome != Outcome::Answered)
         return Problem{ProblemKind::NoAnswer, narrowAnswerText(answer, options)};
     const BirthWindow& window = answer.narrowing.window;
-    return NarrowingAnswer{{asDay(window.first), asDay(window.last)}, window.about, linesOf(narrowAnswerText(answer, options))};
+    return NarrowingAnswer{window.days, window.about, linesOf(narrowAnswerText(answer, options))};
 }
 
 Day dayOf(const CalendarDay& day)

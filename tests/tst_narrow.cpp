@@ -21,7 +21,7 @@ using namespace spanwright;
 
 namespace {
 
-std::string text(long long dayNumber) { return calendarDateText(dateOfDayNumber(dayNumber)); }
+std::string text(Day day) { return calendarDateText(dateOfDayNumber(day.number())); }
 
 // Every birth day b from which some event day in [eventFirst, eventLast]
 // gives an age of the record (the span's parts, or the days that passed):
@@ -46,9 +46,9 @@ std::optional<BirthWindow> scannedWindow(long long eventFirst, long long eventLa
             continue;
         if (!window) {
             window = BirthWindow{};
-            window->first = birth;
+            window->days.earliest = Day(birth);
         }
-        window->last = birth;
+        window->days.latest = Day(birth);
     }
     return window;
 }
@@ -344,11 +344,12 @@ void NarrowTest::windowsMatchAScanOfEveryBirthDay()
     constexpr long long ScanDays = 25 * 366;
     const std::optional<BirthWindow> scanned = scannedWindow(eventFirst, eventLast, ages, eventFirst - ScanDays);
     QVERIFY(scanned);
-    QCOMPARE(record->window.last ? text(*record->window.last) : std::string(), text(*scanned->last));
+    const DayRange& days = record->window.days;
+    QCOMPARE(days.latest ? text(*days.latest) : std::string(), text(*scanned->days.latest));
     if (ages.openAbove)
-        QVERIFY(!record->window.first);
+        QVERIFY(!days.earliest);
     else
-        QCOMPARE(record->window.first ? text(*record->window.first) : std::string(), text(*scanned->first));
+        QCOMPARE(days.earliest ? text(*days.earliest) : std::string(), text(*scanned->days.earliest));
 }
 
 void NarrowTest::narrowedWindowIsTheCommonDays()
@@ -431,19 +432,18 @@ void NarrowTest::largestSetsMatchAScanOfEveryDay()
     for (int run = 0; run < Runs; ++run) {
         std::vector<BirthWindow> windows(2 + random() % 5);
         for (BirthWindow& window : windows) {
-            const long long first = random() % Days;
+            const Day first(random() % Days);
             if (random() % 5 != 0)
-                window.first = first;
+                window.days.earliest = first;
             if (random() % 5 != 0)
-                window.last = first + random() % 15;
+                window.days.latest = first + random() % 15;
         }
         std::vector<std::vector<size_t>> expected;
         size_t most = 0;
         for (long long dayNumber = -1; dayNumber <= Days + 15; ++dayNumber) {
             std::vector<size_t> set;
             for (size_t index = 0; index < windows.size(); ++index) {
-                if ((!windows[index].first || *windows[index].first <= dayNumber)
-                    && (!windows[index].last || dayNumber <= *windows[index].last))
+                if (windows[index].days.contains(Day(dayNumber)))
                     set.push_back(index);
             }
             if (set.size() > most) {

@@ -67,10 +67,10 @@ QByteArray ruleFindings(const QByteArray& gedcom, TreeRule rule)
 // A closed window as the report writes it.
 QByteArray windowText(const BirthWindow& window)
 {
-    if (!window.first || !window.last)
+    if (!window.days.earliest || !window.days.latest)
         return "(open)";
-    return QByteArray::fromStdString(calendarDateText(dateOfDayNumber(*window.first)) + " through "
-                                     + calendarDateText(dateOfDayNumber(*window.last)));
+    return QByteArray::fromStdString(calendarDateText(dateOfDayNumber(window.days.earliest->number())) + " through "
+                                     + calendarDateText(dateOfDayNumber(window.days.latest->number())));
 }
 
 const char* const AgreeingCensuses = "CENS 30 MAR 1851=34; CENS 7 APR 1861=44; DEAT 12 JAN 1896=79y";

@@ -16,8 +16,8 @@ namespace {
 // as the born answer does.
 constexpr long long MostDaysToAMatch = 31;
 
-constexpr long long NoEarliest = std::numeric_limits<long long>::min();
-constexpr long long NoLatest = std::numeric_limits<long long>::max();
+// An open first end begins the sweep of the windows' ends before any day.
+constexpr Day NoEarliest{std::numeric_limits<long long>::min()};
 
 // The reading whose latest birth day is that of the least age: where the
 // age has no greatest, a greatest a year above the least stands in for it.
@@ -40,10 +40,11 @@ AgeReading leastReading(const RecordAge& age)
 // first event day from from towards to (step 1 or -1) that gives any,
 // within MostDaysToAMatch days.
 template <typename DayAt>
-std::optional<long long> firstFound(long long from, long long to, int step, DayAt dayAt)
+std::optional<Day> firstFound(Day from, Day to, int step, DayAt dayAt)
 {
-    for (long long day = from, tried = 0; tried <= MostDaysToAMatch; day += step, ++tried) {
-        if (const std::optional<long long> found = dayAt(day, step > 0))
+    Day day = from;
+    for (long long tried = 0; tried <= MostDaysToAMatch; day += step, ++tried) {
+        if (const std::optional<Day> found = dayAt(day, step > 0))
             return found;
         if (day == to)
             break;
@@ -51,53 +52,41 @@ std::optional<long long> firstFound(long long from, long long to, int step, DayA
     return std::nullopt;
 }
 
-long long lowOf(const BirthWindow& window) { return window.first ? *window.first : NoEarliest; }
-long long highOf(const BirthWindow& window) { return window.last ? *window.last : NoLatest; }
-
-bool holds(const BirthWindow& window, long long day) { return lowOf(window) <= day && day <= highOf(window); }
 
 // The days every window of the set shares (the set is not empty and agrees).
 BirthWindow commonWindow(const std::vector<BirthWindow>& windows, const std::vector<size_t>& set)
 {
-    long long low = NoEarliest;
-    long long high = NoLatest;
-    bool about = false;
-    for (size_t index : set) {
-        low = std::max(low, lowOf(windows[index]));
-        high = std::min(high, highOf(windows[index]));
-        about = about || windows[index].about;
-    }
     BirthWindow window;
-    if (low != NoEarliest)
-        window.first = low;
-    if (high != NoLatest)
-        window.last = high;
-    window.about = about;
+    for (size_t index : set) {
+        window.days = overlapOf(window.days, windows[index].days);
+        window.about = window.about || windows[index].about;
+    }
     return window;
 }
 
 } // namespace
 
-std::optional<BirthWindow> birthWindowFor(std::optional<long long> eventFirst, std::optional<long long> eventLast,
-                                          const RecordAge& age, const RecordCalendar& calendar)
+std::optional<BirthWindow> birthWindowFor(const DayRange& event, const RecordAge& age, const RecordCalendar& calendar)
 {
     BirthWindow window;
     window.about = age.reading.about;
-    const long long firstDay = eventFirst ? *eventFirst : firstCalendarDay();
-    const long long lastDay = eventLast ? *eventLast : lastCalendarDay();
-    if (eventFirst && !age.openAbove) {
-        window.first = firstFound(*eventFirst, lastDay, 1, [&](long long day, bool fromFirst) {
-            return firstBeginDayMeant(day, age.reading, ageCalendarFor(calendar, day, fromFirst));
+    const Day firstDay = event.earliest.value_or(Day(firstCalendarDay()));
+    const Day lastDay = event.latest.value_or(Day(lastCalendarDay()));
+    // The age search counts in the calendars' day numbers.
+    const auto found = [](std::optional<long long> day) { return day ? std::optional<Day>(Day(*day)) : std::nullopt; };
+    if (event.earliest && !age.openAbove) {
+        window.days.earliest = firstFound(firstDay, lastDay, 1, [&](Day day, bool fromFirst) {
+            return found(firstBeginDayMeant(day.number(), age.reading, ageCalendarFor(calendar, day.number(), fromFirst)));
         });
-        if (!window.first)
+        if (!window.days.earliest)
             return std::nullopt;
     }
-    if (eventLast) {
+    if (event.latest) {
         const AgeReading least = leastReading(age);
-        window.last = firstFound(*eventLast, firstDay, -1, [&](long long day, bool fromFirst) {
-            return lastBeginDayMeant(day, least, ageCalendarFor(calendar, day, fromFirst));
+        window.days.latest = firstFound(lastDay, firstDay, -1, [&](Day day, bool fromFirst) {
+            return found(lastBeginDayMeant(day.number(), least, ageCalendarFor(calendar, day.number(), fromFirst)));
         });
-        if (!window.last)
+        if (!window.days.latest)
             return std::nullopt;
     }
     return window;
@@ -110,7 +99,7 @@ Narrowing narrowWindows(const std::vector<BirthWindow>& windows)
     for (size_t index = 0; index < windows.size(); ++index)
         all[index] = index;
     const BirthWindow common = commonWindow(windows, all);
-    if (lowOf(common) <= highOf(common)) {
+    if (!common.days.holdsNoDay()) {
         narrowing.fits = true;
         narrowing.window = common;
         return narrowing;
@@ -120,15 +109,15 @@ Narrowing narrowWindows(const std::vector<BirthWindow>& windows)
     // ends after its last; at one day the ends come before the beginnings.
     struct End
     {
-        long long day;
+        Day day;
         int change; // +1 a window begins, -1 one has ended
     };
     std::vector<End> ends;
     ends.reserve(2 * windows.size());
     for (const BirthWindow& window : windows) {
-        ends.push_back({lowOf(window), 1});
-        if (highOf(window) != NoLatest)
-            ends.push_back({highOf(window) + 1, -1});
+        ends.push_back({window.days.earliest.value_or(NoEarliest), 1});
+        if (window.days.latest)
+            ends.push_back({*window.days.latest + 1, -1});
     }
     std::sort(ends.begin(), ends.end(), [](const End& a, const End& b) {
         return a.day != b.day ? a.day < b.day : a.change < b.change;
@@ -136,7 +125,7 @@ Narrowing narrowWindows(const std::vector<BirthWindow>& windows)
     // The days where the most windows overlap: each such stretch begins
     // where a window begins, after every change at that day.
     long long most = 0;
-    std::vector<long long> starts;
+    std::vector<Day> starts;
     long long open = 0;
     for (size_t i = 0; i < ends.size(); ++i) {
         open += ends[i].change;
@@ -150,14 +139,14 @@ Narrowing narrowWindows(const std::vector<BirthWindow>& windows)
         if (open == most)
             starts.push_back(ends[i].day);
     }
-    for (long long day : starts) {
+    for (Day day : starts) {
         if (narrowing.largestSets.size() == MostAgreeingSetsListed) {
             ++narrowing.moreSets;
             continue;
         }
         AgreeingSet set;
         for (size_t index = 0; index < windows.size(); ++index)
-            (holds(windows[index], day) ? set.records : set.leftOut).push_back(index);
+            (windows[index].days.contains(day) ? set.records : set.leftOut).push_back(index);
         set.window = commonWindow(windows, set.records);
         narrowing.largestSets.push_back(std::move(set));
     }

@@ -3,6 +3,8 @@
 #include "evidence/recordages.h"
 #include "ages/spancalendar.h"
 
+#include <spanwright/dayrange.h>
+
 #include <cstddef>
 #include <optional>
 #include <vector>
@@ -12,34 +14,25 @@ namespace spanwright {
 // Narrowing a birth date from records that state an age: each record allows
 // a window of birth days, the birth lies where all windows overlap, and
 // where none is common to all, the largest sets of records that agree show
-// which record to doubt. Days are the day numbers of calendardate.h.
+// which record to doubt.
 
-// The birth days a record allows, from first to last, both included; an
-// open side (a bound the record does not set: "of full age", an event
-// "before 1850") has none.
+// The birth days a record allows, both ends included; an open end (a bound
+// the record does not set: "of full age", an event "before 1850") has no
+// day.
 struct BirthWindow
 {
-    std::optional<long long> first;
-    std::optional<long long> last;
+    DayRange days;
     bool about = false; // the age or the date is marked about
-
-    // The days, where both sides are closed.
-    std::optional<long long> count() const
-    {
-        if (!first || !last)
-            return std::nullopt;
-        return *last - *first + 1;
-    }
 };
 
 // The birth days an age at an event allows, the event lying on one of the
-// days from eventFirst to eventLast (an open side has none): the earliest
-// birth is that of the earliest event day and the greatest age, the latest
-// that of the latest day and the least age. Nothing when no birth day in
-// the calendar gives the age. The age is reckoned in the calendar of the
-// event's date (ageCalendarFor): Gregorian unless told.
-std::optional<BirthWindow> birthWindowFor(std::optional<long long> eventFirst, std::optional<long long> eventLast,
-                                          const RecordAge& age, const RecordCalendar& calendar = {});
+// days of event (an open end has none): the earliest birth is that of the
+// earliest event day and the greatest age, the latest that of the latest
+// day and the least age. Nothing when no birth day in the calendar gives
+// the age. The age is reckoned in the calendar of the event's date
+// (ageCalendarFor): Gregorian unless told.
+std::optional<BirthWindow> birthWindowFor(const DayRange& event, const RecordAge& age,
+                                          const RecordCalendar& calendar = {});
 
 // A set of records (by index) whose windows share days, with the days they
 // share, and the records left out.

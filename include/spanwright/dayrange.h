@@ -27,11 +27,28 @@ struct DayRange
         return *latest - *earliest + 1;
     }
 
+    // The earliest day lies after the latest: what two ranges that do not
+    // meet have in common (overlapOf).
+    bool holdsNoDay() const { return earliest && latest && *earliest > *latest; }
+
     friend bool operator==(const DayRange& a, const DayRange& b)
     {
         return a.earliest == b.earliest && a.latest == b.latest;
     }
     friend bool operator!=(const DayRange& a, const DayRange& b) { return !(a == b); }
 };
+
+// The days both ranges hold: from the later earliest day to the earlier
+// latest one, an end open only where both are. Where the ranges do not
+// meet, the range holds no day.
+inline DayRange overlapOf(const DayRange& a, const DayRange& b)
+{
+    DayRange overlap = a;
+    if (b.earliest && (!overlap.earliest || *overlap.earliest < *b.earliest))
+        overlap.earliest = b.earliest;
+    if (b.latest && (!overlap.latest || *b.latest < *overlap.latest))
+        overlap.latest = b.latest;
+    return overlap;
+}
 
 } // namespace spanwright
