@@ -19,14 +19,6 @@ namespace {
 // the ends of a date interval are sought this many days inwards at most.
 constexpr long long MostDaysToAMatch = 31;
 
-AgeAnswer failed(Outcome outcome, std::string problem)
-{
-    AgeAnswer answer;
-    answer.outcome = outcome;
-    answer.problem = std::move(problem);
-    return answer;
-}
-
 // The calendar the age is reckoned in from one fixed day of the date.
 SpanCalendar calendarFrom(long long fixedDay, const DateReading& date, const DateReadOptions& options)
 {
@@ -62,7 +54,7 @@ std::string answerCalendarLine(std::string_view role, const AgeAnswer& answer, c
                                CalendarSystem firstCalendar, CalendarSystem lastCalendar)
 {
     DateReading dates;
-    dates.days = {Day(answer.firstDay), Day(answer.lastDay)};
+    dates.days = {answer.first, answer.last};
     dates.approximate = answer.about;
     dates.calendar = firstCalendar;
     dates.latestCalendar = lastCalendar;
@@ -72,21 +64,21 @@ std::string answerCalendarLine(std::string_view role, const AgeAnswer& answer, c
 
 } // namespace
 
-AgeAnswer answerAgeQuestion(const AgeQuestion& question)
+Result<AgeAnswer> answerAgeQuestion(const AgeQuestion& question)
 {
     const bool born = question.direction == AgeDirection::Born;
     const Result<DateReading> reading
         = readDateFor(born ? "end date" : "begin date", question.dateText, question.reading);
     if (!reading)
-        return failed(Outcome::NotRead, reading.problem().message);
+        return reading.problem();
     const DateReading& date = *reading;
     if (date.days.openBefore() || date.days.openAfter())
-        return failed(Outcome::NotRead, "the " + std::string(born ? "end date " : "begin date ")
-                                     + quotedExcerpt(question.dateText)
-                                     + " is open on one side (before or after), so no date is earliest or latest");
+        return Problem{ProblemKind::NotRead,
+                       "the " + std::string(born ? "end date " : "begin date ") + quotedExcerpt(question.dateText)
+                           + " is open on one side (before or after), so no date is earliest or latest"};
     const Result<AgeReading> ageRead = readAgeText(question.ageText, question.reading.language);
     if (!ageRead)
-        return failed(Outcome::NotRead, "the age " + ageRead.problem().message);
+        return Problem{ProblemKind::NotRead, "the age " + ageRead.problem().message};
     const AgeReading age = question.exact ? exactReading(*ageRead) : *ageRead;
 
     // Later fixed dates give later dates (the searches are monotone), so the
@@ -98,18 +90,22 @@ AgeAnswer answerAgeQuestion(const AgeQuestion& question)
     const AgeMatches latest = firstMatches(question.direction, lastDay, firstDay, -1, age, date, question.reading);
     const std::string relation = born ? "before" : "after";
     if (earliest.empty() || latest.empty())
-        return failed(Outcome::NoAnswer, noMatchTextFor(age, earliest.empty() ? earliest : latest, relation,
-                                                   dateReadingTextIn(date, question.reading.order), question.reading.order));
+        return Problem{ProblemKind::NoAnswer,
+                       noMatchTextFor(age, earliest.empty() ? earliest : latest, relation,
+                                      dateReadingTextIn(date, question.reading.order), question.reading.order)};
+    // The searches count in day numbers; the answer holds Days.
+    const long long answerFirst = earliest.firstDay;
+    const long long answerLast = latest.firstDay + latest.count - 1;
     AgeAnswer answer;
-    answer.firstDay = earliest.firstDay;
-    answer.lastDay = latest.firstDay + latest.count - 1;
-    answer.count = answer.lastDay - answer.firstDay + 1;
+    answer.first = Day(answerFirst);
+    answer.last = Day(answerLast);
+    answer.count = answer.last - answer.first + 1;
     answer.about = age.about || date.approximate;
     answer.calendarLine = calendarLine(born ? "end" : "begin", date);
     answer.answerLine =
         answerCalendarLine(born ? "begin" : "end", answer, date,
-                           calendarFrom(firstDay, date, question.reading).systemOf(answer.firstDay),
-                           calendarFrom(lastDay, date, question.reading).systemOf(answer.lastDay));
+                           calendarFrom(firstDay, date, question.reading).systemOf(answerFirst),
+                           calendarFrom(lastDay, date, question.reading).systemOf(answerLast));
     return answer;
 }
 

@@ -2,7 +2,9 @@
 
 #include "calendars/calendardate.h"
 #include "reading/datereader.h"
-#include "outcome.h"
+
+#include <spanwright/day.h>
+#include <spanwright/result.h>
 
 #include <string>
 #include <string_view>
@@ -31,17 +33,12 @@ struct AgeQuestion
 
 struct AgeAnswer
 {
-    // Outcome::Answered with the dates; Outcome::NoAnswer when no date gives the age;
-    // Outcome::NotRead when the date or the age is not read.
-    Outcome outcome = Outcome::Answered;
-    std::string problem; // why, when the outcome is not Outcome::Answered
-
-    // The earliest and latest dates allowed, as day numbers, and the days
-    // from the one to the other. For one fixed date every day between
-    // gives the age; for a date that allows several days (May 1850) they
-    // are the earliest date of its first day and the latest of its last.
-    long long firstDay = 0;
-    long long lastDay = 0;
+    // The earliest and latest dates allowed, and the days from the one to
+    // the other. For one fixed date every day between gives the age; for a
+    // date that allows several days (May 1850) they are the earliest date of
+    // its first day and the latest of its last.
+    Day first;
+    Day last;
     long long count = 0;
     bool about = false; // the age or the date is marked about
     // How the given date was read where it is of another calendar
@@ -54,10 +51,16 @@ struct AgeAnswer
     // (Gregorian)". The dates above are Gregorian, as every answer's.
     std::string answerLine;
 
-    CalendarDate first() const { return dateOfDayNumber(firstDay); }
-    CalendarDate last() const { return dateOfDayNumber(lastDay); }
+    CalendarDate firstDate() const { return dateOf(first); }
+    CalendarDate lastDate() const { return dateOf(last); }
+    // The Gregorian date of a day answered: the one place the answers turn
+    // their Days into the calendars' day numbers.
+    static CalendarDate dateOf(Day day) { return dateOfDayNumber(day.number()); }
 };
 
-AgeAnswer answerAgeQuestion(const AgeQuestion& question);
+// The dates the question allows. The problem is NotRead when the date or
+// the age is not read (or the date is open on one side), NoAnswer when no
+// date gives the age.
+Result<AgeAnswer> answerAgeQuestion(const AgeQuestion& question);
 
 } // namespace spanwright

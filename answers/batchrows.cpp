@@ -200,9 +200,10 @@ bool BatchRowCalculator::appendSpan(std::string_view begin, std::string_view end
 {
     if (appendPlainSpan(begin, end, row))
         return true;
-    const SpanCalculation calculation = calculateSpan(begin, end, reading_);
-    if (calculation.outcome != Outcome::Answered)
-        return appendError(row, SpanResultFields, calculation.problem);
+    const Result<SpanCalculation> calculated = calculateSpan(begin, end, reading_);
+    if (!calculated)
+        return appendError(row, SpanResultFields, calculated.problem().message);
+    const SpanCalculation& calculation = *calculated;
     entries_.compose(calculation.span);
     if (calculation.exact && !calculation.approximate) {
         appendResultField(row, entries_.years());
@@ -225,19 +226,20 @@ bool BatchRowCalculator::appendSpan(std::string_view begin, std::string_view end
 
 bool BatchRowCalculator::appendDates(std::string_view dateText, std::string_view ageText, TextBuffer& row)
 {
-    const AgeAnswer answer = answerAgeQuestion(
+    const Result<AgeAnswer> answered = answerAgeQuestion(
         {mode_ == BatchMode::Born ? AgeDirection::Born : AgeDirection::Died, dateText, ageText, reading_, exactAges_});
-    if (answer.outcome == Outcome::NotRead)
-        return appendError(row, DatesResultFields, answer.problem);
-    if (answer.outcome != Outcome::Answered) {
+    if (!answered && answered.problem().kind == ProblemKind::NotRead)
+        return appendError(row, DatesResultFields, answered.problem().message);
+    if (!answered) {
         row.append(DatesResultFields - 1, delimiter_);
         row.push_back(delimiter_);
         row.push_back('0');
-        appendField(row, answer.problem);
+        appendField(row, answered.problem().message);
         return false;
     }
-    appendResultField(row, calendarDateTextIn(answer.first(), reading_.order));
-    appendResultField(row, calendarDateTextIn(answer.last(), reading_.order));
+    const AgeAnswer& answer = *answered;
+    appendResultField(row, calendarDateTextIn(answer.firstDate(), reading_.order));
+    appendResultField(row, calendarDateTextIn(answer.lastDate(), reading_.order));
     appendResultField(row, std::to_string(answer.count));
     row.push_back(delimiter_);
     return true;

@@ -88,17 +88,19 @@ std::string dayText(const Target& target, long long day, bool dualYears)
     return calendarDayText(calendarDay, dualYears && takesDualYear(calendarDay));
 }
 
-ConvertAnswer failed(Outcome outcome, std::string problem)
+Problem notRead(std::string message)
 {
-    ConvertAnswer answer;
-    answer.outcome = outcome;
-    answer.problem = std::move(problem);
-    return answer;
+    return {ProblemKind::NotRead, std::move(message)};
+}
+
+Problem noAnswer(std::string message)
+{
+    return {ProblemKind::NoAnswer, std::move(message)};
 }
 
 } // namespace
 
-ConvertAnswer convertDate(std::string_view text, const DateReadOptions& options, std::string_view to)
+Result<ConvertAnswer> convertDate(std::string_view text, const DateReadOptions& options, std::string_view to)
 {
     const Target* only = nullptr;
     for (const Target& target : Targets) {
@@ -106,15 +108,14 @@ ConvertAnswer convertDate(std::string_view text, const DateReadOptions& options,
             only = &target;
     }
     if (!to.empty() && !only)
-        return failed(Outcome::NotRead, "there is no calendar \"" + std::string(to) + "\" (" + std::string(ConvertTargets)
-                                     + ")");
+        return notRead("there is no calendar \"" + std::string(to) + "\" (" + std::string(ConvertTargets) + ")");
     const Result<DateReading> read = readDateFor("date", text, options);
     if (!read)
-        return failed(Outcome::NotRead, read.problem().message);
+        return read.problem();
     const DateReading& reading = *read;
     if (reading.days.openBefore() || reading.days.openAfter())
-        return failed(Outcome::NotRead, "the date " + quotedExcerpt(text)
-                                     + " is open on one side (before or after): it has no first or last day");
+        return notRead("the date " + quotedExcerpt(text)
+                       + " is open on one side (before or after): it has no first or last day");
     const long long first = reading.days.earliest->number();
     const long long last = reading.days.latest->number();
     ConvertAnswer answer;
@@ -124,21 +125,21 @@ ConvertAnswer convertDate(std::string_view text, const DateReadOptions& options,
             continue;
         if (!covers(target, first) || !covers(target, last)) {
             if (only)
-                return failed(Outcome::NoAnswer, target.line == Line::Rumi
-                                                ? "the Rumi calendar was in use from 13 Mar 1840 to 31 Dec 1925 only"
-                                                : target.line == Line::Persian
-                                                ? "the Persian calendar's leap rule is given for its years "
-                                                  "1178 to 1633 (1799 to 2255) only"
-                                                : target.line == Line::Islamic
-                                                ? "the date lies before the first year of the Islamic calendar"
-                                                : target.system == CalendarSystem::FrenchRepublican
-                                                ? "the French Republican calendar was in use from 22 Sep 1792 "
-                                                  "to 31 Dec 1805 only"
-                                                : target.system == CalendarSystem::Swedish
-                                                ? "the Swedish calendar differed from the Julian one from 1 Mar "
-                                                  "1700 to 30 Feb 1712 only"
-                                                : "the date lies before the first year of the "
-                                                    + std::string(calendarSystemName(target.system)) + " calendar");
+                return noAnswer(target.line == Line::Rumi
+                                ? "the Rumi calendar was in use from 13 Mar 1840 to 31 Dec 1925 only"
+                                : target.line == Line::Persian
+                                ? "the Persian calendar's leap rule is given for its years "
+                                  "1178 to 1633 (1799 to 2255) only"
+                                : target.line == Line::Islamic
+                                ? "the date lies before the first year of the Islamic calendar"
+                                : target.system == CalendarSystem::FrenchRepublican
+                                ? "the French Republican calendar was in use from 22 Sep 1792 "
+                                  "to 31 Dec 1805 only"
+                                : target.system == CalendarSystem::Swedish
+                                ? "the Swedish calendar differed from the Julian one from 1 Mar "
+                                  "1700 to 30 Feb 1712 only"
+                                : "the date lies before the first year of the "
+                                    + std::string(calendarSystemName(target.system)) + " calendar");
             continue;
         }
         std::string line = std::string(target.name) + ": " + dayText(target, first, dualYears);

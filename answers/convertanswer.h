@@ -1,7 +1,8 @@
 #pragma once
 
 #include "reading/datereader.h"
-#include "outcome.h"
+
+#include <spanwright/result.h>
 
 #include <string>
 #include <string_view>
@@ -27,8 +28,6 @@ namespace spanwright {
 // before Michaelmas 9 Edward III".
 struct ConvertAnswer
 {
-    Outcome outcome = Outcome::Answered;
-    std::string problem; // why not, when the outcome is not Outcome::Answered
     std::vector<std::string> lines;
 };
 
@@ -36,7 +35,10 @@ struct ConvertAnswer
 constexpr std::string_view ConvertTargets = "gregorian, julian, swedish, hebrew, french, islamic, persian, rumi, weekday";
 
 // Reads text as every command reads a date, and converts it; to, when not
-// empty, names the one line wanted (one of ConvertTargets).
-ConvertAnswer convertDate(std::string_view text, const DateReadOptions& options, std::string_view to = {});
+// empty, names the one line wanted (one of ConvertTargets). The problem is
+// NotRead for a text that is not a date (or is open on one side) and a
+// calendar that is not one, NoAnswer where the calendar named gives no
+// date for the day.
+Result<ConvertAnswer> convertDate(std::string_view text, const DateReadOptions& options, std::string_view to = {});
 
 } // namespace spanwright

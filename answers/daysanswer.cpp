@@ -27,25 +27,19 @@ std::optional<std::string> daysBetweenText(const DateReading& begin, const DateR
     return boundsText(least, most, begin.approximate || end.approximate);
 }
 
-DaysAnswer answerDays(std::string_view beginText, std::string_view endText, const DateReadOptions& options)
+Result<DaysAnswer> answerDays(std::string_view beginText, std::string_view endText, const DateReadOptions& options)
 {
-    DaysAnswer answer;
     const Result<DateReading> beginReading = readDateFor("begin date", beginText, options);
     const Result<DateReading> endReading = beginReading ? readDateFor("end date", endText, options)
                                                         : Result<DateReading>(beginReading.problem());
-    if (!endReading) {
-        answer.outcome = Outcome::NotRead;
-        answer.problem = endReading.problem().message;
-        return answer;
-    }
+    if (!endReading)
+        return endReading.problem();
     const DateReading& begin = *beginReading;
     const DateReading& end = *endReading;
     std::optional<std::string> days = daysBetweenText(begin, end);
-    if (!days) {
-        answer.outcome = Outcome::NoAnswer;
-        answer.problem = "the dates leave the number of days without bound";
-        return answer;
-    }
+    if (!days)
+        return Problem{ProblemKind::NoAnswer, "the dates leave the number of days without bound"};
+    DaysAnswer answer;
     answer.lines.push_back(std::move(*days));
     for (const auto& [role, reading] : {std::pair{"begin", &begin}, std::pair{"end", &end}}) {
         std::string line = calendarLine(role, *reading);

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "reading/datereader.h"
-#include "outcome.h"
+
+#include <spanwright/result.h>
 
 #include <optional>
 #include <string>
@@ -17,8 +18,6 @@ namespace spanwright {
 // another calendar or converted, begin first.
 struct DaysAnswer
 {
-    Outcome outcome = Outcome::Answered;
-    std::string problem; // why not, when the outcome is not Outcome::Answered
     std::vector<std::string> lines;
 };
 
@@ -27,6 +26,9 @@ struct DaysAnswer
 // nothing when the dates leave both without bound.
 std::optional<std::string> daysBetweenText(const DateReading& begin, const DateReading& end);
 
-DaysAnswer answerDays(std::string_view beginText, std::string_view endText, const DateReadOptions& options = {});
+// The problem is NotRead for a text that is not a date, NoAnswer where the
+// dates leave the number without bound.
+Result<DaysAnswer> answerDays(std::string_view beginText, std::string_view endText,
+                              const DateReadOptions& options = {});
 
 } // namespace spanwright

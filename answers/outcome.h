@@ -2,17 +2,19 @@
 
 namespace spanwright {
 
-// How a question put to the answers ended. Each front end shows it in its
-// own way: the command line as its exit status, the page and the packages
-// as a mark or an exception.
+// How a job over many questions ended, where some may answer and others not:
+// a batch run, a narrow CSV run, a person's records narrowed. The single
+// answers (a span, the days, the dates an age allows, a conversion) return
+// a Result instead (spanwright/result.h); only these jobs use Outcome. Each
+// front end shows it in its own way: the command line as its exit status,
+// the page and the packages as a mark or an exception.
 enum class Outcome {
     Answered,
-    // The question is understood and has no answer: an end date before the
-    // begin date, an age that no date gives, rows that could not be
-    // calculated.
+    // The job is understood and has no whole answer: rows that could not be
+    // calculated, records that no birth date fits.
     NoAnswer,
-    // The question is not understood: a text that is not a date or an age,
-    // an unknown calendar, an input that cannot be read.
+    // The job is not understood: an input that cannot be read, a column that
+    // is not there, a record that is not a date or an age.
     NotRead,
 };
 

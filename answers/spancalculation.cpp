@@ -28,22 +28,17 @@ YearsMonthsDays spanOfDays(long long begin, long long end, bool julian)
 
 } // namespace
 
-SpanCalculation calculateSpan(std::string_view beginText, std::string_view endText, const DateReadOptions& options,
-                              std::string_view beginRole, std::string_view endRole)
+Result<SpanCalculation> calculateSpan(std::string_view beginText, std::string_view endText,
+                                      const DateReadOptions& options, std::string_view beginRole,
+                                      std::string_view endRole)
 {
-    SpanCalculation result;
     Result<DateReading> endReading = readDateFor(endRole, endText, options);
-    if (!endReading) {
-        result.outcome = Outcome::NotRead;
-        result.problem = endReading.problem().message;
-        return result;
-    }
+    if (!endReading)
+        return endReading.problem();
     Result<DateReading> beginReading = readDateFor(beginRole, beginText, options);
-    if (!beginReading) {
-        result.outcome = Outcome::NotRead;
-        result.problem = beginReading.problem().message;
-        return result;
-    }
+    if (!beginReading)
+        return beginReading.problem();
+    SpanCalculation result;
     DateReading& end = result.end = std::move(*endReading);
     DateReading& begin = result.begin = std::move(*beginReading);
     // An open side stands at the calendar's end: no span can pass it.
@@ -51,11 +46,8 @@ SpanCalculation calculateSpan(std::string_view beginText, std::string_view endTe
     const long long beginLatest = begin.days.latest.value_or(Day(lastCalendarDay())).number();
     const long long endEarliest = end.days.earliest.value_or(Day(earliestReadDay())).number();
     const long long endLatest = end.days.latest.value_or(Day(lastCalendarDay())).number();
-    if (endLatest < beginEarliest) {
-        result.outcome = Outcome::NoAnswer;
-        result.problem = EndBeforeBeginMessage;
-        return result;
-    }
+    if (endLatest < beginEarliest)
+        return Problem{ProblemKind::NoAnswer, std::string(EndBeforeBeginMessage)};
     result.julian = spanCalendarFor(spanSideOf(begin), spanSideOf(end)) == CalendarSystem::Julian;
     result.approximate = begin.approximate || end.approximate;
     result.exact = beginEarliest == beginLatest && endEarliest == endLatest && !begin.days.openBefore()

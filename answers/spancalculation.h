@@ -1,8 +1,9 @@
 #pragma once
 
 #include "reading/datereader.h"
-#include "outcome.h"
 #include "spans/span.h"
+
+#include <spanwright/result.h>
 
 #include <optional>
 #include <string>
@@ -16,8 +17,6 @@ constexpr std::string_view EndBeforeBeginMessage = "Error - Death Date Before Bi
 
 struct SpanCalculation
 {
-    Outcome outcome = Outcome::Answered;
-    std::string problem; // why not, when the outcome is not Outcome::Answered
     // The span between two days; for dates that allow several days, the
     // least span (0 where the dates overlap) and the greatest, which an open
     // side (before the begin date, after the end date) leaves without bound.
@@ -40,9 +39,11 @@ std::vector<std::string> spanCalendarLines(const SpanCalculation& calculation);
 
 // The span between two date texts, the end date read first, then the begin
 // date, then their order, as the window's Calculate command works it out.
-SpanCalculation calculateSpan(std::string_view beginText, std::string_view endText,
-                              const DateReadOptions& options = {}, std::string_view beginRole = "begin date",
-                              std::string_view endRole = "end date");
+// The problem is NotRead for a text that is not a date, NoAnswer with
+// EndBeforeBeginMessage for an end before the begin.
+Result<SpanCalculation> calculateSpan(std::string_view beginText, std::string_view endText,
+                                      const DateReadOptions& options = {}, std::string_view beginRole = "begin date",
+                                      std::string_view endRole = "end date");
 
 // "at least A, at most B", "at least A", "at most B", or A alone where the
 // bounds are equal, after "about: " for approximate dates.

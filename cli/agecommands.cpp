@@ -31,15 +31,16 @@ struct Arguments
 
 void run(AgeDirection direction, const Arguments& arguments)
 {
-    const AgeAnswer answer =
+    const Result<AgeAnswer> answered =
         answerAgeQuestion({direction, arguments.date, arguments.age, arguments.reading, arguments.exact});
-    if (answer.outcome != Outcome::Answered) {
-        std::cerr << "spanwright-cli: " << answer.problem << '\n';
-        throw exitWith(answer.outcome);
+    if (!answered) {
+        std::cerr << "spanwright-cli: " << answered.problem().message << '\n';
+        throw exitWith(answered.problem().kind);
     }
+    const AgeAnswer& answer = *answered;
     if (!arguments.each) {
-        std::cout << datesAnswerText(answer.first(), answer.last(), answer.count, answer.about, arguments.range,
-                                     arguments.reading.order)
+        std::cout << datesAnswerText(answer.firstDate(), answer.lastDate(), answer.count, answer.about,
+                                     arguments.range, arguments.reading.order)
                   << '\n';
         // How a date of another calendar was read, and the dates answered
         // in its calendar, under the answer (not with --each, whose every
@@ -51,8 +52,8 @@ void run(AgeDirection direction, const Arguments& arguments)
         return;
     }
     const std::string mark = answer.about ? "about: " : "";
-    for (long long day = answer.firstDay; day <= answer.lastDay; ++day)
-        std::cout << mark << calendarDateTextIn(dateOfDayNumber(day), arguments.reading.order) << '\n';
+    for (Day day = answer.first; day <= answer.last; ++day)
+        std::cout << mark << calendarDateTextIn(AgeAnswer::dateOf(day), arguments.reading.order) << '\n';
 }
 
 void addAgeCommand(CLI::App& app, AgeDirection direction)

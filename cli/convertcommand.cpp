@@ -60,12 +60,12 @@ void addConvertCommand(CLI::App& app)
                     "  spanwright-cli convert '18 Brumaire an VIII' --to gregorian\n"
                     "      gregorian: 9 Nov 1799");
     command->callback([arguments] {
-        const ConvertAnswer answer = convertDate(arguments->date, arguments->reading, arguments->to);
-        if (answer.outcome != Outcome::Answered) {
-            std::cerr << "spanwright-cli: " << answer.problem << '\n';
-            throw exitWith(answer.outcome);
+        const Result<ConvertAnswer> answer = convertDate(arguments->date, arguments->reading, arguments->to);
+        if (!answer) {
+            std::cerr << "spanwright-cli: " << answer.problem().message << '\n';
+            throw exitWith(answer.problem().kind);
         }
-        for (const std::string& line : answer.lines)
+        for (const std::string& line : answer->lines)
             std::cout << line << '\n';
     });
 }

@@ -41,12 +41,12 @@ void addDaysCommand(CLI::App& app)
                     "  spanwright-cli days 1/1/1900 'May 1900'\n"
                     "      at least 120, at most 150");
     command->callback([arguments] {
-        const DaysAnswer answer = answerDays(arguments->begin, arguments->end, arguments->reading);
-        if (answer.outcome != Outcome::Answered) {
-            std::cerr << "spanwright-cli: " << answer.problem << '\n';
-            throw exitWith(answer.outcome);
+        const Result<DaysAnswer> answer = answerDays(arguments->begin, arguments->end, arguments->reading);
+        if (!answer) {
+            std::cerr << "spanwright-cli: " << answer.problem().message << '\n';
+            throw exitWith(answer.problem().kind);
         }
-        for (const std::string& line : answer.lines)
+        for (const std::string& line : answer->lines)
             std::cout << line << '\n';
     });
 }

@@ -2,6 +2,8 @@
 
 #include "outcome.h"
 
+#include <spanwright/problem.h>
+
 #include <CLI/Error.hpp>
 
 // The program's exit statuses.
@@ -28,6 +30,18 @@ inline ExitStatus exitStatusOf(spanwright::Outcome outcome)
     return ExitUsage;
 }
 
+// A single answer's problem: a question not understood is a usage error.
+inline ExitStatus exitStatusOf(spanwright::ProblemKind kind)
+{
+    switch (kind) {
+    case spanwright::ProblemKind::NoAnswer:
+        return ExitNoAnswer;
+    case spanwright::ProblemKind::NotRead:
+        break;
+    }
+    return ExitUsage;
+}
+
 // Thrown by a subcommand's action to end the program with a status, once it
 // has said why on standard error.
 inline CLI::RuntimeError exitWith(ExitStatus status)
@@ -38,4 +52,9 @@ inline CLI::RuntimeError exitWith(ExitStatus status)
 inline CLI::RuntimeError exitWith(spanwright::Outcome outcome)
 {
     return exitWith(exitStatusOf(outcome));
+}
+
+inline CLI::RuntimeError exitWith(spanwright::ProblemKind kind)
+{
+    return exitWith(exitStatusOf(kind));
 }

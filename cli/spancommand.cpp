@@ -56,11 +56,13 @@ void addSpanCommand(CLI::App& app)
         "  spanwright-cli span 1850 3/1/1900\n"
         "      at least 49 Year(s), 2 month(s), 1 day(s), at most 50 Year(s), 2 month(s), 0 day(s)");
     command->callback([arguments] {
-        const SpanCalculation calculation = calculateSpan(arguments->begin, arguments->end, arguments->reading);
-        if (calculation.outcome != Outcome::Answered) {
-            std::cerr << "spanwright-cli: " << calculation.problem << '\n';
-            throw exitWith(calculation.outcome);
+        const Result<SpanCalculation> calculated
+            = calculateSpan(arguments->begin, arguments->end, arguments->reading);
+        if (!calculated) {
+            std::cerr << "spanwright-cli: " << calculated.problem().message << '\n';
+            throw exitWith(calculated.problem().kind);
         }
+        const SpanCalculation& calculation = *calculated;
         ResultEntries least;
         ResultEntries greatest;
         least.compose(calculation.span);

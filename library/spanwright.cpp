@@ -17,14 +17,10 @@
 namespace spanwright {
 
 // The façade over the engine and the answers the command line gives: each
-// function asks them and turns their outcome and message into a Result.
+// function asks them and gives their answer in its public form, or their
+// problem as it is.
 
 namespace {
-
-Problem problemOf(Outcome outcome, std::string message)
-{
-    return {outcome == Outcome::NoAnswer ? ProblemKind::NoAnswer : ProblemKind::NotRead, std::move(message)};
-}
 
 // The lines of a multi-line answer text, without their line ends.
 std::vector<std::string> linesOf(const std::string& text)
@@ -44,10 +40,10 @@ Result<DayRange> ageWindow(AgeDirection direction, std::string_view dateText, st
     question.dateText = dateText;
     question.ageText = ageText;
     question.reading = options;
-    const AgeAnswer answer = answerAgeQuestion(question);
-    if (answer.outcome != Outcome::Answered)
-        return problemOf(answer.outcome, answer.problem);
-    return DayRange{Day(answer.firstDay), Day(answer.lastDay)};
+    const Result<AgeAnswer> answer = answerAgeQuestion(question);
+    if (!answer)
+        return answer.problem();
+    return DayRange{answer->first, answer->last};
 }
 
 } // namespace
@@ -78,9 +74,10 @@ Result<AgeMeaning> readAge(std::string_view text)
 
 Result<SpanAnswer> span(std::string_view beginText, std::string_view endText, const DateReadOptions& options)
 {
-    const SpanCalculation calculation = calculateSpan(beginText, endText, options);
-    if (calculation.outcome != Outcome::Answered)
-        return problemOf(calculation.outcome, calculation.problem);
+    const Result<SpanCalculation> calculated = calculateSpan(beginText, endText, options);
+    if (!calculated)
+        return calculated.problem();
+    const SpanCalculation& calculation = *calculated;
     SpanAnswer answer;
     answer.least = calculation.span;
     if (calculation.greatest)
@@ -136,10 +133,10 @@ Result<DayRange> diedWithin(std::string_view birthText, std::string_view ageText
 
 Result<std::vector<std::string>> convert(std::string_view text, const DateReadOptions& options)
 {
-    ConvertAnswer answer = convertDate(text, options);
-    if (answer.outcome != Outcome::Answered)
-        return problemOf(answer.outcome, answer.problem);
-    return std::move(answer.lines);
+    Result<ConvertAnswer> answer = convertDate(text, options);
+    if (!answer)
+        return answer.problem();
+    return std::move(answer->lines);
 }
 
 Result<NarrowingAnswer> narrow(const std::vector<std::string>& records, const DateReadOptions& options)

@@ -14,19 +14,19 @@ bool isIsoYear(long long year) { return year >= FirstIsoYear && year <= LastIsoY
 DatesRowAnswer datesRow(AgeDirection direction, std::string_view date, std::string_view age)
 {
     const DateReadOptions reading;
-    const AgeAnswer answer = answerAgeQuestion({direction, date, age, reading, false});
+    const Result<AgeAnswer> answer = answerAgeQuestion({direction, date, age, reading, false});
     DatesRowAnswer row;
-    if (answer.outcome == Outcome::NotRead) {
-        row.error = answer.problem;
+    if (!answer && answer.problem().kind == ProblemKind::NotRead) {
+        row.error = answer.problem().message;
         return row;
     }
-    row.count = answer.outcome == Outcome::Answered ? answer.count : 0;
-    if (answer.outcome != Outcome::Answered) {
-        row.error = answer.problem;
+    row.count = answer ? answer->count : 0;
+    if (!answer) {
+        row.error = answer.problem().message;
         return row;
     }
-    const CalendarDate first = answer.first();
-    const CalendarDate last = answer.last();
+    const CalendarDate first = answer->firstDate();
+    const CalendarDate last = answer->lastDate();
     // The batch writes such a date with its era ("15/3/44 BC"); an ISO date
     // has none, so the row gets no dates and says why rather than a date a
     // database would read as another year.
@@ -45,12 +45,13 @@ DatesRowAnswer datesRow(AgeDirection direction, std::string_view date, std::stri
 
 SpanRowAnswer spanRow(std::string_view begin, std::string_view end, Notation notation)
 {
-    const SpanCalculation calculation = calculateSpan(begin, end, DateReadOptions{});
+    const Result<SpanCalculation> calculated = calculateSpan(begin, end, DateReadOptions{});
     SpanRowAnswer row;
-    if (calculation.outcome != Outcome::Answered) {
-        row.error = calculation.problem;
+    if (!calculated) {
+        row.error = calculated.problem().message;
         return row;
     }
+    const SpanCalculation& calculation = *calculated;
     ResultEntries entries;
     entries.compose(calculation.span);
     if (calculation.exact && !calculation.approximate) {

@@ -312,8 +312,10 @@ private slots:
         QFETCH(bool, yearStart);
         QFETCH(QByteArray, span);
         QFETCH(QByteArray, lines);
-        const SpanCalculation calculation = calculateSpan(view(begin), view(end), optionsOf(switchName, yearStart));
-        QVERIFY2(calculation.outcome == Outcome::Answered, calculation.problem.c_str());
+        const Result<SpanCalculation> calculated
+            = calculateSpan(view(begin), view(end), optionsOf(switchName, yearStart));
+        QVERIFY2(calculated.ok(), whyNot(calculated));
+        const SpanCalculation& calculation = *calculated;
         ResultEntries least;
         least.compose(calculation.span);
         std::string answer(least.entry(Notation::Worded));
@@ -502,10 +504,10 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(QByteArray, to);
         QFETCH(QByteArray, lines);
-        const ConvertAnswer answer = convertDate(view(text), {}, view(to));
-        QVERIFY2(answer.outcome == Outcome::Answered, answer.problem.c_str());
+        const Result<ConvertAnswer> answer = convertDate(view(text), {}, view(to));
+        QVERIFY2(answer.ok(), whyNot(answer));
         QByteArray written;
-        for (const std::string& line : answer.lines)
+        for (const std::string& line : answer->lines)
             written += (written.isEmpty() ? "" : "|") + QByteArray::fromStdString(line);
         QCOMPARE(written, lines);
     }
@@ -569,10 +571,10 @@ private slots:
     {
         QFETCH(QByteArray, text);
         QFETCH(QByteArray, names);
-        const ConvertAnswer answer = convertDate(view(text), {});
-        QVERIFY2(answer.outcome == Outcome::Answered, answer.problem.c_str());
+        const Result<ConvertAnswer> answer = convertDate(view(text), {});
+        QVERIFY2(answer.ok(), whyNot(answer));
         QByteArray written;
-        for (const std::string& line : answer.lines)
+        for (const std::string& line : answer->lines)
             written += (written.isEmpty() ? "" : " ") + QByteArray::fromStdString(line.substr(0, line.find(':')));
         QCOMPARE(written, names);
     }

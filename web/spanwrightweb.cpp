@@ -99,19 +99,20 @@ val span(const std::string& beginText, const std::string& endText, const std::st
     DateReadOptions options;
     if (const std::string problem = readingOptions(orderChoice, switchChoice, languageChoice, options); !problem.empty())
         return refusedSwitch(problem);
-    const SpanCalculation calculation = calculateSpan(beginText, endText, options);
+    const Result<SpanCalculation> calculated = calculateSpan(beginText, endText, options);
     val answer = val::object();
-    answer.set("ok", calculation.outcome == Outcome::Answered);
-    if (calculation.outcome != Outcome::Answered) {
+    answer.set("ok", calculated.ok());
+    if (!calculated) {
         // The end date is read first; the field to put right is the first
         // one refused, or the end date when they are out of order.
-        const bool wrongFormat = calculation.outcome == Outcome::NotRead;
+        const bool wrongFormat = calculated.problem().kind == ProblemKind::NotRead;
         const bool endRefused = wrongFormat && !readDate(endText, options);
         answer.set("wrongFormat", wrongFormat);
         answer.set("field", !wrongFormat || endRefused ? "death" : "birth");
-        answer.set("message", calculation.problem);
+        answer.set("message", calculated.problem().message);
         return answer;
     }
+    const SpanCalculation& calculation = *calculated;
     ResultEntries least;
     ResultEntries greatest;
     least.compose(calculation.span);
@@ -142,15 +143,15 @@ val convert(const std::string& text, const std::string& orderChoice, const std::
     DateReadOptions options;
     if (const std::string problem = readingOptions(orderChoice, switchChoice, languageChoice, options); !problem.empty())
         return refusedSwitch(problem);
-    const ConvertAnswer converted = convertDate(text, options);
+    const Result<ConvertAnswer> converted = convertDate(text, options);
     val answer = val::object();
-    answer.set("ok", converted.outcome == Outcome::Answered);
-    if (converted.outcome != Outcome::Answered) {
+    answer.set("ok", converted.ok());
+    if (!converted) {
         answer.set("field", "date");
-        answer.set("message", converted.problem);
+        answer.set("message", converted.problem().message);
         return answer;
     }
-    answer.set("lines", textArray(converted.lines));
+    answer.set("lines", textArray(converted->lines));
     return answer;
 }
 
@@ -203,26 +204,27 @@ val ageDates(const std::string& direction, const std::string& dateText, const st
     val answer = val::object();
     const bool born = direction != "died";
     const DateOrder order = options.order;
-    const AgeAnswer dates =
+    const Result<AgeAnswer> dates =
         answerAgeQuestion({born ? AgeDirection::Born : AgeDirection::Died, dateText, ageText, options, exact});
-    answer.set("ok", dates.outcome != Outcome::NotRead);
-    if (dates.outcome == Outcome::NotRead) {
+    const bool notRead = !dates && dates.problem().kind == ProblemKind::NotRead;
+    answer.set("ok", !notRead);
+    if (notRead) {
         const bool dateRead = readDate(dateText, options).ok();
         answer.set("field", dateRead ? "age" : "date");
-        answer.set("message", dates.problem);
+        answer.set("message", dates.problem().message);
         return answer;
     }
-    answer.set("found", dates.outcome == Outcome::Answered);
-    answer.set("text", dates.outcome == Outcome::Answered
-                           ? datesAnswerText(dates.first(), dates.last(), dates.count, dates.about, false, order)
-                           : dates.problem);
+    answer.set("found", dates.ok());
+    answer.set("text", dates ? datesAnswerText(dates->firstDate(), dates->lastDate(), dates->count, dates->about,
+                                               false, order)
+                             : dates.problem().message);
     // How the date was read and, for a Julian record, the dates answered in
     // its calendar: the lines the command line prints under the answer.
     std::string calendarLines;
-    if (dates.outcome == Outcome::Answered) {
-        calendarLines = dates.calendarLine;
-        if (!dates.answerLine.empty())
-            calendarLines += (calendarLines.empty() ? "" : "\n") + dates.answerLine;
+    if (dates) {
+        calendarLines = dates->calendarLine;
+        if (!dates->answerLine.empty())
+            calendarLines += (calendarLines.empty() ? "" : "\n") + dates->answerLine;
     }
     answer.set("calendarLine", calendarLines);
     return answer;

@@ -16,10 +16,10 @@ bool holdsYear(const CalendarDate& date)
 // the years 1 to 9999 of datetime.date".
 std::string outsideYearsNote(AgeDirection direction, const AgeAnswer& answer, const DateReadOptions& options)
 {
-    const bool earliestOutside = !holdsYear(answer.first());
+    const bool earliestOutside = !holdsYear(answer.firstDate());
     const std::string column = std::string(direction == AgeDirection::Born ? "born_" : "died_")
         + (earliestOutside ? "earliest" : "latest");
-    const CalendarDate outside = earliestOutside ? answer.first() : answer.last();
+    const CalendarDate outside = earliestOutside ? answer.firstDate() : answer.lastDate();
     return column + " " + calendarDateTextIn(outside, options.order) + " is outside the years "
         + std::to_string(FirstDateYear) + " to " + std::to_string(LastDateYear) + " of datetime.date";
 }
@@ -41,18 +41,19 @@ AgeColumns ageColumns(AgeDirection direction, const std::vector<std::string>& da
     const std::vector<RowStretch> stretches = rowStretches(rows);
     forStretchesInParallel(stretches, [&](size_t stretch) {
         for (size_t i = stretches[stretch].first; i < stretches[stretch].last; ++i) {
-            const AgeAnswer answer = answerAgeQuestion({direction, dates[i], ages[i], options, exact});
+            const Result<AgeAnswer> answered = answerAgeQuestion({direction, dates[i], ages[i], options, exact});
             // As the batch's row: a date or an age not read has no count, an
             // age no date gives has 0.
-            if (answer.outcome != Outcome::Answered) {
-                counted[i] = answer.outcome != Outcome::NotRead;
-                columns.error[i] = answer.problem;
+            if (!answered) {
+                counted[i] = answered.problem().kind != ProblemKind::NotRead;
+                columns.error[i] = answered.problem().message;
                 continue;
             }
+            const AgeAnswer& answer = *answered;
             counted[i] = 1;
             columns.count[i] = answer.count;
-            columns.earliest[i] = answer.first();
-            columns.latest[i] = answer.last();
+            columns.earliest[i] = answer.firstDate();
+            columns.latest[i] = answer.lastDate();
             dated[i] = holdsYear(columns.earliest[i]) && holdsYear(columns.latest[i]);
             if (!dated[i])
                 columns.error[i] = outsideYearsNote(direction, answer, options);

@@ -26,9 +26,10 @@ namespace {
 std::string spanLine(const std::string& begin, const std::string& end, const DateReadOptions& options,
                      Notation notation)
 {
-    const SpanCalculation calculation = calculateSpan(begin, end, options);
-    if (calculation.outcome != Outcome::Answered)
-        refuse(calculation.problem);
+    const Result<SpanCalculation> calculated = calculateSpan(begin, end, options);
+    if (!calculated)
+        refuse(calculated.problem().message);
+    const SpanCalculation& calculation = *calculated;
     ResultEntries least;
     least.compose(calculation.span);
     if (calculation.exact && !calculation.approximate)
@@ -44,20 +45,20 @@ std::string spanLine(const std::string& begin, const std::string& end, const Dat
 
 std::string daysLine(const std::string& begin, const std::string& end, const DateReadOptions& options)
 {
-    const DaysAnswer answer = answerDays(begin, end, options);
-    if (answer.outcome != Outcome::Answered)
-        refuse(answer.problem);
-    return answer.lines.front();
+    const Result<DaysAnswer> answer = answerDays(begin, end, options);
+    if (!answer)
+        refuse(answer.problem().message);
+    return answer->lines.front();
 }
 
 std::vector<std::pair<std::string, std::string>> convertLines(const std::string& date,
                                                               const DateReadOptions& options)
 {
-    const ConvertAnswer answer = convertDate(date, options);
-    if (answer.outcome != Outcome::Answered)
-        refuse(answer.problem);
+    const Result<ConvertAnswer> answer = convertDate(date, options);
+    if (!answer)
+        refuse(answer.problem().message);
     std::vector<std::pair<std::string, std::string>> lines;
-    for (const std::string& line : answer.lines) {
+    for (const std::string& line : answer->lines) {
         const size_t colon = line.find(": ");
         if (colon == std::string::npos)
             continue;
