@@ -9,25 +9,31 @@
 
 namespace spanwright {
 
-std::optional<std::string> daysBetweenText(const DateReading& begin, const DateReading& end)
+DaysBetween daysBetween(const DateReading& begin, const DateReading& end)
 {
-    if (begin.exact() && end.exact())
-        return std::to_string(*end.days.earliest - *begin.days.earliest);
-    // The fewest days from the latest begin to the earliest end, the most
-    // from the earliest begin to the latest end; an open side leaves its
-    // bound out.
-    std::optional<std::string> least;
-    std::optional<std::string> most;
+    DaysBetween between;
     if (begin.days.latest && end.days.earliest)
-        least = std::to_string(*end.days.earliest - *begin.days.latest);
+        between.fewest = *end.days.earliest - *begin.days.latest;
     if (begin.days.earliest && end.days.latest)
-        most = std::to_string(*end.days.latest - *begin.days.earliest);
-    if (!least && !most)
-        return std::nullopt;
-    return boundsText(least, most, begin.approximate || end.approximate);
+        between.most = *end.days.latest - *begin.days.earliest;
+    between.approximate = begin.approximate || end.approximate;
+    return between;
 }
 
-Result<DaysAnswer> answerDays(std::string_view beginText, std::string_view endText, const DateReadOptions& options)
+std::optional<std::string> daysBetweenText(const DateReading& begin, const DateReading& end)
+{
+    const DaysBetween between = daysBetween(begin, end);
+    if (begin.exact() && end.exact())
+        return std::to_string(*between.fewest);
+    if (!between.bounded())
+        return std::nullopt;
+    const auto text = [](std::optional<long long> days) {
+        return days ? std::optional<std::string>(std::to_string(*days)) : std::nullopt;
+    };
+    return boundsText(text(between.fewest), text(between.most), between.approximate);
+}
+
+Result<DaysLines> answerDays(std::string_view beginText, std::string_view endText, const DateReadOptions& options)
 {
     const Result<DateReading> beginReading = readDateFor("begin date", beginText, options);
     const Result<DateReading> endReading = beginReading ? readDateFor("end date", endText, options)
@@ -38,8 +44,8 @@ Result<DaysAnswer> answerDays(std::string_view beginText, std::string_view endTe
     const DateReading& end = *endReading;
     std::optional<std::string> days = daysBetweenText(begin, end);
     if (!days)
-        return Problem{ProblemKind::NoAnswer, "the dates leave the number of days without bound"};
-    DaysAnswer answer;
+        return Problem{ProblemKind::NoAnswer, std::string(UnboundedDaysMessage)};
+    DaysLines answer;
     answer.lines.push_back(std::move(*days));
     for (const auto& [role, reading] : {std::pair{"begin", &begin}, std::pair{"end", &end}}) {
         std::string line = calendarLine(role, *reading);

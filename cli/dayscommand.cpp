@@ -41,7 +41,7 @@ void addDaysCommand(CLI::App& app)
                     "  spanwright-cli days 1/1/1900 'May 1900'\n"
                     "      at least 120, at most 150");
     command->callback([arguments] {
-        const Result<DaysAnswer> answer = answerDays(arguments->begin, arguments->end, arguments->reading);
+        const Result<DaysLines> answer = answerDays(arguments->begin, arguments->end, arguments->reading);
         if (!answer) {
             std::cerr << "spanwright-cli: " << answer.problem().message << '\n';
             throw exitWith(answer.problem().kind);

@@ -7,6 +7,7 @@
 #include "convertanswer.h"
 #include "reading/datereader.h"
 #include "datereading.h"
+#include "daysanswer.h"
 #include "narrowanswer.h"
 #include "spans/resultentries.h"
 #include "spancalculation.h"
@@ -106,19 +107,10 @@ Result<DaysAnswer> days(std::string_view beginText, std::string_view endText, co
     const Result<DateReading> endReading = readDateFor("end date", endText, options);
     if (!endReading)
         return endReading.problem();
-    const DateReading& begin = *beginReading;
-    const DateReading& end = *endReading;
-    // The fewest days from the latest begin to the earliest end, the most
-    // from the earliest begin to the latest end.
-    DaysAnswer answer;
-    if (begin.days.latest && end.days.earliest)
-        answer.fewest = *end.days.earliest - *begin.days.latest;
-    if (begin.days.earliest && end.days.latest)
-        answer.most = *end.days.latest - *begin.days.earliest;
-    if (!answer.fewest && !answer.most)
-        return Problem{ProblemKind::NoAnswer, "the dates leave the number of days without bound"};
-    answer.approximate = begin.approximate || end.approximate;
-    return answer;
+    const DaysBetween between = daysBetween(*beginReading, *endReading);
+    if (!between.bounded())
+        return Problem{ProblemKind::NoAnswer, std::string(UnboundedDaysMessage)};
+    return DaysAnswer{between.fewest, between.most, between.approximate};
 }
 
 Result<DayRange> bornWithin(std::string_view deathText, std::string_view ageText, const DateReadOptions& options)

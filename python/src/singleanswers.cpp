@@ -45,7 +45,7 @@ std::string spanLine(const std::string& begin, const std::string& end, const Dat
 
 std::string daysLine(const std::string& begin, const std::string& end, const DateReadOptions& options)
 {
-    const Result<DaysAnswer> answer = answerDays(begin, end, options);
+    const Result<DaysLines> answer = answerDays(begin, end, options);
     if (!answer)
         refuse(answer.problem().message);
     return answer->lines.front();
