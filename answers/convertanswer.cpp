@@ -17,9 +17,9 @@ namespace spanwright {
 
 namespace {
 
-// What a line gives: a day of a calendar of calendars.h, of the Islamic or
-// Persian one (which dates are not read in as such), or the weekday.
-enum class Line : unsigned char { Calendar, Islamic, Persian, Rumi, Weekday };
+// What a line gives: a day of a calendar of calendars.h, a day as the Rumi
+// years counted it over the Julian and Gregorian months, or the weekday.
+enum class Line : unsigned char { Calendar, Rumi, Weekday };
 
 struct Target
 {
@@ -34,8 +34,8 @@ constexpr std::array<Target, 9> Targets = {{
     {"swedish", CalendarSystem::Swedish, Line::Calendar},
     {"hebrew", CalendarSystem::Hebrew, Line::Calendar},
     {"french", CalendarSystem::FrenchRepublican, Line::Calendar},
-    {"islamic", CalendarSystem::Gregorian, Line::Islamic},
-    {"persian", CalendarSystem::Gregorian, Line::Persian},
+    {"islamic", CalendarSystem::Islamic, Line::Calendar},
+    {"persian", CalendarSystem::Persian, Line::Calendar},
     {"rumi", CalendarSystem::Gregorian, Line::Rumi},
     {"weekday", CalendarSystem::Gregorian, Line::Weekday},
 }};
@@ -48,10 +48,6 @@ constexpr CalendarDate LastFrenchRepublicanDay{1805, 12, 31};
 
 bool covers(const Target& target, long long day)
 {
-    if (target.line == Line::Islamic)
-        return day >= islamicEpochDay();
-    if (target.line == Line::Persian)
-        return inPersianYears(day);
     if (target.line == Line::Rumi)
         return !rumiDayText(day).empty();
     switch (target.system) {
@@ -61,6 +57,10 @@ bool covers(const Target& target, long long day)
         return day >= dayNumberOf(FirstFrenchRepublicanDay) && day <= dayNumberOf(LastFrenchRepublicanDay);
     case CalendarSystem::Swedish:
         return inSwedishCalendarYears(day);
+    case CalendarSystem::Islamic:
+        return day >= islamicEpochDay();
+    case CalendarSystem::Persian:
+        return inPersianYears(day);
     case CalendarSystem::Gregorian:
     case CalendarSystem::Julian:
         break;
@@ -72,18 +72,8 @@ std::string dayText(const Target& target, long long day, bool dualYears)
 {
     if (target.line == Line::Weekday)
         return weekdayName(weekdayOf(day));
-    if (target.line == Line::Islamic) {
-        const CalendarDate date = islamicDateOfDayNumber(day);
-        return std::to_string(date.day) + " " + std::string(islamicMonthName(date.month)) + " "
-            + std::to_string(date.year) + " AH";
-    }
     if (target.line == Line::Rumi)
         return rumiDayText(day);
-    if (target.line == Line::Persian) {
-        const CalendarDate date = persianDateOfDayNumber(day);
-        return std::to_string(date.day) + " " + std::string(persianMonthName(date.month)) + " "
-            + std::to_string(date.year) + " AP";
-    }
     const CalendarDay calendarDay = calendarDayOf(target.system, day);
     return calendarDayText(calendarDay, dualYears && takesDualYear(calendarDay));
 }
@@ -127,10 +117,10 @@ Result<ConvertAnswer> convertDate(std::string_view text, const DateReadOptions& 
             if (only)
                 return noAnswer(target.line == Line::Rumi
                                 ? "the Rumi calendar was in use from 13 Mar 1840 to 31 Dec 1925 only"
-                                : target.line == Line::Persian
+                                : target.system == CalendarSystem::Persian
                                 ? "the Persian calendar's leap rule is given for its years "
                                   "1178 to 1633 (1799 to 2255) only"
-                                : target.line == Line::Islamic
+                                : target.system == CalendarSystem::Islamic
                                 ? "the date lies before the first year of the Islamic calendar"
                                 : target.system == CalendarSystem::FrenchRepublican
                                 ? "the French Republican calendar was in use from 22 Sep 1792 "
@@ -145,7 +135,7 @@ Result<ConvertAnswer> convertDate(std::string_view text, const DateReadOptions& 
         std::string line = std::string(target.name) + ": " + dayText(target, first, dualYears);
         if (last != first)
             line += " to " + dayText(target, last, dualYears);
-        if (target.line == Line::Islamic)
+        if (target.system == CalendarSystem::Islamic)
             line += " (tabular)";
         answer.lines.push_back(std::move(line));
     }

@@ -65,6 +65,9 @@ int monthOfWord(GedcomCalendarKind kind, std::string_view word)
         return indexIn(HebrewCodes, word);
     case GedcomCalendarKind::FrenchRepublican:
         return indexIn(FrenchCodes, word);
+    case GedcomCalendarKind::Islamic:
+    case GedcomCalendarKind::Persian:
+        return 0; // GEDCOM has no escape for these calendars, nor month codes
     case GedcomCalendarKind::Gregorian:
     case GedcomCalendarKind::Julian:
     case GedcomCalendarKind::Swedish:
@@ -95,6 +98,9 @@ std::string_view monthCode(GedcomCalendarKind kind, int month)
         return code(HebrewCodes);
     case GedcomCalendarKind::FrenchRepublican:
         return code(FrenchCodes);
+    case GedcomCalendarKind::Islamic:
+    case GedcomCalendarKind::Persian:
+        return "?";
     case GedcomCalendarKind::Gregorian:
     case GedcomCalendarKind::Julian:
     case GedcomCalendarKind::Swedish:

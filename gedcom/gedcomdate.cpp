@@ -451,6 +451,8 @@ GedcomDate::Calendar calendarOf(GedcomCalendarKind kind)
         return GedcomDate::Calendar::FrenchRepublican;
     case GedcomCalendarKind::Gregorian:
     case GedcomCalendarKind::Swedish: // counted in the Gregorian calendar, as any mixed pair
+    case GedcomCalendarKind::Islamic: // no escape names them: never read
+    case GedcomCalendarKind::Persian:
         break;
     }
     return GedcomDate::Calendar::Gregorian;

@@ -219,6 +219,9 @@ void LibraryTest::calendarDays_data()
     row("Hebrew 1 Tishri 5785", CalendarSystem::Hebrew, 5785, 1, 1, "10/3/2024");
     row("Hebrew 29 Elul 5784", CalendarSystem::Hebrew, 5784, 13, 29, "10/2/2024");
     row("French Republican 1 Vendemiaire I", CalendarSystem::FrenchRepublican, 1, 1, 1, "9/22/1792");
+    row("Islamic 1 Muharram 1 AH, the civil epoch", CalendarSystem::Islamic, 1, 1, 1, "7/19/0622");
+    row("Persian 30 Esfand 1403, a leap day", CalendarSystem::Persian, 1403, 12, 30, "3/20/2025");
+    row("Persian 1 Farvardin 1404", CalendarSystem::Persian, 1404, 1, 1, "3/21/2025");
     row("the last Gregorian day", CalendarSystem::Gregorian, 9999, 12, 31, "12/31/9999");
 }
 

@@ -3,6 +3,8 @@
 #include "calendars/calendardate.h"
 #include "calendars/calendarwords.h"
 #include "calendars/hebrewcalendar.h"
+#include "calendars/islamiccalendar.h"
+#include "calendars/persiancalendar.h"
 
 #include <array>
 
@@ -63,6 +65,10 @@ std::string calendarDayText(const CalendarDay& day, bool withDualYear)
             + std::to_string(day.year);
     case CalendarSystem::FrenchRepublican:
         return number + " " + std::string(frenchMonthName(day.month)) + " " + frenchYearText(day.year);
+    case CalendarSystem::Islamic:
+        return number + " " + std::string(islamicMonthName(day.month)) + " " + std::to_string(day.year) + " AH";
+    case CalendarSystem::Persian:
+        return number + " " + std::string(persianMonthName(day.month)) + " " + std::to_string(day.year) + " AP";
     case CalendarSystem::Gregorian:
     case CalendarSystem::Julian:
     case CalendarSystem::Swedish:

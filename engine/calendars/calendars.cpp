@@ -3,7 +3,9 @@
 #include "calendars/calendardate.h"
 #include "calendars/frenchcalendar.h"
 #include "calendars/hebrewcalendar.h"
+#include "calendars/islamiccalendar.h"
 #include "calendars/juliancalendar.h"
+#include "calendars/persiancalendar.h"
 #include "calendars/swedishcalendar.h"
 
 #include <array>
@@ -32,6 +34,8 @@ int monthsPerYearIn(CalendarSystem system)
     case CalendarSystem::Gregorian:
     case CalendarSystem::Julian:
     case CalendarSystem::Swedish:
+    case CalendarSystem::Islamic:
+    case CalendarSystem::Persian:
         break;
     }
     return MonthsPerYear;
@@ -50,6 +54,10 @@ int monthLengthIn(CalendarSystem system, int month, long long year)
         return frenchRepublicanMonthLength(month, year);
     case CalendarSystem::Swedish:
         return month >= 1 && month <= MonthsPerYear ? swedishMonthLength(month, year) : 0;
+    case CalendarSystem::Islamic:
+        return islamicMonthLength(month, year);
+    case CalendarSystem::Persian:
+        return persianMonthLength(month, year);
     }
     return 0;
 }
@@ -66,6 +74,10 @@ long long dayNumberIn(const CalendarDay& day)
         return frenchRepublicanDayNumberOf(fields);
     case CalendarSystem::Swedish:
         return swedishDayNumberOf(fields);
+    case CalendarSystem::Islamic:
+        return islamicDayNumberOf(fields);
+    case CalendarSystem::Persian:
+        return persianDayNumberOf(fields);
     case CalendarSystem::Gregorian:
         break;
     }
@@ -90,6 +102,12 @@ CalendarDay calendarDayOf(CalendarSystem system, long long dayNumber)
         break;
     case CalendarSystem::Swedish:
         fields = swedishDateOfDayNumber(dayNumber);
+        break;
+    case CalendarSystem::Islamic:
+        fields = islamicDateOfDayNumber(dayNumber);
+        break;
+    case CalendarSystem::Persian:
+        fields = persianDateOfDayNumber(dayNumber);
         break;
     }
     return {system, fields.year, fields.month, fields.day};

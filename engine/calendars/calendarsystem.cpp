@@ -13,6 +13,10 @@ std::string_view calendarSystemName(CalendarSystem system)
         return "French Republican";
     case CalendarSystem::Swedish:
         return "Swedish";
+    case CalendarSystem::Islamic:
+        return "Islamic";
+    case CalendarSystem::Persian:
+        return "Persian";
     case CalendarSystem::Gregorian:
         break;
     }

@@ -9,6 +9,8 @@
 #include "calendars/calendarwords.h"
 #include "reading/dualyearlimits.h"
 #include "calendars/hebrewcalendar.h"
+#include "calendars/islamiccalendar.h"
+#include "calendars/persiancalendar.h"
 #include "languages/monthnames.h"
 
 namespace spanwright {
@@ -41,6 +43,12 @@ std::string monthYearText(CalendarSystem system, int month, long long year)
         // The Republic's years are written as its dates write them, never
         // as a Christian year of four digits: "Brumaire an IV".
         return std::string(frenchMonthName(month)) + " " + frenchYearText(year);
+    case CalendarSystem::Islamic:
+        name = islamicMonthName(month);
+        break;
+    case CalendarSystem::Persian:
+        name = persianMonthName(month);
+        break;
     case CalendarSystem::Gregorian:
     case CalendarSystem::Julian:
     case CalendarSystem::Swedish:

@@ -13,6 +13,14 @@ enum class CalendarSystem : unsigned char {
     // Sweden's own of 1700 to 1712, a day ahead of the Julian one; the
     // Julian one outside those years.
     Swedish,
+    // The Islamic calendar by its tabular arithmetic of the civil epoch
+    // (1 Muharram 1 AH is 16 July 622, Julian), as conversions give it; the
+    // observed months may begin a day or two apart from it.
+    Islamic,
+    // The Solar Hijri calendar of Iran, its leap years by the 33-year rule,
+    // which holds the published new years for 1178 to 1633 (1799 to 2255);
+    // days outside those years follow the rule, not the equinox.
+    Persian,
 };
 
 // A day of a calendar, its fields numbered as that calendar numbers them

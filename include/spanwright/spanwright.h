@@ -98,10 +98,12 @@ Result<DayRange> diedWithin(std::string_view birthText, std::string_view ageText
 
 // A date in every calendar, a line each: "gregorian: 22 Feb 1732",
 // "julian: 11 Feb 1731/32", "hebrew: 17 Adar 5492", "weekday: Friday", and
-// the French Republican and Swedish ones where they were in use.
+// the French Republican and Swedish ones where they were in use, the
+// Islamic, Persian and Rumi ones where they apply.
 Result<std::vector<std::string>> convert(std::string_view text, const DateReadOptions& options = {});
 
-// A day of a calendar as a Day (day.h), and back.
+// A day of a calendar as a Day (day.h), and back: any of the calendars of
+// calendarday.h, its month and day being in its year.
 Day dayOf(const CalendarDay& day);
 CalendarDay calendarDayOf(CalendarSystem system, Day day);
 
