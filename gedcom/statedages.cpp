@@ -62,41 +62,38 @@ std::optional<RecordAge> recordAgeOf(const StatedAge& stated)
 
 bool isEndingTag(std::string_view tag) { return tag == "DEAT" || tag == "BURI"; }
 
-std::optional<RecordAge> recordAgeOfValue(std::string_view value, std::string& why, std::string_view language)
+Result<std::optional<RecordAge>> recordAgeOfValue(std::string_view value, std::string_view language)
 {
     const Result<StatedAge> stated = readStatedAge(value, language);
     if (stated && stated->phrase)
-        return std::nullopt;
+        return std::optional<RecordAge>();
     if (stated) {
         std::optional<RecordAge> age = recordAgeOf(*stated);
         if (!age)
-            why = "no span of years, months and days is that age";
-        else
-            age->reading.about = stated->about;
+            return Problem{ProblemKind::NotRead, "no span of years, months and days is that age"};
+        age->reading.about = stated->about;
         return age;
     }
     const Result<RecordAge> recorded = readRecordAge(value, language);
-    if (!recorded) {
-        why = "not an age";
-        return std::nullopt;
-    }
-    return *recorded;
+    if (!recorded)
+        return Problem{ProblemKind::NotRead, "not an age"};
+    return std::optional<RecordAge>(*recorded);
 }
 
 namespace {
 
 // The age of a census's CENS as narrow reads it ("34", "3/12", "20-29"),
 // else by the GEDCOM age grammars, by that census's rule either way.
-std::optional<RecordAge> censusAgeOfValue(std::string_view value, const CensusDay& census, std::string& why,
-                                         std::string_view language)
+Result<std::optional<RecordAge>> censusAgeOfValue(std::string_view value, const CensusDay& census,
+                                                 std::string_view language)
 {
     std::string note;
     const Result<RecordAge> age = readCensusAge(value, census.rule, census.year, note);
     if (age)
-        return *age;
-    std::optional<RecordAge> stated = recordAgeOfValue(value, why, language);
-    if (stated)
-        applyCensusRule(census.rule, census.year, value, *stated, note);
+        return std::optional<RecordAge>(*age);
+    Result<std::optional<RecordAge>> stated = recordAgeOfValue(value, language);
+    if (stated && *stated)
+        applyCensusRule(census.rule, census.year, value, **stated, note);
     return stated;
 }
 
@@ -162,13 +159,14 @@ StatedAgeNarrowing narrowReadingDates(const std::vector<StatedAgeEvent>& events,
             continue;
         }
         const std::optional<CensusDay> census = censusOf(event, date);
-        std::string why;
-        const std::optional<RecordAge> age = census ? censusAgeOfValue(event.age, *census, why, calendar.language)
-                                                    : recordAgeOfValue(marriageAgeText(event), why, calendar.language);
-        if (!age) {
-            leaveOut(event.age, why.empty() ? "an age phrase, no age" : why);
+        const Result<std::optional<RecordAge>> read = census
+            ? censusAgeOfValue(event.age, *census, calendar.language)
+            : recordAgeOfValue(marriageAgeText(event), calendar.language);
+        if (!read || !*read) {
+            leaveOut(event.age, read ? "an age phrase, no age" : read.problem().message);
             continue;
         }
+        const RecordAge& age = **read;
         DayRange ageDays = days;
         RecordCalendar ageCalendar = recordCalendarOf(date, calendar);
         if (census) {
@@ -182,7 +180,7 @@ StatedAgeNarrowing narrowReadingDates(const std::vector<StatedAgeEvent>& events,
         } else if (event.tag == "BURI") {
             ageDays.earliest.reset();
         }
-        std::optional<BirthWindow> window = birthWindowFor(ageDays, *age, ageCalendar);
+        std::optional<BirthWindow> window = birthWindowFor(ageDays, age, ageCalendar);
         if (!window) {
             leaveOut(event.age, "no birth date in the calendar gives that age");
             continue;

@@ -35,8 +35,9 @@ bool isEndingTag(std::string_view tag);
 // The AGE value of an event as the narrowing takes it: by the GEDCOM age
 // grammars (readStatedAge), else as a record states it (readRecordAge:
 // "of full age", "minor", "20-29", as registers write them); nothing for a
-// phrase. why says what was wrong when there is neither age nor phrase.
-std::optional<RecordAge> recordAgeOfValue(std::string_view value, std::string& why, std::string_view language = {});
+// phrase, and a NotRead problem saying what was wrong when there is neither
+// age nor phrase.
+Result<std::optional<RecordAge>> recordAgeOfValue(std::string_view value, std::string_view language = {});
 
 struct StatedAgeNarrowing
 {
