@@ -54,8 +54,8 @@ struct AgeAnswer
     // (Gregorian)". The dates above are Gregorian, as every answer's.
     std::string answerLine;
 
-    CalendarDate first() const { return dateOfDayNumber(firstDay); }
-    CalendarDate last() const { return dateOfDayNumber(lastDay); }
+    CalendarDate first() const { return dateOf(Day(firstDay)); }
+    CalendarDate last() const { return dateOf(Day(lastDay)); }
 };
 
 AgeAnswer answerAgeQuestion(const AgeQuestion& question);

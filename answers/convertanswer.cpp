@@ -49,18 +49,18 @@ constexpr CalendarDate LastFrenchRepublicanDay{1805, 12, 31};
 bool covers(const Target& target, long long day)
 {
     if (target.line == Line::Islamic)
-        return day >= islamicEpochDay();
+        return day >= islamicEpochDay().number();
     if (target.line == Line::Persian)
-        return inPersianYears(day);
+        return inPersianYears(Day(day));
     if (target.line == Line::Rumi)
-        return !rumiDayText(day).empty();
+        return !rumiDayText(Day(day)).empty();
     switch (target.system) {
     case CalendarSystem::Hebrew:
-        return calendarDayOf(target.system, day).year >= 1;
+        return calendarDayOf(target.system, Day(day)).year >= 1;
     case CalendarSystem::FrenchRepublican:
-        return day >= dayNumberOf(FirstFrenchRepublicanDay) && day <= dayNumberOf(LastFrenchRepublicanDay);
+        return day >= dayOf(FirstFrenchRepublicanDay).number() && day <= dayOf(LastFrenchRepublicanDay).number();
     case CalendarSystem::Swedish:
-        return inSwedishCalendarYears(day);
+        return inSwedishCalendarYears(Day(day));
     case CalendarSystem::Gregorian:
     case CalendarSystem::Julian:
         break;
@@ -71,20 +71,20 @@ bool covers(const Target& target, long long day)
 std::string dayText(const Target& target, long long day, bool dualYears)
 {
     if (target.line == Line::Weekday)
-        return weekdayName(weekdayOf(day));
+        return weekdayName(weekdayOf(Day(day)));
     if (target.line == Line::Islamic) {
-        const CalendarDate date = islamicDateOfDayNumber(day);
+        const CalendarDate date = islamicDateOf(Day(day));
         return std::to_string(date.day) + " " + std::string(islamicMonthName(date.month)) + " "
             + std::to_string(date.year) + " AH";
     }
     if (target.line == Line::Rumi)
-        return rumiDayText(day);
+        return rumiDayText(Day(day));
     if (target.line == Line::Persian) {
-        const CalendarDate date = persianDateOfDayNumber(day);
+        const CalendarDate date = persianDateOf(Day(day));
         return std::to_string(date.day) + " " + std::string(persianMonthName(date.month)) + " "
             + std::to_string(date.year) + " AP";
     }
-    const CalendarDay calendarDay = calendarDayOf(target.system, day);
+    const CalendarDay calendarDay = calendarDayOf(target.system, Day(day));
     return calendarDayText(calendarDay, dualYears && takesDualYear(calendarDay));
 }
 

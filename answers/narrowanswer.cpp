@@ -36,7 +36,7 @@ std::string recordLine(const NarrowReading& reading, size_t index, const NarrowO
 
 std::string dateOrEmpty(const std::optional<long long>& day, DateOrder order)
 {
-    return day ? calendarDateTextIn(dateOfDayNumber(*day), order) : "";
+    return day ? calendarDateTextIn(dateOf(Day(*day)), order) : "";
 }
 
 std::string csvField(std::string_view text)

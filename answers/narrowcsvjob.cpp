@@ -240,10 +240,10 @@ void NarrowCsvJob::writePerson(const Person& person, std::string& out) const
     if (person.records > 0) {
         const std::string about = window.about ? "about " : "";
         if (window.first)
-            appendField(out, about + calendarDateTextIn(dateOfDayNumber(*window.first), order), delimiter);
+            appendField(out, about + calendarDateTextIn(dateOf(Day(*window.first)), order), delimiter);
         out += delimiter;
         if (window.last)
-            appendField(out, about + calendarDateTextIn(dateOfDayNumber(*window.last), order), delimiter);
+            appendField(out, about + calendarDateTextIn(dateOf(Day(*window.last)), order), delimiter);
         out += delimiter;
         if (const std::optional<long long> count = window.count())
             out += std::to_string(*count);

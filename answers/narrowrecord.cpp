@@ -34,7 +34,7 @@ Result<long long> readVisitDay(std::string_view text, const CensusDay& census, c
         return reading.problem();
     const DateReading& date = *reading;
     constexpr long long DaysInAYear = 365;
-    const long long censusDay = dayNumberOf(census.day);
+    const long long censusDay = dayOf(census.day).number();
     if (!date.exact())
         return refusedVisit("the visit day " + quotedExcerpt(text)
                             + " is not one day: write the day the enumerator came");
@@ -59,7 +59,7 @@ std::string noBirthDateProblem(std::string_view whenText, std::string_view ageTe
         const AgeMatches matches =
             beginDatesMeant(*eventFirst, age.reading, ageCalendarFor(calendar, *eventFirst, true));
         problem += ": " + noMatchTextFor(age.reading, matches, "before",
-                                         calendarDateTextIn(dateOfDayNumber(*eventFirst), order), order);
+                                         calendarDateTextIn(dateOf(Day(*eventFirst)), order), order);
     }
     return problem;
 }
@@ -109,7 +109,7 @@ std::optional<NarrowRefusal> readRecordInto(NarrowRecord& record, std::string_vi
     if (options.exact && age.ageReaderForm && !census)
         age.reading = exactReading(age.reading);
     if (census) {
-        long long day = dayNumberOf(census->census.day);
+        long long day = dayOf(census->census.day).number();
         if (texts == RecordTexts::Written)
             record.when = std::string(census->census.country) + " " + std::to_string(census->census.year)
                 + " census (" + calendarDateTextIn(census->census.day, order) + ")";
@@ -119,7 +119,7 @@ std::optional<NarrowRefusal> readRecordInto(NarrowRecord& record, std::string_vi
                 return refused(visit.problem().message);
             day = *visit;
             if (texts == RecordTexts::Written)
-                record.when += " visited " + calendarDateTextIn(dateOfDayNumber(day), order);
+                record.when += " visited " + calendarDateTextIn(dateOf(Day(day)), order);
         }
         eventFirst = eventLast = day;
     } else {
@@ -194,12 +194,12 @@ std::string birthWindowText(const BirthWindow& window, DateOrder order, bool ran
 {
     const std::string about = window.about ? "about: " : "";
     if (window.first && window.last)
-        return datesAnswerText(dateOfDayNumber(*window.first), dateOfDayNumber(*window.last), *window.count(),
+        return datesAnswerText(dateOf(Day(*window.first)), dateOf(Day(*window.last)), *window.count(),
                                window.about, range, order);
     if (window.last)
-        return about + "on or before " + calendarDateTextIn(dateOfDayNumber(*window.last), order);
+        return about + "on or before " + calendarDateTextIn(dateOf(Day(*window.last)), order);
     if (window.first)
-        return about + "on or after " + calendarDateTextIn(dateOfDayNumber(*window.first), order);
+        return about + "on or after " + calendarDateTextIn(dateOf(Day(*window.first)), order);
     return about + "any date";
 }
 

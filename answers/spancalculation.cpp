@@ -22,8 +22,8 @@ CalendarSystem spanSideOf(const DateReading& reading)
 YearsMonthsDays spanOfDays(long long begin, long long end, bool julian)
 {
     if (julian)
-        return spanBetween(julianDateOfDayNumber(begin), julianDateOfDayNumber(end), CalendarSystem::Julian);
-    return spanBetween(dateOfDayNumber(begin), dateOfDayNumber(end));
+        return spanBetween(julianDateOf(Day(begin)), julianDateOf(Day(end)), CalendarSystem::Julian);
+    return spanBetween(dateOf(Day(begin)), dateOf(Day(end)));
 }
 
 } // namespace
@@ -48,9 +48,9 @@ SpanCalculation calculateSpan(std::string_view beginText, std::string_view endTe
     DateReading& begin = result.begin = std::move(*beginReading);
     // An open side stands at the calendar's end: no span can pass it.
     const long long beginEarliest = begin.days.earliest.value_or(Day(earliestReadDay())).number();
-    const long long beginLatest = begin.days.latest.value_or(Day(lastCalendarDay())).number();
+    const long long beginLatest = begin.days.latest.value_or(lastCalendarDay()).number();
     const long long endEarliest = end.days.earliest.value_or(Day(earliestReadDay())).number();
-    const long long endLatest = end.days.latest.value_or(Day(lastCalendarDay())).number();
+    const long long endLatest = end.days.latest.value_or(lastCalendarDay()).number();
     if (endLatest < beginEarliest) {
         result.outcome = Outcome::NoAnswer;
         result.problem = EndBeforeBeginMessage;

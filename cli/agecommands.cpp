@@ -52,7 +52,7 @@ void run(AgeDirection direction, const Arguments& arguments)
     }
     const std::string mark = answer.about ? "about: " : "";
     for (long long day = answer.firstDay; day <= answer.lastDay; ++day)
-        std::cout << mark << calendarDateTextIn(dateOfDayNumber(day), arguments.reading.order) << '\n';
+        std::cout << mark << calendarDateTextIn(dateOf(Day(day)), arguments.reading.order) << '\n';
 }
 
 void addAgeCommand(CLI::App& app, AgeDirection direction)

@@ -71,14 +71,14 @@ long long todayOf(const std::string& given)
         std::tm local{};
         localtime_r(&now, &local);
         constexpr int TmYearBase = 1900;
-        return dayNumberOf({local.tm_year + TmYearBase, local.tm_mon + 1, local.tm_mday});
+        return dayOf({local.tm_year + TmYearBase, local.tm_mon + 1, local.tm_mday}).number();
     }
     const Result<CalendarDate> today = readCalendarDateFor("--today date", given);
     if (!today) {
         std::cerr << "spanwright-cli estimate: " << today.problem().message << '\n';
         throw exitWith(ExitUsage);
     }
-    return dayNumberOf(*today);
+    return dayOf(*today).number();
 }
 
 void writeBack(const Arguments& arguments, RereadableFile& file, const FamilyTree& tree, const TreeEstimate& estimate,

@@ -34,7 +34,7 @@ void checkReading(std::string_view text, DateOrder order)
     }
     const DateReading& reading = *read;
     const DayRange& days = reading.days;
-    const DayRange calendarDays{Day(earliestReadDay()), Day(lastCalendarDay())};
+    const DayRange calendarDays{Day(earliestReadDay()), lastCalendarDay()};
     FUZZ_CHECK(days.earliest || days.latest);
     if (days.earliest)
         FUZZ_CHECK(calendarDays.contains(*days.earliest));

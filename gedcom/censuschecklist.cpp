@@ -79,8 +79,8 @@ namespace {
 // Completed years from birth to day (birth on or before day).
 long long completedYears(long long birth, long long day)
 {
-    const CalendarDate born = dateOfDayNumber(birth);
-    const CalendarDate on = dateOfDayNumber(day);
+    const CalendarDate born = dateOf(Day(birth));
+    const CalendarDate on = dateOf(Day(day));
     const bool beforeBirthday = on.month < born.month || (on.month == born.month && on.day < born.day);
     return on.year - born.year - (beforeBirthday ? 1 : 0);
 }
@@ -138,7 +138,7 @@ void checkPerson(const TreeEvents& events, const PersonEstimate& bounds, std::ui
 {
     const std::size_t first = checks.size();
     for (const CensusDay& census : censusDays()) {
-        const long long day = dayNumberOf(census.day);
+        const long long day = dayOf(census.day).number();
         const bool certainly = bounds.birth.latest < day && bounds.death.earliest > day
             && bounds.death.earliest != NoEarliest;
         const bool possibly = bounds.likelyBirth.earliest != NoEarliest && bounds.likelyDeath.latest != NoLatest
@@ -157,7 +157,7 @@ void checkPerson(const TreeEvents& events, const PersonEstimate& bounds, std::ui
     }
     std::stable_sort(checks.begin() + static_cast<std::ptrdiff_t>(first), checks.end(),
                      [](const CensusCheck& a, const CensusCheck& b) {
-                         return dayNumberOf(a.census->day) < dayNumberOf(b.census->day);
+                         return dayOf(a.census->day).number() < dayOf(b.census->day).number();
                      });
 }
 

@@ -158,10 +158,10 @@ BirthDays birthDaysFor(long long deathDay, const StatedAge& stated, const Gedcom
     BirthDays days;
     // The engine's search starts at year 1; a death date near it (or B.C.)
     // is searched here.
-    const bool afterYearOne = deathDay - firstCalendarDay() > DaysPerYearAtMost * (stated.least ? stated.least->years + 1 : 0);
+    const bool afterYearOne = deathDay - firstCalendarDay().number() > DaysPerYearAtMost * (stated.least ? stated.least->years + 1 : 0);
     if (!calendar.julian() && stated.exact() && (stated.least->years != 0 || stated.least->months != 0)
         && afterYearOne) {
-        const AgeMatches matches = beginDatesFor(dateOfDayNumber(deathDay), *stated.least);
+        const AgeMatches matches = beginDatesFor(dateOf(Day(deathDay)), *stated.least);
         days.first = matches.firstDay;
         days.count = matches.count;
         return days;

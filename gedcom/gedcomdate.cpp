@@ -331,7 +331,7 @@ std::optional<Problem> readDayPart(const DateParts& parts, OneDate& date, const 
         return notRead(quotedExcerpt(so.written) + ": " + std::string(monthCode(date.calendar, so.month)) + " "
                        + std::to_string(date.year) + " has " + std::to_string(length) + " days");
     if (!so.switched) {
-        date.first = dayNumberIn(date.calendar, so.counted, so.month, static_cast<int>(day));
+        date.first = dayIn(date.calendar, so.counted, so.month, static_cast<int>(day)).number();
         date.last = date.first + (lastDay - day);
     }
     return std::nullopt;
@@ -348,11 +348,11 @@ void monthOrYearDays(OneDate& date, const Source& source, const DateSoFar& so)
         date.last = days.last;
         date.calendar = days.firstCalendar == days.lastCalendar ? days.firstCalendar : GedcomCalendarKind::Gregorian;
     } else if (so.month != 0) {
-        date.first = dayNumberIn(date.calendar, so.counted, so.month, 1);
+        date.first = dayIn(date.calendar, so.counted, so.month, 1).number();
         date.last = date.first + monthLengthIn(date.calendar, so.month, so.counted) - 1;
     } else {
-        date.first = firstDayOfYearIn(date.calendar, so.counted);
-        date.last = firstDayOfYearIn(date.calendar, so.counted + 1) - 1;
+        date.first = firstDayOfYearIn(date.calendar, so.counted).number();
+        date.last = firstDayOfYearIn(date.calendar, so.counted + 1).number() - 1;
     }
 }
 
@@ -369,7 +369,7 @@ std::optional<Problem> daysProblem(const OneDate& date, const Source& source, co
             return notRead(quotedExcerpt(so.written) + ": " + *problem);
     }
     // Other calendars' years reach beyond the Gregorian ones.
-    if (date.last > lastCalendarDay())
+    if (date.last > lastCalendarDay().number())
         return notRead(quotedExcerpt(so.written) + ": the date lies after the year "
                        + std::to_string(LastCalendarYear));
     if (so.weekday >= 0) {

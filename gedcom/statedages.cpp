@@ -26,7 +26,7 @@ Age ageJustAbove(Age age, AgeCounting counting)
     return age;
 }
 
-std::string yearOf(Day day) { return std::to_string(dateOfDayNumber(day.number()).year); }
+std::string yearOf(Day day) { return std::to_string(dateOf(day).year); }
 
 // The number of a day, for the engine's birth window; none for an open end.
 std::optional<long long> numberOfDay(std::optional<Day> day)
@@ -181,7 +181,7 @@ StatedAgeNarrowing narrowReadingDates(const std::vector<StatedAgeEvent>& events,
         std::optional<long long> last = numberOfDay(days.latest);
         RecordCalendar ageCalendar = recordCalendarOf(date, calendar);
         if (census) {
-            first = last = dayNumberOf(census->day);
+            first = last = dayOf(census->day).number();
             ageCalendar = {};
         }
         // A burial's age is at the death: its date, else on or before the burial.
@@ -226,7 +226,7 @@ StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, G
 
 std::string birthWindowText(const BirthWindow& window)
 {
-    const auto text = [](long long day) { return calendarDateText(dateOfDayNumber(day)); };
+    const auto text = [](long long day) { return calendarDateText(dateOf(Day(day))); };
     if (window.first && window.last)
         return text(*window.first) + " through " + text(*window.last);
     if (window.last)

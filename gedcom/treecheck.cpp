@@ -127,7 +127,7 @@ Readings breakingReadings(const GedcomDate& earlier, const GedcomDate& later, lo
 // "9 DEC 2026".
 std::string gedcomDayText(long long day)
 {
-    const CalendarDate date = dateOfDayNumber(day);
+    const CalendarDate date = dateOf(Day(day));
     // The year 0 of the day numbers is 1 B.C., as GEDCOM writes it.
     const std::string year = date.year > 0 ? std::to_string(date.year) : std::to_string(1 - date.year) + " B.C.";
     return std::to_string(date.day) + " " + std::string(UpperMonthAbbreviations[size_t(date.month - 1)]) + " " + year;

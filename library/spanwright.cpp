@@ -165,14 +165,4 @@ Result<NarrowingAnswer> narrow(const std::vector<std::string>& records, const Da
     return NarrowingAnswer{{asDay(window.first), asDay(window.last)}, window.about, linesOf(narrowAnswerText(answer, options))};
 }
 
-Day dayOf(const CalendarDay& day)
-{
-    return Day(dayNumberIn(day));
-}
-
-CalendarDay calendarDayOf(CalendarSystem system, Day day)
-{
-    return calendarDayOf(system, day.number());
-}
-
 } // namespace spanwright

@@ -69,8 +69,8 @@ QByteArray windowText(const BirthWindow& window)
 {
     if (!window.first || !window.last)
         return "(open)";
-    return QByteArray::fromStdString(calendarDateText(dateOfDayNumber(*window.first)) + " through "
-                                     + calendarDateText(dateOfDayNumber(*window.last)));
+    return QByteArray::fromStdString(calendarDateText(dateOf(Day(*window.first))) + " through "
+                                     + calendarDateText(dateOf(Day(*window.last))));
 }
 
 const char* const AgreeingCensuses = "CENS 30 MAR 1851=34; CENS 7 APR 1861=44; DEAT 12 JAN 1896=79y";

@@ -470,7 +470,7 @@ long long today()
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    return dayNumberOf(CalendarDate{local.tm_year + 1900LL, local.tm_mon + 1, local.tm_mday});
+    return dayOf(CalendarDate{local.tm_year + 1900LL, local.tm_mon + 1, local.tm_mday}).number();
 }
 
 // The tree check's findings for the file at inPath, with today's date:

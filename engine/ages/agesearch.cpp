@@ -76,10 +76,10 @@ Window searchWindow(long long firstMonth, long long lastMonth, long long low, lo
 // fixed date is converted once, as the searches call this at every step.
 auto spansToFixed(const SpanCalendar& calendar, long long fixedDay, bool spanFromFixed)
 {
-    return [&calendar, fixedDay, spanFromFixed, fixed = dateOfDayNumber(fixedDay)](long long day) {
+    return [&calendar, fixedDay, spanFromFixed, fixed = dateOf(Day(fixedDay))](long long day) {
         if (calendar.julian())
             return spanFromFixed ? calendar.span(fixedDay, day) : calendar.span(day, fixedDay);
-        return spanFromFixed ? spanBetween(fixed, dateOfDayNumber(day)) : spanBetween(dateOfDayNumber(day), fixed);
+        return spanFromFixed ? spanBetween(fixed, dateOf(Day(day))) : spanBetween(dateOf(Day(day)), fixed);
     };
 }
 
@@ -105,7 +105,7 @@ AgeMatches findRun(const Age& least, const Age& greatest, long long low, long lo
     const auto nearestAt = [&](long long day) -> std::optional<NearestDate> {
         if (day < low || day > high)
             return std::nullopt;
-        return NearestDate{dateOfDayNumber(day), spanOf(day)};
+        return NearestDate{dateOf(Day(day)), spanOf(day)};
     };
     AgeMatches matches;
     matches.firstDay = first;
@@ -129,12 +129,12 @@ AgeMatches endDatesFor(const CalendarDate& begin, const Age& age)
 
 AgeMatches beginDatesWithin(const CalendarDate& end, const Age& least, const Age& greatest)
 {
-    return beginDatesWithin(dayNumberOf(end), least, greatest, SpanCalendar(CalendarSystem::Gregorian));
+    return beginDatesWithin(dayOf(end).number(), least, greatest, SpanCalendar(CalendarSystem::Gregorian));
 }
 
 AgeMatches endDatesWithin(const CalendarDate& begin, const Age& least, const Age& greatest)
 {
-    return endDatesWithin(dayNumberOf(begin), least, greatest, SpanCalendar(CalendarSystem::Gregorian));
+    return endDatesWithin(dayOf(begin).number(), least, greatest, SpanCalendar(CalendarSystem::Gregorian));
 }
 
 namespace {
@@ -195,9 +195,9 @@ AgeMatches dayRun(long long first, long long last, long long low, long long high
     const long long before = matches.firstDay - 1;
     const long long after = matches.firstDay + matches.count;
     if (before >= low && before <= high)
-        matches.before = NearestDate{dateOfDayNumber(before), spanOf(before)};
+        matches.before = NearestDate{dateOf(Day(before)), spanOf(before)};
     if (after >= low && after <= high)
-        matches.after = NearestDate{dateOfDayNumber(after), spanOf(after)};
+        matches.after = NearestDate{dateOf(Day(after)), spanOf(after)};
     return matches;
 }
 
@@ -220,12 +220,12 @@ AgeMatches endDaysElapsed(long long beginDay, long long leastDays, long long gre
 
 AgeMatches beginDatesElapsed(const CalendarDate& end, long long leastDays, long long greatestDays)
 {
-    return beginDaysElapsed(dayNumberOf(end), leastDays, greatestDays, SpanCalendar(CalendarSystem::Gregorian));
+    return beginDaysElapsed(dayOf(end).number(), leastDays, greatestDays, SpanCalendar(CalendarSystem::Gregorian));
 }
 
 AgeMatches endDatesElapsed(const CalendarDate& begin, long long leastDays, long long greatestDays)
 {
-    return endDaysElapsed(dayNumberOf(begin), leastDays, greatestDays, SpanCalendar(CalendarSystem::Gregorian));
+    return endDaysElapsed(dayOf(begin).number(), leastDays, greatestDays, SpanCalendar(CalendarSystem::Gregorian));
 }
 
 AgeMatches beginDatesMeant(long long endDay, const AgeReading& reading, const SpanCalendar& calendar)
@@ -244,19 +244,19 @@ AgeMatches endDatesMeant(long long beginDay, const AgeReading& reading, const Sp
 
 AgeMatches beginDatesMeant(const CalendarDate& end, const AgeReading& reading)
 {
-    return beginDatesMeant(dayNumberOf(end), reading, SpanCalendar(CalendarSystem::Gregorian));
+    return beginDatesMeant(dayOf(end).number(), reading, SpanCalendar(CalendarSystem::Gregorian));
 }
 
 AgeMatches endDatesMeant(const CalendarDate& begin, const AgeReading& reading)
 {
-    return endDatesMeant(dayNumberOf(begin), reading, SpanCalendar(CalendarSystem::Gregorian));
+    return endDatesMeant(dayOf(begin).number(), reading, SpanCalendar(CalendarSystem::Gregorian));
 }
 
 namespace {
 
 long long dayIn(CalendarSystem system, const CalendarDate& date)
 {
-    return system == CalendarSystem::Julian ? julianDayNumberOf(date) : dayNumberOf(date);
+    return system == CalendarSystem::Julian ? julianDayOf(date).number() : dayOf(date).number();
 }
 
 // The spans to an end day, as spansToFixed counts them: in one calendar,
@@ -271,7 +271,7 @@ struct SpansToEnd
 
     YearsMonthsDays operator()(long long day) const
     {
-        const CalendarDate date = system == CalendarSystem::Julian ? julianDateOfDayNumber(day) : dateOfDayNumber(day);
+        const CalendarDate date = system == CalendarSystem::Julian ? julianDateOf(Day(day)) : dateOf(Day(day));
         return spanBetween(date, endDate, system);
     }
 

@@ -22,14 +22,14 @@ struct NearestDate
 // age; a side that has no date left in the calendar stays empty.
 struct AgeMatches
 {
-    long long firstDay = 0; // day numbers (see dayNumberOf) of the run
+    long long firstDay = 0; // day numbers (see dayOf) of the run
     long long count = 0;
     std::optional<NearestDate> before;
     std::optional<NearestDate> after;
 
     bool empty() const { return count == 0; }
-    CalendarDate first() const { return dateOfDayNumber(firstDay); }
-    CalendarDate last() const { return dateOfDayNumber(firstDay + count - 1); }
+    CalendarDate first() const { return dateOf(Day(firstDay)); }
+    CalendarDate last() const { return dateOf(Day(firstDay + count - 1)); }
 };
 
 // The searches cover the days a date may be written to, 1 January 9999 BC

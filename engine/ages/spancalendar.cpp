@@ -30,9 +30,9 @@ struct CalendarEnds
 
 const CalendarEnds& endsOf(bool julian)
 {
-    static const CalendarEnds julianEnds{julianDayNumberOf({EarliestSpanYear, 1, 1}),
-                                         julianDayNumberOf({LastCalendarYear, December, LastDayOfDecember})};
-    static const CalendarEnds gregorianEnds{dayNumberOf({EarliestSpanYear, 1, 1}), lastCalendarDay()};
+    static const CalendarEnds julianEnds{julianDayOf({EarliestSpanYear, 1, 1}).number(),
+                                         julianDayOf({LastCalendarYear, December, LastDayOfDecember}).number()};
+    static const CalendarEnds gregorianEnds{dayOf({EarliestSpanYear, 1, 1}).number(), lastCalendarDay().number()};
     return julian ? julianEnds : gregorianEnds;
 }
 
@@ -56,21 +56,21 @@ CalendarSystem SpanCalendar::systemOf(long long day) const
 YearsMonthsDays SpanCalendar::span(long long begin, long long end) const
 {
     if (systemOf(end) == CalendarSystem::Julian)
-        return spanBetween(julianDateOfDayNumber(begin), julianDateOfDayNumber(end), CalendarSystem::Julian);
-    return spanBetween(dateOfDayNumber(begin), dateOfDayNumber(end));
+        return spanBetween(julianDateOf(Day(begin)), julianDateOf(Day(end)), CalendarSystem::Julian);
+    return spanBetween(spanwright::dateOf(Day(begin)), spanwright::dateOf(Day(end)));
 }
 
 CalendarDate SpanCalendar::dateOf(long long day) const
 {
-    return systemOf(day) == CalendarSystem::Julian ? julianDateOfDayNumber(day) : dateOfDayNumber(day);
+    return systemOf(day) == CalendarSystem::Julian ? julianDateOf(Day(day)) : spanwright::dateOf(Day(day));
 }
 
 long long SpanCalendar::dayOf(const CalendarDate& date) const
 {
     if (!julian_)
-        return dayNumberOf(date);
-    const long long julianDay = julianDayNumberOf(date);
-    return julianDay < firstGregorianDay_ ? julianDay : dayNumberOf(date);
+        return spanwright::dayOf(date).number();
+    const long long julianDay = julianDayOf(date).number();
+    return julianDay < firstGregorianDay_ ? julianDay : spanwright::dayOf(date).number();
 }
 
 SpanCalendar ageCalendarFor(CalendarSystem recordCalendar, long long recordDay,

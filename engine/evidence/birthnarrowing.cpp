@@ -83,8 +83,8 @@ std::optional<BirthWindow> birthWindowFor(std::optional<long long> eventFirst, s
 {
     BirthWindow window;
     window.about = age.reading.about;
-    const long long firstDay = eventFirst ? *eventFirst : firstCalendarDay();
-    const long long lastDay = eventLast ? *eventLast : lastCalendarDay();
+    const long long firstDay = eventFirst ? *eventFirst : firstCalendarDay().number();
+    const long long lastDay = eventLast ? *eventLast : lastCalendarDay().number();
     if (eventFirst && !age.openAbove) {
         window.first = firstFound(*eventFirst, lastDay, 1, [&](long long day, bool fromFirst) {
             return firstBeginDayMeant(day, age.reading, ageCalendarFor(calendar, day, fromFirst));

@@ -20,7 +20,7 @@ namespace datepieces {
 namespace {
 
 // The first day of the Gregorian calendar, 15 Oct 1582.
-long long firstGregorianDay() { return dayNumberOf({1582, 10, 15}); }
+long long firstGregorianDay() { return dayOf({1582, 10, 15}).number(); }
 
 struct FeastDay
 {
@@ -81,7 +81,7 @@ DaysRead dayRead(long long day, CalendarSystem system, CalendarSource source, st
     days.calendar = system;
     days.latestCalendar = system;
     days.source = source;
-    const CalendarDay fields = calendarDayOf(system, day);
+    const CalendarDay fields = calendarDayOf(system, Day(day));
     days.written = {int(fields.year), fields.month, fields.day, 0};
     days.readAs = std::move(readAs);
     return days;
@@ -113,7 +113,7 @@ DaysRead feastInYear(const FeastDay& found, long long year, bool dual, const Cal
     long long feastDay = feastDayIn(*found.feast, year, system);
     if (system == CalendarSystem::Gregorian && feastDay < firstGregorianDay())
         return refusal("the Gregorian calendar began on 15 Oct 1582");
-    const CalendarDay fields = calendarDayOf(system, feastDay);
+    const CalendarDay fields = calendarDayOf(system, Day(feastDay));
     const bool beforeLadyDay = fields.month < 3 || (fields.month == 3 && fields.day < 25);
     if (dual && !beforeLadyDay)
         return refusal("a dual year names a day from 1 January to 24 March, and " + std::string(found.feast->name)
@@ -170,7 +170,7 @@ std::optional<DaysRead> inRegnalYear(const std::vector<OldWord>& words, size_t y
         }
         return days;
     }
-    const long long firstYear = calendarDayOf(englishCalendarOf(first), first).year;
+    const long long firstYear = calendarDayOf(englishCalendarOf(first), Day(first)).year;
     for (long long year : {firstYear, firstYear + 1}) {
         const std::optional<long long> dayNumber = feast ? englishFeastDay(*feast->feast, year)
                                                          : englishDay(year, month, day);
@@ -181,8 +181,8 @@ std::optional<DaysRead> inRegnalYear(const std::vector<OldWord>& words, size_t y
         }
     }
     return refusal("\"" + writtenWords(words, 0, yearAt) + "\" does not fall in " + regnalText + " ("
-                   + std::to_string(calendarDayOf(englishCalendarOf(first), first).year) + " to "
-                   + std::to_string(calendarDayOf(englishCalendarOf(last), last).year) + ")");
+                   + std::to_string(calendarDayOf(englishCalendarOf(first), Day(first)).year) + " to "
+                   + std::to_string(calendarDayOf(englishCalendarOf(last), Day(last)).year) + ")");
 }
 
 // A year at the end, "1720", "1719/20", with AD or Anno Domini before it:

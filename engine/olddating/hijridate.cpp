@@ -145,7 +145,7 @@ std::optional<DaysRead> hijriDate(std::string_view text, const CalendarContext& 
         return refusal("Persian years are read from " + std::to_string(FirstPersianYear) + " to "
                        + std::to_string(LastPersianYear) + ", where the arithmetic leap rule keeps to the equinox");
     const auto dayNumber = [&](int day) {
-        return islamic ? islamicDayNumberOf({year, month, day}) : persianDayNumberOf({year, month, day});
+        return islamic ? islamicDayOf({year, month, day}).number() : persianDayOf({year, month, day}).number();
     };
     Days days;
     days.earliest = dayNumber(parts.day == 0 ? 1 : parts.day);
@@ -154,12 +154,12 @@ std::optional<DaysRead> hijriDate(std::string_view text, const CalendarContext& 
         return refusal("it lies outside 9999 BC to AD 9999 of the Gregorian calendar");
     // Written back in the calendar of Christian records of its day.
     const auto christian = [](long long day) {
-        return day < dayNumberOf({1582, 10, 15}) ? CalendarSystem::Julian : CalendarSystem::Gregorian;
+        return day < dayOf({1582, 10, 15}).number() ? CalendarSystem::Julian : CalendarSystem::Gregorian;
     };
     days.calendar = christian(days.earliest);
     days.latestCalendar = christian(days.latest);
     days.source = CalendarSource::Named;
-    const CalendarDay fields = calendarDayOf(days.calendar, days.earliest);
+    const CalendarDay fields = calendarDayOf(days.calendar, Day(days.earliest));
     days.written = {int(fields.year), parts.day == 0 ? 0 : fields.month, parts.day == 0 ? 0 : fields.day, 0};
     const std::string monthName(islamic ? islamicMonthName(month) : persianMonthName(month));
     days.readAs = (parts.day == 0 ? "" : std::to_string(parts.day) + " ") + monthName + " " + std::to_string(year)

@@ -125,13 +125,13 @@ long long feastDayIn(const Feast& feast, long long year, CalendarSystem system)
     switch (feast.kind) {
     case Feast::Kind::Fixed: {
         const bool later = feast.laterInLeapYear && monthLengthIn(system, 2, year) == 29;
-        return dayNumberIn({system, year, feast.month, feast.day + (later ? 1 : 0)});
+        return dayOf({system, year, feast.month, feast.day + (later ? 1 : 0)}).number();
     }
     case Feast::Kind::FromEaster:
-        return easterDayNumber(year, system) + feast.offset;
+        return easterSunday(year, system).number() + feast.offset;
     case Feast::Kind::FromAdvent: {
-        const long long earliest = dayNumberIn({system, year, November, FirstDayOfAdventSunday});
-        return earliest + (Sunday - weekdayOf(earliest) + DaysPerWeek) % DaysPerWeek + feast.offset;
+        const long long earliest = dayOf({system, year, November, FirstDayOfAdventSunday}).number();
+        return earliest + (Sunday - weekdayOf(Day(earliest)) + DaysPerWeek) % DaysPerWeek + feast.offset;
     }
     }
     return 0;

@@ -274,18 +274,18 @@ long long anniversary(const Reign& reign, long long yearsOn)
 {
     const long long year = reign.first.year + yearsOn;
     if (reign.fromAscension)
-        return easterDayNumber(year, CalendarSystem::Julian) + 39;
+        return easterSunday(year, CalendarSystem::Julian).number() + 39;
     // A reign begun before England's change keeps its anniversary in the
     // Julian count, as George II's did.
-    const bool julian = julianDayNumberOf(reign.first) < englishGregorianStart();
-    return julian ? julianDayNumberOf({year, reign.first.month, reign.first.day})
-                  : dayNumberOf({year, reign.first.month, reign.first.day});
+    const bool julian = julianDayOf(reign.first).number() < englishGregorianStart();
+    return julian ? julianDayOf({year, reign.first.month, reign.first.day}).number()
+                  : dayOf({year, reign.first.month, reign.first.day}).number();
 }
 
 long long reignLastDay(const Reign& reign)
 {
-    const bool julian = julianDayNumberOf(reign.last) < englishGregorianStart();
-    return julian ? julianDayNumberOf(reign.last) : dayNumberOf(reign.last);
+    const bool julian = julianDayOf(reign.last).number() < englishGregorianStart();
+    return julian ? julianDayOf(reign.last).number() : dayOf(reign.last).number();
 }
 
 int lastYearOf(const Reign& reign)
@@ -409,7 +409,7 @@ std::optional<Result<RegnalYear>> latinYearLast(const std::vector<OldWord>& word
 
 long long englishGregorianStart()
 {
-    return dayNumberOf({1752, 9, 14});
+    return dayOf({1752, 9, 14}).number();
 }
 
 std::optional<long long> englishDay(long long year, int month, int day)
@@ -417,13 +417,13 @@ std::optional<long long> englishDay(long long year, int month, int day)
     if (month < 1 || month > 12 || day < 1)
         return std::nullopt;
     if (day <= julianMonthLength(month, year)) {
-        const long long julian = julianDayNumberOf({year, month, day});
+        const long long julian = julianDayOf({year, month, day}).number();
         if (julian < englishGregorianStart())
             return julian;
     }
     if (day > daysInMonth(month, year))
         return std::nullopt;
-    const long long gregorian = dayNumberOf({year, month, day});
+    const long long gregorian = dayOf({year, month, day}).number();
     return gregorian >= englishGregorianStart() ? std::optional<long long>(gregorian) : std::nullopt;
 }
 

@@ -154,7 +154,7 @@ RelativeDay takeRelativeDay(const std::vector<OldWord>& words, size_t first)
 
 long long relativeDayOf(const RelativeDay& relation, long long feastDay)
 {
-    const int feastWeekday = weekdayOf(feastDay);
+    const int feastWeekday = weekdayOf(Day(feastDay));
     switch (relation.kind) {
     case RelativeDay::Kind::TheFeast:
         return feastDay;

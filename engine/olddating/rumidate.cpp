@@ -82,13 +82,13 @@ std::optional<DaysRead> rumiDate(std::string_view text, const CalendarContext& c
     if (year < FirstRumiYear || year > LastRumiYear)
         return refusal("the Rumi calendar was in use from 1256 to 1341 (1840 to 1925)");
     std::string problem;
-    const std::optional<long long> dayNumber = rumiDayNumberOf(year, month, day, problem);
+    const std::optional<Day> dayNumber = rumiDayOf(year, month, day, problem);
     if (!dayNumber)
         return refusal(problem.empty() ? std::to_string(day) + " " + std::string(rumiMonthName(month)) + " "
                                              + std::to_string(year) + " is not a day of the Rumi calendar"
                                        : problem);
     Days days;
-    days.earliest = days.latest = *dayNumber;
+    days.earliest = days.latest = dayNumber->number();
     days.calendar = days.latestCalendar = year < 1333 ? CalendarSystem::Julian : CalendarSystem::Gregorian;
     days.source = CalendarSource::Named;
     const CalendarDay fields = calendarDayOf(days.calendar, *dayNumber);

@@ -78,8 +78,8 @@ std::optional<CalendarDate> isoDay(std::string_view text)
 int sideOfSwitch(long long year, int month, int day, long long firstGregorianDay)
 {
     const auto key = [](long long y, int m, int d) { return (y * 16 + m) * 64 + d; };
-    const CalendarDay first = calendarDayOf(CalendarSystem::Gregorian, firstGregorianDay);
-    const CalendarDay last = calendarDayOf(CalendarSystem::Julian, firstGregorianDay - 1);
+    const CalendarDay first = calendarDayOf(CalendarSystem::Gregorian, Day(firstGregorianDay));
+    const CalendarDay last = calendarDayOf(CalendarSystem::Julian, Day(firstGregorianDay - 1));
     const long long written = key(year, month, day);
     if (written >= key(first.year, first.month, first.day))
         return 1;
@@ -88,7 +88,7 @@ int sideOfSwitch(long long year, int month, int day, long long firstGregorianDay
 
 std::string switchDayText(long long dayNumber, CalendarSystem system)
 {
-    const CalendarDay day = calendarDayOf(system, dayNumber);
+    const CalendarDay day = calendarDayOf(system, Day(dayNumber));
     return std::to_string(day.day) + " " + std::string(fullMonthName(day.month)) + " " + writtenYearText(day.year);
 }
 
@@ -104,7 +104,7 @@ std::string gapReason(long long year, int month, int day, long long firstGregori
 // (a day ahead) in the years 1700 to 1712 under Sweden's switch.
 CalendarSystem calendarBefore(long long firstGregorianDay)
 {
-    return firstGregorianDay == dayNumberOf(FirstSwedishGregorianDay) ? CalendarSystem::Swedish
+    return firstGregorianDay == dayOf(FirstSwedishGregorianDay).number() ? CalendarSystem::Swedish
                                                                      : CalendarSystem::Julian;
 }
 
@@ -112,8 +112,8 @@ CalendarSystem calendarBefore(long long firstGregorianDay)
 // calendar is the Julian one.
 long long dayBeforeSwitch(CalendarSystem before, long long year, int month, int day, CalendarSystem& system)
 {
-    const long long dayNumber = dayNumberIn({before, year, month, day});
-    system = before == CalendarSystem::Swedish && inSwedishCalendarYears(dayNumber) ? CalendarSystem::Swedish
+    const long long dayNumber = dayOf({before, year, month, day}).number();
+    system = before == CalendarSystem::Swedish && inSwedishCalendarYears(Day(dayNumber)) ? CalendarSystem::Swedish
                                                                                    : CalendarSystem::Julian;
     return dayNumber;
 }
@@ -125,7 +125,7 @@ long long switchedEnd(long long year, int month, bool first, long long firstGreg
     const int gregorianDay = first ? 1 : monthLengthIn(CalendarSystem::Gregorian, month, year);
     if (sideOfSwitch(year, month, gregorianDay, firstGregorianDay) > 0) {
         system = CalendarSystem::Gregorian;
-        return dayNumberIn({system, year, month, gregorianDay});
+        return dayOf({system, year, month, gregorianDay}).number();
     }
     const CalendarSystem before = calendarBefore(firstGregorianDay);
     const int julianDay = first ? 1 : monthLengthIn(before, month, year);
@@ -154,14 +154,14 @@ Result<Day> readCalendarSwitch(std::string_view written)
     for (const CalendarSwitchEntry& entry : Switches) {
         if (namesCode(entry.codes, text)) {
             const int* first = entry.firstGregorian;
-            return Day(dayNumberOf({first[0], first[1], first[2]}));
+            return dayOf({first[0], first[1], first[2]});
         }
     }
     if (const std::optional<CalendarDate> day = isoDay(text)) {
         // A switch moves the calendar forward: the first Gregorian day lies
         // after the Julian day before it, or no day would be left out.
-        const long long dayNumber = dayNumberOf(*day);
-        if (julianDayNumberOf(*day) <= dayNumber)
+        const long long dayNumber = dayOf(*day).number();
+        if (julianDayOf(*day).number() <= dayNumber)
             return Problem{ProblemKind::NotRead, "the switch " + std::string(text)
                                + " leaves no day out (the Gregorian calendar is not ahead of the Julian one there)"};
         return Day(dayNumber);
@@ -189,7 +189,7 @@ Result<SwitchedDays> daysUnderSwitch(long long year, int month, int day, long lo
                                + ")"};
         days.firstCalendar = system;
         days.first = side < 0 ? dayBeforeSwitch(system, year, month, day, days.firstCalendar)
-                              : dayNumberIn({system, year, month, day});
+                              : dayOf({system, year, month, day}).number();
         days.last = days.first;
         days.lastCalendar = days.firstCalendar;
         return days;

@@ -263,8 +263,8 @@ DateRefusal refused(std::string_view text, DateRefusal why)
 // of what it closes, as coarse as that allows.
 std::string boundText(Day day, bool opening)
 {
-    const CalendarDate date = dateOfDayNumber(day.number());
-    const bool monthBound = opening ? date.day == 1 : dateOfDayNumber((day + 1).number()).day == 1;
+    const CalendarDate date = dateOf(day);
+    const bool monthBound = opening ? date.day == 1 : dateOf(day + 1).day == 1;
     const bool yearBound = monthBound && date.month == (opening ? 1 : LastMonth);
     if (yearBound)
         return writtenYearText(date.year);
@@ -278,12 +278,12 @@ std::string boundText(Day day, bool opening)
 long long earliestReadDay()
 {
     constexpr long long EarliestYear = 1 - LastWrittenYear; // 9999 BC
-    return dayNumberOf({EarliestYear, 1, 1});
+    return dayOf({EarliestYear, 1, 1}).number();
 }
 
 long long latestReadDay()
 {
-    return dayNumberOf({LastWrittenYear, LastMonth, LastDayOfDecember});
+    return dayOf({LastWrittenYear, LastMonth, LastDayOfDecember}).number();
 }
 
 // The days of a trimmed text with its qualifier (about, before...);
@@ -393,7 +393,7 @@ DateResult readDate(std::string_view written, const DateReadOptions& options)
         reading.days.earliest.reset();
         reading.days.latest = Day(days.earliest - 1);
     } else if (qualifier == Qualifier::After) {
-        if (days.latest == lastCalendarDay())
+        if (days.latest == lastCalendarDay().number())
             return refused(written, refusal("no day of the calendar lies after it"));
         reading.days.earliest = Day(days.latest + 1);
         reading.days.latest.reset();
@@ -412,9 +412,9 @@ std::string dateReadingText(const DateReading& reading)
     const Day latest = *days.latest;
     const std::string about = reading.approximate ? "about " : "";
     if (earliest == latest)
-        return about + calendarDateText(dateOfDayNumber(earliest.number()));
-    const CalendarDate first = dateOfDayNumber(earliest.number());
-    const CalendarDate last = dateOfDayNumber(latest.number());
+        return about + calendarDateText(dateOf(earliest));
+    const CalendarDate first = dateOf(earliest);
+    const CalendarDate last = dateOf(latest);
     const std::string from = boundText(earliest, true);
     const std::string to = boundText(latest, false);
     const bool wholeYears = first.month == 1 && first.day == 1 && last.month == LastMonth
@@ -424,7 +424,7 @@ std::string dateReadingText(const DateReading& reading)
     if (wholeYears && (first.year == last.year || first.year >= 1))
         return about + (first.year == last.year ? from : from + "-" + to);
     const bool wholeMonth = first.year == last.year && first.month == last.month && first.day == 1
-        && dateOfDayNumber((latest + 1).number()).day == 1;
+        && dateOf(latest + 1).day == 1;
     if (wholeMonth) // (January as a bound would be written as its year)
         return about + std::string(fullMonthName(first.month)) + " " + writtenYearText(first.year);
     return about + "between " + from + " and " + to;

@@ -268,7 +268,7 @@ bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumb
     if (month < 1 || month > LastMonth || year < FirstCalendarYear || year > LastWrittenYear || day < 1
         || day > daysInMonth(int(month), year))
         return false;
-    dayNumber = dayNumberOf({year, int(month), int(day)});
+    dayNumber = dayOf({year, int(month), int(day)}).number();
     if (written)
         *written = {int(year), int(month), int(day), 0};
     return true;

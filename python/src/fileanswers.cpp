@@ -37,7 +37,7 @@ long long machineToday()
     std::tm local{};
     localtime_r(&now, &local);
     constexpr int TmYearBase = 1900;
-    return dayNumberOf({local.tm_year + TmYearBase, local.tm_mon + 1, local.tm_mday});
+    return dayOf({local.tm_year + TmYearBase, local.tm_mon + 1, local.tm_mday}).number();
 }
 
 } // namespace
@@ -72,7 +72,7 @@ CsvAnswer treeCheckCsv(const std::string& path, const std::string& today, const 
         const Result<CalendarDate> date = readCalendarDateFor("today date", today);
         if (!date)
             throw pybind11::value_error(date.problem().message);
-        options.today = dayNumberOf(*date);
+        options.today = dayOf(*date).number();
     }
     File in = openTree(path);
     CsvAnswer answer;
