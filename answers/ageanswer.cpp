@@ -28,13 +28,13 @@ AgeAnswer failed(Outcome outcome, std::string problem)
 }
 
 // The calendar the age is reckoned in from one fixed day of the date.
-SpanCalendar calendarFrom(long long fixedDay, const DateReading& date, const DateReadOptions& options)
+SpanCalendar calendarFrom(Day fixedDay, const DateReading& date, const DateReadOptions& options)
 {
     return ageCalendarFor({date.calendar, date.latestCalendar, options.calendar.firstGregorianDay}, fixedDay,
-                          date.days.earliest == Day(fixedDay));
+                          date.days.earliest == fixedDay);
 }
 
-AgeMatches matchesFrom(AgeDirection direction, long long fixedDay, const AgeReading& reading,
+AgeMatches matchesFrom(AgeDirection direction, Day fixedDay, const AgeReading& reading,
                        const SpanCalendar& calendar)
 {
     return direction == AgeDirection::Born ? beginDatesMeant(fixedDay, reading, calendar)
@@ -43,11 +43,12 @@ AgeMatches matchesFrom(AgeDirection direction, long long fixedDay, const AgeRead
 
 // The matches from the first day of [from, to] (stepping by step, 1 or -1)
 // that has any, within MostDaysToAMatch days; empty when none has.
-AgeMatches firstMatches(AgeDirection direction, long long from, long long to, int step, const AgeReading& reading,
+AgeMatches firstMatches(AgeDirection direction, Day from, Day to, int step, const AgeReading& reading,
                         const DateReading& date, const DateReadOptions& options)
 {
     AgeMatches matches;
-    for (long long day = from, tried = 0; tried <= MostDaysToAMatch; day += step, ++tried) {
+    Day day = from;
+    for (long long tried = 0; tried <= MostDaysToAMatch; day += step, ++tried) {
         matches = matchesFrom(direction, day, reading, calendarFrom(day, date, options));
         if (!matches.empty() || day == to)
             break;
@@ -92,8 +93,8 @@ AgeAnswer answerAgeQuestion(const AgeQuestion& question)
     // Later fixed dates give later dates (the searches are monotone), so the
     // earliest answer is that of the earliest fixed day, the latest that of
     // the latest.
-    const long long firstDay = date.days.earliest->number();
-    const long long lastDay = date.days.latest->number();
+    const Day firstDay = *date.days.earliest;
+    const Day lastDay = *date.days.latest;
     const AgeMatches earliest = firstMatches(question.direction, firstDay, lastDay, 1, age, date, question.reading);
     const AgeMatches latest = firstMatches(question.direction, lastDay, firstDay, -1, age, date, question.reading);
     const std::string relation = born ? "before" : "after";
@@ -101,15 +102,15 @@ AgeAnswer answerAgeQuestion(const AgeQuestion& question)
         return failed(Outcome::NoAnswer, noMatchTextFor(age, earliest.empty() ? earliest : latest, relation,
                                                    dateReadingTextIn(date, question.reading.order), question.reading.order));
     AgeAnswer answer;
-    answer.firstDay = earliest.firstDay;
-    answer.lastDay = latest.firstDay + latest.count - 1;
+    answer.firstDay = earliest.firstDay.number();
+    answer.lastDay = (latest.firstDay + (latest.count - 1)).number();
     answer.count = answer.lastDay - answer.firstDay + 1;
     answer.about = age.about || date.approximate;
     answer.calendarLine = calendarLine(born ? "end" : "begin", date);
     answer.answerLine =
         answerCalendarLine(born ? "begin" : "end", answer, date,
-                           calendarFrom(firstDay, date, question.reading).systemOf(answer.firstDay),
-                           calendarFrom(lastDay, date, question.reading).systemOf(answer.lastDay));
+                           calendarFrom(firstDay, date, question.reading).systemOf(Day(answer.firstDay)),
+                           calendarFrom(lastDay, date, question.reading).systemOf(Day(answer.lastDay)));
     return answer;
 }
 

@@ -65,7 +65,7 @@ bool covers(const Target& target, long long day)
     case CalendarSystem::Julian:
         break;
     }
-    return day >= earliestReadDay();
+    return Day(day) >= earliestReadDay();
 }
 
 std::string dayText(const Target& target, long long day, bool dualYears)

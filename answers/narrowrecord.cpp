@@ -57,7 +57,7 @@ std::string noBirthDateProblem(std::string_view whenText, std::string_view ageTe
         "no birth date in the calendar gives the age " + quotedExcerpt(ageText) + " at " + quotedExcerpt(whenText);
     if (eventFirst && eventFirst == eventLast && !age.openAbove) {
         const AgeMatches matches =
-            beginDatesMeant(*eventFirst, age.reading, ageCalendarFor(calendar, *eventFirst, true));
+            beginDatesMeant(Day(*eventFirst), age.reading, ageCalendarFor(calendar, Day(*eventFirst), true));
         problem += ": " + noMatchTextFor(age.reading, matches, "before",
                                          calendarDateTextIn(dateOf(Day(*eventFirst)), order), order);
     }

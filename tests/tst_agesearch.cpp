@@ -72,7 +72,7 @@ bool matchesScan(const AgeMatches& found, const Scan& expected, long long low, l
     if (found.count != static_cast<long long>(expected.days.size()))
         return false;
     if (found.count > 0
-        && (found.firstDay != expected.days.front() || found.firstDay + found.count - 1 != expected.days.back()))
+        && (found.firstDay != Day(expected.days.front()) || found.firstDay + (found.count - 1) != Day(expected.days.back())))
         return false;
     if (expected.before && *expected.before > low
         && !(found.before && dayOf(found.before->date).number() == *expected.before))
@@ -406,8 +406,8 @@ private slots:
             // The mean Gregorian month is 146097 / 4800 days.
             const long long months = age.years * 12 + age.months;
             const long long estimate = fixedDay + (born ? -1 : 1) * (months * 146097 / 4800 + age.days);
-            const long long low = std::max({estimate - ScanMargin, born ? earliestReadDay() : fixedDay});
-            const long long high = std::min({estimate + ScanMargin, born ? fixedDay : latestReadDay()});
+            const long long low = std::max({estimate - ScanMargin, born ? earliestReadDay().number() : fixedDay});
+            const long long high = std::min({estimate + ScanMargin, born ? fixedDay : latestReadDay().number()});
             const Scan expected = scan(born, fixedDay, low, high, age, age);
             const AgeMatches found = born ? beginDatesFor(fixed, age) : endDatesFor(fixed, age);
 
@@ -444,12 +444,12 @@ private slots:
             }
             const long long fixedDay = dayOf(fixed).number();
             const auto distance = [](const Age& age) { return (age.years * 12 + age.months) * 146097 / 4800 + age.days; };
-            const long long low = born ? std::max(earliestReadDay(), fixedDay - distance(greatest) - ScanMargin)
+            const long long low = born ? std::max(earliestReadDay().number(), fixedDay - distance(greatest) - ScanMargin)
                                        : fixedDay + distance(least) - ScanMargin;
             const long long high = born ? fixedDay - distance(least) + ScanMargin
-                                        : std::min(latestReadDay(), fixedDay + distance(greatest) + ScanMargin);
-            const long long scanLow = std::max(low, born ? earliestReadDay() : fixedDay);
-            const long long scanHigh = std::min(high, born ? fixedDay : latestReadDay());
+                                        : std::min(latestReadDay().number(), fixedDay + distance(greatest) + ScanMargin);
+            const long long scanLow = std::max(low, born ? earliestReadDay().number() : fixedDay);
+            const long long scanHigh = std::min(high, born ? fixedDay : latestReadDay().number());
             const Scan expected = scan(born, fixedDay, scanLow, scanHigh, least, greatest);
             const AgeMatches found = born ? beginDatesWithin(fixed, least, greatest) : endDatesWithin(fixed, least, greatest);
             const QString where = QStringLiteral("%1 %2 %3y %4m %5d to %6m %7d")
@@ -467,16 +467,15 @@ private slots:
     // switch of 1752.
     void julianSearchesMatchAScan()
     {
-        const Day switchDay(dayOf({1752, 9, 14}).number());
+        const Day switchDay = dayOf({1752, 9, 14});
         for (const long long year : {1699LL, 1700LL, 1751LL, 1752LL}) {
-            for (long long fixed = julianDayOf({year, 1, 1}).number(); fixed < julianDayOf({year + 1, 1, 1}).number();
-                 fixed += 5) {
+            for (Day fixed = julianDayOf({year, 1, 1}); fixed < julianDayOf({year + 1, 1, 1}); fixed += 5) {
                 const SpanCalendar calendar = ageCalendarFor(CalendarSystem::Julian, fixed, switchDay);
                 for (const Age& age : {Age{1, 0, 0}, Age{0, 11, 30}, Age{1, 6, 15}, Age{0, 1, 1}}) {
                     for (const bool born : {true, false}) {
-                        long long first = 0;
+                        Day first;
                         long long count = 0;
-                        for (long long day = fixed - 800; day <= fixed + 800; ++day) {
+                        for (Day day = fixed - 800; day <= fixed + 800; ++day) {
                             if ((born ? day > fixed : day < fixed)
                                 || compareAge(born ? calendar.span(day, fixed) : calendar.span(fixed, day),
                                               age) != 0)
@@ -489,7 +488,7 @@ private slots:
                                                       : endDatesWithin(fixed, age, age, calendar);
                         const QString where = QStringLiteral("%1 %2 %3y %4m %5d")
                                                   .arg(born ? "born" : "died")
-                                                  .arg(fixed).arg(age.years).arg(age.months).arg(age.days);
+                                                  .arg(fixed.number()).arg(age.years).arg(age.months).arg(age.days);
                         QVERIFY2(found.count == count, qPrintable(where));
                         if (count > 0)
                             QVERIFY2(found.firstDay == first, qPrintable(where));
@@ -607,7 +606,7 @@ private slots:
         QTest::addColumn<long long>("from");
         QTest::newRow("2000, a leap year") << 0 << dayOf({1999, 12, 1}).number();
         QTest::newRow("1900") << 0 << dayOf({1900, 1, 15}).number();
-        QTest::newRow("the first days written") << 0 << earliestReadDay();
+        QTest::newRow("the first days written") << 0 << earliestReadDay().number();
         QTest::newRow("9999") << 0 << dayOf({9998, 12, 20}).number();
         QTest::newRow("Julian 1700") << 1 << julianDayOf({1700, 1, 10}).number();
         QTest::newRow("Julian B.C.") << 1 << julianDayOf({-40, 1, 10}).number();
@@ -627,23 +626,23 @@ private slots:
         AgeReading open = *readAgeText("21 years");
         open.greatest = Age{open.least.years + 1, 0, 0};
         readings.push_back(open);
-        const Day switchDay(dayOf({1752, 9, 14}).number());
-        for (long long end = from; end < from + 400; end += 3) {
+        const Day switchDay = dayOf({1752, 9, 14});
+        for (Day end(from); end < Day(from) + 400; end += 3) {
             const SpanCalendar spans = calendar == 0 ? SpanCalendar(CalendarSystem::Gregorian)
                 : calendar == 1                     ? SpanCalendar(CalendarSystem::Julian)
                                                     : ageCalendarFor(CalendarSystem::Julian, end, switchDay);
             for (const AgeReading& reading : readings) {
                 const AgeMatches run = beginDatesMeant(end, reading, spans);
-                const std::optional<long long> first = firstBeginDayMeant(end, reading, spans);
-                const std::optional<long long> last = lastBeginDayMeant(end, reading, spans);
-                const QString where = QStringLiteral("day %1, %2y %3m %4d to %5y %6m %7d").arg(end)
+                const std::optional<Day> first = firstBeginDayMeant(end, reading, spans);
+                const std::optional<Day> last = lastBeginDayMeant(end, reading, spans);
+                const QString where = QStringLiteral("day %1, %2y %3m %4d to %5y %6m %7d").arg(end.number())
                                           .arg(reading.least.years).arg(reading.least.months).arg(reading.least.days)
                                           .arg(reading.greatest.years).arg(reading.greatest.months)
                                           .arg(reading.greatest.days);
                 QVERIFY2(first.has_value() == !run.empty() && last.has_value() == !run.empty(), qPrintable(where));
                 if (!run.empty()) {
                     QVERIFY2(*first == run.firstDay, qPrintable(where));
-                    QVERIFY2(*last == run.firstDay + run.count - 1, qPrintable(where));
+                    QVERIFY2(*last == run.firstDay + (run.count - 1), qPrintable(where));
                 }
             }
         }

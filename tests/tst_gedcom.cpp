@@ -649,7 +649,7 @@ private slots:
                 birth.calendar = death.calendar = GedcomDate::Calendar::Julian;
 
             // Mostly ages near the span of the dates, where the edges are.
-            const Age near = calendar.span(birth.days.latest->number(), death.days.earliest->number());
+            const Age near = calendar.span(*birth.days.latest, *death.days.earliest);
             const bool far = pick(0, 9) == 0;
             const Age age{far ? pick(0, 2) : near.years, far ? pick(0, 11) : std::max(0LL, near.months + pick(-1, 1)),
                           pick(0, 1) == 0 ? pick(0, 30) : pick(28, 31)};

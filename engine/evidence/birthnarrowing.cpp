@@ -40,10 +40,11 @@ AgeReading leastReading(const RecordAge& age)
 // first event day from from towards to (step 1 or -1) that gives any,
 // within MostDaysToAMatch days.
 template <typename DayAt>
-std::optional<long long> firstFound(long long from, long long to, int step, DayAt dayAt)
+std::optional<Day> firstFound(Day from, Day to, int step, DayAt dayAt)
 {
-    for (long long day = from, tried = 0; tried <= MostDaysToAMatch; day += step, ++tried) {
-        if (const std::optional<long long> found = dayAt(day, step > 0))
+    Day day = from;
+    for (long long tried = 0; tried <= MostDaysToAMatch; day += step, ++tried) {
+        if (const std::optional<Day> found = dayAt(day, step > 0))
             return found;
         if (day == to)
             break;
@@ -83,22 +84,24 @@ std::optional<BirthWindow> birthWindowFor(std::optional<long long> eventFirst, s
 {
     BirthWindow window;
     window.about = age.reading.about;
-    const long long firstDay = eventFirst ? *eventFirst : firstCalendarDay().number();
-    const long long lastDay = eventLast ? *eventLast : lastCalendarDay().number();
+    const Day firstDay = eventFirst ? Day(*eventFirst) : firstCalendarDay();
+    const Day lastDay = eventLast ? Day(*eventLast) : lastCalendarDay();
     if (eventFirst && !age.openAbove) {
-        window.first = firstFound(*eventFirst, lastDay, 1, [&](long long day, bool fromFirst) {
+        const std::optional<Day> first = firstFound(Day(*eventFirst), lastDay, 1, [&](Day day, bool fromFirst) {
             return firstBeginDayMeant(day, age.reading, ageCalendarFor(calendar, day, fromFirst));
         });
-        if (!window.first)
+        if (!first)
             return std::nullopt;
+        window.first = first->number();
     }
     if (eventLast) {
         const AgeReading least = leastReading(age);
-        window.last = firstFound(*eventLast, firstDay, -1, [&](long long day, bool fromFirst) {
+        const std::optional<Day> last = firstFound(Day(*eventLast), firstDay, -1, [&](Day day, bool fromFirst) {
             return lastBeginDayMeant(day, least, ageCalendarFor(calendar, day, fromFirst));
         });
-        if (!window.last)
+        if (!last)
             return std::nullopt;
+        window.last = last->number();
     }
     return window;
 }

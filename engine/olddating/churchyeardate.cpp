@@ -73,7 +73,7 @@ std::optional<FeastDay> feastOfWords(const std::vector<OldWord>& words, size_t f
 
 DaysRead dayRead(long long day, CalendarSystem system, CalendarSource source, std::string readAs)
 {
-    if (day < earliestReadDay() || day > latestReadDay())
+    if (Day(day) < earliestReadDay() || Day(day) > latestReadDay())
         return refusal("it lies outside 9999 BC to AD 9999 of the Gregorian calendar");
     Days days;
     days.earliest = day;

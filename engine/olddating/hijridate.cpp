@@ -150,7 +150,7 @@ std::optional<DaysRead> hijriDate(std::string_view text, const CalendarContext& 
     Days days;
     days.earliest = dayNumber(parts.day == 0 ? 1 : parts.day);
     days.latest = dayNumber(parts.day == 0 ? length : parts.day);
-    if (days.earliest < earliestReadDay() || days.latest > latestReadDay())
+    if (Day(days.earliest) < earliestReadDay() || Day(days.latest) > latestReadDay())
         return refusal("it lies outside 9999 BC to AD 9999 of the Gregorian calendar");
     // Written back in the calendar of Christian records of its day.
     const auto christian = [](long long day) {

@@ -275,15 +275,15 @@ std::string boundText(Day day, bool opening)
 
 } // namespace
 
-long long earliestReadDay()
+Day earliestReadDay()
 {
     constexpr long long EarliestYear = 1 - LastWrittenYear; // 9999 BC
-    return dayOf({EarliestYear, 1, 1}).number();
+    return dayOf({EarliestYear, 1, 1});
 }
 
-long long latestReadDay()
+Day latestReadDay()
 {
-    return dayOf({LastWrittenYear, LastMonth, LastDayOfDecember}).number();
+    return dayOf({LastWrittenYear, LastMonth, LastDayOfDecember});
 }
 
 // The days of a trimmed text with its qualifier (about, before...);
@@ -388,7 +388,7 @@ DateResult readDate(std::string_view written, const DateReadOptions& options)
     reading.days.earliest = Day(days.earliest);
     reading.days.latest = Day(days.latest);
     if (qualifier == Qualifier::Before) {
-        if (days.earliest <= earliestReadDay())
+        if (Day(days.earliest) <= earliestReadDay())
             return refused(written, refusal("no day of the calendar lies before it"));
         reading.days.earliest.reset();
         reading.days.latest = Day(days.earliest - 1);

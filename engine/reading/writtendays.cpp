@@ -147,7 +147,7 @@ DaysRead daysInCalendar(const WrittenDate& written, CalendarSystem system, Calen
         days.latest = lastDayOfYearIn(system, written.year).number();
     }
     // Written back, every reading is a Gregorian date of four-digit years.
-    if (days.earliest < earliestReadDay() || days.latest > latestReadDay())
+    if (Day(days.earliest) < earliestReadDay() || Day(days.latest) > latestReadDay())
         return refusal("it lies outside 9999 BC to AD 9999 of the Gregorian calendar");
     days.calendar = system;
     days.latestCalendar = system;
