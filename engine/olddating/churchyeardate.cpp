@@ -71,9 +71,9 @@ std::optional<FeastDay> feastOfWords(const std::vector<OldWord>& words, size_t f
     return found;
 }
 
-DaysRead dayRead(long long day, CalendarSystem system, CalendarSource source, std::string readAs)
+DaysRead dayRead(Day day, CalendarSystem system, CalendarSource source, std::string readAs)
 {
-    if (Day(day) < earliestReadDay() || Day(day) > latestReadDay())
+    if (day < earliestReadDay() || day > latestReadDay())
         return refusal("it lies outside 9999 BC to AD 9999 of the Gregorian calendar");
     Days days;
     days.earliest = day;
@@ -120,7 +120,7 @@ DaysRead feastInYear(const FeastDay& found, long long year, bool dual, const Cal
                        + " is not one");
     if (system == CalendarSystem::Julian && !dual && context.choice.yearBeginsOn25March && beforeLadyDay)
         feastDay = feastDayIn(*found.feast, year + 1, system);
-    return dayRead(relativeDayOf(found.relation, feastDay), system, source, found.text + " " + yearText);
+    return dayRead(Day(relativeDayOf(found.relation, feastDay)), system, source, found.text + " " + yearText);
 }
 
 CalendarSystem englishCalendarOf(long long day)
@@ -163,9 +163,9 @@ std::optional<DaysRead> inRegnalYear(const std::vector<OldWord>& words, size_t y
     if (context.mark)
         return refusal("a regnal year is dated in England's calendar of its time: leave out the calendar mark");
     if (yearAt == 0) {
-        DaysRead days = dayRead(first, englishCalendarOf(first), CalendarSource::Named, regnalText);
+        DaysRead days = dayRead(Day(first), englishCalendarOf(first), CalendarSource::Named, regnalText);
         if (days) {
-            days->latest = last;
+            days->latest = Day(last);
             days->latestCalendar = englishCalendarOf(last);
         }
         return days;
@@ -177,7 +177,7 @@ std::optional<DaysRead> inRegnalYear(const std::vector<OldWord>& words, size_t y
         if (dayNumber && *dayNumber >= first && *dayNumber <= last) {
             const long long named = feast ? relativeDayOf(feast->relation, *dayNumber) : *dayNumber;
             const std::string what = feast ? feast->text : writtenWords(words, 0, yearAt);
-            return dayRead(named, englishCalendarOf(named), CalendarSource::Named, what + " " + regnalText);
+            return dayRead(Day(named), englishCalendarOf(named), CalendarSource::Named, what + " " + regnalText);
         }
     }
     return refusal("\"" + writtenWords(words, 0, yearAt) + "\" does not fall in " + regnalText + " ("

@@ -144,22 +144,22 @@ std::optional<DaysRead> hijriDate(std::string_view text, const CalendarContext& 
     if (!islamic && (year < FirstPersianYear || year > LastPersianYear))
         return refusal("Persian years are read from " + std::to_string(FirstPersianYear) + " to "
                        + std::to_string(LastPersianYear) + ", where the arithmetic leap rule keeps to the equinox");
-    const auto dayNumber = [&](int day) {
-        return islamic ? islamicDayOf({year, month, day}).number() : persianDayOf({year, month, day}).number();
+    const auto dayOfMonth = [&](int day) {
+        return islamic ? islamicDayOf({year, month, day}) : persianDayOf({year, month, day});
     };
     Days days;
-    days.earliest = dayNumber(parts.day == 0 ? 1 : parts.day);
-    days.latest = dayNumber(parts.day == 0 ? length : parts.day);
-    if (Day(days.earliest) < earliestReadDay() || Day(days.latest) > latestReadDay())
+    days.earliest = dayOfMonth(parts.day == 0 ? 1 : parts.day);
+    days.latest = dayOfMonth(parts.day == 0 ? length : parts.day);
+    if (days.earliest < earliestReadDay() || days.latest > latestReadDay())
         return refusal("it lies outside 9999 BC to AD 9999 of the Gregorian calendar");
     // Written back in the calendar of Christian records of its day.
-    const auto christian = [](long long day) {
-        return day < dayOf({1582, 10, 15}).number() ? CalendarSystem::Julian : CalendarSystem::Gregorian;
+    const auto christian = [](Day day) {
+        return day < dayOf({1582, 10, 15}) ? CalendarSystem::Julian : CalendarSystem::Gregorian;
     };
     days.calendar = christian(days.earliest);
     days.latestCalendar = christian(days.latest);
     days.source = CalendarSource::Named;
-    const CalendarDay fields = calendarDayOf(days.calendar, Day(days.earliest));
+    const CalendarDay fields = calendarDayOf(days.calendar, days.earliest);
     days.written = {int(fields.year), parts.day == 0 ? 0 : fields.month, parts.day == 0 ? 0 : fields.day, 0};
     const std::string monthName(islamic ? islamicMonthName(month) : persianMonthName(month));
     days.readAs = (parts.day == 0 ? "" : std::to_string(parts.day) + " ") + monthName + " " + std::to_string(year)

@@ -38,12 +38,12 @@ Result<Day> readCalendarSwitch(std::string_view text);
 // switch left out is refused, with a problem that says so.
 struct SwitchedDays
 {
-    long long first = 0;
-    long long last = 0;
+    Day first;
+    Day last;
     CalendarSystem firstCalendar = CalendarSystem::Gregorian;
     CalendarSystem lastCalendar = CalendarSystem::Gregorian;
 };
-Result<SwitchedDays> daysUnderSwitch(long long year, int month, int day, long long firstGregorianDay);
+Result<SwitchedDays> daysUnderSwitch(long long year, int month, int day, Day firstGregorianDay);
 
 // "GB (Britain and its colonies): Julian to 2 Sep 1752, Gregorian from 14 Sep 1752"
 std::string calendarSwitchLine(const CalendarSwitchEntry& entry);

@@ -327,7 +327,7 @@ DaysRead qualifiedDays(std::string_view text, const DateReadOptions& options, Qu
     // read as ever, then placed in the calendar the mark names.
     const bool christianMark = context.mark == CalendarSystem::Julian || context.mark == CalendarSystem::Gregorian;
     WrittenDate parts;
-    long long day = 0;
+    Day day;
     if (qualifier == Qualifier::None && christianMark && !choice.yearBeginsOn25March && !text.empty()
         && isDigit(text.front()) && plainNumericDate(text, order, day, &parts, options.shortYears)) {
         DaysRead days = daysInCalendar(parts, *context.mark, CalendarSource::Marked);
@@ -352,13 +352,13 @@ DateResult readDate(std::string_view written, const DateReadOptions& options)
     const CalendarChoice& choice = options.calendar;
     std::string_view text = trimmed(written);
     DateReading reading;
-    long long day = 0;
+    Day day;
     // The common case in one pass: a numeric Gregorian date, which under a
     // switch it is from the switch's first Gregorian day on.
     if (!text.empty() && isDigit(text.front()) && !choice.yearBeginsOn25March
         && plainNumericDate(text, order, day, &reading.written, options.shortYears)
-        && (!choice.firstGregorianDay || day >= choice.firstGregorianDay->number())) {
-        reading.days.earliest = reading.days.latest = Day(day);
+        && (!choice.firstGregorianDay || day >= *choice.firstGregorianDay)) {
+        reading.days.earliest = reading.days.latest = day;
         if (choice.firstGregorianDay)
             reading.calendarSource = CalendarSource::Switch;
         return reading;
@@ -385,17 +385,17 @@ DateResult readDate(std::string_view written, const DateReadOptions& options)
     reading.readAs = std::move(days.readAs);
     reading.observedDaysApart = days.observedDaysApart;
     reading.approximate = qualifier == Qualifier::About || aboutRange;
-    reading.days.earliest = Day(days.earliest);
-    reading.days.latest = Day(days.latest);
+    reading.days.earliest = days.earliest;
+    reading.days.latest = days.latest;
     if (qualifier == Qualifier::Before) {
-        if (Day(days.earliest) <= earliestReadDay())
+        if (days.earliest <= earliestReadDay())
             return refused(written, refusal("no day of the calendar lies before it"));
         reading.days.earliest.reset();
-        reading.days.latest = Day(days.earliest - 1);
+        reading.days.latest = days.earliest - 1;
     } else if (qualifier == Qualifier::After) {
-        if (days.latest == lastCalendarDay().number())
+        if (days.latest == lastCalendarDay())
             return refused(written, refusal("no day of the calendar lies after it"));
-        reading.days.earliest = Day(days.latest + 1);
+        reading.days.earliest = days.latest + 1;
         reading.days.latest.reset();
     }
     return reading;

@@ -59,12 +59,12 @@ DaysRead checkedDay(const WrittenDate& written, CalendarSystem system)
                        + std::string(calendarSystemName(system)) + " calendar (1 to " + std::to_string(length)
                        + ")");
     Days days;
-    days.earliest = dayOf({system, written.year, written.month, written.day}).number();
+    days.earliest = dayOf({system, written.year, written.month, written.day});
     days.latest = days.earliest;
     return days;
 }
 
-DaysRead switchedDays(const WrittenDate& written, long long firstGregorianDay)
+DaysRead switchedDays(const WrittenDate& written, Day firstGregorianDay)
 {
     const Result<SwitchedDays> switchedDays = daysUnderSwitch(written.year, written.month, written.day, firstGregorianDay);
     if (!switchedDays)
@@ -101,9 +101,9 @@ std::optional<DaysRead> yearFromLadyDay(const WrittenDate& written, const Calend
     constexpr int LastDayOfMarchOrDecember = 31;
     const int firstDay = shortYear && written.month != 0 ? 1 : LadyDay;
     const int lastMonth = written.month == 0 ? MonthsPerYear : March;
-    days.earliest = dayOf({CalendarSystem::Julian, written.year, March, firstDay}).number();
-    days.latest = shortYear ? dayOf({CalendarSystem::Julian, written.year, lastMonth, LastDayOfMarchOrDecember}).number()
-                            : dayOf({CalendarSystem::Julian, written.year + 1, March, LadyDay - 1}).number();
+    days.earliest = dayOf({CalendarSystem::Julian, written.year, March, firstDay});
+    days.latest = shortYear ? dayOf({CalendarSystem::Julian, written.year, lastMonth, LastDayOfMarchOrDecember})
+                            : dayOf({CalendarSystem::Julian, written.year + 1, March, LadyDay - 1});
     days.calendar = CalendarSystem::Julian;
     days.latestCalendar = CalendarSystem::Julian;
     days.source = context.mark ? CalendarSource::Marked : CalendarSource::Switch;
@@ -140,14 +140,14 @@ DaysRead daysInCalendar(const WrittenDate& written, CalendarSystem system, Calen
             return day;
         days = std::move(*day);
     } else if (written.month != 0) {
-        days.earliest = dayOf({system, written.year, written.month, 1}).number();
-        days.latest = days.earliest + monthLengthIn(system, written.month, written.year) - 1;
+        days.earliest = dayOf({system, written.year, written.month, 1});
+        days.latest = days.earliest + (monthLengthIn(system, written.month, written.year) - 1);
     } else {
-        days.earliest = firstDayOfYearIn(system, written.year).number();
-        days.latest = lastDayOfYearIn(system, written.year).number();
+        days.earliest = firstDayOfYearIn(system, written.year);
+        days.latest = lastDayOfYearIn(system, written.year);
     }
     // Written back, every reading is a Gregorian date of four-digit years.
-    if (Day(days.earliest) < earliestReadDay() || Day(days.latest) > latestReadDay())
+    if (days.earliest < earliestReadDay() || days.latest > latestReadDay())
         return refusal("it lies outside 9999 BC to AD 9999 of the Gregorian calendar");
     days.calendar = system;
     days.latestCalendar = system;
@@ -205,7 +205,7 @@ DaysRead writtenDays(WrittenDate written, const CalendarContext& context)
     if (written.hasDualYear())
         return daysInCalendar(written, CalendarSystem::Julian, CalendarSource::Marked);
     if (choice.firstGregorianDay)
-        return switchedDays(written, choice.firstGregorianDay->number());
+        return switchedDays(written, *choice.firstGregorianDay);
     return daysInCalendar(written, CalendarSystem::Gregorian, CalendarSource::Default);
 }
 
