@@ -20,7 +20,7 @@ namespace datepieces {
 namespace {
 
 // The first day of the Gregorian calendar, 15 Oct 1582.
-long long firstGregorianDay() { return dayOf({1582, 10, 15}).number(); }
+Day firstGregorianDay() { return dayOf({1582, 10, 15}); }
 
 struct FeastDay
 {
@@ -81,7 +81,7 @@ DaysRead dayRead(Day day, CalendarSystem system, CalendarSource source, std::str
     days.calendar = system;
     days.latestCalendar = system;
     days.source = source;
-    const CalendarDay fields = calendarDayOf(system, Day(day));
+    const CalendarDay fields = calendarDayOf(system, day);
     days.written = {int(fields.year), fields.month, fields.day, 0};
     days.readAs = std::move(readAs);
     return days;
@@ -95,7 +95,7 @@ DaysRead feastInYear(const FeastDay& found, long long year, bool dual, const Cal
 {
     CalendarSystem system = CalendarSystem::Gregorian;
     CalendarSource source = CalendarSource::Default;
-    const long long julianDay = feastDayIn(*found.feast, year, CalendarSystem::Julian);
+    const Day julianDay = feastDayIn(*found.feast, year, CalendarSystem::Julian);
     if (dual || (context.mark && *context.mark == CalendarSystem::Julian)) {
         system = CalendarSystem::Julian;
         source = CalendarSource::Marked;
@@ -105,33 +105,33 @@ DaysRead feastInYear(const FeastDay& found, long long year, bool dual, const Cal
         source = CalendarSource::Marked;
     } else if (context.choice.firstGregorianDay) {
         source = CalendarSource::Switch;
-        system = julianDay < context.choice.firstGregorianDay->number() ? CalendarSystem::Julian : CalendarSystem::Gregorian;
+        system = julianDay < *context.choice.firstGregorianDay ? CalendarSystem::Julian : CalendarSystem::Gregorian;
     } else if (year < FirstGregorianEasterYear) {
         system = CalendarSystem::Julian;
         source = CalendarSource::Named;
     }
-    long long feastDay = feastDayIn(*found.feast, year, system);
+    Day feastDay = feastDayIn(*found.feast, year, system);
     if (system == CalendarSystem::Gregorian && feastDay < firstGregorianDay())
         return refusal("the Gregorian calendar began on 15 Oct 1582");
-    const CalendarDay fields = calendarDayOf(system, Day(feastDay));
+    const CalendarDay fields = calendarDayOf(system, feastDay);
     const bool beforeLadyDay = fields.month < 3 || (fields.month == 3 && fields.day < 25);
     if (dual && !beforeLadyDay)
         return refusal("a dual year names a day from 1 January to 24 March, and " + std::string(found.feast->name)
                        + " is not one");
     if (system == CalendarSystem::Julian && !dual && context.choice.yearBeginsOn25March && beforeLadyDay)
         feastDay = feastDayIn(*found.feast, year + 1, system);
-    return dayRead(Day(relativeDayOf(found.relation, feastDay)), system, source, found.text + " " + yearText);
+    return dayRead(relativeDayOf(found.relation, feastDay), system, source, found.text + " " + yearText);
 }
 
-CalendarSystem englishCalendarOf(long long day)
+CalendarSystem englishCalendarOf(Day day)
 {
     return day < englishGregorianStart() ? CalendarSystem::Julian : CalendarSystem::Gregorian;
 }
 
 // The feast's day in England's calendar of the year.
-long long englishFeastDay(const Feast& feast, long long year)
+Day englishFeastDay(const Feast& feast, long long year)
 {
-    const long long julian = feastDayIn(feast, year, CalendarSystem::Julian);
+    const Day julian = feastDayIn(feast, year, CalendarSystem::Julian);
     return julian < englishGregorianStart() ? julian : feastDayIn(feast, year, CalendarSystem::Gregorian);
 }
 
@@ -163,26 +163,25 @@ std::optional<DaysRead> inRegnalYear(const std::vector<OldWord>& words, size_t y
     if (context.mark)
         return refusal("a regnal year is dated in England's calendar of its time: leave out the calendar mark");
     if (yearAt == 0) {
-        DaysRead days = dayRead(Day(first), englishCalendarOf(first), CalendarSource::Named, regnalText);
+        DaysRead days = dayRead(first, englishCalendarOf(first), CalendarSource::Named, regnalText);
         if (days) {
-            days->latest = Day(last);
+            days->latest = last;
             days->latestCalendar = englishCalendarOf(last);
         }
         return days;
     }
-    const long long firstYear = calendarDayOf(englishCalendarOf(first), Day(first)).year;
+    const long long firstYear = calendarDayOf(englishCalendarOf(first), first).year;
     for (long long year : {firstYear, firstYear + 1}) {
-        const std::optional<long long> dayNumber = feast ? englishFeastDay(*feast->feast, year)
-                                                         : englishDay(year, month, day);
-        if (dayNumber && *dayNumber >= first && *dayNumber <= last) {
-            const long long named = feast ? relativeDayOf(feast->relation, *dayNumber) : *dayNumber;
+        const std::optional<Day> written = feast ? englishFeastDay(*feast->feast, year) : englishDay(year, month, day);
+        if (written && *written >= first && *written <= last) {
+            const Day named = feast ? relativeDayOf(feast->relation, *written) : *written;
             const std::string what = feast ? feast->text : writtenWords(words, 0, yearAt);
-            return dayRead(Day(named), englishCalendarOf(named), CalendarSource::Named, what + " " + regnalText);
+            return dayRead(named, englishCalendarOf(named), CalendarSource::Named, what + " " + regnalText);
         }
     }
     return refusal("\"" + writtenWords(words, 0, yearAt) + "\" does not fall in " + regnalText + " ("
-                   + std::to_string(calendarDayOf(englishCalendarOf(first), Day(first)).year) + " to "
-                   + std::to_string(calendarDayOf(englishCalendarOf(last), Day(last)).year) + ")");
+                   + std::to_string(calendarDayOf(englishCalendarOf(first), first).year) + " to "
+                   + std::to_string(calendarDayOf(englishCalendarOf(last), last).year) + ")");
 }
 
 // A year at the end, "1720", "1719/20", with AD or Anno Domini before it:
