@@ -50,7 +50,7 @@ std::string yearCountNote(const DateReading& reading)
     case WrittenDate::YearCount::FromJanuaryOldStyle: {
         // The same day and month a year later, as a count from 25 March
         // would write it with a dual year (a day written, never a month).
-        const Day later(dayOf({CalendarSystem::Julian, written.year + 1, written.month, written.day}).number());
+        const Day later = dayOf({CalendarSystem::Julian, written.year + 1, written.month, written.day});
         return "the year counted from 1 January (counted from 25 March, as records before 1752 often did: "
             + dayIn(later, CalendarSystem::Julian, true) + " (Julian) = "
             + dayIn(later, CalendarSystem::Gregorian, false) + " (Gregorian))";

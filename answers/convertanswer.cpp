@@ -46,45 +46,45 @@ constexpr std::array<Target, 9> Targets = {{
 constexpr CalendarDate FirstFrenchRepublicanDay{1792, 9, 22};
 constexpr CalendarDate LastFrenchRepublicanDay{1805, 12, 31};
 
-bool covers(const Target& target, long long day)
+bool covers(const Target& target, Day day)
 {
     if (target.line == Line::Islamic)
-        return day >= islamicEpochDay().number();
+        return day >= islamicEpochDay();
     if (target.line == Line::Persian)
-        return inPersianYears(Day(day));
+        return inPersianYears(day);
     if (target.line == Line::Rumi)
-        return !rumiDayText(Day(day)).empty();
+        return !rumiDayText(day).empty();
     switch (target.system) {
     case CalendarSystem::Hebrew:
-        return calendarDayOf(target.system, Day(day)).year >= 1;
+        return calendarDayOf(target.system, day).year >= 1;
     case CalendarSystem::FrenchRepublican:
-        return day >= dayOf(FirstFrenchRepublicanDay).number() && day <= dayOf(LastFrenchRepublicanDay).number();
+        return day >= dayOf(FirstFrenchRepublicanDay) && day <= dayOf(LastFrenchRepublicanDay);
     case CalendarSystem::Swedish:
-        return inSwedishCalendarYears(Day(day));
+        return inSwedishCalendarYears(day);
     case CalendarSystem::Gregorian:
     case CalendarSystem::Julian:
         break;
     }
-    return Day(day) >= earliestReadDay();
+    return day >= earliestReadDay();
 }
 
-std::string dayText(const Target& target, long long day, bool dualYears)
+std::string dayText(const Target& target, Day day, bool dualYears)
 {
     if (target.line == Line::Weekday)
-        return weekdayName(weekdayOf(Day(day)));
+        return weekdayName(weekdayOf(day));
     if (target.line == Line::Islamic) {
-        const CalendarDate date = islamicDateOf(Day(day));
+        const CalendarDate date = islamicDateOf(day);
         return std::to_string(date.day) + " " + std::string(islamicMonthName(date.month)) + " "
             + std::to_string(date.year) + " AH";
     }
     if (target.line == Line::Rumi)
-        return rumiDayText(Day(day));
+        return rumiDayText(day);
     if (target.line == Line::Persian) {
-        const CalendarDate date = persianDateOf(Day(day));
+        const CalendarDate date = persianDateOf(day);
         return std::to_string(date.day) + " " + std::string(persianMonthName(date.month)) + " "
             + std::to_string(date.year) + " AP";
     }
-    const CalendarDay calendarDay = calendarDayOf(target.system, Day(day));
+    const CalendarDay calendarDay = calendarDayOf(target.system, day);
     return calendarDayText(calendarDay, dualYears && takesDualYear(calendarDay));
 }
 
@@ -115,8 +115,8 @@ ConvertAnswer convertDate(std::string_view text, const DateReadOptions& options,
     if (reading.days.openBefore() || reading.days.openAfter())
         return failed(Outcome::NotRead, "the date " + quotedExcerpt(text)
                                      + " is open on one side (before or after): it has no first or last day");
-    const long long first = reading.days.earliest->number();
-    const long long last = reading.days.latest->number();
+    const Day first = *reading.days.earliest;
+    const Day last = *reading.days.latest;
     ConvertAnswer answer;
     const bool dualYears = writesDualYears(options.calendar);
     for (const Target& target : Targets) {

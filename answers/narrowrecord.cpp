@@ -25,20 +25,20 @@ Problem refusedVisit(std::string problem)
 }
 
 // The day the enumerator came, after the census day and within a year of
-// it (the US 1850 census ran from June to November): its day number, or
-// why not (NotRead).
-Result<long long> readVisitDay(std::string_view text, const CensusDay& census, const DateReadOptions& options)
+// it (the US 1850 census ran from June to November): that day, or why not
+// (NotRead).
+Result<Day> readVisitDay(std::string_view text, const CensusDay& census, const DateReadOptions& options)
 {
     const Result<DateReading> reading = readDateFor("visit day", text, options);
     if (!reading)
         return reading.problem();
     const DateReading& date = *reading;
     constexpr long long DaysInAYear = 365;
-    const long long censusDay = dayOf(census.day).number();
+    const Day censusDay = dayOf(census.day);
     if (!date.exact())
         return refusedVisit("the visit day " + quotedExcerpt(text)
                             + " is not one day: write the day the enumerator came");
-    const long long visitDay = date.days.earliest->number();
+    const Day visitDay = *date.days.earliest;
     if (visitDay < censusDay || visitDay > censusDay + DaysInAYear)
         return refusedVisit("the visit day " + quotedExcerpt(text) + " is not within a year from the census day "
                             + calendarDateTextIn(census.day, options.order)
@@ -109,19 +109,19 @@ std::optional<NarrowRefusal> readRecordInto(NarrowRecord& record, std::string_vi
     if (options.exact && age.ageReaderForm && !census)
         age.reading = exactReading(age.reading);
     if (census) {
-        long long day = dayOf(census->census.day).number();
+        Day day = dayOf(census->census.day);
         if (texts == RecordTexts::Written)
             record.when = std::string(census->census.country) + " " + std::to_string(census->census.year)
                 + " census (" + calendarDateTextIn(census->census.day, order) + ")";
         if (!census->visitText.empty()) {
-            const Result<long long> visit = readVisitDay(census->visitText, census->census, options.reading);
+            const Result<Day> visit = readVisitDay(census->visitText, census->census, options.reading);
             if (!visit)
                 return refused(visit.problem().message);
             day = *visit;
             if (texts == RecordTexts::Written)
-                record.when += " visited " + calendarDateTextIn(dateOf(Day(day)), order);
+                record.when += " visited " + calendarDateTextIn(dateOf(day), order);
         }
-        eventFirst = eventLast = day;
+        eventFirst = eventLast = day.number();
     } else {
         const Result<DateReading> reading = readDateFor("date", whenText, options.reading);
         if (!reading)

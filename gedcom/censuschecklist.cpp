@@ -113,7 +113,8 @@ bool recordedAt(const TreeEvents& events, std::uint32_t person, const CensusDay&
             continue;
         if (!country.empty() && country != census.country)
             continue;
-        const std::optional<CensusDay> found = censusOfEvent(census.country, event.date.earliest, event.date.latest);
+        const DayRange days = event.date.days();
+        const std::optional<CensusDay> found = censusOfEvent(census.country, *days.earliest, *days.latest);
         if (found && found->year == census.year)
             return true;
     }

@@ -113,7 +113,7 @@ std::optional<CensusDay> censusOf(const StatedAgeEvent& event, const GedcomDate&
 {
     if (event.tag != "CENS" || date.approximate || !date.days.earliest || !date.days.latest)
         return std::nullopt;
-    return censusOfEvent(censusCountryOfPlace(event.place), date.days.earliest->number(), date.days.latest->number());
+    return censusOfEvent(censusCountryOfPlace(event.place), *date.days.earliest, *date.days.latest);
 }
 
 // In marriage papers "infant" is the legal word for one under 21, never a

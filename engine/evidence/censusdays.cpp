@@ -207,9 +207,9 @@ const CountryName* countryNamed(const std::vector<std::string>& words)
     return nullptr;
 }
 
-long long firstOfMonth(int year, int month)
+Day firstOfMonth(int year, int month)
 {
-    return month > 12 ? dayOf(CalendarDate{year + 1, 1, 1}).number() : dayOf(CalendarDate{year, month, 1}).number();
+    return month > 12 ? dayOf(CalendarDate{year + 1, 1, 1}) : dayOf(CalendarDate{year, month, 1});
 }
 
 } // namespace
@@ -287,14 +287,14 @@ std::string_view censusCountryOfPlace(std::string_view place)
     return country ? country->country : std::string_view();
 }
 
-std::optional<CensusDay> censusOfEvent(std::string_view country, long long first, long long last)
+std::optional<CensusDay> censusOfEvent(std::string_view country, Day first, Day last)
 {
     if (country.empty())
         return std::nullopt;
     for (const CensusDay& census : censusDays()) {
         if (census.country != country)
             continue;
-        const long long day = dayOf(census.day).number();
+        const Day day = dayOf(census.day);
         const bool onTheDay = first == day && last == day;
         const bool theYear = first == firstOfMonth(census.year, 1) && last == firstOfMonth(census.year, 13) - 1;
         const int month = census.day.month;
