@@ -235,7 +235,7 @@ std::string EstimateWriter::estimateLines(std::string_view tag, const DayBounds&
 bool EstimateWriter::likelyDead(const HeldRecord& record) const
 {
     const DayBounds& death = estimate_.people[record.person].likelyDeath;
-    return record.deathLine != SIZE_MAX || record.buried || (death.latest != NoLatest && death.latest < writing_.today);
+    return record.deathLine != SIZE_MAX || record.buried || (death.latest != NoLatest && Day(death.latest) < writing_.today);
 }
 
 void EstimateWriter::flush()

@@ -27,7 +27,7 @@ using namespace spanwright;
 
 namespace {
 
-const long long Today = dayOf({2026, 12, 9}).number();
+const Day Today = dayOf({2026, 12, 9});
 
 using Report = GedcomReportRun;
 
