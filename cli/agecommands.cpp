@@ -51,8 +51,8 @@ void run(AgeDirection direction, const Arguments& arguments)
         return;
     }
     const std::string mark = answer.about ? "about: " : "";
-    for (long long day = answer.firstDay; day <= answer.lastDay; ++day)
-        std::cout << mark << calendarDateTextIn(dateOf(Day(day)), arguments.reading.order) << '\n';
+    for (Day day(answer.firstDay); day <= Day(answer.lastDay); ++day)
+        std::cout << mark << calendarDateTextIn(dateOf(day), arguments.reading.order) << '\n';
 }
 
 void addAgeCommand(CLI::App& app, AgeDirection direction)

@@ -36,7 +36,7 @@ std::vector<std::string> linesOf(const std::string& text)
     return lines;
 }
 
-// The engine counts days as plain numbers; the library's answers hold Days.
+// A birth window counts days as plain numbers; the library's answers hold Days.
 std::optional<Day> asDay(std::optional<long long> number)
 {
     if (!number)
