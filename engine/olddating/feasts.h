@@ -38,8 +38,7 @@ const Feast* feastNamed(std::string_view words);
 // The words feastNamed is given: the fillers left out.
 bool isFeastFiller(std::string_view upperWord);
 
-// The day number of the feast in the year of the calendar (Julian or
-// Gregorian).
+// The day of the feast in the year of the calendar (Julian or Gregorian).
 Day feastDayIn(const Feast& feast, long long year, CalendarSystem system);
 
 // The fixed and the movable feasts, for the lookup.

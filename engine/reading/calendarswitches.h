@@ -27,7 +27,7 @@ const CalendarSwitchEntry* calendarSwitchEntries(size_t& count);
 
 // A switch as --switch names it: a code of the table (any case; 1582 is
 // Rome's), or YYYY-MM-DD, the first Gregorian day of any other, which must
-// leave days out. The result is that day's day number, or why not.
+// leave days out. The result is that day, or why not.
 Result<Day> readCalendarSwitch(std::string_view text);
 
 // The days of a plain date written under a switch whose first Gregorian day
