@@ -20,13 +20,13 @@ namespace {
 constexpr long long MostDaysToAMatch = 31;
 
 // The calendar the age is reckoned in from one fixed day of the date.
-SpanCalendar calendarFrom(long long fixedDay, const DateReading& date, const DateReadOptions& options)
+SpanCalendar calendarFrom(Day fixedDay, const DateReading& date, const DateReadOptions& options)
 {
     return ageCalendarFor({date.calendar, date.latestCalendar, options.calendar.firstGregorianDay}, fixedDay,
-                          date.days.earliest == Day(fixedDay));
+                          date.days.earliest == fixedDay);
 }
 
-AgeMatches matchesFrom(AgeDirection direction, long long fixedDay, const AgeReading& reading,
+AgeMatches matchesFrom(AgeDirection direction, Day fixedDay, const AgeReading& reading,
                        const SpanCalendar& calendar)
 {
     return direction == AgeDirection::Born ? beginDatesMeant(fixedDay, reading, calendar)
@@ -35,11 +35,12 @@ AgeMatches matchesFrom(AgeDirection direction, long long fixedDay, const AgeRead
 
 // The matches from the first day of [from, to] (stepping by step, 1 or -1)
 // that has any, within MostDaysToAMatch days; empty when none has.
-AgeMatches firstMatches(AgeDirection direction, long long from, long long to, int step, const AgeReading& reading,
+AgeMatches firstMatches(AgeDirection direction, Day from, Day to, int step, const AgeReading& reading,
                         const DateReading& date, const DateReadOptions& options)
 {
     AgeMatches matches;
-    for (long long day = from, tried = 0; tried <= MostDaysToAMatch; day += step, ++tried) {
+    Day day = from;
+    for (long long tried = 0; tried <= MostDaysToAMatch; day += step, ++tried) {
         matches = matchesFrom(direction, day, reading, calendarFrom(day, date, options));
         if (!matches.empty() || day == to)
             break;
@@ -84,8 +85,8 @@ Result<AgeAnswer> answerAgeQuestion(const AgeQuestion& question)
     // Later fixed dates give later dates (the searches are monotone), so the
     // earliest answer is that of the earliest fixed day, the latest that of
     // the latest.
-    const long long firstDay = date.days.earliest->number();
-    const long long lastDay = date.days.latest->number();
+    const Day firstDay = *date.days.earliest;
+    const Day lastDay = *date.days.latest;
     const AgeMatches earliest = firstMatches(question.direction, firstDay, lastDay, 1, age, date, question.reading);
     const AgeMatches latest = firstMatches(question.direction, lastDay, firstDay, -1, age, date, question.reading);
     const std::string relation = born ? "before" : "after";
@@ -93,19 +94,16 @@ Result<AgeAnswer> answerAgeQuestion(const AgeQuestion& question)
         return Problem{ProblemKind::NoAnswer,
                        noMatchTextFor(age, earliest.empty() ? earliest : latest, relation,
                                       dateReadingTextIn(date, question.reading.order), question.reading.order)};
-    // The searches count in day numbers; the answer holds Days.
-    const long long answerFirst = earliest.firstDay;
-    const long long answerLast = latest.firstDay + latest.count - 1;
     AgeAnswer answer;
-    answer.first = Day(answerFirst);
-    answer.last = Day(answerLast);
+    answer.first = earliest.firstDay;
+    answer.last = latest.firstDay + (latest.count - 1);
     answer.count = answer.last - answer.first + 1;
     answer.about = age.about || date.approximate;
     answer.calendarLine = calendarLine(born ? "end" : "begin", date);
     answer.answerLine =
         answerCalendarLine(born ? "begin" : "end", answer, date,
-                           calendarFrom(firstDay, date, question.reading).systemOf(answerFirst),
-                           calendarFrom(lastDay, date, question.reading).systemOf(answerLast));
+                           calendarFrom(firstDay, date, question.reading).systemOf(answer.first),
+                           calendarFrom(lastDay, date, question.reading).systemOf(answer.last));
     return answer;
 }
 

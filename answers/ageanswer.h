@@ -53,9 +53,6 @@ struct AgeAnswer
 
     CalendarDate firstDate() const { return dateOf(first); }
     CalendarDate lastDate() const { return dateOf(last); }
-    // The Gregorian date of a day answered: the one place the answers turn
-    // their Days into the calendars' day numbers.
-    static CalendarDate dateOf(Day day) { return dateOfDayNumber(day.number()); }
 };
 
 // The dates the question allows. The problem is NotRead when the date or

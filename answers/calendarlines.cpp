@@ -10,7 +10,7 @@ namespace {
 
 std::string dayIn(Day day, CalendarSystem system, bool withDualYear)
 {
-    const CalendarDay inSystem = calendarDayOf(system, day.number());
+    const CalendarDay inSystem = calendarDayOf(system, day);
     return calendarDayText(inSystem, withDualYear && takesDualYear(inSystem));
 }
 
@@ -35,7 +35,7 @@ bool writesDualYears(const CalendarChoice& choice)
 {
     constexpr CalendarDate BritainsFirstGregorianDay{1752, 9, 14};
     return !choice.firstGregorianDay || choice.yearBeginsOn25March
-        || *choice.firstGregorianDay == Day(dayNumberOf(BritainsFirstGregorianDay));
+        || *choice.firstGregorianDay == dayOf(BritainsFirstGregorianDay);
 }
 
 std::string yearCountNote(const DateReading& reading)
@@ -50,7 +50,7 @@ std::string yearCountNote(const DateReading& reading)
     case WrittenDate::YearCount::FromJanuaryOldStyle: {
         // The same day and month a year later, as a count from 25 March
         // would write it with a dual year (a day written, never a month).
-        const Day later(dayNumberIn({CalendarSystem::Julian, written.year + 1, written.month, written.day}));
+        const Day later = dayOf({CalendarSystem::Julian, written.year + 1, written.month, written.day});
         return "the year counted from 1 January (counted from 25 March, as records before 1752 often did: "
             + dayIn(later, CalendarSystem::Julian, true) + " (Julian) = "
             + dayIn(later, CalendarSystem::Gregorian, false) + " (Gregorian))";

@@ -46,7 +46,7 @@ constexpr std::array<Target, 9> Targets = {{
 constexpr CalendarDate FirstFrenchRepublicanDay{1792, 9, 22};
 constexpr CalendarDate LastFrenchRepublicanDay{1805, 12, 31};
 
-bool covers(const Target& target, long long day)
+bool covers(const Target& target, Day day)
 {
     if (target.line == Line::Rumi)
         return !rumiDayText(day).empty();
@@ -54,7 +54,7 @@ bool covers(const Target& target, long long day)
     case CalendarSystem::Hebrew:
         return calendarDayOf(target.system, day).year >= 1;
     case CalendarSystem::FrenchRepublican:
-        return day >= dayNumberOf(FirstFrenchRepublicanDay) && day <= dayNumberOf(LastFrenchRepublicanDay);
+        return day >= dayOf(FirstFrenchRepublicanDay) && day <= dayOf(LastFrenchRepublicanDay);
     case CalendarSystem::Swedish:
         return inSwedishCalendarYears(day);
     case CalendarSystem::Islamic:
@@ -68,7 +68,7 @@ bool covers(const Target& target, long long day)
     return day >= earliestReadDay();
 }
 
-std::string dayText(const Target& target, long long day, bool dualYears)
+std::string dayText(const Target& target, Day day, bool dualYears)
 {
     if (target.line == Line::Weekday)
         return weekdayName(weekdayOf(day));
@@ -106,8 +106,8 @@ Result<ConvertAnswer> convertDate(std::string_view text, const DateReadOptions& 
     if (reading.days.openBefore() || reading.days.openAfter())
         return notRead("the date " + quotedExcerpt(text)
                        + " is open on one side (before or after): it has no first or last day");
-    const long long first = reading.days.earliest->number();
-    const long long last = reading.days.latest->number();
+    const Day first = *reading.days.earliest;
+    const Day last = *reading.days.latest;
     ConvertAnswer answer;
     const bool dualYears = writesDualYears(options.calendar);
     for (const Target& target : Targets) {

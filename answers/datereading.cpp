@@ -29,7 +29,7 @@ Result<CalendarDate> readCalendarDateFor(std::string_view role, std::string_view
         return Problem{ProblemKind::NotRead, "the " + std::string(role) + " " + quotedExcerpt(text)
                                                  + " is not one day (it is read as " + dateReadingText(*reading)
                                                  + ")"};
-    return dateOfDayNumber(reading->days.earliest->number());
+    return dateOf(*reading->days.earliest);
 }
 
 } // namespace spanwright

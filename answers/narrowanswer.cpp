@@ -36,7 +36,7 @@ std::string recordLine(const NarrowReading& reading, size_t index, const NarrowO
 
 std::string dateOrEmpty(const std::optional<Day>& day, DateOrder order)
 {
-    return day ? calendarDateTextIn(dateOfDayNumber(day->number()), order) : "";
+    return day ? calendarDateTextIn(dateOf(*day), order) : "";
 }
 
 std::string csvField(std::string_view text)

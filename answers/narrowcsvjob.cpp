@@ -228,12 +228,10 @@ void NarrowCsvJob::writePerson(const Person& person, std::string& out) const
     if (person.records > 0) {
         const std::string about = window.about ? "about " : "";
         if (window.days.earliest)
-            appendField(out, about + calendarDateTextIn(dateOfDayNumber(window.days.earliest->number()), order),
-                        delimiter);
+            appendField(out, about + calendarDateTextIn(dateOf(*window.days.earliest), order), delimiter);
         out += delimiter;
         if (window.days.latest)
-            appendField(out, about + calendarDateTextIn(dateOfDayNumber(window.days.latest->number()), order),
-                        delimiter);
+            appendField(out, about + calendarDateTextIn(dateOf(*window.days.latest), order), delimiter);
         out += delimiter;
         if (const std::optional<long long> count = window.days.dayCount())
             out += std::to_string(*count);

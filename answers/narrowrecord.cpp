@@ -25,20 +25,20 @@ Problem refusedVisit(std::string problem)
 }
 
 // The day the enumerator came, after the census day and within a year of
-// it (the US 1850 census ran from June to November): its day number, or
-// why not (NotRead).
-Result<long long> readVisitDay(std::string_view text, const CensusDay& census, const DateReadOptions& options)
+// it (the US 1850 census ran from June to November): that day, or why not
+// (NotRead).
+Result<Day> readVisitDay(std::string_view text, const CensusDay& census, const DateReadOptions& options)
 {
     const Result<DateReading> reading = readDateFor("visit day", text, options);
     if (!reading)
         return reading.problem();
     const DateReading& date = *reading;
     constexpr long long DaysInAYear = 365;
-    const long long censusDay = dayNumberOf(census.day);
+    const Day censusDay = dayOf(census.day);
     if (!date.exact())
         return refusedVisit("the visit day " + quotedExcerpt(text)
                             + " is not one day: write the day the enumerator came");
-    const long long visitDay = date.days.earliest->number();
+    const Day visitDay = *date.days.earliest;
     if (visitDay < censusDay || visitDay > censusDay + DaysInAYear)
         return refusedVisit("the visit day " + quotedExcerpt(text) + " is not within a year from the census day "
                             + calendarDateTextIn(census.day, options.order)
@@ -55,10 +55,9 @@ std::string noBirthDateProblem(std::string_view whenText, std::string_view ageTe
     std::string problem =
         "no birth date in the calendar gives the age " + quotedExcerpt(ageText) + " at " + quotedExcerpt(whenText);
     if (event.oneDay() && !age.openAbove) {
-        const long long day = event.earliest->number();
+        const Day day = *event.earliest;
         const AgeMatches matches = beginDatesMeant(day, age.reading, ageCalendarFor(calendar, day, true));
-        problem += ": " + noMatchTextFor(age.reading, matches, "before", calendarDateTextIn(dateOfDayNumber(day), order),
-                                         order);
+        problem += ": " + noMatchTextFor(age.reading, matches, "before", calendarDateTextIn(dateOf(day), order), order);
     }
     return problem;
 }
@@ -107,19 +106,19 @@ std::optional<NarrowRefusal> readRecordInto(NarrowRecord& record, std::string_vi
     if (options.exact && age.ageReaderForm && !census)
         age.reading = exactReading(age.reading);
     if (census) {
-        long long day = dayNumberOf(census->census.day);
+        Day day = dayOf(census->census.day);
         if (texts == RecordTexts::Written)
             record.when = std::string(census->census.country) + " " + std::to_string(census->census.year)
                 + " census (" + calendarDateTextIn(census->census.day, order) + ")";
         if (!census->visitText.empty()) {
-            const Result<long long> visit = readVisitDay(census->visitText, census->census, options.reading);
+            const Result<Day> visit = readVisitDay(census->visitText, census->census, options.reading);
             if (!visit)
                 return refused(visit.problem().message);
             day = *visit;
             if (texts == RecordTexts::Written)
-                record.when += " visited " + calendarDateTextIn(dateOfDayNumber(day), order);
+                record.when += " visited " + calendarDateTextIn(dateOf(day), order);
         }
-        event.earliest = event.latest = Day(day);
+        event.earliest = event.latest = day;
     } else {
         const Result<DateReading> reading = readDateFor("date", whenText, options.reading);
         if (!reading)
@@ -189,12 +188,12 @@ std::string birthWindowText(const BirthWindow& window, DateOrder order, bool ran
     const std::string about = window.about ? "about: " : "";
     const DayRange& days = window.days;
     if (days.earliest && days.latest)
-        return datesAnswerText(dateOfDayNumber(days.earliest->number()), dateOfDayNumber(days.latest->number()),
-                               *days.dayCount(), window.about, range, order);
+        return datesAnswerText(dateOf(*days.earliest), dateOf(*days.latest), *days.dayCount(), window.about, range,
+                               order);
     if (days.latest)
-        return about + "on or before " + calendarDateTextIn(dateOfDayNumber(days.latest->number()), order);
+        return about + "on or before " + calendarDateTextIn(dateOf(*days.latest), order);
     if (days.earliest)
-        return about + "on or after " + calendarDateTextIn(dateOfDayNumber(days.earliest->number()), order);
+        return about + "on or after " + calendarDateTextIn(dateOf(*days.earliest), order);
     return about + "any date";
 }
 

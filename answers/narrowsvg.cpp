@@ -89,7 +89,7 @@ Axis axisOf(const NarrowAnswer& answer)
         }
     }
     if (low > high)
-        low = high = Day(dayNumberOf({1900, 1, 1}));
+        low = high = dayOf({1900, 1, 1});
     return {low - DaysPerYearRoughly, high + DaysPerYearRoughly};
 }
 
@@ -114,8 +114,8 @@ std::string yearTicks(const Axis& axis, double chartBottom)
 {
     std::string ticks;
     long long step = YearSteps.back();
-    const long long firstYear = dateOfDayNumber(axis.firstDay.number()).year + 1;
-    const long long lastYear = dateOfDayNumber(axis.lastDay.number()).year;
+    const long long firstYear = dateOf(axis.firstDay).year + 1;
+    const long long lastYear = dateOf(axis.lastDay).year;
     for (long long candidate : YearSteps) {
         if ((lastYear - firstYear) / candidate + 1 <= MostTicks) {
             step = candidate;
@@ -123,7 +123,7 @@ std::string yearTicks(const Axis& axis, double chartBottom)
         }
     }
     for (long long year = (firstYear + step - 1) / step * step; year <= lastYear; year += step) {
-        const double x = axis.x(Day(dayNumberOf({year, 1, 1})));
+        const double x = axis.x(dayOf({year, 1, 1}));
         ticks += "<line class=\"tick\" stroke=\"#888\" x1=\"" + number(x) + "\" y1=\"" + number(TopMargin - 6) + "\" x2=\"" + number(x)
             + "\" y2=\"" + number(chartBottom + 4) + "\"/><text x=\"" + number(x) + "\" y=\""
             + number(chartBottom + 18) + "\" text-anchor=\"middle\">" + std::to_string(year) + "</text>\n";

@@ -19,11 +19,11 @@ CalendarSystem spanSideOf(const DateReading& reading)
     return reading.oneCalendar() ? reading.calendar : CalendarSystem::Gregorian;
 }
 
-YearsMonthsDays spanOfDays(long long begin, long long end, bool julian)
+YearsMonthsDays spanOfDays(Day begin, Day end, bool julian)
 {
     if (julian)
-        return spanBetween(julianDateOfDayNumber(begin), julianDateOfDayNumber(end), CalendarSystem::Julian);
-    return spanBetween(dateOfDayNumber(begin), dateOfDayNumber(end));
+        return spanBetween(julianDateOf(begin), julianDateOf(end), CalendarSystem::Julian);
+    return spanBetween(dateOf(begin), dateOf(end));
 }
 
 } // namespace
@@ -42,10 +42,10 @@ Result<SpanCalculation> calculateSpan(std::string_view beginText, std::string_vi
     DateReading& end = result.end = std::move(*endReading);
     DateReading& begin = result.begin = std::move(*beginReading);
     // An open side stands at the calendar's end: no span can pass it.
-    const long long beginEarliest = begin.days.earliest.value_or(Day(earliestReadDay())).number();
-    const long long beginLatest = begin.days.latest.value_or(Day(lastCalendarDay())).number();
-    const long long endEarliest = end.days.earliest.value_or(Day(earliestReadDay())).number();
-    const long long endLatest = end.days.latest.value_or(Day(lastCalendarDay())).number();
+    const Day beginEarliest = begin.days.earliest.value_or(earliestReadDay());
+    const Day beginLatest = begin.days.latest.value_or(lastCalendarDay());
+    const Day endEarliest = end.days.earliest.value_or(earliestReadDay());
+    const Day endLatest = end.days.latest.value_or(lastCalendarDay());
     if (endLatest < beginEarliest)
         return Problem{ProblemKind::NoAnswer, std::string(EndBeforeBeginMessage)};
     result.julian = spanCalendarFor(spanSideOf(begin), spanSideOf(end)) == CalendarSystem::Julian;

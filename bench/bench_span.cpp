@@ -41,7 +41,7 @@ bool calculateByDays(std::string_view beginText, std::string_view endText, Resul
     if (!begin || !end || !begin->exact() || !end->exact() || *end->days.earliest < *begin->days.earliest)
         return false;
     entries.compose(
-        spanBetween(dateOfDayNumber(begin->days.earliest->number()), dateOfDayNumber(end->days.earliest->number())));
+        spanBetween(dateOf(*begin->days.earliest), dateOf(*end->days.earliest)));
     return true;
 }
 

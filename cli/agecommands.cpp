@@ -53,7 +53,7 @@ void run(AgeDirection direction, const Arguments& arguments)
     }
     const std::string mark = answer.about ? "about: " : "";
     for (Day day = answer.first; day <= answer.last; ++day)
-        std::cout << mark << calendarDateTextIn(AgeAnswer::dateOf(day), arguments.reading.order) << '\n';
+        std::cout << mark << calendarDateTextIn(dateOf(day), arguments.reading.order) << '\n';
 }
 
 void addAgeCommand(CLI::App& app, AgeDirection direction)

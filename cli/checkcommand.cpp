@@ -41,13 +41,13 @@ struct Arguments
     throw exitWith(ExitUsage);
 }
 
-long long systemToday()
+Day systemToday()
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
     constexpr int TmYearBase = 1900;
-    return dayNumberOf({local.tm_year + TmYearBase, local.tm_mon + 1, local.tm_mday});
+    return dayOf({local.tm_year + TmYearBase, local.tm_mon + 1, local.tm_mday});
 }
 
 TreeCheckOptions optionsOf(const Arguments& arguments)
@@ -86,7 +86,7 @@ TreeCheckOptions optionsOf(const Arguments& arguments)
         const Result<CalendarDate> today = readCalendarDateFor("--today date", arguments.today);
         if (!today)
             usage(today.problem().message);
-        options.today = dayNumberOf(*today);
+        options.today = dayOf(*today);
     }
     return options;
 }

@@ -64,21 +64,21 @@ bool writeRows(const FamilyTree& tree, const TreeEvents& events, const TreeEstim
     return written && std::fflush(stdout) == 0;
 }
 
-long long todayOf(const std::string& given)
+Day todayOf(const std::string& given)
 {
     if (given.empty()) {
         const std::time_t now = std::time(nullptr);
         std::tm local{};
         localtime_r(&now, &local);
         constexpr int TmYearBase = 1900;
-        return dayNumberOf({local.tm_year + TmYearBase, local.tm_mon + 1, local.tm_mday});
+        return dayOf({local.tm_year + TmYearBase, local.tm_mon + 1, local.tm_mday});
     }
     const Result<CalendarDate> today = readCalendarDateFor("--today date", given);
     if (!today) {
         std::cerr << "spanwright-cli estimate: " << today.problem().message << '\n';
         throw exitWith(ExitUsage);
     }
-    return dayNumberOf(*today);
+    return dayOf(*today);
 }
 
 void writeBack(const Arguments& arguments, RereadableFile& file, const FamilyTree& tree, const TreeEstimate& estimate,

@@ -53,11 +53,11 @@ void checkMatches(const AgeMatches& matches, const Age& age, const CalendarDate&
     FUZZ_CHECK(matches.count <= (born ? LongestRun : 1));
     if (matches.before) {
         FUZZ_CHECK(compareAge(matches.before->span, age) == (born ? 1 : -1));
-        FUZZ_CHECK(dayNumberOf(matches.before->date) == matches.firstDay - 1);
+        FUZZ_CHECK(dayOf(matches.before->date) == matches.firstDay - 1);
     }
     if (matches.after) {
         FUZZ_CHECK(compareAge(matches.after->span, age) == (born ? -1 : 1));
-        FUZZ_CHECK(dayNumberOf(matches.after->date) == matches.firstDay + matches.count);
+        FUZZ_CHECK(dayOf(matches.after->date) == matches.firstDay + matches.count);
     }
 }
 
@@ -137,8 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     }
 
     const long long dayRange = lastCalendarDay() - firstCalendarDay() + 1;
-    const CalendarDate fixed =
-        dateOfDayNumber(firstCalendarDay() + static_cast<long long>(nextValue(data, size, 4)) % dayRange);
+    const CalendarDate fixed = dateOf(firstCalendarDay() + static_cast<long long>(nextValue(data, size, 4)) % dayRange);
     checkMatches(beginDatesFor(fixed, age), age, fixed, true);
     checkMatches(endDatesFor(fixed, age), age, fixed, false);
 

@@ -34,7 +34,7 @@ void checkReading(std::string_view text, DateOrder order)
     }
     const DateReading& reading = *read;
     const DayRange& days = reading.days;
-    const DayRange calendarDays{Day(earliestReadDay()), Day(lastCalendarDay())};
+    const DayRange calendarDays{earliestReadDay(), lastCalendarDay()};
     FUZZ_CHECK(days.earliest || days.latest);
     if (days.earliest)
         FUZZ_CHECK(calendarDays.contains(*days.earliest));
@@ -56,7 +56,7 @@ void checkReading(std::string_view text, DateOrder order)
 
 void checkPlainNumeric(std::string_view text, DateOrder order)
 {
-    long long day = 0;
+    Day day;
     if (!datepieces::plainNumericDate(text, order, day))
         return;
     const datepieces::DaysRead days = datepieces::numericDate(text, order);

@@ -50,8 +50,8 @@ void checkDate(std::string_view text)
     // one), AFT its last (some days after the Gregorian one).
     constexpr int December = 12;
     constexpr int LastDay = 31;
-    const Day lowest(julianDayNumberOf({EarliestGedcomYear, 1, 1}) - 1);
-    const Day highest(julianDayNumberOf({LastCalendarYear, December, LastDay}) + 1);
+    const Day lowest(julianDayOf({EarliestGedcomYear, 1, 1}).number() - 1);
+    const Day highest(julianDayOf({LastCalendarYear, December, LastDay}).number() + 1);
     const DayRange& days = date.days;
     FUZZ_CHECK(days.earliest || days.latest);
     if (days.earliest)
@@ -86,8 +86,8 @@ void checkRow(std::string_view birth, std::string_view death, std::string_view a
     if (birthDate.exact() && deathDate.exact() && gregorian && stated.exact() && stated.meetable()
         && (stated.least->years != 0 || stated.least->months != 0)
         && *birthDate.days.earliest <= *deathDate.days.earliest) {
-        const YearsMonthsDays span = spanBetween(dateOfDayNumber(birthDate.days.earliest->number()),
-                                                 dateOfDayNumber(deathDate.days.earliest->number()));
+        const YearsMonthsDays span = spanBetween(dateOf(*birthDate.days.earliest),
+                                                 dateOf(*deathDate.days.earliest));
         const bool equal = compareAge(span, *stated.least) == 0;
         FUZZ_CHECK(equal == (row.check == GedcomRow::Check::Agrees));
     }

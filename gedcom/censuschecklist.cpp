@@ -44,23 +44,23 @@ std::string_view placeCountry(std::string_view place)
     return isUsState(trimmed(comma == std::string_view::npos ? place : place.substr(comma + 1))) ? "US" : "";
 }
 
-std::string_view countryNear(const TreeEvents& events, std::uint32_t person, long long day)
+std::string_view countryNear(const TreeEvents& events, std::uint32_t person, Day day)
 {
     // Where they were last seen on or before the day, else first seen after
     // it; a place of a country without a census of the table counts too, as
     // the person being elsewhere.
     std::string_view before;
-    long long beforeDay = 0;
+    Day beforeDay;
     bool seenBefore = false;
     std::string_view after;
-    long long afterDay = 0;
+    Day afterDay;
     bool seenAfter = false;
     for (std::uint32_t e = events.first[person]; e < events.first[person + 1]; ++e) {
         const PersonEvent& event = events.events[e];
         if (event.place.empty() || !event.date.hasEarliest || !event.date.hasLatest)
             continue;
         const std::string_view country = placeCountry(event.place);
-        const long long middle = (static_cast<long long>(event.date.earliest) + event.date.latest) / 2;
+        const Day middle((static_cast<long long>(event.date.earliest) + event.date.latest) / 2);
         if (middle <= day && (!seenBefore || middle >= beforeDay)) {
             before = country;
             beforeDay = middle;
@@ -77,10 +77,10 @@ std::string_view countryNear(const TreeEvents& events, std::uint32_t person, lon
 namespace {
 
 // Completed years from birth to day (birth on or before day).
-long long completedYears(long long birth, long long day)
+long long completedYears(Day birth, Day day)
 {
-    const CalendarDate born = dateOfDayNumber(birth);
-    const CalendarDate on = dateOfDayNumber(day);
+    const CalendarDate born = dateOf(birth);
+    const CalendarDate on = dateOf(day);
     const bool beforeBirthday = on.month < born.month || (on.month == born.month && on.day < born.day);
     return on.year - born.year - (beforeBirthday ? 1 : 0);
 }
@@ -113,7 +113,8 @@ bool recordedAt(const TreeEvents& events, std::uint32_t person, const CensusDay&
             continue;
         if (!country.empty() && country != census.country)
             continue;
-        const std::optional<CensusDay> found = censusOfEvent(census.country, event.date.earliest, event.date.latest);
+        const DayRange days = event.date.days();
+        const std::optional<CensusDay> found = censusOfEvent(census.country, *days.earliest, *days.latest);
         if (found && found->year == census.year)
             return true;
     }
@@ -122,12 +123,12 @@ bool recordedAt(const TreeEvents& events, std::uint32_t person, const CensusDay&
 
 } // namespace
 
-std::string censusAgeText(const DayBounds& birth, long long day, CensusAgeRule rule)
+std::string censusAgeText(const DayBounds& birth, Day day, CensusAgeRule rule)
 {
-    if (birth.earliest == NoEarliest || birth.latest == NoLatest || birth.earliest > day)
+    if (birth.earliest == NoEarliest || birth.latest == NoLatest || Day(birth.earliest) > day)
         return {};
-    const long long oldest = statedUnder(rule, completedYears(birth.earliest, day));
-    const long long youngest = statedUnder(rule, completedYears(std::min<long long>(birth.latest, day), day));
+    const long long oldest = statedUnder(rule, completedYears(Day(birth.earliest), day));
+    const long long youngest = statedUnder(rule, completedYears(std::min(Day(birth.latest), day), day));
     return youngest == oldest ? std::to_string(oldest) : std::to_string(youngest) + "-" + std::to_string(oldest);
 }
 
@@ -138,11 +139,11 @@ void checkPerson(const TreeEvents& events, const PersonEstimate& bounds, std::ui
 {
     const std::size_t first = checks.size();
     for (const CensusDay& census : censusDays()) {
-        const long long day = dayNumberOf(census.day);
-        const bool certainly = bounds.birth.latest < day && bounds.death.earliest > day
+        const Day day = dayOf(census.day);
+        const bool certainly = Day(bounds.birth.latest) < day && Day(bounds.death.earliest) > day
             && bounds.death.earliest != NoEarliest;
         const bool possibly = bounds.likelyBirth.earliest != NoEarliest && bounds.likelyDeath.latest != NoLatest
-            && bounds.likelyBirth.earliest <= day && bounds.likelyDeath.latest >= day;
+            && Day(bounds.likelyBirth.earliest) <= day && Day(bounds.likelyDeath.latest) >= day;
         if (!certainly && !possibly)
             continue;
         const std::string_view there = country.empty() ? countryNear(events, person, day) : country;
@@ -157,7 +158,7 @@ void checkPerson(const TreeEvents& events, const PersonEstimate& bounds, std::ui
     }
     std::stable_sort(checks.begin() + static_cast<std::ptrdiff_t>(first), checks.end(),
                      [](const CensusCheck& a, const CensusCheck& b) {
-                         return dayNumberOf(a.census->day) < dayNumberOf(b.census->day);
+                         return dayOf(a.census->day) < dayOf(b.census->day);
                      });
 }
 

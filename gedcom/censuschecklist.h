@@ -46,9 +46,9 @@ std::string_view placeCountry(std::string_view place);
 // The person's country on day: that of the place of their last event on or
 // before it, else of their first after it; empty where that place is in no
 // census country, or none of their events has a place.
-std::string_view countryNear(const TreeEvents& events, std::uint32_t person, long long day);
+std::string_view countryNear(const TreeEvents& events, std::uint32_t person, Day day);
 
 // The ages a birth between the days gives on day under rule, as written.
-std::string censusAgeText(const DayBounds& birth, long long day, CensusAgeRule rule);
+std::string censusAgeText(const DayBounds& birth, Day day, CensusAgeRule rule);
 
 } // namespace spanwright

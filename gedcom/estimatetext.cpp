@@ -13,7 +13,7 @@ std::string boundDayText(std::int32_t day)
 {
     if (day == NoEarliest || day == NoLatest)
         return {};
-    return calendarDateText(dateOfDayNumber(day));
+    return calendarDateText(dateOf(Day(day)));
 }
 
 namespace {

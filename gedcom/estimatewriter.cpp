@@ -21,7 +21,7 @@ std::string gedcomDay(long long day)
 {
     static constexpr std::array<const char*, 12> Months = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
                                                            "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
-    const CalendarDate date = dateOfDayNumber(day);
+    const CalendarDate date = dateOf(Day(day));
     if (date.year < 1 || date.year > LastGedcomYear)
         return {};
     return std::to_string(date.day) + " " + Months[date.month - 1] + " " + std::to_string(date.year);
@@ -235,7 +235,7 @@ std::string EstimateWriter::estimateLines(std::string_view tag, const DayBounds&
 bool EstimateWriter::likelyDead(const HeldRecord& record) const
 {
     const DayBounds& death = estimate_.people[record.person].likelyDeath;
-    return record.deathLine != SIZE_MAX || record.buried || (death.latest != NoLatest && death.latest < writing_.today);
+    return record.deathLine != SIZE_MAX || record.buried || (death.latest != NoLatest && Day(death.latest) < writing_.today);
 }
 
 void EstimateWriter::flush()

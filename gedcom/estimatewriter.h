@@ -20,7 +20,7 @@ namespace spanwright {
 struct EstimateWriting
 {
     std::string noteLead; // "Estimated by ...": the writer's name, which the library does not know
-    long long today = 0;  // day number
+    Day today; // a death is written for one likely dead by it
     EstimateAssumptions assumptions;
 };
 

@@ -7,13 +7,20 @@
 
 namespace spanwright {
 
+DayRange TreeDate::days() const
+{
+    DayRange days;
+    if (hasEarliest)
+        days.earliest = Day(earliest);
+    if (hasLatest)
+        days.latest = Day(latest);
+    return days;
+}
+
 GedcomDate TreeDate::gedcomDate() const
 {
     GedcomDate date;
-    if (hasEarliest)
-        date.days.earliest = Day(earliest);
-    if (hasLatest)
-        date.days.latest = Day(latest);
+    date.days = days();
     date.approximate = approximate;
     date.calendar = calendar == CalendarSystem::Julian ? GedcomDate::Calendar::Julian : GedcomDate::Calendar::Gregorian;
     return date;

@@ -38,6 +38,8 @@ struct TreeDate
     TreeText text;
 
     GedcomDate gedcomDate() const;
+    // The days, the ends a date leaves open left out.
+    DayRange days() const;
 };
 
 struct TreePerson

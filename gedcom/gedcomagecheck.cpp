@@ -16,23 +16,23 @@ constexpr long long DaysPerYearAtMost = 366;
 // no pair.
 struct Days
 {
-    long long birthFirst;
-    long long birthLast;
-    long long deathFirst;
-    long long deathLast;
+    Day birthFirst;
+    Day birthLast;
+    Day deathFirst;
+    Day deathLast;
 };
 
 Days daysOf(const GedcomDate& birth, const GedcomDate& death, const GedcomSpanCalendar& calendar)
 {
     // An open side reaches to the calendar's end, or no further than the
     // date itself where that lies beyond (AFT the calendar's last day).
-    const Day calendarFirst(calendar.firstDay());
-    const Day calendarLast(calendar.lastDay());
+    const Day calendarFirst = calendar.firstDay();
+    const Day calendarLast = calendar.lastDay();
     const auto first = [&](const GedcomDate& date) {
-        return date.days.earliest.value_or(std::min(calendarFirst, date.days.latest.value_or(calendarFirst))).number();
+        return date.days.earliest.value_or(std::min(calendarFirst, date.days.latest.value_or(calendarFirst)));
     };
     const auto last = [&](const GedcomDate& date) {
-        return date.days.latest.value_or(std::max(calendarLast, date.days.earliest.value_or(calendarLast))).number();
+        return date.days.latest.value_or(std::max(calendarLast, date.days.earliest.value_or(calendarLast)));
     };
     Days days{first(birth), last(birth), first(death), last(death)};
     days.birthLast = std::min(days.birthLast, days.deathLast);
@@ -48,7 +48,7 @@ struct Comparison
     const StatedAge& stated;
     const GedcomSpanCalendar& calendar;
 
-    int operator()(long long birth, long long death) const
+    int operator()(Day birth, Day death) const
     {
         if (birth > death)
             return -1;
@@ -57,10 +57,10 @@ struct Comparison
 };
 
 // Days the birth must move later for the stated age at death, from birthLast.
-long long daysLater(const Comparison& compare, long long birthLast, long long death)
+long long daysLater(const Comparison& compare, Day birthLast, Day death)
 {
     // The day after the death gives no age at all, so the search ends there.
-    const long long reached = firstDayNear(birthLast + 1, death + 1, [&](long long birth) {
+    const Day reached = firstDayNear(birthLast + 1, death + 1, [&](Day birth) {
         return compare(birth, death) <= 0;
     });
     return reached - birthLast;
@@ -68,9 +68,9 @@ long long daysLater(const Comparison& compare, long long birthLast, long long de
 
 // Days the birth must move earlier for the stated age at death, from
 // birthFirst; none when no day of the calendar is early enough.
-std::optional<long long> daysEarlier(const Comparison& compare, long long birthFirst, long long death)
+std::optional<long long> daysEarlier(const Comparison& compare, Day birthFirst, Day death)
 {
-    const long long reached = lastDayNear(compare.calendar.firstDay(), birthFirst - 1, [&](long long birth) {
+    const Day reached = lastDayNear(compare.calendar.firstDay(), birthFirst - 1, [&](Day birth) {
         return compare(birth, death) >= 0;
     });
     if (reached < compare.calendar.firstDay())
@@ -127,17 +127,17 @@ AgeCheck checkStatedAge(const GedcomDate& birth, const GedcomDate& death, const 
     // begin at firstLong; those at which the latest birth is not too long end
     // at lastShort. Death days outside [firstLong, lastShort] give spans
     // wholly too short or too long over the birth days.
-    const long long firstLong = firstDayWhere(days.deathFirst, days.deathLast, [&](long long death) {
+    const Day firstLong = firstDayWhere(days.deathFirst, days.deathLast, [&](Day death) {
         return compare(days.birthFirst, death) >= 0;
     });
-    const long long lastShort = firstDayWhere(days.deathFirst, days.deathLast, [&](long long death) {
+    const Day lastShort = firstDayWhere(days.deathFirst, days.deathLast, [&](Day death) {
         return compare(days.birthLast, death) > 0;
     }) - 1;
     if (firstLong <= lastShort) {
         // At each of these death days the birth days run from too long to
         // too short; the stated age is met unless it falls between two days.
-        for (long long death = firstLong; death <= lastShort; ++death) {
-            const long long birth = firstDayWhere(days.birthFirst, days.birthLast, [&](long long day) {
+        for (Day death = firstLong; death <= lastShort; ++death) {
+            const Day birth = firstDayWhere(days.birthFirst, days.birthLast, [&](Day day) {
                 return compare(day, death) <= 0;
             });
             if (compare(birth, death) == 0)
@@ -153,7 +153,7 @@ AgeCheck checkStatedAge(const GedcomDate& birth, const GedcomDate& death, const 
     return disagrees(least);
 }
 
-BirthDays birthDaysFor(long long deathDay, const StatedAge& stated, const GedcomSpanCalendar& calendar)
+BirthDays birthDaysFor(Day deathDay, const StatedAge& stated, const GedcomSpanCalendar& calendar)
 {
     BirthDays days;
     // The engine's search starts at year 1; a death date near it (or B.C.)
@@ -161,16 +161,16 @@ BirthDays birthDaysFor(long long deathDay, const StatedAge& stated, const Gedcom
     const bool afterYearOne = deathDay - firstCalendarDay() > DaysPerYearAtMost * (stated.least ? stated.least->years + 1 : 0);
     if (!calendar.julian() && stated.exact() && (stated.least->years != 0 || stated.least->months != 0)
         && afterYearOne) {
-        const AgeMatches matches = beginDatesFor(dateOfDayNumber(deathDay), *stated.least);
+        const AgeMatches matches = beginDatesFor(dateOf(deathDay), *stated.least);
         days.first = matches.firstDay;
         days.count = matches.count;
         return days;
     }
     const Comparison compare{stated, calendar};
-    const long long first = firstDayWhere(calendar.firstDay(), deathDay + 1, [&](long long birth) {
+    const Day first = firstDayWhere(calendar.firstDay(), deathDay + 1, [&](Day birth) {
         return compare(birth, deathDay) <= 0;
     });
-    const long long last = lastDayNear(calendar.firstDay(), deathDay, [&](long long birth) {
+    const Day last = lastDayNear(calendar.firstDay(), deathDay, [&](Day birth) {
         return compare(birth, deathDay) >= 0;
     });
     days.first = first;

@@ -66,10 +66,10 @@ AgeCheck checkStatedAge(const GedcomDate& birth, const GedcomDate& death, const 
 // has no upper bound ("> 70y"), so that the run begins with the calendar.
 struct BirthDays
 {
-    long long first = 0;
+    Day first;
     long long count = 0;
     bool fromCalendarStart = false;
 };
-BirthDays birthDaysFor(long long deathDay, const StatedAge& stated, const GedcomSpanCalendar& calendar);
+BirthDays birthDaysFor(Day deathDay, const StatedAge& stated, const GedcomSpanCalendar& calendar);
 
 } // namespace spanwright

@@ -29,11 +29,11 @@ bool calendarOfWord(std::string_view word, GedcomCalendarKind& kind);
 // case names in the calendar; 0 for none. Gregorian and Julian months take
 // the codes JAN to DEC, SEPT, the English names, and a final full stop.
 int monthOfWord(GedcomCalendarKind kind, std::string_view word);
-// The day number of a date of the calendar, the month and day being in the
-// year (monthLengthIn and firstDayOfYearIn are the engine's).
-inline long long dayNumberIn(GedcomCalendarKind kind, long long year, int month, int day)
+// The Day of a date of the calendar, the month and day being in the year
+// (monthLengthIn and firstDayOfYearIn are the engine's).
+inline Day dayIn(GedcomCalendarKind kind, long long year, int month, int day)
 {
-    return dayNumberIn(CalendarDay{kind, year, month, day});
+    return dayOf(CalendarDay{kind, year, month, day});
 }
 // The month code written in messages: "FEB", "ADS", "VEND".
 std::string_view monthCode(GedcomCalendarKind kind, int month);

@@ -22,7 +22,7 @@ namespace {
 
 constexpr int DaysPerWeek = 7;
 
-// Day number 0, 1 January of year 1, was a Monday.
+// In the order of weekdayOf, Monday first.
 constexpr std::array<std::string_view, DaysPerWeek> WeekdayNames = {
     "MONDAY", "TUESDAY", "WEDNESDAY", "THURSDAY", "FRIDAY", "SATURDAY", "SUNDAY"};
 constexpr std::array<std::string_view, 4> BeforeChrist = {"B.C.", "BC", "BCE", "B.C.E."};
@@ -58,8 +58,8 @@ Problem notRead(std::string message) { return Problem{ProblemKind::NotRead, std:
 struct OneDate
 {
     GedcomCalendarKind calendar = GedcomCalendarKind::Gregorian;
-    long long first = 0;
-    long long last = 0;
+    Day first;
+    Day last;
     long long year = 0;    // as written, before its era
     bool beforeChrist = false;
     size_t yearDigits = 0; // 0 when the year is borrowed
@@ -318,7 +318,7 @@ std::optional<Problem> readDayPart(const DateParts& parts, OneDate& date, const 
         return notRead(quotedExcerpt(so.written) + ": two days are written as consecutive days (8/9 JUL 1457)");
     if (so.switched) {
         const Result<SwitchedDays> switched
-            = daysUnderSwitch(so.counted, so.month, int(day), source.choice.calendar.firstGregorianDay->number());
+            = daysUnderSwitch(so.counted, so.month, int(day), *source.choice.calendar.firstGregorianDay);
         if (!switched)
             return notRead(quotedExcerpt(so.written) + ": " + switched.problem().message);
         const SwitchedDays& days = *switched;
@@ -331,7 +331,7 @@ std::optional<Problem> readDayPart(const DateParts& parts, OneDate& date, const 
         return notRead(quotedExcerpt(so.written) + ": " + std::string(monthCode(date.calendar, so.month)) + " "
                        + std::to_string(date.year) + " has " + std::to_string(length) + " days");
     if (!so.switched) {
-        date.first = dayNumberIn(date.calendar, so.counted, so.month, static_cast<int>(day));
+        date.first = dayIn(date.calendar, so.counted, so.month, static_cast<int>(day));
         date.last = date.first + (lastDay - day);
     }
     return std::nullopt;
@@ -343,13 +343,13 @@ void monthOrYearDays(OneDate& date, const Source& source, const DateSoFar& so)
     if (so.switched) {
         // Each end by itself, the calendar Julian only where both are.
         // With no day written there is nothing to refuse: each end is placed by itself.
-        const SwitchedDays days = *daysUnderSwitch(so.counted, so.month, 0, source.choice.calendar.firstGregorianDay->number());
+        const SwitchedDays days = *daysUnderSwitch(so.counted, so.month, 0, *source.choice.calendar.firstGregorianDay);
         date.first = days.first;
         date.last = days.last;
         date.calendar = days.firstCalendar == days.lastCalendar ? days.firstCalendar : GedcomCalendarKind::Gregorian;
     } else if (so.month != 0) {
-        date.first = dayNumberIn(date.calendar, so.counted, so.month, 1);
-        date.last = date.first + monthLengthIn(date.calendar, so.month, so.counted) - 1;
+        date.first = dayIn(date.calendar, so.counted, so.month, 1);
+        date.last = date.first + (monthLengthIn(date.calendar, so.month, so.counted) - 1);
     } else {
         date.first = firstDayOfYearIn(date.calendar, so.counted);
         date.last = firstDayOfYearIn(date.calendar, so.counted + 1) - 1;
@@ -364,7 +364,7 @@ std::optional<Problem> daysProblem(const OneDate& date, const Source& source, co
         // Under an explicit Julian escape, or before the switch, the day is
         // Julian by itself; under a Gregorian one it is read as written.
         const bool julianSaid = date.dualYearAsGregorian || so.calendarGiven
-            || (source.choice.calendar.firstGregorianDay && date.first < source.choice.calendar.firstGregorianDay->number());
+            || (source.choice.calendar.firstGregorianDay && date.first < *source.choice.calendar.firstGregorianDay);
         if (const std::optional<std::string> problem = dualYearProblem(so.counted, so.month, int(so.day), julianSaid))
             return notRead(quotedExcerpt(so.written) + ": " + *problem);
     }
@@ -375,7 +375,7 @@ std::optional<Problem> daysProblem(const OneDate& date, const Source& source, co
     if (so.weekday >= 0) {
         if (so.day == 0 || date.first != date.last)
             return notRead(quotedExcerpt(so.written) + ": a weekday without a day");
-        const long long actual = ((date.first % DaysPerWeek) + DaysPerWeek) % DaysPerWeek;
+        const int actual = weekdayOf(date.first);
         if (actual != so.weekday)
             return notRead(quotedExcerpt(so.written) + ": that day was a "
                            + titleCase(WeekdayNames[size_t(actual)]));
@@ -500,7 +500,7 @@ Result<GedcomDate> readTwoDates(const std::vector<Part>& parts, std::string_view
     if (second.last < first.first)
         return notRead(quotedExcerpt(written) + ": the second date lies before the first");
     GedcomDate date;
-    date.days = {Day(first.first), Day(second.last)};
+    date.days = {first.first, second.last};
     date.calendar = first.calendar == second.calendar ? calendarOf(first.calendar) : GedcomDate::Calendar::Mixed;
     markWritten(date, first.calendar);
     markWritten(date, second.calendar);
@@ -544,9 +544,9 @@ Result<GedcomDate> readQualifiedDate(const std::vector<Part>& parts, const Sourc
         date.warning = DualYearGregorianWarning;
     // BEF and AFT leave the date itself out; FROM and TO take it in.
     if (!before)
-        date.days.earliest = Day(strict ? one.last + 1 : one.first);
+        date.days.earliest = strict ? one.last + 1 : one.first;
     if (!after)
-        date.days.latest = Day(strict ? one.first - 1 : one.last);
+        date.days.latest = strict ? one.first - 1 : one.last;
     return date;
 }
 

@@ -83,7 +83,7 @@ std::string birthDaysText(const BirthDays& days, const GedcomSpanCalendar& calen
 {
     if (days.count == 0)
         return "none";
-    const std::string last = dateText(calendar.dateOf(days.first + days.count - 1));
+    const std::string last = dateText(calendar.dateOf(days.first + (days.count - 1)));
     std::string text = days.fromCalendarStart
         ? "on or before " + last
         : dateText(calendar.dateOf(days.first)) + " through " + last;
@@ -204,7 +204,7 @@ GedcomRow calculateGedcomRow(std::optional<std::string_view> birthText,
     const bool burial = deathEvent == DeathEvent::Burial;
     if (stated.hasAges() && ageElsewhere.empty() && death.exact()) {
         BirthDays days
-            = stated.meetable() ? birthDaysFor(death.days.earliest->number(), stated, calendar) : BirthDays{};
+            = stated.meetable() ? birthDaysFor(*death.days.earliest, stated, calendar) : BirthDays{};
         days.fromCalendarStart = days.fromCalendarStart || burial; // an earlier death, an earlier birth
         row.bornFromStatedAge = stated.meetable() ? birthDaysText(days, calendar, mixed) : "none";
     }

@@ -26,7 +26,7 @@ Age ageJustAbove(Age age, AgeCounting counting)
     return age;
 }
 
-std::string yearOf(Day day) { return std::to_string(dateOfDayNumber(day.number()).year); }
+std::string yearOf(Day day) { return std::to_string(dateOf(day).year); }
 
 // A stated age as the narrowing takes it; nothing for a phrase or an age
 // that no span meets ("1y 45d").
@@ -102,7 +102,7 @@ std::optional<CensusDay> censusOf(const StatedAgeEvent& event, const GedcomDate&
 {
     if (event.tag != "CENS" || date.approximate || !date.days.earliest || !date.days.latest)
         return std::nullopt;
-    return censusOfEvent(censusCountryOfPlace(event.place), date.days.earliest->number(), date.days.latest->number());
+    return censusOfEvent(censusCountryOfPlace(event.place), *date.days.earliest, *date.days.latest);
 }
 
 // In marriage papers "infant" is the legal word for one under 21, never a
@@ -170,7 +170,7 @@ StatedAgeNarrowing narrowReadingDates(const std::vector<StatedAgeEvent>& events,
         DayRange ageDays = days;
         RecordCalendar ageCalendar = recordCalendarOf(date, calendar);
         if (census) {
-            ageDays.earliest = ageDays.latest = Day(dayNumberOf(census->day));
+            ageDays.earliest = ageDays.latest = dayOf(census->day);
             ageCalendar = {};
         }
         // A burial's age is at the death: its date, else on or before the burial.
@@ -214,7 +214,7 @@ StatedAgeNarrowing narrowStatedAges(const std::vector<StatedAgeEvent>& events, G
 
 std::string birthWindowText(const BirthWindow& window)
 {
-    const auto text = [](Day day) { return calendarDateText(dateOfDayNumber(day.number())); };
+    const auto text = [](Day day) { return calendarDateText(dateOf(day)); };
     const DayRange& days = window.days;
     if (days.earliest && days.latest)
         return text(*days.earliest) + " through " + text(*days.latest);

@@ -125,9 +125,9 @@ Readings breakingReadings(const GedcomDate& earlier, const GedcomDate& later, lo
 }
 
 // "9 DEC 2026".
-std::string gedcomDayText(long long day)
+std::string gedcomDayText(Day day)
 {
-    const CalendarDate date = dateOfDayNumber(day);
+    const CalendarDate date = dateOf(day);
     // The year 0 of the day numbers is 1 B.C., as GEDCOM writes it.
     const std::string year = date.year > 0 ? std::to_string(date.year) : std::to_string(1 - date.year) + " B.C.";
     return std::to_string(date.day) + " " + std::string(UpperMonthAbbreviations[size_t(date.month - 1)]) + " " + year;
@@ -202,7 +202,7 @@ std::string treeThresholdNames()
 TreeChecker::TreeChecker(const FamilyTree& tree, const TreeCheckOptions& options, const TreeFindingSink& sink)
     : tree_(tree), options_(options), sink_(sink)
 {
-    today_.days.earliest = today_.days.latest = Day(options.today);
+    today_.days.earliest = today_.days.latest = options.today;
     todayText_ = gedcomDayText(options.today);
 }
 

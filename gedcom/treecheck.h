@@ -86,7 +86,7 @@ struct TreeCheckOptions
 {
     TreeThresholds thresholds;
     std::array<bool, TreeRuleCount> enabled{};
-    long long today = 0; // day number (see calendardate.h)
+    Day today; // the day events after it are in the future
     DateReadOptions calendar; // how plain dates and words are read (the switch, the language)
 
     TreeCheckOptions() { enabled.fill(true); }

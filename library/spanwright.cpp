@@ -146,14 +146,4 @@ Result<NarrowingAnswer> narrow(const std::vector<std::string>& records, const Da
     return NarrowingAnswer{window.days, window.about, linesOf(narrowAnswerText(answer, options))};
 }
 
-Day dayOf(const CalendarDay& day)
-{
-    return Day(dayNumberIn(day));
-}
-
-CalendarDay calendarDayOf(CalendarSystem system, Day day)
-{
-    return calendarDayOf(system, day.number());
-}
-
 } // namespace spanwright

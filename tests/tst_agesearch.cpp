@@ -49,9 +49,9 @@ struct Scan
 Scan scan(bool born, long long fixed, long long low, long long high, const Age& least, const Age& greatest)
 {
     Scan result;
-    const CalendarDate fixedDate = dateOfDayNumber(fixed);
+    const CalendarDate fixedDate = dateOf(Day(fixed));
     for (long long day = low; day <= high; ++day) {
-        const CalendarDate date = dateOfDayNumber(day);
+        const CalendarDate date = dateOf(Day(day));
         const YearsMonthsDays span = born ? spanBetween(date, fixedDate) : spanBetween(fixedDate, date);
         const int order = (orderOfSpan(span, least) < 0 ? -1 : orderOfSpan(span, greatest) > 0 ? 1 : 0)
             * (born ? -1 : 1);
@@ -72,13 +72,13 @@ bool matchesScan(const AgeMatches& found, const Scan& expected, long long low, l
     if (found.count != static_cast<long long>(expected.days.size()))
         return false;
     if (found.count > 0
-        && (found.firstDay != expected.days.front() || found.firstDay + found.count - 1 != expected.days.back()))
+        && (found.firstDay != Day(expected.days.front()) || found.firstDay + (found.count - 1) != Day(expected.days.back())))
         return false;
     if (expected.before && *expected.before > low
-        && !(found.before && dayNumberOf(found.before->date) == *expected.before))
+        && !(found.before && dayOf(found.before->date).number() == *expected.before))
         return false;
     return !(expected.after && *expected.after < high
-             && !(found.after && dayNumberOf(found.after->date) == *expected.after));
+             && !(found.after && dayOf(found.after->date).number() == *expected.after));
 }
 
 CalendarDate randomDate(std::mt19937_64& random)
@@ -312,7 +312,7 @@ private slots:
         QFETCH(qlonglong, days);
         DateFields b, e;
         QVERIFY(readDateText(begin.constData(), b) && readDateText(end.constData(), e));
-        QCOMPARE(dayNumberOf(*calendarDateOf(e)) - dayNumberOf(*calendarDateOf(b)), days);
+        QCOMPARE(dayOf(*calendarDateOf(e)).number() - dayOf(*calendarDateOf(b)).number(), days);
     }
 
     void notCalendarDates_data()
@@ -334,16 +334,16 @@ private slots:
 
     void dayNumbersRoundTrip()
     {
-        for (long long day = firstCalendarDay(); day <= firstCalendarDay() + 800; ++day)
-            QCOMPARE(dayNumberOf(dateOfDayNumber(day)), day);
-        for (long long day = lastCalendarDay() - 800; day <= lastCalendarDay(); ++day)
-            QCOMPARE(dayNumberOf(dateOfDayNumber(day)), day);
-        QCOMPARE(text(dateOfDayNumber(lastCalendarDay())), QStringLiteral("12/31/999999"));
-        QCOMPARE(text(dateOfDayNumber(firstCalendarDay())), QStringLiteral("1/1/0001"));
+        for (long long day = firstCalendarDay().number(); day <= firstCalendarDay().number() + 800; ++day)
+            QCOMPARE(dayOf(dateOf(Day(day))).number(), day);
+        for (long long day = lastCalendarDay().number() - 800; day <= lastCalendarDay().number(); ++day)
+            QCOMPARE(dayOf(dateOf(Day(day))).number(), day);
+        QCOMPARE(text(dateOf(lastCalendarDay())), QStringLiteral("12/31/999999"));
+        QCOMPARE(text(dateOf(firstCalendarDay())), QStringLiteral("1/1/0001"));
     }
 
     // Every day of a range goes to a date that exists and back to itself
-    // (dayNumberOf counts by whole eras, dateOfDayNumber within its reach by
+    // (dayOf counts by whole eras, dateOf within its reach by
     // another form): stepping by a prime from 9999 BC to past the last
     // calendar year, and every day around year 0, the reform and the ends
     // of that other form's reach.
@@ -352,14 +352,14 @@ private slots:
         QTest::addColumn<long long>("first");
         QTest::addColumn<long long>("last");
         QTest::addColumn<long long>("step");
-        const long long yearZero = dayNumberOf({0, 1, 1});
-        const long long reform = dayNumberOf({1582, 1, 1});
+        const long long yearZero = dayOf({0, 1, 1}).number();
+        const long long reform = dayOf({1582, 1, 1}).number();
         const long long reachStart = -(306 + 146097LL * 82);
         const long long reachEnd = (1LL << 30) - 1 + reachStart;
-        QTest::newRow("9999 BC to the last year by 7919 days") << dayNumberOf({-9998, 1, 1}) << lastCalendarDay() << 7919LL;
-        QTest::newRow("every day of 1582 to 1584") << reform << dayNumberOf({1584, 12, 31}) << 1LL;
+        QTest::newRow("9999 BC to the last year by 7919 days") << dayOf({-9998, 1, 1}).number() << lastCalendarDay().number() << 7919LL;
+        QTest::newRow("every day of 1582 to 1584") << reform << dayOf({1584, 12, 31}).number() << 1LL;
         QTest::newRow("every day of 2 BC to AD 2") << yearZero - 366 << yearZero + 731 << 1LL;
-        QTest::newRow("every day of 9999 BC") << dayNumberOf({-9998, 1, 1}) << dayNumberOf({-9998, 12, 31}) << 1LL;
+        QTest::newRow("every day of 9999 BC") << dayOf({-9998, 1, 1}).number() << dayOf({-9998, 12, 31}).number() << 1LL;
         QTest::newRow("every day around the start of the reach") << reachStart - 800 << reachStart + 800 << 1LL;
         QTest::newRow("every day around the end of the reach") << reachEnd - 800 << reachEnd + 800 << 1LL;
     }
@@ -370,9 +370,9 @@ private slots:
         QFETCH(long long, last);
         QFETCH(long long, step);
         for (long long day = first; day <= last; day += step) {
-            const CalendarDate date = dateOfDayNumber(day);
+            const CalendarDate date = dateOf(Day(day));
             if (date.month < 1 || date.month > 12 || date.day < 1 || date.day > daysInMonth(date.month, date.year)
-                || dayNumberOf(date) != day)
+                || dayOf(date).number() != day)
                 QFAIL(qPrintable(QStringLiteral("day %1 gave %2/%3/%4").arg(day).arg(date.month).arg(date.day).arg(date.year)));
         }
     }
@@ -396,18 +396,18 @@ private slots:
                        std::uniform_int_distribution<long long>(0, 31)(random)};
             } else {
                 const CalendarDate other = randomDate(random);
-                const bool inOrder = born ? dayNumberOf(other) <= dayNumberOf(fixed)
-                                          : dayNumberOf(fixed) <= dayNumberOf(other);
+                const bool inOrder = born ? dayOf(other).number() <= dayOf(fixed).number()
+                                          : dayOf(fixed).number() <= dayOf(other).number();
                 if (!inOrder)
                     continue;
                 age = born ? spanBetween(other, fixed) : spanBetween(fixed, other);
             }
-            const long long fixedDay = dayNumberOf(fixed);
+            const long long fixedDay = dayOf(fixed).number();
             // The mean Gregorian month is 146097 / 4800 days.
             const long long months = age.years * 12 + age.months;
             const long long estimate = fixedDay + (born ? -1 : 1) * (months * 146097 / 4800 + age.days);
-            const long long low = std::max({estimate - ScanMargin, born ? earliestReadDay() : fixedDay});
-            const long long high = std::min({estimate + ScanMargin, born ? fixedDay : latestReadDay()});
+            const long long low = std::max({estimate - ScanMargin, born ? earliestReadDay().number() : fixedDay});
+            const long long high = std::min({estimate + ScanMargin, born ? fixedDay : latestReadDay().number()});
             const Scan expected = scan(born, fixedDay, low, high, age, age);
             const AgeMatches found = born ? beginDatesFor(fixed, age) : endDatesFor(fixed, age);
 
@@ -442,14 +442,14 @@ private slots:
             case 1: greatest.days = 30; break;                         // months
             default: greatest.days = std::min(30LL, least.days + 6);   // weeks
             }
-            const long long fixedDay = dayNumberOf(fixed);
+            const long long fixedDay = dayOf(fixed).number();
             const auto distance = [](const Age& age) { return (age.years * 12 + age.months) * 146097 / 4800 + age.days; };
-            const long long low = born ? std::max(earliestReadDay(), fixedDay - distance(greatest) - ScanMargin)
+            const long long low = born ? std::max(earliestReadDay().number(), fixedDay - distance(greatest) - ScanMargin)
                                        : fixedDay + distance(least) - ScanMargin;
             const long long high = born ? fixedDay - distance(least) + ScanMargin
-                                        : std::min(latestReadDay(), fixedDay + distance(greatest) + ScanMargin);
-            const long long scanLow = std::max(low, born ? earliestReadDay() : fixedDay);
-            const long long scanHigh = std::min(high, born ? fixedDay : latestReadDay());
+                                        : std::min(latestReadDay().number(), fixedDay + distance(greatest) + ScanMargin);
+            const long long scanLow = std::max(low, born ? earliestReadDay().number() : fixedDay);
+            const long long scanHigh = std::min(high, born ? fixedDay : latestReadDay().number());
             const Scan expected = scan(born, fixedDay, scanLow, scanHigh, least, greatest);
             const AgeMatches found = born ? beginDatesWithin(fixed, least, greatest) : endDatesWithin(fixed, least, greatest);
             const QString where = QStringLiteral("%1 %2 %3y %4m %5d to %6m %7d")
@@ -467,16 +467,15 @@ private slots:
     // switch of 1752.
     void julianSearchesMatchAScan()
     {
-        const Day switchDay(dayNumberOf({1752, 9, 14}));
+        const Day switchDay = dayOf({1752, 9, 14});
         for (const long long year : {1699LL, 1700LL, 1751LL, 1752LL}) {
-            for (long long fixed = julianDayNumberOf({year, 1, 1}); fixed < julianDayNumberOf({year + 1, 1, 1});
-                 fixed += 5) {
+            for (Day fixed = julianDayOf({year, 1, 1}); fixed < julianDayOf({year + 1, 1, 1}); fixed += 5) {
                 const SpanCalendar calendar = ageCalendarFor(CalendarSystem::Julian, fixed, switchDay);
                 for (const Age& age : {Age{1, 0, 0}, Age{0, 11, 30}, Age{1, 6, 15}, Age{0, 1, 1}}) {
                     for (const bool born : {true, false}) {
-                        long long first = 0;
+                        Day first;
                         long long count = 0;
-                        for (long long day = fixed - 800; day <= fixed + 800; ++day) {
+                        for (Day day = fixed - 800; day <= fixed + 800; ++day) {
                             if ((born ? day > fixed : day < fixed)
                                 || compareAge(born ? calendar.span(day, fixed) : calendar.span(fixed, day),
                                               age) != 0)
@@ -489,7 +488,7 @@ private slots:
                                                       : endDatesWithin(fixed, age, age, calendar);
                         const QString where = QStringLiteral("%1 %2 %3y %4m %5d")
                                                   .arg(born ? "born" : "died")
-                                                  .arg(fixed).arg(age.years).arg(age.months).arg(age.days);
+                                                  .arg(fixed.number()).arg(age.years).arg(age.months).arg(age.days);
                         QVERIFY2(found.count == count, qPrintable(where));
                         if (count > 0)
                             QVERIFY2(found.firstDay == first, qPrintable(where));
@@ -566,9 +565,9 @@ private slots:
         QFETCH(int, month);
         const CalendarSystem system = julian ? CalendarSystem::Julian : CalendarSystem::Gregorian;
         const auto dayOf = [&](const CalendarDate& date) {
-            return julian ? julianDayNumberOf(date) : dayNumberOf(date);
+            return julian ? julianDayOf(date).number() : spanwright::dayOf(date).number();
         };
-        const auto dateOf = [&](long long day) { return julian ? julianDateOfDayNumber(day) : dateOfDayNumber(day); };
+        const auto dateOf = [&](long long day) { return julian ? julianDateOf(Day(day)) : spanwright::dateOf(Day(day)); };
         const long long monthStart = dayOf({year, month, 1});
         const Age ages[] = {{0, 0, 0}, {0, 0, 1}, {0, 0, 29}, {0, 0, 31}, {0, 1, 0}, {0, 1, 1}, {0, 1, 30},
                             {0, 2, 28}, {0, 11, 30}, {1, 0, 0}, {1, 0, 30}, {4, 0, 0}, {39, 11, 30}, {0, 0, 45},
@@ -605,13 +604,13 @@ private slots:
     {
         QTest::addColumn<int>("calendar"); // 0 Gregorian, 1 Julian, 2 Julian to the 1752 switch
         QTest::addColumn<long long>("from");
-        QTest::newRow("2000, a leap year") << 0 << dayNumberOf({1999, 12, 1});
-        QTest::newRow("1900") << 0 << dayNumberOf({1900, 1, 15});
-        QTest::newRow("the first days written") << 0 << earliestReadDay();
-        QTest::newRow("9999") << 0 << dayNumberOf({9998, 12, 20});
-        QTest::newRow("Julian 1700") << 1 << julianDayNumberOf({1700, 1, 10});
-        QTest::newRow("Julian B.C.") << 1 << julianDayNumberOf({-40, 1, 10});
-        QTest::newRow("the switch of 1752") << 2 << julianDayNumberOf({1752, 1, 20});
+        QTest::newRow("2000, a leap year") << 0 << dayOf({1999, 12, 1}).number();
+        QTest::newRow("1900") << 0 << dayOf({1900, 1, 15}).number();
+        QTest::newRow("the first days written") << 0 << earliestReadDay().number();
+        QTest::newRow("9999") << 0 << dayOf({9998, 12, 20}).number();
+        QTest::newRow("Julian 1700") << 1 << julianDayOf({1700, 1, 10}).number();
+        QTest::newRow("Julian B.C.") << 1 << julianDayOf({-40, 1, 10}).number();
+        QTest::newRow("the switch of 1752") << 2 << julianDayOf({1752, 1, 20}).number();
     }
 
     void beginDayEndsMatchTheSearch()
@@ -627,23 +626,23 @@ private slots:
         AgeReading open = *readAgeText("21 years");
         open.greatest = Age{open.least.years + 1, 0, 0};
         readings.push_back(open);
-        const Day switchDay(dayNumberOf({1752, 9, 14}));
-        for (long long end = from; end < from + 400; end += 3) {
+        const Day switchDay = dayOf({1752, 9, 14});
+        for (Day end(from); end < Day(from) + 400; end += 3) {
             const SpanCalendar spans = calendar == 0 ? SpanCalendar(CalendarSystem::Gregorian)
                 : calendar == 1                     ? SpanCalendar(CalendarSystem::Julian)
                                                     : ageCalendarFor(CalendarSystem::Julian, end, switchDay);
             for (const AgeReading& reading : readings) {
                 const AgeMatches run = beginDatesMeant(end, reading, spans);
-                const std::optional<long long> first = firstBeginDayMeant(end, reading, spans);
-                const std::optional<long long> last = lastBeginDayMeant(end, reading, spans);
-                const QString where = QStringLiteral("day %1, %2y %3m %4d to %5y %6m %7d").arg(end)
+                const std::optional<Day> first = firstBeginDayMeant(end, reading, spans);
+                const std::optional<Day> last = lastBeginDayMeant(end, reading, spans);
+                const QString where = QStringLiteral("day %1, %2y %3m %4d to %5y %6m %7d").arg(end.number())
                                           .arg(reading.least.years).arg(reading.least.months).arg(reading.least.days)
                                           .arg(reading.greatest.years).arg(reading.greatest.months)
                                           .arg(reading.greatest.days);
                 QVERIFY2(first.has_value() == !run.empty() && last.has_value() == !run.empty(), qPrintable(where));
                 if (!run.empty()) {
                     QVERIFY2(*first == run.firstDay, qPrintable(where));
-                    QVERIFY2(*last == run.firstDay + run.count - 1, qPrintable(where));
+                    QVERIFY2(*last == run.firstDay + (run.count - 1), qPrintable(where));
                 }
             }
         }

@@ -35,7 +35,7 @@ std::string_view view(const QByteArray& text)
 
 QByteArray isoOf(long long dayNumber)
 {
-    const CalendarDate date = dateOfDayNumber(dayNumber);
+    const CalendarDate date = dateOf(Day(dayNumber));
     return QByteArray::fromStdString(std::to_string(date.year) + "-" + (date.month < 10 ? "0" : "")
                                      + std::to_string(date.month) + "-" + (date.day < 10 ? "0" : "")
                                      + std::to_string(date.day));
@@ -154,11 +154,11 @@ private slots:
         QVERIFY2(reading.ok(), whyNot(reading));
         QVERIFY(reading->exact());
         QCOMPARE(isoOf(reading->days.earliest->number()), gregorian);
-        QCOMPARE(QByteArray(weekdayName(weekdayOf(reading->days.earliest->number()))), weekday);
+        QCOMPARE(QByteArray(weekdayName(weekdayOf(*reading->days.earliest))), weekday);
         QCOMPARE(QByteArray(CalendarNames[int(reading->calendar)]), calendar);
         // And back: the day in its own calendar is the one written.
-        const CalendarDay own = calendarDayOf(reading->calendar, reading->days.earliest->number());
-        QCOMPARE(dayNumberIn(own), reading->days.earliest->number());
+        const CalendarDay own = calendarDayOf(reading->calendar, *reading->days.earliest);
+        QCOMPARE(dayOf(own).number(), reading->days.earliest->number());
     }
 
     // The length of French Republican years, as the days from one
@@ -419,10 +419,10 @@ private slots:
         QVERIFY(count >= 14);
         for (size_t i = 0; i < count; ++i) {
             const CalendarSwitchEntry& entry = entries[i];
-            const long long first = dayNumberIn(
-                {CalendarSystem::Gregorian, entry.firstGregorian[0], entry.firstGregorian[1], entry.firstGregorian[2]});
-            const long long last = dayNumberIn(
-                {CalendarSystem::Julian, entry.lastJulian[0], entry.lastJulian[1], entry.lastJulian[2]});
+            const long long first = dayOf(
+                {CalendarSystem::Gregorian, entry.firstGregorian[0], entry.firstGregorian[1], entry.firstGregorian[2]}).number();
+            const long long last = dayOf(
+                {CalendarSystem::Julian, entry.lastJulian[0], entry.lastJulian[1], entry.lastJulian[2]}).number();
             QVERIFY2(first == last + 1, entry.codes.data());
             const std::string code(entry.codes.substr(0, entry.codes.find(' ')));
             QCOMPARE(readCalendarSwitch(code).value(), Day(first));
@@ -699,7 +699,7 @@ private slots:
             QVERIFY2(read.ok(), whyNot(read));
             QVERIFY2(read->days.earliest == expected->days.earliest, text(swedish, "").c_str());
             QCOMPARE(QByteArray(CalendarNames[int(read->calendar)]), QByteArray("Swedish"));
-            const CalendarDay back = calendarDayOf(read->calendar, read->days.earliest->number());
+            const CalendarDay back = calendarDayOf(read->calendar, *read->days.earliest);
             QVERIFY2(back.year == swedish[0] && back.month == swedish[1] && back.day == swedish[2],
                      text(swedish, "").c_str());
         }

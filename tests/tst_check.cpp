@@ -26,7 +26,7 @@ using namespace spanwright;
 namespace {
 
 // 9 December 2026, the day the tests call today.
-const long long Today = dayNumberOf({2026, 12, 9});
+const Day Today = dayOf({2026, 12, 9});
 
 // A family whose dates break no rule: father I1, mother I2, children I3
 // and I4 of family F1. Overrides "I2.BIRT=1833; I3.BIRT=" change a date or,

@@ -44,7 +44,7 @@ const QByteArray Bom = "\xEF\xBB\xBF";
 
 QString dayText(long long day)
 {
-    const CalendarDate date = dateOfDayNumber(day);
+    const CalendarDate date = dateOf(Day(day));
     return QStringLiteral("%1/%2/%3").arg(date.month).arg(date.day).arg(date.year, 4, 10, QChar('0'));
 }
 

@@ -56,7 +56,7 @@ void TestDatePrinting::days()
     for (const auto& [text, order] : {std::pair{dayFirst, DateOrder::DayFirst}, std::pair{yearFirst, DateOrder::YearFirst}}) {
         const DateResult reading = readDate(text.toStdString(), order);
         QVERIFY2(reading && reading->exact(), qPrintable(text));
-        QVERIFY(dateOfDayNumber(reading->days.earliest->number()) == date);
+        QVERIFY(dateOf(*reading->days.earliest) == date);
     }
 }
 

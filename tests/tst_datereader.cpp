@@ -44,7 +44,7 @@ void refuseRow(const char* text, int order, const char* because, int hint = NoOr
 
 QByteArray dayText(const std::optional<Day>& day)
 {
-    return day ? QByteArray::fromStdString(calendarDateText(dateOfDayNumber(day->number()))) : QByteArray();
+    return day ? QByteArray::fromStdString(calendarDateText(dateOf(*day))) : QByteArray();
 }
 
 } // namespace

@@ -264,7 +264,7 @@ private slots:
         const QByteArray gedcom = tree("1 BIRT|2 DATE 5 JUN 1729|1 CENS|2 DATE 12 JUN 1750|2 AGE 21y", {},
                                        "1 MARR|2 DATE 12 JUN 1750|2 HUSB|3 AGE 21y");
         TreeCheckOptions options = stated({TreeRule::StatedAgesConflict, TreeRule::BirthOutsideStatedAges});
-        options.calendar.calendar.firstGregorianDay = Day(dayNumberOf(CalendarDate{1752, 9, 14}));
+        options.calendar.calendar.firstGregorianDay = dayOf(CalendarDate{1752, 9, 14});
         QCOMPARE(findingsOf(gedcom, options).size(), size_t(0));
     }
 

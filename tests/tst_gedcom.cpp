@@ -33,7 +33,7 @@ namespace {
 
 long long day(long long year, int month, int dayOfMonth)
 {
-    return dayNumberOf({year, month, dayOfMonth});
+    return dayOf({year, month, dayOfMonth}).number();
 }
 
 // "Y-M-D" of a Gregorian day number, "" for none.
@@ -41,7 +41,7 @@ QByteArray dayText(const std::optional<Day>& day)
 {
     if (!day)
         return {};
-    const CalendarDate date = dateOfDayNumber(day->number());
+    const CalendarDate date = dateOf(*day);
     return QByteArray::number(date.year) + '-' + QByteArray::number(date.month) + '-'
         + QByteArray::number(date.day);
 }
@@ -414,13 +414,13 @@ private slots:
     {
         // Every Julian day of four centuries goes to a day number and back,
         // one day after the one before.
-        long long previous = julianDayNumberOf({1599, 12, 31});
+        long long previous = julianDayOf({1599, 12, 31}).number();
         for (long long year = 1600; year < 2000; ++year) {
             for (int month = 1; month <= 12; ++month) {
                 for (int d = 1; d <= julianMonthLength(month, year); ++d) {
-                    const long long number = julianDayNumberOf({year, month, d});
+                    const long long number = julianDayOf({year, month, d}).number();
                     QCOMPARE(number, previous + 1);
-                    QVERIFY(julianDateOfDayNumber(number) == CalendarDate({year, month, d}));
+                    QVERIFY(julianDateOf(Day(number)) == CalendarDate({year, month, d}));
                     previous = number;
                 }
             }
@@ -462,7 +462,7 @@ private slots:
         DateReadOptions options;
         if (!switchDay.isEmpty()) {
             const QDate day = QDate::fromString(QString::fromLatin1(switchDay), "yyyy-M-d");
-            options.calendar.firstGregorianDay = Day(dayNumberOf({day.year(), day.month(), day.day()}));
+            options.calendar.firstGregorianDay = dayOf({day.year(), day.month(), day.day()});
         }
         GedcomDateReadings readings(options);
         for (int round = 0; round < 2; ++round) {
@@ -514,23 +514,23 @@ private slots:
         QFETCH(int, day);
         QFETCH(QByteArray, gregorian);
         const CalendarDate date{year, month, day};
-        const long long number = hebrew ? hebrewDayNumberOf(date) : frenchRepublicanDayNumberOf(date);
+        const long long number = hebrew ? hebrewDayOf(date).number() : frenchRepublicanDayOf(date).number();
         QCOMPARE(dayText(Day(number)), gregorian);
-        QVERIFY(hebrew ? hebrewDateOfDayNumber(number) == date : frenchRepublicanDateOfDayNumber(number) == date);
+        QVERIFY(hebrew ? hebrewDateOf(Day(number)) == date : frenchRepublicanDateOf(Day(number)) == date);
         // Around the known day, a run of years: each day one after the last,
         // each back to its date, years of the lengths the calendar allows.
         const int MonthsPerYear = hebrew ? HebrewMonthsPerYear : FrenchRepublicanMonthsPerYear;
         long long previous = -1;
         for (int y = std::max(1, year - 30); y <= year + 30; ++y) {
-            const long long first = hebrew ? hebrewDayNumberOf({y, 1, 1}) : frenchRepublicanDayNumberOf({y, 1, 1});
+            const long long first = hebrew ? hebrewDayOf({y, 1, 1}).number() : frenchRepublicanDayOf({y, 1, 1}).number();
             long long days = 0;
             for (int m = 1; m <= MonthsPerYear; ++m) {
                 const int length = hebrew ? hebrewMonthLength(m, y) : frenchRepublicanMonthLength(m, y);
                 for (int d = 1; d <= length; ++d, ++days) {
-                    const long long n = hebrew ? hebrewDayNumberOf({y, m, d}) : frenchRepublicanDayNumberOf({y, m, d});
+                    const long long n = hebrew ? hebrewDayOf({y, m, d}).number() : frenchRepublicanDayOf({y, m, d}).number();
                     QVERIFY(previous < 0 || n == previous + 1);
-                    QVERIFY(hebrew ? hebrewDateOfDayNumber(n) == CalendarDate({y, m, d})
-                                   : frenchRepublicanDateOfDayNumber(n) == CalendarDate({y, m, d}));
+                    QVERIFY(hebrew ? hebrewDateOf(Day(n)) == CalendarDate({y, m, d})
+                                   : frenchRepublicanDateOf(Day(n)) == CalendarDate({y, m, d}));
                     previous = n;
                 }
             }
@@ -638,7 +638,7 @@ private slots:
             GedcomDate birth;
             birth.days.earliest = Day(day(1899, 11, 1) + pick(0, 120));
             if (pick(0, 2) == 0) { // the end of a month, where ages are skipped
-                const CalendarDate date = dateOfDayNumber(birth.days.earliest->number());
+                const CalendarDate date = dateOf(*birth.days.earliest);
                 birth.days.earliest = Day(day(date.year, date.month, daysInMonth(date.month, date.year)) - pick(0, 2));
             }
             birth.days.latest = *birth.days.earliest + (pick(0, 2) == 0 ? 0 : pick(0, 20));
@@ -649,7 +649,7 @@ private slots:
                 birth.calendar = death.calendar = GedcomDate::Calendar::Julian;
 
             // Mostly ages near the span of the dates, where the edges are.
-            const Age near = calendar.span(birth.days.latest->number(), death.days.earliest->number());
+            const Age near = calendar.span(*birth.days.latest, *death.days.earliest);
             const bool far = pick(0, 9) == 0;
             const Age age{far ? pick(0, 2) : near.years, far ? pick(0, 11) : std::max(0LL, near.months + pick(-1, 1)),
                           pick(0, 1) == 0 ? pick(0, 30) : pick(28, 31)};

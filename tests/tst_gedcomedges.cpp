@@ -27,7 +27,7 @@ using namespace spanwright;
 
 namespace {
 
-const long long Today = dayNumberOf({2026, 12, 9});
+const Day Today = dayOf({2026, 12, 9});
 
 using Report = GedcomReportRun;
 
@@ -535,7 +535,7 @@ private slots:
     {
         QByteArray file = "0 HEAD\n0 @I1@ INDI\n1 BIRT\n2 DATE 10 OCT 1582\n1 DEAT\n2 DATE 1 NOV 1582\n0 TRLR\n";
         TreeCheckOptions options;
-        options.calendar.calendar.firstGregorianDay = Day(dayNumberOf(CalendarDate{1582, 10, 15}));
+        options.calendar.calendar.firstGregorianDay = dayOf(CalendarDate{1582, 10, 15});
         std::FILE* in = fmemopen(file.data(), size_t(file.size()), "rb");
         std::ostringstream warnings;
         TreeCheckSummary summary;
@@ -585,7 +585,7 @@ private slots:
         QFETCH(QDate, latest);
         const Result<GedcomDate> date = readGedcomDate(value.toStdString());
         QVERIFY2(date.ok(), whyNot(date));
-        QCOMPARE(date->days.latest->number(), dayNumberOf({latest.year(), latest.month(), latest.day()}));
+        QCOMPARE(date->days.latest->number(), dayOf({latest.year(), latest.month(), latest.day()}).number());
     }
 
     // Record tags in lower case are read by both; a line of exactly the

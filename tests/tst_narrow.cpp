@@ -21,7 +21,7 @@ using namespace spanwright;
 
 namespace {
 
-std::string text(Day day) { return calendarDateText(dateOfDayNumber(day.number())); }
+std::string text(Day day) { return calendarDateText(dateOf(day)); }
 
 // Every birth day b from which some event day in [eventFirst, eventLast]
 // gives an age of the record (the span's parts, or the days that passed):
@@ -33,7 +33,7 @@ std::optional<BirthWindow> scannedWindow(long long eventFirst, long long eventLa
     for (long long birth = scanFrom; birth <= eventLast; ++birth) {
         bool gives = false;
         for (long long event = std::max(birth, eventFirst); event <= eventLast && !gives; ++event) {
-            const Age spanAge = spanBetween(dateOfDayNumber(birth), dateOfDayNumber(event));
+            const Age spanAge = spanBetween(dateOf(Day(birth)), dateOf(Day(event)));
             if (age.reading.counting == AgeCounting::ElapsedDays) {
                 const long long days = event - birth;
                 gives = days >= age.reading.least.days && (age.openAbove || days <= age.reading.greatest.days);
@@ -334,7 +334,7 @@ void NarrowTest::windowsMatchAScanOfEveryBirthDay()
     long long eventFirst = 0;
     long long eventLast = 0;
     if (const Result<std::optional<CensusReading>> census = readCensusName(when.toStdString()); census && *census) {
-        eventFirst = eventLast = dayNumberOf((*census)->census.day);
+        eventFirst = eventLast = dayOf((*census)->census.day).number();
         ages.reading.greatest = Age{ages.reading.least.years + 4, 11, 30}; // the 1841 rule, worked out here
     } else {
         const DateResult date = readDate(when.toStdString());

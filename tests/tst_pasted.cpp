@@ -25,7 +25,7 @@ QByteArray isoText(std::optional<Day> day)
 {
     if (!day)
         return "open";
-    const CalendarDate date = dateOfDayNumber(day->number());
+    const CalendarDate date = dateOf(*day);
     return QByteArray::fromStdString(std::to_string(date.year) + "-" + std::to_string(date.month) + "-"
                                      + std::to_string(date.day));
 }

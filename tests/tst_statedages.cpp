@@ -69,8 +69,8 @@ QByteArray windowText(const BirthWindow& window)
 {
     if (!window.days.earliest || !window.days.latest)
         return "(open)";
-    return QByteArray::fromStdString(calendarDateText(dateOfDayNumber(window.days.earliest->number())) + " through "
-                                     + calendarDateText(dateOfDayNumber(window.days.latest->number())));
+    return QByteArray::fromStdString(calendarDateText(dateOf(*window.days.earliest)) + " through "
+                                     + calendarDateText(dateOf(*window.days.latest)));
 }
 
 const char* const AgreeingCensuses = "CENS 30 MAR 1851=34; CENS 7 APR 1861=44; DEAT 12 JAN 1896=79y";

@@ -70,7 +70,7 @@ Checked check(const QByteArray& gedcom)
     std::FILE* in = fmemopen(copy.data(), size_t(copy.size()), "rb");
     std::ostringstream warnings;
     TreeCheckOptions options;
-    options.today = dayNumberOf({2026, 12, 9});
+    options.today = dayOf({2026, 12, 9});
     result.read = checkGedcomTree(in, "test.ged", options, warnings, [](const TreeFinding&) {}, result.summary);
     std::fclose(in);
     result.warnings = warnings.str();
@@ -314,7 +314,7 @@ WrittenBack writeBackOf(const QByteArray& gedcom, const Estimated& estimated)
     std::FILE* in = fmemopen(copy.data(), size_t(copy.size()), "rb");
     std::FILE* out = std::tmpfile();
     EstimatesWritten written;
-    const EstimateWriting writing{"Estimated by the test", dayNumberOf({2026, 12, 9}), {}};
+    const EstimateWriting writing{"Estimated by the test", dayOf({2026, 12, 9}), {}};
     result.ok = writeTreeWithEstimates(in, out, estimated.tree, estimated.estimate, writing, written, result.why);
     result.text = contentsOf(out);
     std::fclose(out);

@@ -467,12 +467,12 @@ val gedcomReport(const std::string& inPath, const std::string& outPath, const st
     return answer;
 }
 
-long long today()
+Day today()
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    return dayNumberOf(CalendarDate{local.tm_year + 1900LL, local.tm_mon + 1, local.tm_mday});
+    return dayOf(CalendarDate{local.tm_year + 1900LL, local.tm_mon + 1, local.tm_mday});
 }
 
 // The tree check's findings for the file at inPath, with today's date:

@@ -16,7 +16,7 @@ namespace {
 // A later begin date never gives a longer span (equal spans come only from
 // begin days clamped to the end of a short month), and a later end date
 // always gives a longer one. So the dates that give one age form a single
-// run, found by bisection over day numbers, and the days on either side of
+// run, found by bisection over days, and the days on either side of
 // the run are the nearest dates that give another age.
 //
 // The bisection need not cover the whole calendar. The whole months of a
@@ -33,7 +33,7 @@ long long monthIndexOf(const CalendarDate& date)
     return date.year * MonthsPerYear + (date.month - 1);
 }
 
-long long firstDayOfMonth(long long monthIndex, const SpanCalendar& calendar)
+Day firstDayOfMonth(long long monthIndex, const SpanCalendar& calendar)
 {
     const long long year = monthIndex >= 0 ? monthIndex / MonthsPerYear
                                            : (monthIndex - MonthsPerYear + 1) / MonthsPerYear;
@@ -54,16 +54,15 @@ long long marginMonths(const SpanCalendar& calendar)
 // empty range at the side of the dates that they lie beyond.
 struct Window
 {
-    long long low;
-    long long high;
+    Day low;
+    Day high;
 };
 
-Window searchWindow(long long firstMonth, long long lastMonth, long long low, long long high,
-                    const SpanCalendar& calendar)
+Window searchWindow(long long firstMonth, long long lastMonth, Day low, Day high, const SpanCalendar& calendar)
 {
     const long long margin = marginMonths(calendar);
-    const long long windowLow = std::max(low, firstDayOfMonth(firstMonth - margin, calendar));
-    const long long windowHigh = std::min(high, firstDayOfMonth(lastMonth + 1 + margin, calendar) - 1);
+    const Day windowLow = std::max(low, firstDayOfMonth(firstMonth - margin, calendar));
+    const Day windowHigh = std::min(high, firstDayOfMonth(lastMonth + 1 + margin, calendar) - 1);
     if (windowLow <= windowHigh)
         return {windowLow, windowHigh};
     if (windowHigh < low)
@@ -74,38 +73,35 @@ Window searchWindow(long long firstMonth, long long lastMonth, long long low, lo
 // The span between a day and the fixed day, in calendar; spanFromFixed for
 // the end dates after it, else for the begin dates before it. A Gregorian
 // fixed date is converted once, as the searches call this at every step.
-auto spansToFixed(const SpanCalendar& calendar, long long fixedDay, bool spanFromFixed)
+auto spansToFixed(const SpanCalendar& calendar, Day fixedDay, bool spanFromFixed)
 {
-    return [&calendar, fixedDay, spanFromFixed, fixed = dateOfDayNumber(fixedDay)](long long day) {
+    return [&calendar, fixedDay, spanFromFixed, fixed = dateOf(fixedDay)](Day day) {
         if (calendar.julian())
             return spanFromFixed ? calendar.span(fixedDay, day) : calendar.span(day, fixedDay);
-        return spanFromFixed ? spanBetween(fixed, dateOfDayNumber(day)) : spanBetween(dateOfDayNumber(day), fixed);
+        return spanFromFixed ? spanBetween(fixed, dateOf(day)) : spanBetween(dateOf(day), fixed);
     };
 }
 
 // The run of days in [low, high] whose span gives an age from least to
 // greatest, found within window. direction is 1 where later days give longer
-// spans, -1 where they give shorter ones; spanOf gives the span for a day
-// number.
+// spans, -1 where they give shorter ones; spanOf gives the span for a day.
 template <typename SpanOf>
-AgeMatches findRun(const Age& least, const Age& greatest, long long low, long long high, Window window,
-                   int direction, SpanOf spanOf)
+AgeMatches findRun(const Age& least, const Age& greatest, Day low, Day high, Window window, int direction,
+                   SpanOf spanOf)
 {
     // The bound the run starts at and the one it ends at, in day order.
     const Age& startBound = direction > 0 ? least : greatest;
     const Age& endBound = direction > 0 ? greatest : least;
     // Below 0 before the bound, 0 at it, above 0 after it.
-    const auto order = [&](long long day, const Age& bound) {
+    const auto order = [&](Day day, const Age& bound) {
         return direction * compareAge(spanOf(day), bound);
     };
-    const long long first =
-        firstDayWhere(window.low, window.high, [&](long long day) { return order(day, startBound) >= 0; });
-    const long long past =
-        firstDayWhere(first, window.high, [&](long long day) { return order(day, endBound) > 0; });
-    const auto nearestAt = [&](long long day) -> std::optional<NearestDate> {
+    const Day first = firstDayWhere(window.low, window.high, [&](Day day) { return order(day, startBound) >= 0; });
+    const Day past = firstDayWhere(first, window.high, [&](Day day) { return order(day, endBound) > 0; });
+    const auto nearestAt = [&](Day day) -> std::optional<NearestDate> {
         if (day < low || day > high)
             return std::nullopt;
-        return NearestDate{dateOfDayNumber(day), spanOf(day)};
+        return NearestDate{dateOf(day), spanOf(day)};
     };
     AgeMatches matches;
     matches.firstDay = first;
@@ -129,12 +125,12 @@ AgeMatches endDatesFor(const CalendarDate& begin, const Age& age)
 
 AgeMatches beginDatesWithin(const CalendarDate& end, const Age& least, const Age& greatest)
 {
-    return beginDatesWithin(dayNumberOf(end), least, greatest, SpanCalendar(CalendarSystem::Gregorian));
+    return beginDatesWithin(dayOf(end), least, greatest, SpanCalendar(CalendarSystem::Gregorian));
 }
 
 AgeMatches endDatesWithin(const CalendarDate& begin, const Age& least, const Age& greatest)
 {
-    return endDatesWithin(dayNumberOf(begin), least, greatest, SpanCalendar(CalendarSystem::Gregorian));
+    return endDatesWithin(dayOf(begin), least, greatest, SpanCalendar(CalendarSystem::Gregorian));
 }
 
 namespace {
@@ -143,16 +139,16 @@ namespace {
 // itself; the span to end shrinks (or stays) as the begin date moves later.
 struct BeginSearch
 {
-    long long low;
-    long long high;
+    Day low;
+    Day high;
     Window window;
 };
 
-BeginSearch beginSearchFor(long long endDay, const CalendarDate& endDate, const Age& least, const Age& greatest,
+BeginSearch beginSearchFor(Day endDay, const CalendarDate& endDate, const Age& least, const Age& greatest,
                            const SpanCalendar& calendar)
 {
-    const long long low = earliestReadDay();
-    const long long high = std::min(endDay, latestReadDay());
+    const Day low = earliestReadDay();
+    const Day high = std::min(endDay, latestReadDay());
     const long long endMonth = monthIndexOf(endDate);
     const Window window = searchWindow(endMonth - wholeMonths(greatest) - 1, endMonth - wholeMonths(least), low,
                                        high, calendar);
@@ -161,19 +157,19 @@ BeginSearch beginSearchFor(long long endDay, const CalendarDate& endDate, const 
 
 } // namespace
 
-AgeMatches beginDatesWithin(long long endDay, const Age& least, const Age& greatest, const SpanCalendar& calendar)
+AgeMatches beginDatesWithin(Day endDay, const Age& least, const Age& greatest, const SpanCalendar& calendar)
 {
     const BeginSearch search = beginSearchFor(endDay, calendar.dateOf(endDay), least, greatest, calendar);
     return findRun(least, greatest, search.low, search.high, search.window, -1,
                    spansToFixed(calendar, endDay, false));
 }
 
-AgeMatches endDatesWithin(long long beginDay, const Age& least, const Age& greatest, const SpanCalendar& calendar)
+AgeMatches endDatesWithin(Day beginDay, const Age& least, const Age& greatest, const SpanCalendar& calendar)
 {
     // End dates run from the begin date itself to the last day a date is
     // written to; the span from begin grows as the end date moves later.
-    const long long low = std::max(beginDay, earliestReadDay());
-    const long long high = latestReadDay();
+    const Day low = std::max(beginDay, earliestReadDay());
+    const Day high = latestReadDay();
     const long long beginMonth = monthIndexOf(calendar.dateOf(beginDay));
     const Window window = searchWindow(beginMonth + wholeMonths(least), beginMonth + wholeMonths(greatest) + 1, low,
                                        high, calendar);
@@ -182,60 +178,58 @@ AgeMatches endDatesWithin(long long beginDay, const Age& least, const Age& great
 
 namespace {
 
-// The run [first, last] of day numbers cut to [low, high], with the days
-// just outside it as the nearest dates; spanOf gives their spans.
+// The run [first, last] of days cut to [low, high], with the days just
+// outside it as the nearest dates; spanOf gives their spans.
 template <typename SpanOf>
-AgeMatches dayRun(long long first, long long last, long long low, long long high, SpanOf spanOf)
+AgeMatches dayRun(Day first, Day last, Day low, Day high, SpanOf spanOf)
 {
     AgeMatches matches;
     // A run wholly outside [low, high] is empty at the side it lies beyond.
     matches.firstDay = std::min(std::max(first, low), high + 1);
-    const long long lastDay = std::max(std::min(last, high), low - 1);
+    const Day lastDay = std::max(std::min(last, high), low - 1);
     matches.count = std::max(0LL, lastDay - matches.firstDay + 1);
-    const long long before = matches.firstDay - 1;
-    const long long after = matches.firstDay + matches.count;
+    const Day before = matches.firstDay - 1;
+    const Day after = matches.firstDay + matches.count;
     if (before >= low && before <= high)
-        matches.before = NearestDate{dateOfDayNumber(before), spanOf(before)};
+        matches.before = NearestDate{dateOf(before), spanOf(before)};
     if (after >= low && after <= high)
-        matches.after = NearestDate{dateOfDayNumber(after), spanOf(after)};
+        matches.after = NearestDate{dateOf(after), spanOf(after)};
     return matches;
 }
 
-// The elapsed-days runs on day numbers, the spans in calendar.
-AgeMatches beginDaysElapsed(long long endDay, long long leastDays, long long greatestDays,
-                            const SpanCalendar& calendar)
+// The elapsed-days runs, the spans in calendar.
+AgeMatches beginDaysElapsed(Day endDay, long long leastDays, long long greatestDays, const SpanCalendar& calendar)
 {
     return dayRun(endDay - greatestDays, endDay - leastDays, earliestReadDay(), std::min(endDay, latestReadDay()),
-                  [&](long long day) { return calendar.span(day, endDay); });
+                  [&](Day day) { return calendar.span(day, endDay); });
 }
 
-AgeMatches endDaysElapsed(long long beginDay, long long leastDays, long long greatestDays,
-                          const SpanCalendar& calendar)
+AgeMatches endDaysElapsed(Day beginDay, long long leastDays, long long greatestDays, const SpanCalendar& calendar)
 {
     return dayRun(beginDay + leastDays, beginDay + greatestDays, std::max(beginDay, earliestReadDay()),
-                  latestReadDay(), [&](long long day) { return calendar.span(beginDay, day); });
+                  latestReadDay(), [&](Day day) { return calendar.span(beginDay, day); });
 }
 
 } // namespace
 
 AgeMatches beginDatesElapsed(const CalendarDate& end, long long leastDays, long long greatestDays)
 {
-    return beginDaysElapsed(dayNumberOf(end), leastDays, greatestDays, SpanCalendar(CalendarSystem::Gregorian));
+    return beginDaysElapsed(dayOf(end), leastDays, greatestDays, SpanCalendar(CalendarSystem::Gregorian));
 }
 
 AgeMatches endDatesElapsed(const CalendarDate& begin, long long leastDays, long long greatestDays)
 {
-    return endDaysElapsed(dayNumberOf(begin), leastDays, greatestDays, SpanCalendar(CalendarSystem::Gregorian));
+    return endDaysElapsed(dayOf(begin), leastDays, greatestDays, SpanCalendar(CalendarSystem::Gregorian));
 }
 
-AgeMatches beginDatesMeant(long long endDay, const AgeReading& reading, const SpanCalendar& calendar)
+AgeMatches beginDatesMeant(Day endDay, const AgeReading& reading, const SpanCalendar& calendar)
 {
     if (reading.counting == AgeCounting::ElapsedDays)
         return beginDaysElapsed(endDay, reading.least.days, reading.greatest.days, calendar);
     return beginDatesWithin(endDay, reading.least, reading.greatest, calendar);
 }
 
-AgeMatches endDatesMeant(long long beginDay, const AgeReading& reading, const SpanCalendar& calendar)
+AgeMatches endDatesMeant(Day beginDay, const AgeReading& reading, const SpanCalendar& calendar)
 {
     if (reading.counting == AgeCounting::ElapsedDays)
         return endDaysElapsed(beginDay, reading.least.days, reading.greatest.days, calendar);
@@ -244,19 +238,19 @@ AgeMatches endDatesMeant(long long beginDay, const AgeReading& reading, const Sp
 
 AgeMatches beginDatesMeant(const CalendarDate& end, const AgeReading& reading)
 {
-    return beginDatesMeant(dayNumberOf(end), reading, SpanCalendar(CalendarSystem::Gregorian));
+    return beginDatesMeant(dayOf(end), reading, SpanCalendar(CalendarSystem::Gregorian));
 }
 
 AgeMatches endDatesMeant(const CalendarDate& begin, const AgeReading& reading)
 {
-    return endDatesMeant(dayNumberOf(begin), reading, SpanCalendar(CalendarSystem::Gregorian));
+    return endDatesMeant(dayOf(begin), reading, SpanCalendar(CalendarSystem::Gregorian));
 }
 
 namespace {
 
-long long dayIn(CalendarSystem system, const CalendarDate& date)
+Day dayIn(CalendarSystem system, const CalendarDate& date)
 {
-    return system == CalendarSystem::Julian ? julianDayNumberOf(date) : dayNumberOf(date);
+    return system == CalendarSystem::Julian ? julianDayOf(date) : dayOf(date);
 }
 
 // The spans to an end day, as spansToFixed counts them: in one calendar,
@@ -264,14 +258,14 @@ long long dayIn(CalendarSystem system, const CalendarDate& date)
 // The birthday arithmetic works in it too.
 struct SpansToEnd
 {
-    SpansToEnd(long long endDay, const SpanCalendar& calendar)
+    SpansToEnd(Day endDay, const SpanCalendar& calendar)
         : system(calendar.systemOf(endDay)), endDate(calendar.dateOf(endDay))
     {
     }
 
-    YearsMonthsDays operator()(long long day) const
+    YearsMonthsDays operator()(Day day) const
     {
-        const CalendarDate date = system == CalendarSystem::Julian ? julianDateOfDayNumber(day) : dateOfDayNumber(day);
+        const CalendarDate date = system == CalendarSystem::Julian ? julianDateOf(day) : dateOf(day);
         return spanBetween(date, endDate, system);
     }
 
@@ -283,7 +277,7 @@ struct SpansToEnd
 // turned holds (turned false up to some day, true from it on): guess where
 // guess is that day, the first in window to hold with none before it.
 template <typename Turned>
-long long firstTurnedDay(long long guess, Window window, Turned turned)
+Day firstTurnedDay(Day guess, Window window, Turned turned)
 {
     if (guess >= window.low && guess <= window.high && turned(guess) && (guess == window.low || !turned(guess - 1)))
         return guess;
@@ -295,7 +289,7 @@ long long firstTurnedDay(long long guess, Window window, Turned turned)
 // calendar they are those of the months from the greatest age's month
 // before to the least age's, within [low, high]. A Julian search (a switch
 // may move a month's first day) says no, and works the window out.
-bool windowSurelyHolds(long long guess, const CalendarDate& guessDate, long long endDay, const CalendarDate& endDate,
+bool windowSurelyHolds(Day guess, const CalendarDate& guessDate, Day endDay, const CalendarDate& endDate,
                        const AgeReading& reading, const SpanCalendar& calendar)
 {
     if (calendar.julian())
@@ -309,58 +303,56 @@ bool windowSurelyHolds(long long guess, const CalendarDate& guessDate, long long
 // The elapsed days' run as dayRun cuts it to [low, high]: first and last.
 struct ElapsedRun
 {
-    long long first;
-    long long last;
+    Day first;
+    Day last;
 };
 
-ElapsedRun elapsedBeginDays(long long endDay, const AgeReading& reading)
+ElapsedRun elapsedBeginDays(Day endDay, const AgeReading& reading)
 {
-    const long long low = earliestReadDay();
-    const long long high = std::min(endDay, latestReadDay());
+    const Day low = earliestReadDay();
+    const Day high = std::min(endDay, latestReadDay());
     return {std::min(std::max(endDay - reading.greatest.days, low), high + 1),
             std::max(std::min(endDay - reading.least.days, high), low - 1)};
 }
 
 } // namespace
 
-std::optional<long long> firstBeginDayMeant(long long endDay, const AgeReading& reading,
-                                            const SpanCalendar& calendar)
+std::optional<Day> firstBeginDayMeant(Day endDay, const AgeReading& reading, const SpanCalendar& calendar)
 {
     if (reading.counting == AgeCounting::ElapsedDays) {
         const ElapsedRun days = elapsedBeginDays(endDay, reading);
-        return days.first <= days.last ? std::optional<long long>(days.first) : std::nullopt;
+        return days.first <= days.last ? std::optional<Day>(days.first) : std::nullopt;
     }
     const SpansToEnd spanOf(endDay, calendar);
-    const auto withinGreatest = [&](long long day) { return compareAge(spanOf(day), reading.greatest) <= 0; };
+    const auto withinGreatest = [&](Day day) { return compareAge(spanOf(day), reading.greatest) <= 0; };
     const CalendarDate guessDate = earliestBeginAtMost(spanOf.endDate, reading.greatest, spanOf.system);
-    const long long guess = dayIn(spanOf.system, guessDate);
+    const Day guess = dayIn(spanOf.system, guessDate);
     // The run is empty where its first day is already short of the least.
     if (windowSurelyHolds(guess, guessDate, endDay, spanOf.endDate, reading, calendar) && withinGreatest(guess)
         && !withinGreatest(guess - 1))
-        return compareAge(spanOf(guess), reading.least) < 0 ? std::nullopt : std::optional<long long>(guess);
+        return compareAge(spanOf(guess), reading.least) < 0 ? std::nullopt : std::optional<Day>(guess);
     const BeginSearch search = beginSearchFor(endDay, spanOf.endDate, reading.least, reading.greatest, calendar);
-    const long long first = firstTurnedDay(guess, search.window, withinGreatest);
+    const Day first = firstTurnedDay(guess, search.window, withinGreatest);
     if (first > search.window.high || compareAge(spanOf(first), reading.least) < 0)
         return std::nullopt;
     return first;
 }
 
-std::optional<long long> lastBeginDayMeant(long long endDay, const AgeReading& reading,
-                                           const SpanCalendar& calendar)
+std::optional<Day> lastBeginDayMeant(Day endDay, const AgeReading& reading, const SpanCalendar& calendar)
 {
     if (reading.counting == AgeCounting::ElapsedDays) {
         const ElapsedRun days = elapsedBeginDays(endDay, reading);
-        return days.first <= days.last ? std::optional<long long>(days.last) : std::nullopt;
+        return days.first <= days.last ? std::optional<Day>(days.last) : std::nullopt;
     }
     const SpansToEnd spanOf(endDay, calendar);
-    const auto withinGreatest = [&](long long day) { return compareAge(spanOf(day), reading.greatest) <= 0; };
-    const auto belowLeast = [&](long long day) { return compareAge(spanOf(day), reading.least) < 0; };
+    const auto withinGreatest = [&](Day day) { return compareAge(spanOf(day), reading.greatest) <= 0; };
+    const auto belowLeast = [&](Day day) { return compareAge(spanOf(day), reading.least) < 0; };
     const CalendarDate guessDate = latestBeginAtLeast(spanOf.endDate, reading.least, spanOf.system);
-    const long long guess = dayIn(spanOf.system, guessDate);
+    const Day guess = dayIn(spanOf.system, guessDate);
     // Where the day after guess is the first below the least, the run ends
     // at guess unless it begins after it.
     const auto runEndingAtGuess = [&] {
-        return withinGreatest(guess) ? std::optional<long long>(guess) : std::nullopt;
+        return withinGreatest(guess) ? std::optional<Day>(guess) : std::nullopt;
     };
     if (windowSurelyHolds(guess, guessDate, endDay, spanOf.endDate, reading, calendar) && !belowLeast(guess)
         && belowLeast(guess + 1))
@@ -370,9 +362,9 @@ std::optional<long long> lastBeginDayMeant(long long endDay, const AgeReading& r
     if (guess >= window.low && guess <= window.high && !belowLeast(guess)
         && (guess == window.high || belowLeast(guess + 1)))
         return runEndingAtGuess();
-    const long long first = firstDayWhere(window.low, window.high, withinGreatest);
-    const long long past = firstDayWhere(first, window.high, belowLeast);
-    return past > first ? std::optional<long long>(past - 1) : std::nullopt;
+    const Day first = firstDayWhere(window.low, window.high, withinGreatest);
+    const Day past = firstDayWhere(first, window.high, belowLeast);
+    return past > first ? std::optional<Day>(past - 1) : std::nullopt;
 }
 
 } // namespace spanwright

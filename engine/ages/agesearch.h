@@ -22,21 +22,21 @@ struct NearestDate
 // age; a side that has no date left in the calendar stays empty.
 struct AgeMatches
 {
-    long long firstDay = 0; // day numbers (see dayNumberOf) of the run
+    Day firstDay; // the first day of the run, and its days
     long long count = 0;
     std::optional<NearestDate> before;
     std::optional<NearestDate> after;
 
     bool empty() const { return count == 0; }
-    CalendarDate first() const { return dateOfDayNumber(firstDay); }
-    CalendarDate last() const { return dateOfDayNumber(firstDay + count - 1); }
+    CalendarDate first() const { return dateOf(firstDay); }
+    CalendarDate last() const { return dateOf(firstDay + (count - 1)); }
 };
 
 // The searches cover the days a date may be written to, 1 January 9999 BC
 // to 31 December 9999 (earliestReadDay to latestReadDay): no date outside
 // them is an answer, and a side with none left there has no nearest date.
 //
-// The searches on CalendarDate are Gregorian. Those on day numbers reckon
+// The searches on CalendarDate are Gregorian. Those on Days reckon
 // the age in a span calendar (spancalendar.h): a Julian record's birthdays
 // are Julian dates, and under a switch a span that ends on or after it is
 // counted in the Gregorian calendar, as span counts two dates of two
@@ -71,18 +71,16 @@ AgeMatches endDatesElapsed(const CalendarDate& begin, long long leastDays, long 
 // the days that have passed, as its counting says.
 AgeMatches beginDatesMeant(const CalendarDate& end, const AgeReading& reading);
 AgeMatches endDatesMeant(const CalendarDate& begin, const AgeReading& reading);
-AgeMatches beginDatesMeant(long long endDay, const AgeReading& reading, const SpanCalendar& calendar);
-AgeMatches endDatesMeant(long long beginDay, const AgeReading& reading, const SpanCalendar& calendar);
-AgeMatches beginDatesWithin(long long endDay, const Age& least, const Age& greatest, const SpanCalendar& calendar);
-AgeMatches endDatesWithin(long long beginDay, const Age& least, const Age& greatest, const SpanCalendar& calendar);
+AgeMatches beginDatesMeant(Day endDay, const AgeReading& reading, const SpanCalendar& calendar);
+AgeMatches endDatesMeant(Day beginDay, const AgeReading& reading, const SpanCalendar& calendar);
+AgeMatches beginDatesWithin(Day endDay, const Age& least, const Age& greatest, const SpanCalendar& calendar);
+AgeMatches endDatesWithin(Day beginDay, const Age& least, const Age& greatest, const SpanCalendar& calendar);
 
 // The first and the last day of beginDatesMeant's run, the same days, or
 // nothing where the run is empty: for callers that want the run's ends
 // alone (a birth window), worked out by the birthday arithmetic
 // (birthdayarithmetic.h), the search only where that does not hold.
-std::optional<long long> firstBeginDayMeant(long long endDay, const AgeReading& reading,
-                                            const SpanCalendar& calendar);
-std::optional<long long> lastBeginDayMeant(long long endDay, const AgeReading& reading,
-                                           const SpanCalendar& calendar);
+std::optional<Day> firstBeginDayMeant(Day endDay, const AgeReading& reading, const SpanCalendar& calendar);
+std::optional<Day> lastBeginDayMeant(Day endDay, const AgeReading& reading, const SpanCalendar& calendar);
 
 } // namespace spanwright

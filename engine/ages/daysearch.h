@@ -1,13 +1,15 @@
 #pragma once
 
+#include <spanwright/day.h>
+
 namespace spanwright {
 
-// Searches over day numbers for a predicate that changes its value once.
+// Searches over days for a predicate that changes its value once.
 
 // The first day in [low, high] for which isPast holds, or high + 1 when none
 // does; isPast must be false up to some day and true from it on. Bisection.
 template <typename Predicate>
-long long firstDayWhere(long long low, long long high, Predicate isPast)
+Day firstDayWhere(Day low, Day high, Predicate isPast)
 {
     long long count = high - low + 1;
     while (count > 0) {
@@ -26,12 +28,12 @@ long long firstDayWhere(long long low, long long high, Predicate isPast)
 // find a day where isPast holds, then bisection within the last step. The
 // cost grows with the distance from low, not with the width of the range.
 template <typename Predicate>
-long long firstDayNear(long long low, long long high, Predicate isPast)
+Day firstDayNear(Day low, Day high, Predicate isPast)
 {
-    long long before = low - 1; // isPast does not hold here (or it is outside)
+    Day before = low - 1; // isPast does not hold here (or it is outside)
     long long step = 1;
     while (before < high) {
-        const long long probe = before + step < high ? before + step : high;
+        const Day probe = before + step < high ? before + step : high;
         if (isPast(probe))
             return firstDayWhere(before + 1, probe - 1, isPast);
         before = probe;
@@ -44,14 +46,14 @@ long long firstDayNear(long long low, long long high, Predicate isPast)
 // down in growing steps; low - 1 when none does. isBefore must hold up to
 // some day and not from it on.
 template <typename Predicate>
-long long lastDayNear(long long low, long long high, Predicate isBefore)
+Day lastDayNear(Day low, Day high, Predicate isBefore)
 {
-    long long after = high + 1; // isBefore does not hold here (or it is outside)
+    Day after = high + 1; // isBefore does not hold here (or it is outside)
     long long step = 1;
     while (after > low) {
-        const long long probe = after - step > low ? after - step : low;
+        const Day probe = after - step > low ? after - step : low;
         if (isBefore(probe)) {
-            return firstDayWhere(probe + 1, after - 1, [&](long long day) { return !isBefore(day); }) - 1;
+            return firstDayWhere(probe + 1, after - 1, [&](Day day) { return !isBefore(day); }) - 1;
         }
         after = probe;
         step *= 2;

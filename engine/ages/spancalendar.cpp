@@ -24,15 +24,15 @@ namespace {
 // a span calendar for every record it reads.
 struct CalendarEnds
 {
-    long long first;
-    long long last;
+    Day first;
+    Day last;
 };
 
 const CalendarEnds& endsOf(bool julian)
 {
-    static const CalendarEnds julianEnds{julianDayNumberOf({EarliestSpanYear, 1, 1}),
-                                         julianDayNumberOf({LastCalendarYear, December, LastDayOfDecember})};
-    static const CalendarEnds gregorianEnds{dayNumberOf({EarliestSpanYear, 1, 1}), lastCalendarDay()};
+    static const CalendarEnds julianEnds{julianDayOf({EarliestSpanYear, 1, 1}),
+                                         julianDayOf({LastCalendarYear, December, LastDayOfDecember})};
+    static const CalendarEnds gregorianEnds{dayOf({EarliestSpanYear, 1, 1}), lastCalendarDay()};
     return julian ? julianEnds : gregorianEnds;
 }
 
@@ -43,47 +43,47 @@ SpanCalendar::SpanCalendar(CalendarSystem system)
 {
 }
 
-SpanCalendar::SpanCalendar(CalendarSystem system, long long firstGregorianDay) : SpanCalendar(system)
+SpanCalendar::SpanCalendar(CalendarSystem system, Day firstGregorianDay) : SpanCalendar(system)
 {
     firstGregorianDay_ = firstGregorianDay;
 }
 
-CalendarSystem SpanCalendar::systemOf(long long day) const
+CalendarSystem SpanCalendar::systemOf(Day day) const
 {
     return julian_ && day < firstGregorianDay_ ? CalendarSystem::Julian : CalendarSystem::Gregorian;
 }
 
-YearsMonthsDays SpanCalendar::span(long long begin, long long end) const
+YearsMonthsDays SpanCalendar::span(Day begin, Day end) const
 {
     if (systemOf(end) == CalendarSystem::Julian)
-        return spanBetween(julianDateOfDayNumber(begin), julianDateOfDayNumber(end), CalendarSystem::Julian);
-    return spanBetween(dateOfDayNumber(begin), dateOfDayNumber(end));
+        return spanBetween(julianDateOf(begin), julianDateOf(end), CalendarSystem::Julian);
+    return spanBetween(spanwright::dateOf(begin), spanwright::dateOf(end));
 }
 
-CalendarDate SpanCalendar::dateOf(long long day) const
+CalendarDate SpanCalendar::dateOf(Day day) const
 {
-    return systemOf(day) == CalendarSystem::Julian ? julianDateOfDayNumber(day) : dateOfDayNumber(day);
+    return systemOf(day) == CalendarSystem::Julian ? julianDateOf(day) : spanwright::dateOf(day);
 }
 
-long long SpanCalendar::dayOf(const CalendarDate& date) const
+Day SpanCalendar::dayOf(const CalendarDate& date) const
 {
     if (!julian_)
-        return dayNumberOf(date);
-    const long long julianDay = julianDayNumberOf(date);
-    return julianDay < firstGregorianDay_ ? julianDay : dayNumberOf(date);
+        return spanwright::dayOf(date);
+    const Day julianDay = julianDayOf(date);
+    return julianDay < firstGregorianDay_ ? julianDay : spanwright::dayOf(date);
 }
 
-SpanCalendar ageCalendarFor(CalendarSystem recordCalendar, long long recordDay,
+SpanCalendar ageCalendarFor(CalendarSystem recordCalendar, Day recordDay,
                             std::optional<Day> firstGregorianDay)
 {
     if (recordCalendar != CalendarSystem::Julian)
         return SpanCalendar(CalendarSystem::Gregorian);
-    if (firstGregorianDay && recordDay < firstGregorianDay->number())
-        return SpanCalendar(CalendarSystem::Julian, firstGregorianDay->number());
+    if (firstGregorianDay && recordDay < *firstGregorianDay)
+        return SpanCalendar(CalendarSystem::Julian, *firstGregorianDay);
     return SpanCalendar(CalendarSystem::Julian);
 }
 
-SpanCalendar ageCalendarFor(const RecordCalendar& record, long long recordDay, bool fromFirst)
+SpanCalendar ageCalendarFor(const RecordCalendar& record, Day recordDay, bool fromFirst)
 {
     return ageCalendarFor(fromFirst ? record.first : record.last, recordDay, record.firstGregorianDay);
 }

@@ -16,7 +16,7 @@ constexpr long long FirstJanuaryOfYearOne = 306;
 
 } // namespace
 
-long long dayNumberOf(const CalendarDate& date)
+Day dayOf(const CalendarDate& date)
 {
     // Howard Hinnant's days-from-civil, shifted so that 1/1/1 is day 0.
     const long long year = date.year - (date.month <= 2 ? 1 : 0);
@@ -25,7 +25,7 @@ long long dayNumberOf(const CalendarDate& date)
     const long long marchBasedMonth = date.month > 2 ? date.month - 3 : date.month + 9;
     const long long dayOfYear = (153 * marchBasedMonth + 2) / 5 + date.day - 1;
     const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * DaysPerEra + dayOfEra - FirstJanuaryOfYearOne;
+    return Day(era * DaysPerEra + dayOfEra - FirstJanuaryOfYearOne);
 }
 
 namespace {
@@ -76,21 +76,22 @@ CalendarDate dateOfShiftedDayNumber(long long dayNumber)
 
 } // namespace
 
-CalendarDate dateOfDayNumber(long long dayNumber)
+CalendarDate dateOf(Day day)
 {
+    const long long dayNumber = day.number();
     if (dayNumber >= FirstShiftedDay && dayNumber <= LastShiftedDay)
         return dateOfShiftedDayNumber(dayNumber);
     return dateOfDayNumberByEras(dayNumber);
 }
 
-long long firstCalendarDay()
+Day firstCalendarDay()
 {
-    return dayNumberOf({FirstCalendarYear, 1, 1});
+    return dayOf({FirstCalendarYear, 1, 1});
 }
 
-long long lastCalendarDay()
+Day lastCalendarDay()
 {
-    return dayNumberOf({LastCalendarYear, 12, 31});
+    return dayOf({LastCalendarYear, 12, 31});
 }
 
 std::string writtenYearText(long long year)

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <string>
+#include <spanwright/day.h>
+
 #include <string>
 
 namespace spanwright {
@@ -42,14 +43,14 @@ constexpr int daysInMonth(int month, long long year)
 constexpr long long FirstCalendarYear = 1;
 constexpr long long LastCalendarYear = 999'999;
 
-// Days since 1 January of year 1 (which is day 0), and back. dateOfDayNumber
-// takes any day number; the result may lie outside the calendar's years.
-long long dayNumberOf(const CalendarDate& date);
-CalendarDate dateOfDayNumber(long long dayNumber);
+// The Day of a date (day.h: 1 January of year 1 is day 0), and back. dateOf
+// takes any day; the result may lie outside the calendar's years.
+Day dayOf(const CalendarDate& date);
+CalendarDate dateOf(Day day);
 
 // The first and last days of the calendar.
-long long firstCalendarDay();
-long long lastCalendarDay();
+Day firstCalendarDay();
+Day lastCalendarDay();
 
 // A year as dates are written back: at least four digits, so that a year
 // such as 90 cannot be taken for 1990 ("0090"); a year before AD 1 (counted

@@ -62,72 +62,72 @@ int monthLengthIn(CalendarSystem system, int month, long long year)
     return 0;
 }
 
-long long dayNumberIn(const CalendarDay& day)
+Day dayOf(const CalendarDay& day)
 {
     const CalendarDate fields{day.year, day.month, day.day};
     switch (day.system) {
     case CalendarSystem::Julian:
-        return julianDayNumberOf(fields);
+        return julianDayOf(fields);
     case CalendarSystem::Hebrew:
-        return hebrewDayNumberOf(fields);
+        return hebrewDayOf(fields);
     case CalendarSystem::FrenchRepublican:
-        return frenchRepublicanDayNumberOf(fields);
+        return frenchRepublicanDayOf(fields);
     case CalendarSystem::Swedish:
-        return swedishDayNumberOf(fields);
+        return swedishDayOf(fields);
     case CalendarSystem::Islamic:
-        return islamicDayNumberOf(fields);
+        return islamicDayOf(fields);
     case CalendarSystem::Persian:
-        return persianDayNumberOf(fields);
+        return persianDayOf(fields);
     case CalendarSystem::Gregorian:
         break;
     }
-    return dayNumberOf(fields);
+    return dayOf(fields);
 }
 
-CalendarDay calendarDayOf(CalendarSystem system, long long dayNumber)
+CalendarDay calendarDayOf(CalendarSystem system, Day day)
 {
     CalendarDate fields;
     switch (system) {
     case CalendarSystem::Gregorian:
-        fields = dateOfDayNumber(dayNumber);
+        fields = dateOf(day);
         break;
     case CalendarSystem::Julian:
-        fields = julianDateOfDayNumber(dayNumber);
+        fields = julianDateOf(day);
         break;
     case CalendarSystem::Hebrew:
-        fields = hebrewDateOfDayNumber(dayNumber);
+        fields = hebrewDateOf(day);
         break;
     case CalendarSystem::FrenchRepublican:
-        fields = frenchRepublicanDateOfDayNumber(dayNumber);
+        fields = frenchRepublicanDateOf(day);
         break;
     case CalendarSystem::Swedish:
-        fields = swedishDateOfDayNumber(dayNumber);
+        fields = swedishDateOf(day);
         break;
     case CalendarSystem::Islamic:
-        fields = islamicDateOfDayNumber(dayNumber);
+        fields = islamicDateOf(day);
         break;
     case CalendarSystem::Persian:
-        fields = persianDateOfDayNumber(dayNumber);
+        fields = persianDateOf(day);
         break;
     }
     return {system, fields.year, fields.month, fields.day};
 }
 
-long long firstDayOfYearIn(CalendarSystem system, long long year)
+Day firstDayOfYearIn(CalendarSystem system, long long year)
 {
-    return dayNumberIn({system, year, 1, 1});
+    return dayOf(CalendarDay{system, year, 1, 1});
 }
 
-long long lastDayOfYearIn(CalendarSystem system, long long year)
+Day lastDayOfYearIn(CalendarSystem system, long long year)
 {
     if (system == CalendarSystem::Gregorian || system == CalendarSystem::Julian || system == CalendarSystem::Swedish)
-        return dayNumberIn({system, year, LastGregorianMonth, monthLengthIn(system, LastGregorianMonth, year)});
+        return dayOf(CalendarDay{system, year, LastGregorianMonth, monthLengthIn(system, LastGregorianMonth, year)});
     return firstDayOfYearIn(system, year + 1) - 1;
 }
 
-int weekdayOf(long long dayNumber)
+int weekdayOf(Day day)
 {
-    const long long shifted = dayNumber + WeekdayOfDayZero;
+    const long long shifted = day.number() + WeekdayOfDayZero;
     return static_cast<int>(shifted - floorDivide(shifted, DaysPerWeek) * DaysPerWeek);
 }
 

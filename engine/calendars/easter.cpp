@@ -44,11 +44,11 @@ CalendarDate gregorianEaster(long long year)
 
 } // namespace
 
-long long easterDayNumber(long long year, CalendarSystem system)
+Day easterSunday(long long year, CalendarSystem system)
 {
     if (system == CalendarSystem::Julian)
-        return julianDayNumberOf(julianEaster(year));
-    return dayNumberOf(gregorianEaster(year));
+        return julianDayOf(julianEaster(year));
+    return dayOf(gregorianEaster(year));
 }
 
 } // namespace spanwright

@@ -32,7 +32,7 @@ long long leapYearsBefore(long long year)
 long long dayNumberOfYearOne()
 {
     constexpr CalendarDate FirstDay{1792, 9, 22};
-    return dayNumberOf(FirstDay);
+    return dayOf(FirstDay).number();
 }
 
 long long newYear(long long year)
@@ -63,13 +63,14 @@ int frenchRepublicanMonthLength(int month, long long year)
     return 0;
 }
 
-long long frenchRepublicanDayNumberOf(const CalendarDate& date)
+Day frenchRepublicanDayOf(const CalendarDate& date)
 {
-    return newYear(date.year) + (date.month - 1) * DaysPerMonth + date.day - 1;
+    return Day(newYear(date.year) + (date.month - 1) * DaysPerMonth + date.day - 1);
 }
 
-CalendarDate frenchRepublicanDateOfDayNumber(long long dayNumber)
+CalendarDate frenchRepublicanDateOf(Day day)
 {
+    const long long dayNumber = day.number();
     constexpr double MeanYearDays = 365.2425;
     long long year = static_cast<long long>(static_cast<double>(dayNumber - dayNumberOfYearOne()) / MeanYearDays) + 1;
     if (year < 1)

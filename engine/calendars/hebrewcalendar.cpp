@@ -51,9 +51,16 @@ long long yearLengthCorrection(long long year)
     return start - before == LongestLeapYearBefore ? 1 : 0;
 }
 
+// The day number of 1 Tishri, for the arithmetic of the year's length and
+// of the year a day lies in.
+long long newYearNumber(long long year)
+{
+    return EpochDayNumber + elapsedDays(year) + yearLengthCorrection(year);
+}
+
 long long yearLength(long long year)
 {
-    return hebrewNewYear(year + 1) - hebrewNewYear(year);
+    return newYearNumber(year + 1) - newYearNumber(year);
 }
 
 } // namespace
@@ -64,9 +71,9 @@ bool isHebrewLeapYear(long long year)
     return modulo(7 * year + 1, YearsPerCycle) < LeapYearsPerCycle;
 }
 
-long long hebrewNewYear(long long year)
+Day hebrewNewYear(long long year)
 {
-    return EpochDayNumber + elapsedDays(year) + yearLengthCorrection(year);
+    return Day(newYearNumber(year));
 }
 
 int hebrewMonthLength(int month, long long year)
@@ -98,26 +105,27 @@ int hebrewMonthLength(int month, long long year)
     }
 }
 
-long long hebrewDayNumberOf(const CalendarDate& date)
+Day hebrewDayOf(const CalendarDate& date)
 {
-    long long day = hebrewNewYear(date.year) + date.day - 1;
+    Day day = hebrewNewYear(date.year) + (date.day - 1);
     for (int month = 1; month < date.month; ++month)
         day += hebrewMonthLength(month, date.year);
     return day;
 }
 
-CalendarDate hebrewDateOfDayNumber(long long dayNumber)
+CalendarDate hebrewDateOf(Day day)
 {
+    const long long dayNumber = day.number();
     // The year of the world began about 3760 years before the common era;
     // the estimate is at most a year late.
     constexpr double MeanYearDays = 365.2468;
     long long year = static_cast<long long>(static_cast<double>(dayNumber - EpochDayNumber) / MeanYearDays) + 1;
-    while (hebrewNewYear(year) > dayNumber)
+    while (newYearNumber(year) > dayNumber)
         --year;
-    while (hebrewNewYear(year + 1) <= dayNumber)
+    while (newYearNumber(year + 1) <= dayNumber)
         ++year;
     CalendarDate date{year, 1, 1};
-    long long left = dayNumber - hebrewNewYear(year);
+    long long left = dayNumber - newYearNumber(year);
     while (left >= hebrewMonthLength(date.month, year)) {
         left -= hebrewMonthLength(date.month, year);
         ++date.month;

@@ -5,7 +5,7 @@
 namespace spanwright {
 
 // The Hebrew calendar (years of the world, AM), for dates that family
-// records give in it. Its dates share the day numbers of calendardate.h, so
+// records give in it. Its dates share the Days of calendardate.h, so
 // that they can be compared with and converted to Gregorian dates.
 //
 // Months are numbered from the start of the year, as GEDCOM lists them:
@@ -19,11 +19,11 @@ bool isHebrewLeapYear(long long year);
 // The days of the month in the year: 0 for Adar II in a common year or a
 // month outside 1 to 13.
 int hebrewMonthLength(int month, long long year);
-// The day number of 1 Tishri of the year.
-long long hebrewNewYear(long long year);
-// The day number of a Hebrew date (the month and day being in the year), and
-// the Hebrew date of a day number.
-long long hebrewDayNumberOf(const CalendarDate& date);
-CalendarDate hebrewDateOfDayNumber(long long dayNumber);
+// 1 Tishri of the year.
+Day hebrewNewYear(long long year);
+// The Day of a Hebrew date (the month and day being in the year), and the
+// Hebrew date of a Day.
+Day hebrewDayOf(const CalendarDate& date);
+CalendarDate hebrewDateOf(Day day);
 
 } // namespace spanwright

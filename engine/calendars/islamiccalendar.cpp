@@ -33,9 +33,9 @@ long long leapDaysBefore(long long year)
 
 } // namespace
 
-long long islamicEpochDay()
+Day islamicEpochDay()
 {
-    return julianDayNumberOf({622, 7, 16});
+    return julianDayOf({622, 7, 16});
 }
 
 bool isIslamicLeapYear(long long year)
@@ -53,20 +53,20 @@ int islamicMonthLength(int month, long long year)
     return month % 2 == 1 ? 30 : 29;
 }
 
-long long islamicDayNumberOf(const CalendarDate& date)
+Day islamicDayOf(const CalendarDate& date)
 {
-    return islamicEpochDay() - 1 + date.day + daysBeforeMonth(date.month) + DaysPerCommonYear * (date.year - 1)
-        + leapDaysBefore(date.year);
+    return islamicEpochDay()
+        + (date.day - 1 + daysBeforeMonth(date.month) + DaysPerCommonYear * (date.year - 1) + leapDaysBefore(date.year));
 }
 
-CalendarDate islamicDateOfDayNumber(long long dayNumber)
+CalendarDate islamicDateOf(Day day)
 {
-    const long long sinceEpoch = dayNumber - islamicEpochDay();
+    const long long sinceEpoch = day - islamicEpochDay();
     const long long year = floorDivide(YearsPerCycle * sinceEpoch + 10646, DaysPerCycle);
-    const long long intoYear = dayNumber - islamicDayNumberOf({year, 1, 1});
+    const long long intoYear = day - islamicDayOf({year, 1, 1});
     const int month = int(std::min<long long>(IslamicMonthsPerYear, (11 * intoYear + 330) / 325));
-    const int day = int(dayNumber - islamicDayNumberOf({year, month, 1}) + 1);
-    return {year, month, day};
+    const int dayOfMonth = int(day - islamicDayOf({year, month, 1}) + 1);
+    return {year, month, dayOfMonth};
 }
 
 std::string_view islamicMonthName(int month)

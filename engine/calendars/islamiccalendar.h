@@ -17,11 +17,11 @@ constexpr int IslamicMonthsPerYear = 12;
 bool isIslamicLeapYear(long long year);
 // The days of the month (1 to 12) in the year; 0 for another month.
 int islamicMonthLength(int month, long long year);
-// The day number of calendardate.h of an Islamic date, and back (for day
-// numbers from the epoch on).
-long long islamicDayNumberOf(const CalendarDate& date);
-CalendarDate islamicDateOfDayNumber(long long dayNumber);
-long long islamicEpochDay();
+// The Day (calendardate.h) of an Islamic date, and back (for Days from the
+// epoch on).
+Day islamicDayOf(const CalendarDate& date);
+CalendarDate islamicDateOf(Day day);
+Day islamicEpochDay();
 
 // "Muharram" to "Dhu al-Hijjah".
 std::string_view islamicMonthName(int month);

@@ -29,7 +29,7 @@ int julianMonthLength(int month, long long year)
     return month >= 1 && month <= December ? spanMonthLength(CalendarSystem::Julian, month, year) : 0;
 }
 
-long long julianDayNumberOf(const CalendarDate& date)
+Day julianDayOf(const CalendarDate& date)
 {
     // Months counted from March, so that the leap day ends the year.
     const long long year = date.year - (date.month <= 2 ? 1 : 0);
@@ -37,18 +37,18 @@ long long julianDayNumberOf(const CalendarDate& date)
     const long long dayOfYear = (153 * marchBasedMonth + 2) / 5 + date.day - 1;
     const long long julianDay = JulianDayOfMarchFirstYearZero + floorDivide(year * DaysPerFourYears, 4)
         + dayOfYear;
-    return julianDay - JulianDayOfDayZero;
+    return Day(julianDay - JulianDayOfDayZero);
 }
 
-CalendarDate julianDateOfDayNumber(long long dayNumber)
+CalendarDate julianDateOf(Day day)
 {
-    const long long days = dayNumber + JulianDayOfDayZero - JulianDayOfMarchFirstYearZero;
+    const long long days = day.number() + JulianDayOfDayZero - JulianDayOfMarchFirstYearZero;
     const long long year = floorDivide(4 * days + 3, DaysPerFourYears);
     const long long dayOfYear = days - floorDivide(year * DaysPerFourYears, 4);
     const long long marchBasedMonth = (5 * dayOfYear + 2) / 153;
-    const int day = static_cast<int>(dayOfYear - (153 * marchBasedMonth + 2) / 5 + 1);
+    const int dayOfMonth = static_cast<int>(dayOfYear - (153 * marchBasedMonth + 2) / 5 + 1);
     const int month = static_cast<int>(marchBasedMonth < 10 ? marchBasedMonth + 3 : marchBasedMonth - 9);
-    return {year + (month <= 2 ? 1 : 0), month, day};
+    return {year + (month <= 2 ? 1 : 0), month, dayOfMonth};
 }
 
 } // namespace spanwright

@@ -5,7 +5,7 @@
 namespace spanwright {
 
 // The Julian calendar, in which every fourth year is a leap year, for dates
-// that family records give in it. Julian dates share the day numbers of
+// that family records give in it. Julian dates share the Days of
 // calendardate.h (days since 1 January of year 1, Gregorian), so that a
 // Julian and a Gregorian date can be compared and converted.
 
@@ -14,8 +14,8 @@ bool isJulianLeapYear(long long year);
 // The days of the month (1 to 12) in the Julian year; 0 for another month.
 int julianMonthLength(int month, long long year);
 
-// The day number of a Julian date, and the Julian date of a day number.
-long long julianDayNumberOf(const CalendarDate& date);
-CalendarDate julianDateOfDayNumber(long long dayNumber);
+// The Day of a Julian date, and the Julian date of a Day.
+Day julianDayOf(const CalendarDate& date);
+CalendarDate julianDateOf(Day day);
 
 } // namespace spanwright

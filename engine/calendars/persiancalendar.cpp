@@ -33,7 +33,7 @@ long long leapYearsThrough(long long year)
 long long nowruz(long long year)
 {
     constexpr long long AnchorYear = 1304;
-    static const long long anchor = dayNumberOf({1925, 3, 21});
+    static const long long anchor = dayOf({1925, 3, 21}).number();
     return anchor + DaysPerCommonYear * (year - AnchorYear) + leapYearsThrough(year - 1)
         - leapYearsThrough(AnchorYear - 1);
 }
@@ -62,13 +62,14 @@ int persianMonthLength(int month, long long year)
     return isPersianLeapYear(year) ? ShortMonthDays : ShortMonthDays - 1;
 }
 
-long long persianDayNumberOf(const CalendarDate& date)
+Day persianDayOf(const CalendarDate& date)
 {
-    return nowruz(date.year) + daysBeforeMonth(date.month) + date.day - 1;
+    return Day(nowruz(date.year) + daysBeforeMonth(date.month) + date.day - 1);
 }
 
-CalendarDate persianDateOfDayNumber(long long dayNumber)
+CalendarDate persianDateOf(Day day)
 {
+    const long long dayNumber = day.number();
     constexpr long long AnchorYear = 1304;
     long long year = AnchorYear + floorDivide(dayNumber - nowruz(AnchorYear), DaysPerCommonYear + 1);
     while (nowruz(year + 1) <= dayNumber)
@@ -82,9 +83,9 @@ CalendarDate persianDateOfDayNumber(long long dayNumber)
     return {year, month, int(intoYear - daysBeforeMonth(month) + 1)};
 }
 
-bool inPersianYears(long long dayNumber)
+bool inPersianYears(Day day)
 {
-    return dayNumber >= nowruz(FirstPersianYear) && dayNumber < nowruz(LastPersianYear + 1);
+    return day.number() >= nowruz(FirstPersianYear) && day.number() < nowruz(LastPersianYear + 1);
 }
 
 std::string_view persianMonthName(int month)

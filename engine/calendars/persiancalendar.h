@@ -21,10 +21,10 @@ constexpr long long LastPersianYear = 1633;  // 2255
 
 bool isPersianLeapYear(long long year);
 int persianMonthLength(int month, long long year);
-long long persianDayNumberOf(const CalendarDate& date);
-CalendarDate persianDateOfDayNumber(long long dayNumber);
+Day persianDayOf(const CalendarDate& date);
+CalendarDate persianDateOf(Day day);
 // Whether a day lies in FirstPersianYear to LastPersianYear.
-bool inPersianYears(long long dayNumber);
+bool inPersianYears(Day day);
 
 // "Farvardin" to "Esfand".
 std::string_view persianMonthName(int month);

@@ -26,13 +26,13 @@ CalendarDate christianOf(long long year, int month, int day)
     return {year + YearsBehind + (month >= Kanunusani ? 1 : 0), christianMonth, day};
 }
 
-long long firstRumiDay() { return julianDayNumberOf({FirstRumiYear + YearsBehind, 3, 1}); }
-long long firstGregorianRumiDay() { return dayNumberOf({YearOfTheChange + YearsBehind, 3, 1}); }
-long long lastRumiDay() { return dayNumberOf({LastRumiYear + YearsBehind, 12, 31}); }
+Day firstRumiDay() { return julianDayOf({FirstRumiYear + YearsBehind, 3, 1}); }
+Day firstGregorianRumiDay() { return dayOf({YearOfTheChange + YearsBehind, 3, 1}); }
+Day lastRumiDay() { return dayOf({LastRumiYear + YearsBehind, 12, 31}); }
 
 } // namespace
 
-std::optional<long long> rumiDayNumberOf(long long year, int month, int day, std::string& problem)
+std::optional<Day> rumiDayOf(long long year, int month, int day, std::string& problem)
 {
     if (year < FirstRumiYear || year > LastRumiYear || month < 1 || month > RumiMonthsPerYear || day < 1)
         return std::nullopt;
@@ -44,7 +44,7 @@ std::optional<long long> rumiDayNumberOf(long long year, int month, int day, std
             problem = "16 to 28 Subat 1332 were left out: 15 Subat 1332 was followed by 1 Mart 1333";
             return std::nullopt;
         }
-        return julianDayNumberOf(christian);
+        return julianDayOf(christian);
     }
     if (month >= Kanunusani) {
         problem = "the sources disagree whether the Rumi years from 1333 began on 1 March or on 1 January, so "
@@ -53,15 +53,15 @@ std::optional<long long> rumiDayNumberOf(long long year, int month, int day, std
     }
     if (day > daysInMonth(christian.month, christian.year))
         return std::nullopt;
-    return dayNumberOf(christian);
+    return dayOf(christian);
 }
 
-std::string rumiDayText(long long dayNumber)
+std::string rumiDayText(Day day)
 {
-    if (dayNumber < firstRumiDay() || dayNumber > lastRumiDay())
+    if (day < firstRumiDay() || day > lastRumiDay())
         return {};
-    const bool julian = dayNumber < firstGregorianRumiDay();
-    const CalendarDate christian = julian ? julianDateOfDayNumber(dayNumber) : dateOfDayNumber(dayNumber);
+    const bool julian = day < firstGregorianRumiDay();
+    const CalendarDate christian = julian ? julianDateOf(day) : dateOf(day);
     const int month = christian.month >= 3 ? christian.month - 2 : christian.month + 10;
     const long long year = christian.year - YearsBehind - (month >= Kanunusani ? 1 : 0);
     const std::string text = std::to_string(christian.day) + " " + std::string(MonthNames[size_t(month - 1)]) + " ";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <spanwright/day.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,14 +23,14 @@ constexpr int RumiMonthsPerYear = 12;
 constexpr long long FirstRumiYear = 1256;
 constexpr long long LastRumiYear = 1341;
 
-// The day number of calendardate.h of a Rumi day; nothing for a day the
+// The Day (calendardate.h) of a Rumi day; nothing for a day the
 // calendar has not (16 to 28 Şubat 1332, the 30th of a month of 29...) and
 // one of the months the sources disagree on (problem says which).
-std::optional<long long> rumiDayNumberOf(long long year, int month, int day, std::string& problem);
-// The Rumi day of a day number from 13 Mar 1840 to 31 Dec 1925, as convert
+std::optional<Day> rumiDayOf(long long year, int month, int day, std::string& problem);
+// The Rumi day of a Day from 13 Mar 1840 to 31 Dec 1925, as convert
 // writes it: "7 Nisan 1327", "5 Kanunusani 1333 or 1334 (...)"; empty
 // outside those days.
-std::string rumiDayText(long long dayNumber);
+std::string rumiDayText(Day day);
 
 // "Mart" to "Subat", in the ASCII spelling of the answers.
 std::string_view rumiMonthName(int month);

@@ -13,8 +13,8 @@ constexpr int February = 2;
 // A Swedish date's fields are those of the Julian date a day later.
 constexpr long long DaysAhead = 1;
 
-long long firstSwedishDay() { return julianDayNumberOf(FirstSwedishDay) - DaysAhead; }
-long long lastSwedishDay() { return julianDayNumberOf(LastSwedishDay) - DaysAhead; }
+Day firstSwedishDay() { return julianDayOf(FirstSwedishDay) - DaysAhead; }
+Day lastSwedishDay() { return julianDayOf(LastSwedishDay) - DaysAhead; }
 
 bool fieldsBefore(const CalendarDate& a, const CalendarDate& b)
 {
@@ -39,24 +39,24 @@ int swedishMonthLength(int month, long long year)
     return julianMonthLength(month, year);
 }
 
-long long swedishDayNumberOf(const CalendarDate& date)
+Day swedishDayOf(const CalendarDate& date)
 {
     // 30 February 1712 counts on as the Julian 1 March would.
-    return julianDayNumberOf(date) - (writtenInSwedishYears(date) ? DaysAhead : 0);
+    return julianDayOf(date) - (writtenInSwedishYears(date) ? DaysAhead : 0);
 }
 
-CalendarDate swedishDateOfDayNumber(long long dayNumber)
+CalendarDate swedishDateOf(Day day)
 {
-    if (!inSwedishCalendarYears(dayNumber))
-        return julianDateOfDayNumber(dayNumber);
-    if (dayNumber == lastSwedishDay())
+    if (!inSwedishCalendarYears(day))
+        return julianDateOf(day);
+    if (day == lastSwedishDay())
         return LastSwedishDay;
-    return julianDateOfDayNumber(dayNumber + DaysAhead);
+    return julianDateOf(day + DaysAhead);
 }
 
-bool inSwedishCalendarYears(long long dayNumber)
+bool inSwedishCalendarYears(Day day)
 {
-    return dayNumber >= firstSwedishDay() && dayNumber <= lastSwedishDay();
+    return day >= firstSwedishDay() && day <= lastSwedishDay();
 }
 
 } // namespace spanwright

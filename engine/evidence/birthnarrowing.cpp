@@ -70,13 +70,11 @@ std::optional<BirthWindow> birthWindowFor(const DayRange& event, const RecordAge
 {
     BirthWindow window;
     window.about = age.reading.about;
-    const Day firstDay = event.earliest.value_or(Day(firstCalendarDay()));
-    const Day lastDay = event.latest.value_or(Day(lastCalendarDay()));
-    // The age search counts in the calendars' day numbers.
-    const auto found = [](std::optional<long long> day) { return day ? std::optional<Day>(Day(*day)) : std::nullopt; };
+    const Day firstDay = event.earliest.value_or(firstCalendarDay());
+    const Day lastDay = event.latest.value_or(lastCalendarDay());
     if (event.earliest && !age.openAbove) {
         window.days.earliest = firstFound(firstDay, lastDay, 1, [&](Day day, bool fromFirst) {
-            return found(firstBeginDayMeant(day.number(), age.reading, ageCalendarFor(calendar, day.number(), fromFirst)));
+            return firstBeginDayMeant(day, age.reading, ageCalendarFor(calendar, day, fromFirst));
         });
         if (!window.days.earliest)
             return std::nullopt;
@@ -84,7 +82,7 @@ std::optional<BirthWindow> birthWindowFor(const DayRange& event, const RecordAge
     if (event.latest) {
         const AgeReading least = leastReading(age);
         window.days.latest = firstFound(lastDay, firstDay, -1, [&](Day day, bool fromFirst) {
-            return found(lastBeginDayMeant(day.number(), least, ageCalendarFor(calendar, day.number(), fromFirst)));
+            return lastBeginDayMeant(day, least, ageCalendarFor(calendar, day, fromFirst));
         });
         if (!window.days.latest)
             return std::nullopt;

@@ -136,7 +136,7 @@ std::vector<std::string> wordsOf(std::string_view text)
 
 std::string gregorianDayText(const CalendarDate& date)
 {
-    return calendarDayText(calendarDayOf(CalendarSystem::Gregorian, dayNumberOf(date)));
+    return calendarDayText(calendarDayOf(CalendarSystem::Gregorian, dayOf(date)));
 }
 
 // The mark as written, without its parentheses: "O.S.", "@#DJULIAN@".
@@ -168,9 +168,9 @@ std::optional<Problem> calendarProblem(std::string_view text, const CensusDay& c
                         + taken + ": leave the mark off, or write the day meant as a date in place of the census");
     }
     // A census marked N.S. is Gregorian whatever the switch, as a date is.
-    if (!marks.system && calendar.firstGregorianDay && Day(dayNumberOf(census.day)) < *calendar.firstGregorianDay)
+    if (!marks.system && calendar.firstGregorianDay && dayOf(census.day) < *calendar.firstGregorianDay)
         return notKnown("the census " + quotedExcerpt(text) + " " + taken + ", but --switch makes dates before "
-                        + calendarDayText(calendarDayOf(CalendarSystem::Gregorian, calendar.firstGregorianDay->number()))
+                        + calendarDayText(calendarDayOf(CalendarSystem::Gregorian, *calendar.firstGregorianDay))
                         + " Julian: give --switch GB or US (its country's switch, of 1752 or before) or none, or"
                           " write the census day as a date marked N.S. ("
                         + day + " N.S.)");
@@ -207,9 +207,9 @@ const CountryName* countryNamed(const std::vector<std::string>& words)
     return nullptr;
 }
 
-long long firstOfMonth(int year, int month)
+Day firstOfMonth(int year, int month)
 {
-    return month > 12 ? dayNumberOf(CalendarDate{year + 1, 1, 1}) : dayNumberOf(CalendarDate{year, month, 1});
+    return month > 12 ? dayOf(CalendarDate{year + 1, 1, 1}) : dayOf(CalendarDate{year, month, 1});
 }
 
 } // namespace
@@ -287,14 +287,14 @@ std::string_view censusCountryOfPlace(std::string_view place)
     return country ? country->country : std::string_view();
 }
 
-std::optional<CensusDay> censusOfEvent(std::string_view country, long long first, long long last)
+std::optional<CensusDay> censusOfEvent(std::string_view country, Day first, Day last)
 {
     if (country.empty())
         return std::nullopt;
     for (const CensusDay& census : censusDays()) {
         if (census.country != country)
             continue;
-        const long long day = dayNumberOf(census.day);
+        const Day day = dayOf(census.day);
         const bool onTheDay = first == day && last == day;
         const bool theYear = first == firstOfMonth(census.year, 1) && last == firstOfMonth(census.year, 13) - 1;
         const int month = census.day.month;

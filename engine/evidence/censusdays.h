@@ -60,6 +60,6 @@ std::string_view censusCountryOfPlace(std::string_view place);
 // numbers) is: one whose day is those days, or whose year they are (the
 // whole year the census is named by, or the month of its day). Nothing for
 // any other days, as for a date "about" one.
-std::optional<CensusDay> censusOfEvent(std::string_view country, long long first, long long last);
+std::optional<CensusDay> censusOfEvent(std::string_view country, Day first, Day last);
 
 } // namespace spanwright

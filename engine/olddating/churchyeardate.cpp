@@ -20,7 +20,7 @@ namespace datepieces {
 namespace {
 
 // The first day of the Gregorian calendar, 15 Oct 1582.
-long long firstGregorianDay() { return dayNumberOf({1582, 10, 15}); }
+Day firstGregorianDay() { return dayOf({1582, 10, 15}); }
 
 struct FeastDay
 {
@@ -71,7 +71,7 @@ std::optional<FeastDay> feastOfWords(const std::vector<OldWord>& words, size_t f
     return found;
 }
 
-DaysRead dayRead(long long day, CalendarSystem system, CalendarSource source, std::string readAs)
+DaysRead dayRead(Day day, CalendarSystem system, CalendarSource source, std::string readAs)
 {
     if (day < earliestReadDay() || day > latestReadDay())
         return refusal("it lies outside 9999 BC to AD 9999 of the Gregorian calendar");
@@ -95,7 +95,7 @@ DaysRead feastInYear(const FeastDay& found, long long year, bool dual, const Cal
 {
     CalendarSystem system = CalendarSystem::Gregorian;
     CalendarSource source = CalendarSource::Default;
-    const long long julianDay = feastDayIn(*found.feast, year, CalendarSystem::Julian);
+    const Day julianDay = feastDayIn(*found.feast, year, CalendarSystem::Julian);
     if (dual || (context.mark && *context.mark == CalendarSystem::Julian)) {
         system = CalendarSystem::Julian;
         source = CalendarSource::Marked;
@@ -105,12 +105,12 @@ DaysRead feastInYear(const FeastDay& found, long long year, bool dual, const Cal
         source = CalendarSource::Marked;
     } else if (context.choice.firstGregorianDay) {
         source = CalendarSource::Switch;
-        system = julianDay < context.choice.firstGregorianDay->number() ? CalendarSystem::Julian : CalendarSystem::Gregorian;
+        system = julianDay < *context.choice.firstGregorianDay ? CalendarSystem::Julian : CalendarSystem::Gregorian;
     } else if (year < FirstGregorianEasterYear) {
         system = CalendarSystem::Julian;
         source = CalendarSource::Named;
     }
-    long long feastDay = feastDayIn(*found.feast, year, system);
+    Day feastDay = feastDayIn(*found.feast, year, system);
     if (system == CalendarSystem::Gregorian && feastDay < firstGregorianDay())
         return refusal("the Gregorian calendar began on 15 Oct 1582");
     const CalendarDay fields = calendarDayOf(system, feastDay);
@@ -123,15 +123,15 @@ DaysRead feastInYear(const FeastDay& found, long long year, bool dual, const Cal
     return dayRead(relativeDayOf(found.relation, feastDay), system, source, found.text + " " + yearText);
 }
 
-CalendarSystem englishCalendarOf(long long day)
+CalendarSystem englishCalendarOf(Day day)
 {
     return day < englishGregorianStart() ? CalendarSystem::Julian : CalendarSystem::Gregorian;
 }
 
 // The feast's day in England's calendar of the year.
-long long englishFeastDay(const Feast& feast, long long year)
+Day englishFeastDay(const Feast& feast, long long year)
 {
-    const long long julian = feastDayIn(feast, year, CalendarSystem::Julian);
+    const Day julian = feastDayIn(feast, year, CalendarSystem::Julian);
     return julian < englishGregorianStart() ? julian : feastDayIn(feast, year, CalendarSystem::Gregorian);
 }
 
@@ -172,10 +172,9 @@ std::optional<DaysRead> inRegnalYear(const std::vector<OldWord>& words, size_t y
     }
     const long long firstYear = calendarDayOf(englishCalendarOf(first), first).year;
     for (long long year : {firstYear, firstYear + 1}) {
-        const std::optional<long long> dayNumber = feast ? englishFeastDay(*feast->feast, year)
-                                                         : englishDay(year, month, day);
-        if (dayNumber && *dayNumber >= first && *dayNumber <= last) {
-            const long long named = feast ? relativeDayOf(feast->relation, *dayNumber) : *dayNumber;
+        const std::optional<Day> written = feast ? englishFeastDay(*feast->feast, year) : englishDay(year, month, day);
+        if (written && *written >= first && *written <= last) {
+            const Day named = feast ? relativeDayOf(feast->relation, *written) : *written;
             const std::string what = feast ? feast->text : writtenWords(words, 0, yearAt);
             return dayRead(named, englishCalendarOf(named), CalendarSource::Named, what + " " + regnalText);
         }

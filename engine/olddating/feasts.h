@@ -2,6 +2,8 @@
 
 #include "calendars/calendarsystem.h"
 
+#include <spanwright/day.h>
+
 #include <string_view>
 
 namespace spanwright {
@@ -36,9 +38,8 @@ const Feast* feastNamed(std::string_view words);
 // The words feastNamed is given: the fillers left out.
 bool isFeastFiller(std::string_view upperWord);
 
-// The day number of the feast in the year of the calendar (Julian or
-// Gregorian).
-long long feastDayIn(const Feast& feast, long long year, CalendarSystem system);
+// The day of the feast in the year of the calendar (Julian or Gregorian).
+Day feastDayIn(const Feast& feast, long long year, CalendarSystem system);
 
 // The fixed and the movable feasts, for the lookup.
 const Feast* fixedFeasts(size_t& count);

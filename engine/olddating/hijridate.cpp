@@ -144,17 +144,17 @@ std::optional<DaysRead> hijriDate(std::string_view text, const CalendarContext& 
     if (!islamic && (year < FirstPersianYear || year > LastPersianYear))
         return refusal("Persian years are read from " + std::to_string(FirstPersianYear) + " to "
                        + std::to_string(LastPersianYear) + ", where the arithmetic leap rule keeps to the equinox");
-    const auto dayNumber = [&](int day) {
-        return islamic ? islamicDayNumberOf({year, month, day}) : persianDayNumberOf({year, month, day});
+    const auto dayOfMonth = [&](int day) {
+        return islamic ? islamicDayOf({year, month, day}) : persianDayOf({year, month, day});
     };
     Days days;
-    days.earliest = dayNumber(parts.day == 0 ? 1 : parts.day);
-    days.latest = dayNumber(parts.day == 0 ? length : parts.day);
+    days.earliest = dayOfMonth(parts.day == 0 ? 1 : parts.day);
+    days.latest = dayOfMonth(parts.day == 0 ? length : parts.day);
     if (days.earliest < earliestReadDay() || days.latest > latestReadDay())
         return refusal("it lies outside 9999 BC to AD 9999 of the Gregorian calendar");
     // Written back in the calendar of Christian records of its day.
-    const auto christian = [](long long day) {
-        return day < dayNumberOf({1582, 10, 15}) ? CalendarSystem::Julian : CalendarSystem::Gregorian;
+    const auto christian = [](Day day) {
+        return day < dayOf({1582, 10, 15}) ? CalendarSystem::Julian : CalendarSystem::Gregorian;
     };
     days.calendar = christian(days.earliest);
     days.latestCalendar = christian(days.latest);

@@ -120,21 +120,21 @@ const Feast* feastNamed(std::string_view words)
     return nullptr;
 }
 
-long long feastDayIn(const Feast& feast, long long year, CalendarSystem system)
+Day feastDayIn(const Feast& feast, long long year, CalendarSystem system)
 {
     switch (feast.kind) {
     case Feast::Kind::Fixed: {
         const bool later = feast.laterInLeapYear && monthLengthIn(system, 2, year) == 29;
-        return dayNumberIn({system, year, feast.month, feast.day + (later ? 1 : 0)});
+        return dayOf({system, year, feast.month, feast.day + (later ? 1 : 0)});
     }
     case Feast::Kind::FromEaster:
-        return easterDayNumber(year, system) + feast.offset;
+        return easterSunday(year, system) + feast.offset;
     case Feast::Kind::FromAdvent: {
-        const long long earliest = dayNumberIn({system, year, November, FirstDayOfAdventSunday});
-        return earliest + (Sunday - weekdayOf(earliest) + DaysPerWeek) % DaysPerWeek + feast.offset;
+        const Day earliest = dayOf({system, year, November, FirstDayOfAdventSunday});
+        return earliest + ((Sunday - weekdayOf(earliest) + DaysPerWeek) % DaysPerWeek + feast.offset);
     }
     }
-    return 0;
+    return Day(0);
 }
 
 } // namespace spanwright

@@ -270,22 +270,22 @@ std::optional<Result<RegnalYear>> rulerAt(const std::vector<OldWord>& words, siz
     return notRegnal("there was no such English ruler");
 }
 
-long long anniversary(const Reign& reign, long long yearsOn)
+Day anniversary(const Reign& reign, long long yearsOn)
 {
     const long long year = reign.first.year + yearsOn;
     if (reign.fromAscension)
-        return easterDayNumber(year, CalendarSystem::Julian) + 39;
+        return easterSunday(year, CalendarSystem::Julian) + 39;
     // A reign begun before England's change keeps its anniversary in the
     // Julian count, as George II's did.
-    const bool julian = julianDayNumberOf(reign.first) < englishGregorianStart();
-    return julian ? julianDayNumberOf({year, reign.first.month, reign.first.day})
-                  : dayNumberOf({year, reign.first.month, reign.first.day});
+    const bool julian = julianDayOf(reign.first) < englishGregorianStart();
+    return julian ? julianDayOf({year, reign.first.month, reign.first.day})
+                  : dayOf({year, reign.first.month, reign.first.day});
 }
 
-long long reignLastDay(const Reign& reign)
+Day reignLastDay(const Reign& reign)
 {
-    const bool julian = julianDayNumberOf(reign.last) < englishGregorianStart();
-    return julian ? julianDayNumberOf(reign.last) : dayNumberOf(reign.last);
+    const bool julian = julianDayOf(reign.last) < englishGregorianStart();
+    return julian ? julianDayOf(reign.last) : dayOf(reign.last);
 }
 
 int lastYearOf(const Reign& reign)
@@ -407,24 +407,24 @@ std::optional<Result<RegnalYear>> latinYearLast(const std::vector<OldWord>& word
 
 } // namespace
 
-long long englishGregorianStart()
+Day englishGregorianStart()
 {
-    return dayNumberOf({1752, 9, 14});
+    return dayOf({1752, 9, 14});
 }
 
-std::optional<long long> englishDay(long long year, int month, int day)
+std::optional<Day> englishDay(long long year, int month, int day)
 {
     if (month < 1 || month > 12 || day < 1)
         return std::nullopt;
     if (day <= julianMonthLength(month, year)) {
-        const long long julian = julianDayNumberOf({year, month, day});
+        const Day julian = julianDayOf({year, month, day});
         if (julian < englishGregorianStart())
             return julian;
     }
     if (day > daysInMonth(month, year))
         return std::nullopt;
-    const long long gregorian = dayNumberOf({year, month, day});
-    return gregorian >= englishGregorianStart() ? std::optional<long long>(gregorian) : std::nullopt;
+    const Day gregorian = dayOf({year, month, day});
+    return gregorian >= englishGregorianStart() ? std::optional<Day>(gregorian) : std::nullopt;
 }
 
 std::optional<Result<RegnalYear>> readRegnalYear(const std::vector<OldWord>& words, size_t first)
@@ -449,12 +449,12 @@ std::optional<Result<RegnalYear>> readRegnalYear(const std::vector<OldWord>& wor
     return withYears(rulerAt(words, at, words.size(), false), year, alongside);
 }
 
-std::pair<long long, long long> regnalYearDays(const RegnalYear& regnal)
+std::pair<Day, Day> regnalYearDays(const RegnalYear& regnal)
 {
     const Reign& reign = *regnal.reign;
     const int yearsOn = regnal.year - reign.firstYearNumber;
-    long long firstDay = anniversary(reign, yearsOn);
-    long long lastDay = std::min(anniversary(reign, yearsOn + 1) - 1, reignLastDay(reign));
+    Day firstDay = anniversary(reign, yearsOn);
+    Day lastDay = std::min(anniversary(reign, yearsOn + 1) - 1, reignLastDay(reign));
     if (const Reign* queen = reign.withYearsOf.empty() ? nullptr : reignOfKey(reign.withYearsOf)) {
         RegnalYear own;
         own.reign = queen;

@@ -43,19 +43,19 @@ struct RegnalYear
 // they name a reign but not one regnal year of it.
 std::optional<Result<RegnalYear>> readRegnalYear(const std::vector<OldWord>& words, size_t first);
 
-// The first and last day of the regnal year, as day numbers; the last of
+// The first and last day of the regnal year; the last of
 // the reign ends it. England's days: Julian to 2 Sep 1752, Gregorian from
 // 14 Sep 1752. A reign begun before the change kept its anniversary as a
 // count of days (George II's years began on 11 June, then on 22 June).
 // Philip and Mary's double years are the days that Philip's year and
 // Mary's have in common.
-std::pair<long long, long long> regnalYearDays(const RegnalYear& regnal);
+std::pair<Day, Day> regnalYearDays(const RegnalYear& regnal);
 
-// The day number of the day of England's calendar, Julian to 2 Sep 1752,
-// Gregorian from 14 Sep 1752; nothing for a day that calendar has not.
-std::optional<long long> englishDay(long long year, int month, int day);
+// The Day of a day of England's calendar, Julian to 2 Sep 1752, Gregorian
+// from 14 Sep 1752; nothing for a day that calendar has not.
+std::optional<Day> englishDay(long long year, int month, int day);
 // The first Gregorian day of England, 14 Sep 1752.
-long long englishGregorianStart();
+Day englishGregorianStart();
 
 // "9 Edward III", "1 & 2 Philip and Mary".
 std::string regnalYearText(const RegnalYear& regnal);

@@ -152,7 +152,7 @@ RelativeDay takeRelativeDay(const std::vector<OldWord>& words, size_t first)
     return relation;
 }
 
-long long relativeDayOf(const RelativeDay& relation, long long feastDay)
+Day relativeDayOf(const RelativeDay& relation, Day feastDay)
 {
     const int feastWeekday = weekdayOf(feastDay);
     switch (relation.kind) {
@@ -163,11 +163,11 @@ long long relativeDayOf(const RelativeDay& relation, long long feastDay)
     case RelativeDay::Kind::WeekdayBefore: {
         // The nearest such weekday strictly before it, and whole weeks back.
         const int back = (feastWeekday - relation.weekday + DaysPerWeek - 1) % DaysPerWeek + 1;
-        return feastDay - back - DaysPerWeek * (relation.count - 1);
+        return feastDay - (back + DaysPerWeek * (relation.count - 1));
     }
     case RelativeDay::Kind::WeekdayAfter: {
         const int ahead = (relation.weekday - feastWeekday + DaysPerWeek - 1) % DaysPerWeek + 1;
-        return feastDay + ahead + DaysPerWeek * (relation.count - 1);
+        return feastDay + (ahead + DaysPerWeek * (relation.count - 1));
     }
     }
     return feastDay;

@@ -2,6 +2,8 @@
 
 #include "olddating/oldwords.h"
 
+#include <spanwright/day.h>
+
 #include <string>
 #include <vector>
 
@@ -33,6 +35,6 @@ struct RelativeDay
 RelativeDay takeRelativeDay(const std::vector<OldWord>& words, size_t first);
 
 // The day the relation names, from the feast's day.
-long long relativeDayOf(const RelativeDay& relation, long long feastDay);
+Day relativeDayOf(const RelativeDay& relation, Day feastDay);
 
 } // namespace spanwright

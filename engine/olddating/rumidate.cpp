@@ -82,16 +82,16 @@ std::optional<DaysRead> rumiDate(std::string_view text, const CalendarContext& c
     if (year < FirstRumiYear || year > LastRumiYear)
         return refusal("the Rumi calendar was in use from 1256 to 1341 (1840 to 1925)");
     std::string problem;
-    const std::optional<long long> dayNumber = rumiDayNumberOf(year, month, day, problem);
-    if (!dayNumber)
+    const std::optional<Day> rumiDay = rumiDayOf(year, month, day, problem);
+    if (!rumiDay)
         return refusal(problem.empty() ? std::to_string(day) + " " + std::string(rumiMonthName(month)) + " "
                                              + std::to_string(year) + " is not a day of the Rumi calendar"
                                        : problem);
     Days days;
-    days.earliest = days.latest = *dayNumber;
+    days.earliest = days.latest = *rumiDay;
     days.calendar = days.latestCalendar = year < 1333 ? CalendarSystem::Julian : CalendarSystem::Gregorian;
     days.source = CalendarSource::Named;
-    const CalendarDay fields = calendarDayOf(days.calendar, *dayNumber);
+    const CalendarDay fields = calendarDayOf(days.calendar, *rumiDay);
     days.written = {int(fields.year), fields.month, fields.day, 0};
     days.readAs = std::to_string(day) + " " + std::string(rumiMonthName(month)) + " " + std::to_string(year)
         + " (Rumi)";

@@ -75,7 +75,7 @@ std::optional<CalendarDate> isoDay(std::string_view text)
 // The written day's place against the switch, its fields compared as
 // written: -1 Julian (up to the last Julian day), 1 Gregorian (from the
 // first Gregorian day), 0 in the days left out.
-int sideOfSwitch(long long year, int month, int day, long long firstGregorianDay)
+int sideOfSwitch(long long year, int month, int day, Day firstGregorianDay)
 {
     const auto key = [](long long y, int m, int d) { return (y * 16 + m) * 64 + d; };
     const CalendarDay first = calendarDayOf(CalendarSystem::Gregorian, firstGregorianDay);
@@ -86,13 +86,13 @@ int sideOfSwitch(long long year, int month, int day, long long firstGregorianDay
     return written <= key(last.year, last.month, last.day) ? -1 : 0;
 }
 
-std::string switchDayText(long long dayNumber, CalendarSystem system)
+std::string switchDayText(Day switchDay, CalendarSystem system)
 {
-    const CalendarDay day = calendarDayOf(system, dayNumber);
+    const CalendarDay day = calendarDayOf(system, switchDay);
     return std::to_string(day.day) + " " + std::string(fullMonthName(day.month)) + " " + writtenYearText(day.year);
 }
 
-std::string gapReason(long long year, int month, int day, long long firstGregorianDay)
+std::string gapReason(long long year, int month, int day, Day firstGregorianDay)
 {
     return std::to_string(day) + " " + std::string(fullMonthName(month)) + " "
         + writtenYearText(year) + " did not exist under the switch: the Julian calendar ran to "
@@ -102,30 +102,29 @@ std::string gapReason(long long year, int month, int day, long long firstGregori
 
 // The calendar of the days before the switch: Julian, but Sweden's own
 // (a day ahead) in the years 1700 to 1712 under Sweden's switch.
-CalendarSystem calendarBefore(long long firstGregorianDay)
+CalendarSystem calendarBefore(Day firstGregorianDay)
 {
-    return firstGregorianDay == dayNumberOf(FirstSwedishGregorianDay) ? CalendarSystem::Swedish
-                                                                     : CalendarSystem::Julian;
+    return firstGregorianDay == dayOf(FirstSwedishGregorianDay) ? CalendarSystem::Swedish : CalendarSystem::Julian;
 }
 
 // A day of the calendar before the switch, named Julian where the Swedish
 // calendar is the Julian one.
-long long dayBeforeSwitch(CalendarSystem before, long long year, int month, int day, CalendarSystem& system)
+Day dayBeforeSwitch(CalendarSystem before, long long year, int month, int day, CalendarSystem& system)
 {
-    const long long dayNumber = dayNumberIn({before, year, month, day});
-    system = before == CalendarSystem::Swedish && inSwedishCalendarYears(dayNumber) ? CalendarSystem::Swedish
-                                                                                   : CalendarSystem::Julian;
-    return dayNumber;
+    const Day julianDay = dayOf({before, year, month, day});
+    system = before == CalendarSystem::Swedish && inSwedishCalendarYears(julianDay) ? CalendarSystem::Swedish
+                                                                                  : CalendarSystem::Julian;
+    return julianDay;
 }
 
-// One end of a month or year under the switch: its day number, taken into
-// the nearest existing day where it falls in the days left out.
-long long switchedEnd(long long year, int month, bool first, long long firstGregorianDay, CalendarSystem& system)
+// One end of a month or year under the switch: its day, taken into the
+// nearest existing day where it falls in the days left out.
+Day switchedEnd(long long year, int month, bool first, Day firstGregorianDay, CalendarSystem& system)
 {
     const int gregorianDay = first ? 1 : monthLengthIn(CalendarSystem::Gregorian, month, year);
     if (sideOfSwitch(year, month, gregorianDay, firstGregorianDay) > 0) {
         system = CalendarSystem::Gregorian;
-        return dayNumberIn({system, year, month, gregorianDay});
+        return dayOf({system, year, month, gregorianDay});
     }
     const CalendarSystem before = calendarBefore(firstGregorianDay);
     const int julianDay = first ? 1 : monthLengthIn(before, month, year);
@@ -154,17 +153,17 @@ Result<Day> readCalendarSwitch(std::string_view written)
     for (const CalendarSwitchEntry& entry : Switches) {
         if (namesCode(entry.codes, text)) {
             const int* first = entry.firstGregorian;
-            return Day(dayNumberOf({first[0], first[1], first[2]}));
+            return dayOf({first[0], first[1], first[2]});
         }
     }
     if (const std::optional<CalendarDate> day = isoDay(text)) {
         // A switch moves the calendar forward: the first Gregorian day lies
         // after the Julian day before it, or no day would be left out.
-        const long long dayNumber = dayNumberOf(*day);
-        if (julianDayNumberOf(*day) <= dayNumber)
+        const Day switchDay = dayOf(*day);
+        if (julianDayOf(*day) <= switchDay)
             return Problem{ProblemKind::NotRead, "the switch " + std::string(text)
                                + " leaves no day out (the Gregorian calendar is not ahead of the Julian one there)"};
-        return Day(dayNumber);
+        return switchDay;
     }
     std::string codes;
     for (const CalendarSwitchEntry& entry : Switches)
@@ -173,7 +172,7 @@ Result<Day> readCalendarSwitch(std::string_view written)
                        + codes + ") nor a first Gregorian day YYYY-MM-DD"};
 }
 
-Result<SwitchedDays> daysUnderSwitch(long long year, int month, int day, long long firstGregorianDay)
+Result<SwitchedDays> daysUnderSwitch(long long year, int month, int day, Day firstGregorianDay)
 {
     SwitchedDays days;
     if (day != 0) {
@@ -189,7 +188,7 @@ Result<SwitchedDays> daysUnderSwitch(long long year, int month, int day, long lo
                                + ")"};
         days.firstCalendar = system;
         days.first = side < 0 ? dayBeforeSwitch(system, year, month, day, days.firstCalendar)
-                              : dayNumberIn({system, year, month, day});
+                              : dayOf({system, year, month, day});
         days.last = days.first;
         days.lastCalendar = days.firstCalendar;
         return days;

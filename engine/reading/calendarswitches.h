@@ -27,7 +27,7 @@ const CalendarSwitchEntry* calendarSwitchEntries(size_t& count);
 
 // A switch as --switch names it: a code of the table (any case; 1582 is
 // Rome's), or YYYY-MM-DD, the first Gregorian day of any other, which must
-// leave days out. The result is that day's day number, or why not.
+// leave days out. The result is that day, or why not.
 Result<Day> readCalendarSwitch(std::string_view text);
 
 // The days of a plain date written under a switch whose first Gregorian day
@@ -38,12 +38,12 @@ Result<Day> readCalendarSwitch(std::string_view text);
 // switch left out is refused, with a problem that says so.
 struct SwitchedDays
 {
-    long long first = 0;
-    long long last = 0;
+    Day first;
+    Day last;
     CalendarSystem firstCalendar = CalendarSystem::Gregorian;
     CalendarSystem lastCalendar = CalendarSystem::Gregorian;
 };
-Result<SwitchedDays> daysUnderSwitch(long long year, int month, int day, long long firstGregorianDay);
+Result<SwitchedDays> daysUnderSwitch(long long year, int month, int day, Day firstGregorianDay);
 
 // "GB (Britain and its colonies): Julian to 2 Sep 1752, Gregorian from 14 Sep 1752"
 std::string calendarSwitchLine(const CalendarSwitchEntry& entry);

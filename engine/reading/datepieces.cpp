@@ -59,8 +59,8 @@ DaysRead yearDays(long long year)
     if (!isWrittenYear(year))
         return refusal(yearNote(year));
     Days days;
-    days.earliest = dayNumberOf({year, 1, 1});
-    days.latest = dayNumberOf({year, int(LastMonth), daysInMonth(int(LastMonth), year)});
+    days.earliest = dayOf({year, 1, 1});
+    days.latest = dayOf({year, int(LastMonth), daysInMonth(int(LastMonth), year)});
     days.written.year = year;
     return days;
 }
@@ -72,8 +72,8 @@ DaysRead monthDays(long long year, long long month)
     if (!isWrittenYear(year))
         return refusal(yearNote(year));
     Days days;
-    days.earliest = dayNumberOf({year, int(month), 1});
-    days.latest = dayNumberOf({year, int(month), daysInMonth(int(month), year)});
+    days.earliest = dayOf({year, int(month), 1});
+    days.latest = dayOf({year, int(month), daysInMonth(int(month), year)});
     days.written.year = year;
     days.written.month = int(month);
     return days;
@@ -94,7 +94,7 @@ DaysRead dayDays(long long year, long long month, long long day)
         return refusal("day " + std::to_string(day) + " is not in " + std::string(fullMonthName(int(month)))
                        + " " + std::to_string(year) + " (1 to " + std::to_string(length) + ")");
     Days days;
-    days.earliest = dayNumberOf({year, int(month), int(day)});
+    days.earliest = dayOf({year, int(month), int(day)});
     days.latest = days.earliest;
     days.written = {int(year), int(month), int(day), 0};
     return days;

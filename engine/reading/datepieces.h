@@ -16,8 +16,8 @@ namespace datepieces {
 // The days a date allows.
 struct Days
 {
-    long long earliest = 0;
-    long long latest = 0;
+    Day earliest;
+    Day latest;
     // The calendar the date was read in (of its first day, and of its last
     // where a month across a switch or a range has two), how that was
     // decided, its parts as written.
@@ -88,7 +88,7 @@ DaysRead numericDate(std::string_view text, DateOrder order, const CalendarConte
 // The common case of numericDate in one pass, for the rows of a batch: three
 // numbers and one separator, nothing else, a real day. False for anything
 // else, which numericDate then reads (or refuses, with the reason).
-bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumber, WrittenDate* written = nullptr,
+bool plainNumericDate(std::string_view text, DateOrder order, Day& day, WrittenDate* written = nullptr,
                       const ShortYears& shortYears = {});
 // "17 May 1990", "May 17, 1990", "May 1850", "the 12th day of June 1741"...
 DaysRead wordedDate(std::string_view text, const CalendarContext& context = {});

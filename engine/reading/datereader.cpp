@@ -263,8 +263,8 @@ DateRefusal refused(std::string_view text, DateRefusal why)
 // of what it closes, as coarse as that allows.
 std::string boundText(Day day, bool opening)
 {
-    const CalendarDate date = dateOfDayNumber(day.number());
-    const bool monthBound = opening ? date.day == 1 : dateOfDayNumber((day + 1).number()).day == 1;
+    const CalendarDate date = dateOf(day);
+    const bool monthBound = opening ? date.day == 1 : dateOf(day + 1).day == 1;
     const bool yearBound = monthBound && date.month == (opening ? 1 : LastMonth);
     if (yearBound)
         return writtenYearText(date.year);
@@ -275,15 +275,15 @@ std::string boundText(Day day, bool opening)
 
 } // namespace
 
-long long earliestReadDay()
+Day earliestReadDay()
 {
     constexpr long long EarliestYear = 1 - LastWrittenYear; // 9999 BC
-    return dayNumberOf({EarliestYear, 1, 1});
+    return dayOf({EarliestYear, 1, 1});
 }
 
-long long latestReadDay()
+Day latestReadDay()
 {
-    return dayNumberOf({LastWrittenYear, LastMonth, LastDayOfDecember});
+    return dayOf({LastWrittenYear, LastMonth, LastDayOfDecember});
 }
 
 // The days of a trimmed text with its qualifier (about, before...);
@@ -327,7 +327,7 @@ DaysRead qualifiedDays(std::string_view text, const DateReadOptions& options, Qu
     // read as ever, then placed in the calendar the mark names.
     const bool christianMark = context.mark == CalendarSystem::Julian || context.mark == CalendarSystem::Gregorian;
     WrittenDate parts;
-    long long day = 0;
+    Day day;
     if (qualifier == Qualifier::None && christianMark && !choice.yearBeginsOn25March && !text.empty()
         && isDigit(text.front()) && plainNumericDate(text, order, day, &parts, options.shortYears)) {
         DaysRead days = daysInCalendar(parts, *context.mark, CalendarSource::Marked);
@@ -352,13 +352,13 @@ DateResult readDate(std::string_view written, const DateReadOptions& options)
     const CalendarChoice& choice = options.calendar;
     std::string_view text = trimmed(written);
     DateReading reading;
-    long long day = 0;
+    Day day;
     // The common case in one pass: a numeric Gregorian date, which under a
     // switch it is from the switch's first Gregorian day on.
     if (!text.empty() && isDigit(text.front()) && !choice.yearBeginsOn25March
         && plainNumericDate(text, order, day, &reading.written, options.shortYears)
-        && (!choice.firstGregorianDay || day >= choice.firstGregorianDay->number())) {
-        reading.days.earliest = reading.days.latest = Day(day);
+        && (!choice.firstGregorianDay || day >= *choice.firstGregorianDay)) {
+        reading.days.earliest = reading.days.latest = day;
         if (choice.firstGregorianDay)
             reading.calendarSource = CalendarSource::Switch;
         return reading;
@@ -385,17 +385,17 @@ DateResult readDate(std::string_view written, const DateReadOptions& options)
     reading.readAs = std::move(days.readAs);
     reading.observedDaysApart = days.observedDaysApart;
     reading.approximate = qualifier == Qualifier::About || aboutRange;
-    reading.days.earliest = Day(days.earliest);
-    reading.days.latest = Day(days.latest);
+    reading.days.earliest = days.earliest;
+    reading.days.latest = days.latest;
     if (qualifier == Qualifier::Before) {
         if (days.earliest <= earliestReadDay())
             return refused(written, refusal("no day of the calendar lies before it"));
         reading.days.earliest.reset();
-        reading.days.latest = Day(days.earliest - 1);
+        reading.days.latest = days.earliest - 1;
     } else if (qualifier == Qualifier::After) {
         if (days.latest == lastCalendarDay())
             return refused(written, refusal("no day of the calendar lies after it"));
-        reading.days.earliest = Day(days.latest + 1);
+        reading.days.earliest = days.latest + 1;
         reading.days.latest.reset();
     }
     return reading;
@@ -412,9 +412,9 @@ std::string dateReadingText(const DateReading& reading)
     const Day latest = *days.latest;
     const std::string about = reading.approximate ? "about " : "";
     if (earliest == latest)
-        return about + calendarDateText(dateOfDayNumber(earliest.number()));
-    const CalendarDate first = dateOfDayNumber(earliest.number());
-    const CalendarDate last = dateOfDayNumber(latest.number());
+        return about + calendarDateText(dateOf(earliest));
+    const CalendarDate first = dateOf(earliest);
+    const CalendarDate last = dateOf(latest);
     const std::string from = boundText(earliest, true);
     const std::string to = boundText(latest, false);
     const bool wholeYears = first.month == 1 && first.day == 1 && last.month == LastMonth
@@ -424,7 +424,7 @@ std::string dateReadingText(const DateReading& reading)
     if (wholeYears && (first.year == last.year || first.year >= 1))
         return about + (first.year == last.year ? from : from + "-" + to);
     const bool wholeMonth = first.year == last.year && first.month == last.month && first.day == 1
-        && dateOfDayNumber((latest + 1).number()).day == 1;
+        && dateOf(latest + 1).day == 1;
     if (wholeMonth) // (January as a bound would be written as its year)
         return about + std::string(fullMonthName(first.month)) + " " + writtenYearText(first.year);
     return about + "between " + from + " and " + to;

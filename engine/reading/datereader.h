@@ -132,8 +132,8 @@ DateResult readDate(std::string_view text, const DateReadOptions& options = {});
 // 31 December 9999 of the Gregorian calendar, whatever calendar it is
 // written in (after 9999 allows the days up to lastCalendarDay). An open
 // side (before) stands at the first.
-long long earliestReadDay();
-long long latestReadDay();
+Day earliestReadDay();
+Day latestReadDay();
 
 // The reading written back, month first: "5/17/1990", "May 1850", "1850",
 // "about 1850", "before 1/1/1850", "between 1850 and May 1855", "1850-1855".

@@ -220,7 +220,7 @@ DaysRead numericDate(std::string_view text, DateOrder order, const CalendarConte
     return refused;
 }
 
-bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumber, WrittenDate* written,
+bool plainNumericDate(std::string_view text, DateOrder order, Day& readDay, WrittenDate* written,
                       const ShortYears& shortYears)
 {
     constexpr size_t Numbers = 3;
@@ -268,7 +268,7 @@ bool plainNumericDate(std::string_view text, DateOrder order, long long& dayNumb
     if (month < 1 || month > LastMonth || year < FirstCalendarYear || year > LastWrittenYear || day < 1
         || day > daysInMonth(int(month), year))
         return false;
-    dayNumber = dayNumberOf({year, int(month), int(day)});
+    readDay = dayOf({year, int(month), int(day)});
     if (written)
         *written = {int(year), int(month), int(day), 0};
     return true;

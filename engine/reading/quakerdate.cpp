@@ -157,7 +157,7 @@ std::optional<DaysRead> quakerDate(std::string_view text, const CalendarContext&
     if (context.mark)
         return daysInCalendar(written, *context.mark, CalendarSource::Marked);
     CalendarContext british = context;
-    british.choice.firstGregorianDay = Day(dayNumberOf(FirstBritishGregorianDay));
+    british.choice.firstGregorianDay = dayOf(FirstBritishGregorianDay);
     british.choice.yearBeginsOn25March = false; // counted above
     const long long dualFirst = written.dualFirstYear;
     written.dualFirstYear = 0; // the year is the one counted from 1 January already

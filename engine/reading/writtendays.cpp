@@ -67,12 +67,12 @@ DaysRead checkedDay(const WrittenDate& written, CalendarSystem system)
                        + std::string(calendarSystemName(system)) + " calendar (1 to " + std::to_string(length)
                        + ")");
     Days days;
-    days.earliest = dayNumberIn({system, written.year, written.month, written.day});
+    days.earliest = dayOf({system, written.year, written.month, written.day});
     days.latest = days.earliest;
     return days;
 }
 
-DaysRead switchedDays(const WrittenDate& written, long long firstGregorianDay)
+DaysRead switchedDays(const WrittenDate& written, Day firstGregorianDay)
 {
     const Result<SwitchedDays> switchedDays = daysUnderSwitch(written.year, written.month, written.day, firstGregorianDay);
     if (!switchedDays)
@@ -94,7 +94,7 @@ bool beforeSwitch(const WrittenDate& written, const std::optional<Day>& firstGre
 {
     const int month = written.month == 0 ? 1 : written.month;
     const int day = written.day == 0 ? 1 : written.day;
-    return firstGregorianDay && Day(dayNumberIn({CalendarSystem::Julian, written.year, month, day})) < *firstGregorianDay;
+    return firstGregorianDay && dayOf({CalendarSystem::Julian, written.year, month, day}) < *firstGregorianDay;
 }
 
 // The days of a year, or its March, written alone with the year counted
@@ -109,9 +109,9 @@ std::optional<DaysRead> yearFromLadyDay(const WrittenDate& written, const Calend
     constexpr int LastDayOfMarchOrDecember = 31;
     const int firstDay = shortYear && written.month != 0 ? 1 : LadyDay;
     const int lastMonth = written.month == 0 ? MonthsPerYear : March;
-    days.earliest = dayNumberIn({CalendarSystem::Julian, written.year, March, firstDay});
-    days.latest = shortYear ? dayNumberIn({CalendarSystem::Julian, written.year, lastMonth, LastDayOfMarchOrDecember})
-                            : dayNumberIn({CalendarSystem::Julian, written.year + 1, March, LadyDay - 1});
+    days.earliest = dayOf({CalendarSystem::Julian, written.year, March, firstDay});
+    days.latest = shortYear ? dayOf({CalendarSystem::Julian, written.year, lastMonth, LastDayOfMarchOrDecember})
+                            : dayOf({CalendarSystem::Julian, written.year + 1, March, LadyDay - 1});
     days.calendar = CalendarSystem::Julian;
     days.latestCalendar = CalendarSystem::Julian;
     days.source = context.mark ? CalendarSource::Marked : CalendarSource::Switch;
@@ -148,8 +148,8 @@ DaysRead daysInCalendar(const WrittenDate& written, CalendarSystem system, Calen
             return day;
         days = std::move(*day);
     } else if (written.month != 0) {
-        days.earliest = dayNumberIn({system, written.year, written.month, 1});
-        days.latest = days.earliest + monthLengthIn(system, written.month, written.year) - 1;
+        days.earliest = dayOf({system, written.year, written.month, 1});
+        days.latest = days.earliest + (monthLengthIn(system, written.month, written.year) - 1);
     } else {
         days.earliest = firstDayOfYearIn(system, written.year);
         days.latest = lastDayOfYearIn(system, written.year);
@@ -195,7 +195,7 @@ DaysRead writtenDays(WrittenDate written, const CalendarContext& context)
     // The year counted from 25 March: a day before it belongs to the next
     // year as counted from 1 January, and is written back with its dual year.
     const bool switchYearLater = !choice.firstGregorianDay
-        || written.year < calendarDayOf(CalendarSystem::Gregorian, choice.firstGregorianDay->number()).year;
+        || written.year < calendarDayOf(CalendarSystem::Gregorian, *choice.firstGregorianDay).year;
     if (julian && choice.yearBeginsOn25March && !written.hasDualYear() && switchYearLater) {
         if (const std::optional<DaysRead> whole = yearFromLadyDay(written, context))
             return *whole;
@@ -213,7 +213,7 @@ DaysRead writtenDays(WrittenDate written, const CalendarContext& context)
     if (written.hasDualYear())
         return daysInCalendar(written, CalendarSystem::Julian, CalendarSource::Marked);
     if (choice.firstGregorianDay)
-        return switchedDays(written, choice.firstGregorianDay->number());
+        return switchedDays(written, *choice.firstGregorianDay);
     return daysInCalendar(written, CalendarSystem::Gregorian, CalendarSource::Default);
 }
 

@@ -31,13 +31,13 @@ File openTree(const std::string& path)
     return in;
 }
 
-long long machineToday()
+Day machineToday()
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
     constexpr int TmYearBase = 1900;
-    return dayNumberOf({local.tm_year + TmYearBase, local.tm_mon + 1, local.tm_mday});
+    return dayOf({local.tm_year + TmYearBase, local.tm_mon + 1, local.tm_mday});
 }
 
 } // namespace
@@ -72,7 +72,7 @@ CsvAnswer treeCheckCsv(const std::string& path, const std::string& today, const 
         const Result<CalendarDate> date = readCalendarDateFor("today date", today);
         if (!date)
             throw pybind11::value_error(date.problem().message);
-        options.today = dayNumberOf(*date);
+        options.today = dayOf(*date);
     }
     File in = openTree(path);
     CsvAnswer answer;
