@@ -4,6 +4,7 @@
 #include "calendars/juliancalendar.h"
 
 #include <array>
+#include <utility>
 
 namespace spanwright {
 
@@ -32,27 +33,28 @@ Day lastRumiDay() { return dayOf({LastRumiYear + YearsBehind, 12, 31}); }
 
 } // namespace
 
-std::optional<Day> rumiDayOf(long long year, int month, int day, std::string& problem)
+Result<Day> rumiDayOf(long long year, int month, int day)
 {
-    if (year < FirstRumiYear || year > LastRumiYear || month < 1 || month > RumiMonthsPerYear || day < 1)
-        return std::nullopt;
+    const auto notRead = [](std::string message) { return Problem{ProblemKind::NotRead, std::move(message)}; };
+    const bool inMonths = month >= 1 && month <= RumiMonthsPerYear;
+    const Problem noSuchDay = notRead(std::to_string(day) + " "
+                                      + (inMonths ? std::string(rumiMonthName(month)) : "month " + std::to_string(month))
+                                      + " " + std::to_string(year) + " is not a day of the Rumi calendar");
+    if (year < FirstRumiYear || year > LastRumiYear || !inMonths || day < 1)
+        return noSuchDay;
     const CalendarDate christian = christianOf(year, month, day);
     if (year < YearOfTheChange) {
         if (day > julianMonthLength(christian.month, christian.year))
-            return std::nullopt;
-        if (year == YearOfTheChange - 1 && month == Subat && day > LastJulianDayOfSubat1332) {
-            problem = "16 to 28 Subat 1332 were left out: 15 Subat 1332 was followed by 1 Mart 1333";
-            return std::nullopt;
-        }
+            return noSuchDay;
+        if (year == YearOfTheChange - 1 && month == Subat && day > LastJulianDayOfSubat1332)
+            return notRead("16 to 28 Subat 1332 were left out: 15 Subat 1332 was followed by 1 Mart 1333");
         return julianDayOf(christian);
     }
-    if (month >= Kanunusani) {
-        problem = "the sources disagree whether the Rumi years from 1333 began on 1 March or on 1 January, so "
-                  "Kanunusani and Subat of " + std::to_string(year) + " may be either year's";
-        return std::nullopt;
-    }
+    if (month >= Kanunusani)
+        return notRead("the sources disagree whether the Rumi years from 1333 began on 1 March or on 1 January, so "
+                       "Kanunusani and Subat of " + std::to_string(year) + " may be either year's");
     if (day > daysInMonth(christian.month, christian.year))
-        return std::nullopt;
+        return noSuchDay;
     return dayOf(christian);
 }
 

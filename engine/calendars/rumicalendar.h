@@ -1,6 +1,7 @@
 #pragma once
 
 #include <spanwright/day.h>
+#include <spanwright/result.h>
 
 #include <optional>
 #include <string>
@@ -23,10 +24,10 @@ constexpr int RumiMonthsPerYear = 12;
 constexpr long long FirstRumiYear = 1256;
 constexpr long long LastRumiYear = 1341;
 
-// The Day (calendardate.h) of a Rumi day; nothing for a day the
-// calendar has not (16 to 28 Şubat 1332, the 30th of a month of 29...) and
-// one of the months the sources disagree on (problem says which).
-std::optional<Day> rumiDayOf(long long year, int month, int day, std::string& problem);
+// The Day (calendardate.h) of a Rumi day, or a NotRead problem for a day
+// the calendar has not (16 to 28 Şubat 1332, the 30th of a month of 29...)
+// and for one of the months the sources disagree on, saying which.
+Result<Day> rumiDayOf(long long year, int month, int day);
 // The Rumi day of a Day from 13 Mar 1840 to 31 Dec 1925, as convert
 // writes it: "7 Nisan 1327", "5 Kanunusani 1333 or 1334 (...)"; empty
 // outside those days.

@@ -81,12 +81,9 @@ std::optional<DaysRead> rumiDate(std::string_view text, const CalendarContext& c
         return refusal("a Rumi date takes no other calendar's mark");
     if (year < FirstRumiYear || year > LastRumiYear)
         return refusal("the Rumi calendar was in use from 1256 to 1341 (1840 to 1925)");
-    std::string problem;
-    const std::optional<Day> rumiDay = rumiDayOf(year, month, day, problem);
+    const Result<Day> rumiDay = rumiDayOf(year, month, day);
     if (!rumiDay)
-        return refusal(problem.empty() ? std::to_string(day) + " " + std::string(rumiMonthName(month)) + " "
-                                             + std::to_string(year) + " is not a day of the Rumi calendar"
-                                       : problem);
+        return refusal(rumiDay.problem().message);
     Days days;
     days.earliest = days.latest = *rumiDay;
     days.calendar = days.latestCalendar = year < 1333 ? CalendarSystem::Julian : CalendarSystem::Gregorian;
