@@ -29,15 +29,19 @@ GedcomDateReadings::GedcomDateReadings(const DateReadOptions& options)
 {
 }
 
-GedcomDateReadings::Reading GedcomDateReadings::compact(const Result<GedcomDate>& read)
+std::optional<GedcomDateReadings::Reading> GedcomDateReadings::compact(const Result<GedcomDate>& read)
 {
     Reading reading;
     if (!read)
         return reading;
     const GedcomDate& date = *read;
+    const long long earliest = date.days.earliest.value_or(Day()).number();
+    const long long latest = date.days.latest.value_or(Day()).number();
+    if (earliest < INT32_MIN || earliest > INT32_MAX || latest < INT32_MIN || latest > INT32_MAX)
+        return std::nullopt;
     reading.flags = Read;
-    reading.earliest = date.days.earliest.value_or(Day()).number();
-    reading.latest = date.days.latest.value_or(Day()).number();
+    reading.earliest = static_cast<std::int32_t>(earliest);
+    reading.latest = static_cast<std::int32_t>(latest);
     const auto flag = [&](bool set, Flag which) {
         if (set)
             reading.flags |= which;
@@ -49,8 +53,8 @@ GedcomDateReadings::Reading GedcomDateReadings::compact(const Result<GedcomDate>
     flag(date.julianWritten, JulianWritten);
     flag(date.hebrewWritten, HebrewWritten);
     flag(date.frenchWritten, FrenchWritten);
-    reading.calendar = date.calendar;
-    reading.noDate = date.noDate;
+    reading.calendar = static_cast<std::uint8_t>(date.calendar);
+    reading.noDate = static_cast<std::uint8_t>(date.noDate);
     return reading;
 }
 
@@ -69,31 +73,36 @@ Result<GedcomDate> GedcomDateReadings::expand(const Reading& reading)
     date.julianWritten = (reading.flags & JulianWritten) != 0;
     date.hebrewWritten = (reading.flags & HebrewWritten) != 0;
     date.frenchWritten = (reading.flags & FrenchWritten) != 0;
-    date.calendar = reading.calendar;
-    date.noDate = reading.noDate;
+    date.calendar = static_cast<GedcomDate::Calendar>(reading.calendar);
+    date.noDate = static_cast<GedcomDate::NoDate>(reading.noDate);
     return read;
 }
 
 Result<GedcomDate> GedcomDateReadings::read(std::string_view text)
 {
     text = trimmed(text);
+    const auto hash = static_cast<std::uint32_t>(std::hash<std::string_view>()(text));
     const std::size_t mask = slots_.size() - 1;
-    std::size_t index = std::hash<std::string_view>()(text) & mask;
+    std::size_t index = hash & mask;
     for (;; index = (index + 1) & mask) {
         const Slot& slot = slots_[index];
         if (slot.size == UINT32_MAX)
             break;
-        if (std::string_view(texts_).substr(slot.offset, slot.size) == text)
+        if (slot.hash == hash && std::string_view(texts_).substr(slot.offset, slot.size) == text)
             return expand(slot.reading);
     }
     Result<GedcomDate> date = readGedcomDate(text, options_);
     // The store's offsets are 32 bits wide.
     if (used_ >= MostTexts || text.size() > UINT32_MAX - texts_.size() - 1)
         return date;
+    const std::optional<Reading> reading = compact(date);
+    if (!reading)
+        return date;
     Slot& slot = slots_[index];
     slot.offset = static_cast<std::uint32_t>(texts_.size());
     slot.size = static_cast<std::uint32_t>(text.size());
-    slot.reading = compact(date);
+    slot.hash = hash;
+    slot.reading = *reading;
     texts_.append(text);
     // Kept at most half full, so that a search ends soon at a free slot.
     if (++used_ * 2 > slots_.size())
@@ -109,7 +118,7 @@ void GedcomDateReadings::grow()
     for (const Slot& slot : old) {
         if (slot.size == UINT32_MAX)
             continue;
-        std::size_t index = std::hash<std::string_view>()(std::string_view(texts_).substr(slot.offset, slot.size)) & mask;
+        std::size_t index = slot.hash & mask;
         while (slots_[index].size != UINT32_MAX)
             index = (index + 1) & mask;
         slots_[index] = slot;

@@ -3,6 +3,7 @@
 #include "gedcomdate.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,23 +32,31 @@ public:
     std::size_t size() const { return used_; }
 
 private:
-    // A reading without its texts, in 24 bytes.
+    // A reading without its texts, in 12 bytes: the days of the readers'
+    // years (9999 BC to AD 9999) fit in 32 bits.
     struct Reading
     {
-        std::int64_t earliest = 0;
-        std::int64_t latest = 0;
+        std::int32_t earliest = 0;
+        std::int32_t latest = 0;
         std::uint8_t flags = 0;
-        GedcomDate::Calendar calendar = GedcomDate::Calendar::Gregorian;
-        GedcomDate::NoDate noDate = GedcomDate::NoDate::None;
+        std::uint8_t calendar = 0; // a GedcomDate::Calendar
+        std::uint8_t noDate = 0;   // a GedcomDate::NoDate
     };
+    // 24 bytes: a million distinct texts take a table of two to four million
+    // slots, so that the slot's size is most of the memory the readings use.
     struct Slot
     {
         std::uint32_t offset = 0;
         std::uint32_t size = UINT32_MAX; // UINT32_MAX: the slot is free
+        // The text's hash: the slot's place in the table, and a text of
+        // another hash is passed by without comparing it.
+        std::uint32_t hash = 0;
         Reading reading;
     };
+    static_assert(sizeof(Slot) == 24, "a slot in three words");
 
-    static Reading compact(const Result<GedcomDate>& read);
+    // Nothing where a day does not fit the compact reading.
+    static std::optional<Reading> compact(const Result<GedcomDate>& read);
     static Result<GedcomDate> expand(const Reading& reading);
     void grow();
 
