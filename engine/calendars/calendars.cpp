@@ -22,94 +22,79 @@ constexpr int WeekdayOfDayZero = 0;
 constexpr std::array<const char*, DaysPerWeek> WeekdayNames = {
     "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
 
+// A calendar's own arithmetic, as its file gives it: each calendar is one
+// row of Rules, and every function below asks its row.
+struct Rules
+{
+    CalendarSystem system;
+    int monthsPerYear;
+    int (*monthLength)(int month, long long year); // 0 for a month the year has not
+    Day (*dayOf)(const CalendarDate& fields);
+    CalendarDate (*dateOf)(Day day);
+};
+
+// The calendars of twelve Roman months check the month themselves here:
+// their files' month lengths take one of the twelve.
+template <int (*length)(int, long long)>
+int romanMonthLength(int month, long long year)
+{
+    return month >= 1 && month <= MonthsPerYear ? length(month, year) : 0;
+}
+
+int gregorianMonthLength(int month, long long year) { return daysInMonth(month, year); }
+Day gregorianDayOf(const CalendarDate& fields) { return dayOf(fields); }
+CalendarDate gregorianDateOf(Day day) { return dateOf(day); }
+
+// In the order of CalendarSystem, Persian last. A calendar added to it is
+// a row here; the switches over CalendarSystem elsewhere (its name, its
+// text) warn of it until it is handled there too.
+constexpr std::array<Rules, 7> Calendars = {{
+    {CalendarSystem::Gregorian, MonthsPerYear, romanMonthLength<gregorianMonthLength>, gregorianDayOf,
+     gregorianDateOf},
+    {CalendarSystem::Julian, MonthsPerYear, romanMonthLength<julianMonthLength>, julianDayOf, julianDateOf},
+    {CalendarSystem::Hebrew, HebrewMonthsPerYear, hebrewMonthLength, hebrewDayOf, hebrewDateOf},
+    {CalendarSystem::FrenchRepublican, FrenchRepublicanMonthsPerYear, frenchRepublicanMonthLength,
+     frenchRepublicanDayOf, frenchRepublicanDateOf},
+    {CalendarSystem::Swedish, MonthsPerYear, romanMonthLength<swedishMonthLength>, swedishDayOf, swedishDateOf},
+    {CalendarSystem::Islamic, IslamicMonthsPerYear, islamicMonthLength, islamicDayOf, islamicDateOf},
+    {CalendarSystem::Persian, PersianMonthsPerYear, persianMonthLength, persianDayOf, persianDateOf},
+}};
+
+constexpr bool rowsInOrder()
+{
+    for (size_t index = 0; index < Calendars.size(); ++index) {
+        if (static_cast<size_t>(Calendars[index].system) != index)
+            return false;
+    }
+    return static_cast<size_t>(CalendarSystem::Persian) + 1 == Calendars.size();
+}
+static_assert(rowsInOrder(), "one row of Calendars for each CalendarSystem, in its order");
+
+const Rules& rulesOf(CalendarSystem system)
+{
+    return Calendars[static_cast<size_t>(system)];
+}
+
 } // namespace
 
 int monthsPerYearIn(CalendarSystem system)
 {
-    switch (system) {
-    case CalendarSystem::Hebrew:
-        return HebrewMonthsPerYear;
-    case CalendarSystem::FrenchRepublican:
-        return FrenchRepublicanMonthsPerYear;
-    case CalendarSystem::Gregorian:
-    case CalendarSystem::Julian:
-    case CalendarSystem::Swedish:
-    case CalendarSystem::Islamic:
-    case CalendarSystem::Persian:
-        break;
-    }
-    return MonthsPerYear;
+    return rulesOf(system).monthsPerYear;
 }
 
 int monthLengthIn(CalendarSystem system, int month, long long year)
 {
-    switch (system) {
-    case CalendarSystem::Gregorian:
-        return month >= 1 && month <= MonthsPerYear ? daysInMonth(month, year) : 0;
-    case CalendarSystem::Julian:
-        return month >= 1 && month <= MonthsPerYear ? julianMonthLength(month, year) : 0;
-    case CalendarSystem::Hebrew:
-        return hebrewMonthLength(month, year);
-    case CalendarSystem::FrenchRepublican:
-        return frenchRepublicanMonthLength(month, year);
-    case CalendarSystem::Swedish:
-        return month >= 1 && month <= MonthsPerYear ? swedishMonthLength(month, year) : 0;
-    case CalendarSystem::Islamic:
-        return islamicMonthLength(month, year);
-    case CalendarSystem::Persian:
-        return persianMonthLength(month, year);
-    }
-    return 0;
+    return rulesOf(system).monthLength(month, year);
 }
 
 Day dayOf(const CalendarDay& day)
 {
-    const CalendarDate fields{day.year, day.month, day.day};
-    switch (day.system) {
-    case CalendarSystem::Julian:
-        return julianDayOf(fields);
-    case CalendarSystem::Hebrew:
-        return hebrewDayOf(fields);
-    case CalendarSystem::FrenchRepublican:
-        return frenchRepublicanDayOf(fields);
-    case CalendarSystem::Swedish:
-        return swedishDayOf(fields);
-    case CalendarSystem::Islamic:
-        return islamicDayOf(fields);
-    case CalendarSystem::Persian:
-        return persianDayOf(fields);
-    case CalendarSystem::Gregorian:
-        break;
-    }
-    return dayOf(fields);
+    return rulesOf(day.system).dayOf({day.year, day.month, day.day});
 }
 
 CalendarDay calendarDayOf(CalendarSystem system, Day day)
 {
-    CalendarDate fields;
-    switch (system) {
-    case CalendarSystem::Gregorian:
-        fields = dateOf(day);
-        break;
-    case CalendarSystem::Julian:
-        fields = julianDateOf(day);
-        break;
-    case CalendarSystem::Hebrew:
-        fields = hebrewDateOf(day);
-        break;
-    case CalendarSystem::FrenchRepublican:
-        fields = frenchRepublicanDateOf(day);
-        break;
-    case CalendarSystem::Swedish:
-        fields = swedishDateOf(day);
-        break;
-    case CalendarSystem::Islamic:
-        fields = islamicDateOf(day);
-        break;
-    case CalendarSystem::Persian:
-        fields = persianDateOf(day);
-        break;
-    }
+    const CalendarDate fields = rulesOf(system).dateOf(day);
     return {system, fields.year, fields.month, fields.day};
 }
 
