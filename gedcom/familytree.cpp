@@ -7,6 +7,8 @@
 
 namespace spanwright {
 
+static_assert(sizeof(TreeDate) == 16, "a tree holds millions of dates");
+
 DayRange TreeDate::days() const
 {
     DayRange days;
@@ -37,7 +39,7 @@ TreeText FamilyTree::addText(std::string_view text)
 
 namespace {
 
-constexpr TreeText FreeSlot{0, UINT32_MAX};
+constexpr std::uint32_t FreeSlot = UINT32_MAX;
 constexpr std::size_t FirstSharedSlots = 1 << 10;
 
 std::size_t hashOf(std::string_view text) { return std::hash<std::string_view>()(text); }
@@ -46,34 +48,41 @@ std::size_t hashOf(std::string_view text) { return std::hash<std::string_view>()
 
 TreeText FamilyTree::addSharedText(std::string_view text)
 {
+    const SharedTreeText shared = shareText(text);
+    return shared.index == UINT32_MAX ? TreeText{} : sharedTexts_[shared.index];
+}
+
+SharedTreeText FamilyTree::shareText(std::string_view text)
+{
     if (text.empty())
         return {};
     if (shared_.empty())
         shared_.assign(FirstSharedSlots, FreeSlot);
     const std::size_t mask = shared_.size() - 1;
     std::size_t slot = hashOf(text) & mask;
-    for (; shared_[slot].size != UINT32_MAX; slot = (slot + 1) & mask) {
-        if (this->text(shared_[slot]) == text)
-            return shared_[slot];
+    for (; shared_[slot] != FreeSlot; slot = (slot + 1) & mask) {
+        if (this->text(sharedTexts_[shared_[slot]]) == text)
+            return {shared_[slot]};
     }
-    shared_[slot] = addText(text);
-    const TreeText added = shared_[slot];
+    shared_[slot] = static_cast<std::uint32_t>(sharedTexts_.size());
+    sharedTexts_.push_back(addText(text));
+    const SharedTreeText added{shared_[slot]};
     // Kept at most half full, so that a search ends soon at a free slot.
-    if (++sharedCount_ * 2 > shared_.size())
+    if (sharedTexts_.size() * 2 > shared_.size())
         growShared();
     return added;
 }
 
 void FamilyTree::growShared()
 {
-    std::vector<TreeText> old(shared_.size() * 2, FreeSlot);
+    std::vector<std::uint32_t> old(shared_.size() * 2, FreeSlot);
     old.swap(shared_);
     const std::size_t mask = shared_.size() - 1;
-    for (const TreeText& kept : old) {
-        if (kept.size == UINT32_MAX)
+    for (std::uint32_t kept : old) {
+        if (kept == FreeSlot)
             continue;
-        std::size_t slot = hashOf(text(kept)) & mask;
-        while (shared_[slot].size != UINT32_MAX)
+        std::size_t slot = hashOf(text(sharedTexts_[kept])) & mask;
+        while (shared_[slot] != FreeSlot)
             slot = (slot + 1) & mask;
         shared_[slot] = kept;
     }
@@ -82,16 +91,16 @@ void FamilyTree::growShared()
 std::size_t FamilyTree::bytesHeld() const
 {
     return people.capacity() * sizeof(TreePerson) + families.capacity() * sizeof(TreeFamily)
-        + statedAges.capacity() * sizeof(TreeStatedAge) + childBonds.capacity() + (children.capacity() + parentFamilyStart.capacity() + parentFamilies.capacity()) * sizeof(std::uint32_t)
-        + texts_.capacity() + shared_.capacity() * sizeof(TreeText);
+        + statedAges.size() * sizeof(TreeStatedAge) + childBonds.capacity() + (children.capacity() + parentFamilyStart.capacity() + parentFamilies.capacity()) * sizeof(std::uint32_t)
+        + texts_.capacity() + sharedTexts_.capacity() * sizeof(TreeText) + shared_.capacity() * sizeof(std::uint32_t);
 }
 
-TreeDate treeDateOf(std::string_view value, TreeText shown, const DateReadOptions& calendar)
+TreeDate treeDateOf(std::string_view value, SharedTreeText shown, const DateReadOptions& calendar)
 {
     return treeDateOf(readGedcomDate(trimmed(value), calendar), shown);
 }
 
-TreeDate treeDateOf(const Result<GedcomDate>& reading, TreeText shown)
+TreeDate treeDateOf(const Result<GedcomDate>& reading, SharedTreeText shown)
 {
     TreeDate date;
     if (!reading || !reading->hasDays())

@@ -110,16 +110,15 @@ void storeChildLinks(FamilyTree& tree, const std::vector<TreeChildLink>& links)
         tree.parentFamilies[filled[child.person]++] = child.family;
 }
 
-void addSpouseStatedAges(FamilyTree& tree, std::vector<TreeStatedAge> spouseAges)
+void addSpouseStatedAges(FamilyTree& tree, TreeStatedAges spouseAges)
 {
     std::stable_sort(spouseAges.begin(), spouseAges.end(),
                      [](const TreeStatedAge& a, const TreeStatedAge& b) { return a.person < b.person; });
     // Merged from the back into room made once, so that the tree's ages
     // are neither copied whole nor sorted again.
-    std::vector<TreeStatedAge>& ages = tree.statedAges;
+    TreeStatedAges& ages = tree.statedAges;
     std::size_t own = ages.size();
     std::size_t more = spouseAges.size();
-    ages.reserve(own + more);
     ages.resize(own + more);
     for (std::size_t to = own + more; more > 0;) {
         if (own > 0 && ages[own - 1].person > spouseAges[more - 1].person)

@@ -62,6 +62,6 @@ void storeChildLinks(FamilyTree& tree, const std::vector<TreeChildLink>& links);
 // Adds the ages that families' events state of their spouses to the tree's
 // own, which are in the order of their people: after each person's own, in
 // the order given.
-void addSpouseStatedAges(FamilyTree& tree, std::vector<TreeStatedAge> spouseAges);
+void addSpouseStatedAges(FamilyTree& tree, TreeStatedAges spouseAges);
 
 } // namespace spanwright

@@ -61,13 +61,13 @@ void FamilyTreeBuilder::keepStatedAges()
     if (record_ == Record::Person) {
         const auto person = static_cast<std::uint32_t>(tree_.people.size() - 1);
         for (const StatedAgeEvent& event : individual_.statedAgeEvents())
-            tree_.statedAges.push_back({person, NoOne, store(event.tag, true), store(event.date, true),
-                                        store(event.age, true), store(event.place, true)});
+            tree_.statedAges.push_back({person, NoOne, share(event.tag), share(event.date), share(event.age),
+                                        share(event.place)});
     } else if (record_ == Record::Family) {
         const auto family = static_cast<std::uint32_t>(tree_.families.size() - 1);
         for (const FamilyEventAges::Age& age : familyAges_.ages()) {
-            spouseAges_.push_back({family, age.spouse, store(age.event.tag, true), store(age.event.date, true),
-                                   store(age.event.age, true), store(age.event.place, true)});
+            spouseAges_.push_back({family, age.spouse, share(age.event.tag), share(age.event.date),
+                                   share(age.event.age), share(age.event.place)});
         }
     }
 }
@@ -110,7 +110,7 @@ void FamilyTreeBuilder::add(const GedcomLine& line, bool cut, long long lineNumb
         const Result<GedcomDate> read = dates_->read(line.value);
         *event_ = treeDateOf(read, {});
         if (event_->present)
-            event_->text = store(trimmed(line.value), true);
+            event_->text = share(trimmed(line.value));
         else
             noteUnreadableDate(trimmed(line.value), read, lineNumber);
     }
@@ -189,6 +189,16 @@ TreeText FamilyTreeBuilder::store(std::string_view text, bool shared)
         text = decoded_;
     }
     return shared ? tree_.addSharedText(text) : tree_.addText(text);
+}
+
+SharedTreeText FamilyTreeBuilder::share(std::string_view text)
+{
+    if (encoding_.kind() != GedcomEncoding::Kind::Utf8) {
+        decoded_.clear();
+        encoding_.decode(text, decoded_);
+        text = decoded_;
+    }
+    return tree_.shareText(text);
 }
 
 void FamilyTreeBuilder::addPersonLine(const GedcomLine& line)
@@ -314,8 +324,7 @@ void FamilyTreeBuilder::link()
     linkTexts_ = {};
 
     // The ages the families' events state, to the husband or wife linked.
-    std::vector<TreeStatedAge> spouseAges;
-    spouseAges.reserve(spouseAges_.size());
+    TreeStatedAges spouseAges;
     for (const PendingSpouseAge& age : spouseAges_) {
         const TreeFamily& family = tree_.families[age.family];
         const std::uint32_t person = age.spouse == FamilyEventAges::Spouse::Husband ? family.husband : family.wife;

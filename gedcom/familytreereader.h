@@ -77,10 +77,10 @@ private:
     {
         std::uint32_t family;
         FamilyEventAges::Spouse spouse;
-        TreeText tag;
-        TreeText date;
-        TreeText age;
-        TreeText place;
+        SharedTreeText tag;
+        SharedTreeText date;
+        SharedTreeText age;
+        SharedTreeText place;
     };
     struct PendingLink
     {
@@ -109,6 +109,7 @@ private:
     // The text in UTF-8, in the tree's store; shared: stored once however
     // often it comes (FamilyTree::addSharedText).
     TreeText store(std::string_view text, bool shared = false);
+    SharedTreeText share(std::string_view text); // the same, kept once
 
     FamilyTree& tree_;
     PersonHook hook_;

@@ -132,30 +132,30 @@ void addPersonFindings(const FamilyTree& tree, std::uint32_t index, const std::v
 
 } // namespace
 
-void addStatedAgesFindings(const FamilyTree& tree, const TreeCheckOptions& options,
-                           const std::vector<bool>& statedAgeWeighed, std::vector<TreeFinding>& findings,
-                           std::vector<std::uint32_t>& people, GedcomDateReadings& dates)
+StatedAgesFindings::StatedAgesFindings(const FamilyTree& tree, const TreeCheckOptions& options,
+                                       const std::vector<bool>& statedAgeWeighed, GedcomDateReadings& dates)
+    : tree_(tree), options_(options), statedAgeWeighed_(statedAgeWeighed), dates_(dates),
+      used_(options.uses(TreeRule::StatedAgesConflict) || options.uses(TreeRule::BirthOutsideStatedAges))
 {
-    if (!options.uses(TreeRule::StatedAgesConflict) && !options.uses(TreeRule::BirthOutsideStatedAges))
+}
+
+void StatedAgesFindings::addFindingsOf(std::uint32_t person, std::vector<TreeFinding>& findings)
+{
+    const TreeStatedAges& ages = tree_.statedAges;
+    while (next_ < ages.size() && ages[next_].person < person)
+        ++next_;
+    if (!used_ || next_ == ages.size() || ages[next_].person != person)
         return;
-    std::vector<StatedAgeEvent> events; // one person's, reused
-    const std::vector<TreeStatedAge>& ages = tree.statedAges;
-    for (std::size_t first = 0; first < ages.size();) {
-        const std::uint32_t person = ages[first].person;
-        events.clear();
-        bool fromCutFamily = false;
-        std::size_t next = first;
-        for (; next < ages.size() && ages[next].person == person; ++next) {
-            const TreeStatedAge& age = ages[next];
-            events.push_back({std::string(tree.text(age.tag)), std::string(tree.text(age.date)),
-                              std::string(tree.text(age.age)), std::string(tree.text(age.place)), {}});
-            fromCutFamily = fromCutFamily || (age.family != NoOne && age.family == tree.cutFamily);
-        }
-        const bool weighed = person < statedAgeWeighed.size() && statedAgeWeighed[person];
-        addPersonFindings(tree, person, events, fromCutFamily, weighed, options, findings, dates);
-        people.resize(findings.size(), person);
-        first = next;
+    events_.clear();
+    bool fromCutFamily = false;
+    for (; next_ < ages.size() && ages[next_].person == person; ++next_) {
+        const TreeStatedAge& age = ages[next_];
+        events_.push_back({std::string(tree_.text(age.tag)), std::string(tree_.text(age.date)),
+                           std::string(tree_.text(age.age)), std::string(tree_.text(age.place)), {}});
+        fromCutFamily = fromCutFamily || (age.family != NoOne && age.family == tree_.cutFamily);
     }
+    const bool weighed = person < statedAgeWeighed_.size() && statedAgeWeighed_[person];
+    addPersonFindings(tree_, person, events_, fromCutFamily, weighed, options_, findings, dates_);
 }
 
 } // namespace spanwright

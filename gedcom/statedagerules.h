@@ -23,16 +23,33 @@ namespace spanwright {
 // birth or window is never certain.
 Certainty birthOutsideWindow(const GedcomDate& birth, const BirthWindow& window);
 
-// The findings of the two rules that options use, for every person of the
-// tree with stated ages, in the order of the people; people[i] is the index
-// of the person of findings[i]. A finding that rests on an age of a family
-// record the file may have cut short (FamilyTree::cutFamily) is possible.
-// statedAgeWeighed[i] (where given) says the stated_age rule weighs person
-// i's age at death against their birth (weighsStatedAge): where that age is
-// the only one, birth_outside_stated_ages leaves it to that rule. The
-// dates are read through dates, whose options are options.calendar.
-void addStatedAgesFindings(const FamilyTree& tree, const TreeCheckOptions& options,
-                           const std::vector<bool>& statedAgeWeighed, std::vector<TreeFinding>& findings,
-                           std::vector<std::uint32_t>& people, GedcomDateReadings& dates);
+// The findings of the two rules that options use, a person at a time, the
+// people asked for in their order (as checkTree asks), so that a tree's
+// findings are never all held at once. A finding that rests on an age of a
+// family record the file may have cut short (FamilyTree::cutFamily) is
+// possible. statedAgeWeighed[i] (where given) says the stated_age rule
+// weighs person i's age at death against their birth (weighsStatedAge):
+// where that age is the only one, birth_outside_stated_ages leaves it to
+// that rule. The dates are read through dates, whose options are
+// options.calendar.
+class StatedAgesFindings
+{
+public:
+    StatedAgesFindings(const FamilyTree& tree, const TreeCheckOptions& options,
+                       const std::vector<bool>& statedAgeWeighed, GedcomDateReadings& dates);
+
+    // Adds the person's findings to findings; person is not before the
+    // one asked for last.
+    void addFindingsOf(std::uint32_t person, std::vector<TreeFinding>& findings);
+
+private:
+    const FamilyTree& tree_;
+    const TreeCheckOptions& options_;
+    const std::vector<bool>& statedAgeWeighed_;
+    GedcomDateReadings& dates_;
+    bool used_;
+    std::size_t next_ = 0; // into tree_.statedAges: the first age of a person not yet asked for
+    std::vector<StatedAgeEvent> events_; // one person's, reused
+};
 
 } // namespace spanwright

@@ -541,23 +541,21 @@ std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, Gedc
                                    [&dates](std::string_view text) { return undatedIfRefused(dates.read(text)); });
 }
 
-void checkTree(const FamilyTree& tree, const TreeCheckOptions& options, const std::vector<TreeFinding>& statedAges,
-               const std::vector<std::uint32_t>& statedAgePeople, const TreeFindingSink& sink)
+void checkTree(const FamilyTree& tree, const TreeCheckOptions& options, const PersonFindings& statedAgeFindings,
+               const TreeFindingSink& sink)
 {
     TreeChecker checker(tree, options, sink);
-    std::size_t next = 0;
+    std::vector<TreeFinding> stated; // a person's, reused
     for (std::uint32_t person = 0; person < tree.people.size(); ++person) {
         checker.checkPerson(person);
-        for (; next < statedAgePeople.size() && statedAgePeople[next] == person; ++next) {
-            if (!options.uses(statedAges[next].rule))
+        stated.clear();
+        statedAgeFindings(person, stated);
+        for (TreeFinding& finding : stated) {
+            if (!options.uses(finding.rule))
                 continue;
-            if (person == tree.cutPerson && statedAges[next].certainty == Certainty::Certain) {
-                TreeFinding uncertain = statedAges[next];
-                uncertain.certainty = Certainty::Possible;
-                sink(uncertain);
-            } else {
-                sink(statedAges[next]);
-            }
+            if (person == tree.cutPerson && finding.certainty == Certainty::Certain)
+                finding.certainty = Certainty::Possible;
+            sink(finding);
         }
     }
     for (std::uint32_t family = 0; family < tree.families.size(); ++family)

@@ -110,7 +110,7 @@ private:
     struct Event
     {
         GedcomDate date;
-        TreeText written;
+        SharedTreeText written;
         std::string_view tag; // shown after the date where it matters
         bool onOrBefore;      // a christening standing for the birth
     };
@@ -151,9 +151,11 @@ std::optional<TreeFinding> statedAgeFinding(const GedcomIndividual& person, Gedc
 bool weighsStatedAge(const GedcomIndividual& person);
 
 // Checks the whole tree; nothing about the record a file without TRLR ends
-// in (FamilyTree::cutPerson, cutFamily) is certain. statedAges holds the stated-age findings in the
-// order of the people they are about.
-void checkTree(const FamilyTree& tree, const TreeCheckOptions& options, const std::vector<TreeFinding>& statedAges,
-               const std::vector<std::uint32_t>& statedAgePeople, const TreeFindingSink& sink);
+// in (FamilyTree::cutPerson, cutFamily) is certain. statedAgeFindings adds
+// a person's stated-age findings to its vector; it is asked for each person
+// in their order.
+using PersonFindings = std::function<void(std::uint32_t person, std::vector<TreeFinding>& findings)>;
+void checkTree(const FamilyTree& tree, const TreeCheckOptions& options, const PersonFindings& statedAgeFindings,
+               const TreeFindingSink& sink);
 
 } // namespace spanwright

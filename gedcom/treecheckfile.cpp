@@ -18,32 +18,6 @@ void TreeCheckSummary::count(const TreeFinding& finding)
     ++findings[static_cast<std::size_t>(finding.rule)][finding.certainty == Certainty::Certain ? 1 : 0];
 }
 
-namespace {
-
-// Merges the findings of more into findings, both in the order of their
-// people, a person's findings in findings first.
-void mergeByPerson(std::vector<TreeFinding>& findings, std::vector<std::uint32_t>& people,
-                   std::vector<TreeFinding> more, const std::vector<std::uint32_t>& morePeople)
-{
-    if (more.empty())
-        return;
-    std::vector<TreeFinding> merged;
-    std::vector<std::uint32_t> mergedPeople;
-    merged.reserve(findings.size() + more.size());
-    mergedPeople.reserve(merged.capacity());
-    std::size_t i = 0;
-    std::size_t j = 0;
-    while (i < findings.size() || j < more.size()) {
-        const bool takeFirst = j == more.size() || (i < findings.size() && people[i] <= morePeople[j]);
-        merged.push_back(std::move(takeFirst ? findings[i] : more[j]));
-        mergedPeople.push_back(takeFirst ? people[i++] : morePeople[j++]);
-    }
-    findings = std::move(merged);
-    people = std::move(mergedPeople);
-}
-
-} // namespace
-
 bool checkGedcomTree(std::FILE* in, std::string_view fileName, const TreeCheckOptions& options,
                      std::ostream& warnings, const TreeFindingSink& sink, TreeCheckSummary& summary)
 {
@@ -54,7 +28,7 @@ bool checkGedcomTree(std::FILE* in, std::string_view fileName, const TreeCheckOp
     std::vector<TreeFinding> statedAges;
     std::vector<std::uint32_t> statedAgePeople;
     std::vector<TreeFinding> found; // a record's, reused
-    std::vector<bool> statedAgeWeighed; // by person: see addStatedAgesFindings
+    std::vector<bool> statedAgeWeighed; // by person: see StatedAgesFindings
     const auto checkStatedAge = [&](std::uint32_t person, const GedcomIndividual& individual,
                                     const GedcomEncoding& encoding) {
         found.clear();
@@ -76,21 +50,30 @@ bool checkGedcomTree(std::FILE* in, std::string_view fileName, const TreeCheckOp
                     *text = std::move(decoded);
                 }
             }
+            // Held until the check comes to the person: a detail built
+            // by appending holds up to twice its length, and a tree of a
+            // million people has a hundred thousand such findings.
+            finding.detail.shrink_to_fit();
             statedAges.push_back(std::move(finding));
             statedAgePeople.push_back(person);
         }
     };
     if (!readFamilyTree(in, fileName, warnings, tree, checkStatedAge, options.calendar, &summary.problems, &dates))
         return false;
-    // The ages a person's families state are known only at the end.
-    std::vector<TreeFinding> narrowed;
-    std::vector<std::uint32_t> narrowedPeople;
-    addStatedAgesFindings(tree, options, statedAgeWeighed, narrowed, narrowedPeople, dates);
-    mergeByPerson(statedAges, statedAgePeople, std::move(narrowed), narrowedPeople);
     summary.people = static_cast<long long>(tree.people.size());
     summary.families = static_cast<long long>(tree.families.size());
     summary.bytesHeld = tree.bytesHeld();
-    checkTree(tree, options, statedAges, statedAgePeople, [&](const TreeFinding& finding) {
+    // The ages a person's families state are known only at the end: the
+    // findings on all of a person's stated ages are made as the check comes
+    // to the person, after those made as the file was read.
+    StatedAgesFindings narrowing(tree, options, statedAgeWeighed, dates);
+    std::size_t next = 0;
+    const auto statedAgeFindings = [&](std::uint32_t person, std::vector<TreeFinding>& findings) {
+        for (; next < statedAgePeople.size() && statedAgePeople[next] == person; ++next)
+            findings.push_back(std::move(statedAges[next]));
+        narrowing.addFindingsOf(person, findings);
+    };
+    checkTree(tree, options, statedAgeFindings, [&](const TreeFinding& finding) {
         summary.count(finding);
         sink(finding);
     });

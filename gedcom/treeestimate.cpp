@@ -213,7 +213,7 @@ void boundByAssumptions(BoundsSpreader& spreader, const FamilyTree& tree, const 
                 boundByMarriage(spreader.life(spouse), family.marriage,
                                 family.marriage.hasEarliest && family.marriage.earliest == first[spouse], &assumptions);
     std::vector<StatedAgeEvent> stated; // one person's, reused
-    const std::vector<TreeStatedAge>& ages = tree.statedAges;
+    const TreeStatedAges& ages = tree.statedAges;
     for (std::size_t at = 0; at < ages.size();) {
         const std::uint32_t person = ages[at].person;
         stated.clear();
