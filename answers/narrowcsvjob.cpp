@@ -6,6 +6,7 @@
 #include "textbuffer.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace spanwright {
 
@@ -14,6 +15,10 @@ namespace {
 constexpr std::string_view OutputColumns[] = {"person", "records", "earliest", "latest", "dates", "conflict", "error"};
 
 constexpr size_t CachedRecords = 1 << 14; // a power of two: a hash picks the place
+
+// A kept window's open ends: no day of any calendar is numbered so.
+constexpr long long OpenEarliest = std::numeric_limits<long long>::min();
+constexpr long long OpenLatest = std::numeric_limits<long long>::max();
 
 // The days both windows share; false when they share none.
 bool narrowInto(BirthWindow& common, const BirthWindow& window)
@@ -76,22 +81,7 @@ bool NarrowCsvJob::endPass()
         fail(settings_.inputName + " has no header row");
         return false;
     }
-    if (pass_ == 2)
-        return false;
-    for (Person& person : people_) {
-        if (person.conflict) {
-            person.windowsAt = conflictWindows_.size();
-            conflictWindows_.emplace_back();
-        }
-    }
-    if (conflictWindows_.empty())
-        return false;
-    // The same input again, for the conflicting people's windows alone.
-    pass_ = 2;
-    reader_ = std::make_unique<CsvReader>(settings_.delimiter);
-    headerSeen_ = false;
-    rowNumber_ = 0;
-    return true;
+    return false;
 }
 
 bool NarrowCsvJob::onRow(const CsvReader::Row& row)
@@ -101,8 +91,7 @@ bool NarrowCsvJob::onRow(const CsvReader::Row& row)
         return true;
     if (!headerSeen_)
         return startWith(row.fields);
-    if (pass_ == 1)
-        ++rows_;
+    ++rows_;
     fieldViews_.assign(row.fields.begin(), row.fields.end());
     readRecord(fieldViews_);
     return true;
@@ -113,8 +102,7 @@ bool NarrowCsvJob::onPlainRow(const CsvReader::PlainRow& row)
     ++rowNumber_;
     if (!headerSeen_)
         return startWith(std::vector<std::string>(row.fields.begin(), row.fields.end()));
-    if (pass_ == 1)
-        ++rows_;
+    ++rows_;
     readRecord(row.fields);
     return true;
 }
@@ -159,14 +147,12 @@ void NarrowCsvJob::readRecord(const std::vector<std::string_view>& fields)
     if (!name.empty()) {
         const size_t hash = NameIndex::hashOf(name);
         index = personIndex_.find(name, hash, [this](size_t at) -> std::string_view { return people_[at].name; });
-        if (index == NameIndex::None && pass_ == 1) {
+        if (index == NameIndex::None) {
             index = people_.size();
             personIndex_.add(hash, index);
-            people_.push_back(Person{std::string(name), 0, {}, false, 0});
+            people_.push_back(Person{std::string(name), 0, {}, false, NoWindow, NoWindow});
         }
     }
-    if (pass_ == 2 && (index == NoPerson || !people_[index].conflict))
-        return;
     if (index == NoPerson) {
         errors_.push_back({NoPerson, rowNumber_, "row " + std::to_string(rowNumber_) + ": no person"});
         return;
@@ -184,19 +170,27 @@ void NarrowCsvJob::readRecord(const std::vector<std::string_view>& fields)
     const Result<BirthWindow>& record = *cached.record;
     Person& person = people_[index];
     if (!record) {
-        if (pass_ == 1)
-            errors_.push_back(
-                {index, rowNumber_, "row " + std::to_string(rowNumber_) + ": " + record.problem().message});
+        errors_.push_back({index, rowNumber_, "row " + std::to_string(rowNumber_) + ": " + record.problem().message});
         return;
     }
-    if (pass_ == 2) {
-        conflictWindows_[person.windowsAt].push_back({rowNumber_, *record});
-        return;
-    }
+    keepWindow(person, *record);
     if (person.records++ == 0)
         person.common = *record;
     else if (!person.conflict && !narrowInto(person.common, *record))
         person.conflict = true;
+}
+
+void NarrowCsvJob::keepWindow(Person& person, const BirthWindow& window)
+{
+    const size_t at = keptWindows_.size();
+    keptWindows_.push_back({window.days.earliest ? window.days.earliest->number() : OpenEarliest,
+                            window.days.latest ? window.days.latest->number() : OpenLatest, rowNumber_,
+                            window.about, NoWindow});
+    if (person.lastWindow == NoWindow)
+        person.firstWindow = at;
+    else
+        keptWindows_[person.lastWindow].next = at;
+    person.lastWindow = at;
 }
 
 void NarrowCsvJob::writePerson(const Person& person, std::string& out) const
@@ -206,17 +200,27 @@ void NarrowCsvJob::writePerson(const Person& person, std::string& out) const
     BirthWindow window = person.common;
     std::string conflict;
     if (person.conflict) {
-        const std::vector<RowWindow>& rows = conflictWindows_[person.windowsAt];
         std::vector<BirthWindow> windows;
-        windows.reserve(rows.size());
-        for (const RowWindow& row : rows)
-            windows.push_back(row.window);
+        std::vector<unsigned long long> rows;
+        windows.reserve(person.records);
+        rows.reserve(person.records);
+        for (size_t at = person.firstWindow; at != NoWindow; at = keptWindows_[at].next) {
+            const KeptWindow& kept = keptWindows_[at];
+            BirthWindow record;
+            if (kept.earliest != OpenEarliest)
+                record.days.earliest = Day(kept.earliest);
+            if (kept.latest != OpenLatest)
+                record.days.latest = Day(kept.latest);
+            record.about = kept.about;
+            windows.push_back(record);
+            rows.push_back(kept.row);
+        }
         const Narrowing narrowing = narrowWindows(windows);
         for (const AgreeingSet& set : narrowing.largestSets) {
             conflict += conflict.empty() ? (set.leftOut.size() == 1 ? "row" : "rows")
                                          : (set.leftOut.size() == 1 ? " or row" : " or rows");
             for (size_t left : set.leftOut)
-                conflict += " " + std::to_string(rows[left].row);
+                conflict += " " + std::to_string(rows[left]);
         }
         if (narrowing.moreSets > 0)
             conflict += " or " + std::to_string(narrowing.moreSets) + " more sets as large";

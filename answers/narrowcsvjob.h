@@ -8,6 +8,7 @@
 #include "outcome.h"
 #include "narrowrecord.h"
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -21,14 +22,14 @@ namespace spanwright {
 // census, an age), one output row per person in the order of first
 // appearance: person,records,earliest,latest,dates,conflict,error.
 //
-// Memory grows with the people, not the rows: a first pass keeps for each
-// person only the days common to the records so far. Where a person's
-// records have none in common, a second pass over the same input gathers
-// that person's windows alone to find the rows to doubt (conflict names
-// the rows each largest agreeing set leaves out). A row that is not read
-// (no person, an age no one has, an unknown census) gets an error row
-// under its person's: every row is counted in a person's records or in an
-// error row.
+// The input is read once: each person keeps the days common to the records
+// so far, and each record's window is kept too, in 32 bytes, so that where
+// a person's records have none in common the largest agreeing sets come
+// from the windows already read (conflict names the rows each largest
+// agreeing set leaves out), not from reading and reckoning the rows again.
+// A row that is not read (no person, an age no one has, an unknown census)
+// gets an error row under its person's: every row is counted in a person's
+// records or in an error row.
 struct NarrowCsvSettings
 {
     // Each a header name (any case, blanks around it ignored) or a 1-based
@@ -55,7 +56,8 @@ public:
     // place), which problem() names.
     bool feed(std::string_view chunk);
     // The input of this pass is over. True when the caller must feed the
-    // same input once more (some person's records conflict).
+    // same input once more: this job keeps what it needs from one pass, so
+    // never.
     bool endPass();
     // Writes the rows, once the passes are over. Outcome::Answered when every row
     // was read and every person's records agree, Outcome::NoAnswer otherwise,
@@ -66,18 +68,29 @@ public:
     unsigned long long rows() const { return rows_; }
 
 private:
+    static constexpr size_t NoWindow = static_cast<size_t>(-1);
     struct Person
     {
         std::string name;
         unsigned long long records = 0;
-        BirthWindow common; // first pass: the days common to all records so far
+        BirthWindow common; // the days common to all records so far
         bool conflict = false;
-        size_t windowsAt = 0; // second pass: its place in conflictWindows_
+        // The person's records in keptWindows_, in row order: the first and
+        // the last, each naming the next.
+        size_t firstWindow = NoWindow;
+        size_t lastWindow = NoWindow;
     };
-    struct RowWindow
+    // A record's window as kept for its person's largest agreeing sets, in
+    // 32 bytes, since every record is kept: the open ends as the least and
+    // the greatest day numbers, and the about mark in the row number's top
+    // bit (no input reaches 2^63 rows).
+    struct KeptWindow
     {
-        unsigned long long row;
-        BirthWindow window;
+        long long earliest;
+        long long latest;
+        unsigned long long row : 63;
+        unsigned long long about : 1;
+        size_t next; // the person's next record, or NoWindow
     };
     struct ErrorRow
     {
@@ -92,14 +105,14 @@ private:
     bool startWith(const std::vector<std::string>& header);
     void readRecord(const std::vector<std::string_view>& fields);
     void fail(std::string problem);
+    void keepWindow(Person& person, const BirthWindow& window);
     void writePerson(const Person& person, std::string& out) const;
 
     NarrowCsvSettings settings_;
-    std::unique_ptr<CsvReader> reader_; // anew for each pass
+    std::unique_ptr<CsvReader> reader_;
     CsvReader::RowHandler onRow_;
     CsvReader::PlainRowHandler onPlainRow_;
     std::vector<std::string_view> fieldViews_; // of a row read with quotes
-    int pass_ = 1;
     bool headerSeen_ = false;
     size_t personAt_ = 0;
     size_t dateAt_ = 0;
@@ -109,7 +122,9 @@ private:
     NameIndex personIndex_;
     std::vector<Person> people_;
     std::vector<ErrorRow> errors_;
-    std::vector<std::vector<RowWindow>> conflictWindows_;
+    // Blocks, not one array: growing never copies the records read, nor
+    // holds two copies of them at once.
+    std::deque<KeptWindow> keptWindows_;
     // The records read so far by their texts: a census's rows repeat a few
     // thousand pairs of date and age. Each pair has one place, by its hash,
     // taken over by the next pair read there: register rows, on any day of

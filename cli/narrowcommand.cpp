@@ -54,10 +54,13 @@ using FileCloser = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
     throw exitWith(ExitUsage);
 }
 
-// The input of narrow --csv, read once and once more where some person's
-// records conflict: a regular file in place, anything else (standard
-// input, a pipe, a FIFO) copied to a temporary file as the first pass
-// reads it, the second pass reading the copy.
+// The input of narrow --csv, read once and once more where the job asks
+// (NarrowCsvJob::endPass): a regular file in place, anything else
+// (standard input, a pipe, a FIFO) copied to a temporary file as the first
+// pass reads it, a second pass reading the copy. The job keeps each
+// record's window and asks for none today; the copy is still made, and a
+// pipe still refused where none can be (an unusable TMPDIR, the file size
+// limit), as before.
 class CsvInput
 {
 public:

@@ -81,7 +81,9 @@ void NarrowCsvTest::everyRowAccountedFor()
     QFETCH(int, chunkSize);
     const JobRun run = runJob(Census, static_cast<size_t>(chunkSize));
     QCOMPARE(run.outcome, Outcome::NoAnswer);
-    QCOMPARE(run.passes, 2); // Ann Ward's records conflict
+    // Ann Ward's records conflict: her largest sets come from the windows
+    // read, not from a second reading.
+    QCOMPARE(run.passes, 1);
     QCOMPARE(run.out,
              std::string("person,records,earliest,latest,dates,conflict,error\r\n"
                          "Ann Ward,4,6/2/1819,6/1/1820,366,row 6,\r\n"
