@@ -17,8 +17,9 @@ constexpr std::string_view OutputColumns[] = {"person", "records", "earliest", "
 constexpr size_t CachedRecords = 1 << 14; // a power of two: a hash picks the place
 
 // A kept window's open ends: no day of any calendar is numbered so.
-constexpr long long OpenEarliest = std::numeric_limits<long long>::min();
-constexpr long long OpenLatest = std::numeric_limits<long long>::max();
+constexpr std::int32_t OpenEarliest = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t OpenLatest = std::numeric_limits<std::int32_t>::max();
+constexpr unsigned long long MostKeptRows = (1ULL << 31) - 1;
 
 // The days both windows share; false when they share none.
 bool narrowInto(BirthWindow& common, const BirthWindow& window)
@@ -182,10 +183,17 @@ void NarrowCsvJob::readRecord(const std::vector<std::string_view>& fields)
 
 void NarrowCsvJob::keepWindow(Person& person, const BirthWindow& window)
 {
-    const size_t at = keptWindows_.size();
-    keptWindows_.push_back({window.days.earliest ? window.days.earliest->number() : OpenEarliest,
-                            window.days.latest ? window.days.latest->number() : OpenLatest, rowNumber_,
-                            window.about, NoWindow});
+    // Records are never more than rows, so the row's bound holds both.
+    if (rowNumber_ > MostKeptRows) {
+        fail(settings_.inputName + " has more than " + std::to_string(MostKeptRows) + " rows");
+        return;
+    }
+    const auto at = static_cast<std::uint32_t>(keptWindows_.size());
+    const auto dayNumber = [](const std::optional<Day>& day, std::int32_t open) {
+        return day ? static_cast<std::int32_t>(day->number()) : open;
+    };
+    keptWindows_.push_back({dayNumber(window.days.earliest, OpenEarliest), dayNumber(window.days.latest, OpenLatest),
+                            static_cast<std::uint32_t>(rowNumber_), window.about, NoWindow});
     if (person.lastWindow == NoWindow)
         person.firstWindow = at;
     else
@@ -204,7 +212,7 @@ void NarrowCsvJob::writePerson(const Person& person, std::string& out) const
         std::vector<unsigned long long> rows;
         windows.reserve(person.records);
         rows.reserve(person.records);
-        for (size_t at = person.firstWindow; at != NoWindow; at = keptWindows_[at].next) {
+        for (std::uint32_t at = person.firstWindow; at != NoWindow; at = keptWindows_[at].next) {
             const KeptWindow& kept = keptWindows_[at];
             BirthWindow record;
             if (kept.earliest != OpenEarliest)

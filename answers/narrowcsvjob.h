@@ -8,6 +8,7 @@
 #include "outcome.h"
 #include "narrowrecord.h"
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -68,7 +69,7 @@ public:
     unsigned long long rows() const { return rows_; }
 
 private:
-    static constexpr size_t NoWindow = static_cast<size_t>(-1);
+    static constexpr std::uint32_t NoWindow = UINT32_MAX;
     struct Person
     {
         std::string name;
@@ -77,21 +78,23 @@ private:
         bool conflict = false;
         // The person's records in keptWindows_, in row order: the first and
         // the last, each naming the next.
-        size_t firstWindow = NoWindow;
-        size_t lastWindow = NoWindow;
+        std::uint32_t firstWindow = NoWindow;
+        std::uint32_t lastWindow = NoWindow;
     };
     // A record's window as kept for its person's largest agreeing sets, in
-    // 32 bytes, since every record is kept: the open ends as the least and
-    // the greatest day numbers, and the about mark in the row number's top
-    // bit (no input reaches 2^63 rows).
+    // 16 bytes, since every record is kept: day numbers fit 32 bits, the
+    // open ends as the least and the greatest of them, and the about mark
+    // in the row number's top bit. An input of more rows than 31 bits
+    // count, or more records than 32 bits, is refused (see keepWindow).
     struct KeptWindow
     {
-        long long earliest;
-        long long latest;
-        unsigned long long row : 63;
-        unsigned long long about : 1;
-        size_t next; // the person's next record, or NoWindow
+        std::int32_t earliest;
+        std::int32_t latest;
+        std::uint32_t row : 31;
+        std::uint32_t about : 1;
+        std::uint32_t next; // the person's next record, or NoWindow
     };
+    static_assert(sizeof(KeptWindow) == 16, "a window is kept for every record");
     struct ErrorRow
     {
         size_t person; // NoPerson for a row without one
