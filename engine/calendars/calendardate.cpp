@@ -84,14 +84,17 @@ CalendarDate dateOf(Day day)
     return dateOfDayNumberByEras(dayNumber);
 }
 
+// Reckoned once: the age searches ask for them at every record.
 Day firstCalendarDay()
 {
-    return dayOf({FirstCalendarYear, 1, 1});
+    static const Day first = dayOf({FirstCalendarYear, 1, 1});
+    return first;
 }
 
 Day lastCalendarDay()
 {
-    return dayOf({LastCalendarYear, 12, 31});
+    static const Day last = dayOf({LastCalendarYear, 12, 31});
+    return last;
 }
 
 std::string writtenYearText(long long year)
