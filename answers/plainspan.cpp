@@ -3,6 +3,7 @@
 #include "calendars/calendardate.h"
 #include "spans/span.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace spanwright {
@@ -38,10 +39,13 @@ bool before(const PlainDay& a, const PlainDay& b)
     return a.day < b.day;
 }
 
+// Every month has 28 days: only a later day asks for the month's length.
+constexpr int DaysOfEveryMonth = 28;
+
 inline bool dayExists(const PlainDay& day)
 {
     return day.year >= FirstCalendarYear && day.month >= 1 && day.month <= MonthsPerYear && day.day >= 1
-        && day.day <= daysInMonth(day.month, day.year);
+        && (day.day <= DaysOfEveryMonth || day.day <= daysInMonth(day.month, day.year));
 }
 
 // The digit at text[i], or a value of 10 or more for any other byte.
@@ -56,12 +60,32 @@ unsigned digitValue(std::string_view text, size_t i)
 inline bool readIsoDay(std::string_view text, PlainDay& day)
 {
     constexpr size_t IsoLength = 10;
-    if (text.size() != IsoLength || text[4] != '-' || text[7] != '-')
+    if (text.size() != IsoLength)
+        return false;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    // The first eight bytes, YYYY-MM-, checked in one word: a byte
+    // exclusive-or what it should be is 0 for a dash and 0 to 9 for a
+    // digit, the only values whose high bits stay clear, for a digit even
+    // with 6 added. (Where a byte carries into the next, it is refused
+    // already.)
+    std::uint64_t head;
+    std::memcpy(&head, text.data(), sizeof head);
+    head ^= 0x2D30302D30303030u;
+    if (((head | (head + 0x0006060006060606u)) & 0xFFF0F0FFF0F0F0F0u) != 0)
+        return false;
+    const auto digitAt = [head](unsigned place) { return unsigned(head >> (8 * place)) & 0xFu; };
+    const unsigned y0 = digitAt(0), y1 = digitAt(1), y2 = digitAt(2), y3 = digitAt(3), m0 = digitAt(5),
+                   m1 = digitAt(6);
+#else
+    if (text[4] != '-' || text[7] != '-')
         return false;
     const unsigned y0 = digitValue(text, 0), y1 = digitValue(text, 1), y2 = digitValue(text, 2),
-                   y3 = digitValue(text, 3), m0 = digitValue(text, 5), m1 = digitValue(text, 6),
-                   d0 = digitValue(text, 8), d1 = digitValue(text, 9);
-    if ((y0 > 9) | (y1 > 9) | (y2 > 9) | (y3 > 9) | (m0 > 9) | (m1 > 9) | (d0 > 9) | (d1 > 9))
+                   y3 = digitValue(text, 3), m0 = digitValue(text, 5), m1 = digitValue(text, 6);
+    if ((y0 > 9) | (y1 > 9) | (y2 > 9) | (y3 > 9) | (m0 > 9) | (m1 > 9))
+        return false;
+#endif
+    const unsigned d0 = digitValue(text, 8), d1 = digitValue(text, 9);
+    if ((d0 > 9) | (d1 > 9))
         return false;
     day.year = int(y0 * 1000 + y1 * 100 + y2 * 10 + y3);
     day.month = int(m0 * 10 + m1);
@@ -70,14 +94,18 @@ inline bool readIsoDay(std::string_view text, PlainDay& day)
 }
 
 // One or two digits at text[i], i moved past them; false where there are
-// none.
-bool takeShortNumber(std::string_view text, size_t& i, unsigned& value)
+// none. i + 1 is within text: the caller reads no further than the place
+// its shortest text allows.
+inline bool takeShortNumber(std::string_view text, size_t& i, unsigned& value)
 {
-    if (i == text.size() || digitValue(text, i) > 9)
+    value = digitValue(text, i);
+    if (value > 9)
         return false;
-    value = digitValue(text, i++);
-    if (i < text.size() && digitValue(text, i) <= 9)
-        value = value * 10 + digitValue(text, i++);
+    const unsigned next = digitValue(text, ++i);
+    if (next <= 9) {
+        value = value * 10 + next;
+        ++i;
+    }
     return true;
 }
 
@@ -85,7 +113,7 @@ bool takeShortNumber(std::string_view text, size_t& i, unsigned& value)
 // of one or two digits, a separator, another, the same separator and a
 // year of three or four digits, read at the places these leave. False for
 // any other text, which the general reading below then takes.
-bool readNumericDay(std::string_view text, DateOrder order, PlainDay& day)
+inline bool readNumericDay(std::string_view text, DateOrder order, PlainDay& day)
 {
     constexpr size_t Shortest = 7; // 1/1/100
     constexpr size_t Longest = 10; // 12/31/1990
