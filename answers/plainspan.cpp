@@ -10,6 +10,16 @@ namespace spanwright {
 
 namespace {
 
+// The steps of a plain row, one call: a call for each, twice a row for the
+// days, cost as much as some of the steps themselves.
+#if defined(__GNUC__)
+#define PLAIN_STEP inline __attribute__((always_inline))
+#define PLAIN_RARE __attribute__((noinline))
+#else
+#define PLAIN_STEP inline
+#define PLAIN_RARE
+#endif
+
 constexpr size_t MostPlainDigits = 4;
 constexpr size_t LeastYearDigits = 3; // fewer is a short year, read by its own rule
 constexpr int MonthsPerYear = 12;
@@ -30,7 +40,7 @@ bool takeNumber(std::string_view text, size_t& i, int& value, size_t& length)
     return length > 0;
 }
 
-bool before(const PlainDay& a, const PlainDay& b)
+PLAIN_STEP bool before(const PlainDay& a, const PlainDay& b)
 {
     if (a.year != b.year)
         return a.year < b.year;
@@ -42,7 +52,7 @@ bool before(const PlainDay& a, const PlainDay& b)
 // Every month has 28 days: only a later day asks for the month's length.
 constexpr int DaysOfEveryMonth = 28;
 
-inline bool dayExists(const PlainDay& day)
+PLAIN_STEP bool dayExists(const PlainDay& day)
 {
     return day.year >= FirstCalendarYear && day.month >= 1 && day.month <= MonthsPerYear && day.day >= 1
         && (day.day <= DaysOfEveryMonth || day.day <= daysInMonth(day.month, day.year));
@@ -57,7 +67,7 @@ unsigned digitValue(std::string_view text, size_t i)
 // YYYY-MM-DD, the ISO form that batches hold most, read at fixed places.
 // Written out, where a loop or an array was left so: every row passes
 // here twice.
-inline bool readIsoDay(std::string_view text, PlainDay& day)
+PLAIN_STEP bool readIsoDay(std::string_view text, PlainDay& day)
 {
     constexpr size_t IsoLength = 10;
     if (text.size() != IsoLength)
@@ -73,9 +83,17 @@ inline bool readIsoDay(std::string_view text, PlainDay& day)
     head ^= 0x2D30302D30303030u;
     if (((head | (head + 0x0006060006060606u)) & 0xFFF0F0FFF0F0F0F0u) != 0)
         return false;
-    const auto digitAt = [head](unsigned place) { return unsigned(head >> (8 * place)) & 0xFu; };
-    const unsigned y0 = digitAt(0), y1 = digitAt(1), y2 = digitAt(2), y3 = digitAt(3), m0 = digitAt(5),
-                   m1 = digitAt(6);
+    // The year's four digits, a byte each, made two numbers of two digits
+    // in place (no byte passes 99), then one.
+    std::uint32_t year = std::uint32_t(head);
+    year = year * 10 + (year >> 8);
+    const unsigned d0 = digitValue(text, 8), d1 = digitValue(text, 9);
+    if ((d0 > 9) | (d1 > 9))
+        return false;
+    day.year = int((year & 0xFFu) * 100 + ((year >> 16) & 0xFFu));
+    day.month = int(((head >> 40) & 0xFu) * 10 + ((head >> 48) & 0xFu));
+    day.day = int(d0 * 10 + d1);
+    return true;
 #else
     if (text[4] != '-' || text[7] != '-')
         return false;
@@ -83,7 +101,6 @@ inline bool readIsoDay(std::string_view text, PlainDay& day)
                    y3 = digitValue(text, 3), m0 = digitValue(text, 5), m1 = digitValue(text, 6);
     if ((y0 > 9) | (y1 > 9) | (y2 > 9) | (y3 > 9) | (m0 > 9) | (m1 > 9))
         return false;
-#endif
     const unsigned d0 = digitValue(text, 8), d1 = digitValue(text, 9);
     if ((d0 > 9) | (d1 > 9))
         return false;
@@ -91,12 +108,13 @@ inline bool readIsoDay(std::string_view text, PlainDay& day)
     day.month = int(m0 * 10 + m1);
     day.day = int(d0 * 10 + d1);
     return true;
+#endif
 }
 
 // One or two digits at text[i], i moved past them; false where there are
 // none. i + 1 is within text: the caller reads no further than the place
 // its shortest text allows.
-inline bool takeShortNumber(std::string_view text, size_t& i, unsigned& value)
+PLAIN_STEP bool takeShortNumber(std::string_view text, size_t& i, unsigned& value)
 {
     value = digitValue(text, i);
     if (value > 9)
@@ -113,7 +131,7 @@ inline bool takeShortNumber(std::string_view text, size_t& i, unsigned& value)
 // of one or two digits, a separator, another, the same separator and a
 // year of three or four digits, read at the places these leave. False for
 // any other text, which the general reading below then takes.
-inline bool readNumericDay(std::string_view text, DateOrder order, PlainDay& day)
+PLAIN_STEP bool readNumericDay(std::string_view text, DateOrder order, PlainDay& day)
 {
     constexpr size_t Shortest = 7; // 1/1/100
     constexpr size_t Longest = 10; // 12/31/1990
@@ -146,7 +164,7 @@ inline bool readNumericDay(std::string_view text, DateOrder order, PlainDay& day
 
 // The numbers and separators of a plain date in any other layout
 // (1990/5/17, 5-17-1990), read as the date reader reads them.
-bool readOtherPlainDay(std::string_view text, DateOrder order, PlainDay& day)
+PLAIN_RARE bool readOtherPlainDay(std::string_view text, DateOrder order, PlainDay& day)
 {
     int values[3];
     size_t lengths[3];
@@ -176,7 +194,7 @@ bool readOtherPlainDay(std::string_view text, DateOrder order, PlainDay& day)
 
 // The commonest layouts first, inlined where the batch's row is written;
 // the others out of line, so that their arrays cost these nothing.
-inline bool readAnyPlainDay(std::string_view text, DateOrder order, PlainDay& day)
+PLAIN_STEP bool readAnyPlainDay(std::string_view text, DateOrder order, PlainDay& day)
 {
     if (readIsoDay(text, day))
         return dayExists(day);
@@ -192,7 +210,9 @@ bool readPlainDay(std::string_view text, DateOrder order, PlainDay& day)
     return readAnyPlainDay(text, order, day);
 }
 
-bool plainSpanOf(const PlainDay& begin, const PlainDay& end, PlainSpan& span)
+namespace {
+
+PLAIN_STEP bool spanOf(const PlainDay& begin, const PlainDay& end, PlainSpan& span)
 {
     if (before(end, begin))
         return false;
@@ -201,8 +221,6 @@ bool plainSpanOf(const PlainDay& begin, const PlainDay& end, PlainSpan& span)
     return true;
 }
 
-namespace {
-
 // A count in digits, written once and copied where it stands.
 struct Digits
 {
@@ -210,7 +228,7 @@ struct Digits
     char text[Room] = {};
     size_t length;
 
-    explicit Digits(int count)
+    PLAIN_STEP explicit Digits(int count)
     {
         // Months and days, and most years, have one or two digits: those
         // without a loop.
@@ -233,7 +251,7 @@ struct Digits
             count /= 10;
         }
     }
-    char* writeAt(char* out) const
+    PLAIN_STEP char* writeAt(char* out) const
     {
         std::memcpy(out, text, Room); // of fixed length, inlined: the room is there
         return out + length;
@@ -250,7 +268,7 @@ char* writeLiteral(char* out, const char (&text)[Size])
 
 // The result fields at out, as appendPlainSpanFields describes them; the
 // end of what it wrote.
-char* writePlainSpanFields(char* out, const PlainSpan& span, Notation notation, char delimiter)
+PLAIN_STEP char* writePlainSpanFields(char* out, const PlainSpan& span, Notation notation, char delimiter)
 {
     const Digits years(span.years);
     const Digits months(span.months);
@@ -284,6 +302,11 @@ char* writePlainSpanFields(char* out, const PlainSpan& span, Notation notation, 
 
 } // namespace
 
+bool plainSpanOf(const PlainDay& begin, const PlainDay& end, PlainSpan& span)
+{
+    return spanOf(begin, end, span);
+}
+
 void appendPlainSpanFields(TextBuffer& row, const PlainSpan& span, Notation notation, char delimiter)
 {
     char* const start = row.tail(MostPlainSpanFieldsBytes);
@@ -296,7 +319,7 @@ bool appendPlainSpanRow(TextBuffer& out, const PlainSpanRow& row, const PlainRow
     PlainDay last;
     PlainSpan span;
     if (!readAnyPlainDay(row.begin, format.order, first) || !readAnyPlainDay(row.end, format.order, last)
-        || !plainSpanOf(first, last, span))
+        || !spanOf(first, last, span))
         return false;
     const std::string_view lineBreak = format.lineBreak;
     char* const start = out.tail(row.line.size() + MostPlainSpanFieldsBytes + lineBreak.size());
