@@ -127,6 +127,35 @@ PLAIN_STEP bool takeShortNumber(std::string_view text, size_t& i, unsigned& valu
     return true;
 }
 
+// The year that ends text, of yearDigits digits (3 or 4, within text);
+// false where one of them is not a digit.
+PLAIN_STEP bool readYearAtEnd(std::string_view text, size_t yearDigits, unsigned& year)
+{
+    const size_t at = text.size() - yearDigits;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    // The last four bytes in one word, checked as readIsoDay checks its
+    // own; of a year of three digits, the byte before (its separator)
+    // stands for a leading 0.
+    std::uint32_t tail;
+    std::memcpy(&tail, text.data() + text.size() - sizeof tail, sizeof tail);
+    tail ^= 0x30303030u;
+    if (yearDigits < sizeof tail)
+        tail &= 0xFFFFFF00u;
+    if (((tail | (tail + 0x06060606u)) & 0xF0F0F0F0u) != 0)
+        return false;
+    tail = tail * 10 + (tail >> 8);
+    year = (tail & 0xFFu) * 100 + ((tail >> 16) & 0xFFu);
+    (void)at;
+#else
+    const unsigned y0 = digitValue(text, at), y1 = digitValue(text, at + 1), y2 = digitValue(text, at + 2);
+    const unsigned y3 = yearDigits == MostPlainDigits ? digitValue(text, at + 3) : 0;
+    if ((y0 > 9) | (y1 > 9) | (y2 > 9) | (y3 > 9))
+        return false;
+    year = yearDigits == MostPlainDigits ? y0 * 1000 + y1 * 100 + y2 * 10 + y3 : y0 * 100 + y1 * 10 + y2;
+#endif
+    return true;
+}
+
 // 5/17/1990 or 17.5.1990 (in the order given, month or day first): a number
 // of one or two digits, a separator, another, the same separator and a
 // year of three or four digits, read at the places these leave. False for
@@ -152,11 +181,9 @@ PLAIN_STEP bool readNumericDay(std::string_view text, DateOrder order, PlainDay&
     const size_t yearDigits = size - i;
     if (yearDigits < LeastYearDigits || yearDigits > MostPlainDigits)
         return false;
-    const unsigned y0 = digitValue(text, i), y1 = digitValue(text, i + 1), y2 = digitValue(text, i + 2);
-    const unsigned y3 = yearDigits == MostPlainDigits ? digitValue(text, i + 3) : 0;
-    if ((y0 > 9) | (y1 > 9) | (y2 > 9) | (y3 > 9))
+    unsigned year = 0;
+    if (!readYearAtEnd(text, yearDigits, year))
         return false;
-    const unsigned year = yearDigits == MostPlainDigits ? y0 * 1000 + y1 * 100 + y2 * 10 + y3 : y0 * 100 + y1 * 10 + y2;
     const bool monthFirst = order == DateOrder::MonthFirst;
     day = {int(year), int(monthFirst ? first : second), int(monthFirst ? second : first)};
     return dayExists(day);
