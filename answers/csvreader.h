@@ -96,6 +96,9 @@ private:
     // with its line break; 0 when the row is not plain or goes on past
     // rest, for the full reading to take.
     size_t plainRow(std::string_view rest);
+    // Hands on the plain rows at the start of rest, one after another, and
+    // returns their length; the full reading takes what follows them.
+    size_t plainRows(std::string_view rest);
 
     // The outcome of a chunk that parse has read.
     Outcome outcomeOf(bool wellFormed);

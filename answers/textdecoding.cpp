@@ -89,11 +89,18 @@ int utf8CharacterLength(std::string_view bytes, size_t at)
     return length;
 }
 
-// How many bytes at the start of bytes are ASCII, eight at a time.
+// How many bytes at the start of bytes are ASCII, 32 at a time while
+// they all are (a whole file of them, most often), then eight.
 size_t asciiRun(std::string_view bytes, size_t from)
 {
     constexpr std::uint64_t HighBits = 0x8080808080808080ull;
     size_t i = from;
+    for (; i + 32 <= bytes.size(); i += 32) {
+        std::uint64_t words[4];
+        std::memcpy(words, bytes.data() + i, sizeof words);
+        if ((words[0] | words[1] | words[2] | words[3]) & HighBits)
+            break;
+    }
     for (; i + 8 <= bytes.size(); i += 8) {
         std::uint64_t word;
         std::memcpy(&word, bytes.data() + i, sizeof word);
