@@ -131,7 +131,6 @@ PLAIN_STEP bool takeShortNumber(std::string_view text, size_t& i, unsigned& valu
 // false where one of them is not a digit.
 PLAIN_STEP bool readYearAtEnd(std::string_view text, size_t yearDigits, unsigned& year)
 {
-    const size_t at = text.size() - yearDigits;
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
     // The last four bytes in one word, checked as readIsoDay checks its
     // own; of a year of three digits, the byte before (its separator)
@@ -145,8 +144,8 @@ PLAIN_STEP bool readYearAtEnd(std::string_view text, size_t yearDigits, unsigned
         return false;
     tail = tail * 10 + (tail >> 8);
     year = (tail & 0xFFu) * 100 + ((tail >> 16) & 0xFFu);
-    (void)at;
 #else
+    const size_t at = text.size() - yearDigits;
     const unsigned y0 = digitValue(text, at), y1 = digitValue(text, at + 1), y2 = digitValue(text, at + 2);
     const unsigned y3 = yearDigits == MostPlainDigits ? digitValue(text, at + 3) : 0;
     if ((y0 > 9) | (y1 > 9) | (y2 > 9) | (y3 > 9))

@@ -46,12 +46,6 @@ std::size_t hashOf(std::string_view text) { return std::hash<std::string_view>()
 
 } // namespace
 
-TreeText FamilyTree::addSharedText(std::string_view text)
-{
-    const SharedTreeText shared = shareText(text);
-    return shared.index == UINT32_MAX ? TreeText{} : sharedTexts_[shared.index];
-}
-
 SharedTreeText FamilyTree::shareText(std::string_view text)
 {
     if (text.empty())

@@ -127,7 +127,6 @@ public:
     TreeText addText(std::string_view text);
     // The same, a text added before given again rather than stored twice:
     // dates, tags, ages and places repeat throughout a tree.
-    TreeText addSharedText(std::string_view text);
     SharedTreeText shareText(std::string_view text);
     // The families a person is a child in: parentFamilies[firstParentFamily[i] ...).
     std::vector<std::uint32_t> parentFamilyStart; // people.size() + 1 entries

@@ -181,24 +181,23 @@ void FamilyTreeBuilder::markRecordCut()
         tree_.cutFamily = static_cast<std::uint32_t>(tree_.families.size() - 1);
 }
 
-TreeText FamilyTreeBuilder::store(std::string_view text, bool shared)
+std::string_view FamilyTreeBuilder::inUtf8(std::string_view text)
 {
-    if (encoding_.kind() != GedcomEncoding::Kind::Utf8) {
-        decoded_.clear();
-        encoding_.decode(text, decoded_);
-        text = decoded_;
-    }
-    return shared ? tree_.addSharedText(text) : tree_.addText(text);
+    if (encoding_.kind() == GedcomEncoding::Kind::Utf8)
+        return text;
+    decoded_.clear();
+    encoding_.decode(text, decoded_);
+    return decoded_;
+}
+
+TreeText FamilyTreeBuilder::store(std::string_view text)
+{
+    return tree_.addText(inUtf8(text));
 }
 
 SharedTreeText FamilyTreeBuilder::share(std::string_view text)
 {
-    if (encoding_.kind() != GedcomEncoding::Kind::Utf8) {
-        decoded_.clear();
-        encoding_.decode(text, decoded_);
-        text = decoded_;
-    }
-    return tree_.shareText(text);
+    return tree_.shareText(inUtf8(text));
 }
 
 void FamilyTreeBuilder::addPersonLine(const GedcomLine& line)

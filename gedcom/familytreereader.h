@@ -106,10 +106,12 @@ private:
     void addPersonLine(const GedcomLine& line);
     void addFamilyLine(const GedcomLine& line);
     void link();
-    // The text in UTF-8, in the tree's store; shared: stored once however
-    // often it comes (FamilyTree::addSharedText).
-    TreeText store(std::string_view text, bool shared = false);
-    SharedTreeText share(std::string_view text); // the same, kept once
+    // The text in UTF-8, in the tree's store.
+    TreeText store(std::string_view text);
+    // The same, stored once however often it comes (FamilyTree::shareText).
+    SharedTreeText share(std::string_view text);
+    // The text in UTF-8: itself, or decoded into decoded_.
+    std::string_view inUtf8(std::string_view text);
 
     FamilyTree& tree_;
     PersonHook hook_;
